@@ -1,0 +1,110 @@
+#include "game_state.h"
+
+#include "geometry.h"
+
+#include <algorithm>
+
+namespace kv {
+
+void GameState::startFrom(const Board& b, SideToMove toMove)
+{
+    board = b;
+    board[0] = OffBoard;
+    side = toMove;
+    gamePly = 0;
+    recordedPlies = 0;
+    lastFrom = lastTo = 0;
+    moveList.clear();
+    storeRecordEntry(0);
+    displayed = board;
+}
+
+void GameState::newGame()
+{
+    Board b;
+    b.setInitial();
+    orientation = 0;
+    startFrom(b, White);
+}
+
+void GameState::storeRecordEntry(int captureCount)
+{
+    RecordEntry& e = record[gamePly];
+    e.sentinel = OffBoard;
+    std::copy(board.sq.begin() + 1, board.sq.end(), e.squares.begin());
+    e.captured = static_cast<std::uint8_t>(captureCount);
+    e.from = lastFrom;
+    e.to = lastTo;
+    e.whiteClock = clock[0];
+    e.blackClock = clock[1];
+    setName(e.whiteName, whiteName);
+    setName(e.blackName, blackName);
+    e.enginePlaysBlack = enginePlaysBlack;
+}
+
+void GameState::restoreRecordEntry()
+{
+    const RecordEntry& e = record[gamePly];
+    board[0] = OffBoard;
+    std::copy(e.squares.begin(), e.squares.end(), board.sq.begin() + 1);
+    clock[0] = e.whiteClock;
+    clock[1] = e.blackClock;
+    enginePlaysBlack = e.enginePlaysBlack;
+    whiteName = nameOf(e.whiteName);
+    blackName = nameOf(e.blackName);
+    lastFrom = e.from;
+    lastTo = e.to;
+}
+
+PlayResult GameState::playMove(const MoveRecord& m, int captureCount)
+{
+    if (recordFull()) return PlayResult::RecordFull;
+    applyMove(board, m);
+    side ^= 1;
+
+    // A new move after a take-back drops the plies that followed.
+    if (gamePly < recordedPlies)
+        for (int k = gamePly; k <= recordedPlies; ++k) moveList.removeLine(k / 2);
+
+    ++gamePly;
+    recordedPlies = gamePly;
+    lastFrom = m.from;
+    lastTo = m.to;
+    storeRecordEntry(captureCount);
+    moveListLine();
+    displayed = board;
+    return PlayResult::Played;
+}
+
+std::string GameState::plyText(int ply) const
+{
+    const RecordEntry& e = record[ply];
+    std::string t(label(e.from));
+    t += e.captured ? 'x' : '-';
+    t += label(e.to);
+    return t;
+}
+
+void GameState::moveListLine()
+{
+    const int n = gamePly;
+    if (n == 0) return;
+    if (recordedPlies <= 1) moveList.clear();
+    if (n % 2 == 1) {
+        moveList.setLine((n - 1) / 2, whiteLineText((n + 1) / 2, plyText(n)));
+        moveList.select((n - 1) / 2);
+    } else {
+        moveList.setLine(n / 2 - 1, pairLineText(n / 2, plyText(n - 1), plyText(n)));
+        moveList.ensureTrailingEmptyLine();
+        moveList.select(n / 2 - 1);
+    }
+}
+
+void GameState::changeDirection()
+{
+    orientation ^= 1;
+    rotateHalfTurn(board);
+    displayed = board;
+}
+
+} // namespace kv

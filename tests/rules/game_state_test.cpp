@@ -1,0 +1,104 @@
+#include "rules/game_state.h"
+#include "rules/geometry.h"
+
+#include <gtest/gtest.h>
+
+using namespace kv;
+
+namespace {
+// Plays the legal move from..to (internal squares) of the side to move.
+void play(GameState& g, int from, int to)
+{
+    const int n = g.generateLegal();
+    for (int i = 0; i < n; ++i) {
+        const MoveRecord m = g.gen.list(1)[i];
+        if (m.from == from && m.to == to) {
+            ASSERT_EQ(g.playMove(m, g.gen.captureCount()), PlayResult::Played);
+            return;
+        }
+    }
+    FAIL() << "no move " << from << "-" << to;
+}
+} // namespace
+
+TEST(GameRecord, NewGameIsEntryZero)
+{
+    GameState g;
+    g.newGame();
+    EXPECT_EQ(g.gamePly, 0);
+    EXPECT_EQ(g.recordedPlies, 0);
+    const RecordEntry& e = g.record[0];
+    EXPECT_EQ(e.from, 0);
+    EXPECT_EQ(e.to, 0);
+    EXPECT_EQ(e.captured, 0);
+    EXPECT_EQ(e.squares[0], BlackMan);
+    EXPECT_EQ(e.squares[31], WhiteMan);
+}
+
+TEST(GameRecord, MoveListLinesAndTakeBack)
+{
+    GameState g;
+    g.newGame();
+    play(g, 22, 18);
+    ASSERT_EQ(g.moveList.lines().size(), 1u);
+    EXPECT_EQ(g.moveList.lines()[0], " 1.10-14 ");
+    play(g, 11, 15);
+    EXPECT_EQ(g.moveList.lines()[0], " 1.10-14 23-19");
+    play(g, 18, 11);  // 14x23 captures 19
+    EXPECT_EQ(g.record[3].captured, 1);
+    EXPECT_EQ(g.moveList.lines()[1], " 2.14x23 ");
+    play(g, 8, 15);
+    EXPECT_EQ(g.moveList.lines()[1], " 2.14x23 28x19");
+    EXPECT_EQ(g.recordedPlies, 4);
+
+    // Take back two plies: the capture is forced again and the list shrinks.
+    g.gamePly = 2;
+    g.restoreRecordEntry();
+    g.side = White;
+    EXPECT_EQ(g.board[18], WhiteMan);
+    EXPECT_EQ(g.board[15], BlackMan);
+    play(g, 18, 11);
+    EXPECT_EQ(g.recordedPlies, 3);
+    ASSERT_EQ(g.moveList.lines().size(), 2u);
+    EXPECT_EQ(g.moveList.lines()[1], " 2.14x23 ");
+
+    // Then a different black answer from the one first played.
+    play(g, 7, 16);
+    EXPECT_EQ(g.recordedPlies, 4);
+    ASSERT_EQ(g.moveList.lines().size(), 3u);
+    EXPECT_EQ(g.moveList.lines()[1], " 2.14x23 27x20");
+    EXPECT_EQ(g.moveList.lines()[2], "");
+}
+
+TEST(GameRecord, PromotionIsStoredAsKing)
+{
+    GameState g;
+    Board b;
+    b.clear();
+    b[5] = WhiteMan;
+    b[30] = BlackMan;
+    g.startFrom(b, White);
+    play(g, 5, 1);
+    EXPECT_EQ(g.record[1].squares[0], WhiteKing);
+}
+
+TEST(GameRecord, FullRecordRefusesAnotherPly)
+{
+    GameState g;
+    Board b;
+    b.clear();
+    b[5] = WhiteKing; // shuttles 5-1, out of reach of the black king
+    b[28] = BlackKing; // shuttles 28-32
+    g.startFrom(b, White);
+    int played = 0;
+    while (!g.recordFull()) {
+        const int target = g.side == White ? (g.board[5] ? 1 : 5) : (g.board[28] ? 32 : 28);
+        play(g, g.side == White ? 6 - target : 60 - target, target);
+        ++played;
+    }
+    EXPECT_EQ(played, kLastPlyEntry);
+    ASSERT_GT(g.generateLegal(), 0);
+    EXPECT_EQ(g.playMove(g.gen.list(1)[0], 0), PlayResult::RecordFull);
+    EXPECT_EQ(g.gamePly, kLastPlyEntry);
+    EXPECT_EQ(g.record[253].whiteClock, 0); // the settings entries are untouched
+}

@@ -1,0 +1,63 @@
+#include "commands.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+
+namespace kv::cli {
+
+int error(const std::string& text)
+{
+    std::fprintf(stderr, "korvelan-cli: %s\n", text.c_str());
+    return kUsageError;
+}
+
+std::optional<Position> fenArgument(const std::string& text)
+{
+    std::string why;
+    auto p = parseFen(text, &why);
+    if (!p) error("bad FEN: " + why);
+    return p;
+}
+
+bool intArgument(const std::string& text, int& out)
+{
+    auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+    return ec == std::errc() && ptr == text.data() + text.size() && out >= 0;
+}
+
+namespace {
+
+struct Command {
+    const char* name;
+    const char* usage;
+    int (*run)(const Args&);
+};
+
+constexpr Command kCommands[] = {
+    { "moves", "moves FEN                      legal moves in generation order", runMoves },
+    { "perft", "perft FEN DEPTH [--divide]     leaf count at DEPTH", runPerft },
+};
+
+void usage(std::FILE* out)
+{
+    std::fprintf(out, "usage: korvelan-cli COMMAND ...\n"
+                      "positions are PDN FEN in user numbers (W:W9,10,K28:B20,22,K5) or 'start'\n");
+    for (const Command& c : kCommands) std::fprintf(out, "  %s\n", c.usage);
+}
+
+} // namespace
+} // namespace kv::cli
+
+int main(int argc, char** argv)
+{
+    using namespace kv::cli;
+    if (argc < 2 || !std::strcmp(argv[1], "help") || !std::strcmp(argv[1], "--help")) {
+        usage(argc < 2 ? stderr : stdout);
+        return argc < 2 ? kUsageError : 0;
+    }
+    for (const Command& c : kCommands)
+        if (!std::strcmp(argv[1], c.name)) return c.run(Args(argv + 2, argv + argc));
+    usage(stderr);
+    return error(std::string("unknown command '") + argv[1] + "'");
+}
