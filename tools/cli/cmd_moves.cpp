@@ -6,6 +6,7 @@
 
 namespace kv::cli {
 
+namespace {
 int runMoves(const Args& args)
 {
     if (args.size() != 1) return error("usage: moves FEN");
@@ -17,5 +18,8 @@ int runMoves(const Args& args)
     if (gen.overflowed()) return error("more legal moves than a list holds");
     return 0;
 }
+
+const CommandRegistration reg({ "moves", "FEN                 legal moves, one per line, in generation order", runMoves });
+} // namespace
 
 } // namespace kv::cli

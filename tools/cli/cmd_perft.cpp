@@ -8,6 +8,7 @@
 
 namespace kv::cli {
 
+namespace {
 int runPerft(const Args& args)
 {
     bool divide = false;
@@ -40,5 +41,8 @@ int runPerft(const Args& args)
     std::printf("%" PRIu64 "\n", total);
     return 0;
 }
+
+const CommandRegistration reg({ "perft", "FEN DEPTH [--divide]  leaf count at DEPTH (last line)", runPerft });
+} // namespace
 
 } // namespace kv::cli

@@ -1,6 +1,7 @@
 // korvelan-cli: the engine driven from the command line. Each command lives in
-// its own file and is listed in the table of main.cpp. Errors go to stderr with
-// exit status 2; the last line of normal output is what a script reads.
+// its own file and registers itself with a CommandRegistration object. Errors
+// go to stderr with exit status 2; the last line of normal output is what a
+// script reads.
 #pragma once
 
 #include "rules/notation.h"
@@ -15,6 +16,19 @@ using Args = std::vector<std::string>;
 
 constexpr int kUsageError = 2;
 
+struct Command {
+    std::string name;
+    std::string usage; // one line: arguments and what the command prints
+    int (*run)(const Args&);
+};
+
+// Adds a command to the tool's table; one static instance per command file.
+struct CommandRegistration {
+    explicit CommandRegistration(Command c);
+};
+
+const std::vector<Command>& commands();
+
 // Prints "korvelan-cli: <text>" on stderr and returns the usage-error status.
 int error(const std::string& text);
 
@@ -23,8 +37,5 @@ std::optional<Position> fenArgument(const std::string& text);
 
 // Parses a whole non-negative number; false on anything else.
 bool intArgument(const std::string& text, int& out);
-
-int runMoves(const Args& args);
-int runPerft(const Args& args);
 
 } // namespace kv::cli

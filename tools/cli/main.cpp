@@ -1,10 +1,28 @@
 #include "commands.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
 
 namespace kv::cli {
+
+namespace {
+std::vector<Command>& table()
+{
+    static std::vector<Command> t;
+    return t;
+}
+} // namespace
+
+CommandRegistration::CommandRegistration(Command c)
+{
+    auto& t = table();
+    t.insert(std::upper_bound(t.begin(), t.end(), c, [](const Command& a, const Command& b) { return a.name < b.name; }),
+             std::move(c));
+}
+
+const std::vector<Command>& commands() { return table(); }
 
 int error(const std::string& text)
 {
@@ -27,26 +45,14 @@ bool intArgument(const std::string& text, int& out)
 }
 
 namespace {
-
-struct Command {
-    const char* name;
-    const char* usage;
-    int (*run)(const Args&);
-};
-
-constexpr Command kCommands[] = {
-    { "moves", "moves FEN                      legal moves in generation order", runMoves },
-    { "perft", "perft FEN DEPTH [--divide]     leaf count at DEPTH", runPerft },
-};
-
 void usage(std::FILE* out)
 {
     std::fprintf(out, "usage: korvelan-cli COMMAND ...\n"
                       "positions are PDN FEN in user numbers (W:W9,10,K28:B20,22,K5) or 'start'\n");
-    for (const Command& c : kCommands) std::fprintf(out, "  %s\n", c.usage);
+    for (const Command& c : commands()) std::fprintf(out, "  %s %s\n", c.name.c_str(), c.usage.c_str());
 }
-
 } // namespace
+
 } // namespace kv::cli
 
 int main(int argc, char** argv)
@@ -56,8 +62,8 @@ int main(int argc, char** argv)
         usage(argc < 2 ? stderr : stdout);
         return argc < 2 ? kUsageError : 0;
     }
-    for (const Command& c : kCommands)
-        if (!std::strcmp(argv[1], c.name)) return c.run(Args(argv + 2, argv + argc));
+    for (const Command& c : commands())
+        if (c.name == argv[1]) return c.run(Args(argv + 2, argv + argc));
     usage(stderr);
     return error(std::string("unknown command '") + argv[1] + "'");
 }
