@@ -1,0 +1,196 @@
+// The game controller: runs a game between the two sides on the window
+// thread. One PlayLoop alternates between letting the window process its
+// events (commands and clicks run there) and starting the computer's move or
+// its thinking on the user's time.
+//
+// Handlers never nest loops and never touch the game while the engine works
+// on it: a command that would change the position during a search stops the
+// search and is posted; the loop carries it out once the driver has returned.
+// The driver is therefore never re-entered.
+//
+//     GameController c(state, search, view);
+//     c.newTraining("Inconnu", true); // computer black
+//     c.PlayLoop();                    // returns when quitter/exiter ran
+#pragma once
+
+#include "engine/search_driver.h"
+#include "game/board_picture.h"
+#include "game/clocks.h"
+#include "game/command_states.h"
+#include "game/game_view.h"
+#include "game/levels.h"
+#include "game/move_input.h"
+#include "rules/game_state.h"
+
+#include <QString>
+
+#include <array>
+#include <deque>
+#include <functional>
+
+namespace kv {
+
+// The options the controller reads: the check marks of their menu entries.
+struct GameOptions {
+    bool numbering = false;          // "Numéroter les cases"
+    bool ponder = true;              // "Réflexion sur temps adverse"
+    bool stopByClick = true;         // "Arret réflexion par clic souris"
+    bool moveIndication = true;      // "Indication des mouvements"
+    bool decomposeCaptures = true;   // "Décomposer les prises"
+    bool beep = true;                // "Bip à chaque coup"
+    bool otherSounds = true;         // "Autres"
+    bool blind = false;              // "Jeu en aveugle"
+    bool humanVsHuman = false;       // "Humain contre humain"
+    bool computerVsComputer = false; // "Ordinateur contre ordinateur"
+};
+
+// Pauses of the move animations, in milliseconds; tests set them to zero.
+struct AnimationTiming {
+    int blinkCount = 10;
+    int blinkMs = 10;
+    int jumpMs = 500;
+    int landingMs = 1000; // from the start of the last jump's pause
+};
+
+// Result of the last finished game.
+enum GameResultCode { BlackWon = 0, Draw = 1, WhiteWon = 2, NoResult = 3 };
+
+class GameController {
+public:
+    GameController(GameState& game, SearchContext& search, GameView& view);
+
+    GameState& game() { return game_; }
+    const GameState& game() const { return game_; }
+    SearchContext& search() { return search_; }
+    BoardPicture& picture() { return picture_; }
+    const BoardPicture& picture() const { return picture_; }
+    GameClocks& clocks() { return clocks_; }
+    const MoveInput& input() const { return input_; }
+    GameOptions options;
+    AnimationTiming timing;
+
+    // ---- the loop
+    void PlayLoop();          // runs passes until QuitRequested
+    void playLoopPass();      // one pass, in the order of the loop's steps
+    bool loopRunning() const { return loopDepth_ > 0; }
+    bool busy() const { return busy_; }   // inside the driver or a move animation
+    bool quitRequested() const { return quitRequested_; }
+    // Commands that hand the move to the computer call this; tests drive
+    // passes themselves and never need it.
+    std::function<void()> enterLoop;
+
+    // ---- computer play
+    void ComputerMove();
+    void EndOfGame(int code);
+    void TimeCheck();
+
+    // ---- new games and sides
+    void remplir();                                          // new-game reset
+    void newTraining(const QString& userName, bool computerBlack); // BitBtn15Click
+    void newHumanGame(const QString& white, const QString& black); // BitBtn17Click
+    void Ordinateur();                                       // toggles human against human
+    void Ordinateurcontreordinateur1Click();
+    void inverser_joueurs();
+    void inverser_joueurs1();
+    void ProposernulClick();
+    void BitBtn14Click();                                    // accepts the computer's draw offer
+    void Annul_nulClick();
+    void AbandonClick();
+    void pause();                                            // "Arrêter le calcul"
+
+    // ---- move input: clic stores, the loop runs clic1
+    void clic(Cell cell);
+    bool pendingClick() const { return pendingClick_; }
+    void clic1(Cell cell);
+
+    // ---- record navigation
+    void reprise();
+    void avancer();
+    void revenir_debut();
+    void Aller_fin();
+    void revenir_n(int line);
+    void Inverser();
+
+    // ---- clocks and levels
+    void setLevel(const LevelSetting& level);
+    const LevelSetting& level() const { return level_; }
+    void ajouter_temps();       // Timer1
+    void Horlogeszro1Click();
+    void restartClocks();       // Pause released: turns start now
+
+    // ---- options with an effect on the picture
+    void numerotation();
+    void Jeuenaveugle1Click();
+
+    // ---- quitting
+    void quitter();
+    void exiter();
+
+    // ---- state read by the window and the tests
+    bool engineTurn() const { return engineTurn_; }
+    bool computerOpponent() const { return computerOpponent_; }
+    int matchState() const { return matchState_; }
+    int gameResult() const { return gameResult_; }
+    bool skipPonder() const { return skipPonder_; }
+    bool thinking() const { return thinking_; }
+    bool pondering() const { return pondering_; }
+    const QString& endMessage() const { return endMessage_; }
+    const SearchResult& lastResult() const { return lastResult_; }
+    int computerSide() const { return game_.enginePlaysBlack; }
+    std::array<int, 5> pieceCounts() const;
+    CommandStates currentCommandStates() const;
+
+private:
+    // Runs now when no search or animation is under way, else after it.
+    void post(std::function<void()> request, bool abortSearch);
+    void runPostedRequests();
+    void requestStop(bool abort);
+    void refreshCommands();
+
+    void ponder();
+    SearchResult runDriver(bool unlimited);
+    int handicapMove(const SearchResult& r);
+    bool computerOffersDraw(int score) const;
+    void animateComputerMove(const MoveRecord& m, std::uint8_t piece);
+    void showPath(Square origin, const CapturePathRow& path, int n, std::uint8_t piece);
+    void wait(int ms);
+    void finishUserMove(const MoveRecord& m, int captureCount);
+    void restoreStep();
+    void showClocks();
+    void showInputMarkers();
+    void clearInput();
+    bool playOnRecord(const MoveRecord& m, int captureCount);
+
+    GameState& game_;
+    SearchContext& search_;
+    GameView& view_;
+    BoardPicture picture_;
+    GameClocks clocks_;
+    MoveInput input_;
+    LevelSetting level_ = kDefaultLevel;
+
+    // Controller flags.
+    bool engineTurn_ = false;
+    bool computerOpponent_ = true;
+    int matchState_ = 0;
+    bool engineMoveRequest_ = false;
+    bool quitRequested_ = false;
+    bool skipPonder_ = true;
+    int gameResult_ = NoResult;
+    bool thoughtThisTurn_ = false;
+    bool pendingClick_ = false;
+    Cell pendingCell_ {};
+    Square lastComputerFrom_ = 0, lastComputerTo_ = 0;
+    SideToMove sideAfterLastPly_ = White;
+    std::array<int, 256> pieceHistory_ {};
+    bool thinking_ = false;  // the driver runs for the computer's move
+    bool pondering_ = false; // the driver runs on the user's time
+    bool busy_ = false;
+    int loopDepth_ = 0;
+    bool lastSearchUnlimited_ = false;
+    QString endMessage_;
+    SearchResult lastResult_;
+    std::deque<std::function<void()>> requests_;
+};
+
+} // namespace kv

@@ -1,0 +1,53 @@
+// What the game controller asks of the window. The controller owns the game
+// and decides; the view shows the board picture, panels, clocks and messages,
+// plays sounds and answers questions about its timer. Test doubles and the
+// main window implement it.
+#pragma once
+
+#include "game/board_picture.h"
+#include "game/clocks.h"
+#include "game/command_states.h"
+
+#include <QString>
+
+namespace kv {
+
+enum class Sound { Move, Won, Lost };
+
+enum class GamePanel {
+    CaptureNotice, // "Prise" "majoritaire" "obligatoire"
+    Zut,           // the beginner handicap's apology
+    MatchNul,      // the computer offers a draw
+    Nulrefus,      // the user's draw offer is refused
+    FinDeParties,  // the end-of-game message
+    NouvellePartie,
+    Panel9,        // the custom level
+};
+
+class GameView {
+public:
+    virtual ~GameView() = default;
+
+    virtual void boardChanged() = 0;                    // repaint from the picture
+    virtual void showPanel(GamePanel panel, bool shown) = 0;
+    virtual void showEndMessage(const QString& text) = 0; // label qui_gagne
+    virtual void playSound(Sound sound) = 0;
+    virtual void refreshStatus() = 0;                   // counters, names, captions, move count
+    virtual void refreshMoveList() = 0;                 // ListBox1 from the GameState's model
+    virtual void showClock(int side, const ClockText& text) = 0;
+    virtual void applyCommandStates(const CommandStates& states) = 0;
+    virtual void clearStatistics() {}                   // ListBox5 and ListBox2 before a search
+
+    // Timer1, the one-second timer of the human's clock.
+    virtual bool clockTimerRunning() const = 0;
+    virtual void startClockTimer() = 0;
+
+    // Lets pending window events run (commands, clicks, repaints).
+    virtual void processEvents() = 0;
+    // Blocks until an event arrives (the loop has nothing to do).
+    virtual void waitForEvents() = 0;
+    // The loop has ended: leave the application with status 0.
+    virtual void quitApplication() = 0;
+};
+
+} // namespace kv

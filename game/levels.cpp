@@ -1,0 +1,63 @@
+#include "game/levels.h"
+
+#include <algorithm>
+
+namespace kv {
+
+const std::array<LevelEntry, 16>& levelTable()
+{
+    static const std::array<LevelEntry, 16> table { {
+        { "Dbutant1", "0 : Néophyte", { 5, 58, 1, 0 }, false },
+        { "Niveau01", "1 : Débutant", { 2, 58, 1, 1 }, false },
+        { "Niveau02", "2 : Amateur", { 5, 158, 1, 2 }, false },
+        { "Niveau03", "3 : Promotion", { 6, 358, 1, 3 }, false },
+        { "Niveau04", "4 : Honneur", { 10, 600, 1, 4 }, false },
+        { "Niveau05", "5 : Excellence", { 160, 178, 3, 5 }, false },
+        { "Niveau06", "6 : Maître", { 270, 298, 5, 6 }, false },
+        { "Niveau07", "7 : Grand Maître", { 540, 598, 10, 7 }, false },
+        { "Niveau081", "8 : Grand Maître International", { 1680, 1798, 30, 8 }, false },
+        { "niveau1", "1 : 30 coups en 3 mn", { 160, 178, 3, 11 }, true },
+        { "niveau2", "2 : 30 coups en 5 mn", { 270, 298, 5, 12 }, true },
+        { "niveau3", "3 : 30 coups en 10 mn", { 540, 598, 10, 13 }, true },
+        { "niveau4", "4 : 30 coups en 30 mn", { 1680, 1798, 30, 14 }, true },
+        { "niveau5", "5 : 30 coups en 1 h", { 3360, 3598, 60, 15 }, true },
+        { "niveau6", "6 : 30 coups en 2 h", { 6700, 7198, 120, 16 }, true },
+        { "niveau7", "7 : long, long", { 320000, 319998, 500, 17 }, true },
+    } };
+    return table;
+}
+
+std::optional<LevelSetting> levelByIndex(int index)
+{
+    for (const LevelEntry& e : levelTable())
+        if (e.setting.index == index) return e.setting;
+    return std::nullopt;
+}
+
+std::optional<LevelSetting> customLevel(int minutes)
+{
+    // Beyond about 39 days the products no longer fit the 32-bit settings.
+    if (minutes <= 0 || minutes > 50000) return std::nullopt;
+    return LevelSetting { 55 * minutes, 60 * minutes - 2, minutes, 18 };
+}
+
+std::int64_t timeLossLimit(std::int32_t levelCap, int gamePly)
+{
+    const std::int64_t early = std::int64_t(levelCap) + 2;
+    if (gamePly < 100) return early;
+    return std::max(early, (std::int64_t(gamePly) + 1) * levelCap / 60 + 2);
+}
+
+int timeLoser(const TimeLossInput& in)
+{
+    const std::int64_t limit = timeLossLimit(in.levelCap, in.gamePly);
+    const int mover = in.sideToMove & 1;
+    const int other = mover ^ 1;
+    auto over = [&](int side, int divisor) { return in.used[side] / std::max(divisor, 1) > limit; };
+    // The side to move is judged on its whole time, the other one with its divisor.
+    if (over(mover, 1)) return mover;
+    if (over(other, in.divisor[other])) return other;
+    return -1;
+}
+
+} // namespace kv

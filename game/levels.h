@@ -1,0 +1,58 @@
+// Playing levels: one menu entry fixes the time the computer plans for its
+// first 30 moves, the cap on its total thinking time and the minutes shown in
+// the time-control panel. Plain data, so the table and its arithmetic can be
+// tested without a window.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace kv {
+
+struct LevelSetting {
+    std::int32_t levelTime = 160; // seconds planned for the first 30 moves
+    std::int32_t levelCap = 178;  // cap on the side's total thinking time
+    int minutes = 3;              // shown as "30 coups en : N minutes"
+    std::uint8_t index = 5;       // 0..8 levels, 11..17 special levels, 18 "Autre"
+};
+
+struct LevelEntry {
+    std::string_view handler; // the menu command's name, also its objectName
+    std::string_view caption; // French source text of the menu entry
+    LevelSetting setting;
+    bool special;             // listed in the "Spécial" sub-menu
+};
+
+// Every level entry of the "Niveau" menu, in menu order.
+const std::array<LevelEntry, 16>& levelTable();
+
+// The entry with the given index, if any (18, "Autre", has none: see customLevel).
+std::optional<LevelSetting> levelByIndex(int index);
+
+// "Autre" with N minutes for 30 moves; nothing for N <= 0 or absurdly large N.
+std::optional<LevelSetting> customLevel(int minutes);
+
+// The default level: "5 : Excellence".
+constexpr LevelSetting kDefaultLevel {};
+
+// Time-loss limit in seconds for a side after `gamePly` plies. Up to ply 99
+// the limit is LevelCap + 2. From ply 100 on it follows the engine's own total
+// cap, which grows by LevelCap / 60 a ply after the 60th ply, plus the same two
+// seconds of grace: (gamePly + 1) x LevelCap / 60 + 2, never below the early limit.
+std::int64_t timeLossLimit(std::int32_t levelCap, int gamePly);
+
+// Which side loses on time, if any, in a match: the side to move is judged on
+// its used seconds, the other side on its used seconds divided by `divisor`
+// (2 for a player rated below 1800). Returns 0 white, 1 black, -1 none.
+struct TimeLossInput {
+    std::array<std::int32_t, 2> used {};   // seconds used by white, black
+    std::array<int, 2> divisor { 1, 1 };
+    int sideToMove = 0;
+    int gamePly = 0;
+    std::int32_t levelCap = 178;
+};
+int timeLoser(const TimeLossInput& in);
+
+} // namespace kv
