@@ -1,0 +1,168 @@
+// TForm1, the main window: the menu bar, the flat board, the player panels
+// with their clocks, the "Coups joués" and "Calcul" tabs and the panels of
+// play (new game, draw offers, end of game, custom level). Every command is a
+// slot named after its control or its task; the game itself is run by the
+// GameController, which this window serves as its view and search observer.
+#pragma once
+
+#include "engine/search_context.h"
+#include "game/controller.h"
+#include "game/game_view.h"
+#include "rules/game_state.h"
+
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTimer;
+class QFrame;
+
+namespace kv {
+
+class Damier2D;
+class SoundPlayer;
+
+class TForm1 : public QMainWindow, public GameView, public SearchObserver {
+    Q_OBJECT
+public:
+    explicit TForm1(const QString& programDir, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    GameController& controller() { return *controller_; }
+    Damier2D* board() const { return board_; }
+    const QString& programDir() const { return programDir_; }
+    // Tests run the loop's passes themselves and must never block in it.
+    void setIdleWait(bool on) { idleWait_ = on; }
+    // The images that could not be loaded at start-up.
+    const QStringList& missingImages() const { return missingImages_; }
+
+    // ---- GameView
+    void boardChanged() override;
+    void showPanel(GamePanel panel, bool shown) override;
+    void showEndMessage(const QString& text) override;
+    void playSound(Sound sound) override;
+    void refreshStatus() override;
+    void refreshMoveList() override;
+    void showClock(int side, const ClockText& text) override;
+    void applyCommandStates(const CommandStates& states) override;
+    bool clockTimerRunning() const override;
+    void startClockTimer() override;
+    void processEvents() override;
+    void waitForEvents() override;
+    void quitApplication() override;
+
+    // ---- SearchObserver
+    void clearRootLines() override;
+    void setRootLine(int index, const std::string& text) override;
+    void statistics(const std::vector<std::string>& lines) override;
+    void clock(SideToMove side, int usedSeconds) override;
+
+public slots:
+    // Start-up and quitting.
+    void Damier2DClick();  // the welcome panel's "Damier 2D"
+    void Introduction();
+    void quitter();
+    // Game commands.
+    void Nouveau2Click();
+    void BitBtn15Click();
+    void BitBtn17Click();
+    void Annule_nouveauClick();
+    void inverser_joueurs();
+    void ProposernulClick();
+    void BitBtn14Click();
+    void Annul_nulClick();
+    void AbandonClick();
+    void pause();
+    void Best1Click();
+    // Navigation.
+    void reprise();
+    void avancer();
+    void revenir_debut();
+    void Aller_fin();
+    void Inverser();
+    // Levels and clocks.
+    void N8Autre1Click();
+    void BitBtn24Click();
+    void BitBtn25Click();
+    void ajouter_temps();
+    void Horlogeszro1Click();
+    void Pause2Click();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void buildMenus();
+    void buildPanels();
+    void buildWelcome();
+    QAction* addAction(QMenu* menu, const char* name, const QString& text, void (TForm1::*slot)(),
+                       const QKeySequence& key = {});
+    QAction* addOption(QMenu* menu, const char* name, const QString& text, bool checked, bool GameOptions::*field);
+    void syncOptionChecks();
+    void enterLoop();
+    void setLevelEntry(const LevelSetting& level);
+
+    QString programDir_;
+    GameState game_;
+    std::unique_ptr<SearchContext> search_;
+    std::unique_ptr<GameController> controller_;
+    SoundPlayer* sounds_ = nullptr;
+    bool idleWait_ = true;
+    bool introduced_ = false;
+    QStringList missingImages_;
+
+    Damier2D* board_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    QWidget* welcome_ = nullptr;
+    QFrame* panel6_ = nullptr; // the player panel at the top of the board
+    QFrame* panel7_ = nullptr; // the one at the bottom
+    QLabel* nomBlanc_ = nullptr;
+    QLabel* nomNoir_ = nullptr;
+    QLabel* minblanc_ = nullptr;
+    QLabel* secblanc_ = nullptr;
+    QLabel* minnoir_ = nullptr;
+    QLabel* secnoir_ = nullptr;
+    QLabel* nbBlancs_ = nullptr;
+    QLabel* nbNoirs_ = nullptr;
+    QLabel* panel11_ = nullptr;
+    QLabel* couleurordi_ = nullptr;
+    QLabel* basHaut_ = nullptr;
+    QLabel* nbcoups_ = nullptr;
+    QLabel* trait_ = nullptr;
+    QTabWidget* onglet_ = nullptr;
+    QListWidget* listBox1_ = nullptr;
+    QListWidget* listBox5_ = nullptr;
+    QListWidget* listBox2_ = nullptr;
+    QPushButton* joue_ = nullptr;
+    QPushButton* proposernul_ = nullptr;
+    QPushButton* abandon2_ = nullptr;
+    std::map<GamePanel, QWidget*> panels_;
+    QLabel* quiGagne_ = nullptr;
+    QTabWidget* nouvellePartie_ = nullptr;
+    QLineEdit* joueur0_ = nullptr;
+    QLineEdit* joueur2_ = nullptr;
+    QLineEdit* joueur3_ = nullptr;
+    QRadioButton* morvanelNoir_ = nullptr;
+    QLineEdit* nbminutes_ = nullptr;
+    std::vector<QWidget*> navigationButtons_;
+
+    std::map<QString, QAction*> actions_;
+    std::vector<std::pair<QAction*, bool GameOptions::*>> optionActions_;
+    QActionGroup* levelGroup_ = nullptr;
+    QMenu* fichier_ = nullptr;
+    QMenu* edition_ = nullptr;
+    QMenu* joueurs_ = nullptr;
+    QMenu* niveau_ = nullptr;
+};
+
+} // namespace kv

@@ -1,0 +1,14 @@
+// korvelan: the desktop game. The window opens on its welcome panel; the
+// "Damier 2D" button loads what the game needs and starts the play loop.
+#include "ui/Unit1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Korvelan 3D Analyse");
+    kv::TForm1 form(QCoreApplication::applicationDirPath());
+    form.show();
+    return QApplication::exec();
+}
