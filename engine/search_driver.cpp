@@ -35,9 +35,35 @@ TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, int used, bool
     return b;
 }
 
+bool updateAspiration(AspirationWindow& w, int score)
+{
+    constexpr int half = 250;
+    if (w.research && (score <= w.alpha || score >= w.beta)) {
+        w.instability = 1;
+        w.research = false;
+        w.alpha = -32000, w.beta = 32000;
+        return false;
+    }
+    if (w.alpha < score && score < w.beta) {
+        w.instability = 0;
+        w.research = false;
+        if (score > -31000) w.alpha = score - half;
+        if (score < 31000) w.beta = score + half;
+        return false;
+    }
+    w.research = true;
+    if (score <= w.alpha) {
+        w.instability = score <= -30000 ? 0 : w.instability + 1;
+        w.alpha = -32000, w.beta = score + half;
+    } else {
+        w.instability = score >= 30000 ? 0 : w.instability + 1;
+        w.alpha = score - half, w.beta = 32000;
+    }
+    return true;
+}
+
 namespace {
 constexpr int kFullWindow = 32000;
-constexpr int kAspiration = 250;
 constexpr int kMaxIterations = 31;
 
 SearchResult noMove(const Searcher& s)
@@ -90,8 +116,7 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     s.playedFrom = req.playedFrom;
     s.playedTo = req.playedTo;
 
-    int alpha = -kFullWindow, beta = kFullWindow;
-    bool research = false;
+    AspirationWindow window;
     NodeFrame& pos = s.pos;
     pos.board = req.board;
     pos.board[0] = OffBoard;
@@ -125,7 +150,6 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     s.opponentSide = static_cast<SideToMove>(1 - side);
     st.stopRequested = false;
     pos.quietPlyCount = 0;
-    int instability = 0;
     pos.sums = s.evaluator.prepareSums(pos.board, pos.counts, side);
     pos.materialBalance = 0;
     pos.rootReduction = 0;
@@ -172,32 +196,11 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
         pos = root;
         s.pollCounter = 0;
         s.iterationBestRootMove = 0;
-        int score = s.maxNode(alpha, beta, 1);
+        int score = s.maxNode(window.alpha, window.beta, 1);
         s.pvPath = true;
         pos = root;
 
-        // Aspiration: a window of 250 around the score; a failure repeats the
-        // depth once with the window open on the failing side.
-        if (research && (score <= alpha || score >= beta)) {
-            instability = 1;
-            research = false;
-            alpha = -kFullWindow, beta = kFullWindow;
-        } else if (alpha < score && score < beta) {
-            instability = 0;
-            research = false;
-            if (score > -31000) alpha = score - kAspiration;
-            if (score < 31000) beta = score + kAspiration;
-        } else if (score <= alpha) {
-            --s.iterationDepth;
-            instability = score <= -kDecidedScore ? 0 : instability + 1;
-            research = true;
-            alpha = -kFullWindow, beta = score + kAspiration;
-        } else {
-            --s.iterationDepth;
-            instability = score >= kDecidedScore ? 0 : instability + 1;
-            research = true;
-            alpha = score - kAspiration, beta = kFullWindow;
-        }
+        if (updateAspiration(window, score)) --s.iterationDepth;
 
         if (st.stopRequested) {
             s.bestRootMove = s.iterationBestRootMove;
@@ -213,7 +216,7 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
 
         if (!st.unlimitedTime) {
             s.sideUsed = static_cast<std::int32_t>(ctx.clock() - s.startReference);
-            if (s.sideUsed - s.usedAtStart > budget.target && instability != 1 && s.iterationDepth > 5) break;
+            if (s.sideUsed - s.usedAtStart > budget.target && window.instability != 1 && s.iterationDepth > 5) break;
         }
         if (st.stopRequested) {
             if (st.abortSearch) {
@@ -232,8 +235,8 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
         if (!st.unlimitedTime && set.levelTime >= 1 && set.levelTime <= 5 && s.iterationDepth >= set.levelTime + 1)
             break;
         if (set.fixedDepth > 0 && s.iterationDepth >= set.fixedDepth) break;
-        if (!st.unlimitedTime && score > kDecidedScore && instability != 1) break;
-        if (st.analysisMode && score < -kDecidedScore && instability != 1) break;
+        if (!st.unlimitedTime && score > kDecidedScore && window.instability != 1) break;
+        if (st.analysisMode && score < -kDecidedScore && window.instability != 1) break;
     }
     return chosen(s, req.board, side, s.bestRootMove, SearchOutcome::Searched);
 }

@@ -285,23 +285,9 @@ int Searcher::maxNode(int alpha, int beta, int ply)
     if (ply > 3 && ply - depthOffset < kMaxNodeTableLimit) {
         hashFrom = hashTo = 0;
         if (const TranspositionEntry* e = tt.probe(pos.keys.index, pos.keys.check, ply, gamePly, iterationDepth)) {
-            const int v = e->score, t = e->type;
-            const auto hint = [&] { hashFrom = e->from, hashTo = e->to; };
-            if (t == s + 100 || t == s + 1) return v;
-            if (t == 151 - s || t == 52 - s) return -v;
-            if (t == s + 3) {
-                if (v >= beta) return v;
-                hint(), alpha = v;
-            } else if (t == 54 - s) {
-                if (-v >= beta) return -v;
-                hint(), alpha = -v;
-            } else if (t == 56 - s) {
-                if (-v <= alpha) return -v;
-                hint(), beta = -v;
-            } else if (t == s + 5) {
-                if (v <= alpha) return v;
-                hint(), beta = v;
-            }
+            const TableUse u = useAtMaxNode(e->type, e->score, rootSide, alpha, beta);
+            if (u.returns) return u.score;
+            if (u.hashMove) hashFrom = e->from, hashTo = e->to, alpha = u.alpha, beta = u.beta;
         }
     }
 
@@ -443,23 +429,9 @@ int Searcher::minNode(int alpha, int beta, int ply)
     if (ply > 2 && ply - depthOffset < kMinNodeTableLimit) {
         hashFrom = hashTo = 0;
         if (const TranspositionEntry* e = tt.probe(pos.keys.index, pos.keys.check, ply, gamePly, iterationDepth)) {
-            const int v = e->score, t = e->type;
-            const auto hint = [&] { hashFrom = e->from, hashTo = e->to; };
-            if (t == s + 150 || t == s + 51) return v;
-            if (t == 101 - s || t == 2 - s) return -v;
-            if (t == s + 53) {
-                if (v <= alpha) return v;
-                hint(), beta = v;
-            } else if (t == 4 - s) {
-                if (-v <= alpha) return -v;
-                hint(), beta = -v;
-            } else if (t == s + 55) {
-                if (v >= beta) return v;
-                hint(), alpha = v;
-            } else if (t == 6 - s) {
-                if (-v >= beta) return -v;
-                hint(), alpha = -v;
-            }
+            const TableUse u = useAtMinNode(e->type, e->score, rootSide, alpha, beta);
+            if (u.returns) return u.score;
+            if (u.hashMove) hashFrom = e->from, hashTo = e->to, alpha = u.alpha, beta = u.beta;
         }
     }
 
