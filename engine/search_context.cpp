@@ -3,6 +3,7 @@
 #include "searcher.h"
 
 #include <chrono>
+#include <random>
 
 namespace kv {
 
@@ -33,8 +34,14 @@ Evaluator& SearchContext::evaluator() { return searcher_->evaluator; }
 
 void SearchContext::resizeTranspositionTable(int sizeFactor, int depthOffset)
 {
-    searcher_->tt.resize(sizeFactor);
-    searcher_->depthOffset = depthOffset;
+    Searcher& s = *searcher_;
+    s.tt.resize(sizeFactor);
+    s.depthOffset = depthOffset;
+    // New index keys below the number of entries; the check keys keep the
+    // file's values.
+    std::uniform_int_distribution<std::uint32_t> draw(0, static_cast<std::uint32_t>(s.tt.entries() - 1));
+    for (int code = WhiteMan; code <= BlackKing; ++code)
+        for (int sq = 0; sq <= kSquares; ++sq) s.keys.index[hashKeySlot(static_cast<std::uint8_t>(code), static_cast<Square>(sq))] = draw(s.rng);
 }
 
 void SearchContext::clearTranspositionTable() { searcher_->tt.clear(); }
@@ -46,13 +53,12 @@ int SearchContext::lastCompletedScore() const { return searcher_->lastCompletedS
 void SearchContext::setLastCompletedScore(int score) { searcher_->lastCompletedScore = score; }
 std::uint32_t SearchContext::nodes() const { return searcher_->nodes; }
 int SearchContext::iterationDepth() const { return searcher_->iterationDepth; }
-std::vector<MoveRecord> SearchContext::principalVariation() const { return {}; }
-const std::vector<std::string>& SearchContext::statisticsLines() const { return searcher_->statistics; }
-
-Searcher::Searcher(const HashKeyTables& k, const ParameterSet& params)
-    : keys(k)
-    , evaluator(params)
+std::vector<MoveRecord> SearchContext::principalVariation() const
 {
+    std::vector<MoveRecord> line;
+    for (int j = 1; j < 33 && searcher_->pv[1][j].from != 0; ++j) line.push_back(searcher_->pv[1][j]);
+    return line;
 }
+const std::vector<std::string>& SearchContext::statisticsLines() const { return searcher_->statistics; }
 
 } // namespace kv

@@ -54,6 +54,9 @@ public:
     virtual void statistics(const std::vector<std::string>& /*lines*/) {}
     // The side's clock should show this total of used seconds.
     virtual void clock(SideToMove /*side*/, int /*usedSeconds*/) {}
+    // An iteration has ended (after its aspiration rules were applied); the
+    // depth is the one searched next if the window failed.
+    virtual void iterationFinished(int /*depth*/, int /*score*/) {}
 };
 
 class Searcher; // the node search and its tables (engine/searcher.h)

@@ -68,4 +68,16 @@ struct TimeBudget {
 TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, int usedSeconds, bool analysisMode,
                         bool unlimitedTime);
 
+// The aspiration window between iterations: half-width 250 around the last
+// score; a failure repeats the depth once with the window open on the failing
+// side, a second failure opens it fully and the next depth follows.
+struct AspirationWindow {
+    int alpha = -32000, beta = 32000;
+    bool research = false;
+    int instability = 0; // 1 after a failure until an iteration ends inside its window
+};
+// Applies an iteration's score; returns true when the same depth is to be
+// searched again.
+bool updateAspiration(AspirationWindow& w, int score);
+
 } // namespace kv

@@ -2,6 +2,46 @@
 
 namespace kv {
 
+TableUse useAtMaxNode(int t, int v, int s, int alpha, int beta)
+{
+    TableUse u { false, 0, false, alpha, beta };
+    const auto done = [&u](int score) { u.returns = true, u.score = score; };
+    if (t == s + 100 || t == s + 1) {
+        done(v);
+    } else if (t == 151 - s || t == 52 - s) {
+        done(-v);
+    } else if (t == s + 3) { // lower bound
+        if (v >= beta) done(v); else u.hashMove = true, u.alpha = v;
+    } else if (t == 54 - s) { // the other side's min-node upper bound
+        if (-v >= beta) done(-v); else u.hashMove = true, u.alpha = -v;
+    } else if (t == 56 - s) { // the other side's min-node lower bound
+        if (-v <= alpha) done(-v); else u.hashMove = true, u.beta = -v;
+    } else if (t == s + 5) { // upper bound
+        if (v <= alpha) done(v); else u.hashMove = true, u.beta = v;
+    }
+    return u;
+}
+
+TableUse useAtMinNode(int t, int v, int s, int alpha, int beta)
+{
+    TableUse u { false, 0, false, alpha, beta };
+    const auto done = [&u](int score) { u.returns = true, u.score = score; };
+    if (t == s + 150 || t == s + 51) {
+        done(v);
+    } else if (t == 101 - s || t == 2 - s) {
+        done(-v);
+    } else if (t == s + 53) { // upper bound
+        if (v <= alpha) done(v); else u.hashMove = true, u.beta = v;
+    } else if (t == 4 - s) { // the other side's max-node lower bound
+        if (-v <= alpha) done(-v); else u.hashMove = true, u.beta = -v;
+    } else if (t == s + 55) { // lower bound
+        if (v >= beta) done(v); else u.hashMove = true, u.alpha = v;
+    } else if (t == 6 - s) { // the other side's max-node upper bound
+        if (-v >= beta) done(-v); else u.hashMove = true, u.alpha = -v;
+    }
+    return u;
+}
+
 TranspositionTable::TranspositionTable(int sizeFactor) { resize(sizeFactor); }
 
 void TranspositionTable::resize(int sizeFactor)

@@ -44,6 +44,19 @@ inline constexpr std::array<TableSize, 8> kTableSizes { {
 constexpr int kEntriesPerSizeFactor = 1310;
 constexpr int kDefaultSizeFactor = 100;
 
+// What a node does with an entry it found, for root side s. An entry stored
+// by a search for the other side is read with its score negated and its
+// bound exchanged: the same side is to move at a max node of one search and
+// at a min node of the other.
+struct TableUse {
+    bool returns = false; // the node returns `score` at once
+    int score = 0;
+    bool hashMove = false; // otherwise: try the entry's move first...
+    int alpha = 0, beta = 0; // ...with this window (it may widen)
+};
+TableUse useAtMaxNode(int type, int v, int s, int alpha, int beta);
+TableUse useAtMinNode(int type, int v, int s, int alpha, int beta);
+
 class TranspositionTable {
 public:
     explicit TranspositionTable(int sizeFactor = kDefaultSizeFactor);
