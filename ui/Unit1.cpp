@@ -290,9 +290,9 @@ void TForm1::buildPanels()
 
     // Mode, colours, direction and move number.
     panel11_ = makeLabel(central, "Panel11", tr("Entraînement"));
-    panel11_->setGeometry(kColumnX, 78, 130, 22);
+    panel11_->setGeometry(kColumnX, 78, 165, 22);
     couleurordi_ = makeLabel(central, "Couleurordi", QString());
-    couleurordi_->setGeometry(kColumnX + 140, 78, 180, 22);
+    couleurordi_->setGeometry(kColumnX + 175, 78, 145, 22);
     trait_ = makeLabel(central, "Trait", QString());
     trait_->setGeometry(kColumnX, 102, 130, 20);
     basHaut_ = makeLabel(central, "Bas_Haut", QString());
@@ -565,7 +565,7 @@ void TForm1::Introduction()
 
 void TForm1::enterLoop()
 {
-    if (controller_->loopRunning()) return;
+    if (controller_->loopRunning() || externalLoop_) return;
     QTimer::singleShot(0, this, [this] {
         if (!controller_->loopRunning()) controller_->PlayLoop();
     });
@@ -719,11 +719,13 @@ void TForm1::refreshStatus()
 {
     const GameController& c = *controller_;
     const std::array<int, 5> pc = c.pieceCounts();
-    nbBlancs_->setText(tr("%1 pièces").arg(pc[1] + pc[2], 2));
-    nbNoirs_->setText(tr("%1 pièces").arg(pc[3] + pc[4], 2));
+    auto count = [this](int n) { return QString("%1 %2").arg(n).arg(n > 1 ? tr("pièces") : tr("pièce")); };
+    nbBlancs_->setText(count(pc[1] + pc[2]));
+    nbNoirs_->setText(count(pc[3] + pc[4]));
     nomBlanc_->setText(QString::fromStdString(game_.whiteName) + tr(" (blancs)"));
     nomNoir_->setText(QString::fromStdString(game_.blackName) + tr(" (noirs)"));
     couleurordi_->setText(game_.enginePlaysBlack ? tr("Ordinateur noir") : tr("Ordinateur blanc"));
+    couleurordi_->setVisible(!c.options.humanVsHuman);
     basHaut_->setText(game_.orientation ? tr("Blancs:Haut->Bas") : tr("Blancs:Bas->Haut"));
     nbcoups_->setText(tr("Coups : %1").arg(game_.gamePly / 2 + 1));
     trait_->setText(game_.side == White ? tr("Trait aux blancs") : tr("Trait aux noirs"));
@@ -797,7 +799,7 @@ void TForm1::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEv
 
 void TForm1::waitForEvents()
 {
-    if (idleWait_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (!externalLoop_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     else QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 

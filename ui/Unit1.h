@@ -41,8 +41,9 @@ public:
     GameController& controller() { return *controller_; }
     Damier2D* board() const { return board_; }
     const QString& programDir() const { return programDir_; }
-    // Tests run the loop's passes themselves and must never block in it.
-    void setIdleWait(bool on) { idleWait_ = on; }
+    // The caller runs the loop's passes itself (tests): the window then never
+    // enters PlayLoop on its own and never blocks waiting for events.
+    void setExternalLoop(bool on) { externalLoop_ = on; }
     // The images that could not be loaded at start-up.
     const QStringList& missingImages() const { return missingImages_; }
 
@@ -117,7 +118,7 @@ private:
     std::unique_ptr<SearchContext> search_;
     std::unique_ptr<GameController> controller_;
     SoundPlayer* sounds_ = nullptr;
-    bool idleWait_ = true;
+    bool externalLoop_ = false;
     bool introduced_ = false;
     QStringList missingImages_;
 

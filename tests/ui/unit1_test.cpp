@@ -24,7 +24,7 @@ protected:
     void SetUp() override
     {
         form = std::make_unique<TForm1>(KV_PROGRAM_DIR);
-        form->setIdleWait(false);
+        form->setExternalLoop(true);
         form->show();
         button("BoutonDamier2D")->click();
         c().timing = { 0, 0, 0, 0 };
@@ -41,9 +41,9 @@ protected:
         EXPECT_NE(a, nullptr) << name;
         return a;
     }
-    QPushButton* button(const char* name)
+    QAbstractButton* button(const char* name)
     {
-        auto* b = form->findChild<QPushButton*>(name);
+        auto* b = form->findChild<QAbstractButton*>(name);
         EXPECT_NE(b, nullptr) << name;
         return b;
     }
@@ -97,8 +97,192 @@ TEST_F(Window, WelcomePanelLeadsToTheStartingPosition)
     for (int s = 1; s <= 32; ++s) EXPECT_EQ(c().picture().content[s], g().board[s]);
     EXPECT_EQ(text("Nom_noir").left(8), "Korvelan");
     EXPECT_EQ(text("Couleurordi"), "Ordinateur noir");
-    EXPECT_EQ(text("Nbblancs").trimmed(), "12 pièces");
+    EXPECT_EQ(text("Nbblancs"), "12 pièces");
     form->grab().save("/tmp/korvelan_start.png");
+}
+
+TEST_F(Window, QuietMoveByClicksThenTheEngineReplies)
+{
+    clickUser(10); // a man with two moves: both destinations are offered
+    EXPECT_EQ(c().picture().marker[internalSquare(10)], MarkColour::Red);
+    EXPECT_EQ(c().picture().marker[internalSquare(13)], MarkColour::Fuchsia);
+    EXPECT_EQ(c().picture().marker[internalSquare(14)], MarkColour::Fuchsia);
+    EXPECT_EQ(g().gamePly, 0);
+
+    clickUser(14);
+    EXPECT_EQ(g().gamePly, 1);
+    EXPECT_EQ(g().board[internalSquare(14)], WhiteMan);
+    EXPECT_EQ(g().board[internalSquare(10)], Empty);
+    EXPECT_TRUE(c().engineTurn());
+    EXPECT_EQ(c().picture().marker[internalSquare(13)], MarkColour::None);
+
+    ASSERT_TRUE(runUntil([&] { return g().gamePly == 2 && !c().engineTurn(); }));
+    EXPECT_EQ(g().side, White);
+    const RecordEntry& reply = g().record[2];
+    EXPECT_TRUE(isBlack(g().board[reply.to]));
+    EXPECT_EQ(c().picture().marker[reply.to], MarkColour::Cyan);
+    EXPECT_EQ(c().picture().marker[reply.from], MarkColour::Silver);
+    auto* list = form->findChild<QListWidget*>("ListBox1");
+    ASSERT_GE(list->count(), 1);
+    EXPECT_TRUE(list->item(0)->text().startsWith(" 1.10-14 ")) << list->item(0)->text().toStdString();
+    EXPECT_GT(form->findChild<QListWidget*>("ListBox2")->count(), 0); // the engine showed its thinking
+    form->grab().save("/tmp/korvelan_reply.png");
+}
+
+TEST_F(Window, TakeBackAndReplayRestoreRecordedPositions)
+{
+    clickUser(10);
+    clickUser(14);
+    ASSERT_TRUE(runUntil([&] { return g().gamePly == 2 && !c().engineTurn(); }));
+    const Board afterReply = g().board;
+
+    trigger("Reprendrecoups1");
+    EXPECT_EQ(g().gamePly, 1);
+    EXPECT_EQ(g().side, Black);
+    EXPECT_FALSE(c().engineTurn()); // the user has the move after a take-back
+    trigger("Reveniraudbut1");
+    EXPECT_EQ(g().gamePly, 0);
+    Board initial;
+    initial.setInitial();
+    EXPECT_EQ(g().board, initial);
+    for (int s = 1; s <= 32; ++s) ASSERT_EQ(c().picture().content[s], initial[s]);
+
+    button("SpeedButton3")->click(); // one ply forward
+    EXPECT_EQ(g().gamePly, 1);
+    trigger("Allerlafin1");
+    EXPECT_EQ(g().gamePly, 2);
+    EXPECT_EQ(g().side, White);
+    EXPECT_EQ(g().board, afterReply);
+
+    // A new move from inside the record drops the plies that followed.
+    trigger("Reveniraudbut1");
+    clickUser(11);
+    clickUser(15);
+    EXPECT_EQ(g().recordedPlies, 1);
+    EXPECT_EQ(form->findChild<QListWidget*>("ListBox1")->item(0)->text().trimmed(), "1.11-15");
+}
+
+TEST_F(Window, TakeBackWhileTheEngineThinksPlaysNoMove)
+{
+    trigger("Niveau07"); // a long think, cut short by the take-back
+    clickUser(10);
+    clickUser(14);
+    ASSERT_EQ(g().gamePly, 1);
+    QTimer::singleShot(150, form.get(), [this] { button("SpeedButton2")->click(); });
+    c().playLoopPass(); // the computer's move: abandoned by the take-back
+    EXPECT_FALSE(c().thinking());
+    EXPECT_EQ(g().gamePly, 0);
+    Board initial;
+    initial.setInitial();
+    EXPECT_EQ(g().board, initial);
+    EXPECT_EQ(g().recordedPlies, 1);
+    EXPECT_FALSE(c().engineTurn());
+    for (int i = 0; i < 5; ++i) c().playLoopPass();
+    EXPECT_EQ(g().gamePly, 0); // and nothing is played afterwards either
+}
+
+TEST_F(Window, TurnedBoardClicksSelectTheSquaresShown)
+{
+    trigger("Inverserdamier1");
+    EXPECT_TRUE(c().picture().inverted);
+    EXPECT_EQ(text("Bas_Haut"), "Blancs:Haut->Bas");
+    // The panels change places so that each name stays on its side.
+    EXPECT_GT(widget("Panel6")->y(), widget("Panel7")->y());
+    clickUser(10);
+    EXPECT_EQ(c().input().origin(), internalSquare(10));
+    EXPECT_EQ(c().picture().marker[internalSquare(10)], MarkColour::Red);
+    clickUser(13);
+    EXPECT_EQ(g().gamePly, 1);
+    EXPECT_EQ(g().board[internalSquare(13)], WhiteMan);
+    form->grab().save("/tmp/korvelan_turned.png");
+    trigger("Inverserdamier1");
+    EXPECT_LT(widget("Panel6")->y(), widget("Panel7")->y());
+}
+
+TEST_F(Window, AmbiguousKingCaptureIsFinishedByClickingAFinalSquare)
+{
+    // The white king on 4 must take 7 and land on 11 (its own man on 14
+    // stops it there); then it goes on over 15 (landing on 20 or 24) or over
+    // 6 (landing on 2): the paths split after the first jump.
+    setUp({ { 4, WhiteKing }, { 7, BlackMan }, { 15, BlackMan }, { 6, BlackMan }, { 14, WhiteMan },
+            { 29, BlackMan } });
+    clickUser(4);
+    EXPECT_EQ(c().input().step(), 1); // the forced first jump was taken for the user
+    EXPECT_EQ(c().input().path()[1], internalSquare(11));
+    for (int user : { 20, 24, 2 }) EXPECT_EQ(c().picture().marker[internalSquare(user)], MarkColour::Fuchsia) << user;
+    EXPECT_TRUE(widget("Prise_obligatoire")->isVisible());
+    form->grab().save("/tmp/korvelan_capture.png");
+
+    clickUser(2);
+    EXPECT_EQ(g().gamePly, 1);
+    EXPECT_EQ(g().board[internalSquare(2)], WhiteKing);
+    EXPECT_EQ(g().board[internalSquare(7)], Empty);
+    EXPECT_EQ(g().board[internalSquare(6)], Empty);
+    EXPECT_EQ(g().board[internalSquare(15)], BlackMan);
+    EXPECT_EQ(g().record[1].captured, 2);
+}
+
+TEST_F(Window, DrawOfferWithTwentyPiecesIsRefused)
+{
+    Board b;
+    b.setInitial();
+    for (int user : { 1, 2, 31, 32 }) b[internalSquare(user)] = Empty;
+    g().startFrom(b, White);
+    c().picture().showBoard(g().displayed);
+    button("Proposernul")->click();
+    EXPECT_TRUE(widget("Nulrefus")->isVisible());
+    EXPECT_FALSE(widget("fin_de_parties")->isVisible());
+    EXPECT_EQ(c().gameResult(), NoResult);
+    clickUser(10); // the next click on the board hides the refusal
+    EXPECT_FALSE(widget("Nulrefus")->isVisible());
+}
+
+TEST_F(Window, ComputerAgainstComputerAtBeginnerLevelPlaysToTheEnd)
+{
+    trigger("Niveau01");
+    EXPECT_TRUE(action("Niveau01")->isChecked());
+    trigger("Ordinateurcontreordinateur1");
+    ASSERT_TRUE(runUntil([&] { return widget("fin_de_parties")->isVisible(); }, 5000));
+    const QString message = text("qui_gagne");
+    EXPECT_TRUE(message == "Gain des blancs" || message == "Gain des noirs" || message == "Match nul !")
+        << message.toStdString();
+    EXPECT_FALSE(action("Ordinateurcontreordinateur1")->isChecked()); // the mode ends with the game
+    EXPECT_NE(c().gameResult(), NoResult);
+    form->grab().save("/tmp/korvelan_end.png");
+}
+
+TEST_F(Window, ClocksShowMinutesAndTwoDigitSeconds)
+{
+    g().clock = { 7, 65 };
+    c().clocks().stampBoth();
+    g().side = White;
+    form->ajouter_temps();
+    EXPECT_EQ(text("minblanc"), "0");
+    EXPECT_EQ(text("secblanc"), "07");
+    g().side = Black;
+    form->ajouter_temps();
+    EXPECT_EQ(text("minnoir"), "1");
+    EXPECT_EQ(text("secnoir"), "05");
+    trigger("Horlogeszro1");
+    EXPECT_EQ(text("secnoir"), "00");
+    EXPECT_EQ(g().clock[Black], 0);
+}
+
+TEST_F(Window, CustomLevelAcceptsOnlyPositiveMinutes)
+{
+    trigger("N8Autre1");
+    EXPECT_TRUE(widget("Panel9")->isVisible());
+    auto* minutes = form->findChild<QLineEdit*>("Nbminutes");
+    minutes->setText("zero");
+    button("BitBtn24")->click();
+    EXPECT_TRUE(widget("Panel9")->isVisible());
+    minutes->setText("4");
+    button("BitBtn24")->click();
+    EXPECT_FALSE(widget("Panel9")->isVisible());
+    EXPECT_EQ(c().level().levelTime, 220);
+    EXPECT_EQ(c().level().levelCap, 238);
+    EXPECT_TRUE(action("N8Autre1")->isChecked());
+    EXPECT_FALSE(action("Niveau01")->isChecked());
 }
 
 } // namespace
