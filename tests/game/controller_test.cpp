@@ -1,0 +1,186 @@
+// The controller with a recording view and the real engine: the rules of play
+// that need no window.
+#include "game/controller.h"
+
+#include "rules/geometry.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace kv;
+
+namespace {
+
+class RecordingView : public GameView {
+public:
+    void boardChanged() override {}
+    void showPanel(GamePanel p, bool shown) override { panels[p] = shown; }
+    void showEndMessage(const QString& t) override { message = t; }
+    void playSound(Sound s) override { sounds.push_back(s); }
+    void refreshStatus() override {}
+    void refreshMoveList() override {}
+    void showClock(int side, const ClockText& t) override { clocks[side] = t.minutes + ":" + t.seconds; }
+    void applyCommandStates(const CommandStates& s) override { states = s; }
+    bool clockTimerRunning() const override { return timer; }
+    void startClockTimer() override { timer = true; }
+    void processEvents() override {}
+    void waitForEvents() override {}
+    void quitApplication() override { quit = true; }
+
+    std::map<GamePanel, bool> panels;
+    QString message;
+    std::vector<Sound> sounds;
+    std::map<int, std::string> clocks;
+    CommandStates states;
+    bool timer = false;
+    bool quit = false;
+};
+
+class Controller : public ::testing::Test {
+protected:
+    Controller() : search(HashKeyTables::generated()), c(game, search, view)
+    {
+        c.timing = { 0, 0, 0, 0 };
+        c.options.ponder = false;
+        c.setLevel(*levelByIndex(1)); // depth 3: quick answers
+        game.newGame();
+    }
+
+    void position(const std::vector<std::pair<int, std::uint8_t>>& pieces, SideToMove side)
+    {
+        Board b;
+        b.clear();
+        for (auto [user, code] : pieces) b[internalSquare(user)] = code;
+        game.startFrom(b, side);
+        c.picture().showBoard(game.displayed);
+    }
+    void clickUser(int user) { c.clic1(cellOf(internalSquare(user), false)); }
+
+    GameState game;
+    SearchContext search;
+    RecordingView view;
+    GameController c;
+};
+
+TEST_F(Controller, FullRecordEndsTheGameAsADraw)
+{
+    c.Ordinateur(); // human against human
+    game.gamePly = kLastPlyEntry;
+    game.recordedPlies = kLastPlyEntry;
+    game.storeRecordEntry(0);
+    clickUser(10);
+    EXPECT_EQ(c.endMessage(), "Match nul !");
+    EXPECT_EQ(c.gameResult(), Draw);
+    EXPECT_EQ(game.gamePly, kLastPlyEntry); // no ply 253: the settings entries stay intact
+    EXPECT_TRUE(view.panels[GamePanel::FinDeParties]);
+}
+
+TEST_F(Controller, ComputerWithNoMoveLeftLosesAndTheUserHearsIt)
+{
+    // Black (the computer) to move with its last man blocked.
+    position({ { 32, BlackMan }, { 28, WhiteMan }, { 23, WhiteMan } }, Black);
+    game.enginePlaysBlack = 1;
+    c.ComputerMove();
+    EXPECT_EQ(c.endMessage(), "Bravo, vous avez gagné");
+    EXPECT_EQ(c.gameResult(), WhiteWon);
+    ASSERT_FALSE(view.sounds.empty());
+    EXPECT_EQ(view.sounds.back(), Sound::Won);
+}
+
+TEST_F(Controller, NoviceAPieceAheadPlaysItsSecondChoice)
+{
+    c.setLevel(*levelByIndex(0));
+    // White (the computer) has three men against two, several quiet moves.
+    position({ { 9, WhiteMan }, { 10, WhiteMan }, { 11, WhiteMan }, { 29, BlackMan }, { 30, BlackMan } }, White);
+    c.ComputerMove();
+    ASSERT_EQ(game.gamePly, 1);
+    EXPECT_TRUE(view.panels[GamePanel::Zut]);
+    const RecordEntry& played = game.record[1];
+    EXPECT_FALSE(played.from == c.lastResult().move.from && played.to == c.lastResult().move.to);
+
+    // With a single legal move (a compulsory capture) there is no choice to spoil.
+    Board b;
+    b.clear();
+    for (auto [row, column] : { std::pair { 6, 4 }, { 7, 1 }, { 7, 7 } }) b[detail::squareAt(row, column)] = WhiteMan;
+    for (auto [row, column] : { std::pair { 5, 3 }, { 0, 0 } }) b[detail::squareAt(row, column)] = BlackMan;
+    game.startFrom(b, White);
+    ASSERT_EQ(game.generateLegal(), 1);
+    c.ComputerMove();
+    EXPECT_EQ(game.gamePly, 1);
+    EXPECT_FALSE(view.panels[GamePanel::Zut]);
+}
+
+TEST_F(Controller, ComputerOffersADrawInAQuietEndingAndTheUserAccepts)
+{
+    position({ { 14, WhiteKing }, { 27, BlackKing }, { 3, WhiteMan } }, Black);
+    game.gamePly = 30;
+    game.recordedPlies = 30;
+    game.storeRecordEntry(0);
+    game.enginePlaysBlack = 1;
+    c.ComputerMove();
+    EXPECT_TRUE(view.panels[GamePanel::MatchNul]);
+    c.BitBtn14Click();
+    EXPECT_EQ(c.endMessage(), "Match nul !");
+    EXPECT_FALSE(view.panels[GamePanel::MatchNul]);
+}
+
+TEST_F(Controller, NoDrawOfferWhileCapturesAreRecent)
+{
+    position({ { 14, WhiteKing }, { 27, BlackKing }, { 3, WhiteMan } }, Black);
+    game.gamePly = 30;
+    game.recordedPlies = 30;
+    game.storeRecordEntry(0);
+    game.record[15].captured = 1;
+    c.ComputerMove();
+    EXPECT_FALSE(view.panels[GamePanel::MatchNul]);
+}
+
+TEST_F(Controller, ResignationEndsTheGameForTheComputer)
+{
+    game.enginePlaysBlack = 1;
+    c.AbandonClick();
+    EXPECT_EQ(c.endMessage(), "Vous abandonnez, gain KORVELAN");
+    EXPECT_EQ(c.gameResult(), BlackWon);
+}
+
+TEST_F(Controller, NavigationAtTheEdgesOfTheRecordChangesNothing)
+{
+    c.reprise();
+    EXPECT_EQ(game.gamePly, 0);
+    EXPECT_TRUE(c.skipPonder());
+    c.avancer();
+    EXPECT_EQ(game.gamePly, 0);
+    c.revenir_n(3); // beyond the record: limited to what is recorded
+    EXPECT_EQ(game.gamePly, 0);
+}
+
+TEST_F(Controller, RevenirNKeepsTheSideToMoveAndStaysInsideTheRecord)
+{
+    c.Ordinateur();
+    clickUser(10);
+    clickUser(14);
+    clickUser(22);
+    clickUser(18);
+    clickUser(11);
+    clickUser(15);
+    ASSERT_EQ(game.gamePly, 3);
+    c.revenir_n(0); // black to move: the position after white's first move
+    EXPECT_EQ(game.gamePly, 1);
+    EXPECT_EQ(game.side, Black);
+    c.revenir_n(5);
+    EXPECT_EQ(game.gamePly, 3);
+    c.revenir_debut();
+    c.Aller_fin();
+    EXPECT_EQ(game.gamePly, 3);
+    EXPECT_EQ(game.side, Black);
+}
+
+TEST_F(Controller, QuitterEndsTheLoop)
+{
+    c.quitter();
+    EXPECT_TRUE(c.quitRequested());
+    EXPECT_TRUE(view.quit);
+}
+
+} // namespace

@@ -1,0 +1,63 @@
+#include "game/levels.h"
+
+#include <gtest/gtest.h>
+
+using namespace kv;
+
+TEST(Levels, TableHoldsEveryMenuEntryWithItsIndex)
+{
+    EXPECT_EQ(levelTable().size(), 16u);
+    EXPECT_EQ(levelByIndex(1)->levelTime, 2);
+    EXPECT_EQ(levelByIndex(1)->levelCap, 58);
+    EXPECT_EQ(levelByIndex(8)->levelCap, 1798);
+    EXPECT_EQ(levelByIndex(17)->levelTime, 320000);
+    EXPECT_FALSE(levelByIndex(9).has_value());
+    EXPECT_EQ(kDefaultLevel.levelTime, 160);
+    EXPECT_EQ(kDefaultLevel.index, 5);
+    // Levels 0 and 2 differ only in the cap on the total time.
+    EXPECT_EQ(levelByIndex(0)->levelTime, levelByIndex(2)->levelTime);
+    EXPECT_NE(levelByIndex(0)->levelCap, levelByIndex(2)->levelCap);
+}
+
+TEST(Levels, CustomLevelNeedsAPositiveNumberOfMinutes)
+{
+    const auto four = customLevel(4);
+    ASSERT_TRUE(four.has_value());
+    EXPECT_EQ(four->levelTime, 220);
+    EXPECT_EQ(four->levelCap, 238);
+    EXPECT_EQ(four->index, 18);
+    EXPECT_FALSE(customLevel(0).has_value());
+    EXPECT_FALSE(customLevel(-3).has_value());
+    EXPECT_FALSE(customLevel(100000000).has_value()); // would overflow the settings
+}
+
+TEST(Levels, TimeLossLimitGrowsSmoothlyAfterPly100)
+{
+    EXPECT_EQ(timeLossLimit(178, 0), 180);
+    EXPECT_EQ(timeLossLimit(178, 99), 180);
+    // From ply 100 it follows the engine's own total cap: (ply + 1) x cap / 60.
+    EXPECT_EQ(timeLossLimit(178, 100), 101 * 178 / 60 + 2);
+    EXPECT_LT(timeLossLimit(178, 100), 2 * 180); // not a hundredfold jump
+    std::int64_t previous = 0;
+    for (int ply = 0; ply <= 252; ++ply) {
+        EXPECT_GE(timeLossLimit(178, ply), previous) << ply;
+        previous = timeLossLimit(178, ply);
+    }
+}
+
+TEST(Levels, TimeLoserJudgesTheSideToMoveOnItsWholeTime)
+{
+    TimeLossInput in;
+    in.levelCap = 58;
+    in.used = { 61, 10 };
+    in.sideToMove = 0;
+    EXPECT_EQ(timeLoser(in), 0);
+    in.used = { 60, 10 };
+    EXPECT_EQ(timeLoser(in), -1);
+    // The other side's time is divided for a weaker player.
+    in.used = { 10, 100 };
+    in.divisor = { 1, 2 };
+    EXPECT_EQ(timeLoser(in), -1);
+    in.divisor = { 1, 1 };
+    EXPECT_EQ(timeLoser(in), 1);
+}
