@@ -476,7 +476,6 @@ void GameController::EndOfGame(int code)
     if (withSound && options.otherSounds) view_.playSound(sound);
     if (matchState_ == 1) matchState_ = 5; // the rating update belongs to the players' registry
     options.computerVsComputer = false;
-    options.stopByClick = true;
     gameResult_ = result;
     refreshCommands();
     view_.refreshStatus();
