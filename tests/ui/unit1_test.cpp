@@ -6,10 +6,13 @@
 #include "ui/board_widget.h"
 
 #include <QAction>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -87,6 +90,13 @@ protected:
         c().picture().showBoard(g().displayed);
     }
 
+    // Pictures of the window for a person to look at: KV_GRAB_DIR=/some/dir.
+    void grab(const char* name)
+    {
+        const QString dir = qEnvironmentVariable("KV_GRAB_DIR");
+        if (!dir.isEmpty()) form->grab().save(dir + "/korvelan_" + name + ".png");
+    }
+
     std::unique_ptr<TForm1> form;
 };
 
@@ -98,7 +108,7 @@ TEST_F(Window, WelcomePanelLeadsToTheStartingPosition)
     EXPECT_EQ(text("Nom_noir").left(8), "Korvelan");
     EXPECT_EQ(text("Couleurordi"), "Ordinateur noir");
     EXPECT_EQ(text("Nbblancs"), "12 pièces");
-    form->grab().save("/tmp/korvelan_start.png");
+    grab("start");
 }
 
 TEST_F(Window, QuietMoveByClicksThenTheEngineReplies)
@@ -126,7 +136,22 @@ TEST_F(Window, QuietMoveByClicksThenTheEngineReplies)
     ASSERT_GE(list->count(), 1);
     EXPECT_TRUE(list->item(0)->text().startsWith(" 1.10-14 ")) << list->item(0)->text().toStdString();
     EXPECT_GT(form->findChild<QListWidget*>("ListBox2")->count(), 0); // the engine showed its thinking
-    form->grab().save("/tmp/korvelan_reply.png");
+    grab("reply");
+
+    // "Editer meilleurs coups" writes the statistics lines to Bestmove.txt.
+    QFile::remove("Bestmove.txt");
+    button("Button9")->click();
+    QFile best("Bestmove.txt");
+    ASSERT_TRUE(best.open(QIODevice::ReadOnly | QIODevice::Text));
+    EXPECT_TRUE(best.readLine().startsWith("Profondeur"));
+
+    form->findChild<QTabWidget*>("Onglet")->setCurrentIndex(1);
+    grab("calcul");
+    trigger("Numroterlescase1");
+    EXPECT_TRUE(c().picture().numbering);
+    trigger("Nouveau2");
+    EXPECT_TRUE(widget("Nouvelle_partie")->isVisible());
+    grab("nouveau");
 }
 
 TEST_F(Window, TakeBackAndReplayRestoreRecordedPositions)
@@ -181,6 +206,25 @@ TEST_F(Window, TakeBackWhileTheEngineThinksPlaysNoMove)
     EXPECT_EQ(g().gamePly, 0); // and nothing is played afterwards either
 }
 
+TEST_F(Window, ClickDuringTheEnginesThinkingMakesItPlayAtOnce)
+{
+    trigger("Niveau07"); // it would think for seconds
+    clickUser(10);
+    clickUser(14);
+    QTimer::singleShot(150, form.get(), [this] {
+        const Square s = internalSquare(12);
+        QTest::mouseClick(form->board(), Qt::LeftButton, {},
+                          QPoint(Damier2D::kLeft + 60 * columnOf(s) + 30, Damier2D::kTop + 60 * rowOf(s) + 30));
+    });
+    QElapsedTimer t;
+    t.start();
+    c().playLoopPass();
+    EXPECT_LT(t.elapsed(), 4000);
+    EXPECT_EQ(g().gamePly, 2); // the best move found so far was played
+    EXPECT_FALSE(c().pendingClick());
+    EXPECT_EQ(c().input().origin(), internalSquare(12)); // the click started the user's next move
+}
+
 TEST_F(Window, TurnedBoardClicksSelectTheSquaresShown)
 {
     trigger("Inverserdamier1");
@@ -194,7 +238,7 @@ TEST_F(Window, TurnedBoardClicksSelectTheSquaresShown)
     clickUser(13);
     EXPECT_EQ(g().gamePly, 1);
     EXPECT_EQ(g().board[internalSquare(13)], WhiteMan);
-    form->grab().save("/tmp/korvelan_turned.png");
+    grab("turned");
     trigger("Inverserdamier1");
     EXPECT_LT(widget("Panel6")->y(), widget("Panel7")->y());
 }
@@ -211,7 +255,7 @@ TEST_F(Window, AmbiguousKingCaptureIsFinishedByClickingAFinalSquare)
     EXPECT_EQ(c().input().path()[1], internalSquare(11));
     for (int user : { 20, 24, 2 }) EXPECT_EQ(c().picture().marker[internalSquare(user)], MarkColour::Fuchsia) << user;
     EXPECT_TRUE(widget("Prise_obligatoire")->isVisible());
-    form->grab().save("/tmp/korvelan_capture.png");
+    grab("capture");
 
     clickUser(2);
     EXPECT_EQ(g().gamePly, 1);
@@ -248,7 +292,7 @@ TEST_F(Window, ComputerAgainstComputerAtBeginnerLevelPlaysToTheEnd)
         << message.toStdString();
     EXPECT_FALSE(action("Ordinateurcontreordinateur1")->isChecked()); // the mode ends with the game
     EXPECT_NE(c().gameResult(), NoResult);
-    form->grab().save("/tmp/korvelan_end.png");
+    grab("end");
 }
 
 TEST_F(Window, ClocksShowMinutesAndTwoDigitSeconds)
@@ -283,6 +327,39 @@ TEST_F(Window, CustomLevelAcceptsOnlyPositiveMinutes)
     EXPECT_EQ(c().level().levelCap, 238);
     EXPECT_TRUE(action("N8Autre1")->isChecked());
     EXPECT_FALSE(action("Niveau01")->isChecked());
+}
+
+TEST(WindowLoop, PlaysAgainstTheEngineAndQuitsFromTheRunningLoop)
+{
+    // The real loop: started by the welcome panel, idle waits, thinking on the
+    // user's time, a stop by "Quitter" and exit status 0.
+    TForm1 form(KV_PROGRAM_DIR);
+    form.show();
+    form.findChild<QAbstractButton*>("BoutonDamier2D")->click();
+    form.findChild<QAction*>("Niveau01")->trigger();
+    form.controller().timing = { 0, 0, 0, 0 };
+    auto click = [&form](int user) {
+        const Square s = internalSquare(user);
+        QTest::mouseClick(form.board(), Qt::LeftButton, {},
+                          QPoint(Damier2D::kLeft + 60 * columnOf(s) + 30, Damier2D::kTop + 60 * rowOf(s) + 30));
+    };
+    QTimer::singleShot(100, &form, [&] { click(10); });
+    QTimer::singleShot(200, &form, [&] { click(14); });
+    bool pondered = false;
+    // Wait for the reply, then let the engine think on the user's time before quitting.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &form, [&] {
+        if (form.controller().game().gamePly >= 2 && form.controller().pondering()) {
+            pondered = true;
+            form.findChild<QAction*>("Quitter1")->trigger();
+        }
+    });
+    poll.start(20);
+    QTimer::singleShot(20000, &form, [&] { form.findChild<QAction*>("Quitter1")->trigger(); }); // safety net
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_GE(form.controller().game().gamePly, 2);
+    EXPECT_TRUE(pondered);
+    EXPECT_FALSE(form.controller().loopRunning());
 }
 
 } // namespace
