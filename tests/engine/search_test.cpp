@@ -1,3 +1,4 @@
+#include "engine/capture_probe.h"
 #include "engine/search_driver.h"
 #include "engine/searcher.h"
 #include "rules/movegen.h"
@@ -293,6 +294,30 @@ TEST(Search, MakeKeepsKeysCountsAndMaterialInStep)
             p.side = static_cast<SideToMove>(1 - p.side);
         }
     }
+}
+
+TEST(Search, CaptureProbeAgreesWithTheGenerator)
+{
+    std::mt19937 rng(17);
+    MoveGenerator gen;
+    int withCapture = 0;
+    for (int t = 0; t < 20000; ++t) {
+        Board b;
+        b.clear();
+        const int pieces = 2 + static_cast<int>(rng() % 14);
+        for (int k = 0; k < pieces; ++k) {
+            const int s = 1 + static_cast<int>(rng() % 32);
+            b[s] = static_cast<std::uint8_t>(1 + rng() % 4);
+        }
+        const PieceCounts counts = PieceCounts::of(b);
+        for (const SideToMove side : { White, Black }) {
+            gen.generate(b, side, 2);
+            const bool expected = gen.captureCount() != 0;
+            withCapture += expected;
+            ASSERT_EQ(hasCapture(b, counts, side), expected) << formatFen({ b, side });
+        }
+    }
+    EXPECT_GT(withCapture, 1000);
 }
 
 TEST(Search, PrincipalVariationRowsAreCopiedUpward)
