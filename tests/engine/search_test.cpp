@@ -320,6 +320,25 @@ TEST(Search, CaptureProbeAgreesWithTheGenerator)
     EXPECT_GT(withCapture, 1000);
 }
 
+TEST(Search, ResizeEmptiesTheTableAndReseedsTheIndexKeys)
+{
+    Fixture f(4);
+    f.search("W:W1,2,3,4,6,7,8,11,16:B20,22,24,25,28,29,30,31,32");
+    const HashKeyTables before = f.ctx.hashKeys();
+    const TableSize& smallest = kTableSizes.front();
+    f.ctx.resizeTranspositionTable(smallest.sizeFactor, smallest.depthOffset);
+    EXPECT_EQ(f.ctx.transpositionTable().entries(), 13100u);
+    EXPECT_EQ(f.ctx.tableDepthOffset(), -4);
+    for (std::size_t i = 0; i < f.ctx.transpositionTable().entries(); i += 97)
+        EXPECT_EQ(f.ctx.transpositionTable().slot(static_cast<std::uint32_t>(i)).type, 0);
+    const HashKeyTables& after = f.ctx.hashKeys();
+    EXPECT_EQ(after.check, before.check);
+    EXPECT_NE(after.index, before.index);
+    for (int i = 32; i < kHashKeyCount; ++i) EXPECT_LT(after.index[i], 13100u);
+    // The search still plays legal moves with the new keys and offset.
+    EXPECT_TRUE(isLegal("start", f.search("start").move));
+}
+
 TEST(Search, PrincipalVariationRowsAreCopiedUpward)
 {
     SearchContext ctx(HashKeyTables::generated());
