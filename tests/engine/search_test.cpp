@@ -334,7 +334,7 @@ TEST(Search, ResizeEmptiesTheTableAndReseedsTheIndexKeys)
     const HashKeyTables& after = f.ctx.hashKeys();
     EXPECT_EQ(after.check, before.check);
     EXPECT_NE(after.index, before.index);
-    for (int i = 32; i < kHashKeyCount; ++i) EXPECT_LT(after.index[i], 13100u);
+    for (int i = hashKeySlot(WhiteMan, 0); i <= hashKeySlot(BlackKing, 32); ++i) EXPECT_LT(after.index[i], 13100u);
     // The search still plays legal moves with the new keys and offset.
     EXPECT_TRUE(isLegal("start", f.search("start").move));
 }
