@@ -23,7 +23,8 @@ namespace kv {
 // Flags shared by the search, its driver and the commands that stop it. A
 // handler running inside the poll callback sets stopRequested (and
 // abortSearch when no move must be played); the search never clears them,
-// the driver clears stopRequested when the next search begins.
+// the driver clears stopRequested when the next search begins. abortSearch
+// stays set until its owner (record navigation) clears it.
 struct SearchState {
     bool stopRequested = false;
     bool abortSearch = false;
