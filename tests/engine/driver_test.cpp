@@ -149,6 +149,9 @@ TEST(SearchDriver, AnswersAtOnceWithoutASearch)
     SearchRequest empty = request("W:W10:B14");
     empty.board[internalSquare(14)] = Empty;
     EXPECT_EQ(searchDriver(ctx, empty).outcome, SearchOutcome::NoMove);
+    SearchRequest garbage = request("start");
+    garbage.board[7] = Jumped;
+    EXPECT_EQ(searchDriver(ctx, garbage).outcome, SearchOutcome::NoMove);
 }
 
 TEST(SearchDriver, BookMovesAreChosenAmongTheRootMoves)
