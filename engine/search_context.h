@@ -105,6 +105,10 @@ public:
     std::uint32_t nodes() const;
     int iterationDepth() const;
     std::vector<MoveRecord> principalVariation() const; // PvTable row 1
+    // The root moves in the order the last search left them (the ordered
+    // root list: SearchResult::rootIndex points into it; the beginner level
+    // plays its entry 1).
+    std::vector<MoveRecord> rootMoves() const;
     const std::vector<std::string>& statisticsLines() const; // for "Bestmove.txt"
 
     Searcher& searcher() { return *searcher_; }

@@ -118,6 +118,9 @@ TEST(Search, EveryRootMoveOfAWideListIsSearchedAndShown)
     const SearchResult r = f.search(fen);
     EXPECT_TRUE(isLegal(fen, r.move));
     EXPECT_GE(r.legalIndex, 0);
+    const auto roots = f.ctx.rootMoves();
+    ASSERT_EQ(static_cast<int>(roots.size()), n);
+    EXPECT_EQ(roots[r.rootIndex], r.move);
     ASSERT_EQ(static_cast<int>(lines.lines.size()), n);
     for (const auto& [i, text] : lines.lines) EXPECT_EQ(text.find("?<---"), std::string::npos) << i;
 }
