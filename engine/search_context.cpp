@@ -2,6 +2,8 @@
 
 #include "searcher.h"
 
+#include "rules/movegen.h"
+
 #include <chrono>
 #include <random>
 
@@ -59,6 +61,12 @@ std::vector<MoveRecord> SearchContext::principalVariation() const
     for (int j = 1; j < 33 && searcher_->pv[1][j].from != 0; ++j) line.push_back(searcher_->pv[1][j]);
     return line;
 }
+std::vector<MoveRecord> SearchContext::rootMoves() const
+{
+    const MoveList& list = searcher_->gen.list(1);
+    return { list.begin(), list.end() };
+}
+
 const std::vector<std::string>& SearchContext::statisticsLines() const { return searcher_->statistics; }
 
 } // namespace kv

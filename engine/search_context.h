@@ -23,7 +23,8 @@ namespace kv {
 // Flags shared by the search, its driver and the commands that stop it. A
 // handler running inside the poll callback sets stopRequested (and
 // abortSearch when no move must be played); the search never clears them,
-// the driver clears stopRequested when the next search begins.
+// the driver clears stopRequested when the next search begins. abortSearch
+// stays set until its owner (record navigation) clears it.
 struct SearchState {
     bool stopRequested = false;
     bool abortSearch = false;
@@ -104,6 +105,10 @@ public:
     std::uint32_t nodes() const;
     int iterationDepth() const;
     std::vector<MoveRecord> principalVariation() const; // PvTable row 1
+    // The root moves in the order the last search left them (the ordered
+    // root list: SearchResult::rootIndex points into it; the beginner level
+    // plays its entry 1).
+    std::vector<MoveRecord> rootMoves() const;
     const std::vector<std::string>& statisticsLines() const; // for "Bestmove.txt"
 
     Searcher& searcher() { return *searcher_; }

@@ -127,6 +127,9 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
         s.startReference = ctx.clock() - used;
         s.usedAtStart = used;
     }
+    // Only piece codes index the key tables; anything else is no position.
+    for (int sq = 1; sq <= kSquares; ++sq)
+        if (pos.board[sq] > BlackKing) return noMove(s);
     pos.keys = computeHashKeys(s.keys, pos.board);
     for (int p = 0; p < kPlyTables; ++p) s.emptyKillers(p);
 

@@ -1,5 +1,6 @@
 #include "searcher.h"
 
+#include "engine/capture_probe.h"
 #include "rules/geometry.h"
 
 #include <algorithm>
@@ -297,6 +298,10 @@ int Searcher::maxNode(int alpha, int beta, int ply)
     }
 
     if (ply >= 33) return evaluate(ply, alpha, beta);
+    // Beyond the horizon only a pending capture keeps the node open.
+    const bool beyondHorizon =
+        ply - extensionCount[ply] - pos.rootReduction - pos.promotionExtension > iterationDepth;
+    if (beyondHorizon && !hasCapture(pos.board, pos.counts, rootSide)) return evaluate(ply, alpha, beta);
     const OrderingContext ordering = orderingFor(ply);
     const int n = gen.generate(pos.board, rootSide, ply, &ordering);
     MoveList& list = gen.list(ply);
@@ -308,8 +313,7 @@ int Searcher::maxNode(int alpha, int beta, int ply)
         rootScoreCount = n;
     }
 
-    if (!captures && ply - extensionCount[ply] - pos.rootReduction - pos.promotionExtension > iterationDepth)
-        return evaluate(ply, alpha, beta);
+    if (!captures && beyondHorizon) return evaluate(ply, alpha, beta);
     if (n == 0) return ply - kWinScore;
 
     extensionCount[ply + 1] = static_cast<std::uint8_t>(extensionCount[ply] + (captures ? 1 : 0));
@@ -441,13 +445,16 @@ int Searcher::minNode(int alpha, int beta, int ply)
     }
 
     if (ply >= 33) return evaluate(ply, alpha, beta);
+    // Beyond the horizon only a pending capture keeps the node open.
+    const bool beyondHorizon =
+        ply - extensionCount[ply] - pos.rootReduction - pos.promotionExtension > iterationDepth;
+    if (beyondHorizon && !hasCapture(pos.board, pos.counts, opponentSide)) return evaluate(ply, alpha, beta);
     const OrderingContext ordering = orderingFor(ply);
     const int n = gen.generate(pos.board, opponentSide, ply, &ordering);
     MoveList& list = gen.list(ply);
     const bool captures = gen.captureCount() != 0;
 
-    if (!captures && ply - extensionCount[ply] - pos.rootReduction - pos.promotionExtension > iterationDepth)
-        return evaluate(ply, alpha, beta);
+    if (!captures && beyondHorizon) return evaluate(ply, alpha, beta);
     if (n == 0) return kWinScore - ply;
 
     extensionCount[ply + 1] = static_cast<std::uint8_t>(extensionCount[ply] + (captures ? 1 : 0));
