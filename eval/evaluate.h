@@ -40,6 +40,7 @@ struct EvalTrace {
     int positional = 0;      // the incremental square-table sum
     int tempo = 0;
     int centreZones = 0;     // centre columns and zone balance (more than t2 pieces)
+    int positionalEarly = 0; // the positional part after the first clamp
     int openingZones = 0;    // zone confrontation of the opening
     int runawayMen = 0;
     int breakthrough = 0;
