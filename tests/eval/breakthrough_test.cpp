@@ -1,7 +1,9 @@
 #include "breakthrough_examples.h"
 #include "test_positions.h"
 
+#include "eval/board_masks.h"
 #include "eval/knowledge.h"
+#include "random_positions.h"
 
 #include <gtest/gtest.h>
 
@@ -44,6 +46,20 @@ TEST(BreakthroughList, FirstPatternsAsTheyStand)
     EXPECT_EQ(knowledge::breakthrough(test::colourMirror(test::boardOf({ { 13, 9 }, {}, { 28 } })), false), -180);
     // The fourth: 19 backed on 24, 15, a black man on 6 with 7 and 2 empty.
     EXPECT_EQ(knowledge::breakthrough(test::boardOf({ { 19, 24, 15, 18, 22 }, {}, { 6, 5, 4, 1 } }), true), 80);
+}
+
+TEST(BoardMasks, EightSquaresAtATimeAgreeWithOneByOne)
+{
+    std::mt19937 rng(5);
+    for (int i = 0; i < 500; ++i) {
+        const Board b = test::randomBoard(rng, 32, 0.3).board;
+        for (std::uint8_t code : { Empty, WhiteMan, WhiteKing, BlackMan, BlackKing }) {
+            std::uint32_t expected = 0;
+            for (int s = 1; s <= 32; ++s)
+                if (b[s] == code) expected |= 1u << (s - 1);
+            ASSERT_EQ(squaresHolding(b, code), expected);
+        }
+    }
 }
 
 TEST(BreakthroughList, NothingWithoutAPattern)
