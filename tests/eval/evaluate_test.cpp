@@ -215,5 +215,16 @@ TEST(PhaseAndVariant, FlagsChooseTheTableOfTheNextSearch)
     EXPECT_EQ(ev.manTable()[13], p.tableEntry(EndgameTable, 13));
 }
 
+TEST(PhaseAndVariant, ZeroThresholdsPutEveryPositionWithMenInTheOpening)
+{
+    Evaluator ev(ParameterSet {});
+    const Board oneMan = boardOf({ { 21 }, { 5 } });
+    ev.preparePhase(oneMan, PieceCounts::of(oneMan));
+    EXPECT_EQ(ev.gamePhase(), 0);
+    const Board kingsOnly = boardOf({ {}, { 5 }, {}, { 9 } });
+    ev.preparePhase(kingsOnly, PieceCounts::of(kingsOnly));
+    EXPECT_EQ(ev.gamePhase(), 3);
+}
+
 } // namespace
 } // namespace kv

@@ -100,6 +100,16 @@ TEST(Formations, OpeningRulesOnlyInTheirPhases)
     EXPECT_LE(opening, 50);
 }
 
+TEST(Formations, ManWithAnOpenRoadToTheCrown)
+{
+    // w11 with 7, 8 and 3 empty: +50; with black men on 2 and 4 it is
+    // harder to exploit: +35.
+    EXPECT_EQ(formations(boardOf({ { 11 } }), true, 2), 50);
+    EXPECT_EQ(formations(boardOf({ { 11 }, {}, { 2, 4 } }), true, 2), 35);
+    // The same for black, seen from white.
+    EXPECT_EQ(formations(boardOf({ {}, {}, { 22 } }), false, 2), -50);
+}
+
 TEST(Formations, AbandonedDoubleCornerCosts)
 {
     // White has left 28 and 32 (rule 6: -10, -10 more in the opening);
