@@ -154,6 +154,17 @@ TEST(ParameterEditor, ItemsCoverEveryEditableByteOnce)
     EXPECT_EQ(*offsets.rbegin(), kReservedOffset - 1);
 }
 
+TEST(ParameterEditor, PanelsShowTheBoardFromTheOwnersSide)
+{
+    EXPECT_EQ(parameterPanelPlace(1).x, 104);
+    EXPECT_EQ(parameterPanelPlace(4).x, 8);
+    EXPECT_EQ(parameterPanelPlace(5).x, 120);
+    EXPECT_EQ(parameterPanelPlace(8).x, 28);
+    EXPECT_EQ(parameterPanelPlace(8).rowFromBottom, 1);
+    EXPECT_EQ(parameterPanelPlace(29).x, 120);
+    EXPECT_EQ(parameterPanelPlace(32).rowFromBottom, 7);
+}
+
 TEST(ParameterEditor, TextsFollowTheByteRuleOfTheEditBoxes)
 {
     EXPECT_EQ(parameterByteFromText("300"), 44);
