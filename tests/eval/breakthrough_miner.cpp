@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <random>
 #include <vector>
 
 using namespace kv;
@@ -44,6 +45,7 @@ int main(int argc, char** argv)
     combinations(5, wLast, nw, cur, whites);
     combinations(1, bLast, nb, cur, blacks);
     test::BreakthroughSolver solver;
+    std::mt19937 rng(1);
     const auto rules = knowledge::breakthroughRules(true);
     int found = 0, tried = 0;
     for (const auto& w : whites)
@@ -72,6 +74,20 @@ int main(int argc, char** argv)
             const int quiet = solver.search(work, White, depth, -20000, 20000) - before;
             solver.allowSacrifice();
             if (quiet >= 100) continue;
+            // White men behind the region only add options for white, but
+            // they also give black men something to take: the breakthrough
+            // must survive a few of them.
+            bool robust = true;
+            for (int t = 0; t < 4 && robust; ++t) {
+                work = b;
+                for (int k = 0; k < 3; ++k) {
+                    const int s = 21 + static_cast<int>(rng() % 12);
+                    if (work[s] == Empty) work[s] = WhiteMan;
+                }
+                const int start = test::materialOf(work, White);
+                robust = solver.search(work, White, depth, -20000, 20000) - start >= 100;
+            }
+            if (!robust) continue;
             ++found;
             std::printf("\"");
             for (int s : w) std::printf("w%d ", s);
