@@ -6,7 +6,6 @@
 #include "rules/movegen.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -17,11 +16,11 @@ namespace kv::test {
 // on its white and occupied squares, black men on its black squares, the
 // rest of the board empty. White is to move.
 // Some alternatives of the first patterns are reached only past the
-// exceptions of earlier ones; their examples carry extra men (in the form
-// "b2 w14 w17").
+// exceptions of earlier ones; their examples carry extra white and black
+// men (0 ends a list).
 struct ExampleExtra {
     std::string_view line;
-    std::initializer_list<int> white, black;
+    int white[3], black[3];
 };
 inline constexpr ExampleExtra kExampleExtras[] = {
     { "  w9 w13 = 180", { 14, 17 }, { 2 } },
@@ -50,8 +49,8 @@ inline Board breakthroughExample(std::size_t index)
     }
     for (const auto& x : kExampleExtras)
         if (x.line == knowledge::breakthroughSource()[rules[index].line]) {
-            for (int s : x.white) b[s] = WhiteMan;
-            for (int s : x.black) b[s] = BlackMan;
+            for (int i = 0; i < 3 && x.white[i] != 0; ++i) b[x.white[i]] = WhiteMan;
+            for (int i = 0; i < 3 && x.black[i] != 0; ++i) b[x.black[i]] = BlackMan;
         }
     return b;
 }
