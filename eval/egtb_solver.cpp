@@ -225,11 +225,13 @@ private:
 
 } // namespace
 
-SolveResult solveAllTables(EndgameTables& tables)
+SolveResult solveAllTables(EndgameTables& tables, int maxPieces)
 {
     SolveResult result;
     std::array<bool, kTableCount> solved {};
     for (const auto& pair : solvingOrder()) {
+        const Material m = materialOf(tableSpec(pair[0]));
+        if (m.moverMen + m.moverKings + m.otherMen + m.otherKings > maxPieces) continue;
         PairSolver solver(tables, solved, pair);
         result.error = solver.run(result.stats);
         if (!result.error.empty()) break;

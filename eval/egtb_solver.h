@@ -37,8 +37,9 @@ struct SolveResult {
 // leads into a table solved earlier.
 const std::vector<std::vector<TableId>>& solvingOrder();
 
-// Solves every table into `tables`. On an error (a distance that no longer
-// fits a byte, a successor without a solved table) it stops and says why.
-SolveResult solveAllTables(EndgameTables& tables);
+// Solves every table of at most `maxPieces` pieces into `tables`. On an
+// error (a distance that no longer fits a byte, a successor without a solved
+// table) it stops and says why.
+SolveResult solveAllTables(EndgameTables& tables, int maxPieces = 4);
 
 } // namespace kv::egtb
