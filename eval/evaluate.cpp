@@ -1,28 +1,234 @@
-// Placeholder evaluation: material only. Replaced by the full evaluation.
+// The evaluation of a node: material with a king value that grows as the
+// board empties, the square tables kept incrementally by the search, the
+// clamped positional terms and the knowledge terms, then the corrections of
+// a few special and drawish endings.
 #include "evaluate.h"
+
+#include "knowledge.h"
+#include "tables.h"
+
+#include "rules/geometry.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace kv {
 
-ParameterSet defaultParameters() { return {}; }
+using namespace evaltables;
 
 Evaluator::Evaluator(const ParameterSet& params) : params_(params) { }
 
 void Evaluator::setParameters(const ParameterSet& params) { params_ = params; }
 
-void Evaluator::preparePhase(const Board&, const PieceCounts&) { }
-
-EvalSums Evaluator::prepareSums(const Board& b, const PieceCounts&, SideToMove e) { return computeSums(b, e); }
-
-EvalSums Evaluator::computeSums(const Board&, SideToMove) const { return {}; }
-
-void Evaluator::updateSums(EvalSums&, const Board&, const MoveRecord&, SideToMove) const { }
-
-int Evaluator::evaluate(const EvalNode& node, SideToMove e, int, int) const
+int Evaluator::kingValue(int pieces, int kings) const
 {
+    int k = pieces > params_.threshold(0) ? 260 : pieces > params_.threshold(1) ? 290 : pieces > params_.threshold(2) ? 310 : 330;
+    k *= 2;
+    // A lone king has the whole board to itself: worth a little more.
+    if (kings == 1) k += 30;
+    return k;
+}
+
+int Evaluator::tempoWeight(int men) const
+{
+    int opening = TempoOpening, middle = TempoMiddle;
+    if (variant1_) {
+        opening = TempoOpeningVariant1;
+        middle = TempoMiddleVariant1;
+    } else if (variant2_) {
+        opening = TempoOpeningVariant2;
+        middle = TempoMiddleVariant2;
+    }
+    const int id = men > params_.threshold(0) ? opening
+        : men > params_.threshold(1)          ? middle
+        : men > params_.threshold(2)          ? TempoPreEndgame
+                                              : TempoEndgame;
+    return params_.tempoWeight(id);
+}
+
+template <bool Traced>
+int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int beta, EvalTrace* trace) const
+{
+    const Board& b = node.board;
     const PieceCounts& c = node.counts;
-    const int white = 200 * c[WhiteMan] + 600 * c[WhiteKing];
-    const int black = 200 * c[BlackMan] + 600 * c[BlackKing];
-    return e == White ? white - black : black - white;
+    const EvalSums& sums = node.sums;
+    const int wm = c[WhiteMan], wk = c[WhiteKing], bm = c[BlackMan], bk = c[BlackKing];
+    const int pieces = wm + wk + bm + bk;
+    const int men = wm + bm;
+    const int p = node.ply;
+    const bool oddPly = p % 2 == 1;
+    const bool whiteToMove = oddPly == (e == White);
+    const int sign = e == White ? 1 : -1;
+    const int t0 = params_.threshold(0), t2 = params_.threshold(2);
+
+    // 1-2. Material.
+    const int k = kingValue(pieces, wk + bk);
+    const int material = static_cast<std::int16_t>(sign * ((wm - bm) * kManValue + (wk - bk) * k));
+    if constexpr (Traced) {
+        trace->kingValue = k;
+        trace->material = material;
+    }
+
+    // 3. Lazy exit: far outside the window, the material says enough.
+    if ((oddPly && material <= alpha - 185) || (!oddPly && material >= beta + 185)) {
+        if constexpr (Traced) {
+            trace->lazyExit = true;
+            trace->total = material;
+        }
+        return material;
+    }
+
+    std::int32_t s = 0;
+
+    // 4. Kings on the long diagonal, when both sides have kings and few men.
+    if (wk >= 1 && bk >= 1 && wm < 5 && bm < 5) {
+        const std::uint8_t ownKing = e == White ? WhiteKing : BlackKing;
+        const std::uint8_t oppKing = e == White ? BlackKing : WhiteKing;
+        bool own = false, opp = false;
+        for (int sq : LongDiagonal) {
+            own |= b[sq] == ownKing;
+            opp |= b[sq] == oppKing;
+        }
+        s += (own ? 50 : 0) - (opp ? 50 : 0);
+        if constexpr (Traced) trace->longDiagonal = s;
+    }
+
+    // 5. Runaway men, kept outside the positional clamps.
+    const int runaway = sign * knowledge::runawayMen(b, c, whiteToMove);
+
+    // 6-7. Square tables and tempo.
+    s += sums.positional;
+    const int tempo = (tempoWeight(men) + 5) * sums.advance;
+    s += tempo;
+    if constexpr (Traced) {
+        trace->runawayMen = runaway;
+        trace->positional = sums.positional;
+        trace->tempo = tempo;
+    }
+
+    // 8. Centre columns and the balance of the own half, while the board is full.
+    if (pieces > t2) {
+        const int centre = 15 * (sums.centreOwn - sums.centreOpp)
+            + 8 * (std::abs(sums.zoneOpp[1] - sums.zoneOpp[2]) - std::abs(sums.zoneOwn[1] - sums.zoneOwn[2]));
+        s += centre;
+        s = std::clamp(s, -45, 45);
+        if constexpr (Traced) trace->centreZones = centre;
+    }
+
+    // 9. Opening: a wing left thinner than the opponent's attack on it.
+    if (pieces > t0) {
+        const int d1 = sums.zoneOwn[1] - sums.zoneOpp[4];
+        const int d2 = sums.zoneOwn[2] - sums.zoneOpp[3];
+        const int d3 = sums.zoneOwn[4] - sums.zoneOpp[1];
+        const int d4 = sums.zoneOwn[3] - sums.zoneOpp[2];
+        const int zones = 15 * (std::min(d1, 0) + std::min(d2, 0) + std::max(d3, 0) + std::max(d4, 0));
+        s += zones;
+        if constexpr (Traced) trace->openingZones = zones;
+    }
+
+    // 10-11. Breakthroughs without kings; the slower pattern terms only when
+    // no breakthrough decides.
+    int breakthrough = 0;
+    if (wk == 0 && bk == 0) breakthrough = sign * knowledge::breakthrough(b, whiteToMove);
+    if (breakthrough == 0) {
+        if (gamePhase_ < 3) {
+            const int f = sign * knowledge::formations(b, c, whiteToMove, gamePhase_);
+            s += f;
+            if constexpr (Traced) trace->formations = f;
+        }
+        if (runaway > -9 && runaway < 9) {
+            const int m = sign * knowledge::manStructure(b, c, gamePhase_);
+            s += m;
+            if constexpr (Traced) trace->manStructure = m;
+        }
+    }
+    if constexpr (Traced) trace->breakthrough = breakthrough;
+
+    // 12. The piece just moved stands next to an enemy piece of its kind with
+    // an empty square behind it.
+    if (p > 2) {
+        const int d = node.lastMoveSquare;
+        for (int dir = 0; dir < kDirections; ++dir) {
+            const int behind = DirectionTable[dir][d];
+            const int front = DirectionTable[opposite(dir)][d];
+            // The square in front must hold a piece: a king with empty squares
+            // on both sides differs from "empty" by 2 as well, yet nothing
+            // attacks it.
+            if (b[behind] == Empty && b[front] != Empty && std::abs(b[d] - b[front]) == 2) {
+                const int enPrise = p % 2 == 0 ? 100 : -100;
+                s += enPrise;
+                if constexpr (Traced) trace->lastMoveEnPrise = enPrise;
+                break;
+            }
+        }
+    }
+
+    // 13-14. The positional part never outweighs a man.
+    s = std::clamp(s, -170, 170);
+    int total = s + runaway + breakthrough;
+    if constexpr (Traced) trace->positionalClamped = s;
+
+    // 15. In the ending, prefer searching lines that start with a man move.
+    if (gamePhase_ == 3 && isMan(node.rootMovePiece)) {
+        const int bonus = (node.rootMovePiece == WhiteMan) == (e == White) ? 30 : -30;
+        total += bonus;
+        if constexpr (Traced) trace->endgameMenBonus = bonus;
+    }
+
+    // 16. Material.
+    total += material;
+
+    // 17. Special endings, the first that applies.
+    const int beforeSpecial = total;
+    auto tripleKings = [&](SideToMove strong) {
+        const int x = knowledge::tripleKingBlock(b, strong);
+        if (x <= 0) return;
+        if (e == strong) {
+            if (total + x < 15000) total += x;
+        } else if (total - x > -15000) {
+            total -= x;
+        }
+    };
+    // Two defending kings sheltering in the double corners (1, 5 and 28, 32).
+    auto inDoubleCorners = [&](std::uint8_t king) {
+        int first = 0, second = 0;
+        for (int sq = 1; sq <= 32; ++sq)
+            if (b[sq] == king) (first == 0 ? first : second) = sq;
+        constexpr int pairs[4][2] = { { 1, 5 }, { 1, 32 }, { 5, 28 }, { 28, 32 } };
+        for (const auto& pr : pairs)
+            if (first == pr[0] && second == pr[1]) return true;
+        return false;
+    };
+    if (wm == 0 && wk == 3 && bm == 1 && bk == 1) {
+        tripleKings(White);
+    } else if (bm == 0 && bk == 3 && wm == 1 && wk == 1) {
+        tripleKings(Black);
+    } else if (men == 0 && wk == 4 && bk == 2 && total > -15000 && total < 15000) {
+        if (inDoubleCorners(BlackKing)) total /= 2;
+    } else if (men == 0 && wk == 2 && bk == 4 && total > -15000 && total < 15000) {
+        if (inDoubleCorners(WhiteKing)) total /= 2;
+    }
+    if constexpr (Traced) trace->specialEndings = total - beforeSpecial;
+
+    // 18. Few pieces, men and two kings on each side: hard to win.
+    const int beforeDrawish = total;
+    if (total > -31000 && total < 31000 && pieces <= 7 && wm >= 1 && bm >= 1 && wk >= 2 && bk >= 2) total /= 4;
+    if constexpr (Traced) {
+        trace->drawish = total - beforeDrawish;
+        trace->total = static_cast<std::int16_t>(total);
+    }
+    return static_cast<std::int16_t>(total);
+}
+
+int Evaluator::evaluate(const EvalNode& node, SideToMove e, int alpha, int beta) const
+{
+    return evaluateImpl<false>(node, e, alpha, beta, nullptr);
+}
+
+int Evaluator::evaluate(const EvalNode& node, SideToMove e, int alpha, int beta, EvalTrace& trace) const
+{
+    trace = EvalTrace {};
+    return evaluateImpl<true>(node, e, alpha, beta, &trace);
 }
 
 int Evaluator::staticEvaluation(const Board& b, SideToMove e)

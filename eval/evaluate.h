@@ -30,6 +30,29 @@ struct EvalNode {
     const EvalSums& sums;
 };
 
+// The value of every term of one evaluation, for korvelan-cli eval and the
+// tests. All values are from the evaluating side's view.
+struct EvalTrace {
+    int kingValue = 0;       // value of one king at this node
+    int material = 0;
+    bool lazyExit = false;   // material alone was returned
+    int longDiagonal = 0;
+    int positional = 0;      // the incremental square-table sum
+    int tempo = 0;
+    int centreZones = 0;     // centre columns and zone balance (more than t2 pieces)
+    int openingZones = 0;    // zone confrontation of the opening
+    int runawayMen = 0;
+    int breakthrough = 0;
+    int formations = 0;
+    int manStructure = 0;
+    int lastMoveEnPrise = 0;
+    int positionalClamped = 0; // the positional part after its last clamp
+    int endgameMenBonus = 0;
+    int specialEndings = 0;  // change made by the special endings
+    int drawish = 0;         // change made by the drawish-ending division
+    int total = 0;
+};
+
 // Owns the root-time state of the evaluation (phase, variant, active tables);
 // one per search context.
 class Evaluator {
@@ -50,15 +73,30 @@ public:
     void updateSums(EvalSums& sums, const Board& before, const MoveRecord& m, SideToMove e) const;
 
     int evaluate(const EvalNode& node, SideToMove e, int alpha, int beta) const;
+    // The same evaluation, filling `trace` with the value of each term.
+    int evaluate(const EvalNode& node, SideToMove e, int alpha, int beta, EvalTrace& trace) const;
 
     // For display: ply 2, fresh king table and sums, full window.
     int staticEvaluation(const Board& b, SideToMove e);
 
     int gamePhase() const { return gamePhase_; }
+    // Opening variant 1 or 2 in force; they survive from one search to the next.
+    bool variant(int v) const { return v == 1 ? variant1_ : variant2_; }
+    const std::array<std::uint8_t, 33>& manTable() const { return manTable_; }
+    const std::array<std::uint8_t, 33>& kingTable() const { return kingTable_; }
 
 private:
+    template <bool Traced>
+    int evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int beta, EvalTrace* trace) const;
+    void buildKingTable(const PieceCounts& c);
+    bool variantHolds(int v, const Board& b) const;
+    int kingValue(int pieces, int kings) const;
+    int tempoWeight(int men) const;
+
     ParameterSet params_;
     int gamePhase_ = 0;
+    bool variant1_ = false;
+    bool variant2_ = false;
     std::array<std::uint8_t, 33> manTable_ {};
     std::array<std::uint8_t, 33> kingTable_ {};
 };

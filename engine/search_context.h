@@ -1,0 +1,115 @@
+// The engine's state: one SearchContext per program, passed by reference.
+// It owns the transposition table, the hash keys, the move lists, the
+// principal-variation, killer and refutation tables, the root scores and the
+// evaluation state. The user interface touches only what is public here: the
+// flags of `state`, the settings, the poll callback and the observer.
+#pragma once
+
+#include "engine/hash_keys.h"
+#include "engine/knowledge.h"
+#include "engine/transposition.h"
+#include "eval/evaluate.h"
+#include "eval/parameters.h"
+#include "rules/move.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kv {
+
+// Flags shared by the search, its driver and the commands that stop it. A
+// handler running inside the poll callback sets stopRequested (and
+// abortSearch when no move must be played); the search never clears them,
+// the driver clears stopRequested when the next search begins.
+struct SearchState {
+    bool stopRequested = false;
+    bool abortSearch = false;
+    bool unlimitedTime = false; // thinking on the opponent's time: no time tests
+    bool analysisMode = false;  // game analysis
+};
+
+// What the driver reads of the level and of the caller's limits.
+struct SearchSettings {
+    int levelTime = 160; // LevelTime, seconds for the first 30 moves; 1..5 cap the depth; 32000 no limit
+    int levelCap = 178;  // LevelCap, cap on the side's total thinking time
+    int fixedDepth = 0;  // > 0: stop after the iteration of this depth (tools, tests)
+    int moveTime = 0;    // > 0: a fixed budget of this many seconds instead of the level's
+    bool bookEnabled = true;
+};
+
+// Receives what the "Calcul" tab shows. Every method has an empty default.
+class SearchObserver {
+public:
+    virtual ~SearchObserver() = default;
+    // The root-move list is emptied when a search starts.
+    virtual void clearRootLines() {}
+    // Line `index` of the root-move list is deleted and `text` inserted there
+    // (the list grows in root-list order during the first iteration).
+    virtual void setRootLine(int /*index*/, const std::string& /*text*/) {}
+    // The statistics list is replaced by these lines (depth, nodes, time,
+    // speed, score, move number, then the principal variation).
+    virtual void statistics(const std::vector<std::string>& /*lines*/) {}
+    // The side's clock should show this total of used seconds.
+    virtual void clock(SideToMove /*side*/, int /*usedSeconds*/) {}
+    // An iteration has ended (after its aspiration rules were applied); the
+    // depth is the one searched next if the window failed.
+    virtual void iterationFinished(int /*depth*/, int /*score*/) {}
+};
+
+class Searcher; // the node search and its tables (engine/searcher.h)
+
+class SearchContext {
+public:
+    // The keys must be the real ones: load them with loadHashKeys or take
+    // HashKeyTables::generated(). Without an explicit knowledge object the
+    // search uses one that knows nothing.
+    explicit SearchContext(const HashKeyTables& keys, const ParameterSet& params = defaultParameters());
+    SearchContext(const HashKeyTables& keys, const SearchKnowledge& knowledge,
+                  const ParameterSet& params = defaultParameters());
+    ~SearchContext();
+    SearchContext(const SearchContext&) = delete;
+    SearchContext& operator=(const SearchContext&) = delete;
+
+    SearchState state;
+    SearchSettings settings;
+    // Called every 5000 or so max-node visits and once after every iteration;
+    // the window passes one that processes pending events.
+    std::function<void()> poll;
+    SearchObserver* observer = nullptr;
+    // Whole seconds from some fixed origin; replaceable for tests.
+    std::function<std::int64_t()> clock;
+
+    void setKnowledge(const SearchKnowledge& knowledge);
+    const SearchKnowledge& knowledge() const;
+    void setParameters(const ParameterSet& params);
+    Evaluator& evaluator();
+
+    // Options menu: a size factor (0 = default 100) and its depth offset; the
+    // table is reallocated empty and the index keys are re-seeded with random
+    // numbers below the new number of entries (the check keys stay).
+    void resizeTranspositionTable(int sizeFactor, int depthOffset);
+    void clearTranspositionTable();
+    const TranspositionTable& transpositionTable() const;
+    int tableDepthOffset() const;
+
+    const HashKeyTables& hashKeys() const;
+    PositionKeys keysOf(const Board& b) const;
+
+    // What the last search left behind.
+    int lastCompletedScore() const;
+    void setLastCompletedScore(int score); // the analysis walk restores it
+    std::uint32_t nodes() const;
+    int iterationDepth() const;
+    std::vector<MoveRecord> principalVariation() const; // PvTable row 1
+    const std::vector<std::string>& statisticsLines() const; // for "Bestmove.txt"
+
+    Searcher& searcher() { return *searcher_; }
+
+private:
+    std::unique_ptr<Searcher> searcher_;
+};
+
+} // namespace kv

@@ -1,0 +1,244 @@
+#include "search_driver.h"
+
+#include "searcher.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace kv {
+
+TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, int used, bool analysisMode, bool unlimitedTime)
+{
+    TimeBudget b;
+    if (analysisMode) {
+        b.target = levelTime / 30;
+    } else {
+        // The first 60 plies share LevelTime; every further 30 plies add half of it.
+        const int period = gamePly / 30;
+        int pliesLeft, timeLeft;
+        if (gamePly >= 60) {
+            pliesLeft = 30 * (period + 1) - gamePly;
+            timeLeft = ((period + 1) * levelTime) / 2 - used;
+        } else {
+            pliesLeft = 60 - gamePly;
+            timeLeft = levelTime - used;
+        }
+        b.target = timeLeft / pliesLeft;
+        b.target = b.target * 9 / 10;
+        if (b.target < 1 && levelTime != 30) b.target = 1;
+        if (levelTime / 90 > b.target && levelTime / 90 + used < levelCap) b.target = levelTime / 90;
+    }
+    if (levelTime / 10 < b.target) b.target = levelTime / 10;
+    b.hard = 5 * b.target;
+    b.totalCap = gamePly >= 60 ? ((gamePly + 1) * levelCap) / 60 : levelCap;
+    if (levelTime == 32000 || unlimitedTime) b.target = b.hard = 3200000;
+    return b;
+}
+
+bool updateAspiration(AspirationWindow& w, int score)
+{
+    constexpr int half = 250;
+    if (w.research && (score <= w.alpha || score >= w.beta)) {
+        w.instability = 1;
+        w.research = false;
+        w.alpha = -32000, w.beta = 32000;
+        return false;
+    }
+    if (w.alpha < score && score < w.beta) {
+        w.instability = 0;
+        w.research = false;
+        if (score > -31000) w.alpha = score - half;
+        if (score < 31000) w.beta = score + half;
+        return false;
+    }
+    w.research = true;
+    if (score <= w.alpha) {
+        w.instability = score <= -30000 ? 0 : w.instability + 1;
+        w.alpha = -32000, w.beta = score + half;
+    } else {
+        w.instability = score >= 30000 ? 0 : w.instability + 1;
+        w.alpha = score - half, w.beta = 32000;
+    }
+    return true;
+}
+
+namespace {
+constexpr int kFullWindow = 32000;
+constexpr int kMaxIterations = 31;
+
+SearchResult noMove(const Searcher& s)
+{
+    SearchResult r;
+    r.outcome = SearchOutcome::NoMove;
+    r.code = 100;
+    r.score = s.lastCompletedScore;
+    return r;
+}
+
+// Fills the move and both indices for root-list entry `index`.
+SearchResult chosen(Searcher& s, const Board& root, SideToMove side, int index, SearchOutcome how)
+{
+    SearchResult r;
+    r.outcome = how;
+    r.code = how == SearchOutcome::OnlyMove ? 254 : index;
+    r.rootIndex = index;
+    r.move = s.gen.list(1)[index];
+    // Ply 0 is never used by the search: it holds the legal list in
+    // generation order for the caller.
+    Board b = root;
+    const int n = s.gen.generate(b, side, 0);
+    for (int i = 0; i < n; ++i)
+        if (s.gen.list(0)[i] == r.move) {
+            r.legalIndex = i;
+            break;
+        }
+    r.score = s.lastCompletedScore;
+    r.depth = std::min(s.iterationDepth, kMaxIterations - 1);
+    r.nodes = s.nodes;
+    r.usedSeconds = s.sideUsed;
+    return r;
+}
+} // namespace
+
+SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
+{
+    Searcher& s = ctx.searcher();
+    SearchState& st = ctx.state;
+    const SearchSettings& set = ctx.settings;
+    const SideToMove side = req.side;
+    s.state = &st;
+    s.observer = ctx.observer;
+    s.poll = &ctx.poll;
+    s.clock = &ctx.clock;
+    s.record = req.record;
+    s.gamePly = req.gamePly;
+    s.analysisEndPly = req.analysisEndPly;
+    s.playedFrom = req.playedFrom;
+    s.playedTo = req.playedTo;
+
+    AspirationWindow window;
+    NodeFrame& pos = s.pos;
+    pos.board = req.board;
+    pos.board[0] = OffBoard;
+
+    const std::int32_t used = req.usedSeconds[side];
+    s.sideUsed = used;
+    if (!st.unlimitedTime) {
+        s.startReference = ctx.clock() - used;
+        s.usedAtStart = used;
+    }
+    pos.keys = computeHashKeys(s.keys, pos.board);
+    for (int p = 0; p < kPlyTables; ++p) s.emptyKillers(p);
+
+    TimeBudget budget = allocateTime(set.levelTime, set.levelCap, req.gamePly, used, st.analysisMode, st.unlimitedTime);
+    if (set.moveTime > 0 && !st.unlimitedTime) budget = { set.moveTime, set.moveTime, INT_MAX };
+    s.hardTimeLimit = budget.hard;
+    s.totalTimeCap = budget.totalCap;
+
+    s.bestRootMove = s.iterationBestRootMove = 0;
+    for (auto& row : s.pv)
+        for (auto& e : row) e.from = e.to = 0;
+    s.nodes = 0;
+
+    pos.counts = PieceCounts::of(pos.board);
+    s.evaluator.preparePhase(pos.board, pos.counts);
+    s.gamePhase = s.evaluator.gamePhase();
+    if (pos.counts.white() == 0 || pos.counts.black() == 0) return noMove(s);
+
+    s.extensionCount.fill(0);
+    s.rootSide = side;
+    s.opponentSide = static_cast<SideToMove>(1 - side);
+    st.stopRequested = false;
+    pos.quietPlyCount = 0;
+    pos.sums = s.evaluator.prepareSums(pos.board, pos.counts, side);
+    pos.materialBalance = 0;
+    pos.rootReduction = 0;
+    pos.promotionExtension = 0;
+    s.iterationDepth = 0;
+    s.rootEvaluation = s.evaluate(1, -kFullWindow, kFullWindow);
+
+    const int n = s.gen.generate(pos.board, side, 1);
+    if (n == 0) return noMove(s);
+    if (n == 1) {
+        const bool searchAnyway =
+            (st.analysisMode && req.gamePly == req.analysisEndPly) || st.unlimitedTime;
+        if (!searchAnyway) {
+            if (st.analysisMode) s.lastCompletedScore = 32001;
+            return chosen(s, req.board, side, 0, SearchOutcome::OnlyMove);
+        }
+    }
+
+    if (set.bookEnabled && req.book) {
+        const bool opening = req.gamePly < 3 && pos.counts[WhiteMan] == 12 && pos.counts[BlackMan] == 12;
+        if (opening || (req.gamePly >= 3 && req.gamePly < 42)) {
+            const std::vector<BookMove> book = req.book(pos.board, side);
+            std::vector<int> matches;
+            const MoveList& roots = s.gen.list(1);
+            for (int i = 0; i < n; ++i)
+                for (const BookMove& b : book)
+                    if (roots[i].from == b.from && roots[i].to == b.to) {
+                        matches.push_back(i);
+                        break;
+                    }
+            if (!matches.empty()) {
+                const int pick = matches[s.rng() % matches.size()];
+                return chosen(s, req.board, side, pick, SearchOutcome::Book);
+            }
+        }
+    }
+
+    const NodeFrame root = pos;
+    if (s.observer) s.observer->clearRootLines();
+    s.previousScoreNegated = -s.lastCompletedScore;
+
+    int seedLength = 35;
+    for (s.iterationDepth = 1; s.iterationDepth < kMaxIterations; ++s.iterationDepth) {
+        pos = root;
+        s.pollCounter = 0;
+        s.iterationBestRootMove = 0;
+        int score = s.maxNode(window.alpha, window.beta, 1);
+        s.pvPath = true;
+        pos = root;
+
+        if (updateAspiration(window, score)) --s.iterationDepth;
+
+        if (st.stopRequested) {
+            s.bestRootMove = s.iterationBestRootMove;
+            score = st.abortSearch ? 0 : s.lastCompletedScore;
+        }
+        s.lastCompletedScore = score;
+        if (st.unlimitedTime) s.showStatistics(score, s.iterationDepth);
+        if (s.observer) s.observer->iterationFinished(s.iterationDepth, score);
+
+        seedLength = std::max(seedLength - 4, s.iterationDepth);
+        s.seedKillers(seedLength);
+        if (ctx.poll) ctx.poll();
+
+        if (!st.unlimitedTime) {
+            s.sideUsed = static_cast<std::int32_t>(ctx.clock() - s.startReference);
+            if (s.sideUsed - s.usedAtStart > budget.target && window.instability != 1 && s.iterationDepth > 5) break;
+        }
+        if (st.stopRequested) {
+            if (st.abortSearch) {
+                SearchResult r;
+                r.outcome = SearchOutcome::Aborted;
+                r.code = 0;
+                r.aborted = true;
+                r.score = s.lastCompletedScore;
+                r.depth = s.iterationDepth;
+                r.nodes = s.nodes;
+                r.usedSeconds = s.sideUsed;
+                return r;
+            }
+            break;
+        }
+        if (!st.unlimitedTime && set.levelTime >= 1 && set.levelTime <= 5 && s.iterationDepth >= set.levelTime + 1)
+            break;
+        if (set.fixedDepth > 0 && s.iterationDepth >= set.fixedDepth) break;
+        if (!st.unlimitedTime && score > kDecidedScore && window.instability != 1) break;
+        if (st.analysisMode && score < -kDecidedScore && window.instability != 1) break;
+    }
+    return chosen(s, req.board, side, s.bestRootMove, SearchOutcome::Searched);
+}
+
+} // namespace kv

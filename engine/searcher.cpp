@@ -1,0 +1,527 @@
+#include "searcher.h"
+
+#include "rules/geometry.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace kv {
+
+namespace {
+constexpr int kPollInterval = 5000;
+
+// The ply limits of the transposition table: max nodes use it while
+// ply - offset < 18, min nodes while ply - offset < 17.
+constexpr int kMaxNodeTableLimit = 18;
+constexpr int kMinNodeTableLimit = 17;
+
+bool sameSquares(const MoveRecord& m, const KillerSlot& k) { return m.from == k.from && m.to == k.to; }
+
+void killerTrampoline(void* owner, MoveList& list, int ply)
+{
+    static_cast<Searcher*>(owner)->orderByKillers(list, ply);
+}
+} // namespace
+
+Searcher::Searcher(const HashKeyTables& k, const ParameterSet& params)
+    : keys(k)
+    , evaluator(params)
+    , rng(std::random_device {}())
+{
+    for (int p = 0; p < kPlyTables; ++p) emptyKillers(p);
+}
+
+int Searcher::evaluate(int ply, int alpha, int beta) const
+{
+    const EvalNode node { pos.board, pos.counts, ply, lastMoveSquare, rootMovePiece, pos.sums };
+    return evaluator.evaluate(node, rootSide, alpha, beta);
+}
+
+void Searcher::emptyKillerSlots(int ply)
+{
+    const int empty = (ply & 1) ? -kWinScore : kWinScore;
+    killers[ply][0] = { 0, 0, empty };
+    killers[ply][1] = { 0, 0, empty };
+}
+
+void Searcher::emptyKillers(int ply)
+{
+    emptyKillerSlots(ply);
+    refutations[ply] = { 0, 0, (ply & 1) ? -kWinScore : kWinScore };
+}
+
+// After an iteration the principal variation's quiet moves become the first
+// killers of their plies, scored a little below (max plies) or above (min
+// plies) the iteration's score.
+void Searcher::seedKillers(int length)
+{
+    int j = 1;
+    for (; j < 35 && j <= length && pv[1][j].from != 0; ++j) {
+        const MoveRecord& m = pv[1][j];
+        emptyKillerSlots(j);
+        if (m.isCapture()) continue;
+        killers[j][0] = { m.from, m.to, (j & 1) ? lastCompletedScore - 290 : lastCompletedScore + 290 };
+    }
+    for (; j <= kMaxPly; ++j) emptyKillerSlots(j);
+}
+
+void Searcher::storeKiller(const MoveRecord& m, int ply, int score)
+{
+    auto& k = killers[ply];
+    if (sameSquares(m, k[0])) return;
+    // Max plies keep the highest scores, min plies the lowest.
+    const bool odd = ply & 1;
+    const auto better = [odd](int a, int b) { return odd ? a > b : a < b; };
+    if (better(score, k[0].score)) {
+        k[1] = k[0];
+        k[0] = { m.from, m.to, score };
+    } else if (better(score, k[1].score)) {
+        k[1] = { m.from, m.to, score };
+    }
+}
+
+void Searcher::storeRefutation(const MoveRecord& m, int ply)
+{
+    if (sameSquares(m, killers[ply][0])) return;
+    refutations[ply].from = m.from;
+    refutations[ply].to = m.to;
+}
+
+// Killers of this ply and of the plies 2, 4 and 6 above it (the same side to
+// move) in turn, until one matches; a refutation of the ply as far below
+// scores under the killers. The hash move keeps its key and stays first.
+void Searcher::orderByKillers(MoveList& list, int ply)
+{
+    const bool captures = list.count > 0 && list[0].isCapture();
+    bool matched = false;
+    bool hashSeen = false;
+    for (int k = 0; k <= 6 && !matched && !hashSeen && ply - k > 0 && ply + k < 35; k += 2) {
+        const auto& slots = killers[ply - k];
+        const KillerSlot& refutation = refutations[ply + k];
+        bool first = false, second = false;
+        for (int i = 0; i < list.count; ++i) {
+            MoveRecord& m = list[i];
+            if (m.key == 255) {
+                hashSeen = true;
+                continue;
+            }
+            m.key = static_cast<std::int16_t>(80 - i);
+            if (!captures && !first && sameSquares(m, slots[0])) {
+                m.key = 250;
+                first = matched = true;
+            } else if (!second && sameSquares(m, slots[1])) {
+                m.key = 200;
+                second = matched = true;
+            } else if (sameSquares(m, refutation)) {
+                m.key = static_cast<std::int16_t>(150 - i);
+            }
+        }
+    }
+    sortByKey(list);
+    for (int i = 0; i < list.count; ++i) list[i].key = 0;
+}
+
+void Searcher::storePrincipalVariation(const MoveRecord& m, int ply)
+{
+    // Only the first four bytes of the move enter the table here; the rest of
+    // the entry keeps what it held.
+    MoveRecord& head = pv[ply][ply];
+    head.from = m.from;
+    head.to = m.to;
+    head.n = m.n;
+    head.captured[0] = m.captured[0];
+    int j = ply + 1;
+    for (; j < kPlyTables && pv[ply + 1][j].from != 0; ++j) pv[ply][j] = pv[ply + 1][j];
+    if (j < kPlyTables) pv[ply][j].from = 0;
+    pv[ply + 1][ply + 1].from = 0;
+}
+
+void Searcher::makeSearchMove(const MoveRecord& m, int ply)
+{
+    Board& b = pos.board;
+    const std::uint8_t code = b[m.from];
+    evaluator.updateSums(pos.sums, b, m, rootSide);
+
+    const auto toggle = [this](std::uint8_t c, Square s) {
+        pos.keys.index ^= keys.index[hashKeySlot(c, s)];
+        pos.keys.check ^= keys.check[hashKeySlot(c, s)];
+    };
+    toggle(code, m.from);
+    b[m.from] = Empty;
+
+    const std::uint8_t rootMan = rootSide == White ? WhiteMan : BlackMan;
+    const std::uint8_t rootKing = rootMan + 1;
+    for (int k = 0; k < m.n; ++k) {
+        const Square c = m.captured[k];
+        const std::uint8_t taken = b[c];
+        toggle(taken, c);
+        const int worth = isKing(taken) ? 3 : 1;
+        pos.materialBalance += (taken == rootMan || taken == rootKing) ? -worth : worth;
+        --pos.counts.n[taken];
+        b[c] = Empty;
+    }
+
+    std::uint8_t final = code;
+    if (promotes(code, m.to)) {
+        final = static_cast<std::uint8_t>(code + 1);
+        const bool rootPiece = code == rootMan;
+        const int ownBalance = rootPiece ? pos.materialBalance : -pos.materialBalance;
+        const bool hadKing = pos.counts[final] != 0;
+        --pos.counts.n[code];
+        ++pos.counts.n[final];
+        pos.materialBalance += rootPiece ? 2 : -2;
+        // A first king near the horizon in a balanced position: look two plies further.
+        if (!hadKing && ownBalance >= 0 && ownBalance <= 4
+            && ply - extensionCount[ply + 1] - pos.rootReduction > iterationDepth - 2)
+            pos.promotionExtension = 2;
+    }
+    b[m.to] = final;
+    b[0] = OffBoard;
+    toggle(final, m.to);
+    lastMoveSquare = m.to;
+}
+
+OrderingContext Searcher::orderingFor(int ply)
+{
+    OrderingContext c;
+    c.ply = ply;
+    c.iterationDepth = iterationDepth;
+    c.followPv = pvPath;
+    c.pvMove = &pv[1][ply];
+    c.hasHashMove = hashFrom != 0;
+    c.hashFrom = hashFrom;
+    c.hashTo = hashTo;
+    c.rootScores = rootScores.data();
+    c.rootScoreCount = rootScoreCount;
+    c.killerOrdering = killerTrampoline;
+    c.owner = this;
+    return c;
+}
+
+void Searcher::pollNow()
+{
+    pollCounter = 0;
+    if (!state->unlimitedTime) {
+        sideUsed = static_cast<std::int32_t>((*clock)() - startReference);
+        if (sideUsed - usedAtStart > hardTimeLimit || sideUsed > totalTimeCap) state->stopRequested = true;
+        if (observer) observer->clock(rootSide, sideUsed);
+    }
+    if (poll && *poll) (*poll)();
+}
+
+// Endgame tables and the kings-versus-men rule, tried on entry to a node.
+std::optional<int> Searcher::knowledgeScore(int ply, bool maxSide)
+{
+    const PieceCounts& c = pos.counts;
+    const int pieces = c.white() + c.black();
+    if (ply >= 2 && pieces <= 4) {
+        const SideToMove toMove = maxSide ? rootSide : opponentSide;
+        if (auto v = knowledge->probeEndgame(pos.board, c, toMove, rootSide, ply)) return v;
+    }
+    if (ply > 2 && pieces > 3) {
+        if (c[WhiteKing] >= 1 && c[BlackKing] == 0 && c[BlackMan] < 7
+            && knowledge->kingsVersusMen(pos.board, c[BlackMan], 0))
+            return rootSide == White ? kKingsVersusMenScore : -kKingsVersusMenScore;
+        if (c[BlackKing] >= 1 && c[WhiteKing] == 0 && c[WhiteMan] < 7
+            && knowledge->kingsVersusMen(pos.board, c[WhiteMan], 1))
+            return rootSide == Black ? kKingsVersusMenScore : -kKingsVersusMenScore;
+    }
+    return std::nullopt;
+}
+
+namespace {
+enum class Prune { None, Replace, EndNode };
+}
+
+// Forward pruning right after a move: a side that has lost material and keeps
+// making quiet moves is not searched further near the horizon. maxSide says
+// whose node it is; for a min node the material signs are reversed.
+static Prune pruneDecision(const Searcher& s, bool maxSide, int ply)
+{
+    if (s.pieceCount() < 7 || s.pos.quietPlyCount < 2) return Prune::None;
+    const int balance = maxSide ? s.pos.materialBalance : -s.pos.materialBalance;
+    const int depth = s.iterationDepth;
+    if (balance < 0 && s.advancedMax == 0 && s.advancedMin == 0 && s.pos.quietPlyCount > depth / 2)
+        return Prune::Replace;
+    const int advanced = static_cast<int>(maxSide ? s.advancedMax : s.advancedMin);
+    const int d = ply - s.extensionCount[ply + 1] - s.pos.rootReduction - advanced - s.pos.promotionExtension;
+    if (d > depth - 4) {
+        if (balance < -3) return Prune::EndNode;
+        if (balance < -2) return Prune::Replace;
+        if (balance < -1 && d > depth - 2) return Prune::Replace;
+        if (balance < 0 && d > depth - 1) return Prune::Replace;
+    }
+    return Prune::None;
+}
+
+bool Searcher::repeatsAtRoot(const MoveRecord& m) const
+{
+    if (!record || gamePly < 6) return false;
+    const GameRecord& r = *record;
+    const int g = gamePly;
+    const auto same = [&r](int a, int b) { return r[a].from == r[b].from && r[a].to == r[b].to; };
+    return m.from == r[g - 3].from && m.to == r[g - 3].to && same(g, g - 4) && same(g - 1, g - 5);
+}
+
+void Searcher::showRootLine(int i, const MoveRecord& m, int score, bool searching)
+{
+    if (!observer) return;
+    char text[48];
+    std::snprintf(text, sizeof text, "%s%c%s : %5d%s", SquareLabels[m.from].data(), m.isCapture() ? 'x' : '-',
+                  SquareLabels[m.to].data(), score / 2, searching ? " ?<---" : "");
+    observer->setRootLine(i, text);
+}
+
+int Searcher::maxNode(int alpha, int beta, int ply)
+{
+    int best = -kWinScore;
+    const int alpha0 = alpha;
+    ++nodes;
+    if (++pollCounter > kPollInterval) pollNow();
+
+    if (auto v = knowledgeScore(ply, true)) return *v;
+
+    const int s = rootSide;
+    if (ply > 3 && ply - depthOffset < kMaxNodeTableLimit) {
+        hashFrom = hashTo = 0;
+        if (const TranspositionEntry* e = tt.probe(pos.keys.index, pos.keys.check, ply, gamePly, iterationDepth)) {
+            const TableUse u = useAtMaxNode(e->type, e->score, rootSide, alpha, beta);
+            if (u.returns) return u.score;
+            if (u.hashMove) hashFrom = e->from, hashTo = e->to, alpha = u.alpha, beta = u.beta;
+        }
+    }
+
+    if (ply > 1) {
+        const std::uint32_t index = pos.keys.index + (rootSide == White ? 1 : 0);
+        if (auto v = knowledge->learned(index, pos.keys.check); v && *v != 0) return *v;
+    }
+
+    if (ply >= 33) return evaluate(ply, alpha, beta);
+    const OrderingContext ordering = orderingFor(ply);
+    const int n = gen.generate(pos.board, rootSide, ply, &ordering);
+    MoveList& list = gen.list(ply);
+    const bool captures = gen.captureCount() != 0;
+
+    if (ply == 1) {
+        for (int i = 0; i < n; ++i)
+            rootScores[i] = { list[i].from, list[i].to, alpha < -29999 ? -kWinScore : alpha - 500 };
+        rootScoreCount = n;
+    }
+
+    if (!captures && ply - extensionCount[ply] - pos.rootReduction - pos.promotionExtension > iterationDepth)
+        return evaluate(ply, alpha, beta);
+    if (n == 0) return ply - kWinScore;
+
+    extensionCount[ply + 1] = static_cast<std::uint8_t>(extensionCount[ply] + (captures ? 1 : 0));
+    const NodeFrame frame = pos;
+    Square bestFrom = 0, bestTo = 0;
+    int previousRootScore = lastCompletedScore;
+
+    for (int i = 0; i < n; ++i) {
+        const MoveRecord& m = list[i];
+        if (ply == 1 && !state->stopRequested) {
+            showRootLine(i, m, previousRootScore, true);
+            const int key = m.key;
+            if (key > -kWinScore && key < kWinScore && best >= -kWinScore && best <= kWinScore) {
+                pos.rootReduction = key >= best - 200 ? 0 : -1;
+                if (best > rootEvaluation + 150 && best > lastCompletedScore + 150 && best >= 201)
+                    pos.rootReduction = -2;
+            }
+        }
+        if (state->stopRequested) return state->abortSearch ? 0 : evaluate(ply, alpha, beta);
+
+        pos.quietPlyCount = m.isCapture() ? 0 : static_cast<std::uint8_t>(pos.quietPlyCount + 1);
+        pos.promotionExtension = pos.promotionExtension == 2 ? 1 : 0;
+        {
+            const std::uint8_t code = pos.board[m.from];
+            const bool ownMan = code == (rootSide == White ? WhiteMan : BlackMan);
+            const bool deep = rootSide == White ? m.to <= 12 : m.to >= 21;
+            advancedMax = (ownMan && deep && gamePhase != 0) ? 1 : 0;
+            if (ply == 1) rootMovePiece = code;
+        }
+        makeSearchMove(m, ply);
+
+        const Prune prune = pruneDecision(*this, true, ply);
+        if (prune != Prune::None) {
+            const int e = evaluate(ply, alpha, beta);
+            if (prune == Prune::EndNode) return e;
+            if (i == n - 1) return std::max(best, e);
+            best = std::max(best, e);
+            pos = frame;
+            continue;
+        }
+
+        const int opponentPieces = rootSide == White ? pos.counts.black() : pos.counts.white();
+        if (opponentPieces == 0) {
+            if (ply == 1) storePrincipalVariation(m, ply);
+            return kWinScore - ply;
+        }
+
+        int score;
+        if (state->analysisMode && ply == 1 && gamePly < analysisEndPly && m.from == playedFrom && m.to == playedTo) {
+            score = previousScoreNegated;
+        } else if (i == 0) {
+            score = minNode(alpha, beta, ply + 1);
+        } else {
+            score = minNode(alpha, alpha + 1, ply + 1);
+            if (alpha < score && score < beta && score > -31000 && score < 31000)
+                score = minNode(score - 1, beta, ply + 1);
+        }
+        pvPath = false;
+
+        if (ply == 1) {
+            if (std::abs(score) < kDecidedScore && repeatsAtRoot(m)) score = 0;
+            rootScores[i].score = score > best ? score + 2 * i + 200 : score == best ? score - 200 : score - 300;
+        }
+        pos = frame;
+
+        const bool stopping = state->stopRequested;
+        if (score > best && !stopping) {
+            best = score;
+            bestFrom = m.from, bestTo = m.to;
+            storePrincipalVariation(m, ply);
+            if (ply == 1) {
+                bestRootMove = iterationBestRootMove = i;
+                for (int c = 0; c + 1 < m.n; ++c) pv[1][1].captured[c] = m.captured[c];
+            }
+        }
+        if (ply == 1 && !stopping) {
+            showRootLine(i, m, score, false);
+            previousRootScore = score;
+            if (!state->unlimitedTime) showStatistics(best, i == n - 1 ? iterationDepth + 1 : iterationDepth);
+        }
+        if (score > alpha) {
+            if (ply == 1) bestRootMove = i;
+            if (score >= beta && !stopping && score >= -29999) {
+                if (n >= 2 && !captures) storeKiller(m, ply, score);
+                if (ply != 1 && ply - depthOffset < kMaxNodeTableLimit && ply > 3)
+                    tt.store(pos.keys.index, pos.keys.check, score, ply, s + (score >= 30001 ? 100 : 3), m.from,
+                             m.to, gamePly, iterationDepth, pieceCount());
+                return score;
+            }
+            alpha = score;
+            if (n > 1) storeRefutation(m, ply);
+        }
+        pv[ply + 1][ply + 1].from = 0;
+    }
+
+    if (ply - depthOffset >= kMaxNodeTableLimit || ply < 4 || state->stopRequested) return best;
+    if (ply >= extensionCount[ply] + iterationDepth + pos.rootReduction || ply >= beta) return best;
+    int type;
+    if (best > alpha0)
+        type = best >= 30001 ? 100 : 1;
+    else
+        type = best < -30000 ? 100 : 5;
+    tt.store(pos.keys.index, pos.keys.check, best, ply, s + type, bestFrom, bestTo, gamePly, iterationDepth,
+             pieceCount());
+    return best;
+}
+
+int Searcher::minNode(int alpha, int beta, int ply)
+{
+    int best = kWinScore;
+    const int beta0 = beta;
+    ++nodes;
+
+    if (auto v = knowledgeScore(ply, false)) return *v;
+
+    const int s = rootSide;
+    if (ply > 2 && ply - depthOffset < kMinNodeTableLimit) {
+        hashFrom = hashTo = 0;
+        if (const TranspositionEntry* e = tt.probe(pos.keys.index, pos.keys.check, ply, gamePly, iterationDepth)) {
+            const TableUse u = useAtMinNode(e->type, e->score, rootSide, alpha, beta);
+            if (u.returns) return u.score;
+            if (u.hashMove) hashFrom = e->from, hashTo = e->to, alpha = u.alpha, beta = u.beta;
+        }
+    }
+
+    {
+        const std::uint32_t index = pos.keys.index + (rootSide == Black ? 1 : 0);
+        if (auto v = knowledge->learned(index, pos.keys.check); v && *v != 0) return -*v;
+    }
+
+    if (ply >= 33) return evaluate(ply, alpha, beta);
+    const OrderingContext ordering = orderingFor(ply);
+    const int n = gen.generate(pos.board, opponentSide, ply, &ordering);
+    MoveList& list = gen.list(ply);
+    const bool captures = gen.captureCount() != 0;
+
+    if (!captures && ply - extensionCount[ply] - pos.rootReduction - pos.promotionExtension > iterationDepth)
+        return evaluate(ply, alpha, beta);
+    if (n == 0) return kWinScore - ply;
+
+    extensionCount[ply + 1] = static_cast<std::uint8_t>(extensionCount[ply] + (captures ? 1 : 0));
+    const NodeFrame frame = pos;
+    Square bestFrom = 0, bestTo = 0;
+
+    for (int i = 0; i < n; ++i) {
+        const MoveRecord& m = list[i];
+        if (state->stopRequested) return state->abortSearch ? 0 : evaluate(ply, alpha, beta);
+
+        pos.quietPlyCount = m.isCapture() ? 0 : static_cast<std::uint8_t>(pos.quietPlyCount + 1);
+        pos.promotionExtension = pos.promotionExtension == 2 ? 1 : 0;
+        {
+            const std::uint8_t code = pos.board[m.from];
+            const bool oppMan = code == (opponentSide == White ? WhiteMan : BlackMan);
+            const bool deep = opponentSide == White ? m.to <= 12 : m.to >= 21;
+            advancedMin = (oppMan && deep && gamePhase != 0) ? 1 : 0;
+        }
+        makeSearchMove(m, ply);
+
+        const Prune prune = pruneDecision(*this, false, ply);
+        if (prune != Prune::None) {
+            const int e = evaluate(ply, alpha, beta);
+            if (prune == Prune::EndNode) return e;
+            if (i == n - 1) return std::min(best, e);
+            best = std::min(best, e);
+            pos = frame;
+            continue;
+        }
+
+        const int rootPieces = rootSide == White ? pos.counts.white() : pos.counts.black();
+        if (rootPieces == 0) return ply - kWinScore;
+
+        int score;
+        if (i == 0) {
+            score = maxNode(alpha, beta, ply + 1);
+        } else {
+            score = maxNode(beta - 1, beta, ply + 1);
+            if (alpha < score && score < beta && score > -31000 && score < 31000)
+                score = maxNode(alpha, score + 1, ply + 1);
+        }
+        pvPath = false;
+        pos = frame;
+
+        const bool stopping = state->stopRequested;
+        if (score < best) {
+            best = score;
+            bestFrom = m.from, bestTo = m.to;
+            storePrincipalVariation(m, ply);
+        }
+        if (score < beta) {
+            beta = score;
+            if (score <= alpha && score < kDecidedScore && !stopping) {
+                if (n >= 2 && !captures) storeKiller(m, ply, score);
+                if (ply - depthOffset < kMinNodeTableLimit && ply >= 4)
+                    tt.store(pos.keys.index, pos.keys.check, score, ply, s + (score < -30000 ? 150 : 53), m.from,
+                             m.to, gamePly, iterationDepth, pieceCount());
+                return score;
+            }
+            if (n > 1) storeRefutation(m, ply);
+        }
+        pv[ply + 1][ply + 1].from = 0;
+    }
+
+    if (ply - depthOffset >= kMinNodeTableLimit || ply < 3 || state->stopRequested) return best;
+    if (ply >= extensionCount[ply] + iterationDepth + pos.rootReduction || alpha >= ply) return best;
+    int type;
+    if (best < beta0)
+        type = best < -30000 ? 150 : 51;
+    else
+        type = best > 30000 ? 150 : 55;
+    tt.store(pos.keys.index, pos.keys.check, best, ply, s + type, bestFrom, bestTo, gamePly, iterationDepth,
+             pieceCount());
+    return best;
+}
+
+} // namespace kv

@@ -1,0 +1,133 @@
+// Internal to the engine: the node search and the tables it works on. One
+// Searcher lives inside each SearchContext; the driver prepares it for a
+// root position and calls maxNode(alpha, beta, 1) once per iteration.
+//
+// Scores are always from the root side's view: maxNode handles the odd plies
+// (the root side to move) and keeps the largest child score, minNode the even
+// plies and the smallest. Positions are copied into node frames and copied
+// back after every move; nothing is unmade.
+#pragma once
+
+#include "engine/search_context.h"
+#include "rules/movegen.h"
+#include "rules/record.h"
+
+#include <array>
+#include <random>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kv {
+
+constexpr int kWinScore = 32000;
+constexpr int kDecidedScore = 30000;
+constexpr int kKingsVersusMenScore = 31001;
+constexpr int kPlyTables = kMaxPly + 2; // plies 0..35, so ply + 1 never leaves a table
+
+// Everything a node saves before its move loop and copies back after each move.
+struct NodeFrame {
+    Board board;
+    PieceCounts counts;
+    EvalSums sums;
+    PositionKeys keys;
+    std::int32_t materialBalance = 0; // won minus lost since the root: man 1, king 3, promotion 2
+    std::int32_t rootReduction = 0;   // 0, -1 or -2, chosen per root move
+    std::int16_t promotionExtension = 0;
+    std::uint8_t quietPlyCount = 0;
+};
+
+struct KillerSlot {
+    Square from = 0, to = 0;
+    int score = 0;
+};
+
+struct RootMoveLine {
+    Square from = 0, to = 0;
+    int score = 0;
+};
+
+class Searcher {
+public:
+    Searcher(const HashKeyTables& keys, const ParameterSet& params);
+
+    // ---- owned tables and settings ----
+    HashKeyTables keys;
+    TranspositionTable tt;
+    int depthOffset = 0;
+    Evaluator evaluator;
+    SearchKnowledge noKnowledge;
+    const SearchKnowledge* knowledge = &noKnowledge;
+    MoveGenerator gen;
+
+    // ---- links to the context, set by the driver ----
+    SearchState* state = nullptr;
+    SearchObserver* observer = nullptr;
+    const std::function<void()>* poll = nullptr;
+    const std::function<std::int64_t()>* clock = nullptr;
+    const GameRecord* record = nullptr;
+
+    // ---- search state ----
+    NodeFrame pos; // the position being searched and its incremental terms
+    SideToMove rootSide = White, opponentSide = Black;
+    int iterationDepth = 0;
+    std::uint32_t nodes = 0;
+    std::uint32_t pollCounter = 0;
+    int gamePly = 0;
+    int gamePhase = 0;
+    bool pvPath = false;
+    Square hashFrom = 0, hashTo = 0;
+    std::uint32_t advancedMax = 0, advancedMin = 0; // AdvancedManFlag, one per node kind
+    Square lastMoveSquare = 0;
+    std::uint8_t rootMovePiece = 0;
+    int bestRootMove = 0;
+    int iterationBestRootMove = 0;
+    int lastCompletedScore = 0;
+    int previousScoreNegated = 0;
+    int rootEvaluation = 0;
+    int analysisEndPly = 0;
+    Square playedFrom = 0, playedTo = 0;
+    std::array<std::uint8_t, kPlyTables> extensionCount {};
+
+    // Time, whole seconds.
+    std::int64_t startReference = 0;
+    std::int32_t usedAtStart = 0;
+    std::int32_t sideUsed = 0; // the side's total used time
+    std::int32_t hardTimeLimit = 0;
+    std::int32_t totalTimeCap = 0;
+
+    // ---- ordering and principal-variation tables ----
+    std::array<std::array<MoveRecord, kPlyTables>, kPlyTables> pv {};
+    std::array<std::array<KillerSlot, 2>, kPlyTables> killers {};
+    std::array<KillerSlot, kPlyTables> refutations {};
+    std::array<RootScore, kMaxMoves> rootScores {}; // one per root move, list order
+    int rootScoreCount = 0;
+    std::vector<std::string> statistics;
+    std::mt19937 rng; // picks among book moves
+
+    // ---- the search ----
+    int maxNode(int alpha, int beta, int ply);
+    int minNode(int alpha, int beta, int ply);
+    void makeSearchMove(const MoveRecord& m, int ply);
+    void storePrincipalVariation(const MoveRecord& m, int ply);
+    void emptyKillers(int ply); // both killer slots and the refutation
+    void emptyKillerSlots(int ply);
+    void seedKillers(int length);
+    void storeKiller(const MoveRecord& m, int ply, int score);
+    void storeRefutation(const MoveRecord& m, int ply);
+    void orderByKillers(MoveList& list, int ply);
+
+    int evaluate(int ply, int alpha, int beta) const;
+    int pieceCount() const { return pos.counts.white() + pos.counts.black(); }
+    void showStatistics(int score, int depthShown);
+    void pollNow();
+
+private:
+    std::optional<int> knowledgeScore(int ply, bool maxSide);
+    std::optional<int> forwardPrune(bool maxSide, int ply, int alpha, int beta, bool& skip);
+    OrderingContext orderingFor(int ply);
+    void showRootLine(int i, const MoveRecord& m, int score, bool searching);
+    bool repeatsAtRoot(const MoveRecord& m) const;
+};
+
+} // namespace kv

@@ -1,0 +1,52 @@
+// The statistics lines of the "Calcul" tab: depth, nodes, time, speed, score,
+// move number and the principal variation two plies a line.
+#include "searcher.h"
+
+#include "rules/geometry.h"
+
+#include <cstdio>
+
+namespace kv {
+
+namespace {
+std::string format(const char* pattern, long long value)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, pattern, value);
+    return text;
+}
+
+std::string plyText(const MoveRecord& m)
+{
+    std::string t(label(m.from));
+    t += m.isCapture() ? " x " : " - ";
+    t += label(m.to);
+    return t;
+}
+} // namespace
+
+void Searcher::showStatistics(int score, int depthShown)
+{
+    if (!state->unlimitedTime) {
+        sideUsed = static_cast<std::int32_t>((*clock)() - startReference);
+        if (observer) observer->clock(rootSide, sideUsed);
+    }
+    statistics.clear();
+    statistics.push_back(format("Profondeur : %5lld", depthShown));
+    statistics.push_back(format("Noeuds : %8lld", nodes));
+    if (!state->unlimitedTime) {
+        const long long seconds = sideUsed - usedAtStart;
+        statistics.push_back(format("Temps : %6lld s", seconds));
+        statistics.push_back(seconds == 0 ? std::string("Noeuds/s : //") : format("Noeuds/s : %8lld", nodes / seconds));
+    }
+    statistics.push_back(format("Score : %5lld", score / 2));
+    statistics.push_back(format("Coups : %3lld", (gamePly + 2) / 2));
+    for (int j = 1; j < 33 && pv[1][j].from != 0; j += 2) {
+        std::string line = plyText(pv[1][j]);
+        if (j + 1 < 33 && pv[1][j + 1].from != 0) line += " , " + plyText(pv[1][j + 1]);
+        statistics.push_back(line);
+    }
+    if (observer) observer->statistics(statistics);
+}
+
+} // namespace kv

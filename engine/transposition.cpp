@@ -1,0 +1,103 @@
+#include "transposition.h"
+
+namespace kv {
+
+TableUse useAtMaxNode(int t, int v, int s, int alpha, int beta)
+{
+    TableUse u { false, 0, false, alpha, beta };
+    const auto done = [&u](int score) { u.returns = true, u.score = score; };
+    if (t == s + 100 || t == s + 1) {
+        done(v);
+    } else if (t == 151 - s || t == 52 - s) {
+        done(-v);
+    } else if (t == s + 3) { // lower bound
+        if (v >= beta) done(v); else u.hashMove = true, u.alpha = v;
+    } else if (t == 54 - s) { // the other side's min-node upper bound
+        if (-v >= beta) done(-v); else u.hashMove = true, u.alpha = -v;
+    } else if (t == 56 - s) { // the other side's min-node lower bound
+        if (-v <= alpha) done(-v); else u.hashMove = true, u.beta = -v;
+    } else if (t == s + 5) { // upper bound
+        if (v <= alpha) done(v); else u.hashMove = true, u.beta = v;
+    }
+    return u;
+}
+
+TableUse useAtMinNode(int t, int v, int s, int alpha, int beta)
+{
+    TableUse u { false, 0, false, alpha, beta };
+    const auto done = [&u](int score) { u.returns = true, u.score = score; };
+    if (t == s + 150 || t == s + 51) {
+        done(v);
+    } else if (t == 101 - s || t == 2 - s) {
+        done(-v);
+    } else if (t == s + 53) { // upper bound
+        if (v <= alpha) done(v); else u.hashMove = true, u.beta = v;
+    } else if (t == 4 - s) { // the other side's max-node lower bound
+        if (-v <= alpha) done(-v); else u.hashMove = true, u.beta = -v;
+    } else if (t == s + 55) { // lower bound
+        if (v >= beta) done(v); else u.hashMove = true, u.alpha = v;
+    } else if (t == 6 - s) { // the other side's max-node upper bound
+        if (-v >= beta) done(-v); else u.hashMove = true, u.alpha = -v;
+    }
+    return u;
+}
+
+TranspositionTable::TranspositionTable(int sizeFactor) { resize(sizeFactor); }
+
+void TranspositionTable::resize(int sizeFactor)
+{
+    sizeFactor_ = sizeFactor <= 0 ? kDefaultSizeFactor : sizeFactor;
+    std::vector<TranspositionEntry>().swap(table_);
+    table_.assign(static_cast<std::size_t>(sizeFactor_) * kEntriesPerSizeFactor, TranspositionEntry {});
+}
+
+void TranspositionTable::clear()
+{
+    for (auto& e : table_) e.type = 0;
+}
+
+const TranspositionEntry* TranspositionTable::probe(std::uint32_t indexKey, std::uint32_t checkKey, int ply,
+                                                    int gamePly, int iterationDepth) const
+{
+    const TranspositionEntry& e = slot(indexKey);
+    if (e.type == 0 || e.check != checkKey) return nullptr;
+    if (e.ply != static_cast<std::uint8_t>(ply + gamePly)) return nullptr;
+    if (e.horizon < gamePly + iterationDepth) return nullptr;
+    return &e;
+}
+
+bool TranspositionTable::store(std::uint32_t indexKey, std::uint32_t checkKey, int score, int ply, int type,
+                               Square from, Square to, int gamePly, int iterationDepth, int pieces)
+{
+    TranspositionEntry& e = slot(indexKey);
+    const int horizon = gamePly + iterationDepth;
+
+    // Decides whether the slot's entry gives way. An empty slot always does,
+    // and so does a bound or exact entry when a decided one arrives.
+    const auto replaces = [&] {
+        if (e.type == 0 || (type >= 100 && e.type < 100)) return true;
+        if (type == e.type && ply + gamePly < e.ply) return true; // same kind, nearer the root
+        if (e.type < 100) {
+            if (horizon > e.horizon) return true;
+            if (!EntryType::isExact(e.type)) {
+                if (horizon >= e.horizon) return true;
+                if (horizon >= e.horizon - 1 && EntryType::isExact(type)) return true;
+            }
+        }
+        // Entries of a search much shallower or deeper are stale: overwrite.
+        return !(e.horizon - 16 <= horizon && horizon <= e.horizon + 16);
+    };
+    if (!replaces()) return false;
+    if (horizon >= 255 || pieces <= 3) return false;
+
+    e.check = checkKey;
+    e.score = static_cast<std::int16_t>(score);
+    e.from = from;
+    e.to = to;
+    e.type = static_cast<std::uint8_t>(type);
+    e.ply = static_cast<std::uint8_t>(ply + gamePly);
+    e.horizon = static_cast<std::uint8_t>(horizon);
+    return true;
+}
+
+} // namespace kv

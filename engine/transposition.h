@@ -1,0 +1,90 @@
+// The transposition table: one 12-byte entry per slot, chosen by the index key
+// modulo the table size. Every entry remembers which side the storing search
+// was made for and which kind of node stored it, so that a search for the
+// other side (the one made on the opponent's time, for instance) can read it
+// with the score negated and the bound exchanged.
+#pragma once
+
+#include "rules/board.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace kv {
+
+struct TranspositionEntry {
+    std::uint32_t check = 0;
+    std::int16_t score = 0;   // root side's view of the storing search
+    Square from = 0, to = 0;  // best move found, 0 when none
+    std::uint8_t type = 0;    // EntryType; 0 = empty
+    std::uint8_t ply = 0;     // ply in the search + game ply
+    std::uint8_t horizon = 0; // iteration depth + game ply
+    std::uint8_t unused = 0;
+};
+static_assert(sizeof(TranspositionEntry) == 12);
+
+// Entry types for root side s: the value is the base plus s.
+namespace EntryType {
+constexpr int MaxExact = 1, MaxLower = 3, MaxUpper = 5, MaxDecided = 100;
+constexpr int MinExact = 51, MinUpper = 53, MinLower = 55, MinDecided = 150;
+constexpr bool isExact(int t) { return t == 1 || t == 2 || t == 51 || t == 52; }
+} // namespace EntryType
+
+// The eight size settings of the Options menu.
+struct TableSize {
+    const char* label;
+    int sizeFactor;  // entries = sizeFactor x 1310
+    int depthOffset; // max nodes use the table while ply - offset < 18, min nodes < 17
+};
+inline constexpr std::array<TableSize, 8> kTableSizes { {
+    { "0 Mo", 10, -4 },   { "0,7 Mo", 50, 0 }, { "1,5Mo", 100, 2 }, { "3Mo", 200, 2 },
+    { "5Mo", 350, 2 },    { "10Mo", 700, 4 },  { "15Mo", 1000, 6 }, { "25Mo", 2000, 8 },
+} };
+constexpr int kEntriesPerSizeFactor = 1310;
+constexpr int kDefaultSizeFactor = 100;
+
+// What a node does with an entry it found, for root side s. An entry stored
+// by a search for the other side is read with its score negated and its
+// bound exchanged: the same side is to move at a max node of one search and
+// at a min node of the other.
+struct TableUse {
+    bool returns = false; // the node returns `score` at once
+    int score = 0;
+    bool hashMove = false; // otherwise: try the entry's move first...
+    int alpha = 0, beta = 0; // ...with this window (it may widen)
+};
+TableUse useAtMaxNode(int type, int v, int s, int alpha, int beta);
+TableUse useAtMinNode(int type, int v, int s, int alpha, int beta);
+
+class TranspositionTable {
+public:
+    explicit TranspositionTable(int sizeFactor = kDefaultSizeFactor);
+
+    // Reallocates for a new size factor (0 means the default); the table starts empty.
+    void resize(int sizeFactor);
+    void clear();
+
+    int sizeFactor() const { return sizeFactor_; }
+    std::size_t entries() const { return table_.size(); }
+
+    TranspositionEntry& slot(std::uint32_t indexKey) { return table_[indexKey % table_.size()]; }
+    const TranspositionEntry& slot(std::uint32_t indexKey) const { return table_[indexKey % table_.size()]; }
+
+    // The entry for the position if it was stored at the same absolute ply by
+    // a search that looked at least as far; nullptr otherwise.
+    const TranspositionEntry* probe(std::uint32_t indexKey, std::uint32_t checkKey, int ply, int gamePly,
+                                    int iterationDepth) const;
+
+    // Writes unless the replacement rules keep the old entry. `pieces` is the
+    // number of pieces on the board: three or fewer are never stored.
+    // Returns whether the entry was written.
+    bool store(std::uint32_t indexKey, std::uint32_t checkKey, int score, int ply, int type, Square from,
+               Square to, int gamePly, int iterationDepth, int pieces);
+
+private:
+    int sizeFactor_ = kDefaultSizeFactor;
+    std::vector<TranspositionEntry> table_;
+};
+
+} // namespace kv

@@ -1,0 +1,62 @@
+// Forced breakthroughs in positions without kings. The patterns live in
+// breakthrough_patterns.inc as text for white; black's list is the same list
+// turned half round. Only the mover's list is tried, in order, and the first
+// pattern that matches decides.
+#include "knowledge.h"
+
+#include "breakthrough_rules.h"
+
+namespace kv::knowledge {
+
+namespace {
+
+constexpr std::array kSource = std::to_array<std::string_view>({
+#include "breakthrough_patterns.inc"
+});
+
+constexpr std::size_t kEntries = detail::countEntries(kSource);
+constexpr auto kWhiteRules = detail::compile<kEntries>(kSource);
+constexpr auto kBlackRules = detail::mirrorRules(kWhiteRules);
+
+} // namespace
+
+std::span<const BreakthroughRule> breakthroughRules(bool white)
+{
+    return white ? std::span<const BreakthroughRule>(kWhiteRules) : std::span<const BreakthroughRule>(kBlackRules);
+}
+
+std::span<const std::string_view> breakthroughSource() { return kSource; }
+
+int matchBreakthrough(std::span<const BreakthroughRule> rules, const BoardMasks& b)
+{
+    std::size_t i = 0;
+    while (i < rules.size()) {
+        const BreakthroughRule& r = rules[i];
+        const bool ok = r.matches(b);
+        if (r.isGroup()) {
+            i = ok ? i + 1 : r.next;
+        } else {
+            if (ok) return r.value;
+            ++i;
+        }
+    }
+    return 0;
+}
+
+int breakthrough(const Board& b, bool whiteToMove)
+{
+    std::uint32_t white = 0, black = 0, empty = 0;
+    for (int s = 1; s <= 32; ++s) {
+        const std::uint32_t bit = 1u << (s - 1);
+        if (b[s] == WhiteMan)
+            white |= bit;
+        else if (b[s] == BlackMan)
+            black |= bit;
+        else if (b[s] == Empty)
+            empty |= bit;
+    }
+    if (whiteToMove) return matchBreakthrough(kWhiteRules, { white, black, empty });
+    return -matchBreakthrough(kBlackRules, { black, white, empty });
+}
+
+} // namespace kv::knowledge

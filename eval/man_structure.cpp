@@ -1,0 +1,90 @@
+// Structure of men in the interior of the board: holes behind a man, pairs
+// left hanging, men that can be taken or cannot move. Written for a white
+// man (directions 0 and 1 forward, 2 and 3 backward) and run mirrored for
+// black.
+#include "knowledge.h"
+
+#include "side_view.h"
+#include "tables.h"
+
+#include <algorithm>
+
+namespace kv::knowledge {
+
+namespace {
+
+int oneMan(const SideView& v, int s, int phase)
+{
+    const auto n = [](int sq, int d) { return SideView::neighbour(sq, d); };
+    const int f0 = n(s, 0), f1 = n(s, 1), back2 = n(s, 2), back3 = n(s, 3);
+    int value = 0;
+
+    // 1-2. Holes behind the man.
+    if (v.e(back2)) {
+        value -= 2;
+        if (v.e(n(back2, 2))) value -= 3;
+        if (v.e(back3)) value -= 2;
+    }
+    if (v.e(back3)) {
+        value -= 2;
+        if (v.e(n(back3, 3))) value -= 3;
+        if (v.e(back2)) value -= 2;
+    }
+
+    // 3. A pair in front with nothing behind: it hangs.
+    const auto offOrEmpty = [&](int sq) { return sq == 0 || v.e(sq); };
+    if (s > 12 && v.w(f0) && v.w(f1) && v.e(back2) && v.e(back3) && offOrEmpty(n(f0, 0)) && offOrEmpty(n(f1, 1))
+        && v.e(s - 8)) {
+        value -= 12;
+        if (phase == 3) value -= 12;
+        if (v.b(f0 - 8) && v.b(f1 - 8)) value -= 15;
+    }
+
+    // 4. Mobility, and men standing en prise.
+    int f = 0;
+    if (v.e(f0))
+        f += 2;
+    else if (v.b(f0) && v.e(back3))
+        value -= 50;
+    if (v.e(f1))
+        f += 2;
+    else if (v.b(f1)) {
+        if (v.e(back2)) value -= 50;
+    } else if (s < 20 && f == 0 && v.e(back2) && v.e(back3)) {
+        value -= 10;
+    }
+    value += f;
+
+    // 5. A free man: the squares two steps ahead. Black's version of this
+    // step reaches two squares further back (its 8 and 9, white's 24 and 25).
+    const bool lateEnough = v.mirrored() ? s <= 25 : s < 24;
+    if (f == 4 && lateEnough) {
+        int g = 0;
+        for (int ahead : { n(f0, 0), n(f1, 1) }) {
+            if (v.b(ahead))
+                ++g;
+            else
+                value += 5;
+        }
+        if (g > 0 && v.b(s - 8) && v.e(back2) && v.e(back3)) value -= g == 2 ? 20 : 5;
+    }
+    return value;
+}
+
+int structureOneSide(const SideView& v, int phase)
+{
+    int value = 0;
+    for (int s = 9; s <= 27; ++s)
+        if (evaltables::InteriorMask[s] && v.w(s)) value += oneMan(v, s, phase);
+    return value;
+}
+
+} // namespace
+
+int manStructure(const Board& b, const PieceCounts& c, int phase)
+{
+    const int v = forBothSides(b, c, true, [phase](const SideView& view, bool) { return structureOneSide(view, phase); });
+    return std::clamp(v, -60, 60);
+}
+
+} // namespace kv::knowledge

@@ -1,0 +1,201 @@
+#include "engine/search_driver.h"
+#include "rules/geometry.h"
+#include "rules/notation.h"
+
+#include <gtest/gtest.h>
+
+namespace kv {
+namespace {
+
+TEST(TimeAllocation, FirstSixtyPliesShareTheLevelTime)
+{
+    // 540 s at ply 0: 540 / 60 = 9, x 9 / 10 = 8; below LevelTime / 10 = 54.
+    TimeBudget b = allocateTime(540, 598, 0, 0, false, false);
+    EXPECT_EQ(b.target, 8);
+    EXPECT_EQ(b.hard, 40);
+    EXPECT_EQ(b.totalCap, 598);
+    // Ply 59 leaves one ply: all the remaining time x 9 / 10, capped at LevelTime / 10.
+    b = allocateTime(540, 598, 59, 500, false, false);
+    EXPECT_EQ(b.target, 36);
+    b = allocateTime(540, 598, 59, 100, false, false);
+    EXPECT_EQ(b.target, 54);
+}
+
+TEST(TimeAllocation, LaterPeriodsAddHalfTheLevelTime)
+{
+    // Ply 60: p = 2, 30 plies left, time left (3 x 540) / 2 - used.
+    TimeBudget b = allocateTime(540, 598, 60, 500, false, false);
+    EXPECT_EQ(b.target, (810 - 500) / 30 * 9 / 10);
+    EXPECT_EQ(b.totalCap, (61 * 598) / 60);
+    b = allocateTime(540, 598, 75, 700, false, false); // 15 plies left in the period
+    EXPECT_EQ(b.target, ((810 - 700) / 15) * 9 / 10);
+}
+
+TEST(TimeAllocation, SmallLevelsAndFloors)
+{
+    // LevelTime below 10: the floor of 1 s is cut to LevelTime / 10 = 0.
+    EXPECT_EQ(allocateTime(5, 58, 0, 0, false, false).target, 0);
+    EXPECT_EQ(allocateTime(5, 58, 0, 0, false, false).hard, 0);
+    const TimeBudget ten = allocateTime(10, 600, 0, 0, false, false);
+    EXPECT_EQ(ten.target, 1);
+    EXPECT_EQ(ten.hard, 5);
+    // LevelTime / 90 lifts a small share while the cap allows it.
+    EXPECT_EQ(allocateTime(1680, 1798, 58, 1670, false, false).target, 18);
+    EXPECT_EQ(allocateTime(1680, 1798, 58, 1790, false, false).target, 1);
+    // Out of time: a negative share becomes 1 s, except at LevelTime 30.
+    EXPECT_EQ(allocateTime(160, 178, 10, 200, false, false).target, 1);
+    // (30 - 200) / 50 = -3, x 9 / 10 = -2 (division truncates toward zero).
+    EXPECT_EQ(allocateTime(30, 178, 10, 200, false, false).target, -2);
+}
+
+TEST(TimeAllocation, AnalysisUnlimitedAndNoLimit)
+{
+    EXPECT_EQ(allocateTime(540, 598, 40, 300, true, false).target, 18);
+    EXPECT_EQ(allocateTime(5400, 5998, 40, 300, true, false).target, 180);
+    EXPECT_EQ(allocateTime(32000, 32000, 0, 0, false, false).target, 3200000);
+    EXPECT_EQ(allocateTime(160, 178, 0, 0, false, true).hard, 3200000);
+}
+
+TEST(Aspiration, WindowFollowsTheScore)
+{
+    AspirationWindow w;
+    EXPECT_FALSE(updateAspiration(w, 120));
+    EXPECT_EQ(w.alpha, -130);
+    EXPECT_EQ(w.beta, 370);
+    // A decided score keeps that edge open.
+    AspirationWindow win;
+    EXPECT_FALSE(updateAspiration(win, 31990));
+    EXPECT_EQ(win.alpha, 31740);
+    EXPECT_EQ(win.beta, 32000);
+}
+
+TEST(Aspiration, FailuresRepeatTheDepthOnceThenOpenTheWindow)
+{
+    AspirationWindow w { -130, 370, false, 0 };
+    // Fail high: the same depth again with (score - 250, 32000).
+    EXPECT_TRUE(updateAspiration(w, 400));
+    EXPECT_EQ(w.instability, 1);
+    EXPECT_EQ(w.alpha, 150);
+    EXPECT_EQ(w.beta, 32000);
+    // The re-search fails too: full window, no repetition, counter 1.
+    EXPECT_FALSE(updateAspiration(w, 100));
+    EXPECT_EQ(w.instability, 1);
+    EXPECT_EQ(w.alpha, -32000);
+    EXPECT_EQ(w.beta, 32000);
+    EXPECT_FALSE(w.research);
+    // In window: the counter goes back to 0.
+    EXPECT_FALSE(updateAspiration(w, 90));
+    EXPECT_EQ(w.instability, 0);
+
+    // Fail low to a lost score does not count as instability.
+    AspirationWindow lost { -130, 370, false, 0 };
+    EXPECT_TRUE(updateAspiration(lost, -31000));
+    EXPECT_EQ(lost.instability, 0);
+    EXPECT_EQ(lost.alpha, -32000);
+    EXPECT_EQ(lost.beta, -30750);
+}
+
+struct Statistics : SearchObserver {
+    std::vector<std::string> last;
+    void statistics(const std::vector<std::string>& lines) override { last = lines; }
+};
+
+SearchContext& fixed(SearchContext& ctx, int levelTime)
+{
+    ctx.settings.levelTime = levelTime;
+    ctx.settings.levelCap = 600;
+    ctx.settings.bookEnabled = false;
+    ctx.clock = [] { return std::int64_t(50); };
+    return ctx;
+}
+
+SearchRequest request(const std::string& fen)
+{
+    auto pos = parseFen(fen);
+    SearchRequest r;
+    r.board = pos->board;
+    r.side = pos->side;
+    return r;
+}
+
+TEST(SearchDriver, LowLevelsCapTheDepth)
+{
+    for (const auto& [level, depth] : { std::pair { 2, 3 }, std::pair { 5, 6 } }) {
+        SearchContext ctx(HashKeyTables::generated());
+        const SearchResult r = searchDriver(fixed(ctx, level), request("start"));
+        EXPECT_EQ(r.depth, depth) << level;
+    }
+}
+
+TEST(SearchDriver, AnswersAtOnceWithoutASearch)
+{
+    SearchContext ctx(HashKeyTables::generated());
+    fixed(ctx, 160);
+    // One legal move: code 254, nothing searched.
+    SearchResult r = searchDriver(ctx, request("W:W10:B14,22"));
+    EXPECT_EQ(r.outcome, SearchOutcome::OnlyMove);
+    EXPECT_EQ(r.code, 254);
+    EXPECT_EQ(r.nodes, 0u);
+    EXPECT_EQ(moveText(r.move), "10x26 captures 14,22");
+    // ... except on the opponent's time.
+    ctx.state.unlimitedTime = true;
+    ctx.settings.fixedDepth = 2;
+    r = searchDriver(ctx, request("W:W10:B14,22"));
+    EXPECT_EQ(r.outcome, SearchOutcome::Searched);
+    EXPECT_GT(r.nodes, 0u);
+    ctx.state.unlimitedTime = false;
+    // No piece or no move: code 100.
+    EXPECT_EQ(searchDriver(ctx, request("B:W10:B1")).code, 100); // black man on its last row cannot move
+    SearchRequest empty = request("W:W10:B14");
+    empty.board[internalSquare(14)] = Empty;
+    EXPECT_EQ(searchDriver(ctx, empty).outcome, SearchOutcome::NoMove);
+}
+
+TEST(SearchDriver, BookMovesAreChosenAmongTheRootMoves)
+{
+    SearchContext ctx(HashKeyTables::generated());
+    fixed(ctx, 160);
+    ctx.settings.bookEnabled = true;
+    SearchRequest r = request("start");
+    r.book = [](const Board&, SideToMove) {
+        return std::vector<BookMove> { { internalSquare(9), internalSquare(13) }, { internalSquare(11), internalSquare(15) },
+                                        { internalSquare(1), internalSquare(2) } };
+    };
+    for (int i = 0; i < 20; ++i) {
+        const SearchResult res = searchDriver(ctx, r);
+        EXPECT_EQ(res.outcome, SearchOutcome::Book);
+        const std::string text = moveText(res.move);
+        EXPECT_TRUE(text == "9-13" || text == "11-15") << text;
+    }
+    ctx.settings.bookEnabled = false;
+    ctx.settings.fixedDepth = 2;
+    EXPECT_EQ(searchDriver(ctx, r).outcome, SearchOutcome::Searched);
+}
+
+TEST(SearchDriver, StatisticsLines)
+{
+    SearchContext ctx(HashKeyTables::generated());
+    fixed(ctx, 160);
+    ctx.settings.fixedDepth = 2;
+    Statistics stats;
+    ctx.observer = &stats;
+    SearchRequest r = request("W:W2,9,13,14:B21,22,31,32");
+    r.gamePly = 7;
+    const SearchResult res = searchDriver(ctx, r);
+    ASSERT_GE(stats.last.size(), 8u);
+    EXPECT_EQ(stats.last[0], "Profondeur :     3"); // shown one deeper while the last root move reports
+    EXPECT_EQ(stats.last[1], "Noeuds : " + std::string(8 - std::to_string(res.nodes).size(), ' ') + std::to_string(res.nodes));
+    EXPECT_EQ(stats.last[2], "Temps :      0 s");
+    EXPECT_EQ(stats.last[3], "Noeuds/s : //");
+    EXPECT_EQ(stats.last[5], "Coups :   4");
+    EXPECT_EQ(stats.last[6], "13 - 18 , 22 x 13");
+    EXPECT_EQ(ctx.statisticsLines(), stats.last);
+
+    // On the opponent's time the time lines are left out.
+    ctx.state.unlimitedTime = true;
+    searchDriver(ctx, r);
+    EXPECT_EQ(stats.last[2].rfind("Score :", 0), 0u);
+}
+
+} // namespace
+} // namespace kv

@@ -1,0 +1,90 @@
+#include "commands.h"
+
+#include "engine/search_driver.h"
+
+#include <array>
+#include <cstdio>
+
+namespace kv::cli {
+
+namespace {
+// The playing levels: menu index, LevelTime and LevelCap in seconds.
+struct Level {
+    int index, time, cap;
+};
+constexpr std::array<Level, 16> kLevels { {
+    { 0, 5, 58 },       { 1, 2, 58 },       { 2, 5, 158 },      { 3, 6, 358 },
+    { 4, 10, 600 },     { 5, 160, 178 },    { 6, 270, 298 },    { 7, 540, 598 },
+    { 8, 1680, 1798 },  { 11, 160, 178 },   { 12, 270, 298 },   { 13, 540, 598 },
+    { 14, 1680, 1798 }, { 15, 3360, 3598 }, { 16, 6700, 7198 }, { 17, 320000, 319998 },
+} };
+
+// Prints the statistics as they stand after each iteration.
+class PrintingObserver : public SearchObserver {
+public:
+    explicit PrintingObserver(const SearchContext& ctx) : ctx_(ctx) { }
+    void iterationFinished(int, int) override
+    {
+        for (const auto& line : ctx_.statisticsLines()) std::printf("%s\n", line.c_str());
+        std::printf("\n");
+        std::fflush(stdout);
+    }
+
+private:
+    const SearchContext& ctx_;
+};
+
+int runSearch(const Args& args)
+{
+    const char* usage = "usage: search FEN [--depth N | --level L | --movetime S]";
+    if (args.empty()) return error(usage);
+    auto pos = fenArgument(args[0]);
+    if (!pos) return kUsageError;
+
+    SearchContext ctx(HashKeyTables::generated());
+    ctx.settings.bookEnabled = false;
+    int limits = 0;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        int value = 0;
+        if (i + 1 >= args.size() || !intArgument(args[i + 1], value)) return error(usage);
+        const std::string& option = args[i++];
+        ++limits;
+        if (option == "--depth") {
+            if (value < 1 || value > 30) return error("depth must be 1..30");
+            ctx.settings.levelTime = 32000;
+            ctx.settings.fixedDepth = value;
+        } else if (option == "--level") {
+            const Level* found = nullptr;
+            for (const Level& l : kLevels)
+                if (l.index == value) found = &l;
+            if (!found) return error("level must be 0..8 or 11..17");
+            ctx.settings.levelTime = found->time;
+            ctx.settings.levelCap = found->cap;
+        } else if (option == "--movetime") {
+            if (value < 1) return error("movetime must be at least 1 second");
+            ctx.settings.moveTime = value;
+        } else {
+            return error(usage);
+        }
+    }
+    if (limits > 1) return error(usage);
+
+    PrintingObserver observer(ctx);
+    ctx.observer = &observer;
+    SearchRequest request;
+    request.board = pos->board;
+    request.side = pos->side;
+    const SearchResult r = searchDriver(ctx, request);
+    if (r.outcome == SearchOutcome::NoMove) {
+        std::printf("bestmove none score %d\n", r.score);
+        return 0;
+    }
+    std::printf("bestmove %s score %d\n", moveText(r.move).c_str(), r.score);
+    return 0;
+}
+
+const CommandRegistration reg({ "search", "FEN [--depth N | --level L | --movetime S]  statistics, then bestmove MOVE score S",
+                                runSearch });
+} // namespace
+
+} // namespace kv::cli
