@@ -1,6 +1,6 @@
 #include "egtb_index.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace kv::egtb {
 
@@ -163,9 +163,11 @@ std::optional<Board> decodeIndex(TableId t, std::uint32_t index)
     if (index < spec.base || index >= spec.size) return std::nullopt;
     std::uint32_t rest = index - spec.base;
 
+    // Terms are peeled off from the largest stride down.
     std::array<int, 3> order { 0, 1, 2 };
-    std::sort(order.begin(), order.begin() + spec.groupCount,
-              [&](int a, int b) { return spec.groups[a].stride > spec.groups[b].stride; });
+    for (int i = 1; i < spec.groupCount; ++i)
+        for (int j = i; j > 0 && spec.groups[order[j]].stride > spec.groups[order[j - 1]].stride; --j)
+            std::swap(order[j], order[j - 1]);
 
     Board b;
     b.clear();

@@ -1,0 +1,91 @@
+// The search with the real tables: a won ending is played out to the end.
+#include "engine/endgame_knowledge.h"
+#include "engine/search_driver.h"
+#include "rules/movegen.h"
+#include "rules/notation.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+using namespace kv;
+
+namespace {
+
+// The tables are built into the program directory, beside this test.
+std::string programDir()
+{
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : exe.parent_path().string();
+}
+
+constexpr egtb::TableId kThreeKings = 16; // dddod.bib
+
+// The position of a table with its largest value, white to move.
+std::pair<Board, int> slowestWin(const egtb::EndgameTables& tables, egtb::TableId t)
+{
+    std::pair<Board, int> best { {}, 0 };
+    egtb::forEachPosition(t, [&](const Board& b, std::uint32_t i) {
+        const int v = *tables.at(t, i);
+        if (v > best.second) best = { b, v };
+    });
+    return best;
+}
+
+} // namespace
+
+TEST(SearchWithTables, ConvertsTheSlowestThreeKingsWinAtFullSpeed)
+{
+    std::vector<std::string> problems;
+    EndgameKnowledge knowledge(programDir(), [&](const std::string& m) { problems.push_back(m); });
+    knowledge.loadTables();
+    ASSERT_TRUE(problems.empty()) << problems.front();
+    auto [board, v] = slowestWin(knowledge.tables(), kThreeKings);
+    ASSERT_GT(v, 10);
+
+    SearchContext ctx(HashKeyTables::generated(), knowledge);
+    ctx.settings.levelTime = 32000;
+    ctx.settings.fixedDepth = 3;
+    ctx.settings.bookEnabled = false;
+    ctx.clock = [] { return std::int64_t(1000); };
+
+    auto gen = std::make_unique<MoveGenerator>();
+    int plies = 0;
+    for (SideToMove side = White;; side = static_cast<SideToMove>(1 - side)) {
+        const PieceCounts c = PieceCounts::of(board);
+        if (c.black() == 0) break;
+        Board probe = board;
+        const int n = gen->generateLegal(probe, side);
+        if (n == 0) {
+            ASSERT_EQ(side, Black) << formatFen({ board, side });
+            break;
+        }
+        ASSERT_LT(plies, v) << "not converted: " << formatFen({ board, side });
+        if (side == White) {
+            SearchRequest r;
+            r.board = board;
+            r.side = White;
+            const SearchResult res = searchDriver(ctx, r);
+            ASSERT_GE(res.legalIndex, 0) << formatFen({ board, side });
+            EXPECT_GT(res.score, 30000);
+            applyMove(board, res.move);
+        } else {
+            // Black resists as long as the table allows.
+            int bestValue = -1;
+            MoveRecord bestMove;
+            for (int m = 0; m < n; ++m) {
+                Board next = board;
+                applyMove(next, gen->list(1)[m]);
+                const int w = PieceCounts::of(next).black() == 0 ? 0 : knowledge.tables().value(next, White).value_or(0);
+                ASSERT_GT(w, 0) << "a reply escapes the win";
+                if (w > bestValue) bestValue = w, bestMove = gen->list(1)[m];
+            }
+            applyMove(board, bestMove);
+        }
+        ++plies;
+    }
+    // The table counts v - 1 plies to the end; the search loses none.
+    EXPECT_EQ(plies, v - 1);
+}
