@@ -43,29 +43,17 @@ protected:
     {
         tables_ = new EndgameTables;
         result_ = new SolveResult(solveAllTables(*tables_, 3));
-        oracle_ = new reference::Oracle;
-        for (TableId t = 0; t < kTableCount; ++t) {
-            if (pieceCount(t) > 3) continue;
-            forEachPosition(t, [&](const Board& b, std::uint32_t) {
-                oracle_->addStart(b, White);
-                oracle_->addStart(blackToMove(b, tableSpec(t).kingsOnly), Black);
-            });
-        }
-        oracle_->solve();
     }
     static void TearDownTestSuite()
     {
         delete tables_;
         delete result_;
-        delete oracle_;
     }
     static EndgameTables* tables_;
     static SolveResult* result_;
-    static reference::Oracle* oracle_;
 };
 EndgameTables* SmallTables::tables_ = nullptr;
 SolveResult* SmallTables::result_ = nullptr;
-reference::Oracle* SmallTables::oracle_ = nullptr;
 
 } // namespace
 
@@ -78,8 +66,17 @@ TEST_F(SmallTables, SolvesTheSixteenTablesOfTwoAndThreePieces)
 
 TEST_F(SmallTables, AgreeWithThePlainSolverOnEveryPosition)
 {
+    reference::Oracle oracle;
+    for (TableId t = 0; t < kTableCount; ++t) {
+        if (pieceCount(t) > 3) continue;
+        forEachPosition(t, [&](const Board& b, std::uint32_t) {
+            oracle.addStart(b, White);
+            oracle.addStart(blackToMove(b, tableSpec(t).kingsOnly), Black);
+        });
+    }
+    oracle.solve();
     long compared = 0;
-    oracle_->forEach([&](const Board& b, SideToMove side, int expected) {
+    oracle.forEach([&](const Board& b, SideToMove side, int expected) {
         const PieceCounts c = PieceCounts::of(b);
         if (c.white() == 0 || c.black() == 0) return;
         const auto v = tables_->value(b, side);
