@@ -1,5 +1,6 @@
 #include "egtb_index.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace kv::egtb {
@@ -148,13 +149,54 @@ std::optional<std::uint32_t> canonicalIndex(TableId t, const Board& canonical)
     return index;
 }
 
+// One pass over the board: the pieces are turned into the canonical frame
+// and the terms formed from them, without building the canonical board.
 std::optional<TableSlot> locate(const Board& b, SideToMove toMove)
 {
-    const auto t = tableFor(materialOf(b, toMove));
+    std::array<int, 4> sq {};
+    std::array<std::uint8_t, 4> code {};
+    int n = 0;
+    bool anyMan = false;
+    for (int s = 1; s <= kSquares; ++s) {
+        const std::uint8_t c = b[s];
+        if (c == Empty) continue;
+        if (n == 4) return std::nullopt;
+        sq[n] = s;
+        code[n++] = c;
+        anyMan |= isMan(c);
+    }
+    if (toMove == Black) {
+        for (int i = 0; i < n; ++i) code[i] = swapColour(code[i]);
+        if (anyMan) {
+            // The half turn reverses the order: keep the squares increasing.
+            for (int i = 0; i < n; ++i) sq[i] = 33 - sq[i];
+            std::reverse(sq.begin(), sq.begin() + n);
+            std::reverse(code.begin(), code.begin() + n);
+        }
+    }
+    Material m;
+    for (int i = 0; i < n; ++i) {
+        int& count = code[i] == WM ? m.moverMen : code[i] == WK ? m.moverKings : code[i] == BM ? m.otherMen : m.otherKings;
+        ++count;
+    }
+    const auto t = tableFor(m);
     if (!t) return std::nullopt;
-    const auto index = canonicalIndex(*t, canonicalBoard(b, toMove, kSpecs[*t].kingsOnly));
-    if (!index) return std::nullopt;
-    return TableSlot { *t, *index };
+
+    const TableSpec& spec = kSpecs[*t];
+    std::uint32_t index = spec.base;
+    for (int g = 0; g < spec.groupCount; ++g) {
+        const PieceGroup& grp = spec.groups[g];
+        std::array<int, 3> own {};
+        int k = 0;
+        for (int i = 0; i < n; ++i) {
+            if (code[i] != grp.code) continue;
+            if (!canonicalSquareValid(code[i], sq[i])) return std::nullopt;
+            own[k++] = sq[i];
+        }
+        const std::uint32_t term = k == 1 ? own[0] - 1 : k == 2 ? pairIndex(own[0], own[1]) : tripleIndex(own[0], own[1], own[2]);
+        index += term * grp.stride;
+    }
+    return TableSlot { *t, index };
 }
 
 std::optional<Board> decodeIndex(TableId t, std::uint32_t index)
