@@ -1,4 +1,5 @@
-// The search with the real tables: a won ending is played out to the end.
+// The search with the endgame knowledge: a won ending is played out to the
+// end with the real tables, and the kings-versus-men rule decides nodes.
 #include "engine/endgame_knowledge.h"
 #include "engine/search_driver.h"
 #include "rules/movegen.h"
@@ -34,7 +35,61 @@ std::pair<Board, int> slowestWin(const egtb::EndgameTables& tables, egtb::TableI
     return best;
 }
 
+SearchContext& fixedDepth(SearchContext& ctx, int depth)
+{
+    ctx.settings.levelTime = 32000;
+    ctx.settings.fixedDepth = depth;
+    ctx.settings.bookEnabled = false;
+    ctx.clock = [] { return std::int64_t(1000); };
+    return ctx;
+}
+
+Board boardOf(std::initializer_list<std::pair<int, PieceCode>> pieces)
+{
+    Board b;
+    b.clear();
+    for (auto [s, code] : pieces) b[s] = code;
+    return b;
+}
+
+Board mirrored(const Board& b)
+{
+    Board m;
+    m.clear();
+    for (int s = 1; s <= 32; ++s) {
+        const std::uint8_t c = b[33 - s];
+        m[s] = c == Empty ? c : static_cast<std::uint8_t>(isWhite(c) ? c + 2 : c - 2);
+    }
+    return m;
+}
+
+int rootScore(const SearchKnowledge& knowledge, const Board& b, SideToMove side)
+{
+    SearchContext ctx(HashKeyTables::generated(), knowledge);
+    fixedDepth(ctx, 3);
+    SearchRequest r;
+    r.board = b;
+    r.side = side;
+    return searchDriver(ctx, r).score;
+}
+
 } // namespace
+
+// A white king on 1 holds black men on 3, 8 and 12: every man's move keeps
+// them on first coordinate 6 or more, out of reach, so from ply 3 on the
+// rule decides every line in which the king stays on its diagonal.
+TEST(SearchWithKnowledge, KingsVersusMenDecidesFromPlyThree)
+{
+    EndgameKnowledge knowledge(programDir());
+    const Board kingsWin = boardOf({ { 1, WhiteKing }, { 3, BlackMan }, { 8, BlackMan }, { 12, BlackMan } });
+    EXPECT_EQ(rootScore(knowledge, kingsWin, White), 31001);
+    EXPECT_EQ(rootScore(knowledge, mirrored(kingsWin), Black), 31001);
+    // The side with the men at the root: the rule holds for the opponent.
+    EXPECT_EQ(rootScore(knowledge, mirrored(kingsWin), White), -31001);
+    EXPECT_EQ(rootScore(knowledge, kingsWin, Black), -31001);
+    // Without the rule the same position is only a material judgement.
+    EXPECT_LT(rootScore(SearchKnowledge(), kingsWin, White), 30000);
+}
 
 TEST(SearchWithTables, ConvertsTheSlowestThreeKingsWinAtFullSpeed)
 {
@@ -46,10 +101,7 @@ TEST(SearchWithTables, ConvertsTheSlowestThreeKingsWinAtFullSpeed)
     ASSERT_GT(v, 10);
 
     SearchContext ctx(HashKeyTables::generated(), knowledge);
-    ctx.settings.levelTime = 32000;
-    ctx.settings.fixedDepth = 3;
-    ctx.settings.bookEnabled = false;
-    ctx.clock = [] { return std::int64_t(1000); };
+    fixedDepth(ctx, 3);
 
     auto gen = std::make_unique<MoveGenerator>();
     int plies = 0;
