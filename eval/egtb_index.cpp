@@ -94,13 +94,6 @@ Material materialOf(const TableSpec& spec)
     return m;
 }
 
-Material materialOf(const Board& b, SideToMove toMove)
-{
-    const PieceCounts c = PieceCounts::of(b);
-    if (toMove == White) return { c[WM], c[WK], c[BM], c[BK] };
-    return { c[BM], c[BK], c[WM], c[WK] };
-}
-
 std::optional<TableId> tableFor(const Material& m)
 {
     static const auto byMaterial = [] {
@@ -118,15 +111,6 @@ TableId partnerOf(TableId t)
 {
     const Material m = materialOf(kSpecs[t]);
     return *tableFor({ m.otherMen, m.otherKings, m.moverMen, m.moverKings });
-}
-
-Board canonicalBoard(const Board& b, SideToMove toMove, bool kingsOnly)
-{
-    if (toMove == White) return b;
-    Board out;
-    out.clear();
-    for (int s = 1; s <= kSquares; ++s) out[s] = swapColour(b[kingsOnly ? s : 33 - s]);
-    return out;
 }
 
 std::optional<std::uint32_t> canonicalIndex(TableId t, const Board& canonical)

@@ -54,7 +54,6 @@ struct Material {
     bool operator==(const Material&) const = default;
 };
 Material materialOf(const TableSpec& spec);
-Material materialOf(const Board& b, SideToMove toMove);
 
 // The table holding this material, if any.
 std::optional<TableId> tableFor(const Material& m);
@@ -62,9 +61,6 @@ std::optional<TableId> tableFor(const Material& m);
 // The table whose side to move is this table's other side: quiet moves lead
 // from one into the other (a table with like sides is its own partner).
 TableId partnerOf(TableId t);
-
-// The board seen with white to move as the table of this material expects it.
-Board canonicalBoard(const Board& b, SideToMove toMove, bool kingsOnly);
 
 // The index of a canonical board in table t. The board must hold exactly the
 // table's material; squares of men on their crowning row give no index.
