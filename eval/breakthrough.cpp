@@ -4,6 +4,7 @@
 // pattern that matches decides.
 #include "knowledge.h"
 
+#include "board_masks.h"
 #include "breakthrough_rules.h"
 
 namespace kv::knowledge {
@@ -45,16 +46,8 @@ int matchBreakthrough(std::span<const BreakthroughRule> rules, const BoardMasks&
 
 int breakthrough(const Board& b, bool whiteToMove)
 {
-    std::uint32_t white = 0, black = 0, empty = 0;
-    for (int s = 1; s <= 32; ++s) {
-        const std::uint32_t bit = 1u << (s - 1);
-        if (b[s] == WhiteMan)
-            white |= bit;
-        else if (b[s] == BlackMan)
-            black |= bit;
-        else if (b[s] == Empty)
-            empty |= bit;
-    }
+    const std::uint32_t white = squaresHolding(b, WhiteMan), black = squaresHolding(b, BlackMan);
+    const std::uint32_t empty = squaresHolding(b, Empty);
     if (whiteToMove) return matchBreakthrough(kWhiteRules, { white, black, empty });
     return -matchBreakthrough(kBlackRules, { black, white, empty });
 }

@@ -7,6 +7,8 @@
 //   w13  a man of the mover on 13        b13  a man of the opponent on 13
 //   e13  13 empty                        o13  13 occupied
 //   !w13 no man of the mover on 13       !b13 no man of the opponent on 13
+//   *20  every square 1..20 the line does not name is empty
+//   pieces1-20=4  exactly 4 pieces on squares 1..20 (a cheap test for groups)
 // A pattern is "conditions [unless conditions] = value"; it matches when all
 // its conditions hold and not all of its unless-conditions do.
 // "when conditions [unless conditions]" opens a group closed by "end": the
@@ -14,6 +16,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -23,14 +26,17 @@ namespace kv::knowledge {
 // Bit s - 1 stands for square s.
 struct SquareMasks {
     std::uint32_t own = 0, opp = 0, empty = 0, occupied = 0, notOwn = 0, notOpp = 0;
+    std::uint32_t counted = 0; // squares whose pieces are counted...
+    int count = -1;            // ...and how many they must hold (-1: no count)
 
     // The same conditions seen from the other side of the board: square s
     // becomes 33 - s, which reverses the bit order.
     constexpr SquareMasks mirrored() const
     {
-        return { reverse(own), reverse(opp), reverse(empty), reverse(occupied), reverse(notOwn), reverse(notOpp) };
+        return { reverse(own), reverse(opp), reverse(empty), reverse(occupied), reverse(notOwn), reverse(notOpp),
+                 reverse(counted), count };
     }
-    constexpr bool any() const { return (own | opp | empty | occupied | notOwn | notOpp) != 0; }
+    constexpr bool any() const { return (own | opp | empty | occupied | notOwn | notOpp | counted) != 0; }
 
     static constexpr std::uint32_t reverse(std::uint32_t x)
     {
@@ -48,7 +54,8 @@ struct BoardMasks {
     constexpr bool holds(const SquareMasks& m) const
     {
         return (own & m.own) == m.own && (opp & m.opp) == m.opp && (empty & m.empty) == m.empty
-            && (empty & m.occupied) == 0 && (own & m.notOwn) == 0 && (opp & m.notOpp) == 0;
+            && (empty & m.occupied) == 0 && (own & m.notOwn) == 0 && (opp & m.notOpp) == 0
+            && (m.count < 0 || std::popcount(~empty & m.counted) == m.count);
     }
 };
 
@@ -101,6 +108,41 @@ constexpr bool addCondition(SquareMasks& m, std::string_view t)
     }
 }
 
+constexpr int number(std::string_view t)
+{
+    if (t.empty() || t.size() > 2) return -1;
+    int n = 0;
+    for (char c : t) {
+        if (!isDigit(c)) return -1;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+constexpr std::uint32_t squaresUpTo(int last) { return last >= 32 ? ~0u : (1u << last) - 1; }
+
+// "*20": the squares 1..20 not named so far must be empty.
+constexpr bool addRestEmpty(SquareMasks& m, std::string_view t)
+{
+    const int last = number(t.substr(1));
+    if (last < 1 || last > 32) return false;
+    m.empty |= squaresUpTo(last) & ~(m.own | m.opp | m.empty | m.occupied | m.notOwn | m.notOpp);
+    return true;
+}
+
+// "pieces1-20=4".
+constexpr bool addCount(SquareMasks& m, std::string_view t)
+{
+    t.remove_prefix(6);
+    const std::size_t dash = t.find('-'), eq = t.find('=');
+    if (dash == std::string_view::npos || eq == std::string_view::npos || eq < dash) return false;
+    const int lo = number(t.substr(0, dash)), hi = number(t.substr(dash + 1, eq - dash - 1)), k = number(t.substr(eq + 1));
+    if (lo < 1 || hi > 32 || lo > hi || k < 0 || m.count >= 0) return false;
+    m.counted = squaresUpTo(hi) & ~squaresUpTo(lo - 1);
+    m.count = k;
+    return true;
+}
+
 constexpr std::string_view nextToken(std::string_view& rest)
 {
     while (!rest.empty() && rest[0] == ' ') rest.remove_prefix(1);
@@ -151,6 +193,10 @@ constexpr std::array<BreakthroughRule, Entries> compile(const std::array<std::st
                 if (v != "180" && v != "120" && v != "80") throw "breakthrough pattern: value must be 180, 120 or 80";
                 r.value = static_cast<std::int16_t>(v == "180" ? 180 : v == "120" ? 120 : 80);
                 sawValue = true;
+            } else if (t[0] == '*') {
+                if (!addRestEmpty(*target, t)) throw "breakthrough pattern: bad '*' range";
+            } else if (t.starts_with("pieces")) {
+                if (!addCount(*target, t)) throw "breakthrough pattern: bad piece count";
             } else if (!addCondition(*target, t)) {
                 throw "breakthrough pattern: bad condition";
             }

@@ -103,8 +103,8 @@ constexpr Drawn kEndgame { {
     { 0, 2, 2, 0 },
 } };
 
-// Variant type 1, the closed centre: both sides have built the central
-// column (see the squares below). Play goes through the centre, so the
+// Variant type 1, the closed centre: both sides have locked the centre
+// (see the squares below). Play goes through the centre, so the
 // central squares and the men behind them (6, 7, 10, 11, 14, 15) count more
 // and the edges less.
 constexpr Drawn kOpeningVariant1 { {
@@ -129,29 +129,29 @@ constexpr Drawn kMiddleVariant1 { {
     { 3, 9, 9, 6 },
 } };
 
-// Variant type 2, the long-diagonal game: both sides hold their end of the
-// long diagonal with its supports. The diagonal squares (4, 8, 11, 15, 18,
-// 22) and the left wing that feeds them are worth more; the right wing less.
+// Variant type 2, the flank game: each side has massed its men on its
+// right wing as the drawing shows it (own-view 5, 9, 10, 13, 14, 17, 18) and
+// attacks there, so those squares count more and the far wing less.
 constexpr Drawn kOpeningVariant2 { {
     { 0, 0, 0, 0 },
     { 12, 12, 12, 12 },
-    { 9, 9, 8, 6 },
-    { 6, 9, 8, 5 },
-    { 6, 9, 7, 3 },
-    { 5, 8, 6, 5 },
-    { 7, 6, 6, 6 },
-    { 7, 10, 9, 7 },
+    { 6, 8, 9, 9 },
+    { 4, 7, 10, 10 },
+    { 3, 6, 10, 8 },
+    { 3, 5, 8, 8 },
+    { 5, 6, 6, 8 },
+    { 4, 10, 10, 8 },
 } };
 
 constexpr Drawn kMiddleVariant2 { {
     { 0, 0, 0, 0 },
     { 16, 16, 16, 16 },
-    { 10, 11, 10, 8 },
-    { 7, 10, 9, 6 },
-    { 6, 10, 7, 4 },
-    { 5, 8, 6, 5 },
-    { 6, 5, 5, 5 },
-    { 6, 9, 8, 6 },
+    { 8, 10, 11, 11 },
+    { 5, 8, 11, 11 },
+    { 4, 7, 11, 8 },
+    { 3, 5, 8, 8 },
+    { 4, 5, 5, 7 },
+    { 3, 9, 9, 6 },
 } };
 
 ParameterSet buildDefaults()
@@ -172,22 +172,22 @@ ParameterSet buildDefaults()
     // game is an ending, where a king is worth 660 (3.3 men).
     putBytes(p, kThresholdOffset, { 18, 12, 8 });
 
-    // Variant type 1, the closed centre: white men on the central column
-    // 18, 19, 22, 23, 26, 27 and the back square 31; black the same squares
-    // seen from its side (15, 14, 11, 10, 7, 6, 2). Nine of the fourteen
-    // make the variant.
-    putBytes(p, kVariant1WhiteOffset, { 18, 19, 22, 23, 26, 27, 31 });
-    // Variant type 2, the long diagonal: white on 29, 25, 22, 18 with the
-    // supports 21, 26, 30; black on 4, 8, 11, 15 with 12, 7, 3.
-    putBytes(p, kVariant2WhiteOffset, { 18, 22, 25, 29, 21, 26, 30 });
-    putBytes(p, kVariant1BlackOffset, { 15, 14, 11, 10, 7, 6, 2 });
-    putBytes(p, kVariant2BlackOffset, { 15, 11, 8, 4, 12, 7, 3 });
+    // Variant type 1, the closed centre: white has filled its fifth row
+    // (17, 18, 19, 20) with 22, 23 and 27 behind, black the same from its
+    // side (16, 15, 14, 13 with 11, 10, 6). Nine of the fourteen make the
+    // variant; the starting position has six, so it takes a real build-up.
+    putBytes(p, kVariant1WhiteOffset, { 17, 18, 19, 20, 22, 23, 27 });
+    // Variant type 2, the flank game: white massed on 15, 16, 19, 20, 23, 24
+    // and 28, black on 18, 17, 14, 13, 10, 9 and 5 (six at the start again).
+    putBytes(p, kVariant2WhiteOffset, { 15, 16, 19, 20, 23, 24, 28 });
+    putBytes(p, kVariant1BlackOffset, { 16, 15, 14, 13, 11, 10, 6 });
+    putBytes(p, kVariant2BlackOffset, { 18, 17, 14, 13, 10, 9, 5 });
 
     // Tempo: the evaluation adds (weight + 5) per row of advance over the
     // opponent. In the opening and middle game the side that has advanced
     // less keeps reserve moves and a sound back row, so the weights are
     // negative and the net pull forward is small (2 or 3 per row). In the
-    // closed centre waiting moves matter most (-4, -3); in the diagonal game
+    // closed centre waiting moves matter most (-4, -3); in the flank game
     // a little less (-2, -1). In the pre-endgame and endgame advanced men
     // become kings, so the weight turns positive.
     putBytes(p, kTempoOffset, { -3, -2, 1, 2, -4, -3, -2, -1 });

@@ -114,6 +114,7 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
         s = std::clamp(s, -45, 45);
         if constexpr (Traced) trace->centreZones = centre;
     }
+    if constexpr (Traced) trace->positionalEarly = s;
 
     // 9. Opening: a wing left thinner than the opponent's attack on it.
     if (pieces > t0) {

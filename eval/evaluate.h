@@ -40,6 +40,7 @@ struct EvalTrace {
     int positional = 0;      // the incremental square-table sum
     int tempo = 0;
     int centreZones = 0;     // centre columns and zone balance (more than t2 pieces)
+    int positionalEarly = 0; // the positional part after the first clamp
     int openingZones = 0;    // zone confrontation of the opening
     int runawayMen = 0;
     int breakthrough = 0;
@@ -69,7 +70,11 @@ public:
     // The sums from scratch with the tables as they stand (for checking the
     // search's incremental updates).
     EvalSums computeSums(const Board& b, SideToMove e) const;
-    // The incremental update for a move played on `before`, from e's view.
+    // The incremental update for move m about to be played on `before`, from
+    // e's view: the mover's terms leave its origin, every captured piece's
+    // terms go, and the mover's terms arrive at its destination, a crowned
+    // man in the king table. Afterwards the sums equal computeSums of the
+    // board after the move.
     void updateSums(EvalSums& sums, const Board& before, const MoveRecord& m, SideToMove e) const;
 
     int evaluate(const EvalNode& node, SideToMove e, int alpha, int beta) const;

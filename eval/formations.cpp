@@ -149,8 +149,8 @@ struct Rules {
                     x += 4 + (e(3) ? 40 : 0);
                     if (toMove && o(15)) x += 50;
                 }
+                if (allE(12, 3)) x += 40;
             }
-            if (allE(12, 3)) x += 40;
         }
         // 26-27. Tails behind the edge men.
         if (allW(28, 24) && allE(19, 12) && allB(15, 16) && ((e(27) && !b(20)) || allW(27, 31)))

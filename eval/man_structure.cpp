@@ -4,10 +4,12 @@
 // black.
 #include "knowledge.h"
 
+#include "board_masks.h"
 #include "side_view.h"
 #include "tables.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace kv::knowledge {
 
@@ -71,11 +73,19 @@ int oneMan(const SideView& v, int s, int phase)
     return value;
 }
 
-int structureOneSide(const SideView& v, int phase)
+// Interior squares 9..27, where the rule's men are looked at.
+constexpr std::uint32_t kScanned = [] {
+    std::uint32_t m = 0;
+    for (int s = 9; s <= 27; ++s)
+        if (evaltables::InteriorMask[s]) m |= 1u << (s - 1);
+    return m;
+}();
+
+int structureOneSide(const Board& seen, const SideView& v, int phase)
 {
     int value = 0;
-    for (int s = 9; s <= 27; ++s)
-        if (evaltables::InteriorMask[s] && v.w(s)) value += oneMan(v, s, phase);
+    for (std::uint32_t men = squaresHolding(seen, WhiteMan) & kScanned; men != 0; men &= men - 1)
+        value += oneMan(v, std::countr_zero(men) + 1, phase);
     return value;
 }
 
@@ -83,7 +93,8 @@ int structureOneSide(const SideView& v, int phase)
 
 int manStructure(const Board& b, const PieceCounts& c, int phase)
 {
-    const int v = forBothSides(b, c, true, [phase](const SideView& view, bool) { return structureOneSide(view, phase); });
+    const Board turned = turnedBoard(b);
+    const int v = structureOneSide(b, SideView(b, c, false), phase) - structureOneSide(turned, SideView(turned, c, true), phase);
     return std::clamp(v, -60, 60);
 }
 

@@ -61,6 +61,13 @@ int parameterItemOffset(int item)
     return kThresholdOffset + (item - kMenTables * 32);
 }
 
+PanelPlace parameterPanelPlace(int v)
+{
+    constexpr int oddRows[4] = { 104, 72, 40, 8 }, evenRows[4] = { 120, 88, 56, 28 };
+    const int row = (v - 1) / 4;
+    return { row % 2 == 0 ? oddRows[(v - 1) % 4] : evenRows[(v - 1) % 4], row };
+}
+
 bool parameterItemIsSigned(int offset) { return offset >= kThresholdOffset && offset < kReservedOffset; }
 
 std::string parameterItemText(const ParameterSet& set, int offset)

@@ -94,8 +94,19 @@ bool saveParameters(const ParameterSet& set, const std::string& path, const Erro
 constexpr int kParameterItems = kMenTables * 32 + 3 + 4 * kVariantSquares + 8;
 static_assert(kParameterItems == 295);
 
-// Offset in the image of item i (0 .. kParameterItems - 1).
+// Offset in the image of item i (0 .. kParameterItems - 1). Items follow the
+// file: the 32 squares of each table in turn, then t0, t1, t2, the variant
+// squares (variant 1 white, variant 2 white, variant 1 black, variant 2
+// black) and the eight tempo weights.
 int parameterItemOffset(int item);
+
+// Where a table's edit box for own-view square v (1..32) sits in its panel:
+// the owner's back row at the bottom, each row read from right to left.
+struct PanelPlace {
+    int x;            // horizontal position within the panel
+    int rowFromBottom; // 0 for squares 1..4, 7 for 29..32
+};
+PanelPlace parameterPanelPlace(int v);
 // Tables show their bytes as unsigned values 0..255, the other items as signed.
 bool parameterItemIsSigned(int offset);
 // The text an edit box shows for the byte at `offset`.

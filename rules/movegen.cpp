@@ -145,6 +145,81 @@ template <bool Paths> void MoveGenerator::kingCaptures(Square s, int incoming, i
     }
 }
 
+// True when the man on s has a first jump: checked inline so that the common
+// case, a man with nothing to take, costs two lookups and no call.
+template <bool Black> static inline bool manCanTake(const Board& b, Square s)
+{
+    constexpr int first = Black ? 2 : 0;
+    constexpr std::uint8_t enemyMan = Black ? WhiteMan : BlackMan;
+    constexpr std::uint8_t enemyKing = Black ? WhiteKing : BlackKing;
+    for (int dir = first; dir < first + 2; ++dir) {
+        const Square n = DirectionTable[dir][s];
+        if ((b[n] == enemyMan || b[n] == enemyKing) && b[DirectionTable[dir][n]] == Empty) return true;
+    }
+    return false;
+}
+
+template <bool Black> void MoveGenerator::generateFor(Board& b, MoveList& list)
+{
+    constexpr std::uint8_t ownMan = Black ? BlackMan : WhiteMan;
+    constexpr std::uint8_t ownKing = Black ? BlackKing : WhiteKing;
+    enemyMan_ = Black ? WhiteMan : BlackMan;
+    enemyKing_ = Black ? WhiteKing : BlackKing;
+
+    // Captures first, piece by piece in scan order; the pieces are remembered
+    // in that order for the quiet moves.
+    std::array<Square, kSquares> pieces;
+    int pieceCount = 0;
+    for (int i = 1; i <= kSquares; ++i) {
+        const Square s = static_cast<Square>(ScanOrder[Black ? 33 - i : i]);
+        const std::uint8_t code = b[s];
+        if (code != ownMan && code != ownKing) continue;
+        pieces[pieceCount++] = s;
+        origin_ = s;
+        if (code == ownMan) {
+            if (!manCanTake<Black>(b, s)) continue;
+            manCaptures<false>(s, 1);
+        } else {
+            capturedPath_[1] = 0;
+            kingCaptures<false>(s, kNoDirection, 1);
+        }
+        b[s] = code;
+    }
+    if (list.count != 0) return;
+
+    // Quiet moves, written straight into the list. A king reaches at most 13
+    // squares, so twelve pieces give at most 156 moves; only a board with far
+    // more pieces than a game can hold could reach the capacity.
+    static_assert(12 * 13 <= kMaxMoves);
+    captureCount_ = 0;
+    constexpr int first = Black ? 2 : 0;
+    MoveRecord* out = list.moves.data();
+    int n = 0;
+    auto add = [&](Square from, Square to) {
+        MoveRecord& m = out[n++];
+        m.from = from;
+        m.to = to;
+        m.n = 0;
+    };
+    for (int i = 0; i < pieceCount; ++i) {
+        const Square s = pieces[i];
+        if (b[s] == ownMan) {
+            for (int dir = first; dir < first + 2; ++dir) {
+                const Square t = DirectionTable[dir][s];
+                if (b[t] == Empty) add(s, t);
+            }
+        } else {
+            for (int dir = 0; dir < kDirections; ++dir)
+                for (Square t = DirectionTable[dir][s]; b[t] == Empty; t = DirectionTable[dir][t]) add(s, t);
+        }
+        if (n > kMaxMoves - 13 && i + 1 < pieceCount) {
+            ++dropped_; // nineteen kings or more: no game reaches it, but never write past the end
+            break;
+        }
+    }
+    list.count = n;
+}
+
 int MoveGenerator::generate(Board& b, SideToMove side, int ply, const OrderingContext* ordering)
 {
     MoveList& list = lists_[ply];
@@ -153,50 +228,10 @@ int MoveGenerator::generate(Board& b, SideToMove side, int ply, const OrderingCo
     outCount_ = &list.count;
     capacity_ = kMaxMoves;
     paths_ = nullptr;
-
-    const bool black = side == Black;
-    enemyMan_ = black ? WhiteMan : BlackMan;
-    enemyKing_ = black ? WhiteKing : BlackKing;
-    const std::uint8_t ownMan = black ? BlackMan : WhiteMan;
-    const std::uint8_t ownKing = black ? BlackKing : WhiteKing;
-
-    // Captures first, piece by piece in scan order; the pieces are remembered
-    // in that order for the quiet moves.
-    std::array<Square, kSquares> pieces;
-    int pieceCount = 0;
-    for (int i = 1; i <= kSquares; ++i) {
-        const Square s = static_cast<Square>(ScanOrder[black ? 33 - i : i]);
-        const std::uint8_t code = b[s];
-        if (code != ownMan && code != ownKing) continue;
-        origin_ = s;
-        if (code == ownMan) {
-            manCaptures<false>(s, 1);
-        } else {
-            capturedPath_[1] = 0;
-            kingCaptures<false>(s, kNoDirection, 1);
-        }
-        b[s] = code;
-        pieces[pieceCount++] = s;
-    }
-
-    if (list.count == 0) {
-        captureCount_ = 0;
-        const int first = black ? 2 : 0;
-        for (int i = 0; i < pieceCount; ++i) {
-            const Square s = pieces[i];
-            if (b[s] == ownMan) {
-                for (int dir = first; dir < first + 2; ++dir) {
-                    const Square t = DirectionTable[dir][s];
-                    if (b[t] == Empty) addQuiet(s, t);
-                }
-            } else {
-                for (int dir = 0; dir < kDirections; ++dir)
-                    for (Square t = DirectionTable[dir][s]; b[t] == Empty; t = DirectionTable[dir][t])
-                        addQuiet(s, t);
-            }
-        }
-    }
-
+    if (side == Black)
+        generateFor<true>(b, list);
+    else
+        generateFor<false>(b, list);
     if (ordering) orderMoves(list, captureCount_ != 0, *ordering);
     return list.count;
 }

@@ -65,6 +65,7 @@ private:
     template <bool Paths> void manCaptures(Square s, int d);
     template <bool Paths> void kingCaptures(Square s, int incoming, int d);
     template <bool Paths> void record(Square to);
+    template <bool Black> void generateFor(Board& b, MoveList& list);
     bool accept(int c, int kings);
     void addQuiet(Square from, Square to);
     void beginCall(Board& b, MoveRecord* out);

@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "engine/endgame_knowledge.h"
 #include "engine/search_driver.h"
 
 #include <array>
@@ -36,18 +37,34 @@ private:
 
 int runSearch(const Args& args)
 {
-    const char* usage = "usage: search FEN [--depth N | --level L | --movetime S]";
-    if (args.empty()) return error(usage);
-    auto pos = fenArgument(args[0]);
+    const char* usage = "usage: search FEN [--depth N | --level L | --movetime S] [--no-tables]";
+    Args rest;
+    bool useTables = true;
+    for (const auto& a : args) {
+        if (a == "--no-tables")
+            useTables = false;
+        else
+            rest.push_back(a);
+    }
+    if (rest.empty()) return error(usage);
+    auto pos = fenArgument(rest[0]);
     if (!pos) return kUsageError;
 
-    SearchContext ctx(HashKeyTables::generated());
+    // The shipped keys and endgame tables of the program directory, as the
+    // game uses them. A missing key file is an error: the engine never runs
+    // on keys other than the shipped ones.
+    std::string why;
+    const auto keys = loadHashKeys(programDir() + "/hashkey33.dat", why);
+    if (!keys) return error(why);
+    EndgameKnowledge tables(programDir(), [](const std::string& m) { std::fprintf(stderr, "korvelan-cli: %s\n", m.c_str()); });
+    SearchKnowledge none;
+    SearchContext ctx(*keys, useTables ? static_cast<const SearchKnowledge&>(tables) : none);
     ctx.settings.bookEnabled = false;
     int limits = 0;
-    for (std::size_t i = 1; i < args.size(); ++i) {
+    for (std::size_t i = 1; i < rest.size(); ++i) {
         int value = 0;
-        if (i + 1 >= args.size() || !intArgument(args[i + 1], value)) return error(usage);
-        const std::string& option = args[i++];
+        if (i + 1 >= rest.size() || !intArgument(rest[i + 1], value)) return error(usage);
+        const std::string& option = rest[i++];
         ++limits;
         if (option == "--depth") {
             if (value < 1 || value > 30) return error("depth must be 1..30");
@@ -83,7 +100,7 @@ int runSearch(const Args& args)
     return 0;
 }
 
-const CommandRegistration reg({ "search", "FEN [--depth N | --level L | --movetime S]  statistics, then bestmove MOVE score S",
+const CommandRegistration reg({ "search", "FEN [--depth N | --level L | --movetime S] [--no-tables]  statistics, then bestmove MOVE score S",
                                 runSearch });
 } // namespace
 

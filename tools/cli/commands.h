@@ -35,6 +35,10 @@ int error(const std::string& text);
 // Parses a FEN argument, printing the reason on failure.
 std::optional<Position> fenArgument(const std::string& text);
 
+// The folder of the running executable: the program directory, where the
+// shipped data lies.
+std::string programDir();
+
 // Parses a whole non-negative number; false on anything else.
 bool intArgument(const std::string& text, int& out);
 

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace kv::cli {
 
@@ -36,6 +37,13 @@ std::optional<Position> fenArgument(const std::string& text)
     auto p = parseFen(text, &why);
     if (!p) error("bad FEN: " + why);
     return p;
+}
+
+std::string programDir()
+{
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : exe.parent_path().string();
 }
 
 bool intArgument(const std::string& text, int& out)

@@ -1,0 +1,23 @@
+# The 22 endgame tables, solved by our own retrograde solver, and the
+# learned-position table "damas.dat" shipped without information.
+set(kv_egtb_names
+    dod.bib ddod.bib dodd.bib dop.alb pod.alb pop.alb pdod.alb dopd.alb podd.alb ddop.alb pdop.alb
+    popd.alb dopp.alb ppod.alb popp.alb ppop.alb dddod.bib doddd.bib pddod.alb dopdd.alb ppdod.alb doppd.alb)
+set(kv_egtb_files "")
+foreach(name ${kv_egtb_names})
+  list(APPEND kv_egtb_files ${KV_PROGRAM_DIR}/${name})
+endforeach()
+
+add_custom_command(
+  OUTPUT ${kv_egtb_files}
+  COMMAND korvelan-cli egtb build ${KV_PROGRAM_DIR}
+  DEPENDS korvelan-cli
+  COMMENT "Solving the endgame tables"
+  VERBATIM)
+add_custom_command(
+  OUTPUT ${KV_PROGRAM_DIR}/damas.dat
+  COMMAND korvelan-cli egtb learned ${KV_PROGRAM_DIR}
+  DEPENDS korvelan-cli
+  COMMENT "Writing an empty damas.dat"
+  VERBATIM)
+add_custom_target(egtb ALL DEPENDS ${kv_egtb_files} ${KV_PROGRAM_DIR}/damas.dat)

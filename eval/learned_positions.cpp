@@ -1,0 +1,81 @@
+#include "learned_positions.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace kv {
+
+namespace {
+std::uint32_t get32(const unsigned char* p) { return p[0] | p[1] << 8 | p[2] << 16 | std::uint32_t(p[3]) << 24; }
+std::uint16_t get16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
+void put32(unsigned char* p, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(v >> (8 * i));
+}
+void put16(unsigned char* p, std::uint16_t v)
+{
+    p[0] = static_cast<unsigned char>(v);
+    p[1] = static_cast<unsigned char>(v >> 8);
+}
+} // namespace
+
+std::string LearnedPositions::load(const std::string& path)
+{
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    if (ec) return "learned positions \"" + path + "\" are missing; the search goes on without them";
+    if (size != kFileBytes)
+        return "learned positions \"" + path + "\" have " + std::to_string(size) + " bytes instead of " +
+               std::to_string(kFileBytes) + "; they are not used";
+    std::vector<unsigned char> bytes(kFileBytes);
+    std::ifstream in(path, std::ios::binary);
+    in.read(reinterpret_cast<char*>(bytes.data()), kFileBytes);
+    if (!in || in.gcount() != static_cast<std::streamsize>(kFileBytes))
+        return "learned positions \"" + path + "\" could not be read; they are not used";
+    for (std::uint32_t i = 0; i < kSlots; ++i) {
+        const unsigned char* p = bytes.data() + i * kEntryBytes;
+        entries_[i] = { get32(p), static_cast<std::int16_t>(get16(p + 4)), get16(p + 6) };
+    }
+    return {};
+}
+
+std::vector<unsigned char> LearnedPositions::image() const
+{
+    std::vector<unsigned char> bytes(kFileBytes);
+    for (std::uint32_t i = 0; i < kSlots; ++i) {
+        unsigned char* p = bytes.data() + i * kEntryBytes;
+        put32(p, entries_[i].checkKey);
+        put16(p + 4, static_cast<std::uint16_t>(entries_[i].score));
+        put16(p + 6, entries_[i].reserved);
+    }
+    return bytes;
+}
+
+std::string LearnedPositions::save(const std::string& path) const
+{
+    const auto bytes = image();
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) return "cannot write \"" + path + "\"";
+    return {};
+}
+
+std::optional<std::int16_t> LearnedPositions::lookup(std::uint32_t indexKey, std::uint32_t checkKey) const
+{
+    const Entry& e = entries_[slotOf(indexKey)];
+    if (e.checkKey != checkKey) return std::nullopt;
+    return e.score;
+}
+
+bool LearnedPositions::store(std::uint32_t indexKey, std::uint32_t checkKey, std::int16_t score)
+{
+    Entry& e = entries_[slotOf(indexKey)];
+    if (e.score >= 30000 || e.score <= -30000) return false;
+    e.checkKey = checkKey;
+    e.score = score;
+    return true;
+}
+
+} // namespace kv

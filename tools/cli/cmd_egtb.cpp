@@ -1,0 +1,112 @@
+#include "commands.h"
+
+#include "eval/egtb_solver.h"
+#include "eval/egtb_verify.h"
+#include "eval/learned_positions.h"
+
+#include <chrono>
+#include <cinttypes>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+namespace kv::cli {
+
+namespace {
+using namespace kv::egtb;
+
+double secondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+int build(const std::string& dir)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    const auto start = std::chrono::steady_clock::now();
+    EndgameTables tables;
+    const SolveResult result = solveAllTables(tables);
+    if (!result.error.empty()) return error("solver: " + result.error);
+    int longest = 0;
+    for (const TableStats& s : result.stats) {
+        std::printf("%-10s %7u positions  %7u won (longest %3d)  %7u lost (longest %3d)  %7u drawn\n",
+                    std::string(tableSpec(s.table).name).c_str(), s.positions, s.wins, s.longestWin, s.losses,
+                    s.longestLoss, s.draws);
+        longest = std::max({ longest, s.longestWin, s.longestLoss });
+    }
+    const auto problems = tables.save(dir);
+    for (const auto& p : problems) std::fprintf(stderr, "korvelan-cli: %s\n", p.c_str());
+    if (!problems.empty()) return kUsageError;
+    std::fprintf(stderr, "time %.2f s, longest distance %d\n", secondsSince(start), longest);
+    std::printf("%d tables written to %s\n", kTableCount, dir.c_str());
+    return 0;
+}
+
+bool loadTables(EndgameTables& tables, const std::string& dir)
+{
+    const auto problems = tables.load(dir);
+    for (const auto& p : problems) std::fprintf(stderr, "korvelan-cli: %s\n", p.c_str());
+    return problems.empty();
+}
+
+int verify(const std::string& dir)
+{
+    EndgameTables tables;
+    loadTables(tables, dir);
+    const auto start = std::chrono::steady_clock::now();
+    const VerifyReport r = verifyAllTables(tables, 20);
+    for (const auto& e : r.examples) std::printf("error: %s\n", e.c_str());
+    std::fprintf(stderr, "time %.2f s\n", secondsSince(start));
+    std::printf("%" PRIu64 " positions checked, %" PRIu64 " errors\n", r.checked, r.errors);
+    return r.errors == 0 ? 0 : 1;
+}
+
+int probe(const std::string& fen, const std::string& dir)
+{
+    auto pos = fenArgument(fen);
+    if (!pos) return kUsageError;
+    const auto slot = locate(pos->board, pos->side);
+    if (!slot) return error("no endgame table holds this material");
+    EndgameTables tables;
+    tables.load(dir);
+    const auto v = tables.at(slot->table, slot->index);
+    if (!v) return error("table \"" + std::string(tableSpec(slot->table).name) + "\" is not loaded from " + dir);
+    std::printf("table %s index %u\n", std::string(tableSpec(slot->table).name).c_str(), slot->index);
+    if (*v > 0)
+        std::printf("the side to move wins; %d plies to the end\n", *v - 1);
+    else if (*v < 0)
+        std::printf("the side to move loses; %d plies to the end\n", -*v - 1);
+    else
+        std::printf("draw\n");
+    std::printf("%d\n", *v);
+    return 0;
+}
+
+int learned(const std::string& dir)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    const std::string path = (std::filesystem::path(dir) / "damas.dat").string();
+    if (const std::string why = LearnedPositions().save(path); !why.empty()) return error(why);
+    std::printf("%s\n", path.c_str());
+    return 0;
+}
+
+int runEgtb(const Args& args)
+{
+    if (args.size() == 2 && args[0] == "build") return build(args[1]);
+    if (args.size() == 2 && args[0] == "verify") return verify(args[1]);
+    if ((args.size() == 2 || args.size() == 3) && args[0] == "probe")
+        return probe(args[1], args.size() == 3 ? args[2] : programDir());
+    if (args.size() == 2 && args[0] == "learned") return learned(args[1]);
+    return error("usage: egtb build DIR | egtb verify DIR | egtb probe FEN [DIR] | egtb learned DIR");
+}
+
+const CommandRegistration reg({ "egtb",
+                                "build DIR | verify DIR | probe FEN [DIR] | learned DIR  endgame tables: "
+                                "solve and write, check (last line: errors), table value v, empty damas.dat",
+                                runEgtb });
+} // namespace
+
+} // namespace kv::cli
