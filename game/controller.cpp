@@ -164,46 +164,6 @@ void GameController::ponder()
     search_.state.unlimitedTime = false;
 }
 
-int GameController::handicapMove(const SearchResult& r)
-{
-    // The second best move: every other legal move is answered by a short
-    // search for the opponent, and the one that leaves the opponent least is
-    // chosen. Runs after the real search, so the driver is never re-entered.
-    const int count = game_.generateLegal();
-    std::vector<MoveRecord> legal(game_.gen.list(1).begin(), game_.gen.list(1).begin() + count);
-    const SearchSettings saved = search_.settings;
-    const int savedScore = search_.lastCompletedScore();
-    SearchObserver* observer = search_.observer;
-    search_.observer = nullptr;
-    search_.settings.fixedDepth = 2;
-    search_.settings.bookEnabled = false;
-    int best = -1, bestScore = 0;
-    for (int i = 0; i < count; ++i) {
-        if (legal[i] == r.move) continue;
-        SearchRequest req;
-        req.board = game_.board;
-        applyMove(req.board, legal[i]);
-        req.side = game_.side ^ 1;
-        req.gamePly = game_.gamePly + 1;
-        req.usedSeconds = game_.clock;
-        SearchResult answer;
-        {
-            FlagScope busy(busy_);
-            answer = searchDriver(search_, req);
-        }
-        const int theirs = answer.outcome == SearchOutcome::NoMove ? -32000 : answer.score;
-        if (best < 0 || theirs < bestScore) {
-            best = i;
-            bestScore = theirs;
-        }
-        if (search_.state.abortSearch) break;
-    }
-    search_.settings = saved;
-    search_.setLastCompletedScore(savedScore);
-    search_.observer = observer;
-    return best;
-}
-
 bool GameController::computerOffersDraw(int score) const
 {
     const std::array<int, 5> pc = pieceCounts();
@@ -268,12 +228,10 @@ void GameController::ComputerMove()
         const std::array<int, 5> pc = pieceCounts();
         const int mine = side == White ? pc[1] + pc[2] : pc[3] + pc[4];
         const int theirs = side == White ? pc[3] + pc[4] : pc[1] + pc[2];
-        if (mine > theirs && game_.generateLegal() > 1) {
-            const int k = handicapMove(r);
-            if (k >= 0 && !search_.state.abortSearch) {
-                move = game_.gen.list(1)[k];
-                handicapped = true;
-            }
+        const std::vector<MoveRecord> root = search_.rootMoves(); // ordered by the search
+        if (mine > theirs && game_.generateLegal() > 1 && root.size() > 1) {
+            move = root[1];
+            handicapped = !(move == r.move);
         }
     }
     view_.showPanel(GamePanel::Zut, handicapped);

@@ -149,7 +149,6 @@ private:
 
     void ponder();
     SearchResult runDriver(bool unlimited);
-    int handicapMove(const SearchResult& r);
     bool computerOffersDraw(int score) const;
     void animateComputerMove(const MoveRecord& m, std::uint8_t piece);
     void showPath(Square origin, const CapturePathRow& path, int n, std::uint8_t piece);

@@ -212,7 +212,7 @@ TEST_F(Window, ClickDuringTheEnginesThinkingMakesItPlayAtOnce)
     clickUser(10);
     clickUser(14);
     QTimer::singleShot(150, form.get(), [this] {
-        const Square s = internalSquare(12);
+        const Square s = internalSquare(14);
         QTest::mouseClick(form->board(), Qt::LeftButton, {},
                           QPoint(Damier2D::kLeft + 60 * columnOf(s) + 30, Damier2D::kTop + 60 * rowOf(s) + 30));
     });
@@ -220,9 +220,14 @@ TEST_F(Window, ClickDuringTheEnginesThinkingMakesItPlayAtOnce)
     t.start();
     c().playLoopPass();
     EXPECT_LT(t.elapsed(), 4000);
-    EXPECT_EQ(g().gamePly, 2); // the best move found so far was played
+    EXPECT_GE(g().gamePly, 2); // the best move found so far was played
+    EXPECT_TRUE(isBlack(g().board[g().record[2].to]));
     EXPECT_FALSE(c().pendingClick());
-    EXPECT_EQ(c().input().origin(), internalSquare(12)); // the click started the user's next move
+    // The click started the user's next move with the man on 14: picked up,
+    // or already played when that man had a single (capturing) move.
+    const bool picked = c().input().origin() == internalSquare(14);
+    const bool played = g().gamePly == 3 && g().record[3].from == internalSquare(14);
+    EXPECT_TRUE(picked || played);
 }
 
 TEST_F(Window, TurnedBoardClicksSelectTheSquaresShown)
