@@ -221,7 +221,7 @@ TEST_F(Window, ClickDuringTheEnginesThinkingMakesItPlayAtOnce)
     c().playLoopPass();
     EXPECT_LT(t.elapsed(), 4000);
     EXPECT_GE(g().gamePly, 2); // the best move found so far was played
-    EXPECT_TRUE(isBlack(g().board[g().record[2].to]));
+    EXPECT_TRUE(isBlack(g().record[2].squares[g().record[2].to - 1]));
     EXPECT_FALSE(c().pendingClick());
     // The click started the user's next move with the man on 14: picked up,
     // or already played when that man had a single (capturing) move.
