@@ -554,6 +554,13 @@ void TForm1::Introduction()
         qWarning("Images1i: %s missing, the board is drawn plainly", qPrintable(missingImages_.join(", ")));
         statusBar()->showMessage(tr("Images manquantes : %1").arg(missingImages_.join(", ")), 10000);
     }
+    // The endgame tables are read on the first probe, "damas.dat" now.
+    knowledge_ = std::make_unique<EndgameKnowledge>(programDir_.toStdString(), [this](const std::string& m) {
+        qWarning("%s", m.c_str());
+        statusBar()->showMessage(QString::fromStdString(m), 10000);
+    });
+    knowledge_->loadLearnedPositions();
+    search_->setKnowledge(*knowledge_);
     controller_->remplir();
     game_.enginePlaysBlack = 1;
     game_.whiteName = tr("Inconnu").toStdString();

@@ -5,6 +5,7 @@
 // GameController, which this window serves as its view and search observer.
 #pragma once
 
+#include "engine/endgame_knowledge.h"
 #include "engine/search_context.h"
 #include "game/controller.h"
 #include "game/game_view.h"
@@ -115,6 +116,7 @@ private:
 
     QString programDir_;
     GameState game_;
+    std::unique_ptr<EndgameKnowledge> knowledge_; // outlives the search that reads it
     std::unique_ptr<SearchContext> search_;
     std::unique_ptr<GameController> controller_;
     SoundPlayer* sounds_ = nullptr;
