@@ -14,7 +14,10 @@ namespace {
 
 class RecordingView : public GameView {
 public:
-    void boardChanged() override {}
+    void boardChanged() override
+    {
+        if (picture) shown.push_back(picture->content);
+    }
     void showPanel(GamePanel p, bool shown) override { panels[p] = shown; }
     void showEndMessage(const QString& t) override { message = t; }
     void playSound(Sound s) override { sounds.push_back(s); }
@@ -28,6 +31,8 @@ public:
     void waitForEvents() override {}
     void quitApplication() override { quit = true; }
 
+    const BoardPicture* picture = nullptr;
+    std::vector<std::array<std::uint8_t, 33>> shown; // the picture at every repaint
     std::map<GamePanel, bool> panels;
     QString message;
     std::vector<Sound> sounds;
@@ -134,6 +139,45 @@ TEST_F(Controller, NoDrawOfferWhileCapturesAreRecent)
     game.record[15].captured = 1;
     c.ComputerMove();
     EXPECT_FALSE(view.panels[GamePanel::MatchNul]);
+}
+
+TEST_F(Controller, LongComputerCaptureIsShownJumpByJump)
+{
+    // Black's man on (1, 1) takes (2, 2) and (4, 2), passing through (3, 3).
+    auto sq = [](int row, int column) { return static_cast<Square>(detail::squareAt(row, column)); };
+    auto setUpCapture = [&] {
+        Board b;
+        b.clear();
+        b[sq(1, 1)] = BlackMan;
+        b[sq(2, 2)] = WhiteMan;
+        b[sq(4, 2)] = WhiteMan;
+        b[sq(7, 7)] = WhiteMan;
+        game.startFrom(b, Black);
+        c.picture().showBoard(game.displayed);
+        view.shown.clear();
+    };
+    auto passedThrough = [&] {
+        for (const auto& content : view.shown)
+            if (content[sq(3, 3)] == BlackMan) return true;
+        return false;
+    };
+    view.picture = &c.picture();
+    c.timing = { 3, 0, 0, 0 };
+
+    setUpCapture();
+    c.ComputerMove();
+    EXPECT_EQ(game.board[sq(5, 1)], BlackMan);
+    EXPECT_TRUE(passedThrough());
+    int blinks = 0;
+    for (const auto& content : view.shown) blinks += content[sq(1, 1)] == BlackMan;
+    EXPECT_EQ(blinks, 3);
+
+    c.options.decomposeCaptures = false;
+    setUpCapture();
+    c.ComputerMove();
+    EXPECT_FALSE(passedThrough());
+    EXPECT_EQ(c.picture().content[sq(5, 1)], BlackMan);
+    EXPECT_EQ(c.picture().marker[sq(5, 1)], MarkColour::Cyan);
 }
 
 TEST_F(Controller, ResignationEndsTheGameForTheComputer)
