@@ -630,6 +630,8 @@ void GameController::clic1(Cell cell)
     view_.showPanel(GamePanel::Nulrefus, false);
     if (!input_.picked()) view_.refreshStatus();
     if (engineTurn_ && !options.humanVsHuman) return;
+    // A finished game takes no more moves until a new game or a step in the record.
+    if (gameResult_ != NoResult) return;
     const Square s = squareOfCell(cell, picture_.inverted);
     if (s == 0) return;
     if (options.blind) view_.boardChanged();
@@ -715,6 +717,9 @@ void GameController::restoreStep()
     clearInput();
     showClocks();
     clocks_.stampBoth();
+    // Stepping back into a finished game reopens it.
+    gameResult_ = NoResult;
+    view_.showPanel(GamePanel::FinDeParties, false);
     view_.refreshMoveList();
     view_.boardChanged();
 }

@@ -186,6 +186,9 @@ TEST_F(Controller, ResignationEndsTheGameForTheComputer)
     c.AbandonClick();
     EXPECT_EQ(c.endMessage(), "Vous abandonnez, gain KORVELAN");
     EXPECT_EQ(c.gameResult(), BlackWon);
+    clickUser(10); // the game is over: no more moves
+    EXPECT_EQ(game.gamePly, 0);
+    EXPECT_FALSE(c.input().picked());
 }
 
 TEST_F(Controller, NavigationAtTheEdgesOfTheRecordChangesNothing)
