@@ -15,6 +15,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -526,6 +527,8 @@ void TForm1::buildWelcome()
     v->addWidget(advice);
     v->addSpacing(30);
     auto* start = makeButton(welcome_, "BoutonDamier2D", tr("Damier 2D"));
+    start->setIcon(QIcon(programDir_ + "/Images1i/1dba.bmp")); // a white king, when the image is there
+    start->setIconSize(QSize(36, 36));
     connect(start, &QPushButton::clicked, this, &TForm1::Damier2DClick);
     v->addWidget(start, 0, Qt::AlignCenter);
     v->addStretch();

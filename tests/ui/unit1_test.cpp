@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -340,7 +341,11 @@ TEST(WindowLoop, PlaysAgainstTheEngineAndQuitsFromTheRunningLoop)
     // user's time, a stop by "Quitter" and exit status 0.
     TForm1 form(KV_PROGRAM_DIR);
     form.show();
+    if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())
+        form.grab().save(qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_welcome.png");
+    EXPECT_FALSE(form.menuBar()->isEnabled()); // nothing to command before a board is chosen
     form.findChild<QAbstractButton*>("BoutonDamier2D")->click();
+    EXPECT_TRUE(form.menuBar()->isEnabled());
     form.findChild<QAction*>("Niveau01")->trigger();
     form.controller().timing = { 0, 0, 0, 0 };
     auto click = [&form](int user) {
