@@ -7,22 +7,22 @@ namespace kv {
 const std::array<LevelEntry, 16>& levelTable()
 {
     static const std::array<LevelEntry, 16> table { {
-        { "Dbutant1", "0 : Néophyte", { 5, 58, 1, 0 }, false },
-        { "Niveau01", "1 : Débutant", { 2, 58, 1, 1 }, false },
-        { "Niveau02", "2 : Amateur", { 5, 158, 1, 2 }, false },
-        { "Niveau03", "3 : Promotion", { 6, 358, 1, 3 }, false },
-        { "Niveau04", "4 : Honneur", { 10, 600, 1, 4 }, false },
-        { "Niveau05", "5 : Excellence", { 160, 178, 3, 5 }, false },
-        { "Niveau06", "6 : Maître", { 270, 298, 5, 6 }, false },
-        { "Niveau07", "7 : Grand Maître", { 540, 598, 10, 7 }, false },
-        { "Niveau081", "8 : Grand Maître International", { 1680, 1798, 30, 8 }, false },
-        { "niveau1", "1 : 30 coups en 3 mn", { 160, 178, 3, 11 }, true },
-        { "niveau2", "2 : 30 coups en 5 mn", { 270, 298, 5, 12 }, true },
-        { "niveau3", "3 : 30 coups en 10 mn", { 540, 598, 10, 13 }, true },
-        { "niveau4", "4 : 30 coups en 30 mn", { 1680, 1798, 30, 14 }, true },
-        { "niveau5", "5 : 30 coups en 1 h", { 3360, 3598, 60, 15 }, true },
-        { "niveau6", "6 : 30 coups en 2 h", { 6700, 7198, 120, 16 }, true },
-        { "niveau7", "7 : long, long", { 320000, 319998, 500, 17 }, true },
+        { "Dbutant1", { 5, 58, 1, 0 }, false },
+        { "Niveau01", { 2, 58, 1, 1 }, false },
+        { "Niveau02", { 5, 158, 1, 2 }, false },
+        { "Niveau03", { 6, 358, 1, 3 }, false },
+        { "Niveau04", { 10, 600, 1, 4 }, false },
+        { "Niveau05", { 160, 178, 3, 5 }, false },
+        { "Niveau06", { 270, 298, 5, 6 }, false },
+        { "Niveau07", { 540, 598, 10, 7 }, false },
+        { "Niveau081", { 1680, 1798, 30, 8 }, false },
+        { "niveau1", { 160, 178, 3, 11 }, true },
+        { "niveau2", { 270, 298, 5, 12 }, true },
+        { "niveau3", { 540, 598, 10, 13 }, true },
+        { "niveau4", { 1680, 1798, 30, 14 }, true },
+        { "niveau5", { 3360, 3598, 60, 15 }, true },
+        { "niveau6", { 6700, 7198, 120, 16 }, true },
+        { "niveau7", { 320000, 319998, 500, 17 }, true },
     } };
     return table;
 }

@@ -20,7 +20,6 @@ struct LevelSetting {
 
 struct LevelEntry {
     std::string_view handler; // the menu command's name, also its objectName
-    std::string_view caption; // French source text of the menu entry
     LevelSetting setting;
     bool special;             // listed in the "Spécial" sub-menu
 };

@@ -320,6 +320,11 @@ TEST_F(Window, ClocksShowMinutesAndTwoDigitSeconds)
 
 TEST_F(Window, CustomLevelAcceptsOnlyPositiveMinutes)
 {
+    for (const LevelEntry& e : levelTable()) {
+        const QString name = QString::fromLatin1(e.handler.data(), int(e.handler.size()));
+        EXPECT_FALSE(action(name.toLatin1().constData())->text().isEmpty()) << e.handler;
+    }
+    EXPECT_EQ(action("Niveau01")->text(), "1 : Débutant");
     trigger("N8Autre1");
     EXPECT_TRUE(widget("Panel9")->isVisible());
     auto* minutes = form->findChild<QLineEdit*>("Nbminutes");
