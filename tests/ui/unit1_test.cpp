@@ -155,6 +155,38 @@ TEST_F(Window, QuietMoveByClicksThenTheEngineReplies)
     grab("nouveau");
 }
 
+TEST_F(Window, WholeGameAgainstTheEngineByClicks)
+{
+    // The user always plays the first legal move, clicking its landing
+    // squares while the input still waits for them.
+    setOption("Dcomposerlesprises1", true);
+    int userMoves = 0;
+    while (c().gameResult() == NoResult && g().gamePly < kLastPlyEntry) {
+        if (c().engineTurn()) {
+            c().playLoopPass();
+            continue;
+        }
+        const int before = g().gamePly;
+        Board b = g().board;
+        ASSERT_GT(g().generateLegal(), 0);
+        const MoveRecord m = g().gen.list(1)[0];
+        const PieceMoveSet& set = g().gen.pieceMoves(b, m.from, g().side);
+        CapturePathRow path;
+        for (int i = 0; i < set.count; ++i)
+            if (set.moves[i] == m) path = set.paths[i];
+        clickUser(userNumber(m.from));
+        for (int d = 1; d <= std::max<int>(m.n, 1) && g().gamePly == before; ++d)
+            if (c().input().step() < d || m.n == 0) clickUser(userNumber(m.n ? path.landing[d] : m.to));
+        ASSERT_EQ(g().gamePly, before + 1) << "the user's move was not taken";
+        ++userMoves;
+        ASSERT_TRUE(runUntil([&] { return !c().engineTurn(); }, 10));
+    }
+    EXPECT_TRUE(widget("fin_de_parties")->isVisible());
+    EXPECT_FALSE(text("qui_gagne").isEmpty());
+    EXPECT_GT(userMoves, 5);
+    grab("whole_game");
+}
+
 TEST_F(Window, TakeBackAndReplayRestoreRecordedPositions)
 {
     clickUser(10);
