@@ -629,7 +629,7 @@ void GameController::clic1(Cell cell)
 {
     view_.showPanel(GamePanel::Nulrefus, false);
     if (!input_.picked()) view_.refreshStatus();
-    if (engineTurn_ && !options.humanVsHuman) return;
+    if ((engineTurn_ && !options.humanVsHuman) || options.computerVsComputer) return;
     // A finished game takes no more moves until a new game or a step in the record.
     if (gameResult_ != NoResult) return;
     const Square s = squareOfCell(cell, picture_.inverted);
