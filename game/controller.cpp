@@ -670,6 +670,7 @@ void GameController::finishUserMove(const MoveRecord& m, int captureCount)
     const std::uint8_t piece = game_.board[m.from];
     const CapturePathRow path = input_.landing();
     clearInput();
+    view_.showPanel(GamePanel::CaptureNotice, false);
     {
         FlagScope busy(busy_);
         if (m.n > 1 && options.decomposeCaptures) showPath(m.from, path, m.n, piece);

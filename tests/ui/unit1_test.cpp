@@ -109,6 +109,17 @@ TEST_F(Window, WelcomePanelLeadsToTheStartingPosition)
     EXPECT_EQ(text("Nom_noir").left(8), "Korvelan");
     EXPECT_EQ(text("Couleurordi"), "Ordinateur noir");
     EXPECT_EQ(text("Nbblancs"), "12 pièces");
+    // The options and their defaults (the fixture only unticks the thinking on the user's time).
+    const std::pair<const char*, bool> defaults[] = {
+        { "Numroterlescase1", false }, { "Arretrflexionparclicsouris1", true }, { "Indicationdesmouvements1", true },
+        { "Dcomposerlesprises1", true }, { "Bipchaquecoup2", true }, { "Commentaires1", true },
+        { "Jeuenaveugle1", false },
+    };
+    for (auto [name, on] : defaults) {
+        EXPECT_TRUE(action(name)->isCheckable()) << name;
+        EXPECT_EQ(action(name)->isChecked(), on) << name;
+    }
+    EXPECT_TRUE(TForm1(KV_PROGRAM_DIR).findChild<QAction*>("Rflexionsurtempsadverse1")->isChecked());
     grab("start");
 }
 
@@ -302,6 +313,29 @@ TEST_F(Window, AmbiguousKingCaptureIsFinishedByClickingAFinalSquare)
     EXPECT_EQ(g().board[internalSquare(6)], Empty);
     EXPECT_EQ(g().board[internalSquare(15)], BlackMan);
     EXPECT_EQ(g().record[1].captured, 2);
+}
+
+TEST_F(Window, SwappingPlayersLetsTheComputerMoveWithWhite)
+{
+    trigger("Inverserlesjoueurs1");
+    EXPECT_EQ(g().enginePlaysBlack, 0);
+    EXPECT_EQ(text("Couleurordi"), "Ordinateur blanc");
+    ASSERT_TRUE(runUntil([&] { return g().gamePly == 1; }));
+    EXPECT_TRUE(isWhite(g().board[g().record[1].to]));
+    EXPECT_FALSE(c().engineTurn()); // now the user plays black
+    for (int i = 0; i < 3; ++i) c().playLoopPass();
+    EXPECT_EQ(g().gamePly, 1);
+}
+
+TEST_F(Window, BlindPlayHidesThePiecesNotTheGame)
+{
+    trigger("Jeuenaveugle1");
+    EXPECT_TRUE(c().picture().blind);
+    clickUser(10);
+    clickUser(14);
+    EXPECT_EQ(g().gamePly, 1);
+    trigger("Jeuenaveugle1");
+    EXPECT_FALSE(c().picture().blind);
 }
 
 TEST_F(Window, DrawOfferWithTwentyPiecesIsRefused)
