@@ -221,8 +221,17 @@ void GameController::ComputerMove()
     }
 
     // 7. The beginner handicap: a piece ahead, the novice level plays its second choice.
-    const bool hasMove = r.legalIndex >= 0 && r.outcome != SearchOutcome::NoMove;
-    MoveRecord move = r.move;
+    // The move is played only if the rules agree it is legal here; an answer
+    // that names none while moves exist falls back on the first legal move
+    // rather than skipping the computer's turn.
+    const int legalHere = game_.generateLegal();
+    const MoveList& legalList = game_.gen.list(1);
+    const bool named = r.legalIndex >= 0 && r.outcome != SearchOutcome::NoMove
+        && std::find(legalList.begin(), legalList.begin() + legalHere, r.move) != legalList.begin() + legalHere;
+    if (!named && legalHere > 0)
+        qWarning("the search named no legal move (outcome %d): the first legal move is played", int(r.outcome));
+    const bool hasMove = legalHere > 0;
+    MoveRecord move = named ? r.move : legalList[0];
     bool handicapped = false;
     if (hasMove && level_.index == 0 && r.outcome != SearchOutcome::OnlyMove) {
         const std::array<int, 5> pc = pieceCounts();
@@ -248,6 +257,7 @@ void GameController::ComputerMove()
             return;
         }
         clocks_.closeTurn(game_, side);
+        showClocks();
         TimeCheck();
         if (!playOnRecord(move, move.n)) {
             engineTurn_ = false;
@@ -677,6 +687,7 @@ void GameController::finishUserMove(const MoveRecord& m, int captureCount)
     }
     const SideToMove mover = game_.side;
     clocks_.closeTurn(game_, mover);
+    showClocks();
     if (!playOnRecord(m, captureCount)) return;
     sideAfterLastPly_ = game_.side;
 
