@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -223,6 +224,15 @@ TEST_F(Window, TakeBackAndReplayRestoreRecordedPositions)
     EXPECT_EQ(g().side, White);
     EXPECT_EQ(g().board, afterReply);
 
+    // A double click on a line of the move list goes there, keeping the side to move.
+    auto* list = form->findChild<QListWidget*>("ListBox1");
+    list->doItemsLayout();
+    const QPoint line0 = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, line0); // the press a double click begins with
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, line0);
+    EXPECT_EQ(g().gamePly, 0);
+    EXPECT_EQ(g().side, White);
+
     // A new move from inside the record drops the plies that followed.
     trigger("Reveniraudbut1");
     clickUser(11);
@@ -325,6 +335,24 @@ TEST_F(Window, SwappingPlayersLetsTheComputerMoveWithWhite)
     EXPECT_FALSE(c().engineTurn()); // now the user plays black
     for (int i = 0; i < 3; ++i) c().playLoopPass();
     EXPECT_EQ(g().gamePly, 1);
+}
+
+TEST_F(Window, NewTrainingGameWithTheComputerWhite)
+{
+    clickUser(10);
+    clickUser(14);
+    trigger("Nouveau2");
+    ASSERT_TRUE(widget("Nouvelle_partie")->isVisible());
+    form->findChild<QLineEdit*>("Joueur0")->setText("Chloé");
+    form->findChild<QRadioButton*>("Morvanel_blanc")->setChecked(true);
+    button("BitBtn15")->click();
+    EXPECT_FALSE(widget("Nouvelle_partie")->isVisible());
+    EXPECT_EQ(g().whiteName, "Korvelan");
+    EXPECT_EQ(g().blackName, "Chloé");
+    EXPECT_TRUE(c().picture().inverted); // the user's black men at the bottom
+    ASSERT_TRUE(runUntil([&] { return g().gamePly == 1 && !c().engineTurn(); }));
+    EXPECT_EQ(g().recordedPlies, 1);
+    EXPECT_TRUE(text("Nom_noir").startsWith("Chloé"));
 }
 
 TEST_F(Window, BlindPlayHidesThePiecesNotTheGame)
