@@ -6,6 +6,7 @@
 #include "ui/board_widget.h"
 
 #include <QAction>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
@@ -432,6 +433,25 @@ TEST_F(Window, CustomLevelAcceptsOnlyPositiveMinutes)
     EXPECT_EQ(c().level().levelCap, 238);
     EXPECT_TRUE(action("N8Autre1")->isChecked());
     EXPECT_FALSE(action("Niveau01")->isChecked());
+}
+
+TEST(WindowWithoutData, MissingImagesAreReportedAndTheBoardIsDrawnPlainly)
+{
+    const QString empty = QDir::tempPath() + "/korvelan-no-data";
+    QDir().mkpath(empty);
+    TForm1 form(empty);
+    form.setExternalLoop(true);
+    form.show();
+    form.findChild<QAbstractButton*>("BoutonDamier2D")->click();
+    EXPECT_EQ(form.missingImages().size(), 6);
+    const QImage picture = form.board()->grab().toImage();
+    ASSERT_FALSE(picture.isNull());
+    // A dark square and a man are still painted: the board is playable.
+    const QPoint square = Damier2D::cellOrigin(cellOf(internalSquare(10), false)) + QPoint(30, 30);
+    EXPECT_NE(picture.pixelColor(square), picture.pixelColor(Damier2D::cellOrigin({ 0, 0 }) + QPoint(30, 30)));
+    form.controller().options.beep = true;
+    form.playSound(Sound::Move); // no file, no audio: nothing happens
+    QDir::setCurrent(QDir::tempPath());
 }
 
 TEST(WindowLoop, PlaysAgainstTheEngineAndQuitsFromTheRunningLoop)
