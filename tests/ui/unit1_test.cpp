@@ -445,6 +445,8 @@ TEST(WindowWithoutData, MissingImagesAreReportedAndTheBoardIsDrawnPlainly)
     form.findChild<QAbstractButton*>("BoutonDamier2D")->click();
     EXPECT_EQ(form.missingImages().size(), 6);
     const QImage picture = form.board()->grab().toImage();
+    if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())
+        picture.save(qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_plain.png");
     ASSERT_FALSE(picture.isNull());
     // A dark square and a man are still painted: the board is playable.
     const QPoint square = Damier2D::cellOrigin(cellOf(internalSquare(10), false)) + QPoint(30, 30);
