@@ -245,6 +245,7 @@ TEST_F(Window, TakeBackAndReplayRestoreRecordedPositions)
 TEST_F(Window, TakeBackWhileTheEngineThinksPlaysNoMove)
 {
     trigger("Niveau07"); // a long think, cut short by the take-back
+    c().search().settings.bookEnabled = false; // no instant book answer
     clickUser(10);
     clickUser(14);
     ASSERT_EQ(g().gamePly, 1);
@@ -264,6 +265,7 @@ TEST_F(Window, TakeBackWhileTheEngineThinksPlaysNoMove)
 TEST_F(Window, ClickDuringTheEnginesThinkingMakesItPlayAtOnce)
 {
     trigger("Niveau07"); // it would think for seconds
+    c().search().settings.bookEnabled = false;
     clickUser(10);
     clickUser(14);
     QTimer::singleShot(150, form.get(), [this] {
