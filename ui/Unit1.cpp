@@ -128,6 +128,7 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
     setStyleSheet(
         "QWidget#Fond { background: #e9dfcc; }"
         "QFrame#Panel6, QFrame#Panel7 { background: #f7f1e4; border: 1px solid #b59c74; border-radius: 6px; }"
+        "QFrame#Panel6[trait=\"true\"], QFrame#Panel7[trait=\"true\"] { border: 3px solid #c08a1e; }"
         "QLabel#Nom_blanc, QLabel#Nom_noir { font-weight: bold; font-size: 14px; }"
         "QLabel#minblanc, QLabel#secblanc, QLabel#minnoir, QLabel#secnoir {"
         "  font-family: monospace; font-size: 22px; font-weight: bold; color: #2b2118; }"
@@ -768,6 +769,16 @@ void TForm1::refreshStatus()
     if (c.matchState() == 1) panel11_->setText(tr("Match"));
     else if (c.options.humanVsHuman) panel11_->setText(tr("Humain contre humain"));
     else panel11_->setText(tr("Entraînement"));
+
+    // The panel of the side to move is framed in gold.
+    for (auto [panel, side] : { std::pair { panel6_, Black }, { panel7_, White } }) {
+        const bool toMove = game_.side == side;
+        if (panel->property("trait").toBool() != toMove) {
+            panel->setProperty("trait", toMove);
+            panel->style()->unpolish(panel);
+            panel->style()->polish(panel);
+        }
+    }
 
     // Each player's panel stays on that player's side of the board.
     const bool turned = game_.orientation != 0;
