@@ -18,7 +18,7 @@
 #include "game/clocks.h"
 #include "game/command_states.h"
 #include "game/game_view.h"
-#include "game/levels.h"
+#include "engine/levels.h"
 #include "game/move_input.h"
 #include "rules/game_state.h"
 

@@ -102,7 +102,13 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
     game_.blackName = "Korvelan";
     game_.storeRecordEntry(0);
 
-    search_ = std::make_unique<SearchContext>(HashKeyTables::generated());
+    // The shipped key file; the learned positions were stored under these
+    // keys. Without it the engine uses the same keys built from their seed,
+    // and Introduction tells the user the file is damaged or missing.
+    std::string keyError;
+    auto keys = loadHashKeys((programDir_ + "/hashkey33.dat").toStdString(), keyError);
+    if (!keys) keyError_ = QString::fromStdString(keyError);
+    search_ = std::make_unique<SearchContext>(keys ? *keys : HashKeyTables::generated());
     search_->observer = this;
     controller_ = std::make_unique<GameController>(game_, *search_, *this);
     controller_->enterLoop = [this] { enterLoop(); };
@@ -583,6 +589,10 @@ void TForm1::Introduction()
     if (!missingImages_.isEmpty()) {
         qWarning("Images1i: %s missing, the board is drawn plainly", qPrintable(missingImages_.join(", ")));
         statusBar()->showMessage(tr("Images manquantes : %1").arg(missingImages_.join(", ")), 10000);
+    }
+    if (!keyError_.isEmpty()) {
+        qWarning("%s", qPrintable(keyError_));
+        statusBar()->showMessage(keyError_, 10000);
     }
     // The endgame tables are read on the first probe, "damas.dat" now.
     knowledge_ = std::make_unique<EndgameKnowledge>(programDir_.toStdString(), [this](const std::string& m) {

@@ -123,6 +123,7 @@ private:
     bool externalLoop_ = false;
     bool introduced_ = false;
     QStringList missingImages_;
+    QString keyError_; // why "hashkey33.dat" could not be read, if it could not
 
     Damier2D* board_ = nullptr;
     QTimer* timer1_ = nullptr;

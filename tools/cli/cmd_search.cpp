@@ -1,25 +1,14 @@
 #include "commands.h"
 
 #include "engine/endgame_knowledge.h"
+#include "engine/levels.h"
 #include "engine/search_driver.h"
 
-#include <array>
 #include <cstdio>
 
 namespace kv::cli {
 
 namespace {
-// The playing levels: menu index, LevelTime and LevelCap in seconds.
-struct Level {
-    int index, time, cap;
-};
-constexpr std::array<Level, 16> kLevels { {
-    { 0, 5, 58 },       { 1, 2, 58 },       { 2, 5, 158 },      { 3, 6, 358 },
-    { 4, 10, 600 },     { 5, 160, 178 },    { 6, 270, 298 },    { 7, 540, 598 },
-    { 8, 1680, 1798 },  { 11, 160, 178 },   { 12, 270, 298 },   { 13, 540, 598 },
-    { 14, 1680, 1798 }, { 15, 3360, 3598 }, { 16, 6700, 7198 }, { 17, 320000, 319998 },
-} };
-
 // Prints the statistics as they stand after each iteration.
 class PrintingObserver : public SearchObserver {
 public:
@@ -71,12 +60,10 @@ int runSearch(const Args& args)
             ctx.settings.levelTime = 32000;
             ctx.settings.fixedDepth = value;
         } else if (option == "--level") {
-            const Level* found = nullptr;
-            for (const Level& l : kLevels)
-                if (l.index == value) found = &l;
-            if (!found) return error("level must be 0..8 or 11..17");
-            ctx.settings.levelTime = found->time;
-            ctx.settings.levelCap = found->cap;
+            const auto level = levelByIndex(value);
+            if (!level) return error("level must be 0..8 or 11..17");
+            ctx.settings.levelTime = level->levelTime;
+            ctx.settings.levelCap = level->levelCap;
         } else if (option == "--movetime") {
             if (value < 1) return error("movetime must be at least 1 second");
             ctx.settings.moveTime = value;

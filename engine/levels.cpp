@@ -1,4 +1,4 @@
-#include "game/levels.h"
+#include "engine/levels.h"
 
 #include <algorithm>
 
