@@ -15,15 +15,7 @@
 namespace kv {
 
 // The board turned half round with the colours exchanged; the sentinel stays.
-inline Board turnedBoard(const Board& b)
-{
-    // Indexed by piece code: white and black men and kings change places.
-    constexpr std::uint8_t swapColour[16] = { Empty, BlackMan, BlackKing, WhiteMan, WhiteKing, 5, 6, 7, 8, 9, OffBoard, 11, 12, 13, 14, Jumped };
-    Board t;
-    t[0] = b[0];
-    for (int s = 1; s <= 32; ++s) t[s] = swapColour[b[33 - s] & 15];
-    return t;
-}
+inline Board turnedBoard(const Board& b) { return colourMirrored(b); }
 
 class SideView {
 public:

@@ -28,4 +28,15 @@ void rotateHalfTurn(Board& b)
     for (int s = 1; s <= 16; ++s) std::swap(b.sq[s], b.sq[33 - s]);
 }
 
+Board colourMirrored(const Board& b)
+{
+    // Indexed by code: men and kings change colour, anything else stays.
+    constexpr std::uint8_t swapColour[16] = { Empty, BlackMan, BlackKing, WhiteMan, WhiteKing, 5, 6, 7,
+                                              8, 9, OffBoard, 11, 12, 13, 14, Jumped };
+    Board t;
+    t[0] = b[0];
+    for (int s = 1; s <= 32; ++s) t[s] = swapColour[b[33 - s] & 15];
+    return t;
+}
+
 } // namespace kv

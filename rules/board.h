@@ -64,4 +64,9 @@ struct PieceCounts {
 // Rotates the board contents half a circle: square s takes the old 33 - s.
 void rotateHalfTurn(Board& b);
 
+// The colour mirror: the board turned half a circle with white and black
+// exchanged. A position and its mirror are the same game seen from the other
+// side; everything written for white is applied to black through it.
+Board colourMirrored(const Board& b);
+
 } // namespace kv

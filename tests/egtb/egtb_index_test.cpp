@@ -1,3 +1,4 @@
+#include "tests/support/boards.h"
 #include "eval/egtb_index.h"
 
 #include "rules/geometry.h"
@@ -9,17 +10,10 @@
 #include <random>
 
 using namespace kv;
+using kv::test::boardOf;
 using namespace kv::egtb;
 
 namespace {
-
-Board boardOf(std::initializer_list<std::pair<int, PieceCode>> pieces)
-{
-    Board b;
-    b.clear();
-    for (auto [s, code] : pieces) b[s] = code;
-    return b;
-}
 
 TableId tableNamed(std::string_view name)
 {

@@ -1,3 +1,4 @@
+#include "tests/support/boards.h"
 #include "engine/endgame_knowledge.h"
 
 #include "rules/geometry.h"
@@ -8,28 +9,9 @@
 #include <vector>
 
 using namespace kv;
+using kv::test::boardOf;
 
 namespace {
-
-Board boardOf(std::initializer_list<std::pair<int, PieceCode>> pieces)
-{
-    Board b;
-    b.clear();
-    for (auto [s, code] : pieces) b[s] = code;
-    return b;
-}
-
-// The colour mirror of a position: turned half a circle, colours exchanged.
-Board mirrored(const Board& b)
-{
-    Board m;
-    m.clear();
-    for (int s = 1; s <= 32; ++s) {
-        const std::uint8_t c = b[33 - s];
-        m[s] = c == Empty ? c : static_cast<std::uint8_t>(isWhite(c) ? c + 2 : c - 2);
-    }
-    return m;
-}
 
 std::string missingDir() { return (std::filesystem::temp_directory_path() / "korvelan_no_tables_here").string(); }
 
@@ -104,7 +86,7 @@ TEST(KingsVersusMen, FirstPatternKingOnTheLongLine)
     // more, touching no white piece; white men not beyond coordinate 4.
     Board b = boardOf({ { 1, WhiteKing }, { 3, BlackMan }, { 12, BlackMan }, { 16, BlackMan }, { 25, WhiteMan } });
     EXPECT_TRUE(kingsVersusMenRule(b, 3, 0));
-    EXPECT_TRUE(kingsVersusMenRule(mirrored(b), 3, 1));
+    EXPECT_TRUE(kingsVersusMenRule(colourMirrored(b), 3, 1));
     EXPECT_FALSE(kingsVersusMenRule(b, 3, 1)); // no black king where colour 1 wants one
 
     Board other = b; // the king on the other end
@@ -118,7 +100,7 @@ TEST(KingsVersusMen, FirstPatternKingOnTheLongLine)
     advanced[16] = Empty;
     advanced[15] = BlackMan; // first coordinate 5
     EXPECT_FALSE(kingsVersusMenRule(advanced, 3, 0));
-    EXPECT_FALSE(kingsVersusMenRule(mirrored(advanced), 3, 1));
+    EXPECT_FALSE(kingsVersusMenRule(colourMirrored(advanced), 3, 1));
 
     Board touching = b;
     touching[7] = WhiteMan; // first coordinate 6: beyond 4, and next to the man on 3
@@ -141,11 +123,11 @@ TEST(KingsVersusMen, ManOnFourSlippingThroughEight)
 {
     Board b = boardOf({ { 1, WhiteKing }, { 4, BlackMan }, { 11, BlackMan }, { 16, BlackMan } });
     EXPECT_FALSE(kingsVersusMenRule(b, 3, 0)); // 8 empty and 11 taken
-    EXPECT_FALSE(kingsVersusMenRule(mirrored(b), 3, 1));
+    EXPECT_FALSE(kingsVersusMenRule(colourMirrored(b), 3, 1));
     b[11] = Empty;
     b[12] = BlackMan;
     EXPECT_TRUE(kingsVersusMenRule(b, 3, 0));
-    EXPECT_TRUE(kingsVersusMenRule(mirrored(b), 3, 1));
+    EXPECT_TRUE(kingsVersusMenRule(colourMirrored(b), 3, 1));
     b[8] = BlackMan;
     b[11] = BlackMan;
     b[12] = Empty;
@@ -158,7 +140,7 @@ TEST(KingsVersusMen, SecondAndThirdPatterns)
     // Pattern 2: king on 20 with 2 empty, up to four men on first coordinate 7 or 8.
     Board p2 = boardOf({ { 20, WhiteKing }, { 3, BlackMan }, { 4, BlackMan }, { 8, BlackMan }, { 12, BlackMan } });
     EXPECT_TRUE(kingsVersusMenRule(p2, 4, 0));
-    EXPECT_TRUE(kingsVersusMenRule(mirrored(p2), 4, 1));
+    EXPECT_TRUE(kingsVersusMenRule(colourMirrored(p2), 4, 1));
     p2[12] = Empty;
     p2[7] = BlackMan; // first coordinate 6
     EXPECT_FALSE(kingsVersusMenRule(p2, 4, 0));
@@ -167,21 +149,21 @@ TEST(KingsVersusMen, SecondAndThirdPatterns)
     // four men only when square 2 is empty.
     Board p3 = boardOf({ { 21, WhiteKing }, { 1, BlackMan }, { 5, BlackMan }, { 9, BlackMan } });
     EXPECT_TRUE(kingsVersusMenRule(p3, 3, 0));
-    EXPECT_TRUE(kingsVersusMenRule(mirrored(p3), 3, 1));
+    EXPECT_TRUE(kingsVersusMenRule(colourMirrored(p3), 3, 1));
     p3[6] = BlackMan;
     EXPECT_TRUE(kingsVersusMenRule(p3, 4, 0));
     p3[6] = Empty;
     p3[2] = BlackMan;
     EXPECT_FALSE(kingsVersusMenRule(p3, 4, 0));
-    EXPECT_FALSE(kingsVersusMenRule(mirrored(p3), 4, 1));
+    EXPECT_FALSE(kingsVersusMenRule(colourMirrored(p3), 4, 1));
     p3[2] = Empty;
     p3[30] = WhiteMan; // second coordinate 5
     p3[25] = WhiteMan; // second coordinate 4, the lowest a white man may have
     EXPECT_TRUE(kingsVersusMenRule(p3, 3, 0));
-    EXPECT_TRUE(kingsVersusMenRule(mirrored(p3), 3, 1));
+    EXPECT_TRUE(kingsVersusMenRule(colourMirrored(p3), 3, 1));
     p3[17] = WhiteMan; // second coordinate 3
     EXPECT_FALSE(kingsVersusMenRule(p3, 3, 0));
-    EXPECT_FALSE(kingsVersusMenRule(mirrored(p3), 3, 1));
+    EXPECT_FALSE(kingsVersusMenRule(colourMirrored(p3), 3, 1));
 }
 
 TEST(KingsVersusMen, FirstSetUpThatAppliesDecides)
@@ -195,7 +177,7 @@ TEST(KingsVersusMen, FirstSetUpThatAppliesDecides)
     EXPECT_FALSE(kingsVersusMenRule(b, 3, 0));
     b[8] = BlackMan;
     EXPECT_TRUE(kingsVersusMenRule(b, 4, 0));
-    EXPECT_TRUE(kingsVersusMenRule(mirrored(b), 4, 1));
+    EXPECT_TRUE(kingsVersusMenRule(colourMirrored(b), 4, 1));
     b[20] = Empty; // no king for the second set-up
     EXPECT_FALSE(kingsVersusMenRule(b, 4, 0));
 }

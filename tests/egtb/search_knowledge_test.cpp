@@ -1,5 +1,6 @@
 // The search with the endgame knowledge: a won ending is played out to the
 // end with the real tables, and the kings-versus-men rule decides nodes.
+#include "tests/support/boards.h"
 #include "engine/endgame_knowledge.h"
 #include "engine/search_driver.h"
 #include "rules/movegen.h"
@@ -11,6 +12,7 @@
 #include <memory>
 
 using namespace kv;
+using kv::test::boardOf;
 
 namespace {
 
@@ -44,25 +46,6 @@ SearchContext& fixedDepth(SearchContext& ctx, int depth)
     return ctx;
 }
 
-Board boardOf(std::initializer_list<std::pair<int, PieceCode>> pieces)
-{
-    Board b;
-    b.clear();
-    for (auto [s, code] : pieces) b[s] = code;
-    return b;
-}
-
-Board mirrored(const Board& b)
-{
-    Board m;
-    m.clear();
-    for (int s = 1; s <= 32; ++s) {
-        const std::uint8_t c = b[33 - s];
-        m[s] = c == Empty ? c : static_cast<std::uint8_t>(isWhite(c) ? c + 2 : c - 2);
-    }
-    return m;
-}
-
 int rootScore(const SearchKnowledge& knowledge, const Board& b, SideToMove side)
 {
     SearchContext ctx(HashKeyTables::generated(), knowledge);
@@ -83,9 +66,9 @@ TEST(SearchWithKnowledge, KingsVersusMenDecidesFromPlyThree)
     EndgameKnowledge knowledge(programDir());
     const Board kingsWin = boardOf({ { 1, WhiteKing }, { 3, BlackMan }, { 8, BlackMan }, { 12, BlackMan } });
     EXPECT_EQ(rootScore(knowledge, kingsWin, White), 31001);
-    EXPECT_EQ(rootScore(knowledge, mirrored(kingsWin), Black), 31001);
+    EXPECT_EQ(rootScore(knowledge, colourMirrored(kingsWin), Black), 31001);
     // The side with the men at the root: the rule holds for the opponent.
-    EXPECT_EQ(rootScore(knowledge, mirrored(kingsWin), White), -31001);
+    EXPECT_EQ(rootScore(knowledge, colourMirrored(kingsWin), White), -31001);
     EXPECT_EQ(rootScore(knowledge, kingsWin, Black), -31001);
     // Without the rule the same position is only a material judgement.
     EXPECT_LT(rootScore(SearchKnowledge(), kingsWin, White), 30000);

@@ -25,17 +25,7 @@ inline Board boardOf(const Pieces& p)
 }
 
 // The board turned half round with the colours exchanged.
-inline Board colourMirror(const Board& b)
-{
-    Board m;
-    m.clear();
-    for (int s = 1; s <= 32; ++s) {
-        const std::uint8_t c = b[33 - s];
-        // Codes 1, 2 (white) and 3, 4 (black) swap by two.
-        m[s] = isWhite(c) ? c + 2 : isBlack(c) ? c - 2 : c;
-    }
-    return m;
-}
+inline Board colourMirror(const Board& b) { return colourMirrored(b); }
 
 // Evaluates as the root of a search does: phase, tables and sums prepared
 // for root side e, then the node at `ply`.

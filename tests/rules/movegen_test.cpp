@@ -1,3 +1,4 @@
+#include "tests/support/boards.h"
 #include "rules/geometry.h"
 #include "rules/movegen.h"
 #include "rules/perft.h"
@@ -10,17 +11,9 @@
 #include <vector>
 
 using namespace kv;
+using kv::test::boardOf;
 
 namespace {
-
-// Builds a board from internal squares.
-Board boardOf(std::initializer_list<std::pair<int, PieceCode>> pieces)
-{
-    Board b;
-    b.clear();
-    for (auto [s, code] : pieces) b[s] = code;
-    return b;
-}
 
 using Pair = std::pair<int, int>;
 std::vector<Pair> fromTo(const MoveGenerator& gen, int n)
