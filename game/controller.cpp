@@ -736,71 +736,59 @@ void GameController::restoreStep()
     view_.boardChanged();
 }
 
-void GameController::reprise()
+void GameController::postNavigation(std::function<void()> step)
 {
+    // The loop carries the step out once no search is running; afterwards the
+    // user has the move and the engine does not think on it straight away.
     post(
-        [this] {
-            if (game_.gamePly > 0) {
-                --game_.gamePly;
-                game_.moveList.select(game_.gamePly / 2 - 1);
-                restoreStep();
-                game_.side ^= 1;
-            }
+        [this, step = std::move(step)] {
+            step();
             view_.refreshStatus();
             skipPonder_ = true;
             engineTurn_ = false;
         },
         true);
+}
+
+void GameController::showPly(int ply, SideToMove side, int line)
+{
+    game_.gamePly = static_cast<std::uint8_t>(ply);
+    game_.moveList.select(line);
+    restoreStep();
+    game_.side = side;
+}
+
+void GameController::reprise()
+{
+    postNavigation([this] {
+        if (game_.gamePly > 0) showPly(game_.gamePly - 1, game_.side ^ 1, (game_.gamePly - 1) / 2 - 1);
+    });
 }
 
 void GameController::avancer()
 {
-    post(
-        [this] {
-            if (game_.gamePly < game_.recordedPlies) {
-                matchState_ = 0;
-                ++game_.gamePly;
-                game_.moveList.select(game_.gamePly / 2 - 1);
-                restoreStep();
-                game_.side ^= 1;
-            }
-            view_.refreshStatus();
-            skipPonder_ = true;
-            engineTurn_ = false;
-        },
-        true);
+    postNavigation([this] {
+        if (game_.gamePly >= game_.recordedPlies) return;
+        matchState_ = 0;
+        showPly(game_.gamePly + 1, game_.side ^ 1, (game_.gamePly + 1) / 2 - 1);
+    });
 }
 
 void GameController::revenir_debut()
 {
-    post(
-        [this] {
-            matchState_ = 0;
-            game_.gamePly = 0;
-            game_.moveList.select(-1);
-            restoreStep();
-            game_.side = White;
-            view_.refreshStatus();
-            skipPonder_ = true;
-            engineTurn_ = false;
-        },
-        true);
+    postNavigation([this] {
+        matchState_ = 0;
+        showPly(0, White, -1);
+    });
 }
 
 void GameController::Aller_fin()
 {
-    post(
-        [this] {
-            matchState_ = 0;
-            game_.gamePly = static_cast<std::uint8_t>(game_.recordedPlies);
-            game_.moveList.select(game_.gamePly == 0 ? -1 : (game_.gamePly - 1) / 2);
-            restoreStep();
-            game_.side = sideAfterLastPly_;
-            view_.refreshStatus();
-            skipPonder_ = true;
-            engineTurn_ = false;
-        },
-        true);
+    postNavigation([this] {
+        matchState_ = 0;
+        const int last = game_.recordedPlies;
+        showPly(last, sideAfterLastPly_, last == 0 ? -1 : (last - 1) / 2);
+    });
 }
 
 void GameController::revenir_n(int line)

@@ -155,6 +155,9 @@ private:
     void wait(int ms);
     void finishUserMove(const MoveRecord& m, int captureCount);
     void restoreStep();
+    // Record navigation: a step the loop carries out, and the move to one stored ply.
+    void postNavigation(std::function<void()> step);
+    void showPly(int ply, SideToMove side, int line);
     void showClocks();
     void showInputMarkers();
     void clearInput();
