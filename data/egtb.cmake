@@ -8,16 +8,19 @@ foreach(name ${kv_egtb_names})
   list(APPEND kv_egtb_files ${KV_PROGRAM_DIR}/${name})
 endforeach()
 
+# The tables depend on the solver and the rules, not on the rest of the
+# command-line tool: naming the tool only in COMMAND orders the build without
+# re-solving after every relink of korvelan-cli.
 add_custom_command(
   OUTPUT ${kv_egtb_files}
   COMMAND korvelan-cli egtb build ${KV_PROGRAM_DIR}
-  DEPENDS korvelan-cli
+  DEPENDS kv_eval kv_rules
   COMMENT "Solving the endgame tables"
   VERBATIM)
 add_custom_command(
   OUTPUT ${KV_PROGRAM_DIR}/damas.dat
   COMMAND korvelan-cli egtb learned ${KV_PROGRAM_DIR}
-  DEPENDS korvelan-cli
+  DEPENDS kv_eval kv_rules
   COMMENT "Writing an empty damas.dat"
   VERBATIM)
 add_custom_target(egtb ALL DEPENDS ${kv_egtb_files} ${KV_PROGRAM_DIR}/damas.dat)
