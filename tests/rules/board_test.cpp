@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace kv;
 
 TEST(Geometry, DirectionTableCheckValues)
@@ -101,4 +103,23 @@ TEST(BoardModel, ChangeDirectionTwiceRestores)
     g.changeDirection();
     EXPECT_EQ(g.orientation, 0);
     EXPECT_EQ(g.board, before);
+}
+
+TEST(BoardModel, ColourMirrorSwapsColoursAndTurnsTheBoard)
+{
+    std::mt19937 rng(33);
+    for (int trial = 0; trial < 2000; ++trial) {
+        Board b;
+        b.clear();
+        for (int s = 1; s <= 32; ++s) b[s] = static_cast<std::uint8_t>(rng() % 5);
+        if (trial % 100 == 0) b[1 + rng() % 32] = Jumped; // codes outside the pieces stay as they are
+        const Board m = colourMirrored(b);
+        EXPECT_EQ(m[0], OffBoard);
+        for (int s = 1; s <= 32; ++s) {
+            const std::uint8_t c = b[33 - s];
+            const std::uint8_t expected = isWhite(c) ? c + 2 : isBlack(c) ? c - 2 : c;
+            ASSERT_EQ(m[s], expected) << "trial " << trial << " square " << s;
+        }
+        EXPECT_EQ(colourMirrored(m), b);
+    }
 }
