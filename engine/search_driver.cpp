@@ -217,10 +217,9 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
         s.seedKillers(seedLength);
         if (ctx.poll) ctx.poll();
 
-        if (!st.unlimitedTime) {
-            s.sideUsed = static_cast<std::int32_t>(ctx.clock() - s.startReference);
-            if (s.sideUsed - s.usedAtStart > budget.target && window.instability != 1 && s.iterationDepth > 5) break;
-        }
+        if (!st.unlimitedTime) s.sideUsed = static_cast<std::int32_t>(ctx.clock() - s.startReference);
+        // A request that arrived during the last poll is honoured before the
+        // time test, so an abandoned search never hands back a move.
         if (st.stopRequested) {
             if (st.abortSearch) {
                 SearchResult r;
@@ -235,6 +234,9 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
             }
             break;
         }
+        if (!st.unlimitedTime && s.sideUsed - s.usedAtStart > budget.target && window.instability != 1
+            && s.iterationDepth > 5)
+            break;
         if (!st.unlimitedTime && set.levelTime >= 1 && set.levelTime <= 5 && s.iterationDepth >= set.levelTime + 1)
             break;
         if (set.fixedDepth > 0 && s.iterationDepth >= set.fixedDepth) break;

@@ -175,6 +175,36 @@ TEST(SearchDriver, BookMovesAreChosenAmongTheRootMoves)
     EXPECT_EQ(searchDriver(ctx, r).outcome, SearchOutcome::Searched);
 }
 
+// A record-navigation request handled in the poll after an iteration, when
+// the move's time is also spent, still abandons the search: no move is handed
+// back even though the time rule alone would return the best one.
+TEST(SearchDriver, AbortAfterAnIterationWinsOverTheTimeRule)
+{
+    struct AbortAtDepthSix : SearchObserver {
+        SearchContext* ctx = nullptr;
+        std::int64_t* now = nullptr;
+        void iterationFinished(int depth, int) override
+        {
+            if (depth != 6 || ctx->state.stopRequested) return;
+            ctx->state.stopRequested = ctx->state.abortSearch = true;
+            *now += 100; // far beyond the target, as after a long wait in the poll
+        }
+    };
+    SearchContext ctx(HashKeyTables::generated());
+    fixed(ctx, 160);
+    std::int64_t now = 50;
+    ctx.clock = [&now] { return now; };
+    AbortAtDepthSix observer;
+    observer.ctx = &ctx;
+    observer.now = &now;
+    ctx.observer = &observer;
+    const SearchResult r = searchDriver(ctx, request("start"));
+    EXPECT_TRUE(ctx.state.abortSearch);
+    EXPECT_EQ(r.outcome, SearchOutcome::Aborted);
+    EXPECT_EQ(r.code, 0);
+    EXPECT_TRUE(r.aborted);
+}
+
 TEST(SearchDriver, StatisticsLines)
 {
     SearchContext ctx(HashKeyTables::generated());
