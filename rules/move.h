@@ -15,7 +15,7 @@ struct MoveRecord {
     Square to = 0;
     std::uint8_t n = 0;
     std::array<Square, 15> captured {}; // captured[0..n-1]
-    std::int16_t key = 0;
+    std::int16_t key = 0; // 0 as generated; set by ordering
 
     bool isCapture() const { return n != 0; }
     bool sameCaptures(const MoveRecord& o) const;

@@ -53,6 +53,7 @@ template <bool Paths> void MoveGenerator::record(Square to)
     m.from = origin_;
     m.to = to;
     m.n = static_cast<std::uint8_t>(captureCount_);
+    m.key = 0;
     for (int c = 0; c < captureCount_; ++c) m.captured[c] = capturedPath_[c + 1];
     if constexpr (Paths) {
         CapturePathRow& row = paths_[i];
@@ -75,6 +76,7 @@ void MoveGenerator::addQuiet(Square from, Square to)
     m.from = from;
     m.to = to;
     m.n = 0;
+    m.key = 0;
     if (paths_) {
         paths_[i].n = 0;
         paths_[i].landing[1] = to;
@@ -200,6 +202,7 @@ template <bool Black> void MoveGenerator::generateFor(Board& b, MoveList& list)
         m.from = from;
         m.to = to;
         m.n = 0;
+        m.key = 0;
     };
     for (int i = 0; i < pieceCount; ++i) {
         const Square s = pieces[i];

@@ -269,3 +269,21 @@ TEST(Perft, InitialPositionShallow)
     MoveGenerator gen;
     for (int d = 1; d <= 7; ++d) EXPECT_EQ(perft(gen, b, White, d), expected[d - 1]) << "depth " << d;
 }
+
+TEST(MoveGeneration, GeneratedMovesCarryNoStaleOrderingKeys)
+{
+    // Ordering leaves keys in the list; the next position's moves must not
+    // inherit them, as the search reads keys of lists it did not order.
+    Board b;
+    b.setInitial();
+    MoveGenerator gen;
+    gen.generateLegal(b, White);
+    for (int i = 0; i < gen.list(1).count; ++i) gen.list(1)[i].key = 1234;
+    Board capture = boardOf({ { 32, WhiteKing }, { 23, BlackMan }, { 5, WhiteMan } });
+    for (const Board& pos : { b, capture }) {
+        Board work = pos;
+        const int n = gen.generateLegal(work, White);
+        for (int i = 0; i < n; ++i) EXPECT_EQ(gen.list(1)[i].key, 0);
+        for (int i = 0; i < n; ++i) gen.list(1)[i].key = 1234;
+    }
+}
