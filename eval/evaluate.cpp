@@ -16,7 +16,7 @@ namespace kv {
 
 using namespace evaltables;
 
-Evaluator::Evaluator(const ParameterSet& params) : params_(params) { }
+Evaluator::Evaluator(const ParameterSet& params) : params_(params) { buildPieceTerms(); }
 
 void Evaluator::setParameters(const ParameterSet& params) { params_ = params; }
 
@@ -93,8 +93,11 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
         if constexpr (Traced) trace->longDiagonal = s;
     }
 
+    // The board turned for black's view, made once for all knowledge terms.
+    const knowledge::BothViews views(b, c);
+
     // 5. Runaway men, kept outside the positional clamps.
-    const int runaway = sign * knowledge::runawayMen(b, c, whiteToMove);
+    const int runaway = sign * knowledge::runawayMen(views, whiteToMove);
 
     // 6-7. Square tables and tempo.
     s += sums.positional;
@@ -133,12 +136,12 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
     if (wk == 0 && bk == 0) breakthrough = sign * knowledge::breakthrough(b, whiteToMove);
     if (breakthrough == 0) {
         if (gamePhase_ < 3) {
-            const int f = sign * knowledge::formations(b, c, whiteToMove, gamePhase_);
+            const int f = sign * knowledge::formations(views, whiteToMove, gamePhase_);
             s += f;
             if constexpr (Traced) trace->formations = f;
         }
         if (runaway > -9 && runaway < 9) {
-            const int m = sign * knowledge::manStructure(b, c, gamePhase_);
+            const int m = sign * knowledge::manStructure(views, gamePhase_);
             s += m;
             if constexpr (Traced) trace->manStructure = m;
         }

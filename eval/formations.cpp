@@ -221,11 +221,16 @@ int formationsOneSide(const SideView& v, bool toMove, int phase)
 
 } // namespace
 
-int formations(const Board& b, const PieceCounts& c, bool whiteToMove, int phase)
+int formations(const BothViews& views, bool whiteToMove, int phase)
 {
-    const int v = forBothSides(b, c, whiteToMove,
+    const int v = forBothSides(views, whiteToMove,
                                [phase](const SideView& view, bool toMove) { return formationsOneSide(view, toMove, phase); });
     return std::clamp(v, -50, 50);
+}
+
+int formations(const Board& b, const PieceCounts& c, bool whiteToMove, int phase)
+{
+    return formations(BothViews(b, c), whiteToMove, phase);
 }
 
 } // namespace kv::knowledge

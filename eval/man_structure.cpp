@@ -91,11 +91,15 @@ int structureOneSide(const Board& seen, const SideView& v, int phase)
 
 } // namespace
 
-int manStructure(const Board& b, const PieceCounts& c, int phase)
+int manStructure(const BothViews& views, int phase)
 {
-    const Board turned = turnedBoard(b);
+    const Board& b = views.board;
+    const Board& turned = views.turned;
+    const PieceCounts& c = views.counts;
     const int v = structureOneSide(b, SideView(b, c, false), phase) - structureOneSide(turned, SideView(turned, c, true), phase);
     return std::clamp(v, -60, 60);
 }
+
+int manStructure(const Board& b, const PieceCounts& c, int phase) { return manStructure(BothViews(b, c), phase); }
 
 } // namespace kv::knowledge

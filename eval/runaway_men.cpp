@@ -136,10 +136,12 @@ int runawayOneSide(const SideView& v, bool toMove)
 
 } // namespace
 
-int runawayMen(const Board& b, const PieceCounts& c, bool whiteToMove)
+int runawayMen(const BothViews& views, bool whiteToMove)
 {
-    const int v = forBothSides(b, c, whiteToMove, runawayOneSide);
+    const int v = forBothSides(views, whiteToMove, runawayOneSide);
     return std::clamp(2 * v, -170, 170);
 }
+
+int runawayMen(const Board& b, const PieceCounts& c, bool whiteToMove) { return runawayMen(BothViews(b, c), whiteToMove); }
 
 } // namespace kv::knowledge

@@ -9,18 +9,17 @@
 // neighbours taken in the view's own numbering stay right in both readings.
 #pragma once
 
+#include "knowledge.h"
+
 #include "rules/board.h"
 #include "rules/geometry.h"
 
 namespace kv {
 
-// The board turned half round with the colours exchanged; the sentinel stays.
-inline Board turnedBoard(const Board& b) { return colourMirrored(b); }
-
 class SideView {
 public:
     // `seen` is the board as the rule's side sees it: the real board, or the
-    // turned board when `mirrored`. `c` are the real counts.
+    // turned board (BothViews::turned) when `mirrored`. `c` are the real counts.
     SideView(const Board& seen, const PieceCounts& c, bool mirrored) : b_(seen), c_(c), mirrored_(mirrored) { }
 
     bool mirrored() const { return mirrored_; }
@@ -49,10 +48,9 @@ private:
 // value on the turned board with the turn flag reversed. The rule is called
 // as rule(view, whiteToMoveInView).
 template <class Rule>
-int forBothSides(const Board& b, const PieceCounts& c, bool whiteToMove, Rule&& rule)
+int forBothSides(const knowledge::BothViews& v, bool whiteToMove, Rule&& rule)
 {
-    const Board turned = turnedBoard(b);
-    return rule(SideView(b, c, false), whiteToMove) - rule(SideView(turned, c, true), !whiteToMove);
+    return rule(SideView(v.board, v.counts, false), whiteToMove) - rule(SideView(v.turned, v.counts, true), !whiteToMove);
 }
 
 } // namespace kv
