@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+
 namespace kv {
 namespace {
 
@@ -48,7 +50,7 @@ TEST(BreakthroughList, FirstPatternsAsTheyStand)
     EXPECT_EQ(knowledge::breakthrough(test::boardOf({ { 19, 24, 15, 18, 22 }, {}, { 6, 5, 4, 1 } }), true), 80);
 }
 
-TEST(BoardMasks, EightSquaresAtATimeAgreeWithOneByOne)
+TEST(BoardMasks, WordAndVectorFormsAgreeWithOneByOne)
 {
     std::mt19937 rng(5);
     for (int i = 0; i < 500; ++i) {
@@ -58,7 +60,19 @@ TEST(BoardMasks, EightSquaresAtATimeAgreeWithOneByOne)
             for (int s = 1; s <= 32; ++s)
                 if (b[s] == code) expected |= 1u << (s - 1);
             ASSERT_EQ(squaresHolding(b, code), expected);
+            ASSERT_EQ(squaresHoldingPortable(b, code), expected);
         }
+    }
+}
+
+TEST(BoardMasks, BitCountAgreesWithTheLibrary)
+{
+    std::mt19937 rng(9);
+    for (std::uint32_t x : { 0u, 1u, 0x80000000u, ~0u, 0x55555555u, 0xAAAAAAAAu })
+        EXPECT_EQ(knowledge::countBits(x), std::popcount(x)) << x;
+    for (int i = 0; i < 1000; ++i) {
+        const std::uint32_t x = rng();
+        ASSERT_EQ(knowledge::countBits(x), std::popcount(x)) << x;
     }
 }
 
