@@ -44,12 +44,12 @@ int matchBreakthrough(std::span<const BreakthroughRule> rules, const BoardMasks&
     return 0;
 }
 
-int breakthrough(const Board& b, bool whiteToMove)
+int breakthrough(const BothViews& v, bool whiteToMove)
 {
-    const std::uint32_t white = squaresHolding(b, WhiteMan), black = squaresHolding(b, BlackMan);
-    const std::uint32_t empty = squaresHolding(b, Empty);
-    if (whiteToMove) return matchBreakthrough(kWhiteRules, { white, black, empty });
-    return -matchBreakthrough(kBlackRules, { black, white, empty });
+    if (whiteToMove) return matchBreakthrough(kWhiteRules, { v.whiteMen, v.blackMen, v.empty });
+    return -matchBreakthrough(kBlackRules, { v.blackMen, v.whiteMen, v.empty });
 }
+
+int breakthrough(const Board& b, bool whiteToMove) { return breakthrough(BothViews(b, PieceCounts::of(b)), whiteToMove); }
 
 } // namespace kv::knowledge

@@ -93,7 +93,7 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
         if constexpr (Traced) trace->longDiagonal = s;
     }
 
-    // The board turned for black's view, made once for all knowledge terms.
+    // The board's masks, made once for all knowledge terms.
     const knowledge::BothViews views(b, c);
 
     // 5. Runaway men, kept outside the positional clamps.
@@ -133,7 +133,7 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
     // 10-11. Breakthroughs without kings; the slower pattern terms only when
     // no breakthrough decides.
     int breakthrough = 0;
-    if (wk == 0 && bk == 0) breakthrough = sign * knowledge::breakthrough(b, whiteToMove);
+    if (wk == 0 && bk == 0) breakthrough = sign * knowledge::breakthrough(views, whiteToMove);
     if (breakthrough == 0) {
         if (gamePhase_ < 3) {
             const int f = sign * knowledge::formations(views, whiteToMove, gamePhase_);

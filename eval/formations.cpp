@@ -13,8 +13,9 @@ namespace {
 
 // Square tests in the rule's numbering: w own man, b enemy man, e empty,
 // o occupied.
+template <class View>
 struct Rules {
-    const SideView& v;
+    const View& v;
     bool toMove;
     int phase;
 
@@ -213,9 +214,10 @@ struct Rules {
     }
 };
 
-int formationsOneSide(const SideView& v, bool toMove, int phase)
+template <class View>
+int formationsOneSide(const View& v, bool toMove, int phase)
 {
-    const Rules r { v, toMove, phase };
+    const Rules<View> r { v, toMove, phase };
     return (phase <= 1 ? r.openingWings() : 0) + r.general();
 }
 
@@ -224,7 +226,7 @@ int formationsOneSide(const SideView& v, bool toMove, int phase)
 int formations(const BothViews& views, bool whiteToMove, int phase)
 {
     const int v = forBothSides(views, whiteToMove,
-                               [phase](const SideView& view, bool toMove) { return formationsOneSide(view, toMove, phase); });
+                               [phase](const auto& view, bool toMove) { return formationsOneSide(view, toMove, phase); });
     return std::clamp(v, -50, 50);
 }
 

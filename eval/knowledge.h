@@ -4,20 +4,26 @@
 // negates it for black.
 #pragma once
 
+#include "board_masks.h"
+
 #include "rules/board.h"
 
 namespace kv::knowledge {
 
-// One evaluation's board in both readings the terms written for white need:
-// as it stands, and turned half round with the colours exchanged for black's
-// view (see side_view.h). The evaluation turns the board once and shares it
-// among the terms; the single-board entry points below turn it themselves.
+// One evaluation's board as the terms read it: the board and counts, and
+// one bit per square (bit s - 1 for square s) for the men of each colour and
+// the empty squares. The evaluation makes it once and shares it among the
+// terms; the single-board entry points below make their own.
 struct BothViews {
-    BothViews(const Board& b, const PieceCounts& c) : board(b), turned(colourMirrored(b)), counts(c) { }
+    BothViews(const Board& b, const PieceCounts& c)
+        : board(b), counts(c), whiteMen(squaresHolding(b, WhiteMan)), blackMen(squaresHolding(b, BlackMan)),
+          empty(squaresHolding(b, Empty))
+    {
+    }
 
     const Board& board;
-    Board turned;
     const PieceCounts& counts;
+    std::uint32_t whiteMen, blackMen, empty;
 };
 
 // Men one to four rows from crowning that cannot be stopped: clamp(2 v, +-170).
@@ -35,6 +41,7 @@ int formations(const BothViews& v, bool whiteToMove, int phase);
 // Forced breakthroughs of the side to move in positions without kings:
 // 180, 120 or 80 for that side (negative when black moves), 0 if none.
 int breakthrough(const Board& b, bool whiteToMove);
+int breakthrough(const BothViews& v, bool whiteToMove);
 
 // Three kings of `strong` against a lone man and a king: the bonus for
 // holding the man's file, never negative.

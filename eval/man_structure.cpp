@@ -15,9 +15,10 @@ namespace kv::knowledge {
 
 namespace {
 
-int oneMan(const SideView& v, int s, int phase)
+template <class View>
+int oneMan(const View& v, int s, int phase)
 {
-    const auto n = [](int sq, int d) { return SideView::neighbour(sq, d); };
+    const auto n = [](int sq, int d) { return View::neighbour(sq, d); };
     const int f0 = n(s, 0), f1 = n(s, 1), back2 = n(s, 2), back3 = n(s, 3);
     int value = 0;
 
@@ -81,10 +82,11 @@ constexpr std::uint32_t kScanned = [] {
     return m;
 }();
 
-int structureOneSide(const Board& seen, const SideView& v, int phase)
+template <class View>
+int structureOneSide(const View& v, int phase)
 {
     int value = 0;
-    for (std::uint32_t men = squaresHolding(seen, WhiteMan) & kScanned; men != 0; men &= men - 1)
+    for (std::uint32_t men = v.ownMenMask() & kScanned; men != 0; men &= men - 1)
         value += oneMan(v, std::countr_zero(men) + 1, phase);
     return value;
 }
@@ -93,10 +95,7 @@ int structureOneSide(const Board& seen, const SideView& v, int phase)
 
 int manStructure(const BothViews& views, int phase)
 {
-    const Board& b = views.board;
-    const Board& turned = views.turned;
-    const PieceCounts& c = views.counts;
-    const int v = structureOneSide(b, SideView(b, c, false), phase) - structureOneSide(turned, SideView(turned, c, true), phase);
+    const int v = structureOneSide(SideView<false>(views), phase) - structureOneSide(SideView<true>(views), phase);
     return std::clamp(v, -60, 60);
 }
 

@@ -7,6 +7,7 @@
 #include "side_view.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace kv::knowledge {
 
@@ -15,7 +16,8 @@ namespace {
 // The three squares of the row just behind the promotion row share one rule:
 // the man on `s` reaches a or b; x and y are the squares from which an enemy
 // would have to take it when it steps to b or to a.
-int nextToLastRow(const SideView& v, bool toMove, int a, int b, int x, int y)
+template <class View>
+int nextToLastRow(const View& v, bool toMove, int a, int b, int x, int y)
 {
     int value = 0;
     if ((toMove && (v.e(a) || v.e(b))) || (v.e(a) && v.e(b)) || (v.e(b) && v.o(a) && v.o(x)) || (v.e(a) && v.o(b) && v.o(y)))
@@ -24,7 +26,8 @@ int nextToLastRow(const SideView& v, bool toMove, int a, int b, int x, int y)
     return value;
 }
 
-int man13(const SideView& v, bool toMove)
+template <class View>
+int man13(const View& v, bool toMove)
 {
     if (toMove) {
         if (v.e(1) && ((v.e(5) && v.e(6) && (v.e(9) || v.e(2))) || (v.e(2) && v.e(6) && v.o(5) && v.o(14))))
@@ -37,7 +40,8 @@ int man13(const SideView& v, bool toMove)
     return v.e(1) && v.e(2) && v.e(6) && (v.e(5) || v.b(9)) ? 40 : 0;
 }
 
-int man14(const SideView& v, bool toMove)
+template <class View>
+int man14(const View& v, bool toMove)
 {
     if (toMove) {
         if (v.e(1) && v.e(5) && (v.e(6) || v.o(13))) return 50;
@@ -57,7 +61,8 @@ int man14(const SideView& v, bool toMove)
     return 0;
 }
 
-int man15(const SideView& v, bool toMove)
+template <class View>
+int man15(const View& v, bool toMove)
 {
     if (toMove) {
         if (v.e(2) && v.e(6) && v.e(7) && v.e(10)) return 20 + (v.e(1) || v.o(3) ? 30 : 0);
@@ -81,9 +86,19 @@ int man15(const SideView& v, bool toMove)
     return 0;
 }
 
+// The squares whose men the rules below look at.
+constexpr std::uint32_t kRunawaySquares = [] {
+    std::uint32_t m = 0;
+    for (int s : { 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 30, 32 }) m |= 1u << (s - 1);
+    return m;
+}();
+
 // The sum of the rules for the men of the view's side.
-int runawayOneSide(const SideView& v, bool toMove)
+template <class View>
+int runawayOneSide(const View& v, bool toMove)
 {
+    // Most positions have no man of this side near its crown: nothing to look at.
+    if ((v.ownMenMask() & kRunawaySquares) == 0) return 0;
     int value = 0;
     if (v.w(5)) value += 20 + (v.e(1) ? 70 : 0);
     if (v.w(6)) value += nextToLastRow(v, toMove, 1, 2, 10, 9);
@@ -138,7 +153,7 @@ int runawayOneSide(const SideView& v, bool toMove)
 
 int runawayMen(const BothViews& views, bool whiteToMove)
 {
-    const int v = forBothSides(views, whiteToMove, runawayOneSide);
+    const int v = forBothSides(views, whiteToMove, [](const auto& view, bool toMove) { return runawayOneSide(view, toMove); });
     return std::clamp(2 * v, -170, 170);
 }
 
