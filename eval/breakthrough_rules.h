@@ -93,6 +93,9 @@ std::span<const std::string_view> breakthroughSource();
 
 // First match of the mover's list: its value, or 0.
 int matchBreakthrough(std::span<const BreakthroughRule> rules, const BoardMasks& b);
+// The same answer for the list of `white` (the mover's colour), found through
+// the index of breakthrough_index.h; this is what the evaluation uses.
+int indexedBreakthrough(bool white, const BoardMasks& b);
 
 namespace detail {
 

@@ -2,6 +2,7 @@
 #include "test_positions.h"
 
 #include "eval/board_masks.h"
+#include "eval/breakthrough_index.h"
 #include "eval/knowledge.h"
 #include "random_positions.h"
 
@@ -13,6 +14,14 @@ namespace kv {
 namespace {
 
 using knowledge::breakthroughRules;
+
+// The mover's masks as the evaluation makes them.
+knowledge::BoardMasks squaresMasks(const Board& b, SideToMove mover)
+{
+    const std::uint32_t white = squaresHolding(b, WhiteMan), black = squaresHolding(b, BlackMan);
+    const std::uint32_t empty = squaresHolding(b, Empty);
+    return mover == White ? knowledge::BoardMasks { white, black, empty } : knowledge::BoardMasks { black, white, empty };
+}
 
 TEST(BreakthroughList, ValuesAndMirroredBlackList)
 {
@@ -112,6 +121,73 @@ TEST(BreakthroughList, EveryPatternIsTheFirstMatchOfItsExample)
         const Board m = test::colourMirror(b);
         EXPECT_EQ(test::firstMatch(breakthroughRules(false), test::masksFor(m, Black)), hit);
     }
+}
+
+// A group of exact descriptions is indexed; a group with any other kind of
+// pattern is left to the linear search, as is a lone pattern.
+TEST(BreakthroughIndex, OnlyGroupsOfExactDescriptionsAreIndexed)
+{
+    constexpr std::array src = std::to_array<std::string_view>({
+        "when pieces1-8=2",
+        "  w5 b1 *8 = 80",
+        "  w6 b2 *8 = 120",
+        "  w5 b1 *8 = 180",
+        "end",
+        "when w13",
+        "  w9 b1 *8 = 80",
+        "  w9 e1 = 180",
+        "end",
+        "w14 e9 = 120",
+    });
+    constexpr auto rules = knowledge::detail::compile<knowledge::detail::countEntries(src)>(src);
+    constexpr auto index = knowledge::detail::indexExactGroups(rules);
+    EXPECT_TRUE(index.indexed(0));
+    EXPECT_EQ(index.span[0], 0xFFu);
+    EXPECT_FALSE(index.indexed(4));
+    EXPECT_FALSE(index.indexed(7));
+
+    // Of two equal descriptions the first in the list decides.
+    Board b;
+    b.clear();
+    b[5] = WhiteMan;
+    b[1] = BlackMan;
+    EXPECT_EQ(knowledge::matchIndexed(rules, index, test::masksFor(b, White)), 80);
+    // A king where the description wants an empty square: no match.
+    b[3] = BlackKing;
+    EXPECT_EQ(knowledge::matchIndexed(rules, index, test::masksFor(b, White)), 0);
+}
+
+// The index gives the linear search's answer: on every example position, on
+// the examples with a piece added or removed (which moves them into other
+// count groups or out of their pattern), and on random boards, for both lists.
+TEST(BreakthroughIndex, AgreesWithTheLinearSearch)
+{
+    const auto white = breakthroughRules(true), black = breakthroughRules(false);
+    std::mt19937 rng(17);
+    std::uniform_int_distribution<int> square(1, 32), code(0, 4);
+    auto check = [&](const Board& b) {
+        for (SideToMove mover : { White, Black }) {
+            const auto m = squaresMasks(b, mover);
+            const auto rules = mover == White ? white : black;
+            ASSERT_EQ(knowledge::indexedBreakthrough(mover == White, m), knowledge::matchBreakthrough(rules, m));
+        }
+    };
+    int matched = 0;
+    for (std::size_t i = 0; i < white.size(); ++i) {
+        if (white[i].isGroup()) continue;
+        const Board example = test::breakthroughExample(i);
+        matched += knowledge::indexedBreakthrough(true, squaresMasks(example, White)) != 0;
+        check(example);
+        check(test::colourMirror(example));
+        for (int k = 0; k < 20; ++k) {
+            Board b = example;
+            b[square(rng)] = static_cast<std::uint8_t>(code(rng));
+            check(b);
+            check(test::colourMirror(b));
+        }
+    }
+    EXPECT_GT(matched, 300);
+    for (int i = 0; i < 3000; ++i) check(test::randomBoard(rng, 12, 0.1).board);
 }
 
 } // namespace
