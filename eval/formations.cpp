@@ -23,9 +23,9 @@ struct Rules {
     bool b(int s) const { return v.b(s); }
     bool e(int s) const { return v.e(s); }
     bool o(int s) const { return v.o(s); }
-    template <class... S> bool allW(S... s) const { return (w(s) && ...); }
-    template <class... S> bool allB(S... s) const { return (b(s) && ...); }
-    template <class... S> bool allE(S... s) const { return (e(s) && ...); }
+    template <class... S> bool allW(S... s) const { return v.allW(s...); }
+    template <class... S> bool allB(S... s) const { return v.allB(s...); }
+    template <class... S> bool allE(S... s) const { return v.allE(s...); }
 
     int openingWings() const
     {

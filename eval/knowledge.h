@@ -10,20 +10,22 @@
 
 namespace kv::knowledge {
 
-// One evaluation's board as the terms read it: the board and counts, and
-// one bit per square (bit s - 1 for square s) for the men of each colour and
-// the empty squares. The evaluation makes it once and shares it among the
-// terms; the single-board entry points below make their own.
+// One evaluation's board as the terms read it: one bit per square (bit
+// s - 1 for square s) for the men of each colour and the empty squares, as
+// the board stands and turned half round for black's view (square s there is
+// the real 33 - s), and the counts. The evaluation makes it once and shares
+// it among the terms; the single-board entry points below make their own.
 struct BothViews {
     BothViews(const Board& b, const PieceCounts& c)
-        : board(b), counts(c), whiteMen(squaresHolding(b, WhiteMan)), blackMen(squaresHolding(b, BlackMan)),
-          empty(squaresHolding(b, Empty))
+        : counts(c), whiteMen(squaresHolding(b, WhiteMan)), blackMen(squaresHolding(b, BlackMan)),
+          empty(squaresHolding(b, Empty)), turnedWhiteMen(reverseSquares(whiteMen)),
+          turnedBlackMen(reverseSquares(blackMen)), turnedEmpty(reverseSquares(empty))
     {
     }
 
-    const Board& board;
     const PieceCounts& counts;
     std::uint32_t whiteMen, blackMen, empty;
+    std::uint32_t turnedWhiteMen, turnedBlackMen, turnedEmpty;
 };
 
 // Men one to four rows from crowning that cannot be stopped: clamp(2 v, +-170).

@@ -8,35 +8,46 @@
 // subtracts its value. Turning the board maps direction d onto 3 - d, so
 // neighbours taken in the view's own numbering stay right in both readings.
 //
-// The mirrored view reads the real board through the turned square numbers
-// instead of building a turned copy: the rules test fixed squares, so the
-// turning costs nothing once the compiler has folded 33 - s.
+// A view reads the board's masks (knowledge::BothViews), which the
+// evaluation makes once: the mirrored view reads the masks turned round, so
+// neither view copies or turns the board, and a test of a fixed square is a
+// test of one constant bit.
 #pragma once
 
-#include "board_masks.h"
 #include "knowledge.h"
 
 #include "rules/board.h"
 #include "rules/geometry.h"
+
+#include <cstdint>
 
 namespace kv {
 
 template <bool Mirrored>
 class SideView {
 public:
-    explicit SideView(const knowledge::BothViews& v) : b_(v.board), c_(v.counts), ownMen_(Mirrored ? reverseSquares(v.blackMen) : v.whiteMen) { }
+    explicit SideView(const knowledge::BothViews& v)
+        : own_(wide(Mirrored ? v.turnedBlackMen : v.whiteMen)), opp_(wide(Mirrored ? v.turnedWhiteMen : v.blackMen)),
+          empty_(wide(Mirrored ? v.turnedEmpty : v.empty)), c_(v.counts)
+    {
+    }
 
     static constexpr bool mirrored() { return Mirrored; }
 
-    bool e(int s) const { return at(s) == Empty; }
-    bool o(int s) const { return at(s) != Empty; }
+    bool e(int s) const { return (empty_ >> s) & 1; }
+    bool o(int s) const { return !e(s); }
     // A man of the side the rule is written for ("white" in the rule).
-    bool w(int s) const { return at(s) == (Mirrored ? BlackMan : WhiteMan); }
+    bool w(int s) const { return (own_ >> s) & 1; }
     // A man of the other side ("black" in the rule).
-    bool b(int s) const { return at(s) == (Mirrored ? WhiteMan : BlackMan); }
+    bool b(int s) const { return (opp_ >> s) & 1; }
+
+    // The same tests for several squares at once, as one mask test each.
+    template <class... S> bool allW(S... s) const { return all(own_, s...); }
+    template <class... S> bool allB(S... s) const { return all(opp_, s...); }
+    template <class... S> bool allE(S... s) const { return all(empty_, s...); }
 
     // The squares of the rule's own men, in the rule's numbering (bit s - 1).
-    std::uint32_t ownMenMask() const { return ownMen_; }
+    std::uint32_t ownMenMask() const { return static_cast<std::uint32_t>(own_ >> 1); }
 
     int ownMen() const { return c_[Mirrored ? BlackMan : WhiteMan]; }
     int oppMen() const { return c_[Mirrored ? WhiteMan : BlackMan]; }
@@ -46,12 +57,19 @@ public:
     static int neighbour(int s, int d) { return DirectionTable[d][s]; }
 
 private:
-    // The real board's byte for the rule's square s; the sentinel 0 stays 0.
-    std::uint8_t at(int s) const { return b_[Mirrored ? mirror(static_cast<Square>(s)) : s]; }
+    // Bit s for square s. Bit 0 stands for the sentinel square 0, which is
+    // neither empty nor a man, as on the board.
+    static std::uint64_t wide(std::uint32_t squares) { return std::uint64_t { squares } << 1; }
 
-    const Board& b_;
+    // With the squares known when compiled, the mask folds to a constant.
+    template <class... S> static bool all(std::uint64_t held, S... s)
+    {
+        const std::uint64_t m = ((std::uint64_t { 1 } << s) | ...);
+        return (held & m) == m;
+    }
+
+    std::uint64_t own_, opp_, empty_;
     const PieceCounts& c_;
-    std::uint32_t ownMen_;
 };
 
 // Runs a rule written for white on both sides: its value for white minus its
