@@ -49,15 +49,15 @@ inline std::uint32_t squaresHolding(const Board& b, std::uint8_t code)
 }
 
 // The same squares seen with the board turned half round: square s becomes
-// 33 - s, bit s - 1 becomes bit 32 - s, so the 32 bits are reversed (swapping
-// neighbours, pairs, nibbles, bytes, then halves).
+// 33 - s, bit s - 1 becomes bit 32 - s, so the 32 bits are reversed: the
+// bytes by one byte swap, then the bits within each byte (swapping nibbles,
+// pairs, then neighbours).
 constexpr std::uint32_t reverseSquares(std::uint32_t x)
 {
-    x = ((x >> 1) & 0x55555555u) | ((x & 0x55555555u) << 1);
-    x = ((x >> 2) & 0x33333333u) | ((x & 0x33333333u) << 2);
+    x = __builtin_bswap32(x);
     x = ((x >> 4) & 0x0F0F0F0Fu) | ((x & 0x0F0F0F0Fu) << 4);
-    x = ((x >> 8) & 0x00FF00FFu) | ((x & 0x00FF00FFu) << 8);
-    return (x >> 16) | (x << 16);
+    x = ((x >> 2) & 0x33333333u) | ((x & 0x33333333u) << 2);
+    return ((x >> 1) & 0x55555555u) | ((x & 0x55555555u) << 1);
 }
 
 } // namespace kv

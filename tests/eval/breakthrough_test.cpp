@@ -74,6 +74,20 @@ TEST(BoardMasks, WordAndVectorFormsAgreeWithOneByOne)
     }
 }
 
+TEST(BoardMasks, TurningReversesTheSquares)
+{
+    std::mt19937 rng(13);
+    static_assert(reverseSquares(1u) == 0x80000000u && reverseSquares(0x0000000Fu) == 0xF0000000u);
+    for (int i = 0; i < 1000; ++i) {
+        const std::uint32_t x = rng();
+        ASSERT_EQ(reverseSquares(x), knowledge::SquareMasks::reverse(x)) << x;
+    }
+    // Square s of the board is square 33 - s of the turned board.
+    const Board b = test::randomBoard(rng, 24, 0.3).board;
+    EXPECT_EQ(reverseSquares(squaresHolding(b, WhiteMan)), squaresHolding(test::colourMirror(b), BlackMan));
+    EXPECT_EQ(reverseSquares(squaresHolding(b, Empty)), squaresHolding(test::colourMirror(b), Empty));
+}
+
 TEST(BoardMasks, BitCountAgreesWithTheLibrary)
 {
     std::mt19937 rng(9);
