@@ -203,7 +203,10 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
             if (first == pr[0] && second == pr[1]) return true;
         return false;
     };
-    if (wm == 0 && wk == 3 && bm == 1 && bk == 1) {
+    // Each of them has five or six pieces on the board.
+    if (pieces > 6) {
+        // None applies.
+    } else if (wm == 0 && wk == 3 && bm == 1 && bk == 1) {
         tripleKings(White);
     } else if (bm == 0 && bk == 3 && wm == 1 && wk == 1) {
         tripleKings(Black);
@@ -216,7 +219,7 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
 
     // 18. Few pieces, men and two kings on each side: hard to win.
     const int beforeDrawish = total;
-    if (total > -31000 && total < 31000 && pieces <= 7 && wm >= 1 && bm >= 1 && wk >= 2 && bk >= 2) total /= 4;
+    if (pieces <= 7 && wk >= 2 && bk >= 2 && wm >= 1 && bm >= 1 && total > -31000 && total < 31000) total /= 4;
     if constexpr (Traced) {
         trace->drawish = total - beforeDrawish;
         trace->total = static_cast<std::int16_t>(total);
