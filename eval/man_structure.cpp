@@ -22,17 +22,14 @@ int oneMan(const View& v, int s, int phase)
     const int f0 = n(s, 0), f1 = n(s, 1), back2 = n(s, 2), back3 = n(s, 3);
     int value = 0;
 
-    // 1-2. Holes behind the man.
-    if (v.e(back2)) {
-        value -= 2;
-        if (v.e(n(back2, 2))) value -= 3;
-        if (v.e(back3)) value -= 2;
-    }
-    if (v.e(back3)) {
-        value -= 2;
-        if (v.e(n(back3, 3))) value -= 3;
-        if (v.e(back2)) value -= 2;
-    }
+    // 1-2. Holes behind the man: an empty square behind it costs 2, the
+    // square behind that one empty as well 3 more, and both squares behind
+    // it empty 2 more for each. Written as sums of tests rather than nested
+    // branches, since whether a square is empty is as good as random to the
+    // processor. (Square 0, off the board, is never empty.)
+    const int hole2 = v.e(back2), hole3 = v.e(back3);
+    value -= 2 * hole2 + 3 * (hole2 & v.e(n(back2, 2))) + 2 * (hole2 & hole3);
+    value -= 2 * hole3 + 3 * (hole3 & v.e(n(back3, 3))) + 2 * (hole3 & hole2);
 
     // 3. A pair in front with nothing behind: it hangs.
     const auto offOrEmpty = [&](int sq) { return sq == 0 || v.e(sq); };
