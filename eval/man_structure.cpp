@@ -31,42 +31,34 @@ int oneMan(const View& v, int s, int phase)
     value -= 2 * hole2 + 3 * (hole2 & v.e(n(back2, 2))) + 2 * (hole2 & hole3);
     value -= 2 * hole3 + 3 * (hole3 & v.e(n(back3, 3))) + 2 * (hole3 & hole2);
 
-    // 3. A pair in front with nothing behind: it hangs.
+    // 3. A pair in front with nothing behind: it hangs. The common tests
+    // are combined first, so that one branch usually decides.
     const auto offOrEmpty = [&](int sq) { return sq == 0 || v.e(sq); };
-    if (s > 12 && v.w(f0) && v.w(f1) && v.e(back2) && v.e(back3) && offOrEmpty(n(f0, 0)) && offOrEmpty(n(f1, 1))
-        && v.e(s - 8)) {
+    if ((v.w(f0) & v.w(f1) & hole2 & hole3) && s > 12 && offOrEmpty(n(f0, 0)) && offOrEmpty(n(f1, 1)) && v.e(s - 8)) {
         value -= 12;
         if (phase == 3) value -= 12;
         if (v.b(f0 - 8) && v.b(f1 - 8)) value -= 15;
     }
 
-    // 4. Mobility, and men standing en prise.
-    int f = 0;
-    if (v.e(f0))
-        f += 2;
-    else if (v.b(f0) && v.e(back3))
-        value -= 50;
-    if (v.e(f1))
-        f += 2;
-    else if (v.b(f1)) {
-        if (v.e(back2)) value -= 50;
-    } else if (s < 20 && f == 0 && v.e(back2) && v.e(back3)) {
-        value -= 10;
-    }
+    // 4. Mobility: 2 for each empty square ahead. An enemy man ahead with
+    // the square behind on the other diagonal empty can take: -50. A man
+    // that cannot move, with neither square ahead empty nor an enemy man on
+    // f1 and both squares behind empty: -10. (A square holding an enemy man
+    // is not empty, so these never meet the mobility bonus on one square.)
+    const int free0 = v.e(f0), free1 = v.e(f1);
+    const int f = 2 * (free0 + free1);
     value += f;
+    value -= 50 * (v.b(f0) & hole3) + 50 * (v.b(f1) & hole2);
+    if (!(free0 | free1) && s < 20 && !v.b(f1) && (hole2 & hole3)) value -= 10;
 
-    // 5. A free man: the squares two steps ahead. Black's version of this
-    // step reaches two squares further back (its 8 and 9, white's 24 and 25).
+    // 5. A free man: the squares two steps ahead, 5 for each that holds no
+    // enemy man. Black's version of this step reaches two squares further
+    // back (its 8 and 9, white's 24 and 25).
     const bool lateEnough = v.mirrored() ? s <= 25 : s < 24;
     if (f == 4 && lateEnough) {
-        int g = 0;
-        for (int ahead : { n(f0, 0), n(f1, 1) }) {
-            if (v.b(ahead))
-                ++g;
-            else
-                value += 5;
-        }
-        if (g > 0 && v.b(s - 8) && v.e(back2) && v.e(back3)) value -= g == 2 ? 20 : 5;
+        const int g = v.b(n(f0, 0)) + v.b(n(f1, 1));
+        value += 5 * (2 - g);
+        if (g > 0 && v.b(s - 8) && (hole2 & hole3)) value -= g == 2 ? 20 : 5;
     }
     return value;
 }
