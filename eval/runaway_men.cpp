@@ -30,23 +30,23 @@ template <class View>
 int man13(const View& v, bool toMove)
 {
     if (toMove) {
-        if (v.e(1) && ((v.e(5) && v.e(6) && (v.e(9) || v.e(2))) || (v.e(2) && v.e(6) && v.o(5) && v.o(14))))
+        if (v.e(1) && ((v.allE(5, 6) && (v.e(9) || v.e(2))) || (v.allE(2, 6) && v.o(5) && v.o(14))))
             return v.mirrored() ? 55 : 50; // black's rule is worth a little more
         // Black's version of this rule asks for its own man on 24, not a white one.
         const bool blocker = v.mirrored() ? v.w(9) : v.b(9);
-        if (v.e(1) && v.e(2) && v.e(6) && blocker) return 60;
+        if (v.allE(1, 2, 6) && blocker) return 60;
         return 0;
     }
-    return v.e(1) && v.e(2) && v.e(6) && (v.e(5) || v.b(9)) ? 40 : 0;
+    return v.allE(1, 2, 6) && (v.e(5) || v.b(9)) ? 40 : 0;
 }
 
 template <class View>
 int man14(const View& v, bool toMove)
 {
     if (toMove) {
-        if (v.e(1) && v.e(5) && (v.e(6) || v.o(13))) return 50;
-        if (v.e(1) && v.e(5) && v.b(9)) return 70;
-        if (!(v.e(2) && v.e(6) && v.e(7))) return v.e(2) && v.e(3) && v.e(7) && v.o(6) && v.o(15) ? 50 : 0;
+        if (v.allE(1, 5) && (v.e(6) || v.o(13))) return 50;
+        if (v.allE(1, 5) && v.b(9)) return 70;
+        if (!v.allE(2, 6, 7)) return v.allE(2, 3, 7) && v.o(6) && v.o(15) ? 50 : 0;
         if (v.e(10)) return 50;
         return v.e(3) ? 90 : 0;
     }
@@ -54,9 +54,9 @@ int man14(const View& v, bool toMove)
         if (v.o(1) && v.o(2)) return 15;
         return 25 + (v.e(1) ? 10 : 0);
     }
-    if (v.e(2) && v.e(3) && v.e(7)) {
-        if (v.b(10) && v.b(15) && v.o(17)) return 80;
-        if (v.e(1) && v.e(6) && (v.e(10) || v.o(17))) return 40;
+    if (v.allE(2, 3, 7)) {
+        if (v.allB(10, 15) && v.o(17)) return 80;
+        if (v.allE(1, 6) && (v.e(10) || v.o(17))) return 40;
     }
     return 0;
 }
@@ -65,23 +65,23 @@ template <class View>
 int man15(const View& v, bool toMove)
 {
     if (toMove) {
-        if (v.e(2) && v.e(6) && v.e(7) && v.e(10)) return 20 + (v.e(1) || v.o(3) ? 30 : 0);
-        if (v.e(1) && v.e(2) && v.e(6)) {
+        if (v.allE(2, 6, 7, 10)) return 20 + (v.e(1) || v.o(3) ? 30 : 0);
+        if (v.allE(1, 2, 6)) {
             if (v.b(10)) return 80;
             return v.o(7) && v.o(14) ? 50 : 0;
         }
-        if (v.e(3) && v.e(7) && v.e(8) && v.e(11)) return 20 + (v.e(2) || v.o(4) ? 30 : 0);
-        if (v.o(3) || v.o(4) || v.o(8)) return v.o(3) && v.b(11) && v.e(8) && v.e(4) && v.o(12) ? 80 : 0;
+        if (v.allE(3, 7, 8, 11)) return 20 + (v.e(2) || v.o(4) ? 30 : 0);
+        if (v.o(3) || v.o(4) || v.o(8)) return v.o(3) && v.b(11) && v.allE(8, 4) && v.o(12) ? 80 : 0;
         if (v.b(11)) return 80;
         return v.o(7) && v.o(16) ? 50 : 0;
     }
-    if (v.e(6) && v.b(10) && v.o(19) && (!v.b(11) || v.o(18))) return v.e(1) && v.e(2) ? 70 : 0;
-    if (v.e(3) && v.e(4) && v.e(8)) {
+    if (v.e(6) && v.b(10) && v.o(19) && (!v.b(11) || v.o(18))) return v.allE(1, 2) ? 70 : 0;
+    if (v.allE(3, 4, 8)) {
         // Black's version asks for a white man on 17 where white's only asks
         // for 16 to be occupied.
         const bool support = v.mirrored() ? v.b(16) : v.o(16);
         if (v.b(11) && support && v.o(18)) return 80;
-        if (v.e(2) && v.e(7) && (v.e(11) || v.o(18))) return 40;
+        if (v.allE(2, 7) && (v.e(11) || v.o(18))) return 40;
     }
     return 0;
 }
@@ -107,34 +107,34 @@ int runawayOneSide(const View& v, bool toMove)
     if (v.w(9)) {
         if (toMove) {
             if ((v.e(1) && (v.e(2) || v.e(5))) || (v.e(2) && v.o(1) && v.o(10))) value += 60;
-        } else if ((v.e(1) && v.e(5) && v.e(6)) || (v.e(1) && v.e(2) && v.e(6) && v.o(5) && v.o(14))) {
+        } else if (v.allE(1, 5, 6) || (v.allE(1, 2, 6) && v.o(5) && v.o(14))) {
             value += 50;
         }
     }
     if (v.w(10)) {
         if (toMove) {
-            if ((v.e(1) && (v.e(2) || (v.o(2) && v.o(9)))) || (v.e(2) && v.e(3)) || (v.e(3) && v.o(2) && v.o(11)))
+            if ((v.e(1) && (v.e(2) || (v.o(2) && v.o(9)))) || v.allE(2, 3) || (v.e(3) && v.o(2) && v.o(11)))
                 value += 60;
-        } else if (v.e(2) && v.e(6) && v.e(7)) {
+        } else if (v.allE(2, 6, 7)) {
             value += 10 + (v.oppKings() == 0 ? 20 : 0) + (v.e(1) || v.e(3) ? 40 : 0);
-        } else if ((v.e(1) && v.e(2) && v.e(6) && v.o(7) && v.o(14)) || (v.e(3) && v.e(2) && v.e(7) && v.o(6) && v.o(15))) {
+        } else if ((v.allE(1, 2, 6) && v.o(7) && v.o(14)) || (v.allE(3, 2, 7) && v.o(6) && v.o(15))) {
             value += 50;
         }
     }
     if (v.w(11)) {
         if (toMove) {
-            if ((v.e(2) && (v.e(3) || (v.o(3) && v.o(10)))) || (v.e(3) && v.e(4)) || (v.e(4) && v.o(3) && v.o(12)))
+            if ((v.e(2) && (v.e(3) || (v.o(3) && v.o(10)))) || v.allE(3, 4) || (v.e(4) && v.o(3) && v.o(12)))
                 value += 60;
-        } else if (v.e(3) && v.e(7) && v.e(8)) {
+        } else if (v.allE(3, 7, 8)) {
             value += 10 + (v.oppKings() == 0 ? 20 : 0) + (v.e(2) || v.e(4) ? 40 : 0);
-        } else if ((v.e(2) && v.e(3) && v.e(7) && v.o(8) && v.o(15)) || (v.e(4) && v.e(3) && v.e(8) && v.o(7) && v.o(16))) {
+        } else if ((v.allE(2, 3, 7) && v.o(8) && v.o(15)) || (v.allE(4, 3, 8) && v.o(7) && v.o(16))) {
             value += 50;
         }
     }
     if (v.w(12)) {
         if (toMove) {
-            if ((v.e(3) && v.e(4)) || (v.e(3) && v.o(4) && v.o(11))) value += 60;
-        } else if (v.e(3) && v.e(4)) {
+            if (v.allE(3, 4) || (v.e(3) && v.o(4) && v.o(11))) value += 60;
+        } else if (v.allE(3, 4)) {
             value += 50;
         } else if (v.o(4)) {
             value += 15;
@@ -143,9 +143,9 @@ int runawayOneSide(const View& v, bool toMove)
     if (v.w(13)) value += man13(v, toMove);
     if (v.w(14)) value += man14(v, toMove);
     if (v.w(15)) value += man15(v, toMove);
-    if (v.w(16) && v.e(3) && v.e(4) && v.e(8) && v.e(12) && (toMove || v.e(11))) value += 50;
-    if (v.w(17) && v.e(1) && v.e(2) && v.e(5) && v.e(6) && v.e(9) && v.e(13) && (toMove || v.e(14))) value += 40;
-    if (v.w(30) && v.w(32)) value += 15;
+    if (v.w(16) && v.allE(3, 4, 8, 12) && (toMove || v.e(11))) value += 50;
+    if (v.w(17) && v.allE(1, 2, 5, 6, 9, 13) && (toMove || v.e(14))) value += 40;
+    if (v.allW(30, 32)) value += 15;
     return value;
 }
 
