@@ -159,7 +159,8 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
             // on both sides differs from "empty" by 2 as well, yet nothing
             // attacks it. The three tests are combined with & (all are cheap
             // reads) so that one branch, rarely taken, decides.
-            if ((b[behind] == Empty) & (b[front] != Empty) & (std::abs(b[d] - b[front]) == 2)) {
+            const int open = b[behind] == Empty, faced = b[front] != Empty, sameKind = std::abs(b[d] - b[front]) == 2;
+            if (open & faced & sameKind) {
                 const int enPrise = p % 2 == 0 ? 100 : -100;
                 s += enPrise;
                 if constexpr (Traced) trace->lastMoveEnPrise = enPrise;

@@ -34,7 +34,8 @@ int oneMan(const View& v, int s, int phase)
     // 3. A pair in front with nothing behind: it hangs. The common tests
     // are combined first, so that one branch usually decides.
     const auto offOrEmpty = [&](int sq) { return sq == 0 || v.e(sq); };
-    if ((v.w(f0) & v.w(f1) & hole2 & hole3) && s > 12 && offOrEmpty(n(f0, 0)) && offOrEmpty(n(f1, 1)) && v.e(s - 8)) {
+    const int own0 = v.w(f0), own1 = v.w(f1);
+    if ((own0 & own1 & hole2 & hole3) && s > 12 && offOrEmpty(n(f0, 0)) && offOrEmpty(n(f1, 1)) && v.e(s - 8)) {
         value -= 12;
         if (phase == 3) value -= 12;
         if (v.b(f0 - 8) && v.b(f1 - 8)) value -= 15;
