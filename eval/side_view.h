@@ -23,6 +23,10 @@
 
 namespace kv {
 
+// The bit of square s (0..32) in a view's masks. Bit 0 stands for the
+// sentinel square 0, which is neither empty nor a man, as on the board.
+constexpr std::uint64_t squareBit(int s) { return std::uint64_t { 1 } << s; }
+
 template <bool Mirrored>
 class SideView {
 public:
@@ -41,6 +45,12 @@ public:
     // A man of the other side ("black" in the rule).
     bool b(int s) const { return (opp_ >> s) & 1; }
 
+    // The same tests for a square given as its bit (squareBit), for tables
+    // of squares made in advance.
+    bool emptyAt(std::uint64_t bit) const { return (empty_ & bit) != 0; }
+    bool ownAt(std::uint64_t bit) const { return (own_ & bit) != 0; }
+    bool oppAt(std::uint64_t bit) const { return (opp_ & bit) != 0; }
+
     // The same tests for several squares at once, as one mask test each.
     template <class... S> bool allW(S... s) const { return all(own_, s...); }
     template <class... S> bool allB(S... s) const { return all(opp_, s...); }
@@ -53,12 +63,8 @@ public:
     int oppMen() const { return c_[Mirrored ? WhiteMan : BlackMan]; }
     int oppKings() const { return c_[Mirrored ? WhiteKing : BlackKing]; }
 
-    // The neighbour of s in direction d, in the rule's numbering; 0 off the board.
-    static int neighbour(int s, int d) { return DirectionTable[d][s]; }
-
 private:
-    // Bit s for square s. Bit 0 stands for the sentinel square 0, which is
-    // neither empty nor a man, as on the board.
+    // Squares 1..32 from bits 0..31 to bits 1..32 (squareBit).
     static std::uint64_t wide(std::uint32_t squares) { return std::uint64_t { squares } << 1; }
 
     // With the squares known when compiled, the mask folds to a constant.
