@@ -5,6 +5,7 @@
 #include "knowledge.h"
 
 #include "board_masks.h"
+#include "breakthrough_index.h"
 #include "breakthrough_rules.h"
 
 namespace kv::knowledge {
@@ -18,6 +19,8 @@ constexpr std::array kSource = std::to_array<std::string_view>({
 constexpr std::size_t kEntries = detail::countEntries(kSource);
 constexpr auto kWhiteRules = detail::compile<kEntries>(kSource);
 constexpr auto kBlackRules = detail::mirrorRules(kWhiteRules);
+constexpr auto kWhiteIndex = detail::indexExactGroups(kWhiteRules);
+constexpr auto kBlackIndex = detail::indexExactGroups(kBlackRules);
 
 } // namespace
 
@@ -44,12 +47,17 @@ int matchBreakthrough(std::span<const BreakthroughRule> rules, const BoardMasks&
     return 0;
 }
 
-int breakthrough(const Board& b, bool whiteToMove)
+int indexedBreakthrough(bool white, const BoardMasks& b)
 {
-    const std::uint32_t white = squaresHolding(b, WhiteMan), black = squaresHolding(b, BlackMan);
-    const std::uint32_t empty = squaresHolding(b, Empty);
-    if (whiteToMove) return matchBreakthrough(kWhiteRules, { white, black, empty });
-    return -matchBreakthrough(kBlackRules, { black, white, empty });
+    return white ? matchIndexed(kWhiteRules, kWhiteIndex, b) : matchIndexed(kBlackRules, kBlackIndex, b);
 }
+
+int breakthrough(const BothViews& v, bool whiteToMove)
+{
+    if (whiteToMove) return indexedBreakthrough(true, { v.whiteMen, v.blackMen, v.empty });
+    return -indexedBreakthrough(false, { v.blackMen, v.whiteMen, v.empty });
+}
+
+int breakthrough(const Board& b, bool whiteToMove) { return breakthrough(BothViews(b, PieceCounts::of(b)), whiteToMove); }
 
 } // namespace kv::knowledge

@@ -47,6 +47,21 @@ struct SquareMasks {
     }
 };
 
+// Number of set bits. Without a popcount instruction in the target,
+// std::popcount is a library call; these few shifts and masks (pairs, then
+// nibbles, then bytes summed by the multiply) cost less.
+constexpr int countBits(std::uint32_t x)
+{
+#if defined(__POPCNT__)
+    return std::popcount(x);
+#else
+    x = x - ((x >> 1) & 0x55555555u);
+    x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0Fu;
+    return static_cast<int>((x * 0x01010101u) >> 24);
+#endif
+}
+
 // The men of the mover, of the opponent and the empty squares.
 struct BoardMasks {
     std::uint32_t own, opp, empty;
@@ -55,7 +70,7 @@ struct BoardMasks {
     {
         return (own & m.own) == m.own && (opp & m.opp) == m.opp && (empty & m.empty) == m.empty
             && (empty & m.occupied) == 0 && (own & m.notOwn) == 0 && (opp & m.notOpp) == 0
-            && (m.count < 0 || std::popcount(~empty & m.counted) == m.count);
+            && (m.count < 0 || countBits(~empty & m.counted) == m.count);
     }
 };
 
@@ -78,6 +93,9 @@ std::span<const std::string_view> breakthroughSource();
 
 // First match of the mover's list: its value, or 0.
 int matchBreakthrough(std::span<const BreakthroughRule> rules, const BoardMasks& b);
+// The same answer for the list of `white` (the mover's colour), found through
+// the index of breakthrough_index.h; this is what the evaluation uses.
+int indexedBreakthrough(bool white, const BoardMasks& b);
 
 namespace detail {
 

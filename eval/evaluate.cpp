@@ -16,7 +16,7 @@ namespace kv {
 
 using namespace evaltables;
 
-Evaluator::Evaluator(const ParameterSet& params) : params_(params) { }
+Evaluator::Evaluator(const ParameterSet& params) : params_(params) { buildPieceTerms(); }
 
 void Evaluator::setParameters(const ParameterSet& params) { params_ = params; }
 
@@ -93,8 +93,11 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
         if constexpr (Traced) trace->longDiagonal = s;
     }
 
+    // The board's masks, made once for all knowledge terms.
+    const knowledge::BothViews views(b, c);
+
     // 5. Runaway men, kept outside the positional clamps.
-    const int runaway = sign * knowledge::runawayMen(b, c, whiteToMove);
+    const int runaway = sign * knowledge::runawayMen(views, whiteToMove);
 
     // 6-7. Square tables and tempo.
     s += sums.positional;
@@ -130,15 +133,15 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
     // 10-11. Breakthroughs without kings; the slower pattern terms only when
     // no breakthrough decides.
     int breakthrough = 0;
-    if (wk == 0 && bk == 0) breakthrough = sign * knowledge::breakthrough(b, whiteToMove);
+    if (wk == 0 && bk == 0) breakthrough = sign * knowledge::breakthrough(views, whiteToMove);
     if (breakthrough == 0) {
         if (gamePhase_ < 3) {
-            const int f = sign * knowledge::formations(b, c, whiteToMove, gamePhase_);
+            const int f = sign * knowledge::formations(views, whiteToMove, gamePhase_);
             s += f;
             if constexpr (Traced) trace->formations = f;
         }
         if (runaway > -9 && runaway < 9) {
-            const int m = sign * knowledge::manStructure(b, c, gamePhase_);
+            const int m = sign * knowledge::manStructure(views, gamePhase_);
             s += m;
             if constexpr (Traced) trace->manStructure = m;
         }
@@ -154,8 +157,10 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
             const int front = DirectionTable[opposite(dir)][d];
             // The square in front must hold a piece: a king with empty squares
             // on both sides differs from "empty" by 2 as well, yet nothing
-            // attacks it.
-            if (b[behind] == Empty && b[front] != Empty && std::abs(b[d] - b[front]) == 2) {
+            // attacks it. The three tests are combined with & (all are cheap
+            // reads) so that one branch, rarely taken, decides.
+            const int open = b[behind] == Empty, faced = b[front] != Empty, sameKind = std::abs(b[d] - b[front]) == 2;
+            if (open & faced & sameKind) {
                 const int enPrise = p % 2 == 0 ? 100 : -100;
                 s += enPrise;
                 if constexpr (Traced) trace->lastMoveEnPrise = enPrise;
@@ -200,7 +205,10 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
             if (first == pr[0] && second == pr[1]) return true;
         return false;
     };
-    if (wm == 0 && wk == 3 && bm == 1 && bk == 1) {
+    // Each of them has five or six pieces on the board.
+    if (pieces > 6) {
+        // None applies.
+    } else if (wm == 0 && wk == 3 && bm == 1 && bk == 1) {
         tripleKings(White);
     } else if (bm == 0 && bk == 3 && wm == 1 && wk == 1) {
         tripleKings(Black);
@@ -213,7 +221,7 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
 
     // 18. Few pieces, men and two kings on each side: hard to win.
     const int beforeDrawish = total;
-    if (total > -31000 && total < 31000 && pieces <= 7 && wm >= 1 && bm >= 1 && wk >= 2 && bk >= 2) total /= 4;
+    if (pieces <= 7 && wk >= 2 && bk >= 2 && wm >= 1 && bm >= 1 && total > -31000 && total < 31000) total /= 4;
     if constexpr (Traced) {
         trace->drawish = total - beforeDrawish;
         trace->total = static_cast<std::int16_t>(total);

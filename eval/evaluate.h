@@ -91,9 +91,25 @@ public:
     const std::array<std::uint8_t, 33>& kingTable() const { return kingTable_; }
 
 private:
+    // What one piece adds to the sums, from one root side's view, with the
+    // tables in force: built whenever a table changes, so that the update
+    // the search makes at every move is a few table reads.
+    struct PieceTerms {
+        std::int16_t positional = 0; // already signed: + own piece, - enemy piece
+        std::int8_t advance = 0;     // signed like `positional`; 0 for a king
+        std::uint8_t zone = 0;       // zone of a man; a king touches none...
+        std::int8_t zoneStep = 0;    // ...so it steps its zone by 0, a man by 1
+        std::int8_t centre = 0;      // column weight of a man, 0 for a king
+        bool own = false;            // counted in the own zones and centre
+    };
+    using PieceTermTable = std::array<std::array<PieceTerms, 33>, 5>; // [code][square]
+
+    void buildPieceTerms();
+
     template <bool Traced>
     int evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int beta, EvalTrace* trace) const;
     void buildKingTable(const PieceCounts& c);
+    void fillKingTable(const PieceCounts& c);
     bool variantHolds(int v, const Board& b) const;
     int kingValue(int pieces, int kings) const;
     int tempoWeight(int men) const;
@@ -104,6 +120,7 @@ private:
     bool variant2_ = false;
     std::array<std::uint8_t, 33> manTable_ {};
     std::array<std::uint8_t, 33> kingTable_ {};
+    std::array<PieceTermTable, 2> pieceTerms_ {}; // [root side]
 };
 
 } // namespace kv

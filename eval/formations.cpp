@@ -13,8 +13,9 @@ namespace {
 
 // Square tests in the rule's numbering: w own man, b enemy man, e empty,
 // o occupied.
+template <class View>
 struct Rules {
-    const SideView& v;
+    const View& v;
     bool toMove;
     int phase;
 
@@ -22,9 +23,9 @@ struct Rules {
     bool b(int s) const { return v.b(s); }
     bool e(int s) const { return v.e(s); }
     bool o(int s) const { return v.o(s); }
-    template <class... S> bool allW(S... s) const { return (w(s) && ...); }
-    template <class... S> bool allB(S... s) const { return (b(s) && ...); }
-    template <class... S> bool allE(S... s) const { return (e(s) && ...); }
+    template <class... S> bool allW(S... s) const { return v.allW(s...); }
+    template <class... S> bool allB(S... s) const { return v.allB(s...); }
+    template <class... S> bool allE(S... s) const { return v.allE(s...); }
 
     int openingWings() const
     {
@@ -213,19 +214,25 @@ struct Rules {
     }
 };
 
-int formationsOneSide(const SideView& v, bool toMove, int phase)
+template <class View>
+int formationsOneSide(const View& v, bool toMove, int phase)
 {
-    const Rules r { v, toMove, phase };
+    const Rules<View> r { v, toMove, phase };
     return (phase <= 1 ? r.openingWings() : 0) + r.general();
 }
 
 } // namespace
 
+int formations(const BothViews& views, bool whiteToMove, int phase)
+{
+    const int v = forBothSides(views, whiteToMove,
+                               [phase](const auto& view, bool toMove) { return formationsOneSide(view, toMove, phase); });
+    return std::clamp(v, -50, 50);
+}
+
 int formations(const Board& b, const PieceCounts& c, bool whiteToMove, int phase)
 {
-    const int v = forBothSides(b, c, whiteToMove,
-                               [phase](const SideView& view, bool toMove) { return formationsOneSide(view, toMove, phase); });
-    return std::clamp(v, -50, 50);
+    return formations(BothViews(b, c), whiteToMove, phase);
 }
 
 } // namespace kv::knowledge

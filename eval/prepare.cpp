@@ -32,6 +32,7 @@ void Evaluator::preparePhase(const Board& b, const PieceCounts& c)
         table = variant1_ ? OpeningVariant1Table + base : variant2_ ? OpeningVariant2Table + base : OpeningTable + base;
     }
     for (int s = 0; s < kTableEntries; ++s) manTable_[s] = params_.tableEntry(table, s);
+    buildPieceTerms();
 
     if (gamePhase_ < 2) {
         variant1_ = variantHolds(1, b);
@@ -40,6 +41,12 @@ void Evaluator::preparePhase(const Board& b, const PieceCounts& c)
 }
 
 void Evaluator::buildKingTable(const PieceCounts& c)
+{
+    fillKingTable(c);
+    buildPieceTerms();
+}
+
+void Evaluator::fillKingTable(const PieceCounts& c)
 {
     const int wm = c[WhiteMan], wk = c[WhiteKing], bm = c[BlackMan], bk = c[BlackKing];
     if (wm >= 2 && wk >= 2 && wm <= 4 && bm <= 4 && bk >= 1) {

@@ -46,14 +46,61 @@ EvalSums Evaluator::computeSums(const Board& b, SideToMove e) const
     return sums;
 }
 
+void Evaluator::buildPieceTerms()
+{
+    // The same terms SumUpdater adds, laid out per root side, code and square.
+    for (SideToMove e : { White, Black }) {
+        for (std::uint8_t code = WhiteMan; code <= BlackKing; ++code) {
+            const bool own = isWhite(code) == (e == White);
+            const int ownSign = own ? 1 : -1;
+            for (int s = 1; s <= 32; ++s) {
+                PieceTerms t;
+                t.own = own;
+                if (isKing(code)) {
+                    t.positional = static_cast<std::int16_t>(ownSign * kingTable_[s]);
+                } else {
+                    const int v = ownView(code, s);
+                    t.positional = static_cast<std::int16_t>(ownSign * manTable_[v]);
+                    t.advance = static_cast<std::int8_t>(ownSign * AdvanceTable[v]);
+                    t.zone = static_cast<std::uint8_t>(ZoneTable[v]);
+                    t.zoneStep = 1;
+                    t.centre = CentreTable[v];
+                }
+                pieceTerms_[e][code][s] = t;
+            }
+        }
+    }
+}
+
+namespace {
+
+// Adds (sign +1) or removes (sign -1) one piece's prepared terms. A king's
+// zone step and centre weight are 0, so the same straight-line code serves
+// men and kings alike.
+template <class Terms>
+void addTerms(EvalSums& sums, const Terms& t, int sign)
+{
+    sums.positional += sign * t.positional;
+    sums.advance += sign * t.advance;
+    auto& zones = t.own ? sums.zoneOwn : sums.zoneOpp;
+    auto& centre = t.own ? sums.centreOwn : sums.centreOpp;
+    zones[t.zone] = static_cast<std::int8_t>(zones[t.zone] + sign * t.zoneStep);
+    centre = static_cast<std::int8_t>(centre + sign * t.centre);
+}
+
+} // namespace
+
 void Evaluator::updateSums(EvalSums& sums, const Board& before, const MoveRecord& m, SideToMove e) const
 {
-    const SumUpdater u { sums, manTable_, kingTable_, e };
+    // computeSums keeps the plain per-piece arithmetic as the reference the
+    // tests check this table-driven update against.
+    const PieceTermTable& terms = pieceTerms_[e];
     const std::uint8_t mover = before[m.from];
-    u.piece(mover, m.from, -1);
-    for (int i = 0; i < m.n; ++i) u.piece(before[m.captured[i]], m.captured[i], -1);
+    addTerms(sums, terms[mover][m.from], -1);
+    for (int i = 0; i < m.n; ++i) addTerms(sums, terms[before[m.captured[i]]][m.captured[i]], -1);
     // A crowned man leaves the men tables and enters the king table.
-    u.piece(promotes(mover, m.to) ? mover + 1 : mover, m.to, +1);
+    const std::uint8_t arrived = promotes(mover, m.to) ? mover + 1 : mover;
+    addTerms(sums, terms[arrived][m.to], +1);
 }
 
 } // namespace kv
