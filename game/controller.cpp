@@ -454,6 +454,9 @@ void GameController::EndOfGame(int code)
 
     endMessage_ = text;
     view_.showEndMessage(text);
+    // Offers and refusals belong to the game that has just ended.
+    view_.showPanel(GamePanel::MatchNul, false);
+    view_.showPanel(GamePanel::Nulrefus, false);
     view_.showPanel(GamePanel::FinDeParties, true);
     if (withSound && options.otherSounds) view_.playSound(sound);
     if (matchState_ == 1) matchState_ = 5; // the rating update belongs to the players' registry

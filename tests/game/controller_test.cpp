@@ -204,7 +204,9 @@ TEST_F(Controller, FinishedGameKeepsItsResultAndItsClocks)
     position({ { 1, WhiteMan }, { 5, BlackMan }, { 10, BlackMan }, { 30, BlackMan } }, White);
     game.enginePlaysBlack = 1;
     ASSERT_EQ(game.generateLegal(), 0);
+    view.panels[GamePanel::MatchNul] = true; // an offer still on the screen goes
     c.EndOfGame(0);
+    EXPECT_FALSE(view.panels[GamePanel::MatchNul]);
     ASSERT_EQ(c.endMessage(), "Désolé, KORVELAN a gagné");
     ASSERT_EQ(c.gameResult(), BlackWon);
 

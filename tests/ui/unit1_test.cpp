@@ -466,6 +466,13 @@ TEST_F(Window, LongestTextsOfThePanelsAreShownWhole)
     form->showEndMessage("Temps dépassé, gain KORVELAN");
     EXPECT_TRUE(showsWhole(form->findChild<QLabel*>("qui_gagne")));
     grab("long_texts");
+
+    // The other panels over the board.
+    for (GamePanel p : { GamePanel::MatchNul, GamePanel::Nulrefus, GamePanel::Zut, GamePanel::Panel9 })
+        form->showPanel(p, true);
+    for (const char* name : { "Label13", "Label14", "Label_nulrefus", "Label_zut", "N50coupsen", "Label_minutes" })
+        EXPECT_TRUE(showsWhole(form->findChild<QLabel*>(name))) << name;
+    grab("panels");
 }
 
 TEST_F(Window, CalculTabShowsTheStatisticsAndTheWholePrincipalLine)
