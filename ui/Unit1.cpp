@@ -142,9 +142,9 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
         "QLabel#Panel11 { background: #5a3a22; color: #f7f1e4; border-radius: 4px; padding: 2px 6px; font-weight: bold; }"
         "QFrame#fin_de_parties { background: #fffaf0; border: 2px solid #5a3a22; border-radius: 8px; }"
         "QLabel#qui_gagne { font-size: 20px; font-weight: bold; color: #5a3a22; }"
-        "QFrame#Match_nul, QFrame#Nulrefus, QFrame#Zut, QFrame#Panel9, QTabWidget#Nouvelle_partie {"
+        "QFrame#Match_nul, QFrame#Nulrefus, QFrame#Panel9, QTabWidget#Nouvelle_partie {"
         "  background: #fffaf0; }"
-        "QFrame#Prise_obligatoire { background: #fde6a8; border: 1px solid #c08a1e; border-radius: 4px; }"
+        "QFrame#Prise_obligatoire, QFrame#Zut { background: #fde6a8; border: 1px solid #c08a1e; border-radius: 4px; }"
         "QWidget#Bienvenue { background: #3b2a1c; }"
         "QLabel#Titre { color: #f4e3c1; font-size: 40px; font-weight: bold; }"
         "QLabel#Version { color: #d9c49c; font-size: 14px; }"
@@ -460,9 +460,11 @@ void TForm1::buildPanels()
     rl->addWidget(makeLabel(refus, "Label_nulrefus", tr("Nul refusé")), 0, Qt::AlignCenter);
     panels_[GamePanel::Nulrefus] = refus;
 
-    auto* zut = overlay(central, "Zut", QRect(49, 470, 440, 34));
+    // Beside the board, in the notice's place: over the board it would hide the
+    // user's back row while the user plays on. The one shown last is on top.
+    auto* zut = overlay(central, "Zut", QRect(kColumnX, 416, kColumnWidth, 26));
     auto* zl = new QVBoxLayout(zut);
-    zl->setContentsMargins(6, 2, 6, 2);
+    zl->setContentsMargins(6, 0, 6, 0);
     zl->addWidget(makeLabel(zut, "Label_zut", tr("Zut ! ce n'est pas cela que je voulais jouer.")), 0,
                   Qt::AlignCenter);
     panels_[GamePanel::Zut] = zut;

@@ -473,6 +473,12 @@ TEST_F(Window, LongestTextsOfThePanelsAreShownWhole)
     for (const char* name : { "Label13", "Label14", "Label_nulrefus", "Label_zut", "N50coupsen", "Label_minutes" })
         EXPECT_TRUE(showsWhole(form->findChild<QLabel*>(name))) << name;
     grab("panels");
+
+    // The notices that stay up while the user plays leave every square in view.
+    const QRect squares(form->board()->mapTo(form->centralWidget(), QPoint(Damier2D::kLeft, Damier2D::kTop)),
+                        QSize(8 * Damier2D::kSquare, 8 * Damier2D::kSquare));
+    for (const char* name : { "Zut", "Prise_obligatoire" })
+        EXPECT_FALSE(widget(name)->geometry().intersects(squares)) << name;
 }
 
 TEST_F(Window, CalculTabShowsTheStatisticsAndTheWholePrincipalLine)
