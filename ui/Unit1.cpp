@@ -456,6 +456,8 @@ void TForm1::buildPanels()
     panels_[GamePanel::MatchNul] = nul;
 
     auto* refus = overlay(central, "Nulrefus", QRect(169, 240, 200, 40));
+    // It goes with the next click on the board: that click may land on it.
+    refus->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto* rl = new QVBoxLayout(refus);
     rl->addWidget(makeLabel(refus, "Label_nulrefus", tr("Nul refusé")), 0, Qt::AlignCenter);
     panels_[GamePanel::Nulrefus] = refus;

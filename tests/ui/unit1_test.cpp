@@ -380,8 +380,16 @@ TEST_F(Window, DrawOfferWithTwentyPiecesIsRefused)
     EXPECT_TRUE(widget("Nulrefus")->isVisible());
     EXPECT_FALSE(widget("fin_de_parties")->isVisible());
     EXPECT_EQ(c().gameResult(), NoResult);
-    clickUser(10); // the next click on the board hides the refusal
+    // The next click on the board hides the refusal, even a click on the
+    // squares the refusal covers.
+    const QPoint p = widget("Nulrefus")->geometry().center();
+    QWidget* top = form->centralWidget()->childAt(p);
+    ASSERT_NE(top, nullptr);
+    QTest::mouseClick(top, Qt::LeftButton, {}, top->mapFrom(form->centralWidget(), p));
+    c().playLoopPass();
     EXPECT_FALSE(widget("Nulrefus")->isVisible());
+    clickUser(10);
+    EXPECT_TRUE(c().input().picked());
 }
 
 TEST_F(Window, ComputerAgainstComputerAtBeginnerLevelPlaysToTheEnd)
