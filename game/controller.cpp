@@ -27,6 +27,10 @@ private:
 
 std::uint8_t promoted(std::uint8_t piece, Square to) { return promotes(piece, to) ? piece + 1 : piece; }
 
+// The move-list line holding ply p (white's ply 2k + 1 and black's 2k + 2 are
+// on line k); none before the first ply.
+int lineOfPly(int p) { return p > 0 ? (p - 1) / 2 : -1; }
+
 } // namespace
 
 GameController::GameController(GameState& game, SearchContext& search, GameView& view)
@@ -69,7 +73,9 @@ void GameController::playLoopPass()
     if (userTurn) {
         search_.state.stopRequested = false;
         if (options.humanVsHuman) game_.displayed = game_.board;
-        if (options.ponder && !skipPonder_ && !thoughtThisTurn_ && !pendingClick_ && requests_.empty()) {
+        // A finished game is not thought about: nobody is going to move.
+        if (options.ponder && !skipPonder_ && !thoughtThisTurn_ && !pendingClick_ && requests_.empty()
+            && !gameOver()) {
             thoughtThisTurn_ = true;
             ponder();
         } else if (!pendingClick_ && requests_.empty()) {
@@ -428,6 +434,14 @@ void GameController::EndOfGame(int code)
         withSound = true;
         break;
     case 6:
+        if (!computerGame) {
+            // Between two people the player to move resigns.
+            result = game_.side == White ? BlackWon : WhiteWon;
+            text = result == WhiteWon ? QCoreApplication::translate("TForm1", "Gain des blancs")
+                                      : QCoreApplication::translate("TForm1", "Gain des noirs");
+            withSound = false;
+            break;
+        }
         result = computerWins;
         text = QCoreApplication::translate("TForm1", "Vous abandonnez, gain KORVELAN");
         sound = Sound::Lost;
@@ -440,6 +454,9 @@ void GameController::EndOfGame(int code)
 
     endMessage_ = text;
     view_.showEndMessage(text);
+    // Offers and refusals belong to the game that has just ended.
+    view_.showPanel(GamePanel::MatchNul, false);
+    view_.showPanel(GamePanel::Nulrefus, false);
     view_.showPanel(GamePanel::FinDeParties, true);
     if (withSound && options.otherSounds) view_.playSound(sound);
     if (matchState_ == 1) matchState_ = 5; // the rating update belongs to the players' registry
@@ -493,11 +510,11 @@ void GameController::newTraining(const QString& userName, bool computerBlack)
             const std::string user = userName.trimmed().isEmpty() ? "Inconnu" : userName.trimmed().toStdString();
             game_.enginePlaysBlack = 1;
             if (computerBlack) {
-                game_.blackName = "Korvelan";
+                game_.blackName = kComputerName;
                 game_.whiteName = user;
                 game_.storeRecordEntry(0);
             } else {
-                game_.whiteName = "Korvelan";
+                game_.whiteName = kComputerName;
                 game_.blackName = user;
                 game_.storeRecordEntry(0);
                 Inverser(); // the user's black men at the bottom
@@ -542,6 +559,7 @@ void GameController::Ordinateurcontreordinateur1Click()
     if (options.computerVsComputer) {
         options.humanVsHuman = false;
         computerOpponent_ = true;
+        requestStop(false); // thinking on the user's time ends: the computer moves now
     }
     refreshCommands();
     if (options.computerVsComputer && enterLoop) enterLoop();
@@ -552,6 +570,12 @@ void GameController::inverser_joueurs()
     post(
         [this] {
             matchState_ = 0;
+            // The computer's name goes with it to its new colour.
+            if ((game_.whiteName == kComputerName) != (game_.blackName == kComputerName)) {
+                std::swap(game_.whiteName, game_.blackName);
+                setName(game_.record[game_.gamePly].whiteName, game_.whiteName);
+                setName(game_.record[game_.gamePly].blackName, game_.blackName);
+            }
             inverser_joueurs1();
         },
         true);
@@ -571,6 +595,7 @@ void GameController::inverser_joueurs1()
 
 void GameController::ProposernulClick()
 {
+    if (gameOver()) return; // a finished game keeps its result
     const std::array<int, 5> pc = pieceCounts();
     const int pieces = pc[1] + pc[2] + pc[3] + pc[4];
     const int s = search_.lastCompletedScore();
@@ -582,15 +607,21 @@ void GameController::ProposernulClick()
 void GameController::BitBtn14Click()
 {
     view_.showPanel(GamePanel::MatchNul, false);
-    post([this] { EndOfGame(Draw); }, false);
+    post(
+        [this] {
+            if (!gameOver()) EndOfGame(Draw);
+        },
+        false);
 }
 
 void GameController::Annul_nulClick() { view_.showPanel(GamePanel::MatchNul, false); }
 
 void GameController::AbandonClick()
 {
+    if (gameOver()) return;
     post(
         [this] {
+            if (gameOver()) return;
             EndOfGame(6);
             matchState_ = 0;
         },
@@ -731,7 +762,10 @@ void GameController::restoreStep()
     clocks_.stampBoth();
     // Stepping back into a finished game reopens it.
     gameResult_ = NoResult;
-    view_.showPanel(GamePanel::FinDeParties, false);
+    // The notices belonged to the position left behind.
+    for (GamePanel p : { GamePanel::FinDeParties, GamePanel::CaptureNotice, GamePanel::Zut, GamePanel::MatchNul,
+                         GamePanel::Nulrefus })
+        view_.showPanel(p, false);
     view_.refreshMoveList();
     view_.boardChanged();
 }
@@ -761,7 +795,7 @@ void GameController::showPly(int ply, SideToMove side, int line)
 void GameController::reprise()
 {
     postNavigation([this] {
-        if (game_.gamePly > 0) showPly(game_.gamePly - 1, game_.side ^ 1, (game_.gamePly - 1) / 2 - 1);
+        if (game_.gamePly > 0) showPly(game_.gamePly - 1, game_.side ^ 1, lineOfPly(game_.gamePly - 1));
     });
 }
 
@@ -770,7 +804,7 @@ void GameController::avancer()
     postNavigation([this] {
         if (game_.gamePly >= game_.recordedPlies) return;
         matchState_ = 0;
-        showPly(game_.gamePly + 1, game_.side ^ 1, (game_.gamePly + 1) / 2 - 1);
+        showPly(game_.gamePly + 1, game_.side ^ 1, lineOfPly(game_.gamePly + 1));
     });
 }
 
@@ -787,7 +821,7 @@ void GameController::Aller_fin()
     postNavigation([this] {
         matchState_ = 0;
         const int last = game_.recordedPlies;
-        showPly(last, sideAfterLastPly_, last == 0 ? -1 : (last - 1) / 2);
+        showPly(last, sideAfterLastPly_, lineOfPly(last));
     });
 }
 
@@ -835,6 +869,7 @@ void GameController::showClocks()
 void GameController::ajouter_temps()
 {
     if (engineTurn_ && !options.humanVsHuman) return;
+    if (gameOver()) return; // the clocks stop with the game
     const int side = game_.side;
     view_.showClock(side, clockText(clocks_.runningTotal(game_, side)));
 }

@@ -52,6 +52,9 @@ struct AnimationTiming {
     int landingMs = 1000; // from the start of the last jump's pause
 };
 
+// The name the computer plays under.
+inline constexpr const char* kComputerName = "Korvelan";
+
 // Result of the last finished game.
 enum GameResultCode { BlackWon = 0, Draw = 1, WhiteWon = 2, NoResult = 3 };
 
@@ -131,6 +134,7 @@ public:
     bool computerOpponent() const { return computerOpponent_; }
     int matchState() const { return matchState_; }
     int gameResult() const { return gameResult_; }
+    bool gameOver() const { return gameResult_ != NoResult; }
     bool skipPonder() const { return skipPonder_; }
     bool thinking() const { return thinking_; }
     bool pondering() const { return pondering_; }

@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFormLayout>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -141,9 +142,9 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
         "QLabel#Panel11 { background: #5a3a22; color: #f7f1e4; border-radius: 4px; padding: 2px 6px; font-weight: bold; }"
         "QFrame#fin_de_parties { background: #fffaf0; border: 2px solid #5a3a22; border-radius: 8px; }"
         "QLabel#qui_gagne { font-size: 20px; font-weight: bold; color: #5a3a22; }"
-        "QFrame#Match_nul, QFrame#Nulrefus, QFrame#Zut, QFrame#Panel9, QTabWidget#Nouvelle_partie {"
+        "QFrame#Match_nul, QFrame#Nulrefus, QFrame#Panel9, QTabWidget#Nouvelle_partie {"
         "  background: #fffaf0; }"
-        "QFrame#Prise_obligatoire { background: #fde6a8; border: 1px solid #c08a1e; border-radius: 4px; }"
+        "QFrame#Prise_obligatoire, QFrame#Zut { background: #fde6a8; border: 1px solid #c08a1e; border-radius: 4px; }"
         "QWidget#Bienvenue { background: #3b2a1c; }"
         "QLabel#Titre { color: #f4e3c1; font-size: 40px; font-weight: bold; }"
         "QLabel#Version { color: #d9c49c; font-size: 14px; }"
@@ -323,17 +324,19 @@ void TForm1::buildPanels()
                           nbBlancs_, kBottomPanelY);
 
     // Mode, colours, direction and move number.
+    // Widths fit the longest texts: "Humain contre humain", "Coups : 126".
     panel11_ = makeLabel(central, "Panel11", tr("Entraînement"));
-    panel11_->setGeometry(kColumnX, 78, 165, 22);
+    panel11_->setGeometry(kColumnX, 78, 190, 22);
     couleurordi_ = makeLabel(central, "Couleurordi", QString());
-    couleurordi_->setGeometry(kColumnX + 175, 78, 145, 22);
+    couleurordi_->setGeometry(kColumnX + 200, 78, 120, 22);
     trait_ = makeLabel(central, "Trait", QString());
-    trait_->setGeometry(kColumnX, 102, 130, 20);
+    trait_->setGeometry(kColumnX, 102, 104, 20);
     basHaut_ = makeLabel(central, "Bas_Haut", QString());
-    basHaut_->setGeometry(kColumnX + 140, 102, 115, 20);
+    basHaut_->setAlignment(Qt::AlignCenter);
+    basHaut_->setGeometry(kColumnX + 104, 102, 124, 20);
     nbcoups_ = makeLabel(central, "Nbcoups3d", QString());
     nbcoups_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    nbcoups_->setGeometry(kColumnX + 255, 102, 65, 20);
+    nbcoups_->setGeometry(kColumnX + 228, 102, 92, 20);
 
     // The tab control: the move list with the speed buttons, and the engine's thinking.
     onglet_ = new QTabWidget(central);
@@ -380,14 +383,20 @@ void TForm1::buildPanels()
     calcul->setObjectName("Calcul");
     auto* cv = new QVBoxLayout(calcul);
     cv->setContentsMargins(4, 4, 4, 4);
+    // The root moves beside the statistics: both get the page's full height,
+    // so the principal line under the six statistics lines stays in view.
+    auto* lists = new QHBoxLayout;
+    lists->setSpacing(4);
     listBox5_ = new QListWidget(calcul);
     listBox5_->setObjectName("ListBox5");
-    listBox5_->setFont(QFont("monospace", 9));
+    listBox5_->setFont(QFont("monospace", 8));
     listBox2_ = new QListWidget(calcul);
     listBox2_->setObjectName("ListBox2");
-    listBox2_->setFont(QFont("monospace", 9));
-    cv->addWidget(listBox5_);
-    cv->addWidget(listBox2_);
+    listBox2_->setFont(QFont("monospace", 8));
+    for (QListWidget* l : { listBox5_, listBox2_ }) l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lists->addWidget(listBox5_, 1);
+    lists->addWidget(listBox2_, 1);
+    cv->addLayout(lists);
     auto* cb = new QHBoxLayout;
     joue_ = makeButton(calcul, "Joue", tr("Arrêter le calcul"));
     connect(joue_, &QPushButton::clicked, this, &TForm1::pause);
@@ -420,10 +429,12 @@ void TForm1::buildPanels()
     panels_[GamePanel::CaptureNotice] = notice;
 
     // Panels over the board.
-    auto* fin = overlay(central, "fin_de_parties", QRect(89, 205, 360, 110));
+    // Wide enough for "Vous abandonnez, gain KORVELAN"; longer texts wrap.
+    auto* fin = overlay(central, "fin_de_parties", QRect(39, 195, 440, 130));
     auto* fl = new QVBoxLayout(fin);
     quiGagne_ = makeLabel(fin, "qui_gagne", QString());
     quiGagne_->setAlignment(Qt::AlignCenter);
+    quiGagne_->setWordWrap(true);
     fl->addWidget(quiGagne_);
     auto* finOk = makeButton(fin, "Fermer_fin", tr("OK"));
     connect(finOk, &QPushButton::clicked, fin, &QWidget::hide);
@@ -445,13 +456,17 @@ void TForm1::buildPanels()
     panels_[GamePanel::MatchNul] = nul;
 
     auto* refus = overlay(central, "Nulrefus", QRect(169, 240, 200, 40));
+    // It goes with the next click on the board: that click may land on it.
+    refus->setAttribute(Qt::WA_TransparentForMouseEvents);
     auto* rl = new QVBoxLayout(refus);
     rl->addWidget(makeLabel(refus, "Label_nulrefus", tr("Nul refusé")), 0, Qt::AlignCenter);
     panels_[GamePanel::Nulrefus] = refus;
 
-    auto* zut = overlay(central, "Zut", QRect(49, 470, 440, 34));
+    // Beside the board, in the notice's place: over the board it would hide the
+    // user's back row while the user plays on. The one shown last is on top.
+    auto* zut = overlay(central, "Zut", QRect(kColumnX, 416, kColumnWidth, 26));
     auto* zl = new QVBoxLayout(zut);
-    zl->setContentsMargins(6, 2, 6, 2);
+    zl->setContentsMargins(6, 0, 6, 0);
     zl->addWidget(makeLabel(zut, "Label_zut", tr("Zut ! ce n'est pas cela que je voulais jouer.")), 0,
                   Qt::AlignCenter);
     panels_[GamePanel::Zut] = zut;
@@ -494,18 +509,14 @@ void TForm1::buildPanels()
     auto* human = new QWidget;
     human->setObjectName("Humain");
     auto* hl = new QVBoxLayout(human);
-    auto* hw = new QHBoxLayout;
-    hw->addWidget(makeLabel(human, "Label16", tr("Joueur blanc :")));
+    auto* names = new QFormLayout; // the two name boxes line up
     joueur2_ = new QLineEdit(human);
     joueur2_->setObjectName("Joueur2");
-    hw->addWidget(joueur2_);
-    hl->addLayout(hw);
-    auto* hb = new QHBoxLayout;
-    hb->addWidget(makeLabel(human, "Label17", tr("Joueur noir :")));
+    names->addRow(makeLabel(human, "Label16", tr("Joueur blanc :")), joueur2_);
     joueur3_ = new QLineEdit(human);
     joueur3_->setObjectName("Joueur3");
-    hb->addWidget(joueur3_);
-    hl->addLayout(hb);
+    names->addRow(makeLabel(human, "Label17", tr("Joueur noir :")), joueur3_);
+    hl->addLayout(names);
     auto* hbb = new QHBoxLayout;
     auto* ok17 = makeButton(human, "BitBtn17", tr("OK"));
     auto* cancel18 = makeButton(human, "BitBtn18", tr("Annuler"));

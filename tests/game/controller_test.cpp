@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 using namespace kv;
@@ -27,7 +28,11 @@ public:
     void applyCommandStates(const CommandStates& s) override { states = s; }
     bool clockTimerRunning() const override { return timer; }
     void startClockTimer() override { timer = true; }
-    void processEvents() override {}
+    void processEvents() override
+    {
+        ++events;
+        if (onEvents) onEvents();
+    }
     void waitForEvents() override {}
     void quitApplication() override { quit = true; }
 
@@ -40,6 +45,8 @@ public:
     CommandStates states;
     bool timer = false;
     bool quit = false;
+    int events = 0;
+    std::function<void()> onEvents; // runs where the window would run its events
 };
 
 class Controller : public ::testing::Test {
@@ -189,6 +196,122 @@ TEST_F(Controller, ResignationEndsTheGameForTheComputer)
     clickUser(10); // the game is over: no more moves
     EXPECT_EQ(game.gamePly, 0);
     EXPECT_FALSE(c.input().picked());
+}
+
+TEST_F(Controller, FinishedGameKeepsItsResultAndItsClocks)
+{
+    // White (the user) to move with its last man blocked: the computer has won.
+    position({ { 1, WhiteMan }, { 5, BlackMan }, { 10, BlackMan }, { 30, BlackMan } }, White);
+    game.enginePlaysBlack = 1;
+    ASSERT_EQ(game.generateLegal(), 0);
+    view.panels[GamePanel::MatchNul] = true; // an offer still on the screen goes
+    c.EndOfGame(0);
+    EXPECT_FALSE(view.panels[GamePanel::MatchNul]);
+    ASSERT_EQ(c.endMessage(), "Désolé, KORVELAN a gagné");
+    ASSERT_EQ(c.gameResult(), BlackWon);
+
+    // Four pieces would make the computer accept a draw, and resigning would
+    // give another message: neither touches a finished game.
+    c.ProposernulClick();
+    c.AbandonClick();
+    c.BitBtn14Click();
+    EXPECT_EQ(c.endMessage(), "Désolé, KORVELAN a gagné");
+    EXPECT_EQ(c.gameResult(), BlackWon);
+    EXPECT_FALSE(view.panels[GamePanel::Nulrefus]);
+
+    // The user's clock no longer runs.
+    view.clocks.clear();
+    c.ajouter_temps();
+    EXPECT_TRUE(view.clocks.empty());
+}
+
+TEST_F(Controller, BetweenTwoPeopleThePlayerToMoveResigns)
+{
+    c.Ordinateur();
+    clickUser(10);
+    clickUser(14);
+    ASSERT_EQ(game.side, Black);
+    c.AbandonClick();
+    EXPECT_EQ(c.endMessage(), "Gain des blancs");
+    EXPECT_EQ(c.gameResult(), WhiteWon);
+    EXPECT_TRUE(view.sounds.empty()); // nobody to console or congratulate
+}
+
+TEST_F(Controller, SwappingPlayersTakesTheComputersNameToItsNewColour)
+{
+    game.whiteName = "Inconnu";
+    game.blackName = kComputerName;
+    game.enginePlaysBlack = 1;
+    c.inverser_joueurs();
+    EXPECT_EQ(game.enginePlaysBlack, 0);
+    EXPECT_EQ(game.whiteName, kComputerName);
+    EXPECT_EQ(game.blackName, "Inconnu");
+    EXPECT_STREQ(game.record[0].whiteName.data(), kComputerName); // stepping keeps them
+    EXPECT_TRUE(c.engineTurn());
+}
+
+TEST_F(Controller, SteppingBackHidesTheNoticesOfThePositionLeft)
+{
+    c.Ordinateur();
+    clickUser(10);
+    clickUser(14);
+    clickUser(21);
+    clickUser(18);
+    clickUser(9); // white must take 14x21: the man on 9 cannot move
+    ASSERT_TRUE(view.panels[GamePanel::CaptureNotice]);
+    c.reprise();
+    EXPECT_EQ(game.gamePly, 1);
+    EXPECT_FALSE(view.panels[GamePanel::CaptureNotice]);
+    EXPECT_EQ(game.moveList.selected(), 0); // the line of white's first move, the last one played
+    c.avancer();
+    EXPECT_EQ(game.moveList.selected(), 0);
+    c.reprise();
+    c.reprise();
+    EXPECT_EQ(game.moveList.selected(), -1);
+}
+
+// Runs one loop pass in which the engine may think on the user's time. The
+// test's action runs at the first poll; if the thinking does not end soon
+// after, the test stops it itself and reports how long it went on.
+int pollsOfPonderingPass(GameController& c, RecordingView& view, const std::function<void()>& action)
+{
+    int polls = 0;
+    view.onEvents = [&] {
+        if (!c.pondering()) return;
+        if (++polls == 1) action();
+        if (polls > 200) c.pause();
+    };
+    c.playLoopPass();
+    view.onEvents = nullptr;
+    return polls;
+}
+
+TEST_F(Controller, ComputerAgainstComputerInterruptsTheThinkingOnTheUsersTime)
+{
+    game.enginePlaysBlack = 1;
+    clickUser(10);
+    clickUser(14);
+    c.playLoopPass(); // the computer answers; the user's turn comes next
+    ASSERT_EQ(game.gamePly, 2);
+    c.options.ponder = true;
+    const int polls = pollsOfPonderingPass(c, view, [&] { c.Ordinateurcontreordinateur1Click(); });
+    EXPECT_GT(polls, 0);
+    EXPECT_LT(polls, 50);
+    c.playLoopPass();
+    EXPECT_EQ(game.gamePly, 3); // the computer plays white now
+}
+
+TEST_F(Controller, FinishedGameIsNotThoughtAbout)
+{
+    game.enginePlaysBlack = 1;
+    clickUser(10);
+    clickUser(14);
+    c.playLoopPass();
+    ASSERT_EQ(game.gamePly, 2);
+    c.AbandonClick();
+    ASSERT_TRUE(c.gameOver());
+    c.options.ponder = true;
+    EXPECT_EQ(pollsOfPonderingPass(c, view, [] {}), 0);
 }
 
 TEST_F(Controller, NavigationAtTheEdgesOfTheRecordChangesNothing)

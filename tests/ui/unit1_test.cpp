@@ -380,8 +380,16 @@ TEST_F(Window, DrawOfferWithTwentyPiecesIsRefused)
     EXPECT_TRUE(widget("Nulrefus")->isVisible());
     EXPECT_FALSE(widget("fin_de_parties")->isVisible());
     EXPECT_EQ(c().gameResult(), NoResult);
-    clickUser(10); // the next click on the board hides the refusal
+    // The next click on the board hides the refusal, even a click on the
+    // squares the refusal covers.
+    const QPoint p = widget("Nulrefus")->geometry().center();
+    QWidget* top = form->centralWidget()->childAt(p);
+    ASSERT_NE(top, nullptr);
+    QTest::mouseClick(top, Qt::LeftButton, {}, top->mapFrom(form->centralWidget(), p));
+    c().playLoopPass();
     EXPECT_FALSE(widget("Nulrefus")->isVisible());
+    clickUser(10);
+    EXPECT_TRUE(c().input().picked());
 }
 
 TEST_F(Window, ComputerAgainstComputerAtBeginnerLevelPlaysToTheEnd)
@@ -435,6 +443,72 @@ TEST_F(Window, CustomLevelAcceptsOnlyPositiveMinutes)
     EXPECT_EQ(c().level().levelCap, 238);
     EXPECT_TRUE(action("N8Autre1")->isChecked());
     EXPECT_FALSE(action("Niveau01")->isChecked());
+}
+
+// True when the label shows its whole text on one line (or, wrapping, in its height).
+bool showsWhole(QLabel* label)
+{
+    const QRect room = label->contentsRect();
+    if (label->wordWrap()) return label->heightForWidth(room.width()) <= room.height();
+    return label->fontMetrics().horizontalAdvance(label->text()) <= room.width();
+}
+
+TEST_F(Window, LongestTextsOfThePanelsAreShownWhole)
+{
+    // The mode between two people, a late move number, a resignation.
+    setUp({ { 10, WhiteMan }, { 23, BlackMan } });
+    g().gamePly = 250;
+    form->refreshStatus();
+    EXPECT_EQ(text("Panel11"), "Humain contre humain");
+    EXPECT_EQ(text("Nbcoups3d"), "Coups : 126");
+    trigger("Inverserdamier1");
+    for (const char* name : { "Panel11", "Nbcoups3d", "Bas_Haut", "Trait", "Couleurordi" })
+        EXPECT_TRUE(showsWhole(form->findChild<QLabel*>(name))) << name;
+    // Side by side labels do not overlap.
+    EXPECT_LE(widget("Trait")->geometry().right(), widget("Bas_Haut")->geometry().left());
+    EXPECT_LE(widget("Bas_Haut")->geometry().right(), widget("Nbcoups3d")->geometry().left());
+
+    form->showEndMessage("Vous abandonnez, gain KORVELAN");
+    form->showPanel(GamePanel::FinDeParties, true);
+    EXPECT_TRUE(showsWhole(form->findChild<QLabel*>("qui_gagne")));
+    form->showEndMessage("Temps dépassé, gain KORVELAN");
+    EXPECT_TRUE(showsWhole(form->findChild<QLabel*>("qui_gagne")));
+    grab("long_texts");
+
+    // The other panels over the board.
+    for (GamePanel p : { GamePanel::MatchNul, GamePanel::Nulrefus, GamePanel::Zut, GamePanel::Panel9 })
+        form->showPanel(p, true);
+    for (const char* name : { "Label13", "Label14", "Label_nulrefus", "Label_zut", "N50coupsen", "Label_minutes" })
+        EXPECT_TRUE(showsWhole(form->findChild<QLabel*>(name))) << name;
+    grab("panels");
+
+    // The notices that stay up while the user plays leave every square in view.
+    const QRect squares(form->board()->mapTo(form->centralWidget(), QPoint(Damier2D::kLeft, Damier2D::kTop)),
+                        QSize(8 * Damier2D::kSquare, 8 * Damier2D::kSquare));
+    for (const char* name : { "Zut", "Prise_obligatoire" })
+        EXPECT_FALSE(widget(name)->geometry().intersects(squares)) << name;
+}
+
+TEST_F(Window, CalculTabShowsTheStatisticsAndTheWholePrincipalLine)
+{
+    // Six statistics lines and a principal line of twelve plies.
+    const std::vector<std::string> lines = { "Profondeur :    14", "Noeuds : 163693325", "Temps :      12 s",
+                                             "Noeuds/s :  2358770", "Score :    -25", "Coups :  126",
+                                             "10 - 14 , 19 x 10", "05 x 14 , 28 - 23", "06 - 10 , 32 - 28",
+                                             "01 - 05 , 23 - 19", "11 - 15 , 27 - 23", "07 - 11 , 31 - 27" };
+    form->statistics(lines);
+    for (int i = 0; i < 10; ++i) form->setRootLine(i, "28-05 :   -25 ?<---");
+    form->findChild<QTabWidget*>("Onglet")->setCurrentIndex(1);
+    for (const char* name : { "ListBox2", "ListBox5" }) {
+        auto* list = form->findChild<QListWidget*>(name);
+        list->doItemsLayout();
+        const QRect view = list->viewport()->rect();
+        const int last = name == std::string("ListBox2") ? int(lines.size()) - 1 : 9;
+        EXPECT_TRUE(view.contains(list->visualItemRect(list->item(last)))) << name << ": the last line is cut";
+        for (int i = 0; i <= last; ++i)
+            EXPECT_LE(list->fontMetrics().horizontalAdvance(list->item(i)->text()), view.width()) << name << " " << i;
+    }
+    grab("calcul_lines");
 }
 
 TEST(WindowWithoutData, MissingImagesAreReportedAndTheBoardIsDrawnPlainly)
