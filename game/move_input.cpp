@@ -34,19 +34,6 @@ ClickResult MoveInput::click(Board& board, SideToMove side, MoveGenerator& gen, 
         clear();
         return ClickResult::Cancelled;
     }
-    // Clicking another of the side's pieces that can move picks that one up
-    // instead; one that cannot leaves the first piece picked. A square with a
-    // piece on it is never a landing square, so no path is cut short.
-    const bool own = side == White ? isWhite(board[s]) : isBlack(board[s]);
-    if (picked() && s != path_[0] && marks_[s] == 0 && own) {
-        const MoveInput before = *this;
-        clear();
-        if (!pickUp(board, side, gen, s)) {
-            *this = before;
-            return ClickResult::Ignored;
-        }
-        return n_ == 0 ? quietClick(s) : captureClick(s);
-    }
     if (!picked()) {
         if (!pickUp(board, side, gen, s)) return ClickResult::Ignored;
         if (n_ == 0) return quietClick(s);

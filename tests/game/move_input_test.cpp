@@ -53,23 +53,6 @@ TEST_F(Input, ClickingTheOriginAgainPutsThePieceBack)
     EXPECT_EQ(input.markers()[internalSquare(13)], Marker::None);
 }
 
-TEST_F(Input, ClickingAnotherMovablePieceTakesItInstead)
-{
-    board.setInitial();
-    ASSERT_EQ(click(internalSquare(10)), ClickResult::Waiting);
-    EXPECT_EQ(click(internalSquare(11)), ClickResult::Waiting);
-    EXPECT_EQ(input.origin(), internalSquare(11));
-    EXPECT_EQ(input.markers()[internalSquare(10)], Marker::None);
-    EXPECT_EQ(input.markers()[internalSquare(13)], Marker::None);
-    EXPECT_EQ(input.markers()[internalSquare(15)], Marker::Target);
-    EXPECT_EQ(click(internalSquare(2)), ClickResult::Ignored); // a man that cannot move
-    EXPECT_EQ(input.origin(), internalSquare(11));
-    EXPECT_EQ(input.markers()[internalSquare(11)], Marker::Origin);
-    EXPECT_EQ(click(internalSquare(22)), ClickResult::Ignored); // the opponent's
-    EXPECT_EQ(click(internalSquare(15)), ClickResult::Complete);
-    EXPECT_EQ(input.move().from, internalSquare(11));
-}
-
 TEST_F(Input, PieceWithoutALegalMoveIsNotPickedAndTheNoticeShows)
 {
     board[at(6, 2)] = WhiteMan;
