@@ -41,10 +41,14 @@ void Searcher::showStatistics(int score, int depthShown)
     }
     statistics.push_back(format("Score : %5lld", score / 2));
     statistics.push_back(format("Coups : %3lld", (gamePly + 2) / 2));
+    // The line ends at the first empty ply: entries beyond it may be left
+    // over from a longer line of an earlier iteration.
     for (int j = 1; j < 33 && pv[1][j].from != 0; j += 2) {
         std::string line = plyText(pv[1][j]);
-        if (j + 1 < 33 && pv[1][j + 1].from != 0) line += " , " + plyText(pv[1][j + 1]);
+        const bool second = j + 1 < 33 && pv[1][j + 1].from != 0;
+        if (second) line += " , " + plyText(pv[1][j + 1]);
         statistics.push_back(line);
+        if (!second) break;
     }
     if (observer) observer->statistics(statistics);
 }

@@ -1,4 +1,5 @@
 #include "engine/search_driver.h"
+#include "engine/searcher.h"
 #include "rules/geometry.h"
 #include "rules/notation.h"
 
@@ -230,6 +231,36 @@ TEST(SearchDriver, StatisticsLines)
     ctx.state.unlimitedTime = true;
     searchDriver(ctx, r);
     EXPECT_EQ(stats.last[2].rfind("Score :", 0), 0u);
+}
+
+} // namespace
+} // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(SearchStatistics, PrincipalLineEndsAtItsFirstEmptyPly)
+{
+    // A line of one ply after a longer one: what lies beyond the empty ply is
+    // left over from the longer line and must not be shown.
+    SearchContext ctx(HashKeyTables::generated());
+    SearchState state;
+    state.unlimitedTime = true;
+    Searcher& s = ctx.searcher();
+    s.state = &state;
+    s.observer = nullptr;
+    MoveRecord first, stale;
+    first.from = 22;
+    first.to = 18;
+    stale.from = 11;
+    stale.to = 15;
+    s.pv[1][1] = first;
+    s.pv[1][2] = MoveRecord {};
+    s.pv[1][3] = stale;
+    s.pv[1][4] = stale;
+    s.showStatistics(0, 1);
+    ASSERT_FALSE(ctx.statisticsLines().empty());
+    EXPECT_EQ(ctx.statisticsLines().back(), "10 - 14");
 }
 
 } // namespace
