@@ -4,6 +4,7 @@
 #include "eval/egtb_verify.h"
 #include "rules/movegen.h"
 #include "rules/notation.h"
+#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -156,9 +157,8 @@ TEST_F(SmallTables, DistancesFitASignedByte)
 
 TEST_F(SmallTables, MissingShortAndOversizedFilesAreRefusedOnce)
 {
-    const auto dir = std::filesystem::temp_directory_path() / "korvelan_egtb_load_test";
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
+    const test::TempDir scratch;
+    const auto& dir = scratch.path();
     EXPECT_TRUE(tables_->save(dir.string()).empty());
 
     EndgameTables fresh;
@@ -194,5 +194,4 @@ TEST_F(SmallTables, MissingShortAndOversizedFilesAreRefusedOnce)
     EXPECT_FALSE(fresh.at(0, 1055).has_value());
     EXPECT_FALSE(fresh.at(2, 15841).has_value()); // one past the end
     EXPECT_TRUE(fresh.at(2, 15840).has_value());
-    std::filesystem::remove_all(dir);
 }

@@ -1,4 +1,5 @@
 #include "eval/learned_positions.h"
+#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -16,21 +17,13 @@ std::vector<unsigned char> readAll(const std::filesystem::path& p)
     return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
-struct TempDir {
-    std::filesystem::path path = std::filesystem::temp_directory_path() / "korvelan_learned_test";
-    TempDir()
-    {
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~TempDir() { std::filesystem::remove_all(path); }
-};
+using test::TempDir;
 } // namespace
 
 TEST(LearnedPositions, EmptyTableIsAFileOfZeros)
 {
     TempDir dir;
-    const auto file = dir.path / "damas.dat";
+    const auto file = dir.path() / "damas.dat";
     EXPECT_EQ(LearnedPositions().save(file.string()), "");
     const auto bytes = readAll(file);
     ASSERT_EQ(bytes.size(), 1048568u);
@@ -43,7 +36,7 @@ TEST(LearnedPositions, SlotLayoutIsLittleEndian)
     LearnedPositions t;
     const std::uint32_t indexKey = 131071u * 5 + 1234; // slot 1234
     ASSERT_TRUE(t.store(indexKey, 0xA1B2C3D4u, -300));
-    const auto file = dir.path / "x.dal";
+    const auto file = dir.path() / "x.dal";
     ASSERT_EQ(t.save(file.string()), "");
     const auto bytes = readAll(file);
     const std::size_t at = 1234 * 8;
@@ -84,16 +77,16 @@ TEST(LearnedPositions, MissingShortAndOversizedFilesChangeNothing)
     LearnedPositions t;
     t.store(10, 20, 30);
 
-    EXPECT_NE(t.load((dir.path / "none.dat").string()), "");
+    EXPECT_NE(t.load((dir.path() / "none.dat").string()), "");
     EXPECT_EQ(t.lookup(10, 20), std::optional<std::int16_t>(30));
 
-    const auto shortFile = dir.path / "short.dat";
+    const auto shortFile = dir.path() / "short.dat";
     std::ofstream(shortFile, std::ios::binary) << std::string(1048567, '\0');
     const std::string why = t.load(shortFile.string());
     EXPECT_NE(why.find("1048567"), std::string::npos) << why;
     EXPECT_EQ(t.lookup(10, 20), std::optional<std::int16_t>(30));
 
-    const auto longFile = dir.path / "long.dat";
+    const auto longFile = dir.path() / "long.dat";
     std::ofstream(longFile, std::ios::binary) << std::string(1048569, '\0');
     EXPECT_NE(t.load(longFile.string()), "");
     EXPECT_EQ(t.lookup(10, 20), std::optional<std::int16_t>(30));

@@ -1,4 +1,5 @@
 #include "engine/hash_keys.h"
+#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,12 @@
 namespace kv {
 namespace {
 
-std::string tempPath(const char* name) { return (std::filesystem::temp_directory_path() / name).string(); }
+std::string tempPath(const char* name)
+{
+    // One scratch folder per test process, removed when the process ends.
+    static const test::TempDir dir;
+    return dir.file(name);
+}
 
 void writeBytes(const std::string& path, std::size_t n, std::uint8_t fill)
 {
