@@ -195,7 +195,9 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
             total -= x;
         }
     };
-    // Two defending kings sheltering in the double corners (1, 5 and 28, 32).
+    // Two defending kings sheltering in the double corners: one on 1 or 28
+    // and the other on 5 or 32. Kings on 1 and 28, or on 5 and 32, do not
+    // count.
     auto inDoubleCorners = [&](std::uint8_t king) {
         int first = 0, second = 0;
         for (int sq = 1; sq <= 32; ++sq)
@@ -242,6 +244,8 @@ int Evaluator::evaluate(const EvalNode& node, SideToMove e, int alpha, int beta,
 
 int Evaluator::staticEvaluation(const Board& b, SideToMove e)
 {
+    // No search path: at ply 2 the last-move test is not made, and with no
+    // root move the ending's bonus for a man's move is left out.
     const PieceCounts c = PieceCounts::of(b);
     const EvalSums s = prepareSums(b, c, e);
     return evaluate(EvalNode { b, c, 2, 0, 0, s }, e, -32000, 32000);

@@ -68,7 +68,8 @@ struct Rules {
     {
         int x = 0;
         const int ownMen = v.ownMen();
-        // 5. Pre-endgame: a white wedge on 16 and 19 behind black's 7 and 12.
+        // 5. Pre-endgame: a white wedge on 16 and 19 behind black's 7 and 12;
+        // the men on 24 and 28 cost more only with 4, 8, 23, 26, 27 empty.
         if (phase == 2 && allB(7, 12) && allW(16, 19) && allE(15, 10, 11)) {
             x -= 5;
             if (allE(4, 8, 23, 27, 26)) x -= 10 + (w(24) ? 10 : 0) + (w(28) ? 10 : 0);
@@ -142,7 +143,8 @@ struct Rules {
             x += 2;
             if (w(26)) x += 3 + (w(22) && e(13) && (toMove || e(9)) ? 55 : 0);
         }
-        // 25. The man on 20 with 16 behind black's 7 and 8.
+        // 25. The man on 20 with 16 behind black's 7 and 8. Every bonus of
+        // this rule, the last one (12 and 3 empty) included, needs 4 empty.
         if (allW(20, 16) && e(11) && allB(7, 8) && ((e(19) && !b(12)) || allW(19, 23))) {
             if (e(4)) {
                 x += 4;
