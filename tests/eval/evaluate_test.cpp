@@ -1,8 +1,10 @@
 #include "test_positions.h"
 
 #include "eval/knowledge.h"
+#include "eval/tables.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace kv {
 namespace {
@@ -187,6 +189,41 @@ TEST(StaticEvaluation, UsesTheTablesOfTheLastSearch)
     EXPECT_EQ(searched.staticEvaluation(b, White), afterSearch);
 }
 
+TEST(KingTable, DoubleCornersLoneKingAndLongDiagonalCases)
+{
+    Evaluator ev(defaultParameters());
+    auto tableFor = [&](const Board& b, SideToMove e) {
+        ev.prepareSums(b, PieceCounts::of(b), e);
+        return ev.kingTable();
+    };
+    // Usually 1, 0 in the double corners.
+    auto plain = tableFor(boardOf({ { 21, 22 }, { 10 }, { 5, 6 }, { 23 } }), White);
+    for (int s = 1; s <= 32; ++s) EXPECT_EQ(plain[s], (s == 1 || s == 5 || s == 28 || s == 32) ? 0 : 1) << s;
+    // Four kings against one, no men, either colour with the four: 1 and 5
+    // worth 40, 10 and 14 worth 10, the rest as usual.
+    for (const Board& b : { boardOf({ {}, { 20, 21, 22, 23 }, {}, { 3 } }), boardOf({ {}, { 3 }, {}, { 20, 21, 22, 23 } }) }) {
+        const auto t = tableFor(b, Black);
+        EXPECT_EQ(t[1], 40);
+        EXPECT_EQ(t[5], 40);
+        EXPECT_EQ(t[10], 10);
+        EXPECT_EQ(t[14], 10);
+        EXPECT_EQ(t[28], 0);
+        EXPECT_EQ(t[2], 1);
+    }
+    // A man on the board: no refuge table.
+    EXPECT_EQ(tableFor(boardOf({ { 30 }, { 20, 21, 22, 23 }, {}, { 3 } }), White)[1], 0);
+    // White with two to four men and two kings against a black king and at
+    // most four men: the long-diagonal table, whichever side evaluates...
+    const Board diagonal = boardOf({ { 25, 26 }, { 17, 18 }, { 5, 6, 7, 8 }, { 3 } });
+    for (SideToMove e : { White, Black }) {
+        const auto t = tableFor(diagonal, e);
+        for (int s = 1; s <= 32; ++s) EXPECT_EQ(t[s], evaltables::LongDiagonalKingTable[s]) << s;
+    }
+    // ...but not the same with the colours exchanged, nor with five white men.
+    EXPECT_EQ(tableFor(test::colourMirror(diagonal), Black)[4], 1);
+    EXPECT_EQ(tableFor(boardOf({ { 25, 26, 27, 30, 31 }, { 17, 18 }, { 5 }, { 3 } }), White)[4], 1);
+}
+
 TEST(PhaseAndVariant, FlagsChooseTheTableOfTheNextSearch)
 {
     const ParameterSet p = defaultParameters();
@@ -213,6 +250,27 @@ TEST(PhaseAndVariant, FlagsChooseTheTableOfTheNextSearch)
     EXPECT_EQ(ev.gamePhase(), 3);
     EXPECT_TRUE(ev.variant(1));
     EXPECT_EQ(ev.manTable()[13], p.tableEntry(EndgameTable, 13));
+}
+
+TEST(PhaseAndVariant, VariantTwoNeedsNineOfItsFourteenSquares)
+{
+    // The default variant 2 squares, all held; only six of variant 1's are.
+    const Board b = boardOf({ { 15, 16, 19, 20, 23, 24, 28 }, {}, { 18, 17, 14, 13, 10, 9, 5 } });
+    ParameterSet p = defaultParameters();
+    auto variants = [&] {
+        Evaluator ev(p);
+        ev.preparePhase(b, PieceCounts::of(b));
+        EXPECT_LT(ev.gamePhase(), 2);
+        return std::pair { ev.variant(1), ev.variant(2) };
+    };
+    EXPECT_EQ(variants(), std::pair(false, true));
+    // Squares outside 1..32 never count: with five of them nine conditions
+    // remain and the variant holds, with six only eight do and it does not.
+    const std::uint8_t outside[] = { 0, 33, 200, static_cast<std::uint8_t>(-1), 40, 99 };
+    for (int i = 0; i < 5; ++i) p.bytes[kVariant2WhiteOffset + i] = outside[i];
+    EXPECT_EQ(variants(), std::pair(false, true));
+    p.bytes[kVariant2WhiteOffset + 5] = outside[5];
+    EXPECT_EQ(variants(), std::pair(false, false));
 }
 
 TEST(PhaseAndVariant, ZeroThresholdsPutEveryPositionWithMenInTheOpening)
