@@ -103,6 +103,28 @@ TEST_F(ParameterFiles, FileOfZerosSetsEveryThresholdToZero)
     for (int i = 0; i < 3; ++i) EXPECT_EQ(set.threshold(i), 0);
 }
 
+TEST_F(ParameterFiles, EveryItemIsReadFromItsPlaceInTheFile)
+{
+    // A file whose byte at offset i is i mod 251, so each item shows where it came from.
+    std::vector<std::uint8_t> image(kParameterFileSize);
+    for (int i = 0; i < kParameterFileSize; ++i) image[i] = static_cast<std::uint8_t>(i % 251);
+    write(path("places.par"), image);
+    ParameterSet set;
+    ASSERT_TRUE(loadParameters(set, path("places.par"), recorder()));
+    EXPECT_EQ(set.tableEntry(OpeningTable, 1), 1);
+    EXPECT_EQ(set.tableEntry(EndgameTable, 32), 99 + 32);
+    EXPECT_EQ(set.tableEntry(OpeningVariant1Table, 0), 132);
+    EXPECT_EQ(set.tableEntry(MiddleVariant2Table, 32), 231 + 32 - 251);
+    EXPECT_EQ(set.threshold(0), 264 - 251);
+    EXPECT_EQ(set.threshold(2), 266 - 251);
+    EXPECT_EQ(set.variantSquare(1, White, 0), 267 - 251);
+    EXPECT_EQ(set.variantSquare(2, White, 6), 280 - 251);
+    EXPECT_EQ(set.variantSquare(1, Black, 0), 281 - 251);
+    EXPECT_EQ(set.variantSquare(2, Black, 6), 294 - 251);
+    EXPECT_EQ(set.tempoWeight(TempoOpening), 295 - 251);
+    EXPECT_EQ(set.tempoWeight(TempoMiddleVariant2), 302 - 251);
+}
+
 TEST(DefaultParameters, ShippedFileIsTheBuiltInSet)
 {
     const std::string shipped = std::string(KV_PROGRAM_DIR) + "/parametres/defaut.par";
