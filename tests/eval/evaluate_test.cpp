@@ -189,6 +189,28 @@ TEST(StaticEvaluation, UsesTheTablesOfTheLastSearch)
     EXPECT_EQ(searched.staticEvaluation(b, White), afterSearch);
 }
 
+TEST(SquareTables, RowsZonesColumnsAndFiles)
+{
+    using namespace evaltables;
+    // Own-view squares 1..4 are the back row, 29..32 the promotion row.
+    EXPECT_EQ(AdvanceTable[4], 0);
+    EXPECT_EQ(AdvanceTable[29], 7);
+    // Own half split in two zones by place in the row, the next three rows in two more.
+    const int zones[] = { 0, 1, 1, 2, 2, 1, 1, 2, 2, 1, 1, 2, 2, 1, 1, 2, 2, 3, 3, 4, 4, 3, 3, 4, 4, 3, 3, 4, 4, 0, 0, 0, 0 };
+    // Column weights 0 2 3 5 5 3 2 0, rows alternating in where they start.
+    const int centre[] = { 0, 2, 5, 3, 0, 0, 3, 5, 2, 2, 5, 3, 0, 0, 3, 5, 2, 2, 5, 3, 0, 0, 3, 5, 2, 2, 5, 3, 0, 0, 3, 5, 2 };
+    const int files[] = { 0, 2, 4, 6, 8, 1, 3, 5, 7, 2, 4, 6, 8, 1, 3, 5, 7, 2, 4, 6, 8, 1, 3, 5, 7, 2, 4, 6, 8, 1, 3, 5, 7 };
+    for (int v = 1; v <= 32; ++v) {
+        EXPECT_EQ(ZoneTable[v], zones[v]) << v;
+        EXPECT_EQ(CentreTable[v], centre[v]) << v;
+        EXPECT_EQ(FileTable[v], files[v]) << v;
+    }
+    int interior = 0;
+    for (int s = 1; s <= 32; ++s) interior += InteriorMask[s];
+    EXPECT_EQ(interior, 18);
+    EXPECT_EQ(InteriorMask[6] + InteriorMask[11] + InteriorMask[27] + InteriorMask[5] + InteriorMask[12], 3);
+}
+
 TEST(KingTable, DoubleCornersLoneKingAndLongDiagonalCases)
 {
     Evaluator ev(defaultParameters());
