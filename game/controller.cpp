@@ -69,7 +69,8 @@ void GameController::playLoopPass()
     if (quitRequested_) return;
 
     // 4. The user's turn (perhaps thinking on the user's time) or the computer's move.
-    const bool userTurn = (!engineTurn_ || options.humanVsHuman) && !engineMoveRequest_;
+    //    A finished game waits for a new game or a step in the record, whoever has the move.
+    const bool userTurn = (!engineTurn_ || options.humanVsHuman || gameOver()) && !engineMoveRequest_;
     if (userTurn) {
         search_.state.stopRequested = false;
         if (options.humanVsHuman) game_.displayed = game_.board;
@@ -184,6 +185,12 @@ bool GameController::computerOffersDraw(int score) const
 
 void GameController::ComputerMove()
 {
+    // A finished game keeps its result: a swap of players or computer against
+    // computer must not play on in it, nor announce it again from the other side.
+    if (gameOver()) {
+        engineTurn_ = false;
+        return;
+    }
     FlagScope busy(busy_);
 
     // 1. The markers of the previous computer move go.

@@ -314,6 +314,67 @@ TEST_F(Controller, FinishedGameIsNotThoughtAbout)
     EXPECT_EQ(pollsOfPonderingPass(c, view, [] {}), 0);
 }
 
+TEST_F(Controller, FinishedGameGetsNoComputerMoveFromASwapOrComputerAgainstComputer)
+{
+    // White (the user) is blocked: the computer, black, has won.
+    position({ { 1, WhiteMan }, { 5, BlackMan }, { 10, BlackMan }, { 30, BlackMan } }, White);
+    game.enginePlaysBlack = 1;
+    c.EndOfGame(0);
+    ASSERT_EQ(c.endMessage(), "Désolé, KORVELAN a gagné");
+    const std::size_t sounds = view.sounds.size();
+    c.inverser_joueurs(); // the computer would take the side that has lost
+    c.playLoopPass();
+    EXPECT_EQ(c.endMessage(), "Désolé, KORVELAN a gagné");
+    EXPECT_EQ(c.gameResult(), BlackWon);
+    EXPECT_EQ(view.sounds.size(), sounds);
+
+    // After a resignation both sides could still move: nothing is played either.
+    c.remplir();
+    c.AbandonClick();
+    ASSERT_TRUE(c.gameOver());
+    c.inverser_joueurs();
+    c.playLoopPass();
+    EXPECT_EQ(game.gamePly, 0);
+    c.Ordinateurcontreordinateur1Click();
+    c.playLoopPass();
+    c.playLoopPass();
+    EXPECT_EQ(game.gamePly, 0);
+    EXPECT_EQ(c.endMessage(), "Vous abandonnez, gain KORVELAN");
+}
+
+TEST_F(Controller, StepsThatChangeNothingLeaveTheComputersThinkingAlone)
+{
+    // Black (the computer) thinks at the end of the record.
+    game.enginePlaysBlack = 1;
+    clickUser(10);
+    clickUser(14);
+    ASSERT_TRUE(c.engineTurn());
+    int polls = 0;
+    view.onEvents = [&] {
+        if (!c.thinking() || ++polls != 1) return;
+        c.avancer();    // nothing is recorded beyond this ply
+        c.revenir_n(0); // black to move: the line's position after white's move, the one shown
+    };
+    c.playLoopPass();
+    ASSERT_GT(polls, 0);
+    EXPECT_EQ(game.gamePly, 2); // the computer has played its move
+    EXPECT_EQ(game.side, White);
+
+    // The computer, white, thinks about the first move: nothing to take back.
+    c.newTraining("Inconnu", false);
+    ASSERT_TRUE(c.engineTurn());
+    polls = 0;
+    view.onEvents = [&] {
+        if (c.thinking() && ++polls == 1) c.reprise();
+    };
+    c.playLoopPass();
+    view.onEvents = nullptr;
+    ASSERT_GT(polls, 0);
+    EXPECT_EQ(game.gamePly, 1);
+    EXPECT_EQ(game.side, Black);
+    EXPECT_EQ(game.enginePlaysBlack, 0);
+}
+
 TEST_F(Controller, NavigationAtTheEdgesOfTheRecordChangesNothing)
 {
     c.reprise();
