@@ -799,8 +799,23 @@ void GameController::showPly(int ply, SideToMove side, int line)
     game_.side = side;
 }
 
+bool GameController::stepChangesNothing(bool nothingToShow)
+{
+    // Judged now only when no other step waits: a queued one may move the ply.
+    if (!requests_.empty() || !nothingToShow) return false;
+    // The position stays, so a search under way goes on: the computer still
+    // plays the move it is thinking about.
+    skipPonder_ = true;
+    view_.refreshStatus();
+    return true;
+}
+
 void GameController::reprise()
 {
+    if (stepChangesNothing(game_.gamePly == 0)) {
+        if (!busy_) engineTurn_ = false;
+        return;
+    }
     postNavigation([this] {
         if (game_.gamePly > 0) showPly(game_.gamePly - 1, game_.side ^ 1, lineOfPly(game_.gamePly - 1));
     });
@@ -808,6 +823,7 @@ void GameController::reprise()
 
 void GameController::avancer()
 {
+    if (stepChangesNothing(game_.gamePly >= game_.recordedPlies)) return;
     postNavigation([this] {
         if (game_.gamePly >= game_.recordedPlies) return;
         matchState_ = 0;
@@ -832,14 +848,22 @@ void GameController::Aller_fin()
     });
 }
 
+int GameController::plyOfLine(int line) const
+{
+    // Same parity, so the side to move stays; never beyond the record.
+    int ply = game_.gamePly % 2 == 0 ? 2 * line : 2 * line + 1;
+    while (ply > game_.recordedPlies) ply -= 2;
+    return ply;
+}
+
 void GameController::revenir_n(int line)
 {
     if (line < 0) return;
+    // The line of the position shown changes nothing while the computer thinks.
+    if (busy_ && requests_.empty() && plyOfLine(line) == game_.gamePly) return;
     post(
         [this, line] {
-            // Same parity, so the side to move stays; never beyond the record.
-            int ply = game_.gamePly % 2 == 0 ? 2 * line : 2 * line + 1;
-            while (ply > game_.recordedPlies) ply -= 2;
+            const int ply = plyOfLine(line);
             if (ply < 0) return;
             game_.gamePly = static_cast<std::uint8_t>(ply);
             game_.moveList.select(line);

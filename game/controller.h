@@ -162,6 +162,9 @@ private:
     // Record navigation: a step the loop carries out, and the move to one stored ply.
     void postNavigation(std::function<void()> step);
     void showPly(int ply, SideToMove side, int line);
+    // A step with nothing to show only sets its flags; true when it was such a step.
+    bool stepChangesNothing(bool nothingToShow);
+    int plyOfLine(int line) const; // the ply revenir_n shows for a line
     void showClocks();
     void showInputMarkers();
     void clearInput();
