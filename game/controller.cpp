@@ -494,6 +494,7 @@ void GameController::remplir()
     endMessage_.clear();
     pieceHistory_ = {};
     clearInput();
+    game_.storeRecordEntry(0); // the start of the game, with the clocks at zero
     for (GamePanel p : { GamePanel::FinDeParties, GamePanel::Zut, GamePanel::MatchNul, GamePanel::Nulrefus,
                          GamePanel::CaptureNotice })
         view_.showPanel(p, false);
@@ -641,9 +642,10 @@ void GameController::pause() { requestStop(false); }
 
 void GameController::clic(Cell cell)
 {
-    // During a match, or without "stop by click", the computer's thinking is
-    // not interrupted and the click is dropped.
-    if (thinking_ && (matchState_ == 1 || !options.stopByClick)) return;
+    // During a match, or without "stop by click", a click in the computer's
+    // turn (its thinking, or its move still to come or being shown) is dropped.
+    const bool computersTurn = thinking_ || (engineTurn_ && !options.humanVsHuman);
+    if (computersTurn && (matchState_ == 1 || !options.stopByClick)) return;
     pendingClick_ = true;
     pendingCell_ = cell;
     requestStop(false);

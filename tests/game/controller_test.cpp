@@ -375,6 +375,46 @@ TEST_F(Controller, StepsThatChangeNothingLeaveTheComputersThinkingAlone)
     EXPECT_EQ(game.enginePlaysBlack, 0);
 }
 
+TEST_F(Controller, NewGameRecordsItsStartWithTheClocksAtZero)
+{
+    c.Ordinateur();
+    clickUser(10);
+    clickUser(14);
+    game.clock = { 125, 61 }; // a game that has run for a while
+    game.enginePlaysBlack = 0;
+    c.remplir();
+    EXPECT_EQ(game.record[0].whiteClock, 0);
+    EXPECT_EQ(game.record[0].blackClock, 0);
+    EXPECT_EQ(game.record[0].enginePlaysBlack, game.enginePlaysBlack);
+    c.revenir_debut(); // the start of the new game, not the clocks of the old one
+    EXPECT_EQ(game.clock[White], 0);
+    EXPECT_EQ(view.clocks[White], "0:00");
+    EXPECT_EQ(view.clocks[Black], "0:00");
+}
+
+TEST_F(Controller, ClicksDuringTheComputersTurnAreDroppedWithoutStopByClick)
+{
+    c.options.stopByClick = false;
+    game.enginePlaysBlack = 1;
+    clickUser(10);
+    clickUser(14);
+    ASSERT_TRUE(c.engineTurn()); // the computer's move comes next: a click now is not the user's
+    c.clic(cellOf(internalSquare(22), false));
+    EXPECT_FALSE(c.pendingClick());
+    c.playLoopPass();
+    EXPECT_EQ(game.gamePly, 2);
+    EXPECT_FALSE(c.input().picked());
+
+    c.options.stopByClick = true; // ticked, the click is kept for the user's next move
+    ASSERT_GT(game.generateLegal(), 0);
+    const MoveRecord m = game.gen.list(1)[0];
+    c.clic1(cellOf(m.from, false));
+    if (!c.engineTurn()) c.clic1(cellOf(m.to, false));
+    ASSERT_TRUE(c.engineTurn());
+    c.clic(cellOf(internalSquare(23), false));
+    EXPECT_TRUE(c.pendingClick());
+}
+
 TEST_F(Controller, NavigationAtTheEdgesOfTheRecordChangesNothing)
 {
     c.reprise();
