@@ -346,14 +346,16 @@ void GameController::animateComputerMove(const MoveRecord& m, std::uint8_t piece
         view_.processEvents();
     }
     picture_.draw(m.from, Empty);
-    if (decompose && path.n == m.n) showPath(m.from, path, m.n, piece);
+    if (decompose && path.n == m.n) showPath(m.from, m.to, path, m.n, piece);
     for (int c = 0; c < m.n; ++c) picture_.draw(m.captured[c], Empty);
     picture_.draw(m.to, promoted(piece, m.to));
     view_.boardChanged();
 }
 
-void GameController::showPath(Square origin, const CapturePathRow& path, int n, std::uint8_t piece)
+void GameController::showPath(Square origin, Square to, const CapturePathRow& path, int n, std::uint8_t piece)
 {
+    // The jumps before the last are the path's; the piece lands on the move's
+    // own destination, which for a king need not be the path's last square.
     picture_.draw(origin, Empty);
     QElapsedTimer lastPause;
     lastPause.start();
@@ -365,7 +367,7 @@ void GameController::showPath(Square origin, const CapturePathRow& path, int n, 
         wait(timing.jumpMs);
         picture_.draw(path.landing[d], Empty);
     }
-    picture_.draw(path.landing[n], piece);
+    picture_.draw(to, piece);
     view_.boardChanged();
     view_.processEvents();
     wait(static_cast<int>(timing.landingMs - lastPause.elapsed()));
@@ -723,7 +725,7 @@ void GameController::finishUserMove(const MoveRecord& m, int captureCount)
     view_.showPanel(GamePanel::CaptureNotice, false);
     {
         FlagScope busy(busy_);
-        if (m.n > 1 && options.decomposeCaptures) showPath(m.from, path, m.n, piece);
+        if (m.n > 1 && options.decomposeCaptures) showPath(m.from, m.to, path, m.n, piece);
     }
     const SideToMove mover = game_.side;
     clocks_.closeTurn(game_, mover);

@@ -155,7 +155,7 @@ private:
     SearchResult runDriver(bool unlimited);
     bool computerOffersDraw(int score) const;
     void animateComputerMove(const MoveRecord& m, std::uint8_t piece);
-    void showPath(Square origin, const CapturePathRow& path, int n, std::uint8_t piece);
+    void showPath(Square origin, Square to, const CapturePathRow& path, int n, std::uint8_t piece);
     void wait(int ms);
     void finishUserMove(const MoveRecord& m, int captureCount);
     void restoreStep();

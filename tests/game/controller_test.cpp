@@ -187,6 +187,27 @@ TEST_F(Controller, LongComputerCaptureIsShownJumpByJump)
     EXPECT_EQ(c.picture().marker[sq(5, 1)], MarkColour::Cyan);
 }
 
+TEST_F(Controller, KingCaptureShownJumpByJumpEndsOnTheSquareItReallyLandsOn)
+{
+    // Black's king takes (2, 2) and (4, 2) and may stop on (5, 1) or (6, 0).
+    // The first path of that capture stops on (5, 1), where the man on (6, 2)
+    // would take the king: the computer stops on (6, 0).
+    auto sq = [](int row, int column) { return static_cast<Square>(detail::squareAt(row, column)); };
+    Board b;
+    b.clear();
+    b[sq(0, 0)] = BlackKing;
+    for (auto [row, column] : { std::pair { 2, 2 }, { 4, 2 }, { 6, 2 }, { 7, 3 }, { 7, 7 } })
+        b[sq(row, column)] = WhiteMan;
+    game.startFrom(b, Black);
+    c.picture().showBoard(game.displayed);
+    c.ComputerMove();
+    ASSERT_EQ(game.gamePly, 1);
+    ASSERT_EQ(game.record[1].to, sq(6, 0));
+    const std::array<Square, 2> taken { sq(2, 2), sq(4, 2) };
+    ASSERT_EQ(game.gen.capturePath(b, sq(0, 0), taken.data(), 2).landing[2], sq(5, 1));
+    for (int s = 1; s <= 32; ++s) EXPECT_EQ(c.picture().content[s], game.board[s]) << "square " << s;
+}
+
 TEST_F(Controller, ResignationEndsTheGameForTheComputer)
 {
     game.enginePlaysBlack = 1;
