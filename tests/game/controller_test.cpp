@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <random>
 
 using namespace kv;
 
@@ -473,6 +474,98 @@ TEST_F(Controller, QuitterEndsTheLoop)
     c.quitter();
     EXPECT_TRUE(c.quitRequested());
     EXPECT_TRUE(view.quit);
+}
+
+} // namespace
+
+namespace {
+
+// Random clicks and commands, some of them arriving while the engine thinks:
+// after every pass the board, the record, the picture and the side to move
+// must agree, whatever the order of events.
+TEST(ControllerRandomPlay, BoardRecordAndPictureStayInStep)
+{
+    for (int seed = 1; seed <= 40; ++seed) {
+        GameState game;
+        SearchContext search(HashKeyTables::generated());
+        RecordingView view;
+        GameController c(game, search, view);
+        c.timing = { 0, 0, 0, 0 };
+        c.options.ponder = seed % 2 == 0;
+        c.setLevel(*levelByIndex(seed % 4 == 0 ? 0 : 1));
+        std::mt19937 rng(seed);
+        const int mode = seed % 3; // 0 two people, 1 computer black, 2 computer white
+        auto newGame = [&] {
+            if (mode == 0) c.newHumanGame("A", "B");
+            else c.newTraining("U", rng() % 2 == 0);
+        };
+        newGame();
+        auto clickOn = [&](Square s) { c.clic(cellOf(s, c.picture().inverted)); };
+        auto act = [&] {
+            const int r = rng() % 100;
+            if (r < 70) {
+                std::vector<Square> targets;
+                if (c.input().picked()) {
+                    for (int q = 1; q <= 32; ++q)
+                        if (c.input().markers()[q] == Marker::Target || c.input().markers()[q] == Marker::Branch)
+                            targets.push_back(static_cast<Square>(q));
+                } else {
+                    Board b = game.board;
+                    const int n = game.gen.generateLegal(b, game.side);
+                    for (int i = 0; i < n; ++i) targets.push_back(game.gen.list(1)[i].from);
+                }
+                if (!targets.empty() && rng() % 8) clickOn(targets[rng() % targets.size()]);
+                else clickOn(static_cast<Square>(1 + rng() % 32));
+            } else if (r < 75) c.reprise();
+            else if (r < 78) c.avancer();
+            else if (r < 80) c.revenir_debut();
+            else if (r < 82) c.Aller_fin();
+            else if (r < 85) c.revenir_n(rng() % 10);
+            else if (r < 87) c.Inverser();
+            else if (r < 88 && mode != 0) c.inverser_joueurs();
+            else if (r < 89) c.ProposernulClick();
+            else if (r < 90 && rng() % 10 == 0) c.AbandonClick();
+            else if (r < 91 && (c.gameOver() || rng() % 8 == 0)) newGame();
+            else if (r < 92) c.BitBtn14Click();
+            else if (r < 93) c.Horlogeszro1Click();
+        };
+        bool inEvents = false;
+        view.onEvents = [&] {
+            if (inEvents || rng() % 3) return;
+            inEvents = true;
+            act();
+            inEvents = false;
+        };
+        for (int step = 0; step < 300; ++step) {
+            act();
+            c.playLoopPass();
+            SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step));
+            ASSERT_FALSE(c.busy());
+            ASSERT_LE(game.gamePly, game.recordedPlies);
+            Board recorded;
+            recorded[0] = OffBoard;
+            for (int s = 1; s <= 32; ++s) recorded[s] = game.record[game.gamePly].squares[s - 1];
+            ASSERT_TRUE(recorded == game.board);
+            ASSERT_TRUE(game.displayed == game.board);
+            ASSERT_EQ(int(game.side), game.gamePly % 2);
+            for (int s = 1; s <= 32; ++s) {
+                ASSERT_EQ(c.picture().content[s], game.board[s]) << "square " << s;
+                const MarkColour m = c.picture().marker[s];
+                if (!c.input().picked()) {
+                    ASSERT_TRUE(m != MarkColour::Red && m != MarkColour::Blue && m != MarkColour::Fuchsia) << s;
+                }
+            }
+            const auto& lines = game.moveList.lines();
+            for (int p = 1; p <= game.recordedPlies; ++p) {
+                const RecordEntry& e = game.record[p];
+                const std::string ply = std::string(label(e.from)) + (e.captured ? "x" : "-") + std::string(label(e.to));
+                ASSERT_LT((p - 1) / 2, int(lines.size()));
+                ASSERT_NE(lines[(p - 1) / 2].find(ply), std::string::npos) << "ply " << p;
+            }
+            ASSERT_GE(game.clock[White], 0);
+            ASSERT_GE(game.clock[Black], 0);
+        }
+    }
 }
 
 } // namespace
