@@ -69,7 +69,8 @@ void GameController::playLoopPass()
     if (quitRequested_) return;
 
     // 4. The user's turn (perhaps thinking on the user's time) or the computer's move.
-    const bool userTurn = (!engineTurn_ || options.humanVsHuman) && !engineMoveRequest_;
+    //    A finished game waits for a new game or a step in the record, whoever has the move.
+    const bool userTurn = (!engineTurn_ || options.humanVsHuman || gameOver()) && !engineMoveRequest_;
     if (userTurn) {
         search_.state.stopRequested = false;
         if (options.humanVsHuman) game_.displayed = game_.board;
@@ -184,6 +185,12 @@ bool GameController::computerOffersDraw(int score) const
 
 void GameController::ComputerMove()
 {
+    // A finished game keeps its result: a swap of players or computer against
+    // computer must not play on in it, nor announce it again from the other side.
+    if (gameOver()) {
+        engineTurn_ = false;
+        return;
+    }
     FlagScope busy(busy_);
 
     // 1. The markers of the previous computer move go.
@@ -339,14 +346,16 @@ void GameController::animateComputerMove(const MoveRecord& m, std::uint8_t piece
         view_.processEvents();
     }
     picture_.draw(m.from, Empty);
-    if (decompose && path.n == m.n) showPath(m.from, path, m.n, piece);
+    if (decompose && path.n == m.n) showPath(m.from, m.to, path, m.n, piece);
     for (int c = 0; c < m.n; ++c) picture_.draw(m.captured[c], Empty);
     picture_.draw(m.to, promoted(piece, m.to));
     view_.boardChanged();
 }
 
-void GameController::showPath(Square origin, const CapturePathRow& path, int n, std::uint8_t piece)
+void GameController::showPath(Square origin, Square to, const CapturePathRow& path, int n, std::uint8_t piece)
 {
+    // The jumps before the last are the path's; the piece lands on the move's
+    // own destination, which for a king need not be the path's last square.
     picture_.draw(origin, Empty);
     QElapsedTimer lastPause;
     lastPause.start();
@@ -358,7 +367,7 @@ void GameController::showPath(Square origin, const CapturePathRow& path, int n, 
         wait(timing.jumpMs);
         picture_.draw(path.landing[d], Empty);
     }
-    picture_.draw(path.landing[n], piece);
+    picture_.draw(to, piece);
     view_.boardChanged();
     view_.processEvents();
     wait(static_cast<int>(timing.landingMs - lastPause.elapsed()));
@@ -487,6 +496,7 @@ void GameController::remplir()
     endMessage_.clear();
     pieceHistory_ = {};
     clearInput();
+    game_.storeRecordEntry(0); // the start of the game, with the clocks at zero
     for (GamePanel p : { GamePanel::FinDeParties, GamePanel::Zut, GamePanel::MatchNul, GamePanel::Nulrefus,
                          GamePanel::CaptureNotice })
         view_.showPanel(p, false);
@@ -634,9 +644,10 @@ void GameController::pause() { requestStop(false); }
 
 void GameController::clic(Cell cell)
 {
-    // During a match, or without "stop by click", the computer's thinking is
-    // not interrupted and the click is dropped.
-    if (thinking_ && (matchState_ == 1 || !options.stopByClick)) return;
+    // During a match, or without "stop by click", a click in the computer's
+    // turn (its thinking, or its move still to come or being shown) is dropped.
+    const bool computersTurn = thinking_ || (engineTurn_ && !options.humanVsHuman);
+    if (computersTurn && (matchState_ == 1 || !options.stopByClick)) return;
     pendingClick_ = true;
     pendingCell_ = cell;
     requestStop(false);
@@ -714,7 +725,7 @@ void GameController::finishUserMove(const MoveRecord& m, int captureCount)
     view_.showPanel(GamePanel::CaptureNotice, false);
     {
         FlagScope busy(busy_);
-        if (m.n > 1 && options.decomposeCaptures) showPath(m.from, path, m.n, piece);
+        if (m.n > 1 && options.decomposeCaptures) showPath(m.from, m.to, path, m.n, piece);
     }
     const SideToMove mover = game_.side;
     clocks_.closeTurn(game_, mover);
@@ -792,8 +803,23 @@ void GameController::showPly(int ply, SideToMove side, int line)
     game_.side = side;
 }
 
+bool GameController::stepChangesNothing(bool nothingToShow)
+{
+    // Judged now only when no other step waits: a queued one may move the ply.
+    if (!requests_.empty() || !nothingToShow) return false;
+    // The position stays, so a search under way goes on: the computer still
+    // plays the move it is thinking about.
+    skipPonder_ = true;
+    view_.refreshStatus();
+    return true;
+}
+
 void GameController::reprise()
 {
+    if (stepChangesNothing(game_.gamePly == 0)) {
+        if (!busy_) engineTurn_ = false;
+        return;
+    }
     postNavigation([this] {
         if (game_.gamePly > 0) showPly(game_.gamePly - 1, game_.side ^ 1, lineOfPly(game_.gamePly - 1));
     });
@@ -801,6 +827,7 @@ void GameController::reprise()
 
 void GameController::avancer()
 {
+    if (stepChangesNothing(game_.gamePly >= game_.recordedPlies)) return;
     postNavigation([this] {
         if (game_.gamePly >= game_.recordedPlies) return;
         matchState_ = 0;
@@ -825,14 +852,22 @@ void GameController::Aller_fin()
     });
 }
 
+int GameController::plyOfLine(int line) const
+{
+    // Same parity, so the side to move stays; never beyond the record.
+    int ply = game_.gamePly % 2 == 0 ? 2 * line : 2 * line + 1;
+    while (ply > game_.recordedPlies) ply -= 2;
+    return ply;
+}
+
 void GameController::revenir_n(int line)
 {
     if (line < 0) return;
+    // The line of the position shown changes nothing while the computer thinks.
+    if (busy_ && requests_.empty() && plyOfLine(line) == game_.gamePly) return;
     post(
         [this, line] {
-            // Same parity, so the side to move stays; never beyond the record.
-            int ply = game_.gamePly % 2 == 0 ? 2 * line : 2 * line + 1;
-            while (ply > game_.recordedPlies) ply -= 2;
+            const int ply = plyOfLine(line);
             if (ply < 0) return;
             game_.gamePly = static_cast<std::uint8_t>(ply);
             game_.moveList.select(line);

@@ -155,13 +155,16 @@ private:
     SearchResult runDriver(bool unlimited);
     bool computerOffersDraw(int score) const;
     void animateComputerMove(const MoveRecord& m, std::uint8_t piece);
-    void showPath(Square origin, const CapturePathRow& path, int n, std::uint8_t piece);
+    void showPath(Square origin, Square to, const CapturePathRow& path, int n, std::uint8_t piece);
     void wait(int ms);
     void finishUserMove(const MoveRecord& m, int captureCount);
     void restoreStep();
     // Record navigation: a step the loop carries out, and the move to one stored ply.
     void postNavigation(std::function<void()> step);
     void showPly(int ply, SideToMove side, int line);
+    // A step with nothing to show only sets its flags; true when it was such a step.
+    bool stepChangesNothing(bool nothingToShow);
+    int plyOfLine(int line) const; // the ply revenir_n shows for a line
     void showClocks();
     void showInputMarkers();
     void clearInput();

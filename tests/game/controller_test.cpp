@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <map>
+#include <random>
 
 using namespace kv;
 
@@ -187,6 +188,27 @@ TEST_F(Controller, LongComputerCaptureIsShownJumpByJump)
     EXPECT_EQ(c.picture().marker[sq(5, 1)], MarkColour::Cyan);
 }
 
+TEST_F(Controller, KingCaptureShownJumpByJumpEndsOnTheSquareItReallyLandsOn)
+{
+    // Black's king takes (2, 2) and (4, 2) and may stop on (5, 1) or (6, 0).
+    // The first path of that capture stops on (5, 1), where the man on (6, 2)
+    // would take the king: the computer stops on (6, 0).
+    auto sq = [](int row, int column) { return static_cast<Square>(detail::squareAt(row, column)); };
+    Board b;
+    b.clear();
+    b[sq(0, 0)] = BlackKing;
+    for (auto [row, column] : { std::pair { 2, 2 }, { 4, 2 }, { 6, 2 }, { 7, 3 }, { 7, 7 } })
+        b[sq(row, column)] = WhiteMan;
+    game.startFrom(b, Black);
+    c.picture().showBoard(game.displayed);
+    c.ComputerMove();
+    ASSERT_EQ(game.gamePly, 1);
+    ASSERT_EQ(game.record[1].to, sq(6, 0));
+    const std::array<Square, 2> taken { sq(2, 2), sq(4, 2) };
+    ASSERT_EQ(game.gen.capturePath(b, sq(0, 0), taken.data(), 2).landing[2], sq(5, 1));
+    for (int s = 1; s <= 32; ++s) EXPECT_EQ(c.picture().content[s], game.board[s]) << "square " << s;
+}
+
 TEST_F(Controller, ResignationEndsTheGameForTheComputer)
 {
     game.enginePlaysBlack = 1;
@@ -314,6 +336,107 @@ TEST_F(Controller, FinishedGameIsNotThoughtAbout)
     EXPECT_EQ(pollsOfPonderingPass(c, view, [] {}), 0);
 }
 
+TEST_F(Controller, FinishedGameGetsNoComputerMoveFromASwapOrComputerAgainstComputer)
+{
+    // White (the user) is blocked: the computer, black, has won.
+    position({ { 1, WhiteMan }, { 5, BlackMan }, { 10, BlackMan }, { 30, BlackMan } }, White);
+    game.enginePlaysBlack = 1;
+    c.EndOfGame(0);
+    ASSERT_EQ(c.endMessage(), "Désolé, KORVELAN a gagné");
+    const std::size_t sounds = view.sounds.size();
+    c.inverser_joueurs(); // the computer would take the side that has lost
+    c.playLoopPass();
+    EXPECT_EQ(c.endMessage(), "Désolé, KORVELAN a gagné");
+    EXPECT_EQ(c.gameResult(), BlackWon);
+    EXPECT_EQ(view.sounds.size(), sounds);
+
+    // After a resignation both sides could still move: nothing is played either.
+    c.remplir();
+    c.AbandonClick();
+    ASSERT_TRUE(c.gameOver());
+    c.inverser_joueurs();
+    c.playLoopPass();
+    EXPECT_EQ(game.gamePly, 0);
+    c.Ordinateurcontreordinateur1Click();
+    c.playLoopPass();
+    c.playLoopPass();
+    EXPECT_EQ(game.gamePly, 0);
+    EXPECT_EQ(c.endMessage(), "Vous abandonnez, gain KORVELAN");
+}
+
+TEST_F(Controller, StepsThatChangeNothingLeaveTheComputersThinkingAlone)
+{
+    // Black (the computer) thinks at the end of the record.
+    game.enginePlaysBlack = 1;
+    clickUser(10);
+    clickUser(14);
+    ASSERT_TRUE(c.engineTurn());
+    int polls = 0;
+    view.onEvents = [&] {
+        if (!c.thinking() || ++polls != 1) return;
+        c.avancer();    // nothing is recorded beyond this ply
+        c.revenir_n(0); // black to move: the line's position after white's move, the one shown
+    };
+    c.playLoopPass();
+    ASSERT_GT(polls, 0);
+    EXPECT_EQ(game.gamePly, 2); // the computer has played its move
+    EXPECT_EQ(game.side, White);
+
+    // The computer, white, thinks about the first move: nothing to take back.
+    c.newTraining("Inconnu", false);
+    ASSERT_TRUE(c.engineTurn());
+    polls = 0;
+    view.onEvents = [&] {
+        if (c.thinking() && ++polls == 1) c.reprise();
+    };
+    c.playLoopPass();
+    view.onEvents = nullptr;
+    ASSERT_GT(polls, 0);
+    EXPECT_EQ(game.gamePly, 1);
+    EXPECT_EQ(game.side, Black);
+    EXPECT_EQ(game.enginePlaysBlack, 0);
+}
+
+TEST_F(Controller, NewGameRecordsItsStartWithTheClocksAtZero)
+{
+    c.Ordinateur();
+    clickUser(10);
+    clickUser(14);
+    game.clock = { 125, 61 }; // a game that has run for a while
+    game.enginePlaysBlack = 0;
+    c.remplir();
+    EXPECT_EQ(game.record[0].whiteClock, 0);
+    EXPECT_EQ(game.record[0].blackClock, 0);
+    EXPECT_EQ(game.record[0].enginePlaysBlack, game.enginePlaysBlack);
+    c.revenir_debut(); // the start of the new game, not the clocks of the old one
+    EXPECT_EQ(game.clock[White], 0);
+    EXPECT_EQ(view.clocks[White], "0:00");
+    EXPECT_EQ(view.clocks[Black], "0:00");
+}
+
+TEST_F(Controller, ClicksDuringTheComputersTurnAreDroppedWithoutStopByClick)
+{
+    c.options.stopByClick = false;
+    game.enginePlaysBlack = 1;
+    clickUser(10);
+    clickUser(14);
+    ASSERT_TRUE(c.engineTurn()); // the computer's move comes next: a click now is not the user's
+    c.clic(cellOf(internalSquare(22), false));
+    EXPECT_FALSE(c.pendingClick());
+    c.playLoopPass();
+    EXPECT_EQ(game.gamePly, 2);
+    EXPECT_FALSE(c.input().picked());
+
+    c.options.stopByClick = true; // ticked, the click is kept for the user's next move
+    ASSERT_GT(game.generateLegal(), 0);
+    const MoveRecord m = game.gen.list(1)[0];
+    c.clic1(cellOf(m.from, false));
+    if (!c.engineTurn()) c.clic1(cellOf(m.to, false));
+    ASSERT_TRUE(c.engineTurn());
+    c.clic(cellOf(internalSquare(23), false));
+    EXPECT_TRUE(c.pendingClick());
+}
+
 TEST_F(Controller, NavigationAtTheEdgesOfTheRecordChangesNothing)
 {
     c.reprise();
@@ -351,6 +474,98 @@ TEST_F(Controller, QuitterEndsTheLoop)
     c.quitter();
     EXPECT_TRUE(c.quitRequested());
     EXPECT_TRUE(view.quit);
+}
+
+} // namespace
+
+namespace {
+
+// Random clicks and commands, some of them arriving while the engine thinks:
+// after every pass the board, the record, the picture and the side to move
+// must agree, whatever the order of events.
+TEST(ControllerRandomPlay, BoardRecordAndPictureStayInStep)
+{
+    for (int seed = 1; seed <= 40; ++seed) {
+        GameState game;
+        SearchContext search(HashKeyTables::generated());
+        RecordingView view;
+        GameController c(game, search, view);
+        c.timing = { 0, 0, 0, 0 };
+        c.options.ponder = seed % 2 == 0;
+        c.setLevel(*levelByIndex(seed % 4 == 0 ? 0 : 1));
+        std::mt19937 rng(seed);
+        const int mode = seed % 3; // 0 two people, 1 computer black, 2 computer white
+        auto newGame = [&] {
+            if (mode == 0) c.newHumanGame("A", "B");
+            else c.newTraining("U", rng() % 2 == 0);
+        };
+        newGame();
+        auto clickOn = [&](Square s) { c.clic(cellOf(s, c.picture().inverted)); };
+        auto act = [&] {
+            const int r = rng() % 100;
+            if (r < 70) {
+                std::vector<Square> targets;
+                if (c.input().picked()) {
+                    for (int q = 1; q <= 32; ++q)
+                        if (c.input().markers()[q] == Marker::Target || c.input().markers()[q] == Marker::Branch)
+                            targets.push_back(static_cast<Square>(q));
+                } else {
+                    Board b = game.board;
+                    const int n = game.gen.generateLegal(b, game.side);
+                    for (int i = 0; i < n; ++i) targets.push_back(game.gen.list(1)[i].from);
+                }
+                if (!targets.empty() && rng() % 8) clickOn(targets[rng() % targets.size()]);
+                else clickOn(static_cast<Square>(1 + rng() % 32));
+            } else if (r < 75) c.reprise();
+            else if (r < 78) c.avancer();
+            else if (r < 80) c.revenir_debut();
+            else if (r < 82) c.Aller_fin();
+            else if (r < 85) c.revenir_n(rng() % 10);
+            else if (r < 87) c.Inverser();
+            else if (r < 88 && mode != 0) c.inverser_joueurs();
+            else if (r < 89) c.ProposernulClick();
+            else if (r < 90 && rng() % 10 == 0) c.AbandonClick();
+            else if (r < 91 && (c.gameOver() || rng() % 8 == 0)) newGame();
+            else if (r < 92) c.BitBtn14Click();
+            else if (r < 93) c.Horlogeszro1Click();
+        };
+        bool inEvents = false;
+        view.onEvents = [&] {
+            if (inEvents || rng() % 3) return;
+            inEvents = true;
+            act();
+            inEvents = false;
+        };
+        for (int step = 0; step < 300; ++step) {
+            act();
+            c.playLoopPass();
+            SCOPED_TRACE("seed " + std::to_string(seed) + " step " + std::to_string(step));
+            ASSERT_FALSE(c.busy());
+            ASSERT_LE(game.gamePly, game.recordedPlies);
+            Board recorded;
+            recorded[0] = OffBoard;
+            for (int s = 1; s <= 32; ++s) recorded[s] = game.record[game.gamePly].squares[s - 1];
+            ASSERT_TRUE(recorded == game.board);
+            ASSERT_TRUE(game.displayed == game.board);
+            ASSERT_EQ(int(game.side), game.gamePly % 2);
+            for (int s = 1; s <= 32; ++s) {
+                ASSERT_EQ(c.picture().content[s], game.board[s]) << "square " << s;
+                const MarkColour m = c.picture().marker[s];
+                if (!c.input().picked()) {
+                    ASSERT_TRUE(m != MarkColour::Red && m != MarkColour::Blue && m != MarkColour::Fuchsia) << s;
+                }
+            }
+            const auto& lines = game.moveList.lines();
+            for (int p = 1; p <= game.recordedPlies; ++p) {
+                const RecordEntry& e = game.record[p];
+                const std::string ply = std::string(label(e.from)) + (e.captured ? "x" : "-") + std::string(label(e.to));
+                ASSERT_LT((p - 1) / 2, int(lines.size()));
+                ASSERT_NE(lines[(p - 1) / 2].find(ply), std::string::npos) << "ply " << p;
+            }
+            ASSERT_GE(game.clock[White], 0);
+            ASSERT_GE(game.clock[Black], 0);
+        }
+    }
 }
 
 } // namespace

@@ -262,6 +262,30 @@ TEST_F(Window, TakeBackWhileTheEngineThinksPlaysNoMove)
     EXPECT_EQ(g().gamePly, 0); // and nothing is played afterwards either
 }
 
+TEST_F(Window, StepForwardAtTheEndWhileTheEngineThinksLetsItPlay)
+{
+    c().search().settings.bookEnabled = false;
+    clickUser(10);
+    clickUser(14);
+    ASSERT_EQ(g().gamePly, 1);
+    // Pressed at the engine's first poll: there is nothing to step forward to.
+    QTimer press;
+    press.setInterval(0);
+    bool pressed = false;
+    QObject::connect(&press, &QTimer::timeout, form.get(), [&] {
+        if (!c().thinking()) return;
+        press.stop();
+        pressed = true;
+        button("SpeedButton3")->click();
+    });
+    press.start();
+    c().playLoopPass();
+    ASSERT_TRUE(pressed);
+    EXPECT_EQ(g().gamePly, 2); // the computer has still played its move
+    EXPECT_EQ(g().side, White);
+    EXPECT_FALSE(c().engineTurn());
+}
+
 TEST_F(Window, ClickDuringTheEnginesThinkingMakesItPlayAtOnce)
 {
     trigger("Niveau07"); // it would think for seconds
