@@ -62,9 +62,12 @@ PlayResult GameState::playMove(const MoveRecord& m, int captureCount)
     applyMove(board, m);
     side ^= 1;
 
-    // A new move after a take-back drops the plies that followed.
-    if (gamePly < recordedPlies)
-        for (int k = gamePly; k <= recordedPlies; ++k) moveList.removeLine(k / 2);
+    // A new move after a take-back drops the lines of the plies that
+    // followed. Deleting line k / 2 for each dropped ply k, one after the
+    // other, shifts the later lines under the loop and leaves some behind;
+    // keeping the lines of plies 1..gamePly does what it means. The line of
+    // the new ply is rebuilt from the record below.
+    if (gamePly < recordedPlies) moveList.truncate(gamePly / 2);
 
     ++gamePly;
     recordedPlies = gamePly;

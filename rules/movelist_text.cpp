@@ -28,6 +28,13 @@ void MoveListModel::removeLine(int index)
     if (selected_ >= static_cast<int>(lines_.size())) selected_ = static_cast<int>(lines_.size()) - 1;
 }
 
+void MoveListModel::truncate(int count)
+{
+    if (count < 0 || count >= static_cast<int>(lines_.size())) return;
+    lines_.resize(count);
+    if (selected_ >= count) selected_ = count - 1;
+}
+
 void MoveListModel::ensureTrailingEmptyLine()
 {
     if (lines_.empty() || !lines_.back().empty()) lines_.emplace_back();

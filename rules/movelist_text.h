@@ -15,6 +15,7 @@ public:
     void clear();
     void setLine(int index, const std::string& text); // replaces, or appends at the end
     void removeLine(int index);                         // a missing line is ignored
+    void truncate(int count);                           // keeps the first `count` lines
     void ensureTrailingEmptyLine();
     void select(int index) { selected_ = index; }
 

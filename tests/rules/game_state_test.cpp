@@ -102,3 +102,28 @@ TEST(GameRecord, FullRecordRefusesAnotherPly)
     EXPECT_EQ(g.gamePly, kLastPlyEntry);
     EXPECT_EQ(g.record[253].whiteClock, 0); // the settings entries are untouched
 }
+
+TEST(GameRecord, LongTakeBackDropsEveryLaterLine)
+{
+    // Fourteen plies of two kings shuttling, back to ply 2, a new move: the
+    // list holds the first pair and the new ply, nothing of the old game.
+    GameState g;
+    Board b;
+    b.clear();
+    b[5] = WhiteKing;
+    b[28] = BlackKing;
+    g.startFrom(b, White);
+    for (int ply = 0; ply < 14; ++ply) {
+        const int target = g.side == White ? (g.board[5] ? 1 : 5) : (g.board[28] ? 32 : 28);
+        play(g, g.side == White ? 6 - target : 60 - target, target);
+    }
+    ASSERT_EQ(g.recordedPlies, 14);
+    g.gamePly = 2;
+    g.restoreRecordEntry();
+    g.side = White;
+    play(g, 1, 6);
+    EXPECT_EQ(g.recordedPlies, 3);
+    ASSERT_EQ(g.moveList.lines().size(), 2u);
+    EXPECT_EQ(g.moveList.lines()[0], " 1.25-29 08-04");
+    EXPECT_EQ(g.moveList.lines()[1], " 2.29-26 ");
+}
