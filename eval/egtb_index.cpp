@@ -13,23 +13,23 @@ constexpr PieceGroup pair(std::uint8_t code, std::uint32_t stride) { return { co
 constexpr PieceGroup triple(std::uint8_t code, std::uint32_t stride) { return { code, 3, stride }; }
 
 // "32a + b" is 33 + 32(a - 1) + (b - 1): the base carries the 33.
-constexpr TableSpec twoPiece(std::string_view name, std::uint8_t a, std::uint8_t b, bool kingsOnly)
+constexpr TableLayout twoPiece(std::string_view name, std::uint8_t a, std::uint8_t b, bool kingsOnly)
 {
     return { name, 1056, 33, 2, { single(a, 32), single(b, 1), {} }, kingsOnly };
 }
-constexpr TableSpec threeSingles(std::string_view name, std::uint8_t a, std::uint8_t b, std::uint8_t c)
+constexpr TableLayout threeSingles(std::string_view name, std::uint8_t a, std::uint8_t b, std::uint8_t c)
 {
     return { name, 33824, 0, 3, { single(a, 1024), single(b, 32), single(c, 1) }, false };
 }
-constexpr TableSpec pairAndOne(std::string_view name, std::uint8_t p, std::uint8_t c, bool kingsOnly)
+constexpr TableLayout pairAndOne(std::string_view name, std::uint8_t p, std::uint8_t c, bool kingsOnly)
 {
     return { name, 15841, 0, 2, { pair(p, 1), single(c, 496), {} }, kingsOnly };
 }
-constexpr TableSpec tripleAndOne(std::string_view name, std::uint8_t p, std::uint8_t c)
+constexpr TableLayout tripleAndOne(std::string_view name, std::uint8_t p, std::uint8_t c)
 {
     return { name, 163215, 0, 2, { triple(p, 1), single(c, 4960), {} }, true };
 }
-constexpr TableSpec pairAndTwo(std::string_view name, std::uint8_t p, std::uint8_t x, std::uint8_t c)
+constexpr TableLayout pairAndTwo(std::string_view name, std::uint8_t p, std::uint8_t x, std::uint8_t c)
 {
     return { name, 523683, 0, 3, { pair(p, 1), single(x, 496), single(c, 16368) }, false };
 }
@@ -38,7 +38,7 @@ constexpr std::uint8_t WM = WhiteMan, WK = WhiteKing, BM = BlackMan, BK = BlackK
 
 // Letters before "o" are the side to move's pieces, after it the other's;
 // "d" a king, "p" a man. Three different pieces take a, b, c in PieceCode order.
-constexpr std::array<TableSpec, kTableCount> kSpecs = { {
+constexpr std::array<TableLayout, kTableCount> kLayouts = { {
     twoPiece("dod.bib", WK, BK, true),
     pairAndOne("ddod.bib", WK, BK, true),
     pairAndOne("dodd.bib", BK, WK, true),
@@ -81,13 +81,13 @@ constexpr std::uint32_t termRange(int count) { return count == 1 ? 32 : count ==
 
 } // namespace
 
-const std::array<TableSpec, kTableCount>& tableSpecs() { return kSpecs; }
+const std::array<TableLayout, kTableCount>& tableSpecs() { return kLayouts; }
 
-Material materialOf(const TableSpec& spec)
+Material materialOf(const TableLayout& layout)
 {
     Material m;
-    for (int g = 0; g < spec.groupCount; ++g) {
-        const PieceGroup& grp = spec.groups[g];
+    for (int g = 0; g < layout.groupCount; ++g) {
+        const PieceGroup& grp = layout.groups[g];
         int& n = grp.code == WM ? m.moverMen : grp.code == WK ? m.moverKings : grp.code == BM ? m.otherMen : m.otherKings;
         n += grp.count;
     }
@@ -99,7 +99,7 @@ std::optional<TableId> tableFor(const Material& m)
     static const auto byMaterial = [] {
         std::array<std::int8_t, 256> t;
         t.fill(-1);
-        for (int i = 0; i < kTableCount; ++i) t[materialKey(materialOf(kSpecs[i]))] = static_cast<std::int8_t>(i);
+        for (int i = 0; i < kTableCount; ++i) t[materialKey(materialOf(kLayouts[i]))] = static_cast<std::int8_t>(i);
         return t;
     }();
     const int key = materialKey(m);
@@ -109,16 +109,16 @@ std::optional<TableId> tableFor(const Material& m)
 
 TableId partnerOf(TableId t)
 {
-    const Material m = materialOf(kSpecs[t]);
+    const Material m = materialOf(kLayouts[t]);
     return *tableFor({ m.otherMen, m.otherKings, m.moverMen, m.moverKings });
 }
 
 std::optional<std::uint32_t> canonicalIndex(TableId t, const Board& canonical)
 {
-    const TableSpec& spec = kSpecs[t];
-    std::uint32_t index = spec.base;
-    for (int g = 0; g < spec.groupCount; ++g) {
-        const PieceGroup& grp = spec.groups[g];
+    const TableLayout& layout = kLayouts[t];
+    std::uint32_t index = layout.base;
+    for (int g = 0; g < layout.groupCount; ++g) {
+        const PieceGroup& grp = layout.groups[g];
         std::array<int, 3> sq {};
         int n = 0;
         for (int s = 1; s <= kSquares; ++s) {
@@ -166,10 +166,10 @@ std::optional<TableSlot> locate(const Board& b, SideToMove toMove)
     const auto t = tableFor(m);
     if (!t) return std::nullopt;
 
-    const TableSpec& spec = kSpecs[*t];
-    std::uint32_t index = spec.base;
-    for (int g = 0; g < spec.groupCount; ++g) {
-        const PieceGroup& grp = spec.groups[g];
+    const TableLayout& layout = kLayouts[*t];
+    std::uint32_t index = layout.base;
+    for (int g = 0; g < layout.groupCount; ++g) {
+        const PieceGroup& grp = layout.groups[g];
         std::array<int, 3> own {};
         int k = 0;
         for (int i = 0; i < n; ++i) {
@@ -185,20 +185,20 @@ std::optional<TableSlot> locate(const Board& b, SideToMove toMove)
 
 std::optional<Board> decodeIndex(TableId t, std::uint32_t index)
 {
-    const TableSpec& spec = kSpecs[t];
-    if (index < spec.base || index >= spec.size) return std::nullopt;
-    std::uint32_t rest = index - spec.base;
+    const TableLayout& layout = kLayouts[t];
+    if (index < layout.base || index >= layout.size) return std::nullopt;
+    std::uint32_t rest = index - layout.base;
 
     // Terms are peeled off from the largest stride down.
     std::array<int, 3> order { 0, 1, 2 };
-    for (int i = 1; i < spec.groupCount; ++i)
-        for (int j = i; j > 0 && spec.groups[order[j]].stride > spec.groups[order[j - 1]].stride; --j)
+    for (int i = 1; i < layout.groupCount; ++i)
+        for (int j = i; j > 0 && layout.groups[order[j]].stride > layout.groups[order[j - 1]].stride; --j)
             std::swap(order[j], order[j - 1]);
 
     Board b;
     b.clear();
-    for (int k = 0; k < spec.groupCount; ++k) {
-        const PieceGroup& grp = spec.groups[order[k]];
+    for (int k = 0; k < layout.groupCount; ++k) {
+        const PieceGroup& grp = layout.groups[order[k]];
         std::uint32_t term = rest / grp.stride;
         rest -= term * grp.stride;
         if (term >= termRange(grp.count)) return std::nullopt;
@@ -230,7 +230,7 @@ std::optional<Board> decodeIndex(TableId t, std::uint32_t index)
 
 void forEachPosition(TableId t, const std::function<void(const Board&, std::uint32_t)>& fn)
 {
-    const std::uint32_t size = kSpecs[t].size;
+    const std::uint32_t size = kLayouts[t].size;
     for (std::uint32_t i = 0; i < size; ++i)
         if (const auto b = decodeIndex(t, i)) fn(*b, i);
 }

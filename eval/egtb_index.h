@@ -35,7 +35,7 @@ struct PieceGroup {
     std::uint32_t stride;
 };
 
-struct TableSpec {
+struct TableLayout {
     std::string_view name;
     std::uint32_t size;  // bytes in the file
     std::uint32_t base;  // added to every index
@@ -45,15 +45,15 @@ struct TableSpec {
 };
 
 // The 22 tables in load order.
-const std::array<TableSpec, kTableCount>& tableSpecs();
-inline const TableSpec& tableSpec(TableId t) { return tableSpecs()[t]; }
+const std::array<TableLayout, kTableCount>& tableSpecs();
+inline const TableLayout& tableLayout(TableId t) { return tableSpecs()[t]; }
 
 // Pieces of the side to move and of the other side.
 struct Material {
     int moverMen = 0, moverKings = 0, otherMen = 0, otherKings = 0;
     bool operator==(const Material&) const = default;
 };
-Material materialOf(const TableSpec& spec);
+Material materialOf(const TableLayout& layout);
 
 // The table holding this material, if any.
 std::optional<TableId> tableFor(const Material& m);

@@ -39,7 +39,7 @@ public:
         : tables_(tables), solved_(solved), gen_(std::make_unique<MoveGenerator>())
     {
         for (TableId t : pair) {
-            const std::uint32_t size = tableSpec(t).size;
+            const std::uint32_t size = tableLayout(t).size;
             states_.push_back({ t, std::vector<std::uint8_t>(size), std::vector<std::uint8_t>(size),
                                 std::vector<std::uint8_t>(size), std::vector<std::int8_t>(size) });
         }
@@ -124,15 +124,15 @@ private:
                 reply = kEndLoss;
             } else {
                 const auto slot = locate(next, Black);
-                if (!slot) return "no table for a reply of a position of " + std::string(tableSpec(st.table).name);
+                if (!slot) return "no table for a reply of a position of " + std::string(tableLayout(st.table).name);
                 const int owner = stateOf(slot->table);
                 if (owner >= 0) {
                     ++inside;
                     continue;
                 }
                 if (!solved_[slot->table])
-                    return std::string(tableSpec(slot->table).name) + " is needed before " +
-                           std::string(tableSpec(st.table).name);
+                    return std::string(tableLayout(slot->table).name) + " is needed before " +
+                           std::string(tableLayout(st.table).name);
                 reply = *tables_.at(slot->table, slot->index);
             }
             if (reply < 0) {
@@ -175,7 +175,7 @@ private:
             const auto slot = locate(before, Black);
             const int owner = slot ? stateOf(slot->table) : -1;
             if (owner < 0) {
-                error = "a quiet move left the pair of " + std::string(tableSpec(st.table).name);
+                error = "a quiet move left the pair of " + std::string(tableLayout(st.table).name);
                 return;
             }
             PairState& pred = states_[owner];
@@ -230,7 +230,7 @@ SolveResult solveAllTables(EndgameTables& tables, int maxPieces)
     SolveResult result;
     std::array<bool, kTableCount> solved {};
     for (const auto& pair : solvingOrder()) {
-        const Material m = materialOf(tableSpec(pair[0]));
+        const Material m = materialOf(tableLayout(pair[0]));
         if (m.moverMen + m.moverKings + m.otherMen + m.otherKings > maxPieces) continue;
         PairSolver solver(tables, solved, pair);
         result.error = solver.run(result.stats);

@@ -44,7 +44,7 @@ std::string checkValue(int v, const std::vector<int>& replies)
 VerifyReport verifyTable(const EndgameTables& tables, TableId t, std::size_t maxExamples)
 {
     VerifyReport report;
-    const std::string name(tableSpec(t).name);
+    const std::string name(tableLayout(t).name);
     auto fail = [&](const std::string& what) {
         ++report.errors;
         if (report.examples.size() < maxExamples) report.examples.push_back(name + ": " + what);

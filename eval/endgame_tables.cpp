@@ -20,26 +20,26 @@ std::vector<std::string> EndgameTables::load(const std::string& dir)
 {
     std::vector<std::string> problems;
     for (TableId t = 0; t < kTableCount; ++t) {
-        const TableSpec& spec = tableSpec(t);
+        const TableLayout& layout = tableLayout(t);
         data_[t].clear();
-        const std::filesystem::path path = std::filesystem::path(dir) / spec.name;
+        const std::filesystem::path path = std::filesystem::path(dir) / layout.name;
         std::error_code ec;
         const auto size = std::filesystem::file_size(path, ec);
         if (ec) {
-            problems.push_back("endgame table " + quoted(spec.name) + " is missing (" + path.string() +
+            problems.push_back("endgame table " + quoted(layout.name) + " is missing (" + path.string() +
                                "); its positions will be searched");
             continue;
         }
-        if (size != spec.size) {
-            problems.push_back("endgame table " + quoted(spec.name) + " has " + std::to_string(size) +
-                               " bytes instead of " + std::to_string(spec.size) + "; it is not used");
+        if (size != layout.size) {
+            problems.push_back("endgame table " + quoted(layout.name) + " has " + std::to_string(size) +
+                               " bytes instead of " + std::to_string(layout.size) + "; it is not used");
             continue;
         }
-        std::vector<std::int8_t> bytes(spec.size);
+        std::vector<std::int8_t> bytes(layout.size);
         std::ifstream in(path, std::ios::binary);
         in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        if (!in || in.gcount() != static_cast<std::streamsize>(spec.size)) {
-            problems.push_back("endgame table " + quoted(spec.name) + " could not be read; it is not used");
+        if (!in || in.gcount() != static_cast<std::streamsize>(layout.size)) {
+            problems.push_back("endgame table " + quoted(layout.name) + " could not be read; it is not used");
             continue;
         }
         data_[t] = std::move(bytes);
@@ -52,8 +52,8 @@ std::vector<std::string> EndgameTables::save(const std::string& dir) const
     std::vector<std::string> problems;
     for (TableId t = 0; t < kTableCount; ++t) {
         if (!loaded(t)) continue;
-        const TableSpec& spec = tableSpec(t);
-        const std::filesystem::path path = std::filesystem::path(dir) / spec.name;
+        const TableLayout& layout = tableLayout(t);
+        const std::filesystem::path path = std::filesystem::path(dir) / layout.name;
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data_[t].data()), static_cast<std::streamsize>(data_[t].size()));
         out.close();
@@ -71,7 +71,7 @@ int EndgameTables::loadedCount() const
 
 void EndgameTables::set(TableId t, std::vector<std::int8_t> bytes)
 {
-    if (bytes.size() == tableSpec(t).size) data_[t] = std::move(bytes);
+    if (bytes.size() == tableLayout(t).size) data_[t] = std::move(bytes);
 }
 
 std::optional<int> EndgameTables::at(TableId t, std::uint32_t index) const

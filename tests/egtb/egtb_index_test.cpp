@@ -18,7 +18,7 @@ namespace {
 TableId tableNamed(std::string_view name)
 {
     for (TableId t = 0; t < kTableCount; ++t)
-        if (tableSpec(t).name == name) return t;
+        if (tableLayout(t).name == name) return t;
     ADD_FAILURE() << "no table " << name;
     return 0;
 }
@@ -36,11 +36,11 @@ TEST(EgtbIndex, NamesSizesAndLoadOrder)
         { "ppdod.alb", 523683 }, { "doppd.alb", 523683 },
     } };
     for (TableId t = 0; t < kTableCount; ++t) {
-        EXPECT_EQ(tableSpec(t).name, expected[t].first);
-        EXPECT_EQ(tableSpec(t).size, expected[t].second) << expected[t].first;
+        EXPECT_EQ(tableLayout(t).name, expected[t].first);
+        EXPECT_EQ(tableLayout(t).size, expected[t].second) << expected[t].first;
         // The name spells the material: letters before "o" move.
-        const Material m = materialOf(tableSpec(t));
-        const std::string_view name = tableSpec(t).name;
+        const Material m = materialOf(tableLayout(t));
+        const std::string_view name = tableLayout(t).name;
         const auto o = name.find('o');
         const auto stem = name.substr(0, name.find('.'));
         auto count = [](std::string_view s, char c) { return static_cast<int>(std::count(s.begin(), s.end(), c)); };
@@ -48,7 +48,7 @@ TEST(EgtbIndex, NamesSizesAndLoadOrder)
         EXPECT_EQ(m.moverKings, count(stem.substr(0, o), 'd')) << name;
         EXPECT_EQ(m.otherMen, count(stem.substr(o + 1), 'p')) << name;
         EXPECT_EQ(m.otherKings, count(stem.substr(o + 1), 'd')) << name;
-        EXPECT_EQ(tableSpec(t).kingsOnly, name.ends_with(".bib")) << name;
+        EXPECT_EQ(tableLayout(t).kingsOnly, name.ends_with(".bib")) << name;
         EXPECT_EQ(partnerOf(partnerOf(t)), t);
     }
     EXPECT_EQ(partnerOf(tableNamed("dod.bib")), tableNamed("dod.bib"));
@@ -61,7 +61,7 @@ TEST(EgtbIndex, NamesSizesAndLoadOrder)
 TEST(EgtbIndex, EveryIndexDecodesBackAndEveryPositionHasOne)
 {
     for (TableId t = 0; t < kTableCount; ++t) {
-        const TableSpec& spec = tableSpec(t);
+        const TableLayout& layout = tableLayout(t);
         long positions = 0;
         forEachPosition(t, [&](const Board& b, std::uint32_t index) {
             ++positions;
@@ -71,8 +71,8 @@ TEST(EgtbIndex, EveryIndexDecodesBackAndEveryPositionHasOne)
         });
 
         std::vector<std::uint8_t> codes;
-        for (int g = 0; g < spec.groupCount; ++g)
-            for (int k = 0; k < spec.groups[g].count; ++k) codes.push_back(spec.groups[g].code);
+        for (int g = 0; g < layout.groupCount; ++g)
+            for (int k = 0; k < layout.groups[g].count; ++k) codes.push_back(layout.groups[g].code);
         long placements = 0;
         std::vector<int> sq(codes.size(), 1);
         for (;;) {
@@ -87,7 +87,7 @@ TEST(EgtbIndex, EveryIndexDecodesBackAndEveryPositionHasOne)
             while (i < sq.size() && ++sq[i] > 32) sq[i++] = 1;
             if (i == sq.size()) break;
         }
-        EXPECT_EQ(positions, placements) << spec.name;
+        EXPECT_EQ(positions, placements) << layout.name;
     }
 }
 
@@ -95,9 +95,9 @@ TEST(EgtbIndex, KingAgainstKingOnTheLastTwoSquaresReadsTheLastByte)
 {
     const auto slot = locate(boardOf({ { 32, WhiteKing }, { 31, BlackKing } }), White);
     ASSERT_TRUE(slot.has_value());
-    EXPECT_EQ(tableSpec(slot->table).name, "dod.bib");
+    EXPECT_EQ(tableLayout(slot->table).name, "dod.bib");
     EXPECT_EQ(slot->index, 1055u);
-    EXPECT_EQ(slot->index, tableSpec(slot->table).size - 1);
+    EXPECT_EQ(slot->index, tableLayout(slot->table).size - 1);
     // Kings-only tables keep the real squares when black moves.
     const auto black = locate(boardOf({ { 31, WhiteKing }, { 32, BlackKing } }), Black);
     EXPECT_EQ(black->index, 1055u);
@@ -110,7 +110,7 @@ TEST(EgtbIndex, BlackToMoveManAgainstKingIsMirrored)
             if (s == t) continue;
             const auto slot = locate(boardOf({ { s, BlackMan }, { t, WhiteKing } }), Black);
             ASSERT_TRUE(slot.has_value());
-            EXPECT_EQ(tableSpec(slot->table).name, "pod.alb");
+            EXPECT_EQ(tableLayout(slot->table).name, "pod.alb");
             EXPECT_EQ(slot->index, static_cast<std::uint32_t>(32 * (33 - s) + (33 - t)));
         }
 }
@@ -127,7 +127,7 @@ TEST(EgtbIndex, ThreeLikeKingsInAnyOrderGiveOneIndex)
         b[10] = WhiteKing;
         const auto slot = locate(b, Black);
         ASSERT_TRUE(slot.has_value());
-        EXPECT_EQ(tableSpec(slot->table).name, "dddod.bib");
+        EXPECT_EQ(tableLayout(slot->table).name, "dddod.bib");
         EXPECT_EQ(slot->index, expected);
     } while (std::next_permutation(sq.begin(), sq.end()));
 }
@@ -173,7 +173,7 @@ TEST(EgtbIndex, LayoutFormulasOnRandomPositions)
             if (n[s] == BlackMan) bm.push_back(s);
             if (n[s] == BlackKing) bk.push_back(s);
         }
-        const std::string_view name = tableSpec(slot->table).name;
+        const std::string_view name = tableLayout(slot->table).name;
         long expected = -1;
         if (name == "dod.bib") expected = 32 * wk[0] + bk[0];
         if (name == "dop.alb") expected = 32 * wk[0] + bm[0];
@@ -199,7 +199,7 @@ TEST(EgtbIndex, LayoutFormulasOnRandomPositions)
         if (name == "doppd.alb") expected = T2(bm[0], bm[1]) + 496 * (bk[0] - 1) + 16368 * (wk[0] - 1);
         ASSERT_NE(expected, -1) << name;
         EXPECT_EQ(slot->index, expected) << name << " " << trial;
-        EXPECT_LT(slot->index, tableSpec(slot->table).size);
+        EXPECT_LT(slot->index, tableLayout(slot->table).size);
         ++checked;
     }
     EXPECT_GT(checked, 5000);

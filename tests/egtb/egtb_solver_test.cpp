@@ -34,7 +34,7 @@ Board blackToMove(const Board& canonical, bool kingsOnly)
 
 int pieceCount(TableId t)
 {
-    const Material m = materialOf(tableSpec(t));
+    const Material m = materialOf(tableLayout(t));
     return m.moverMen + m.moverKings + m.otherMen + m.otherKings;
 }
 
@@ -72,7 +72,7 @@ TEST_F(SmallTables, AgreeWithThePlainSolverOnEveryPosition)
         if (pieceCount(t) > 3) continue;
         forEachPosition(t, [&](const Board& b, std::uint32_t) {
             oracle.addStart(b, White);
-            oracle.addStart(blackToMove(b, tableSpec(t).kingsOnly), Black);
+            oracle.addStart(blackToMove(b, tableLayout(t).kingsOnly), Black);
         });
     }
     oracle.solve();
@@ -97,7 +97,7 @@ TEST_F(SmallTables, VerifyFindsNoErrorAndCatchesAWrongByte)
     for (TableId t = 0; t < kTableCount; ++t) {
         if (pieceCount(t) > 3) continue;
         const VerifyReport r = verifyTable(*tables_, t);
-        EXPECT_EQ(r.errors, 0u) << tableSpec(t).name << ": " << (r.examples.empty() ? "" : r.examples[0]);
+        EXPECT_EQ(r.errors, 0u) << tableLayout(t).name << ": " << (r.examples.empty() ? "" : r.examples[0]);
         EXPECT_GT(r.checked, 0u);
     }
     // Change one won position's distance and one draw into a loss.
@@ -124,7 +124,7 @@ TEST_F(SmallTables, ValueConventionAtTheEnds)
         forEachPosition(t, [&](const Board& canonical, std::uint32_t index) {
             const int v = *tables_->at(t, index);
             if (v != 0) {
-                ASSERT_EQ(std::abs(v) % 2, v > 0 ? 0 : 1) << tableSpec(t).name;
+                ASSERT_EQ(std::abs(v) % 2, v > 0 ? 0 : 1) << tableLayout(t).name;
             }
             Board b = canonical;
             const int n = gen->generate(b, White, 1);

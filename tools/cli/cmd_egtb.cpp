@@ -31,7 +31,7 @@ int build(const std::string& dir)
     int longest = 0;
     for (const TableStats& s : result.stats) {
         std::printf("%-10s %7u positions  %7u won (longest %3d)  %7u lost (longest %3d)  %7u drawn\n",
-                    std::string(tableSpec(s.table).name).c_str(), s.positions, s.wins, s.longestWin, s.losses,
+                    std::string(tableLayout(s.table).name).c_str(), s.positions, s.wins, s.longestWin, s.losses,
                     s.longestLoss, s.draws);
         longest = std::max({ longest, s.longestWin, s.longestLoss });
     }
@@ -71,8 +71,8 @@ int probe(const std::string& fen, const std::string& dir)
     EndgameTables tables;
     tables.load(dir);
     const auto v = tables.at(slot->table, slot->index);
-    if (!v) return error("table \"" + std::string(tableSpec(slot->table).name) + "\" is not loaded from " + dir);
-    std::printf("table %s index %u\n", std::string(tableSpec(slot->table).name).c_str(), slot->index);
+    if (!v) return error("table \"" + std::string(tableLayout(slot->table).name) + "\" is not loaded from " + dir);
+    std::printf("table %s index %u\n", std::string(tableLayout(slot->table).name).c_str(), slot->index);
     if (*v > 0)
         std::printf("the side to move wins; %d plies to the end\n", *v - 1);
     else if (*v < 0)
