@@ -1,0 +1,130 @@
+// Board clicks: move input for the side to move.
+#include "game/controller.h"
+#include "game/controller_detail.h"
+
+#include "rules/geometry.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <algorithm>
+
+namespace kv {
+
+using namespace controller_detail;
+
+// ---------------------------------------------------------------- move input
+
+void GameController::clic(Cell cell)
+{
+    // During a match, or without "stop by click", a click in the computer's
+    // turn (its thinking, or its move still to come or being shown) is dropped.
+    const bool computersTurn = thinking_ || (engineTurn_ && !options.humanVsHuman);
+    if (computersTurn && (matchState_ == 1 || !options.stopByClick)) return;
+    pendingClick_ = true;
+    pendingCell_ = cell;
+    requestStop(false);
+}
+
+void GameController::clearInput()
+{
+    input_.clear();
+    for (int s = 1; s <= 32; ++s)
+        if (picture_.marker[s] == MarkColour::Red || picture_.marker[s] == MarkColour::Blue
+            || picture_.marker[s] == MarkColour::Fuchsia)
+            picture_.marker[s] = MarkColour::None;
+}
+
+void GameController::showInputMarkers()
+{
+    for (int s = 1; s <= 32; ++s) {
+        MarkColour& m = picture_.marker[s];
+        if (m == MarkColour::Red || m == MarkColour::Blue || m == MarkColour::Fuchsia) m = MarkColour::None;
+        switch (input_.markers()[s]) {
+        case Marker::Origin: m = MarkColour::Red; break;
+        case Marker::Branch: m = MarkColour::Blue; break;
+        case Marker::Target: m = MarkColour::Fuchsia; break;
+        case Marker::None: break;
+        }
+    }
+    view_.boardChanged();
+}
+
+void GameController::clic1(Cell cell)
+{
+    view_.showPanel(GamePanel::Nulrefus, false);
+    if (!input_.picked()) view_.refreshStatus();
+    if ((engineTurn_ && !options.humanVsHuman) || options.computerVsComputer) return;
+    // A finished game takes no more moves until a new game or a step in the record.
+    if (gameResult_ != NoResult) return;
+    const Square s = squareOfCell(cell, picture_.inverted);
+    if (s == 0) return;
+    if (options.blind) view_.boardChanged();
+
+    if (!options.humanVsHuman) game_.board = game_.displayed;
+    requestStop(false);
+    if (!view_.clockTimerRunning()) {
+        clocks_.stampBoth();
+        view_.startClockTimer();
+    }
+    if (game_.recordFull()) {
+        EndOfGame(Draw);
+        return;
+    }
+
+    const ClickResult r = input_.click(game_.board, game_.side, game_.gen, s);
+    if (input_.captureNotice()) view_.showPanel(GamePanel::CaptureNotice, true);
+    switch (r) {
+    case ClickResult::Ignored:
+        return;
+    case ClickResult::Cancelled:
+        clearInput();
+        view_.boardChanged();
+        return;
+    case ClickResult::Waiting:
+        showInputMarkers();
+        return;
+    case ClickResult::Complete:
+        finishUserMove(input_.move(), input_.move().n);
+        return;
+    }
+}
+
+void GameController::finishUserMove(const MoveRecord& m, int captureCount)
+{
+    const std::uint8_t piece = game_.board[m.from];
+    const CapturePathRow path = input_.landing();
+    clearInput();
+    view_.showPanel(GamePanel::CaptureNotice, false);
+    {
+        FlagScope busy(busy_);
+        if (m.n > 1 && options.decomposeCaptures) showPath(m.from, m.to, path, m.n, piece);
+    }
+    const SideToMove mover = game_.side;
+    clocks_.closeTurn(game_, mover);
+    showClocks();
+    if (!playOnRecord(m, captureCount)) return;
+    sideAfterLastPly_ = game_.side;
+
+    // Redraw the squares of the move; markers on empty squares go.
+    picture_.draw(m.from, Empty);
+    for (int c = 0; c < m.n; ++c) picture_.draw(m.captured[c], Empty);
+    picture_.draw(m.to, game_.board[m.to]);
+    picture_.clearEmptyMarkers();
+    view_.refreshMoveList();
+    view_.boardChanged();
+
+    if (computerOpponent_ && !options.humanVsHuman) {
+        engineTurn_ = true;
+        thoughtThisTurn_ = false;
+        clocks_.stamp(game_.side);
+        view_.refreshStatus();
+        return;
+    }
+    clocks_.stamp(game_.side);
+    view_.refreshStatus();
+    if (game_.generateLegal() == 0) EndOfGame(0);
+}
+
+} // namespace kv

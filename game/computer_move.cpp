@@ -1,0 +1,311 @@
+// The computer's move and the end of a game.
+#include "game/controller.h"
+#include "game/controller_detail.h"
+
+#include "rules/geometry.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <algorithm>
+
+namespace kv {
+
+using namespace controller_detail;
+
+// ---------------------------------------------------------------- computer move
+
+void GameController::ComputerMove()
+{
+    // A finished game keeps its result: a swap of players or computer against
+    // computer must not play on in it, nor announce it again from the other side.
+    if (gameOver()) {
+        engineTurn_ = false;
+        return;
+    }
+    FlagScope busy(busy_);
+
+    // 1. The markers of the previous computer move go.
+    if (lastComputerFrom_ && !options.blind) {
+        picture_.marker[lastComputerFrom_] = MarkColour::None;
+        picture_.marker[lastComputerTo_] = MarkColour::None;
+        view_.boardChanged();
+    }
+    // 2.
+    search_.state.abortSearch = false;
+    search_.state.unlimitedTime = false;
+    view_.refreshStatus();
+    TimeCheck();
+
+    // 3-4. The computer thinks for the side to move.
+    engineTurn_ = true;
+    game_.enginePlaysBlack = game_.side;
+    if (game_.recordFull()) {
+        EndOfGame(Draw);
+        engineTurn_ = false;
+        return;
+    }
+    const Board searched = game_.board;
+    const SideToMove side = game_.side;
+    SearchResult r;
+    {
+        FlagScope t(thinking_);
+        refreshCommands();
+        view_.refreshStatus();
+        r = runDriver(false);
+    }
+    // 5-6.
+    refreshCommands();
+
+    // An abandoned search names no move, and a take-back may have changed
+    // the position: nothing is played, the user has the move.
+    if (r.outcome == SearchOutcome::Aborted || search_.state.abortSearch || game_.board != searched
+        || game_.side != side) {
+        engineTurn_ = false;
+        return;
+    }
+
+    // 7. The beginner handicap: a piece ahead, the novice level plays its second choice.
+    // The move is played only if the rules agree it is legal here; an answer
+    // that names none while moves exist falls back on the first legal move
+    // rather than skipping the computer's turn.
+    const int legalHere = game_.generateLegal();
+    const MoveList& legalList = game_.gen.list(1);
+    const bool named = r.legalIndex >= 0 && r.outcome != SearchOutcome::NoMove
+        && std::find(legalList.begin(), legalList.begin() + legalHere, r.move) != legalList.begin() + legalHere;
+    if (!named && legalHere > 0)
+        qWarning("the search named no legal move (outcome %d): the first legal move is played", int(r.outcome));
+    const bool hasMove = legalHere > 0;
+    MoveRecord move = named ? r.move : legalList[0];
+    bool handicapped = false;
+    if (hasMove && level_.index == 0 && r.outcome != SearchOutcome::OnlyMove) {
+        const std::array<int, 5> pc = pieceCounts();
+        const int mine = side == White ? pc[1] + pc[2] : pc[3] + pc[4];
+        const int theirs = side == White ? pc[3] + pc[4] : pc[1] + pc[2];
+        const std::vector<MoveRecord> root = search_.rootMoves(); // ordered by the search
+        if (mine > theirs && game_.generateLegal() > 1 && root.size() > 1) {
+            move = root[1];
+            handicapped = !(move == r.move);
+        }
+    }
+    view_.showPanel(GamePanel::Zut, handicapped);
+
+    // 8. The computer offers a draw in a quiet, nearly empty position.
+    view_.showPanel(GamePanel::MatchNul, computerOffersDraw(search_.lastCompletedScore()));
+
+    // 9. Play the move with its animation.
+    if (hasMove) {
+        const std::uint8_t piece = game_.board[move.from];
+        animateComputerMove(move, piece);
+        if (game_.board != searched) { // a command changed the game meanwhile
+            engineTurn_ = false;
+            return;
+        }
+        clocks_.closeTurn(game_, side);
+        showClocks();
+        TimeCheck();
+        if (!playOnRecord(move, move.n)) {
+            engineTurn_ = false;
+            return;
+        }
+        sideAfterLastPly_ = game_.side;
+        view_.refreshMoveList();
+        if (options.moveIndication) {
+            picture_.marker[move.to] = MarkColour::Cyan;
+            picture_.marker[move.from] = MarkColour::Silver;
+        }
+        lastComputerFrom_ = move.from;
+        lastComputerTo_ = move.to;
+        clocks_.stamp(game_.side);
+        engineTurn_ = false;
+        view_.boardChanged();
+    }
+
+    // 10. Can the opponent move?
+    view_.refreshStatus();
+    skipPonder_ = false;
+    const int legal = game_.generateLegal();
+    if (game_.gen.captureCount() > 2) skipPonder_ = true;
+    if (legal == 0) EndOfGame(2);
+
+    // 11-13.
+    game_.displayed = game_.board;
+    engineTurn_ = false;
+    const std::array<int, 5> pc = pieceCounts();
+    pieceHistory_[game_.gamePly] = pc[1] + pc[2] + pc[3] + pc[4];
+    if (hasMove && options.beep) view_.playSound(Sound::Move);
+    const int s = search_.lastCompletedScore();
+    if (options.computerVsComputer && game_.gamePly > 250
+        && pieceHistory_[game_.gamePly] == pieceHistory_[game_.gamePly - 60] && s > -20000 && s < 20000)
+        EndOfGame(Draw);
+}
+
+bool GameController::playOnRecord(const MoveRecord& m, int captureCount)
+{
+    if (game_.playMove(m, captureCount) == PlayResult::RecordFull) {
+        EndOfGame(Draw);
+        return false;
+    }
+    return true;
+}
+
+void GameController::wait(int ms)
+{
+    if (ms <= 0) return;
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        view_.processEvents();
+        QThread::msleep(1);
+    }
+}
+
+void GameController::animateComputerMove(const MoveRecord& m, std::uint8_t piece)
+{
+    CapturePathRow path;
+    const bool decompose = m.n > 1 && options.decomposeCaptures;
+    if (decompose) path = game_.gen.capturePath(game_.board, m.from, m.captured.data(), m.n);
+
+    // The piece blinks on its square, then travels.
+    for (int i = 0; i < timing.blinkCount; ++i) {
+        wait(timing.blinkMs);
+        picture_.draw(m.from, piece);
+        view_.boardChanged();
+        view_.processEvents();
+        wait(timing.blinkMs);
+        picture_.draw(m.from, Empty);
+        view_.boardChanged();
+        view_.processEvents();
+    }
+    picture_.draw(m.from, Empty);
+    if (decompose && path.n == m.n) showPath(m.from, m.to, path, m.n, piece);
+    for (int c = 0; c < m.n; ++c) picture_.draw(m.captured[c], Empty);
+    picture_.draw(m.to, promoted(piece, m.to));
+    view_.boardChanged();
+}
+
+void GameController::showPath(Square origin, Square to, const CapturePathRow& path, int n, std::uint8_t piece)
+{
+    // The jumps before the last are the path's; the piece lands on the move's
+    // own destination, which for a king need not be the path's last square.
+    picture_.draw(origin, Empty);
+    QElapsedTimer lastPause;
+    lastPause.start();
+    for (int d = 1; d < n; ++d) {
+        picture_.draw(path.landing[d], piece);
+        view_.boardChanged();
+        view_.processEvents();
+        lastPause.restart();
+        wait(timing.jumpMs);
+        picture_.draw(path.landing[d], Empty);
+    }
+    picture_.draw(to, piece);
+    view_.boardChanged();
+    view_.processEvents();
+    wait(static_cast<int>(timing.landingMs - lastPause.elapsed()));
+}
+
+// ---------------------------------------------------------------- end of game
+
+void GameController::TimeCheck()
+{
+    if (matchState_ != 1) return;
+    TimeLossInput in;
+    in.used = game_.clock;
+    in.sideToMove = game_.side;
+    in.gamePly = game_.gamePly;
+    in.levelCap = level_.levelCap;
+    const int loser = timeLoser(in);
+    if (loser < 0) return;
+    EndOfGame(loser == computerSide() ? 5 : 4);
+}
+
+void GameController::EndOfGame(int code)
+{
+    if (matchState_ == 5) return;
+    const int computer = computerSide();
+    const bool computerGame = computerOpponent_ && !options.humanVsHuman && !options.computerVsComputer;
+    int result = NoResult;
+    QString text;
+    Sound sound = Sound::Move;
+    bool withSound = false;
+
+    Board b = game_.board;
+    MoveGenerator& gen = game_.gen;
+    if (gen.generateLegal(b, White) == 0) result = BlackWon;
+    else if (gen.generateLegal(b, Black) == 0) result = WhiteWon;
+    if (result != NoResult) {
+        const int winner = result == WhiteWon ? White : Black;
+        if (!computerGame) {
+            text = result == WhiteWon ? QCoreApplication::translate("TForm1", "Gain des blancs")
+                                      : QCoreApplication::translate("TForm1", "Gain des noirs");
+        } else if (winner != computer) {
+            text = QCoreApplication::translate("TForm1", "Bravo, vous avez gagné");
+            sound = Sound::Won;
+            withSound = true;
+        } else {
+            text = QCoreApplication::translate("TForm1", "Désolé, KORVELAN a gagné");
+            sound = Sound::Lost;
+            withSound = true;
+        }
+    }
+    const int computerWins = computer == Black ? BlackWon : WhiteWon;
+    const int userWins = computer == Black ? WhiteWon : BlackWon;
+    switch (code) {
+    case 1:
+        result = Draw;
+        text = QCoreApplication::translate("TForm1", "Match nul !");
+        withSound = false;
+        break;
+    case 3:
+        result = Draw;
+        text = QCoreApplication::translate("TForm1", "Match nul par répétition !");
+        withSound = false;
+        break;
+    case 4:
+        result = computerWins;
+        text = QCoreApplication::translate("TForm1", "Temps dépassé, gain KORVELAN");
+        sound = Sound::Lost;
+        withSound = true;
+        break;
+    case 5:
+        result = userWins;
+        text = QCoreApplication::translate("TForm1", "Temps dépassé, vous gagnez");
+        sound = Sound::Won;
+        withSound = true;
+        break;
+    case 6:
+        if (!computerGame) {
+            // Between two people the player to move resigns.
+            result = game_.side == White ? BlackWon : WhiteWon;
+            text = result == WhiteWon ? QCoreApplication::translate("TForm1", "Gain des blancs")
+                                      : QCoreApplication::translate("TForm1", "Gain des noirs");
+            withSound = false;
+            break;
+        }
+        result = computerWins;
+        text = QCoreApplication::translate("TForm1", "Vous abandonnez, gain KORVELAN");
+        sound = Sound::Lost;
+        withSound = true;
+        break;
+    default:
+        break;
+    }
+    if (text.isEmpty()) return; // both sides can still move: nothing to announce
+
+    endMessage_ = text;
+    view_.showEndMessage(text);
+    // Offers and refusals belong to the game that has just ended.
+    view_.showPanel(GamePanel::MatchNul, false);
+    view_.showPanel(GamePanel::Nulrefus, false);
+    view_.showPanel(GamePanel::FinDeParties, true);
+    if (withSound && options.otherSounds) view_.playSound(sound);
+    if (matchState_ == 1) matchState_ = 5; // the rating update belongs to the players' registry
+    options.computerVsComputer = false;
+    gameResult_ = result;
+    refreshCommands();
+    view_.refreshStatus();
+}
+
+} // namespace kv

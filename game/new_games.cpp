@@ -1,0 +1,182 @@
+// New games, sides, draw offers and resignation.
+#include "game/controller.h"
+#include "game/controller_detail.h"
+
+#include "rules/geometry.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <algorithm>
+
+namespace kv {
+
+using namespace controller_detail;
+
+// ---------------------------------------------------------------- new games and sides
+
+void GameController::remplir()
+{
+    requestStop(false);
+    game_.newGame();
+    game_.board[0] = OffBoard;
+    clocks_.reset(game_);
+    picture_.inverted = false;
+    picture_.showBoard(game_.displayed);
+    picture_.clearMarkers();
+    lastComputerFrom_ = lastComputerTo_ = 0;
+    engineTurn_ = false;
+    matchState_ = 0;
+    skipPonder_ = true;
+    thoughtThisTurn_ = false;
+    sideAfterLastPly_ = White;
+    gameResult_ = NoResult;
+    endMessage_.clear();
+    pieceHistory_ = {};
+    clearInput();
+    game_.storeRecordEntry(0); // the start of the game, with the clocks at zero
+    for (GamePanel p : { GamePanel::FinDeParties, GamePanel::Zut, GamePanel::MatchNul, GamePanel::Nulrefus,
+                         GamePanel::CaptureNotice })
+        view_.showPanel(p, false);
+    view_.refreshMoveList();
+    showClocks();
+    view_.boardChanged();
+    view_.refreshStatus();
+}
+
+void GameController::newTraining(const QString& userName, bool computerBlack)
+{
+    post(
+        [this, userName, computerBlack] {
+            view_.showPanel(GamePanel::NouvellePartie, false);
+            remplir();
+            computerOpponent_ = true;
+            matchState_ = 0;
+            options.stopByClick = true;
+            options.humanVsHuman = false;
+            options.computerVsComputer = false;
+            const std::string user = userName.trimmed().isEmpty() ? "Inconnu" : userName.trimmed().toStdString();
+            game_.enginePlaysBlack = 1;
+            if (computerBlack) {
+                game_.blackName = kComputerName;
+                game_.whiteName = user;
+                game_.storeRecordEntry(0);
+            } else {
+                game_.whiteName = kComputerName;
+                game_.blackName = user;
+                game_.storeRecordEntry(0);
+                Inverser(); // the user's black men at the bottom
+                inverser_joueurs1();
+            }
+            if (game_.whiteName == game_.blackName) options.computerVsComputer = true;
+            game_.displayed = game_.board;
+            view_.refreshStatus();
+        },
+        true);
+}
+
+void GameController::newHumanGame(const QString& white, const QString& black)
+{
+    if (white.trimmed().isEmpty() || black.trimmed().isEmpty()) return;
+    post(
+        [this, white, black] {
+            view_.showPanel(GamePanel::NouvellePartie, false);
+            remplir();
+            computerOpponent_ = false;
+            options.humanVsHuman = true;
+            options.computerVsComputer = false;
+            game_.whiteName = white.trimmed().toStdString();
+            game_.blackName = black.trimmed().toStdString();
+            game_.storeRecordEntry(0);
+            view_.refreshStatus();
+        },
+        true);
+}
+
+void GameController::Ordinateur()
+{
+    options.humanVsHuman = !options.humanVsHuman;
+    computerOpponent_ = !options.humanVsHuman;
+    if (options.humanVsHuman) options.computerVsComputer = false;
+    refreshCommands();
+}
+
+void GameController::Ordinateurcontreordinateur1Click()
+{
+    options.computerVsComputer = !options.computerVsComputer;
+    if (options.computerVsComputer) {
+        options.humanVsHuman = false;
+        computerOpponent_ = true;
+        requestStop(false); // thinking on the user's time ends: the computer moves now
+    }
+    refreshCommands();
+    if (options.computerVsComputer && enterLoop) enterLoop();
+}
+
+void GameController::inverser_joueurs()
+{
+    post(
+        [this] {
+            matchState_ = 0;
+            // The computer's name goes with it to its new colour.
+            if ((game_.whiteName == kComputerName) != (game_.blackName == kComputerName)) {
+                std::swap(game_.whiteName, game_.blackName);
+                setName(game_.record[game_.gamePly].whiteName, game_.whiteName);
+                setName(game_.record[game_.gamePly].blackName, game_.blackName);
+            }
+            inverser_joueurs1();
+        },
+        true);
+}
+
+void GameController::inverser_joueurs1()
+{
+    game_.enginePlaysBlack ^= 1;
+    game_.board = game_.displayed;
+    clearInput();
+    computerOpponent_ = true;
+    options.humanVsHuman = false;
+    engineTurn_ = true;
+    view_.refreshStatus();
+    if (enterLoop) enterLoop();
+}
+
+void GameController::ProposernulClick()
+{
+    if (gameOver()) return; // a finished game keeps its result
+    const std::array<int, 5> pc = pieceCounts();
+    const int pieces = pc[1] + pc[2] + pc[3] + pc[4];
+    const int s = search_.lastCompletedScore();
+    const bool accepts = pieces < 20 && (lastSearchUnlimited_ ? s >= 0 : s <= 0);
+    if (accepts) post([this] { EndOfGame(Draw); }, false);
+    else view_.showPanel(GamePanel::Nulrefus, true);
+}
+
+void GameController::BitBtn14Click()
+{
+    view_.showPanel(GamePanel::MatchNul, false);
+    post(
+        [this] {
+            if (!gameOver()) EndOfGame(Draw);
+        },
+        false);
+}
+
+void GameController::Annul_nulClick() { view_.showPanel(GamePanel::MatchNul, false); }
+
+void GameController::AbandonClick()
+{
+    if (gameOver()) return;
+    post(
+        [this] {
+            if (gameOver()) return;
+            EndOfGame(6);
+            matchState_ = 0;
+        },
+        true);
+}
+
+void GameController::pause() { requestStop(false); }
+
+} // namespace kv
