@@ -19,6 +19,22 @@ void play(GameState& g, int from, int to)
     }
     FAIL() << "no move " << from << "-" << to;
 }
+
+// Two kings that can never reach each other: white shuttles 5-1, black 28-32.
+void startShuttle(GameState& g)
+{
+    Board b;
+    b.clear();
+    b[5] = WhiteKing;
+    b[28] = BlackKing;
+    g.startFrom(b, White);
+}
+
+void shuttle(GameState& g)
+{
+    const int target = g.side == White ? (g.board[5] ? 1 : 5) : (g.board[28] ? 32 : 28);
+    play(g, g.side == White ? 6 - target : 60 - target, target);
+}
 } // namespace
 
 TEST(GameRecord, NewGameIsEntryZero)
@@ -85,15 +101,10 @@ TEST(GameRecord, PromotionIsStoredAsKing)
 TEST(GameRecord, FullRecordRefusesAnotherPly)
 {
     GameState g;
-    Board b;
-    b.clear();
-    b[5] = WhiteKing; // shuttles 5-1, out of reach of the black king
-    b[28] = BlackKing; // shuttles 28-32
-    g.startFrom(b, White);
+    startShuttle(g);
     int played = 0;
     while (!g.recordFull()) {
-        const int target = g.side == White ? (g.board[5] ? 1 : 5) : (g.board[28] ? 32 : 28);
-        play(g, g.side == White ? 6 - target : 60 - target, target);
+        shuttle(g);
         ++played;
     }
     EXPECT_EQ(played, kLastPlyEntry);
@@ -108,15 +119,8 @@ TEST(GameRecord, LongTakeBackDropsEveryLaterLine)
     // Fourteen plies of two kings shuttling, back to ply 2, a new move: the
     // list holds the first pair and the new ply, nothing of the old game.
     GameState g;
-    Board b;
-    b.clear();
-    b[5] = WhiteKing;
-    b[28] = BlackKing;
-    g.startFrom(b, White);
-    for (int ply = 0; ply < 14; ++ply) {
-        const int target = g.side == White ? (g.board[5] ? 1 : 5) : (g.board[28] ? 32 : 28);
-        play(g, g.side == White ? 6 - target : 60 - target, target);
-    }
+    startShuttle(g);
+    for (int ply = 0; ply < 14; ++ply) shuttle(g);
     ASSERT_EQ(g.recordedPlies, 14);
     g.gamePly = 2;
     g.restoreRecordEntry();
