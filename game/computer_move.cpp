@@ -221,76 +221,72 @@ void GameController::TimeCheck()
     EndOfGame(loser == computerSide() ? 5 : 4);
 }
 
+namespace {
+
+// Who an ending favours in a game against the computer; the sound follows from it.
+enum class Winner { Nobody, Draw, Computer, User };
+
+// The endings a caller announces by code (a side without a move is found on
+// the board instead). Code 6, resignation, names the player to move when two
+// people play.
+struct Ending {
+    int code;
+    Winner winner;
+    const char* text;
+};
+constexpr Ending kEndings[] = {
+    { 1, Winner::Draw, QT_TRANSLATE_NOOP("TForm1", "Match nul !") },
+    { 3, Winner::Draw, QT_TRANSLATE_NOOP("TForm1", "Match nul par répétition !") },
+    { 4, Winner::Computer, QT_TRANSLATE_NOOP("TForm1", "Temps dépassé, gain KORVELAN") },
+    { 5, Winner::User, QT_TRANSLATE_NOOP("TForm1", "Temps dépassé, vous gagnez") },
+    { 6, Winner::Computer, QT_TRANSLATE_NOOP("TForm1", "Vous abandonnez, gain KORVELAN") },
+};
+
+QString colourWinText(int result)
+{
+    return result == WhiteWon ? QCoreApplication::translate("TForm1", "Gain des blancs")
+                             : QCoreApplication::translate("TForm1", "Gain des noirs");
+}
+
+} // namespace
+
 void GameController::EndOfGame(int code)
 {
     if (matchState_ == 5) return;
     const int computer = computerSide();
     const bool computerGame = computerOpponent_ && !options.humanVsHuman && !options.computerVsComputer;
+    const int computerWins = computer == Black ? BlackWon : WhiteWon;
+    const int userWins = computer == Black ? WhiteWon : BlackWon;
     int result = NoResult;
+    Winner winner = Winner::Nobody;
     QString text;
-    Sound sound = Sound::Move;
-    bool withSound = false;
 
+    // A side without a legal move has lost.
     Board b = game_.board;
     MoveGenerator& gen = game_.gen;
     if (gen.generateLegal(b, White) == 0) result = BlackWon;
     else if (gen.generateLegal(b, Black) == 0) result = WhiteWon;
     if (result != NoResult) {
-        const int winner = result == WhiteWon ? White : Black;
         if (!computerGame) {
-            text = result == WhiteWon ? QCoreApplication::translate("TForm1", "Gain des blancs")
-                                      : QCoreApplication::translate("TForm1", "Gain des noirs");
-        } else if (winner != computer) {
-            text = QCoreApplication::translate("TForm1", "Bravo, vous avez gagné");
-            sound = Sound::Won;
-            withSound = true;
+            text = colourWinText(result);
         } else {
-            text = QCoreApplication::translate("TForm1", "Désolé, KORVELAN a gagné");
-            sound = Sound::Lost;
-            withSound = true;
+            winner = result == computerWins ? Winner::Computer : Winner::User;
+            text = winner == Winner::User ? QCoreApplication::translate("TForm1", "Bravo, vous avez gagné")
+                                          : QCoreApplication::translate("TForm1", "Désolé, KORVELAN a gagné");
         }
     }
-    const int computerWins = computer == Black ? BlackWon : WhiteWon;
-    const int userWins = computer == Black ? WhiteWon : BlackWon;
-    switch (code) {
-    case 1:
-        result = Draw;
-        text = QCoreApplication::translate("TForm1", "Match nul !");
-        withSound = false;
-        break;
-    case 3:
-        result = Draw;
-        text = QCoreApplication::translate("TForm1", "Match nul par répétition !");
-        withSound = false;
-        break;
-    case 4:
-        result = computerWins;
-        text = QCoreApplication::translate("TForm1", "Temps dépassé, gain KORVELAN");
-        sound = Sound::Lost;
-        withSound = true;
-        break;
-    case 5:
-        result = userWins;
-        text = QCoreApplication::translate("TForm1", "Temps dépassé, vous gagnez");
-        sound = Sound::Won;
-        withSound = true;
-        break;
-    case 6:
-        if (!computerGame) {
-            // Between two people the player to move resigns.
-            result = game_.side == White ? BlackWon : WhiteWon;
-            text = result == WhiteWon ? QCoreApplication::translate("TForm1", "Gain des blancs")
-                                      : QCoreApplication::translate("TForm1", "Gain des noirs");
-            withSound = false;
-            break;
+
+    if (code == 6 && !computerGame) {
+        result = game_.side == White ? BlackWon : WhiteWon;
+        winner = Winner::Nobody;
+        text = colourWinText(result);
+    } else {
+        for (const Ending& e : kEndings) {
+            if (e.code != code) continue;
+            winner = e.winner;
+            result = winner == Winner::Draw ? Draw : winner == Winner::Computer ? computerWins : userWins;
+            text = QCoreApplication::translate("TForm1", e.text);
         }
-        result = computerWins;
-        text = QCoreApplication::translate("TForm1", "Vous abandonnez, gain KORVELAN");
-        sound = Sound::Lost;
-        withSound = true;
-        break;
-    default:
-        break;
     }
     if (text.isEmpty()) return; // both sides can still move: nothing to announce
 
@@ -300,7 +296,8 @@ void GameController::EndOfGame(int code)
     view_.showPanel(GamePanel::MatchNul, false);
     view_.showPanel(GamePanel::Nulrefus, false);
     view_.showPanel(GamePanel::FinDeParties, true);
-    if (withSound && options.otherSounds) view_.playSound(sound);
+    const bool decided = winner == Winner::Computer || winner == Winner::User;
+    if (decided && options.otherSounds) view_.playSound(winner == Winner::User ? Sound::Won : Sound::Lost);
     if (matchState_ == 1) matchState_ = 5; // the rating update belongs to the players' registry
     options.computerVsComputer = false;
     gameResult_ = result;

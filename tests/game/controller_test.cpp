@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <functional>
 #include <map>
 #include <random>
@@ -569,3 +571,34 @@ TEST(ControllerRandomPlay, BoardRecordAndPictureStayInStep)
 }
 
 } // namespace
+
+TEST_F(Controller, EachAnnouncedEndingHasItsTextResultAndSound)
+{
+    // Training against the computer playing black, both sides still able to move.
+    game.enginePlaysBlack = 1;
+    struct Case {
+        int code;
+        const char* text;
+        int result;
+        std::optional<Sound> sound;
+    };
+    const Case cases[] = {
+        { 1, "Match nul !", Draw, std::nullopt },
+        { 3, "Match nul par répétition !", Draw, std::nullopt },
+        { 4, "Temps dépassé, gain KORVELAN", BlackWon, Sound::Lost },
+        { 5, "Temps dépassé, vous gagnez", WhiteWon, Sound::Won },
+        { 6, "Vous abandonnez, gain KORVELAN", BlackWon, Sound::Lost },
+    };
+    for (const Case& k : cases) {
+        view.sounds.clear();
+        c.EndOfGame(k.code);
+        EXPECT_EQ(c.endMessage(), QString::fromUtf8(k.text)) << k.code;
+        EXPECT_EQ(c.gameResult(), k.result) << k.code;
+        if (k.sound) {
+            ASSERT_EQ(view.sounds.size(), 1u) << k.code;
+            EXPECT_EQ(view.sounds.back(), *k.sound) << k.code;
+        } else {
+            EXPECT_TRUE(view.sounds.empty()) << k.code;
+        }
+    }
+}
