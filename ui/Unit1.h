@@ -28,6 +28,8 @@ class QTabWidget;
 class QTimer;
 class QFrame;
 
+class QBoxLayout;
+
 namespace kv {
 
 class Damier2D;
@@ -106,6 +108,9 @@ protected:
 private:
     void buildMenus();
     void buildPanels();
+    // An OK / "Annuler" row at the foot of a panel or page.
+    void addOkCancel(QWidget* page, QBoxLayout* into, const char* okName, const char* cancelName,
+                     void (TForm1::*onOk)(), void (TForm1::*onCancel)());
     void buildWelcome();
     QAction* addAction(QMenu* menu, const char* name, const QString& text, void (TForm1::*slot)(),
                        const QKeySequence& key = {});

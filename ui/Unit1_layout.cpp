@@ -324,14 +324,7 @@ void TForm1::buildPanels()
     auto* ml = new QVBoxLayout(nul);
     ml->addWidget(makeLabel(nul, "Label13", tr("Korvelan propose le match nul")), 0, Qt::AlignCenter);
     ml->addWidget(makeLabel(nul, "Label14", tr("Appuyez sur OK pour accepter")), 0, Qt::AlignCenter);
-    auto* mb = new QHBoxLayout;
-    auto* ok14 = makeButton(nul, "BitBtn14", tr("OK"));
-    auto* annulNul = makeButton(nul, "Annul_nul", tr("Annuler"));
-    connect(ok14, &QPushButton::clicked, this, &TForm1::BitBtn14Click);
-    connect(annulNul, &QPushButton::clicked, this, &TForm1::Annul_nulClick);
-    mb->addWidget(ok14);
-    mb->addWidget(annulNul);
-    ml->addLayout(mb);
+    addOkCancel(nul, ml, "BitBtn14", "Annul_nul", &TForm1::BitBtn14Click, &TForm1::Annul_nulClick);
     panels_[GamePanel::MatchNul] = nul;
 
     auto* refus = overlay(central, "Nulrefus", QRect(169, 240, 200, 40));
@@ -375,14 +368,7 @@ void TForm1::buildPanels()
     cl->addWidget(blanc);
     cl->addWidget(morvanelNoir_);
     tl->addWidget(colour);
-    auto* tb = new QHBoxLayout;
-    auto* ok15 = makeButton(training, "BitBtn15", tr("OK"));
-    auto* cancel19 = makeButton(training, "BitBtn19", tr("Annuler"));
-    connect(ok15, &QPushButton::clicked, this, &TForm1::BitBtn15Click);
-    connect(cancel19, &QPushButton::clicked, this, &TForm1::Annule_nouveauClick);
-    tb->addWidget(ok15);
-    tb->addWidget(cancel19);
-    tl->addLayout(tb);
+    addOkCancel(training, tl, "BitBtn15", "BitBtn19", &TForm1::BitBtn15Click, &TForm1::Annule_nouveauClick);
     nouvellePartie_->addTab(training, tr("Entrainement"));
 
     auto* human = new QWidget;
@@ -396,14 +382,7 @@ void TForm1::buildPanels()
     joueur3_->setObjectName("Joueur3");
     names->addRow(makeLabel(human, "Label17", tr("Joueur noir :")), joueur3_);
     hl->addLayout(names);
-    auto* hbb = new QHBoxLayout;
-    auto* ok17 = makeButton(human, "BitBtn17", tr("OK"));
-    auto* cancel18 = makeButton(human, "BitBtn18", tr("Annuler"));
-    connect(ok17, &QPushButton::clicked, this, &TForm1::BitBtn17Click);
-    connect(cancel18, &QPushButton::clicked, this, &TForm1::Annule_nouveauClick);
-    hbb->addWidget(ok17);
-    hbb->addWidget(cancel18);
-    hl->addLayout(hbb);
+    addOkCancel(human, hl, "BitBtn17", "BitBtn18", &TForm1::BitBtn17Click, &TForm1::Annule_nouveauClick);
     nouvellePartie_->addTab(human, tr("Humain contre humain"));
     nouvellePartie_->hide();
     panels_[GamePanel::NouvellePartie] = nouvellePartie_;
@@ -419,15 +398,21 @@ void TForm1::buildPanels()
     prow->addWidget(nbminutes_);
     prow->addWidget(makeLabel(p9, "Label_minutes", tr("minutes")));
     pl->addLayout(prow);
-    auto* pb = new QHBoxLayout;
-    auto* ok24 = makeButton(p9, "BitBtn24", tr("OK"));
-    auto* cancel25 = makeButton(p9, "BitBtn25", tr("Annuler"));
-    connect(ok24, &QPushButton::clicked, this, &TForm1::BitBtn24Click);
-    connect(cancel25, &QPushButton::clicked, this, &TForm1::BitBtn25Click);
-    pb->addWidget(ok24);
-    pb->addWidget(cancel25);
-    pl->addLayout(pb);
+    addOkCancel(p9, pl, "BitBtn24", "BitBtn25", &TForm1::BitBtn24Click, &TForm1::BitBtn25Click);
     panels_[GamePanel::Panel9] = p9;
+}
+
+void TForm1::addOkCancel(QWidget* page, QBoxLayout* into, const char* okName, const char* cancelName,
+                         void (TForm1::*onOk)(), void (TForm1::*onCancel)())
+{
+    auto* row = new QHBoxLayout;
+    auto* ok = makeButton(page, okName, tr("OK"));
+    auto* cancel = makeButton(page, cancelName, tr("Annuler"));
+    connect(ok, &QPushButton::clicked, this, onOk);
+    connect(cancel, &QPushButton::clicked, this, onCancel);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    into->addLayout(row);
 }
 
 void TForm1::buildWelcome()
