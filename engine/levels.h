@@ -22,6 +22,7 @@ struct LevelEntry {
     std::string_view handler; // the menu command's name, also its objectName
     LevelSetting setting;
     bool special;             // listed in the "Spécial" sub-menu
+    const char* caption;      // the menu text in French, the source of its translations
 };
 
 // Every level entry of the "Niveau" menu, in menu order.

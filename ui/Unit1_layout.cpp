@@ -125,7 +125,7 @@ void TForm1::buildMenus()
             menu = special;
         }
         const QString name = QString::fromLatin1(e.handler.data(), static_cast<int>(e.handler.size()));
-        QAction* a = menu->addAction(tr(levelCaption(name)));
+        QAction* a = menu->addAction(tr(e.caption));
         a->setObjectName(name);
         a->setCheckable(true);
         levelGroup_->addAction(a);

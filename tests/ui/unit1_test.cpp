@@ -451,7 +451,7 @@ TEST_F(Window, CustomLevelAcceptsOnlyPositiveMinutes)
 {
     for (const LevelEntry& e : levelTable()) {
         const QString name = QString::fromLatin1(e.handler.data(), int(e.handler.size()));
-        EXPECT_FALSE(action(name.toLatin1().constData())->text().isEmpty()) << e.handler;
+        EXPECT_EQ(action(name.toLatin1().constData())->text(), QString::fromUtf8(e.caption)) << e.handler;
     }
     EXPECT_EQ(action("Niveau01")->text(), "1 : Débutant");
     trigger("N8Autre1");
@@ -594,3 +594,4 @@ TEST(WindowLoop, PlaysAgainstTheEngineAndQuitsFromTheRunningLoop)
 }
 
 } // namespace
+
