@@ -105,7 +105,6 @@ void GameController::finishUserMove(const MoveRecord& m, int captureCount)
     clocks_.closeTurn(game_, mover);
     showClocks();
     if (!playOnRecord(m, captureCount)) return;
-    sideAfterLastPly_ = game_.side;
 
     // Redraw the squares of the move; markers on empty squares go.
     picture_.draw(m.from, Empty);

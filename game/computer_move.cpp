@@ -109,7 +109,6 @@ void GameController::ComputerMove()
             engineTurn_ = false;
             return;
         }
-        sideAfterLastPly_ = game_.side;
         view_.refreshMoveList();
         if (options.moveIndication) {
             picture_.marker[move.to] = MarkColour::Cyan;

@@ -161,7 +161,7 @@ private:
     void restoreStep();
     // Record navigation: a step the loop carries out, and the move to one stored ply.
     void postNavigation(std::function<void()> step);
-    void showPly(int ply, SideToMove side, int line);
+    void showPly(int ply);
     // A step with nothing to show only sets its flags; true when it was such a step.
     bool stepChangesNothing(bool nothingToShow);
     int plyOfLine(int line) const; // the ply revenir_n shows for a line
@@ -190,7 +190,6 @@ private:
     bool pendingClick_ = false;
     Cell pendingCell_ {};
     Square lastComputerFrom_ = 0, lastComputerTo_ = 0;
-    SideToMove sideAfterLastPly_ = White;
     std::array<int, 256> pieceHistory_ {};
     bool thinking_ = false;  // the driver runs for the computer's move
     bool pondering_ = false; // the driver runs on the user's time

@@ -56,12 +56,14 @@ void GameController::postNavigation(std::function<void()> step)
         true);
 }
 
-void GameController::showPly(int ply, SideToMove side, int line)
+// Shows the stored position of `ply`: its move-list line is selected and the
+// side to move follows from the side that started the record.
+void GameController::showPly(int ply)
 {
     game_.gamePly = static_cast<std::uint8_t>(ply);
-    game_.moveList.select(line);
+    game_.moveList.select(lineOfPly(ply));
     restoreStep();
-    game_.side = side;
+    game_.side = game_.sideAtPly(ply);
 }
 
 bool GameController::stepChangesNothing(bool nothingToShow)
@@ -82,7 +84,7 @@ void GameController::reprise()
         return;
     }
     postNavigation([this] {
-        if (game_.gamePly > 0) showPly(game_.gamePly - 1, game_.side ^ 1, lineOfPly(game_.gamePly - 1));
+        if (game_.gamePly > 0) showPly(game_.gamePly - 1);
     });
 }
 
@@ -92,7 +94,7 @@ void GameController::avancer()
     postNavigation([this] {
         if (game_.gamePly >= game_.recordedPlies) return;
         matchState_ = 0;
-        showPly(game_.gamePly + 1, game_.side ^ 1, lineOfPly(game_.gamePly + 1));
+        showPly(game_.gamePly + 1);
     });
 }
 
@@ -100,7 +102,7 @@ void GameController::revenir_debut()
 {
     postNavigation([this] {
         matchState_ = 0;
-        showPly(0, White, -1);
+        showPly(0);
     });
 }
 
@@ -109,7 +111,7 @@ void GameController::Aller_fin()
     postNavigation([this] {
         matchState_ = 0;
         const int last = game_.recordedPlies;
-        showPly(last, sideAfterLastPly_, lineOfPly(last));
+        showPly(last);
     });
 }
 

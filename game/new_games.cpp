@@ -30,7 +30,6 @@ void GameController::remplir()
     matchState_ = 0;
     skipPonder_ = true;
     thoughtThisTurn_ = false;
-    sideAfterLastPly_ = White;
     gameResult_ = NoResult;
     endMessage_.clear();
     pieceHistory_ = {};

@@ -11,6 +11,7 @@ void GameState::startFrom(const Board& b, SideToMove toMove)
     board = b;
     board[0] = OffBoard;
     side = toMove;
+    startSide = toMove;
     gamePly = 0;
     recordedPlies = 0;
     lastFrom = lastTo = 0;

@@ -24,6 +24,7 @@ public:
     Board board;     // the working position
     Board displayed; // what the screen shows
     SideToMove side = White;
+    SideToMove startSide = White; // to move in entry 0; sides alternate from there
     GameRecord record {};
     std::uint8_t gamePly = 0;      // entry showing the current position
     std::int32_t recordedPlies = 0; // plies held; more than gamePly after a take-back
@@ -61,6 +62,9 @@ public:
     void changeDirection();
 
     bool recordFull() const { return gamePly >= kLastPlyEntry; }
+
+    // The side to move in the position of entry `ply`.
+    SideToMove sideAtPly(int ply) const { return static_cast<SideToMove>(startSide ^ (ply & 1)); }
 
 private:
     std::string plyText(int ply) const;

@@ -602,3 +602,24 @@ TEST_F(Controller, EachAnnouncedEndingHasItsTextResultAndSound)
         }
     }
 }
+
+TEST_F(Controller, NavigationKnowsWhoMovesInARecordStartedByBlack)
+{
+    c.Ordinateur(); // human against human
+    position({ { 5, WhiteMan }, { 6, WhiteMan }, { 27, BlackMan }, { 28, BlackMan } }, Black);
+    for (int ply = 0; ply < 3; ++ply) {
+        ASSERT_GT(game.generateLegal(), 0);
+        ASSERT_EQ(game.playMove(game.gen.list(1)[0], game.gen.captureCount()), PlayResult::Played);
+    }
+    ASSERT_EQ(game.side, White);
+    c.revenir_debut();
+    EXPECT_EQ(game.gamePly, 0);
+    EXPECT_EQ(game.side, Black);
+    c.avancer();
+    EXPECT_EQ(game.side, White);
+    c.Aller_fin();
+    EXPECT_EQ(game.gamePly, 3);
+    EXPECT_EQ(game.side, White);
+    c.reprise();
+    EXPECT_EQ(game.side, Black);
+}
