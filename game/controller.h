@@ -119,6 +119,7 @@ public:
     const LevelSetting& level() const { return level_; }
     void ajouter_temps();       // Timer1
     void Horlogeszro1Click();
+    void pauseClocks();         // Pause pressed: the turn's time so far is kept
     void restartClocks();       // Pause released: turns start now
 
     // ---- options with an effect on the picture

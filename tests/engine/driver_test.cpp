@@ -114,6 +114,10 @@ SearchRequest request(const std::string& fen)
 {
     auto pos = parseFen(fen);
     SearchRequest r;
+    if (!pos) {
+        ADD_FAILURE() << "the test's position does not parse: " << fen;
+        return r;
+    }
     r.board = pos->board;
     r.side = pos->side;
     return r;
@@ -146,7 +150,7 @@ TEST(SearchDriver, AnswersAtOnceWithoutASearch)
     EXPECT_GT(r.nodes, 0u);
     ctx.state.unlimitedTime = false;
     // No piece or no move: code 100.
-    EXPECT_EQ(searchDriver(ctx, request("B:W10:B1")).code, 100); // black man on its last row cannot move
+    EXPECT_EQ(searchDriver(ctx, request("B:W1,2:B5")).code, 100); // the black man on 5 is blocked by 1 and 2
     SearchRequest empty = request("W:W10:B14");
     empty.board[internalSquare(14)] = Empty;
     EXPECT_EQ(searchDriver(ctx, empty).outcome, SearchOutcome::NoMove);

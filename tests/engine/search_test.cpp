@@ -28,6 +28,7 @@ struct Fixture {
         auto pos = parseFen(fen);
         EXPECT_TRUE(pos) << fen;
         SearchRequest r;
+        if (!pos) return {};
         r.board = pos->board;
         r.side = pos->side;
         return searchDriver(ctx, r);

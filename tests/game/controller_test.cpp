@@ -416,27 +416,43 @@ TEST_F(Controller, NewGameRecordsItsStartWithTheClocksAtZero)
     EXPECT_EQ(view.clocks[Black], "0:00");
 }
 
-TEST_F(Controller, ClicksDuringTheComputersTurnAreDroppedWithoutStopByClick)
+TEST_F(Controller, ClicksDuringTheComputersTurnAreNeverTheUsersMove)
 {
     c.options.stopByClick = false;
     game.enginePlaysBlack = 1;
     clickUser(10);
     clickUser(14);
     ASSERT_TRUE(c.engineTurn()); // the computer's move comes next: a click now is not the user's
+    search.state.stopRequested = false;
     c.clic(cellOf(internalSquare(22), false));
     EXPECT_FALSE(c.pendingClick());
+    EXPECT_FALSE(search.state.stopRequested); // nothing to stop yet
     c.playLoopPass();
     EXPECT_EQ(game.gamePly, 2);
     EXPECT_FALSE(c.input().picked());
 
-    c.options.stopByClick = true; // ticked, the click is kept for the user's next move
+    // Ticked, a click while the computer thinks stops the thinking and is
+    // not kept: the computer plays, nothing of the user's is picked up.
+    c.options.stopByClick = true;
+    c.setLevel(*levelByIndex(7));
+    search.settings.bookEnabled = false;
     ASSERT_GT(game.generateLegal(), 0);
     const MoveRecord m = game.gen.list(1)[0];
     c.clic1(cellOf(m.from, false));
     if (!c.engineTurn()) c.clic1(cellOf(m.to, false));
     ASSERT_TRUE(c.engineTurn());
-    c.clic(cellOf(internalSquare(23), false));
-    EXPECT_TRUE(c.pendingClick());
+    bool stopped = false;
+    view.onEvents = [&] {
+        if (stopped || !c.thinking()) return;
+        stopped = true;
+        c.clic(cellOf(internalSquare(9), false));
+        EXPECT_FALSE(c.pendingClick());
+        EXPECT_TRUE(search.state.stopRequested);
+    };
+    c.playLoopPass();
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(game.gamePly, 4);
+    EXPECT_FALSE(c.input().picked());
 }
 
 TEST_F(Controller, NavigationAtTheEdgesOfTheRecordChangesNothing)
