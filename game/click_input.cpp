@@ -128,7 +128,7 @@ void GameController::finishUserMove(const MoveRecord& m, int captureCount)
     }
     clocks_.stamp(game_.side);
     view_.refreshStatus();
-    if (game_.generateLegal() == 0) EndOfGame(0);
+    if (!gameOver() && game_.generateLegal() == 0) EndOfGame(0);
 }
 
 } // namespace kv

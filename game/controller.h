@@ -57,6 +57,8 @@ inline constexpr const char* kComputerName = "Korvelan";
 
 // Result of the last finished game.
 enum GameResultCode { BlackWon = 0, Draw = 1, WhiteWon = 2, NoResult = 3 };
+// The end code of a draw by repetition (EndOfGame codes 1 and 3 both draw).
+constexpr int RepetitionDraw = 3;
 
 class GameController {
 public:
