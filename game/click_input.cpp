@@ -18,6 +18,7 @@ using namespace controller_detail;
 
 void GameController::clic(Cell cell)
 {
+    if (analysing_) return; // the board shows the walk; nobody moves
     // During a match, or without "stop by click", a click in the computer's
     // turn (its thinking, or its move still to come or being shown) is dropped.
     const bool computersTurn = thinking_ || (engineTurn_ && !options.humanVsHuman);
@@ -54,6 +55,10 @@ void GameController::showInputMarkers()
 void GameController::clic1(Cell cell)
 {
     view_.showPanel(GamePanel::Nulrefus, false);
+    if (positionSetupMode_) {
+        placePiece(cell);
+        return;
+    }
     if (!input_.picked()) view_.refreshStatus();
     if ((engineTurn_ && !options.humanVsHuman) || options.computerVsComputer) return;
     // A finished game takes no more moves until a new game or a step in the record.
