@@ -252,6 +252,7 @@ TEST(GameFileDamage, WrongSizesMissingFilesAndNoiseAreRefused)
     EXPECT_FALSE(ReadGameFile(dir.file("missing.dam"), why));
     EXPECT_EQ(why.problem, GameFileProblem::CannotOpen);
     EXPECT_FALSE(ReadGameFile(dir.path().string(), why)); // a folder
+    EXPECT_EQ(why.problem, GameFileProblem::CannotOpen);
 
     std::mt19937 rng(7);
     int accepted = 0;
