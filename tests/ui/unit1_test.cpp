@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -29,6 +30,8 @@ class Window : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // Each test starts afresh, not from the game an earlier one quit.
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/last32.dam");
         form = std::make_unique<TForm1>(KV_PROGRAM_DIR);
         form->setExternalLoop(true);
         form->show();
@@ -152,10 +155,12 @@ TEST_F(Window, QuietMoveByClicksThenTheEngineReplies)
     EXPECT_GT(form->findChild<QListWidget*>("ListBox2")->count(), 0); // the engine showed its thinking
     grab("reply");
 
-    // "Editer meilleurs coups" writes the statistics lines to Bestmove.txt.
-    QFile::remove("Bestmove.txt");
+    // "Editer meilleurs coups" writes the statistics lines to Bestmove.txt,
+    // in the user's folder: the program directory may be read-only.
+    const QString bestPath = form->paths().userDataPath("Bestmove.txt");
+    QFile::remove(bestPath);
     button("Button9")->click();
-    QFile best("Bestmove.txt");
+    QFile best(bestPath);
     ASSERT_TRUE(best.open(QIODevice::ReadOnly | QIODevice::Text));
     EXPECT_TRUE(best.readLine().startsWith("Profondeur"));
 
