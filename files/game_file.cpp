@@ -156,6 +156,10 @@ std::optional<GameFile> parseGameFile(const std::uint8_t* data, std::size_t size
     for (int k = 0; k <= kLastPlyEntry; ++k)
         if (std::string why = entryProblem(g.record[k]); !why.empty())
             return bad("entry " + std::to_string(k) + ": " + why);
+    // Every ply the user can step to was a move: it has an origin and a destination.
+    for (int k = 1; k <= std::max(recorded, gamePly); ++k)
+        if (g.record[k].from == 0 || g.record[k].to == 0 || g.record[k].from == g.record[k].to)
+            return bad("entry " + std::to_string(k) + " holds no move");
     if (!knownSizeFactor(factor)) return bad("table size factor " + std::to_string(factor));
     if (s.language >= kLanguages) return bad("language " + std::to_string(s.language));
     if (!knownLevel(s.levelIndex)) return bad("level " + std::to_string(s.levelIndex));
