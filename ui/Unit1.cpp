@@ -88,7 +88,9 @@ TForm1::TForm1(const DataPaths& paths, QWidget* parent)
 
     buildMenus();
     buildPanels();
+    buildTraining();
     buildWelcome();
+    buildHelpMenu(); // the last menu of the bar
     form5_ = new TForm5(this);
     connect(form5_, &TForm5::parametersAccepted, this, &TForm1::setParameters);
     setStyleSheet(
@@ -184,6 +186,7 @@ void TForm1::Pause2Click()
         timer1_->start();
     } else {
         timer1_->stop();
+        controller_->pauseClocks();
     }
     a->setChecked(!timer1_->isActive());
 }

@@ -178,7 +178,6 @@ void TForm1::buildMenus()
     books->setCheckable(true);
     books->setChecked(true);
     buildOptionsExtras(options);
-    buildHelpMenu();
     menuBar()->setEnabled(false); // until a board view is chosen on the welcome panel
 }
 

@@ -144,7 +144,7 @@ void TForm1::buildHelpMenu()
 
 void TForm1::showHelp(const QString& baseName)
 {
-    if (!help_) help_ = new HelpWindow(paths_.programDataPath("aide"), this);
+    if (!help_) help_ = new HelpWindow(programDir_, this);
     help_->showPage(baseName);
 }
 

@@ -1,5 +1,6 @@
 // The help window: the program's help pages, HTML files of the program
-// directory's "aide" folder, shown in a browser with its own links. Board
+// directory ("Korvelan.html", "Rkorvelan_f.html"...), shown in a browser with
+// its own links. Board
 // diagrams are written in the pages as <!--diagram FEN | caption--> and drawn
 // here from the position, so a page never depends on an image file.
 #pragma once

@@ -293,6 +293,8 @@ TEST_F(Files, EditedParametersAreSavedLoadedAndSeenByTheEvaluation)
     TForm5* editor = form->parameterEditor();
     trigger("Changer1");
     EXPECT_TRUE(editor->isVisible());
+    if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())
+        editor->grab().save(qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_parameters.png");
     auto* tempo = editor->findChild<QLineEdit*>("Edit320");
     ASSERT_NE(tempo, nullptr);
     EXPECT_EQ(tempo->text().toInt(), defaultParameters().tempoWeight(TempoOpening));
