@@ -49,6 +49,7 @@ void SearchContext::resizeTranspositionTable(int sizeFactor, int depthOffset)
 void SearchContext::clearTranspositionTable() { searcher_->tt.clear(); }
 const TranspositionTable& SearchContext::transpositionTable() const { return searcher_->tt; }
 int SearchContext::tableDepthOffset() const { return searcher_->depthOffset; }
+void SearchContext::setTableDepthOffset(int depthOffset) { searcher_->depthOffset = depthOffset; }
 const HashKeyTables& SearchContext::hashKeys() const { return searcher_->keys; }
 PositionKeys SearchContext::keysOf(const Board& b) const { return computeHashKeys(searcher_->keys, b); }
 int SearchContext::lastCompletedScore() const { return searcher_->lastCompletedScore; }

@@ -97,6 +97,8 @@ public:
     void clearTranspositionTable();
     const TranspositionTable& transpositionTable() const;
     int tableDepthOffset() const;
+    // The ply offset alone, for a table already of the right size.
+    void setTableDepthOffset(int depthOffset);
 
     const HashKeyTables& hashKeys() const;
     PositionKeys keysOf(const Board& b) const;

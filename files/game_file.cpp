@@ -2,15 +2,12 @@
 
 #include "engine/levels.h"
 #include "engine/transposition.h"
+#include "io/binary_file.h"
 #include "rules/game_state.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
+#include <vector>
 
 namespace kv {
 
@@ -159,6 +156,10 @@ std::optional<GameFile> parseGameFile(const std::uint8_t* data, std::size_t size
     for (int k = 0; k <= kLastPlyEntry; ++k)
         if (std::string why = entryProblem(g.record[k]); !why.empty())
             return bad("entry " + std::to_string(k) + ": " + why);
+    // Every ply the user can step to was a move: it has an origin and a destination.
+    for (int k = 1; k <= std::max(recorded, gamePly); ++k)
+        if (g.record[k].from == 0 || g.record[k].to == 0 || g.record[k].from == g.record[k].to)
+            return bad("entry " + std::to_string(k) + " holds no move");
     if (!knownSizeFactor(factor)) return bad("table size factor " + std::to_string(factor));
     if (s.language >= kLanguages) return bad("language " + std::to_string(s.language));
     if (!knownLevel(s.levelIndex)) return bad("level " + std::to_string(s.levelIndex));
@@ -178,49 +179,22 @@ bool WriteGameFile(const std::string& path, const GameFile& g, GameFileError& er
 {
     error = {};
     const GameFileImage image = gameFileImage(g);
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    fs::path temp = target;
-    temp += ".part";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return fail(error, GameFileProblem::CannotOpen, "cannot create " + temp.string());
-        out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
-        out.flush();
-        out.close();
-        if (!out) {
-            std::error_code ec;
-            fs::remove(temp, ec);
-            return fail(error, GameFileProblem::CannotOpen, "cannot write " + temp.string());
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return fail(error, GameFileProblem::CannotOpen, "cannot replace " + path + ": " + ec.message());
-    }
+    if (std::string why = writeFileAtomically(path, image.data(), image.size()); !why.empty())
+        return fail(error, GameFileProblem::CannotOpen, path + " " + why);
     return true;
 }
 
 std::optional<GameFile> ReadGameFile(const std::string& path, GameFileError& error)
 {
     error = {};
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        fail(error, GameFileProblem::CannotOpen, "cannot open " + path);
+    std::vector<unsigned char> bytes;
+    if (std::string why = readExactFile(path, kGameFileSize, bytes); !why.empty()) {
+        // Only a size problem says anything about the contents.
+        fail(error, why.rfind("has ", 0) == 0 ? GameFileProblem::WrongSize : GameFileProblem::CannotOpen,
+             path + " " + why);
         return std::nullopt;
     }
-    // One byte more than a game file holds is enough to tell it is too long.
-    std::string bytes(kGameFileSize + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) {
-        fail(error, GameFileProblem::CannotOpen, "cannot read " + path);
-        return std::nullopt;
-    }
-    const auto n = static_cast<std::size_t>(in.gcount());
-    return parseGameFile(reinterpret_cast<const std::uint8_t*>(bytes.data()), n, error);
+    return parseGameFile(bytes.data(), bytes.size(), error);
 }
 
 GameFile gameFileOf(const GameState& game, const StoredSettings& settings)

@@ -82,7 +82,7 @@ struct GameFileError {
 // Decodes and checks an image: every square holds a piece code 0..4,
 // origins and destinations are squares 0..32, at most 12 pieces are taken
 // by a ply, the names end within their fields, the computer's colour is 0 or
-// 1, the plies are at most 252, the side is 0 or 1, the level, language and
+// 1, the plies are at most 252 and each holds a move, the side is 0 or 1, the level, language and
 // table size are ones the program offers. The defaults rule is applied
 // first: when either time-control value is 0 the settings become level 5
 // (160 and 178 seconds, 3 custom minutes) with the English language index.

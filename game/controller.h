@@ -119,6 +119,15 @@ public:
     void revenir_n(int line);
     void Inverser();
 
+    // ---- loaded games (game files, the state file)
+    // Replaces the game by `fill` once no search runs (a running one is
+    // stopped and abandoned first), then shows it as a step in the record
+    // does: the user has the move and the engine does not think on it at once.
+    void loadGame(std::function<void(GameState&)> fill);
+    // Runs `request` between searches: now when none runs, else once the
+    // running one has stopped (its move, if any, is played first).
+    void betweenSearches(std::function<void()> request) { post(std::move(request), false); }
+
     // ---- clocks and levels
     void setLevel(const LevelSetting& level);
     const LevelSetting& level() const { return level_; }

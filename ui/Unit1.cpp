@@ -7,6 +7,8 @@
 #include "engine/hash_keys.h"
 #include "rules/geometry.h"
 #include "ui/board_widget.h"
+#include "ui/help_window.h"
+#include "ui/Unit5.h"
 #include "ui/sound_player.h"
 
 #include <QAbstractEventDispatcher>
@@ -27,6 +29,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -39,7 +42,16 @@ namespace kv {
 
 using namespace unit1_detail;
 
-TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent), programDir_(programDir)
+TForm1::TForm1(const QString& programDir, QWidget* parent)
+    : TForm1(DataPaths(programDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)), parent)
+{
+}
+
+TForm1::TForm1(const DataPaths& paths, QWidget* parent)
+    : QMainWindow(parent)
+    , paths_(paths)
+    , programDir_(paths.programDir())
+    , parameters_(defaultParameters())
 {
     setObjectName("TForm1");
     setWindowTitle(tr("Korvelan 3D, le jeu"));
@@ -54,7 +66,7 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
     std::string keyError;
     auto keys = loadHashKeys((programDir_ + "/hashkey33.dat").toStdString(), keyError);
     if (!keys) keyError_ = QString::fromStdString(keyError);
-    search_ = std::make_unique<SearchContext>(keys ? *keys : HashKeyTables::generated());
+    search_ = std::make_unique<SearchContext>(keys ? *keys : HashKeyTables::generated(), parameters_);
     search_->observer = this;
     controller_ = std::make_unique<GameController>(game_, *search_, *this);
     controller_->enterLoop = [this] { enterLoop(); };
@@ -78,6 +90,9 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
     buildPanels();
     buildTraining();
     buildWelcome();
+    buildHelpMenu(); // the last menu of the bar
+    form5_ = new TForm5(this);
+    connect(form5_, &TForm5::parametersAccepted, this, &TForm1::setParameters);
     setStyleSheet(
         "QWidget#Fond { background: #e9dfcc; }"
         "QFrame#Panel6, QFrame#Panel7 { background: #f7f1e4; border: 1px solid #b59c74; border-radius: 6px; }"
@@ -102,65 +117,6 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
 TForm1::~TForm1()
 {
     search_->observer = nullptr;
-}
-
-// ------------------------------------------------------------------ start and quit
-
-void TForm1::Damier2DClick()
-{
-    Introduction();
-    welcome_->hide();
-    welcome_->deleteLater();
-    welcome_ = nullptr;
-    menuBar()->setEnabled(true);
-    enterLoop();
-}
-
-void TForm1::Introduction()
-{
-    if (introduced_) return;
-    introduced_ = true;
-    QDir::setCurrent(programDir_);
-    missingImages_ = board_->loadImages(programDir_ + "/Images1i");
-    if (!missingImages_.isEmpty()) {
-        qWarning("Images1i: %s missing, the board is drawn plainly", qPrintable(missingImages_.join(", ")));
-        statusBar()->showMessage(tr("Images manquantes : %1").arg(missingImages_.join(", ")), 10000);
-    }
-    if (!keyError_.isEmpty()) {
-        qWarning("%s", qPrintable(keyError_));
-        statusBar()->showMessage(keyError_, 10000);
-    }
-    // The endgame tables are read on the first probe, "damas.dat" now.
-    knowledge_ = std::make_unique<EndgameKnowledge>(programDir_.toStdString(), [this](const std::string& m) {
-        qWarning("%s", m.c_str());
-        statusBar()->showMessage(QString::fromStdString(m), 10000);
-    });
-    knowledge_->loadLearnedPositions();
-    search_->setKnowledge(*knowledge_);
-    controller_->remplir();
-    game_.enginePlaysBlack = 1;
-    game_.whiteName = tr("Inconnu").toStdString();
-    game_.blackName = "Korvelan";
-    game_.storeRecordEntry(0);
-    search_->clearTranspositionTable();
-    refreshStatus();
-}
-
-void TForm1::enterLoop()
-{
-    if (controller_->loopRunning() || externalLoop_) return;
-    QTimer::singleShot(0, this, [this] {
-        if (!controller_->loopRunning()) controller_->PlayLoop();
-    });
-}
-
-void TForm1::quitter() { controller_->quitter(); }
-
-void TForm1::closeEvent(QCloseEvent* e)
-{
-    controller_->exiter();
-    if (!controller_->quitRequested()) controller_->quitter();
-    e->accept();
 }
 
 void TForm1::quitApplication() { QCoreApplication::exit(0); }
@@ -213,9 +169,9 @@ void TForm1::Horlogeszro1Click() { controller_->Horlogeszro1Click(); }
 
 void TForm1::Best1Click()
 {
-    QFile f("Bestmove.txt");
+    QFile f(paths_.userDataPath("Bestmove.txt"));
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        statusBar()->showMessage(tr("Impossible d'ouvrir ce fichier"), 5000);
+        ShowError(tr("Impossible d'ouvrir ce fichier"));
         return;
     }
     QTextStream out(&f);

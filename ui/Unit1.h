@@ -7,14 +7,19 @@
 
 #include "engine/endgame_knowledge.h"
 #include "engine/search_context.h"
+#include "eval/parameters.h"
+#include "files/game_file.h"
 #include "game/controller.h"
+#include "game/data_paths.h"
 #include "game/game_view.h"
 #include "rules/game_state.h"
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -33,18 +38,54 @@ class QBoxLayout;
 namespace kv {
 
 class Damier2D;
+class HelpWindow;
 class SoundPlayer;
 class TForm4;
+class TForm5;
+
+// What a file command asks of its open or save dialog.
+struct FileRequest {
+    bool save = false;
+    QString title;
+    QString folder;  // the dialog starts here
+    QString filter;  // "Fichiers Korvelan (*.dam)"
+    QString suffix;  // added when the user types none
+};
 
 class TForm1 : public QMainWindow, public GameView, public SearchObserver {
     Q_OBJECT
 public:
+    // The program directory holds the shipped data; files the program writes
+    // go to the user's folder (AppDataLocation unless given).
     explicit TForm1(const QString& programDir, QWidget* parent = nullptr);
+    explicit TForm1(const DataPaths& paths, QWidget* parent = nullptr);
     ~TForm1() override;
 
     GameController& controller() { return *controller_; }
+    SearchContext& search() { return *search_; }
     Damier2D* board() const { return board_; }
     const QString& programDir() const { return programDir_; }
+    const DataPaths& paths() const { return paths_; }
+
+    // The modal "Erreur" box every file command reports with. Tests replace
+    // the box by a sink that collects the texts.
+    void ShowError(const QString& text);
+    void setErrorSink(std::function<void(const QString&)> sink) { errorSink_ = std::move(sink); }
+    // The open and save dialogs of the file commands; an empty answer cancels.
+    // Tests replace them by a function that answers for the user.
+    void setFileChooser(std::function<QString(const FileRequest&)> chooser) { fileChooser_ = std::move(chooser); }
+
+    // Language index: 0 French, 1 English, 2 Dutch, 3 Portuguese, 4 Spanish,
+    // 5 Italian. It travels in game files and in "last32.dam".
+    int languageIndex() const { return languageIndex_; }
+    void setLanguageIndex(int index);
+    // The settings that travel in game files, as the window holds them now.
+    StoredSettings currentSettings() const;
+    // The evaluation parameters in force (loaded from "defaut.par", edited in TForm5).
+    const ParameterSet& parameters() const { return parameters_; }
+    void setParameters(const ParameterSet& set);
+    TForm5* parameterEditor() const { return form5_; }
+    HelpWindow* helpWindow() const { return help_; }
     // The caller runs the loop's passes itself (tests): the window then never
     // enters PlayLoop on its own and never blocks waiting for events.
     void setExternalLoop(bool on) { externalLoop_ = on; }
@@ -78,10 +119,25 @@ public:
     TForm4* analysisWindow() const { return form4_; }
 
 public slots:
-    // Start-up and quitting.
+    // Start-up and quitting (Unit1_startup.cpp).
+    void FormActivate();   // the first activation reads "last32.dam"
     void Damier2DClick();  // the welcome panel's "Damier 2D"
     void Introduction();
-    void quitter();
+    void quitter();        // writes "last32.dam", then quits
+    void exiter();         // the close box: quits without writing it
+    // Game files (Unit1_files.cpp).
+    void save();
+    void ouvre();
+    // Options, parameters, table sizes, help (Unit1_options.cpp).
+    void Alphabeticalnumber1Click();
+    void Bibliothquesactives1Click();
+    void Changer1Click();
+    void Sauverlesparamtres1Click();
+    void Chargerdesparamtres1Click();
+    void Guide1Click();
+    void Rgles1Click();
+    void Apropos1Click();
+    void BitBtn6Click();
     // Game commands.
     void Nouveau2Click();
     void BitBtn15Click();
@@ -124,8 +180,42 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
+    // ---- start-up (Unit1_startup.cpp)
+    // The steps of Introduction, in order; each loads one part of what the
+    // game needs. New data files get a step of their own in this list.
+    struct IntroStep {
+        const char* what;
+        void (TForm1::*run)();
+    };
+    static const std::vector<IntroStep>& introSteps();
+    void introTitles();
+    void introThemes();
+    void introHashTables();
+    void introOpeningLibraries();
+    void introLearnedPositions();
+    void introParameters();
+    void introImages();
+    void introInitialPosition();
+    void introPlayerNames();
+    void introEndgameTables();
+    // Takes the game of "last32.dam" read at the first activation, if any.
+    void resumeLastGame();
+
+    // ---- game files (Unit1_files.cpp)
+    QString chooseFile(const FileRequest& request);
+    // Shows a loaded game: level, minutes, record, names, counters. The
+    // language stays; the table size stays unless `tableSizeFromFile`.
+    void showLoadedGame(const GameFile& file, bool tableSizeFromFile);
+    QString gameFileErrorText(const GameFileError& error) const;
+
+    // ---- options (Unit1_options.cpp)
+    void buildOptionsExtras(QMenu* options);
+    void buildHelpMenu();
+    void setTableSize(int sizeFactor, bool resize); // checks the entry; resizes between searches
+    void showHelp(const QString& baseName);
     void buildMenus();
     void buildPanels();
     // An OK / "Annuler" row at the foot of a panel or page.
@@ -141,8 +231,21 @@ private:
     void buildTraining(); // Unit1_training.cpp
     void showSetupCaptions();
 
+    DataPaths paths_;
     QString programDir_;
     GameState game_;
+    ParameterSet parameters_;
+    int languageIndex_ = 0;
+    bool activated_ = false;
+    std::optional<GameFile> lastState_; // "last32.dam" as the first activation read it
+    std::function<void(const QString&)> errorSink_;
+    std::function<QString(const FileRequest&)> fileChooser_;
+    TForm5* form5_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    QWidget* about_ = nullptr;
+    QWidget* welcomeLanguages_ = nullptr; // the row of language buttons on the welcome panel
+    QWidget* welcomeViews_ = nullptr;     // the row of board-view buttons
+    QActionGroup* tableSizeGroup_ = nullptr;
     std::unique_ptr<EndgameKnowledge> knowledge_; // outlives the search that reads it
     std::unique_ptr<SearchContext> search_;
     std::unique_ptr<GameController> controller_;

@@ -87,6 +87,9 @@ void TForm1::buildMenus()
     });
     addAction(fichier_, "Abandon1", tr("Abandonner"), &TForm1::AbandonClick);
     fichier_->addSeparator();
+    addAction(fichier_, "Ouvrir1", tr("Ouvrir"), &TForm1::ouvre, QKeySequence(Qt::CTRL | Qt::Key_O));
+    addAction(fichier_, "Sauver1", tr("Sauver"), &TForm1::save, QKeySequence(Qt::CTRL | Qt::Key_S));
+    fichier_->addSeparator();
     addAction(fichier_, "Quitter1", tr("Quitter"), &TForm1::quitter, QKeySequence(Qt::ALT | Qt::Key_X));
 
     edition_ = bar->addMenu(tr("Edition"));
@@ -146,6 +149,8 @@ void TForm1::buildMenus()
         controller_->numerotation();
         syncOptionChecks();
     });
+    addAction(options, "Alphabeticalnumber1", tr("Alphabetical number"), &TForm1::Alphabeticalnumber1Click)
+        ->setCheckable(true);
     addAction(options, "Pause1", tr("Arrêt du calcul"), &TForm1::pause);
     addAction(options, "Horlogeszro1", tr("Horloges à zéro"), &TForm1::Horlogeszro1Click);
     QAction* pause2 = addAction(options, "Pause2", tr("Pause"), &TForm1::Pause2Click);
@@ -168,6 +173,11 @@ void TForm1::buildMenus()
     sons->setObjectName("Bipchaquecoup1");
     addOption(sons, "Bipchaquecoup2", tr("Bip à chaque coup"), true, &GameOptions::beep);
     addOption(sons, "Commentaires1", tr("Autres"), true, &GameOptions::otherSounds);
+    QAction* books = addAction(options, "Bibliothquesactives1", tr("Bibliothèques actives"),
+                               &TForm1::Bibliothquesactives1Click);
+    books->setCheckable(true);
+    books->setChecked(true);
+    buildOptionsExtras(options);
     menuBar()->setEnabled(false); // until a board view is chosen on the welcome panel
 }
 
@@ -433,12 +443,40 @@ void TForm1::buildWelcome()
     advice->setAlignment(Qt::AlignCenter);
     advice->setStyleSheet("color: #d9c49c;");
     v->addWidget(advice);
-    v->addSpacing(30);
-    auto* start = makeButton(welcome_, "BoutonDamier2D", tr("Damier 2D"));
+    auto* credits = makeLabel(welcome_, "Credits",
+                              tr("Programme, moteur de jeu, tables de finales et images : l'équipe Korvelan."));
+    credits->setAlignment(Qt::AlignCenter);
+    credits->setStyleSheet("color: #bfa87e; font-size: 11px;");
+    v->addWidget(credits);
+    auto* screen = makeLabel(welcome_, "Conseil_ecran",
+                             tr("Conseil : les damiers demandent une fenêtre d'au moins 860 x 560 points ; "
+                                "l'aide (menu Aide) explique les règles et chaque menu."));
+    screen->setAlignment(Qt::AlignCenter);
+    screen->setWordWrap(true);
+    screen->setStyleSheet("color: #bfa87e; font-size: 11px;");
+    v->addWidget(screen);
+    v->addSpacing(20);
+    // The language buttons sit in this row once the languages exist.
+    welcomeLanguages_ = new QWidget(welcome_);
+    welcomeLanguages_->setObjectName("Langues");
+    auto* languages = new QHBoxLayout(welcomeLanguages_);
+    languages->setContentsMargins(0, 0, 0, 0);
+    languages->addStretch();
+    languages->addStretch();
+    v->addWidget(welcomeLanguages_);
+    // One button per board view; the flat board first.
+    welcomeViews_ = new QWidget(welcome_);
+    welcomeViews_->setObjectName("Vues");
+    auto* views = new QHBoxLayout(welcomeViews_);
+    views->setContentsMargins(0, 0, 0, 0);
+    views->addStretch();
+    auto* start = makeButton(welcomeViews_, "BoutonDamier2D", tr("Damier 2D"));
     start->setIcon(QIcon(programDir_ + "/Images1i/1dba.bmp")); // a white king, when the image is there
     start->setIconSize(QSize(36, 36));
     connect(start, &QPushButton::clicked, this, &TForm1::Damier2DClick);
-    v->addWidget(start, 0, Qt::AlignCenter);
+    views->addWidget(start);
+    views->addStretch();
+    v->addWidget(welcomeViews_);
     v->addStretch();
     welcome_->raise();
 }

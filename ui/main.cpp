@@ -7,8 +7,12 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Korvelan 3D Analyse");
-    kv::TForm1 form(QCoreApplication::applicationDirPath());
+    // The name of the user's data folder (~/.local/share/Korvelan); the
+    // program's title is its display name.
+    QApplication::setApplicationName("Korvelan");
+    QApplication::setApplicationDisplayName("Korvelan 3D Analyse");
+    QApplication::setDesktopFileName("korvelan");
+    kv::TForm1 form(kv::DataPaths::forApplication());
     form.show();
     return QApplication::exec();
 }

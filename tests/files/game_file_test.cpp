@@ -200,6 +200,9 @@ TEST(GameFileDamage, EveryFieldOutOfRangeIsRefused)
     const Damage cases[] = {
         { "plies held", 0, 253 },
         { "current ply", 22440, 253 },
+        { "plies held beyond the moves", 0, 6 },
+        { "current ply beyond the moves", 22440, 9 },
+        { "a ply without origin", 88 * 3 + 34, 0 },
         { "side", 22441, 2 },
         { "piece code", 88 * 3 + 7, 5 },
         { "piece code in an unused entry", 88 * 200 + 1, 10 },
@@ -252,6 +255,7 @@ TEST(GameFileDamage, WrongSizesMissingFilesAndNoiseAreRefused)
     EXPECT_FALSE(ReadGameFile(dir.file("missing.dam"), why));
     EXPECT_EQ(why.problem, GameFileProblem::CannotOpen);
     EXPECT_FALSE(ReadGameFile(dir.path().string(), why)); // a folder
+    EXPECT_EQ(why.problem, GameFileProblem::CannotOpen);
 
     std::mt19937 rng(7);
     int accepted = 0;

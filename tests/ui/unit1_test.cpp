@@ -60,10 +60,12 @@ TEST_F(Window, QuietMoveByClicksThenTheEngineReplies)
     EXPECT_GT(form->findChild<QListWidget*>("ListBox2")->count(), 0); // the engine showed its thinking
     grab("reply");
 
-    // "Editer meilleurs coups" writes the statistics lines to Bestmove.txt.
-    QFile::remove("Bestmove.txt");
+    // "Editer meilleurs coups" writes the statistics lines to Bestmove.txt,
+    // in the user's folder: the program directory may be read-only.
+    const QString bestPath = form->paths().userDataPath("Bestmove.txt");
+    QFile::remove(bestPath);
     button("Button9")->click();
-    QFile best("Bestmove.txt");
+    QFile best(bestPath);
     ASSERT_TRUE(best.open(QIODevice::ReadOnly | QIODevice::Text));
     EXPECT_TRUE(best.readLine().startsWith("Profondeur"));
 
@@ -446,9 +448,14 @@ TEST(WindowWithoutData, MissingImagesAreReportedAndTheBoardIsDrawnPlainly)
     QDir().mkpath(empty);
     TForm1 form(empty);
     form.setExternalLoop(true);
+    QStringList errors;
+    form.setErrorSink([&errors](const QString& t) { errors << t; });
     form.show();
     form.findChild<QAbstractButton*>("BoutonDamier2D")->click();
     EXPECT_EQ(form.missingImages().size(), 6);
+    // Without "parametres/defaut.par" the user is told, and the built-in parameters stay.
+    EXPECT_EQ(errors, QStringList { "Impossible d'ouvrir ce fichier" });
+    EXPECT_EQ(form.parameters(), defaultParameters());
     const QImage picture = form.board()->grab().toImage();
     if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())
         picture.save(qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_plain.png");

@@ -11,13 +11,20 @@ namespace {
 // chosen for it, and the side to move is the evaluating side.
 int runEval(const Args& args)
 {
-    if (args.size() != 1) return error("usage: eval FEN");
+    ParameterSet params = defaultParameters();
+    if (args.size() == 3 && args[1] == "--params") {
+        std::string why;
+        if (!loadParameters(params, args[2], [&why](const std::string& m) { why = m; }))
+            return error(args[2] + ": " + why);
+    } else if (args.size() != 1) {
+        return error("usage: eval FEN [--params FILE]");
+    }
     auto pos = fenArgument(args[0]);
     if (!pos) return kUsageError;
 
     const Board& b = pos->board;
     const PieceCounts c = PieceCounts::of(b);
-    Evaluator ev(defaultParameters());
+    Evaluator ev(params);
     ev.preparePhase(b, c);
     const EvalSums sums = ev.prepareSums(b, c, pos->side);
     EvalTrace t;
@@ -44,7 +51,7 @@ int runEval(const Args& args)
     return 0;
 }
 
-const CommandRegistration reg({ "eval", "FEN  the value of each evaluation term, then the evaluation for the side to move (last line)", runEval });
+const CommandRegistration reg({ "eval", "FEN [--params FILE]  the value of each evaluation term, then the evaluation for the side to move (last line)", runEval });
 } // namespace
 
 } // namespace kv::cli

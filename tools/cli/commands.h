@@ -38,8 +38,8 @@ int error(const std::string& text);
 // Parses a FEN argument, printing the reason on failure.
 std::optional<Position> fenArgument(const std::string& text);
 
-// The folder of the running executable: the program directory, where the
-// shipped data lies.
+// The program directory, where the shipped data lies: the executable's folder
+// in a build, "../share/korvelan" beside it in an installation.
 std::string programDir();
 
 // Parses a whole non-negative number; false on anything else.

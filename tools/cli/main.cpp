@@ -41,9 +41,16 @@ std::optional<Position> fenArgument(const std::string& text)
 
 std::string programDir()
 {
+    namespace fs = std::filesystem;
     std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : exe.parent_path().string();
+    const auto exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) return ".";
+    // A build keeps the data beside the executable; an installation in
+    // share/korvelan beside its bin folder.
+    const fs::path dir = exe.parent_path(), installed = dir / ".." / "share" / "korvelan";
+    if (!fs::exists(dir / "hashkey33.dat", ec) && fs::exists(installed / "hashkey33.dat", ec))
+        return fs::weakly_canonical(installed, ec).string();
+    return dir.string();
 }
 
 bool intArgument(const std::string& text, int& out)

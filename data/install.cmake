@@ -1,0 +1,19 @@
+# cmake --install: the programs in bin/, the shipped data in share/korvelan/
+# (the program directory of an installed game, found from the executable), a
+# desktop entry and an icon so the game appears in the desktop's menu. The
+# program writes nothing there: its files go to the user's data folder.
+include(GNUInstallDirs)
+foreach(t korvelan korvelan-cli)
+  if(TARGET ${t})
+    install(TARGETS ${t} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endforeach()
+# Everything the build put in the program directory, except programs and
+# files a run may have left there.
+install(DIRECTORY ${KV_PROGRAM_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/korvelan
+  REGEX "/(korvelan|korvelan-cli|korvelan-bench|kv-[^/]*|[^/]*_tests)$" EXCLUDE
+  REGEX "/(Bestmove\\.txt|last32\\.dam)$" EXCLUDE
+  REGEX "\\.part$" EXCLUDE)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/desktop/korvelan.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/desktop/korvelan.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

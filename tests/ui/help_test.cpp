@@ -1,0 +1,99 @@
+// The Help menu: the guide and the rules in the help window, their links and
+// diagrams, and the About panel.
+#include "ui/Unit1.h"
+#include "ui/help_window.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextTable>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace kv;
+
+namespace {
+
+int tablesIn(const QTextDocument* doc)
+{
+    int n = 0;
+    for (QTextFrame* f : doc->rootFrame()->childFrames()) n += qobject_cast<QTextTable*>(f) != nullptr;
+    return n;
+}
+
+class Help : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = std::make_unique<TForm1>(DataPaths(KV_PROGRAM_DIR, user.path()));
+        form->setExternalLoop(true);
+        form->show();
+        form->findChild<QAbstractButton*>("BoutonDamier2D")->click();
+    }
+    void trigger(const char* name) { form->findChild<QAction*>(name)->trigger(); }
+
+    QTemporaryDir user;
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(Help, TheGuideAndTheRulesOpenInTheHelpWindowAndLinkToEachOther)
+{
+    trigger("Guide1");
+    HelpWindow* help = form->helpWindow();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->currentPage(), "Korvelan");
+    const QString guide = help->browser()->toPlainText();
+    for (const char* menu : { "Menu Fichier", "Menu Edition", "Menu Niveau", "Menu Options", "Menu Aide" })
+        EXPECT_TRUE(guide.contains(menu)) << menu;
+
+    trigger("Rgles1");
+    EXPECT_EQ(help->currentPage(), "Rkorvelan_f");
+    EXPECT_GE(tablesIn(help->browser()->document()), 8); // the diagrams
+    if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())
+        help->grab().save(qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_help_rules.png");
+    EXPECT_FALSE(help->browser()->toPlainText().contains("diagram"));
+
+    emit help->browser()->anchorClicked(QUrl("Korvelan.html"));
+    EXPECT_EQ(help->currentPage(), "Korvelan");
+    // A language without pages of its own reads the French ones.
+    form->setLanguageIndex(4);
+    trigger("Rgles1");
+    EXPECT_EQ(help->currentPage(), "Rkorvelan_f");
+    EXPECT_EQ(HelpWindow::rulesFor(4), "Rkorvelan_es");
+    EXPECT_EQ(HelpWindow::guideFor(5), "Korvelan_e");
+}
+
+TEST(HelpDiagrams, APositionBecomesABoardWithWhiteAtTheBottom)
+{
+    const QString html = HelpWindow::expandDiagrams("a<!--diagram W:W1:BK32 | Deux pièces-->b<!--diagram nonsense-->");
+    EXPECT_TRUE(html.startsWith("a<table"));
+    EXPECT_EQ(html.count("<tr>"), 8);
+    EXPECT_TRUE(html.contains("<i>Deux pièces</i>"));
+    // Square 1 is the last dark cell of the bottom row, square 32 the first of the top row.
+    const int first = html.indexOf(">32<"), last = html.lastIndexOf(">1<");
+    ASSERT_GE(first, 0);
+    ASSERT_GE(last, 0);
+    EXPECT_LT(html.indexOf("<b>D</b>"), html.indexOf("&#9679;")); // the black king above the white man
+    EXPECT_GT(last, html.lastIndexOf("<tr>"));
+    EXPECT_LT(first, html.indexOf("<tr>", html.indexOf("<tr>") + 1));
+    EXPECT_FALSE(html.contains("<!--"));
+    EXPECT_TRUE(html.contains("</p>b<p><b>")); // a bad position says why instead of drawing
+}
+
+TEST_F(Help, TheAboutPanelShowsTheVersionAndCloses)
+{
+    trigger("Apropos1");
+    auto* about = form->findChild<QFrame*>("Apropos");
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())
+        form->grab().save(qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_about.png");
+    form->findChild<QPushButton*>("BitBtn6")->click();
+    EXPECT_FALSE(about->isVisible());
+}
+
+} // namespace

@@ -1,0 +1,166 @@
+// The Options menu entries beyond the game options: the parameter editor and
+// its files, the transposition table sizes; the Help menu and the About panel.
+#include "ui/Unit1.h"
+#include "ui/Unit1_detail.h"
+
+#include "ui/Unit5.h"
+#include "ui/board_widget.h"
+#include "ui/help_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFrame>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kv {
+
+using namespace unit1_detail;
+
+namespace {
+// The handler names of the size entries, in the order of kTableSizes.
+constexpr std::array<const char*, kTableSizes.size()> kTableSizeHandlers {
+    "N0Mo1", "N07Mo1", "N15Mo1", "N3Mo1", "N5Mo1", "N10Mo1", "N15Mo2", "N30Mo1",
+};
+
+const TableSize& tableSizeFor(int sizeFactor)
+{
+    const int f = sizeFactor == 0 ? kDefaultSizeFactor : sizeFactor;
+    for (const TableSize& t : kTableSizes)
+        if (t.sizeFactor == f) return t;
+    return kTableSizes[2]; // "1,5Mo"
+}
+} // namespace
+
+void TForm1::buildOptionsExtras(QMenu* options)
+{
+    options->addSeparator();
+    addAction(options, "Changer1", tr("Modifier les paramètres"), &TForm1::Changer1Click);
+    addAction(options, "Sauverlesparamtres1", tr("Sauver les paramètres"), &TForm1::Sauverlesparamtres1Click);
+    addAction(options, "Chargerdesparamtres1", tr("Charger des paramètres"), &TForm1::Chargerdesparamtres1Click);
+
+    QMenu* sizes = options->addMenu(tr("Taille des tables de transposition"));
+    sizes->setObjectName("Tailledestables1");
+    tableSizeGroup_ = new QActionGroup(this);
+    for (std::size_t i = 0; i < kTableSizes.size(); ++i) {
+        const TableSize& t = kTableSizes[i];
+        QAction* a = addAction(sizes, kTableSizeHandlers[i], tr(t.label), nullptr);
+        a->setCheckable(true);
+        a->setChecked(t.sizeFactor == kDefaultSizeFactor);
+        tableSizeGroup_->addAction(a);
+        const int factor = t.sizeFactor;
+        connect(a, &QAction::triggered, this, [this, factor] { setTableSize(factor, true); });
+    }
+}
+
+void TForm1::setTableSize(int sizeFactor, bool resize)
+{
+    const TableSize& t = tableSizeFor(sizeFactor);
+    for (std::size_t i = 0; i < kTableSizes.size(); ++i)
+        actions_[kTableSizeHandlers[i]]->setChecked(&kTableSizes[i] == &t);
+    // The search reads the table at every node: it changes only between searches.
+    const int factor = t.sizeFactor, offset = t.depthOffset;
+    controller_->betweenSearches([this, factor, offset, resize] {
+        if (resize && search_->transpositionTable().sizeFactor() != factor)
+            search_->resizeTranspositionTable(factor, offset);
+        else
+            search_->setTableDepthOffset(offset);
+    });
+}
+
+void TForm1::Alphabeticalnumber1Click()
+{
+    // An option of its own with nothing that reads it: the check mark only.
+}
+
+void TForm1::Bibliothquesactives1Click()
+{
+    search_->settings.bookEnabled = actions_["Bibliothquesactives1"]->isChecked();
+}
+
+// ------------------------------------------------------------------ parameters
+
+void TForm1::setParameters(const ParameterSet& set)
+{
+    parameters_ = set;
+    // The evaluation is prepared at the root of each search: the new set
+    // serves the next one.
+    controller_->betweenSearches([this, set] { search_->setParameters(set); });
+}
+
+void TForm1::Changer1Click() { form5_->edit(parameters_); }
+
+void TForm1::Sauverlesparamtres1Click()
+{
+    const QString path = chooseFile({ true, tr("Sauver les paramètres"), paths_.userFolder("parametres"),
+                                      tr("parameters (*.par)"), "par" });
+    if (path.isEmpty()) return;
+    saveParameters(parameters_, path.toStdString(), [this](const std::string&) { ShowError(tr("Impossible d'ouvrir ce fichier")); });
+}
+
+void TForm1::Chargerdesparamtres1Click()
+{
+    const QString path = chooseFile({ false, tr("Charger des paramètres"), paths_.userFolder("parametres"),
+                                      tr("parameters (*.par)"), "par" });
+    if (path.isEmpty()) return;
+    ParameterSet set = parameters_;
+    if (loadParameters(set, path.toStdString(), [this](const std::string&) { ShowError(tr("Impossible d'ouvrir ce fichier")); }))
+        setParameters(set);
+}
+
+// ------------------------------------------------------------------ help and About
+
+void TForm1::buildHelpMenu()
+{
+    QMenu* aide = menuBar()->addMenu(tr("Aide"));
+    aide->setObjectName("Aide1");
+    addAction(aide, "Guide1", tr("Guide de Korvelan"), &TForm1::Guide1Click, QKeySequence::HelpContents);
+    addAction(aide, "Rgles1", tr("Règles du jeu de dames"), &TForm1::Rgles1Click);
+    aide->addSeparator();
+    addAction(aide, "Apropos1", tr("A propos..."), &TForm1::Apropos1Click);
+
+    about_ = overlay(centralWidget(), "Apropos", QRect(89, 110, 360, 300));
+    auto* v = new QVBoxLayout(about_);
+    auto* title = makeLabel(about_, "Label_apropos", tr("Korvelan 3D Analyse"));
+    title->setStyleSheet("font-size: 22px; font-weight: bold;");
+    v->addWidget(title, 0, Qt::AlignCenter);
+    v->addWidget(makeLabel(about_, "Version_apropos", tr("Version 7.00")), 0, Qt::AlignCenter);
+    auto* text = makeLabel(about_, "Texte_apropos",
+                           tr("Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, "
+                              "les pions ne prennent qu'en avant.\n\n"
+                              "Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques "
+                              "d'ouvertures, tables de finales et positions apprises.\n\n"
+                              "Écrit par l'équipe Korvelan."));
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignCenter);
+    v->addWidget(text);
+    auto* close = makeButton(about_, "BitBtn6", tr("OK"));
+    connect(close, &QPushButton::clicked, this, &TForm1::BitBtn6Click);
+    v->addWidget(close, 0, Qt::AlignCenter);
+}
+
+void TForm1::showHelp(const QString& baseName)
+{
+    if (!help_) help_ = new HelpWindow(programDir_, this);
+    help_->showPage(baseName);
+}
+
+void TForm1::Guide1Click() { showHelp(HelpWindow::guideFor(languageIndex_)); }
+void TForm1::Rgles1Click() { showHelp(HelpWindow::rulesFor(languageIndex_)); }
+
+void TForm1::Apropos1Click()
+{
+    about_->show();
+    about_->raise();
+}
+
+void TForm1::BitBtn6Click()
+{
+    about_->hide();
+    boardChanged();
+}
+
+} // namespace kv

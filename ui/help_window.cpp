@@ -1,0 +1,154 @@
+#include "ui/help_window.h"
+
+#include "rules/geometry.h"
+#include "rules/notation.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace kv {
+
+namespace {
+// Base names by language index: French, English, Dutch, Portuguese, Spanish, Italian.
+constexpr std::array<const char*, 6> kGuides { "Korvelan", "Korvelan_e", "Korvelan_nl",
+                                               "Korvelan_p", "Korvelan_es", "Korvelan_e" };
+constexpr std::array<const char*, 6> kRules { "Rkorvelan_f", "Rkorvelan_e", "Rkorvelan_nl",
+                                              "Rkorvelan_p", "Rkorvelan_es", "Rkorvelan_es" };
+
+QString pieceGlyph(std::uint8_t code)
+{
+    switch (code) {
+    case WhiteMan: return QStringLiteral("<font color=\"#ffffff\" size=\"5\">&#9679;</font>");
+    case WhiteKing: return QStringLiteral("<font color=\"#ffffff\" size=\"5\"><b>D</b></font>");
+    case BlackMan: return QStringLiteral("<font color=\"#000000\" size=\"5\">&#9679;</font>");
+    case BlackKing: return QStringLiteral("<font color=\"#000000\" size=\"5\"><b>D</b></font>");
+    default: return {};
+    }
+}
+
+// An 8 x 8 table: light squares plain, dark squares with their number in the
+// corner and the piece on them, white at the bottom as the board shows it.
+QString diagramTable(const Position& p, const QString& caption)
+{
+    QString html = "<table cellspacing=\"0\" cellpadding=\"0\" border=\"1\" style=\"border-color:#5a3a22\">";
+    for (int row = 0; row < 8; ++row) {
+        html += "<tr>";
+        for (int column = 0; column < 8; ++column) {
+            const auto s = static_cast<Square>(detail::squareAt(row, column));
+            if (s == 0) {
+                html += "<td width=\"34\" height=\"34\" bgcolor=\"#f0dcb4\"></td>";
+                continue;
+            }
+            html += QString("<td width=\"34\" height=\"34\" bgcolor=\"#8a5a36\" align=\"center\" valign=\"middle\">"
+                            "<font size=\"1\" color=\"#e0c8a0\">%1</font><br>%2</td>")
+                        .arg(userNumber(s))
+                        .arg(pieceGlyph(p.board[s]));
+        }
+        html += "</tr>";
+    }
+    html += "</table>";
+    if (!caption.isEmpty()) html += "<p><i>" + caption.toHtmlEscaped() + "</i></p>";
+    return html;
+}
+} // namespace
+
+HelpWindow::HelpWindow(const QString& folder, QWidget* parent) : QDialog(parent), folder_(folder)
+{
+    setObjectName("Aide");
+    setWindowTitle(tr("Aide de Korvelan"));
+    resize(720, 640);
+    auto* v = new QVBoxLayout(this);
+    auto* bar = new QHBoxLayout;
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName("HelpBrowser");
+    browser_->setOpenLinks(false);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::openLink);
+    auto* back = new QPushButton(tr("Précédent"), this);
+    back->setObjectName("HelpBack");
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    back->setEnabled(false);
+    auto* guide = new QPushButton(tr("Guide"), this);
+    guide->setObjectName("HelpGuide");
+    connect(guide, &QPushButton::clicked, this, [this] { showPage(guideFor(0)); });
+    auto* rules = new QPushButton(tr("Règles"), this);
+    rules->setObjectName("HelpRules");
+    connect(rules, &QPushButton::clicked, this, [this] { showPage(rulesFor(0)); });
+    auto* close = new QPushButton(tr("Fermer"), this);
+    close->setObjectName("HelpClose");
+    connect(close, &QPushButton::clicked, this, &QDialog::hide);
+    bar->addWidget(back);
+    bar->addWidget(guide);
+    bar->addWidget(rules);
+    bar->addStretch();
+    bar->addWidget(close);
+    v->addLayout(bar);
+    v->addWidget(browser_);
+}
+
+QString HelpWindow::guideFor(int language) { return kGuides[std::clamp(language, 0, 5)]; }
+QString HelpWindow::rulesFor(int language) { return kRules[std::clamp(language, 0, 5)]; }
+
+QString HelpWindow::pagePath(const QString& baseName) const
+{
+    const QString path = folder_ + "/" + baseName + ".html";
+    if (QFileInfo::exists(path)) return path;
+    // The French pages are the source of the others.
+    return folder_ + "/" + (baseName.startsWith('R') ? kRules[0] : kGuides[0]) + ".html";
+}
+
+QString HelpWindow::expandDiagrams(const QString& html)
+{
+    static const QRegularExpression marker(R"(<!--\s*diagram\s+([^|>]*?)\s*(?:\|\s*(.*?))?\s*-->)",
+                                           QRegularExpression::DotMatchesEverythingOption);
+    QString out;
+    qsizetype last = 0;
+    for (auto it = marker.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        out += html.mid(last, m.capturedStart() - last);
+        std::string why;
+        const auto pos = parseFen(m.captured(1).toStdString(), &why);
+        out += pos ? diagramTable(*pos, m.captured(2))
+                   : QString("<p><b>%1</b></p>").arg(QString::fromStdString(why).toHtmlEscaped());
+        last = m.capturedEnd();
+    }
+    out += html.mid(last);
+    return out;
+}
+
+void HelpWindow::showPage(const QString& baseName)
+{
+    const QString path = pagePath(baseName);
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        current_.clear();
+        browser_->setHtml("<h2>" + tr("Aide introuvable").toHtmlEscaped() + "</h2><p>" + path.toHtmlEscaped() + "</p>");
+    } else {
+        current_ = QFileInfo(path).completeBaseName();
+        browser_->setSearchPaths({ folder_ });
+        browser_->setHtml(expandDiagrams(QString::fromUtf8(f.readAll())));
+    }
+    show();
+    raise();
+}
+
+void HelpWindow::openLink(const QUrl& url)
+{
+    if (url.scheme().startsWith("http")) {
+        QDesktopServices::openUrl(url);
+        return;
+    }
+    const QString file = url.fileName();
+    if (file.endsWith(".html")) showPage(file.chopped(5));
+    if (!url.fragment().isEmpty()) browser_->scrollToAnchor(url.fragment());
+}
+
+} // namespace kv

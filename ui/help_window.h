@@ -1,0 +1,42 @@
+// The help window: the program's help pages, HTML files of the program
+// directory ("Korvelan.html", "Rkorvelan_f.html"...), shown in a browser with
+// its own links. Board
+// diagrams are written in the pages as <!--diagram FEN | caption--> and drawn
+// here from the position, so a page never depends on an image file.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QTextBrowser;
+
+namespace kv {
+
+class HelpWindow : public QDialog {
+    Q_OBJECT
+public:
+    HelpWindow(const QString& folder, QWidget* parent = nullptr);
+
+    // The base names of the guide and the rules for a language index; a
+    // language whose page is missing falls back to French.
+    static QString guideFor(int language);
+    static QString rulesFor(int language);
+
+    // Shows "<base>.html" (or the French page when it is missing).
+    void showPage(const QString& baseName);
+    QTextBrowser* browser() const { return browser_; }
+    const QString& currentPage() const { return current_; }
+
+    // The page text with every diagram marker replaced by its board.
+    static QString expandDiagrams(const QString& html);
+
+private:
+    QString pagePath(const QString& baseName) const;
+    void openLink(const QUrl& url);
+
+    QString folder_;
+    QString current_;
+    QTextBrowser* browser_ = nullptr;
+};
+
+} // namespace kv
