@@ -38,6 +38,9 @@ class QBoxLayout;
 namespace kv {
 
 class Damier2D;
+struct ExchangeFile;
+struct PdnTags;
+enum class GameOutcome : int;
 class HelpWindow;
 class SoundPlayer;
 class TForm4;
@@ -74,6 +77,8 @@ public:
     // The open and save dialogs of the file commands; an empty answer cancels.
     // Tests replace them by a function that answers for the user.
     void setFileChooser(std::function<QString(const FileRequest&)> chooser) { fileChooser_ = std::move(chooser); }
+    // Shows a text file (a problem's comments) in the desktop's text editor.
+    void openTextFile(const QString& path);
 
     // Language index: 0 French, 1 English, 2 Dutch, 3 Portuguese, 4 Spanish,
     // 5 Italian. It travels in game files and in "last32.dam".
@@ -128,6 +133,15 @@ public slots:
     // Game files (Unit1_files.cpp).
     void save();
     void ouvre();
+    // Games as text and PDN, the clipboard, the board picture, printing (Unit1_exchange.cpp).
+    void Crerunfichiertexte1Click();
+    void Ouvrirunfichiertexte1Click();
+    void Copierlapartie1Click();
+    void Copierlaposition1Click();
+    void Coller1Click();
+    void Editerlimagefichierbmp1Click();
+    void Imprimer1Click();
+    void Apercu1Click();
     // Options, parameters, table sizes, help (Unit1_options.cpp).
     void Alphabeticalnumber1Click();
     void Bibliothquesactives1Click();
@@ -206,6 +220,12 @@ private:
 
     // ---- game files (Unit1_files.cpp)
     QString chooseFile(const FileRequest& request);
+    // Unit1_exchange.cpp
+    void buildExchangeMenus();
+    void importGame(const ExchangeFile& file, QStringList notices);
+    GameOutcome currentOutcome() const;
+    PdnTags pdnTags() const;
+    QString exchangeFolder_; // where the last text, PDN or picture went
     // Shows a loaded game: level, minutes, record, names, counters. The
     // language stays; the table size stays unless `tableSizeFromFile`.
     void showLoadedGame(const GameFile& file, bool tableSizeFromFile);

@@ -178,6 +178,7 @@ void TForm1::buildMenus()
     books->setCheckable(true);
     books->setChecked(true);
     buildOptionsExtras(options);
+    buildExchangeMenus();
     menuBar()->setEnabled(false); // until a board view is chosen on the welcome panel
 }
 
@@ -289,7 +290,7 @@ void TForm1::buildPanels()
     auto* cb = new QHBoxLayout;
     joue_ = makeButton(calcul, "Joue", tr("Arrêter le calcul"));
     connect(joue_, &QPushButton::clicked, this, &TForm1::pause);
-    auto* button9 = makeButton(calcul, "Button9", tr("Editer meilleurs coups"));
+    auto* button9 = makeButton(calcul, "Button9", tr("Editer coups"));
     connect(button9, &QPushButton::clicked, this, &TForm1::Best1Click);
     cb->addWidget(joue_);
     cb->addWidget(button9);
