@@ -17,6 +17,11 @@ CommandStates commandStates(const CommandInputs& in)
         if (!in.computerVsComputer) c.fileMenu = false;
         c.busyCursor = true;
     }
+    if (in.gameOver) {
+        // Nobody moves in a finished game: no draw, no resignation, no reply
+        // from the other colour and no thinking to stop.
+        c.offerDraw = c.resign = c.swapPlayers = c.stopSearch = false;
+    }
     return c;
 }
 

@@ -115,6 +115,7 @@ CommandStates GameController::currentCommandStates() const
     in.computerVsComputer = options.computerVsComputer;
     in.match = matchState_ == 1;
     in.gamePly = game_.gamePly;
+    in.gameOver = gameOver();
     return commandStates(in);
 }
 
