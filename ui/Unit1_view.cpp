@@ -149,6 +149,10 @@ void TForm1::applyCommandStates(const CommandStates& s)
     actions_["Abandon1"]->setEnabled(s.resign);
     actions_["Inverserlesjoueurs1"]->setEnabled(s.swapPlayers);
     joue_->setEnabled(s.stopSearch);
+    actions_["Dbuteruneanalyse1"]->setEnabled(s.analyse);
+    actions_["Arrtercettephase1"]->setEnabled(s.analysisRunning);
+    actions_["Terminerlanalyse1"]->setEnabled(s.analysisRunning);
+    actions_["Installeruneposition1"]->setEnabled(s.problems);
     if (s.busyCursor) board_->setCursor(Qt::WaitCursor);
     else board_->unsetCursor();
     showPlayStatus(); // the thinking starts or ends with these states

@@ -249,6 +249,26 @@ TEST_F(Controller, FinishedGameKeepsItsResultAndItsClocks)
     EXPECT_TRUE(view.clocks.empty());
 }
 
+TEST_F(Controller, TheThirdOccurrenceOfAPositionDrawsTheGame)
+{
+    c.Ordinateur(); // human against human
+    position({ { 29, WhiteKing }, { 4, BlackKing }, { 3, BlackKing } }, White);
+    const int shuttle[][2] = { { 29, 25 }, { 4, 8 }, { 25, 29 }, { 8, 4 } };
+    for (int ply = 0; ply < 8; ++ply) {
+        EXPECT_FALSE(c.gameOver()) << ply;
+        clickUser(shuttle[ply % 4][0]);
+        clickUser(shuttle[ply % 4][1]);
+        ASSERT_EQ(game.gamePly, ply + 1);
+    }
+    // The start position with white to move, a third time.
+    EXPECT_EQ(c.endMessage(), "Match nul par répétition !");
+    EXPECT_EQ(c.gameResult(), Draw);
+    EXPECT_TRUE(view.panels[GamePanel::FinDeParties]);
+    clickUser(29);
+    clickUser(25);
+    EXPECT_EQ(game.gamePly, 8);
+}
+
 TEST_F(Controller, BetweenTwoPeopleThePlayerToMoveResigns)
 {
     c.Ordinateur();
