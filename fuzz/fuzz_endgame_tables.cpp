@@ -44,15 +44,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The tables of up to 33824 bytes: the first sixteen in load order.
     const egtb::TableId table = data[0] % 16;
     const auto& layout = egtb::tableLayout(table);
-    EndgameKnowledge knowledge("/nonexistent");
-    knowledge.loadTables(); // nothing found: the table comes from the input
+    static EndgameKnowledge knowledge = [] {
+        EndgameKnowledge k("/nonexistent");
+        k.loadTables(); // nothing found: the tables come from the inputs
+        return k;
+    }();
+    static SearchContext ctx(HashKeyTables::generated(), knowledge);
     std::vector<std::int8_t> bytes(layout.size);
     for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::int8_t>(data[5 + i % (size - 5)]);
     knowledge.tables().set(table, std::move(bytes));
-    static SearchContext ctx(HashKeyTables::generated());
-    ctx.setKnowledge(knowledge);
     ctx.clearTranspositionTable();
-    fuzz::searchBriefly(ctx, positionFor(layout.name, data + 1), 4);
+    fuzz::searchBriefly(ctx, positionFor(layout.name, data + 1), 3);
     return 0;
 }
 

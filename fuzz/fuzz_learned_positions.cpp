@@ -14,7 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace kv;
     static std::vector<unsigned char> image(LearnedPositions::kFileBytes);
     static SearchContext ctx(HashKeyTables::generated());
-    std::fill(image.begin(), image.end(), 0);
+    static std::vector<std::uint32_t> touched;
+    for (const std::uint32_t slot : touched)
+        std::fill_n(image.begin() + slot * LearnedPositions::kEntryBytes, LearnedPositions::kEntryBytes, 0);
+    touched.clear();
     // Each 8-byte input record goes to the slot of a position the search will
     // meet: the keys of the probe positions after one or two moves.
     static const std::vector<PositionKeys> keys = [] {
@@ -34,16 +37,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t r = 0; r + 8 <= size && r / 8 < keys.size(); r += 8) {
         const PositionKeys& k = keys[r / 8];
         const std::uint32_t slot = LearnedPositions::slotOf(k.index + (data[r] & 1));
+        touched.push_back(slot);
         std::copy(data + r, data + r + 8, image.begin() + slot * LearnedPositions::kEntryBytes);
         // Half the time the record's check key matches, so the score is used.
         if (data[r] & 2)
             for (int i = 0; i < 4; ++i) image[slot * LearnedPositions::kEntryBytes + i] = static_cast<unsigned char>(k.check >> (8 * i));
     }
-    EndgameKnowledge knowledge("/nonexistent");
+    static EndgameKnowledge knowledge("/nonexistent");
     knowledge.learnedPositions().loadImage(image.data());
     ctx.setKnowledge(knowledge);
     ctx.clearTranspositionTable();
-    for (const auto fen : fuzz::kProbePositions) fuzz::searchBriefly(ctx, fen, 3);
+    const auto fen = fuzz::kProbePositions[size ? data[0] % fuzz::kProbePositions.size() : 0];
+    fuzz::searchBriefly(ctx, fen, 3);
     return 0;
 }
 
