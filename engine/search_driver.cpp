@@ -3,7 +3,7 @@
 #include "searcher.h"
 
 #include <algorithm>
-#include <climits>
+#include <limits>
 
 namespace kv {
 
@@ -95,7 +95,7 @@ SearchResult chosen(Searcher& s, const Board& root, SideToMove side, int index, 
     r.score = s.lastCompletedScore;
     r.depth = std::min(s.iterationDepth, kMaxIterations - 1);
     r.nodes = s.nodes;
-    r.usedSeconds = s.sideUsed;
+    r.usedSeconds = s.sideUsedSeconds();
     return r;
 }
 } // namespace
@@ -109,7 +109,7 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     s.state = &st;
     s.observer = ctx.observer;
     s.poll = &ctx.poll;
-    s.clock = &ctx.clock;
+    s.clockMs = &ctx.clockMs;
     s.record = req.record;
     s.gamePly = req.gamePly;
     s.analysisEndPly = req.analysisEndPly;
@@ -122,10 +122,11 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     pos.board[0] = OffBoard;
 
     const std::int32_t used = req.usedSeconds[side];
-    s.sideUsed = used;
+    const std::int64_t usedMs = std::int64_t(used) * 1000;
+    s.sideUsed = usedMs;
     if (!st.unlimitedTime) {
-        s.startReference = ctx.clock() - used;
-        s.usedAtStart = used;
+        s.startReference = ctx.clockMs() - usedMs;
+        s.usedAtStart = usedMs;
     }
     // Only piece codes index the key tables; anything else is no position.
     for (int sq = 1; sq <= kSquares; ++sq)
@@ -134,9 +135,14 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     for (int p = 0; p < kPlyTables; ++p) s.emptyKillers(p);
 
     TimeBudget budget = allocateTime(set.levelTime, set.levelCap, req.gamePly, used, st.analysisMode, st.unlimitedTime);
-    if (set.moveTime > 0 && !st.unlimitedTime) budget = { set.moveTime, set.moveTime, INT_MAX };
-    s.hardTimeLimit = budget.hard;
-    s.totalTimeCap = budget.totalCap;
+    // The rules count seconds; the clock is read in milliseconds.
+    std::int64_t targetMs = std::int64_t(budget.target) * 1000;
+    s.hardTimeLimit = std::int64_t(budget.hard) * 1000;
+    s.totalTimeCap = std::int64_t(budget.totalCap) * 1000;
+    if (set.moveTimeMs > 0 && !st.unlimitedTime) {
+        targetMs = s.hardTimeLimit = set.moveTimeMs;
+        s.totalTimeCap = std::numeric_limits<std::int64_t>::max();
+    }
 
     s.bestRootMove = s.iterationBestRootMove = 0;
     for (auto& row : s.pv)
@@ -217,7 +223,7 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
         s.seedKillers(seedLength);
         if (ctx.poll) ctx.poll();
 
-        if (!st.unlimitedTime) s.sideUsed = static_cast<std::int32_t>(ctx.clock() - s.startReference);
+        if (!st.unlimitedTime) s.sideUsed = ctx.clockMs() - s.startReference;
         // A request that arrived during the last poll is honoured before the
         // time test, so an abandoned search never hands back a move.
         if (st.stopRequested) {
@@ -229,12 +235,12 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
                 r.score = s.lastCompletedScore;
                 r.depth = s.iterationDepth;
                 r.nodes = s.nodes;
-                r.usedSeconds = s.sideUsed;
+                r.usedSeconds = s.sideUsedSeconds();
                 return r;
             }
             break;
         }
-        if (!st.unlimitedTime && s.sideUsed - s.usedAtStart > budget.target && window.instability != 1
+        if (!st.unlimitedTime && s.sideUsed - s.usedAtStart > targetMs && window.instability != 1
             && s.iterationDepth > 5)
             break;
         if (!st.unlimitedTime && set.levelTime >= 1 && set.levelTime <= 5 && s.iterationDepth >= set.levelTime + 1)

@@ -18,10 +18,15 @@ using namespace controller_detail;
 
 void GameController::clic(Cell cell)
 {
-    // During a match, or without "stop by click", a click in the computer's
-    // turn (its thinking, or its move still to come or being shown) is dropped.
+    // A click in the computer's turn (its thinking, or its move still to come
+    // or being shown) is never the user's move: with "stop by click" outside a
+    // match it ends the thinking, so the computer plays its best move so far;
+    // the user's move starts with the next click.
     const bool computersTurn = thinking_ || (engineTurn_ && !options.humanVsHuman);
-    if (computersTurn && (matchState_ == 1 || !options.stopByClick)) return;
+    if (computersTurn) {
+        if (thinking_ && matchState_ != 1 && options.stopByClick) requestStop(false);
+        return;
+    }
     pendingClick_ = true;
     pendingCell_ = cell;
     requestStop(false);
@@ -123,7 +128,7 @@ void GameController::finishUserMove(const MoveRecord& m, int captureCount)
     }
     clocks_.stamp(game_.side);
     view_.refreshStatus();
-    if (game_.generateLegal() == 0) EndOfGame(0);
+    if (!gameOver() && game_.generateLegal() == 0) EndOfGame(0);
 }
 
 } // namespace kv

@@ -3,6 +3,7 @@
 #include "game/controller_detail.h"
 
 #include "rules/geometry.h"
+#include "rules/repetition.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -126,7 +127,7 @@ void GameController::ComputerMove()
     skipPonder_ = false;
     const int legal = game_.generateLegal();
     if (game_.gen.captureCount() > 2) skipPonder_ = true;
-    if (legal == 0) EndOfGame(2);
+    if (legal == 0 && !gameOver()) EndOfGame(2);
 
     // 11-13.
     game_.displayed = game_.board;
@@ -135,7 +136,7 @@ void GameController::ComputerMove()
     pieceHistory_[game_.gamePly] = pc[1] + pc[2] + pc[3] + pc[4];
     if (hasMove && options.beep) view_.playSound(Sound::Move);
     const int s = search_.lastCompletedScore();
-    if (options.computerVsComputer && game_.gamePly > 250
+    if (options.computerVsComputer && !gameOver() && game_.gamePly > 250
         && pieceHistory_[game_.gamePly] == pieceHistory_[game_.gamePly - 60] && s > -20000 && s < 20000)
         EndOfGame(Draw);
 }
@@ -146,6 +147,9 @@ bool GameController::playOnRecord(const MoveRecord& m, int captureCount)
         EndOfGame(Draw);
         return false;
     }
+    // The move is on the board; a third occurrence of the position with the
+    // same side to move ends the game drawn.
+    if (isRepetitionDraw(game_.record, game_.gamePly)) EndOfGame(RepetitionDraw);
     return true;
 }
 

@@ -195,6 +195,17 @@ void GameController::Horlogeszro1Click()
     showClocks();
 }
 
+void GameController::pauseClocks()
+{
+    // The seconds spent so far in this turn are banked before the clock stops;
+    // the turn starts again when the pause ends, so only the pause is left out.
+    if (gameOver()) return; // its clocks already stand still
+    const int side = game_.side;
+    clocks_.closeTurn(game_, side);
+    clocks_.stamp(side);
+    showClocks();
+}
+
 void GameController::restartClocks() { clocks_.stampBoth(); }
 
 // ---------------------------------------------------------------- options

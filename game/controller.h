@@ -57,6 +57,8 @@ inline constexpr const char* kComputerName = "Korvelan";
 
 // Result of the last finished game.
 enum GameResultCode { BlackWon = 0, Draw = 1, WhiteWon = 2, NoResult = 3 };
+// The end code of a draw by repetition (EndOfGame codes 1 and 3 both draw).
+constexpr int RepetitionDraw = 3;
 
 class GameController {
 public:
@@ -119,6 +121,7 @@ public:
     const LevelSetting& level() const { return level_; }
     void ajouter_temps();       // Timer1
     void Horlogeszro1Click();
+    void pauseClocks();         // Pause pressed: the turn's time so far is kept
     void restartClocks();       // Pause released: turns start now
 
     // ---- options with an effect on the picture

@@ -132,6 +132,9 @@ void GameController::inverser_joueurs()
 void GameController::inverser_joueurs1()
 {
     game_.enginePlaysBlack ^= 1;
+    // The entry shown keeps the new colour, so that stepping back to it (the
+    // start of a game the computer opens) shows the computer's colour.
+    game_.record[game_.gamePly].enginePlaysBlack = game_.enginePlaysBlack;
     game_.board = game_.displayed;
     clearInput();
     computerOpponent_ = true;

@@ -229,6 +229,7 @@ void TForm1::Pause2Click()
         timer1_->start();
     } else {
         timer1_->stop();
+        controller_->pauseClocks();
     }
     a->setChecked(!timer1_->isActive());
 }

@@ -106,7 +106,7 @@ SearchContext& fixed(SearchContext& ctx, int levelTime)
     ctx.settings.levelTime = levelTime;
     ctx.settings.levelCap = 600;
     ctx.settings.bookEnabled = false;
-    ctx.clock = [] { return std::int64_t(50); };
+    ctx.clockMs = [] { return std::int64_t(50); };
     return ctx;
 }
 
@@ -180,6 +180,53 @@ TEST(SearchDriver, BookMovesAreChosenAmongTheRootMoves)
     EXPECT_EQ(searchDriver(ctx, r).outcome, SearchOutcome::Searched);
 }
 
+// The clock is read in milliseconds while the rules keep their seconds: at
+// LevelTime 160 the first move's target is 1 s, so 999 ms after an iteration
+// the search goes on and 1001 ms ends it after depth 6 (the first depth the
+// target rule may end).
+TEST(SearchDriver, TimeRulesCompareMilliseconds)
+{
+    ASSERT_EQ(allocateTime(160, 600, 0, 0, false, false).target, 1);
+    struct SetClock : SearchObserver {
+        std::int64_t* now = nullptr;
+        std::int64_t elapsed = 0;
+        void iterationFinished(int, int) override { *now = elapsed; }
+    };
+    for (const auto& [elapsed, depth] : { std::pair { 999, 8 }, std::pair { 1001, 6 } }) {
+        SearchContext ctx(HashKeyTables::generated());
+        fixed(ctx, 160);
+        ctx.settings.fixedDepth = 8;
+        std::int64_t now = 0;
+        ctx.clockMs = [&now] { return now; };
+        SetClock observer;
+        observer.now = &now;
+        observer.elapsed = elapsed;
+        ctx.observer = &observer;
+        const SearchResult r = searchDriver(ctx, request("W:W1,2,3,4,5,6,7,9,11,12:B17,18,20,23,26,28,29,30,31,32"));
+        EXPECT_EQ(r.depth, depth) << elapsed;
+        EXPECT_EQ(r.usedSeconds, elapsed / 1000);
+    }
+}
+
+// A fixed move time in milliseconds stops the search at the first poll past it.
+TEST(SearchDriver, FractionalMoveTime)
+{
+    for (const auto& [after, stops] : { std::pair { 240, false }, std::pair { 260, true } }) {
+        SearchContext ctx(HashKeyTables::generated());
+        fixed(ctx, 160);
+        ctx.settings.moveTimeMs = 250;
+        ctx.settings.fixedDepth = 9;
+        int reads = 0;
+        ctx.clockMs = [&reads, after] { return std::int64_t(reads++ == 0 ? 0 : after); };
+        const SearchResult r = searchDriver(ctx, request("W:W1,2,3,4,5,6,7,9,11,12:B17,18,20,23,26,28,29,30,31,32"));
+        EXPECT_EQ(ctx.state.stopRequested, stops) << after;
+        EXPECT_EQ(r.outcome, SearchOutcome::Searched);
+        if (!stops) {
+            EXPECT_EQ(r.depth, 9);
+        }
+    }
+}
+
 // A record-navigation request handled in the poll after an iteration, when
 // the move's time is also spent, still abandons the search: no move is handed
 // back even though the time rule alone would return the best one.
@@ -192,13 +239,13 @@ TEST(SearchDriver, AbortAfterAnIterationWinsOverTheTimeRule)
         {
             if (depth != 6 || ctx->state.stopRequested) return;
             ctx->state.stopRequested = ctx->state.abortSearch = true;
-            *now += 100; // far beyond the target, as after a long wait in the poll
+            *now += 100000; // far beyond the target, as after a long wait in the poll
         }
     };
     SearchContext ctx(HashKeyTables::generated());
     fixed(ctx, 160);
     std::int64_t now = 50;
-    ctx.clock = [&now] { return now; };
+    ctx.clockMs = [&now] { return now; };
     AbortAtDepthSix observer;
     observer.ctx = &ctx;
     observer.now = &now;
