@@ -23,7 +23,7 @@ inline void searchBriefly(SearchContext& ctx, std::string_view fen, int depth = 
     ctx.settings.levelTime = 32000;
     ctx.settings.fixedDepth = depth;
     ctx.settings.bookEnabled = false;
-    ctx.clock = [] { return std::int64_t(0); };
+    ctx.clockMs = [] { return std::int64_t(0); };
     const auto pos = parseFen(fen);
     if (!pos) return;
     SearchRequest request;
