@@ -76,6 +76,7 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
 
     buildMenus();
     buildPanels();
+    buildTraining();
     buildWelcome();
     buildViews();
     setStyleSheet(

@@ -35,6 +35,7 @@ namespace kv {
 class Damier2D;
 class Damier3D;
 class SoundPlayer;
+class TForm4;
 
 class TForm1 : public QMainWindow, public GameView, public SearchObserver {
     Q_OBJECT
@@ -74,6 +75,11 @@ public:
     void statistics(const std::vector<std::string>& lines) override;
     void clock(SideToMove side, int usedSeconds) override;
 
+    // ---- analysis and training (Unit1_training.cpp)
+    void analysisChanged() override;
+    void setupChanged() override;
+    TForm4* analysisWindow() const { return form4_; }
+
 public slots:
     // Start-up and quitting.
     void Damier2DClick();  // the welcome panel's "Damier 2D"
@@ -104,6 +110,20 @@ public slots:
     void ajouter_temps();
     void Horlogeszro1Click();
     void Pause2Click();
+    // Analysis, position editor, problems and lessons (Unit1_training.cpp).
+    void Analyser();
+    void pauseAnalyse();      // "Arrêter cette phase"
+    void Button4Click();      // "Terminer l'analyse"
+    void ListBox4Click();     // a line of ListBox6
+    void OngletChange(int index);
+    void Installeruneposition1Click();
+    void Entrerpositionclick();
+    void vider();
+    void remplir();
+    void Change_dir();
+    void Couleur_joue();
+    void Change_couleur();
+    void setPieceToPlace(int code); // Panel4Click, SpeedButton10Click .. SpeedButton14Click
     // Board views (Unit1_views.cpp).
     void Damier2D1Click();
     void Damier3D1Click();
@@ -131,6 +151,8 @@ private:
     void syncOptionChecks();
     void enterLoop();
     void setLevelEntry(const LevelSetting& level);
+    void buildTraining(); // Unit1_training.cpp
+    void showSetupCaptions();
 
     QString programDir_;
     GameState game_;
@@ -203,6 +225,20 @@ private:
     QMenu* edition_ = nullptr;
     QMenu* joueurs_ = nullptr;
     QMenu* niveau_ = nullptr;
+
+    // Analysis and training.
+    TForm4* form4_ = nullptr;
+    QListWidget* listBox6_ = nullptr;
+    QWidget* probleme0_ = nullptr;
+    QWidget* analysePage_ = nullptr;
+    QLabel* piontemoin_ = nullptr;
+    QLabel* evalBlancs_ = nullptr;
+    QLabel* evalNoirs_ = nullptr;
+    QLabel* setupRefusal_ = nullptr;
+    QPushButton* couleurJoue_ = nullptr;
+    QPushButton* changeCouleur_ = nullptr;
+    QPushButton* changeDir_ = nullptr;
+    int ongletPage_ = 0;
 };
 
 } // namespace kv
