@@ -3,6 +3,7 @@
 #include "rules/geometry.h"
 #include "ui/anchors3d.h"
 #include "ui/board_colours.h"
+#include "ui/square_label.h"
 
 #include <QFileInfo>
 #include <QMouseEvent>
@@ -150,11 +151,13 @@ void Damier3D::paintEvent(QPaintEvent*)
         const Square s = picture_.inverted ? mirror(static_cast<Square>(position)) : static_cast<Square>(position);
         const view3d::Anchor a = kAnchors[position];
         if (picture_.numbering) {
+            // Sized like the flat board's numbers, so they stay readable when small.
+            const SquareLabelLayout layout = squareLabelLayout(view3d::kClickBox, target.width() / kPictureWidth);
             QFont f = font();
-            f.setPixelSize(11);
+            f.setPixelSize(layout.fontPixels);
             f.setBold(true);
             p.setFont(f);
-            const QRectF box(a.x, a.y, 17, 12);
+            const QRectF box(QPointF(a.x, a.y), layout.box.size());
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(192, 192, 192, 225));
             p.drawRoundedRect(box, 2, 2);

@@ -2,6 +2,7 @@
 
 #include "rules/geometry.h"
 #include "ui/board_colours.h"
+#include "ui/square_label.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -95,18 +96,8 @@ void Damier2D::drawSquare(QPainter& p, Square s)
         drawPlainPiece(p, r, code);
     }
 
-    // Square label at the bottom-left corner.
-    if (picture_.numbering) {
-        const QString text = QString::fromLatin1(label(s).data(), 2);
-        QFont f = font();
-        f.setPixelSize(11);
-        f.setBold(true);
-        p.setFont(f);
-        const QRect box(o.x() + 1, o.y() + 47, 17, 12);
-        p.fillRect(box, QColor(192, 192, 192));
-        p.setPen(Qt::black);
-        p.drawText(box, Qt::AlignCenter, text);
-    }
+    // Square label at the bottom-left corner, readable at any size.
+    if (picture_.numbering) drawSquareLabel(p, o, kSquare, s);
 
     // Marker: a double outline around the square.
     const MarkColour m = picture_.marker[s];
