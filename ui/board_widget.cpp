@@ -1,36 +1,33 @@
 #include "ui/board_widget.h"
 
 #include "rules/geometry.h"
+#include "ui/board_colours.h"
 #include "ui/square_label.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadialGradient>
 
+#include <cmath>
+
 namespace kv {
-
-namespace {
-
-// Marker colours, given as the platform values of the original palette.
-QColor markerColour(MarkColour m)
-{
-    switch (m) {
-    case MarkColour::Red: return QColor(255, 0, 0);
-    case MarkColour::Blue: return QColor(0, 0, 255);
-    case MarkColour::Fuchsia: return QColor(255, 0, 255);
-    case MarkColour::Cyan: return QColor(0, 255, 255);
-    case MarkColour::Silver: return QColor(192, 192, 192);
-    case MarkColour::None: break;
-    }
-    return {};
-}
-
-} // namespace
 
 Damier2D::Damier2D(const BoardPicture& picture, QWidget* parent) : QWidget(parent), picture_(picture)
 {
     setObjectName("Damier2D");
-    setFixedSize(sizeHint());
+}
+
+QRectF Damier2D::boardRect() const
+{
+    const QSize n = sizeHint();
+    const double s = std::min(width() / double(n.width()), height() / double(n.height()));
+    return { (width() - n.width() * s) / 2, (height() - n.height() * s) / 2, n.width() * s, n.height() * s };
+}
+
+QPointF Damier2D::toBoard(QPointF p) const
+{
+    const QRectF r = boardRect();
+    return { (p.x() - r.x()) * sizeHint().width() / r.width(), (p.y() - r.y()) * sizeHint().height() / r.height() };
 }
 
 QStringList Damier2D::loadImages(const QString& dir)
@@ -61,7 +58,8 @@ Cell Damier2D::cellAt(QPoint p)
 
 void Damier2D::mousePressEvent(QMouseEvent* e)
 {
-    const Cell c = cellAt(e->position().toPoint());
+    const QPointF b = toBoard(e->position());
+    const Cell c = cellAt(QPoint(static_cast<int>(std::floor(b.x())), static_cast<int>(std::floor(b.y()))));
     if (c.column >= 0 && onClick) onClick(c);
 }
 
@@ -115,6 +113,12 @@ void Damier2D::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), QColor(0xe9, 0xdf, 0xcc));
+    // Everything is laid out at the natural size and scaled to the widget:
+    // images are smoothed, lines and text are drawn at the screen's resolution.
+    const QRectF target = boardRect();
+    p.translate(target.topLeft());
+    p.scale(target.width() / sizeHint().width(), target.height() / sizeHint().height());
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
 
     // The frame: white then grey, one pixel apart, 12 pixels around the squares.
     p.setBrush(Qt::NoBrush);
