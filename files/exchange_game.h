@@ -24,12 +24,16 @@ struct WrittenMove {
     std::string text; // as it stands in the file, for notices
 };
 
+// Whether a PDN game says it is played under these rules (GameType 28).
+enum class GameTypeNote { Ours, Missing, Other };
+
 struct ParsedGame {
     std::string white, black;
     GameOutcome result = GameOutcome::None;
     std::optional<Position> setup; // else the initial position
     std::vector<WrittenMove> moves;
-    std::vector<std::string> notices; // what was read with a remark
+    GameTypeNote gameType = GameTypeNote::Ours; // the moves are read under these rules in any case
+    std::string gameTypeText;                   // the tag's value when it names another game
 };
 
 // One line of the game-choice list: " 1:White-Black".

@@ -193,10 +193,12 @@ std::optional<ParsedGame> readPdnGame(std::string_view text, int index, std::str
         if (const auto o = parseOutcome(*r)) game.result = *o;
 
     const std::string* type = raw.tag("GameType");
-    if (!type)
-        game.notices.push_back("no GameType: the moves are read under these rules");
-    else if (gameTypeNumber(*type) != gameTypeNumber(kPdnGameType))
-        game.notices.push_back("GameType \"" + *type + "\" is another game: the moves are read under these rules");
+    if (!type) {
+        game.gameType = GameTypeNote::Missing;
+    } else if (gameTypeNumber(*type) != gameTypeNumber(kPdnGameType)) {
+        game.gameType = GameTypeNote::Other;
+        game.gameTypeText = *type;
+    }
 
     if (const std::string* fen = raw.tag("FEN")) {
         std::string why;

@@ -3,12 +3,14 @@
 
 #include "files/replay.h"
 #include "rules/game_state.h"
+#include "rules/geometry.h"
 #include "rules/notation.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <random>
+#include <string>
 
 namespace kv::test {
 
@@ -33,6 +35,22 @@ inline void playRandom(GameState& g, unsigned seed, int plies, Stop stop = [](co
         const MoveRecord m = g.gen.list(1)[static_cast<int>(rng() % static_cast<unsigned>(n))];
         if (g.playMove(m, g.gen.captureCount()) != PlayResult::Played) return;
         if (stop(m)) return;
+    }
+}
+
+// A long game: two kings that never meet walk back and forth.
+inline void shuttle(GameState& g, int plies)
+{
+    const Position p = *parseFen("W:WK25:BK8");
+    g.startFrom(p.board, p.side);
+    static const char* const moves[4] = { "25-29", "8-4", "29-25", "4-8" };
+    for (int i = 0; i < plies; ++i) {
+        const std::string text = moves[i % 4];
+        const Square from = internalSquare(std::stoi(text.substr(0, text.find('-'))));
+        const Square to = internalSquare(std::stoi(text.substr(text.find('-') + 1)));
+        const int n = g.generateLegal();
+        for (int k = 0; k < n; ++k)
+            if (g.gen.list(1)[k].from == from && g.gen.list(1)[k].to == to) g.playMove(g.gen.list(1)[k], 0);
     }
 }
 

@@ -67,7 +67,7 @@ TEST(Pdn, RoundTripOfPlayedGames)
         }
         ParsedGame parsed;
         auto back = importPdn(pdn, 0, &parsed);
-        EXPECT_TRUE(parsed.notices.empty());
+        EXPECT_EQ(parsed.gameType, GameTypeNote::Ours);
         EXPECT_EQ(parsed.result, GameOutcome::BlackWon);
         EXPECT_EQ(back->whiteName, "Jean \"Le Grand\" D.");
         expectSameGame(*g, *back);
@@ -124,12 +124,12 @@ TEST(Pdn, CommentsVariationsAndAnotherGameType)
     auto g = importPdn(text, 0, &parsed);
     EXPECT_EQ(g->gamePly, 4);
     EXPECT_EQ(parsed.result, GameOutcome::None);
-    ASSERT_EQ(parsed.notices.size(), 1u);
-    EXPECT_TRUE(contains(parsed.notices[0], "GameType \"21\""));
+    EXPECT_EQ(parsed.gameType, GameTypeNote::Other);
+    EXPECT_EQ(parsed.gameTypeText, "21");
     ParsedGame third;
     importPdn(text, 2, &third);
     EXPECT_EQ(third.result, GameOutcome::WhiteWon);
-    EXPECT_TRUE(contains(third.notices.at(0), "no GameType"));
+    EXPECT_EQ(third.gameType, GameTypeNote::Missing);
 }
 
 TEST(Pdn, BadSetUpOrMissingGameIsRefused)

@@ -32,7 +32,11 @@ int runImport(const Args& args)
 
     auto game = std::make_unique<GameState>();
     const ReplayReport report = replayGame(*parsed, *game);
-    for (const std::string& n : parsed->notices) std::fprintf(stderr, "korvelan-cli: %s\n", n.c_str());
+    if (parsed->gameType == GameTypeNote::Missing)
+        std::fprintf(stderr, "korvelan-cli: no GameType: the moves are read under these rules\n");
+    if (parsed->gameType == GameTypeNote::Other)
+        std::fprintf(stderr, "korvelan-cli: GameType \"%s\" is another game: the moves are read under these rules\n",
+                     parsed->gameTypeText.c_str());
     if (file->cut) std::fprintf(stderr, "korvelan-cli: only the beginning of the file was read\n");
     for (const std::string& s : report.skipped) std::fprintf(stderr, "korvelan-cli: skipped '%s'\n", s.c_str());
     if (report.cut) std::fprintf(stderr, "korvelan-cli: the record is full; the game stops at ply %d\n", kLastPlyEntry);
