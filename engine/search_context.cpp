@@ -51,6 +51,7 @@ const TranspositionTable& SearchContext::transpositionTable() const { return sea
 int SearchContext::tableDepthOffset() const { return searcher_->depthOffset; }
 void SearchContext::setTableDepthOffset(int depthOffset) { searcher_->depthOffset = depthOffset; }
 const HashKeyTables& SearchContext::hashKeys() const { return searcher_->keys; }
+HashKeyTables SearchContext::learnedKeys() const { return { searcher_->learnedIndex, searcher_->keys.check }; }
 PositionKeys SearchContext::keysOf(const Board& b) const { return computeHashKeys(searcher_->keys, b); }
 int SearchContext::lastCompletedScore() const { return searcher_->lastCompletedScore; }
 void SearchContext::setLastCompletedScore(int score) { searcher_->lastCompletedScore = score; }

@@ -100,7 +100,11 @@ public:
     // The ply offset alone, for a table already of the right size.
     void setTableDepthOffset(int depthOffset);
 
+    // The keys of the transposition table (index keys re-seeded by a resize).
     const HashKeyTables& hashKeys() const;
+    // The keys the learned positions are stored and looked up under: the
+    // loaded ones, whatever the table size.
+    HashKeyTables learnedKeys() const;
     PositionKeys keysOf(const Board& b) const;
 
     // What the last search left behind.

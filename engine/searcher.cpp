@@ -28,6 +28,7 @@ void killerTrampoline(void* owner, MoveList& list, int ply)
 
 Searcher::Searcher(const HashKeyTables& k, const ParameterSet& params)
     : keys(k)
+    , learnedIndex(k.index)
     , evaluator(params)
     , rng(std::random_device {}())
 {
@@ -148,6 +149,7 @@ void Searcher::makeSearchMove(const MoveRecord& m, int ply)
     const auto toggle = [this](std::uint8_t c, Square s) {
         pos.keys.index ^= keys.index[hashKeySlot(c, s)];
         pos.keys.check ^= keys.check[hashKeySlot(c, s)];
+        pos.learnedIndex ^= learnedIndex[hashKeySlot(c, s)];
     };
     toggle(code, m.from);
     b[m.from] = Empty;
@@ -301,7 +303,7 @@ int Searcher::maxNode(int alpha, int beta, int ply)
     }
 
     if (ply > 1) {
-        const std::uint32_t index = pos.keys.index + (rootSide == White ? 1 : 0);
+        const std::uint32_t index = pos.learnedIndex + (rootSide == White ? 1 : 0);
         if (auto v = knowledge->learned(index, pos.keys.check); v && *v != 0) return *v;
     }
 
@@ -449,7 +451,7 @@ int Searcher::minNode(int alpha, int beta, int ply)
     }
 
     {
-        const std::uint32_t index = pos.keys.index + (rootSide == Black ? 1 : 0);
+        const std::uint32_t index = pos.learnedIndex + (rootSide == Black ? 1 : 0);
         if (auto v = knowledge->learned(index, pos.keys.check); v && *v != 0) return -*v;
     }
 

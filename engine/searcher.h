@@ -31,6 +31,7 @@ struct NodeFrame {
     PieceCounts counts;
     EvalSums sums;
     PositionKeys keys;
+    std::uint32_t learnedIndex = 0; // index key under the learned positions' own keys
     std::int32_t materialBalance = 0; // won minus lost since the root: man 1, king 3, promotion 2
     std::int32_t rootReduction = 0;   // 0, -1 or -2, chosen per root move
     std::int16_t promotionExtension = 0;
@@ -53,6 +54,9 @@ public:
 
     // ---- owned tables and settings ----
     HashKeyTables keys;
+    // The index keys the learned positions were stored under: a table resize
+    // re-seeds `keys.index`, never these.
+    std::array<std::uint32_t, kHashKeyCount> learnedIndex {};
     TranspositionTable tt;
     int depthOffset = 0;
     Evaluator evaluator;

@@ -13,6 +13,7 @@
 #include "game/data_paths.h"
 #include "game/game_view.h"
 #include "rules/game_state.h"
+#include "training/problem_listing.h"
 
 #include <QMainWindow>
 
@@ -42,6 +43,7 @@ struct ExchangeFile;
 struct PdnTags;
 enum class GameOutcome : int;
 class HelpWindow;
+class Damier3D;
 class SoundPlayer;
 class TForm4;
 class TForm5;
@@ -67,16 +69,16 @@ public:
     GameController& controller() { return *controller_; }
     SearchContext& search() { return *search_; }
     Damier2D* board() const { return board_; }
+    Damier3D* board3d() const { return board3d_; }
+    int theme3d() const { return theme3d_; } // 0 while the flat board is shown
     const QString& programDir() const { return programDir_; }
     const DataPaths& paths() const { return paths_; }
 
-    // The modal "Erreur" box every file command reports with. Tests replace
-    // the box by a sink that collects the texts.
+    // The "Erreur" box every file command reports with (window-modal, the
+    // caller does not wait for it). Tests replace the box by a sink that
+    // collects the texts.
     void ShowError(const QString& text);
     void setErrorSink(std::function<void(const QString&)> sink) { errorSink_ = std::move(sink); }
-    // The open and save dialogs of the file commands; an empty answer cancels.
-    // Tests replace them by a function that answers for the user.
-    void setFileChooser(std::function<QString(const FileRequest&)> chooser) { fileChooser_ = std::move(chooser); }
     // Shows a text file (a problem's comments) in the desktop's text editor.
     void openTextFile(const QString& path);
 
@@ -106,6 +108,7 @@ public:
     void refreshMoveList() override;
     void showClock(int side, const ClockText& text) override;
     void applyCommandStates(const CommandStates& states) override;
+    void clearStatistics() override;
     bool clockTimerRunning() const override;
     void startClockTimer() override;
     void processEvents() override;
@@ -117,11 +120,18 @@ public:
     void setRootLine(int index, const std::string& text) override;
     void statistics(const std::vector<std::string>& lines) override;
     void clock(SideToMove side, int usedSeconds) override;
+    void iterationFinished(int depth, int score) override;
 
     // ---- analysis and training (Unit1_training.cpp)
     void analysisChanged() override;
     void setupChanged() override;
     TForm4* analysisWindow() const { return form4_; }
+    // The file dialogs and the comment viewer of problems and lessons;
+    // tests replace them. The chooser returns an empty name for a cancel.
+    using FileChooser = std::function<QString(const QString& title, const QString& dir, bool save)>;
+    void setFileChooser(FileChooser f) { fileChooser_ = std::move(f); }
+    void setCommentViewer(std::function<void(const QString&)> f) { commentViewer_ = std::move(f); }
+    const ProblemCursor& problemCursor() const { return problems_; }
 
 public slots:
     // Start-up and quitting (Unit1_startup.cpp).
@@ -162,6 +172,7 @@ public slots:
     void BitBtn14Click();
     void Annul_nulClick();
     void AbandonClick();
+    void NouvellePartieFinClick(); // "Nouvelle partie" in the end-of-game message
     void pause();
     void Best1Click();
     // Navigation.
@@ -191,6 +202,25 @@ public slots:
     void Couleur_joue();
     void Change_couleur();
     void setPieceToPlace(int code); // Panel4Click, SpeedButton10Click .. SpeedButton14Click
+    // Problems and lessons (Unit1_problems.cpp).
+    void Problmes1Click();
+    void Button1Click();  // "Suivant ->"
+    void Panel14Click();  // "Revoir coup"
+    void Apprendreposition1Click();
+    void Learn_noClick();
+    void Chargerdesleons1Click();
+    void Lancerunesession1Click();
+    void Arrterlasession1Click();
+    // Board views (Unit1_views.cpp).
+    void Damier2D1Click();
+    void Damier3D1Click();
+    void Damier3D2Click();
+    void Damier3D3Click();
+    void Damier3D4Click();
+    void Damier3D5Click();
+    void Damier3D6Click();
+    void Damier3D7Click();
+    void Damier3D8Click();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -219,6 +249,7 @@ private:
     void resumeLastGame();
 
     // ---- game files (Unit1_files.cpp)
+    // The open or save dialog of a file command (the test chooser when one is set).
     QString chooseFile(const FileRequest& request);
     // Unit1_exchange.cpp
     void buildExchangeMenus();
@@ -242,6 +273,9 @@ private:
     void addOkCancel(QWidget* page, QBoxLayout* into, const char* okName, const char* cancelName,
                      void (TForm1::*onOk)(), void (TForm1::*onCancel)());
     void buildWelcome();
+    // The line beside the board: the engine's thinking, or a finished game's result.
+    void buildPlayStatus();
+    void showPlayStatus();
     QAction* addAction(QMenu* menu, const char* name, const QString& text, void (TForm1::*slot)(),
                        const QKeySequence& key = {});
     QAction* addOption(QMenu* menu, const char* name, const QString& text, bool checked, bool GameOptions::*field);
@@ -249,6 +283,10 @@ private:
     void enterLoop();
     void setLevelEntry(const LevelSetting& level);
     void buildTraining(); // Unit1_training.cpp
+    void buildProblems(); // Unit1_problems.cpp
+    bool openProblem(const QString& path, bool capPlies);
+    QString chooseFile(const QString& title, const QString& dir, bool save);
+    void learnSessionGame();
     void showSetupCaptions();
 
     DataPaths paths_;
@@ -259,7 +297,6 @@ private:
     bool activated_ = false;
     std::optional<GameFile> lastState_; // "last32.dam" as the first activation read it
     std::function<void(const QString&)> errorSink_;
-    std::function<QString(const FileRequest&)> fileChooser_;
     TForm5* form5_ = nullptr;
     HelpWindow* help_ = nullptr;
     QWidget* about_ = nullptr;
@@ -276,6 +313,24 @@ private:
     QString keyError_; // why "hashkey33.dat" could not be read, if it could not
 
     Damier2D* board_ = nullptr;
+
+    // The 3D board and what goes with it (Unit1_views.cpp).
+    void buildViewMenu(QMenu* menu);
+    void buildViews();
+    bool showTheme(int theme);
+    void hideTheme(int theme, const QString& why);
+    void startWithTheme(int theme);
+    void layoutBoards();
+    void syncTwins();
+    void DamierImage1Click(Cell cell);
+    Damier3D* board3d_ = nullptr;
+    int theme3d_ = 0;
+    struct Twin {
+        QFrame* frame = nullptr;
+        QLabel *name = nullptr, *minutes = nullptr, *seconds = nullptr, *count = nullptr;
+    };
+    Twin twinBlack_, twinWhite_;          // Horlogenoir3d, Horlogeblanc3d
+    std::map<QWidget*, QRect> placedAt_;  // where each widget of the window was laid out first
     QTimer* timer1_ = nullptr;
     QWidget* welcome_ = nullptr;
     QFrame* panel6_ = nullptr; // the player panel at the top of the board
@@ -308,6 +363,9 @@ private:
     QLineEdit* joueur3_ = nullptr;
     QRadioButton* morvanelNoir_ = nullptr;
     QLineEdit* nbminutes_ = nullptr;
+    QLabel* autreErreur_ = nullptr;  // what "Autre" accepts, after a refusal
+    QLabel* etatPartie_ = nullptr;   // the play status line
+    int depthReached_ = 0;           // of the search under way
     std::vector<QWidget*> navigationButtons_;
 
     std::map<QString, QAction*> actions_;
@@ -331,6 +389,13 @@ private:
     QPushButton* changeCouleur_ = nullptr;
     QPushButton* changeDir_ = nullptr;
     int ongletPage_ = 0;
+    bool analysisWalking_ = false; // to notice the end of a walk
+    ProblemCursor problems_;
+    QPushButton* suivantProbleme_ = nullptr;
+    QPushButton* revoirCoup_ = nullptr;
+    QString sessionLesson_; // the lesson file of the running session
+    FileChooser fileChooser_;
+    std::function<void(const QString&)> commentViewer_;
 };
 
 } // namespace kv

@@ -234,8 +234,16 @@ void TForm1::Editerlimagefichierbmp1Click()
 
 void TForm1::openTextFile(const QString& path)
 {
-    if (!QFileInfo(path).isFile() || !QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+    if (!QFileInfo(path).isFile()) {
         ShowError(tr("Impossible d'ouvrir ce fichier"));
+        return;
+    }
+    if (commentViewer_) {
+        commentViewer_(path);
+        return;
+    }
+    // The desktop's text editor, started on its own: nothing waits for it.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) ShowError(tr("Impossible d'ouvrir ce fichier"));
 }
 
 // ------------------------------------------------------------------ printing

@@ -14,7 +14,7 @@ namespace kv {
 
 QString TForm1::chooseFile(const FileRequest& request)
 {
-    if (fileChooser_) return fileChooser_(request);
+    if (fileChooser_) return fileChooser_(request.title, request.folder, request.save);
     QFileDialog dialog(this, request.title, request.folder, request.filter);
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

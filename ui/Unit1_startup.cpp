@@ -205,8 +205,11 @@ void TForm1::quitter()
     if (introduced_) {
         GameFileError why;
         const QString path = paths_.userDataPath(kStateFile);
-        if (!WriteGameFile(path.toStdString(), gameFileOf(game_, currentSettings()), why))
+        if (!WriteGameFile(path.toStdString(), gameFileOf(game_, currentSettings()), why)) {
             ShowError(gameFileErrorText(why));
+            // The program ends next: the user reads why the game was not kept first.
+            if (auto* box = findChild<QMessageBox*>("Erreur"); box && !errorSink_) box->exec();
+        }
     }
     controller_->quitter();
 }
@@ -230,9 +233,12 @@ void TForm1::ShowError(const QString& text)
         errorSink_(text);
         return;
     }
-    QMessageBox box(QMessageBox::Critical, tr("Erreur"), text, QMessageBox::Ok, this);
-    box.setObjectName("Erreur");
-    box.exec();
+    // Modal to the window, without an event loop of its own: the command
+    // that failed has ended as if cancelled, and the game goes on behind it.
+    auto* box = new QMessageBox(QMessageBox::Critical, tr("Erreur"), text, QMessageBox::Ok, this);
+    box->setObjectName("Erreur");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 } // namespace kv

@@ -4,6 +4,7 @@
 
 #include "engine/hash_keys.h"
 #include "rules/geometry.h"
+#include "ui/board3d_widget.h"
 #include "ui/board_widget.h"
 #include "ui/sound_player.h"
 
@@ -39,7 +40,11 @@ using namespace unit1_detail;
 
 // ------------------------------------------------------------------ GameView
 
-void TForm1::boardChanged() { board_->update(); }
+void TForm1::boardChanged()
+{
+    board_->update();
+    if (board3d_) board3d_->update();
+}
 
 void TForm1::showPanel(GamePanel panel, bool shown)
 {
@@ -78,14 +83,15 @@ void TForm1::refreshStatus()
     couleurordi_->setVisible(!c.options.humanVsHuman);
     basHaut_->setText(game_.orientation ? tr("Blancs:Haut->Bas") : tr("Blancs:Bas->Haut"));
     nbcoups_->setText(tr("Coups : %1").arg(game_.gamePly / 2 + 1));
-    trait_->setText(game_.side == White ? tr("Trait aux blancs") : tr("Trait aux noirs"));
+    if (c.gameOver()) trait_->setText(tr("Partie terminée"));
+    else trait_->setText(game_.side == White ? tr("Trait aux blancs") : tr("Trait aux noirs"));
     if (c.matchState() == 1) panel11_->setText(tr("Match"));
     else if (c.options.humanVsHuman) panel11_->setText(tr("Humain contre humain"));
     else panel11_->setText(tr("Entraînement"));
 
-    // The panel of the side to move is framed in gold.
+    // The panel of the side to move is framed in gold; nobody moves in a finished game.
     for (auto [panel, side] : { std::pair { panel6_, Black }, { panel7_, White } }) {
-        const bool toMove = game_.side == side;
+        const bool toMove = game_.side == side && !c.gameOver();
         if (panel->property("trait").toBool() != toMove) {
             panel->setProperty("trait", toMove);
             panel->style()->unpolish(panel);
@@ -95,9 +101,11 @@ void TForm1::refreshStatus()
 
     // Each player's panel stays on that player's side of the board.
     const bool turned = game_.orientation != 0;
-    panel6_->move(kColumnX, turned ? kBottomPanelY : kTopPanelY);
-    panel7_->move(kColumnX, turned ? kTopPanelY : kBottomPanelY);
+    panel6_->move(panel6_->x(), turned ? kBottomPanelY : kTopPanelY);
+    panel7_->move(panel7_->x(), turned ? kTopPanelY : kBottomPanelY);
     syncOptionChecks();
+    showPlayStatus();
+    syncTwins();
 }
 
 void TForm1::refreshMoveList()
@@ -125,6 +133,7 @@ void TForm1::showClock(int side, const ClockText& text)
     QLabel* sec = side == White ? secblanc_ : secnoir_;
     min->setText(QString::fromStdString(text.minutes));
     sec->setText(QString::fromStdString(text.seconds));
+    syncTwins();
 }
 
 void TForm1::applyCommandStates(const CommandStates& s)
@@ -143,12 +152,17 @@ void TForm1::applyCommandStates(const CommandStates& s)
     actions_["Pause1"]->setEnabled(s.stopSearch);
     actions_["Arretrflexionparclicsouris1"]->setEnabled(s.stopByClick);
     proposernul_->setEnabled(s.offerDraw);
+    abandon2_->setEnabled(s.resign);
+    actions_["Abandon1"]->setEnabled(s.resign);
+    actions_["Inverserlesjoueurs1"]->setEnabled(s.swapPlayers);
+    joue_->setEnabled(s.stopSearch);
     actions_["Dbuteruneanalyse1"]->setEnabled(s.analyse);
     actions_["Arrtercettephase1"]->setEnabled(s.analysisRunning);
     actions_["Terminerlanalyse1"]->setEnabled(s.analysisRunning);
     actions_["Installeruneposition1"]->setEnabled(s.problems);
     if (s.busyCursor) board_->setCursor(Qt::WaitCursor);
     else board_->unsetCursor();
+    showPlayStatus(); // the thinking starts or ends with these states
 }
 
 bool TForm1::clockTimerRunning() const { return timer1_->isActive(); }
@@ -172,6 +186,7 @@ void TForm1::waitForEvents()
 void TForm1::clearRootLines()
 {
     listBox5_->clear();
+    depthReached_ = 0;
 }
 
 void TForm1::setRootLine(int index, const std::string& text)

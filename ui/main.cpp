@@ -13,6 +13,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationDisplayName("Korvelan 3D Analyse");
     QApplication::setDesktopFileName("korvelan");
     kv::TForm1 form(kv::DataPaths::forApplication());
-    form.show();
+    // The window opens maximised, so the board gets the room the screen has.
+    form.showMaximized();
     return QApplication::exec();
 }

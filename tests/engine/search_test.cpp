@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <random>
 
 namespace kv {
@@ -375,6 +376,44 @@ TEST(Search, ResizeEmptiesTheTableAndReseedsTheIndexKeys)
     for (int i = hashKeySlot(WhiteMan, 0); i <= hashKeySlot(BlackKing, 32); ++i) EXPECT_LT(after.index[i], 13100u);
     // The search still plays legal moves with the new keys and offset.
     EXPECT_TRUE(isLegal("start", f.search("start").move));
+}
+
+// Remembers every learned-position lookup of a search.
+struct LookupRecorder : SearchKnowledge {
+    mutable std::set<std::pair<std::uint32_t, std::uint32_t>> asked;
+    std::optional<int> learned(std::uint32_t index, std::uint32_t check) const override
+    {
+        asked.emplace(index, check);
+        return std::nullopt;
+    }
+};
+
+TEST(Search, LearnedPositionsKeepTheirKeysWhenTheTableIsResized)
+{
+    // Every position after white's first move is looked up under the keys
+    // the learned positions were stored with (the loaded ones), before and
+    // after a resize re-seeds the table's index keys.
+    const HashKeyTables fileKeys = HashKeyTables::generated();
+    LookupRecorder recorder;
+    Fixture f(2);
+    f.ctx.setKnowledge(recorder);
+    const auto start = parseFen("start");
+    MoveGenerator gen;
+    Board b = start->board;
+    const int n = gen.generateLegal(b, White);
+    for (int round = 0; round < 2; ++round) {
+        recorder.asked.clear();
+        f.search("start");
+        for (int i = 0; i < n; ++i) {
+            Board after = start->board;
+            applyMove(after, gen.list(1)[i]);
+            const PositionKeys k = computeHashKeys(fileKeys, after);
+            EXPECT_TRUE(recorder.asked.count({ k.index, k.check })) << "round " << round << " move " << i;
+        }
+        EXPECT_EQ(f.ctx.learnedKeys(), fileKeys);
+        f.ctx.resizeTranspositionTable(kTableSizes[5].sizeFactor, kTableSizes[5].depthOffset);
+    }
+    EXPECT_NE(f.ctx.hashKeys().index, fileKeys.index);
 }
 
 TEST(Search, PrincipalVariationRowsAreCopiedUpward)

@@ -31,7 +31,7 @@ protected:
         form = std::make_unique<TForm1>(DataPaths(KV_PROGRAM_DIR, user.path()));
         form->setExternalLoop(true);
         form->setErrorSink([this](const QString& t) { errors << t; });
-        form->setFileChooser([this](const FileRequest&) { return answer; });
+        form->setFileChooser([this](const QString&, const QString&, bool) { return answer; });
         form->show();
         button("BoutonDamier2D")->click();
         c().timing = { 0, 0, 0, 0 };

@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -30,8 +29,6 @@ class Window : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // Each test starts afresh, not from the game an earlier one quit.
-        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/last32.dam");
         form = std::make_unique<TForm1>(KV_PROGRAM_DIR);
         form->setExternalLoop(true);
         form->show();
