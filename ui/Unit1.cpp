@@ -76,6 +76,7 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
 
     buildMenus();
     buildPanels();
+    buildPlayerPanels();
     buildWelcome();
     setStyleSheet(
         "QWidget#Fond { background: #e9dfcc; }"
@@ -142,6 +143,7 @@ void TForm1::Introduction()
     game_.blackName = "Korvelan";
     game_.storeRecordEntry(0);
     search_->clearTranspositionTable();
+    loadPlayerLists(); // a damaged registry is mended and reported now, not in the middle of a command
     refreshStatus();
 }
 
@@ -170,6 +172,7 @@ void TForm1::Nouveau2Click()
 {
     search_->state.stopRequested = true;
     listBox1_->clear();
+    loadPlayerLists();
     nouvellePartie_->show();
     nouvellePartie_->raise();
 }

