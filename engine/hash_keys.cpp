@@ -72,10 +72,15 @@ std::optional<HashKeyTables> loadHashKeys(const std::string& path, std::string& 
         error = "the hash key file \"" + path + "\" " + why;
         return std::nullopt;
     }
+    return hashKeysFromImage(bytes.data());
+}
+
+HashKeyTables hashKeysFromImage(const std::uint8_t* image)
+{
     HashKeyTables t;
     for (int i = 0; i < kHashKeyCount; ++i) {
-        t.index[i] = getLittleEndian(&bytes[4 * i]);
-        t.check[i] = getLittleEndian(&bytes[4 * (kHashKeyCount + i)]);
+        t.index[i] = getLittleEndian(&image[4 * i]);
+        t.check[i] = getLittleEndian(&image[4 * (kHashKeyCount + i)]);
     }
     return t;
 }

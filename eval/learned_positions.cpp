@@ -24,11 +24,16 @@ std::string LearnedPositions::load(const std::string& path)
     const std::string why = readExactFile(path, kFileBytes, bytes);
     if (why == "is missing") return "learned positions \"" + path + "\" are missing; the search goes on without them";
     if (!why.empty()) return "learned positions \"" + path + "\" " + why + "; they are not used";
+    loadImage(bytes.data());
+    return {};
+}
+
+void LearnedPositions::loadImage(const unsigned char* image)
+{
     for (std::uint32_t i = 0; i < kSlots; ++i) {
-        const unsigned char* p = bytes.data() + i * kEntryBytes;
+        const unsigned char* p = image + i * kEntryBytes;
         entries_[i] = { get32(p), static_cast<std::int16_t>(get16(p + 4)), get16(p + 6) };
     }
-    return {};
 }
 
 std::vector<unsigned char> LearnedPositions::image() const

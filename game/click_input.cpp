@@ -18,6 +18,7 @@ using namespace controller_detail;
 
 void GameController::clic(Cell cell)
 {
+    if (analysing_) return; // the board shows the walk; nobody moves
     // A click in the computer's turn (its thinking, or its move still to come
     // or being shown) is never the user's move: with "stop by click" outside a
     // match it ends the thinking, so the computer plays its best move so far;
@@ -59,6 +60,10 @@ void GameController::showInputMarkers()
 void GameController::clic1(Cell cell)
 {
     view_.showPanel(GamePanel::Nulrefus, false);
+    if (positionSetupMode_) {
+        placePiece(cell);
+        return;
+    }
     if (!input_.picked()) view_.refreshStatus();
     if ((engineTurn_ && !options.humanVsHuman) || options.computerVsComputer) return;
     // A finished game takes no more moves until a new game or a step in the record.

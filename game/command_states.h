@@ -10,6 +10,8 @@ struct CommandInputs {
     bool computerVsComputer = false;
     bool match = false;              // a rated match is running
     int gamePly = 0;
+    bool analysing = false;          // the analysis walk runs
+    bool positionSetup = false;      // the position editor is open
 };
 
 struct CommandStates {
@@ -28,6 +30,9 @@ struct CommandStates {
     bool stopByClick = true;         // "Arret réflexion par clic souris"
     bool offerDraw = true;           // "Proposer nul"
     bool busyCursor = false;         // hourglass over the board
+    bool analyse = true;             // "Débuter une analyse"
+    bool analysisRunning = false;    // "Arrêter cette phase", "Terminer l'analyse"
+    bool problems = true;            // the "Probleme" page, problems and lessons
 };
 
 CommandStates commandStates(const CommandInputs& in);

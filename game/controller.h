@@ -22,12 +22,15 @@
 #include "game/move_input.h"
 #include "players/match.h"
 #include "rules/game_state.h"
+#include "training/game_analysis.h"
+#include "training/position_setup.h"
 
 #include <QString>
 
 #include <array>
 #include <deque>
 #include <functional>
+#include <memory>
 
 namespace kv {
 
@@ -133,6 +136,28 @@ public:
     void numerotation();
     void Jeuenaveugle1Click();
 
+    // ---- game analysis (analysis_mode.cpp): one position per loop pass
+    void Analyser();
+    void pauseAnalysis();         // "Arrêter cette phase", "Suivant": ends one position's search
+    void fin_analyse();           // "Terminer l'analyse", "Fin analyse"
+    void ListBox4Click(int line); // a line of ListBox6: the position its move was played from
+    void showAnalysedPly(int ply); // the evaluation graph: that position
+    bool analysing() const { return analysing_; }
+    bool hasAnalysis() const { return analysis_ != nullptr; }
+    const GameAnalysis& analysis() const { return *analysis_; }
+    AnalysisLanguage analysisLanguage = AnalysisLanguage::French;
+
+    // ---- position editor (position_setup.cpp)
+    bool positionSetupMode() const { return positionSetupMode_; }
+    void Entrerpositionclick(); // toggles the editor; leaving it checks and installs the position
+    void vider();               // "Vider le damier"
+    void remplirSetup();        // "Remplir le damier"
+    void Change_dir();          // "Blancs:Bas->Haut"
+    SetupChoices setup;         // the palette and who plays what from the set-up position
+    // Why the last attempt to leave the editor was refused (empty when it was not).
+    const QString& setupRefusal() const { return setupRefusal_; }
+    std::array<int, 2> staticEvaluations(); // "Eval stat blancs" / "noirs", halved
+
     // ---- quitting
     void quitter();
     void exiter();
@@ -209,6 +234,15 @@ private:
     bool busy_ = false;
     int loopDepth_ = 0;
     bool lastSearchUnlimited_ = false;
+    // Game analysis and the position editor.
+    void analysisStep();
+    void endAnalysis();
+    void placePiece(Cell cell);
+    std::unique_ptr<GameAnalysis> analysis_;
+    bool analysing_ = false;
+    bool analysisPonder_ = true; // "Réflexion sur temps adverse" before the analysis
+    bool positionSetupMode_ = false;
+    QString setupRefusal_;
     QString endMessage_;
     SearchResult lastResult_;
     std::deque<std::function<void()>> requests_;

@@ -42,6 +42,8 @@ public:
     // A game has ended: the rated result of a match, to show and store, or
     // nullptr when the game was not rated.
     virtual void matchRated(const RatedResult* /*rated*/) {}
+    virtual void analysisChanged() {}                   // the analysis walked a step, began or ended
+    virtual void setupChanged() {}                      // the position editor opened, closed or refused
 
     // Timer1, the one-second timer of the human's clock.
     virtual bool clockTimerRunning() const = 0;

@@ -77,6 +77,7 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
     buildMenus();
     buildPanels();
     buildPlayerPanels();
+    buildTraining();
     buildWelcome();
     setStyleSheet(
         "QWidget#Fond { background: #e9dfcc; }"

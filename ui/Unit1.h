@@ -38,6 +38,7 @@ namespace kv {
 class Damier2D;
 class SoundPlayer;
 class PlayersWindow;
+class TForm4;
 
 class TForm1 : public QMainWindow, public GameView, public SearchObserver {
     Q_OBJECT
@@ -75,6 +76,11 @@ public:
     void statistics(const std::vector<std::string>& lines) override;
     void clock(SideToMove side, int usedSeconds) override;
 
+    // ---- analysis and training (Unit1_training.cpp)
+    void analysisChanged() override;
+    void setupChanged() override;
+    TForm4* analysisWindow() const { return form4_; }
+
 public slots:
     // Start-up and quitting.
     void Damier2DClick();  // the welcome panel's "Damier 2D"
@@ -105,6 +111,20 @@ public slots:
     void ajouter_temps();
     void Horlogeszro1Click();
     void Pause2Click();
+    // Analysis, position editor, problems and lessons (Unit1_training.cpp).
+    void Analyser();
+    void pauseAnalyse();      // "Arrêter cette phase"
+    void Button4Click();      // "Terminer l'analyse"
+    void ListBox4Click();     // a line of ListBox6
+    void OngletChange(int index);
+    void Installeruneposition1Click();
+    void Entrerpositionclick();
+    void vider();
+    void remplir();
+    void Change_dir();
+    void Couleur_joue();
+    void Change_couleur();
+    void setPieceToPlace(int code); // Panel4Click, SpeedButton10Click .. SpeedButton14Click
 
 public slots:
     // Players and rated matches (Unit1_players.cpp).
@@ -147,6 +167,8 @@ private:
     void syncOptionChecks();
     void enterLoop();
     void setLevelEntry(const LevelSetting& level);
+    void buildTraining(); // Unit1_training.cpp
+    void showSetupCaptions();
 
     QString programDir_;
     GameState game_;
@@ -211,6 +233,20 @@ private:
     PlayerWidgets pw_;
     PlayerRegistry registry_; // the lists shown: "Ramener Korvelan à 2050" changes it here only
     PlayersWindow* playersWindow_ = nullptr;
+
+    // Analysis and training.
+    TForm4* form4_ = nullptr;
+    QListWidget* listBox6_ = nullptr;
+    QWidget* probleme0_ = nullptr;
+    QWidget* analysePage_ = nullptr;
+    QLabel* piontemoin_ = nullptr;
+    QLabel* evalBlancs_ = nullptr;
+    QLabel* evalNoirs_ = nullptr;
+    QLabel* setupRefusal_ = nullptr;
+    QPushButton* couleurJoue_ = nullptr;
+    QPushButton* changeCouleur_ = nullptr;
+    QPushButton* changeDir_ = nullptr;
+    int ongletPage_ = 0;
 };
 
 } // namespace kv

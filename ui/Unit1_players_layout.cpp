@@ -187,8 +187,8 @@ void TForm1::buildPlayerPanels()
         fin->resize(fin->width(), fin->height() + 44);
     }
 
-    setStyleSheet(styleSheet() + "QFrame#Nouveau_joueur, QFrame#Efface_j, QFrame#Joueurs { background: #fffaf0; }"
-                                 "QLabel#Resultat_blanc, QLabel#Resultat_noir { font-size: 14px; }");
+    for (QFrame* f : { w.nouveauJoueur, w.effaceJ, w.joueurs })
+        f->setStyleSheet(QString("QFrame#%1 { background: #fffaf0; }").arg(f->objectName()));
 
     // The players' menu.
     joueurs_->addSeparator();

@@ -143,6 +143,10 @@ void TForm1::applyCommandStates(const CommandStates& s)
     actions_["Pause1"]->setEnabled(s.stopSearch);
     actions_["Arretrflexionparclicsouris1"]->setEnabled(s.stopByClick);
     proposernul_->setEnabled(s.offerDraw);
+    actions_["Dbuteruneanalyse1"]->setEnabled(s.analyse);
+    actions_["Arrtercettephase1"]->setEnabled(s.analysisRunning);
+    actions_["Terminerlanalyse1"]->setEnabled(s.analysisRunning);
+    actions_["Installeruneposition1"]->setEnabled(s.problems);
     if (s.busyCursor) board_->setCursor(Qt::WaitCursor);
     else board_->unsetCursor();
 }
