@@ -7,31 +7,36 @@
 
 namespace kv {
 
-TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, int used, bool analysisMode, bool unlimitedTime)
+TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, std::int64_t used, bool analysisMode,
+                        bool unlimitedTime)
 {
+    // Every rule reads seconds; the arithmetic is done in milliseconds so that
+    // a share such as LevelTime / 10 = 0.6 s keeps its fraction.
+    const std::int64_t level = std::int64_t(levelTime) * 1000;
+    const std::int64_t cap = std::int64_t(levelCap) * 1000;
     TimeBudget b;
     if (analysisMode) {
-        b.target = levelTime / 30;
+        b.target = level / 30;
     } else {
         // The first 60 plies share LevelTime; every further 30 plies add half of it.
         const int period = gamePly / 30;
-        int pliesLeft, timeLeft;
+        std::int64_t pliesLeft, timeLeft;
         if (gamePly >= 60) {
             pliesLeft = 30 * (period + 1) - gamePly;
-            timeLeft = ((period + 1) * levelTime) / 2 - used;
+            timeLeft = ((period + 1) * level) / 2 - used;
         } else {
             pliesLeft = 60 - gamePly;
-            timeLeft = levelTime - used;
+            timeLeft = level - used;
         }
         b.target = timeLeft / pliesLeft;
         b.target = b.target * 9 / 10;
-        if (b.target < 1 && levelTime != 30) b.target = 1;
-        if (levelTime / 90 > b.target && levelTime / 90 + used < levelCap) b.target = levelTime / 90;
+        if (b.target < 1000 && levelTime != 30) b.target = 1000;
+        if (level / 90 > b.target && level / 90 + used < cap) b.target = level / 90;
     }
-    if (levelTime / 10 < b.target) b.target = levelTime / 10;
+    if (level / 10 < b.target) b.target = level / 10;
     b.hard = 5 * b.target;
-    b.totalCap = gamePly >= 60 ? ((gamePly + 1) * levelCap) / 60 : levelCap;
-    if (levelTime == 32000 || unlimitedTime) b.target = b.hard = 3200000;
+    b.totalCap = gamePly >= 60 ? ((gamePly + 1) * cap) / 60 : cap;
+    if (levelTime == 32000 || unlimitedTime) b.target = b.hard = 3200000000LL;
     return b;
 }
 
@@ -122,7 +127,7 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     pos.board[0] = OffBoard;
 
     const std::int32_t used = req.usedSeconds[side];
-    const std::int64_t usedMs = std::int64_t(used) * 1000;
+    const std::int64_t usedMs = req.usedMs >= 0 ? req.usedMs : std::int64_t(used) * 1000;
     s.sideUsed = usedMs;
     if (!st.unlimitedTime) {
         s.startReference = ctx.clockMs() - usedMs;
@@ -134,11 +139,10 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     pos.keys = computeHashKeys(s.keys, pos.board);
     for (int p = 0; p < kPlyTables; ++p) s.emptyKillers(p);
 
-    TimeBudget budget = allocateTime(set.levelTime, set.levelCap, req.gamePly, used, st.analysisMode, st.unlimitedTime);
-    // The rules count seconds; the clock is read in milliseconds.
-    std::int64_t targetMs = std::int64_t(budget.target) * 1000;
-    s.hardTimeLimit = std::int64_t(budget.hard) * 1000;
-    s.totalTimeCap = std::int64_t(budget.totalCap) * 1000;
+    const TimeBudget budget = allocateTime(set.levelTime, set.levelCap, req.gamePly, usedMs, st.analysisMode, st.unlimitedTime);
+    std::int64_t targetMs = budget.target;
+    s.hardTimeLimit = budget.hard;
+    s.totalTimeCap = budget.totalCap;
     if (set.moveTimeMs > 0 && !st.unlimitedTime) {
         targetMs = s.hardTimeLimit = set.moveTimeMs;
         s.totalTimeCap = std::numeric_limits<std::int64_t>::max();

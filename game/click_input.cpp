@@ -66,8 +66,12 @@ void GameController::clic1(Cell cell)
     }
     if (!input_.picked()) view_.refreshStatus();
     if ((engineTurn_ && !options.humanVsHuman) || options.computerVsComputer) return;
-    // A finished game takes no more moves until a new game or a step in the record.
-    if (gameResult_ != NoResult) return;
+    // A finished game takes no more moves until a new game or a step in the
+    // record; a click brings its result back, with the offer of a new game.
+    if (gameOver()) {
+        view_.showPanel(GamePanel::FinDeParties, true);
+        return;
+    }
     const Square s = squareOfCell(cell, picture_.inverted);
     if (s == 0) return;
     if (options.blind) view_.boardChanged();

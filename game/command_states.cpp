@@ -19,6 +19,11 @@ CommandStates commandStates(const CommandInputs& in)
         c.busyCursor = true;
         c.analyse = c.problems = false;
     }
+    if (in.gameOver && !in.analysing) {
+        // Nobody moves in a finished game: no draw, no resignation, no reply
+        // from the other colour and no thinking to stop.
+        c.offerDraw = c.resign = c.swapPlayers = c.stopSearch = false;
+    }
     if (in.analysing) {
         // The walk owns the board and the record until it ends.
         c.newGame = c.humanVsHuman = c.editMenu = c.navigationButtons = c.playersMenu = false;

@@ -99,8 +99,10 @@ void GameController::ComputerMove()
     // 8. The computer offers a draw in a quiet, nearly empty position.
     view_.showPanel(GamePanel::MatchNul, computerOffersDraw(search_.lastCompletedScore()));
 
-    // 9. Play the move with its animation.
+    // 9. Play the move with its animation. A refusal of the user's draw offer
+    //    belonged to the position the move leaves.
     if (hasMove) {
+        view_.showPanel(GamePanel::Nulrefus, false);
         const std::uint8_t piece = game_.board[move.from];
         animateComputerMove(move, piece);
         if (game_.board != searched) { // a command changed the game meanwhile

@@ -119,6 +119,7 @@ CommandStates GameController::currentCommandStates() const
     in.computerVsComputer = options.computerVsComputer;
     in.match = matchState_ == 1;
     in.gamePly = game_.gamePly;
+    in.gameOver = gameOver();
     in.analysing = analysing_;
     in.positionSetup = positionSetupMode_;
     return commandStates(in);

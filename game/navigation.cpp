@@ -43,6 +43,7 @@ void GameController::restoreStep()
         view_.showPanel(p, false);
     view_.refreshMoveList();
     view_.boardChanged();
+    refreshCommands();
 }
 
 void GameController::postNavigation(std::function<void()> step)

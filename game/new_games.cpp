@@ -38,9 +38,12 @@ void GameController::remplir()
     for (GamePanel p : { GamePanel::FinDeParties, GamePanel::Zut, GamePanel::MatchNul, GamePanel::Nulrefus,
                          GamePanel::CaptureNotice })
         view_.showPanel(p, false);
+    // The thinking shown belonged to the game left behind.
+    view_.clearStatistics();
     view_.refreshMoveList();
     showClocks();
     view_.boardChanged();
+    refreshCommands();
     view_.refreshStatus();
 }
 

@@ -64,6 +64,7 @@ public:
     void refreshMoveList() override;
     void showClock(int side, const ClockText& text) override;
     void applyCommandStates(const CommandStates& states) override;
+    void clearStatistics() override;
     bool clockTimerRunning() const override;
     void startClockTimer() override;
     void processEvents() override;
@@ -75,6 +76,7 @@ public:
     void setRootLine(int index, const std::string& text) override;
     void statistics(const std::vector<std::string>& lines) override;
     void clock(SideToMove side, int usedSeconds) override;
+    void iterationFinished(int depth, int score) override;
 
     // ---- analysis and training (Unit1_training.cpp)
     void analysisChanged() override;
@@ -96,6 +98,7 @@ public slots:
     void BitBtn14Click();
     void Annul_nulClick();
     void AbandonClick();
+    void NouvellePartieFinClick(); // "Nouvelle partie" in the end-of-game message
     void pause();
     void Best1Click();
     // Navigation.
@@ -161,6 +164,9 @@ private:
     void addOkCancel(QWidget* page, QBoxLayout* into, const char* okName, const char* cancelName,
                      void (TForm1::*onOk)(), void (TForm1::*onCancel)());
     void buildWelcome();
+    // The line beside the board: the engine's thinking, or a finished game's result.
+    void buildPlayStatus();
+    void showPlayStatus();
     QAction* addAction(QMenu* menu, const char* name, const QString& text, void (TForm1::*slot)(),
                        const QKeySequence& key = {});
     QAction* addOption(QMenu* menu, const char* name, const QString& text, bool checked, bool GameOptions::*field);
@@ -214,6 +220,9 @@ private:
     QLineEdit* joueur3_ = nullptr;
     QRadioButton* morvanelNoir_ = nullptr;
     QLineEdit* nbminutes_ = nullptr;
+    QLabel* autreErreur_ = nullptr;  // what "Autre" accepts, after a refusal
+    QLabel* etatPartie_ = nullptr;   // the play status line
+    int depthReached_ = 0;           // of the search under way
     std::vector<QWidget*> navigationButtons_;
 
     std::map<QString, QAction*> actions_;

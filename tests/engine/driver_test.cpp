@@ -8,53 +8,57 @@
 namespace kv {
 namespace {
 
+// Budgets are in milliseconds; the levels, the used time and the rules are
+// seconds, so the expected values read as seconds x 1000.
 TEST(TimeAllocation, FirstSixtyPliesShareTheLevelTime)
 {
-    // 540 s at ply 0: 540 / 60 = 9, x 9 / 10 = 8; below LevelTime / 10 = 54.
+    // 540 s at ply 0: 540 / 60 = 9 s, x 9 / 10 = 8.1 s; below LevelTime / 10 = 54 s.
     TimeBudget b = allocateTime(540, 598, 0, 0, false, false);
-    EXPECT_EQ(b.target, 8);
-    EXPECT_EQ(b.hard, 40);
-    EXPECT_EQ(b.totalCap, 598);
+    EXPECT_EQ(b.target, 8100);
+    EXPECT_EQ(b.hard, 40500);
+    EXPECT_EQ(b.totalCap, 598000);
     // Ply 59 leaves one ply: all the remaining time x 9 / 10, capped at LevelTime / 10.
-    b = allocateTime(540, 598, 59, 500, false, false);
-    EXPECT_EQ(b.target, 36);
-    b = allocateTime(540, 598, 59, 100, false, false);
-    EXPECT_EQ(b.target, 54);
+    b = allocateTime(540, 598, 59, 500000, false, false);
+    EXPECT_EQ(b.target, 36000);
+    b = allocateTime(540, 598, 59, 100000, false, false);
+    EXPECT_EQ(b.target, 54000);
 }
 
 TEST(TimeAllocation, LaterPeriodsAddHalfTheLevelTime)
 {
     // Ply 60: p = 2, 30 plies left, time left (3 x 540) / 2 - used.
-    TimeBudget b = allocateTime(540, 598, 60, 500, false, false);
-    EXPECT_EQ(b.target, (810 - 500) / 30 * 9 / 10);
-    EXPECT_EQ(b.totalCap, (61 * 598) / 60);
-    b = allocateTime(540, 598, 75, 700, false, false); // 15 plies left in the period
-    EXPECT_EQ(b.target, ((810 - 700) / 15) * 9 / 10);
+    TimeBudget b = allocateTime(540, 598, 60, 500000, false, false);
+    EXPECT_EQ(b.target, (810000 - 500000) / 30 * 9 / 10);
+    EXPECT_EQ(b.totalCap, (61 * 598000) / 60);
+    b = allocateTime(540, 598, 75, 700000, false, false); // 15 plies left in the period
+    EXPECT_EQ(b.target, ((810000 - 700000) / 15) * 9 / 10);
 }
 
 TEST(TimeAllocation, SmallLevelsAndFloors)
 {
-    // LevelTime below 10: the floor of 1 s is cut to LevelTime / 10 = 0.
-    EXPECT_EQ(allocateTime(5, 58, 0, 0, false, false).target, 0);
-    EXPECT_EQ(allocateTime(5, 58, 0, 0, false, false).hard, 0);
+    // LevelTime below 10: the floor of 1 s is cut to LevelTime / 10, half a
+    // second at LevelTime 5 and 0.6 s at 6, so the two levels differ.
+    EXPECT_EQ(allocateTime(5, 58, 0, 0, false, false).target, 500);
+    EXPECT_EQ(allocateTime(5, 58, 0, 0, false, false).hard, 2500);
+    EXPECT_EQ(allocateTime(6, 358, 0, 0, false, false).target, 600);
     const TimeBudget ten = allocateTime(10, 600, 0, 0, false, false);
-    EXPECT_EQ(ten.target, 1);
-    EXPECT_EQ(ten.hard, 5);
+    EXPECT_EQ(ten.target, 1000);
+    EXPECT_EQ(ten.hard, 5000);
     // LevelTime / 90 lifts a small share while the cap allows it.
-    EXPECT_EQ(allocateTime(1680, 1798, 58, 1670, false, false).target, 18);
-    EXPECT_EQ(allocateTime(1680, 1798, 58, 1790, false, false).target, 1);
+    EXPECT_EQ(allocateTime(1680, 1798, 58, 1670000, false, false).target, 18666);
+    EXPECT_EQ(allocateTime(1680, 1798, 58, 1790000, false, false).target, 1000);
     // Out of time: a negative share becomes 1 s, except at LevelTime 30.
-    EXPECT_EQ(allocateTime(160, 178, 10, 200, false, false).target, 1);
-    // (30 - 200) / 50 = -3, x 9 / 10 = -2 (division truncates toward zero).
-    EXPECT_EQ(allocateTime(30, 178, 10, 200, false, false).target, -2);
+    EXPECT_EQ(allocateTime(160, 178, 10, 200000, false, false).target, 1000);
+    // (30 - 200) / 50 = -3.4 s, x 9 / 10 = -3.06 s.
+    EXPECT_EQ(allocateTime(30, 178, 10, 200000, false, false).target, -3060);
 }
 
 TEST(TimeAllocation, AnalysisUnlimitedAndNoLimit)
 {
-    EXPECT_EQ(allocateTime(540, 598, 40, 300, true, false).target, 18);
-    EXPECT_EQ(allocateTime(5400, 5998, 40, 300, true, false).target, 180);
-    EXPECT_EQ(allocateTime(32000, 32000, 0, 0, false, false).target, 3200000);
-    EXPECT_EQ(allocateTime(160, 178, 0, 0, false, true).hard, 3200000);
+    EXPECT_EQ(allocateTime(540, 598, 40, 300000, true, false).target, 18000);
+    EXPECT_EQ(allocateTime(5400, 5998, 40, 300000, true, false).target, 180000);
+    EXPECT_EQ(allocateTime(32000, 32000, 0, 0, false, false).target, 3200000000LL);
+    EXPECT_EQ(allocateTime(160, 178, 0, 0, false, true).hard, 3200000000LL);
 }
 
 TEST(Aspiration, WindowFollowsTheScore)
@@ -180,19 +184,19 @@ TEST(SearchDriver, BookMovesAreChosenAmongTheRootMoves)
     EXPECT_EQ(searchDriver(ctx, r).outcome, SearchOutcome::Searched);
 }
 
-// The clock is read in milliseconds while the rules keep their seconds: at
-// LevelTime 160 the first move's target is 1 s, so 999 ms after an iteration
-// the search goes on and 1001 ms ends it after depth 6 (the first depth the
+// The clock is read in milliseconds: at LevelTime 160 the first move's
+// target is 2.399 s (160000 / 60 x 9 / 10), so 2399 ms after an iteration
+// the search goes on and 2400 ms ends it after depth 6 (the first depth the
 // target rule may end).
 TEST(SearchDriver, TimeRulesCompareMilliseconds)
 {
-    ASSERT_EQ(allocateTime(160, 600, 0, 0, false, false).target, 1);
+    ASSERT_EQ(allocateTime(160, 600, 0, 0, false, false).target, 2399);
     struct SetClock : SearchObserver {
         std::int64_t* now = nullptr;
         std::int64_t elapsed = 0;
         void iterationFinished(int, int) override { *now = elapsed; }
     };
-    for (const auto& [elapsed, depth] : { std::pair { 999, 8 }, std::pair { 1001, 6 } }) {
+    for (const auto& [elapsed, depth] : { std::pair { 2399, 8 }, std::pair { 2400, 6 } }) {
         SearchContext ctx(HashKeyTables::generated());
         fixed(ctx, 160);
         ctx.settings.fixedDepth = 8;

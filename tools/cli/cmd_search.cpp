@@ -6,6 +6,7 @@
 #include "rules/repetition.h"
 
 #include <cstdio>
+#include <set>
 
 namespace kv::cli {
 
@@ -27,7 +28,7 @@ private:
 
 int runSearch(const Args& args)
 {
-    const char* usage = "usage: search FEN [--moves \"11-15 24-20 ...\"] [--depth N | --level L | --movetime S] [--no-tables]";
+    const char* usage = "usage: search FEN [--moves \"11-15 24-20 ...\"] [--depth N] [--movetime S] | [--level L] [--no-tables]";
     Args rest;
     bool useTables = true;
     std::string moves;
@@ -60,12 +61,14 @@ int runSearch(const Args& args)
     SearchKnowledge none;
     SearchContext ctx(*keys, useTables ? static_cast<const SearchKnowledge&>(tables) : none);
     ctx.settings.bookEnabled = false;
-    int limits = 0;
+    // A depth and a time may bound the same search (a deep search of a
+    // position full of kings can take minutes); a level stands alone.
+    std::set<std::string> given;
     for (std::size_t i = 1; i < rest.size(); ++i) {
         if (i + 1 >= rest.size()) return error(usage);
         const std::string& option = rest[i++];
         const std::string& text = rest[i];
-        ++limits;
+        if (!given.insert(option).second) return error(usage);
         int value = 0;
         if (option == "--movetime") {
             std::int64_t ms = 0;
@@ -87,7 +90,7 @@ int runSearch(const Args& args)
             return error(usage);
         }
     }
-    if (limits > 1) return error(usage);
+    if (given.count("--level") && given.size() > 1) return error(usage);
 
     if (isRepetitionDraw(game.record, game.gamePly)) {
         std::printf("draw by repetition\nbestmove none score 0\n");
@@ -110,7 +113,7 @@ int runSearch(const Args& args)
     return 0;
 }
 
-const CommandRegistration reg({ "search", "FEN [--moves \"11-15 24-20 ...\"] [--depth N | --level L | --movetime S] [--no-tables]  statistics, then bestmove MOVE score S",
+const CommandRegistration reg({ "search", "FEN [--moves \"11-15 24-20 ...\"] [--depth N] [--movetime S] | [--level L] [--no-tables]  statistics, then bestmove MOVE score S",
                                 runSearch });
 } // namespace
 
