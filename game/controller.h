@@ -114,6 +114,7 @@ public:
     // ---- move input: clic stores, the loop runs clic1
     void clic(Cell cell);
     bool pendingClick() const { return pendingClick_; }
+    Cell pendingCell() const { return pendingCell_; }
     void clic1(Cell cell);
 
     // ---- record navigation

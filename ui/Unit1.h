@@ -36,6 +36,7 @@ class QBoxLayout;
 namespace kv {
 
 class Damier2D;
+class Damier3D;
 class SoundPlayer;
 class PlayersWindow;
 class TForm4;
@@ -48,6 +49,8 @@ public:
 
     GameController& controller() { return *controller_; }
     Damier2D* board() const { return board_; }
+    Damier3D* board3d() const { return board3d_; }
+    int theme3d() const { return theme3d_; } // 0 while the flat board is shown
     const QString& programDir() const { return programDir_; }
     // The caller runs the loop's passes itself (tests): the window then never
     // enters PlayLoop on its own and never blocks waiting for events.
@@ -128,6 +131,16 @@ public slots:
     void Couleur_joue();
     void Change_couleur();
     void setPieceToPlace(int code); // Panel4Click, SpeedButton10Click .. SpeedButton14Click
+    // Board views (Unit1_views.cpp).
+    void Damier2D1Click();
+    void Damier3D1Click();
+    void Damier3D2Click();
+    void Damier3D3Click();
+    void Damier3D4Click();
+    void Damier3D5Click();
+    void Damier3D6Click();
+    void Damier3D7Click();
+    void Damier3D8Click();
 
 public slots:
     // Players and rated matches (Unit1_players.cpp).
@@ -188,6 +201,24 @@ private:
     QString keyError_; // why "hashkey33.dat" could not be read, if it could not
 
     Damier2D* board_ = nullptr;
+
+    // The 3D board and what goes with it (Unit1_views.cpp).
+    void buildViewMenu(QMenu* menu);
+    void buildViews();
+    bool showTheme(int theme);
+    void hideTheme(int theme, const QString& why);
+    void startWithTheme(int theme);
+    void layoutBoards();
+    void syncTwins();
+    void DamierImage1Click(Cell cell);
+    Damier3D* board3d_ = nullptr;
+    int theme3d_ = 0;
+    struct Twin {
+        QFrame* frame = nullptr;
+        QLabel *name = nullptr, *minutes = nullptr, *seconds = nullptr, *count = nullptr;
+    };
+    Twin twinBlack_, twinWhite_;          // Horlogenoir3d, Horlogeblanc3d
+    std::map<QWidget*, QRect> placedAt_;  // where each widget of the window was laid out first
     QTimer* timer1_ = nullptr;
     QWidget* welcome_ = nullptr;
     QFrame* panel6_ = nullptr; // the player panel at the top of the board
