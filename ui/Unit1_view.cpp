@@ -160,8 +160,11 @@ void TForm1::applyCommandStates(const CommandStates& s)
     actions_["Arrtercettephase1"]->setEnabled(s.analysisRunning);
     actions_["Terminerlanalyse1"]->setEnabled(s.analysisRunning);
     actions_["Installeruneposition1"]->setEnabled(s.problems);
-    if (s.busyCursor) board_->setCursor(Qt::WaitCursor);
-    else board_->unsetCursor();
+    for (QWidget* b : { static_cast<QWidget*>(board_), static_cast<QWidget*>(board3d_) }) {
+        if (!b) continue;
+        if (s.busyCursor) b->setCursor(Qt::WaitCursor);
+        else b->unsetCursor();
+    }
     showPlayStatus(); // the thinking starts or ends with these states
 }
 
