@@ -85,7 +85,7 @@ void TForm1::refreshStatus()
     nbcoups_->setText(tr("Coups : %1").arg(game_.gamePly / 2 + 1));
     if (c.gameOver()) trait_->setText(tr("Partie terminée"));
     else trait_->setText(game_.side == White ? tr("Trait aux blancs") : tr("Trait aux noirs"));
-    if (c.matchState() == 1) panel11_->setText(tr("Match"));
+    if (c.matchState() == 1 || c.matchState() == 5) panel11_->setText(tr("Match")); // 5: the match game just rated
     else if (c.options.humanVsHuman) panel11_->setText(tr("Humain contre humain"));
     else panel11_->setText(tr("Entraînement"));
 
