@@ -88,6 +88,7 @@ TForm1::TForm1(const DataPaths& paths, QWidget* parent)
 
     buildMenus();
     buildPanels();
+    buildPlayerPanels();
     buildPlayStatus();
     buildTraining();
     buildWelcome();
@@ -130,6 +131,9 @@ void TForm1::Nouveau2Click()
 {
     search_->state.stopRequested = true;
     listBox1_->clear();
+    loadPlayerLists();
+    revoirCoup_->hide(); // a new game is no problem
+    suivantProbleme_->hide();
     nouvellePartie_->show();
     nouvellePartie_->raise();
 }
