@@ -89,6 +89,7 @@ TForm1::TForm1(const DataPaths& paths, QWidget* parent)
 
     buildMenus();
     buildPanels();
+    buildPlayerPanels();
     buildPlayStatus();
     buildTraining();
     buildWelcome();
@@ -131,6 +132,9 @@ void TForm1::Nouveau2Click()
 {
     search_->state.stopRequested = true;
     listBox1_->clear();
+    loadPlayerLists();
+    revoirCoup_->hide(); // a new game is no problem
+    suivantProbleme_->hide();
     nouvellePartie_->show();
     nouvellePartie_->raise();
 }

@@ -12,8 +12,10 @@
 #include "game/controller.h"
 #include "game/data_paths.h"
 #include "game/game_view.h"
+#include "players/registry.h"
 #include "rules/game_state.h"
 #include "training/problem_listing.h"
+#include "ui/player_widgets.h"
 
 #include <QMainWindow>
 
@@ -45,6 +47,7 @@ enum class GameOutcome : int;
 class HelpWindow;
 class Damier3D;
 class SoundPlayer;
+class PlayersWindow;
 class TForm4;
 class TForm5;
 
@@ -222,6 +225,31 @@ public slots:
     void Damier3D7Click();
     void Damier3D8Click();
 
+public slots:
+    // Players and rated matches (Unit1_players.cpp).
+    void ListBox8Click();
+    void ListBox9Click();
+    void ListBox10Click();
+    void ListBox11Click();
+    void BitBtn16Click();
+    void RamenerMorvanelClick();
+    void Match21Click();
+    void BitBtn7Click();
+    void OClick();
+    void Effacerunjoueur1Click();
+    void ListBox7Click();
+    void BitBtn20Click();
+    void BitBtn12Click();
+    void Changerlesnoms1Click();
+    void OKjoueurClick();
+    void Cancel_joueursClick();
+    void Listedesjoueurs1Click();
+
+public:
+    void matchRated(const RatedResult* rated) override;
+    // The folder of the registry files and the results history.
+    QString playersDir() const;
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
@@ -244,6 +272,7 @@ private:
     void introImages();
     void introInitialPosition();
     void introPlayerNames();
+    void introPlayerRegistry();
     void introEndgameTables();
     // Takes the game of "last32.dam" read at the first activation, if any.
     void resumeLastGame();
@@ -285,7 +314,7 @@ private:
     void buildTraining(); // Unit1_training.cpp
     void buildProblems(); // Unit1_problems.cpp
     bool openProblem(const QString& path, bool capPlies);
-    QString chooseFile(const QString& title, const QString& dir, bool save);
+    QString chooseFile(const QString& title, const QString& dir, bool save, bool lesson);
     void learnSessionGame();
     void showSetupCaptions();
 
@@ -375,6 +404,16 @@ private:
     QMenu* edition_ = nullptr;
     QMenu* joueurs_ = nullptr;
     QMenu* niveau_ = nullptr;
+
+    // Players (Unit1_players.cpp, Unit1_players_layout.cpp).
+    void buildPlayerPanels();
+    std::optional<PlayerRegistry> readRegistry();
+    bool loadPlayerLists();
+    void fillPlayerLists();
+    void playersError(const QString& text);
+    PlayerWidgets pw_;
+    PlayerRegistry registry_; // the lists shown: "Ramener Korvelan à 2050" changes it here only
+    PlayersWindow* playersWindow_ = nullptr;
 
     // Analysis and training.
     TForm4* form4_ = nullptr;

@@ -98,6 +98,7 @@ const std::vector<TForm1::IntroStep>& TForm1::introSteps()
         { "board images", &TForm1::introImages },
         { "initial position and clocks", &TForm1::introInitialPosition },
         { "player names", &TForm1::introPlayerNames },
+        { "player registry", &TForm1::introPlayerRegistry },
         { "endgame tables and editors", &TForm1::introEndgameTables },
     };
     return steps;
@@ -172,6 +173,11 @@ void TForm1::introPlayerNames()
     game_.whiteName = tr("Inconnu").toStdString();
     game_.blackName = "Korvelan";
     game_.storeRecordEntry(0);
+}
+
+void TForm1::introPlayerRegistry()
+{
+    loadPlayerLists(); // a damaged registry is mended and reported now, not in the middle of a command
 }
 
 void TForm1::introEndgameTables()
