@@ -24,6 +24,8 @@
 #include "training/game_analysis.h"
 #include "training/position_setup.h"
 
+#include <QCoreApplication>
+
 #include <QString>
 
 #include <array>
@@ -167,7 +169,9 @@ public:
     bool skipPonder() const { return skipPonder_; }
     bool thinking() const { return thinking_; }
     bool pondering() const { return pondering_; }
-    const QString& endMessage() const { return endMessage_; }
+    // A finished game's result in the current language; kept as its source
+    // text so that it follows a change of language.
+    QString endMessage() const { return QCoreApplication::translate("TForm1", endMessage_.toUtf8().constData()); }
     const SearchResult& lastResult() const { return lastResult_; }
     int computerSide() const { return game_.enginePlaysBlack; }
     std::array<int, 5> pieceCounts() const;

@@ -36,6 +36,7 @@ class Damier2D;
 class Damier3D;
 class SoundPlayer;
 class TForm4;
+class Translations;
 
 class TForm1 : public QMainWindow, public GameView, public SearchObserver {
     Q_OBJECT
@@ -81,6 +82,12 @@ public:
     void analysisChanged() override;
     void setupChanged() override;
     TForm4* analysisWindow() const { return form4_; }
+
+    // ---- interface languages (Unit1_languages.cpp)
+    int languageIndex() const;
+    // The language command: 0 French .. 5 Italian; every open window follows.
+    void applyLanguage(int index);
+    Translations& translations() const { return *translations_; }
 
 public slots:
     // Start-up and quitting.
@@ -137,9 +144,23 @@ public slots:
     void Damier3D6Click();
     void Damier3D7Click();
     void Damier3D8Click();
+    // Languages: the Help menu's entries and the welcome panel's buttons.
+    void Franais1Click();
+    void English1Click();
+    void Nederlands1Click();
+    void Portugues1Click();
+    void Espanol1Click();
+    void Italiano1Click();
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button2Click();
+    void Button8Click();
+    void Button1AClick();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void buildMenus();
@@ -248,6 +269,13 @@ private:
     QPushButton* changeCouleur_ = nullptr;
     QPushButton* changeDir_ = nullptr;
     int ongletPage_ = 0;
+
+    // Languages.
+    void buildLanguages();
+    void retranslateUi();
+    std::unique_ptr<Translations> translations_;
+    QActionGroup* languageGroup_ = nullptr;
+    bool themesRenamed_ = false; // four themes keep one name once a language is applied
 };
 
 } // namespace kv

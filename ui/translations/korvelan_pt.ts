@@ -1,0 +1,623 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt" sourcelanguage="fr">
+<context>
+    <name>TForm1</name>
+    <message>
+        <source>Match nul !</source>
+        <translation>Empate!</translation>
+    </message>
+    <message>
+        <source>Match nul par répétition !</source>
+        <translation>Empate por repetição!</translation>
+    </message>
+    <message>
+        <source>Temps dépassé, gain KORVELAN</source>
+        <translation>Tempo esgotado, vitória do KORVELAN</translation>
+    </message>
+    <message>
+        <source>Temps dépassé, vous gagnez</source>
+        <translation>Tempo esgotado, você ganha</translation>
+    </message>
+    <message>
+        <source>Vous abandonnez, gain KORVELAN</source>
+        <translation>Você abandona, vitória do KORVELAN</translation>
+    </message>
+    <message>
+        <source>Gain des blancs</source>
+        <translation>Vitória das brancas</translation>
+    </message>
+    <message>
+        <source>Gain des noirs</source>
+        <translation>Vitória das pretas</translation>
+    </message>
+    <message>
+        <source>Bravo, vous avez gagné</source>
+        <translation>Parabéns, você ganhou</translation>
+    </message>
+    <message>
+        <source>Désolé, KORVELAN a gagné</source>
+        <translation>Lamento, KORVELAN ganhou</translation>
+    </message>
+    <message>
+        <source>Placez au moins une pièce blanche.</source>
+        <translation>Coloque pelo menos uma pedra branca.</translation>
+    </message>
+    <message>
+        <source>Placez au moins une pièce noire.</source>
+        <translation>Coloque pelo menos uma pedra preta.</translation>
+    </message>
+    <message>
+        <source>Un pion sur sa ligne de promotion doit être une dame.</source>
+        <translation>Uma pedra na sua linha de promoção deve ser uma dama.</translation>
+    </message>
+    <message>
+        <source>Le camp qui a le trait ne peut pas jouer.</source>
+        <translation>O lado que tem a vez não pode jogar.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::Damier3D</name>
+    <message>
+        <source>%1 (%2 x %3 au lieu de %4 x %5)</source>
+        <translation>%1 (%2 x %3 em vez de %4 x %5)</translation>
+    </message>
+    <message>
+        <source> (et %1 autres)</source>
+        <translation> (e mais %1)</translation>
+    </message>
+</context>
+<context>
+    <name>kv::EvaluationGraph</name>
+    <message>
+        <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
+        <translation>Avaliação (lado das brancas); clique para ver a posição</translation>
+    </message>
+</context>
+<context>
+    <name>kv::TForm1</name>
+    <message>
+        <source>pièces</source>
+        <translation>pedras</translation>
+    </message>
+    <message>
+        <source>pièce</source>
+        <translation>pedra</translation>
+    </message>
+    <message>
+        <source> (blancs)</source>
+        <translation> (brancas)</translation>
+    </message>
+    <message>
+        <source> (noirs)</source>
+        <translation> (pretas)</translation>
+    </message>
+    <message>
+        <source>Ordinateur noir</source>
+        <translation>Computador pretas</translation>
+    </message>
+    <message>
+        <source>Ordinateur blanc</source>
+        <translation>Computador brancas</translation>
+    </message>
+    <message>
+        <source>Blancs:Haut-&gt;Bas</source>
+        <translation>Br.:Acima-&gt;Embaixo</translation>
+    </message>
+    <message>
+        <source>Blancs:Bas-&gt;Haut</source>
+        <translation>Br.:Embaixo-&gt;Acima</translation>
+    </message>
+    <message>
+        <source>Coups : %1</source>
+        <translation>Lances: %1</translation>
+    </message>
+    <message>
+        <source>Partie terminée</source>
+        <translation>Fim da partida</translation>
+    </message>
+    <message>
+        <source>Trait aux blancs</source>
+        <translation>Vez das brancas</translation>
+    </message>
+    <message>
+        <source>Trait aux noirs</source>
+        <translation>Vez das pretas</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Humain contre humain</source>
+        <translation>Humano contra humano</translation>
+    </message>
+    <message>
+        <source>Entraînement</source>
+        <translation>Treino</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Nombre entier de minutes attendu, de 1 à %1.</source>
+        <translation>Espera-se um número inteiro de minutos, de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Nouveau</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Ordinateur contre ordinateur</source>
+        <translation>Computador contra computador</translation>
+    </message>
+    <message>
+        <source>Abandonner</source>
+        <translation>Abandonar</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Reprendre coups</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Avancer coups</source>
+        <translation>Avançar</translation>
+    </message>
+    <message>
+        <source>Revenir au début</source>
+        <translation>Voltar ao início</translation>
+    </message>
+    <message>
+        <source>Aller à la fin</source>
+        <translation>Ir para o fim</translation>
+    </message>
+    <message>
+        <source>Affichage</source>
+        <translation>Tabuleiro</translation>
+    </message>
+    <message>
+        <source>Inverser damier</source>
+        <translation>Inverter tabuleiro</translation>
+    </message>
+    <message>
+        <source>Joueurs</source>
+        <translation>Jogadores</translation>
+    </message>
+    <message>
+        <source>Inverser les joueurs</source>
+        <translation>Inverter os jogadores</translation>
+    </message>
+    <message>
+        <source>Niveau</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Spécial</source>
+        <translation>Especial</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Outro</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Numéroter les cases</source>
+        <translation>Numerar as casas</translation>
+    </message>
+    <message>
+        <source>Arrêt du calcul</source>
+        <translation>Parar os cálculos</translation>
+    </message>
+    <message>
+        <source>Horloges à zéro</source>
+        <translation>Relógios a zero</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Réflexion sur temps adverse</source>
+        <translation>Pensar no tempo do adversário</translation>
+    </message>
+    <message>
+        <source>Arrêt réflexion par clic souris</source>
+        <translation>Parar os cálculos com um clique</translation>
+    </message>
+    <message>
+        <source>Indication des mouvements</source>
+        <translation>Indicar os lances</translation>
+    </message>
+    <message>
+        <source>Décomposer les prises</source>
+        <translation>Decompor as capturas</translation>
+    </message>
+    <message>
+        <source>Jeu en aveugle</source>
+        <translation>Jogo às cegas</translation>
+    </message>
+    <message>
+        <source>Sons</source>
+        <translation>Sons</translation>
+    </message>
+    <message>
+        <source>Bip à chaque coup</source>
+        <translation>Bip a cada lance</translation>
+    </message>
+    <message>
+        <source>Autres</source>
+        <translation>Outros</translation>
+    </message>
+    <message>
+        <source>Reculer d&apos;un coup</source>
+        <translation>Voltar um lance</translation>
+    </message>
+    <message>
+        <source>Avancer d&apos;un coup</source>
+        <translation>Avançar um lance</translation>
+    </message>
+    <message>
+        <source>Inverser le damier</source>
+        <translation>Inverter o tabuleiro</translation>
+    </message>
+    <message>
+        <source>Coups joués</source>
+        <translation>Lista de lances</translation>
+    </message>
+    <message>
+        <source>Arrêter le calcul</source>
+        <translation>Parar os cálculos</translation>
+    </message>
+    <message>
+        <source>Editer meilleurs coups</source>
+        <translation>Editar melhores lances</translation>
+    </message>
+    <message>
+        <source>Calcul</source>
+        <translation>Cálculos</translation>
+    </message>
+    <message>
+        <source>Proposer nul</source>
+        <translation>Propor empate</translation>
+    </message>
+    <message>
+        <source>Prise</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>majoritaire</source>
+        <translation>da maioria</translation>
+    </message>
+    <message>
+        <source>obligatoire</source>
+        <translation>obrigatória</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Nouvelle partie</source>
+        <translation>Nova partida</translation>
+    </message>
+    <message>
+        <source>Korvelan propose le match nul</source>
+        <translation>Korvelan propõe o empate</translation>
+    </message>
+    <message>
+        <source>Appuyez sur OK pour accepter</source>
+        <translation>Pressione OK para aceitar</translation>
+    </message>
+    <message>
+        <source>Nul refusé</source>
+        <translation>Empate recusado</translation>
+    </message>
+    <message>
+        <source>Zut ! ce n&apos;est pas cela que je voulais jouer.</source>
+        <translation>Droga! Não era isso que eu queria jogar.</translation>
+    </message>
+    <message>
+        <source>Joueur :</source>
+        <translation>Jogador :</translation>
+    </message>
+    <message>
+        <source>Inconnu</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>Couleur de Korvelan</source>
+        <translation>Cor do Korvelan</translation>
+    </message>
+    <message>
+        <source>Blanc</source>
+        <translation>Brancas</translation>
+    </message>
+    <message>
+        <source>Noir</source>
+        <translation>Pretas</translation>
+    </message>
+    <message>
+        <source>Entrainement</source>
+        <translation>Treino</translation>
+    </message>
+    <message>
+        <source>Joueur blanc :</source>
+        <translation>Jogador branco :</translation>
+    </message>
+    <message>
+        <source>Joueur noir :</source>
+        <translation>Jogador preto :</translation>
+    </message>
+    <message>
+        <source>30 coups en :</source>
+        <translation>30 lances em :</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>KORVELAN</source>
+        <translation>KORVELAN</translation>
+    </message>
+    <message>
+        <source>Version 7.00</source>
+        <translation>Versão 7.00</translation>
+    </message>
+    <message>
+        <source>Le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
+        <translation>O jogo de damas em 64 casas, contra o computador ou entre amigos.</translation>
+    </message>
+    <message>
+        <source>Damier 2D</source>
+        <translation>Tabuleiro 2D</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit… profondeur %1</source>
+        <translation>Korvelan está pensando… profundidade %1</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit…</source>
+        <translation>Korvelan está pensando…</translation>
+    </message>
+    <message>
+        <source>Partie terminée : %1</source>
+        <translation>Fim da partida: %1</translation>
+    </message>
+    <message>
+        <source>Korvelan 3D, le jeu</source>
+        <translation>Korvelan 3D, o jogo</translation>
+    </message>
+    <message>
+        <source>Images manquantes : %1</source>
+        <translation>Imagens em falta: %1</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossível abrir este arquivo</translation>
+    </message>
+    <message>
+        <source>Classique</source>
+        <translation>Clássico</translation>
+    </message>
+    <message>
+        <source>Nuit</source>
+        <translation>Noite</translation>
+    </message>
+    <message>
+        <source>Luxe</source>
+        <translation>Luxo</translation>
+    </message>
+    <message>
+        <source>Copacabana</source>
+        <translation>Copacabana</translation>
+    </message>
+    <message>
+        <source>Ipanema</source>
+        <translation>Ipanema</translation>
+    </message>
+    <message>
+        <source>Inferno</source>
+        <translation>Inferno</translation>
+    </message>
+    <message>
+        <source>Grand luxe</source>
+        <translation>Grande luxo</translation>
+    </message>
+    <message>
+        <source>Salvador da Bahia</source>
+        <translation>Salvador da Bahia</translation>
+    </message>
+    <message>
+        <source>Damier 2D jaune</source>
+        <translation>Tabuleiro 2D amarelo</translation>
+    </message>
+    <message>
+        <source>Nature morte à la règle du jeu</source>
+        <translation>Natureza-morta com as regras do jogo</translation>
+    </message>
+    <message>
+        <source>Le damier « %1 » n&apos;est pas disponible : il manque %2.</source>
+        <translation>O tabuleiro «%1» não está disponível: falta %2.</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Analyse</source>
+        <translation>Análise</translation>
+    </message>
+    <message>
+        <source>Débuter une analyse</source>
+        <translation>Iniciar uma análise</translation>
+    </message>
+    <message>
+        <source>Arrêter cette phase</source>
+        <translation>Parar esta fase</translation>
+    </message>
+    <message>
+        <source>Terminer l&apos;analyse</source>
+        <translation>Terminar a análise</translation>
+    </message>
+    <message>
+        <source>Installer une position</source>
+        <translation>Montar uma posição</translation>
+    </message>
+    <message>
+        <source>PLACEZ LES PIONS</source>
+        <translation>COLOQUE AS PEDRAS</translation>
+    </message>
+    <message>
+        <source>Vider le damier</source>
+        <translation>Esvaziar o tabuleiro</translation>
+    </message>
+    <message>
+        <source>Remplir le damier</source>
+        <translation>Preencher o tabuleiro</translation>
+    </message>
+    <message>
+        <source>Jouer cette position</source>
+        <translation>Jogar esta posição</translation>
+    </message>
+    <message>
+        <source>Probleme</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Ordinateur joue</source>
+        <translation>Vez do computador</translation>
+    </message>
+    <message>
+        <source>Joueur joue</source>
+        <translation>Vez do jogador</translation>
+    </message>
+    <message>
+        <source>0 : Néophyte</source>
+        <translation>0 : Novato</translation>
+    </message>
+    <message>
+        <source>1 : Débutant</source>
+        <translation>1 : Iniciante</translation>
+    </message>
+    <message>
+        <source>2 : Amateur</source>
+        <translation>2 : Amador</translation>
+    </message>
+    <message>
+        <source>3 : Promotion</source>
+        <translation>3 : Promoção</translation>
+    </message>
+    <message>
+        <source>4 : Honneur</source>
+        <translation>4 : Honra</translation>
+    </message>
+    <message>
+        <source>5 : Excellence</source>
+        <translation>5 : Excelência</translation>
+    </message>
+    <message>
+        <source>6 : Maître</source>
+        <translation>6 : Mestre</translation>
+    </message>
+    <message>
+        <source>7 : Grand Maître</source>
+        <translation>7 : Grande Mestre</translation>
+    </message>
+    <message>
+        <source>8 : Grand Maître International</source>
+        <translation>8 : Grande Mestre Internacional</translation>
+    </message>
+    <message>
+        <source>1 : 30 coups en 3 mn</source>
+        <translation>1: 30 lances em 3 min</translation>
+    </message>
+    <message>
+        <source>2 : 30 coups en 5 mn</source>
+        <translation>2: 30 lances em 5 min</translation>
+    </message>
+    <message>
+        <source>3 : 30 coups en 10 mn</source>
+        <translation>3: 30 lances em 10 min</translation>
+    </message>
+    <message>
+        <source>4 : 30 coups en 30 mn</source>
+        <translation>4: 30 lances em 30 min</translation>
+    </message>
+    <message>
+        <source>5 : 30 coups en 1 h</source>
+        <translation>5: 30 lances em 1 h</translation>
+    </message>
+    <message>
+        <source>6 : 30 coups en 2 h</source>
+        <translation>6: 30 lances em 2 h</translation>
+    </message>
+    <message>
+        <source>7 : long, long</source>
+        <translation>7: longo, longo</translation>
+    </message>
+</context>
+<context>
+    <name>kv::TForm4</name>
+    <message>
+        <source>Analyse</source>
+        <translation>Análise</translation>
+    </message>
+    <message>
+        <source>Analyse en cours : %v / %m positions</source>
+        <translation>Análise em curso: %v / %m posições</translation>
+    </message>
+    <message>
+        <source>Suivant</source>
+        <translation>Seguinte</translation>
+    </message>
+    <message>
+        <source>Editer analyse</source>
+        <translation>Editar análise</translation>
+    </message>
+    <message>
+        <source>Imprimer analyse</source>
+        <translation>Imprimir análise</translation>
+    </message>
+    <message>
+        <source>Fin analyse</source>
+        <translation>Fim da análise</translation>
+    </message>
+    <message>
+        <source>Texte (*.txt);;Tous les fichiers (*)</source>
+        <translation>Texto (*.txt);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossível abrir este arquivo</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;imprimer</source>
+        <translation>Impossível imprimir</translation>
+    </message>
+</context>
+</TS>
