@@ -10,9 +10,11 @@
 #include "game/controller.h"
 #include "game/game_view.h"
 #include "rules/game_state.h"
+#include "training/problem_listing.h"
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -82,6 +84,12 @@ public:
     void analysisChanged() override;
     void setupChanged() override;
     TForm4* analysisWindow() const { return form4_; }
+    // The file dialogs and the comment viewer of problems and lessons;
+    // tests replace them. The chooser returns an empty name for a cancel.
+    using FileChooser = std::function<QString(const QString& title, const QString& dir, bool save)>;
+    void setFileChooser(FileChooser f) { fileChooser_ = std::move(f); }
+    void setCommentViewer(std::function<void(const QString&)> f) { commentViewer_ = std::move(f); }
+    const ProblemCursor& problemCursor() const { return problems_; }
 
     // ---- interface languages (Unit1_languages.cpp)
     int languageIndex() const;
@@ -134,6 +142,15 @@ public slots:
     void Couleur_joue();
     void Change_couleur();
     void setPieceToPlace(int code); // Panel4Click, SpeedButton10Click .. SpeedButton14Click
+    // Problems and lessons (Unit1_problems.cpp).
+    void Problmes1Click();
+    void Button1Click();  // "Suivant ->"
+    void Panel14Click();  // "Revoir coup"
+    void Apprendreposition1Click();
+    void Learn_noClick();
+    void Chargerdesleons1Click();
+    void Lancerunesession1Click();
+    void Arrterlasession1Click();
     // Board views (Unit1_views.cpp).
     void Damier2D1Click();
     void Damier3D1Click();
@@ -179,6 +196,10 @@ private:
     void enterLoop();
     void setLevelEntry(const LevelSetting& level);
     void buildTraining(); // Unit1_training.cpp
+    void buildProblems(); // Unit1_problems.cpp
+    bool openProblem(const QString& path, bool capPlies);
+    QString chooseFile(const QString& title, const QString& dir, bool save);
+    void learnSessionGame();
     void showSetupCaptions();
 
     QString programDir_;
@@ -269,6 +290,13 @@ private:
     QPushButton* changeCouleur_ = nullptr;
     QPushButton* changeDir_ = nullptr;
     int ongletPage_ = 0;
+    bool analysisWalking_ = false; // to notice the end of a walk
+    ProblemCursor problems_;
+    QPushButton* suivantProbleme_ = nullptr;
+    QPushButton* revoirCoup_ = nullptr;
+    QString sessionLesson_; // the lesson file of the running session
+    FileChooser fileChooser_;
+    std::function<void(const QString&)> commentViewer_;
 
     // Languages.
     void buildLanguages();
