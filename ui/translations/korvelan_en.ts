@@ -55,6 +55,14 @@
         <source>Le camp qui a le trait ne peut pas jouer.</source>
         <translation>The side to move cannot play.</translation>
     </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam *.DAM)</source>
+        <translation>Korvelan files (*.dam *.DAM)</translation>
+    </message>
+    <message>
+        <source>parameters (*.dal *.DAL)</source>
+        <translation>lessons (*.dal *.DAL)</translation>
+    </message>
 </context>
 <context>
     <name>kv::Damier3D</name>
@@ -575,6 +583,54 @@
     <message>
         <source>7 : long, long</source>
         <translation>7: long, long</translation>
+    </message>
+    <message>
+        <source>Leçons, exercices et problèmes</source>
+        <translation>Lessons, exercices and problems</translation>
+    </message>
+    <message>
+        <source>Apprendre la position</source>
+        <translation>Learn the position</translation>
+    </message>
+    <message>
+        <source>Charger des leçons</source>
+        <translation>Load lessons</translation>
+    </message>
+    <message>
+        <source>Lancer une session</source>
+        <translation>Start a session</translation>
+    </message>
+    <message>
+        <source>Arrêter la session</source>
+        <translation>Stop the session</translation>
+    </message>
+    <message>
+        <source>Revoir coup</source>
+        <translation>Same pos.</translation>
+    </message>
+    <message>
+        <source>Suivant -&gt;</source>
+        <translation>Next -&gt;</translation>
+    </message>
+    <message>
+        <source>Apprendre ?</source>
+        <translation>Learn ?</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Rien à apprendre : il faut une partie analysée de plus de 20 coups, au matériel presque égal.</source>
+        <translation>Nothing to learn: an analysed game of more than 20 moves with nearly equal material is needed.</translation>
+    </message>
+    <message>
+        <source>Apprendre</source>
+        <translation>Learn</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,14 @@
         <source>Le camp qui a le trait ne peut pas jouer.</source>
         <translation>El bando que tiene el turno no puede jugar.</translation>
     </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam *.DAM)</source>
+        <translation>Archivos Korvelan (*.dam *.DAM)</translation>
+    </message>
+    <message>
+        <source>parameters (*.dal *.DAL)</source>
+        <translation>lecciones (*.dal *.DAL)</translation>
+    </message>
 </context>
 <context>
     <name>kv::Damier3D</name>
@@ -575,6 +583,54 @@
     <message>
         <source>7 : long, long</source>
         <translation>7: largo, largo</translation>
+    </message>
+    <message>
+        <source>Leçons, exercices et problèmes</source>
+        <translation>Lecciones, ejercicios y problemas</translation>
+    </message>
+    <message>
+        <source>Apprendre la position</source>
+        <translation>Aprender la posición</translation>
+    </message>
+    <message>
+        <source>Charger des leçons</source>
+        <translation>Cargar lecciones</translation>
+    </message>
+    <message>
+        <source>Lancer une session</source>
+        <translation>Iniciar una sesión</translation>
+    </message>
+    <message>
+        <source>Arrêter la session</source>
+        <translation>Detener la sesión</translation>
+    </message>
+    <message>
+        <source>Revoir coup</source>
+        <translation>Repetir jugada</translation>
+    </message>
+    <message>
+        <source>Suivant -&gt;</source>
+        <translation>Siguiente -&gt;</translation>
+    </message>
+    <message>
+        <source>Apprendre ?</source>
+        <translation>¿Aprender?</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Rien à apprendre : il faut une partie analysée de plus de 20 coups, au matériel presque égal.</source>
+        <translation>Nada que aprender: hace falta una partida analizada de más de 20 jugadas, con material casi igual.</translation>
+    </message>
+    <message>
+        <source>Apprendre</source>
+        <translation>Aprender</translation>
     </message>
 </context>
 <context>

@@ -55,6 +55,14 @@
         <source>Le camp qui a le trait ne peut pas jouer.</source>
         <translation>Il lato che ha il tratto non può muovere.</translation>
     </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam *.DAM)</source>
+        <translation>File Korvelan (*.dam *.DAM)</translation>
+    </message>
+    <message>
+        <source>parameters (*.dal *.DAL)</source>
+        <translation>lezioni (*.dal *.DAL)</translation>
+    </message>
 </context>
 <context>
     <name>kv::Damier3D</name>
@@ -575,6 +583,54 @@
     <message>
         <source>7 : long, long</source>
         <translation>7: lungo, lungo</translation>
+    </message>
+    <message>
+        <source>Leçons, exercices et problèmes</source>
+        <translation>Lezioni, esercizi e problemi</translation>
+    </message>
+    <message>
+        <source>Apprendre la position</source>
+        <translation>Impara la posizione</translation>
+    </message>
+    <message>
+        <source>Charger des leçons</source>
+        <translation>Carica lezioni</translation>
+    </message>
+    <message>
+        <source>Lancer une session</source>
+        <translation>Avvia una sessione</translation>
+    </message>
+    <message>
+        <source>Arrêter la session</source>
+        <translation>Ferma la sessione</translation>
+    </message>
+    <message>
+        <source>Revoir coup</source>
+        <translation>Rivedi mossa</translation>
+    </message>
+    <message>
+        <source>Suivant -&gt;</source>
+        <translation>Successivo -&gt;</translation>
+    </message>
+    <message>
+        <source>Apprendre ?</source>
+        <translation>Imparare?</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Rien à apprendre : il faut une partie analysée de plus de 20 coups, au matériel presque égal.</source>
+        <translation>Niente da imparare: serve una partita analizzata di più di 20 mosse, con materiale quasi pari.</translation>
+    </message>
+    <message>
+        <source>Apprendre</source>
+        <translation>Impara</translation>
     </message>
 </context>
 <context>

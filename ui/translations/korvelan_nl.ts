@@ -55,6 +55,14 @@
         <source>Le camp qui a le trait ne peut pas jouer.</source>
         <translation>De partij aan zet kan niet spelen.</translation>
     </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam *.DAM)</source>
+        <translation>Korvelan-bestanden (*.dam *.DAM)</translation>
+    </message>
+    <message>
+        <source>parameters (*.dal *.DAL)</source>
+        <translation>lessen (*.dal *.DAL)</translation>
+    </message>
 </context>
 <context>
     <name>kv::Damier3D</name>
@@ -575,6 +583,54 @@
     <message>
         <source>7 : long, long</source>
         <translation>7: lang, lang</translation>
+    </message>
+    <message>
+        <source>Leçons, exercices et problèmes</source>
+        <translation>Lessen, oefeningen en problemen</translation>
+    </message>
+    <message>
+        <source>Apprendre la position</source>
+        <translation>Stelling leren</translation>
+    </message>
+    <message>
+        <source>Charger des leçons</source>
+        <translation>Lessen laden</translation>
+    </message>
+    <message>
+        <source>Lancer une session</source>
+        <translation>Sessie starten</translation>
+    </message>
+    <message>
+        <source>Arrêter la session</source>
+        <translation>Sessie stoppen</translation>
+    </message>
+    <message>
+        <source>Revoir coup</source>
+        <translation>Zet opnieuw</translation>
+    </message>
+    <message>
+        <source>Suivant -&gt;</source>
+        <translation>Volgende -&gt;</translation>
+    </message>
+    <message>
+        <source>Apprendre ?</source>
+        <translation>Leren?</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Rien à apprendre : il faut une partie analysée de plus de 20 coups, au matériel presque égal.</source>
+        <translation>Niets te leren: er is een geanalyseerde partij van meer dan 20 zetten met bijna gelijk materiaal nodig.</translation>
+    </message>
+    <message>
+        <source>Apprendre</source>
+        <translation>Leren</translation>
     </message>
 </context>
 <context>

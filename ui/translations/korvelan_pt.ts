@@ -55,6 +55,14 @@
         <source>Le camp qui a le trait ne peut pas jouer.</source>
         <translation>O lado que tem a vez não pode jogar.</translation>
     </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam *.DAM)</source>
+        <translation>Arquivos Korvelan (*.dam *.DAM)</translation>
+    </message>
+    <message>
+        <source>parameters (*.dal *.DAL)</source>
+        <translation>lições (*.dal *.DAL)</translation>
+    </message>
 </context>
 <context>
     <name>kv::Damier3D</name>
@@ -575,6 +583,54 @@
     <message>
         <source>7 : long, long</source>
         <translation>7: longo, longo</translation>
+    </message>
+    <message>
+        <source>Leçons, exercices et problèmes</source>
+        <translation>Lições, exercícios e problemas</translation>
+    </message>
+    <message>
+        <source>Apprendre la position</source>
+        <translation>Aprender a posição</translation>
+    </message>
+    <message>
+        <source>Charger des leçons</source>
+        <translation>Carregar lições</translation>
+    </message>
+    <message>
+        <source>Lancer une session</source>
+        <translation>Iniciar uma sessão</translation>
+    </message>
+    <message>
+        <source>Arrêter la session</source>
+        <translation>Parar a sessão</translation>
+    </message>
+    <message>
+        <source>Revoir coup</source>
+        <translation>Rever lance</translation>
+    </message>
+    <message>
+        <source>Suivant -&gt;</source>
+        <translation>Seguinte -&gt;</translation>
+    </message>
+    <message>
+        <source>Apprendre ?</source>
+        <translation>Aprender?</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Rien à apprendre : il faut une partie analysée de plus de 20 coups, au matériel presque égal.</source>
+        <translation>Nada a aprender: é preciso uma partida analisada de mais de 20 lances, com material quase igual.</translation>
+    </message>
+    <message>
+        <source>Apprendre</source>
+        <translation>Aprender</translation>
     </message>
 </context>
 <context>
