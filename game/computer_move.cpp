@@ -38,6 +38,10 @@ void GameController::ComputerMove()
     search_.state.unlimitedTime = false;
     view_.refreshStatus();
     TimeCheck();
+    if (gameOver()) { // the user's time ran out: the game is over before the computer thinks
+        engineTurn_ = false;
+        return;
+    }
 
     // 3-4. The computer thinks for the side to move.
     engineTurn_ = true;
@@ -221,6 +225,8 @@ void GameController::TimeCheck()
     in.sideToMove = game_.side;
     in.gamePly = game_.gamePly;
     in.levelCap = level_.levelCap;
+    // A player rated below 1800 has the clock counted at half.
+    in.divisor[match_.playerSide & 1] = clockDivisor(match_.player().rating);
     const int loser = timeLoser(in);
     if (loser < 0) return;
     EndOfGame(loser == computerSide() ? 5 : 4);
@@ -265,6 +271,7 @@ void GameController::EndOfGame(int code)
     int result = NoResult;
     Winner winner = Winner::Nobody;
     const char* text = nullptr; // the source text of the result
+    QString winnerName;         // put before it when a match names its winner
 
     // A side without a legal move has lost.
     Board b = game_.board;
@@ -278,6 +285,10 @@ void GameController::EndOfGame(int code)
             winner = result == computerWins ? Winner::Computer : Winner::User;
             text = winner == Winner::User ? QT_TRANSLATE_NOOP("TForm1", "Bravo, vous avez gagné")
                                           : QT_TRANSLATE_NOOP("TForm1", "Désolé, KORVELAN a gagné");
+            if (matchState_ == 1) { // a match names its winner
+                winnerName = QString::fromStdString(result == WhiteWon ? game_.whiteName : game_.blackName);
+                text = QT_TRANSLATE_NOOP("TForm1", " gagne");
+            }
         }
     }
 
@@ -285,9 +296,11 @@ void GameController::EndOfGame(int code)
         result = game_.side == White ? BlackWon : WhiteWon;
         winner = Winner::Nobody;
         text = colourWinText(result);
+        winnerName.clear();
     } else {
         for (const Ending& e : kEndings) {
             if (e.code != code) continue;
+            winnerName.clear();
             winner = e.winner;
             result = winner == Winner::Draw ? Draw : winner == Winner::Computer ? computerWins : userWins;
             text = e.text;
@@ -296,6 +309,7 @@ void GameController::EndOfGame(int code)
     if (!text) return; // both sides can still move: nothing to announce
 
     endMessage_ = QString::fromUtf8(text);
+    endWinner_ = winnerName;
     view_.showEndMessage(endMessage());
     // Offers and refusals belong to the game that has just ended.
     view_.showPanel(GamePanel::MatchNul, false);
@@ -303,7 +317,7 @@ void GameController::EndOfGame(int code)
     view_.showPanel(GamePanel::FinDeParties, !sessionActive_);
     const bool decided = winner == Winner::Computer || winner == Winner::User;
     if (decided && options.otherSounds) view_.playSound(winner == Winner::User ? Sound::Won : Sound::Lost);
-    if (matchState_ == 1) matchState_ = 5; // the rating update belongs to the players' registry
+    rateMatchEnd(result);
     // In a learning session the engine's game is analysed and learned instead.
     if (sessionActive_ && options.computerVsComputer) sessionAnalysisDue_ = true;
     options.computerVsComputer = false;

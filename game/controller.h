@@ -20,6 +20,7 @@
 #include "game/game_view.h"
 #include "engine/levels.h"
 #include "game/move_input.h"
+#include "players/match.h"
 #include "rules/game_state.h"
 #include "files/game_file.h"
 #include "training/game_analysis.h"
@@ -99,6 +100,10 @@ public:
     void remplir();                                          // new-game reset
     void newTraining(const QString& userName, bool computerBlack); // BitBtn15Click
     void newHumanGame(const QString& white, const QString& black); // BitBtn17Click
+    void newMatch(const MatchSetup& setup);                  // BitBtn16Click, once the sides are known
+    // The sides of the current or last match; its player's line is the
+    // fallback of the next match start.
+    const MatchSetup& lastMatch() const { return match_; }
     void Ordinateur();                                       // toggles human against human
     void Ordinateurcontreordinateur1Click();
     void inverser_joueurs();
@@ -184,13 +189,21 @@ public:
     bool pondering() const { return pondering_; }
     // A finished game's result in the current language; kept as its source
     // text so that it follows a change of language.
-    QString endMessage() const { return QCoreApplication::translate("TForm1", endMessage_.toUtf8().constData()); }
+    QString endMessage() const
+    {
+        if (endMessage_.isEmpty()) return {};
+        return endWinner_ + QCoreApplication::translate("TForm1", endMessage_.toUtf8().constData());
+    }
     const SearchResult& lastResult() const { return lastResult_; }
     int computerSide() const { return game_.enginePlaysBlack; }
     std::array<int, 5> pieceCounts() const;
     CommandStates currentCommandStates() const;
 
 private:
+    // The start shared by training and match games against the computer.
+    void startAgainstComputer(const std::string& user, bool computerBlack);
+    // The end of a game: a running match is rated once (MatchState 5).
+    void rateMatchEnd(int result);
     // Runs now when no search or animation is under way, else after it.
     void post(std::function<void()> request, bool abortSearch);
     void runPostedRequests();
@@ -228,6 +241,7 @@ private:
     bool engineTurn_ = false;
     bool computerOpponent_ = true;
     int matchState_ = 0;
+    MatchSetup match_;
     bool engineMoveRequest_ = false;
     bool quitRequested_ = false;
     bool skipPonder_ = true;
@@ -254,7 +268,8 @@ private:
     LevelSetting sessionLevel_ {}; // the level before the session raised it
     bool positionSetupMode_ = false;
     QString setupRefusal_;
-    QString endMessage_;
+    QString endMessage_; // the source text of a finished game's result
+    QString endWinner_;  // the winner's name before it, in a match
     SearchResult lastResult_;
     std::deque<std::function<void()>> requests_;
 };

@@ -77,6 +77,7 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
 
     buildMenus();
     buildPanels();
+    buildPlayerPanels();
     buildPlayStatus();
     buildTraining();
     buildWelcome();
@@ -149,6 +150,7 @@ void TForm1::Introduction()
     game_.blackName = "Korvelan";
     game_.storeRecordEntry(0);
     search_->clearTranspositionTable();
+    loadPlayerLists(); // a damaged registry is mended and reported now, not in the middle of a command
     refreshStatus();
 }
 
@@ -177,6 +179,7 @@ void TForm1::Nouveau2Click()
 {
     search_->state.stopRequested = true;
     listBox1_->clear();
+    loadPlayerLists();
     revoirCoup_->hide(); // a new game is no problem
     suivantProbleme_->hide();
     nouvellePartie_->show();

@@ -9,14 +9,17 @@
 #include "engine/search_context.h"
 #include "game/controller.h"
 #include "game/game_view.h"
+#include "players/registry.h"
 #include "rules/game_state.h"
 #include "training/problem_listing.h"
+#include "ui/player_widgets.h"
 
 #include <QMainWindow>
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -37,6 +40,7 @@ namespace kv {
 class Damier2D;
 class Damier3D;
 class SoundPlayer;
+class PlayersWindow;
 class TForm4;
 class Translations;
 
@@ -175,6 +179,31 @@ public slots:
     void Button8Click();
     void Button1AClick();
 
+public slots:
+    // Players and rated matches (Unit1_players.cpp).
+    void ListBox8Click();
+    void ListBox9Click();
+    void ListBox10Click();
+    void ListBox11Click();
+    void BitBtn16Click();
+    void RamenerMorvanelClick();
+    void Match21Click();
+    void BitBtn7Click();
+    void OClick();
+    void Effacerunjoueur1Click();
+    void ListBox7Click();
+    void BitBtn20Click();
+    void BitBtn12Click();
+    void Changerlesnoms1Click();
+    void OKjoueurClick();
+    void Cancel_joueursClick();
+    void Listedesjoueurs1Click();
+
+public:
+    void matchRated(const RatedResult* rated) override;
+    // The folder of the registry files and the results history.
+    QString playersDir() const;
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
@@ -276,6 +305,16 @@ private:
     QMenu* edition_ = nullptr;
     QMenu* joueurs_ = nullptr;
     QMenu* niveau_ = nullptr;
+
+    // Players (Unit1_players.cpp, Unit1_players_layout.cpp).
+    void buildPlayerPanels();
+    std::optional<PlayerRegistry> readRegistry();
+    bool loadPlayerLists();
+    void fillPlayerLists();
+    void playersError(const QString& text);
+    PlayerWidgets pw_;
+    PlayerRegistry registry_; // the lists shown: "Ramener Korvelan à 2050" changes it here only
+    PlayersWindow* playersWindow_ = nullptr;
 
     // Analysis and training.
     TForm4* form4_ = nullptr;
