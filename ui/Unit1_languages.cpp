@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QAbstractButton>
 #include <QPushButton>
 
 namespace kv {
@@ -60,7 +61,9 @@ void TForm1::buildLanguages()
     if (!row) {
         row = new QWidget(welcome_);
         row->setObjectName("Langues");
-        new QHBoxLayout(row);
+        auto* h = new QHBoxLayout(row);
+        h->addStretch();
+        h->addStretch();
         if (auto* v = qobject_cast<QBoxLayout*>(welcome_->layout())) {
             const int title = v->indexOf(welcome_->findChild<QWidget*>("Conseil"));
             v->insertWidget(title >= 0 ? title + 1 : 0, row);
@@ -114,7 +117,7 @@ void TForm1::retranslateUi()
         for (const ThemeRename& r : kRenamedThemes) {
             if (QAction* a = actions_[latin(r.action)]) a->setText(latin(r.name));
             const QString button = "Bouton" + latin(r.action);
-            if (auto* b = findChild<QPushButton*>(button)) b->setText(latin(r.name));
+            if (auto* b = findChild<QAbstractButton*>(button)) b->setText(latin(r.name));
         }
         if (auto* title = findChild<QLabel*>("Titre")) title->setText(latin(kRenamedTitle));
         // Listed as the plain "Damier 2D", as on the welcome panel.

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>le fichier n&apos;existe pas</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>le fichier est trop grand pour être une liste de joueurs</source>
+        <translation>the file is too large to be a list of players</translation>
+    </message>
+    <message>
+        <source>le fichier ne peut pas être lu</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>« points.dat » n&apos;avait pas de ligne pour %1 : %2 points lui sont donnés.</source>
+        <translation>“points.dat” had no line for %1: %2 points are given.</translation>
+    </message>
+    <message>
+        <source>« points.dat », ligne %1 : « %2 » n&apos;est pas un nombre de points ; %3 points sont pris à la place.</source>
+        <translation>“points.dat”, line %1: “%2” is not a number of points; %3 points are taken instead.</translation>
+    </message>
+    <message>
+        <source>« points.dat » avait des lignes au-delà du dernier joueur, à partir de la ligne %1 : elles sont retirées.</source>
+        <translation>“points.dat” had lines beyond the last player, from line %1 on: they are removed.</translation>
+    </message>
+    <message>
+        <source>« joueurs.dat » était vide : Korvelan y est remis en première ligne.</source>
+        <translation>“joueurs.dat” was empty: Korvelan is put back on its first line.</translation>
+    </message>
+    <message>
+        <source>Donnez un nom.</source>
+        <translation>Enter a name.</translation>
+    </message>
+    <message>
+        <source>Un nom tient sur une ligne : pas de retour à la ligne.</source>
+        <translation>A name fits on one line: no line breaks.</translation>
+    </message>
+    <message>
+        <source>Un nom ne peut pas contenir de tabulation ni de caractère de commande.</source>
+        <translation>A name cannot contain a tab or a control character.</translation>
+    </message>
+    <message>
+        <source>Ce nom est trop long : %1 octets au plus.</source>
+        <translation>This name is too long: %1 bytes at most.</translation>
+    </message>
+    <message>
+        <source>Ce nom ne peut pas être enregistré.</source>
+        <translation>This name cannot be saved.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Match nul !</source>
@@ -63,6 +114,10 @@
         <source>parameters (*.dal *.DAL)</source>
         <translation>lessons (*.dal *.DAL)</translation>
     </message>
+    <message>
+        <source> gagne</source>
+        <translation> wins</translation>
+    </message>
 </context>
 <context>
     <name>kv::Damier3D</name>
@@ -80,6 +135,93 @@
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
         <translation>Evaluation (white&apos;s side); click to see the position</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayersWindow</name>
+    <message>
+        <source>Joueurs</source>
+        <translation>Players</translation>
+    </message>
+    <message>
+        <source>Joueur</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Parties</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>Gagnées</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>Nulles</source>
+        <translation>Drawn</translation>
+    </message>
+    <message>
+        <source>Perdues</source>
+        <translation>Lost</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Adversaire</source>
+        <translation>Opponent</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Choisissez un joueur pour voir ses parties classées.</source>
+        <translation>Choose a player to see their rated games.</translation>
+    </message>
+    <message>
+        <source>Nulle</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>Gagnée</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>Perdue</source>
+        <translation>Lost</translation>
+    </message>
+    <message>
+        <source>Blancs</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Noirs</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (%3)</source>
+        <translation>%1 → %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Parties classées de %1 :</source>
+        <translation>Rated games of %1:</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas encore joué de partie classée.</source>
+        <translation>%1 has not played a rated game yet.</translation>
     </message>
 </context>
 <context>
@@ -631,6 +773,109 @@
     <message>
         <source>Apprendre</source>
         <translation>Learn</translation>
+    </message>
+    <message>
+        <source>Le registre réparé n&apos;a pas pu être enregistré : %1</source>
+        <translation>The repaired register could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>Le registre des joueurs a été réparé :</source>
+        <translation>The register of players has been repaired:</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le joueur</source>
+        <translation>Cannot save the player</translation>
+    </message>
+    <message>
+        <source>La liste des joueurs a changé : choisissez à nouveau le joueur à effacer.</source>
+        <translation>The list of players has changed: choose the player to delete again.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;effacer le joueur</source>
+        <translation>Cannot delete the player</translation>
+    </message>
+    <message>
+        <source> passe de %1 à %2</source>
+        <translation> goes from %1 to %2</translation>
+    </message>
+    <message>
+        <source>Les nouveaux points n&apos;ont pas pu être enregistrés : %1</source>
+        <translation>The new points could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
+        <translation>%1 is not registered: their points are not kept (Players &gt; New player).</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
+        <translation>%1 is no longer in the list of players: their points are not saved.</translation>
+    </message>
+    <message>
+        <source>L&apos;historique des parties ne peut pas être lu : %1.</source>
+        <translation>The history of games cannot be read: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ligne(s) illisible(s) de l&apos;historique sont ignorées.</source>
+        <translation>
+            <numerusform>%n unreadable line of the history is ignored.</numerusform>
+            <numerusform>%n unreadable lines of the history are ignored.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ramener Korvelan à 2050</source>
+        <translation>Korvelan back to 2050</translation>
+    </message>
+    <message>
+        <source>Match </source>
+        <translation>Match </translation>
+    </message>
+    <message>
+        <source>Nom du joueur :</source>
+        <translation>Player&apos;s name :</translation>
+    </message>
+    <message>
+        <source>Joueur à effacer :</source>
+        <translation>Player to delete :</translation>
+    </message>
+    <message>
+        <source>Blancs :</source>
+        <translation>White:</translation>
+    </message>
+    <message>
+        <source>Noirs :</source>
+        <translation>Black:</translation>
+    </message>
+    <message>
+        <source>Nouveau joueur</source>
+        <translation>New player</translation>
+    </message>
+    <message>
+        <source>Effacer un joueur</source>
+        <translation>Delete a player</translation>
+    </message>
+    <message>
+        <source>Changer les noms</source>
+        <translation>Change names</translation>
+    </message>
+    <message>
+        <source>Liste des joueurs</source>
+        <translation>List of players</translation>
+    </message>
+    <message>
+        <source>Capital points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>1600 (l&apos;ordinateur vous laisse le double de son temps)</source>
+        <translation>1600 (Computer gives you double of its time)</translation>
+    </message>
+    <message>
+        <source>1700 (l&apos;ordinateur vous laisse voir sa réflexion)</source>
+        <translation>1700 (You can see computer thinking)</translation>
+    </message>
+    <message>
+        <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
+        <translation>1800 (Computer gives you no advantage)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="fr">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>le fichier n&apos;existe pas</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>le fichier est trop grand pour être une liste de joueurs</source>
+        <translation>el archivo es demasiado grande para ser una lista de jugadores</translation>
+    </message>
+    <message>
+        <source>le fichier ne peut pas être lu</source>
+        <translation>el archivo no se puede leer</translation>
+    </message>
+    <message>
+        <source>« points.dat » n&apos;avait pas de ligne pour %1 : %2 points lui sont donnés.</source>
+        <translation>«points.dat» no tenía línea para %1: se le dan %2 puntos.</translation>
+    </message>
+    <message>
+        <source>« points.dat », ligne %1 : « %2 » n&apos;est pas un nombre de points ; %3 points sont pris à la place.</source>
+        <translation>«points.dat», línea %1: «%2» no es un número de puntos; se toman %3 puntos.</translation>
+    </message>
+    <message>
+        <source>« points.dat » avait des lignes au-delà du dernier joueur, à partir de la ligne %1 : elles sont retirées.</source>
+        <translation>«points.dat» tenía líneas más allá del último jugador, desde la línea %1: se eliminan.</translation>
+    </message>
+    <message>
+        <source>« joueurs.dat » était vide : Korvelan y est remis en première ligne.</source>
+        <translation>«joueurs.dat» estaba vacío: Korvelan vuelve a la primera línea.</translation>
+    </message>
+    <message>
+        <source>Donnez un nom.</source>
+        <translation>Escriba un nombre.</translation>
+    </message>
+    <message>
+        <source>Un nom tient sur une ligne : pas de retour à la ligne.</source>
+        <translation>Un nombre cabe en una línea: sin saltos de línea.</translation>
+    </message>
+    <message>
+        <source>Un nom ne peut pas contenir de tabulation ni de caractère de commande.</source>
+        <translation>Un nombre no puede contener tabuladores ni caracteres de control.</translation>
+    </message>
+    <message>
+        <source>Ce nom est trop long : %1 octets au plus.</source>
+        <translation>Este nombre es demasiado largo: %1 bytes como máximo.</translation>
+    </message>
+    <message>
+        <source>Ce nom ne peut pas être enregistré.</source>
+        <translation>Este nombre no se puede guardar.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Match nul !</source>
@@ -63,6 +114,10 @@
         <source>parameters (*.dal *.DAL)</source>
         <translation>lecciones (*.dal *.DAL)</translation>
     </message>
+    <message>
+        <source> gagne</source>
+        <translation> gana</translation>
+    </message>
 </context>
 <context>
     <name>kv::Damier3D</name>
@@ -80,6 +135,93 @@
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
         <translation>Evaluación (lado blanco); haga clic para ver la posición</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayersWindow</name>
+    <message>
+        <source>Joueurs</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Joueur</source>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>Parties</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Gagnées</source>
+        <translation>Ganadas</translation>
+    </message>
+    <message>
+        <source>Nulles</source>
+        <translation>Tablas</translation>
+    </message>
+    <message>
+        <source>Perdues</source>
+        <translation>Perdidas</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Adversaire</source>
+        <translation>Adversario</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Choisissez un joueur pour voir ses parties classées.</source>
+        <translation>Elija un jugador para ver sus partidas puntuables.</translation>
+    </message>
+    <message>
+        <source>Nulle</source>
+        <translation>Tablas</translation>
+    </message>
+    <message>
+        <source>Gagnée</source>
+        <translation>Ganada</translation>
+    </message>
+    <message>
+        <source>Perdue</source>
+        <translation>Perdida</translation>
+    </message>
+    <message>
+        <source>Blancs</source>
+        <translation>Blancas</translation>
+    </message>
+    <message>
+        <source>Noirs</source>
+        <translation>Negras</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (%3)</source>
+        <translation>%1 → %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Parties classées de %1 :</source>
+        <translation>Partidas puntuables de %1:</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas encore joué de partie classée.</source>
+        <translation>%1 todavía no ha jugado ninguna partida puntuable.</translation>
     </message>
 </context>
 <context>
@@ -631,6 +773,109 @@
     <message>
         <source>Apprendre</source>
         <translation>Aprender</translation>
+    </message>
+    <message>
+        <source>Le registre réparé n&apos;a pas pu être enregistré : %1</source>
+        <translation>No se pudo guardar el registro reparado: %1</translation>
+    </message>
+    <message>
+        <source>Le registre des joueurs a été réparé :</source>
+        <translation>El registro de jugadores se ha reparado:</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le joueur</source>
+        <translation>No se puede guardar el jugador</translation>
+    </message>
+    <message>
+        <source>La liste des joueurs a changé : choisissez à nouveau le joueur à effacer.</source>
+        <translation>La lista de jugadores ha cambiado: elija de nuevo el jugador a borrar.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;effacer le joueur</source>
+        <translation>No se puede borrar el jugador</translation>
+    </message>
+    <message>
+        <source> passe de %1 à %2</source>
+        <translation> pasa de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Les nouveaux points n&apos;ont pas pu être enregistrés : %1</source>
+        <translation>No se pudieron guardar los nuevos puntos: %1</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
+        <translation>%1 no está inscrito: sus puntos no se guardan (Jugadores &gt; Nuevo jugador).</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
+        <translation>%1 ya no está en la lista de jugadores: sus puntos no se guardan.</translation>
+    </message>
+    <message>
+        <source>L&apos;historique des parties ne peut pas être lu : %1.</source>
+        <translation>No se puede leer el historial de partidas: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ligne(s) illisible(s) de l&apos;historique sont ignorées.</source>
+        <translation>
+            <numerusform>Se ignora %n línea ilegible del historial.</numerusform>
+            <numerusform>Se ignoran %n líneas ilegibles del historial.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ramener Korvelan à 2050</source>
+        <translation>Devolver Korvelan a 2050</translation>
+    </message>
+    <message>
+        <source>Match </source>
+        <translation>Partida </translation>
+    </message>
+    <message>
+        <source>Nom du joueur :</source>
+        <translation>Nombre del jugador :</translation>
+    </message>
+    <message>
+        <source>Joueur à effacer :</source>
+        <translation>Jugador a borrar :</translation>
+    </message>
+    <message>
+        <source>Blancs :</source>
+        <translation>Blancas:</translation>
+    </message>
+    <message>
+        <source>Noirs :</source>
+        <translation>Negras:</translation>
+    </message>
+    <message>
+        <source>Nouveau joueur</source>
+        <translation>Nuevo jugador</translation>
+    </message>
+    <message>
+        <source>Effacer un joueur</source>
+        <translation>Borrar un jugador</translation>
+    </message>
+    <message>
+        <source>Changer les noms</source>
+        <translation>Cambiar los nombres</translation>
+    </message>
+    <message>
+        <source>Liste des joueurs</source>
+        <translation>Lista de jugadores</translation>
+    </message>
+    <message>
+        <source>Capital points</source>
+        <translation>Puntos</translation>
+    </message>
+    <message>
+        <source>1600 (l&apos;ordinateur vous laisse le double de son temps)</source>
+        <translation>1600 (el ordenador le da el doble de su tiempo)</translation>
+    </message>
+    <message>
+        <source>1700 (l&apos;ordinateur vous laisse voir sa réflexion)</source>
+        <translation>1700 (el ordenador le deja ver lo que piensa)</translation>
+    </message>
+    <message>
+        <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
+        <translation>1800 (el ordenador no le regala nada)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="fr">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>le fichier n&apos;existe pas</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>le fichier est trop grand pour être une liste de joueurs</source>
+        <translation>il file è troppo grande per essere un elenco di giocatori</translation>
+    </message>
+    <message>
+        <source>le fichier ne peut pas être lu</source>
+        <translation>il file non può essere letto</translation>
+    </message>
+    <message>
+        <source>« points.dat » n&apos;avait pas de ligne pour %1 : %2 points lui sont donnés.</source>
+        <translation>«points.dat» non aveva una riga per %1: gli sono dati %2 punti.</translation>
+    </message>
+    <message>
+        <source>« points.dat », ligne %1 : « %2 » n&apos;est pas un nombre de points ; %3 points sont pris à la place.</source>
+        <translation>«points.dat», riga %1: «%2» non è un numero di punti; si prendono %3 punti.</translation>
+    </message>
+    <message>
+        <source>« points.dat » avait des lignes au-delà du dernier joueur, à partir de la ligne %1 : elles sont retirées.</source>
+        <translation>«points.dat» aveva righe oltre l&apos;ultimo giocatore, dalla riga %1: sono tolte.</translation>
+    </message>
+    <message>
+        <source>« joueurs.dat » était vide : Korvelan y est remis en première ligne.</source>
+        <translation>«joueurs.dat» era vuoto: Korvelan torna alla prima riga.</translation>
+    </message>
+    <message>
+        <source>Donnez un nom.</source>
+        <translation>Inserisci un nome.</translation>
+    </message>
+    <message>
+        <source>Un nom tient sur une ligne : pas de retour à la ligne.</source>
+        <translation>Un nome sta su una riga: niente a capo.</translation>
+    </message>
+    <message>
+        <source>Un nom ne peut pas contenir de tabulation ni de caractère de commande.</source>
+        <translation>Un nome non può contenere tabulazioni né caratteri di controllo.</translation>
+    </message>
+    <message>
+        <source>Ce nom est trop long : %1 octets au plus.</source>
+        <translation>Questo nome è troppo lungo: al massimo %1 byte.</translation>
+    </message>
+    <message>
+        <source>Ce nom ne peut pas être enregistré.</source>
+        <translation>Questo nome non può essere salvato.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Match nul !</source>
@@ -63,6 +114,10 @@
         <source>parameters (*.dal *.DAL)</source>
         <translation>lezioni (*.dal *.DAL)</translation>
     </message>
+    <message>
+        <source> gagne</source>
+        <translation> vince</translation>
+    </message>
 </context>
 <context>
     <name>kv::Damier3D</name>
@@ -80,6 +135,93 @@
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
         <translation>Valutazione (lato bianco); clicca per vedere la posizione</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayersWindow</name>
+    <message>
+        <source>Joueurs</source>
+        <translation>Giocatori</translation>
+    </message>
+    <message>
+        <source>Joueur</source>
+        <translation>Giocatore</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>Parties</source>
+        <translation>Partite</translation>
+    </message>
+    <message>
+        <source>Gagnées</source>
+        <translation>Vinte</translation>
+    </message>
+    <message>
+        <source>Nulles</source>
+        <translation>Patte</translation>
+    </message>
+    <message>
+        <source>Perdues</source>
+        <translation>Perse</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Adversaire</source>
+        <translation>Avversario</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Choisissez un joueur pour voir ses parties classées.</source>
+        <translation>Scegli un giocatore per vedere le sue partite.</translation>
+    </message>
+    <message>
+        <source>Nulle</source>
+        <translation>Patta</translation>
+    </message>
+    <message>
+        <source>Gagnée</source>
+        <translation>Vinta</translation>
+    </message>
+    <message>
+        <source>Perdue</source>
+        <translation>Persa</translation>
+    </message>
+    <message>
+        <source>Blancs</source>
+        <translation>Bianchi</translation>
+    </message>
+    <message>
+        <source>Noirs</source>
+        <translation>Neri</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (%3)</source>
+        <translation>%1 → %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Parties classées de %1 :</source>
+        <translation>Partite di %1:</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas encore joué de partie classée.</source>
+        <translation>%1 non ha ancora giocato partite valide per il punteggio.</translation>
     </message>
 </context>
 <context>
@@ -631,6 +773,109 @@
     <message>
         <source>Apprendre</source>
         <translation>Impara</translation>
+    </message>
+    <message>
+        <source>Le registre réparé n&apos;a pas pu être enregistré : %1</source>
+        <translation>Il registro riparato non è stato salvato: %1</translation>
+    </message>
+    <message>
+        <source>Le registre des joueurs a été réparé :</source>
+        <translation>Il registro dei giocatori è stato riparato:</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le joueur</source>
+        <translation>Impossibile salvare il giocatore</translation>
+    </message>
+    <message>
+        <source>La liste des joueurs a changé : choisissez à nouveau le joueur à effacer.</source>
+        <translation>L&apos;elenco dei giocatori è cambiato: scegli di nuovo il giocatore da eliminare.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;effacer le joueur</source>
+        <translation>Impossibile eliminare il giocatore</translation>
+    </message>
+    <message>
+        <source> passe de %1 à %2</source>
+        <translation> passa da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Les nouveaux points n&apos;ont pas pu être enregistrés : %1</source>
+        <translation>I nuovi punti non sono stati salvati: %1</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
+        <translation>%1 non è iscritto: i suoi punti non sono conservati (Giocatori &gt; Nuovo giocatore).</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
+        <translation>%1 non è più nell&apos;elenco dei giocatori: i suoi punti non sono salvati.</translation>
+    </message>
+    <message>
+        <source>L&apos;historique des parties ne peut pas être lu : %1.</source>
+        <translation>Lo storico delle partite non può essere letto: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ligne(s) illisible(s) de l&apos;historique sont ignorées.</source>
+        <translation>
+            <numerusform>%n riga illeggibile dello storico è ignorata.</numerusform>
+            <numerusform>%n righe illeggibili dello storico sono ignorate.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ramener Korvelan à 2050</source>
+        <translation>Riporta Korvelan a 2050</translation>
+    </message>
+    <message>
+        <source>Match </source>
+        <translation>Incontro </translation>
+    </message>
+    <message>
+        <source>Nom du joueur :</source>
+        <translation>Nome del giocatore :</translation>
+    </message>
+    <message>
+        <source>Joueur à effacer :</source>
+        <translation>Giocatore da eliminare :</translation>
+    </message>
+    <message>
+        <source>Blancs :</source>
+        <translation>Bianco:</translation>
+    </message>
+    <message>
+        <source>Noirs :</source>
+        <translation>Nero:</translation>
+    </message>
+    <message>
+        <source>Nouveau joueur</source>
+        <translation>Nuovo giocatore</translation>
+    </message>
+    <message>
+        <source>Effacer un joueur</source>
+        <translation>Elimina un giocatore</translation>
+    </message>
+    <message>
+        <source>Changer les noms</source>
+        <translation>Cambia i nomi</translation>
+    </message>
+    <message>
+        <source>Liste des joueurs</source>
+        <translation>Elenco dei giocatori</translation>
+    </message>
+    <message>
+        <source>Capital points</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>1600 (l&apos;ordinateur vous laisse le double de son temps)</source>
+        <translation>1600 (il computer ti lascia il doppio del suo tempo)</translation>
+    </message>
+    <message>
+        <source>1700 (l&apos;ordinateur vous laisse voir sa réflexion)</source>
+        <translation>1700 (il computer ti lascia vedere cosa pensa)</translation>
+    </message>
+    <message>
+        <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
+        <translation>1800 (il computer non ti fa regali)</translation>
     </message>
 </context>
 <context>

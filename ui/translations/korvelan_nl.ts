@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="fr">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>le fichier n&apos;existe pas</source>
+        <translation>het bestand bestaat niet</translation>
+    </message>
+    <message>
+        <source>le fichier est trop grand pour être une liste de joueurs</source>
+        <translation>het bestand is te groot voor een spelerslijst</translation>
+    </message>
+    <message>
+        <source>le fichier ne peut pas être lu</source>
+        <translation>het bestand kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>« points.dat » n&apos;avait pas de ligne pour %1 : %2 points lui sont donnés.</source>
+        <translation>„points.dat” had geen regel voor %1: %2 punten toegekend.</translation>
+    </message>
+    <message>
+        <source>« points.dat », ligne %1 : « %2 » n&apos;est pas un nombre de points ; %3 points sont pris à la place.</source>
+        <translation>„points.dat”, regel %1: „%2” is geen aantal punten; in plaats daarvan %3 punten.</translation>
+    </message>
+    <message>
+        <source>« points.dat » avait des lignes au-delà du dernier joueur, à partir de la ligne %1 : elles sont retirées.</source>
+        <translation>„points.dat” had regels na de laatste speler, vanaf regel %1: ze worden verwijderd.</translation>
+    </message>
+    <message>
+        <source>« joueurs.dat » était vide : Korvelan y est remis en première ligne.</source>
+        <translation>„joueurs.dat” was leeg: Korvelan staat weer op de eerste regel.</translation>
+    </message>
+    <message>
+        <source>Donnez un nom.</source>
+        <translation>Geef een naam.</translation>
+    </message>
+    <message>
+        <source>Un nom tient sur une ligne : pas de retour à la ligne.</source>
+        <translation>Een naam past op één regel: geen regeleinden.</translation>
+    </message>
+    <message>
+        <source>Un nom ne peut pas contenir de tabulation ni de caractère de commande.</source>
+        <translation>Een naam mag geen tab of stuurteken bevatten.</translation>
+    </message>
+    <message>
+        <source>Ce nom est trop long : %1 octets au plus.</source>
+        <translation>Deze naam is te lang: hoogstens %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Ce nom ne peut pas être enregistré.</source>
+        <translation>Deze naam kan niet worden opgeslagen.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Match nul !</source>
@@ -63,6 +114,10 @@
         <source>parameters (*.dal *.DAL)</source>
         <translation>lessen (*.dal *.DAL)</translation>
     </message>
+    <message>
+        <source> gagne</source>
+        <translation> wint</translation>
+    </message>
 </context>
 <context>
     <name>kv::Damier3D</name>
@@ -80,6 +135,93 @@
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
         <translation>Evaluatie (vanuit wit); klik om de stelling te zien</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayersWindow</name>
+    <message>
+        <source>Joueurs</source>
+        <translation>Spelers</translation>
+    </message>
+    <message>
+        <source>Joueur</source>
+        <translation>Speler</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punten</translation>
+    </message>
+    <message>
+        <source>Parties</source>
+        <translation>Partijen</translation>
+    </message>
+    <message>
+        <source>Gagnées</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Nulles</source>
+        <translation>Remises</translation>
+    </message>
+    <message>
+        <source>Perdues</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Adversaire</source>
+        <translation>Tegenstander</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Kleur</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Uitslag</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Choisissez un joueur pour voir ses parties classées.</source>
+        <translation>Kies een speler om zijn partijen te zien.</translation>
+    </message>
+    <message>
+        <source>Nulle</source>
+        <translation>Remise</translation>
+    </message>
+    <message>
+        <source>Gagnée</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Perdue</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Blancs</source>
+        <translation>Wit</translation>
+    </message>
+    <message>
+        <source>Noirs</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (%3)</source>
+        <translation>%1 → %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Parties classées de %1 :</source>
+        <translation>Partijen van %1:</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas encore joué de partie classée.</source>
+        <translation>%1 heeft nog geen partij voor de rating gespeeld.</translation>
     </message>
 </context>
 <context>
@@ -631,6 +773,109 @@
     <message>
         <source>Apprendre</source>
         <translation>Leren</translation>
+    </message>
+    <message>
+        <source>Le registre réparé n&apos;a pas pu être enregistré : %1</source>
+        <translation>Het herstelde register kon niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>Le registre des joueurs a été réparé :</source>
+        <translation>Het spelersregister is hersteld:</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le joueur</source>
+        <translation>Kan de speler niet opslaan</translation>
+    </message>
+    <message>
+        <source>La liste des joueurs a changé : choisissez à nouveau le joueur à effacer.</source>
+        <translation>De spelerslijst is veranderd: kies opnieuw de te verwijderen speler.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;effacer le joueur</source>
+        <translation>Kan de speler niet verwijderen</translation>
+    </message>
+    <message>
+        <source> passe de %1 à %2</source>
+        <translation> gaat van %1 naar %2</translation>
+    </message>
+    <message>
+        <source>Les nouveaux points n&apos;ont pas pu être enregistrés : %1</source>
+        <translation>De nieuwe punten konden niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
+        <translation>%1 is niet ingeschreven: de punten worden niet bewaard (Spelers &gt; Nieuwe speler).</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
+        <translation>%1 staat niet meer in de spelerslijst: de punten worden niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>L&apos;historique des parties ne peut pas être lu : %1.</source>
+        <translation>De geschiedenis van de partijen kan niet worden gelezen: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ligne(s) illisible(s) de l&apos;historique sont ignorées.</source>
+        <translation>
+            <numerusform>%n onleesbare regel van de geschiedenis wordt genegeerd.</numerusform>
+            <numerusform>%n onleesbare regels van de geschiedenis worden genegeerd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ramener Korvelan à 2050</source>
+        <translation>Korvelan terug naar 2050</translation>
+    </message>
+    <message>
+        <source>Match </source>
+        <translation>Match </translation>
+    </message>
+    <message>
+        <source>Nom du joueur :</source>
+        <translation>Naam van de speler :</translation>
+    </message>
+    <message>
+        <source>Joueur à effacer :</source>
+        <translation>Te verwijderen speler :</translation>
+    </message>
+    <message>
+        <source>Blancs :</source>
+        <translation>Wit:</translation>
+    </message>
+    <message>
+        <source>Noirs :</source>
+        <translation>Zwart:</translation>
+    </message>
+    <message>
+        <source>Nouveau joueur</source>
+        <translation>Nieuwe speler</translation>
+    </message>
+    <message>
+        <source>Effacer un joueur</source>
+        <translation>Speler verwijderen</translation>
+    </message>
+    <message>
+        <source>Changer les noms</source>
+        <translation>Namen wijzigen</translation>
+    </message>
+    <message>
+        <source>Liste des joueurs</source>
+        <translation>Spelerslijst</translation>
+    </message>
+    <message>
+        <source>Capital points</source>
+        <translation>Punten</translation>
+    </message>
+    <message>
+        <source>1600 (l&apos;ordinateur vous laisse le double de son temps)</source>
+        <translation>1600 (de computer geeft u het dubbele van zijn tijd)</translation>
+    </message>
+    <message>
+        <source>1700 (l&apos;ordinateur vous laisse voir sa réflexion)</source>
+        <translation>1700 (u ziet de computer rekenen)</translation>
+    </message>
+    <message>
+        <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
+        <translation>1800 (de computer geeft u niets cadeau)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="fr">
 <context>
+    <name>QObject</name>
+    <message>
+        <source>le fichier n&apos;existe pas</source>
+        <translation>o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>le fichier est trop grand pour être une liste de joueurs</source>
+        <translation>o arquivo é grande demais para ser uma lista de jogadores</translation>
+    </message>
+    <message>
+        <source>le fichier ne peut pas être lu</source>
+        <translation>o arquivo não pode ser lido</translation>
+    </message>
+    <message>
+        <source>« points.dat » n&apos;avait pas de ligne pour %1 : %2 points lui sont donnés.</source>
+        <translation>«points.dat» não tinha linha para %1: recebe %2 pontos.</translation>
+    </message>
+    <message>
+        <source>« points.dat », ligne %1 : « %2 » n&apos;est pas un nombre de points ; %3 points sont pris à la place.</source>
+        <translation>«points.dat», linha %1: «%2» não é um número de pontos; usam-se %3 pontos.</translation>
+    </message>
+    <message>
+        <source>« points.dat » avait des lignes au-delà du dernier joueur, à partir de la ligne %1 : elles sont retirées.</source>
+        <translation>«points.dat» tinha linhas além do último jogador, a partir da linha %1: foram retiradas.</translation>
+    </message>
+    <message>
+        <source>« joueurs.dat » était vide : Korvelan y est remis en première ligne.</source>
+        <translation>«joueurs.dat» estava vazio: Korvelan volta à primeira linha.</translation>
+    </message>
+    <message>
+        <source>Donnez un nom.</source>
+        <translation>Digite um nome.</translation>
+    </message>
+    <message>
+        <source>Un nom tient sur une ligne : pas de retour à la ligne.</source>
+        <translation>Um nome cabe numa linha: sem quebras de linha.</translation>
+    </message>
+    <message>
+        <source>Un nom ne peut pas contenir de tabulation ni de caractère de commande.</source>
+        <translation>Um nome não pode conter tabulação nem caractere de controle.</translation>
+    </message>
+    <message>
+        <source>Ce nom est trop long : %1 octets au plus.</source>
+        <translation>Este nome é longo demais: no máximo %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Ce nom ne peut pas être enregistré.</source>
+        <translation>Este nome não pode ser salvo.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Match nul !</source>
@@ -63,6 +114,10 @@
         <source>parameters (*.dal *.DAL)</source>
         <translation>lições (*.dal *.DAL)</translation>
     </message>
+    <message>
+        <source> gagne</source>
+        <translation> ganha</translation>
+    </message>
 </context>
 <context>
     <name>kv::Damier3D</name>
@@ -80,6 +135,93 @@
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
         <translation>Avaliação (lado das brancas); clique para ver a posição</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayersWindow</name>
+    <message>
+        <source>Joueurs</source>
+        <translation>Jogadores</translation>
+    </message>
+    <message>
+        <source>Joueur</source>
+        <translation>Jogador</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>Parties</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Gagnées</source>
+        <translation>Ganhas</translation>
+    </message>
+    <message>
+        <source>Nulles</source>
+        <translation>Empates</translation>
+    </message>
+    <message>
+        <source>Perdues</source>
+        <translation>Perdidas</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Adversaire</source>
+        <translation>Adversário</translation>
+    </message>
+    <message>
+        <source>Couleur</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Résultat</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Choisissez un joueur pour voir ses parties classées.</source>
+        <translation>Escolha um jogador para ver as suas partidas classificadas.</translation>
+    </message>
+    <message>
+        <source>Nulle</source>
+        <translation>Empate</translation>
+    </message>
+    <message>
+        <source>Gagnée</source>
+        <translation>Ganha</translation>
+    </message>
+    <message>
+        <source>Perdue</source>
+        <translation>Perdida</translation>
+    </message>
+    <message>
+        <source>Blancs</source>
+        <translation>Brancas</translation>
+    </message>
+    <message>
+        <source>Noirs</source>
+        <translation>Pretas</translation>
+    </message>
+    <message>
+        <source>%1 → %2 (%3)</source>
+        <translation>%1 → %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Parties classées de %1 :</source>
+        <translation>Partidas classificadas de %1:</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;a pas encore joué de partie classée.</source>
+        <translation>%1 ainda não jogou nenhuma partida classificada.</translation>
     </message>
 </context>
 <context>
@@ -631,6 +773,109 @@
     <message>
         <source>Apprendre</source>
         <translation>Aprender</translation>
+    </message>
+    <message>
+        <source>Le registre réparé n&apos;a pas pu être enregistré : %1</source>
+        <translation>O registro reparado não pôde ser salvo: %1</translation>
+    </message>
+    <message>
+        <source>Le registre des joueurs a été réparé :</source>
+        <translation>O registro de jogadores foi reparado:</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le joueur</source>
+        <translation>Impossível salvar o jogador</translation>
+    </message>
+    <message>
+        <source>La liste des joueurs a changé : choisissez à nouveau le joueur à effacer.</source>
+        <translation>A lista de jogadores mudou: escolha de novo o jogador a apagar.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;effacer le joueur</source>
+        <translation>Impossível apagar o jogador</translation>
+    </message>
+    <message>
+        <source> passe de %1 à %2</source>
+        <translation> passa de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Les nouveaux points n&apos;ont pas pu être enregistrés : %1</source>
+        <translation>Os novos pontos não puderam ser salvos: %1</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
+        <translation>%1 não está inscrito: os seus pontos não são guardados (Jogadores &gt; Novo jogador).</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
+        <translation>%1 já não está na lista de jogadores: os seus pontos não são salvos.</translation>
+    </message>
+    <message>
+        <source>L&apos;historique des parties ne peut pas être lu : %1.</source>
+        <translation>O histórico das partidas não pode ser lido: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ligne(s) illisible(s) de l&apos;historique sont ignorées.</source>
+        <translation>
+            <numerusform>%n linha ilegível do histórico é ignorada.</numerusform>
+            <numerusform>%n linhas ilegíveis do histórico são ignoradas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Ramener Korvelan à 2050</source>
+        <translation>Voltar Korvelan a 2050</translation>
+    </message>
+    <message>
+        <source>Match </source>
+        <translation>Partida </translation>
+    </message>
+    <message>
+        <source>Nom du joueur :</source>
+        <translation>Nome do jogador :</translation>
+    </message>
+    <message>
+        <source>Joueur à effacer :</source>
+        <translation>Jogador a apagar :</translation>
+    </message>
+    <message>
+        <source>Blancs :</source>
+        <translation>Brancas:</translation>
+    </message>
+    <message>
+        <source>Noirs :</source>
+        <translation>Pretas:</translation>
+    </message>
+    <message>
+        <source>Nouveau joueur</source>
+        <translation>Novo jogador</translation>
+    </message>
+    <message>
+        <source>Effacer un joueur</source>
+        <translation>Apagar um jogador</translation>
+    </message>
+    <message>
+        <source>Changer les noms</source>
+        <translation>Mudar os nomes</translation>
+    </message>
+    <message>
+        <source>Liste des joueurs</source>
+        <translation>Lista de jogadores</translation>
+    </message>
+    <message>
+        <source>Capital points</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>1600 (l&apos;ordinateur vous laisse le double de son temps)</source>
+        <translation>1600 (o computador lhe dá o dobro do seu tempo)</translation>
+    </message>
+    <message>
+        <source>1700 (l&apos;ordinateur vous laisse voir sa réflexion)</source>
+        <translation>1700 (o computador mostra o que pensa)</translation>
+    </message>
+    <message>
+        <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
+        <translation>1800 (o computador não lhe dá vantagem)</translation>
     </message>
 </context>
 <context>
