@@ -227,7 +227,7 @@ private:
     void buildTraining(); // Unit1_training.cpp
     void buildProblems(); // Unit1_problems.cpp
     bool openProblem(const QString& path, bool capPlies);
-    QString chooseFile(const QString& title, const QString& dir, bool save);
+    QString chooseFile(const QString& title, const QString& dir, bool save, bool lesson);
     void learnSessionGame();
     void showSetupCaptions();
 
