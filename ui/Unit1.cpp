@@ -10,6 +10,7 @@
 #include "ui/help_window.h"
 #include "ui/Unit5.h"
 #include "ui/sound_player.h"
+#include "ui/translations.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -94,6 +95,7 @@ TForm1::TForm1(const DataPaths& paths, QWidget* parent)
     buildWelcome();
     buildViews();
     buildHelpMenu(); // the last menu of the bar
+    buildLanguages();
     form5_ = new TForm5(this);
     connect(form5_, &TForm5::parametersAccepted, this, &TForm1::setParameters);
     setStyleSheet(
@@ -120,6 +122,7 @@ TForm1::TForm1(const DataPaths& paths, QWidget* parent)
 
 TForm1::~TForm1()
 {
+    translations_.reset(); // back to the source texts while the window is whole
     search_->observer = nullptr;
 }
 

@@ -56,6 +56,7 @@ struct FileRequest {
     QString filter;  // "Fichiers Korvelan (*.dam)"
     QString suffix;  // added when the user types none
 };
+class Translations;
 
 class TForm1 : public QMainWindow, public GameView, public SearchObserver {
     Q_OBJECT
@@ -80,10 +81,6 @@ public:
     void ShowError(const QString& text);
     void setErrorSink(std::function<void(const QString&)> sink) { errorSink_ = std::move(sink); }
 
-    // Language index: 0 French, 1 English, 2 Dutch, 3 Portuguese, 4 Spanish,
-    // 5 Italian. It travels in game files and in "last32.dam".
-    int languageIndex() const { return languageIndex_; }
-    void setLanguageIndex(int index);
     // The settings that travel in game files, as the window holds them now.
     StoredSettings currentSettings() const;
     // The evaluation parameters in force (loaded from "defaut.par", edited in TForm5).
@@ -130,6 +127,12 @@ public:
     void setFileChooser(FileChooser f) { fileChooser_ = std::move(f); }
     void setCommentViewer(std::function<void(const QString&)> f) { commentViewer_ = std::move(f); }
     const ProblemCursor& problemCursor() const { return problems_; }
+
+    // ---- interface languages (Unit1_languages.cpp)
+    int languageIndex() const;
+    // The language command: 0 French .. 5 Italian; every open window follows.
+    void applyLanguage(int index);
+    Translations& translations() const { return *translations_; }
 
 public slots:
     // Start-up and quitting (Unit1_startup.cpp).
@@ -210,6 +213,19 @@ public slots:
     void Damier3D6Click();
     void Damier3D7Click();
     void Damier3D8Click();
+    // Languages: the Help menu's entries and the welcome panel's buttons.
+    void Franais1Click();
+    void English1Click();
+    void Nederlands1Click();
+    void Portugues1Click();
+    void Espanol1Click();
+    void Italiano1Click();
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button2Click();
+    void Button8Click();
+    void Button1AClick();
 
 public slots:
     // Players and rated matches (Unit1_players.cpp).
@@ -239,6 +255,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     // ---- start-up (Unit1_startup.cpp)
@@ -302,7 +319,6 @@ private:
     QString programDir_;
     GameState game_;
     ParameterSet parameters_;
-    int languageIndex_ = 0;
     bool activated_ = false;
     std::optional<GameFile> lastState_; // "last32.dam" as the first activation read it
     std::function<void(const QString&)> errorSink_;
@@ -415,6 +431,13 @@ private:
     QString sessionLesson_; // the lesson file of the running session
     FileChooser fileChooser_;
     std::function<void(const QString&)> commentViewer_;
+
+    // Languages.
+    void buildLanguages();
+    void retranslateUi();
+    std::unique_ptr<Translations> translations_;
+    QActionGroup* languageGroup_ = nullptr;
+    bool themesRenamed_ = false; // four themes keep one name once a language is applied
 };
 
 } // namespace kv

@@ -60,7 +60,7 @@ TEST_F(Help, TheGuideAndTheRulesOpenInTheHelpWindowAndLinkToEachOther)
     emit help->browser()->anchorClicked(QUrl("Korvelan.html"));
     EXPECT_EQ(help->currentPage(), "Korvelan");
     // A language without pages of its own reads the French ones.
-    form->setLanguageIndex(4);
+    form->applyLanguage(4);
     trigger("Rgles1");
     EXPECT_EQ(help->currentPage(), "Rkorvelan_f");
     EXPECT_EQ(HelpWindow::rulesFor(4), "Rkorvelan_es");
