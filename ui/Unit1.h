@@ -13,6 +13,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -34,6 +35,8 @@ namespace kv {
 
 class Damier2D;
 class SoundPlayer;
+class TForm2;
+class TForm3;
 
 class TForm1 : public QMainWindow, public GameView, public SearchObserver {
     Q_OBJECT
@@ -49,6 +52,13 @@ public:
     void setExternalLoop(bool on) { externalLoop_ = on; }
     // The images that could not be loaded at start-up.
     const QStringList& missingImages() const { return missingImages_; }
+    // The opening editors, and the file dialog of the library sets (save:
+    // "Enregistrer" of an editor, else "Changer bibliothèque ouvertures");
+    // an empty name cancels. Tests replace the dialog.
+    TForm2* form2() const { return form2_; }
+    TForm3* form3() const { return form3_; }
+    std::function<QString(bool save, const QString& dir)> chooseOpeningSet;
+    QString openingsUserDir() const;
 
     // ---- GameView
     void boardChanged() override;
@@ -101,6 +111,11 @@ public slots:
     void ajouter_temps();
     void Horlogeszro1Click();
     void Pause2Click();
+    // Opening libraries (Unit1_openings.cpp).
+    void Bibliothquesactives1Click();
+    void Changerbibliothqueouvertures1Click();
+    void Ouverturespourlesblancs1Click();
+    void Ouverturespourlesnoirs1Click();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -118,6 +133,14 @@ private:
     void syncOptionChecks();
     void enterLoop();
     void setLevelEntry(const LevelSetting& level);
+    void buildOpeningsMenu();
+    void loadOpeningLibraries();
+    QString activeLibraryPath(SideToMove side) const;
+    void showOpeningEditor(SideToMove side);
+    void reloadOpeningLibrary(SideToMove side);
+    bool storeOpeningSet(SideToMove side);
+    void closeOpeningEditors();
+    void openingsError(const QString& text);
 
     QString programDir_;
     GameState game_;
@@ -172,6 +195,9 @@ private:
     QMenu* edition_ = nullptr;
     QMenu* joueurs_ = nullptr;
     QMenu* niveau_ = nullptr;
+    QMenu* parametrage_ = nullptr;
+    TForm2* form2_ = nullptr;
+    TForm3* form3_ = nullptr;
 };
 
 } // namespace kv
