@@ -1,7 +1,7 @@
 #include "hash_keys.h"
 
-#include <fstream>
-#include <iterator>
+#include "io/binary_file.h"
+
 #include <vector>
 
 namespace kv {
@@ -66,24 +66,21 @@ std::array<std::uint8_t, kHashKeyFileSize> hashKeyImage(const HashKeyTables& t)
 
 std::optional<HashKeyTables> loadHashKeys(const std::string& path, std::string& error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot open the hash key file \"" + path + "\"";
+    std::vector<std::uint8_t> bytes;
+    const std::string why = readExactFile(path, kHashKeyFileSize, bytes);
+    if (!why.empty()) {
+        error = "the hash key file \"" + path + "\" " + why;
         return std::nullopt;
     }
-    // One byte more than expected is enough to tell an oversized file.
-    std::vector<std::uint8_t> bytes(kHashKeyFileSize + 1);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    const auto got = static_cast<std::size_t>(in.gcount());
-    if (got != kHashKeyFileSize) {
-        error = "the hash key file \"" + path + "\" must hold exactly " + std::to_string(kHashKeyFileSize) +
-            " bytes" + (got < kHashKeyFileSize ? " (it holds " + std::to_string(got) + ")" : " (it holds more)");
-        return std::nullopt;
-    }
+    return hashKeysFromImage(bytes.data());
+}
+
+HashKeyTables hashKeysFromImage(const std::uint8_t* image)
+{
     HashKeyTables t;
     for (int i = 0; i < kHashKeyCount; ++i) {
-        t.index[i] = getLittleEndian(&bytes[4 * i]);
-        t.check[i] = getLittleEndian(&bytes[4 * (kHashKeyCount + i)]);
+        t.index[i] = getLittleEndian(&image[4 * i]);
+        t.check[i] = getLittleEndian(&image[4 * (kHashKeyCount + i)]);
     }
     return t;
 }
@@ -91,10 +88,9 @@ std::optional<HashKeyTables> loadHashKeys(const std::string& path, std::string& 
 bool saveHashKeys(const HashKeyTables& t, const std::string& path, std::string& error)
 {
     const auto image = hashKeyImage(t);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
-    if (!out) {
-        error = "cannot write the hash key file \"" + path + "\"";
+    const std::string why = writeFileAtomically(path, image.data(), image.size());
+    if (!why.empty()) {
+        error = "the hash key file \"" + path + "\" " + why;
         return false;
     }
     return true;

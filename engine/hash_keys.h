@@ -39,6 +39,9 @@ PositionKeys computeHashKeys(const HashKeyTables& t, const Board& b);
 // The 1320-byte image: the index keys then the check keys, little-endian.
 std::array<std::uint8_t, kHashKeyFileSize> hashKeyImage(const HashKeyTables& t);
 
+// The keys of a file image of exactly kHashKeyFileSize bytes.
+HashKeyTables hashKeysFromImage(const std::uint8_t* image);
+
 // Reads a key file exactly as stored. A missing, short or oversized file gives
 // nothing and a message in `error`: the engine never runs on made-up keys.
 std::optional<HashKeyTables> loadHashKeys(const std::string& path, std::string& error);

@@ -36,8 +36,7 @@ std::optional<LevelSetting> levelByIndex(int index)
 
 std::optional<LevelSetting> customLevel(int minutes)
 {
-    // Beyond about 39 days the products no longer fit the 32-bit settings.
-    if (minutes <= 0 || minutes > 50000) return std::nullopt;
+    if (minutes <= 0 || minutes > kCustomLevelMaxMinutes) return std::nullopt;
     return LevelSetting { 55 * minutes, 60 * minutes - 2, minutes, 18 };
 }
 

@@ -31,7 +31,11 @@ const std::array<LevelEntry, 16>& levelTable();
 // The entry with the given index, if any (18, "Autre", has none: see customLevel).
 std::optional<LevelSetting> levelByIndex(int index);
 
-// "Autre" with N minutes for 30 moves; nothing for N <= 0 or absurdly large N.
+// The most minutes "Autre" takes: beyond about 39 days the products no
+// longer fit the 32-bit settings.
+inline constexpr int kCustomLevelMaxMinutes = 50000;
+
+// "Autre" with N minutes for 30 moves; nothing for N outside 1..kCustomLevelMaxMinutes.
 std::optional<LevelSetting> customLevel(int minutes);
 
 // The default level: "5 : Excellence".

@@ -9,14 +9,14 @@
 
 namespace kv {
 
-static std::int64_t wholeSeconds()
+static std::int64_t monotonicMilliseconds()
 {
     using namespace std::chrono;
-    return duration_cast<seconds>(steady_clock::now().time_since_epoch()).count();
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 SearchContext::SearchContext(const HashKeyTables& keys, const ParameterSet& params)
-    : clock(wholeSeconds)
+    : clockMs(monotonicMilliseconds)
     , searcher_(std::make_unique<Searcher>(keys, params))
 {
 }

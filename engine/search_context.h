@@ -37,7 +37,7 @@ struct SearchSettings {
     int levelTime = 160; // LevelTime, seconds for the first 30 moves; 1..5 cap the depth; 32000 no limit
     int levelCap = 178;  // LevelCap, cap on the side's total thinking time
     int fixedDepth = 0;  // > 0: stop after the iteration of this depth (tools, tests)
-    int moveTime = 0;    // > 0: a fixed budget of this many seconds instead of the level's
+    int moveTimeMs = 0;  // > 0: a fixed budget of this many milliseconds instead of the level's
     bool bookEnabled = true;
 };
 
@@ -80,8 +80,10 @@ public:
     // the window passes one that processes pending events.
     std::function<void()> poll;
     SearchObserver* observer = nullptr;
-    // Whole seconds from some fixed origin; replaceable for tests.
-    std::function<std::int64_t()> clock;
+    // Milliseconds of a monotonic clock from some fixed origin; replaceable
+    // for tests. The time rules keep their meaning in seconds and are
+    // compared against it in milliseconds.
+    std::function<std::int64_t()> clockMs;
 
     void setKnowledge(const SearchKnowledge& knowledge);
     const SearchKnowledge& knowledge() const;

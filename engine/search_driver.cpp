@@ -3,35 +3,40 @@
 #include "searcher.h"
 
 #include <algorithm>
-#include <climits>
+#include <limits>
 
 namespace kv {
 
-TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, int used, bool analysisMode, bool unlimitedTime)
+TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, std::int64_t used, bool analysisMode,
+                        bool unlimitedTime)
 {
+    // Every rule reads seconds; the arithmetic is done in milliseconds so that
+    // a share such as LevelTime / 10 = 0.6 s keeps its fraction.
+    const std::int64_t level = std::int64_t(levelTime) * 1000;
+    const std::int64_t cap = std::int64_t(levelCap) * 1000;
     TimeBudget b;
     if (analysisMode) {
-        b.target = levelTime / 30;
+        b.target = level / 30;
     } else {
         // The first 60 plies share LevelTime; every further 30 plies add half of it.
         const int period = gamePly / 30;
-        int pliesLeft, timeLeft;
+        std::int64_t pliesLeft, timeLeft;
         if (gamePly >= 60) {
             pliesLeft = 30 * (period + 1) - gamePly;
-            timeLeft = ((period + 1) * levelTime) / 2 - used;
+            timeLeft = ((period + 1) * level) / 2 - used;
         } else {
             pliesLeft = 60 - gamePly;
-            timeLeft = levelTime - used;
+            timeLeft = level - used;
         }
         b.target = timeLeft / pliesLeft;
         b.target = b.target * 9 / 10;
-        if (b.target < 1 && levelTime != 30) b.target = 1;
-        if (levelTime / 90 > b.target && levelTime / 90 + used < levelCap) b.target = levelTime / 90;
+        if (b.target < 1000 && levelTime != 30) b.target = 1000;
+        if (level / 90 > b.target && level / 90 + used < cap) b.target = level / 90;
     }
-    if (levelTime / 10 < b.target) b.target = levelTime / 10;
+    if (level / 10 < b.target) b.target = level / 10;
     b.hard = 5 * b.target;
-    b.totalCap = gamePly >= 60 ? ((gamePly + 1) * levelCap) / 60 : levelCap;
-    if (levelTime == 32000 || unlimitedTime) b.target = b.hard = 3200000;
+    b.totalCap = gamePly >= 60 ? ((gamePly + 1) * cap) / 60 : cap;
+    if (levelTime == 32000 || unlimitedTime) b.target = b.hard = 3200000000LL;
     return b;
 }
 
@@ -95,7 +100,7 @@ SearchResult chosen(Searcher& s, const Board& root, SideToMove side, int index, 
     r.score = s.lastCompletedScore;
     r.depth = std::min(s.iterationDepth, kMaxIterations - 1);
     r.nodes = s.nodes;
-    r.usedSeconds = s.sideUsed;
+    r.usedSeconds = s.sideUsedSeconds();
     return r;
 }
 } // namespace
@@ -109,7 +114,7 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     s.state = &st;
     s.observer = ctx.observer;
     s.poll = &ctx.poll;
-    s.clock = &ctx.clock;
+    s.clockMs = &ctx.clockMs;
     s.record = req.record;
     s.gamePly = req.gamePly;
     s.analysisEndPly = req.analysisEndPly;
@@ -122,10 +127,11 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     pos.board[0] = OffBoard;
 
     const std::int32_t used = req.usedSeconds[side];
-    s.sideUsed = used;
+    const std::int64_t usedMs = req.usedMs >= 0 ? req.usedMs : std::int64_t(used) * 1000;
+    s.sideUsed = usedMs;
     if (!st.unlimitedTime) {
-        s.startReference = ctx.clock() - used;
-        s.usedAtStart = used;
+        s.startReference = ctx.clockMs() - usedMs;
+        s.usedAtStart = usedMs;
     }
     // Only piece codes index the key tables; anything else is no position.
     for (int sq = 1; sq <= kSquares; ++sq)
@@ -133,10 +139,14 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     pos.keys = computeHashKeys(s.keys, pos.board);
     for (int p = 0; p < kPlyTables; ++p) s.emptyKillers(p);
 
-    TimeBudget budget = allocateTime(set.levelTime, set.levelCap, req.gamePly, used, st.analysisMode, st.unlimitedTime);
-    if (set.moveTime > 0 && !st.unlimitedTime) budget = { set.moveTime, set.moveTime, INT_MAX };
+    const TimeBudget budget = allocateTime(set.levelTime, set.levelCap, req.gamePly, usedMs, st.analysisMode, st.unlimitedTime);
+    std::int64_t targetMs = budget.target;
     s.hardTimeLimit = budget.hard;
     s.totalTimeCap = budget.totalCap;
+    if (set.moveTimeMs > 0 && !st.unlimitedTime) {
+        targetMs = s.hardTimeLimit = set.moveTimeMs;
+        s.totalTimeCap = std::numeric_limits<std::int64_t>::max();
+    }
 
     s.bestRootMove = s.iterationBestRootMove = 0;
     for (auto& row : s.pv)
@@ -217,7 +227,7 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
         s.seedKillers(seedLength);
         if (ctx.poll) ctx.poll();
 
-        if (!st.unlimitedTime) s.sideUsed = static_cast<std::int32_t>(ctx.clock() - s.startReference);
+        if (!st.unlimitedTime) s.sideUsed = ctx.clockMs() - s.startReference;
         // A request that arrived during the last poll is honoured before the
         // time test, so an abandoned search never hands back a move.
         if (st.stopRequested) {
@@ -229,12 +239,12 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
                 r.score = s.lastCompletedScore;
                 r.depth = s.iterationDepth;
                 r.nodes = s.nodes;
-                r.usedSeconds = s.sideUsed;
+                r.usedSeconds = s.sideUsedSeconds();
                 return r;
             }
             break;
         }
-        if (!st.unlimitedTime && s.sideUsed - s.usedAtStart > budget.target && window.instability != 1
+        if (!st.unlimitedTime && s.sideUsed - s.usedAtStart > targetMs && window.instability != 1
             && s.iterationDepth > 5)
             break;
         if (!st.unlimitedTime && set.levelTime >= 1 && set.levelTime <= 5 && s.iterationDepth >= set.levelTime + 1)

@@ -22,6 +22,9 @@ struct SearchRequest {
     SideToMove side = White;
     int gamePly = 0;                       // plies played so far
     std::array<std::int32_t, 2> usedSeconds {}; // each side's total thinking time
+    // When set (>= 0), the side's thinking time to the millisecond; callers
+    // that keep their clocks finer than seconds pass it.
+    std::int64_t usedMs = -1;
     // Entries 0..gamePly of the game record, for the repetition rule at the
     // root; nullptr disables the rule.
     const GameRecord* record = nullptr;
@@ -59,13 +62,15 @@ struct SearchResult {
 // while one runs sets state.stopRequested and waits for this to return.
 SearchResult searchDriver(SearchContext& ctx, const SearchRequest& request);
 
-// The time budget of one move, all in whole seconds.
+// The time budget of one move in milliseconds, from the level's seconds.
 struct TimeBudget {
-    std::int32_t target = 0;   // TargetTime
-    std::int32_t hard = 0;     // HardTimeLimit = 5 x target
-    std::int32_t totalCap = 0; // TotalTimeCap
+    std::int64_t target = 0;   // TargetTime
+    std::int64_t hard = 0;     // HardTimeLimit = 5 x target
+    std::int64_t totalCap = 0; // TotalTimeCap
 };
-TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, int usedSeconds, bool analysisMode,
+// `usedMs`: the side's thinking time so far. The rules are those of whole
+// seconds (LevelTime / 10, a floor of one second, ...) computed to the millisecond.
+TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, std::int64_t usedMs, bool analysisMode,
                         bool unlimitedTime);
 
 // The aspiration window between iterations: half-width 250 around the last

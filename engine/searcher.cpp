@@ -1,5 +1,7 @@
 #include "searcher.h"
 
+#include "rules/repetition.h"
+
 #include "engine/capture_probe.h"
 #include "rules/geometry.h"
 
@@ -203,9 +205,9 @@ void Searcher::pollNow()
 {
     pollCounter = 0;
     if (!state->unlimitedTime) {
-        sideUsed = static_cast<std::int32_t>((*clock)() - startReference);
+        sideUsed = (*clockMs)() - startReference;
         if (sideUsed - usedAtStart > hardTimeLimit || sideUsed > totalTimeCap) state->stopRequested = true;
-        if (observer) observer->clock(rootSide, sideUsed);
+        if (observer) observer->clock(rootSide, sideUsedSeconds());
     }
     if (poll && *poll) (*poll)();
 }
@@ -255,11 +257,17 @@ static Prune pruneDecision(const Searcher& s, bool maxSide, int ply)
     return Prune::None;
 }
 
-bool Searcher::repeatsAtRoot(const MoveRecord& m) const
+bool Searcher::repeatsAtRoot(const MoveRecord& m, const Board& after) const
 {
-    if (!record || gamePly < 6) return false;
+    if (!record || gamePly < 0 || gamePly >= kRecordEntries) return false;
     const GameRecord& r = *record;
     const int g = gamePly;
+    // The move leads back to a position of the game with the same side to
+    // move: the opponent can repeat it into a draw.
+    if (occurrences(r, g, after, g + 1) > 0) return true;
+    if (g < 6) return false;
+    // The root side would repeat its move of four plies before while both
+    // sides' last two moves repeat theirs.
     const auto same = [&r](int a, int b) { return r[a].from == r[b].from && r[a].to == r[b].to; };
     return m.from == r[g - 3].from && m.to == r[g - 3].to && same(g, g - 4) && same(g - 1, g - 5);
 }
@@ -344,6 +352,7 @@ int Searcher::maxNode(int alpha, int beta, int ply)
             if (ply == 1) rootMovePiece = code;
         }
         makeSearchMove(m, ply);
+        const bool repeats = ply == 1 && repeatsAtRoot(m, pos.board);
 
         const Prune prune = pruneDecision(*this, true, ply);
         if (prune != Prune::None) {
@@ -374,7 +383,7 @@ int Searcher::maxNode(int alpha, int beta, int ply)
         pvPath = false;
 
         if (ply == 1) {
-            if (std::abs(score) < kDecidedScore && repeatsAtRoot(m)) score = 0;
+            if (repeats && std::abs(score) < kDecidedScore) score = 0;
             rootScores[i].score = score > best ? score + 2 * i + 200 : score == best ? score - 200 : score - 300;
         }
         pos = frame;

@@ -64,7 +64,7 @@ public:
     SearchState* state = nullptr;
     SearchObserver* observer = nullptr;
     const std::function<void()>* poll = nullptr;
-    const std::function<std::int64_t()>* clock = nullptr;
+    const std::function<std::int64_t()>* clockMs = nullptr;
     const GameRecord* record = nullptr;
 
     // ---- search state ----
@@ -89,12 +89,13 @@ public:
     Square playedFrom = 0, playedTo = 0;
     std::array<std::uint8_t, kPlyTables> extensionCount {};
 
-    // Time, whole seconds.
+    // Time in milliseconds: clock - startReference is the side's total used time.
     std::int64_t startReference = 0;
-    std::int32_t usedAtStart = 0;
-    std::int32_t sideUsed = 0; // the side's total used time
-    std::int32_t hardTimeLimit = 0;
-    std::int32_t totalTimeCap = 0;
+    std::int64_t usedAtStart = 0;
+    std::int64_t sideUsed = 0;
+    std::int64_t hardTimeLimit = 0; // this move's limit
+    std::int64_t totalTimeCap = 0;  // the side's total
+    std::int32_t sideUsedSeconds() const { return static_cast<std::int32_t>(sideUsed / 1000); }
 
     // ---- ordering and principal-variation tables ----
     std::array<std::array<MoveRecord, kPlyTables>, kPlyTables> pv {};
@@ -127,7 +128,7 @@ private:
     std::optional<int> forwardPrune(bool maxSide, int ply, int alpha, int beta, bool& skip);
     OrderingContext orderingFor(int ply);
     void showRootLine(int i, const MoveRecord& m, int score, bool searching);
-    bool repeatsAtRoot(const MoveRecord& m) const;
+    bool repeatsAtRoot(const MoveRecord& m, const Board& after) const;
 };
 
 } // namespace kv

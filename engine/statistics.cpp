@@ -28,16 +28,16 @@ std::string plyText(const MoveRecord& m)
 void Searcher::showStatistics(int score, int depthShown)
 {
     if (!state->unlimitedTime) {
-        sideUsed = static_cast<std::int32_t>((*clock)() - startReference);
-        if (observer) observer->clock(rootSide, sideUsed);
+        sideUsed = (*clockMs)() - startReference;
+        if (observer) observer->clock(rootSide, sideUsedSeconds());
     }
     statistics.clear();
     statistics.push_back(format("Profondeur : %5lld", depthShown));
     statistics.push_back(format("Noeuds : %8lld", nodes));
     if (!state->unlimitedTime) {
-        const long long seconds = sideUsed - usedAtStart;
-        statistics.push_back(format("Temps : %6lld s", seconds));
-        statistics.push_back(seconds == 0 ? std::string("Noeuds/s : //") : format("Noeuds/s : %8lld", nodes / seconds));
+        const long long ms = sideUsed - usedAtStart;
+        statistics.push_back(format("Temps : %6lld s", ms / 1000));
+        statistics.push_back(ms <= 0 ? std::string("Noeuds/s : //") : format("Noeuds/s : %8lld", nodes * 1000LL / ms));
     }
     statistics.push_back(format("Score : %5lld", score / 2));
     statistics.push_back(format("Coups : %3lld", (gamePly + 2) / 2));

@@ -1,8 +1,8 @@
 #include "endgame_tables.h"
 
+#include "io/binary_file.h"
+
 #include <filesystem>
-#include <fstream>
-#include <system_error>
 
 namespace kv::egtb {
 
@@ -23,26 +23,18 @@ std::vector<std::string> EndgameTables::load(const std::string& dir)
         const TableLayout& layout = tableLayout(t);
         data_[t].clear();
         const std::filesystem::path path = std::filesystem::path(dir) / layout.name;
-        std::error_code ec;
-        const auto size = std::filesystem::file_size(path, ec);
-        if (ec) {
+        std::vector<unsigned char> bytes;
+        const std::string why = readExactFile(path.string(), layout.size, bytes);
+        if (why == "is missing") {
             problems.push_back("endgame table " + quoted(layout.name) + " is missing (" + path.string() +
                                "); its positions will be searched");
             continue;
         }
-        if (size != layout.size) {
-            problems.push_back("endgame table " + quoted(layout.name) + " has " + std::to_string(size) +
-                               " bytes instead of " + std::to_string(layout.size) + "; it is not used");
+        if (!why.empty()) {
+            problems.push_back("endgame table " + quoted(layout.name) + " " + why + "; it is not used");
             continue;
         }
-        std::vector<std::int8_t> bytes(layout.size);
-        std::ifstream in(path, std::ios::binary);
-        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        if (!in || in.gcount() != static_cast<std::streamsize>(layout.size)) {
-            problems.push_back("endgame table " + quoted(layout.name) + " could not be read; it is not used");
-            continue;
-        }
-        data_[t] = std::move(bytes);
+        data_[t].assign(bytes.begin(), bytes.end());
     }
     return problems;
 }
@@ -54,10 +46,8 @@ std::vector<std::string> EndgameTables::save(const std::string& dir) const
         if (!loaded(t)) continue;
         const TableLayout& layout = tableLayout(t);
         const std::filesystem::path path = std::filesystem::path(dir) / layout.name;
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data_[t].data()), static_cast<std::streamsize>(data_[t].size()));
-        out.close();
-        if (!out) problems.push_back("cannot write " + path.string());
+        const std::string why = writeFileAtomically(path.string(), data_[t].data(), data_[t].size());
+        if (!why.empty()) problems.push_back(path.string() + " " + why);
     }
     return problems;
 }

@@ -1,8 +1,6 @@
 #include "learned_positions.h"
 
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include "io/binary_file.h"
 
 namespace kv {
 
@@ -22,22 +20,20 @@ void put16(unsigned char* p, std::uint16_t v)
 
 std::string LearnedPositions::load(const std::string& path)
 {
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec) return "learned positions \"" + path + "\" are missing; the search goes on without them";
-    if (size != kFileBytes)
-        return "learned positions \"" + path + "\" have " + std::to_string(size) + " bytes instead of " +
-               std::to_string(kFileBytes) + "; they are not used";
-    std::vector<unsigned char> bytes(kFileBytes);
-    std::ifstream in(path, std::ios::binary);
-    in.read(reinterpret_cast<char*>(bytes.data()), kFileBytes);
-    if (!in || in.gcount() != static_cast<std::streamsize>(kFileBytes))
-        return "learned positions \"" + path + "\" could not be read; they are not used";
+    std::vector<unsigned char> bytes;
+    const std::string why = readExactFile(path, kFileBytes, bytes);
+    if (why == "is missing") return "learned positions \"" + path + "\" are missing; the search goes on without them";
+    if (!why.empty()) return "learned positions \"" + path + "\" " + why + "; they are not used";
+    loadImage(bytes.data());
+    return {};
+}
+
+void LearnedPositions::loadImage(const unsigned char* image)
+{
     for (std::uint32_t i = 0; i < kSlots; ++i) {
-        const unsigned char* p = bytes.data() + i * kEntryBytes;
+        const unsigned char* p = image + i * kEntryBytes;
         entries_[i] = { get32(p), static_cast<std::int16_t>(get16(p + 4)), get16(p + 6) };
     }
-    return {};
 }
 
 std::vector<unsigned char> LearnedPositions::image() const
@@ -55,10 +51,8 @@ std::vector<unsigned char> LearnedPositions::image() const
 std::string LearnedPositions::save(const std::string& path) const
 {
     const auto bytes = image();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) return "cannot write \"" + path + "\"";
+    const std::string why = writeFileAtomically(path, bytes.data(), bytes.size());
+    if (!why.empty()) return "\"" + path + "\" " + why;
     return {};
 }
 

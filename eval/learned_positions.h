@@ -31,6 +31,8 @@ public:
     // missing, short or oversized file changes nothing and is described in
     // the returned text (empty on success).
     std::string load(const std::string& path);
+    // The same from a file image of exactly kFileBytes bytes.
+    void loadImage(const unsigned char* image);
 
     // Writes the whole table; an empty text on success.
     std::string save(const std::string& path) const;

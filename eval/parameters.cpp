@@ -1,8 +1,9 @@
 #include "parameters.h"
 
+#include "io/binary_file.h"
+
 #include <algorithm>
-#include <cstdio>
-#include <memory>
+#include <vector>
 
 namespace kv {
 
@@ -13,40 +14,27 @@ int ParameterSet::variantSquare(int variant, SideToMove side, int i) const
     return static_cast<std::int8_t>(bytes[base + i]);
 }
 
-namespace {
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-} // namespace
-
 bool loadParameters(ParameterSet& set, const std::string& path, const ErrorReport& report)
 {
-    File f(std::fopen(path.c_str(), "rb"));
-    // Read into a copy first: a file that opens but cannot be read (a folder,
-    // an I/O error) must leave the set exactly as it was.
-    std::array<std::uint8_t, kParameterFileSize> image = set.bytes;
-    const std::size_t n = f ? std::fread(image.data(), 1, image.size(), f.get()) : 0;
-    if (!f || std::ferror(f.get())) {
+    // A short file replaces the start of the image and a long one gives its
+    // first bytes, as parameter files always have; but only a regular file is
+    // read at all (a folder or a FIFO would fail or block), and nothing changes
+    // unless the read succeeds.
+    std::vector<unsigned char> bytes;
+    if (!readRegularFile(path, 0, kParameterFileSize * 64, bytes).empty()) {
         if (report) report(std::string(kCannotOpenFile));
         return false;
     }
-    std::copy(image.begin(), image.begin() + n, set.bytes.begin());
+    const std::size_t n = std::min(bytes.size(), set.bytes.size());
+    std::copy(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(n), set.bytes.begin());
     return true;
 }
 
 bool saveParameters(const ParameterSet& set, const std::string& path, const ErrorReport& report)
 {
-    std::FILE* raw = std::fopen(path.c_str(), "wb");
-    if (!raw) {
-        if (report) report(std::string(kCannotOpenFile));
-        return false;
-    }
-    const bool written = std::fwrite(set.bytes.data(), 1, set.bytes.size(), raw) == set.bytes.size();
-    const bool flushed = std::fflush(raw) == 0;
-    const bool closed = std::fclose(raw) == 0;
-    // A write that did not reach the disc is a failure, not a silent success.
-    if (!(written && flushed && closed)) {
+    // A write that did not reach the disc is a failure, not a silent success,
+    // and the previous file stays as it was.
+    if (!writeFileAtomically(path, set.bytes.data(), set.bytes.size()).empty()) {
         if (report) report(std::string(kCannotOpenFile));
         return false;
     }

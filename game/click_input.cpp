@@ -18,10 +18,16 @@ using namespace controller_detail;
 
 void GameController::clic(Cell cell)
 {
-    // During a match, or without "stop by click", a click in the computer's
-    // turn (its thinking, or its move still to come or being shown) is dropped.
+    if (analysing_) return; // the board shows the walk; nobody moves
+    // A click in the computer's turn (its thinking, or its move still to come
+    // or being shown) is never the user's move: with "stop by click" outside a
+    // match it ends the thinking, so the computer plays its best move so far;
+    // the user's move starts with the next click.
     const bool computersTurn = thinking_ || (engineTurn_ && !options.humanVsHuman);
-    if (computersTurn && (matchState_ == 1 || !options.stopByClick)) return;
+    if (computersTurn) {
+        if (thinking_ && matchState_ != 1 && options.stopByClick) requestStop(false);
+        return;
+    }
     pendingClick_ = true;
     pendingCell_ = cell;
     requestStop(false);
@@ -54,10 +60,18 @@ void GameController::showInputMarkers()
 void GameController::clic1(Cell cell)
 {
     view_.showPanel(GamePanel::Nulrefus, false);
+    if (positionSetupMode_) {
+        placePiece(cell);
+        return;
+    }
     if (!input_.picked()) view_.refreshStatus();
     if ((engineTurn_ && !options.humanVsHuman) || options.computerVsComputer) return;
-    // A finished game takes no more moves until a new game or a step in the record.
-    if (gameResult_ != NoResult) return;
+    // A finished game takes no more moves until a new game or a step in the
+    // record; a click brings its result back, with the offer of a new game.
+    if (gameOver()) {
+        view_.showPanel(GamePanel::FinDeParties, true);
+        return;
+    }
     const Square s = squareOfCell(cell, picture_.inverted);
     if (s == 0) return;
     if (options.blind) view_.boardChanged();
@@ -123,7 +137,7 @@ void GameController::finishUserMove(const MoveRecord& m, int captureCount)
     }
     clocks_.stamp(game_.side);
     view_.refreshStatus();
-    if (game_.generateLegal() == 0) EndOfGame(0);
+    if (!gameOver() && game_.generateLegal() == 0) EndOfGame(0);
 }
 
 } // namespace kv

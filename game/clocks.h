@@ -28,6 +28,8 @@ public:
     explicit GameClocks(TimeSource now = {});
 
     std::int64_t now() const { return now_(); }
+    // Replaces the time source (tests); the turn starts keep their readings.
+    void setTimeSource(TimeSource now) { now_ = std::move(now); }
 
     // Both sides start their turn now (new game, navigation, timer start).
     void stampBoth();

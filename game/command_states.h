@@ -9,7 +9,10 @@ struct CommandInputs {
     bool thinking = false;           // the computer is choosing its own move
     bool computerVsComputer = false;
     bool match = false;              // a rated match is running
+    bool gameOver = false;           // the game has a result: nothing is left to play for
     int gamePly = 0;
+    bool analysing = false;          // the analysis walk runs
+    bool positionSetup = false;      // the position editor is open
 };
 
 struct CommandStates {
@@ -28,7 +31,12 @@ struct CommandStates {
     bool stopSearch = true;          // "Arrêt du calcul"
     bool stopByClick = true;         // "Arret réflexion par clic souris"
     bool offerDraw = true;           // "Proposer nul"
+    bool resign = true;              // "Abandonner"
+    bool swapPlayers = true;         // "Inverser les joueurs"
     bool busyCursor = false;         // hourglass over the board
+    bool analyse = true;             // "Débuter une analyse"
+    bool analysisRunning = false;    // "Arrêter cette phase", "Terminer l'analyse"
+    bool problems = true;            // the "Probleme" page, problems and lessons
 };
 
 CommandStates commandStates(const CommandInputs& in);

@@ -3,6 +3,7 @@
 #include "game/controller_detail.h"
 
 #include "rules/geometry.h"
+#include "rules/repetition.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -94,8 +95,10 @@ void GameController::ComputerMove()
     // 8. The computer offers a draw in a quiet, nearly empty position.
     view_.showPanel(GamePanel::MatchNul, computerOffersDraw(search_.lastCompletedScore()));
 
-    // 9. Play the move with its animation.
+    // 9. Play the move with its animation. A refusal of the user's draw offer
+    //    belonged to the position the move leaves.
     if (hasMove) {
+        view_.showPanel(GamePanel::Nulrefus, false);
         const std::uint8_t piece = game_.board[move.from];
         animateComputerMove(move, piece);
         if (game_.board != searched) { // a command changed the game meanwhile
@@ -126,7 +129,7 @@ void GameController::ComputerMove()
     skipPonder_ = false;
     const int legal = game_.generateLegal();
     if (game_.gen.captureCount() > 2) skipPonder_ = true;
-    if (legal == 0) EndOfGame(2);
+    if (legal == 0 && !gameOver()) EndOfGame(2);
 
     // 11-13.
     game_.displayed = game_.board;
@@ -135,7 +138,7 @@ void GameController::ComputerMove()
     pieceHistory_[game_.gamePly] = pc[1] + pc[2] + pc[3] + pc[4];
     if (hasMove && options.beep) view_.playSound(Sound::Move);
     const int s = search_.lastCompletedScore();
-    if (options.computerVsComputer && game_.gamePly > 250
+    if (options.computerVsComputer && !gameOver() && game_.gamePly > 250
         && pieceHistory_[game_.gamePly] == pieceHistory_[game_.gamePly - 60] && s > -20000 && s < 20000)
         EndOfGame(Draw);
 }
@@ -146,6 +149,9 @@ bool GameController::playOnRecord(const MoveRecord& m, int captureCount)
         EndOfGame(Draw);
         return false;
     }
+    // The move is on the board; a third occurrence of the position with the
+    // same side to move ends the game drawn.
+    if (isRepetitionDraw(game_.record, game_.gamePly)) EndOfGame(RepetitionDraw);
     return true;
 }
 

@@ -55,7 +55,11 @@ void GameController::playLoopPass()
     // 4. The user's turn (perhaps thinking on the user's time) or the computer's move.
     //    A finished game waits for a new game or a step in the record, whoever has the move.
     const bool userTurn = (!engineTurn_ || options.humanVsHuman || gameOver()) && !engineMoveRequest_;
-    if (userTurn) {
+    if (analysing_) {
+        analysisStep(); // one position of the analysis walk
+    } else if (positionSetupMode_) {
+        if (!pendingClick_ && requests_.empty()) view_.waitForEvents();
+    } else if (userTurn) {
         search_.state.stopRequested = false;
         if (options.humanVsHuman) game_.displayed = game_.board;
         // A finished game is not thought about: nobody is going to move.
@@ -115,6 +119,9 @@ CommandStates GameController::currentCommandStates() const
     in.computerVsComputer = options.computerVsComputer;
     in.match = matchState_ == 1;
     in.gamePly = game_.gamePly;
+    in.gameOver = gameOver();
+    in.analysing = analysing_;
+    in.positionSetup = positionSetupMode_;
     return commandStates(in);
 }
 
@@ -193,6 +200,17 @@ void GameController::Horlogeszro1Click()
 {
     clocks_.reset(game_);
     if (matchState_ == 1) matchState_ = 0;
+    showClocks();
+}
+
+void GameController::pauseClocks()
+{
+    // The seconds spent so far in this turn are banked before the clock stops;
+    // the turn starts again when the pause ends, so only the pause is left out.
+    if (gameOver()) return; // its clocks already stand still
+    const int side = game_.side;
+    clocks_.closeTurn(game_, side);
+    clocks_.stamp(side);
     showClocks();
 }
 

@@ -22,12 +22,15 @@
 #include "game/move_input.h"
 #include "openings/book_lookup.h"
 #include "rules/game_state.h"
+#include "training/game_analysis.h"
+#include "training/position_setup.h"
 
 #include <QString>
 
 #include <array>
 #include <deque>
 #include <functional>
+#include <memory>
 
 namespace kv {
 
@@ -58,6 +61,8 @@ inline constexpr const char* kComputerName = "Korvelan";
 
 // Result of the last finished game.
 enum GameResultCode { BlackWon = 0, Draw = 1, WhiteWon = 2, NoResult = 3 };
+// The end code of a draw by repetition (EndOfGame codes 1 and 3 both draw).
+constexpr int RepetitionDraw = 3;
 
 class GameController {
 public:
@@ -123,11 +128,34 @@ public:
     const LevelSetting& level() const { return level_; }
     void ajouter_temps();       // Timer1
     void Horlogeszro1Click();
+    void pauseClocks();         // Pause pressed: the turn's time so far is kept
     void restartClocks();       // Pause released: turns start now
 
     // ---- options with an effect on the picture
     void numerotation();
     void Jeuenaveugle1Click();
+
+    // ---- game analysis (analysis_mode.cpp): one position per loop pass
+    void Analyser();
+    void pauseAnalysis();         // "Arrêter cette phase", "Suivant": ends one position's search
+    void fin_analyse();           // "Terminer l'analyse", "Fin analyse"
+    void ListBox4Click(int line); // a line of ListBox6: the position its move was played from
+    void showAnalysedPly(int ply); // the evaluation graph: that position
+    bool analysing() const { return analysing_; }
+    bool hasAnalysis() const { return analysis_ != nullptr; }
+    const GameAnalysis& analysis() const { return *analysis_; }
+    AnalysisLanguage analysisLanguage = AnalysisLanguage::French;
+
+    // ---- position editor (position_setup.cpp)
+    bool positionSetupMode() const { return positionSetupMode_; }
+    void Entrerpositionclick(); // toggles the editor; leaving it checks and installs the position
+    void vider();               // "Vider le damier"
+    void remplirSetup();        // "Remplir le damier"
+    void Change_dir();          // "Blancs:Bas->Haut"
+    SetupChoices setup;         // the palette and who plays what from the set-up position
+    // Why the last attempt to leave the editor was refused (empty when it was not).
+    const QString& setupRefusal() const { return setupRefusal_; }
+    std::array<int, 2> staticEvaluations(); // "Eval stat blancs" / "noirs", halved
 
     // ---- quitting
     void quitter();
@@ -200,6 +228,15 @@ private:
     bool busy_ = false;
     int loopDepth_ = 0;
     bool lastSearchUnlimited_ = false;
+    // Game analysis and the position editor.
+    void analysisStep();
+    void endAnalysis();
+    void placePiece(Cell cell);
+    std::unique_ptr<GameAnalysis> analysis_;
+    bool analysing_ = false;
+    bool analysisPonder_ = true; // "Réflexion sur temps adverse" before the analysis
+    bool positionSetupMode_ = false;
+    QString setupRefusal_;
     QString endMessage_;
     SearchResult lastResult_;
     std::deque<std::function<void()>> requests_;

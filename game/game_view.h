@@ -37,6 +37,8 @@ public:
     virtual void showClock(int side, const ClockText& text) = 0;
     virtual void applyCommandStates(const CommandStates& states) = 0;
     virtual void clearStatistics() {}                   // ListBox5 and ListBox2 before a search
+    virtual void analysisChanged() {}                   // the analysis walked a step, began or ended
+    virtual void setupChanged() {}                      // the position editor opened, closed or refused
 
     // Timer1, the one-second timer of the human's clock.
     virtual bool clockTimerRunning() const = 0;

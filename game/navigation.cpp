@@ -18,11 +18,14 @@ using namespace controller_detail;
 
 void GameController::restoreStep()
 {
-    // The names shown stay while stepping through the record.
+    // The names shown and the computer's colour are settings of the game:
+    // they stay while stepping through the record.
     const std::string white = game_.whiteName, black = game_.blackName;
+    const std::uint8_t computerColour = game_.enginePlaysBlack;
     game_.restoreRecordEntry();
     game_.whiteName = white;
     game_.blackName = black;
+    game_.enginePlaysBlack = computerColour;
     setName(game_.record[game_.gamePly].whiteName, white);
     setName(game_.record[game_.gamePly].blackName, black);
     game_.displayed = game_.board;
@@ -40,6 +43,7 @@ void GameController::restoreStep()
         view_.showPanel(p, false);
     view_.refreshMoveList();
     view_.boardChanged();
+    refreshCommands();
 }
 
 void GameController::postNavigation(std::function<void()> step)

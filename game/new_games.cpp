@@ -38,9 +38,12 @@ void GameController::remplir()
     for (GamePanel p : { GamePanel::FinDeParties, GamePanel::Zut, GamePanel::MatchNul, GamePanel::Nulrefus,
                          GamePanel::CaptureNotice })
         view_.showPanel(p, false);
+    // The thinking shown belonged to the game left behind.
+    view_.clearStatistics();
     view_.refreshMoveList();
     showClocks();
     view_.boardChanged();
+    refreshCommands();
     view_.refreshStatus();
 }
 
@@ -132,6 +135,9 @@ void GameController::inverser_joueurs()
 void GameController::inverser_joueurs1()
 {
     game_.enginePlaysBlack ^= 1;
+    // The entry shown keeps the new colour, so that stepping back to it (the
+    // start of a game the computer opens) shows the computer's colour.
+    game_.record[game_.gamePly].enginePlaysBlack = game_.enginePlaysBlack;
     game_.board = game_.displayed;
     clearInput();
     computerOpponent_ = true;

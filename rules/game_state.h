@@ -56,6 +56,9 @@ public:
 
     // Rewrites the move-list line of ply gamePly from the record.
     void moveListLine();
+    // Builds the whole move list from entries 1..recordedPlies (a loaded
+    // game), selecting its last move line.
+    void rebuildMoveList();
 
     // Turns the set-up board half a circle together with the view: every piece
     // stays where the user sees it, the side that moves up changes.

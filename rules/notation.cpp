@@ -1,6 +1,7 @@
 #include "notation.h"
 
 #include "geometry.h"
+#include "movegen.h"
 
 #include <cctype>
 #include <charconv>
@@ -160,6 +161,78 @@ std::string moveText(const MoveRecord& m)
             out += std::to_string(userNumber(m.captured[i]));
         }
     }
+    return out;
+}
+
+namespace {
+// The squares a capture lands on after each jump but the last, in user numbers.
+std::vector<int> landings(const Board& b, MoveGenerator& gen, const MoveRecord& m)
+{
+    Board copy = b;
+    const CapturePathRow row = gen.capturePath(copy, m.from, m.captured.data(), m.n);
+    std::vector<int> out;
+    for (int d = 1; d < row.n; ++d) out.push_back(userNumber(row.landing[d]));
+    return out;
+}
+} // namespace
+
+std::optional<MoveRecord> parseMove(const Board& b, SideToMove side, std::string_view text, std::string* error)
+{
+    text = trim(text);
+    std::vector<int> squares;
+    bool capture = false;
+    while (true) {
+        const size_t sep = text.find_first_of("-xX");
+        int n = 0;
+        if (!parseNumber(text.substr(0, sep), n) || n < 1 || n > 32) {
+            fail(error, "bad move '" + std::string(text) + "'");
+            return std::nullopt;
+        }
+        squares.push_back(n);
+        if (sep == std::string_view::npos) break;
+        capture = capture || text[sep] != '-';
+        text.remove_prefix(sep + 1);
+    }
+    if (squares.size() < 2 || (!capture && squares.size() > 2)) {
+        fail(error, "a move names its origin and destination");
+        return std::nullopt;
+    }
+    MoveGenerator gen;
+    Board copy = b;
+    const int count = gen.generateLegal(copy, side);
+    std::vector<MoveRecord> fits;
+    const std::vector<int> via(squares.begin() + 1, squares.end() - 1);
+    for (int i = 0; i < count; ++i) {
+        const MoveRecord& m = gen.list(1)[i];
+        if (userNumber(m.from) != squares.front() || userNumber(m.to) != squares.back()) continue;
+        if (!via.empty() && landings(b, gen, m) != via) continue;
+        fits.push_back(m);
+    }
+    if (fits.size() == 1) return fits.front();
+    std::string named;
+    for (size_t i = 0; i < squares.size(); ++i) {
+        if (i) named += '-';
+        named += std::to_string(squares[i]);
+    }
+    fail(error, fits.empty() ? "no legal move " + named : "ambiguous move " + named);
+    return std::nullopt;
+}
+
+std::string shortMoveText(const Board& b, SideToMove side, const MoveRecord& m)
+{
+    std::string out = std::to_string(userNumber(m.from));
+    if (m.n) {
+        MoveGenerator gen;
+        Board copy = b;
+        const int count = gen.generateLegal(copy, side);
+        int sameEnds = 0;
+        for (int i = 0; i < count; ++i)
+            if (gen.list(1)[i].from == m.from && gen.list(1)[i].to == m.to) ++sameEnds;
+        if (sameEnds > 1)
+            for (int l : landings(b, gen, m)) out += 'x' + std::to_string(l);
+    }
+    out += m.n ? 'x' : '-';
+    out += std::to_string(userNumber(m.to));
     return out;
 }
 

@@ -27,4 +27,14 @@ std::string formatFen(const Position& p);
 // "from-to", or "fromxto captures c1,c2" with the taken squares in jump order.
 std::string moveText(const MoveRecord& m);
 
+// The legal move of `side` named by a short text: "22-18", "26x17", or a
+// capture with its landing squares "26x17x10" when several captures share
+// origin and destination. Nothing, with a reason, when none or several fit.
+std::optional<MoveRecord> parseMove(const Board& b, SideToMove side, std::string_view text,
+                                    std::string* error = nullptr);
+
+// The short text of a legal move as games are exchanged: "22-18", "26x17",
+// with the landing squares only when another capture has the same ends.
+std::string shortMoveText(const Board& b, SideToMove side, const MoveRecord& m);
+
 } // namespace kv

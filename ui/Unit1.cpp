@@ -76,6 +76,8 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
 
     buildMenus();
     buildPanels();
+    buildPlayStatus();
+    buildTraining();
     buildWelcome();
     setStyleSheet(
         "QWidget#Fond { background: #e9dfcc; }"
@@ -87,9 +89,10 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
         "QLabel#Panel11 { background: #5a3a22; color: #f7f1e4; border-radius: 4px; padding: 2px 6px; font-weight: bold; }"
         "QFrame#fin_de_parties { background: #fffaf0; border: 2px solid #5a3a22; border-radius: 8px; }"
         "QLabel#qui_gagne { font-size: 20px; font-weight: bold; color: #5a3a22; }"
-        "QFrame#Match_nul, QFrame#Nulrefus, QFrame#Panel9, QTabWidget#Nouvelle_partie {"
+        "QFrame#Match_nul, QFrame#Panel9, QTabWidget#Nouvelle_partie {"
         "  background: #fffaf0; }"
-        "QFrame#Prise_obligatoire, QFrame#Zut { background: #fde6a8; border: 1px solid #c08a1e; border-radius: 4px; }"
+        "QFrame#Prise_obligatoire, QFrame#Zut, QFrame#Nulrefus {"
+        "  background: #fde6a8; border: 1px solid #c08a1e; border-radius: 4px; }"
         "QWidget#Bienvenue { background: #3b2a1c; }"
         "QLabel#Titre { color: #f4e3c1; font-size: 40px; font-weight: bold; }"
         "QLabel#Version { color: #d9c49c; font-size: 14px; }"
@@ -230,6 +233,7 @@ void TForm1::Pause2Click()
         timer1_->start();
     } else {
         timer1_->stop();
+        controller_->pauseClocks();
     }
     a->setChecked(!timer1_->isActive());
 }
@@ -250,6 +254,7 @@ void TForm1::N8Autre1Click()
     // The check mark follows the level in force until the panel's OK.
     setLevelEntry(controller_->level());
     nbminutes_->setText(QString::number(controller_->level().minutes));
+    autreErreur_->hide();
     panels_[GamePanel::Panel9]->show();
     panels_[GamePanel::Panel9]->raise();
 }
@@ -259,13 +264,22 @@ void TForm1::BitBtn24Click()
     bool ok = false;
     const int n = nbminutes_->text().trimmed().toInt(&ok);
     const std::optional<LevelSetting> level = ok ? customLevel(n) : std::nullopt;
-    if (!level) return; // not a positive number: the panel stays
+    if (!level) {
+        // The panel stays, and says what it takes.
+        autreErreur_->setText(tr("Nombre entier de minutes attendu, de 1 à %1.").arg(kCustomLevelMaxMinutes));
+        autreErreur_->show();
+        nbminutes_->setFocus();
+        nbminutes_->selectAll();
+        return;
+    }
+    autreErreur_->hide();
     panels_[GamePanel::Panel9]->hide();
     setLevelEntry(*level);
 }
 
 void TForm1::BitBtn25Click()
 {
+    autreErreur_->hide();
     panels_[GamePanel::Panel9]->hide();
     boardChanged();
 }

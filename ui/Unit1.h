@@ -37,6 +37,7 @@ class Damier2D;
 class SoundPlayer;
 class TForm2;
 class TForm3;
+class TForm4;
 
 class TForm1 : public QMainWindow, public GameView, public SearchObserver {
     Q_OBJECT
@@ -69,6 +70,7 @@ public:
     void refreshMoveList() override;
     void showClock(int side, const ClockText& text) override;
     void applyCommandStates(const CommandStates& states) override;
+    void clearStatistics() override;
     bool clockTimerRunning() const override;
     void startClockTimer() override;
     void processEvents() override;
@@ -80,6 +82,12 @@ public:
     void setRootLine(int index, const std::string& text) override;
     void statistics(const std::vector<std::string>& lines) override;
     void clock(SideToMove side, int usedSeconds) override;
+    void iterationFinished(int depth, int score) override;
+
+    // ---- analysis and training (Unit1_training.cpp)
+    void analysisChanged() override;
+    void setupChanged() override;
+    TForm4* analysisWindow() const { return form4_; }
 
 public slots:
     // Start-up and quitting.
@@ -96,6 +104,7 @@ public slots:
     void BitBtn14Click();
     void Annul_nulClick();
     void AbandonClick();
+    void NouvellePartieFinClick(); // "Nouvelle partie" in the end-of-game message
     void pause();
     void Best1Click();
     // Navigation.
@@ -116,6 +125,20 @@ public slots:
     void Changerbibliothqueouvertures1Click();
     void Ouverturespourlesblancs1Click();
     void Ouverturespourlesnoirs1Click();
+    // Analysis, position editor, problems and lessons (Unit1_training.cpp).
+    void Analyser();
+    void pauseAnalyse();      // "Arrêter cette phase"
+    void Button4Click();      // "Terminer l'analyse"
+    void ListBox4Click();     // a line of ListBox6
+    void OngletChange(int index);
+    void Installeruneposition1Click();
+    void Entrerpositionclick();
+    void vider();
+    void remplir();
+    void Change_dir();
+    void Couleur_joue();
+    void Change_couleur();
+    void setPieceToPlace(int code); // Panel4Click, SpeedButton10Click .. SpeedButton14Click
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -127,6 +150,9 @@ private:
     void addOkCancel(QWidget* page, QBoxLayout* into, const char* okName, const char* cancelName,
                      void (TForm1::*onOk)(), void (TForm1::*onCancel)());
     void buildWelcome();
+    // The line beside the board: the engine's thinking, or a finished game's result.
+    void buildPlayStatus();
+    void showPlayStatus();
     QAction* addAction(QMenu* menu, const char* name, const QString& text, void (TForm1::*slot)(),
                        const QKeySequence& key = {});
     QAction* addOption(QMenu* menu, const char* name, const QString& text, bool checked, bool GameOptions::*field);
@@ -141,6 +167,8 @@ private:
     bool storeOpeningSet(SideToMove side);
     void closeOpeningEditors();
     void openingsError(const QString& text);
+    void buildTraining(); // Unit1_training.cpp
+    void showSetupCaptions();
 
     QString programDir_;
     GameState game_;
@@ -186,6 +214,9 @@ private:
     QLineEdit* joueur3_ = nullptr;
     QRadioButton* morvanelNoir_ = nullptr;
     QLineEdit* nbminutes_ = nullptr;
+    QLabel* autreErreur_ = nullptr;  // what "Autre" accepts, after a refusal
+    QLabel* etatPartie_ = nullptr;   // the play status line
+    int depthReached_ = 0;           // of the search under way
     std::vector<QWidget*> navigationButtons_;
 
     std::map<QString, QAction*> actions_;
@@ -198,6 +229,20 @@ private:
     QMenu* parametrage_ = nullptr;
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;
+
+    // Analysis and training.
+    TForm4* form4_ = nullptr;
+    QListWidget* listBox6_ = nullptr;
+    QWidget* probleme0_ = nullptr;
+    QWidget* analysePage_ = nullptr;
+    QLabel* piontemoin_ = nullptr;
+    QLabel* evalBlancs_ = nullptr;
+    QLabel* evalNoirs_ = nullptr;
+    QLabel* setupRefusal_ = nullptr;
+    QPushButton* couleurJoue_ = nullptr;
+    QPushButton* changeCouleur_ = nullptr;
+    QPushButton* changeDir_ = nullptr;
+    int ongletPage_ = 0;
 };
 
 } // namespace kv

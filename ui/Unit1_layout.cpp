@@ -222,7 +222,7 @@ void TForm1::buildPanels()
     // The tab control: the move list with the speed buttons, and the engine's thinking.
     onglet_ = new QTabWidget(central);
     onglet_->setObjectName("Onglet");
-    onglet_->setGeometry(kColumnX, 126, kColumnWidth, 250);
+    onglet_->setGeometry(kColumnX, kTabY, kColumnWidth, 250);
     auto* liste = new QWidget;
     liste->setObjectName("Liste");
     auto* lv = new QVBoxLayout(liste);
@@ -299,7 +299,7 @@ void TForm1::buildPanels()
     // The compulsory-capture notice.
     auto* notice = new QFrame(central);
     notice->setObjectName("Prise_obligatoire");
-    notice->setGeometry(kColumnX, 416, kColumnWidth, 26);
+    notice->setGeometry(kColumnX, kNoticeRowY, kColumnWidth, 26);
     auto* nl = new QHBoxLayout(notice);
     nl->setContentsMargins(8, 0, 8, 0);
     nl->addWidget(makeLabel(notice, "Label29", tr("Prise")));
@@ -309,36 +309,41 @@ void TForm1::buildPanels()
     notice->hide();
     panels_[GamePanel::CaptureNotice] = notice;
 
-    // Panels over the board.
-    // Wide enough for "Vous abandonnez, gain KORVELAN"; longer texts wrap.
-    auto* fin = overlay(central, "fin_de_parties", QRect(39, 195, 440, 130));
+    // The end of a game and the draw messages sit beside the board, over the
+    // tabs, so that the final position stays in view. Longer texts wrap.
+    auto* fin = overlay(central, "fin_de_parties", QRect(kColumnX, kTabY + 30, kColumnWidth, 150));
     auto* fl = new QVBoxLayout(fin);
     quiGagne_ = makeLabel(fin, "qui_gagne", QString());
     quiGagne_->setAlignment(Qt::AlignCenter);
     quiGagne_->setWordWrap(true);
     fl->addWidget(quiGagne_);
+    auto* finRow = new QHBoxLayout;
     auto* finOk = makeButton(fin, "Fermer_fin", tr("OK"));
     connect(finOk, &QPushButton::clicked, fin, &QWidget::hide);
-    fl->addWidget(finOk, 0, Qt::AlignCenter);
+    auto* finNew = makeButton(fin, "Nouvelle_fin", tr("Nouvelle partie"));
+    connect(finNew, &QPushButton::clicked, this, &TForm1::NouvellePartieFinClick);
+    finRow->addWidget(finOk);
+    finRow->addWidget(finNew);
+    fl->addLayout(finRow);
     panels_[GamePanel::FinDeParties] = fin;
 
-    auto* nul = overlay(central, "Match_nul", QRect(99, 200, 340, 120));
+    auto* nul = overlay(central, "Match_nul", QRect(kColumnX, kTabY + 40, kColumnWidth, 120));
     auto* ml = new QVBoxLayout(nul);
     ml->addWidget(makeLabel(nul, "Label13", tr("Korvelan propose le match nul")), 0, Qt::AlignCenter);
     ml->addWidget(makeLabel(nul, "Label14", tr("Appuyez sur OK pour accepter")), 0, Qt::AlignCenter);
     addOkCancel(nul, ml, "BitBtn14", "Annul_nul", &TForm1::BitBtn14Click, &TForm1::Annul_nulClick);
     panels_[GamePanel::MatchNul] = nul;
 
-    auto* refus = overlay(central, "Nulrefus", QRect(169, 240, 200, 40));
-    // It goes with the next click on the board: that click may land on it.
-    refus->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // In the notices' row; it goes when the game moves on.
+    auto* refus = overlay(central, "Nulrefus", QRect(kColumnX, kNoticeRowY, kColumnWidth, 26));
     auto* rl = new QVBoxLayout(refus);
+    rl->setContentsMargins(6, 0, 6, 0);
     rl->addWidget(makeLabel(refus, "Label_nulrefus", tr("Nul refusé")), 0, Qt::AlignCenter);
     panels_[GamePanel::Nulrefus] = refus;
 
     // Beside the board, in the notice's place: over the board it would hide the
     // user's back row while the user plays on. The one shown last is on top.
-    auto* zut = overlay(central, "Zut", QRect(kColumnX, 416, kColumnWidth, 26));
+    auto* zut = overlay(central, "Zut", QRect(kColumnX, kNoticeRowY, kColumnWidth, 26));
     auto* zl = new QVBoxLayout(zut);
     zl->setContentsMargins(6, 0, 6, 0);
     zl->addWidget(makeLabel(zut, "Label_zut", tr("Zut ! ce n'est pas cela que je voulais jouer.")), 0,
@@ -390,7 +395,7 @@ void TForm1::buildPanels()
     panels_[GamePanel::NouvellePartie] = nouvellePartie_;
 
     // The custom level.
-    auto* p9 = overlay(central, "Panel9", QRect(119, 220, 300, 80));
+    auto* p9 = overlay(central, "Panel9", QRect(99, 210, 340, 110));
     auto* pl = new QVBoxLayout(p9);
     auto* prow = new QHBoxLayout;
     prow->addWidget(makeLabel(p9, "N50coupsen", tr("30 coups en :")));
@@ -400,6 +405,12 @@ void TForm1::buildPanels()
     prow->addWidget(nbminutes_);
     prow->addWidget(makeLabel(p9, "Label_minutes", tr("minutes")));
     pl->addLayout(prow);
+    // Says what is accepted when OK refuses the number typed.
+    autreErreur_ = makeLabel(p9, "Autre_erreur", QString());
+    autreErreur_->setWordWrap(true);
+    autreErreur_->setStyleSheet("color: #a01c1c;");
+    autreErreur_->hide();
+    pl->addWidget(autreErreur_);
     addOkCancel(p9, pl, "BitBtn24", "BitBtn25", &TForm1::BitBtn24Click, &TForm1::BitBtn25Click);
     panels_[GamePanel::Panel9] = p9;
 }

@@ -2,12 +2,13 @@
 // loading the active pair at start-up, switching the book on and off,
 // changing the active pair for a stored set, and the two editors.
 //
-// The shipped pair lies in the program directory. The user's own active pair
-// and stored sets live in the user's data folder, so the program also works
-// installed read-only: the active files are read from there when they exist,
-// else from the program directory, and always written there.
+// The shipped pair lies in the program directory. The user's active pair and
+// stored sets live in the user's data folder, so the program also works
+// installed read-only: the active pair is the user's copy, seeded from the
+// shipped files, and is always written there.
 #include "ui/Unit1.h"
 
+#include "game/data_paths.h"
 #include "openings/library_sets.h"
 #include "ui/opening_editor.h"
 
@@ -58,16 +59,18 @@ void TForm1::buildOpeningsMenu()
     };
 }
 
-QString TForm1::openingsUserDir() const
+namespace {
+DataPaths openingPaths(const QString& programDir)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return DataPaths(programDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
+} // namespace
+
+QString TForm1::openingsUserDir() const { return openingPaths(programDir_).userDir(); }
 
 QString TForm1::activeLibraryPath(SideToMove side) const
 {
-    const QString name = QString::fromLatin1(activeLibraryFile(side));
-    const QString mine = openingsUserDir() + "/" + name;
-    return QFile::exists(mine) ? mine : programDir_ + "/" + name;
+    return openingPaths(programDir_).seededUserFile(QString::fromLatin1(activeLibraryFile(side)));
 }
 
 void TForm1::openingsError(const QString& text)
@@ -108,9 +111,7 @@ void TForm1::Bibliothquesactives1Click()
 
 void TForm1::Changerbibliothqueouvertures1Click()
 {
-    const QString sets = openingsUserDir() + "/" + kSetFolder;
-    QDir().mkpath(sets);
-    const QString chosen = chooseOpeningSet(false, sets);
+    const QString chosen = chooseOpeningSet(false, openingPaths(programDir_).userFolder(kSetFolder));
     if (chosen.isEmpty()) return;
     std::string why;
     QDir().mkpath(openingsUserDir());
@@ -154,15 +155,11 @@ void TForm1::reloadOpeningLibrary(SideToMove side)
 
 bool TForm1::storeOpeningSet(SideToMove side)
 {
-    const QString sets = openingsUserDir() + "/" + kSetFolder;
-    QDir().mkpath(sets);
-    const QString chosen = chooseOpeningSet(true, sets);
+    const QString chosen = chooseOpeningSet(true, openingPaths(programDir_).userFolder(kSetFolder));
     if (chosen.isEmpty()) return false;
     // The other colour's active library is the shipped one until the user
     // has an active pair of their own.
-    const SideToMove other = side == White ? Black : White;
-    const QString userOther = openingsUserDir() + "/" + activeLibraryFile(other);
-    if (!QFile::exists(userOther)) QFile::copy(activeLibraryPath(other), userOther);
+    activeLibraryPath(side == White ? Black : White);
     // The marker holds the lines of the analysis list, when there is one.
     std::vector<std::string> marker;
     if (auto* analysis = findChild<QListWidget*>("ListBox6"))

@@ -78,14 +78,15 @@ void TForm1::refreshStatus()
     couleurordi_->setVisible(!c.options.humanVsHuman);
     basHaut_->setText(game_.orientation ? tr("Blancs:Haut->Bas") : tr("Blancs:Bas->Haut"));
     nbcoups_->setText(tr("Coups : %1").arg(game_.gamePly / 2 + 1));
-    trait_->setText(game_.side == White ? tr("Trait aux blancs") : tr("Trait aux noirs"));
+    if (c.gameOver()) trait_->setText(tr("Partie terminée"));
+    else trait_->setText(game_.side == White ? tr("Trait aux blancs") : tr("Trait aux noirs"));
     if (c.matchState() == 1) panel11_->setText(tr("Match"));
     else if (c.options.humanVsHuman) panel11_->setText(tr("Humain contre humain"));
     else panel11_->setText(tr("Entraînement"));
 
-    // The panel of the side to move is framed in gold.
+    // The panel of the side to move is framed in gold; nobody moves in a finished game.
     for (auto [panel, side] : { std::pair { panel6_, Black }, { panel7_, White } }) {
-        const bool toMove = game_.side == side;
+        const bool toMove = game_.side == side && !c.gameOver();
         if (panel->property("trait").toBool() != toMove) {
             panel->setProperty("trait", toMove);
             panel->style()->unpolish(panel);
@@ -98,6 +99,7 @@ void TForm1::refreshStatus()
     panel6_->move(kColumnX, turned ? kBottomPanelY : kTopPanelY);
     panel7_->move(kColumnX, turned ? kTopPanelY : kBottomPanelY);
     syncOptionChecks();
+    showPlayStatus();
 }
 
 void TForm1::refreshMoveList()
@@ -144,8 +146,17 @@ void TForm1::applyCommandStates(const CommandStates& s)
     actions_["Pause1"]->setEnabled(s.stopSearch);
     actions_["Arretrflexionparclicsouris1"]->setEnabled(s.stopByClick);
     proposernul_->setEnabled(s.offerDraw);
+    abandon2_->setEnabled(s.resign);
+    actions_["Abandon1"]->setEnabled(s.resign);
+    actions_["Inverserlesjoueurs1"]->setEnabled(s.swapPlayers);
+    joue_->setEnabled(s.stopSearch);
+    actions_["Dbuteruneanalyse1"]->setEnabled(s.analyse);
+    actions_["Arrtercettephase1"]->setEnabled(s.analysisRunning);
+    actions_["Terminerlanalyse1"]->setEnabled(s.analysisRunning);
+    actions_["Installeruneposition1"]->setEnabled(s.problems);
     if (s.busyCursor) board_->setCursor(Qt::WaitCursor);
     else board_->unsetCursor();
+    showPlayStatus(); // the thinking starts or ends with these states
 }
 
 bool TForm1::clockTimerRunning() const { return timer1_->isActive(); }
@@ -169,6 +180,7 @@ void TForm1::waitForEvents()
 void TForm1::clearRootLines()
 {
     listBox5_->clear();
+    depthReached_ = 0;
 }
 
 void TForm1::setRootLine(int index, const std::string& text)

@@ -42,7 +42,7 @@ SearchContext& fixedDepth(SearchContext& ctx, int depth)
     ctx.settings.levelTime = 32000;
     ctx.settings.fixedDepth = depth;
     ctx.settings.bookEnabled = false;
-    ctx.clock = [] { return std::int64_t(1000); };
+    ctx.clockMs = [] { return std::int64_t(1000); };
     return ctx;
 }
 

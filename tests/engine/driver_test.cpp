@@ -8,53 +8,57 @@
 namespace kv {
 namespace {
 
+// Budgets are in milliseconds; the levels, the used time and the rules are
+// seconds, so the expected values read as seconds x 1000.
 TEST(TimeAllocation, FirstSixtyPliesShareTheLevelTime)
 {
-    // 540 s at ply 0: 540 / 60 = 9, x 9 / 10 = 8; below LevelTime / 10 = 54.
+    // 540 s at ply 0: 540 / 60 = 9 s, x 9 / 10 = 8.1 s; below LevelTime / 10 = 54 s.
     TimeBudget b = allocateTime(540, 598, 0, 0, false, false);
-    EXPECT_EQ(b.target, 8);
-    EXPECT_EQ(b.hard, 40);
-    EXPECT_EQ(b.totalCap, 598);
+    EXPECT_EQ(b.target, 8100);
+    EXPECT_EQ(b.hard, 40500);
+    EXPECT_EQ(b.totalCap, 598000);
     // Ply 59 leaves one ply: all the remaining time x 9 / 10, capped at LevelTime / 10.
-    b = allocateTime(540, 598, 59, 500, false, false);
-    EXPECT_EQ(b.target, 36);
-    b = allocateTime(540, 598, 59, 100, false, false);
-    EXPECT_EQ(b.target, 54);
+    b = allocateTime(540, 598, 59, 500000, false, false);
+    EXPECT_EQ(b.target, 36000);
+    b = allocateTime(540, 598, 59, 100000, false, false);
+    EXPECT_EQ(b.target, 54000);
 }
 
 TEST(TimeAllocation, LaterPeriodsAddHalfTheLevelTime)
 {
     // Ply 60: p = 2, 30 plies left, time left (3 x 540) / 2 - used.
-    TimeBudget b = allocateTime(540, 598, 60, 500, false, false);
-    EXPECT_EQ(b.target, (810 - 500) / 30 * 9 / 10);
-    EXPECT_EQ(b.totalCap, (61 * 598) / 60);
-    b = allocateTime(540, 598, 75, 700, false, false); // 15 plies left in the period
-    EXPECT_EQ(b.target, ((810 - 700) / 15) * 9 / 10);
+    TimeBudget b = allocateTime(540, 598, 60, 500000, false, false);
+    EXPECT_EQ(b.target, (810000 - 500000) / 30 * 9 / 10);
+    EXPECT_EQ(b.totalCap, (61 * 598000) / 60);
+    b = allocateTime(540, 598, 75, 700000, false, false); // 15 plies left in the period
+    EXPECT_EQ(b.target, ((810000 - 700000) / 15) * 9 / 10);
 }
 
 TEST(TimeAllocation, SmallLevelsAndFloors)
 {
-    // LevelTime below 10: the floor of 1 s is cut to LevelTime / 10 = 0.
-    EXPECT_EQ(allocateTime(5, 58, 0, 0, false, false).target, 0);
-    EXPECT_EQ(allocateTime(5, 58, 0, 0, false, false).hard, 0);
+    // LevelTime below 10: the floor of 1 s is cut to LevelTime / 10, half a
+    // second at LevelTime 5 and 0.6 s at 6, so the two levels differ.
+    EXPECT_EQ(allocateTime(5, 58, 0, 0, false, false).target, 500);
+    EXPECT_EQ(allocateTime(5, 58, 0, 0, false, false).hard, 2500);
+    EXPECT_EQ(allocateTime(6, 358, 0, 0, false, false).target, 600);
     const TimeBudget ten = allocateTime(10, 600, 0, 0, false, false);
-    EXPECT_EQ(ten.target, 1);
-    EXPECT_EQ(ten.hard, 5);
+    EXPECT_EQ(ten.target, 1000);
+    EXPECT_EQ(ten.hard, 5000);
     // LevelTime / 90 lifts a small share while the cap allows it.
-    EXPECT_EQ(allocateTime(1680, 1798, 58, 1670, false, false).target, 18);
-    EXPECT_EQ(allocateTime(1680, 1798, 58, 1790, false, false).target, 1);
+    EXPECT_EQ(allocateTime(1680, 1798, 58, 1670000, false, false).target, 18666);
+    EXPECT_EQ(allocateTime(1680, 1798, 58, 1790000, false, false).target, 1000);
     // Out of time: a negative share becomes 1 s, except at LevelTime 30.
-    EXPECT_EQ(allocateTime(160, 178, 10, 200, false, false).target, 1);
-    // (30 - 200) / 50 = -3, x 9 / 10 = -2 (division truncates toward zero).
-    EXPECT_EQ(allocateTime(30, 178, 10, 200, false, false).target, -2);
+    EXPECT_EQ(allocateTime(160, 178, 10, 200000, false, false).target, 1000);
+    // (30 - 200) / 50 = -3.4 s, x 9 / 10 = -3.06 s.
+    EXPECT_EQ(allocateTime(30, 178, 10, 200000, false, false).target, -3060);
 }
 
 TEST(TimeAllocation, AnalysisUnlimitedAndNoLimit)
 {
-    EXPECT_EQ(allocateTime(540, 598, 40, 300, true, false).target, 18);
-    EXPECT_EQ(allocateTime(5400, 5998, 40, 300, true, false).target, 180);
-    EXPECT_EQ(allocateTime(32000, 32000, 0, 0, false, false).target, 3200000);
-    EXPECT_EQ(allocateTime(160, 178, 0, 0, false, true).hard, 3200000);
+    EXPECT_EQ(allocateTime(540, 598, 40, 300000, true, false).target, 18000);
+    EXPECT_EQ(allocateTime(5400, 5998, 40, 300000, true, false).target, 180000);
+    EXPECT_EQ(allocateTime(32000, 32000, 0, 0, false, false).target, 3200000000LL);
+    EXPECT_EQ(allocateTime(160, 178, 0, 0, false, true).hard, 3200000000LL);
 }
 
 TEST(Aspiration, WindowFollowsTheScore)
@@ -106,7 +110,7 @@ SearchContext& fixed(SearchContext& ctx, int levelTime)
     ctx.settings.levelTime = levelTime;
     ctx.settings.levelCap = 600;
     ctx.settings.bookEnabled = false;
-    ctx.clock = [] { return std::int64_t(50); };
+    ctx.clockMs = [] { return std::int64_t(50); };
     return ctx;
 }
 
@@ -114,6 +118,10 @@ SearchRequest request(const std::string& fen)
 {
     auto pos = parseFen(fen);
     SearchRequest r;
+    if (!pos) {
+        ADD_FAILURE() << "the test's position does not parse: " << fen;
+        return r;
+    }
     r.board = pos->board;
     r.side = pos->side;
     return r;
@@ -146,7 +154,7 @@ TEST(SearchDriver, AnswersAtOnceWithoutASearch)
     EXPECT_GT(r.nodes, 0u);
     ctx.state.unlimitedTime = false;
     // No piece or no move: code 100.
-    EXPECT_EQ(searchDriver(ctx, request("B:W10:B1")).code, 100); // black man on its last row cannot move
+    EXPECT_EQ(searchDriver(ctx, request("B:W1,2:B5")).code, 100); // the black man on 5 is blocked by 1 and 2
     SearchRequest empty = request("W:W10:B14");
     empty.board[internalSquare(14)] = Empty;
     EXPECT_EQ(searchDriver(ctx, empty).outcome, SearchOutcome::NoMove);
@@ -176,6 +184,53 @@ TEST(SearchDriver, BookMovesAreChosenAmongTheRootMoves)
     EXPECT_EQ(searchDriver(ctx, r).outcome, SearchOutcome::Searched);
 }
 
+// The clock is read in milliseconds: at LevelTime 160 the first move's
+// target is 2.399 s (160000 / 60 x 9 / 10), so 2399 ms after an iteration
+// the search goes on and 2400 ms ends it after depth 6 (the first depth the
+// target rule may end).
+TEST(SearchDriver, TimeRulesCompareMilliseconds)
+{
+    ASSERT_EQ(allocateTime(160, 600, 0, 0, false, false).target, 2399);
+    struct SetClock : SearchObserver {
+        std::int64_t* now = nullptr;
+        std::int64_t elapsed = 0;
+        void iterationFinished(int, int) override { *now = elapsed; }
+    };
+    for (const auto& [elapsed, depth] : { std::pair { 2399, 8 }, std::pair { 2400, 6 } }) {
+        SearchContext ctx(HashKeyTables::generated());
+        fixed(ctx, 160);
+        ctx.settings.fixedDepth = 8;
+        std::int64_t now = 0;
+        ctx.clockMs = [&now] { return now; };
+        SetClock observer;
+        observer.now = &now;
+        observer.elapsed = elapsed;
+        ctx.observer = &observer;
+        const SearchResult r = searchDriver(ctx, request("W:W1,2,3,4,5,6,7,9,11,12:B17,18,20,23,26,28,29,30,31,32"));
+        EXPECT_EQ(r.depth, depth) << elapsed;
+        EXPECT_EQ(r.usedSeconds, elapsed / 1000);
+    }
+}
+
+// A fixed move time in milliseconds stops the search at the first poll past it.
+TEST(SearchDriver, FractionalMoveTime)
+{
+    for (const auto& [after, stops] : { std::pair { 240, false }, std::pair { 260, true } }) {
+        SearchContext ctx(HashKeyTables::generated());
+        fixed(ctx, 160);
+        ctx.settings.moveTimeMs = 250;
+        ctx.settings.fixedDepth = 9;
+        int reads = 0;
+        ctx.clockMs = [&reads, after] { return std::int64_t(reads++ == 0 ? 0 : after); };
+        const SearchResult r = searchDriver(ctx, request("W:W1,2,3,4,5,6,7,9,11,12:B17,18,20,23,26,28,29,30,31,32"));
+        EXPECT_EQ(ctx.state.stopRequested, stops) << after;
+        EXPECT_EQ(r.outcome, SearchOutcome::Searched);
+        if (!stops) {
+            EXPECT_EQ(r.depth, 9);
+        }
+    }
+}
+
 // A record-navigation request handled in the poll after an iteration, when
 // the move's time is also spent, still abandons the search: no move is handed
 // back even though the time rule alone would return the best one.
@@ -188,13 +243,13 @@ TEST(SearchDriver, AbortAfterAnIterationWinsOverTheTimeRule)
         {
             if (depth != 6 || ctx->state.stopRequested) return;
             ctx->state.stopRequested = ctx->state.abortSearch = true;
-            *now += 100; // far beyond the target, as after a long wait in the poll
+            *now += 100000; // far beyond the target, as after a long wait in the poll
         }
     };
     SearchContext ctx(HashKeyTables::generated());
     fixed(ctx, 160);
     std::int64_t now = 50;
-    ctx.clock = [&now] { return now; };
+    ctx.clockMs = [&now] { return now; };
     AbortAtDepthSix observer;
     observer.ctx = &ctx;
     observer.now = &now;

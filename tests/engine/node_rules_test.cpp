@@ -22,7 +22,7 @@ struct Node {
         EXPECT_TRUE(p) << fen;
         s.state = &ctx.state;
         s.poll = &ctx.poll;
-        s.clock = &ctx.clock;
+        s.clockMs = &ctx.clockMs;
         s.rootSide = White;
         s.opponentSide = Black;
         s.pos = NodeFrame {};

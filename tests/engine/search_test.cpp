@@ -3,6 +3,7 @@
 #include "engine/searcher.h"
 #include "rules/movegen.h"
 #include "rules/geometry.h"
+#include "rules/game_state.h"
 #include "rules/notation.h"
 
 #include <gtest/gtest.h>
@@ -21,13 +22,14 @@ struct Fixture {
         ctx.settings.levelTime = 32000;
         ctx.settings.fixedDepth = depth;
         ctx.settings.bookEnabled = false;
-        ctx.clock = [] { return std::int64_t(1000); };
+        ctx.clockMs = [] { return std::int64_t(1000); };
     }
     SearchResult search(const std::string& fen)
     {
         auto pos = parseFen(fen);
         EXPECT_TRUE(pos) << fen;
         SearchRequest r;
+        if (!pos) return {};
         r.board = pos->board;
         r.side = pos->side;
         return searchDriver(ctx, r);
@@ -175,6 +177,39 @@ TEST(Search, RepeatingTheMoveOfFourPliesBeforeScoresZero)
     EXPECT_TRUE(seen);
 }
 
+TEST(Search, ARootMoveBackToAPositionOfTheGameScoresZero)
+{
+    // White is a man up. After 14-18 29-26 18-14 26-29 the move 14-18 would
+    // show the position of ply 1 again, which the opponent can repeat into a
+    // draw; the game is too short for the rule of four plies before.
+    GameState game;
+    game.startFrom(parseFen("W:W2,K14:BK29")->board, White);
+    for (const char* text : { "14-18", "29-26", "18-14", "26-29" }) {
+        const auto m = parseMove(game.board, game.side, text);
+        ASSERT_TRUE(m) << text;
+        game.playMove(*m, m->n);
+    }
+    Fixture f(2);
+    RootLines lines;
+    f.ctx.observer = &lines;
+    SearchRequest r;
+    r.board = game.board;
+    r.side = game.side;
+    r.gamePly = game.gamePly;
+    r.record = &game.record;
+    const SearchResult result = searchDriver(f.ctx, r);
+    EXPECT_NE(moveText(result.move), "14-18");
+    EXPECT_GT(result.score, 100);
+    int zeros = 0;
+    for (const auto& [i, text] : lines.lines) {
+        if (text.rfind("14-18 :", 0) == 0) {
+            EXPECT_EQ(text, "14-18 :     0");
+        }
+        if (text.find(":     0") != std::string::npos) ++zeros;
+    }
+    EXPECT_EQ(zeros, 1);
+}
+
 TEST(Search, StopsOnTheTimeLimits)
 {
     // Total cap: the side has already used more than its cap, so the first
@@ -199,8 +234,8 @@ TEST(Search, StopsOnTheTimeLimits)
         f.ctx.settings.levelTime = 160;
         f.ctx.settings.levelCap = 178;
         bool first = true;
-        f.ctx.clock = [&first] {
-            const std::int64_t t = first ? 0 : 6;
+        f.ctx.clockMs = [&first] {
+            const std::int64_t t = first ? 0 : 6000;
             first = false;
             return t;
         };

@@ -249,6 +249,26 @@ TEST_F(Controller, FinishedGameKeepsItsResultAndItsClocks)
     EXPECT_TRUE(view.clocks.empty());
 }
 
+TEST_F(Controller, TheThirdOccurrenceOfAPositionDrawsTheGame)
+{
+    c.Ordinateur(); // human against human
+    position({ { 29, WhiteKing }, { 4, BlackKing }, { 3, BlackKing } }, White);
+    const int shuttle[][2] = { { 29, 25 }, { 4, 8 }, { 25, 29 }, { 8, 4 } };
+    for (int ply = 0; ply < 8; ++ply) {
+        EXPECT_FALSE(c.gameOver()) << ply;
+        clickUser(shuttle[ply % 4][0]);
+        clickUser(shuttle[ply % 4][1]);
+        ASSERT_EQ(game.gamePly, ply + 1);
+    }
+    // The start position with white to move, a third time.
+    EXPECT_EQ(c.endMessage(), "Match nul par répétition !");
+    EXPECT_EQ(c.gameResult(), Draw);
+    EXPECT_TRUE(view.panels[GamePanel::FinDeParties]);
+    clickUser(29);
+    clickUser(25);
+    EXPECT_EQ(game.gamePly, 8);
+}
+
 TEST_F(Controller, BetweenTwoPeopleThePlayerToMoveResigns)
 {
     c.Ordinateur();
@@ -416,27 +436,43 @@ TEST_F(Controller, NewGameRecordsItsStartWithTheClocksAtZero)
     EXPECT_EQ(view.clocks[Black], "0:00");
 }
 
-TEST_F(Controller, ClicksDuringTheComputersTurnAreDroppedWithoutStopByClick)
+TEST_F(Controller, ClicksDuringTheComputersTurnAreNeverTheUsersMove)
 {
     c.options.stopByClick = false;
     game.enginePlaysBlack = 1;
     clickUser(10);
     clickUser(14);
     ASSERT_TRUE(c.engineTurn()); // the computer's move comes next: a click now is not the user's
+    search.state.stopRequested = false;
     c.clic(cellOf(internalSquare(22), false));
     EXPECT_FALSE(c.pendingClick());
+    EXPECT_FALSE(search.state.stopRequested); // nothing to stop yet
     c.playLoopPass();
     EXPECT_EQ(game.gamePly, 2);
     EXPECT_FALSE(c.input().picked());
 
-    c.options.stopByClick = true; // ticked, the click is kept for the user's next move
+    // Ticked, a click while the computer thinks stops the thinking and is
+    // not kept: the computer plays, nothing of the user's is picked up.
+    c.options.stopByClick = true;
+    c.setLevel(*levelByIndex(7));
+    search.settings.bookEnabled = false;
     ASSERT_GT(game.generateLegal(), 0);
     const MoveRecord m = game.gen.list(1)[0];
     c.clic1(cellOf(m.from, false));
     if (!c.engineTurn()) c.clic1(cellOf(m.to, false));
     ASSERT_TRUE(c.engineTurn());
-    c.clic(cellOf(internalSquare(23), false));
-    EXPECT_TRUE(c.pendingClick());
+    bool stopped = false;
+    view.onEvents = [&] {
+        if (stopped || !c.thinking()) return;
+        stopped = true;
+        c.clic(cellOf(internalSquare(9), false));
+        EXPECT_FALSE(c.pendingClick());
+        EXPECT_TRUE(search.state.stopRequested);
+    };
+    c.playLoopPass();
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(game.gamePly, 4);
+    EXPECT_FALSE(c.input().picked());
 }
 
 TEST_F(Controller, NavigationAtTheEdgesOfTheRecordChangesNothing)

@@ -286,7 +286,7 @@ TEST_F(Openings, ChangingTheSetReplacesBothLibrariesOrNeither)
     box->close();
     EXPECT_EQ(c().openings.white, before.white);
     EXPECT_EQ(c().openings.black, before.black);
-    EXPECT_FALSE(QFile::exists(userFile(kWhiteLibraryFile)));
+    EXPECT_EQ(readFile(userFile(kWhiteLibraryFile)), before.white);
 
     writeFile(sets + "/half_n.ouv", { "12-16 21-17 " });
     action("Changerbibliothqueouvertures1")->trigger();
@@ -299,7 +299,8 @@ TEST_F(Openings, ChangingTheSetReplacesBothLibrariesOrNeither)
 
 TEST_F(Openings, MissingOrDamagedLibrariesGiveOneMessageAndAnEmptyBook)
 {
-    QTemporaryDir program;
+    QTemporaryDir program, otherHome;
+    qputenv("XDG_DATA_HOME", otherHome.path().toUtf8()); // a user without libraries of their own
     QFile bad(program.path() + "/" + kBlackLibraryFile);
     ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
     bad.write(QByteArray("12-16\0\0\xff", 8));

@@ -3,8 +3,10 @@
 #include "engine/endgame_knowledge.h"
 #include "engine/levels.h"
 #include "engine/search_driver.h"
+#include "rules/repetition.h"
 
 #include <cstdio>
+#include <set>
 
 namespace kv::cli {
 
@@ -26,18 +28,28 @@ private:
 
 int runSearch(const Args& args)
 {
-    const char* usage = "usage: search FEN [--depth N | --level L | --movetime S] [--no-tables]";
+    const char* usage = "usage: search FEN [--moves \"11-15 24-20 ...\"] [--depth N] [--movetime S] | [--level L] [--no-tables]";
     Args rest;
     bool useTables = true;
-    for (const auto& a : args) {
-        if (a == "--no-tables")
+    std::string moves;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--no-tables") {
             useTables = false;
-        else
-            rest.push_back(a);
+        } else if (args[i] == "--moves") {
+            if (i + 1 >= args.size()) return error(usage);
+            moves += " " + args[++i];
+        } else {
+            rest.push_back(args[i]);
+        }
     }
     if (rest.empty()) return error(usage);
     auto pos = fenArgument(rest[0]);
     if (!pos) return kUsageError;
+
+    // The game so far: the repetition rule of the search sees its positions.
+    GameState game;
+    game.startFrom(pos->board, pos->side);
+    if (!playMoves(game, moves)) return kUsageError;
 
     // The shipped keys and endgame tables of the program directory, as the
     // game uses them. A missing key file is an error: the engine never runs
@@ -49,13 +61,23 @@ int runSearch(const Args& args)
     SearchKnowledge none;
     SearchContext ctx(*keys, useTables ? static_cast<const SearchKnowledge&>(tables) : none);
     ctx.settings.bookEnabled = false;
-    int limits = 0;
+    // A depth and a time may bound the same search (a deep search of a
+    // position full of kings can take minutes); a level stands alone.
+    std::set<std::string> given;
     for (std::size_t i = 1; i < rest.size(); ++i) {
-        int value = 0;
-        if (i + 1 >= rest.size() || !intArgument(rest[i + 1], value)) return error(usage);
+        if (i + 1 >= rest.size()) return error(usage);
         const std::string& option = rest[i++];
-        ++limits;
-        if (option == "--depth") {
+        const std::string& text = rest[i];
+        if (!given.insert(option).second) return error(usage);
+        int value = 0;
+        if (option == "--movetime") {
+            std::int64_t ms = 0;
+            if (!secondsArgument(text, ms) || ms < 1 || ms > 86400000)
+                return error("movetime must be a number of seconds from 0.001 to 86400");
+            ctx.settings.moveTimeMs = static_cast<int>(ms);
+        } else if (!intArgument(text, value)) {
+            return error(usage);
+        } else if (option == "--depth") {
             if (value < 1 || value > 30) return error("depth must be 1..30");
             ctx.settings.levelTime = 32000;
             ctx.settings.fixedDepth = value;
@@ -64,20 +86,24 @@ int runSearch(const Args& args)
             if (!level) return error("level must be 0..8 or 11..17");
             ctx.settings.levelTime = level->levelTime;
             ctx.settings.levelCap = level->levelCap;
-        } else if (option == "--movetime") {
-            if (value < 1) return error("movetime must be at least 1 second");
-            ctx.settings.moveTime = value;
         } else {
             return error(usage);
         }
     }
-    if (limits > 1) return error(usage);
+    if (given.count("--level") && given.size() > 1) return error(usage);
+
+    if (isRepetitionDraw(game.record, game.gamePly)) {
+        std::printf("draw by repetition\nbestmove none score 0\n");
+        return 0;
+    }
 
     PrintingObserver observer(ctx);
     ctx.observer = &observer;
     SearchRequest request;
-    request.board = pos->board;
-    request.side = pos->side;
+    request.board = game.board;
+    request.side = game.side;
+    request.gamePly = game.gamePly;
+    request.record = &game.record;
     const SearchResult r = searchDriver(ctx, request);
     if (r.outcome == SearchOutcome::NoMove) {
         std::printf("bestmove none score %d\n", r.score);
@@ -87,7 +113,7 @@ int runSearch(const Args& args)
     return 0;
 }
 
-const CommandRegistration reg({ "search", "FEN [--depth N | --level L | --movetime S] [--no-tables]  statistics, then bestmove MOVE score S",
+const CommandRegistration reg({ "search", "FEN [--moves \"11-15 24-20 ...\"] [--depth N] [--movetime S] | [--level L] [--no-tables]  statistics, then bestmove MOVE score S",
                                 runSearch });
 } // namespace
 

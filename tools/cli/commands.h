@@ -4,7 +4,10 @@
 // script reads.
 #pragma once
 
+#include "rules/game_state.h"
 #include "rules/notation.h"
+
+#include <cstdint>
 
 #include <optional>
 #include <string>
@@ -41,5 +44,13 @@ std::string programDir();
 
 // Parses a whole non-negative number; false on anything else.
 bool intArgument(const std::string& text, int& out);
+
+// Parses seconds with an optional fraction ("2", "0.25", ".5") into whole
+// milliseconds, rounded to the nearest; false on anything else.
+bool secondsArgument(const std::string& text, std::int64_t& milliseconds);
+
+// Plays a space-separated list of moves ("11-15 24-20 8x15") from a position
+// into a game record, as the game would: `game` holds the result.
+bool playMoves(GameState& game, const std::string& moves);
 
 } // namespace kv::cli

@@ -52,6 +52,46 @@ bool intArgument(const std::string& text, int& out)
     return ec == std::errc() && ptr == text.data() + text.size() && out >= 0;
 }
 
+bool secondsArgument(const std::string& text, std::int64_t& milliseconds)
+{
+    const size_t dot = text.find('.');
+    const std::string whole = text.substr(0, dot);
+    const std::string fraction = dot == std::string::npos ? std::string() : text.substr(dot + 1);
+    if (whole.empty() && fraction.empty()) return false;
+    const auto digits = [](const std::string& t) {
+        return t.size() <= 9 && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (!digits(whole) || !digits(fraction) || (dot != std::string::npos && fraction.empty())) return false;
+    std::int64_t ms = whole.empty() ? 0 : std::stoll(whole) * 1000;
+    // Thousandths, then the next digit rounds.
+    std::string f = fraction + "0000";
+    ms += std::stoll(f.substr(0, 3)) + (f[3] >= '5' ? 1 : 0);
+    milliseconds = ms;
+    return true;
+}
+
+bool playMoves(GameState& game, const std::string& moves)
+{
+    std::size_t at = 0;
+    while (at < moves.size()) {
+        const std::size_t end = std::min(moves.find(' ', at), moves.size());
+        const std::string token = moves.substr(at, end - at);
+        at = end + 1;
+        if (token.empty()) continue;
+        std::string why;
+        const auto m = parseMove(game.board, game.side, token, &why);
+        if (!m) {
+            error("move " + std::to_string(game.gamePly + 1) + ": " + why);
+            return false;
+        }
+        if (game.playMove(*m, m->n) == PlayResult::RecordFull) {
+            error("the record holds no more moves");
+            return false;
+        }
+    }
+    return true;
+}
+
 namespace {
 void usage(std::FILE* out)
 {

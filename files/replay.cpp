@@ -1,0 +1,157 @@
+#include "replay.h"
+
+#include "rules/geometry.h"
+
+#include <algorithm>
+
+namespace kv {
+
+std::vector<Square> landingSquares(MoveGenerator& gen, const Board& before, const MoveRecord& m)
+{
+    std::vector<Square> out { m.from };
+    if (m.isCapture()) {
+        Board b = before;
+        const CapturePathRow path = gen.capturePath(b, m.from, m.captured.data(), m.n);
+        for (int d = 1; d < path.n; ++d) out.push_back(path.landing[d]);
+    }
+    out.push_back(m.to);
+    return out;
+}
+
+namespace {
+
+// The pieces a capture written as the full chain of its landing squares
+// takes: one piece between every two landing squares on a diagonal. Nothing
+// when the chain is not such a path (a chain that skips landing squares).
+std::optional<std::vector<Square>> capturedAlong(const Board& board, const std::vector<Square>& chain)
+{
+    std::vector<Square> taken;
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
+        const Square a = chain[i], b = chain[i + 1];
+        bool reached = false;
+        for (int d = 0; d < kDirections && !reached; ++d) {
+            std::vector<Square> between;
+            for (Square s = DirectionTable[d][a]; s != 0; s = DirectionTable[d][s]) {
+                if (s == b) {
+                    reached = true;
+                    break;
+                }
+                if (board[s] != Empty && s != chain.front()) between.push_back(s);
+            }
+            if (reached) {
+                if (between.size() != 1) return std::nullopt;
+                taken.push_back(between.front());
+            }
+        }
+        if (!reached) return std::nullopt;
+    }
+    std::sort(taken.begin(), taken.end());
+    return taken;
+}
+
+// True when `inner` (the written squares between origin and destination)
+// appear in order among the move's landing squares.
+bool passesThrough(const std::vector<Square>& landing, const std::vector<Square>& written)
+{
+    auto it = landing.begin() + 1;
+    for (std::size_t i = 1; i + 1 < written.size(); ++i) {
+        it = std::find(it, landing.end() - 1, written[i]);
+        if (it == landing.end() - 1) return false;
+        ++it;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<MoveRecord> matchWrittenMove(MoveGenerator& gen, const Board& board, SideToMove side,
+                                           const WrittenMove& written, int& captureCount)
+{
+    if (written.squares.size() < 2) return std::nullopt;
+    const Square from = written.squares.front(), to = written.squares.back();
+    if (from == 0 || to == 0) return std::nullopt;
+    Board b = board;
+    const int n = gen.generateLegal(b, side);
+    captureCount = gen.captureCount();
+    std::vector<MoveRecord> candidates;
+    for (int i = 0; i < n; ++i) {
+        const MoveRecord& m = gen.list(1)[i];
+        if (m.from == from && m.to == to) candidates.push_back(m);
+    }
+    if (candidates.empty()) return std::nullopt;
+    if (written.squares.size() <= 2 || candidates.size() == 1) return candidates.front();
+    if (const auto taken = capturedAlong(board, written.squares)) {
+        for (const MoveRecord& m : candidates) {
+            std::vector<Square> own(m.captured.begin(), m.captured.begin() + m.n);
+            std::sort(own.begin(), own.end());
+            if (own == *taken) return m;
+        }
+    }
+    for (const MoveRecord& m : candidates)
+        if (passesThrough(landingSquares(gen, board, m), written.squares)) return m;
+    return candidates.front();
+}
+
+ReplayReport replayGame(const ParsedGame& parsed, GameState& game)
+{
+    ReplayReport report;
+    game.whiteName = recordName(parsed.white);
+    game.blackName = recordName(parsed.black);
+    game.clock = {};
+    const Position start = parsed.setup.value_or(initialPosition());
+    game.startFrom(start.board, start.side);
+    MoveGenerator gen;
+    for (const WrittenMove& w : parsed.moves) {
+        int captureCount = 0;
+        const auto m = matchWrittenMove(gen, game.board, game.side, w, captureCount);
+        if (!m) {
+            report.skipped.push_back(w.text);
+            continue;
+        }
+        if (game.playMove(*m, captureCount) != PlayResult::Played) {
+            report.cut = true;
+            break;
+        }
+        report.played.push_back(*m);
+    }
+    return report;
+}
+
+std::vector<RecordedMove> recordedMoves(GameState& game, int plies)
+{
+    std::vector<RecordedMove> out;
+    MoveGenerator& gen = game.gen;
+    plies = std::min(plies, kLastPlyEntry);
+    for (int k = 1; k <= plies; ++k) {
+        Board before;
+        before[0] = OffBoard;
+        std::copy(game.record[k - 1].squares.begin(), game.record[k - 1].squares.end(), before.sq.begin() + 1);
+        const RecordEntry& e = game.record[k];
+        Board b = before;
+        const int n = gen.generateLegal(b, game.sideAtPly(k - 1));
+        std::vector<MoveRecord> sameEnds;
+        for (int i = 0; i < n; ++i) {
+            const MoveRecord& m = gen.list(1)[i];
+            if (m.from == e.from && m.to == e.to) sameEnds.push_back(m);
+        }
+        // Of the moves with these ends, the one that leaves the stored position.
+        std::optional<MoveRecord> played;
+        for (const MoveRecord& m : sameEnds) {
+            Board after = before;
+            applyMove(after, m);
+            if (std::equal(e.squares.begin(), e.squares.end(), after.sq.begin() + 1)) {
+                played = m;
+                break;
+            }
+        }
+        if (!played) break;
+        RecordedMove r;
+        r.move = *played;
+        r.ambiguous = sameEnds.size() > 1;
+        r.landing = landingSquares(gen, before, *played);
+        out.push_back(std::move(r));
+    }
+    return out;
+}
+
+} // namespace kv

@@ -1,0 +1,52 @@
+// Written games against the rules: finding the legal move a written half-move
+// means, replaying a parsed game into a GameState, and reading the moves of
+// a record back as full moves (for writing them out).
+#pragma once
+
+#include "exchange_game.h"
+
+#include "rules/game_state.h"
+#include "rules/movegen.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kv {
+
+// The landing squares of a move, origin first and destination last: one jump
+// per capture, or origin and destination for a quiet move.
+std::vector<Square> landingSquares(MoveGenerator& gen, const Board& before, const MoveRecord& m);
+
+// The legal move of `side` in `board` meant by `written`: same origin and
+// destination and, when landing squares are written between them, the capture
+// that passes through them in that order (else the first with the same ends).
+// `captureCount` receives the number of pieces every legal move takes.
+std::optional<MoveRecord> matchWrittenMove(MoveGenerator& gen, const Board& board, SideToMove side,
+                                           const WrittenMove& written, int& captureCount);
+
+struct ReplayReport {
+    std::vector<MoveRecord> played;
+    std::vector<std::string> skipped; // written half-moves that are not legal where they stand
+    bool cut = false;                 // the record filled up before the end of the game
+};
+
+// Starts a new record in `game` from the set-up position (or the initial
+// one) under the parsed names, then plays every written half-move that is
+// legal in turn; the others are skipped and the side to move stays. Stops
+// at the record's last ply.
+ReplayReport replayGame(const ParsedGame& parsed, GameState& game);
+
+// A played move of the record, with whether another legal capture shares its
+// origin and destination (then only its landing squares tell them apart).
+struct RecordedMove {
+    MoveRecord move;
+    bool ambiguous = false;
+    std::vector<Square> landing;
+};
+
+// The moves of plies 1..`plies` of the record, rebuilt from the positions it
+// holds. Stops early at a ply that no legal move explains.
+std::vector<RecordedMove> recordedMoves(GameState& game, int plies);
+
+} // namespace kv

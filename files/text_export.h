@@ -1,0 +1,29 @@
+// The short text a game is exported as, line ends CR LF:
+//
+//     Dupont-Korvelan  2-0
+//     Korvelan144
+//      1.10-14 23-19   2.14x23 27x18   3. ...
+//
+// the names and the result ("  2-0", "  1-1", "  0-2", or one space when the
+// game has none), a fixed second line, then the move-list lines of the
+// complete moves up to the current position, four to a line, each followed
+// by two spaces.
+#pragma once
+
+#include "exchange_game.h"
+
+#include "rules/game_state.h"
+
+#include <string>
+
+namespace kv {
+
+inline constexpr const char* kTextExportMark = "Korvelan144";
+
+std::string exportText(const GameState& game, GameOutcome result);
+
+// The move-list line of complete move `index` (0-based) as the record holds
+// it: " 1.10-14 23-19".
+std::string recordLineText(const GameState& game, int index);
+
+} // namespace kv

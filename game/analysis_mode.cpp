@@ -1,0 +1,98 @@
+// Game analysis as a mode of the play loop: each pass searches one position
+// of the walk, so the window stays live and the walk can be stopped between
+// any two positions (or inside one, which ends that position's search).
+#include "game/controller.h"
+#include "game/controller_detail.h"
+
+namespace kv {
+
+using namespace controller_detail;
+
+void GameController::Analyser()
+{
+    if (analysing_ || positionSetupMode_ || game_.gamePly == 0) return;
+    post(
+        [this] {
+            if (!analysis_) analysis_ = std::make_unique<GameAnalysis>(search_);
+            matchState_ = 0;
+            engineTurn_ = false;
+            engineMoveRequest_ = false;
+            clearInput();
+            analysisPonder_ = options.ponder;
+            options.ponder = false;
+            if (!analysis_->begin(game_, analysisLanguage)) {
+                options.ponder = analysisPonder_;
+                return;
+            }
+            analysing_ = true;
+            picture_.showBoard(game_.displayed);
+            picture_.clearMarkers();
+            view_.analysisChanged();
+            view_.boardChanged();
+        },
+        true);
+}
+
+void GameController::analysisStep()
+{
+    {
+        FlagScope busy(busy_);
+        clocks_.reset(game_);
+        showClocks();
+        analysis_->step(game_);
+    }
+    picture_.showBoard(game_.displayed);
+    picture_.clearMarkers();
+    view_.boardChanged();
+    view_.analysisChanged();
+    if (!analysis_->walking()) endAnalysis();
+}
+
+void GameController::endAnalysis()
+{
+    if (!analysing_) return;
+    analysing_ = false;
+    analysis_->finish(game_);
+    options.ponder = analysisPonder_;
+    skipPonder_ = true;
+    engineTurn_ = false;
+    game_.moveList.select(lineOfPly(game_.gamePly));
+    restoreStep();
+    game_.side = game_.sideAtPly(game_.gamePly);
+    view_.analysisChanged();
+    view_.refreshStatus();
+}
+
+void GameController::pauseAnalysis()
+{
+    if (analysing_) requestStop(false);
+}
+
+void GameController::fin_analyse()
+{
+    if (!analysing_) return;
+    analysis_->stop();
+    requestStop(false);
+    post([this] { endAnalysis(); }, false);
+}
+
+void GameController::showAnalysedPly(int ply)
+{
+    if (!analysis_) return;
+    fin_analyse();
+    post(
+        [this, ply] {
+            const int p = std::clamp(ply, 0, static_cast<int>(game_.recordedPlies));
+            showPly(p);
+            view_.refreshStatus();
+        },
+        false);
+}
+
+void GameController::ListBox4Click(int line)
+{
+    if (!analysis_ || analysis_->entries().empty()) return;
+    showAnalysedPly(analysis_->plyOfLine(line));
+}
+
+} // namespace kv

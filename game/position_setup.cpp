@@ -1,0 +1,147 @@
+// The position editor: while it is on, board clicks place pieces and the
+// loop neither thinks nor plays. Leaving it checks the position and makes it
+// the start of a fresh record, so nothing of the previous game stays
+// reachable by stepping through the record.
+#include "game/controller.h"
+#include "game/controller_detail.h"
+
+#include "eval/evaluate.h"
+
+#include <QCoreApplication>
+
+namespace kv {
+
+using namespace controller_detail;
+
+namespace {
+QString refusalText(SetupProblem p)
+{
+    switch (p) {
+    case SetupProblem::NoWhitePiece:
+        return QCoreApplication::translate("TForm1", "Placez au moins une pièce blanche.");
+    case SetupProblem::NoBlackPiece:
+        return QCoreApplication::translate("TForm1", "Placez au moins une pièce noire.");
+    case SetupProblem::ManOnCrowningRow:
+        return QCoreApplication::translate("TForm1", "Un pion sur sa ligne de promotion doit être une dame.");
+    case SetupProblem::NoMoveToPlay:
+        return QCoreApplication::translate("TForm1", "Le camp qui a le trait ne peut pas jouer.");
+    case SetupProblem::None: break;
+    }
+    return {};
+}
+} // namespace
+
+void GameController::Entrerpositionclick()
+{
+    if (analysing_) return;
+    post(
+        [this] {
+            clearInput();
+            engineMoveRequest_ = false;
+            setupRefusal_.clear();
+            if (!positionSetupMode_) {
+                positionSetupMode_ = true;
+                engineTurn_ = false;
+                matchState_ = 0;
+                game_.board = game_.displayed;
+                game_.board[0] = OffBoard;
+                picture_.clearMarkers();
+                view_.boardChanged();
+                view_.setupChanged();
+                view_.refreshStatus();
+                return;
+            }
+            const SideToMove toMove = setup.firstToMove();
+            const SetupProblem problem = checkSetupPosition(game_.board, toMove);
+            if (problem != SetupProblem::None) {
+                setupRefusal_ = refusalText(problem);
+                view_.setupChanged();
+                return;
+            }
+            positionSetupMode_ = false;
+            const std::string white = game_.whiteName, black = game_.blackName;
+            game_.enginePlaysBlack = setup.computerBlack ? 1 : 0;
+            clocks_.reset(game_);
+            game_.startFrom(game_.board, toMove);
+            game_.whiteName = white;
+            game_.blackName = black;
+            game_.storeRecordEntry(0);
+            gameResult_ = NoResult;
+            endMessage_.clear();
+            pieceHistory_ = {};
+            skipPonder_ = true;
+            thoughtThisTurn_ = false;
+            lastComputerFrom_ = lastComputerTo_ = 0;
+            picture_.showBoard(game_.displayed);
+            picture_.clearMarkers();
+            for (GamePanel p : { GamePanel::FinDeParties, GamePanel::Zut, GamePanel::MatchNul, GamePanel::Nulrefus,
+                                 GamePanel::CaptureNotice })
+                view_.showPanel(p, false);
+            view_.refreshMoveList();
+            showClocks();
+            view_.boardChanged();
+            view_.setupChanged();
+            view_.refreshStatus();
+            // The computer starts at once when it has the move.
+            if (setup.computerMovesFirst) engineMoveRequest_ = true;
+        },
+        true);
+}
+
+void GameController::placePiece(Cell cell)
+{
+    const Square s = squareOfCell(cell, picture_.inverted);
+    if (s == 0) return;
+    game_.board[s] = setup.pieceToPlace;
+    game_.board[0] = OffBoard;
+    game_.displayed = game_.board;
+    picture_.draw(s, setup.pieceToPlace);
+    matchState_ = 0;
+    view_.boardChanged();
+    view_.refreshStatus();
+    view_.setupChanged();
+}
+
+void GameController::vider()
+{
+    if (!positionSetupMode_) return;
+    for (int s = 1; s <= kSquares; ++s) game_.board[s] = Empty;
+    game_.displayed = game_.board;
+    picture_.showBoard(game_.displayed);
+    picture_.clearMarkers();
+    view_.boardChanged();
+    view_.setupChanged();
+}
+
+void GameController::remplirSetup()
+{
+    if (!positionSetupMode_) return;
+    game_.board.setInitial();
+    game_.board[0] = OffBoard;
+    game_.displayed = game_.board;
+    picture_.showBoard(game_.displayed);
+    picture_.clearMarkers();
+    view_.boardChanged();
+    view_.setupChanged();
+}
+
+void GameController::Change_dir()
+{
+    if (!positionSetupMode_) return;
+    // The pieces stay where the user sees them; the side that moves up changes.
+    game_.changeDirection();
+    picture_.inverted = game_.orientation != 0;
+    picture_.showBoard(game_.displayed);
+    view_.boardChanged();
+    view_.setupChanged();
+}
+
+std::array<int, 2> GameController::staticEvaluations()
+{
+    Board b = game_.board;
+    b[0] = OffBoard;
+    Evaluator& e = search_.evaluator();
+    return { e.staticEvaluation(b, White) / 2, e.staticEvaluation(b, Black) / 2 };
+}
+
+} // namespace kv

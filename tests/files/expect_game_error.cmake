@@ -1,0 +1,10 @@
+# Runs `korvelan-cli game FILE` and expects exit status 2 with one line on stderr.
+execute_process(COMMAND ${CLI} game ${FILE} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 2)
+  message(FATAL_ERROR "exit status ${rc} for '${FILE}', expected 2")
+endif()
+string(REGEX MATCHALL "\n" lines "${err}")
+list(LENGTH lines n)
+if(NOT n EQUAL 1 OR NOT err MATCHES "^korvelan-cli: ")
+  message(FATAL_ERROR "expected one line of reason, got: ${err}")
+endif()

@@ -1,0 +1,221 @@
+// The analysis window, the analysis list and the position editor, driven
+// offscreen through their objectNames.
+#include "ui/Unit1.h"
+
+#include "rules/geometry.h"
+#include "tests/training/play_helpers.h"
+#include "ui/analysis_window.h"
+#include "ui/board_widget.h"
+#include "ui/evaluation_graph.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace kv;
+
+namespace {
+
+class Training : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        form = std::make_unique<TForm1>(KV_PROGRAM_DIR);
+        form->setExternalLoop(true);
+        form->show();
+        button("BoutonDamier2D")->click();
+        c().timing = { 0, 0, 0, 0 };
+        if (action("Rflexionsurtempsadverse1")->isChecked()) action("Rflexionsurtempsadverse1")->trigger();
+        action("Niveau01")->trigger(); // shallow searches
+    }
+
+    GameController& c() { return form->controller(); }
+    GameState& g() { return c().game(); }
+    QAction* action(const char* name)
+    {
+        auto* a = form->findChild<QAction*>(name);
+        EXPECT_NE(a, nullptr) << name;
+        return a;
+    }
+    QAbstractButton* button(const char* name)
+    {
+        auto* b = form->findChild<QAbstractButton*>(name);
+        EXPECT_NE(b, nullptr) << name;
+        return b;
+    }
+    QTabWidget* onglet() { return form->findChild<QTabWidget*>("Onglet"); }
+    QListWidget* list(const char* name) { return form->findChild<QListWidget*>(name); }
+    QString text(const char* name) { return form->findChild<QLabel*>(name)->text(); }
+    void clickUser(int user)
+    {
+        const Square s = internalSquare(user);
+        const Square shown = g().orientation ? mirror(s) : s;
+        const QPoint p(Damier2D::kLeft + Damier2D::kSquare * columnOf(shown) + 30,
+                       Damier2D::kTop + Damier2D::kSquare * rowOf(shown) + 30);
+        QTest::mouseClick(form->board(), Qt::LeftButton, {}, p);
+        c().playLoopPass();
+    }
+    template <class Pred> bool runUntil(Pred done, int passes = 3000)
+    {
+        for (int i = 0; i < passes && !done(); ++i) c().playLoopPass();
+        return done();
+    }
+    void grab(QWidget* w, const char* name)
+    {
+        const QString dir = qEnvironmentVariable("KV_GRAB_DIR");
+        if (!dir.isEmpty()) w->grab().save(dir + "/korvelan_" + name + ".png");
+    }
+
+    std::unique_ptr<TForm1> form;
+};
+
+TEST_F(Training, AnalysisMarksTheBlunderAndShowsItsPositionFromTheListAndTheGraph)
+{
+    // Two people played; white's fifth ply gave two men away.
+    action("Nouveau2")->trigger();
+    form->findChild<QLineEdit*>("Joueur2")->setText("Anne");
+    form->findChild<QLineEdit*>("Joueur3")->setText("Bruno");
+    button("BitBtn17")->click();
+    test::playAll(g(), { "10-14", "24-20", "6-10", "28-24", "14-19", "22x6" });
+    c().picture().showBoard(g().displayed);
+
+    action("Dbuteruneanalyse1")->trigger();
+    EXPECT_TRUE(c().analysing());
+    EXPECT_FALSE(action("Dbuteruneanalyse1")->isEnabled());
+    EXPECT_TRUE(action("Terminerlanalyse1")->isEnabled());
+    TForm4* w = form->analysisWindow();
+    EXPECT_TRUE(w->isVisible());
+    c().playLoopPass();
+    EXPECT_TRUE(w->findChild<QProgressBar*>("Progression")->isVisible());
+    EXPECT_EQ(w->findChild<QProgressBar*>("Progression")->value(), 1);
+    ASSERT_TRUE(runUntil([&] { return !c().analysing(); }));
+    grab(w, "analysis_window");
+    grab(form.get(), "analysis_list");
+
+    QListWidget* lines = list("ListBox6");
+    ASSERT_EQ(lines->count(), 6);
+    EXPECT_TRUE(lines->item(4)->text().startsWith("* 3 Blancs: 14-19;")) << lines->item(4)->text().toStdString();
+    EXPECT_FALSE(lines->item(2)->text().startsWith("*"));
+    EXPECT_TRUE(lines->item(1)->text().startsWith(" 1 Noirs : 24-20;"));
+    EXPECT_EQ(w->lines().size(), 8);
+    EXPECT_TRUE(w->lines()[4].contains("->("));
+    EXPECT_TRUE(w->graph()->points().at(5).marked);
+    EXPECT_FALSE(w->findChild<QProgressBar*>("Progression")->isVisible());
+    EXPECT_TRUE(action("Dbuteruneanalyse1")->isEnabled());
+
+    // Every line of the window goes to the text file.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("analyse.txt");
+    ASSERT_TRUE(w->saveLines(path));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly | QIODevice::Text));
+    EXPECT_EQ(QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts), w->lines());
+
+    // A click on the graph shows that position; one on the list too, and closes the window.
+    EvaluationGraph* graph = w->graph();
+    QTest::mouseClick(graph, Qt::LeftButton, {}, QPoint(graph->xOf(3), graph->height() / 2));
+    c().playLoopPass();
+    EXPECT_EQ(g().gamePly, 3);
+    EXPECT_EQ(g().side, Black);
+    lines->setCurrentRow(4);
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualItemRect(lines->item(4)).center());
+    c().playLoopPass();
+    EXPECT_EQ(g().gamePly, 4);
+    EXPECT_EQ(g().side, White);
+    EXPECT_FALSE(w->isVisible());
+    for (int s = 1; s <= 32; ++s) EXPECT_EQ(c().picture().content[s], g().record[4].squares[s - 1]);
+}
+
+TEST_F(Training, EndingTheAnalysisEarlyKeepsTheLinesMadeSoFar)
+{
+    test::playAll(g(), { "10-14", "24-20", "12-16", "28-24" });
+    action("Dbuteruneanalyse1")->trigger();
+    c().playLoopPass();
+    c().playLoopPass();
+    button("BitBtn4")->click(); // "Fin analyse"
+    c().playLoopPass();
+    EXPECT_FALSE(c().analysing());
+    EXPECT_FALSE(form->analysisWindow()->isVisible());
+    EXPECT_EQ(list("ListBox6")->count(), 1);
+    EXPECT_FALSE(c().search().state.analysisMode);
+}
+
+TEST_F(Training, KingAgainstManSetUpIsPlayedFromAFreshRecord)
+{
+    test::playAll(g(), { "10-14", "24-20" });
+    action("Installeruneposition1")->trigger();
+    EXPECT_EQ(onglet()->currentWidget()->objectName(), "Probleme0");
+    EXPECT_TRUE(c().positionSetupMode());
+    EXPECT_FALSE(c().search().settings.bookEnabled);
+    grab(form.get(), "setup_page");
+    button("Vider")->click();
+    for (int s = 1; s <= 32; ++s) EXPECT_EQ(g().board[s], Empty);
+    button("SpeedButton11")->click();
+    clickUser(1);
+    button("SpeedButton12")->click();
+    clickUser(14);
+    EXPECT_TRUE(text("Evalstatblancs").startsWith("Eval stat blancs:"));
+    grab(form.get(), "setup_king_man");
+
+    // A lone white man on its crowning row is refused, with the reason.
+    button("SpeedButton10")->click();
+    clickUser(30);
+    button("Jouer_position")->click();
+    EXPECT_TRUE(c().positionSetupMode());
+    EXPECT_EQ(onglet()->currentWidget()->objectName(), "Probleme0");
+    EXPECT_FALSE(text("Refus_position").isEmpty());
+    button("SpeedButton14")->click();
+    clickUser(30);
+
+    button("Jouer_position")->click();
+    EXPECT_FALSE(c().positionSetupMode());
+    EXPECT_EQ(g().gamePly, 0);
+    EXPECT_EQ(g().recordedPlies, 0);
+    EXPECT_EQ(g().side, White);
+    EXPECT_EQ(g().startSide, White);
+    EXPECT_EQ(g().board[internalSquare(1)], WhiteKing);
+    EXPECT_EQ(g().board[internalSquare(14)], BlackMan);
+    // Nothing of the earlier game can be stepped to.
+    action("Avancercoups1")->trigger();
+    c().playLoopPass();
+    EXPECT_EQ(g().gamePly, 0);
+
+    // The user's king moves and the computer answers with black.
+    const int n = g().generateLegal();
+    ASSERT_GT(n, 0);
+    const MoveRecord m = g().gen.list(1)[0];
+    clickUser(userNumber(m.from));
+    if (g().gamePly == 0) clickUser(userNumber(m.to));
+    ASSERT_TRUE(runUntil([&] { return g().gamePly >= 2 || c().gameOver(); }));
+    EXPECT_EQ(g().record[2].from != 0 || c().gameOver(), true);
+}
+
+TEST_F(Training, TheComputerMovesFirstFromASetUpPositionWhenAsked)
+{
+    onglet()->setCurrentWidget(form->findChild<QWidget*>("Probleme0"));
+    ASSERT_TRUE(c().positionSetupMode());
+    button("Vider")->click();
+    button("SpeedButton11")->click();
+    clickUser(5);
+    button("SpeedButton13")->click();
+    clickUser(27);
+    button("Couleur_joue")->click(); // "Ordinateur joue", the computer black
+    EXPECT_EQ(button("Couleur_joue")->text(), "Ordinateur joue");
+    onglet()->setCurrentIndex(0);
+    EXPECT_FALSE(c().positionSetupMode());
+    EXPECT_EQ(g().side, Black);
+    ASSERT_TRUE(runUntil([&] { return g().gamePly >= 1; }));
+    EXPECT_EQ(g().startSide, Black);
+    EXPECT_TRUE(isBlack(g().board[g().record[1].to]));
+}
+
+} // namespace

@@ -1,0 +1,41 @@
+#include "commands.h"
+
+#include "files/game_file.h"
+#include "files/pdn.h"
+#include "files/text_export.h"
+#include "rules/game_state.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace kv::cli {
+
+namespace {
+
+// A game file holds no result; a position in which the side to move has no
+// move is one the other side has won.
+GameOutcome outcomeOf(GameState& game)
+{
+    if (game.generateLegal() > 0) return GameOutcome::None;
+    return game.side == White ? GameOutcome::BlackWon : GameOutcome::WhiteWon;
+}
+
+int runExport(const Args& args)
+{
+    if (args.size() != 2 || (args[1] != "text" && args[1] != "pdn")) return error("usage: export FILE.dam text|pdn");
+    GameFileError why;
+    const std::optional<GameFile> file = ReadGameFile(args[0], why);
+    if (!file) return error(args[0] + ": " + (why.detail.empty() ? "cannot be read" : why.detail));
+    auto game = std::make_unique<GameState>();
+    loadGameFile(*file, *game);
+    const GameOutcome result = outcomeOf(*game);
+    const std::string text = args[1] == "pdn" ? writePdn(*game, result) : exportText(*game, result);
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return 0;
+}
+
+const CommandRegistration reg({ "export", "FILE.dam text|pdn   the game of a game file as exported text or PDN", runExport });
+
+} // namespace
+
+} // namespace kv::cli

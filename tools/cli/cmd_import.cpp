@@ -1,0 +1,52 @@
+#include "commands.h"
+
+#include "files/exchange.h"
+#include "files/replay.h"
+#include "rules/game_state.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace kv::cli {
+
+namespace {
+int runImport(const Args& args)
+{
+    if (args.empty()) return error("usage: import FILE [--game N]");
+    int number = 1;
+    if (args.size() == 3 && args[1] == "--game") {
+        if (!intArgument(args[2], number) || number < 1) return error("--game takes a game number from 1");
+    } else if (args.size() != 1) {
+        return error("usage: import FILE [--game N]");
+    }
+    std::string why;
+    const auto file = readExchangeFile(args[0], why);
+    if (!file) return error(why);
+    const auto games = listGames(*file);
+    if (games.empty()) return error(args[0] + " holds no game");
+    if (number > static_cast<int>(games.size()))
+        return error("no game " + std::to_string(number) + " in " + args[0] + " (it holds "
+                     + std::to_string(games.size()) + ")");
+    const auto parsed = readGame(*file, number - 1, &why);
+    if (!parsed) return error(why);
+
+    auto game = std::make_unique<GameState>();
+    const ReplayReport report = replayGame(*parsed, *game);
+    if (parsed->gameType == GameTypeNote::Missing)
+        std::fprintf(stderr, "korvelan-cli: no GameType: the moves are read under these rules\n");
+    if (parsed->gameType == GameTypeNote::Other)
+        std::fprintf(stderr, "korvelan-cli: GameType \"%s\" is another game: the moves are read under these rules\n",
+                     parsed->gameTypeText.c_str());
+    if (file->cut) std::fprintf(stderr, "korvelan-cli: only the beginning of the file was read\n");
+    for (const std::string& s : report.skipped) std::fprintf(stderr, "korvelan-cli: skipped '%s'\n", s.c_str());
+    if (report.cut) std::fprintf(stderr, "korvelan-cli: the record is full; the game stops at ply %d\n", kLastPlyEntry);
+    for (const MoveRecord& m : report.played) std::printf("%s\n", moveText(m).c_str());
+    std::printf("%s\n", formatFen({ game->board, game->side }).c_str());
+    return 0;
+}
+
+const CommandRegistration reg({ "import", "FILE [--game N]    reads a text or PDN game: its legal moves, then the final FEN",
+                                runImport });
+} // namespace
+
+} // namespace kv::cli

@@ -1,0 +1,145 @@
+#include "ui/analysis_window.h"
+
+#include "game/controller.h"
+#include "ui/evaluation_graph.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+
+namespace kv {
+
+TForm4::TForm4(GameController& controller, QWidget* parent) : QWidget(parent, Qt::Window), controller_(controller)
+{
+    setObjectName("TForm4");
+    setWindowTitle(tr("Analyse"));
+    resize(620, 520);
+    auto* v = new QVBoxLayout(this);
+    graph_ = new EvaluationGraph(this);
+    graph_->setMinimumHeight(140);
+    graph_->onPlyClicked = [this](int ply) { controller_.showAnalysedPly(ply); };
+    v->addWidget(graph_);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName("Progression");
+    progress_->setFormat(tr("Analyse en cours : %v / %m positions"));
+    v->addWidget(progress_);
+    list_ = new QListWidget(this);
+    list_->setObjectName("ListBox3");
+    list_->setFont(QFont("monospace", 9));
+    v->addWidget(list_, 1);
+    auto* buttons = new QHBoxLayout;
+    struct Button {
+        const char* name;
+        QString text;
+        void (TForm4::*slot)();
+    };
+    const Button defs[] = {
+        { "BitBtn1", tr("Suivant"), &TForm4::BitBtn1Click },
+        { "BitBtn2", tr("Editer analyse"), &TForm4::Button3Click },
+        { "BitBtn3", tr("Imprimer analyse"), &TForm4::Button3aClick },
+        { "BitBtn4", tr("Fin analyse"), &TForm4::Button4Click },
+    };
+    for (const Button& d : defs) {
+        auto* b = new QPushButton(d.text, this);
+        b->setObjectName(d.name);
+        connect(b, &QPushButton::clicked, this, d.slot);
+        buttons->addWidget(b);
+        if (d.slot == &TForm4::BitBtn1Click) suivant_ = b;
+    }
+    v->addLayout(buttons);
+}
+
+void TForm4::refresh()
+{
+    if (!controller_.hasAnalysis()) return;
+    const GameAnalysis& a = controller_.analysis();
+    list_->clear();
+    for (const std::string& l : a.windowLines()) list_->addItem(QString::fromStdString(l));
+
+    std::vector<EvaluationGraph::Point> points(a.topPly() + 1);
+    for (int ply = 0; ply <= a.topPly(); ++ply) points[ply].whiteScore = a.whiteScore(ply);
+    for (const AnalysisEntry& e : a.entries())
+        if (e.marked && e.move.ply + 1 < static_cast<int>(points.size())) points[e.move.ply + 1].marked = true;
+    graph_->setPoints(std::move(points), controller_.game().gamePly);
+
+    progress_->setMaximum(a.totalSteps());
+    progress_->setValue(a.stepsDone());
+    progress_->setVisible(controller_.analysing());
+    suivant_->setEnabled(controller_.analysing());
+}
+
+QStringList TForm4::lines() const
+{
+    QStringList out;
+    for (int i = 0; i < list_->count(); ++i) out << list_->item(i)->text();
+    return out;
+}
+
+bool TForm4::saveLines(const QString& path, QString* error) const
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        if (error) *error = f.errorString();
+        return false;
+    }
+    for (const QString& l : lines()) f.write((l + "\n").toUtf8());
+    if (!f.commit()) {
+        if (error) *error = f.errorString();
+        return false;
+    }
+    return true;
+}
+
+void TForm4::BitBtn1Click() { controller_.pauseAnalysis(); }
+
+void TForm4::Button4Click()
+{
+    controller_.fin_analyse();
+    hide();
+}
+
+void TForm4::Button3Click()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Editer analyse"), QString(),
+                                                      tr("Texte (*.txt);;Tous les fichiers (*)"));
+    if (path.isEmpty()) return;
+    if (!saveLines(path)) QMessageBox::critical(this, tr("Erreur"), tr("Impossible d'ouvrir ce fichier"));
+}
+
+void TForm4::Button3aClick()
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    QPainter p;
+    if (!p.begin(&printer)) {
+        QMessageBox::critical(this, tr("Erreur"), tr("Impossible d'imprimer"));
+        return;
+    }
+    p.setFont(QFont("monospace", 9));
+    const int lineHeight = p.fontMetrics().lineSpacing();
+    const int pageHeight = p.viewport().height();
+    const GameState& g = controller_.game();
+    int y = 5 + p.fontMetrics().ascent();
+    p.drawText(5, y, QString::fromStdString(g.whiteName) + "-" + QString::fromStdString(g.blackName));
+    y += 2 * lineHeight;
+    for (const QString& l : lines()) {
+        if (y + lineHeight > pageHeight) {
+            printer.newPage();
+            y = 5 + p.fontMetrics().ascent();
+        }
+        p.drawText(5, y, l);
+        y += lineHeight;
+    }
+    p.end();
+}
+
+} // namespace kv

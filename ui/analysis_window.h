@@ -1,0 +1,45 @@
+// TForm4, the analysis window: the lines of the analysis with the legend and
+// header, an evaluation graph of the game, a progress bar while the walk
+// runs, and the buttons "Suivant", "Editer analyse", "Imprimer analyse" and
+// "Fin analyse". It shows what the controller's analysis holds and sends the
+// user's commands back to the controller.
+#pragma once
+
+#include <QWidget>
+
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+
+namespace kv {
+
+class EvaluationGraph;
+class GameController;
+
+class TForm4 : public QWidget {
+    Q_OBJECT
+public:
+    TForm4(GameController& controller, QWidget* parent = nullptr);
+
+    // Reloads lines, graph and progress from the controller's analysis.
+    void refresh();
+    // Writes every line of the analysis window to `path`; false with a reason.
+    bool saveLines(const QString& path, QString* error = nullptr) const;
+    QStringList lines() const;
+    EvaluationGraph* graph() const { return graph_; }
+
+public slots:
+    void BitBtn1Click();  // "Suivant": ends the search of the current position
+    void Button3Click();  // "Editer analyse"
+    void Button3aClick(); // "Imprimer analyse"
+    void Button4Click();  // "Fin analyse"
+
+private:
+    GameController& controller_;
+    QListWidget* list_ = nullptr;
+    EvaluationGraph* graph_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QPushButton* suivant_ = nullptr;
+};
+
+} // namespace kv
