@@ -61,6 +61,38 @@ void GameController::endAnalysis()
     game_.side = game_.sideAtPly(game_.gamePly);
     view_.analysisChanged();
     view_.refreshStatus();
+    if (sessionActive_) {
+        // The session's lesson, then its next game.
+        if (onSessionGameAnalysed) onSessionGameAnalysed();
+        if (!sessionActive_) return;
+        remplir();
+        options.humanVsHuman = false;
+        options.computerVsComputer = true;
+        engineTurn_ = true;
+    }
+}
+
+void GameController::Lancerunesession1Click()
+{
+    if (sessionActive_) return;
+    sessionActive_ = true;
+    sessionLevel_ = level_;
+    LevelSetting raised = level_;
+    raised.levelTime = std::max(raised.levelTime, 500);
+    setLevel(raised);
+    options.humanVsHuman = false;
+    options.computerVsComputer = true;
+    view_.refreshStatus();
+}
+
+void GameController::Arrterlasession1Click()
+{
+    if (!sessionActive_) return;
+    sessionActive_ = false;
+    sessionAnalysisDue_ = false;
+    options.computerVsComputer = false;
+    setLevel(sessionLevel_);
+    view_.refreshStatus();
 }
 
 void GameController::pauseAnalysis()

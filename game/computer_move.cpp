@@ -300,10 +300,12 @@ void GameController::EndOfGame(int code)
     // Offers and refusals belong to the game that has just ended.
     view_.showPanel(GamePanel::MatchNul, false);
     view_.showPanel(GamePanel::Nulrefus, false);
-    view_.showPanel(GamePanel::FinDeParties, true);
+    view_.showPanel(GamePanel::FinDeParties, !sessionActive_);
     const bool decided = winner == Winner::Computer || winner == Winner::User;
     if (decided && options.otherSounds) view_.playSound(winner == Winner::User ? Sound::Won : Sound::Lost);
     if (matchState_ == 1) matchState_ = 5; // the rating update belongs to the players' registry
+    // In a learning session the engine's game is analysed and learned instead.
+    if (sessionActive_ && options.computerVsComputer) sessionAnalysisDue_ = true;
     options.computerVsComputer = false;
     gameResult_ = result;
     refreshCommands();

@@ -55,6 +55,10 @@ void GameController::playLoopPass()
     // 4. The user's turn (perhaps thinking on the user's time) or the computer's move.
     //    A finished game waits for a new game or a step in the record, whoever has the move.
     const bool userTurn = (!engineTurn_ || options.humanVsHuman || gameOver()) && !engineMoveRequest_;
+    if (sessionAnalysisDue_) {
+        sessionAnalysisDue_ = false;
+        Analyser();
+    }
     if (analysing_) {
         analysisStep(); // one position of the analysis walk
     } else if (positionSetupMode_) {

@@ -22,6 +22,7 @@
 #include "game/move_input.h"
 #include "openings/book_lookup.h"
 #include "rules/game_state.h"
+#include "files/game_file.h"
 #include "training/game_analysis.h"
 #include "training/position_setup.h"
 
@@ -113,6 +114,7 @@ public:
     // ---- move input: clic stores, the loop runs clic1
     void clic(Cell cell);
     bool pendingClick() const { return pendingClick_; }
+    Cell pendingCell() const { return pendingCell_; }
     void clic1(Cell cell);
 
     // ---- record navigation
@@ -146,6 +148,15 @@ public:
     const GameAnalysis& analysis() const { return *analysis_; }
     AnalysisLanguage analysisLanguage = AnalysisLanguage::French;
 
+    // ---- learning sessions (analysis_mode.cpp): the engine plays itself;
+    // each finished game is analysed, its final position learned, and the
+    // next game starts.
+    void Lancerunesession1Click();
+    void Arrterlasession1Click();
+    bool sessionActive() const { return sessionActive_; }
+    // Runs when a session's game has been analysed, before the next one starts.
+    std::function<void()> onSessionGameAnalysed;
+
     // ---- position editor (position_setup.cpp)
     bool positionSetupMode() const { return positionSetupMode_; }
     void Entrerpositionclick(); // toggles the editor; leaving it checks and installs the position
@@ -156,6 +167,9 @@ public:
     // Why the last attempt to leave the editor was refused (empty when it was not).
     const QString& setupRefusal() const { return setupRefusal_; }
     std::array<int, 2> staticEvaluations(); // "Eval stat blancs" / "noirs", halved
+
+    // ---- problems (problem_loading.cpp): a game file shown as a fresh game
+    void loadProblem(const GameFile& file);
 
     // ---- quitting
     void quitter();
@@ -235,6 +249,9 @@ private:
     std::unique_ptr<GameAnalysis> analysis_;
     bool analysing_ = false;
     bool analysisPonder_ = true; // "Réflexion sur temps adverse" before the analysis
+    bool sessionActive_ = false;
+    bool sessionAnalysisDue_ = false;
+    LevelSetting sessionLevel_ {}; // the level before the session raised it
     bool positionSetupMode_ = false;
     QString setupRefusal_;
     QString endMessage_;

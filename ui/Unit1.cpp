@@ -62,7 +62,7 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
 
     auto* central = new QWidget(this);
     central->setObjectName("Fond");
-    central->setFixedSize(kColumnX + kColumnWidth + 8, 520);
+    central->setMinimumSize(kColumnX + kColumnWidth + 8, 520); // the boards grow with the window
     setCentralWidget(central);
 
     board_ = new Damier2D(controller_->picture(), central);
@@ -79,6 +79,7 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
     buildPlayStatus();
     buildTraining();
     buildWelcome();
+    buildViews();
     setStyleSheet(
         "QWidget#Fond { background: #e9dfcc; }"
         "QFrame#Panel6, QFrame#Panel7 { background: #f7f1e4; border: 1px solid #b59c74; border-radius: 6px; }"

@@ -10,6 +10,7 @@
 #include "game/controller.h"
 #include "game/game_view.h"
 #include "rules/game_state.h"
+#include "training/problem_listing.h"
 
 #include <QMainWindow>
 
@@ -34,6 +35,7 @@ class QBoxLayout;
 namespace kv {
 
 class Damier2D;
+class Damier3D;
 class SoundPlayer;
 class TForm2;
 class TForm3;
@@ -47,6 +49,8 @@ public:
 
     GameController& controller() { return *controller_; }
     Damier2D* board() const { return board_; }
+    Damier3D* board3d() const { return board3d_; }
+    int theme3d() const { return theme3d_; } // 0 while the flat board is shown
     const QString& programDir() const { return programDir_; }
     // The caller runs the loop's passes itself (tests): the window then never
     // enters PlayLoop on its own and never blocks waiting for events.
@@ -88,6 +92,12 @@ public:
     void analysisChanged() override;
     void setupChanged() override;
     TForm4* analysisWindow() const { return form4_; }
+    // The file dialogs and the comment viewer of problems and lessons;
+    // tests replace them. The chooser returns an empty name for a cancel.
+    using FileChooser = std::function<QString(const QString& title, const QString& dir, bool save)>;
+    void setFileChooser(FileChooser f) { fileChooser_ = std::move(f); }
+    void setCommentViewer(std::function<void(const QString&)> f) { commentViewer_ = std::move(f); }
+    const ProblemCursor& problemCursor() const { return problems_; }
 
 public slots:
     // Start-up and quitting.
@@ -139,6 +149,25 @@ public slots:
     void Couleur_joue();
     void Change_couleur();
     void setPieceToPlace(int code); // Panel4Click, SpeedButton10Click .. SpeedButton14Click
+    // Problems and lessons (Unit1_problems.cpp).
+    void Problmes1Click();
+    void Button1Click();  // "Suivant ->"
+    void Panel14Click();  // "Revoir coup"
+    void Apprendreposition1Click();
+    void Learn_noClick();
+    void Chargerdesleons1Click();
+    void Lancerunesession1Click();
+    void Arrterlasession1Click();
+    // Board views (Unit1_views.cpp).
+    void Damier2D1Click();
+    void Damier3D1Click();
+    void Damier3D2Click();
+    void Damier3D3Click();
+    void Damier3D4Click();
+    void Damier3D5Click();
+    void Damier3D6Click();
+    void Damier3D7Click();
+    void Damier3D8Click();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -168,6 +197,10 @@ private:
     void closeOpeningEditors();
     void openingsError(const QString& text);
     void buildTraining(); // Unit1_training.cpp
+    void buildProblems(); // Unit1_problems.cpp
+    bool openProblem(const QString& path, bool capPlies);
+    QString chooseFile(const QString& title, const QString& dir, bool save);
+    void learnSessionGame();
     void showSetupCaptions();
 
     QString programDir_;
@@ -182,6 +215,24 @@ private:
     QString keyError_; // why "hashkey33.dat" could not be read, if it could not
 
     Damier2D* board_ = nullptr;
+
+    // The 3D board and what goes with it (Unit1_views.cpp).
+    void buildViewMenu(QMenu* menu);
+    void buildViews();
+    bool showTheme(int theme);
+    void hideTheme(int theme, const QString& why);
+    void startWithTheme(int theme);
+    void layoutBoards();
+    void syncTwins();
+    void DamierImage1Click(Cell cell);
+    Damier3D* board3d_ = nullptr;
+    int theme3d_ = 0;
+    struct Twin {
+        QFrame* frame = nullptr;
+        QLabel *name = nullptr, *minutes = nullptr, *seconds = nullptr, *count = nullptr;
+    };
+    Twin twinBlack_, twinWhite_;          // Horlogenoir3d, Horlogeblanc3d
+    std::map<QWidget*, QRect> placedAt_;  // where each widget of the window was laid out first
     QTimer* timer1_ = nullptr;
     QWidget* welcome_ = nullptr;
     QFrame* panel6_ = nullptr; // the player panel at the top of the board
@@ -243,6 +294,13 @@ private:
     QPushButton* changeCouleur_ = nullptr;
     QPushButton* changeDir_ = nullptr;
     int ongletPage_ = 0;
+    bool analysisWalking_ = false; // to notice the end of a walk
+    ProblemCursor problems_;
+    QPushButton* suivantProbleme_ = nullptr;
+    QPushButton* revoirCoup_ = nullptr;
+    QString sessionLesson_; // the lesson file of the running session
+    FileChooser fileChooser_;
+    std::function<void(const QString&)> commentViewer_;
 };
 
 } // namespace kv

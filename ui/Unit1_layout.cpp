@@ -99,10 +99,8 @@ void TForm1::buildMenus()
 
     QMenu* affichage = bar->addMenu(tr("Affichage"));
     affichage->setObjectName("Affichage1");
-    QAction* d2 = addAction(affichage, "Damier2D1", tr("Damier 2D"), nullptr);
-    d2->setCheckable(true);
-    d2->setChecked(true);
-    d2->setEnabled(false); // the only view for now: always the one shown
+    buildViewMenu(affichage);
+    affichage->addSeparator();
     addAction(affichage, "Inverserdamier1", tr("Inverser damier"), &TForm1::Inverser, QKeySequence(Qt::Key_F3));
 
     joueurs_ = bar->addMenu(tr("Joueurs"));

@@ -132,6 +132,7 @@ void TForm1::buildTraining()
 
     setPieceToPlace(WhiteMan);
     showSetupCaptions();
+    buildProblems();
     connect(onglet_, &QTabWidget::currentChanged, this, &TForm1::OngletChange);
 }
 
@@ -176,6 +177,12 @@ void TForm1::analysisChanged()
     }
     if (walking && onglet_->currentWidget() != analysePage_) onglet_->setCurrentWidget(analysePage_);
     form4_->refresh();
+    // A walk that has just ended offers to learn its final position.
+    if (analysisWalking_ && !walking && !controller_->sessionActive()) {
+        findChild<QWidget*>("Learn")->show();
+        findChild<QWidget*>("Learn")->raise();
+    }
+    analysisWalking_ = walking;
 }
 
 // ------------------------------------------------------------------ position editor

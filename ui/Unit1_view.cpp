@@ -4,6 +4,7 @@
 
 #include "engine/hash_keys.h"
 #include "rules/geometry.h"
+#include "ui/board3d_widget.h"
 #include "ui/board_widget.h"
 #include "ui/sound_player.h"
 
@@ -39,7 +40,11 @@ using namespace unit1_detail;
 
 // ------------------------------------------------------------------ GameView
 
-void TForm1::boardChanged() { board_->update(); }
+void TForm1::boardChanged()
+{
+    board_->update();
+    if (board3d_) board3d_->update();
+}
 
 void TForm1::showPanel(GamePanel panel, bool shown)
 {
@@ -96,10 +101,11 @@ void TForm1::refreshStatus()
 
     // Each player's panel stays on that player's side of the board.
     const bool turned = game_.orientation != 0;
-    panel6_->move(kColumnX, turned ? kBottomPanelY : kTopPanelY);
-    panel7_->move(kColumnX, turned ? kTopPanelY : kBottomPanelY);
+    panel6_->move(panel6_->x(), turned ? kBottomPanelY : kTopPanelY);
+    panel7_->move(panel7_->x(), turned ? kTopPanelY : kBottomPanelY);
     syncOptionChecks();
     showPlayStatus();
+    syncTwins();
 }
 
 void TForm1::refreshMoveList()
@@ -127,6 +133,7 @@ void TForm1::showClock(int side, const ClockText& text)
     QLabel* sec = side == White ? secblanc_ : secnoir_;
     min->setText(QString::fromStdString(text.minutes));
     sec->setText(QString::fromStdString(text.seconds));
+    syncTwins();
 }
 
 void TForm1::applyCommandStates(const CommandStates& s)

@@ -1,35 +1,33 @@
 #include "ui/board_widget.h"
 
 #include "rules/geometry.h"
+#include "ui/board_colours.h"
+#include "ui/square_label.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadialGradient>
 
+#include <cmath>
+
 namespace kv {
-
-namespace {
-
-// Marker colours, given as the platform values of the original palette.
-QColor markerColour(MarkColour m)
-{
-    switch (m) {
-    case MarkColour::Red: return QColor(255, 0, 0);
-    case MarkColour::Blue: return QColor(0, 0, 255);
-    case MarkColour::Fuchsia: return QColor(255, 0, 255);
-    case MarkColour::Cyan: return QColor(0, 255, 255);
-    case MarkColour::Silver: return QColor(192, 192, 192);
-    case MarkColour::None: break;
-    }
-    return {};
-}
-
-} // namespace
 
 Damier2D::Damier2D(const BoardPicture& picture, QWidget* parent) : QWidget(parent), picture_(picture)
 {
     setObjectName("Damier2D");
-    setFixedSize(sizeHint());
+}
+
+QRectF Damier2D::boardRect() const
+{
+    const QSize n = sizeHint();
+    const double s = std::min(width() / double(n.width()), height() / double(n.height()));
+    return { (width() - n.width() * s) / 2, (height() - n.height() * s) / 2, n.width() * s, n.height() * s };
+}
+
+QPointF Damier2D::toBoard(QPointF p) const
+{
+    const QRectF r = boardRect();
+    return { (p.x() - r.x()) * sizeHint().width() / r.width(), (p.y() - r.y()) * sizeHint().height() / r.height() };
 }
 
 QStringList Damier2D::loadImages(const QString& dir)
@@ -60,7 +58,8 @@ Cell Damier2D::cellAt(QPoint p)
 
 void Damier2D::mousePressEvent(QMouseEvent* e)
 {
-    const Cell c = cellAt(e->position().toPoint());
+    const QPointF b = toBoard(e->position());
+    const Cell c = cellAt(QPoint(static_cast<int>(std::floor(b.x())), static_cast<int>(std::floor(b.y()))));
     if (c.column >= 0 && onClick) onClick(c);
 }
 
@@ -97,18 +96,8 @@ void Damier2D::drawSquare(QPainter& p, Square s)
         drawPlainPiece(p, r, code);
     }
 
-    // Square label at the bottom-left corner.
-    if (picture_.numbering) {
-        const QString text = QString::fromLatin1(label(s).data(), 2);
-        QFont f = font();
-        f.setPixelSize(11);
-        f.setBold(true);
-        p.setFont(f);
-        const QRect box(o.x() + 1, o.y() + 47, 17, 12);
-        p.fillRect(box, QColor(192, 192, 192));
-        p.setPen(Qt::black);
-        p.drawText(box, Qt::AlignCenter, text);
-    }
+    // Square label at the bottom-left corner, readable at any size.
+    if (picture_.numbering) drawSquareLabel(p, o, kSquare, s);
 
     // Marker: a double outline around the square.
     const MarkColour m = picture_.marker[s];
@@ -124,6 +113,12 @@ void Damier2D::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), QColor(0xe9, 0xdf, 0xcc));
+    // Everything is laid out at the natural size and scaled to the widget:
+    // images are smoothed, lines and text are drawn at the screen's resolution.
+    const QRectF target = boardRect();
+    p.translate(target.topLeft());
+    p.scale(target.width() / sizeHint().width(), target.height() / sizeHint().height());
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
 
     // The frame: white then grey, one pixel apart, 12 pixels around the squares.
     p.setBrush(Qt::NoBrush);

@@ -1,6 +1,6 @@
 // The flat board: 60-pixel squares from (19, 25), a double frame, the six
 // square images of "Images1i", markers and square labels, all drawn from the
-// controller's BoardPicture. A mouse press is turned into a display cell and
+// controller's BoardPicture, laid out at 528 x 520 and scaled to the widget. A mouse press is turned into a display cell and
 // handed to the click handler; nothing else happens here.
 #pragma once
 
@@ -31,6 +31,11 @@ public:
     // Top-left pixel of a display cell, and the cell under a pixel.
     static QPoint cellOrigin(Cell c) { return { kLeft + kSquare * c.column, kTop + kSquare * c.row }; }
     static Cell cellAt(QPoint p);
+
+    // Where the board is drawn in the widget (its natural layout scaled to
+    // fit, centred), and a widget point in the natural layout's pixels.
+    QRectF boardRect() const;
+    QPointF toBoard(QPointF widgetPoint) const;
 
     std::function<void(Cell)> onClick;
 

@@ -9,6 +9,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("Korvelan 3D Analyse");
     kv::TForm1 form(QCoreApplication::applicationDirPath());
-    form.show();
+    // The window opens maximised, so the board gets the room the screen has.
+    form.showMaximized();
     return QApplication::exec();
 }

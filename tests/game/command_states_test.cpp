@@ -40,22 +40,6 @@ TEST(CommandStates, MatchForbidsTakeBacksAndLevelChangesAfterTenPlies)
     EXPECT_TRUE(commandStates({}).navigationButtons);
 }
 
-TEST(CommandStates, FinishedGameOffersNothingToPlayFor)
-{
-    CommandInputs in;
-    in.gameOver = true;
-    const CommandStates s = commandStates(in);
-    EXPECT_FALSE(s.offerDraw);
-    EXPECT_FALSE(s.resign);
-    EXPECT_FALSE(s.swapPlayers);
-    EXPECT_FALSE(s.stopSearch);
-    // A new game, the record and the files stay open.
-    EXPECT_TRUE(s.newGame);
-    EXPECT_TRUE(s.editMenu);
-    EXPECT_TRUE(s.navigationButtons);
-    EXPECT_TRUE(s.fileMenu);
-}
-
 TEST(BoardPicture, TurnedBoardDrawsSquareOneWhereThirtyTwoIs)
 {
     for (int s = 1; s <= 32; ++s) {

@@ -9,6 +9,9 @@
 #include "ui/evaluation_graph.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -216,6 +219,107 @@ TEST_F(Training, TheComputerMovesFirstFromASetUpPositionWhenAsked)
     ASSERT_TRUE(runUntil([&] { return g().gamePly >= 1; }));
     EXPECT_EQ(g().startSide, Black);
     EXPECT_TRUE(isBlack(g().board[g().record[1].to]));
+}
+
+TEST_F(Training, ProblemsLoadStepWithAWrapAndReplay)
+{
+    const QString dir = QString(KV_PROGRAM_DIR) + "/Problemes";
+    const QStringList names = QDir(dir).entryList({ "*.dam" }, QDir::Files, QDir::Name);
+    ASSERT_GE(names.size(), 30);
+    QStringList comments;
+    form->setCommentViewer([&](const QString& path) { comments << path; });
+    form->setFileChooser([&](const QString&, const QString& from, bool save) {
+        EXPECT_FALSE(save);
+        EXPECT_EQ(from, dir);
+        return dir + "/" + names.last();
+    });
+    action("Problmes1")->trigger();
+    c().playLoopPass();
+    ASSERT_EQ(comments.size(), 1);
+    EXPECT_EQ(comments[0], dir + "/" + names.last() + "t");
+    EXPECT_TRUE(button("Button1")->isVisible());
+    EXPECT_TRUE(button("Panel14")->isVisible());
+    EXPECT_EQ(g().gamePly, 0);
+    const Board last = g().board;
+
+    // "Suivant ->" on the last problem wraps to the first, never to a comment.
+    button("Button1")->click();
+    c().playLoopPass();
+    EXPECT_EQ(comments.last(), dir + "/" + names.first() + "t");
+    EXPECT_NE(g().board, last);
+    const Board first = g().board;
+    const SideToMove side = g().side;
+
+    // A move played, then "Revoir coup": the problem again from its file.
+    const int n = g().generateLegal();
+    ASSERT_GT(n, 0);
+    g().playMove(g().gen.list(1)[0], g().gen.captureCount());
+    button("Panel14")->click();
+    c().playLoopPass();
+    EXPECT_EQ(g().gamePly, 0);
+    EXPECT_EQ(g().recordedPlies, 0);
+    EXPECT_EQ(g().board, first);
+    EXPECT_EQ(g().side, side);
+    EXPECT_EQ(c().computerSide(), side == White ? Black : White);
+}
+
+TEST_F(Training, ShortGamesAreNotLearnedAndWrongSizedLessonsAreRefused)
+{
+    test::playAll(g(), { "10-14", "24-20", "12-16", "28-24" });
+    action("Dbuteruneanalyse1")->trigger();
+    ASSERT_TRUE(runUntil([&] { return !c().analysing(); }));
+    QWidget* learn = form->findChild<QWidget*>("Learn");
+    EXPECT_TRUE(learn->isVisible());
+    int asked = 0;
+    QTemporaryDir dir;
+    QString answer;
+    form->setFileChooser([&](const QString&, const QString&, bool) {
+        ++asked;
+        return answer;
+    });
+    button("Learn_yes")->click();
+    EXPECT_FALSE(learn->isVisible());
+    EXPECT_EQ(asked, 0); // four plies: nothing to learn, no dialog
+
+    // A lesson file must be the table's exact size; the table stays otherwise.
+    answer = dir.filePath("court.dal");
+    QFile f(answer);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(1000, '\0'));
+    f.close();
+    bool errorShown = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            errorShown = box->windowTitle() == "Erreur";
+            box->close();
+        }
+    });
+    action("Chargerdesleons1")->trigger();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(errorShown);
+}
+
+TEST_F(Training, ALearningSessionAnalysesEachGameAndStartsTheNext)
+{
+    c().search().settings.fixedDepth = 1;
+    action("Lancerunesession1")->trigger();
+    EXPECT_TRUE(c().sessionActive());
+    EXPECT_FALSE(action("Lancerunesession1")->isEnabled());
+    EXPECT_TRUE(action("Ordinateurcontreordinateur1")->isChecked());
+    form->setFileChooser([&](const QString&, const QString&, bool) { return QString(); });
+    // The first game ends, is analysed, and the next one starts.
+    bool analysed = false;
+    ASSERT_TRUE(runUntil(
+        [&] {
+            if (c().analysing()) analysed = true;
+            return analysed && !c().analysing() && g().gamePly > 0;
+        },
+        20000));
+    EXPECT_TRUE(c().options.computerVsComputer);
+    EXPECT_FALSE(form->findChild<QWidget*>("fin_de_parties")->isVisible());
+    action("Arrterlasession1")->trigger();
+    EXPECT_FALSE(c().sessionActive());
+    EXPECT_FALSE(c().options.computerVsComputer);
 }
 
 } // namespace

@@ -1,0 +1,72 @@
+#include "training/problem_source.h"
+
+#include "engine/searcher.h"
+
+#include <sstream>
+
+namespace kv {
+
+std::vector<ProblemSpec> parseProblemSource(const std::string& text, std::string& error)
+{
+    std::vector<ProblemSpec> out;
+    std::istringstream in(text);
+    std::string line;
+    int number = 0;
+    bool haveFen = false;
+    const auto fail = [&](const std::string& why) {
+        error = "line " + std::to_string(number) + ": " + why;
+        return std::vector<ProblemSpec> {};
+    };
+    const auto closeBlock = [&]() -> bool {
+        if (out.empty()) return true;
+        const ProblemSpec& p = out.back();
+        return haveFen && p.depth > 0;
+    };
+    while (std::getline(in, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.size() > 2 && line.front() == '[' && line.back() == ']') {
+            if (!closeBlock()) return fail("the block before lacks its fen or depth");
+            out.push_back({});
+            out.back().name = line.substr(1, line.size() - 2);
+            haveFen = false;
+            continue;
+        }
+        if (out.empty()) {
+            if (line.empty() || line[0] == '#') continue;
+            return fail("text before the first block");
+        }
+        ProblemSpec& p = out.back();
+        if (line.rfind("fen ", 0) == 0) {
+            std::string why;
+            const auto pos = parseFen(line.substr(4), &why);
+            if (!pos) return fail(why);
+            p.position = *pos;
+            haveFen = true;
+        } else if (line == "goal win") {
+            p.forcedWin = true;
+        } else if (line.rfind("goal gain ", 0) == 0) {
+            p.forcedWin = false;
+            p.gainMen = std::atoi(line.c_str() + 10);
+            if (p.gainMen < 1 || p.gainMen > 12) return fail("the gain must be 1..12 men");
+        } else if (line.rfind("depth ", 0) == 0) {
+            p.depth = std::atoi(line.c_str() + 6);
+            if (p.depth < 1 || p.depth > 30) return fail("the depth must be 1..30");
+        } else if (!line.empty() || !p.comment.empty()) {
+            p.comment.push_back(line);
+        }
+    }
+    if (!closeBlock()) return fail("the last block lacks its fen or depth");
+    for (ProblemSpec& p : out)
+        while (!p.comment.empty() && p.comment.back().empty()) p.comment.pop_back();
+    error.clear();
+    return out;
+}
+
+int problemTarget(const ProblemSpec& p)
+{
+    // A gain of n men shows as n men less a little for the position.
+    return p.forcedWin ? kDecidedScore : 200 * p.gainMen - 60;
+}
+
+} // namespace kv

@@ -1,0 +1,36 @@
+// The text from which the shipped problems are made: one block per problem,
+//
+//     [prob01]
+//     fen W:W14,18:B22,23
+//     goal win            (or: goal gain 2, at least two men ahead)
+//     depth 11            (the search depth that proves it)
+//     Les blancs jouent et gagnent.
+//     ...                 (the rest of the block is the French comment)
+//
+// Lines starting with '#' outside a block are remarks.
+#pragma once
+
+#include "rules/notation.h"
+
+#include <string>
+#include <vector>
+
+namespace kv {
+
+struct ProblemSpec {
+    std::string name;
+    Position position;
+    bool forcedWin = true; // else a material gain of `gainMen` men
+    int gainMen = 0;
+    int depth = 0;
+    std::vector<std::string> comment;
+};
+
+// Parses the whole text; on a fault returns nothing useful and sets `error`
+// to the line number and reason.
+std::vector<ProblemSpec> parseProblemSource(const std::string& text, std::string& error);
+
+// The score a search must reach to prove the problem (search units).
+int problemTarget(const ProblemSpec& p);
+
+} // namespace kv

@@ -1,0 +1,301 @@
+// The board views: the View menu with the flat board and the eight 3D
+// themes, the welcome panel's view buttons, the 3D board with its clock
+// panels, and the layout that lets the board grow with the window.
+#include "ui/Unit1.h"
+#include "ui/Unit1_detail.h"
+
+#include "ui/anchors3d.h"
+#include "ui/board3d_widget.h"
+#include "ui/board_widget.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+
+#include <cmath>
+
+namespace kv {
+
+using namespace unit1_detail;
+
+namespace {
+
+struct ThemeEntry {
+    const char* action; // the View menu entry
+    const char* caption;
+    void (TForm1::*handler)();
+};
+
+// Themes 1..8 in order; themes 1 and 2 share piece set 1.
+const ThemeEntry kThemes[8] = {
+    { "Damier3D1", QT_TRANSLATE_NOOP("kv::TForm1", "Classique"), &TForm1::Damier3D1Click },
+    { "Damier3D2", QT_TRANSLATE_NOOP("kv::TForm1", "Nuit"), &TForm1::Damier3D2Click },
+    { "Damier3D3", QT_TRANSLATE_NOOP("kv::TForm1", "Luxe"), &TForm1::Damier3D3Click },
+    { "Damier3D4", QT_TRANSLATE_NOOP("kv::TForm1", "Copacabana"), &TForm1::Damier3D4Click },
+    { "Damier3D5", QT_TRANSLATE_NOOP("kv::TForm1", "Ipanema"), &TForm1::Damier3D5Click },
+    { "Damier3D6", QT_TRANSLATE_NOOP("kv::TForm1", "Inferno"), &TForm1::Damier3D6Click },
+    { "Damier3D7", QT_TRANSLATE_NOOP("kv::TForm1", "Grand luxe"), &TForm1::Damier3D7Click },
+    { "Damier3D8", QT_TRANSLATE_NOOP("kv::TForm1", "Salvador da Bahia"), &TForm1::Damier3D8Click },
+};
+
+constexpr int pieceSetOf(int theme) { return theme <= 2 ? 1 : theme; }
+
+QString welcomeButtonName(int theme) { return QString("BoutonDamier3D%1").arg(theme); }
+
+// The board and the column beside it: a widget of the column keeps its
+// distance from the board's right edge.
+constexpr int kColumnGap = kColumnX - 528;
+constexpr int kColumnSpace = kColumnWidth + 8;
+
+// Calls a function whenever the watched widget changes size.
+class ResizeWatcher : public QObject {
+public:
+    ResizeWatcher(QObject* parent, std::function<void()> onResize) : QObject(parent), onResize_(std::move(onResize)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize) onResize_();
+        return false;
+    }
+
+private:
+    std::function<void()> onResize_;
+};
+
+} // namespace
+
+// ------------------------------------------------------------------ building
+
+void TForm1::buildViewMenu(QMenu* menu)
+{
+    QAction* d2 = addAction(menu, "Damier2D1", tr("Damier 2D jaune"), &TForm1::Damier2D1Click);
+    d2->setCheckable(true);
+    d2->setChecked(true);
+    for (const ThemeEntry& t : kThemes) addAction(menu, t.action, tr(t.caption), t.handler)->setCheckable(true);
+    // Listed with the themes, and does nothing.
+    addAction(menu, "Damier3D9", tr("Nature morte à la règle du jeu"), nullptr)->setEnabled(false);
+}
+
+void TForm1::buildViews()
+{
+    QWidget* central = centralWidget();
+    board3d_ = new Damier3D(controller_->picture(), central);
+    board3d_->hide();
+    board3d_->onClick = [this](Cell c) { DamierImage1Click(c); };
+
+    // The clock panels of the 3D board, in the picture's free corners.
+    auto twin = [&](const char* frameName, const char* nameLabel, const char* minName, const char* secName,
+                    const char* countName) {
+        Twin t;
+        t.frame = new QFrame(board3d_);
+        t.frame->setObjectName(frameName);
+        auto* grid = new QGridLayout(t.frame);
+        grid->setContentsMargins(8, 4, 8, 4);
+        grid->setVerticalSpacing(0);
+        t.name = makeLabel(t.frame, nameLabel, QString());
+        t.minutes = makeLabel(t.frame, minName, "0");
+        t.seconds = makeLabel(t.frame, secName, "00");
+        t.count = makeLabel(t.frame, countName, QString());
+        auto* clock = new QHBoxLayout;
+        clock->setSpacing(0);
+        clock->addWidget(t.minutes);
+        clock->addWidget(new QLabel(":", t.frame));
+        clock->addWidget(t.seconds);
+        clock->addStretch();
+        grid->addWidget(t.name, 0, 0);
+        grid->addLayout(clock, 1, 0);
+        grid->addWidget(t.count, 2, 0);
+        t.frame->setStyleSheet(
+            "QFrame { background: rgba(20, 14, 10, 170); border-radius: 6px; }"
+            "QLabel { background: transparent; color: #f4e8d0; font-family: monospace; font-size: 18px; font-weight: bold; }"
+            "QLabel#N3D, QLabel#B3D, QLabel#Nbnoirs3d, QLabel#Nbblancs3d { font-family: sans-serif; font-size: 12px; }"
+            "QLabel#Nbnoirs3d, QLabel#Nbblancs3d { font-weight: normal; }");
+        return t;
+    };
+    twinBlack_ = twin("Horlogenoir3d", "N3D", "minnoir3d", "secnoir3d", "Nbnoirs3d");
+    twinWhite_ = twin("Horlogeblanc3d", "B3D", "minblanc3d", "secblanc3d", "Nbblancs3d");
+
+    // The welcome panel's 3D buttons follow its "Damier 2D".
+    if (auto* start = findChild<QPushButton*>("BoutonDamier2D")) {
+        auto* row = qobject_cast<QBoxLayout*>(start->parentWidget()->layout());
+        int at = row ? row->indexOf(start) + 1 : -1;
+        for (int n = 1; n <= 8; ++n) {
+            auto* b = new QPushButton(tr(kThemes[n - 1].caption), start->parentWidget());
+            b->setObjectName(welcomeButtonName(n));
+            connect(b, &QPushButton::clicked, this, [this, n] { startWithTheme(n); });
+            if (row) row->insertWidget(at++, b);
+        }
+    }
+
+    // A theme whose picture is not there is not offered.
+    for (int n = 1; n <= 8; ++n) {
+        if (!QFileInfo::exists(programDir_ + QString("/damier%1i.bmp").arg(n))) {
+            actions_[kThemes[n - 1].action]->setVisible(false);
+            if (auto* b = findChild<QPushButton*>(welcomeButtonName(n))) b->hide();
+        }
+    }
+
+    central->installEventFilter(new ResizeWatcher(this, [this] { layoutBoards(); }));
+    layoutBoards();
+    syncTwins();
+}
+
+// ------------------------------------------------------------------ view commands
+
+void TForm1::Damier2D1Click()
+{
+    for (const ThemeEntry& t : kThemes) actions_[t.action]->setChecked(false);
+    actions_["Damier2D1"]->setChecked(true);
+    theme3d_ = 0;
+    board3d_->hide();
+    board_->show();
+    panel6_->show();
+    panel7_->show();
+    layoutBoards();
+    boardChanged();
+}
+
+bool TForm1::showTheme(int theme)
+{
+    // The piece set only when it changes, the background only with the theme.
+    QString missing;
+    const int set = pieceSetOf(theme);
+    if (board3d_->pieceSet() != set && !board3d_->loadPieceSet(programDir_, set, missing)) {
+        hideTheme(theme, missing);
+        return false;
+    }
+    if (board3d_->backgroundTheme() != theme && !board3d_->loadBackground(programDir_, theme, missing)) {
+        hideTheme(theme, missing);
+        return false;
+    }
+    actions_["Damier2D1"]->setChecked(false);
+    for (int n = 1; n <= 8; ++n) actions_[kThemes[n - 1].action]->setChecked(n == theme);
+    actions_["Jeuenaveugle1"]->setEnabled(true);
+    const bool wasFlat = theme3d_ == 0;
+    theme3d_ = theme;
+    board_->hide();
+    panel6_->hide();
+    panel7_->hide();
+    board3d_->show();
+    board3d_->lower(); // under the panels laid over the board
+    if (wasFlat && !isMaximized() && !isFullScreen()) {
+        // Room for the picture at its own size, when the screen has it.
+        const int needW = view3d::kPictureWidth + kColumnGap + kColumnSpace;
+        const QSize grow(std::max(0, needW - centralWidget()->width()),
+                         std::max(0, view3d::kPictureHeight - centralWidget()->height()));
+        if (grow.width() > 0 || grow.height() > 0) {
+            QSize want = size() + grow;
+            if (screen()) want = want.boundedTo(screen()->availableGeometry().size());
+            resize(want);
+        }
+    }
+    layoutBoards();
+    syncTwins();
+    boardChanged();
+    return true;
+}
+
+void TForm1::hideTheme(int theme, const QString& why)
+{
+    // One message, and the theme is no longer offered.
+    actions_[kThemes[theme - 1].action]->setVisible(false);
+    if (auto* b = findChild<QPushButton*>(welcomeButtonName(theme))) b->hide();
+    const QString text = tr("Le damier « %1 » n'est pas disponible : il manque %2.").arg(tr(kThemes[theme - 1].caption), why);
+    qWarning("%s", qPrintable(text));
+    auto* box = new QMessageBox(QMessageBox::Warning, tr("Erreur"), text, QMessageBox::Ok, this);
+    box->setObjectName("Erreur3D");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open(); // not a nested loop: the game goes on behind it
+}
+
+void TForm1::Damier3D1Click() { showTheme(1); }
+void TForm1::Damier3D2Click() { showTheme(2); }
+void TForm1::Damier3D3Click() { showTheme(3); }
+void TForm1::Damier3D4Click() { showTheme(4); }
+void TForm1::Damier3D5Click() { showTheme(5); }
+void TForm1::Damier3D6Click() { showTheme(6); }
+void TForm1::Damier3D7Click() { showTheme(7); }
+void TForm1::Damier3D8Click() { showTheme(8); }
+
+void TForm1::startWithTheme(int theme)
+{
+    // The flat board's start (initialisation, the last game, the loop, which
+    // begins once this handler has returned), then the theme; a theme that
+    // cannot be shown leaves the flat board.
+    Damier2DClick();
+    showTheme(theme);
+}
+
+void TForm1::DamierImage1Click(Cell cell) { controller_->clic(cell); }
+
+// ------------------------------------------------------------------ layout
+
+void TForm1::layoutBoards()
+{
+    QWidget* central = centralWidget();
+    if (!board3d_) return;
+    QWidget* shown = theme3d_ ? static_cast<QWidget*>(board3d_) : static_cast<QWidget*>(board_);
+    const QSize natural = shown->sizeHint();
+    const int w = central->width(), h = central->height();
+    const double scale = std::max(
+        0.2, std::min(double(w - kColumnGap - kColumnSpace) / natural.width(), double(h) / natural.height()));
+    const int bw = static_cast<int>(std::lround(natural.width() * scale));
+    const int bh = static_cast<int>(std::lround(natural.height() * scale));
+    const int left = std::max(0, (w - bw - kColumnGap - kColumnSpace) / 2);
+    board_->setGeometry(left, 0, theme3d_ ? 528 : bw, theme3d_ ? 520 : bh);
+    board3d_->setGeometry(left, 0, bw, bh);
+
+    // The column follows the board's right edge; panels over the board stay
+    // centred on it. Each widget moves from where it was first laid out.
+    const int columnX = left + bw + kColumnGap;
+    const QPoint boardShift(left + bw / 2 - 528 / 2, bh / 2 - 520 / 2);
+    for (QObject* o : central->children()) {
+        auto* wdg = qobject_cast<QWidget*>(o);
+        if (!wdg || wdg == board_ || wdg == board3d_ || wdg->isWindow()) continue;
+        if (wdg->objectName() == "Bienvenue") {
+            wdg->setGeometry(central->rect());
+            continue;
+        }
+        const QRect first = placedAt_.emplace(wdg, wdg->geometry()).first->second;
+        if (first.x() >= kColumnX) wdg->move(columnX + first.x() - kColumnX, wdg->y());
+        else wdg->move(first.topLeft() + boardShift);
+    }
+
+    // The 3D clock panels in the picture's left corners, black's at the far
+    // side unless the board is turned.
+    const double s = board3d_->pictureRect().width() / view3d::kPictureWidth;
+    const QSize twinSize(static_cast<int>(std::lround(std::max(118.0, 118 * s))), 62);
+    const bool turned = game_.orientation != 0;
+    const QPoint top = board3d_->toWidget({ 6, 56 }).toPoint();
+    const QPoint bottom = board3d_->toWidget({ 6, 448 }).toPoint();
+    const int bottomY = std::min(bottom.y(), board3d_->height() - twinSize.height() - 4);
+    twinBlack_.frame->setGeometry(QRect(turned ? QPoint(bottom.x(), bottomY) : top, twinSize));
+    twinWhite_.frame->setGeometry(QRect(turned ? top : QPoint(bottom.x(), bottomY), twinSize));
+}
+
+void TForm1::syncTwins()
+{
+    if (!twinBlack_.frame) return;
+    twinBlack_.name->setText(QString::fromStdString(game_.blackName) + " : ");
+    twinWhite_.name->setText(QString::fromStdString(game_.whiteName) + " : ");
+    twinBlack_.minutes->setText(minnoir_->text());
+    twinBlack_.seconds->setText(secnoir_->text());
+    twinWhite_.minutes->setText(minblanc_->text());
+    twinWhite_.seconds->setText(secblanc_->text());
+    twinBlack_.count->setText(nbNoirs_->text());
+    twinWhite_.count->setText(nbBlancs_->text());
+    layoutBoards(); // the turned board swaps the two panels
+}
+
+} // namespace kv
