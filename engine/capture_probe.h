@@ -5,6 +5,9 @@
 
 #include "rules/board.h"
 #include "rules/geometry.h"
+#include "rules/square_masks.h"
+
+#include <bit>
 
 namespace kv {
 
@@ -17,31 +20,23 @@ inline constexpr std::array<std::array<Square, 33>, 4> JumpTable = [] {
     return t;
 }();
 
-template <SideToMove Side> bool hasCapture(const Board& b, int pieces)
+template <SideToMove Side> bool hasCapture(const Board& b, int /*pieces*/)
 {
-    constexpr std::uint8_t ownMan = Side == White ? WhiteMan : BlackMan;
-    constexpr std::uint8_t ownKing = ownMan + 1;
-    constexpr std::uint8_t enemyMan = Side == White ? BlackMan : WhiteMan;
+    constexpr bool black = Side == Black;
+    constexpr std::uint8_t enemyMan = black ? WhiteMan : BlackMan;
     constexpr std::uint8_t enemyKing = enemyMan + 1;
-    constexpr int forward = Side == White ? 0 : 2; // men take forwards only
-    const auto enemy = [](std::uint8_t c) { return c == enemyMan || c == enemyKing; };
-    // White's men start on the high squares and black's on the low ones: each
-    // side is scanned from its own back rows, and the scan ends with its last piece.
-    constexpr int first = Side == White ? kSquares : 1;
-    constexpr int step = Side == White ? -1 : 1;
-    for (int s = first; pieces > 0 && s >= 1 && s <= kSquares; s += step) {
-        const std::uint8_t code = b[s];
-        if (code == ownMan) {
-            --pieces;
-            if (enemy(b[DirectionTable[forward][s]]) && b[JumpTable[forward][s]] == Empty) return true;
-            if (enemy(b[DirectionTable[forward + 1][s]]) && b[JumpTable[forward + 1][s]] == Empty) return true;
-        } else if (code == ownKing) {
-            --pieces;
-            for (int dir = 0; dir < kDirections; ++dir) {
-                Square t = DirectionTable[dir][s];
-                while (b[t] == Empty) t = DirectionTable[dir][t];
-                if (enemy(b[t]) && b[DirectionTable[dir][t]] == Empty) return true;
-            }
+    const auto enemyCode = [](std::uint8_t c) { return c == enemyMan || c == enemyKing; };
+    const SquareMasks m = squareMasks(b);
+    const std::uint32_t enemy = black ? m.white() : m.black();
+    // Men: every forward jump of every man at once.
+    if (masks::manJumpers<black>(black ? m.blackMen : m.whiteMen, enemy, m.empty)) return true;
+    // Kings fly to the first piece of each diagonal.
+    for (std::uint32_t kings = black ? m.blackKings : m.whiteKings; kings; kings &= kings - 1) {
+        const Square s = static_cast<Square>(std::countr_zero(kings) + 1);
+        for (int dir = 0; dir < kDirections; ++dir) {
+            Square t = DirectionTable[dir][s];
+            while (b[t] == Empty) t = DirectionTable[dir][t];
+            if (enemyCode(b[t]) && b[DirectionTable[dir][t]] == Empty) return true;
         }
     }
     return false;

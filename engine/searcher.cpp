@@ -182,6 +182,8 @@ void Searcher::makeSearchMove(const MoveRecord& m, int ply)
     b[0] = OffBoard;
     toggle(final, m.to);
     lastMoveSquare = m.to;
+    // The child probes its table slot first thing: start loading it now.
+    tt.prefetch(pos.keys.index);
 }
 
 OrderingContext Searcher::orderingFor(int ply)

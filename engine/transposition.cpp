@@ -49,6 +49,8 @@ void TranspositionTable::resize(int sizeFactor)
     sizeFactor_ = sizeFactor <= 0 ? kDefaultSizeFactor : sizeFactor;
     std::vector<TranspositionEntry>().swap(table_);
     table_.assign(static_cast<std::size_t>(sizeFactor_) * kEntriesPerSizeFactor, TranspositionEntry {});
+    divisor_ = table_.size();
+    reciprocal_ = ~std::uint64_t(0) / divisor_ + 1;
 }
 
 void TranspositionTable::clear()

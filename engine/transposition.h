@@ -68,8 +68,11 @@ public:
     int sizeFactor() const { return sizeFactor_; }
     std::size_t entries() const { return table_.size(); }
 
-    TranspositionEntry& slot(std::uint32_t indexKey) { return table_[indexKey % table_.size()]; }
-    const TranspositionEntry& slot(std::uint32_t indexKey) const { return table_[indexKey % table_.size()]; }
+    TranspositionEntry& slot(std::uint32_t indexKey) { return table_[reduce(indexKey)]; }
+    const TranspositionEntry& slot(std::uint32_t indexKey) const { return table_[reduce(indexKey)]; }
+
+    // A hint that the slot of `indexKey` will be read soon.
+    void prefetch(std::uint32_t indexKey) const { __builtin_prefetch(&table_[reduce(indexKey)]); }
 
     // The entry for the position if it was stored at the same absolute ply by
     // a search that looked at least as far; nullptr otherwise.
@@ -83,8 +86,18 @@ public:
                Square to, int gamePly, int iterationDepth, int pieces);
 
 private:
+    // indexKey % entries, without a division: the remainder of a 32-bit key
+    // by a 32-bit divisor from a 64-bit reciprocal (exact for every key).
+    std::uint32_t reduce(std::uint32_t key) const
+    {
+        const std::uint64_t low = reciprocal_ * key;
+        return static_cast<std::uint32_t>((static_cast<unsigned __int128>(low) * divisor_) >> 64);
+    }
+
     int sizeFactor_ = kDefaultSizeFactor;
     std::vector<TranspositionEntry> table_;
+    std::uint64_t divisor_ = 1;
+    std::uint64_t reciprocal_ = 0;
 };
 
 } // namespace kv

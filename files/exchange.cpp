@@ -40,6 +40,11 @@ std::optional<ExchangeFile> readExchangeFile(const std::string& path, std::strin
         error = path + " is a folder";
         return std::nullopt;
     }
+    // A FIFO or a device would block the read or never end: only files.
+    if (std::filesystem::exists(path, ec) && !std::filesystem::is_regular_file(path, ec)) {
+        error = path + " is not a regular file";
+        return std::nullopt;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         error = "cannot open " + path;

@@ -19,6 +19,7 @@ using namespace controller_detail;
 void GameController::remplir()
 {
     requestStop(false);
+    positionSetupMode_ = false; // a new game ends the editor
     game_.newGame();
     game_.board[0] = OffBoard;
     clocks_.reset(game_);
@@ -43,6 +44,7 @@ void GameController::remplir()
     view_.refreshMoveList();
     showClocks();
     view_.boardChanged();
+    view_.setupChanged();
     refreshCommands();
     view_.refreshStatus();
 }

@@ -1,6 +1,9 @@
 #include "movegen.h"
 
 #include "geometry.h"
+#include "square_masks.h"
+
+#include <bit>
 
 namespace kv {
 
@@ -147,41 +150,42 @@ template <bool Paths> void MoveGenerator::kingCaptures(Square s, int incoming, i
     }
 }
 
-// True when the man on s has a first jump: checked inline so that the common
-// case, a man with nothing to take, costs two lookups and no call.
-template <bool Black> static inline bool manCanTake(const Board& b, Square s)
+// The next piece of a mask in scan order: white scans from square 32 down,
+// black from square 1 up.
+template <bool Black> static inline Square takeNext(std::uint32_t& pieces)
 {
-    constexpr int first = Black ? 2 : 0;
-    constexpr std::uint8_t enemyMan = Black ? WhiteMan : BlackMan;
-    constexpr std::uint8_t enemyKing = Black ? WhiteKing : BlackKing;
-    for (int dir = first; dir < first + 2; ++dir) {
-        const Square n = DirectionTable[dir][s];
-        if ((b[n] == enemyMan || b[n] == enemyKing) && b[DirectionTable[dir][n]] == Empty) return true;
+    if constexpr (Black) {
+        const int bit = std::countr_zero(pieces);
+        pieces &= pieces - 1;
+        return static_cast<Square>(bit + 1);
+    } else {
+        const int bit = 31 - std::countl_zero(pieces);
+        pieces &= ~(1u << bit);
+        return static_cast<Square>(bit + 1);
     }
-    return false;
 }
 
 template <bool Black> void MoveGenerator::generateFor(Board& b, MoveList& list)
 {
     constexpr std::uint8_t ownMan = Black ? BlackMan : WhiteMan;
-    constexpr std::uint8_t ownKing = Black ? BlackKing : WhiteKing;
     enemyMan_ = Black ? WhiteMan : BlackMan;
     enemyKing_ = Black ? WhiteKing : BlackKing;
+    const SquareMasks m = squareMasks(b);
+    const std::uint32_t men = Black ? m.blackMen : m.whiteMen;
+    const std::uint32_t kings = Black ? m.blackKings : m.whiteKings;
+    const std::uint32_t enemy = Black ? m.white() : m.black();
 
-    // Captures first, piece by piece in scan order; the pieces are remembered
-    // in that order for the quiet moves.
-    std::array<Square, kSquares> pieces;
-    int pieceCount = 0;
-    for (int i = 1; i <= kSquares; ++i) {
-        const Square s = static_cast<Square>(ScanOrder[Black ? 33 - i : i]);
+    // Captures first, piece by piece in scan order. Only men that have a
+    // first jump and kings are looked at.
+    const std::uint32_t jumpers = masks::manJumpers<Black>(men, enemy, m.empty);
+    for (std::uint32_t candidates = jumpers | (enemy ? kings : 0); candidates;) {
+        const Square s = takeNext<Black>(candidates);
         const std::uint8_t code = b[s];
-        if (code != ownMan && code != ownKing) continue;
-        pieces[pieceCount++] = s;
         origin_ = s;
         if (code == ownMan) {
-            if (!manCanTake<Black>(b, s)) continue;
             manCaptures<false>(s, 1);
         } else {
+            if (!masks::kingMayTake(s, enemy, m.empty)) continue;
             capturedPath_[1] = 0;
             kingCaptures<false>(s, kNoDirection, 1);
         }
@@ -198,15 +202,15 @@ template <bool Black> void MoveGenerator::generateFor(Board& b, MoveList& list)
     MoveRecord* out = list.moves.data();
     int n = 0;
     auto add = [&](Square from, Square to) {
-        MoveRecord& m = out[n++];
-        m.from = from;
-        m.to = to;
-        m.n = 0;
-        m.key = 0;
+        MoveRecord& r = out[n++];
+        r.from = from;
+        r.to = to;
+        r.n = 0;
+        r.key = 0;
     };
-    for (int i = 0; i < pieceCount; ++i) {
-        const Square s = pieces[i];
-        if (b[s] == ownMan) {
+    for (std::uint32_t pieces = men | kings; pieces;) {
+        const Square s = takeNext<Black>(pieces);
+        if (men & (1u << (s - 1))) {
             for (int dir = first; dir < first + 2; ++dir) {
                 const Square t = DirectionTable[dir][s];
                 if (b[t] == Empty) add(s, t);
@@ -215,7 +219,7 @@ template <bool Black> void MoveGenerator::generateFor(Board& b, MoveList& list)
             for (int dir = 0; dir < kDirections; ++dir)
                 for (Square t = DirectionTable[dir][s]; b[t] == Empty; t = DirectionTable[dir][t]) add(s, t);
         }
-        if (n > kMaxMoves - 13 && i + 1 < pieceCount) {
+        if (n > kMaxMoves - 13 && pieces) {
             ++dropped_; // nineteen kings or more: no game reaches it, but never write past the end
             break;
         }

@@ -175,6 +175,8 @@ void TForm1::Nouveau2Click()
 {
     search_->state.stopRequested = true;
     listBox1_->clear();
+    revoirCoup_->hide(); // a new game is no problem
+    suivantProbleme_->hide();
     nouvellePartie_->show();
     nouvellePartie_->raise();
 }

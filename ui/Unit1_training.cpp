@@ -166,6 +166,7 @@ void TForm1::ListBox4Click()
 void TForm1::analysisChanged()
 {
     const bool walking = controller_->analysing();
+    syncOptionChecks(); // the walk takes the thinking on the user's time away, and gives it back
     actions_["Dbuteruneanalyse1"]->setEnabled(!walking);
     actions_["Arrtercettephase1"]->setEnabled(walking);
     actions_["Terminerlanalyse1"]->setEnabled(walking);
@@ -173,7 +174,11 @@ void TForm1::analysisChanged()
     const auto lines = controller_->analysis().listLines();
     if (listBox6_->count() != static_cast<int>(lines.size())) {
         listBox6_->clear();
-        for (const std::string& l : lines) listBox6_->addItem(QString::fromStdString(l));
+        for (const std::string& l : lines) {
+            auto* item = new QListWidgetItem(QString::fromStdString(l), listBox6_);
+            item->setToolTip(item->text());
+            if (l.front() == '*') item->setForeground(QColor(0xb0, 0x18, 0x18)); // a much better move was missed
+        }
     }
     if (walking && onglet_->currentWidget() != analysePage_) onglet_->setCurrentWidget(analysePage_);
     form4_->refresh();
@@ -222,6 +227,7 @@ void TForm1::OngletChange(int index)
 void TForm1::Installeruneposition1Click()
 {
     if (controller_->positionSetupMode()) return;
+    Damier2D1Click(); // pieces are placed on the flat board
     onglet_->setCurrentWidget(probleme0_);
 }
 
@@ -268,6 +274,11 @@ void TForm1::setupChanged()
 {
     const bool on = controller_->positionSetupMode();
     probleme0_->findChild<QGroupBox*>("Placezlespions")->setVisible(on);
+    if (!on && onglet_->currentWidget() == probleme0_) { // ended by a new game or a problem
+        QSignalBlocker block(onglet_);
+        onglet_->setCurrentIndex(0);
+        ongletPage_ = 0;
+    }
     const auto e = controller_->staticEvaluations();
     evalBlancs_->setText(QString::asprintf("Eval stat blancs:%4d", e[0]));
     evalNoirs_->setText(QString::asprintf("Eval stat noirs:%4d", e[1]));

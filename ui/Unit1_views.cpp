@@ -116,11 +116,6 @@ void TForm1::buildViews()
         grid->addWidget(t.name, 0, 0);
         grid->addLayout(clock, 1, 0);
         grid->addWidget(t.count, 2, 0);
-        t.frame->setStyleSheet(
-            "QFrame { background: rgba(20, 14, 10, 170); border-radius: 6px; }"
-            "QLabel { background: transparent; color: #f4e8d0; font-family: monospace; font-size: 18px; font-weight: bold; }"
-            "QLabel#N3D, QLabel#B3D, QLabel#Nbnoirs3d, QLabel#Nbblancs3d { font-family: sans-serif; font-size: 12px; }"
-            "QLabel#Nbnoirs3d, QLabel#Nbblancs3d { font-weight: normal; }");
         return t;
     };
     twinBlack_ = twin("Horlogenoir3d", "N3D", "minnoir3d", "secnoir3d", "Nbnoirs3d");
@@ -273,15 +268,26 @@ void TForm1::layoutBoards()
     }
 
     // The 3D clock panels in the picture's left corners, black's at the far
-    // side unless the board is turned.
+    // side unless the board is turned; they grow and shrink with the picture.
     const double s = board3d_->pictureRect().width() / view3d::kPictureWidth;
-    const QSize twinSize(static_cast<int>(std::lround(std::max(118.0, 118 * s))), 62);
+    const auto px = [s](int size) { return static_cast<int>(std::lround(size * s)); };
+    const QString style = QString("QFrame { background: rgba(20, 14, 10, 170); border-radius: %1px; }"
+                                  "QLabel { background: transparent; color: #f4e8d0; font-family: monospace;"
+                                  " font-size: %2px; font-weight: bold; }"
+                                  "QLabel#N3D, QLabel#B3D { font-family: sans-serif; font-size: %3px; }"
+                                  "QLabel#Nbnoirs3d, QLabel#Nbblancs3d { font-family: sans-serif; font-size: %3px;"
+                                  " font-weight: normal; }")
+                              .arg(px(6))
+                              .arg(std::max(10, px(18)))
+                              .arg(std::max(8, px(12)));
     const bool turned = game_.orientation != 0;
-    const QPoint top = board3d_->toWidget({ 6, 56 }).toPoint();
-    const QPoint bottom = board3d_->toWidget({ 6, 448 }).toPoint();
-    const int bottomY = std::min(bottom.y(), board3d_->height() - twinSize.height() - 4);
-    twinBlack_.frame->setGeometry(QRect(turned ? QPoint(bottom.x(), bottomY) : top, twinSize));
-    twinWhite_.frame->setGeometry(QRect(turned ? top : QPoint(bottom.x(), bottomY), twinSize));
+    const QRect top(board3d_->toWidget({ 6, 56 }).toPoint(), QSize(px(118), px(62)));
+    const QRect bottom(board3d_->toWidget({ 6, 448 }).toPoint(), QSize(px(118), px(62)));
+    for (auto [twin, rect] : { std::pair { &twinBlack_, turned ? bottom : top }, { &twinWhite_, turned ? top : bottom } }) {
+        twin->frame->setGeometry(rect);
+        twin->frame->layout()->setContentsMargins(px(8), px(3), px(8), px(3));
+        if (twin->frame->styleSheet() != style) twin->frame->setStyleSheet(style);
+    }
 }
 
 void TForm1::syncTwins()

@@ -62,7 +62,10 @@ void TForm4::refresh()
     if (!controller_.hasAnalysis()) return;
     const GameAnalysis& a = controller_.analysis();
     list_->clear();
-    for (const std::string& l : a.windowLines()) list_->addItem(QString::fromStdString(l));
+    for (const std::string& l : a.windowLines()) {
+        auto* item = new QListWidgetItem(QString::fromStdString(l), list_);
+        if (l.front() == '*') item->setForeground(QColor(0xb0, 0x18, 0x18));
+    }
 
     std::vector<EvaluationGraph::Point> points(a.topPly() + 1);
     for (int ply = 0; ply <= a.topPly(); ++ply) points[ply].whiteScore = a.whiteScore(ply);

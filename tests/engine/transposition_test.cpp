@@ -135,3 +135,25 @@ TEST(TranspositionTable, EntriesAreReadWithTheStoringSideAndNodeKind)
 
 } // namespace
 } // namespace kv
+
+namespace kv {
+namespace {
+// The slot of a key is its remainder by the number of entries, for every
+// size setting and for keys near the top of the 32-bit range.
+TEST(TranspositionTable, SlotIsTheKeyModuloTheEntries)
+{
+    for (int factor : { 1, 3, 100, 777 }) {
+        TranspositionTable t(factor);
+        const TranspositionEntry* base = &t.slot(0);
+        for (std::uint32_t key : { 0u, 1u, 1309u, 1310u, 131000u, 2654435769u, 4294967295u, 4294967294u }) {
+            EXPECT_EQ(static_cast<std::size_t>(&t.slot(key) - base), key % t.entries()) << factor << " " << key;
+        }
+        std::uint32_t x = 12345;
+        for (int i = 0; i < 1000; ++i) {
+            x = x * 1664525u + 1013904223u;
+            ASSERT_EQ(static_cast<std::size_t>(&t.slot(x) - base), x % t.entries());
+        }
+    }
+}
+} // namespace
+} // namespace kv

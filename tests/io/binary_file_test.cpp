@@ -5,6 +5,8 @@
 #include "eval/egtb_index.h"
 #include "eval/learned_positions.h"
 #include "eval/parameters.h"
+#include "files/exchange.h"
+#include "players/registry.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -79,6 +81,15 @@ TEST(BinaryFile, EveryLoaderRefusesAFifoAtOnce)
 
     LearnedPositions learned;
     EXPECT_NE(learned.load(fifo).find("not a regular file"), std::string::npos);
+
+    std::string error;
+    EXPECT_FALSE(readExchangeFile(fifo, error));
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+
+    const std::string players = dir.file("players");
+    std::filesystem::create_directory(players);
+    ASSERT_EQ(::mkfifo((players + "/" + kPlayersFile).c_str(), 0600), 0);
+    EXPECT_FALSE(loadRegistry(players).registry);
 
     const std::string tables = dir.file("tables");
     std::filesystem::create_directory(tables);

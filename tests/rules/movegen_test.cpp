@@ -2,6 +2,7 @@
 #include "rules/geometry.h"
 #include "rules/movegen.h"
 #include "rules/perft.h"
+#include "rules/square_masks.h"
 
 #include <gtest/gtest.h>
 
@@ -285,5 +286,43 @@ TEST(MoveGeneration, GeneratedMovesCarryNoStaleOrderingKeys)
         const int n = gen.generateLegal(work, White);
         for (int i = 0; i < n; ++i) EXPECT_EQ(gen.list(1)[i].key, 0);
         for (int i = 0; i < n; ++i) gen.list(1)[i].key = 1234;
+    }
+}
+
+// The masks agree square by square with the board they were taken from, and
+// the jump mask names exactly the men that have a first capture.
+TEST(SquareMasks, MatchTheBoardAndTheFirstJumps)
+{
+    std::mt19937 rng(7);
+    for (int trial = 0; trial < 2000; ++trial) {
+        kv::Board b;
+        b.clear();
+        for (int s = 1; s <= 32; ++s) {
+            const int r = static_cast<int>(rng() % 8);
+            b[s] = static_cast<std::uint8_t>(r < 4 ? 0 : r - 3);
+        }
+        const kv::SquareMasks m = kv::squareMasks(b);
+        for (int s = 1; s <= 32; ++s) {
+            const std::uint32_t bit = 1u << (s - 1);
+            EXPECT_EQ((m.empty & bit) != 0, b[s] == kv::Empty);
+            EXPECT_EQ((m.whiteMen & bit) != 0, b[s] == kv::WhiteMan);
+            EXPECT_EQ((m.blackKings & bit) != 0, b[s] == kv::BlackKing);
+        }
+        for (const bool black : { false, true }) {
+            const std::uint32_t men = black ? m.blackMen : m.whiteMen;
+            const std::uint32_t enemy = black ? m.white() : m.black();
+            const std::uint32_t jumpers = black ? kv::masks::manJumpers<true>(men, enemy, m.empty)
+                                                : kv::masks::manJumpers<false>(men, enemy, m.empty);
+            for (int s = 1; s <= 32; ++s) {
+                if (!(men & (1u << (s - 1)))) continue;
+                bool can = false;
+                for (int d = black ? 2 : 0; d < (black ? 4 : 2); ++d) {
+                    const kv::Square n = kv::DirectionTable[d][s];
+                    const bool foe = black ? kv::isWhite(b[n]) : kv::isBlack(b[n]);
+                    if (n && foe && kv::DirectionTable[d][n] && b[kv::DirectionTable[d][n]] == kv::Empty) can = true;
+                }
+                EXPECT_EQ((jumpers >> (s - 1)) & 1u, can ? 1u : 0u) << trial << " " << s;
+            }
+        }
     }
 }

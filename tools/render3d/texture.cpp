@@ -85,11 +85,11 @@ Surface evaluate(const Material& m, double u, double v, std::uint32_t seed, bool
     case Pattern::Marble: {
         const double turb = fbm(u * 1.6, v * 1.6, 5, seed);
         const double w = std::sin((u * 1.3 + v * 0.8 + 5.5 * turb) * kPi);
-        const double vein = std::pow(1 - std::abs(w), 9.0);
+        const double vein = std::pow(1 - std::abs(w), 14.0);
         const double fine = std::pow(1 - std::abs(std::sin((u * 3.1 - v * 2.2 + 7 * fbm(u * 3, v * 3, 4, seed + 3)) * kPi)), 24.0);
         const double cloud = fbm(u * 2.5, v * 2.5, 4, seed + 11);
         V3 base = m.a * (0.9 + 0.2 * cloud);
-        out.albedo = mix(base, m.b, clamp01(vein * 0.85 + fine * 0.45));
+        out.albedo = mix(base, m.b, clamp01(vein * 0.75 + fine * 0.25));
         break;
     }
     case Pattern::Stone: {
@@ -123,11 +123,16 @@ Surface evaluate(const Material& m, double u, double v, std::uint32_t seed, bool
         break;
     }
     case Pattern::Lava: {
-        const double e = cellEdge(u * 2.2 + 0.4 * fbm(u * 3, v * 3, 3, seed), v * 2.2, seed);
-        const double crack = 1 - smoothstep(0.02, 0.07, e);
+        // Cracks of uneven width glowing from within, with a dim halo on the rock.
+        const double warp = 0.5 * fbm(u * 3, v * 3, 3, seed);
+        const double e = cellEdge(u * 2.2 + warp, v * 2.2 - warp, seed);
+        const double width = 0.015 + 0.05 * fbm(u * 1.5, v * 1.5, 2, seed + 3);
+        const double crack = 1 - smoothstep(width * 0.4, width, e);
+        const double halo = std::exp(-e / 0.06) * 0.35;
         const double rock = fbm(u * 6, v * 6, 3, seed + 4);
-        out.albedo = m.a * (0.6 + 0.8 * rock) * (1 - crack);
-        out.emission = m.glow * crack * (0.7 + 0.6 * fbm(u * 2, v * 2, 2, seed + 8));
+        const double heat = 0.5 + 0.8 * fbm(u * 2, v * 2, 2, seed + 8);
+        out.albedo = m.a * (0.5 + 0.9 * rock) * (1 - crack);
+        out.emission = m.glow * ((crack + halo) * heat);
         break;
     }
     case Pattern::Nacre: {
@@ -145,6 +150,16 @@ Surface evaluate(const Material& m, double u, double v, std::uint32_t seed, bool
     case Pattern::Felt: {
         const double n = fbm(u * 40, v * 40, 2, seed) * 0.6 + fbm(u * 3, v * 3, 3, seed + 1) * 0.4;
         out.albedo = mix(m.b, m.a, n);
+        // A glowing felt is strewn with tiny sparkles.
+        if (m.glow.x + m.glow.y + m.glow.z > 0) {
+            const auto gx = static_cast<std::int64_t>(std::floor(u * 24)), gy = static_cast<std::int64_t>(std::floor(v * 24));
+            const double h = hash01(gx, gy, seed + 21);
+            if (h > 0.985) {
+                const double cx = gx + 0.5, cy = gy + 0.5;
+                const double d = std::hypot(u * 24 - cx, v * 24 - cy);
+                out.emission = m.glow * ((h - 0.985) / 0.015 * std::exp(-d * d / 0.02));
+            }
+        }
         break;
     }
     case Pattern::Sand: {

@@ -40,10 +40,11 @@ Theme nuit()
 {
     Theme t = classique();
     t.name = "Nuit";
-    t.table = mat(Pattern::Felt, 0x1C2550, 0x0A0F26, 1, 0.04, 8);
+    // Dark blue velvet strewn with stars, lit only near the board.
+    t.table = glowing(mat(Pattern::Felt, 0x18204A, 0x080A1E, 1, 0.04, 8), 0xCFE0FF, 1.4);
     t.side = mat(Pattern::Wood, 0x4A2412, 0x24100A, 1.5, 0.1, 20);
-    t.lighting.pool = 0.93;
-    t.lighting.poolRadius = 5.2;
+    t.lighting.pool = 0.97;
+    t.lighting.poolRadius = 2.6;
     return t;
 }
 
@@ -51,9 +52,9 @@ Theme luxe()
 {
     Theme t {};
     t.name = "Luxe";
-    t.light = mat(Pattern::Marble, 0xF3F0EA, 0x8C8682, 2.5, 0.5, 80, 0.08);
-    t.dark = mat(Pattern::Marble, 0x1E4D3C, 0xBFD9CB, 2.5, 0.55, 80, 0.1);
-    t.frame = mat(Pattern::Marble, 0x18181A, 0x8A8078, 3, 0.6, 90, 0.12);
+    t.light = mat(Pattern::Marble, 0xF3F0EA, 0x8C8682, 2.5, 0.5, 400, 0.06);
+    t.dark = mat(Pattern::Marble, 0x1A4A38, 0xBFD9CB, 2.5, 0.55, 400, 0.06);
+    t.frame = mat(Pattern::Marble, 0x18181A, 0x8A8078, 3, 0.6, 400, 0.08);
     t.side = mat(Pattern::Marble, 0x141416, 0x6A625C, 2, 0.4, 60, 0.05);
     t.table = mat(Pattern::Felt, 0x7A1628, 0x420A16, 1, 0.06, 8);
     t.inlay = rgb(0xE2B84A);
@@ -66,8 +67,8 @@ Theme copacabana()
 {
     Theme t {};
     t.name = "Copacabana";
-    t.light = mat(Pattern::Tile, 0xF8F6EE, 0xE4E0D0, 1, 0.6, 60, 0.06);
-    t.dark = mat(Pattern::Tile, 0x1FA2A6, 0x11788A, 1, 0.6, 60, 0.08);
+    t.light = mat(Pattern::Tile, 0xF8F6EE, 0xE4E0D0, 1, 0.6, 300, 0.05);
+    t.dark = mat(Pattern::Tile, 0x1FA2A6, 0x11788A, 1, 0.6, 300, 0.06);
     t.frame = mat(Pattern::Wood, 0x3478B8, 0x2A5E94, 2, 0.2, 30);
     t.side = mat(Pattern::Wood, 0x2A6098, 0x1E4A7A, 1.5, 0.15, 20);
     t.table = mat(Pattern::Sand, 0xF0DCAE, 0xCFAF7E, 2.2, 0.02, 5);
@@ -96,15 +97,15 @@ Theme inferno()
 {
     Theme t {};
     t.name = "Inferno";
-    t.light = mat(Pattern::Stone, 0x9A8E84, 0x5E544E, 1.5, 0.15, 20);
-    t.dark = glowing(mat(Pattern::Lava, 0x2C2422, 0x000000, 1.2, 0.3, 40), 0xFF5A12, 3.0);
-    t.frame = mat(Pattern::Marble, 0x0C0A0A, 0x4A1C10, 2, 0.8, 120, 0.15);
-    t.side = mat(Pattern::Marble, 0x0A0808, 0x3A140C, 2, 0.5, 60, 0.08);
-    t.table = glowing(mat(Pattern::Lava, 0x221C1A, 0x000000, 3.5, 0.1, 20), 0xFF4808, 1.6);
-    t.inlay = rgb(0x401008);
-    t.inlayGlow = rgb(0xFF4A10) * 2.2;
+    t.light = mat(Pattern::Stone, 0x6E625A, 0x3E3632, 1.5, 0.15, 20);
+    t.dark = glowing(mat(Pattern::Lava, 0x1E1816, 0x000000, 1.1, 0.3, 40), 0xFF5010, 2.6);
+    t.frame = mat(Pattern::Marble, 0x0A0808, 0x3A1208, 2, 0.9, 400, 0.08);
+    t.side = mat(Pattern::Marble, 0x080606, 0x2A0C06, 2, 0.5, 60, 0.05);
+    t.table = glowing(mat(Pattern::Lava, 0x161210, 0x000000, 3.0, 0.1, 20), 0xFF3A06, 1.1);
+    t.inlay = rgb(0x300A04);
+    t.inlayGlow = rgb(0xFF4A10) * 1.8;
     t.tileEdges = true;
-    t.lighting = { light(-0.2, -0.45, 0.85), rgb(0xFF9A60) * 2.1, rgb(0x802818) * 0.55, rgb(0xFF7A30), rgb(0x300A04), 0.7, 7 };
+    t.lighting = { light(-0.2, -0.45, 0.85), rgb(0xFF9A5C) * 1.6, rgb(0x6A1C10) * 0.45, rgb(0x5A1A08), rgb(0x0C0302), 0.75, 6 };
     return t;
 }
 
@@ -112,14 +113,14 @@ Theme grandLuxe()
 {
     Theme t {};
     t.name = "Grand luxe";
-    t.light = mat(Pattern::Nacre, 0xF6F0EC, 0xDCE6F2, 1.3, 0.6, 80, 0.08);
-    t.dark = mat(Pattern::Wood, 0x241812, 0x0C0806, 1.6, 0.7, 90, 0.12);
+    t.light = mat(Pattern::Nacre, 0xF6F0EC, 0xDCE6F2, 1.3, 0.5, 300, 0.06);
+    t.dark = mat(Pattern::Wood, 0x3A2418, 0x0C0806, 1.6, 0.4, 500, 0.04);
     t.frame = mat(Pattern::Metal, 0xD4A437, 0xD4A437, 1, 1.1, 60, 0.45);
     t.side = mat(Pattern::Metal, 0xB08424, 0xB08424, 1, 0.9, 40, 0.35);
     t.table = mat(Pattern::Felt, 0x1C2C78, 0x0C1648, 1, 0.05, 8);
     t.inlay = rgb(0xE8E8EC);
     t.tileEdges = true;
-    t.lighting = { light(-0.3, -0.3, 0.9), rgb(0xFFF4E8) * 2.3, rgb(0xA8B0D0) * 0.45, rgb(0xFFF8F0), rgb(0x30386A), 0.55, 8 };
+    t.lighting = { light(-0.3, -0.3, 0.9), rgb(0xFFF4E8) * 2.3, rgb(0xA8B0D0) * 0.4, rgb(0xE8DCC8), rgb(0x20284A), 0.55, 8 };
     return t;
 }
 
@@ -169,10 +170,10 @@ const PieceSet& pieceSet(int n)
                    mat(Pattern::Wood, 0x4A2418, 0x24100A, 0.45, 0.45, 50, 0.05),
                    rgb(0xC8402A), rgb(0xF0B048), {} },
         PieceSet { mat(Pattern::Stone, 0xE8DED2, 0xB8AA98, 0.5, 0.2, 20, 0.02),
-                   mat(Pattern::Plain, 0x0E0B0B, 0x0E0B0B, 1, 1.0, 120, 0.22),
+                   mat(Pattern::Plain, 0x0A0808, 0x0A0808, 1, 1.2, 500, 0.1),
                    rgb(0xC01808), rgb(0xFF7A18), {} },
         PieceSet { mat(Pattern::Metal, 0xE8BE58, 0xE8BE58, 0.5, 1.2, 70, 0.55),
-                   mat(Pattern::Plain, 0x0C0A0A, 0x0C0A0A, 1, 1.0, 110, 0.2),
+                   mat(Pattern::Plain, 0x0A0808, 0x0A0808, 1, 1.0, 500, 0.06),
                    rgb(0xB01830), rgb(0xE4B440), rgb(0xE0B450) },
         PieceSet { mat(Pattern::Plain, 0xF4F6F8, 0xF4F6F8, 1, 0.8, 90, 0.08),
                    mat(Pattern::Plain, 0x13307A, 0x13307A, 1, 0.8, 90, 0.1),
