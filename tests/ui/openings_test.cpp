@@ -150,8 +150,14 @@ TEST_F(Openings, TheShippedBookIsLoadedAndTheEngineAnswersFromIt)
     Board b = c().game().board;
     MoveGenerator gen;
     const int n = gen.generateLegal(b, White);
+    std::vector<MoveRecord> whites(gen.list(1).begin(), gen.list(1).begin() + n);
     std::optional<MoveRecord> next;
-    for (int i = 0; i < n && !next; ++i) next = userMove(gen.list(1)[i].from, gen.list(1)[i].to);
+    for (const MoveRecord& w : whites) {
+        // One after which black has a choice: a single reply is not searched.
+        Board after = b;
+        applyMove(after, w);
+        if (gen.generateLegal(after, Black) > 1 && !next) next = userMove(w.from, w.to);
+    }
     ASSERT_TRUE(next);
     playAndAwaitReply(userNumber(next->from), userNumber(next->to));
     EXPECT_EQ(c().lastResult().outcome, SearchOutcome::Searched);
