@@ -38,6 +38,10 @@ void GameController::ComputerMove()
     search_.state.unlimitedTime = false;
     view_.refreshStatus();
     TimeCheck();
+    if (gameOver()) { // the user's time ran out: the game is over before the computer thinks
+        engineTurn_ = false;
+        return;
+    }
 
     // 3-4. The computer thinks for the side to move.
     engineTurn_ = true;
@@ -221,6 +225,8 @@ void GameController::TimeCheck()
     in.sideToMove = game_.side;
     in.gamePly = game_.gamePly;
     in.levelCap = level_.levelCap;
+    // A player rated below 1800 has the clock counted at half.
+    in.divisor[match_.playerSide & 1] = clockDivisor(match_.player().rating);
     const int loser = timeLoser(in);
     if (loser < 0) return;
     EndOfGame(loser == computerSide() ? 5 : 4);
@@ -278,6 +284,9 @@ void GameController::EndOfGame(int code)
             winner = result == computerWins ? Winner::Computer : Winner::User;
             text = winner == Winner::User ? QCoreApplication::translate("TForm1", "Bravo, vous avez gagné")
                                           : QCoreApplication::translate("TForm1", "Désolé, KORVELAN a gagné");
+            if (matchState_ == 1) // a match names its winner
+                text = QString::fromStdString(result == WhiteWon ? game_.whiteName : game_.blackName)
+                    + QCoreApplication::translate("TForm1", " gagne");
         }
     }
 
@@ -303,7 +312,7 @@ void GameController::EndOfGame(int code)
     view_.showPanel(GamePanel::FinDeParties, !sessionActive_);
     const bool decided = winner == Winner::Computer || winner == Winner::User;
     if (decided && options.otherSounds) view_.playSound(winner == Winner::User ? Sound::Won : Sound::Lost);
-    if (matchState_ == 1) matchState_ = 5; // the rating update belongs to the players' registry
+    rateMatchEnd(result);
     // In a learning session the engine's game is analysed and learned instead.
     if (sessionActive_ && options.computerVsComputer) sessionAnalysisDue_ = true;
     options.computerVsComputer = false;

@@ -21,6 +21,7 @@
 #include "engine/levels.h"
 #include "game/move_input.h"
 #include "openings/book_lookup.h"
+#include "players/match.h"
 #include "rules/game_state.h"
 #include "files/game_file.h"
 #include "training/game_analysis.h"
@@ -101,6 +102,10 @@ public:
     void remplir();                                          // new-game reset
     void newTraining(const QString& userName, bool computerBlack); // BitBtn15Click
     void newHumanGame(const QString& white, const QString& black); // BitBtn17Click
+    void newMatch(const MatchSetup& setup);                  // BitBtn16Click, once the sides are known
+    // The sides of the current or last match; its player's line is the
+    // fallback of the next match start.
+    const MatchSetup& lastMatch() const { return match_; }
     void Ordinateur();                                       // toggles human against human
     void Ordinateurcontreordinateur1Click();
     void inverser_joueurs();
@@ -191,6 +196,10 @@ public:
     CommandStates currentCommandStates() const;
 
 private:
+    // The start shared by training and match games against the computer.
+    void startAgainstComputer(const std::string& user, bool computerBlack);
+    // The end of a game: a running match is rated once (MatchState 5).
+    void rateMatchEnd(int result);
     // Runs now when no search or animation is under way, else after it.
     void post(std::function<void()> request, bool abortSearch);
     void runPostedRequests();
@@ -228,6 +237,7 @@ private:
     bool engineTurn_ = false;
     bool computerOpponent_ = true;
     int matchState_ = 0;
+    MatchSetup match_;
     bool engineMoveRequest_ = false;
     bool quitRequested_ = false;
     bool skipPonder_ = true;

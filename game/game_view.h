@@ -12,6 +12,8 @@
 
 namespace kv {
 
+struct RatedResult;
+
 enum class Sound { Move, Won, Lost };
 
 enum class GamePanel {
@@ -37,6 +39,9 @@ public:
     virtual void showClock(int side, const ClockText& text) = 0;
     virtual void applyCommandStates(const CommandStates& states) = 0;
     virtual void clearStatistics() {}                   // ListBox5 and ListBox2 before a search
+    // A game has ended: the rated result of a match, to show and store, or
+    // nullptr when the game was not rated.
+    virtual void matchRated(const RatedResult* /*rated*/) {}
     virtual void analysisChanged() {}                   // the analysis walked a step, began or ended
     virtual void setupChanged() {}                      // the position editor opened, closed or refused
 

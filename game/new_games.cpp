@@ -53,31 +53,36 @@ void GameController::newTraining(const QString& userName, bool computerBlack)
 {
     post(
         [this, userName, computerBlack] {
-            view_.showPanel(GamePanel::NouvellePartie, false);
-            remplir();
-            computerOpponent_ = true;
-            matchState_ = 0;
-            options.stopByClick = true;
-            options.humanVsHuman = false;
-            options.computerVsComputer = false;
-            const std::string user = userName.trimmed().isEmpty() ? "Inconnu" : userName.trimmed().toStdString();
-            game_.enginePlaysBlack = 1;
-            if (computerBlack) {
-                game_.blackName = kComputerName;
-                game_.whiteName = user;
-                game_.storeRecordEntry(0);
-            } else {
-                game_.whiteName = kComputerName;
-                game_.blackName = user;
-                game_.storeRecordEntry(0);
-                Inverser(); // the user's black men at the bottom
-                inverser_joueurs1();
-            }
-            if (game_.whiteName == game_.blackName) options.computerVsComputer = true;
-            game_.displayed = game_.board;
-            view_.refreshStatus();
+            startAgainstComputer(userName.trimmed().isEmpty() ? "Inconnu" : userName.trimmed().toStdString(),
+                                 computerBlack);
         },
         true);
+}
+
+void GameController::startAgainstComputer(const std::string& user, bool computerBlack)
+{
+    view_.showPanel(GamePanel::NouvellePartie, false);
+    remplir();
+    computerOpponent_ = true;
+    matchState_ = 0;
+    options.stopByClick = true;
+    options.humanVsHuman = false;
+    options.computerVsComputer = false;
+    game_.enginePlaysBlack = 1;
+    if (computerBlack) {
+        game_.blackName = kComputerName;
+        game_.whiteName = user;
+        game_.storeRecordEntry(0);
+    } else {
+        game_.whiteName = kComputerName;
+        game_.blackName = user;
+        game_.storeRecordEntry(0);
+        Inverser(); // the user's black men at the bottom
+        inverser_joueurs1();
+    }
+    if (game_.whiteName == game_.blackName) options.computerVsComputer = true;
+    game_.displayed = game_.board;
+    view_.refreshStatus();
 }
 
 void GameController::newHumanGame(const QString& white, const QString& black)

@@ -44,8 +44,6 @@ RatedResult rateMatch(const MatchSetup& setup, MatchOutcome outcome)
     r.setup = setup;
     r.outcome = outcome;
     r.after = rateMatchResult(setup.white.rating, setup.black.rating, outcome);
-    r.whiteText = ratingChangeText(setup.white.name, setup.white.rating, r.after.white);
-    r.blackText = ratingChangeText(setup.black.name, setup.black.rating, r.after.black);
     return r;
 }
 

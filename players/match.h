@@ -55,7 +55,6 @@ struct RatedResult {
     MatchSetup setup;
     MatchOutcome outcome = MatchOutcome::Draw;
     RatingPair after;
-    std::string whiteText, blackText; // "<name> passe de 1800 à 1822"
 };
 
 RatedResult rateMatch(const MatchSetup& setup, MatchOutcome outcome);

@@ -52,13 +52,6 @@ RatingPair rateMatchResult(std::int32_t white, std::int32_t black, MatchOutcome 
     return { boundedRating(w - (w - b) / 10), boundedRating(b - (b - w) / 10) };
 }
 
-std::string ratingChangeText(const std::string& name, std::int32_t before, std::int32_t after)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, " passe de %4d à %4d", static_cast<int>(before), static_cast<int>(after));
-    return name + text;
-}
-
 std::string ratingLine(std::int32_t rating) { return std::to_string(rating); }
 
 std::string paddedRatingLine(std::int32_t rating)

@@ -40,9 +40,6 @@ struct RatingPair {
 // The new ratings of the two sides of a rated game.
 RatingPair rateMatchResult(std::int32_t white, std::int32_t black, MatchOutcome outcome);
 
-// How a rating change is shown: the name followed by " passe de %4d à %4d".
-std::string ratingChangeText(const std::string& name, std::int32_t before, std::int32_t after);
-
 // A rating as written in "points.dat": plain decimal after a rated game, and
 // "%4d" (right-aligned in four columns) for a new player.
 std::string ratingLine(std::int32_t rating);

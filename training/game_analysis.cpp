@@ -59,6 +59,9 @@ bool GameAnalysis::step(GameState& game)
     req.playedFrom = playedFrom;
     req.playedTo = playedTo;
     ctx_.setLastCompletedScore(carried_); // the played move scores minus this
+    // A search abandoned before the walk began (the command that started it
+    // stopped the computer's thinking) must not end this one at once.
+    ctx_.state.abortSearch = false;
     const SearchResult r = searchDriver(ctx_, req);
     ctx_.state.abortSearch = false;
 

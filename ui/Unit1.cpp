@@ -76,6 +76,7 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
 
     buildMenus();
     buildPanels();
+    buildPlayerPanels();
     buildPlayStatus();
     buildTraining();
     buildWelcome();
@@ -147,6 +148,7 @@ void TForm1::Introduction()
     game_.blackName = "Korvelan";
     game_.storeRecordEntry(0);
     search_->clearTranspositionTable();
+    loadPlayerLists(); // a damaged registry is mended and reported now, not in the middle of a command
     refreshStatus();
 }
 
@@ -175,6 +177,7 @@ void TForm1::Nouveau2Click()
 {
     search_->state.stopRequested = true;
     listBox1_->clear();
+    loadPlayerLists();
     revoirCoup_->hide(); // a new game is no problem
     suivantProbleme_->hide();
     nouvellePartie_->show();

@@ -9,14 +9,17 @@
 #include "engine/search_context.h"
 #include "game/controller.h"
 #include "game/game_view.h"
+#include "players/registry.h"
 #include "rules/game_state.h"
 #include "training/problem_listing.h"
+#include "ui/player_widgets.h"
 
 #include <QMainWindow>
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -39,6 +42,7 @@ class Damier3D;
 class SoundPlayer;
 class TForm2;
 class TForm3;
+class PlayersWindow;
 class TForm4;
 
 class TForm1 : public QMainWindow, public GameView, public SearchObserver {
@@ -169,6 +173,31 @@ public slots:
     void Damier3D7Click();
     void Damier3D8Click();
 
+public slots:
+    // Players and rated matches (Unit1_players.cpp).
+    void ListBox8Click();
+    void ListBox9Click();
+    void ListBox10Click();
+    void ListBox11Click();
+    void BitBtn16Click();
+    void RamenerMorvanelClick();
+    void Match21Click();
+    void BitBtn7Click();
+    void OClick();
+    void Effacerunjoueur1Click();
+    void ListBox7Click();
+    void BitBtn20Click();
+    void BitBtn12Click();
+    void Changerlesnoms1Click();
+    void OKjoueurClick();
+    void Cancel_joueursClick();
+    void Listedesjoueurs1Click();
+
+public:
+    void matchRated(const RatedResult* rated) override;
+    // The folder of the registry files and the results history.
+    QString playersDir() const;
+
 protected:
     void closeEvent(QCloseEvent* e) override;
 
@@ -280,6 +309,16 @@ private:
     QMenu* parametrage_ = nullptr;
     TForm2* form2_ = nullptr;
     TForm3* form3_ = nullptr;
+
+    // Players (Unit1_players.cpp, Unit1_players_layout.cpp).
+    void buildPlayerPanels();
+    std::optional<PlayerRegistry> readRegistry();
+    bool loadPlayerLists();
+    void fillPlayerLists();
+    void playersError(const QString& text);
+    PlayerWidgets pw_;
+    PlayerRegistry registry_; // the lists shown: "Ramener Korvelan à 2050" changes it here only
+    PlayersWindow* playersWindow_ = nullptr;
 
     // Analysis and training.
     TForm4* form4_ = nullptr;

@@ -82,8 +82,7 @@ TEST(MatchResult, StoresBothRatingsAndTheHistoryOnce)
     const MatchSetup s = *setUpMatch(reg, { "Anne", 2, false, -1 });
 
     const RatedResult won = rateMatch(s, MatchOutcome::WhiteWon);
-    EXPECT_EQ(won.whiteText, "Anne passe de 1800 à 1822");
-    EXPECT_EQ(won.blackText, "Korvelan passe de 2050 à 2028");
+    EXPECT_EQ(won.after, (RatingPair { 1822, 2028 }));
     StoreReport report = storeRatedResult(dir.path(), won, "2026-12-07 14:05");
     ASSERT_TRUE(report.saved) << report.error;
     EXPECT_EQ(report.linesWritten, (std::vector<int> { 2, 0 }));

@@ -44,10 +44,8 @@ TEST(Rating, RatingsOfZeroOrLessNeitherDivideByZeroNorRunAway)
     EXPECT_EQ(rateMatchResult(3, 2050, MatchOutcome::BlackWon).white, kMinRating);
 }
 
-TEST(Rating, TextsAndLines)
+TEST(Rating, RatingLinesAreWrittenAndReadBack)
 {
-    EXPECT_EQ(ratingChangeText("Anne", 1800, 1822), "Anne passe de 1800 à 1822");
-    EXPECT_EQ(ratingChangeText("Bruno", 800, 795), "Bruno passe de  800 à  795");
     EXPECT_EQ(paddedRatingLine(950), " 950");
     EXPECT_EQ(ratingLine(950), "950");
 

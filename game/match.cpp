@@ -1,0 +1,31 @@
+// Rated matches: the start of a match game and the rating of its result.
+#include "game/controller.h"
+
+namespace kv {
+
+void GameController::newMatch(const MatchSetup& setup)
+{
+    post(
+        [this, setup] {
+            match_ = setup;
+            startAgainstComputer(setup.player().name, setup.playerSide == White);
+            // The engine's own name typed as the player's: it plays itself, unrated.
+            matchState_ = setup.engineVsEngine ? 0 : 1;
+            refreshCommands();
+            view_.refreshStatus();
+        },
+        true);
+}
+
+void GameController::rateMatchEnd(int result)
+{
+    if (matchState_ != 1 || result == NoResult) {
+        view_.matchRated(nullptr);
+        return;
+    }
+    matchState_ = 5; // rated once, whatever happens next
+    const RatedResult rated = rateMatch(match_, static_cast<MatchOutcome>(result));
+    view_.matchRated(&rated);
+}
+
+} // namespace kv
