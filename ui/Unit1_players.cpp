@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include <filesystem>
@@ -349,6 +350,10 @@ void TForm1::matchRated(const RatedResult* rated)
         // The engine's line is always written; a registered player's too, unless
         // the player was deleted meanwhile.
         const MatchSide& player = s.player();
+        if (player.index < 0)
+            statusBar()->showMessage(tr("%1 n'est pas inscrit : ses points ne sont pas gardés (Joueurs > Nouveau joueur).")
+                                         .arg(QString::fromStdString(player.name)),
+                                     15000);
         if (player.index > 0 && report.linesWritten.size() < 2)
             told << tr("%1 n'est plus dans la liste des joueurs : ses points ne sont pas enregistrés.")
                         .arg(QString::fromStdString(player.name));

@@ -85,7 +85,7 @@ void TForm1::refreshStatus()
     nbcoups_->setText(tr("Coups : %1").arg(game_.gamePly / 2 + 1));
     if (c.gameOver()) trait_->setText(tr("Partie terminée"));
     else trait_->setText(game_.side == White ? tr("Trait aux blancs") : tr("Trait aux noirs"));
-    if (c.matchState() == 1) panel11_->setText(tr("Match"));
+    if (c.matchState() == 1 || c.matchState() == 5) panel11_->setText(tr("Match")); // 5: the match game just rated
     else if (c.options.humanVsHuman) panel11_->setText(tr("Humain contre humain"));
     else panel11_->setText(tr("Entraînement"));
 
@@ -161,8 +161,11 @@ void TForm1::applyCommandStates(const CommandStates& s)
     actions_["Arrtercettephase1"]->setEnabled(s.analysisRunning);
     actions_["Terminerlanalyse1"]->setEnabled(s.analysisRunning);
     actions_["Installeruneposition1"]->setEnabled(s.problems);
-    if (s.busyCursor) board_->setCursor(Qt::WaitCursor);
-    else board_->unsetCursor();
+    for (QWidget* b : { static_cast<QWidget*>(board_), static_cast<QWidget*>(board3d_) }) {
+        if (!b) continue;
+        if (s.busyCursor) b->setCursor(Qt::WaitCursor);
+        else b->unsetCursor();
+    }
     showPlayStatus(); // the thinking starts or ends with these states
 }
 

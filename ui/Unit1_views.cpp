@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolButton>
 #include <QScreen>
 #include <QStatusBar>
 
@@ -121,23 +122,43 @@ void TForm1::buildViews()
     twinBlack_ = twin("Horlogenoir3d", "N3D", "minnoir3d", "secnoir3d", "Nbnoirs3d");
     twinWhite_ = twin("Horlogeblanc3d", "B3D", "minblanc3d", "secblanc3d", "Nbblancs3d");
 
-    // The welcome panel's 3D buttons follow its "Damier 2D".
-    if (auto* start = findChild<QPushButton*>("BoutonDamier2D")) {
-        auto* row = qobject_cast<QBoxLayout*>(start->parentWidget()->layout());
-        int at = row ? row->indexOf(start) + 1 : -1;
+    // The welcome panel's 3D buttons, each with a small view of its board,
+    // in two rows under the row of "Damier 2D".
+    auto* welcome = findChild<QWidget*>("Bienvenue");
+    auto* start = findChild<QPushButton*>("BoutonDamier2D");
+    if (welcome && start && qobject_cast<QBoxLayout*>(welcome->layout())) {
+        auto* column = qobject_cast<QBoxLayout*>(welcome->layout());
+        QWidget* row = start;
+        while (row->parentWidget() && row->parentWidget() != welcome) row = row->parentWidget();
+        auto* themes = new QWidget(welcome);
+        themes->setObjectName("Vues3D");
+        themes->setStyleSheet("QToolButton { color: #f4e3c1; background: rgba(255, 255, 255, 18);"
+                              " border: 1px solid #6a5038; border-radius: 6px; padding: 6px; font-size: 13px; }"
+                              "QToolButton:hover { background: rgba(255, 255, 255, 40); border-color: #d9b36c; }");
+        auto* grid = new QGridLayout(themes);
+        grid->setContentsMargins(0, 8, 0, 0);
+        grid->setColumnStretch(0, 1);
+        grid->setColumnStretch(5, 1);
         for (int n = 1; n <= 8; ++n) {
-            auto* b = new QPushButton(tr(kThemes[n - 1].caption), start->parentWidget());
+            auto* b = new QToolButton(themes);
             b->setObjectName(welcomeButtonName(n));
-            connect(b, &QPushButton::clicked, this, [this, n] { startWithTheme(n); });
-            if (row) row->insertWidget(at++, b);
+            b->setText(tr(kThemes[n - 1].caption));
+            b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+            const QImage board(programDir_ + QString("/damier%1wi.bmp").arg(n));
+            if (!board.isNull())
+                b->setIcon(QPixmap::fromImage(board.scaled(150, 100, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+            b->setIconSize(QSize(150, 100));
+            connect(b, &QToolButton::clicked, this, [this, n] { startWithTheme(n); });
+            grid->addWidget(b, (n - 1) / 4, 1 + (n - 1) % 4);
         }
+        column->insertWidget(column->indexOf(row) + 1, themes);
     }
 
     // A theme whose picture is not there is not offered.
     for (int n = 1; n <= 8; ++n) {
         if (!QFileInfo::exists(programDir_ + QString("/damier%1i.bmp").arg(n))) {
             actions_[kThemes[n - 1].action]->setVisible(false);
-            if (auto* b = findChild<QPushButton*>(welcomeButtonName(n))) b->hide();
+            if (auto* b = findChild<QAbstractButton*>(welcomeButtonName(n))) b->hide();
         }
     }
 
@@ -205,7 +226,7 @@ void TForm1::hideTheme(int theme, const QString& why)
 {
     // One message, and the theme is no longer offered.
     actions_[kThemes[theme - 1].action]->setVisible(false);
-    if (auto* b = findChild<QPushButton*>(welcomeButtonName(theme))) b->hide();
+    if (auto* b = findChild<QAbstractButton*>(welcomeButtonName(theme))) b->hide();
     const QString text = tr("Le damier « %1 » n'est pas disponible : il manque %2.").arg(tr(kThemes[theme - 1].caption), why);
     qWarning("%s", qPrintable(text));
     auto* box = new QMessageBox(QMessageBox::Warning, tr("Erreur"), text, QMessageBox::Ok, this);

@@ -96,6 +96,7 @@ TEST_F(Players, ARegisteredPlayersRatedMatchesAreKeptAcrossARestart)
     computerBlocked();
     grab("match_won");
     EXPECT_EQ(text("qui_gagne"), "Anne gagne");
+    EXPECT_EQ(text("Panel11"), "Match"); // the game shown is still the match
     const RatingPair won = rateMatchResult(1700, 2050, MatchOutcome::WhiteWon);
     EXPECT_EQ(text("Resultat_blanc"), QString("Anne passe de 1700 à %1").arg(won.white));
     EXPECT_EQ(text("Resultat_noir"), QString("Korvelan passe de 2050 à %1").arg(won.black));

@@ -221,6 +221,23 @@ TEST_F(Training, TheComputerMovesFirstFromASetUpPositionWhenAsked)
     EXPECT_TRUE(isBlack(g().board[g().record[1].to]));
 }
 
+TEST_F(Training, SuivantEndsEachSearchOfAnUnlimitedAnalysisFromTheWindow)
+{
+    test::playAll(g(), { "10-14", "24-20", "12-16" });
+    LevelSetting unlimited = c().level();
+    unlimited.levelTime = 32000; // no time limit: only "Suivant" ends a position
+    c().setLevel(unlimited);
+    action("Dbuteruneanalyse1")->trigger();
+    // The window's events run inside the search: a click there ends that search.
+    QTimer suivant;
+    QObject::connect(&suivant, &QTimer::timeout, [&] { button("BitBtn1")->click(); });
+    suivant.start(30);
+    ASSERT_TRUE(runUntil([&] { return !c().analysing(); }, 50));
+    suivant.stop();
+    EXPECT_EQ(list("ListBox6")->count(), 3);
+    EXPECT_EQ(c().analysis().lastAnalysedPly(), 0);
+}
+
 TEST_F(Training, ProblemsLoadStepWithAWrapAndReplay)
 {
     const QString dir = QString(KV_PROGRAM_DIR) + "/Problemes";

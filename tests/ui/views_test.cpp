@@ -274,7 +274,7 @@ TEST_F(Views, WelcomeButtonsStartInTheirTheme)
     TForm1 fresh(KV_PROGRAM_DIR);
     fresh.setExternalLoop(true);
     fresh.show();
-    auto* b = fresh.findChild<QPushButton*>("BoutonDamier3D7");
+    auto* b = fresh.findChild<QAbstractButton*>("BoutonDamier3D7");
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(b->text(), "Grand luxe");
     b->click();

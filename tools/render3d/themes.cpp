@@ -32,7 +32,7 @@ Theme classique()
     t.table = mat(Pattern::Felt, 0x2F6A3E, 0x1F4A2A, 1, 0.02, 5);
     t.inlay = rgb(0xF0DDB0);
     t.tileEdges = false;
-    t.lighting = { light(-0.25, -0.35, 0.9), rgb(0xFFF0D8) * 2.3, rgb(0xA8B4C8) * 0.45, rgb(0xDDE6F2), rgb(0x8A7A64), 0, 8 };
+    t.lighting = { light(-0.45, 0.15, 0.88), rgb(0xFFF0D8) * 2.3, rgb(0xA8B4C8) * 0.45, rgb(0xDDE6F2), rgb(0x8A7A64), 0, 8 };
     return t;
 }
 
@@ -59,7 +59,7 @@ Theme luxe()
     t.table = mat(Pattern::Felt, 0x7A1628, 0x420A16, 1, 0.06, 8);
     t.inlay = rgb(0xE2B84A);
     t.tileEdges = true;
-    t.lighting = { light(-0.3, -0.3, 0.9), rgb(0xFFF4E6) * 2.2, rgb(0xB8A8B0) * 0.45, rgb(0xFFF2E0), rgb(0x5A2A30), 0.45, 9 };
+    t.lighting = { light(-0.4, 0.2, 0.9), rgb(0xFFF4E6) * 2.2, rgb(0xB8A8B0) * 0.45, rgb(0xFFF2E0), rgb(0x5A2A30), 0.45, 9 };
     return t;
 }
 
@@ -74,7 +74,7 @@ Theme copacabana()
     t.table = mat(Pattern::Sand, 0xF0DCAE, 0xCFAF7E, 2.2, 0.02, 5);
     t.inlay = rgb(0xFFD35A);
     t.tileEdges = true;
-    t.lighting = { light(-0.35, -0.2, 0.9), rgb(0xFFF6E2) * 2.9, rgb(0x9CCBF0) * 0.55, rgb(0xBFE4FF), rgb(0xF2DDB0), 0, 8 };
+    t.lighting = { light(-0.5, 0.1, 0.85), rgb(0xFFF6E2) * 2.9, rgb(0x9CCBF0) * 0.55, rgb(0xBFE4FF), rgb(0xF2DDB0), 0, 8 };
     return t;
 }
 
@@ -89,7 +89,7 @@ Theme ipanema()
     t.table = mat(Pattern::Wood, 0x9A6238, 0x5E3418, 4.5, 0.1, 20);
     t.inlay = rgb(0xF2C48A);
     t.tileEdges = false;
-    t.lighting = { light(-0.55, -0.25, 0.8), rgb(0xFFB878) * 2.5, rgb(0xB07AB8) * 0.5, rgb(0xFFA070), rgb(0x6A3A6A), 0.5, 8 };
+    t.lighting = { light(-0.65, 0.15, 0.75), rgb(0xFFB878) * 2.5, rgb(0xB07AB8) * 0.5, rgb(0xFFA070), rgb(0x6A3A6A), 0.5, 8 };
     return t;
 }
 
@@ -105,7 +105,7 @@ Theme inferno()
     t.inlay = rgb(0x300A04);
     t.inlayGlow = rgb(0xFF4A10) * 1.8;
     t.tileEdges = true;
-    t.lighting = { light(-0.2, -0.45, 0.85), rgb(0xFF9A5C) * 1.6, rgb(0x6A1C10) * 0.45, rgb(0x5A1A08), rgb(0x0C0302), 0.75, 6 };
+    t.lighting = { light(-0.3, 0.2, 0.9), rgb(0xFF9A5C) * 1.6, rgb(0x6A1C10) * 0.45, rgb(0x5A1A08), rgb(0x0C0302), 0.75, 6 };
     return t;
 }
 
@@ -120,7 +120,7 @@ Theme grandLuxe()
     t.table = mat(Pattern::Felt, 0x1C2C78, 0x0C1648, 1, 0.05, 8);
     t.inlay = rgb(0xE8E8EC);
     t.tileEdges = true;
-    t.lighting = { light(-0.3, -0.3, 0.9), rgb(0xFFF4E8) * 2.3, rgb(0xA8B0D0) * 0.4, rgb(0xE8DCC8), rgb(0x20284A), 0.55, 8 };
+    t.lighting = { light(-0.35, 0.2, 0.9), rgb(0xFFF4E8) * 2.3, rgb(0xA8B0D0) * 0.4, rgb(0xE8DCC8), rgb(0x20284A), 0.55, 8 };
     return t;
 }
 
@@ -135,7 +135,7 @@ Theme salvador()
     t.table = mat(Pattern::Azulejo, 0xF2F0E8, 0x1E4CA0, 1.5, 0.4, 50, 0.04);
     t.inlay = rgb(0x2456B0);
     t.tileEdges = false;
-    t.lighting = { light(-0.4, -0.3, 0.85), rgb(0xFFE4B8) * 2.4, rgb(0x90B8C8) * 0.5, rgb(0xCFE6F0), rgb(0xB08A60), 0.25, 9 };
+    t.lighting = { light(-0.5, 0.2, 0.85), rgb(0xFFE4B8) * 2.4, rgb(0x90B8C8) * 0.5, rgb(0xCFE6F0), rgb(0xB08A60), 0.25, 9 };
     return t;
 }
 
