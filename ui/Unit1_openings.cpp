@@ -44,10 +44,13 @@ void TForm1::buildOpeningsMenu()
     addAction(parametrage_, "Ouverturespourlesnoirs1", tr("Ouvertures pour les noirs"),
               &TForm1::Ouverturespourlesnoirs1Click);
 
+    // The editors are windows of their own, not children of this one: their
+    // buttons carry names the main window's panels use too.
     OpeningBook& book = controller_->openings;
-    form2_ = new TForm2(book.white, this);
-    form3_ = new TForm3(book.black, this);
+    form2_ = new TForm2(book.white, nullptr);
+    form3_ = new TForm3(book.black, nullptr);
     for (OpeningEditor* e : { static_cast<OpeningEditor*>(form2_), static_cast<OpeningEditor*>(form3_) }) {
+        connect(this, &QObject::destroyed, e, [e] { delete e; });
         e->storeSet = [this](SideToMove side) { return storeOpeningSet(side); };
         e->reload = [this](SideToMove side) { reloadOpeningLibrary(side); };
         e->closeEditors = [this] { closeOpeningEditors(); };
