@@ -27,6 +27,8 @@
 #include "training/game_analysis.h"
 #include "training/position_setup.h"
 
+#include <QCoreApplication>
+
 #include <QString>
 
 #include <array>
@@ -189,7 +191,13 @@ public:
     bool skipPonder() const { return skipPonder_; }
     bool thinking() const { return thinking_; }
     bool pondering() const { return pondering_; }
-    const QString& endMessage() const { return endMessage_; }
+    // A finished game's result in the current language; kept as its source
+    // text so that it follows a change of language.
+    QString endMessage() const
+    {
+        if (endMessage_.isEmpty()) return {};
+        return endWinner_ + QCoreApplication::translate("TForm1", endMessage_.toUtf8().constData());
+    }
     const SearchResult& lastResult() const { return lastResult_; }
     int computerSide() const { return game_.enginePlaysBlack; }
     std::array<int, 5> pieceCounts() const;
@@ -264,7 +272,8 @@ private:
     LevelSetting sessionLevel_ {}; // the level before the session raised it
     bool positionSetupMode_ = false;
     QString setupRefusal_;
-    QString endMessage_;
+    QString endMessage_; // the source text of a finished game's result
+    QString endWinner_;  // the winner's name before it, in a match
     SearchResult lastResult_;
     std::deque<std::function<void()>> requests_;
 };

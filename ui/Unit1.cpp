@@ -8,6 +8,7 @@
 #include "rules/geometry.h"
 #include "ui/board_widget.h"
 #include "ui/sound_player.h"
+#include "ui/translations.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -81,6 +82,7 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
     buildTraining();
     buildWelcome();
     buildViews();
+    buildLanguages();
     setStyleSheet(
         "QWidget#Fond { background: #e9dfcc; }"
         "QFrame#Panel6, QFrame#Panel7 { background: #f7f1e4; border: 1px solid #b59c74; border-radius: 6px; }"
@@ -105,6 +107,7 @@ TForm1::TForm1(const QString& programDir, QWidget* parent) : QMainWindow(parent)
 
 TForm1::~TForm1()
 {
+    translations_.reset(); // back to the source texts while the window is whole
     search_->observer = nullptr;
 }
 

@@ -44,6 +44,7 @@ class TForm2;
 class TForm3;
 class PlayersWindow;
 class TForm4;
+class Translations;
 
 class TForm1 : public QMainWindow, public GameView, public SearchObserver {
     Q_OBJECT
@@ -102,6 +103,12 @@ public:
     void setFileChooser(FileChooser f) { fileChooser_ = std::move(f); }
     void setCommentViewer(std::function<void(const QString&)> f) { commentViewer_ = std::move(f); }
     const ProblemCursor& problemCursor() const { return problems_; }
+
+    // ---- interface languages (Unit1_languages.cpp)
+    int languageIndex() const;
+    // The language command: 0 French .. 5 Italian; every open window follows.
+    void applyLanguage(int index);
+    Translations& translations() const { return *translations_; }
 
 public slots:
     // Start-up and quitting.
@@ -172,6 +179,19 @@ public slots:
     void Damier3D6Click();
     void Damier3D7Click();
     void Damier3D8Click();
+    // Languages: the Help menu's entries and the welcome panel's buttons.
+    void Franais1Click();
+    void English1Click();
+    void Nederlands1Click();
+    void Portugues1Click();
+    void Espanol1Click();
+    void Italiano1Click();
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button2Click();
+    void Button8Click();
+    void Button1AClick();
 
 public slots:
     // Players and rated matches (Unit1_players.cpp).
@@ -200,6 +220,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void buildMenus();
@@ -228,7 +249,7 @@ private:
     void buildTraining(); // Unit1_training.cpp
     void buildProblems(); // Unit1_problems.cpp
     bool openProblem(const QString& path, bool capPlies);
-    QString chooseFile(const QString& title, const QString& dir, bool save);
+    QString chooseFile(const QString& title, const QString& dir, bool save, bool lesson);
     void learnSessionGame();
     void showSetupCaptions();
 
@@ -340,6 +361,13 @@ private:
     QString sessionLesson_; // the lesson file of the running session
     FileChooser fileChooser_;
     std::function<void(const QString&)> commentViewer_;
+
+    // Languages.
+    void buildLanguages();
+    void retranslateUi();
+    std::unique_ptr<Translations> translations_;
+    QActionGroup* languageGroup_ = nullptr;
+    bool themesRenamed_ = false; // four themes keep one name once a language is applied
 };
 
 } // namespace kv

@@ -73,10 +73,10 @@ void TForm1::buildProblems()
     controller_->onSessionGameAnalysed = [this] { learnSessionGame(); };
 }
 
-QString TForm1::chooseFile(const QString& title, const QString& dir, bool save)
+QString TForm1::chooseFile(const QString& title, const QString& dir, bool save, bool lesson)
 {
     if (fileChooser_) return fileChooser_(title, dir, save);
-    const QString filter = tr(save || title == tr("Charger des leçons") ? kLessonFilter : kProblemFilter);
+    const QString filter = tr(lesson ? kLessonFilter : kProblemFilter);
     return save ? QFileDialog::getSaveFileName(this, title, dir + "/lecon.dal", filter)
                 : QFileDialog::getOpenFileName(this, title, dir, filter);
 }
@@ -112,7 +112,7 @@ void TForm1::Problmes1Click()
     if (controller_->analysing() || controller_->positionSetupMode()) return;
     controller_->pause();
     const QString dir = programDir_ + "/Problemes";
-    const QString path = chooseFile(tr("Leçons, exercices et problèmes"), dir, false);
+    const QString path = chooseFile(tr("Leçons, exercices et problèmes"), dir, false, false);
     if (path.isEmpty()) return;
     const QFileInfo info(path);
     problems_.open(info.absolutePath().toStdString(), info.fileName().toStdString());
@@ -154,7 +154,7 @@ void TForm1::Apprendreposition1Click()
     }
     QString path = controller_->sessionActive() ? sessionLesson_ : QString();
     if (path.isEmpty()) {
-        path = chooseFile(tr("Apprendre"), pathsFor(programDir_).userFolder("parametres"), true);
+        path = chooseFile(tr("Apprendre"), pathsFor(programDir_).userFolder("parametres"), true, true);
         if (path.isEmpty()) return;
         if (controller_->sessionActive()) sessionLesson_ = path;
     }
@@ -176,7 +176,7 @@ void TForm1::learnSessionGame()
 void TForm1::Chargerdesleons1Click()
 {
     if (!knowledge_) return;
-    const QString path = chooseFile(tr("Charger des leçons"), pathsFor(programDir_).userFolder("parametres"), false);
+    const QString path = chooseFile(tr("Charger des leçons"), pathsFor(programDir_).userFolder("parametres"), false, true);
     if (path.isEmpty()) return;
     const std::string error = knowledge_->learnedPositions().load(path.toStdString());
     if (!error.empty()) {

@@ -288,6 +288,12 @@ void TForm1::layoutBoards()
         else wdg->move(first.topLeft() + boardShift);
     }
 
+    // The players' panels at the top and the foot of the board, each on its player's side.
+    const bool turned = game_.orientation != 0;
+    const int footY = std::max(kBottomPanelY, bh - (520 - kBottomPanelY));
+    panel6_->move(panel6_->x(), turned ? footY : kTopPanelY);
+    panel7_->move(panel7_->x(), turned ? kTopPanelY : footY);
+
     // The 3D clock panels in the picture's left corners, black's at the far
     // side unless the board is turned; they grow and shrink with the picture.
     const double s = board3d_->pictureRect().width() / view3d::kPictureWidth;
@@ -301,7 +307,6 @@ void TForm1::layoutBoards()
                               .arg(px(6))
                               .arg(std::max(10, px(18)))
                               .arg(std::max(8, px(12)));
-    const bool turned = game_.orientation != 0;
     const QRect top(board3d_->toWidget({ 6, 56 }).toPoint(), QSize(px(118), px(62)));
     const QRect bottom(board3d_->toWidget({ 6, 448 }).toPoint(), QSize(px(118), px(62)));
     for (auto [twin, rect] : { std::pair { &twinBlack_, turned ? bottom : top }, { &twinWhite_, turned ? top : bottom } }) {

@@ -4,6 +4,7 @@
 
 #include "rules/geometry.h"
 #include "tests/training/play_helpers.h"
+#include "training/lessons.h"
 #include "ui/analysis_window.h"
 #include "ui/board_widget.h"
 #include "ui/evaluation_graph.h"
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -314,6 +316,39 @@ TEST_F(Training, ShortGamesAreNotLearnedAndWrongSizedLessonsAreRefused)
     action("Chargerdesleons1")->trigger();
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(errorShown);
+}
+
+TEST_F(Training, ALongLevelGameIsLearnedIntoTheChosenLessonFile)
+{
+    // Twenty-two plies of shallow engine play from the start.
+    c().search().settings.fixedDepth = 2;
+    c().search().settings.bookEnabled = false;
+    for (int ply = 0; ply < 22; ++ply) {
+        SearchRequest r;
+        r.board = g().board;
+        r.side = g().side;
+        const SearchResult res = searchDriver(c().search(), r);
+        ASSERT_GE(res.legalIndex, 0);
+        g().generateLegal();
+        g().playMove(res.move, g().gen.captureCount());
+    }
+    ASSERT_TRUE(mayLearn(g().board, g().recordedPlies));
+    action("Dbuteruneanalyse1")->trigger();
+    ASSERT_TRUE(runUntil([&] { return !c().analysing(); }));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("lecon.dal");
+    form->setFileChooser([&](const QString&, const QString&, bool save) {
+        EXPECT_TRUE(save);
+        return path;
+    });
+    button("Learn_yes")->click();
+    ASSERT_TRUE(QFileInfo::exists(path));
+    EXPECT_EQ(QFileInfo(path).size(), qint64(LearnedPositions::kFileBytes));
+    LearnedPositions lesson;
+    ASSERT_EQ(lesson.load(path.toStdString()), "");
+    const LessonEntry e = lessonEntryOf(c().search().hashKeys(), g(), 22, *c().analysis().plyScore(22));
+    EXPECT_EQ(lesson.lookup(e.indexKey, e.checkKey), std::optional<std::int16_t>(e.score));
 }
 
 TEST_F(Training, ALearningSessionAnalysesEachGameAndStartsTheNext)
