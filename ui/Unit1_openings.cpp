@@ -36,7 +36,7 @@ void TForm1::buildOpeningsMenu()
                                 &TForm1::Bibliothquesactives1Click);
     active->setCheckable(true);
     active->setChecked(search_->settings.bookEnabled);
-    addAction(parametrage_, "Changerbibliothqueouvertures1", tr("Changer bibliothèque ouvertures"),
+    addAction(parametrage_, "Changerbibliothqueouvertures1", tr("Changer bibliothèque ouverture"),
               &TForm1::Changerbibliothqueouvertures1Click);
     parametrage_->addSeparator();
     addAction(parametrage_, "Ouverturespourlesblancs1", tr("Ouvertures pour les blancs"),
