@@ -877,6 +877,30 @@
         <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
         <translation>1800 (Computer gives you no advantage)</translation>
     </message>
+    <message>
+        <source>Profondeur</source>
+        <translation>Depth</translation>
+    </message>
+    <message>
+        <source>Noeuds</source>
+        <translation>Nodes</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Noeuds/s</source>
+        <translation>Nodes/s</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Coups</source>
+        <translation>Moves</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>

@@ -877,6 +877,30 @@
         <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
         <translation>1800 (il computer non ti fa regali)</translation>
     </message>
+    <message>
+        <source>Profondeur</source>
+        <translation>Profondità</translation>
+    </message>
+    <message>
+        <source>Noeuds</source>
+        <translation>Nodi</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Noeuds/s</source>
+        <translation>Nodi/s</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Coups</source>
+        <translation>Mosse</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>
