@@ -142,8 +142,8 @@ void TForm1::retranslateUi()
         // Listed as the plain "Damier 2D", as on the welcome panel.
         if (QAction* flat = actions_["Damier2D1"]) flat->setText(tr("Damier 2D"));
     }
-    refreshStatus();
-    showSetupCaptions();
+    setupChanged(); // the set-up captions and evaluations, and refreshStatus
+
     if (listBox2_->count() > 0) statistics(search_->statisticsLines());
     // The analysis lines are written again in the new language.
     controller_->setAnalysisLanguage(static_cast<AnalysisLanguage>(languageIndex()));

@@ -380,6 +380,36 @@ TEST_F(Languages, EngineStatisticsAndAnalysisLinesFollowTheLanguage)
     EXPECT_EQ(list2->item(2)->text(), "22 - 18 , 11 - 15");
 }
 
+TEST_F(Languages, SwitchingWhileTheEngineSearchesLeavesTheSearchAlone)
+{
+    test::playAll(g(), { "10-14", "24-20", "12-16" });
+    LevelSetting unlimited = c().level();
+    unlimited.levelTime = 32000; // each position is searched until "Suivant"
+    c().setLevel(unlimited);
+    trigger("Dbuteruneanalyse1");
+    // Every language in turn from inside the search, then "Suivant" ends each position.
+    const int order[] = { English, Italian, Dutch, Spanish, Portuguese, English };
+    int switched = 0, whileThinking = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (switched < 6) {
+            whileThinking += c().busy();
+            form->applyLanguage(order[switched++]);
+        } else {
+            button("BitBtn1")->click();
+        }
+    });
+    tick.start(20);
+    ASSERT_TRUE(runUntil([&] { return !c().analysing(); }, 50));
+    tick.stop();
+    EXPECT_GE(whileThinking, 5);
+    EXPECT_EQ(form->windowTitle(), "Korvelan 3D, the game");
+    auto* list6 = form->findChild<QListWidget*>("ListBox6");
+    ASSERT_EQ(list6->count(), 3);
+    EXPECT_EQ(list6->item(0)->text().mid(3, 7), "White :");
+    EXPECT_EQ(action("Dbuteruneanalyse1")->text(), "Begin analysis");
+}
+
 TEST_F(Languages, LevelMenuFollowsTheLanguage)
 {
     language(Spanish);

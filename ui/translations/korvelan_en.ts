@@ -901,6 +901,14 @@
         <source>Coups</source>
         <translation>Moves</translation>
     </message>
+    <message>
+        <source>Eval stat blancs:%1</source>
+        <translation>Static eval white:%1</translation>
+    </message>
+    <message>
+        <source>Eval stat noirs:%1</source>
+        <translation>Static eval black:%1</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>

@@ -901,6 +901,14 @@
         <source>Coups</source>
         <translation>Jugadas</translation>
     </message>
+    <message>
+        <source>Eval stat blancs:%1</source>
+        <translation>Eval. estática blancas:%1</translation>
+    </message>
+    <message>
+        <source>Eval stat noirs:%1</source>
+        <translation>Eval. estática negras:%1</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>

@@ -901,6 +901,14 @@
         <source>Coups</source>
         <translation>Mosse</translation>
     </message>
+    <message>
+        <source>Eval stat blancs:%1</source>
+        <translation>Valut. statica bianco:%1</translation>
+    </message>
+    <message>
+        <source>Eval stat noirs:%1</source>
+        <translation>Valut. statica nero:%1</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>

@@ -901,6 +901,14 @@
         <source>Coups</source>
         <translation>Zetten</translation>
     </message>
+    <message>
+        <source>Eval stat blancs:%1</source>
+        <translation>Statische eval. wit:%1</translation>
+    </message>
+    <message>
+        <source>Eval stat noirs:%1</source>
+        <translation>Statische eval. zwart:%1</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>

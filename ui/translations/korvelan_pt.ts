@@ -901,6 +901,14 @@
         <source>Coups</source>
         <translation>Lances</translation>
     </message>
+    <message>
+        <source>Eval stat blancs:%1</source>
+        <translation>Aval. estática brancas:%1</translation>
+    </message>
+    <message>
+        <source>Eval stat noirs:%1</source>
+        <translation>Aval. estática pretas:%1</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>
