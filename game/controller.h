@@ -154,6 +154,12 @@ public:
     bool hasAnalysis() const { return analysis_ != nullptr; }
     const GameAnalysis& analysis() const { return *analysis_; }
     AnalysisLanguage analysisLanguage = AnalysisLanguage::French;
+    // The language of analyses to come and of the one shown.
+    void setAnalysisLanguage(AnalysisLanguage lang)
+    {
+        analysisLanguage = lang;
+        if (analysis_) analysis_->setLanguage(lang);
+    }
 
     // ---- learning sessions (analysis_mode.cpp): the engine plays itself;
     // each finished game is analysed, its final position learned, and the

@@ -365,6 +365,8 @@ private:
     // Languages.
     void buildLanguages();
     void retranslateUi();
+    // A line of the engine's statistics with its label in the current language.
+    QString statisticsLine(const std::string& line) const;
     std::unique_ptr<Translations> translations_;
     QActionGroup* languageGroup_ = nullptr;
     bool themesRenamed_ = false; // four themes keep one name once a language is applied

@@ -204,7 +204,7 @@ void TForm1::setRootLine(int index, const std::string& text)
 void TForm1::statistics(const std::vector<std::string>& lines)
 {
     listBox2_->clear();
-    for (const std::string& l : lines) listBox2_->addItem(QString::fromStdString(l));
+    for (const std::string& l : lines) listBox2_->addItem(statisticsLine(l));
 }
 
 void TForm1::clock(SideToMove side, int usedSeconds)

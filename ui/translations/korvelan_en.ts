@@ -909,6 +909,38 @@
         <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
         <translation>1800 (Computer gives you no advantage)</translation>
     </message>
+    <message>
+        <source>Profondeur</source>
+        <translation>Depth</translation>
+    </message>
+    <message>
+        <source>Noeuds</source>
+        <translation>Nodes</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Noeuds/s</source>
+        <translation>Nodes/s</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Coups</source>
+        <translation>Moves</translation>
+    </message>
+    <message>
+        <source>Eval stat blancs:%1</source>
+        <translation>Static eval white:%1</translation>
+    </message>
+    <message>
+        <source>Eval stat noirs:%1</source>
+        <translation>Static eval black:%1</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>

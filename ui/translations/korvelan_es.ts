@@ -909,6 +909,38 @@
         <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
         <translation>1800 (el ordenador no le regala nada)</translation>
     </message>
+    <message>
+        <source>Profondeur</source>
+        <translation>Profundidad</translation>
+    </message>
+    <message>
+        <source>Noeuds</source>
+        <translation>Nodos</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Noeuds/s</source>
+        <translation>Nodos/s</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Coups</source>
+        <translation>Jugadas</translation>
+    </message>
+    <message>
+        <source>Eval stat blancs:%1</source>
+        <translation>Eval. estática blancas:%1</translation>
+    </message>
+    <message>
+        <source>Eval stat noirs:%1</source>
+        <translation>Eval. estática negras:%1</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>

@@ -909,6 +909,38 @@
         <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
         <translation>1800 (il computer non ti fa regali)</translation>
     </message>
+    <message>
+        <source>Profondeur</source>
+        <translation>Profondità</translation>
+    </message>
+    <message>
+        <source>Noeuds</source>
+        <translation>Nodi</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Noeuds/s</source>
+        <translation>Nodi/s</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Coups</source>
+        <translation>Mosse</translation>
+    </message>
+    <message>
+        <source>Eval stat blancs:%1</source>
+        <translation>Valut. statica bianco:%1</translation>
+    </message>
+    <message>
+        <source>Eval stat noirs:%1</source>
+        <translation>Valut. statica nero:%1</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>

@@ -909,6 +909,38 @@
         <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
         <translation>1800 (de computer geeft u niets cadeau)</translation>
     </message>
+    <message>
+        <source>Profondeur</source>
+        <translation>Diepte</translation>
+    </message>
+    <message>
+        <source>Noeuds</source>
+        <translation>Knopen</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Noeuds/s</source>
+        <translation>Knopen/s</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Coups</source>
+        <translation>Zetten</translation>
+    </message>
+    <message>
+        <source>Eval stat blancs:%1</source>
+        <translation>Statische eval. wit:%1</translation>
+    </message>
+    <message>
+        <source>Eval stat noirs:%1</source>
+        <translation>Statische eval. zwart:%1</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>

@@ -909,6 +909,38 @@
         <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
         <translation>1800 (o computador não lhe dá vantagem)</translation>
     </message>
+    <message>
+        <source>Profondeur</source>
+        <translation>Profundidade</translation>
+    </message>
+    <message>
+        <source>Noeuds</source>
+        <translation>Nós</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Noeuds/s</source>
+        <translation>Nós/s</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Coups</source>
+        <translation>Lances</translation>
+    </message>
+    <message>
+        <source>Eval stat blancs:%1</source>
+        <translation>Aval. estática brancas:%1</translation>
+    </message>
+    <message>
+        <source>Eval stat noirs:%1</source>
+        <translation>Aval. estática pretas:%1</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>
