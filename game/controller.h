@@ -20,6 +20,7 @@
 #include "game/game_view.h"
 #include "engine/levels.h"
 #include "game/move_input.h"
+#include "openings/book_lookup.h"
 #include "players/match.h"
 #include "rules/game_state.h"
 #include "files/game_file.h"
@@ -80,6 +81,9 @@ public:
     const MoveInput& input() const { return input_; }
     GameOptions options;
     AnimationTiming timing;
+    // The opening libraries in play; the engine consults them while
+    // search().settings.bookEnabled ("Bibliothèques actives") is on.
+    OpeningBook openings;
 
     // ---- the loop
     void PlayLoop();          // runs passes until QuitRequested
@@ -159,6 +163,12 @@ public:
     bool hasAnalysis() const { return analysis_ != nullptr; }
     const GameAnalysis& analysis() const { return *analysis_; }
     AnalysisLanguage analysisLanguage = AnalysisLanguage::French;
+    // The language of analyses to come and of the one shown.
+    void setAnalysisLanguage(AnalysisLanguage lang)
+    {
+        analysisLanguage = lang;
+        if (analysis_) analysis_->setLanguage(lang);
+    }
 
     // ---- learning sessions (analysis_mode.cpp): the engine plays itself;
     // each finished game is analysed, its final position learned, and the

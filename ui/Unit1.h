@@ -44,6 +44,8 @@ class Damier2D;
 class HelpWindow;
 class Damier3D;
 class SoundPlayer;
+class TForm2;
+class TForm3;
 class PlayersWindow;
 class TForm4;
 class TForm5;
@@ -93,6 +95,13 @@ public:
     void setExternalLoop(bool on) { externalLoop_ = on; }
     // The images that could not be loaded at start-up.
     const QStringList& missingImages() const { return missingImages_; }
+    // The opening editors, and the file dialog of the library sets (save:
+    // "Enregistrer" of an editor, else "Changer bibliothèque ouvertures");
+    // an empty name cancels. Tests replace the dialog.
+    TForm2* form2() const { return form2_; }
+    TForm3* form3() const { return form3_; }
+    std::function<QString(bool save, const QString& dir)> chooseOpeningSet;
+    QString openingsUserDir() const;
 
     // ---- GameView
     void boardChanged() override;
@@ -146,7 +155,6 @@ public slots:
     void ouvre();
     // Options, parameters, table sizes, help (Unit1_options.cpp).
     void Alphabeticalnumber1Click();
-    void Bibliothquesactives1Click();
     void Changer1Click();
     void Sauverlesparamtres1Click();
     void Chargerdesparamtres1Click();
@@ -180,6 +188,11 @@ public slots:
     void ajouter_temps();
     void Horlogeszro1Click();
     void Pause2Click();
+    // Opening libraries (Unit1_openings.cpp).
+    void Bibliothquesactives1Click();
+    void Changerbibliothqueouvertures1Click();
+    void Ouverturespourlesblancs1Click();
+    void Ouverturespourlesnoirs1Click();
     // Analysis, position editor, problems and lessons (Unit1_training.cpp).
     void Analyser();
     void pauseAnalyse();      // "Arrêter cette phase"
@@ -308,6 +321,14 @@ private:
     void syncOptionChecks();
     void enterLoop();
     void setLevelEntry(const LevelSetting& level);
+    void buildOpeningsMenu();
+    void loadOpeningLibraries();
+    QString activeLibraryPath(SideToMove side) const;
+    void showOpeningEditor(SideToMove side);
+    void reloadOpeningLibrary(SideToMove side);
+    bool storeOpeningSet(SideToMove side);
+    void closeOpeningEditors();
+    void openingsError(const QString& text);
     void buildTraining(); // Unit1_training.cpp
     void buildProblems(); // Unit1_problems.cpp
     bool openProblem(const QString& path, bool capPlies);
@@ -400,6 +421,9 @@ private:
     QMenu* edition_ = nullptr;
     QMenu* joueurs_ = nullptr;
     QMenu* niveau_ = nullptr;
+    QMenu* parametrage_ = nullptr;
+    TForm2* form2_ = nullptr;
+    TForm3* form3_ = nullptr;
 
     // Players (Unit1_players.cpp, Unit1_players_layout.cpp).
     void buildPlayerPanels();
@@ -435,6 +459,8 @@ private:
     // Languages.
     void buildLanguages();
     void retranslateUi();
+    // A line of the engine's statistics with its label in the current language.
+    QString statisticsLine(const std::string& line) const;
     std::unique_ptr<Translations> translations_;
     QActionGroup* languageGroup_ = nullptr;
     bool themesRenamed_ = false; // four themes keep one name once a language is applied

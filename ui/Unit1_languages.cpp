@@ -13,6 +13,7 @@
 #include <QBoxLayout>
 #include <QEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QAbstractButton>
@@ -25,6 +26,13 @@ using namespace unit1_detail;
 namespace {
 
 QString latin(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+// The labels the engine writes before " : " in its statistics lines.
+const char* const kStatisticsLabels[] = {
+    QT_TRANSLATE_NOOP("kv::TForm1", "Profondeur"), QT_TRANSLATE_NOOP("kv::TForm1", "Noeuds"),
+    QT_TRANSLATE_NOOP("kv::TForm1", "Temps"),      QT_TRANSLATE_NOOP("kv::TForm1", "Noeuds/s"),
+    QT_TRANSLATE_NOOP("kv::TForm1", "Score"),      QT_TRANSLATE_NOOP("kv::TForm1", "Coups"),
+};
 
 } // namespace
 
@@ -103,6 +111,17 @@ void TForm1::Button2Click() { applyLanguage(Portuguese); }
 void TForm1::Button8Click() { applyLanguage(Spanish); }
 void TForm1::Button1AClick() { applyLanguage(Italian); }
 
+QString TForm1::statisticsLine(const std::string& line) const
+{
+    const QString text = QString::fromStdString(line);
+    const int colon = text.indexOf(" : ");
+    if (colon < 0) return text; // a line of the principal variation
+    const QString label = text.left(colon);
+    for (const char* l : kStatisticsLabels)
+        if (label == QLatin1String(l)) return tr(l) + text.mid(colon);
+    return text;
+}
+
 void TForm1::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::LanguageChange && translations_) retranslateUi();
@@ -123,8 +142,15 @@ void TForm1::retranslateUi()
         // Listed as the plain "Damier 2D", as on the welcome panel.
         if (QAction* flat = actions_["Damier2D1"]) flat->setText(tr("Damier 2D"));
     }
-    refreshStatus();
-    showSetupCaptions();
+    setupChanged(); // the set-up captions and evaluations, and refreshStatus
+
+    if (listBox2_->count() > 0) statistics(search_->statisticsLines());
+    // The analysis lines are written again in the new language.
+    controller_->setAnalysisLanguage(static_cast<AnalysisLanguage>(languageIndex()));
+    if (controller_->hasAnalysis()) {
+        listBox6_->clear();
+        analysisChanged();
+    }
     if (!controller_->endMessage().isEmpty()) quiGagne_->setText(controller_->endMessage());
     if (!autreErreur_->text().isEmpty())
         autreErreur_->setText(tr("Nombre entier de minutes attendu, de 1 à %1.").arg(kCustomLevelMaxMinutes));

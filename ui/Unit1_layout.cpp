@@ -139,6 +139,8 @@ void TForm1::buildMenus()
     levelGroup_->addAction(autre);
     setLevelEntry(kDefaultLevel);
 
+    buildOpeningsMenu();
+
     QMenu* options = bar->addMenu(tr("Options"));
     options->setObjectName("Options1");
     QAction* num = addOption(options, "Numroterlescase1", tr("Numéroter les cases"), false, &GameOptions::numbering);
@@ -171,10 +173,6 @@ void TForm1::buildMenus()
     sons->setObjectName("Bipchaquecoup1");
     addOption(sons, "Bipchaquecoup2", tr("Bip à chaque coup"), true, &GameOptions::beep);
     addOption(sons, "Commentaires1", tr("Autres"), true, &GameOptions::otherSounds);
-    QAction* books = addAction(options, "Bibliothquesactives1", tr("Bibliothèques actives"),
-                               &TForm1::Bibliothquesactives1Click);
-    books->setCheckable(true);
-    books->setChecked(true);
     buildOptionsExtras(options);
     menuBar()->setEnabled(false); // until a board view is chosen on the welcome panel
 }

@@ -76,11 +76,6 @@ void TForm1::Alphabeticalnumber1Click()
     // An option of its own with nothing that reads it: the check mark only.
 }
 
-void TForm1::Bibliothquesactives1Click()
-{
-    search_->settings.bookEnabled = actions_["Bibliothquesactives1"]->isChecked();
-}
-
 // ------------------------------------------------------------------ parameters
 
 void TForm1::setParameters(const ParameterSet& set)

@@ -122,10 +122,7 @@ void TForm1::introHashTables()
     setTableSize(search_->transpositionTable().sizeFactor(), false);
 }
 
-void TForm1::introOpeningLibraries()
-{
-    // "ouvert_b.ouv" and "ouvert_n.ouv" are read here once the library exists.
-}
+void TForm1::introOpeningLibraries() { loadOpeningLibraries(); }
 
 void TForm1::introLearnedPositions()
 {

@@ -3,6 +3,9 @@
 // labels and the game's messages, and French comes back whole.
 #include "window_fixture.h"
 
+#include "tests/training/play_helpers.h"
+
+#include "ui/analysis_window.h"
 #include "ui/languages.h"
 #include "ui/translations.h"
 
@@ -355,6 +358,56 @@ TEST_F(Languages, StateLabelsAndEndMessageFollowTheLanguage)
     language(French);
     EXPECT_EQ(text("qui_gagne"), "Match nul !");
     EXPECT_EQ(text("Couleurordi"), "Ordinateur noir");
+}
+
+TEST_F(Languages, EngineStatisticsAndAnalysisLinesFollowTheLanguage)
+{
+    form->statistics({ "Profondeur :     7", "Noeuds/s : //", "22 - 18 , 11 - 15" });
+    test::playAll(g(), { "10-14", "24-20" });
+    trigger("Dbuteruneanalyse1");
+    ASSERT_TRUE(runUntil([&] { return !c().analysing(); }));
+    auto* list2 = form->findChild<QListWidget*>("ListBox2");
+    auto* list6 = form->findChild<QListWidget*>("ListBox6");
+    ASSERT_GT(list6->count(), 0);
+    language(Dutch);
+    EXPECT_EQ(list6->item(0)->text().mid(3, 6), "Wit  :") << list6->item(0)->text().toStdString();
+    EXPECT_TRUE(form->analysisWindow()->lines().back().startsWith("(de laatste"));
+    language(Portuguese);
+    EXPECT_EQ(list6->item(0)->text().mid(3, 8), "Brancas:");
+    form->statistics({ "Profondeur :     7", "Noeuds/s : //", "22 - 18 , 11 - 15" });
+    EXPECT_EQ(list2->item(0)->text(), "Profundidade :     7");
+    EXPECT_EQ(list2->item(1)->text(), "Nós/s : //");
+    EXPECT_EQ(list2->item(2)->text(), "22 - 18 , 11 - 15");
+}
+
+TEST_F(Languages, SwitchingWhileTheEngineSearchesLeavesTheSearchAlone)
+{
+    test::playAll(g(), { "10-14", "24-20", "12-16" });
+    LevelSetting unlimited = c().level();
+    unlimited.levelTime = 32000; // each position is searched until "Suivant"
+    c().setLevel(unlimited);
+    trigger("Dbuteruneanalyse1");
+    // Every language in turn from inside the search, then "Suivant" ends each position.
+    const int order[] = { English, Italian, Dutch, Spanish, Portuguese, English };
+    int switched = 0, whileThinking = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (switched < 6) {
+            whileThinking += c().busy();
+            form->applyLanguage(order[switched++]);
+        } else {
+            button("BitBtn1")->click();
+        }
+    });
+    tick.start(20);
+    ASSERT_TRUE(runUntil([&] { return !c().analysing(); }, 50));
+    tick.stop();
+    EXPECT_GE(whileThinking, 5);
+    EXPECT_EQ(form->windowTitle(), "Korvelan 3D, the game");
+    auto* list6 = form->findChild<QListWidget*>("ListBox6");
+    ASSERT_EQ(list6->count(), 3);
+    EXPECT_EQ(list6->item(0)->text().mid(3, 7), "White :");
+    EXPECT_EQ(action("Dbuteruneanalyse1")->text(), "Begin analysis");
 }
 
 TEST_F(Languages, LevelMenuFollowsTheLanguage)

@@ -165,6 +165,57 @@
     </message>
 </context>
 <context>
+    <name>kv::OpeningEditor</name>
+    <message>
+        <source>White</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Blancs)</source>
+        <translation>Opening (White)</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Noirs)</source>
+        <translation>Opening (Blacks)</translation>
+    </message>
+    <message>
+        <source>Nouvelle_Ouverture</source>
+        <translation>New_Opening</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
+        <translation>Add the opening above to the list below</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
+        <translation>Delete the opening above (and the same one below)</translation>
+    </message>
+    <message>
+        <source>Construire et enregistrer</source>
+        <translation>Build and save</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersWindow</name>
     <message>
         <source>Joueurs</source>
@@ -253,6 +304,38 @@
 </context>
 <context>
     <name>kv::TForm1</name>
+    <message>
+        <source>Paramétrage</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Bibliothèques actives</source>
+        <translation>Active libraries</translation>
+    </message>
+    <message>
+        <source>Changer bibliothèque ouverture</source>
+        <translation>Change openings library</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Openings library for white</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Openings library for black</translation>
+    </message>
+    <message>
+        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
+        <translation>Opening files (*.ovv)</translation>
+    </message>
+    <message>
+        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
+        <translation>The opening libraries are not available; the computer will calculate all its moves.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer la bibliothèque</source>
+        <translation>Cannot store the library</translation>
+    </message>
     <message>
         <source>pièces</source>
         <translation>pieces</translation>
@@ -905,6 +988,38 @@
         <translation>1800 (Computer gives you no advantage)</translation>
     </message>
     <message>
+        <source>Profondeur</source>
+        <translation>Depth</translation>
+    </message>
+    <message>
+        <source>Noeuds</source>
+        <translation>Nodes</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Noeuds/s</source>
+        <translation>Nodes/s</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Coups</source>
+        <translation>Moves</translation>
+    </message>
+    <message>
+        <source>Eval stat blancs:%1</source>
+        <translation>Static eval white:%1</translation>
+    </message>
+    <message>
+        <source>Eval stat noirs:%1</source>
+        <translation>Static eval black:%1</translation>
+    </message>
+    <message>
         <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
         <translation>This is not a Korvelan game, or it is damaged (%1).</translation>
     </message>
@@ -931,10 +1046,6 @@
     <message>
         <source>Alphabetical number</source>
         <translation>Alphabetical number</translation>
-    </message>
-    <message>
-        <source>Bibliothèques actives</source>
-        <translation>Active libraries</translation>
     </message>
     <message>
         <source>Programme, moteur de jeu, tables de finales et images : l&apos;équipe Korvelan.</source>

@@ -165,6 +165,57 @@
     </message>
 </context>
 <context>
+    <name>kv::OpeningEditor</name>
+    <message>
+        <source>White</source>
+        <translation>Brancas</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Pretas</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Blancs)</source>
+        <translation>Aberturas (Brancas)</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Noirs)</source>
+        <translation>Aberturas (Pretas)</translation>
+    </message>
+    <message>
+        <source>Nouvelle_Ouverture</source>
+        <translation>Nova_Abertura</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
+        <translation>Adicionar a abertura acima à lista abaixo</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
+        <translation>Apagar a abertura acima (e a mesma abaixo)</translation>
+    </message>
+    <message>
+        <source>Construire et enregistrer</source>
+        <translation>Construir e gravar</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersWindow</name>
     <message>
         <source>Joueurs</source>
@@ -253,6 +304,38 @@
 </context>
 <context>
     <name>kv::TForm1</name>
+    <message>
+        <source>Paramétrage</source>
+        <translation>Parâmetros</translation>
+    </message>
+    <message>
+        <source>Bibliothèques actives</source>
+        <translation>Bibliotecas ativas</translation>
+    </message>
+    <message>
+        <source>Changer bibliothèque ouverture</source>
+        <translation>Trocar biblioteca de aberturas</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Aberturas para as brancas</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Aberturas para as pretas</translation>
+    </message>
+    <message>
+        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
+        <translation>Arquivos de aberturas (*.ovv)</translation>
+    </message>
+    <message>
+        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
+        <translation>As bibliotecas de aberturas não estão disponíveis; o computador calculará todos os seus lances.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer la bibliothèque</source>
+        <translation>Não é possível gravar a biblioteca</translation>
+    </message>
     <message>
         <source>pièces</source>
         <translation>pedras</translation>
@@ -905,6 +988,38 @@
         <translation>1800 (o computador não lhe dá vantagem)</translation>
     </message>
     <message>
+        <source>Profondeur</source>
+        <translation>Profundidade</translation>
+    </message>
+    <message>
+        <source>Noeuds</source>
+        <translation>Nós</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Noeuds/s</source>
+        <translation>Nós/s</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Coups</source>
+        <translation>Lances</translation>
+    </message>
+    <message>
+        <source>Eval stat blancs:%1</source>
+        <translation>Aval. estática brancas:%1</translation>
+    </message>
+    <message>
+        <source>Eval stat noirs:%1</source>
+        <translation>Aval. estática pretas:%1</translation>
+    </message>
+    <message>
         <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
         <translation>Isto não é uma partida Korvelan, ou está danificada (%1).</translation>
     </message>
@@ -931,10 +1046,6 @@
     <message>
         <source>Alphabetical number</source>
         <translation>Alphabetical number</translation>
-    </message>
-    <message>
-        <source>Bibliothèques actives</source>
-        <translation>Bibliotecas ativas</translation>
     </message>
     <message>
         <source>Programme, moteur de jeu, tables de finales et images : l&apos;équipe Korvelan.</source>
