@@ -20,6 +20,7 @@
 #include "game/game_view.h"
 #include "engine/levels.h"
 #include "game/move_input.h"
+#include "openings/book_lookup.h"
 #include "players/match.h"
 #include "rules/game_state.h"
 #include "files/game_file.h"
@@ -80,6 +81,9 @@ public:
     const MoveInput& input() const { return input_; }
     GameOptions options;
     AnimationTiming timing;
+    // The opening libraries in play; the engine consults them while
+    // search().settings.bookEnabled ("Bibliothèques actives") is on.
+    OpeningBook openings;
 
     // ---- the loop
     void PlayLoop();          // runs passes until QuitRequested

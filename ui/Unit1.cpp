@@ -144,6 +144,7 @@ void TForm1::Introduction()
     });
     knowledge_->loadLearnedPositions();
     search_->setKnowledge(*knowledge_);
+    loadOpeningLibraries();
     controller_->remplir();
     game_.enginePlaysBlack = 1;
     game_.whiteName = tr("Inconnu").toStdString();

@@ -40,6 +40,8 @@ namespace kv {
 class Damier2D;
 class Damier3D;
 class SoundPlayer;
+class TForm2;
+class TForm3;
 class PlayersWindow;
 class TForm4;
 class Translations;
@@ -60,6 +62,13 @@ public:
     void setExternalLoop(bool on) { externalLoop_ = on; }
     // The images that could not be loaded at start-up.
     const QStringList& missingImages() const { return missingImages_; }
+    // The opening editors, and the file dialog of the library sets (save:
+    // "Enregistrer" of an editor, else "Changer bibliothèque ouvertures");
+    // an empty name cancels. Tests replace the dialog.
+    TForm2* form2() const { return form2_; }
+    TForm3* form3() const { return form3_; }
+    std::function<QString(bool save, const QString& dir)> chooseOpeningSet;
+    QString openingsUserDir() const;
 
     // ---- GameView
     void boardChanged() override;
@@ -132,6 +141,11 @@ public slots:
     void ajouter_temps();
     void Horlogeszro1Click();
     void Pause2Click();
+    // Opening libraries (Unit1_openings.cpp).
+    void Bibliothquesactives1Click();
+    void Changerbibliothqueouvertures1Click();
+    void Ouverturespourlesblancs1Click();
+    void Ouverturespourlesnoirs1Click();
     // Analysis, position editor, problems and lessons (Unit1_training.cpp).
     void Analyser();
     void pauseAnalyse();      // "Arrêter cette phase"
@@ -224,6 +238,14 @@ private:
     void syncOptionChecks();
     void enterLoop();
     void setLevelEntry(const LevelSetting& level);
+    void buildOpeningsMenu();
+    void loadOpeningLibraries();
+    QString activeLibraryPath(SideToMove side) const;
+    void showOpeningEditor(SideToMove side);
+    void reloadOpeningLibrary(SideToMove side);
+    bool storeOpeningSet(SideToMove side);
+    void closeOpeningEditors();
+    void openingsError(const QString& text);
     void buildTraining(); // Unit1_training.cpp
     void buildProblems(); // Unit1_problems.cpp
     bool openProblem(const QString& path, bool capPlies);
@@ -305,6 +327,9 @@ private:
     QMenu* edition_ = nullptr;
     QMenu* joueurs_ = nullptr;
     QMenu* niveau_ = nullptr;
+    QMenu* parametrage_ = nullptr;
+    TForm2* form2_ = nullptr;
+    TForm3* form3_ = nullptr;
 
     // Players (Unit1_players.cpp, Unit1_players_layout.cpp).
     void buildPlayerPanels();

@@ -136,6 +136,8 @@ void TForm1::buildMenus()
     levelGroup_->addAction(autre);
     setLevelEntry(kDefaultLevel);
 
+    buildOpeningsMenu();
+
     QMenu* options = bar->addMenu(tr("Options"));
     options->setObjectName("Options1");
     QAction* num = addOption(options, "Numroterlescase1", tr("Numéroter les cases"), false, &GameOptions::numbering);

@@ -146,6 +146,7 @@ void TForm1::applyCommandStates(const CommandStates& s)
     for (QWidget* w : navigationButtons_) w->setEnabled(s.navigationButtons);
     joueurs_->setEnabled(s.playersMenu);
     niveau_->setEnabled(s.levelMenu);
+    parametrage_->setEnabled(s.parametersMenu);
     actions_["Numroterlescase1"]->setEnabled(s.numbering);
     actions_["Rflexionsurtempsadverse1"]->setEnabled(s.ponder);
     actions_["Horlogeszro1"]->setEnabled(s.clocksToZero);

@@ -227,6 +227,38 @@
 <context>
     <name>kv::TForm1</name>
     <message>
+        <source>Paramétrage</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Bibliothèques actives</source>
+        <translation>Active libraries</translation>
+    </message>
+    <message>
+        <source>Changer bibliothèque ouverture</source>
+        <translation>Change openings library</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Openings library for white</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Openings library for black</translation>
+    </message>
+    <message>
+        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
+        <translation>Opening files (*.ovv)</translation>
+    </message>
+    <message>
+        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
+        <translation>The opening libraries are not available; the computer will calculate all its moves.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer la bibliothèque</source>
+        <translation>Cannot store the library</translation>
+    </message>
+    <message>
         <source>pièces</source>
         <translation>pieces</translation>
     </message>
@@ -951,6 +983,57 @@
     <message>
         <source>Impossible d&apos;imprimer</source>
         <translation>Cannot print</translation>
+    </message>
+</context>
+<context>
+    <name>kv::OpeningEditor</name>
+    <message>
+        <source>White</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Blancs)</source>
+        <translation>Opening (White)</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Noirs)</source>
+        <translation>Opening (Blacks)</translation>
+    </message>
+    <message>
+        <source>Nouvelle_Ouverture</source>
+        <translation>New_Opening</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
+        <translation>Add the opening above to the list below</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
+        <translation>Delete the opening above (and the same one below)</translation>
+    </message>
+    <message>
+        <source>Construire et enregistrer</source>
+        <translation>Build and save</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -227,6 +227,38 @@
 <context>
     <name>kv::TForm1</name>
     <message>
+        <source>Paramétrage</source>
+        <translation>Parámetros</translation>
+    </message>
+    <message>
+        <source>Bibliothèques actives</source>
+        <translation>Bibliotecas activas</translation>
+    </message>
+    <message>
+        <source>Changer bibliothèque ouverture</source>
+        <translation>Cambiar biblioteca de aperturas</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Aperturas para las blancas</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Aperturas para las negras</translation>
+    </message>
+    <message>
+        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
+        <translation>Archivos de aperturas (*.ovv)</translation>
+    </message>
+    <message>
+        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
+        <translation>Las bibliotecas de aperturas no están disponibles; el ordenador calculará todas sus jugadas.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer la bibliothèque</source>
+        <translation>No se puede guardar la biblioteca</translation>
+    </message>
+    <message>
         <source>pièces</source>
         <translation>fichas</translation>
     </message>
@@ -951,6 +983,57 @@
     <message>
         <source>Impossible d&apos;imprimer</source>
         <translation>No se puede imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>kv::OpeningEditor</name>
+    <message>
+        <source>White</source>
+        <translation>Blancas</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negras</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Blancs)</source>
+        <translation>Aperturas (Blancas)</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Noirs)</source>
+        <translation>Aperturas (Negras)</translation>
+    </message>
+    <message>
+        <source>Nouvelle_Ouverture</source>
+        <translation>Nueva_Apertura</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
+        <translation>Añadir la apertura de arriba a la lista de abajo</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
+        <translation>Borrar la apertura de arriba (y la misma de abajo)</translation>
+    </message>
+    <message>
+        <source>Construire et enregistrer</source>
+        <translation>Construir y guardar</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -227,6 +227,38 @@
 <context>
     <name>kv::TForm1</name>
     <message>
+        <source>Paramétrage</source>
+        <translation>Parametri</translation>
+    </message>
+    <message>
+        <source>Bibliothèques actives</source>
+        <translation>Librerie attive</translation>
+    </message>
+    <message>
+        <source>Changer bibliothèque ouverture</source>
+        <translation>Cambia libreria di aperture</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Aperture per il bianco</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Aperture per il nero</translation>
+    </message>
+    <message>
+        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
+        <translation>File di aperture (*.ovv)</translation>
+    </message>
+    <message>
+        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
+        <translation>Le librerie di aperture non sono disponibili; il computer calcolerà tutte le sue mosse.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer la bibliothèque</source>
+        <translation>Impossibile salvare la libreria</translation>
+    </message>
+    <message>
         <source>pièces</source>
         <translation>pezzi</translation>
     </message>
@@ -951,6 +983,57 @@
     <message>
         <source>Impossible d&apos;imprimer</source>
         <translation>Impossibile stampare</translation>
+    </message>
+</context>
+<context>
+    <name>kv::OpeningEditor</name>
+    <message>
+        <source>White</source>
+        <translation>Bianco</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Nero</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Blancs)</source>
+        <translation>Aperture (Bianco)</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Noirs)</source>
+        <translation>Aperture (Nero)</translation>
+    </message>
+    <message>
+        <source>Nouvelle_Ouverture</source>
+        <translation>Nuova_Apertura</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
+        <translation>Aggiungi l&apos;apertura qui sopra alla lista qui sotto</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
+        <translation>Cancella l&apos;apertura qui sopra (e la stessa qui sotto)</translation>
+    </message>
+    <message>
+        <source>Construire et enregistrer</source>
+        <translation>Costruisci e salva</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

@@ -227,6 +227,38 @@
 <context>
     <name>kv::TForm1</name>
     <message>
+        <source>Paramétrage</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Bibliothèques actives</source>
+        <translation>Actieve bibliotheken</translation>
+    </message>
+    <message>
+        <source>Changer bibliothèque ouverture</source>
+        <translation>Openingsbibliotheek wisselen</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Openingen voor wit</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Openingen voor zwart</translation>
+    </message>
+    <message>
+        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
+        <translation>Openingsbestanden (*.ovv)</translation>
+    </message>
+    <message>
+        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
+        <translation>De openingsbibliotheken zijn niet beschikbaar; de computer berekent al zijn zetten.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer la bibliothèque</source>
+        <translation>Kan de bibliotheek niet opslaan</translation>
+    </message>
+    <message>
         <source>pièces</source>
         <translation>stukken</translation>
     </message>
@@ -951,6 +983,57 @@
     <message>
         <source>Impossible d&apos;imprimer</source>
         <translation>Afdrukken is niet mogelijk</translation>
+    </message>
+</context>
+<context>
+    <name>kv::OpeningEditor</name>
+    <message>
+        <source>White</source>
+        <translation>Wit</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Blancs)</source>
+        <translation>Openingen (Wit)</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Noirs)</source>
+        <translation>Openingen (Zwart)</translation>
+    </message>
+    <message>
+        <source>Nouvelle_Ouverture</source>
+        <translation>Nieuwe_Opening</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
+        <translation>Voeg de opening hierboven toe aan de lijst hieronder</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
+        <translation>Wis de opening hierboven (en dezelfde hieronder)</translation>
+    </message>
+    <message>
+        <source>Construire et enregistrer</source>
+        <translation>Opbouwen en opslaan</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 </TS>

@@ -227,6 +227,38 @@
 <context>
     <name>kv::TForm1</name>
     <message>
+        <source>Paramétrage</source>
+        <translation>Parâmetros</translation>
+    </message>
+    <message>
+        <source>Bibliothèques actives</source>
+        <translation>Bibliotecas ativas</translation>
+    </message>
+    <message>
+        <source>Changer bibliothèque ouverture</source>
+        <translation>Trocar biblioteca de aberturas</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Aberturas para as brancas</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Aberturas para as pretas</translation>
+    </message>
+    <message>
+        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
+        <translation>Arquivos de aberturas (*.ovv)</translation>
+    </message>
+    <message>
+        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
+        <translation>As bibliotecas de aberturas não estão disponíveis; o computador calculará todos os seus lances.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer la bibliothèque</source>
+        <translation>Não é possível gravar a biblioteca</translation>
+    </message>
+    <message>
         <source>pièces</source>
         <translation>pedras</translation>
     </message>
@@ -951,6 +983,57 @@
     <message>
         <source>Impossible d&apos;imprimer</source>
         <translation>Impossível imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>kv::OpeningEditor</name>
+    <message>
+        <source>White</source>
+        <translation>Brancas</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Pretas</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Blancs)</source>
+        <translation>Aberturas (Brancas)</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Noirs)</source>
+        <translation>Aberturas (Pretas)</translation>
+    </message>
+    <message>
+        <source>Nouvelle_Ouverture</source>
+        <translation>Nova_Abertura</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
+        <translation>Adicionar a abertura acima à lista abaixo</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
+        <translation>Apagar a abertura acima (e a mesma abaixo)</translation>
+    </message>
+    <message>
+        <source>Construire et enregistrer</source>
+        <translation>Construir e gravar</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>
