@@ -279,6 +279,35 @@ TEST(TranslationFiles, EveryTextTranslatedInEachLanguageWithItsPlaceholders)
     }
 }
 
+// Each language has its guide and rules pages, whose links lead to pages that
+// exist, with as many board diagrams as the French pages.
+TEST(HelpPages, EachLanguageHasItsGuideAndRules)
+{
+    const QString dir = QString(KV_SOURCE_DIR) + "/help/";
+    auto read = [&](std::string_view base) {
+        QFile f(dir + QString::fromLatin1(base.data(), int(base.size())) + ".html");
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    };
+    static const QRegularExpression link("href=\"([^\"#]+\\.html)");
+    for (const LanguageEntry& e : kLanguageTable) {
+        for (auto [base, french] : { std::pair { e.guide, kLanguageTable[French].guide },
+                                     std::pair { e.rules, kLanguageTable[French].rules } }) {
+            const QString page = read(base);
+            if (e.index == French && page.isEmpty()) continue; // written with the help window
+            ASSERT_FALSE(page.isEmpty()) << base;
+            EXPECT_TRUE(page.contains("<meta charset=\"utf-8\">")) << base;
+            for (auto it = link.globalMatch(page); it.hasNext();) {
+                const QString target = it.next().captured(1);
+                EXPECT_TRUE(QFile::exists(dir + target)) << base << " -> " << target.toStdString();
+            }
+            const QString original = read(french);
+            if (!original.isEmpty()) {
+                EXPECT_EQ(page.count("<!--diagram"), original.count("<!--diagram")) << base;
+            }
+        }
+    }
+}
+
 TEST_F(Languages, EveryCaptionInEachLanguageThenFrenchAgain)
 {
     std::array<TsFile, 6> files;
