@@ -12,6 +12,8 @@
 #include <QGroupBox>
 #include <QMenu>
 #include <QStackedWidget>
+#include <QTabBar>
+#include <QToolButton>
 #include <QXmlStreamReader>
 
 #include <array>
@@ -279,6 +281,35 @@ TEST(TranslationFiles, EveryTextTranslatedInEachLanguageWithItsPlaceholders)
     }
 }
 
+// Each language has its guide and rules pages, whose links lead to pages that
+// exist, with as many board diagrams as the French pages.
+TEST(HelpPages, EachLanguageHasItsGuideAndRules)
+{
+    const QString dir = QString(KV_SOURCE_DIR) + "/help/";
+    auto read = [&](std::string_view base) {
+        QFile f(dir + QString::fromLatin1(base.data(), int(base.size())) + ".html");
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    };
+    static const QRegularExpression link("href=\"([^\"#]+\\.html)");
+    for (const LanguageEntry& e : kLanguageTable) {
+        for (auto [base, french] : { std::pair { e.guide, kLanguageTable[French].guide },
+                                     std::pair { e.rules, kLanguageTable[French].rules } }) {
+            const QString page = read(base);
+            if (e.index == French && page.isEmpty()) continue; // written with the help window
+            ASSERT_FALSE(page.isEmpty()) << base;
+            EXPECT_TRUE(page.contains("<meta charset=\"utf-8\">")) << base;
+            for (auto it = link.globalMatch(page); it.hasNext();) {
+                const QString target = it.next().captured(1);
+                EXPECT_TRUE(QFile::exists(dir + target)) << base << " -> " << target.toStdString();
+            }
+            const QString original = read(french);
+            if (!original.isEmpty()) {
+                EXPECT_EQ(page.count("<!--diagram"), original.count("<!--diagram")) << base;
+            }
+        }
+    }
+}
+
 TEST_F(Languages, EveryCaptionInEachLanguageThenFrenchAgain)
 {
     std::array<TsFile, 6> files;
@@ -451,27 +482,56 @@ TEST(LanguagesWelcome, ButtonsSwitchAndRenameTheThemes)
     EXPECT_EQ(form.findChild<QPushButton*>("BoutonDamier2D")->text(), "Damier 2D");
 }
 
-// Labels and buttons of fixed size hold their text in every language.
+// Labels, buttons and tabs hold their whole text in every language: in the
+// window, in a finished game, and on the panels laid over the board.
+QStringList cutTexts(QWidget* root)
+{
+    QStringList cut;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(root) || w->width() == 0) continue;
+        auto* l = qobject_cast<QLabel*>(w);
+        auto* b = qobject_cast<QAbstractButton*>(w);
+        const bool hasText = (l && !l->wordWrap() && !l->text().isEmpty() && l->pixmap().isNull())
+            || (b && !b->text().isEmpty() && !qobject_cast<QToolButton*>(w));
+        if (hasText && w->sizeHint().width() > w->width() + 2) {
+            cut << w->objectName() + " \"" + (l ? l->text() : b->text()) + "\" "
+                    + QString::number(w->sizeHint().width()) + ">" + QString::number(w->width());
+        }
+    }
+    // Tabs show their whole names, without scroll arrows.
+    for (QTabWidget* tabs : root->findChildren<QTabWidget*>()) {
+        if (!tabs->isVisibleTo(root)) continue;
+        QTabBar* bar = tabs->tabBar();
+        const QRect last = bar->tabRect(bar->count() - 1);
+        if (last.right() > bar->width())
+            cut << tabs->objectName() + " tabs " + QString::number(last.right()) + ">" + QString::number(bar->width());
+    }
+    return cut;
+}
+
 TEST_F(Languages, TextsFitTheirWidgets)
 {
+    const char* panels[] = { "Nouvelle_partie", "Panel9", "Nouveau_joueur", "Efface_j", "Match_nul" };
     for (int pass = 0; pass < 2 * kLanguageCount; ++pass) {
         const int lang = pass % kLanguageCount;
         if (pass == kLanguageCount) c().EndOfGame(1); // the finished game's labels too
         language(lang);
-        QStringList cut;
-        for (QWidget* w : form->findChildren<QWidget*>()) {
-            if (!w->isVisibleTo(form.get()) || w->width() == 0) continue;
-            auto* l = qobject_cast<QLabel*>(w);
-            auto* b = qobject_cast<QPushButton*>(w);
-            const bool hasText = (l && !l->wordWrap() && !l->text().isEmpty() && l->pixmap().isNull())
-                || (b && !b->text().isEmpty());
-            if (hasText && w->sizeHint().width() > w->width() + 2) {
-                cut << w->objectName() + " \"" + (l ? l->text() : b->text()) + "\" "
-                        + QString::number(w->sizeHint().width()) + ">" + QString::number(w->width());
+        QStringList cut = cutTexts(form.get());
+        grab(("language_" + std::to_string(pass)).c_str());
+        for (const char* name : panels) {
+            QWidget* panel = widget(name);
+            if (!panel) continue;
+            panel->show();
+            panel->raise();
+            auto* tabs = qobject_cast<QTabWidget*>(panel);
+            for (int page = 0; page < (tabs ? tabs->count() : 1); ++page) {
+                if (tabs) tabs->setCurrentIndex(page);
+                for (const QString& c : cutTexts(form.get())) cut << QString(name) + ": " + c;
+                grab((std::string(name) + "_" + std::to_string(lang) + "_" + std::to_string(page)).c_str());
             }
+            panel->hide();
         }
         EXPECT_TRUE(cut.isEmpty()) << lang << ": " << cut.join("; ").toStdString();
-        grab(("language_" + std::to_string(pass)).c_str());
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QGroupBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -232,6 +233,8 @@ TEST_F(Openings, EditingAndCancellingRestoresTheActiveFile)
     click(White, "Valide_Ouverture");
     click(White, "Valide_Ouverture"); // duplicates are kept
     EXPECT_EQ(listed(White), (QStringList { " 9-13 22-18 ", "10-14 ", "10-14 ", "12-16 21-17 " }));
+    if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())
+        form->form2()->grab().save(qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_opening_editor.png");
     // "Effacer" without a selected line deletes nothing.
     in<QListWidget>(White, "Liste_Ouvertures")->clearSelection();
     click(White, "Effacer");
@@ -324,4 +327,16 @@ TEST_F(Openings, MissingOrDamagedLibrariesGiveOneMessageAndAnEmptyBook)
     EXPECT_EQ(c().lastResult().outcome, SearchOutcome::Searched);
 }
 
+} // namespace
+
+namespace {
+TEST_F(Openings, TheEditorsFollowTheLanguage)
+{
+    action("English1")->trigger();
+    EXPECT_EQ(in<QPushButton>(White, "Valide_Ouverture")->text(), "Add");
+    EXPECT_EQ(form->form3()->findChild<QGroupBox*>("Fiche_Ouvertures")->title(), "Opening (Blacks)");
+    EXPECT_EQ(action("Changerbibliothqueouvertures1")->text(), "Change openings library");
+    action("Franais1")->trigger();
+    EXPECT_EQ(in<QPushButton>(Black, "BitBtn1")->text(), "Enregistrer");
+}
 } // namespace
