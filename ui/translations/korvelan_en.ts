@@ -138,6 +138,57 @@
     </message>
 </context>
 <context>
+    <name>kv::OpeningEditor</name>
+    <message>
+        <source>White</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Blancs)</source>
+        <translation>Opening (White)</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Noirs)</source>
+        <translation>Opening (Blacks)</translation>
+    </message>
+    <message>
+        <source>Nouvelle_Ouverture</source>
+        <translation>New_Opening</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
+        <translation>Add the opening above to the list below</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
+        <translation>Delete the opening above (and the same one below)</translation>
+    </message>
+    <message>
+        <source>Construire et enregistrer</source>
+        <translation>Build and save</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersWindow</name>
     <message>
         <source>Joueurs</source>
@@ -983,57 +1034,6 @@
     <message>
         <source>Impossible d&apos;imprimer</source>
         <translation>Cannot print</translation>
-    </message>
-</context>
-<context>
-    <name>kv::OpeningEditor</name>
-    <message>
-        <source>White</source>
-        <translation>White</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Black</translation>
-    </message>
-    <message>
-        <source>Ouvertures (Blancs)</source>
-        <translation>Opening (White)</translation>
-    </message>
-    <message>
-        <source>Ouvertures (Noirs)</source>
-        <translation>Opening (Blacks)</translation>
-    </message>
-    <message>
-        <source>Nouvelle_Ouverture</source>
-        <translation>New_Opening</translation>
-    </message>
-    <message>
-        <source>Ajouter</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
-        <translation>Add the opening above to the list below</translation>
-    </message>
-    <message>
-        <source>Effacer</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
-        <translation>Delete the opening above (and the same one below)</translation>
-    </message>
-    <message>
-        <source>Construire et enregistrer</source>
-        <translation>Build and save</translation>
-    </message>
-    <message>
-        <source>Enregistrer</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -138,6 +138,57 @@
     </message>
 </context>
 <context>
+    <name>kv::OpeningEditor</name>
+    <message>
+        <source>White</source>
+        <translation>Blancas</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negras</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Blancs)</source>
+        <translation>Aperturas (Blancas)</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Noirs)</source>
+        <translation>Aperturas (Negras)</translation>
+    </message>
+    <message>
+        <source>Nouvelle_Ouverture</source>
+        <translation>Nueva_Apertura</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
+        <translation>Añadir la apertura de arriba a la lista de abajo</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
+        <translation>Borrar la apertura de arriba (y la misma de abajo)</translation>
+    </message>
+    <message>
+        <source>Construire et enregistrer</source>
+        <translation>Construir y guardar</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersWindow</name>
     <message>
         <source>Joueurs</source>
@@ -236,7 +287,7 @@
     </message>
     <message>
         <source>Changer bibliothèque ouverture</source>
-        <translation>Cambiar biblioteca de aperturas</translation>
+        <translation>Cambiar la biblioteca de aperturas</translation>
     </message>
     <message>
         <source>Ouvertures pour les blancs</source>
@@ -983,57 +1034,6 @@
     <message>
         <source>Impossible d&apos;imprimer</source>
         <translation>No se puede imprimir</translation>
-    </message>
-</context>
-<context>
-    <name>kv::OpeningEditor</name>
-    <message>
-        <source>White</source>
-        <translation>Blancas</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Negras</translation>
-    </message>
-    <message>
-        <source>Ouvertures (Blancs)</source>
-        <translation>Aperturas (Blancas)</translation>
-    </message>
-    <message>
-        <source>Ouvertures (Noirs)</source>
-        <translation>Aperturas (Negras)</translation>
-    </message>
-    <message>
-        <source>Nouvelle_Ouverture</source>
-        <translation>Nueva_Apertura</translation>
-    </message>
-    <message>
-        <source>Ajouter</source>
-        <translation>Añadir</translation>
-    </message>
-    <message>
-        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
-        <translation>Añadir la apertura de arriba a la lista de abajo</translation>
-    </message>
-    <message>
-        <source>Effacer</source>
-        <translation>Borrar</translation>
-    </message>
-    <message>
-        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
-        <translation>Borrar la apertura de arriba (y la misma de abajo)</translation>
-    </message>
-    <message>
-        <source>Construire et enregistrer</source>
-        <translation>Construir y guardar</translation>
-    </message>
-    <message>
-        <source>Enregistrer</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

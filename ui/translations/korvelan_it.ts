@@ -138,6 +138,57 @@
     </message>
 </context>
 <context>
+    <name>kv::OpeningEditor</name>
+    <message>
+        <source>White</source>
+        <translation>Bianco</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Nero</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Blancs)</source>
+        <translation>Aperture (Bianco)</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Noirs)</source>
+        <translation>Aperture (Nero)</translation>
+    </message>
+    <message>
+        <source>Nouvelle_Ouverture</source>
+        <translation>Nuova_Apertura</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
+        <translation>Aggiungi l&apos;apertura qui sopra alla lista qui sotto</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
+        <translation>Cancella l&apos;apertura qui sopra (e la stessa qui sotto)</translation>
+    </message>
+    <message>
+        <source>Construire et enregistrer</source>
+        <translation>Costruisci e salva</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersWindow</name>
     <message>
         <source>Joueurs</source>
@@ -236,7 +287,7 @@
     </message>
     <message>
         <source>Changer bibliothèque ouverture</source>
-        <translation>Cambia libreria di aperture</translation>
+        <translation>Cambia la libreria delle aperture</translation>
     </message>
     <message>
         <source>Ouvertures pour les blancs</source>
@@ -983,57 +1034,6 @@
     <message>
         <source>Impossible d&apos;imprimer</source>
         <translation>Impossibile stampare</translation>
-    </message>
-</context>
-<context>
-    <name>kv::OpeningEditor</name>
-    <message>
-        <source>White</source>
-        <translation>Bianco</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Nero</translation>
-    </message>
-    <message>
-        <source>Ouvertures (Blancs)</source>
-        <translation>Aperture (Bianco)</translation>
-    </message>
-    <message>
-        <source>Ouvertures (Noirs)</source>
-        <translation>Aperture (Nero)</translation>
-    </message>
-    <message>
-        <source>Nouvelle_Ouverture</source>
-        <translation>Nuova_Apertura</translation>
-    </message>
-    <message>
-        <source>Ajouter</source>
-        <translation>Aggiungi</translation>
-    </message>
-    <message>
-        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
-        <translation>Aggiungi l&apos;apertura qui sopra alla lista qui sotto</translation>
-    </message>
-    <message>
-        <source>Effacer</source>
-        <translation>Cancella</translation>
-    </message>
-    <message>
-        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
-        <translation>Cancella l&apos;apertura qui sopra (e la stessa qui sotto)</translation>
-    </message>
-    <message>
-        <source>Construire et enregistrer</source>
-        <translation>Costruisci e salva</translation>
-    </message>
-    <message>
-        <source>Enregistrer</source>
-        <translation>Salva</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

@@ -138,6 +138,57 @@
     </message>
 </context>
 <context>
+    <name>kv::OpeningEditor</name>
+    <message>
+        <source>White</source>
+        <translation>Wit</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Blancs)</source>
+        <translation>Openingen (Wit)</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Noirs)</source>
+        <translation>Openingen (Zwart)</translation>
+    </message>
+    <message>
+        <source>Nouvelle_Ouverture</source>
+        <translation>Nieuwe_Opening</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Toevoegen</translation>
+    </message>
+    <message>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
+        <translation>Voeg de opening hierboven toe aan de lijst hieronder</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
+        <translation>Wis de opening hierboven (en dezelfde hieronder)</translation>
+    </message>
+    <message>
+        <source>Construire et enregistrer</source>
+        <translation>Opbouwen en opslaan</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersWindow</name>
     <message>
         <source>Joueurs</source>
@@ -983,57 +1034,6 @@
     <message>
         <source>Impossible d&apos;imprimer</source>
         <translation>Afdrukken is niet mogelijk</translation>
-    </message>
-</context>
-<context>
-    <name>kv::OpeningEditor</name>
-    <message>
-        <source>White</source>
-        <translation>Wit</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Zwart</translation>
-    </message>
-    <message>
-        <source>Ouvertures (Blancs)</source>
-        <translation>Openingen (Wit)</translation>
-    </message>
-    <message>
-        <source>Ouvertures (Noirs)</source>
-        <translation>Openingen (Zwart)</translation>
-    </message>
-    <message>
-        <source>Nouvelle_Ouverture</source>
-        <translation>Nieuwe_Opening</translation>
-    </message>
-    <message>
-        <source>Ajouter</source>
-        <translation>Toevoegen</translation>
-    </message>
-    <message>
-        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
-        <translation>Voeg de opening hierboven toe aan de lijst hieronder</translation>
-    </message>
-    <message>
-        <source>Effacer</source>
-        <translation>Wissen</translation>
-    </message>
-    <message>
-        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
-        <translation>Wis de opening hierboven (en dezelfde hieronder)</translation>
-    </message>
-    <message>
-        <source>Construire et enregistrer</source>
-        <translation>Opbouwen en opslaan</translation>
-    </message>
-    <message>
-        <source>Enregistrer</source>
-        <translation>Opslaan</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Annuleren</translation>
     </message>
 </context>
 </TS>

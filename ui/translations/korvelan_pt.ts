@@ -138,6 +138,57 @@
     </message>
 </context>
 <context>
+    <name>kv::OpeningEditor</name>
+    <message>
+        <source>White</source>
+        <translation>Brancas</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Pretas</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Blancs)</source>
+        <translation>Aberturas (Brancas)</translation>
+    </message>
+    <message>
+        <source>Ouvertures (Noirs)</source>
+        <translation>Aberturas (Pretas)</translation>
+    </message>
+    <message>
+        <source>Nouvelle_Ouverture</source>
+        <translation>Nova_Abertura</translation>
+    </message>
+    <message>
+        <source>Ajouter</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
+        <translation>Adicionar a abertura acima à lista abaixo</translation>
+    </message>
+    <message>
+        <source>Effacer</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
+        <translation>Apagar a abertura acima (e a mesma abaixo)</translation>
+    </message>
+    <message>
+        <source>Construire et enregistrer</source>
+        <translation>Construir e salvar</translation>
+    </message>
+    <message>
+        <source>Enregistrer</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersWindow</name>
     <message>
         <source>Joueurs</source>
@@ -236,7 +287,7 @@
     </message>
     <message>
         <source>Changer bibliothèque ouverture</source>
-        <translation>Trocar biblioteca de aberturas</translation>
+        <translation>Trocar a biblioteca de aberturas</translation>
     </message>
     <message>
         <source>Ouvertures pour les blancs</source>
@@ -983,57 +1034,6 @@
     <message>
         <source>Impossible d&apos;imprimer</source>
         <translation>Impossível imprimir</translation>
-    </message>
-</context>
-<context>
-    <name>kv::OpeningEditor</name>
-    <message>
-        <source>White</source>
-        <translation>Brancas</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Pretas</translation>
-    </message>
-    <message>
-        <source>Ouvertures (Blancs)</source>
-        <translation>Aberturas (Brancas)</translation>
-    </message>
-    <message>
-        <source>Ouvertures (Noirs)</source>
-        <translation>Aberturas (Pretas)</translation>
-    </message>
-    <message>
-        <source>Nouvelle_Ouverture</source>
-        <translation>Nova_Abertura</translation>
-    </message>
-    <message>
-        <source>Ajouter</source>
-        <translation>Adicionar</translation>
-    </message>
-    <message>
-        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
-        <translation>Adicionar a abertura acima à lista abaixo</translation>
-    </message>
-    <message>
-        <source>Effacer</source>
-        <translation>Apagar</translation>
-    </message>
-    <message>
-        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
-        <translation>Apagar a abertura acima (e a mesma abaixo)</translation>
-    </message>
-    <message>
-        <source>Construire et enregistrer</source>
-        <translation>Construir e gravar</translation>
-    </message>
-    <message>
-        <source>Enregistrer</source>
-        <translation>Gravar</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>
