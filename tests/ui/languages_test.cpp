@@ -9,6 +9,7 @@
 #include "ui/languages.h"
 #include "ui/translations.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QMenu>
 #include <QStackedWidget>
@@ -28,6 +29,7 @@ struct Caption {
     const char* element;
     const char* french;
     const char* english;
+    const char* window = "TForm1";
 };
 const Caption kCaptions[] = {
     { "Fichier1", "Fichier", "File" },
@@ -164,11 +166,35 @@ const Caption kCaptions[] = {
     { "Match1", "Match", "Match" },
     { "Pause2", "Pause", "Pause" },
     // Elements of the analysis window and the opening editors.
-    { "BitBtn4", "Fin analyse", "Quit" },
-    { "BitBtn3", "Imprimer analyse", "Print analysis" },
-    { "BitBtn2", "Editer analyse", "Edit analyse" },
-    { "BitBtn1", "Suivant", "Next" },
+    { "BitBtn4", "Fin analyse", "Quit", "TForm4" },
+    { "BitBtn3", "Imprimer analyse", "Print analysis", "TForm4" },
+    { "BitBtn2", "Editer analyse", "Edit analyse", "TForm4" },
+    { "BitBtn1", "Suivant", "Next", "TForm4" },
+    { "Fiche_Ouvertures", "Ouvertures (Blancs)", "Opening (White)", "TForm2" },
+    { "Fiche_Ouvertures", "Ouvertures (Noirs)", "Opening (Blacks)", "TForm3" },
+    { "BitBtn2", "Annuler", "Cancel", "TForm2" },
+    { "BitBtn2", "Annuler", "Cancel", "TForm3" },
+    { "BitBtn1", "Enregistrer", "Save", "TForm2" },
+    { "BitBtn1", "Enregistrer", "Save", "TForm3" },
+    { "BitBtn3", "Construire et enregistrer", "Build and save", "TForm2" },
+    { "BitBtn3", "Construire et enregistrer", "Build and save", "TForm3" },
+    { "Valide_Ouverture", "Ajouter", "Add", "TForm2" },
+    { "Valide_Ouverture", "Ajouter", "Add", "TForm3" },
+    { "Effacer", "Effacer", "Delete", "TForm2" },
+    { "Effacer", "Effacer", "Delete", "TForm3" },
 };
+
+// The window a row of the table belongs to: the main window, or the secondary
+// window of that name, whether a child of it or a window of its own.
+QWidget* windowOf(QWidget* form, const char* name)
+{
+    if (qstrcmp(name, "TForm1") == 0) return form;
+    QList<QWidget*> candidates = QApplication::topLevelWidgets();
+    candidates += form->findChildren<QWidget*>();
+    for (QWidget* w : candidates)
+        if (w->isWindow() && w->objectName() == name) return w;
+    return nullptr;
+}
 
 // Rows given in all six languages, by language index.
 const std::map<std::string, std::array<const char*, 6>> kSixLanguages {
@@ -195,24 +221,20 @@ const std::array<const char*, 6> kTitles { "Korvelan 3D, le jeu", "Korvelan 3D, 
 
 // What an element of the caption table shows, whatever kind of control it is;
 // null when the window has no such element.
-std::optional<QString> shownText(QWidget* root, const char* name)
+std::optional<QString> shownText(QWidget* window, const char* name)
 {
-    QList<QWidget*> windows = root->findChildren<QWidget*>();
-    windows.prepend(root);
-    for (QWidget* window : windows) {
-        if (window != root && !window->isWindow()) continue;
-        if (auto* m = window->findChild<QMenu*>(name)) return m->title();
-        if (auto* a = window->findChild<QAction*>(name)) return a->text();
-        QWidget* w = window->findChild<QWidget*>(name);
-        if (!w) continue;
-        if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
-        if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
-        if (auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget()))
-            if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget())) return tabs->tabText(tabs->indexOf(w));
-        const auto labels = w->findChildren<QLabel*>();
-        if (labels.size() == 1) return labels.front()->text();
-    }
+    if (!window) return std::nullopt;
+    if (auto* m = window->findChild<QMenu*>(name)) return m->title();
+    if (auto* a = window->findChild<QAction*>(name)) return a->text();
+    QWidget* w = window->findChild<QWidget*>(name);
+    if (!w) return std::nullopt;
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
+    if (auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget()))
+        if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget())) return tabs->tabText(tabs->indexOf(w));
+    const auto labels = w->findChildren<QLabel*>();
+    if (labels.size() == 1) return labels.front()->text();
     return std::nullopt;
 }
 
@@ -320,15 +342,16 @@ TEST_F(Languages, EveryCaptionInEachLanguageThenFrenchAgain)
             if (key.second == french) return key;
         return std::pair<QString, QString>();
     };
+    for (const char* window : { "TForm2", "TForm3", "TForm4" }) EXPECT_NE(windowOf(form.get(), window), nullptr) << window;
     int found = 0;
     for (int lang : { English, Dutch, Portuguese, Spanish, Italian, French }) {
         language(lang);
         EXPECT_EQ(form->windowTitle(), QString::fromUtf8(kTitles[lang]));
         for (const Caption& c : kCaptions) {
-            const std::optional<QString> shown = shownText(form.get(), c.element);
+            const std::optional<QString> shown = shownText(windowOf(form.get(), c.window), c.element);
             if (!shown) continue; // not built in this window
             ++found;
-            SCOPED_TRACE(std::string(c.element) + " in language " + std::to_string(lang));
+            SCOPED_TRACE(std::string(c.window) + "." + c.element + " in language " + std::to_string(lang));
             const auto six = kSixLanguages.find(c.element);
             if (six != kSixLanguages.end()) EXPECT_EQ(shown->toStdString(), six->second[lang]);
             else if (lang == French) EXPECT_EQ(shown->toStdString(), c.french);

@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>Changer bibliothèque ouverture</source>
-        <translation>Cambiar biblioteca de aperturas</translation>
+        <translation>Cambiar la biblioteca de aperturas</translation>
     </message>
     <message>
         <source>Ouvertures pour les blancs</source>

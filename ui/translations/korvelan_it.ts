@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>Effacer</source>
-        <translation>Cancella</translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>Changer bibliothèque ouverture</source>
-        <translation>Cambia libreria di aperture</translation>
+        <translation>Cambia la libreria delle aperture</translation>
     </message>
     <message>
         <source>Ouvertures pour les blancs</source>

@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>Effacer</source>
-        <translation>Wissen</translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>

@@ -204,11 +204,11 @@
     </message>
     <message>
         <source>Construire et enregistrer</source>
-        <translation>Construir e gravar</translation>
+        <translation>Construir e salvar</translation>
     </message>
     <message>
         <source>Enregistrer</source>
-        <translation>Gravar</translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Annuler</source>
@@ -314,7 +314,7 @@
     </message>
     <message>
         <source>Changer bibliothèque ouverture</source>
-        <translation>Trocar biblioteca de aberturas</translation>
+        <translation>Trocar a biblioteca de aberturas</translation>
     </message>
     <message>
         <source>Ouvertures pour les blancs</source>
