@@ -24,6 +24,7 @@ struct CommandStates {
     bool navigationButtons = true;   // the speed buttons of "Coups joués": they abandon a search
     bool playersMenu = true;         // "Joueurs": swapping players
     bool levelMenu = true;           // "Niveau"
+    bool parametersMenu = true;      // "Paramétrage": the opening libraries and their editors
     bool numbering = true;           // "Numéroter les cases"
     bool ponder = true;              // "Réflexion sur temps adverse"
     bool clocksToZero = true;        // "Horloges à zéro"

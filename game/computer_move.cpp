@@ -253,10 +253,10 @@ constexpr Ending kEndings[] = {
     { 6, Winner::Computer, QT_TRANSLATE_NOOP("TForm1", "Vous abandonnez, gain KORVELAN") },
 };
 
-QString colourWinText(int result)
+const char* colourWinText(int result)
 {
-    return result == WhiteWon ? QCoreApplication::translate("TForm1", "Gain des blancs")
-                             : QCoreApplication::translate("TForm1", "Gain des noirs");
+    return result == WhiteWon ? QT_TRANSLATE_NOOP("TForm1", "Gain des blancs")
+                             : QT_TRANSLATE_NOOP("TForm1", "Gain des noirs");
 }
 
 } // namespace
@@ -270,7 +270,8 @@ void GameController::EndOfGame(int code)
     const int userWins = computer == Black ? WhiteWon : BlackWon;
     int result = NoResult;
     Winner winner = Winner::Nobody;
-    QString text;
+    const char* text = nullptr; // the source text of the result
+    QString winnerName;         // put before it when a match names its winner
 
     // A side without a legal move has lost.
     Board b = game_.board;
@@ -282,11 +283,12 @@ void GameController::EndOfGame(int code)
             text = colourWinText(result);
         } else {
             winner = result == computerWins ? Winner::Computer : Winner::User;
-            text = winner == Winner::User ? QCoreApplication::translate("TForm1", "Bravo, vous avez gagné")
-                                          : QCoreApplication::translate("TForm1", "Désolé, KORVELAN a gagné");
-            if (matchState_ == 1) // a match names its winner
-                text = QString::fromStdString(result == WhiteWon ? game_.whiteName : game_.blackName)
-                    + QCoreApplication::translate("TForm1", " gagne");
+            text = winner == Winner::User ? QT_TRANSLATE_NOOP("TForm1", "Bravo, vous avez gagné")
+                                          : QT_TRANSLATE_NOOP("TForm1", "Désolé, KORVELAN a gagné");
+            if (matchState_ == 1) { // a match names its winner
+                winnerName = QString::fromStdString(result == WhiteWon ? game_.whiteName : game_.blackName);
+                text = QT_TRANSLATE_NOOP("TForm1", " gagne");
+            }
         }
     }
 
@@ -294,18 +296,21 @@ void GameController::EndOfGame(int code)
         result = game_.side == White ? BlackWon : WhiteWon;
         winner = Winner::Nobody;
         text = colourWinText(result);
+        winnerName.clear();
     } else {
         for (const Ending& e : kEndings) {
             if (e.code != code) continue;
+            winnerName.clear();
             winner = e.winner;
             result = winner == Winner::Draw ? Draw : winner == Winner::Computer ? computerWins : userWins;
-            text = QCoreApplication::translate("TForm1", e.text);
+            text = e.text;
         }
     }
-    if (text.isEmpty()) return; // both sides can still move: nothing to announce
+    if (!text) return; // both sides can still move: nothing to announce
 
-    endMessage_ = text;
-    view_.showEndMessage(text);
+    endMessage_ = QString::fromUtf8(text);
+    endWinner_ = winnerName;
+    view_.showEndMessage(endMessage());
     // Offers and refusals belong to the game that has just ended.
     view_.showPanel(GamePanel::MatchNul, false);
     view_.showPanel(GamePanel::Nulrefus, false);

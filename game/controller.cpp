@@ -148,6 +148,7 @@ SearchResult GameController::runDriver(bool unlimited)
     req.gamePly = game_.gamePly;
     req.usedSeconds = game_.clock;
     req.record = &game_.record;
+    req.book = [this](const Board&, SideToMove side) { return openings.lookup(side, game_.record, game_.gamePly); };
     search_.state.unlimitedTime = unlimited;
     search_.settings.levelTime = level_.levelTime;
     search_.settings.levelCap = level_.levelCap;

@@ -20,11 +20,14 @@
 #include "game/game_view.h"
 #include "engine/levels.h"
 #include "game/move_input.h"
+#include "openings/book_lookup.h"
 #include "players/match.h"
 #include "rules/game_state.h"
 #include "files/game_file.h"
 #include "training/game_analysis.h"
 #include "training/position_setup.h"
+
+#include <QCoreApplication>
 
 #include <QString>
 
@@ -78,6 +81,9 @@ public:
     const MoveInput& input() const { return input_; }
     GameOptions options;
     AnimationTiming timing;
+    // The opening libraries in play; the engine consults them while
+    // search().settings.bookEnabled ("Bibliothèques actives") is on.
+    OpeningBook openings;
 
     // ---- the loop
     void PlayLoop();          // runs passes until QuitRequested
@@ -157,6 +163,12 @@ public:
     bool hasAnalysis() const { return analysis_ != nullptr; }
     const GameAnalysis& analysis() const { return *analysis_; }
     AnalysisLanguage analysisLanguage = AnalysisLanguage::French;
+    // The language of analyses to come and of the one shown.
+    void setAnalysisLanguage(AnalysisLanguage lang)
+    {
+        analysisLanguage = lang;
+        if (analysis_) analysis_->setLanguage(lang);
+    }
 
     // ---- learning sessions (analysis_mode.cpp): the engine plays itself;
     // each finished game is analysed, its final position learned, and the
@@ -194,7 +206,13 @@ public:
     bool skipPonder() const { return skipPonder_; }
     bool thinking() const { return thinking_; }
     bool pondering() const { return pondering_; }
-    const QString& endMessage() const { return endMessage_; }
+    // A finished game's result in the current language; kept as its source
+    // text so that it follows a change of language.
+    QString endMessage() const
+    {
+        if (endMessage_.isEmpty()) return {};
+        return endWinner_ + QCoreApplication::translate("TForm1", endMessage_.toUtf8().constData());
+    }
     const SearchResult& lastResult() const { return lastResult_; }
     int computerSide() const { return game_.enginePlaysBlack; }
     std::array<int, 5> pieceCounts() const;
@@ -269,7 +287,8 @@ private:
     LevelSetting sessionLevel_ {}; // the level before the session raised it
     bool positionSetupMode_ = false;
     QString setupRefusal_;
-    QString endMessage_;
+    QString endMessage_; // the source text of a finished game's result
+    QString endWinner_;  // the winner's name before it, in a match
     SearchResult lastResult_;
     std::deque<std::function<void()>> requests_;
 };

@@ -20,7 +20,7 @@ struct LanguageTexts {
 };
 
 // Indexed by AnalysisLanguage.
-constexpr std::array<LanguageTexts, 4> kTexts { {
+constexpr std::array<LanguageTexts, 6> kTexts { {
     { "(ne pas prendre en compte le dernier coup et les premiers). Attendre quelques secondes - Analyse en cours",
       "+100 gagne un pion ; -100 perd un pion ; * en début de ligne indique qu'il y avait un bien meilleur coup",
       { "%2d Blanc: joué : %s-%s; score : %2d; meilleur : %s-%s; score : %2d",
@@ -33,6 +33,12 @@ constexpr std::array<LanguageTexts, 4> kTexts { {
         "%2d Black : played : %s-%s; score : %2d; best : %s-%s; score : %2d" },
       { "%2d White : %s-%s; score : %2d ; best : %s-%s; score : %2d",
         "%2d Black : %s-%s; score : %2d ; best : %s-%s; score : %2d" } },
+    { "(de laatste zet en de eerste zetten niet meetellen). Even geduld - Analyse bezig",
+      "+100 wint een schijf ; -100 verliest een schijf ; * aan het begin van de regel wil zeggen dat er een veel betere zet was",
+      { "%2d Wit  : gespeeld : %s-%s; score : %2d; beste : %s-%s; score : %2d",
+        "%2d Zwart: gespeeld : %s-%s; score : %2d; beste : %s-%s; score : %2d" },
+      { "%2d Wit  : %s-%s; score: %2d ; beste: %s-%s; score: %2d",
+        "%2d Zwart: %s-%s; score: %2d ; beste: %s-%s; score: %2d" } },
     { "(não considerar o último lance nem os primeiros). Aguarde alguns segundos - Análise em curso",
       "+100 ganha uma pedra ; -100 perde uma pedra ; * no início da linha indica que havia um lance muito melhor",
       { "%2d Brancas: jogou : %s-%s; valor : %2d; melhor : %s-%s; valor : %2d",
@@ -45,6 +51,12 @@ constexpr std::array<LanguageTexts, 4> kTexts { {
         "%2d Negras : jugada : %s-%s; Puntuación : %2d; mejor : %s-%s; Puntuación : %2d" },
       { "%2d Blancas: %s-%s; Puntuación: %2d ; mejor: %s-%s; Puntuación: %2d",
         "%2d Negras : %s-%s; Puntuación: %2d ; mejor: %s-%s; Puntuación: %2d" } },
+    { "(non tenere conto dell'ultima mossa né delle prime). Attendere qualche secondo - Analisi in corso",
+      "+100 vince una pedina ; -100 perde una pedina ; * a inizio riga indica che c'era una mossa molto migliore",
+      { "%2d Bianco: giocata : %s-%s; punteggio : %2d; migliore : %s-%s; punteggio : %2d",
+        "%2d Nero  : giocata : %s-%s; punteggio : %2d; migliore : %s-%s; punteggio : %2d" },
+      { "%2d Bianchi: %s-%s; punteggio: %2d ; migliore: %s-%s; punteggio: %2d",
+        "%2d Neri   : %s-%s; punteggio: %2d ; migliore: %s-%s; punteggio: %2d" } },
 } };
 
 const LanguageTexts& texts(AnalysisLanguage lang) { return kTexts[static_cast<int>(lang)]; }

@@ -1,7 +1,7 @@
 // The texts of a game analysis: the header and legend of the analysis window
 // and the two lines written for every analysed move (one for the analysis
-// window, a shorter one for the main window's list), in the four languages
-// the analysis speaks. Scores are passed in search units (200 = a man) and
+// window, a shorter one for the main window's list), in the six interface
+// languages. Scores are passed in search units (200 = a man) and
 // shown halved, so that 100 on screen is one man, as the legend says.
 #pragma once
 
@@ -11,7 +11,8 @@
 
 namespace kv {
 
-enum class AnalysisLanguage { French, English, Portuguese, Spanish };
+// In the order of the interface's language index.
+enum class AnalysisLanguage { French, English, Dutch, Portuguese, Spanish, Italian };
 
 std::string analysisHeader(AnalysisLanguage lang);
 std::string analysisLegend(AnalysisLanguage lang);

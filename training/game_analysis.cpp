@@ -108,17 +108,31 @@ void GameAnalysis::writeLines(const GameState& game, int ply, const MoveRecord& 
     e.move.bestTo = chosen.to;
     e.move.bestScore = best;
     e.marked = analysisMarks(best, played);
-    e.windowLine = analysisWindowLine(lang_, e.move);
-    e.listLine = analysisListLine(lang_, e.move);
     if (e.marked) {
         const std::vector<MoveRecord> pv = ctx_.principalVariation();
         MoveRecord reply, answer;
         if (pv.size() > 1) reply = pv[1];
         if (pv.size() > 2) answer = pv[2];
-        e.windowLine = "*" + e.windowLine + analysisContinuation(reply.from, reply.to, answer.from, answer.to);
+        e.continuation = analysisContinuation(reply.from, reply.to, answer.from, answer.to);
+    }
+    writeTexts(e);
+    entries_.push_back(std::move(e));
+}
+
+void GameAnalysis::writeTexts(AnalysisEntry& e) const
+{
+    e.windowLine = analysisWindowLine(lang_, e.move);
+    e.listLine = analysisListLine(lang_, e.move);
+    if (e.marked) {
+        e.windowLine = "*" + e.windowLine + e.continuation;
         e.listLine = "*" + e.listLine;
     }
-    entries_.push_back(std::move(e));
+}
+
+void GameAnalysis::setLanguage(AnalysisLanguage lang)
+{
+    lang_ = lang;
+    for (AnalysisEntry& e : entries_) writeTexts(e);
 }
 
 void GameAnalysis::finish(GameState& game)

@@ -30,8 +30,9 @@ namespace kv {
 struct AnalysisEntry {
     AnalysedMove move;
     bool marked = false;
-    std::string windowLine; // with "*" and the continuation when marked
-    std::string listLine;   // with "*" when marked
+    std::string continuation; // the start of the better line, when marked
+    std::string windowLine;   // with "*" and the continuation when marked
+    std::string listLine;     // with "*" when marked
 };
 
 class GameAnalysis {
@@ -47,6 +48,8 @@ public:
     bool step(GameState& game);
     // Ends the walk after the search under way (the caller stops that search).
     void stop() { walking_ = false; }
+    // Writes every line, the ones already made included, in another language.
+    void setLanguage(AnalysisLanguage lang);
     // Puts the board of the current ply back, with its side to move, and
     // leaves analysis mode.
     void finish(GameState& game);
@@ -78,6 +81,7 @@ public:
 
 private:
     void writeLines(const GameState& game, int ply, const MoveRecord& chosen, int played, int best);
+    void writeTexts(AnalysisEntry& e) const;
 
     SearchContext& ctx_;
     AnalysisLanguage lang_ = AnalysisLanguage::French;

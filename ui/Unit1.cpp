@@ -10,6 +10,7 @@
 #include "ui/help_window.h"
 #include "ui/Unit5.h"
 #include "ui/sound_player.h"
+#include "ui/translations.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -95,6 +96,7 @@ TForm1::TForm1(const DataPaths& paths, QWidget* parent)
     buildWelcome();
     buildViews();
     buildHelpMenu(); // the last menu of the bar
+    buildLanguages();
     form5_ = new TForm5(this);
     connect(form5_, &TForm5::parametersAccepted, this, &TForm1::setParameters);
     setStyleSheet(
@@ -114,13 +116,19 @@ TForm1::TForm1(const DataPaths& paths, QWidget* parent)
         "QWidget#Bienvenue { background: #3b2a1c; }"
         "QLabel#Titre { color: #f4e3c1; font-size: 40px; font-weight: bold; }"
         "QLabel#Version { color: #d9c49c; font-size: 14px; }"
-        "QPushButton#BoutonDamier2D { font-size: 18px; padding: 10px 24px; }");
+        "QPushButton#BoutonDamier2D { font-size: 18px; padding: 10px 24px; }"
+        // The four tabs beside the board hold their names in every language.
+        "QTabWidget#Onglet > QTabBar::tab { font-size: 11px; padding: 4px 4px; margin-right: 1px;"
+        "  background: #efe6d3; border: 1px solid #b59c74; border-bottom: none;"
+        "  border-top-left-radius: 4px; border-top-right-radius: 4px; }"
+        "QTabWidget#Onglet > QTabBar::tab:selected { background: #fffaf0; }");
     refreshStatus();
     refreshMoveList();
 }
 
 TForm1::~TForm1()
 {
+    translations_.reset(); // back to the source texts while the window is whole
     search_->observer = nullptr;
 }
 

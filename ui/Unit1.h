@@ -47,6 +47,8 @@ enum class GameOutcome : int;
 class HelpWindow;
 class Damier3D;
 class SoundPlayer;
+class TForm2;
+class TForm3;
 class PlayersWindow;
 class TForm4;
 class TForm5;
@@ -59,6 +61,7 @@ struct FileRequest {
     QString filter;  // "Fichiers Korvelan (*.dam)"
     QString suffix;  // added when the user types none
 };
+class Translations;
 
 class TForm1 : public QMainWindow, public GameView, public SearchObserver {
     Q_OBJECT
@@ -85,10 +88,6 @@ public:
     // Shows a text file (a problem's comments) in the desktop's text editor.
     void openTextFile(const QString& path);
 
-    // Language index: 0 French, 1 English, 2 Dutch, 3 Portuguese, 4 Spanish,
-    // 5 Italian. It travels in game files and in "last32.dam".
-    int languageIndex() const { return languageIndex_; }
-    void setLanguageIndex(int index);
     // The settings that travel in game files, as the window holds them now.
     StoredSettings currentSettings() const;
     // The evaluation parameters in force (loaded from "defaut.par", edited in TForm5).
@@ -101,6 +100,13 @@ public:
     void setExternalLoop(bool on) { externalLoop_ = on; }
     // The images that could not be loaded at start-up.
     const QStringList& missingImages() const { return missingImages_; }
+    // The opening editors, and the file dialog of the library sets (save:
+    // "Enregistrer" of an editor, else "Changer bibliothèque ouvertures");
+    // an empty name cancels. Tests replace the dialog.
+    TForm2* form2() const { return form2_; }
+    TForm3* form3() const { return form3_; }
+    std::function<QString(bool save, const QString& dir)> chooseOpeningSet;
+    QString openingsUserDir() const;
 
     // ---- GameView
     void boardChanged() override;
@@ -136,6 +142,12 @@ public:
     void setCommentViewer(std::function<void(const QString&)> f) { commentViewer_ = std::move(f); }
     const ProblemCursor& problemCursor() const { return problems_; }
 
+    // ---- interface languages (Unit1_languages.cpp)
+    int languageIndex() const;
+    // The language command: 0 French .. 5 Italian; every open window follows.
+    void applyLanguage(int index);
+    Translations& translations() const { return *translations_; }
+
 public slots:
     // Start-up and quitting (Unit1_startup.cpp).
     void FormActivate();   // the first activation reads "last32.dam"
@@ -157,7 +169,6 @@ public slots:
     void Apercu1Click();
     // Options, parameters, table sizes, help (Unit1_options.cpp).
     void Alphabeticalnumber1Click();
-    void Bibliothquesactives1Click();
     void Changer1Click();
     void Sauverlesparamtres1Click();
     void Chargerdesparamtres1Click();
@@ -191,6 +202,11 @@ public slots:
     void ajouter_temps();
     void Horlogeszro1Click();
     void Pause2Click();
+    // Opening libraries (Unit1_openings.cpp).
+    void Bibliothquesactives1Click();
+    void Changerbibliothqueouvertures1Click();
+    void Ouverturespourlesblancs1Click();
+    void Ouverturespourlesnoirs1Click();
     // Analysis, position editor, problems and lessons (Unit1_training.cpp).
     void Analyser();
     void pauseAnalyse();      // "Arrêter cette phase"
@@ -224,6 +240,19 @@ public slots:
     void Damier3D6Click();
     void Damier3D7Click();
     void Damier3D8Click();
+    // Languages: the Help menu's entries and the welcome panel's buttons.
+    void Franais1Click();
+    void English1Click();
+    void Nederlands1Click();
+    void Portugues1Click();
+    void Espanol1Click();
+    void Italiano1Click();
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void Button2Click();
+    void Button8Click();
+    void Button1AClick();
 
 public slots:
     // Players and rated matches (Unit1_players.cpp).
@@ -253,6 +282,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     // ---- start-up (Unit1_startup.cpp)
@@ -311,6 +341,14 @@ private:
     void syncOptionChecks();
     void enterLoop();
     void setLevelEntry(const LevelSetting& level);
+    void buildOpeningsMenu();
+    void loadOpeningLibraries();
+    QString activeLibraryPath(SideToMove side) const;
+    void showOpeningEditor(SideToMove side);
+    void reloadOpeningLibrary(SideToMove side);
+    bool storeOpeningSet(SideToMove side);
+    void closeOpeningEditors();
+    void openingsError(const QString& text);
     void buildTraining(); // Unit1_training.cpp
     void buildProblems(); // Unit1_problems.cpp
     bool openProblem(const QString& path, bool capPlies);
@@ -322,7 +360,6 @@ private:
     QString programDir_;
     GameState game_;
     ParameterSet parameters_;
-    int languageIndex_ = 0;
     bool activated_ = false;
     std::optional<GameFile> lastState_; // "last32.dam" as the first activation read it
     std::function<void(const QString&)> errorSink_;
@@ -404,6 +441,9 @@ private:
     QMenu* edition_ = nullptr;
     QMenu* joueurs_ = nullptr;
     QMenu* niveau_ = nullptr;
+    QMenu* parametrage_ = nullptr;
+    TForm2* form2_ = nullptr;
+    TForm3* form3_ = nullptr;
 
     // Players (Unit1_players.cpp, Unit1_players_layout.cpp).
     void buildPlayerPanels();
@@ -435,6 +475,15 @@ private:
     QString sessionLesson_; // the lesson file of the running session
     FileChooser fileChooser_;
     std::function<void(const QString&)> commentViewer_;
+
+    // Languages.
+    void buildLanguages();
+    void retranslateUi();
+    // A line of the engine's statistics with its label in the current language.
+    QString statisticsLine(const std::string& line) const;
+    std::unique_ptr<Translations> translations_;
+    QActionGroup* languageGroup_ = nullptr;
+    bool themesRenamed_ = false; // four themes keep one name once a language is applied
 };
 
 } // namespace kv

@@ -139,6 +139,8 @@ void TForm1::buildMenus()
     levelGroup_->addAction(autre);
     setLevelEntry(kDefaultLevel);
 
+    buildOpeningsMenu();
+
     QMenu* options = bar->addMenu(tr("Options"));
     options->setObjectName("Options1");
     QAction* num = addOption(options, "Numroterlescase1", tr("Numéroter les cases"), false, &GameOptions::numbering);
@@ -171,10 +173,6 @@ void TForm1::buildMenus()
     sons->setObjectName("Bipchaquecoup1");
     addOption(sons, "Bipchaquecoup2", tr("Bip à chaque coup"), true, &GameOptions::beep);
     addOption(sons, "Commentaires1", tr("Autres"), true, &GameOptions::otherSounds);
-    QAction* books = addAction(options, "Bibliothquesactives1", tr("Bibliothèques actives"),
-                               &TForm1::Bibliothquesactives1Click);
-    books->setCheckable(true);
-    books->setChecked(true);
     buildOptionsExtras(options);
     buildExchangeMenus();
     menuBar()->setEnabled(false); // until a board view is chosen on the welcome panel
@@ -212,19 +210,21 @@ void TForm1::buildPanels()
                           nbBlancs_, kBottomPanelY);
 
     // Mode, colours, direction and move number.
-    // Widths fit the longest texts: "Humain contre humain", "Coups : 126".
+    // Widths fit the longest texts of the six languages: "Humain contre
+    // humain", "Computador brancas", "Vez das brancas", "Wit:Beneden->Boven",
+    // "Jugadas: 126".
     panel11_ = makeLabel(central, "Panel11", tr("Entraînement"));
-    panel11_->setGeometry(kColumnX, 78, 190, 22);
+    panel11_->setGeometry(kColumnX, 78, 176, 22);
     couleurordi_ = makeLabel(central, "Couleurordi", QString());
-    couleurordi_->setGeometry(kColumnX + 200, 78, 120, 22);
+    couleurordi_->setGeometry(kColumnX + 182, 78, 138, 22);
     trait_ = makeLabel(central, "Trait", QString());
     trait_->setGeometry(kColumnX, 102, 104, 20);
     basHaut_ = makeLabel(central, "Bas_Haut", QString());
     basHaut_->setAlignment(Qt::AlignCenter);
-    basHaut_->setGeometry(kColumnX + 104, 102, 124, 20);
+    basHaut_->setGeometry(kColumnX + 104, 102, 136, 20);
     nbcoups_ = makeLabel(central, "Nbcoups3d", QString());
     nbcoups_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    nbcoups_->setGeometry(kColumnX + 228, 102, 92, 20);
+    nbcoups_->setGeometry(kColumnX + 240, 102, 80, 20);
 
     // The tab control: the move list with the speed buttons, and the engine's thinking.
     onglet_ = new QTabWidget(central);

@@ -38,12 +38,12 @@ const TableSize& tableSizeFor(int sizeFactor)
 void TForm1::buildOptionsExtras(QMenu* options)
 {
     options->addSeparator();
-    addAction(options, "Changer1", tr("Modifier les paramètres"), &TForm1::Changer1Click);
+    addAction(options, "Changerlesparamtres1", tr("Modifier les paramètres"), &TForm1::Changer1Click);
     addAction(options, "Sauverlesparamtres1", tr("Sauver les paramètres"), &TForm1::Sauverlesparamtres1Click);
     addAction(options, "Chargerdesparamtres1", tr("Charger des paramètres"), &TForm1::Chargerdesparamtres1Click);
 
     QMenu* sizes = options->addMenu(tr("Taille des tables de transposition"));
-    sizes->setObjectName("Tailledestables1");
+    sizes->setObjectName("Tailledestablesdetransposition1");
     tableSizeGroup_ = new QActionGroup(this);
     for (std::size_t i = 0; i < kTableSizes.size(); ++i) {
         const TableSize& t = kTableSizes[i];
@@ -74,11 +74,6 @@ void TForm1::setTableSize(int sizeFactor, bool resize)
 void TForm1::Alphabeticalnumber1Click()
 {
     // An option of its own with nothing that reads it: the check mark only.
-}
-
-void TForm1::Bibliothquesactives1Click()
-{
-    search_->settings.bookEnabled = actions_["Bibliothquesactives1"]->isChecked();
 }
 
 // ------------------------------------------------------------------ parameters
@@ -117,10 +112,10 @@ void TForm1::buildHelpMenu()
 {
     QMenu* aide = menuBar()->addMenu(tr("Aide"));
     aide->setObjectName("Aide1");
-    addAction(aide, "Guide1", tr("Guide de Korvelan"), &TForm1::Guide1Click, QKeySequence::HelpContents);
-    addAction(aide, "Rgles1", tr("Règles du jeu de dames"), &TForm1::Rgles1Click);
+    addAction(aide, "Guide1", tr("Documentation"), &TForm1::Guide1Click, QKeySequence::HelpContents);
+    addAction(aide, "Rgles1", tr("Règles"), &TForm1::Rgles1Click);
     aide->addSeparator();
-    addAction(aide, "Apropos1", tr("A propos..."), &TForm1::Apropos1Click);
+    addAction(aide, "Apropos1", tr("A propos"), &TForm1::Apropos1Click);
 
     about_ = overlay(centralWidget(), "Apropos", QRect(89, 110, 360, 300));
     auto* v = new QVBoxLayout(about_);
@@ -148,8 +143,8 @@ void TForm1::showHelp(const QString& baseName)
     help_->showPage(baseName);
 }
 
-void TForm1::Guide1Click() { showHelp(HelpWindow::guideFor(languageIndex_)); }
-void TForm1::Rgles1Click() { showHelp(HelpWindow::rulesFor(languageIndex_)); }
+void TForm1::Guide1Click() { showHelp(HelpWindow::guideFor(languageIndex())); }
+void TForm1::Rgles1Click() { showHelp(HelpWindow::rulesFor(languageIndex())); }
 
 void TForm1::Apropos1Click()
 {

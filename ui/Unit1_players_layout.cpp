@@ -75,7 +75,7 @@ void TForm1::buildPlayerPanels()
     match->setObjectName("Match");
     auto* ml = new QVBoxLayout(match);
     auto* mn = new QHBoxLayout;
-    mn->addWidget(makeLabel(match, "Label18", tr("Joueur :")));
+    mn->addWidget(makeLabel(match, "Label21", tr("Joueur :")));
     w.joueur1 = new QLineEdit(match);
     w.joueur1->setObjectName("Joueur1");
     w.joueur1->setMaxLength(static_cast<int>(kMaxNameBytes));
@@ -87,7 +87,7 @@ void TForm1::buildPlayerPanels()
     connect(w.listBox9, &QListWidget::itemClicked, this, &TForm1::ListBox9Click);
     connect(w.listBox14, &QListWidget::itemClicked, this, &TForm1::ListBox9Click);
     auto* colour = new QGroupBox(tr("Couleur de Korvelan"), match);
-    colour->setObjectName("RadioGroup3");
+    colour->setObjectName("Choixcouleur1");
     auto* cl = new QHBoxLayout(colour);
     auto* blanc = new QRadioButton(tr("Blanc"), colour);
     blanc->setObjectName("Morvanel_blanc1");
@@ -119,7 +119,7 @@ void TForm1::buildPlayerPanels()
     }
 
     // "Nouveau joueur": a name and a starting capital.
-    w.nouveauJoueur = overlay(central, "Nouveau_joueur", QRect(89, 150, 360, 200));
+    w.nouveauJoueur = overlay(central, "Nouveau_joueur", QRect(49, 130, 440, 250));
     auto* nl = new QVBoxLayout(w.nouveauJoueur);
     auto* nrow = new QHBoxLayout;
     nrow->addWidget(makeLabel(w.nouveauJoueur, "Label19", tr("Nom du joueur :")));
@@ -128,13 +128,19 @@ void TForm1::buildPlayerPanels()
     w.joueur->setMaxLength(static_cast<int>(kMaxNameBytes));
     nrow->addWidget(w.joueur);
     nl->addLayout(nrow);
-    auto* capital = new QGroupBox(tr("Points de départ"), w.nouveauJoueur);
-    capital->setObjectName("RadioGroup4");
-    auto* kl = new QHBoxLayout(capital);
+    auto* capital = new QGroupBox(tr("Capital points"), w.nouveauJoueur);
+    capital->setObjectName("RadioGroup3");
+    auto* kl = new QVBoxLayout(capital);
     QRadioButton** buttons[] = { &w.k1600, &w.k1700, &w.k1800 };
+    // Each capital says what it means for the games to come.
+    const char* captions[] = {
+        QT_TR_NOOP("1600 (l'ordinateur vous laisse le double de son temps)"),
+        QT_TR_NOOP("1700 (l'ordinateur vous laisse voir sa réflexion)"),
+        QT_TR_NOOP("1800 (l'ordinateur ne vous fait pas de cadeau)"),
+    };
     for (std::size_t i = 0; i < kStartingCapitals.size(); ++i) {
         const QString points = QString::number(kStartingCapitals[i]);
-        *buttons[i] = new QRadioButton(points, capital);
+        *buttons[i] = new QRadioButton(tr(captions[i]), capital);
         (*buttons[i])->setObjectName("K" + points);
         kl->addWidget(*buttons[i]);
     }
@@ -149,7 +155,7 @@ void TForm1::buildPlayerPanels()
     // "Effacer un joueur": the list, the chosen name, OK.
     w.effaceJ = overlay(central, "Efface_j", QRect(109, 110, 320, 300));
     auto* el = new QVBoxLayout(w.effaceJ);
-    el->addWidget(makeLabel(w.effaceJ, "Label20", tr("Joueur à effacer :")));
+    el->addWidget(makeLabel(w.effaceJ, "Label18", tr("Joueur à effacer :")));
     w.listBox15 = makeList(w.effaceJ, "ListBox15");
     connect(w.listBox15, &QListWidget::itemClicked, this, &TForm1::ListBox7Click);
     el->addWidget(w.listBox15, 1);

@@ -40,16 +40,9 @@ void TForm1::FormActivate()
     if (QFileInfo::exists(path)) {
         GameFileError why;
         lastState_ = ReadGameFile(path.toStdString(), why);
-        if (lastState_) setLanguageIndex(lastState_->settings.language);
+        if (lastState_) applyLanguage(lastState_->settings.language); // the language of the last run
         else ShowError(gameFileErrorText(why));
     }
-}
-
-void TForm1::setLanguageIndex(int index)
-{
-    // The translations plug in here: the language entries and the texts of
-    // the window follow the index.
-    languageIndex_ = std::clamp(index, 0, kLanguages - 1);
 }
 
 // ------------------------------------------------------------------ board views
@@ -129,10 +122,7 @@ void TForm1::introHashTables()
     setTableSize(search_->transpositionTable().sizeFactor(), false);
 }
 
-void TForm1::introOpeningLibraries()
-{
-    // "ouvert_b.ouv" and "ouvert_n.ouv" are read here once the library exists.
-}
+void TForm1::introOpeningLibraries() { loadOpeningLibraries(); }
 
 void TForm1::introLearnedPositions()
 {
@@ -196,7 +186,7 @@ StoredSettings TForm1::currentSettings() const
     const int minutes = nbminutes_->text().trimmed().toInt(&ok);
     s.customMinutes = ok && minutes > 0 && minutes <= 50000 ? minutes : level.minutes;
     s.sizeFactor = static_cast<std::int16_t>(search_->transpositionTable().sizeFactor());
-    s.language = static_cast<std::uint8_t>(languageIndex_);
+    s.language = static_cast<std::uint8_t>(languageIndex());
     s.levelIndex = level.index;
     s.levelTime = level.levelTime;
     s.levelCap = level.levelCap;

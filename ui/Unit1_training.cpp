@@ -280,8 +280,8 @@ void TForm1::setupChanged()
         ongletPage_ = 0;
     }
     const auto e = controller_->staticEvaluations();
-    evalBlancs_->setText(QString::asprintf("Eval stat blancs:%4d", e[0]));
-    evalNoirs_->setText(QString::asprintf("Eval stat noirs:%4d", e[1]));
+    evalBlancs_->setText(tr("Eval stat blancs:%1").arg(e[0], 4));
+    evalNoirs_->setText(tr("Eval stat noirs:%1").arg(e[1], 4));
     setupRefusal_->setText(controller_->setupRefusal());
     showSetupCaptions();
     if (on) couleurordi_->setText(controller_->setup.computerBlack ? tr("Ordinateur noir") : tr("Ordinateur blanc"));

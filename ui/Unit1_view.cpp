@@ -146,6 +146,7 @@ void TForm1::applyCommandStates(const CommandStates& s)
     for (QWidget* w : navigationButtons_) w->setEnabled(s.navigationButtons);
     joueurs_->setEnabled(s.playersMenu);
     niveau_->setEnabled(s.levelMenu);
+    parametrage_->setEnabled(s.parametersMenu);
     actions_["Numroterlescase1"]->setEnabled(s.numbering);
     actions_["Rflexionsurtempsadverse1"]->setEnabled(s.ponder);
     actions_["Horlogeszro1"]->setEnabled(s.clocksToZero);
@@ -203,7 +204,7 @@ void TForm1::setRootLine(int index, const std::string& text)
 void TForm1::statistics(const std::vector<std::string>& lines)
 {
     listBox2_->clear();
-    for (const std::string& l : lines) listBox2_->addItem(QString::fromStdString(l));
+    for (const std::string& l : lines) listBox2_->addItem(statisticsLine(l));
 }
 
 void TForm1::clock(SideToMove side, int usedSeconds)

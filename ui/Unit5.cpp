@@ -18,10 +18,10 @@ constexpr int kPanelWidth = 156, kPanelHeight = 8 * kRowHeight + 4;
 constexpr std::array<const char*, kMenTables> kPanelNames { "parmetre1", "parametre2", "parametre3", "parametre4",
                                                             "parametre5", "parametre6", "parametre7", "parametre8" };
 const char* const kPanelCaptions[kMenTables] = {
-    QT_TRANSLATE_NOOP("kv::TForm5", "Début par défaut"),         QT_TRANSLATE_NOOP("kv::TForm5", "Milieu par défaut"),
-    QT_TRANSLATE_NOOP("kv::TForm5", "Préfinale par défaut"),     QT_TRANSLATE_NOOP("kv::TForm5", "Finale par défaut"),
-    QT_TRANSLATE_NOOP("kv::TForm5", "Début variante type 1 : "), QT_TRANSLATE_NOOP("kv::TForm5", "Milieu variante type 1 : "),
-    QT_TRANSLATE_NOOP("kv::TForm5", "Début variante type 2 : "), QT_TRANSLATE_NOOP("kv::TForm5", "Milieu variante type 2 : "),
+    "Début par défaut",         "Milieu par défaut",
+    "Préfinale par défaut",     "Finale par défaut",
+    "Début variante type 1 : ", "Milieu variante type 1 : ",
+    "Début variante type 2 : ", "Milieu variante type 2 : ",
 };
 
 // The items after the tables: thresholds, variant squares, tempo weights.
@@ -48,12 +48,14 @@ QString otherBoxName(int item)
 }
 } // namespace
 
+// The parameter window speaks French in every language of the interface: its
+// captions name the evaluation's terms, which are not translated.
 TForm5::TForm5(QWidget* parent) : QDialog(parent)
 {
     setObjectName("TForm5");
     setWindowTitle("Parameters");
     auto* v = new QVBoxLayout(this);
-    v->addWidget(new QLabel(tr("Toutes les valeurs des tableaux sont en  1/200ème de pion"), this));
+    v->addWidget(new QLabel(QString::fromUtf8("Toutes les valeurs des tableaux sont en  1/200ème de pion"), this));
     auto* grid = new QGridLayout;
     for (int t = 0; t < kMenTables; ++t) grid->addWidget(tablePanel(t), t / 4, t % 4);
     v->addLayout(grid);
@@ -61,10 +63,10 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* ok = new QPushButton(tr("OK"), this);
+    auto* ok = new QPushButton(QString::fromUtf8("OK"), this);
     ok->setObjectName("parametreOK");
     connect(ok, &QPushButton::clicked, this, &TForm5::parametreOKClick);
-    auto* cancel = new QPushButton(tr("Annuler"), this);
+    auto* cancel = new QPushButton(QString::fromUtf8("Annuler"), this);
     cancel->setObjectName("parametrecancel");
     connect(cancel, &QPushButton::clicked, this, &TForm5::parametrecancelClick);
     buttons->addWidget(ok);
@@ -88,7 +90,7 @@ QWidget* TForm5::tablePanel(int table)
     auto* holder = new QWidget(this);
     auto* v = new QVBoxLayout(holder);
     v->setContentsMargins(2, 2, 2, 2);
-    v->addWidget(new QLabel(tr(kPanelCaptions[table]), holder));
+    v->addWidget(new QLabel(QString::fromUtf8(kPanelCaptions[table]), holder));
     auto* panel = new QFrame(holder);
     panel->setObjectName(kPanelNames[table]);
     panel->setFrameShape(QFrame::StyledPanel);
@@ -100,9 +102,9 @@ QWidget* TForm5::tablePanel(int table)
     }
     v->addWidget(panel);
     auto* tempo = new QHBoxLayout;
-    tempo->addWidget(new QLabel(tr("Temps d'avance ="), holder));
+    tempo->addWidget(new QLabel(QString::fromUtf8("Temps d'avance ="), holder));
     tempo->addWidget(makeBox(holder, kTempoItem + table, otherBoxName(kTempoItem + table)));
-    tempo->addWidget(new QLabel(tr("/200 de pion"), holder));
+    tempo->addWidget(new QLabel(QString::fromUtf8("/200 de pion"), holder));
     tempo->addStretch();
     v->addLayout(tempo);
     return holder;
@@ -114,30 +116,30 @@ QWidget* TForm5::lowerPart()
     auto* h = new QHBoxLayout(part);
 
     auto* phases = new QGridLayout;
-    const char* const phaseCaptions[3] = { QT_TR_NOOP("Début de partie : + de"), QT_TR_NOOP("Milieu de parties : + de "),
-                                           QT_TR_NOOP("Préfinale : + de ") };
+    const char* const phaseCaptions[3] = { "Début de partie : + de", "Milieu de parties : + de ",
+                                           "Préfinale : + de " };
     for (int i = 0; i < 3; ++i) {
-        phases->addWidget(new QLabel(tr(phaseCaptions[i]), part), i, 0);
+        phases->addWidget(new QLabel(QString::fromUtf8(phaseCaptions[i]), part), i, 0);
         phases->addWidget(makeBox(part, kThresholdItem + i, QString("phase%1_bas").arg(i)), i, 1);
-        phases->addWidget(new QLabel(tr("pièces"), part), i, 2);
+        phases->addWidget(new QLabel(QString::fromUtf8("pièces"), part), i, 2);
     }
-    phases->addWidget(new QLabel(tr("Finale : (le reste)"), part), 3, 0, 1, 3);
+    phases->addWidget(new QLabel(QString::fromUtf8("Finale : (le reste)"), part), 3, 0, 1, 3);
     h->addLayout(phases);
 
     const auto variant = [&](const QString& caption, int whiteItem, int blackItem) {
         auto* g = new QGridLayout;
         g->addWidget(new QLabel(caption, part), 0, 0, 1, 8);
-        g->addWidget(new QLabel(tr("cases possiblement blanches"), part), 1, 0);
-        g->addWidget(new QLabel(tr("cases possiblement noires"), part), 2, 0);
+        g->addWidget(new QLabel(QString::fromUtf8("cases possiblement blanches"), part), 1, 0);
+        g->addWidget(new QLabel(QString::fromUtf8("cases possiblement noires"), part), 2, 0);
         for (int i = 0; i < kVariantSquares; ++i) {
             g->addWidget(makeBox(part, whiteItem + i, otherBoxName(whiteItem + i)), 1, 1 + i);
             g->addWidget(makeBox(part, blackItem + i, otherBoxName(blackItem + i)), 2, 1 + i);
         }
         h->addLayout(g);
     };
-    variant(tr("Variante type 1 si 8 des 14 conditions  ci après sont vérifiées :"), kVariant1WhiteItem,
+    variant(QString::fromUtf8("Variante type 1 si 8 des 14 conditions  ci après sont vérifiées :"), kVariant1WhiteItem,
             kVariant1BlackItem);
-    variant(tr("Variante type 2 si 8 des 14 conditions  ci après sont vérifiées :"), kVariant2WhiteItem,
+    variant(QString::fromUtf8("Variante type 2 si 8 des 14 conditions  ci après sont vérifiées :"), kVariant2WhiteItem,
             kVariant2BlackItem);
     return part;
 }

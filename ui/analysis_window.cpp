@@ -3,6 +3,7 @@
 #include "game/controller.h"
 #include "ui/evaluation_graph.h"
 
+#include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -55,6 +56,12 @@ TForm4::TForm4(GameController& controller, QWidget* parent) : QWidget(parent, Qt
         if (d.slot == &TForm4::BitBtn1Click) suivant_ = b;
     }
     v->addLayout(buttons);
+}
+
+void TForm4::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::LanguageChange) refresh();
+    QWidget::changeEvent(e);
 }
 
 void TForm4::refresh()

@@ -34,6 +34,10 @@ public slots:
     void Button3aClick(); // "Imprimer analyse"
     void Button4Click();  // "Fin analyse"
 
+protected:
+    // The analysis lines follow the interface language; fixed texts are set by Translations.
+    void changeEvent(QEvent* e) override;
+
 private:
     GameController& controller_;
     QListWidget* list_ = nullptr;

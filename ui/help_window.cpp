@@ -2,6 +2,7 @@
 
 #include "rules/geometry.h"
 #include "rules/notation.h"
+#include "ui/languages.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -17,11 +18,7 @@
 namespace kv {
 
 namespace {
-// Base names by language index: French, English, Dutch, Portuguese, Spanish, Italian.
-constexpr std::array<const char*, 6> kGuides { "Korvelan", "Korvelan_e", "Korvelan_nl",
-                                               "Korvelan_p", "Korvelan_es", "Korvelan_e" };
-constexpr std::array<const char*, 6> kRules { "Rkorvelan_f", "Rkorvelan_e", "Rkorvelan_nl",
-                                              "Rkorvelan_p", "Rkorvelan_es", "Rkorvelan_es" };
+QString baseName(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<int>(name.size())); }
 
 QString pieceGlyph(std::uint8_t code)
 {
@@ -94,15 +91,15 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent) : QDialog(parent)
     v->addWidget(browser_);
 }
 
-QString HelpWindow::guideFor(int language) { return kGuides[std::clamp(language, 0, 5)]; }
-QString HelpWindow::rulesFor(int language) { return kRules[std::clamp(language, 0, 5)]; }
+QString HelpWindow::guideFor(int language) { return baseName(languageEntry(language).guide); }
+QString HelpWindow::rulesFor(int language) { return baseName(languageEntry(language).rules); }
 
 QString HelpWindow::pagePath(const QString& baseName) const
 {
     const QString path = folder_ + "/" + baseName + ".html";
     if (QFileInfo::exists(path)) return path;
     // The French pages are the source of the others.
-    return folder_ + "/" + (baseName.startsWith('R') ? kRules[0] : kGuides[0]) + ".html";
+    return folder_ + "/" + (baseName.startsWith('R') ? rulesFor(French) : guideFor(French)) + ".html";
 }
 
 QString HelpWindow::expandDiagrams(const QString& html)

@@ -15,6 +15,7 @@ TEST(CommandStates, ThinkingLocksTheGameButNotTheStopsAndNavigationButtons)
     EXPECT_FALSE(s.editMenu);
     EXPECT_FALSE(s.offerDraw);
     EXPECT_FALSE(s.fileMenu);
+    EXPECT_FALSE(s.parametersMenu); // the libraries stay as the search found them
     EXPECT_TRUE(s.navigationButtons); // they abandon the search
     EXPECT_TRUE(s.stopSearch);
     EXPECT_TRUE(s.quit);
@@ -31,6 +32,7 @@ TEST(CommandStates, MatchForbidsTakeBacksAndLevelChangesAfterTenPlies)
     CommandStates s = commandStates(in);
     EXPECT_FALSE(s.navigationButtons);
     EXPECT_FALSE(s.clocksToZero);
+    EXPECT_FALSE(s.parametersMenu);
     EXPECT_TRUE(s.levelMenu);
     EXPECT_TRUE(s.offerDraw);
     in.gamePly = 11;

@@ -160,7 +160,11 @@ TEST(Soak, EngineGamesWithCommandsAtRandomMoments)
                 "memory %+ld kB after game 50\n",
                 games, finished, plies, injected, saves, growth);
     // The search's tables are allocated once; nothing should pile up per game.
+    // (AddressSanitizer keeps freed blocks in quarantine, so the figure only
+    // means something without it; its leak checker covers that build.)
+#if !defined(__SANITIZE_ADDRESS__)
     EXPECT_LT(growth, 16 * 1024);
+#endif
     EXPECT_GT(finished, games * 9 / 10);
 }
 

@@ -35,6 +35,16 @@ TEST(AnalysisText, LinesInEachLanguageWithHalvedScoresRoundedTowardZero)
     EXPECT_EQ(analysisListLine(AnalysisLanguage::English, black), " 5 Black : 22-18; score : -1 ; best : 23-19; score : 20");
     EXPECT_EQ(analysisListLine(AnalysisLanguage::Portuguese, white).substr(0, 12), "12 Brancas: ");
     EXPECT_EQ(analysisListLine(AnalysisLanguage::Spanish, black).substr(0, 11), " 5 Negras :");
+    EXPECT_EQ(analysisWindowLine(AnalysisLanguage::Dutch, black),
+              " 5 Zwart: gespeeld : 22-18; score : -1; beste : 23-19; score : 20");
+    EXPECT_EQ(analysisListLine(AnalysisLanguage::Italian, white),
+              "12 Bianchi: 22-18; punteggio: 100 ; migliore: 23-19; punteggio: 100");
+    // Every language has its own header and legend.
+    for (int a = 0; a < 6; ++a)
+        for (int b = a + 1; b < 6; ++b) {
+            EXPECT_NE(analysisHeader(AnalysisLanguage(a)), analysisHeader(AnalysisLanguage(b)));
+            EXPECT_NE(analysisLegend(AnalysisLanguage(a)), analysisLegend(AnalysisLanguage(b)));
+        }
 }
 
 TEST(AnalysisText, MarkingNeedsMoreThanHalfAManAndNotTwoOppositeWins)

@@ -77,6 +77,22 @@ TEST_F(GameAnalysisTest, MarksTheBlunderAndNotTheSmallInaccuracy)
     EXPECT_LT(*analysis.whiteScore(5), -100); // white is two men down in all but name
 }
 
+TEST_F(GameAnalysisTest, ANewLanguageRewritesTheLinesAlreadyMadeWithTheirMarks)
+{
+    playAll(game, { "10-14", "24-20", "6-10", "28-24", "14-19", "22x6" });
+    analyse();
+    const std::string french = entryAt(4)->windowLine;
+    analysis.setLanguage(AnalysisLanguage::Italian);
+    const AnalysisEntry* blunder = entryAt(4);
+    EXPECT_EQ(blunder->windowLine.rfind("* 3 Bianco: giocata : 14-19;", 0), 0u) << blunder->windowLine;
+    // The better line of play is kept as it was found.
+    EXPECT_EQ(blunder->windowLine.substr(blunder->windowLine.find(" ->( ")), french.substr(french.find(" ->( ")));
+    EXPECT_EQ(analysis.listLines()[1].rfind(" 1 Neri   : 24-20;", 0), 0u) << analysis.listLines()[1];
+    EXPECT_EQ(analysis.windowLines().back(), analysisHeader(AnalysisLanguage::Italian));
+    analysis.setLanguage(AnalysisLanguage::French);
+    EXPECT_EQ(entryAt(4)->windowLine, french);
+}
+
 TEST_F(GameAnalysisTest, TheLastMoveIsScoredFromTheFinalPosition)
 {
     // White takes black's last piece: the position after it is lost for

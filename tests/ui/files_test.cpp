@@ -107,7 +107,7 @@ TEST_F(Files, QuitThenStartAgainResumesTheGameOnTheFlatBoard)
     ASSERT_EQ(g().gamePly, 4);
     trigger("Niveau07");
     trigger("N10Mo1");
-    form->setLanguageIndex(3);
+    form->applyLanguage(3);
     const Snapshot before = snapshot();
     trigger("Quitter1");
     EXPECT_EQ(QFile(userFile("last32.dam")).size(), 22442);
@@ -181,7 +181,7 @@ TEST_F(Files, SaveThenOpenGivesTheGameBack)
     trigger("Niveau05");
     c().remplir();
     ASSERT_EQ(g().gamePly, 0);
-    form->setLanguageIndex(2);
+    form->applyLanguage(2);
     trigger("N0Mo1");
     trigger("Ouvrir1");
     EXPECT_EQ(snapshot(), before);
@@ -291,7 +291,7 @@ TEST_F(Files, EditedParametersAreSavedLoadedAndSeenByTheEvaluation)
     start();
     EXPECT_EQ(form->parameters(), defaultParameters()); // "defaut.par" as shipped
     TForm5* editor = form->parameterEditor();
-    trigger("Changer1");
+    trigger("Changerlesparamtres1");
     EXPECT_TRUE(editor->isVisible());
     if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())
         editor->grab().save(qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_parameters.png");
@@ -305,7 +305,7 @@ TEST_F(Files, EditedParametersAreSavedLoadedAndSeenByTheEvaluation)
     tempo->setText("99");
     editor->findChild<QPushButton*>("parametrecancel")->click();
     EXPECT_EQ(form->parameters(), defaultParameters());
-    trigger("Changer1");
+    trigger("Changerlesparamtres1");
     EXPECT_EQ(tempo->text().toInt(), defaultParameters().tempoWeight(TempoOpening));
 
     tempo->setText("-40");

@@ -4,6 +4,7 @@
 #include "ui/help_window.h"
 
 #include <QAction>
+#include <QFile>
 #include <QFrame>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -59,12 +60,18 @@ TEST_F(Help, TheGuideAndTheRulesOpenInTheHelpWindowAndLinkToEachOther)
 
     emit help->browser()->anchorClicked(QUrl("Korvelan.html"));
     EXPECT_EQ(help->currentPage(), "Korvelan");
-    // A language without pages of its own reads the French ones.
-    form->setLanguageIndex(4);
+    // Each language reads its own pages.
+    form->applyLanguage(4);
     trigger("Rgles1");
-    EXPECT_EQ(help->currentPage(), "Rkorvelan_f");
-    EXPECT_EQ(HelpWindow::rulesFor(4), "Rkorvelan_es");
-    EXPECT_EQ(HelpWindow::guideFor(5), "Korvelan_e");
+    EXPECT_EQ(help->currentPage(), "Rkorvelan_es");
+    EXPECT_EQ(HelpWindow::guideFor(1), "Korvelan_e");
+
+    // A page missing from the program directory gives way to the French one.
+    QTemporaryDir only;
+    QFile::copy(QString(KV_PROGRAM_DIR) + "/Rkorvelan_f.html", only.path() + "/Rkorvelan_f.html");
+    HelpWindow alone(only.path());
+    alone.showPage(HelpWindow::rulesFor(4));
+    EXPECT_EQ(alone.currentPage(), "Rkorvelan_f");
 }
 
 TEST(HelpDiagrams, APositionBecomesABoardWithWhiteAtTheBottom)

@@ -477,6 +477,7 @@ TEST(WindowLoop, PlaysAgainstTheEngineAndQuitsFromTheRunningLoop)
     form.findChild<QAbstractButton*>("BoutonDamier2D")->click();
     EXPECT_TRUE(form.menuBar()->isEnabled());
     form.findChild<QAction*>("Niveau01")->trigger();
+    form.findChild<QAction*>("Bibliothquesactives1")->trigger(); // a book position is not thought about
     form.controller().timing = { 0, 0, 0, 0 };
     auto click = [&form](int user) {
         const Square s = internalSquare(user);

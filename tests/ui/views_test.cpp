@@ -316,3 +316,57 @@ TEST(ViewsMissingFiles, ThemesWithMissingFilesAreWithdrawn)
 }
 
 } // namespace
+
+namespace {
+
+// A picture of the wrong size or a half-missing set is refused whole, and
+// the board keeps what it showed.
+TEST(Damier3DLoading, RefusesWhatDoesNotFitAndKeepsTheOldPictures)
+{
+    TempDir dir;
+    const QString d = QString::fromStdString(dir.path().string());
+    BoardPicture picture;
+    Damier3D board(picture);
+    QString why;
+    ASSERT_TRUE(board.loadBackground(kDir, 3, why));
+    ASSERT_TRUE(board.loadPieceSet(kDir, 3, why));
+    const QImage before = board.composed();
+
+    QImage(100, 80, QImage::Format_RGB32).save(d + "/damier5i.bmp");
+    QImage(785, 521, QImage::Format_RGB32).save(d + "/damier5wi.bmp");
+    EXPECT_FALSE(board.loadBackground(d, 5, why));
+    EXPECT_TRUE(why.contains("damier5i.bmp")) << why.toStdString();
+    EXPECT_FALSE(board.loadBackground(d, 6, why)); // not there at all
+    fs::create_directories(dir.path() / "Images5i");
+    fs::copy_file(fs::path(KV_PROGRAM_DIR) / "Images5i" / "pb5_1i.bmp", dir.path() / "Images5i" / "pb5_1i.bmp");
+    EXPECT_FALSE(board.loadPieceSet(d, 5, why));
+    EXPECT_TRUE(why.contains("autres")) << why.toStdString(); // one line for all the missing files
+    EXPECT_EQ(board.backgroundTheme(), 3);
+    EXPECT_EQ(board.pieceSet(), 3);
+    EXPECT_EQ(board.composed(), before);
+}
+
+// Whatever the widget's shape, the picture keeps its proportions, is centred,
+// and widget and picture points map onto each other.
+TEST(Damier3DLoading, PictureMappingRoundTrips)
+{
+    BoardPicture picture;
+    Damier3D board(picture);
+    for (QSize size : { QSize(785, 521), QSize(1600, 500), QSize(400, 900) }) {
+        board.resize(size);
+        const QRectF r = board.pictureRect();
+        EXPECT_NEAR(r.width() / r.height(), 785.0 / 521.0, 1e-9);
+        EXPECT_NEAR(r.center().x(), size.width() / 2.0, 1e-9);
+        EXPECT_NEAR(r.center().y(), size.height() / 2.0, 1e-9);
+        EXPECT_TRUE(r.width() == size.width() || r.height() == size.height());
+        for (QPointF p : { QPointF(0, 0), QPointF(538, 57), QPointF(784, 520) }) {
+            const QPointF back = board.toPicture(board.toWidget(p));
+            EXPECT_NEAR(back.x(), p.x(), 1e-9);
+            EXPECT_NEAR(back.y(), p.y(), 1e-9);
+        }
+        // Outside the picture (the margins) there is no square.
+        EXPECT_EQ(board.cellAt(QPointF(1, 1)).column, -1);
+    }
+}
+
+} // namespace

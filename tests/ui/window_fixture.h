@@ -36,6 +36,7 @@ protected:
         c().timing = { 0, 0, 0, 0 };
         setOption("Rflexionsurtempsadverse1", false);
         trigger("Niveau01"); // depth 3: quick replies
+        setOption("Bibliothquesactives1", false); // the engine searches from the first move
     }
 
     GameController& c() { return form->controller(); }

@@ -1,0 +1,159 @@
+// The interface languages of the main window: the language sub-menu of the
+// Help menu, the welcome panel's language buttons, the language commands, and
+// what the window sets again when the language changes.
+#include "ui/Unit1.h"
+#include "ui/Unit1_detail.h"
+
+#include "ui/languages.h"
+#include "ui/translations.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QBoxLayout>
+#include <QEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QAbstractButton>
+#include <QPushButton>
+
+namespace kv {
+
+using namespace unit1_detail;
+
+namespace {
+
+QString latin(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+// The labels the engine writes before " : " in its statistics lines.
+const char* const kStatisticsLabels[] = {
+    QT_TRANSLATE_NOOP("kv::TForm1", "Profondeur"), QT_TRANSLATE_NOOP("kv::TForm1", "Noeuds"),
+    QT_TRANSLATE_NOOP("kv::TForm1", "Temps"),      QT_TRANSLATE_NOOP("kv::TForm1", "Noeuds/s"),
+    QT_TRANSLATE_NOOP("kv::TForm1", "Score"),      QT_TRANSLATE_NOOP("kv::TForm1", "Coups"),
+};
+
+} // namespace
+
+void TForm1::buildLanguages()
+{
+    translations_ = std::make_unique<Translations>();
+
+    // The Help menu, unless the window already has one.
+    QMenu* aide = menuBar()->findChild<QMenu*>("Aide1");
+    if (!aide) {
+        aide = menuBar()->addMenu(tr("Aide"));
+        aide->setObjectName("Aide1");
+    }
+    // Each language under its own name, so a user who reads none of the
+    // others still finds theirs.
+    QMenu* langues = aide->addMenu("Idioma/Langue/Language/Taal");
+    langues->setObjectName("Langue1");
+    languageGroup_ = new QActionGroup(this);
+    languageGroup_->setExclusive(true);
+    for (Language l : kLanguageMenuOrder) {
+        const LanguageEntry& e = languageEntry(l);
+        QAction* a = langues->addAction(latin(e.name));
+        a->setObjectName(latin(e.menuAction));
+        a->setCheckable(true);
+        a->setChecked(l == French);
+        languageGroup_->addAction(a);
+        actions_[a->objectName()] = a;
+        connect(a, &QAction::triggered, this, [this, l] { applyLanguage(l); });
+    }
+
+    // The welcome panel's buttons, in the row kept for them or under the title.
+    if (!welcome_) return;
+    QWidget* row = welcome_->findChild<QWidget*>("Langues");
+    if (!row) {
+        row = new QWidget(welcome_);
+        row->setObjectName("Langues");
+        auto* h = new QHBoxLayout(row);
+        h->addStretch();
+        h->addStretch();
+        if (auto* v = qobject_cast<QBoxLayout*>(welcome_->layout())) {
+            const int title = v->indexOf(welcome_->findChild<QWidget*>("Conseil"));
+            v->insertWidget(title >= 0 ? title + 1 : 0, row);
+        }
+    }
+    auto* h = qobject_cast<QBoxLayout*>(row->layout());
+    int at = h && h->count() > 0 ? 1 : 0; // between the stretches, when the row has them
+    for (const LanguageEntry& e : kLanguageTable) {
+        auto* b = makeButton(row, e.button.data(), latin(e.name));
+        const Language l = e.index;
+        connect(b, &QPushButton::clicked, this, [this, l] { applyLanguage(l); });
+        if (h) h->insertWidget(at++, b);
+    }
+}
+
+int TForm1::languageIndex() const { return translations_->index(); }
+
+void TForm1::applyLanguage(int index)
+{
+    if (!translations_->apply(index)) return;
+    if (QAction* a = actions_[latin(languageEntry(index).menuAction)]) a->setChecked(true);
+    themesRenamed_ = true;
+    // Every open window follows now, not at the next turn of the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+void TForm1::Franais1Click() { applyLanguage(French); }
+void TForm1::English1Click() { applyLanguage(English); }
+void TForm1::Nederlands1Click() { applyLanguage(Dutch); }
+void TForm1::Portugues1Click() { applyLanguage(Portuguese); }
+void TForm1::Espanol1Click() { applyLanguage(Spanish); }
+void TForm1::Italiano1Click() { applyLanguage(Italian); }
+void TForm1::Button5Click() { applyLanguage(French); }
+void TForm1::Button6Click() { applyLanguage(English); }
+void TForm1::Button7Click() { applyLanguage(Dutch); }
+void TForm1::Button2Click() { applyLanguage(Portuguese); }
+void TForm1::Button8Click() { applyLanguage(Spanish); }
+void TForm1::Button1AClick() { applyLanguage(Italian); }
+
+QString TForm1::statisticsLine(const std::string& line) const
+{
+    const QString text = QString::fromStdString(line);
+    const int colon = text.indexOf(" : ");
+    if (colon < 0) return text; // a line of the principal variation
+    const QString label = text.left(colon);
+    for (const char* l : kStatisticsLabels)
+        if (label == QLatin1String(l)) return tr(l) + text.mid(colon);
+    return text;
+}
+
+void TForm1::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::LanguageChange && translations_) retranslateUi();
+    QMainWindow::changeEvent(e);
+}
+
+// The window's fixed texts have been set again by Translations; what remains
+// are the texts made from the game's state and the themes' proper names.
+void TForm1::retranslateUi()
+{
+    if (themesRenamed_) {
+        for (const ThemeRename& r : kRenamedThemes) {
+            if (QAction* a = actions_[latin(r.action)]) a->setText(latin(r.name));
+            const QString button = "Bouton" + latin(r.action);
+            if (auto* b = findChild<QAbstractButton*>(button)) b->setText(latin(r.name));
+        }
+        if (auto* title = findChild<QLabel*>("Titre")) title->setText(latin(kRenamedTitle));
+        // Listed as the plain "Damier 2D", as on the welcome panel.
+        if (QAction* flat = actions_["Damier2D1"]) flat->setText(tr("Damier 2D"));
+    }
+    setupChanged(); // the set-up captions and evaluations, and refreshStatus
+
+    if (listBox2_->count() > 0) statistics(search_->statisticsLines());
+    // The analysis lines are written again in the new language.
+    controller_->setAnalysisLanguage(static_cast<AnalysisLanguage>(languageIndex()));
+    if (controller_->hasAnalysis()) {
+        listBox6_->clear();
+        analysisChanged();
+    }
+    if (!controller_->endMessage().isEmpty()) quiGagne_->setText(controller_->endMessage());
+    if (!autreErreur_->text().isEmpty())
+        autreErreur_->setText(tr("Nombre entier de minutes attendu, de 1 à %1.").arg(kCustomLevelMaxMinutes));
+}
+
+} // namespace kv

@@ -1,0 +1,31 @@
+# Runs lupdate over the sources into a copy of one translation file and lists
+# the texts it had to add: they are missing from the translation files.
+file(MAKE_DIRECTORY ${WORK})
+get_filename_component(name ${TS} NAME)
+configure_file(${TS} ${WORK}/${name} COPYONLY)
+execute_process(COMMAND ${LUPDATE} -silent -locations none -no-obsolete -source-language fr
+                        -tr-function-alias QT_TRANSLATE_NOOP+=KV_TRANSLATE_NOOP
+                        -I ${ROOT} @${SOURCES} -ts ${WORK}/${name}
+                RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(WARNING "lupdate failed: ${err}")
+  return()
+endif()
+file(STRINGS ${WORK}/${name} lines ENCODING UTF-8 REGEX "<source>|<translation")
+set(source "")
+set(missing "")
+set(count 0)
+foreach(line IN LISTS lines)
+  if(line MATCHES "<source>(.*)</source>")
+    set(source "${CMAKE_MATCH_1}")
+  elseif(line MATCHES "<source>(.*)")
+    set(source "${CMAKE_MATCH_1}...")
+  elseif(line MATCHES "type=\"unfinished\"")
+    math(EXPR count "${count} + 1")
+    string(APPEND missing "\n  ${source}")
+  endif()
+endforeach()
+if(count GREATER 0)
+  message(WARNING "${count} texts are not translated yet (run the update_translations target, then translate them):${missing}")
+endif()
+file(TOUCH ${STAMP})
