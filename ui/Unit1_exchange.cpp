@@ -153,8 +153,7 @@ void TForm1::importGame(const ExchangeFile& file, QStringList notices)
     controller_->loadGame([this, game = *parsed, notices](GameState& g) mutable {
         const ReplayReport report = replayGame(game, g);
         if (!report.skipped.empty())
-            notices << tr("%n demi-coup(s) illisible(s) ou illégal(aux) ignoré(s)", nullptr,
-                          static_cast<int>(report.skipped.size()));
+            notices << tr("Demi-coups illisibles ou illégaux ignorés : %1").arg(report.skipped.size());
         if (report.cut) notices << tr("La partie est coupée au coup %1 : le record est plein.").arg(g.gamePly);
         if (!notices.isEmpty()) statusBar()->showMessage(notices.join("  "), 15000);
     });

@@ -288,7 +288,7 @@ void TForm1::buildPanels()
     auto* cb = new QHBoxLayout;
     joue_ = makeButton(calcul, "Joue", tr("Arrêter le calcul"));
     connect(joue_, &QPushButton::clicked, this, &TForm1::pause);
-    auto* button9 = makeButton(calcul, "Button9", tr("Editer coups"));
+    auto* button9 = makeButton(calcul, "Button9", tr("Editer meilleurs coups"));
     connect(button9, &QPushButton::clicked, this, &TForm1::Best1Click);
     cb->addWidget(joue_);
     cb->addWidget(button9);

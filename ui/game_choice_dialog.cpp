@@ -13,9 +13,7 @@ GameChoiceDialog::GameChoiceDialog(const std::vector<GameSummary>& games, QWidge
     setObjectName("Panel_choix");
     setWindowTitle(tr("Choisir une partie"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Ce fichier contient %n parties. Laquelle faut-il ouvrir ?", nullptr,
-                                    static_cast<int>(games.size())),
-                                 this));
+    layout->addWidget(new QLabel(tr("Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?").arg(games.size()), this));
     listBox16_ = new QListWidget(this);
     listBox16_->setObjectName("ListBox16");
     QFont mono = listBox16_->font();

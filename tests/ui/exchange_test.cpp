@@ -28,6 +28,11 @@ protected:
     // dialogs answered by the test, between two people.
     void SetUp() override
     {
+        // A test that quit the window left the application's quit flag set,
+        // which ends every modal dialog at once; a short run of the
+        // application's loop clears it.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
         form = std::make_unique<TForm1>(DataPaths(KV_PROGRAM_DIR, user.path()));
         form->setExternalLoop(true);
         form->setErrorSink([this](const QString& t) { errors << t; });
@@ -55,13 +60,16 @@ protected:
         c().picture().showBoard(g().displayed);
     }
 
-    // Runs `act` when the next modal dialog is up.
-    void whenModal(std::function<void(QWidget*)> act)
+    // Runs `act` on the dialog of that name once it is up (other windows may
+    // have left boxes of their own open).
+    void whenModal(const char* name, std::function<void(QWidget*)> act)
     {
-        QTimer::singleShot(0, form.get(), [act] {
-            QWidget* w = QApplication::activeModalWidget();
-            ASSERT_NE(w, nullptr);
-            act(w);
+        QTimer::singleShot(0, form.get(), [name, act] {
+            QWidget* found = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w->objectName() == name) found = w;
+            ASSERT_NE(found, nullptr) << name;
+            act(found);
         });
     }
 
@@ -114,7 +122,7 @@ TEST_F(Exchange, CollectionOffersTheChoiceAndCancelLeavesTheGame)
     const GameRecord before = g().record;
     answer = f.fileName();
     QStringList shown;
-    whenModal([&](QWidget* w) {
+    whenModal("Panel_choix", [&](QWidget* w) {
         auto* list = w->findChild<QListWidget*>("ListBox16");
         ASSERT_NE(list, nullptr);
         const QString grabs = qEnvironmentVariable("KV_GRAB_DIR");
@@ -123,11 +131,11 @@ TEST_F(Exchange, CollectionOffersTheChoiceAndCancelLeavesTheGame)
         w->findChild<QPushButton*>("ListeCancel")->click();
     });
     trigger("Ouvrirunfichiertexte1");
-    EXPECT_EQ(shown, (QStringList { " 1:Alice-Bob", " 2:Carla-Didier", " 3:Eve-Fred" }));
+    EXPECT_EQ(shown, (QStringList { " 1:Alice-Bob", " 2:Carla-Didier", " 3:Eve-Fred" })) << errors.join("|").toStdString();
     EXPECT_EQ(g().gamePly, 6);
     EXPECT_EQ(g().record[6].squares, before[6].squares);
 
-    whenModal([](QWidget* w) {
+    whenModal("Panel_choix", [](QWidget* w) {
         w->findChild<QListWidget*>("ListBox16")->setCurrentRow(1);
         w->findChild<QPushButton*>("ListeOK")->click();
     });
@@ -201,7 +209,7 @@ TEST_F(Exchange, PrintingWithoutPrinterOffersAPdfWithHeaderAndMoves)
     playRandom(27, 6); // thirteen complete moves and a half
     answer = file("partie.pdf");
     QString message;
-    whenModal([&](QWidget* w) {
+    whenModal("Aucune_imprimante", [&](QWidget* w) {
         message = static_cast<QMessageBox*>(w)->text();
         w->findChild<QPushButton*>("ImprimerPDF")->click();
     });
@@ -239,7 +247,7 @@ TEST_F(Exchange, PrintPreviewOpensAndCloses)
 {
     playRandom(12, 3);
     QString shown;
-    whenModal([&](QWidget* w) {
+    whenModal("Apercu", [&](QWidget* w) {
         shown = w->objectName();
         static_cast<QDialog*>(w)->reject();
     });
