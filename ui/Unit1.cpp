@@ -30,6 +30,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
@@ -184,13 +185,16 @@ void TForm1::Horlogeszro1Click() { controller_->Horlogeszro1Click(); }
 
 void TForm1::Best1Click()
 {
-    QFile f(paths_.userDataPath("Bestmove.txt"));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+    // The lines of the calculation list, written whole or not at all.
+    const QString path = paths_.userDataPath("Bestmove.txt");
+    QByteArray text;
+    for (int i = 0; i < listBox2_->count(); ++i) text += listBox2_->item(i)->text().toUtf8() + '\n';
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.commit()) {
         ShowError(tr("Impossible d'ouvrir ce fichier"));
         return;
     }
-    QTextStream out(&f);
-    for (int i = 0; i < listBox2_->count(); ++i) out << listBox2_->item(i)->text() << '\n';
+    statusBar()->showMessage(tr("Coups écrits dans %1").arg(QDir::toNativeSeparators(path)), 5000);
 }
 
 void TForm1::Pause2Click()

@@ -41,6 +41,9 @@ class QBoxLayout;
 namespace kv {
 
 class Damier2D;
+struct ExchangeFile;
+struct PdnTags;
+enum class GameOutcome : int;
 class HelpWindow;
 class Damier3D;
 class SoundPlayer;
@@ -82,6 +85,8 @@ public:
     // collects the texts.
     void ShowError(const QString& text);
     void setErrorSink(std::function<void(const QString&)> sink) { errorSink_ = std::move(sink); }
+    // Shows a text file (a problem's comments) in the desktop's text editor.
+    void openTextFile(const QString& path);
 
     // The settings that travel in game files, as the window holds them now.
     StoredSettings currentSettings() const;
@@ -153,6 +158,15 @@ public slots:
     // Game files (Unit1_files.cpp).
     void save();
     void ouvre();
+    // Games as text and PDN, the clipboard, the board picture, printing (Unit1_exchange.cpp).
+    void Crerunfichiertexte1Click();
+    void Ouvrirunfichiertexte1Click();
+    void Copierlapartie1Click();
+    void Copierlaposition1Click();
+    void Coller1Click();
+    void Editerlimagefichierbmp1Click();
+    void Imprimer1Click();
+    void Apercu1Click();
     // Options, parameters, table sizes, help (Unit1_options.cpp).
     void Alphabeticalnumber1Click();
     void Changer1Click();
@@ -296,6 +310,12 @@ private:
     // ---- game files (Unit1_files.cpp)
     // The open or save dialog of a file command (the test chooser when one is set).
     QString chooseFile(const FileRequest& request);
+    // Unit1_exchange.cpp
+    void buildExchangeMenus();
+    void importGame(const ExchangeFile& file, QStringList notices);
+    GameOutcome currentOutcome() const;
+    PdnTags pdnTags() const;
+    QString exchangeFolder_; // where the last text, PDN or picture went
     // Shows a loaded game: level, minutes, record, names, counters. The
     // language stays; the table size stays unless `tableSizeFromFile`.
     void showLoadedGame(const GameFile& file, bool tableSizeFromFile);

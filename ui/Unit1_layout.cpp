@@ -174,6 +174,7 @@ void TForm1::buildMenus()
     addOption(sons, "Bipchaquecoup2", tr("Bip à chaque coup"), true, &GameOptions::beep);
     addOption(sons, "Commentaires1", tr("Autres"), true, &GameOptions::otherSounds);
     buildOptionsExtras(options);
+    buildExchangeMenus();
     menuBar()->setEnabled(false); // until a board view is chosen on the welcome panel
 }
 

@@ -45,7 +45,7 @@ const Caption kCaptions[] = {
     { "Installeruneposition1", "Installer une position", "Install a position" },
     { "Crerunfichiertexte1", "Créer un fichier texte", "Make *.txt file" },
     { "Ouvrirunfichiertexte1", "Ouvrir un fichier texte", "Open a *txt/doc file" },
-    { "Editerlimagefichierbmp1", "Editer l'image (format Bitmap)", "Edit picture (Bitmap file)" },
+    { "Editerlimagefichierbmp1", "Editer l'image (fichier Bitmap)", "Edit picture (Bitmap file)" },
     { "Quitter1", "Quitter", "Quit" },
     { "Edition1", "Edition", "Edit" },
     { "Reprendrecoups1", "Reprendre coups", "Backward" },

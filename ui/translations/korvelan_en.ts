@@ -1103,6 +1103,124 @@ An alpha-beta search engine with a transposition table, opening libraries, endga
 
 Written by the Korvelan team.</translation>
     </message>
+    <message>
+        <source>Créer un fichier texte</source>
+        <translation>Make *.txt file</translation>
+    </message>
+    <message>
+        <source>Ouvrir un fichier texte</source>
+        <translation>Open a *txt/doc file</translation>
+    </message>
+    <message>
+        <source>Copier la partie (PDN)</source>
+        <translation>Copy game (PDN)</translation>
+    </message>
+    <message>
+        <source>Copier la position (FEN)</source>
+        <translation>Copy position (FEN)</translation>
+    </message>
+    <message>
+        <source>Coller une partie ou une position</source>
+        <translation>Paste game or position</translation>
+    </message>
+    <message>
+        <source>Editer l&apos;image (fichier Bitmap)</source>
+        <translation>Edit picture (Bitmap file)</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Aperçu avant impression</source>
+        <translation>Print preview</translation>
+    </message>
+    <message>
+        <source>Fichiers texte (*.txt);;Fichiers commentaires (*.damt);;Parties PDN (*.pdn)</source>
+        <translation>Text files (*.txt);;Comment files (*.damt);;PDN games (*.pdn)</translation>
+    </message>
+    <message>
+        <source>Partie écrite dans %1</source>
+        <translation>Game written to %1</translation>
+    </message>
+    <message>
+        <source>Fichiers texte (*.txt);;Documents (*.doc);;Parties PDN (*.pdn);;Tous les fichiers (*)</source>
+        <translation>Text files (*.txt);;Documents (*.doc);;PDN games (*.pdn);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Seul le début du fichier a été lu.</source>
+        <translation>Only the beginning of the file was read.</translation>
+    </message>
+    <message>
+        <source>Ce texte ne contient aucune partie</source>
+        <translation>This text holds no game</translation>
+    </message>
+    <message>
+        <source>Cette partie ne peut pas être lue : %1</source>
+        <translation>This game cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.</source>
+        <translation>The file does not say which game is played: it is read under our rules.</translation>
+    </message>
+    <message>
+        <source>Le fichier annonce un autre jeu (GameType %1) : la partie est lue avec nos règles.</source>
+        <translation>The file announces another game (GameType %1): it is read under our rules.</translation>
+    </message>
+    <message>
+        <source>Demi-coups illisibles ou illégaux ignorés : %1</source>
+        <translation>Unreadable or illegal half-moves skipped: %1</translation>
+    </message>
+    <message>
+        <source>La partie est coupée au coup %1 : le record est plein.</source>
+        <translation>The game is cut at ply %1: the record is full.</translation>
+    </message>
+    <message>
+        <source>Partie copiée (PDN)</source>
+        <translation>Game copied (PDN)</translation>
+    </message>
+    <message>
+        <source>Position copiée (FEN)</source>
+        <translation>Position copied (FEN)</translation>
+    </message>
+    <message>
+        <source>Le presse-papiers ne contient ni partie ni position</source>
+        <translation>The clipboard holds neither a game nor a position</translation>
+    </message>
+    <message>
+        <source>Cette position n&apos;est pas valable : %1</source>
+        <translation>This position is not valid: %1</translation>
+    </message>
+    <message>
+        <source>Picture (*.bmp);;Image PNG (*.png)</source>
+        <translation>Picture (*.bmp);;PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Image écrite dans %1</source>
+        <translation>Picture written to %1</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est installée sur cet ordinateur.
+La partie peut être imprimée dans un fichier PDF.</source>
+        <translation>No printer is installed on this computer.
+The game can be printed to a PDF file.</translation>
+    </message>
+    <message>
+        <source>Fichier PDF...</source>
+        <translation>PDF file...</translation>
+    </message>
+    <message>
+        <source>Imprimer dans un fichier PDF</source>
+        <translation>Print to a PDF file</translation>
+    </message>
+    <message>
+        <source>Fichiers PDF (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Coups écrits dans %1</source>
+        <translation>Moves written to %1</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>
@@ -1145,6 +1263,25 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Impossible d'imprimer</source>
         <translation>Cannot print</translation>
+    </message>
+</context>
+<context>
+    <name>kv::GameChoiceDialog</name>
+    <message>
+        <source>Choisir une partie</source>
+        <translation>Choose a game</translation>
+    </message>
+    <message>
+        <source>Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?</source>
+        <translation>This file holds %1 games. Which one shall be opened?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

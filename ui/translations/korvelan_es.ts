@@ -1103,6 +1103,124 @@ Un motor de búsqueda alfa-beta con tabla de transposición, bibliotecas de aper
 
 Escrito por el equipo Korvelan.</translation>
     </message>
+    <message>
+        <source>Créer un fichier texte</source>
+        <translation>Crear archivo de texto</translation>
+    </message>
+    <message>
+        <source>Ouvrir un fichier texte</source>
+        <translation>Abrir archivo de texto</translation>
+    </message>
+    <message>
+        <source>Copier la partie (PDN)</source>
+        <translation>Copiar partida (PDN)</translation>
+    </message>
+    <message>
+        <source>Copier la position (FEN)</source>
+        <translation>Copiar posición (FEN)</translation>
+    </message>
+    <message>
+        <source>Coller une partie ou une position</source>
+        <translation>Pegar partida o posición</translation>
+    </message>
+    <message>
+        <source>Editer l&apos;image (fichier Bitmap)</source>
+        <translation>Editar imagen (archivo Bitmap)</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Aperçu avant impression</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Fichiers texte (*.txt);;Fichiers commentaires (*.damt);;Parties PDN (*.pdn)</source>
+        <translation>Archivos de texto (*.txt);;Archivos de comentarios (*.damt);;Partidas PDN (*.pdn)</translation>
+    </message>
+    <message>
+        <source>Partie écrite dans %1</source>
+        <translation>Partida escrita en %1</translation>
+    </message>
+    <message>
+        <source>Fichiers texte (*.txt);;Documents (*.doc);;Parties PDN (*.pdn);;Tous les fichiers (*)</source>
+        <translation>Archivos de texto (*.txt);;Documentos (*.doc);;Partidas PDN (*.pdn);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Seul le début du fichier a été lu.</source>
+        <translation>Solo se leyó el principio del archivo.</translation>
+    </message>
+    <message>
+        <source>Ce texte ne contient aucune partie</source>
+        <translation>Este texto no contiene ninguna partida</translation>
+    </message>
+    <message>
+        <source>Cette partie ne peut pas être lue : %1</source>
+        <translation>Esta partida no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.</source>
+        <translation>El archivo no dice a qué juego se juega: la partida se lee con nuestras reglas.</translation>
+    </message>
+    <message>
+        <source>Le fichier annonce un autre jeu (GameType %1) : la partie est lue avec nos règles.</source>
+        <translation>El archivo anuncia otro juego (GameType %1): la partida se lee con nuestras reglas.</translation>
+    </message>
+    <message>
+        <source>Demi-coups illisibles ou illégaux ignorés : %1</source>
+        <translation>Medias jugadas ilegibles o ilegales omitidas: %1</translation>
+    </message>
+    <message>
+        <source>La partie est coupée au coup %1 : le record est plein.</source>
+        <translation>La partida se corta en la media jugada %1: el registro está lleno.</translation>
+    </message>
+    <message>
+        <source>Partie copiée (PDN)</source>
+        <translation>Partida copiada (PDN)</translation>
+    </message>
+    <message>
+        <source>Position copiée (FEN)</source>
+        <translation>Posición copiada (FEN)</translation>
+    </message>
+    <message>
+        <source>Le presse-papiers ne contient ni partie ni position</source>
+        <translation>El portapapeles no contiene partida ni posición</translation>
+    </message>
+    <message>
+        <source>Cette position n&apos;est pas valable : %1</source>
+        <translation>Esta posición no es válida: %1</translation>
+    </message>
+    <message>
+        <source>Picture (*.bmp);;Image PNG (*.png)</source>
+        <translation>Imagen (*.bmp);;Imagen PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Image écrite dans %1</source>
+        <translation>Imagen escrita en %1</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est installée sur cet ordinateur.
+La partie peut être imprimée dans un fichier PDF.</source>
+        <translation>No hay ninguna impresora instalada en este ordenador.
+La partida puede imprimirse en un archivo PDF.</translation>
+    </message>
+    <message>
+        <source>Fichier PDF...</source>
+        <translation>Archivo PDF...</translation>
+    </message>
+    <message>
+        <source>Imprimer dans un fichier PDF</source>
+        <translation>Imprimir en un archivo PDF</translation>
+    </message>
+    <message>
+        <source>Fichiers PDF (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Coups écrits dans %1</source>
+        <translation>Jugadas escritas en %1</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>
@@ -1145,6 +1263,25 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Impossible d'imprimer</source>
         <translation>No se puede imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>kv::GameChoiceDialog</name>
+    <message>
+        <source>Choisir une partie</source>
+        <translation>Elegir una partida</translation>
+    </message>
+    <message>
+        <source>Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?</source>
+        <translation>Este archivo contiene %1 partidas. ¿Cuál hay que abrir?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

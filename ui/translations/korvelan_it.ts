@@ -1103,6 +1103,124 @@ Un motore di ricerca alfa-beta con tabella di trasposizione, librerie di apertur
 
 Scritto dal gruppo Korvelan.</translation>
     </message>
+    <message>
+        <source>Créer un fichier texte</source>
+        <translation>Crea file di testo</translation>
+    </message>
+    <message>
+        <source>Ouvrir un fichier texte</source>
+        <translation>Apri file di testo</translation>
+    </message>
+    <message>
+        <source>Copier la partie (PDN)</source>
+        <translation>Copia partita (PDN)</translation>
+    </message>
+    <message>
+        <source>Copier la position (FEN)</source>
+        <translation>Copia posizione (FEN)</translation>
+    </message>
+    <message>
+        <source>Coller une partie ou une position</source>
+        <translation>Incolla partita o posizione</translation>
+    </message>
+    <message>
+        <source>Editer l&apos;image (fichier Bitmap)</source>
+        <translation>Modifica immagine (file Bitmap)</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Aperçu avant impression</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Fichiers texte (*.txt);;Fichiers commentaires (*.damt);;Parties PDN (*.pdn)</source>
+        <translation>File di testo (*.txt);;File di commento (*.damt);;Partite PDN (*.pdn)</translation>
+    </message>
+    <message>
+        <source>Partie écrite dans %1</source>
+        <translation>Partita scritta in %1</translation>
+    </message>
+    <message>
+        <source>Fichiers texte (*.txt);;Documents (*.doc);;Parties PDN (*.pdn);;Tous les fichiers (*)</source>
+        <translation>File di testo (*.txt);;Documenti (*.doc);;Partite PDN (*.pdn);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Seul le début du fichier a été lu.</source>
+        <translation>È stato letto solo l&apos;inizio del file.</translation>
+    </message>
+    <message>
+        <source>Ce texte ne contient aucune partie</source>
+        <translation>Questo testo non contiene alcuna partita</translation>
+    </message>
+    <message>
+        <source>Cette partie ne peut pas être lue : %1</source>
+        <translation>Questa partita non può essere letta: %1</translation>
+    </message>
+    <message>
+        <source>Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.</source>
+        <translation>Il file non dice a quale gioco si gioca: la partita è letta con le nostre regole.</translation>
+    </message>
+    <message>
+        <source>Le fichier annonce un autre jeu (GameType %1) : la partie est lue avec nos règles.</source>
+        <translation>Il file annuncia un altro gioco (GameType %1): la partita è letta con le nostre regole.</translation>
+    </message>
+    <message>
+        <source>Demi-coups illisibles ou illégaux ignorés : %1</source>
+        <translation>Semimosse illeggibili o illegali ignorate: %1</translation>
+    </message>
+    <message>
+        <source>La partie est coupée au coup %1 : le record est plein.</source>
+        <translation>La partita è tagliata alla semimossa %1: il registro è pieno.</translation>
+    </message>
+    <message>
+        <source>Partie copiée (PDN)</source>
+        <translation>Partita copiata (PDN)</translation>
+    </message>
+    <message>
+        <source>Position copiée (FEN)</source>
+        <translation>Posizione copiata (FEN)</translation>
+    </message>
+    <message>
+        <source>Le presse-papiers ne contient ni partie ni position</source>
+        <translation>Gli appunti non contengono né partita né posizione</translation>
+    </message>
+    <message>
+        <source>Cette position n&apos;est pas valable : %1</source>
+        <translation>Questa posizione non è valida: %1</translation>
+    </message>
+    <message>
+        <source>Picture (*.bmp);;Image PNG (*.png)</source>
+        <translation>Immagine (*.bmp);;Immagine PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Image écrite dans %1</source>
+        <translation>Immagine scritta in %1</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est installée sur cet ordinateur.
+La partie peut être imprimée dans un fichier PDF.</source>
+        <translation>Nessuna stampante è installata su questo computer.
+La partita può essere stampata in un file PDF.</translation>
+    </message>
+    <message>
+        <source>Fichier PDF...</source>
+        <translation>File PDF...</translation>
+    </message>
+    <message>
+        <source>Imprimer dans un fichier PDF</source>
+        <translation>Stampa su un file PDF</translation>
+    </message>
+    <message>
+        <source>Fichiers PDF (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Coups écrits dans %1</source>
+        <translation>Mosse scritte in %1</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>
@@ -1145,6 +1263,25 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Impossible d'imprimer</source>
         <translation>Impossibile stampare</translation>
+    </message>
+</context>
+<context>
+    <name>kv::GameChoiceDialog</name>
+    <message>
+        <source>Choisir une partie</source>
+        <translation>Scegli una partita</translation>
+    </message>
+    <message>
+        <source>Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?</source>
+        <translation>Questo file contiene %1 partite. Quale bisogna aprire?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

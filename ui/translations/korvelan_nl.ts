@@ -1103,6 +1103,124 @@ Een alfa-bèta-zoekmachine met transpositietabel, openingsbibliotheken, eindspel
 
 Geschreven door het Korvelan-team.</translation>
     </message>
+    <message>
+        <source>Créer un fichier texte</source>
+        <translation>Tekstbestand maken</translation>
+    </message>
+    <message>
+        <source>Ouvrir un fichier texte</source>
+        <translation>Tekstbestand openen</translation>
+    </message>
+    <message>
+        <source>Copier la partie (PDN)</source>
+        <translation>Partij kopiëren (PDN)</translation>
+    </message>
+    <message>
+        <source>Copier la position (FEN)</source>
+        <translation>Stelling kopiëren (FEN)</translation>
+    </message>
+    <message>
+        <source>Coller une partie ou une position</source>
+        <translation>Partij of stelling plakken</translation>
+    </message>
+    <message>
+        <source>Editer l&apos;image (fichier Bitmap)</source>
+        <translation>Afbeelding bewerken (Bitmap-bestand)</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Aperçu avant impression</source>
+        <translation>Afdrukvoorbeeld</translation>
+    </message>
+    <message>
+        <source>Fichiers texte (*.txt);;Fichiers commentaires (*.damt);;Parties PDN (*.pdn)</source>
+        <translation>Tekstbestanden (*.txt);;Commentaarbestanden (*.damt);;PDN-partijen (*.pdn)</translation>
+    </message>
+    <message>
+        <source>Partie écrite dans %1</source>
+        <translation>Partij geschreven naar %1</translation>
+    </message>
+    <message>
+        <source>Fichiers texte (*.txt);;Documents (*.doc);;Parties PDN (*.pdn);;Tous les fichiers (*)</source>
+        <translation>Tekstbestanden (*.txt);;Documenten (*.doc);;PDN-partijen (*.pdn);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Seul le début du fichier a été lu.</source>
+        <translation>Alleen het begin van het bestand is gelezen.</translation>
+    </message>
+    <message>
+        <source>Ce texte ne contient aucune partie</source>
+        <translation>Deze tekst bevat geen partij</translation>
+    </message>
+    <message>
+        <source>Cette partie ne peut pas être lue : %1</source>
+        <translation>Deze partij kan niet gelezen worden: %1</translation>
+    </message>
+    <message>
+        <source>Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.</source>
+        <translation>Het bestand zegt niet welk spel gespeeld wordt: de partij wordt met onze regels gelezen.</translation>
+    </message>
+    <message>
+        <source>Le fichier annonce un autre jeu (GameType %1) : la partie est lue avec nos règles.</source>
+        <translation>Het bestand noemt een ander spel (GameType %1): de partij wordt met onze regels gelezen.</translation>
+    </message>
+    <message>
+        <source>Demi-coups illisibles ou illégaux ignorés : %1</source>
+        <translation>Onleesbare of onreglementaire halve zetten overgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>La partie est coupée au coup %1 : le record est plein.</source>
+        <translation>De partij is afgebroken bij halve zet %1: het register is vol.</translation>
+    </message>
+    <message>
+        <source>Partie copiée (PDN)</source>
+        <translation>Partij gekopieerd (PDN)</translation>
+    </message>
+    <message>
+        <source>Position copiée (FEN)</source>
+        <translation>Stelling gekopieerd (FEN)</translation>
+    </message>
+    <message>
+        <source>Le presse-papiers ne contient ni partie ni position</source>
+        <translation>Het klembord bevat geen partij en geen stelling</translation>
+    </message>
+    <message>
+        <source>Cette position n&apos;est pas valable : %1</source>
+        <translation>Deze stelling is niet geldig: %1</translation>
+    </message>
+    <message>
+        <source>Picture (*.bmp);;Image PNG (*.png)</source>
+        <translation>Afbeelding (*.bmp);;PNG-afbeelding (*.png)</translation>
+    </message>
+    <message>
+        <source>Image écrite dans %1</source>
+        <translation>Afbeelding geschreven naar %1</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est installée sur cet ordinateur.
+La partie peut être imprimée dans un fichier PDF.</source>
+        <translation>Er is geen printer geïnstalleerd op deze computer.
+De partij kan naar een PDF-bestand worden afgedrukt.</translation>
+    </message>
+    <message>
+        <source>Fichier PDF...</source>
+        <translation>PDF-bestand...</translation>
+    </message>
+    <message>
+        <source>Imprimer dans un fichier PDF</source>
+        <translation>Afdrukken naar een PDF-bestand</translation>
+    </message>
+    <message>
+        <source>Fichiers PDF (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Coups écrits dans %1</source>
+        <translation>Zetten geschreven naar %1</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>
@@ -1145,6 +1263,25 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Impossible d'imprimer</source>
         <translation>Afdrukken is niet mogelijk</translation>
+    </message>
+</context>
+<context>
+    <name>kv::GameChoiceDialog</name>
+    <message>
+        <source>Choisir une partie</source>
+        <translation>Kies een partij</translation>
+    </message>
+    <message>
+        <source>Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?</source>
+        <translation>Dit bestand bevat %1 partijen. Welke moet geopend worden?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 </TS>

@@ -1103,6 +1103,124 @@ Um motor de busca alfa-beta com tabela de transposição, bibliotecas de abertur
 
 Escrito pela equipe Korvelan.</translation>
     </message>
+    <message>
+        <source>Créer un fichier texte</source>
+        <translation>Criar ficheiro de texto</translation>
+    </message>
+    <message>
+        <source>Ouvrir un fichier texte</source>
+        <translation>Abrir ficheiro de texto</translation>
+    </message>
+    <message>
+        <source>Copier la partie (PDN)</source>
+        <translation>Copiar partida (PDN)</translation>
+    </message>
+    <message>
+        <source>Copier la position (FEN)</source>
+        <translation>Copiar posição (FEN)</translation>
+    </message>
+    <message>
+        <source>Coller une partie ou une position</source>
+        <translation>Colar partida ou posição</translation>
+    </message>
+    <message>
+        <source>Editer l&apos;image (fichier Bitmap)</source>
+        <translation>Editar imagem (ficheiro Bitmap)</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Aperçu avant impression</source>
+        <translation>Pré-visualizar impressão</translation>
+    </message>
+    <message>
+        <source>Fichiers texte (*.txt);;Fichiers commentaires (*.damt);;Parties PDN (*.pdn)</source>
+        <translation>Ficheiros de texto (*.txt);;Ficheiros de comentários (*.damt);;Partidas PDN (*.pdn)</translation>
+    </message>
+    <message>
+        <source>Partie écrite dans %1</source>
+        <translation>Partida escrita em %1</translation>
+    </message>
+    <message>
+        <source>Fichiers texte (*.txt);;Documents (*.doc);;Parties PDN (*.pdn);;Tous les fichiers (*)</source>
+        <translation>Ficheiros de texto (*.txt);;Documentos (*.doc);;Partidas PDN (*.pdn);;Todos os ficheiros (*)</translation>
+    </message>
+    <message>
+        <source>Seul le début du fichier a été lu.</source>
+        <translation>Só o início do ficheiro foi lido.</translation>
+    </message>
+    <message>
+        <source>Ce texte ne contient aucune partie</source>
+        <translation>Este texto não contém nenhuma partida</translation>
+    </message>
+    <message>
+        <source>Cette partie ne peut pas être lue : %1</source>
+        <translation>Esta partida não pode ser lida: %1</translation>
+    </message>
+    <message>
+        <source>Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.</source>
+        <translation>O ficheiro não diz que jogo se joga: a partida é lida com as nossas regras.</translation>
+    </message>
+    <message>
+        <source>Le fichier annonce un autre jeu (GameType %1) : la partie est lue avec nos règles.</source>
+        <translation>O ficheiro anuncia outro jogo (GameType %1): a partida é lida com as nossas regras.</translation>
+    </message>
+    <message>
+        <source>Demi-coups illisibles ou illégaux ignorés : %1</source>
+        <translation>Meios-lances ilegíveis ou ilegais ignorados: %1</translation>
+    </message>
+    <message>
+        <source>La partie est coupée au coup %1 : le record est plein.</source>
+        <translation>A partida é cortada no meio-lance %1: o registo está cheio.</translation>
+    </message>
+    <message>
+        <source>Partie copiée (PDN)</source>
+        <translation>Partida copiada (PDN)</translation>
+    </message>
+    <message>
+        <source>Position copiée (FEN)</source>
+        <translation>Posição copiada (FEN)</translation>
+    </message>
+    <message>
+        <source>Le presse-papiers ne contient ni partie ni position</source>
+        <translation>A área de transferência não contém partida nem posição</translation>
+    </message>
+    <message>
+        <source>Cette position n&apos;est pas valable : %1</source>
+        <translation>Esta posição não é válida: %1</translation>
+    </message>
+    <message>
+        <source>Picture (*.bmp);;Image PNG (*.png)</source>
+        <translation>Imagem (*.bmp);;Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Image écrite dans %1</source>
+        <translation>Imagem escrita em %1</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est installée sur cet ordinateur.
+La partie peut être imprimée dans un fichier PDF.</source>
+        <translation>Não há nenhuma impressora instalada neste computador.
+A partida pode ser impressa num ficheiro PDF.</translation>
+    </message>
+    <message>
+        <source>Fichier PDF...</source>
+        <translation>Ficheiro PDF...</translation>
+    </message>
+    <message>
+        <source>Imprimer dans un fichier PDF</source>
+        <translation>Imprimir num ficheiro PDF</translation>
+    </message>
+    <message>
+        <source>Fichiers PDF (*.pdf)</source>
+        <translation>Ficheiros PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Coups écrits dans %1</source>
+        <translation>Lances escritos em %1</translation>
+    </message>
 </context>
 <context>
     <name>kv::TForm4</name>
@@ -1145,6 +1263,25 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Impossible d'imprimer</source>
         <translation>Impossível imprimir</translation>
+    </message>
+</context>
+<context>
+    <name>kv::GameChoiceDialog</name>
+    <message>
+        <source>Choisir une partie</source>
+        <translation>Escolher uma partida</translation>
+    </message>
+    <message>
+        <source>Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?</source>
+        <translation>Este ficheiro contém %1 partidas. Qual deve ser aberta?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>
