@@ -4,6 +4,7 @@
 #include "ui/Unit1.h"
 #include "ui/Unit1_detail.h"
 
+#include "ui/help_window.h"
 #include "ui/languages.h"
 #include "ui/translations.h"
 
@@ -145,6 +146,7 @@ void TForm1::retranslateUi()
     setupChanged(); // the set-up captions and evaluations, and refreshStatus
 
     if (listBox2_->count() > 0) statistics(search_->statisticsLines());
+    if (help_) help_->setLanguage(languageIndex()); // an open help page follows
     // The analysis lines are written again in the new language.
     controller_->setAnalysisLanguage(static_cast<AnalysisLanguage>(languageIndex()));
     if (controller_->hasAnalysis()) {

@@ -140,6 +140,7 @@ void TForm1::buildHelpMenu()
 void TForm1::showHelp(const QString& baseName)
 {
     if (!help_) help_ = new HelpWindow(programDir_, this);
+    help_->setLanguage(languageIndex());
     help_->showPage(baseName);
 }
 

@@ -4,6 +4,7 @@
 #include "ui/Unit1.h"
 
 #include "ui/Unit5.h"
+#include "ui/languages.h"
 #include "ui/board_widget.h"
 
 #include <QCloseEvent>
@@ -40,9 +41,11 @@ void TForm1::FormActivate()
     if (QFileInfo::exists(path)) {
         GameFileError why;
         lastState_ = ReadGameFile(path.toStdString(), why);
-        if (lastState_) applyLanguage(lastState_->settings.language); // the language of the last run
-        else ShowError(gameFileErrorText(why));
+        if (!lastState_) ShowError(gameFileErrorText(why));
     }
+    // The language of the last run, French on a first start: applying it
+    // also gives the themes their names.
+    applyLanguage(lastState_ ? int(lastState_->settings.language) : int(French));
 }
 
 // ------------------------------------------------------------------ board views

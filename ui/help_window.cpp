@@ -75,10 +75,10 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent) : QDialog(parent)
     back->setEnabled(false);
     auto* guide = new QPushButton(tr("Guide"), this);
     guide->setObjectName("HelpGuide");
-    connect(guide, &QPushButton::clicked, this, [this] { showPage(guideFor(0)); });
+    connect(guide, &QPushButton::clicked, this, [this] { showPage(guideFor(language_)); });
     auto* rules = new QPushButton(tr("Règles"), this);
     rules->setObjectName("HelpRules");
-    connect(rules, &QPushButton::clicked, this, [this] { showPage(rulesFor(0)); });
+    connect(rules, &QPushButton::clicked, this, [this] { showPage(rulesFor(language_)); });
     auto* close = new QPushButton(tr("Fermer"), this);
     close->setObjectName("HelpClose");
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
@@ -89,6 +89,16 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent) : QDialog(parent)
     bar->addWidget(close);
     v->addLayout(bar);
     v->addWidget(browser_);
+}
+
+void HelpWindow::setLanguage(int language)
+{
+    language_ = language;
+    if (current_.isEmpty() || !isVisible()) return;
+    for (int l = 0; l < kLanguageCount; ++l) {
+        if (current_ == guideFor(l)) return showPage(guideFor(language));
+        if (current_ == rulesFor(l)) return showPage(rulesFor(language));
+    }
 }
 
 QString HelpWindow::guideFor(int language) { return baseName(languageEntry(language).guide); }

@@ -24,6 +24,9 @@ public:
 
     // Shows "<base>.html" (or the French page when it is missing).
     void showPage(const QString& baseName);
+    // The language of the guide and rules buttons; a guide or rules page on
+    // show is replaced by the same page in that language.
+    void setLanguage(int language);
     QTextBrowser* browser() const { return browser_; }
     const QString& currentPage() const { return current_; }
 
@@ -36,6 +39,7 @@ private:
 
     QString folder_;
     QString current_;
+    int language_ = 0;
     QTextBrowser* browser_ = nullptr;
 };
 
