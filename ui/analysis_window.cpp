@@ -36,6 +36,13 @@ TForm4::TForm4(GameController& controller, QWidget* parent) : QWidget(parent, Qt
     list_->setObjectName("ListBox3");
     list_->setFont(QFont("monospace", 9));
     v->addWidget(list_, 1);
+    // A click on a move's line shows its position, as a click on the graph does;
+    // the legend and header below the moves lead nowhere.
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = list_->row(item);
+        if (controller_.hasAnalysis() && row >= 0 && row < static_cast<int>(controller_.analysis().entries().size()))
+            controller_.ListBox4Click(row);
+    });
     auto* buttons = new QHBoxLayout;
     struct Button {
         const char* name;

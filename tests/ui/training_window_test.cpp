@@ -141,6 +141,27 @@ TEST_F(Training, AnalysisMarksTheBlunderAndShowsItsPositionFromTheListAndTheGrap
     for (int s = 1; s <= 32; ++s) EXPECT_EQ(c().picture().content[s], g().record[4].squares[s - 1]);
 }
 
+// The analysis window's own lines show their positions too; its legend does nothing.
+TEST_F(Training, AClickOnALineOfTheAnalysisWindowShowsItsPosition)
+{
+    action("Nouveau2")->trigger();
+    button("BitBtn17")->click();
+    test::playAll(g(), { "10-14", "24-20", "6-10", "28-24" });
+    c().picture().showBoard(g().displayed);
+    action("Dbuteruneanalyse1")->trigger();
+    ASSERT_TRUE(runUntil([&] { return !c().analysing(); }));
+    TForm4* w = form->analysisWindow();
+    auto* lines = w->findChild<QListWidget*>("ListBox3");
+    ASSERT_EQ(lines->count(), 6);
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualItemRect(lines->item(2)).center());
+    c().playLoopPass();
+    EXPECT_EQ(g().gamePly, 2);
+    for (int s = 1; s <= 32; ++s) EXPECT_EQ(c().picture().content[s], g().record[2].squares[s - 1]);
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualItemRect(lines->item(5)).center());
+    c().playLoopPass();
+    EXPECT_EQ(g().gamePly, 2);
+}
+
 TEST_F(Training, EndingTheAnalysisEarlyKeepsTheLinesMadeSoFar)
 {
     test::playAll(g(), { "10-14", "24-20", "12-16", "28-24" });
