@@ -36,8 +36,9 @@ namespace {
 
 QString documentsFolder()
 {
+    // A documents folder that does not exist would be offered as the file's name.
     const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return docs.isEmpty() ? QDir::homePath() : docs;
+    return docs.isEmpty() || !QDir(docs).exists() ? QDir::homePath() : docs;
 }
 
 bool writeWhole(const QString& path, const QByteArray& bytes)
