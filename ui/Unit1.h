@@ -450,7 +450,6 @@ private:
     std::optional<PlayerRegistry> readRegistry();
     bool loadPlayerLists();
     void fillPlayerLists();
-    void playersError(const QString& text);
     PlayerWidgets pw_;
     PlayerRegistry registry_; // the lists shown: "Ramener Korvelan à 2050" changes it here only
     PlayersWindow* playersWindow_ = nullptr;

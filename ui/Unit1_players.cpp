@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -100,14 +99,6 @@ QString TForm1::playersDir() const
     return paths_.userDir();
 }
 
-void TForm1::playersError(const QString& text)
-{
-    auto* box = new QMessageBox(QMessageBox::Critical, tr("Erreur"), text, QMessageBox::Ok, this);
-    box->setObjectName("Erreur");
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-}
-
 std::optional<PlayerRegistry> TForm1::readRegistry()
 {
     const QString dir = playersDir();
@@ -129,7 +120,7 @@ std::optional<PlayerRegistry> TForm1::readRegistry()
 
     RegistryLoad load = loadRegistry(fsPath(dir));
     if (!load.registry) {
-        playersError(tr("Impossible d'ouvrir ce fichier") + "\n"
+        ShowError(tr("Impossible d'ouvrir ce fichier") + "\n"
                      + user.filePath(QString::fromStdString(load.failedFile)) + " : " + statusText(load.status));
         return std::nullopt;
     }
@@ -142,7 +133,7 @@ std::optional<PlayerRegistry> TForm1::readRegistry()
     std::string error;
     if (!saveRegistry(*load.registry, fsPath(dir), error))
         told << tr("Le registre réparé n'a pas pu être enregistré : %1").arg(QString::fromStdString(error));
-    if (!told.isEmpty()) playersError(tr("Le registre des joueurs a été réparé :") + "\n" + told.join("\n"));
+    if (!told.isEmpty()) ShowError(tr("Le registre des joueurs a été réparé :") + "\n" + told.join("\n"));
     return load.registry;
 }
 
@@ -237,7 +228,7 @@ void TForm1::BitBtn7Click()
     reg->add(name, capital);
     std::string error;
     if (!saveRegistry(*reg, fsPath(playersDir()), error)) {
-        playersError(tr("Impossible d'enregistrer le joueur") + "\n" + QString::fromStdString(error));
+        ShowError(tr("Impossible d'enregistrer le joueur") + "\n" + QString::fromStdString(error));
         return;
     }
     pw_.nouveauJoueur->hide();
@@ -271,7 +262,7 @@ void TForm1::BitBtn20Click()
         std::optional<PlayerRegistry> reg = readRegistry();
         const std::string name = currentName(pw_.listBox15).toStdString();
         if (reg && (!reg->contains(line) || (*reg)[line].name != name)) {
-            playersError(tr("La liste des joueurs a changé : choisissez à nouveau le joueur à effacer."));
+            ShowError(tr("La liste des joueurs a changé : choisissez à nouveau le joueur à effacer."));
             loadPlayerLists();
         } else if (reg) {
             reg->remove(line);
@@ -281,7 +272,7 @@ void TForm1::BitBtn20Click()
                 registry_ = std::move(*reg);
                 fillPlayerLists();
             } else {
-                playersError(tr("Impossible d'effacer le joueur") + "\n" + QString::fromStdString(error));
+                ShowError(tr("Impossible d'effacer le joueur") + "\n" + QString::fromStdString(error));
             }
         }
     }
@@ -358,7 +349,7 @@ void TForm1::matchRated(const RatedResult* rated)
             told << tr("%1 n'est plus dans la liste des joueurs : ses points ne sont pas enregistrés.")
                         .arg(QString::fromStdString(player.name));
     }
-    if (!told.isEmpty()) playersError(told.join("\n"));
+    if (!told.isEmpty()) ShowError(told.join("\n"));
     if (playersWindow_ && playersWindow_->isVisible()) Listedesjoueurs1Click();
 }
 

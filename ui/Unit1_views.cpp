@@ -146,8 +146,11 @@ void TForm1::buildViews()
             b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
             const QImage board(programDir_ + QString("/damier%1wi.bmp").arg(n));
             if (!board.isNull())
-                b->setIcon(QPixmap::fromImage(board.scaled(150, 100, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-            b->setIconSize(QSize(150, 100));
+                b->setIcon(QPixmap::fromImage(board.scaled(120, 80, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+            // Small enough that both rows with their names fit the smallest window;
+            // a fixed height keeps the name from being squeezed under the picture.
+            b->setIconSize(QSize(120, 80));
+            b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
             connect(b, &QToolButton::clicked, this, [this, n] { startWithTheme(n); });
             grid->addWidget(b, (n - 1) / 4, 1 + (n - 1) % 4);
         }

@@ -115,6 +115,9 @@ TEST_F(Files, QuitThenStartAgainResumesTheGameOnTheFlatBoard)
 
     start(false);
     EXPECT_EQ(form->languageIndex(), 3); // read at the first activation
+    EXPECT_EQ(form->windowTitle(), "Korvelan 3D, o jogo");
+    EXPECT_TRUE(action("Portugues1")->isChecked());
+    EXPECT_EQ(form->findChild<QAbstractButton*>("BoutonDamier2D")->text(), "Tabuleiro 2D");
     form->findChild<QAbstractButton*>("BoutonDamier2D")->click();
     EXPECT_EQ(snapshot(), before);
     EXPECT_TRUE(action("Niveau07")->isChecked());

@@ -283,6 +283,24 @@ TEST_F(Views, WelcomeButtonsStartInTheirTheme)
     EXPECT_TRUE(fresh.board3d()->isVisible());
 }
 
+// At the window's first size every theme button shows its whole name under its picture.
+TEST_F(Views, WelcomeButtonsFitWithTheirNames)
+{
+    TForm1 fresh(KV_PROGRAM_DIR);
+    fresh.setExternalLoop(true);
+    fresh.show();
+    QApplication::processEvents();
+    auto* welcome = fresh.findChild<QWidget*>("Bienvenue");
+    ASSERT_NE(welcome, nullptr);
+    for (int n = 1; n <= 8; ++n) {
+        auto* b = fresh.findChild<QAbstractButton*>(QString("BoutonDamier3D%1").arg(n));
+        ASSERT_NE(b, nullptr);
+        EXPECT_GE(b->height(), b->sizeHint().height()) << n;
+        const QRect inPanel(b->mapTo(welcome, QPoint(0, 0)), b->size());
+        EXPECT_TRUE(welcome->rect().contains(inPanel)) << n;
+    }
+}
+
 // A theme with a missing picture is not offered; one with a missing piece
 // image is withdrawn with one message when chosen, and the board stays as it was.
 TEST(ViewsMissingFiles, ThemesWithMissingFilesAreWithdrawn)
