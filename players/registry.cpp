@@ -1,5 +1,6 @@
 #include "players/registry.h"
 
+#include "io/text_encoding.h"
 #include "players/rating.h"
 
 #include <algorithm>
@@ -7,49 +8,6 @@
 namespace kv {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// Length of the UTF-8 sequence starting at s[i], or 0 when it is not one.
-std::size_t utf8Length(std::string_view s, std::size_t i)
-{
-    const auto c = static_cast<unsigned char>(s[i]);
-    std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-    if (n == 0 || i + n > s.size()) return 0;
-    if (n == 2 && c < 0xC2) return 0; // overlong
-    for (std::size_t k = 1; k < n; ++k)
-        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 0;
-    return n;
-}
-
-bool isUtf8(std::string_view s)
-{
-    for (std::size_t i = 0; i < s.size();) {
-        const std::size_t n = utf8Length(s, i);
-        if (n == 0) return false;
-        i += n;
-    }
-    return true;
-}
-
-// Files of older versions were written in an 8-bit encoding; its accented
-// letters are the Latin-1 ones.
-std::string latin1ToUtf8(std::string_view s)
-{
-    std::string out;
-    for (char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            out += ch;
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
-} // namespace
 
 NameProblem checkName(std::string_view name)
 {
@@ -66,16 +24,7 @@ NameProblem checkName(std::string_view name)
     return NameProblem::None;
 }
 
-std::string fitName(std::string_view name, std::size_t maxBytes)
-{
-    std::size_t end = 0;
-    while (end < name.size()) {
-        const std::size_t n = std::max<std::size_t>(utf8Length(name, end), 1);
-        if (end + n > maxBytes) break;
-        end += n;
-    }
-    return std::string(name.substr(0, end));
-}
+std::string fitName(std::string_view name, std::size_t maxBytes) { return utf8Prefix(name, maxBytes); }
 
 PlayerRegistry::PlayerRegistry()
 {

@@ -1,0 +1,25 @@
+// Names and texts from files of every age: older files were written in an
+// 8-bit encoding whose accented letters are the Latin-1 ones, newer ones in
+// UTF-8. These helpers tell them apart, convert, and cut a text to a byte
+// budget without splitting a character.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kv {
+
+// Length of the UTF-8 sequence starting at s[i], or 0 when it is not one
+// (a stray continuation byte, a truncated or overlong sequence).
+std::size_t utf8Length(std::string_view s, std::size_t i);
+
+bool isUtf8(std::string_view s);
+
+std::string latin1ToUtf8(std::string_view s);
+
+// The longest start of `s` of at most maxBytes bytes that ends between two
+// characters (a byte that starts no character counts as one).
+std::string utf8Prefix(std::string_view s, std::size_t maxBytes);
+
+} // namespace kv
