@@ -4,7 +4,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>le fichier n'existe pas</source>
+        <source>le fichier n&apos;existe pas</source>
         <translation>the file does not exist</translation>
     </message>
     <message>
@@ -16,11 +16,11 @@
         <translation>the file cannot be read</translation>
     </message>
     <message>
-        <source>« points.dat » n'avait pas de ligne pour %1 : %2 points lui sont donnés.</source>
+        <source>« points.dat » n&apos;avait pas de ligne pour %1 : %2 points lui sont donnés.</source>
         <translation>“points.dat” had no line for %1: %2 points are given.</translation>
     </message>
     <message>
-        <source>« points.dat », ligne %1 : « %2 » n'est pas un nombre de points ; %3 points sont pris à la place.</source>
+        <source>« points.dat », ligne %1 : « %2 » n&apos;est pas un nombre de points ; %3 points sont pris à la place.</source>
         <translation>“points.dat”, line %1: “%2” is not a number of points; %3 points are taken instead.</translation>
     </message>
     <message>
@@ -134,7 +134,26 @@
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
-        <translation>Evaluation (white's side); click to see the position</translation>
+        <translation>Evaluation (white&apos;s side); click to see the position</translation>
+    </message>
+</context>
+<context>
+    <name>kv::GameChoiceDialog</name>
+    <message>
+        <source>Choisir une partie</source>
+        <translation>Choose a game</translation>
+    </message>
+    <message>
+        <source>Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?</source>
+        <translation>This file holds %1 games. Which one shall be opened?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -191,7 +210,7 @@
         <translation>Add</translation>
     </message>
     <message>
-        <source>Ajouter l'ouverture ci-dessus dans la liste ci-dessous</source>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
         <translation>Add the opening above to the list below</translation>
     </message>
     <message>
@@ -199,7 +218,7 @@
         <translation>Delete</translation>
     </message>
     <message>
-        <source>Effacer l'ouverture ci-dessus (et la même dessous)</source>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
         <translation>Delete the opening above (and the same one below)</translation>
     </message>
     <message>
@@ -298,7 +317,7 @@
         <translation>Rated games of %1:</translation>
     </message>
     <message>
-        <source>%1 n'a pas encore joué de partie classée.</source>
+        <source>%1 n&apos;a pas encore joué de partie classée.</source>
         <translation>%1 has not played a rated game yet.</translation>
     </message>
 </context>
@@ -325,15 +344,15 @@
         <translation>Openings library for black</translation>
     </message>
     <message>
-        <source>Fichiers d'ouvertures (*.ovv)</source>
+        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
         <translation>Opening files (*.ovv)</translation>
     </message>
     <message>
-        <source>Les ouvertures ne sont pas disponibles, l'ordinateur calculera tous ses coups.</source>
+        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
         <translation>The opening libraries are not available; the computer will calculate all its moves.</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer la bibliothèque</source>
+        <source>Impossible d&apos;enregistrer la bibliothèque</source>
         <translation>Cannot store the library</translation>
     </message>
     <message>
@@ -525,11 +544,11 @@
         <translation>Other ones</translation>
     </message>
     <message>
-        <source>Reculer d'un coup</source>
+        <source>Reculer d&apos;un coup</source>
         <translation>One move back</translation>
     </message>
     <message>
-        <source>Avancer d'un coup</source>
+        <source>Avancer d&apos;un coup</source>
         <translation>One move forward</translation>
     </message>
     <message>
@@ -589,8 +608,8 @@
         <translation>Draw rejected</translation>
     </message>
     <message>
-        <source>Zut ! ce n'est pas cela que je voulais jouer.</source>
-        <translation>Hell ! That's not that I wanted to play.</translation>
+        <source>Zut ! ce n&apos;est pas cela que je voulais jouer.</source>
+        <translation>Hell ! That&apos;s not that I wanted to play.</translation>
     </message>
     <message>
         <source>Joueur :</source>
@@ -645,7 +664,7 @@
         <translation>Version 7.00</translation>
     </message>
     <message>
-        <source>Le jeu de dames sur 64 cases, contre l'ordinateur ou entre amis.</source>
+        <source>Le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
         <translation>Draughts on 64 squares, against the computer or with friends.</translation>
     </message>
     <message>
@@ -673,7 +692,7 @@
         <translation>Missing pictures: %1</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir ce fichier</source>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Cannot open this file</translation>
     </message>
     <message>
@@ -717,7 +736,7 @@
         <translation>Still life with rules of the game</translation>
     </message>
     <message>
-        <source>Le damier « %1 » n'est pas disponible : il manque %2.</source>
+        <source>Le damier « %1 » n&apos;est pas disponible : il manque %2.</source>
         <translation>The board “%1” is not available: %2 is missing.</translation>
     </message>
     <message>
@@ -737,7 +756,7 @@
         <translation>Stop this stage</translation>
     </message>
     <message>
-        <source>Terminer l'analyse</source>
+        <source>Terminer l&apos;analyse</source>
         <translation>Stop analysis</translation>
     </message>
     <message>
@@ -766,11 +785,11 @@
     </message>
     <message>
         <source>Ordinateur joue</source>
-        <translation>Computer's turn</translation>
+        <translation>Computer&apos;s turn</translation>
     </message>
     <message>
         <source>Joueur joue</source>
-        <translation>Player's turn</translation>
+        <translation>Player&apos;s turn</translation>
     </message>
     <message>
         <source>0 : Néophyte</source>
@@ -885,7 +904,7 @@
         <translation>Learn</translation>
     </message>
     <message>
-        <source>Le registre réparé n'a pas pu être enregistré : %1</source>
+        <source>Le registre réparé n&apos;a pas pu être enregistré : %1</source>
         <translation>The repaired register could not be saved: %1</translation>
     </message>
     <message>
@@ -893,7 +912,7 @@
         <translation>The register of players has been repaired:</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer le joueur</source>
+        <source>Impossible d&apos;enregistrer le joueur</source>
         <translation>Cannot save the player</translation>
     </message>
     <message>
@@ -901,7 +920,7 @@
         <translation>The list of players has changed: choose the player to delete again.</translation>
     </message>
     <message>
-        <source>Impossible d'effacer le joueur</source>
+        <source>Impossible d&apos;effacer le joueur</source>
         <translation>Cannot delete the player</translation>
     </message>
     <message>
@@ -909,23 +928,23 @@
         <translation> goes from %1 to %2</translation>
     </message>
     <message>
-        <source>Les nouveaux points n'ont pas pu être enregistrés : %1</source>
+        <source>Les nouveaux points n&apos;ont pas pu être enregistrés : %1</source>
         <translation>The new points could not be saved: %1</translation>
     </message>
     <message>
-        <source>%1 n'est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
+        <source>%1 n&apos;est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
         <translation>%1 is not registered: their points are not kept (Players &gt; New player).</translation>
     </message>
     <message>
-        <source>%1 n'est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
+        <source>%1 n&apos;est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
         <translation>%1 is no longer in the list of players: their points are not saved.</translation>
     </message>
     <message>
-        <source>L'historique des parties ne peut pas être lu : %1.</source>
+        <source>L&apos;historique des parties ne peut pas être lu : %1.</source>
         <translation>The history of games cannot be read: %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n ligne(s) illisible(s) de l'historique sont ignorées.</source>
+        <source>%n ligne(s) illisible(s) de l&apos;historique sont ignorées.</source>
         <translation>
             <numerusform>%n unreadable line of the history is ignored.</numerusform>
             <numerusform>%n unreadable lines of the history are ignored.</numerusform>
@@ -941,7 +960,7 @@
     </message>
     <message>
         <source>Nom du joueur :</source>
-        <translation>Player's name :</translation>
+        <translation>Player&apos;s name :</translation>
     </message>
     <message>
         <source>Joueur à effacer :</source>
@@ -976,15 +995,15 @@
         <translation>Points</translation>
     </message>
     <message>
-        <source>1600 (l'ordinateur vous laisse le double de son temps)</source>
+        <source>1600 (l&apos;ordinateur vous laisse le double de son temps)</source>
         <translation>1600 (Computer gives you double of its time)</translation>
     </message>
     <message>
-        <source>1700 (l'ordinateur vous laisse voir sa réflexion)</source>
+        <source>1700 (l&apos;ordinateur vous laisse voir sa réflexion)</source>
         <translation>1700 (You can see computer thinking)</translation>
     </message>
     <message>
-        <source>1800 (l'ordinateur ne vous fait pas de cadeau)</source>
+        <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
         <translation>1800 (Computer gives you no advantage)</translation>
     </message>
     <message>
@@ -1020,7 +1039,7 @@
         <translation>Static eval black:%1</translation>
     </message>
     <message>
-        <source>Ce n'est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
         <translation>This is not a Korvelan game, or it is damaged (%1).</translation>
     </message>
     <message>
@@ -1048,11 +1067,11 @@
         <translation>Alphabetical number</translation>
     </message>
     <message>
-        <source>Programme, moteur de jeu, tables de finales et images : l'équipe Korvelan.</source>
+        <source>Programme, moteur de jeu, tables de finales et images : l&apos;équipe Korvelan.</source>
         <translation>Program, playing engine, endgame tables and pictures: the Korvelan team.</translation>
     </message>
     <message>
-        <source>Conseil : les damiers demandent une fenêtre d'au moins 860 x 560 points ; l'aide (menu Aide) explique les règles et chaque menu.</source>
+        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
         <translation>Advice: the boards need a window of at least 860 x 560 points; the help (Help menu) explains the rules and every menu.</translation>
     </message>
     <message>
@@ -1092,11 +1111,11 @@
         <translation>Korvelan 3D Analyse</translation>
     </message>
     <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu'en avant.
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
 
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d'ouvertures, tables de finales et positions apprises.
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
 
-Écrit par l'équipe Korvelan.</source>
+Écrit par l&apos;équipe Korvelan.</source>
         <translation>Draughts on 64 squares: compulsory capture of the most pieces, flying kings, men capture forwards only.
 
 An alpha-beta search engine with a transposition table, opening libraries, endgame tables and learned positions.
@@ -1257,31 +1276,12 @@ The game can be printed to a PDF file.</translation>
         <translation>Error</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir ce fichier</source>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Cannot open this file</translation>
     </message>
     <message>
-        <source>Impossible d'imprimer</source>
+        <source>Impossible d&apos;imprimer</source>
         <translation>Cannot print</translation>
-    </message>
-</context>
-<context>
-    <name>kv::GameChoiceDialog</name>
-    <message>
-        <source>Choisir une partie</source>
-        <translation>Choose a game</translation>
-    </message>
-    <message>
-        <source>Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?</source>
-        <translation>This file holds %1 games. Which one shall be opened?</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

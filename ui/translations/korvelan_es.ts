@@ -4,7 +4,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>le fichier n'existe pas</source>
+        <source>le fichier n&apos;existe pas</source>
         <translation>el archivo no existe</translation>
     </message>
     <message>
@@ -16,11 +16,11 @@
         <translation>el archivo no se puede leer</translation>
     </message>
     <message>
-        <source>« points.dat » n'avait pas de ligne pour %1 : %2 points lui sont donnés.</source>
+        <source>« points.dat » n&apos;avait pas de ligne pour %1 : %2 points lui sont donnés.</source>
         <translation>«points.dat» no tenía línea para %1: se le dan %2 puntos.</translation>
     </message>
     <message>
-        <source>« points.dat », ligne %1 : « %2 » n'est pas un nombre de points ; %3 points sont pris à la place.</source>
+        <source>« points.dat », ligne %1 : « %2 » n&apos;est pas un nombre de points ; %3 points sont pris à la place.</source>
         <translation>«points.dat», línea %1: «%2» no es un número de puntos; se toman %3 puntos.</translation>
     </message>
     <message>
@@ -138,6 +138,25 @@
     </message>
 </context>
 <context>
+    <name>kv::GameChoiceDialog</name>
+    <message>
+        <source>Choisir une partie</source>
+        <translation>Elegir una partida</translation>
+    </message>
+    <message>
+        <source>Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?</source>
+        <translation>Este archivo contiene %1 partidas. ¿Cuál hay que abrir?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpWindow</name>
     <message>
         <source>Aide de Korvelan</source>
@@ -191,7 +210,7 @@
         <translation>Añadir</translation>
     </message>
     <message>
-        <source>Ajouter l'ouverture ci-dessus dans la liste ci-dessous</source>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
         <translation>Añadir la apertura de arriba a la lista de abajo</translation>
     </message>
     <message>
@@ -199,7 +218,7 @@
         <translation>Borrar</translation>
     </message>
     <message>
-        <source>Effacer l'ouverture ci-dessus (et la même dessous)</source>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
         <translation>Borrar la apertura de arriba (y la misma de abajo)</translation>
     </message>
     <message>
@@ -298,7 +317,7 @@
         <translation>Partidas puntuables de %1:</translation>
     </message>
     <message>
-        <source>%1 n'a pas encore joué de partie classée.</source>
+        <source>%1 n&apos;a pas encore joué de partie classée.</source>
         <translation>%1 todavía no ha jugado ninguna partida puntuable.</translation>
     </message>
 </context>
@@ -325,15 +344,15 @@
         <translation>Aperturas para las negras</translation>
     </message>
     <message>
-        <source>Fichiers d'ouvertures (*.ovv)</source>
+        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
         <translation>Archivos de aperturas (*.ovv)</translation>
     </message>
     <message>
-        <source>Les ouvertures ne sont pas disponibles, l'ordinateur calculera tous ses coups.</source>
+        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
         <translation>Las bibliotecas de aperturas no están disponibles; el ordenador calculará todas sus jugadas.</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer la bibliothèque</source>
+        <source>Impossible d&apos;enregistrer la bibliothèque</source>
         <translation>No se puede guardar la biblioteca</translation>
     </message>
     <message>
@@ -525,11 +544,11 @@
         <translation>Otros</translation>
     </message>
     <message>
-        <source>Reculer d'un coup</source>
+        <source>Reculer d&apos;un coup</source>
         <translation>Retroceder una jugada</translation>
     </message>
     <message>
-        <source>Avancer d'un coup</source>
+        <source>Avancer d&apos;un coup</source>
         <translation>Avanzar una jugada</translation>
     </message>
     <message>
@@ -570,7 +589,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Nouvelle partie</source>
@@ -589,7 +608,7 @@
         <translation>Tablas rechazadas</translation>
     </message>
     <message>
-        <source>Zut ! ce n'est pas cela que je voulais jouer.</source>
+        <source>Zut ! ce n&apos;est pas cela que je voulais jouer.</source>
         <translation>¡Vaya! No era eso lo que quería jugar.</translation>
     </message>
     <message>
@@ -645,7 +664,7 @@
         <translation>Versión 7.00</translation>
     </message>
     <message>
-        <source>Le jeu de dames sur 64 cases, contre l'ordinateur ou entre amis.</source>
+        <source>Le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
         <translation>El juego de damas en 64 casillas, contra el ordenador o entre amigos.</translation>
     </message>
     <message>
@@ -673,7 +692,7 @@
         <translation>Faltan imágenes: %1</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir ce fichier</source>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>No se puede abrir este archivo</translation>
     </message>
     <message>
@@ -717,7 +736,7 @@
         <translation>Naturaleza muerta con las reglas del juego</translation>
     </message>
     <message>
-        <source>Le damier « %1 » n'est pas disponible : il manque %2.</source>
+        <source>Le damier « %1 » n&apos;est pas disponible : il manque %2.</source>
         <translation>El tablero «%1» no está disponible: falta %2.</translation>
     </message>
     <message>
@@ -737,7 +756,7 @@
         <translation>Detener esta fase</translation>
     </message>
     <message>
-        <source>Terminer l'analyse</source>
+        <source>Terminer l&apos;analyse</source>
         <translation>Terminar el análisis</translation>
     </message>
     <message>
@@ -885,7 +904,7 @@
         <translation>Aprender</translation>
     </message>
     <message>
-        <source>Le registre réparé n'a pas pu être enregistré : %1</source>
+        <source>Le registre réparé n&apos;a pas pu être enregistré : %1</source>
         <translation>No se pudo guardar el registro reparado: %1</translation>
     </message>
     <message>
@@ -893,7 +912,7 @@
         <translation>El registro de jugadores se ha reparado:</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer le joueur</source>
+        <source>Impossible d&apos;enregistrer le joueur</source>
         <translation>No se puede guardar el jugador</translation>
     </message>
     <message>
@@ -901,7 +920,7 @@
         <translation>La lista de jugadores ha cambiado: elija de nuevo el jugador a borrar.</translation>
     </message>
     <message>
-        <source>Impossible d'effacer le joueur</source>
+        <source>Impossible d&apos;effacer le joueur</source>
         <translation>No se puede borrar el jugador</translation>
     </message>
     <message>
@@ -909,23 +928,23 @@
         <translation> pasa de %1 a %2</translation>
     </message>
     <message>
-        <source>Les nouveaux points n'ont pas pu être enregistrés : %1</source>
+        <source>Les nouveaux points n&apos;ont pas pu être enregistrés : %1</source>
         <translation>No se pudieron guardar los nuevos puntos: %1</translation>
     </message>
     <message>
-        <source>%1 n'est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
+        <source>%1 n&apos;est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
         <translation>%1 no está inscrito: sus puntos no se guardan (Jugadores &gt; Nuevo jugador).</translation>
     </message>
     <message>
-        <source>%1 n'est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
+        <source>%1 n&apos;est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
         <translation>%1 ya no está en la lista de jugadores: sus puntos no se guardan.</translation>
     </message>
     <message>
-        <source>L'historique des parties ne peut pas être lu : %1.</source>
+        <source>L&apos;historique des parties ne peut pas être lu : %1.</source>
         <translation>No se puede leer el historial de partidas: %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n ligne(s) illisible(s) de l'historique sont ignorées.</source>
+        <source>%n ligne(s) illisible(s) de l&apos;historique sont ignorées.</source>
         <translation>
             <numerusform>Se ignora %n línea ilegible del historial.</numerusform>
             <numerusform>Se ignoran %n líneas ilegibles del historial.</numerusform>
@@ -976,15 +995,15 @@
         <translation>Puntos</translation>
     </message>
     <message>
-        <source>1600 (l'ordinateur vous laisse le double de son temps)</source>
+        <source>1600 (l&apos;ordinateur vous laisse le double de son temps)</source>
         <translation>1600 (el ordenador le da el doble de su tiempo)</translation>
     </message>
     <message>
-        <source>1700 (l'ordinateur vous laisse voir sa réflexion)</source>
+        <source>1700 (l&apos;ordinateur vous laisse voir sa réflexion)</source>
         <translation>1700 (el ordenador le deja ver lo que piensa)</translation>
     </message>
     <message>
-        <source>1800 (l'ordinateur ne vous fait pas de cadeau)</source>
+        <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
         <translation>1800 (el ordenador no le regala nada)</translation>
     </message>
     <message>
@@ -1020,7 +1039,7 @@
         <translation>Eval. estática negras:%1</translation>
     </message>
     <message>
-        <source>Ce n'est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
         <translation>No es una partida de Korvelan, o está dañada (%1).</translation>
     </message>
     <message>
@@ -1048,11 +1067,11 @@
         <translation>Alphabetical number</translation>
     </message>
     <message>
-        <source>Programme, moteur de jeu, tables de finales et images : l'équipe Korvelan.</source>
+        <source>Programme, moteur de jeu, tables de finales et images : l&apos;équipe Korvelan.</source>
         <translation>Programa, motor de juego, tablas de finales e imágenes: el equipo Korvelan.</translation>
     </message>
     <message>
-        <source>Conseil : les damiers demandent une fenêtre d'au moins 860 x 560 points ; l'aide (menu Aide) explique les règles et chaque menu.</source>
+        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
         <translation>Consejo: los tableros necesitan una ventana de al menos 860 x 560 puntos; la ayuda (menú Ayuda) explica las reglas y cada menú.</translation>
     </message>
     <message>
@@ -1092,11 +1111,11 @@
         <translation>Korvelan 3D Analyse</translation>
     </message>
     <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu'en avant.
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
 
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d'ouvertures, tables de finales et positions apprises.
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
 
-Écrit par l'équipe Korvelan.</source>
+Écrit par l&apos;équipe Korvelan.</source>
         <translation>Damas en 64 casillas: captura obligatoria de la mayoría, damas voladoras, los peones solo capturan hacia adelante.
 
 Un motor de búsqueda alfa-beta con tabla de transposición, bibliotecas de aperturas, tablas de finales y posiciones aprendidas.
@@ -1257,31 +1276,12 @@ La partida puede imprimirse en un archivo PDF.</translation>
         <translation>Error</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir ce fichier</source>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>No se puede abrir este archivo</translation>
     </message>
     <message>
-        <source>Impossible d'imprimer</source>
+        <source>Impossible d&apos;imprimer</source>
         <translation>No se puede imprimir</translation>
-    </message>
-</context>
-<context>
-    <name>kv::GameChoiceDialog</name>
-    <message>
-        <source>Choisir une partie</source>
-        <translation>Elegir una partida</translation>
-    </message>
-    <message>
-        <source>Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?</source>
-        <translation>Este archivo contiene %1 partidas. ¿Cuál hay que abrir?</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

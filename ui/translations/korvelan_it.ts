@@ -4,7 +4,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>le fichier n'existe pas</source>
+        <source>le fichier n&apos;existe pas</source>
         <translation>il file non esiste</translation>
     </message>
     <message>
@@ -16,16 +16,16 @@
         <translation>il file non può essere letto</translation>
     </message>
     <message>
-        <source>« points.dat » n'avait pas de ligne pour %1 : %2 points lui sont donnés.</source>
+        <source>« points.dat » n&apos;avait pas de ligne pour %1 : %2 points lui sont donnés.</source>
         <translation>«points.dat» non aveva una riga per %1: gli sono dati %2 punti.</translation>
     </message>
     <message>
-        <source>« points.dat », ligne %1 : « %2 » n'est pas un nombre de points ; %3 points sont pris à la place.</source>
+        <source>« points.dat », ligne %1 : « %2 » n&apos;est pas un nombre de points ; %3 points sont pris à la place.</source>
         <translation>«points.dat», riga %1: «%2» non è un numero di punti; si prendono %3 punti.</translation>
     </message>
     <message>
         <source>« points.dat » avait des lignes au-delà du dernier joueur, à partir de la ligne %1 : elles sont retirées.</source>
-        <translation>«points.dat» aveva righe oltre l'ultimo giocatore, dalla riga %1: sono tolte.</translation>
+        <translation>«points.dat» aveva righe oltre l&apos;ultimo giocatore, dalla riga %1: sono tolte.</translation>
     </message>
     <message>
         <source>« joueurs.dat » était vide : Korvelan y est remis en première ligne.</source>
@@ -138,6 +138,25 @@
     </message>
 </context>
 <context>
+    <name>kv::GameChoiceDialog</name>
+    <message>
+        <source>Choisir une partie</source>
+        <translation>Scegli una partita</translation>
+    </message>
+    <message>
+        <source>Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?</source>
+        <translation>Questo file contiene %1 partite. Quale bisogna aprire?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpWindow</name>
     <message>
         <source>Aide de Korvelan</source>
@@ -191,16 +210,16 @@
         <translation>Aggiungi</translation>
     </message>
     <message>
-        <source>Ajouter l'ouverture ci-dessus dans la liste ci-dessous</source>
-        <translation>Aggiungi l'apertura qui sopra alla lista qui sotto</translation>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
+        <translation>Aggiungi l&apos;apertura qui sopra alla lista qui sotto</translation>
     </message>
     <message>
         <source>Effacer</source>
         <translation>Elimina</translation>
     </message>
     <message>
-        <source>Effacer l'ouverture ci-dessus (et la même dessous)</source>
-        <translation>Cancella l'apertura qui sopra (e la stessa qui sotto)</translation>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
+        <translation>Cancella l&apos;apertura qui sopra (e la stessa qui sotto)</translation>
     </message>
     <message>
         <source>Construire et enregistrer</source>
@@ -298,7 +317,7 @@
         <translation>Partite di %1:</translation>
     </message>
     <message>
-        <source>%1 n'a pas encore joué de partie classée.</source>
+        <source>%1 n&apos;a pas encore joué de partie classée.</source>
         <translation>%1 non ha ancora giocato partite valide per il punteggio.</translation>
     </message>
 </context>
@@ -325,15 +344,15 @@
         <translation>Aperture per il nero</translation>
     </message>
     <message>
-        <source>Fichiers d'ouvertures (*.ovv)</source>
+        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
         <translation>File di aperture (*.ovv)</translation>
     </message>
     <message>
-        <source>Les ouvertures ne sont pas disponibles, l'ordinateur calculera tous ses coups.</source>
+        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
         <translation>Le librerie di aperture non sono disponibili; il computer calcolerà tutte le sue mosse.</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer la bibliothèque</source>
+        <source>Impossible d&apos;enregistrer la bibliothèque</source>
         <translation>Impossibile salvare la libreria</translation>
     </message>
     <message>
@@ -438,7 +457,7 @@
     </message>
     <message>
         <source>Revenir au début</source>
-        <translation>Torna all'inizio</translation>
+        <translation>Torna all&apos;inizio</translation>
     </message>
     <message>
         <source>Aller à la fin</source>
@@ -525,11 +544,11 @@
         <translation>Altri</translation>
     </message>
     <message>
-        <source>Reculer d'un coup</source>
+        <source>Reculer d&apos;un coup</source>
         <translation>Indietro di una mossa</translation>
     </message>
     <message>
-        <source>Avancer d'un coup</source>
+        <source>Avancer d&apos;un coup</source>
         <translation>Avanti di una mossa</translation>
     </message>
     <message>
@@ -589,7 +608,7 @@
         <translation>Patta rifiutata</translation>
     </message>
     <message>
-        <source>Zut ! ce n'est pas cela que je voulais jouer.</source>
+        <source>Zut ! ce n&apos;est pas cela que je voulais jouer.</source>
         <translation>Accidenti! Non era questa la mossa che volevo.</translation>
     </message>
     <message>
@@ -645,7 +664,7 @@
         <translation>Versione 7.00</translation>
     </message>
     <message>
-        <source>Le jeu de dames sur 64 cases, contre l'ordinateur ou entre amis.</source>
+        <source>Le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
         <translation>La dama su 64 caselle, contro il computer o tra amici.</translation>
     </message>
     <message>
@@ -673,7 +692,7 @@
         <translation>Immagini mancanti: %1</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir ce fichier</source>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Impossibile aprire questo file</translation>
     </message>
     <message>
@@ -717,7 +736,7 @@
         <translation>Natura morta con le regole del gioco</translation>
     </message>
     <message>
-        <source>Le damier « %1 » n'est pas disponible : il manque %2.</source>
+        <source>Le damier « %1 » n&apos;est pas disponible : il manque %2.</source>
         <translation>La damiera «%1» non è disponibile: manca %2.</translation>
     </message>
     <message>
@@ -730,15 +749,15 @@
     </message>
     <message>
         <source>Débuter une analyse</source>
-        <translation>Inizia un'analisi</translation>
+        <translation>Inizia un&apos;analisi</translation>
     </message>
     <message>
         <source>Arrêter cette phase</source>
         <translation>Ferma questa fase</translation>
     </message>
     <message>
-        <source>Terminer l'analyse</source>
-        <translation>Termina l'analisi</translation>
+        <source>Terminer l&apos;analyse</source>
+        <translation>Termina l&apos;analisi</translation>
     </message>
     <message>
         <source>Installer une position</source>
@@ -885,7 +904,7 @@
         <translation>Impara</translation>
     </message>
     <message>
-        <source>Le registre réparé n'a pas pu être enregistré : %1</source>
+        <source>Le registre réparé n&apos;a pas pu être enregistré : %1</source>
         <translation>Il registro riparato non è stato salvato: %1</translation>
     </message>
     <message>
@@ -893,15 +912,15 @@
         <translation>Il registro dei giocatori è stato riparato:</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer le joueur</source>
+        <source>Impossible d&apos;enregistrer le joueur</source>
         <translation>Impossibile salvare il giocatore</translation>
     </message>
     <message>
         <source>La liste des joueurs a changé : choisissez à nouveau le joueur à effacer.</source>
-        <translation>L'elenco dei giocatori è cambiato: scegli di nuovo il giocatore da eliminare.</translation>
+        <translation>L&apos;elenco dei giocatori è cambiato: scegli di nuovo il giocatore da eliminare.</translation>
     </message>
     <message>
-        <source>Impossible d'effacer le joueur</source>
+        <source>Impossible d&apos;effacer le joueur</source>
         <translation>Impossibile eliminare il giocatore</translation>
     </message>
     <message>
@@ -909,23 +928,23 @@
         <translation> passa da %1 a %2</translation>
     </message>
     <message>
-        <source>Les nouveaux points n'ont pas pu être enregistrés : %1</source>
+        <source>Les nouveaux points n&apos;ont pas pu être enregistrés : %1</source>
         <translation>I nuovi punti non sono stati salvati: %1</translation>
     </message>
     <message>
-        <source>%1 n'est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
+        <source>%1 n&apos;est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
         <translation>%1 non è iscritto: i suoi punti non sono conservati (Giocatori &gt; Nuovo giocatore).</translation>
     </message>
     <message>
-        <source>%1 n'est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
-        <translation>%1 non è più nell'elenco dei giocatori: i suoi punti non sono salvati.</translation>
+        <source>%1 n&apos;est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
+        <translation>%1 non è più nell&apos;elenco dei giocatori: i suoi punti non sono salvati.</translation>
     </message>
     <message>
-        <source>L'historique des parties ne peut pas être lu : %1.</source>
+        <source>L&apos;historique des parties ne peut pas être lu : %1.</source>
         <translation>Lo storico delle partite non può essere letto: %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n ligne(s) illisible(s) de l'historique sont ignorées.</source>
+        <source>%n ligne(s) illisible(s) de l&apos;historique sont ignorées.</source>
         <translation>
             <numerusform>%n riga illeggibile dello storico è ignorata.</numerusform>
             <numerusform>%n righe illeggibili dello storico sono ignorate.</numerusform>
@@ -976,15 +995,15 @@
         <translation>Punti</translation>
     </message>
     <message>
-        <source>1600 (l'ordinateur vous laisse le double de son temps)</source>
+        <source>1600 (l&apos;ordinateur vous laisse le double de son temps)</source>
         <translation>1600 (il computer ti lascia il doppio del suo tempo)</translation>
     </message>
     <message>
-        <source>1700 (l'ordinateur vous laisse voir sa réflexion)</source>
+        <source>1700 (l&apos;ordinateur vous laisse voir sa réflexion)</source>
         <translation>1700 (il computer ti lascia vedere cosa pensa)</translation>
     </message>
     <message>
-        <source>1800 (l'ordinateur ne vous fait pas de cadeau)</source>
+        <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
         <translation>1800 (il computer non ti fa regali)</translation>
     </message>
     <message>
@@ -1020,7 +1039,7 @@
         <translation>Valut. statica nero:%1</translation>
     </message>
     <message>
-        <source>Ce n'est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
         <translation>Non è una partita Korvelan, oppure è danneggiata (%1).</translation>
     </message>
     <message>
@@ -1048,11 +1067,11 @@
         <translation>Alphabetical number</translation>
     </message>
     <message>
-        <source>Programme, moteur de jeu, tables de finales et images : l'équipe Korvelan.</source>
+        <source>Programme, moteur de jeu, tables de finales et images : l&apos;équipe Korvelan.</source>
         <translation>Programma, motore di gioco, tabelle dei finali e immagini: il gruppo Korvelan.</translation>
     </message>
     <message>
-        <source>Conseil : les damiers demandent une fenêtre d'au moins 860 x 560 points ; l'aide (menu Aide) explique les règles et chaque menu.</source>
+        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
         <translation>Consiglio: le damiere richiedono una finestra di almeno 860 x 560 punti; la guida (menu Aiuto) spiega le regole e ogni menu.</translation>
     </message>
     <message>
@@ -1092,11 +1111,11 @@
         <translation>Korvelan 3D Analyse</translation>
     </message>
     <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu'en avant.
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
 
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d'ouvertures, tables de finales et positions apprises.
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
 
-Écrit par l'équipe Korvelan.</source>
+Écrit par l&apos;équipe Korvelan.</source>
         <translation>Dama su 64 caselle: presa obbligatoria della maggioranza, dame volanti, le pedine prendono solo in avanti.
 
 Un motore di ricerca alfa-beta con tabella di trasposizione, librerie di aperture, tabelle dei finali e posizioni apprese.
@@ -1257,31 +1276,12 @@ La partita può essere stampata in un file PDF.</translation>
         <translation>Errore</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir ce fichier</source>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Impossibile aprire questo file</translation>
     </message>
     <message>
-        <source>Impossible d'imprimer</source>
+        <source>Impossible d&apos;imprimer</source>
         <translation>Impossibile stampare</translation>
-    </message>
-</context>
-<context>
-    <name>kv::GameChoiceDialog</name>
-    <message>
-        <source>Choisir une partie</source>
-        <translation>Scegli una partita</translation>
-    </message>
-    <message>
-        <source>Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?</source>
-        <translation>Questo file contiene %1 partite. Quale bisogna aprire?</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

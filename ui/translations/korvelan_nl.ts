@@ -4,7 +4,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>le fichier n'existe pas</source>
+        <source>le fichier n&apos;existe pas</source>
         <translation>het bestand bestaat niet</translation>
     </message>
     <message>
@@ -16,11 +16,11 @@
         <translation>het bestand kan niet worden gelezen</translation>
     </message>
     <message>
-        <source>« points.dat » n'avait pas de ligne pour %1 : %2 points lui sont donnés.</source>
+        <source>« points.dat » n&apos;avait pas de ligne pour %1 : %2 points lui sont donnés.</source>
         <translation>„points.dat” had geen regel voor %1: %2 punten toegekend.</translation>
     </message>
     <message>
-        <source>« points.dat », ligne %1 : « %2 » n'est pas un nombre de points ; %3 points sont pris à la place.</source>
+        <source>« points.dat », ligne %1 : « %2 » n&apos;est pas un nombre de points ; %3 points sont pris à la place.</source>
         <translation>„points.dat”, regel %1: „%2” is geen aantal punten; in plaats daarvan %3 punten.</translation>
     </message>
     <message>
@@ -138,6 +138,25 @@
     </message>
 </context>
 <context>
+    <name>kv::GameChoiceDialog</name>
+    <message>
+        <source>Choisir une partie</source>
+        <translation>Kies een partij</translation>
+    </message>
+    <message>
+        <source>Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?</source>
+        <translation>Dit bestand bevat %1 partijen. Welke moet geopend worden?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpWindow</name>
     <message>
         <source>Aide de Korvelan</source>
@@ -191,7 +210,7 @@
         <translation>Toevoegen</translation>
     </message>
     <message>
-        <source>Ajouter l'ouverture ci-dessus dans la liste ci-dessous</source>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
         <translation>Voeg de opening hierboven toe aan de lijst hieronder</translation>
     </message>
     <message>
@@ -199,7 +218,7 @@
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <source>Effacer l'ouverture ci-dessus (et la même dessous)</source>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
         <translation>Wis de opening hierboven (en dezelfde hieronder)</translation>
     </message>
     <message>
@@ -298,7 +317,7 @@
         <translation>Partijen van %1:</translation>
     </message>
     <message>
-        <source>%1 n'a pas encore joué de partie classée.</source>
+        <source>%1 n&apos;a pas encore joué de partie classée.</source>
         <translation>%1 heeft nog geen partij voor de rating gespeeld.</translation>
     </message>
 </context>
@@ -325,15 +344,15 @@
         <translation>Openingen voor zwart</translation>
     </message>
     <message>
-        <source>Fichiers d'ouvertures (*.ovv)</source>
+        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
         <translation>Openingsbestanden (*.ovv)</translation>
     </message>
     <message>
-        <source>Les ouvertures ne sont pas disponibles, l'ordinateur calculera tous ses coups.</source>
+        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
         <translation>De openingsbibliotheken zijn niet beschikbaar; de computer berekent al zijn zetten.</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer la bibliothèque</source>
+        <source>Impossible d&apos;enregistrer la bibliothèque</source>
         <translation>Kan de bibliotheek niet opslaan</translation>
     </message>
     <message>
@@ -525,11 +544,11 @@
         <translation>Overige</translation>
     </message>
     <message>
-        <source>Reculer d'un coup</source>
+        <source>Reculer d&apos;un coup</source>
         <translation>Eén zet terug</translation>
     </message>
     <message>
-        <source>Avancer d'un coup</source>
+        <source>Avancer d&apos;un coup</source>
         <translation>Eén zet vooruit</translation>
     </message>
     <message>
@@ -589,7 +608,7 @@
         <translation>Remise geweigerd</translation>
     </message>
     <message>
-        <source>Zut ! ce n'est pas cela que je voulais jouer.</source>
+        <source>Zut ! ce n&apos;est pas cela que je voulais jouer.</source>
         <translation>Verdorie! Dat wilde ik niet spelen.</translation>
     </message>
     <message>
@@ -645,7 +664,7 @@
         <translation>Versie 7.00</translation>
     </message>
     <message>
-        <source>Le jeu de dames sur 64 cases, contre l'ordinateur ou entre amis.</source>
+        <source>Le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
         <translation>Dammen op 64 velden, tegen de computer of met vrienden.</translation>
     </message>
     <message>
@@ -673,7 +692,7 @@
         <translation>Ontbrekende afbeeldingen: %1</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir ce fichier</source>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Kan dit bestand niet openen</translation>
     </message>
     <message>
@@ -717,7 +736,7 @@
         <translation>Stilleven met de spelregels</translation>
     </message>
     <message>
-        <source>Le damier « %1 » n'est pas disponible : il manque %2.</source>
+        <source>Le damier « %1 » n&apos;est pas disponible : il manque %2.</source>
         <translation>Het bord „%1” is niet beschikbaar: %2 ontbreekt.</translation>
     </message>
     <message>
@@ -737,7 +756,7 @@
         <translation>Deze fase stoppen</translation>
     </message>
     <message>
-        <source>Terminer l'analyse</source>
+        <source>Terminer l&apos;analyse</source>
         <translation>Analyse beëindigen</translation>
     </message>
     <message>
@@ -885,7 +904,7 @@
         <translation>Leren</translation>
     </message>
     <message>
-        <source>Le registre réparé n'a pas pu être enregistré : %1</source>
+        <source>Le registre réparé n&apos;a pas pu être enregistré : %1</source>
         <translation>Het herstelde register kon niet worden opgeslagen: %1</translation>
     </message>
     <message>
@@ -893,7 +912,7 @@
         <translation>Het spelersregister is hersteld:</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer le joueur</source>
+        <source>Impossible d&apos;enregistrer le joueur</source>
         <translation>Kan de speler niet opslaan</translation>
     </message>
     <message>
@@ -901,7 +920,7 @@
         <translation>De spelerslijst is veranderd: kies opnieuw de te verwijderen speler.</translation>
     </message>
     <message>
-        <source>Impossible d'effacer le joueur</source>
+        <source>Impossible d&apos;effacer le joueur</source>
         <translation>Kan de speler niet verwijderen</translation>
     </message>
     <message>
@@ -909,23 +928,23 @@
         <translation> gaat van %1 naar %2</translation>
     </message>
     <message>
-        <source>Les nouveaux points n'ont pas pu être enregistrés : %1</source>
+        <source>Les nouveaux points n&apos;ont pas pu être enregistrés : %1</source>
         <translation>De nieuwe punten konden niet worden opgeslagen: %1</translation>
     </message>
     <message>
-        <source>%1 n'est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
+        <source>%1 n&apos;est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
         <translation>%1 is niet ingeschreven: de punten worden niet bewaard (Spelers &gt; Nieuwe speler).</translation>
     </message>
     <message>
-        <source>%1 n'est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
+        <source>%1 n&apos;est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
         <translation>%1 staat niet meer in de spelerslijst: de punten worden niet opgeslagen.</translation>
     </message>
     <message>
-        <source>L'historique des parties ne peut pas être lu : %1.</source>
+        <source>L&apos;historique des parties ne peut pas être lu : %1.</source>
         <translation>De geschiedenis van de partijen kan niet worden gelezen: %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n ligne(s) illisible(s) de l'historique sont ignorées.</source>
+        <source>%n ligne(s) illisible(s) de l&apos;historique sont ignorées.</source>
         <translation>
             <numerusform>%n onleesbare regel van de geschiedenis wordt genegeerd.</numerusform>
             <numerusform>%n onleesbare regels van de geschiedenis worden genegeerd.</numerusform>
@@ -976,15 +995,15 @@
         <translation>Punten</translation>
     </message>
     <message>
-        <source>1600 (l'ordinateur vous laisse le double de son temps)</source>
+        <source>1600 (l&apos;ordinateur vous laisse le double de son temps)</source>
         <translation>1600 (de computer geeft u het dubbele van zijn tijd)</translation>
     </message>
     <message>
-        <source>1700 (l'ordinateur vous laisse voir sa réflexion)</source>
+        <source>1700 (l&apos;ordinateur vous laisse voir sa réflexion)</source>
         <translation>1700 (u ziet de computer rekenen)</translation>
     </message>
     <message>
-        <source>1800 (l'ordinateur ne vous fait pas de cadeau)</source>
+        <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
         <translation>1800 (de computer geeft u niets cadeau)</translation>
     </message>
     <message>
@@ -1020,7 +1039,7 @@
         <translation>Statische eval. zwart:%1</translation>
     </message>
     <message>
-        <source>Ce n'est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
         <translation>Dit is geen Korvelan-partij, of ze is beschadigd (%1).</translation>
     </message>
     <message>
@@ -1048,11 +1067,11 @@
         <translation>Alphabetical number</translation>
     </message>
     <message>
-        <source>Programme, moteur de jeu, tables de finales et images : l'équipe Korvelan.</source>
+        <source>Programme, moteur de jeu, tables de finales et images : l&apos;équipe Korvelan.</source>
         <translation>Programma, speelmotor, eindspeltabellen en afbeeldingen: het Korvelan-team.</translation>
     </message>
     <message>
-        <source>Conseil : les damiers demandent une fenêtre d'au moins 860 x 560 points ; l'aide (menu Aide) explique les règles et chaque menu.</source>
+        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
         <translation>Tip: de damborden vragen een venster van minstens 860 x 560 punten; de hulp (menu Help) legt de regels en elk menu uit.</translation>
     </message>
     <message>
@@ -1092,11 +1111,11 @@
         <translation>Korvelan 3D Analyse</translation>
     </message>
     <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu'en avant.
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
 
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d'ouvertures, tables de finales et positions apprises.
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
 
-Écrit par l'équipe Korvelan.</source>
+Écrit par l&apos;équipe Korvelan.</source>
         <translation>Dammen op 64 velden: verplicht slaan van de meeste stukken, vliegende dammen, schijven slaan alleen vooruit.
 
 Een alfa-bèta-zoekmachine met transpositietabel, openingsbibliotheken, eindspeltabellen en geleerde stellingen.
@@ -1257,31 +1276,12 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
         <translation>Fout</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir ce fichier</source>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Kan dit bestand niet openen</translation>
     </message>
     <message>
-        <source>Impossible d'imprimer</source>
+        <source>Impossible d&apos;imprimer</source>
         <translation>Afdrukken is niet mogelijk</translation>
-    </message>
-</context>
-<context>
-    <name>kv::GameChoiceDialog</name>
-    <message>
-        <source>Choisir une partie</source>
-        <translation>Kies een partij</translation>
-    </message>
-    <message>
-        <source>Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?</source>
-        <translation>Dit bestand bevat %1 partijen. Welke moet geopend worden?</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Annuleren</translation>
     </message>
 </context>
 </TS>

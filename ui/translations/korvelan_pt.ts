@@ -4,7 +4,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>le fichier n'existe pas</source>
+        <source>le fichier n&apos;existe pas</source>
         <translation>o arquivo não existe</translation>
     </message>
     <message>
@@ -16,11 +16,11 @@
         <translation>o arquivo não pode ser lido</translation>
     </message>
     <message>
-        <source>« points.dat » n'avait pas de ligne pour %1 : %2 points lui sont donnés.</source>
+        <source>« points.dat » n&apos;avait pas de ligne pour %1 : %2 points lui sont donnés.</source>
         <translation>«points.dat» não tinha linha para %1: recebe %2 pontos.</translation>
     </message>
     <message>
-        <source>« points.dat », ligne %1 : « %2 » n'est pas un nombre de points ; %3 points sont pris à la place.</source>
+        <source>« points.dat », ligne %1 : « %2 » n&apos;est pas un nombre de points ; %3 points sont pris à la place.</source>
         <translation>«points.dat», linha %1: «%2» não é um número de pontos; usam-se %3 pontos.</translation>
     </message>
     <message>
@@ -138,6 +138,25 @@
     </message>
 </context>
 <context>
+    <name>kv::GameChoiceDialog</name>
+    <message>
+        <source>Choisir une partie</source>
+        <translation>Escolher uma partida</translation>
+    </message>
+    <message>
+        <source>Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?</source>
+        <translation>Este arquivo contém %1 partidas. Qual deve ser aberta?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpWindow</name>
     <message>
         <source>Aide de Korvelan</source>
@@ -191,7 +210,7 @@
         <translation>Adicionar</translation>
     </message>
     <message>
-        <source>Ajouter l'ouverture ci-dessus dans la liste ci-dessous</source>
+        <source>Ajouter l&apos;ouverture ci-dessus dans la liste ci-dessous</source>
         <translation>Adicionar a abertura acima à lista abaixo</translation>
     </message>
     <message>
@@ -199,7 +218,7 @@
         <translation>Apagar</translation>
     </message>
     <message>
-        <source>Effacer l'ouverture ci-dessus (et la même dessous)</source>
+        <source>Effacer l&apos;ouverture ci-dessus (et la même dessous)</source>
         <translation>Apagar a abertura acima (e a mesma abaixo)</translation>
     </message>
     <message>
@@ -298,7 +317,7 @@
         <translation>Partidas classificadas de %1:</translation>
     </message>
     <message>
-        <source>%1 n'a pas encore joué de partie classée.</source>
+        <source>%1 n&apos;a pas encore joué de partie classée.</source>
         <translation>%1 ainda não jogou nenhuma partida classificada.</translation>
     </message>
 </context>
@@ -325,15 +344,15 @@
         <translation>Aberturas para as pretas</translation>
     </message>
     <message>
-        <source>Fichiers d'ouvertures (*.ovv)</source>
+        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
         <translation>Arquivos de aberturas (*.ovv)</translation>
     </message>
     <message>
-        <source>Les ouvertures ne sont pas disponibles, l'ordinateur calculera tous ses coups.</source>
+        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
         <translation>As bibliotecas de aberturas não estão disponíveis; o computador calculará todos os seus lances.</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer la bibliothèque</source>
+        <source>Impossible d&apos;enregistrer la bibliothèque</source>
         <translation>Não é possível gravar a biblioteca</translation>
     </message>
     <message>
@@ -525,11 +544,11 @@
         <translation>Outros</translation>
     </message>
     <message>
-        <source>Reculer d'un coup</source>
+        <source>Reculer d&apos;un coup</source>
         <translation>Voltar um lance</translation>
     </message>
     <message>
-        <source>Avancer d'un coup</source>
+        <source>Avancer d&apos;un coup</source>
         <translation>Avançar um lance</translation>
     </message>
     <message>
@@ -589,7 +608,7 @@
         <translation>Empate recusado</translation>
     </message>
     <message>
-        <source>Zut ! ce n'est pas cela que je voulais jouer.</source>
+        <source>Zut ! ce n&apos;est pas cela que je voulais jouer.</source>
         <translation>Droga! Não era isso que eu queria jogar.</translation>
     </message>
     <message>
@@ -645,7 +664,7 @@
         <translation>Versão 7.00</translation>
     </message>
     <message>
-        <source>Le jeu de dames sur 64 cases, contre l'ordinateur ou entre amis.</source>
+        <source>Le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
         <translation>O jogo de damas em 64 casas, contra o computador ou entre amigos.</translation>
     </message>
     <message>
@@ -673,7 +692,7 @@
         <translation>Imagens em falta: %1</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir ce fichier</source>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Impossível abrir este arquivo</translation>
     </message>
     <message>
@@ -717,7 +736,7 @@
         <translation>Natureza-morta com as regras do jogo</translation>
     </message>
     <message>
-        <source>Le damier « %1 » n'est pas disponible : il manque %2.</source>
+        <source>Le damier « %1 » n&apos;est pas disponible : il manque %2.</source>
         <translation>O tabuleiro «%1» não está disponível: falta %2.</translation>
     </message>
     <message>
@@ -737,7 +756,7 @@
         <translation>Parar esta fase</translation>
     </message>
     <message>
-        <source>Terminer l'analyse</source>
+        <source>Terminer l&apos;analyse</source>
         <translation>Terminar a análise</translation>
     </message>
     <message>
@@ -885,7 +904,7 @@
         <translation>Aprender</translation>
     </message>
     <message>
-        <source>Le registre réparé n'a pas pu être enregistré : %1</source>
+        <source>Le registre réparé n&apos;a pas pu être enregistré : %1</source>
         <translation>O registro reparado não pôde ser salvo: %1</translation>
     </message>
     <message>
@@ -893,7 +912,7 @@
         <translation>O registro de jogadores foi reparado:</translation>
     </message>
     <message>
-        <source>Impossible d'enregistrer le joueur</source>
+        <source>Impossible d&apos;enregistrer le joueur</source>
         <translation>Impossível salvar o jogador</translation>
     </message>
     <message>
@@ -901,7 +920,7 @@
         <translation>A lista de jogadores mudou: escolha de novo o jogador a apagar.</translation>
     </message>
     <message>
-        <source>Impossible d'effacer le joueur</source>
+        <source>Impossible d&apos;effacer le joueur</source>
         <translation>Impossível apagar o jogador</translation>
     </message>
     <message>
@@ -909,23 +928,23 @@
         <translation> passa de %1 a %2</translation>
     </message>
     <message>
-        <source>Les nouveaux points n'ont pas pu être enregistrés : %1</source>
+        <source>Les nouveaux points n&apos;ont pas pu être enregistrés : %1</source>
         <translation>Os novos pontos não puderam ser salvos: %1</translation>
     </message>
     <message>
-        <source>%1 n'est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
+        <source>%1 n&apos;est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
         <translation>%1 não está inscrito: os seus pontos não são guardados (Jogadores &gt; Novo jogador).</translation>
     </message>
     <message>
-        <source>%1 n'est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
+        <source>%1 n&apos;est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
         <translation>%1 já não está na lista de jogadores: os seus pontos não são salvos.</translation>
     </message>
     <message>
-        <source>L'historique des parties ne peut pas être lu : %1.</source>
+        <source>L&apos;historique des parties ne peut pas être lu : %1.</source>
         <translation>O histórico das partidas não pode ser lido: %1.</translation>
     </message>
     <message numerus="yes">
-        <source>%n ligne(s) illisible(s) de l'historique sont ignorées.</source>
+        <source>%n ligne(s) illisible(s) de l&apos;historique sont ignorées.</source>
         <translation>
             <numerusform>%n linha ilegível do histórico é ignorada.</numerusform>
             <numerusform>%n linhas ilegíveis do histórico são ignoradas.</numerusform>
@@ -976,15 +995,15 @@
         <translation>Pontos</translation>
     </message>
     <message>
-        <source>1600 (l'ordinateur vous laisse le double de son temps)</source>
+        <source>1600 (l&apos;ordinateur vous laisse le double de son temps)</source>
         <translation>1600 (o computador lhe dá o dobro do seu tempo)</translation>
     </message>
     <message>
-        <source>1700 (l'ordinateur vous laisse voir sa réflexion)</source>
+        <source>1700 (l&apos;ordinateur vous laisse voir sa réflexion)</source>
         <translation>1700 (o computador mostra o que pensa)</translation>
     </message>
     <message>
-        <source>1800 (l'ordinateur ne vous fait pas de cadeau)</source>
+        <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
         <translation>1800 (o computador não lhe dá vantagem)</translation>
     </message>
     <message>
@@ -1020,7 +1039,7 @@
         <translation>Aval. estática pretas:%1</translation>
     </message>
     <message>
-        <source>Ce n'est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
         <translation>Isto não é uma partida Korvelan, ou está danificada (%1).</translation>
     </message>
     <message>
@@ -1048,11 +1067,11 @@
         <translation>Alphabetical number</translation>
     </message>
     <message>
-        <source>Programme, moteur de jeu, tables de finales et images : l'équipe Korvelan.</source>
+        <source>Programme, moteur de jeu, tables de finales et images : l&apos;équipe Korvelan.</source>
         <translation>Programa, motor de jogo, tabelas de finais e imagens: a equipe Korvelan.</translation>
     </message>
     <message>
-        <source>Conseil : les damiers demandent une fenêtre d'au moins 860 x 560 points ; l'aide (menu Aide) explique les règles et chaque menu.</source>
+        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
         <translation>Conselho: os tabuleiros precisam de uma janela de pelo menos 860 x 560 pontos; a ajuda (menu Ajuda) explica as regras e cada menu.</translation>
     </message>
     <message>
@@ -1092,11 +1111,11 @@
         <translation>Korvelan 3D Analyse</translation>
     </message>
     <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu'en avant.
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
 
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d'ouvertures, tables de finales et positions apprises.
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
 
-Écrit par l'équipe Korvelan.</source>
+Écrit par l&apos;équipe Korvelan.</source>
         <translation>Damas em 64 casas: captura obrigatória da maioria, damas voadoras, as pedras só capturam para a frente.
 
 Um motor de busca alfa-beta com tabela de transposição, bibliotecas de aberturas, tabelas de finais e posições aprendidas.
@@ -1105,11 +1124,11 @@ Escrito pela equipe Korvelan.</translation>
     </message>
     <message>
         <source>Créer un fichier texte</source>
-        <translation>Criar ficheiro de texto</translation>
+        <translation>Criar arquivo de texto</translation>
     </message>
     <message>
         <source>Ouvrir un fichier texte</source>
-        <translation>Abrir ficheiro de texto</translation>
+        <translation>Abrir arquivo de texto</translation>
     </message>
     <message>
         <source>Copier la partie (PDN)</source>
@@ -1125,7 +1144,7 @@ Escrito pela equipe Korvelan.</translation>
     </message>
     <message>
         <source>Editer l&apos;image (fichier Bitmap)</source>
-        <translation>Editar imagem (ficheiro Bitmap)</translation>
+        <translation>Editar imagem (arquivo Bitmap)</translation>
     </message>
     <message>
         <source>Imprimer</source>
@@ -1133,11 +1152,11 @@ Escrito pela equipe Korvelan.</translation>
     </message>
     <message>
         <source>Aperçu avant impression</source>
-        <translation>Pré-visualizar impressão</translation>
+        <translation>Visualizar impressão</translation>
     </message>
     <message>
         <source>Fichiers texte (*.txt);;Fichiers commentaires (*.damt);;Parties PDN (*.pdn)</source>
-        <translation>Ficheiros de texto (*.txt);;Ficheiros de comentários (*.damt);;Partidas PDN (*.pdn)</translation>
+        <translation>Arquivos de texto (*.txt);;Arquivos de comentários (*.damt);;Partidas PDN (*.pdn)</translation>
     </message>
     <message>
         <source>Partie écrite dans %1</source>
@@ -1145,11 +1164,11 @@ Escrito pela equipe Korvelan.</translation>
     </message>
     <message>
         <source>Fichiers texte (*.txt);;Documents (*.doc);;Parties PDN (*.pdn);;Tous les fichiers (*)</source>
-        <translation>Ficheiros de texto (*.txt);;Documentos (*.doc);;Partidas PDN (*.pdn);;Todos os ficheiros (*)</translation>
+        <translation>Arquivos de texto (*.txt);;Documentos (*.doc);;Partidas PDN (*.pdn);;Todos os arquivos (*)</translation>
     </message>
     <message>
         <source>Seul le début du fichier a été lu.</source>
-        <translation>Só o início do ficheiro foi lido.</translation>
+        <translation>Só o início do arquivo foi lido.</translation>
     </message>
     <message>
         <source>Ce texte ne contient aucune partie</source>
@@ -1161,11 +1180,11 @@ Escrito pela equipe Korvelan.</translation>
     </message>
     <message>
         <source>Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.</source>
-        <translation>O ficheiro não diz que jogo se joga: a partida é lida com as nossas regras.</translation>
+        <translation>O arquivo não diz que jogo se joga: a partida é lida com as nossas regras.</translation>
     </message>
     <message>
         <source>Le fichier annonce un autre jeu (GameType %1) : la partie est lue avec nos règles.</source>
-        <translation>O ficheiro anuncia outro jogo (GameType %1): a partida é lida com as nossas regras.</translation>
+        <translation>O arquivo anuncia outro jogo (GameType %1): a partida é lida com as nossas regras.</translation>
     </message>
     <message>
         <source>Demi-coups illisibles ou illégaux ignorés : %1</source>
@@ -1173,7 +1192,7 @@ Escrito pela equipe Korvelan.</translation>
     </message>
     <message>
         <source>La partie est coupée au coup %1 : le record est plein.</source>
-        <translation>A partida é cortada no meio-lance %1: o registo está cheio.</translation>
+        <translation>A partida é cortada no meio-lance %1: o registro está cheio.</translation>
     </message>
     <message>
         <source>Partie copiée (PDN)</source>
@@ -1203,19 +1222,19 @@ Escrito pela equipe Korvelan.</translation>
         <source>Aucune imprimante n&apos;est installée sur cet ordinateur.
 La partie peut être imprimée dans un fichier PDF.</source>
         <translation>Não há nenhuma impressora instalada neste computador.
-A partida pode ser impressa num ficheiro PDF.</translation>
+A partida pode ser impressa em um arquivo PDF.</translation>
     </message>
     <message>
         <source>Fichier PDF...</source>
-        <translation>Ficheiro PDF...</translation>
+        <translation>Arquivo PDF...</translation>
     </message>
     <message>
         <source>Imprimer dans un fichier PDF</source>
-        <translation>Imprimir num ficheiro PDF</translation>
+        <translation>Imprimir em um arquivo PDF</translation>
     </message>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
-        <translation>Ficheiros PDF (*.pdf)</translation>
+        <translation>Arquivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Coups écrits dans %1</source>
@@ -1257,31 +1276,12 @@ A partida pode ser impressa num ficheiro PDF.</translation>
         <translation>Erro</translation>
     </message>
     <message>
-        <source>Impossible d'ouvrir ce fichier</source>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Impossível abrir este arquivo</translation>
     </message>
     <message>
-        <source>Impossible d'imprimer</source>
+        <source>Impossible d&apos;imprimer</source>
         <translation>Impossível imprimir</translation>
-    </message>
-</context>
-<context>
-    <name>kv::GameChoiceDialog</name>
-    <message>
-        <source>Choisir une partie</source>
-        <translation>Escolher uma partida</translation>
-    </message>
-    <message>
-        <source>Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?</source>
-        <translation>Este ficheiro contém %1 partidas. Qual deve ser aberta?</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>
