@@ -546,6 +546,17 @@ TEST_F(Languages, TextsFitTheirWidgets)
     }
 }
 
+TEST_F(Languages, PositionEditorFitsInEveryLanguage)
+{
+    trigger("Installeruneposition1");
+    for (int lang = 0; lang < kLanguageCount; ++lang) {
+        language(lang);
+        const QStringList cut = cutTexts(form.get());
+        EXPECT_TRUE(cut.isEmpty()) << lang << ": " << cut.join("; ").toStdString();
+        grab(("setup_" + std::to_string(lang)).c_str());
+    }
+}
+
 TEST(LanguagesWelcome, ButtonsSwitchAndRenameTheThemes)
 {
     TForm1 form(KV_PROGRAM_DIR);

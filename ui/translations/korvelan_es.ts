@@ -1032,11 +1032,11 @@
     </message>
     <message>
         <source>Eval stat blancs:%1</source>
-        <translation>Eval. estática blancas:%1</translation>
+        <translation>Eval. est. blancas:%1</translation>
     </message>
     <message>
         <source>Eval stat noirs:%1</source>
-        <translation>Eval. estática negras:%1</translation>
+        <translation>Eval. est. negras:%1</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>

@@ -1032,11 +1032,11 @@
     </message>
     <message>
         <source>Eval stat blancs:%1</source>
-        <translation>Valut. statica bianco:%1</translation>
+        <translation>Val. statica bianco:%1</translation>
     </message>
     <message>
         <source>Eval stat noirs:%1</source>
-        <translation>Valut. statica nero:%1</translation>
+        <translation>Val. statica nero:%1</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>

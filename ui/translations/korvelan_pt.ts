@@ -1032,11 +1032,11 @@
     </message>
     <message>
         <source>Eval stat blancs:%1</source>
-        <translation>Aval. estática brancas:%1</translation>
+        <translation>Aval. est. brancas:%1</translation>
     </message>
     <message>
         <source>Eval stat noirs:%1</source>
-        <translation>Aval. estática pretas:%1</translation>
+        <translation>Aval. est. pretas:%1</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
