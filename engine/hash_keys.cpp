@@ -7,7 +7,7 @@
 namespace kv {
 
 namespace {
-// SplitMix64: small, fully specified, so every build and every platform makes
+// SplitMix64: small and fully defined, so every build and every platform makes
 // the same keys from the same seed.
 struct SplitMix64 {
     std::uint64_t state;

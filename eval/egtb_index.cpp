@@ -81,7 +81,7 @@ constexpr std::uint32_t termRange(int count) { return count == 1 ? 32 : count ==
 
 } // namespace
 
-const std::array<TableLayout, kTableCount>& tableSpecs() { return kLayouts; }
+const std::array<TableLayout, kTableCount>& tableLayouts() { return kLayouts; }
 
 Material materialOf(const TableLayout& layout)
 {

@@ -45,8 +45,8 @@ struct TableLayout {
 };
 
 // The 22 tables in load order.
-const std::array<TableLayout, kTableCount>& tableSpecs();
-inline const TableLayout& tableLayout(TableId t) { return tableSpecs()[t]; }
+const std::array<TableLayout, kTableCount>& tableLayouts();
+inline const TableLayout& tableLayout(TableId t) { return tableLayouts()[t]; }
 
 // Pieces of the side to move and of the other side.
 struct Material {

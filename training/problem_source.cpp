@@ -6,20 +6,20 @@
 
 namespace kv {
 
-std::vector<ProblemSpec> parseProblemSource(const std::string& text, std::string& error)
+std::vector<ProblemEntry> parseProblemSource(const std::string& text, std::string& error)
 {
-    std::vector<ProblemSpec> out;
+    std::vector<ProblemEntry> out;
     std::istringstream in(text);
     std::string line;
     int number = 0;
     bool haveFen = false;
     const auto fail = [&](const std::string& why) {
         error = "line " + std::to_string(number) + ": " + why;
-        return std::vector<ProblemSpec> {};
+        return std::vector<ProblemEntry> {};
     };
     const auto closeBlock = [&]() -> bool {
         if (out.empty()) return true;
-        const ProblemSpec& p = out.back();
+        const ProblemEntry& p = out.back();
         return haveFen && p.depth > 0;
     };
     while (std::getline(in, line)) {
@@ -36,7 +36,7 @@ std::vector<ProblemSpec> parseProblemSource(const std::string& text, std::string
             if (line.empty() || line[0] == '#') continue;
             return fail("text before the first block");
         }
-        ProblemSpec& p = out.back();
+        ProblemEntry& p = out.back();
         if (line.rfind("fen ", 0) == 0) {
             std::string why;
             const auto pos = parseFen(line.substr(4), &why);
@@ -57,13 +57,13 @@ std::vector<ProblemSpec> parseProblemSource(const std::string& text, std::string
         }
     }
     if (!closeBlock()) return fail("the last block lacks its fen or depth");
-    for (ProblemSpec& p : out)
+    for (ProblemEntry& p : out)
         while (!p.comment.empty() && p.comment.back().empty()) p.comment.pop_back();
     error.clear();
     return out;
 }
 
-int problemTarget(const ProblemSpec& p)
+int problemTarget(const ProblemEntry& p)
 {
     // A gain of n men shows as n men less a little for the position.
     return p.forcedWin ? kDecidedScore : 200 * p.gainMen - 60;

@@ -17,7 +17,7 @@
 
 namespace kv {
 
-struct ProblemSpec {
+struct ProblemEntry {
     std::string name;
     Position position;
     bool forcedWin = true; // else a material gain of `gainMen` men
@@ -28,9 +28,9 @@ struct ProblemSpec {
 
 // Parses the whole text; on a fault returns nothing useful and sets `error`
 // to the line number and reason.
-std::vector<ProblemSpec> parseProblemSource(const std::string& text, std::string& error);
+std::vector<ProblemEntry> parseProblemSource(const std::string& text, std::string& error);
 
 // The score a search must reach to prove the problem (search units).
-int problemTarget(const ProblemSpec& p);
+int problemTarget(const ProblemEntry& p);
 
 } // namespace kv

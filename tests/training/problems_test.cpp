@@ -15,7 +15,7 @@
 namespace kv {
 namespace {
 
-std::vector<ProblemSpec> shippedProblems()
+std::vector<ProblemEntry> shippedProblems()
 {
     std::ifstream in(KV_SOURCE_DIR "/data/problems/problemes.txt", std::ios::binary);
     std::stringstream text;
@@ -31,7 +31,7 @@ TEST(ShippedProblems, AtLeastThirtyEachWithACommentAndAPlayablePosition)
     const auto problems = shippedProblems();
     ASSERT_GE(problems.size(), 30u);
     MoveGenerator gen;
-    for (const ProblemSpec& p : problems) {
+    for (const ProblemEntry& p : problems) {
         SCOPED_TRACE(p.name);
         EXPECT_FALSE(p.comment.empty());
         Board b = p.position.board;
@@ -47,7 +47,7 @@ TEST(ShippedProblems, TheSearchProvesEveryOne)
     SearchContext ctx(HashKeyTables::generated());
     ctx.settings.bookEnabled = false;
     ctx.settings.levelTime = 32000;
-    for (const ProblemSpec& p : shippedProblems()) {
+    for (const ProblemEntry& p : shippedProblems()) {
         SCOPED_TRACE(p.name);
         ctx.settings.fixedDepth = p.depth;
         SearchRequest r;
@@ -61,7 +61,7 @@ TEST(ShippedProblems, TheSearchProvesEveryOne)
 
 TEST(ShippedProblems, TheBuildWroteEachAsAGameFileWithItsComment)
 {
-    for (const ProblemSpec& p : shippedProblems()) {
+    for (const ProblemEntry& p : shippedProblems()) {
         SCOPED_TRACE(p.name);
         const std::string base = std::string(KV_PROGRAM_DIR) + "/Problemes/" + p.name;
         GameFileError error;

@@ -16,7 +16,7 @@ const char* kUsage = "usage: match A B [--ballots FILE] [--games N] [--jobs J] [
 
 // A player: "engine", or comma-separated items par=FILE, movetime=S,
 // depth=D, level=L, name=NAME; "cmd=TEMPLATE" takes the rest of the text.
-struct PlayerSpec {
+struct PlayerChoice {
     std::string name;
     std::string parFile;
     std::string command;
@@ -44,9 +44,9 @@ bool parseLimit(const std::string& key, const std::string& value, EngineLimits& 
     return true;
 }
 
-std::optional<PlayerSpec> parsePlayer(const std::string& text, std::string& why)
+std::optional<PlayerChoice> parsePlayer(const std::string& text, std::string& why)
 {
-    PlayerSpec p;
+    PlayerChoice p;
     p.name = text;
     std::string rest = text == "engine" ? std::string() : text;
     while (!rest.empty()) {
@@ -120,10 +120,10 @@ int runMatchCommand(const Args& args)
         }
     }
     if (names.size() != 2 || limitsGiven > 1) return error(kUsage);
-    std::optional<PlayerSpec> specs[2];
+    std::optional<PlayerChoice> choices[2];
     for (int s = 0; s < 2; ++s)
-        if (!(specs[s] = parsePlayer(names[s], why))) return error(why);
-    if (specs[0]->name == specs[1]->name) specs[1]->name += "'";
+        if (!(choices[s] = parsePlayer(names[s], why))) return error(why);
+    if (choices[0]->name == choices[1]->name) choices[1]->name += "'";
     auto ballots = readBallots(ballotsPath, why);
     if (!ballots) return error(why);
 
@@ -135,8 +135,8 @@ int runMatchCommand(const Args& args)
     const SearchKnowledge& shared = tables ? static_cast<const SearchKnowledge&>(knowledge) : none;
 
     MatchSetup setup;
-    setup.nameA = specs[0]->name;
-    setup.nameB = specs[1]->name;
+    setup.nameA = choices[0]->name;
+    setup.nameB = choices[1]->name;
     setup.ballots = std::move(*ballots);
     setup.games = games;
     setup.jobs = jobs;
@@ -145,14 +145,14 @@ int runMatchCommand(const Args& args)
     setup.knowledge = &shared;
     PlayerFactory* factories[2] = { &setup.makeA, &setup.makeB };
     for (int s = 0; s < 2; ++s) {
-        const PlayerSpec spec = *specs[s];
-        const EngineLimits limits = spec.limits.value_or(common);
-        if (!spec.command.empty()) {
+        const PlayerChoice choice = *choices[s];
+        const EngineLimits limits = choice.limits.value_or(common);
+        if (!choice.command.empty()) {
             const double seconds = limits.moveTimeMs > 0 ? limits.moveTimeMs / 1000.0 : 0.1;
-            *factories[s] = [spec, seconds] { return makeExternalPlayer(spec.command, seconds); };
+            *factories[s] = [choice, seconds] { return makeExternalPlayer(choice.command, seconds); };
         } else {
             const HashKeyTables* k = &*keys;
-            *factories[s] = [k, &shared, spec, limits] { return makeEnginePlayer(*k, shared, spec.params, limits); };
+            *factories[s] = [k, &shared, choice, limits] { return makeEnginePlayer(*k, shared, choice.params, limits); };
         }
     }
 

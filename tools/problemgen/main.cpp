@@ -49,14 +49,14 @@ int build(const std::string& source, const std::string& dir)
     std::stringstream text;
     text << in.rdbuf();
     std::string error;
-    const std::vector<ProblemSpec> problems = parseProblemSource(text.str(), error);
+    const std::vector<ProblemEntry> problems = parseProblemSource(text.str(), error);
     if (!error.empty()) {
         std::fprintf(stderr, "kv-problemgen: %s: %s\n", source.c_str(), error.c_str());
         return 1;
     }
     std::filesystem::create_directories(dir);
     GameState game;
-    for (const ProblemSpec& p : problems) {
+    for (const ProblemEntry& p : problems) {
         // The computer defends: it plays the side that does not move first.
         game.enginePlaysBlack = p.position.side == White ? 1 : 0;
         game.whiteName = p.position.side == White ? "Inconnu" : "Korvelan";

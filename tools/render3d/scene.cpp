@@ -37,15 +37,15 @@ V3 Scene::shade(const Material& m, const Surface& s, V3 n, V3 p, V3 view, double
     const Lighting& l = theme_.lighting;
     const double ndl = std::max(0.0, dot(n, l.keyDir));
     const V3 h = normalize(l.keyDir + view);
-    const double specTerm = m.specular * std::pow(std::max(0.0, dot(n, h)), m.shininess) * std::min(4.0, (m.shininess + 8) / 40);
+    const double highlight = m.specular * std::pow(std::max(0.0, dot(n, h)), m.shininess) * std::min(4.0, (m.shininess + 8) / 40);
     const double ndv = std::max(0.0, dot(n, view));
     const double fresnel = m.reflect + (m.reflect > 0 ? (1 - m.reflect) * 0.5 * std::pow(1 - ndv, 5.0) : 0.0);
     const V3 env = sky(reflectDir(view * -1, n));
     V3 c;
     if (m.pattern == Pattern::Metal) {
-        c = s.albedo * (l.ambient * 0.35 + l.key * (0.3 * ndl)) + s.albedo * l.key * specTerm + s.albedo * env * fresnel;
+        c = s.albedo * (l.ambient * 0.35 + l.key * (0.3 * ndl)) + s.albedo * l.key * highlight + s.albedo * env * fresnel;
     } else {
-        c = s.albedo * (l.ambient + l.key * ndl) + l.key * specTerm + env * fresnel;
+        c = s.albedo * (l.ambient + l.key * ndl) + l.key * highlight + env * fresnel;
     }
     return c * lightScale + s.emission;
 }

@@ -6,9 +6,9 @@ namespace render3d {
 
 namespace {
 
-Material mat(Pattern p, int a, int b, double scale, double spec = 0.1, double shin = 20, double reflect = 0)
+Material mat(Pattern p, int a, int b, double scale, double specular = 0.1, double shin = 20, double reflect = 0)
 {
-    return { p, rgb(a), rgb(b), scale, spec, shin, reflect, {} };
+    return { p, rgb(a), rgb(b), scale, specular, shin, reflect, {} };
 }
 
 Material glowing(Material m, int glow, double strength)
