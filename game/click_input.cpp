@@ -33,6 +33,23 @@ void GameController::clic(Cell cell)
     requestStop(false);
 }
 
+void GameController::forgetGameEnd()
+{
+    gameResult_ = NoResult;
+    endMessage_.clear();
+    pieceHistory_ = {};
+    skipPonder_ = true;
+    thoughtThisTurn_ = false;
+    lastComputerFrom_ = lastComputerTo_ = 0;
+}
+
+void GameController::hideGameNotices()
+{
+    for (GamePanel p : { GamePanel::FinDeParties, GamePanel::Zut, GamePanel::MatchNul, GamePanel::Nulrefus,
+                         GamePanel::CaptureNotice })
+        view_.showPanel(p, false);
+}
+
 void GameController::clearInput()
 {
     input_.clear();

@@ -246,6 +246,11 @@ private:
     void showClocks();
     void showInputMarkers();
     void clearInput();
+    // What a game keeps about how it ended and how the computer played it:
+    // forgotten when another game or position takes the board.
+    void forgetGameEnd();
+    // The notices over the board belong to the position they were shown for.
+    void hideGameNotices();
     bool playOnRecord(const MoveRecord& m, int captureCount);
 
     GameState& game_;

@@ -38,9 +38,7 @@ void GameController::restoreStep()
     // Stepping back into a finished game reopens it.
     gameResult_ = NoResult;
     // The notices belonged to the position left behind.
-    for (GamePanel p : { GamePanel::FinDeParties, GamePanel::CaptureNotice, GamePanel::Zut, GamePanel::MatchNul,
-                         GamePanel::Nulrefus })
-        view_.showPanel(p, false);
+    hideGameNotices();
     view_.refreshMoveList();
     view_.boardChanged();
     refreshCommands();

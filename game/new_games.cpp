@@ -26,19 +26,12 @@ void GameController::remplir()
     picture_.inverted = false;
     picture_.showBoard(game_.displayed);
     picture_.clearMarkers();
-    lastComputerFrom_ = lastComputerTo_ = 0;
     engineTurn_ = false;
     matchState_ = 0;
-    skipPonder_ = true;
-    thoughtThisTurn_ = false;
-    gameResult_ = NoResult;
-    endMessage_.clear();
-    pieceHistory_ = {};
+    forgetGameEnd();
     clearInput();
     game_.storeRecordEntry(0); // the start of the game, with the clocks at zero
-    for (GamePanel p : { GamePanel::FinDeParties, GamePanel::Zut, GamePanel::MatchNul, GamePanel::Nulrefus,
-                         GamePanel::CaptureNotice })
-        view_.showPanel(p, false);
+    hideGameNotices();
     // The thinking shown belonged to the game left behind.
     view_.clearStatistics();
     view_.refreshMoveList();

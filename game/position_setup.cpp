@@ -66,17 +66,10 @@ void GameController::Entrerpositionclick()
             game_.whiteName = white;
             game_.blackName = black;
             game_.storeRecordEntry(0);
-            gameResult_ = NoResult;
-            endMessage_.clear();
-            pieceHistory_ = {};
-            skipPonder_ = true;
-            thoughtThisTurn_ = false;
-            lastComputerFrom_ = lastComputerTo_ = 0;
+            forgetGameEnd();
             picture_.showBoard(game_.displayed);
             picture_.clearMarkers();
-            for (GamePanel p : { GamePanel::FinDeParties, GamePanel::Zut, GamePanel::MatchNul, GamePanel::Nulrefus,
-                                 GamePanel::CaptureNotice })
-                view_.showPanel(p, false);
+            hideGameNotices();
             view_.refreshMoveList();
             showClocks();
             view_.boardChanged();

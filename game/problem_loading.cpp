@@ -19,17 +19,10 @@ void GameController::loadProblem(const GameFile& file)
             engineTurn_ = false;
             engineMoveRequest_ = false;
             matchState_ = 0;
-            gameResult_ = NoResult;
-            endMessage_.clear();
-            skipPonder_ = true;
-            thoughtThisTurn_ = false;
-            pieceHistory_ = {};
-            lastComputerFrom_ = lastComputerTo_ = 0;
+            forgetGameEnd();
             picture_.showBoard(game_.displayed);
             picture_.clearMarkers();
-            for (GamePanel p : { GamePanel::FinDeParties, GamePanel::Zut, GamePanel::MatchNul, GamePanel::Nulrefus,
-                                 GamePanel::CaptureNotice })
-                view_.showPanel(p, false);
+            hideGameNotices();
             clocks_.stampBoth();
             view_.refreshMoveList();
             showClocks();
