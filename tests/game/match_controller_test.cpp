@@ -2,6 +2,7 @@
 // handed to the window once, and the loss on time with the halved clock.
 #include "game/controller.h"
 
+#include "quiet_view.h"
 #include "rules/geometry.h"
 
 #include <gtest/gtest.h>
@@ -13,21 +14,8 @@ using namespace kv;
 
 namespace {
 
-class MatchView : public GameView {
+class MatchView : public test::QuietView {
 public:
-    void boardChanged() override {}
-    void showPanel(GamePanel, bool) override {}
-    void showEndMessage(const QString&) override {}
-    void playSound(Sound) override {}
-    void refreshStatus() override {}
-    void refreshMoveList() override {}
-    void showClock(int, const ClockText&) override {}
-    void applyCommandStates(const CommandStates&) override {}
-    bool clockTimerRunning() const override { return true; }
-    void startClockTimer() override {}
-    void processEvents() override {}
-    void waitForEvents() override {}
-    void quitApplication() override {}
     void matchRated(const RatedResult* r) override
     {
         ++calls;

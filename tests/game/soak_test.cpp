@@ -9,6 +9,7 @@
 #include "files/game_file.h"
 #include "rules/notation.h"
 #include "support/temp_dir.h"
+#include "quiet_view.h"
 
 #include <gtest/gtest.h>
 
@@ -20,27 +21,6 @@
 using namespace kv;
 
 namespace {
-
-class QuietView : public GameView {
-public:
-    void boardChanged() override {}
-    void showPanel(GamePanel, bool) override {}
-    void showEndMessage(const QString&) override {}
-    void playSound(Sound) override {}
-    void refreshStatus() override {}
-    void refreshMoveList() override {}
-    void showClock(int, const ClockText&) override {}
-    void applyCommandStates(const CommandStates&) override {}
-    bool clockTimerRunning() const override { return true; }
-    void startClockTimer() override {}
-    void processEvents() override
-    {
-        if (onEvents) onEvents();
-    }
-    void waitForEvents() override {}
-    void quitApplication() override {}
-    std::function<void()> onEvents;
-};
 
 long residentKilobytes()
 {
@@ -82,7 +62,7 @@ TEST(Soak, EngineGamesWithCommandsAtRandomMoments)
     test::TempDir dir;
     GameState game;
     SearchContext search(HashKeyTables::generated());
-    QuietView view;
+    test::QuietView view;
     GameController c(game, search, view);
     c.timing = { 0, 0, 0, 0 };
     c.options.ponder = false;

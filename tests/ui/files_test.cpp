@@ -1,7 +1,7 @@
 // The window's file commands and start-up, each test on a data folder of its
 // own: saving and opening games, quitting and starting again, the close box,
 // damaged files, the table sizes and the parameter editor.
-#include "ui/Unit1.h"
+#include "window_fixture.h"
 #include "ui/Unit5.h"
 
 #include "rules/geometry.h"
@@ -25,10 +25,9 @@ using namespace kv;
 
 namespace {
 
-class Files : public ::testing::Test {
+class Files : public ::testing::Test, protected testing_window::WindowDriver {
 protected:
     QTemporaryDir user;
-    std::unique_ptr<TForm1> form;
     QStringList errors;
     QString answer; // what the file dialogs answer
 
@@ -46,25 +45,6 @@ protected:
         if (!chooseBoard) return;
         form->findChild<QAbstractButton*>("BoutonDamier2D")->click();
         c().timing = { 0, 0, 0, 0 };
-    }
-
-    GameController& c() { return form->controller(); }
-    GameState& g() { return c().game(); }
-    QAction* action(const char* name)
-    {
-        auto* a = form->findChild<QAction*>(name);
-        EXPECT_NE(a, nullptr) << name;
-        return a;
-    }
-    void trigger(const char* name) { action(name)->trigger(); }
-
-    void clickUser(int user)
-    {
-        const Square s = internalSquare(user);
-        const Square shown = g().orientation ? mirror(s) : s;
-        QTest::mouseClick(form->board(), Qt::LeftButton, {},
-                          Damier2D::cellOrigin(cellOf(shown, false)) + QPoint(30, 30));
-        c().playLoopPass();
     }
 
     // Both sides by clicks, between two people.

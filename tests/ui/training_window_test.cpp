@@ -1,6 +1,6 @@
 // The analysis window, the analysis list and the position editor, driven
 // offscreen through their objectNames.
-#include "ui/Unit1.h"
+#include "window_fixture.h"
 
 #include "rules/geometry.h"
 #include "tests/training/play_helpers.h"
@@ -31,7 +31,7 @@ using namespace kv;
 
 namespace {
 
-class Training : public ::testing::Test {
+class Training : public ::testing::Test, protected testing_window::WindowDriver {
 protected:
     void SetUp() override
     {
@@ -44,44 +44,13 @@ protected:
         action("Niveau01")->trigger(); // shallow searches
     }
 
-    GameController& c() { return form->controller(); }
-    GameState& g() { return c().game(); }
-    QAction* action(const char* name)
-    {
-        auto* a = form->findChild<QAction*>(name);
-        EXPECT_NE(a, nullptr) << name;
-        return a;
-    }
-    QAbstractButton* button(const char* name)
-    {
-        auto* b = form->findChild<QAbstractButton*>(name);
-        EXPECT_NE(b, nullptr) << name;
-        return b;
-    }
     QTabWidget* onglet() { return form->findChild<QTabWidget*>("Onglet"); }
     QListWidget* list(const char* name) { return form->findChild<QListWidget*>(name); }
-    QString text(const char* name) { return form->findChild<QLabel*>(name)->text(); }
-    void clickUser(int user)
-    {
-        const Square s = internalSquare(user);
-        const Square shown = g().orientation ? mirror(s) : s;
-        const QPoint p(Damier2D::kLeft + Damier2D::kSquare * columnOf(shown) + 30,
-                       Damier2D::kTop + Damier2D::kSquare * rowOf(shown) + 30);
-        QTest::mouseClick(form->board(), Qt::LeftButton, {}, p);
-        c().playLoopPass();
-    }
-    template <class Pred> bool runUntil(Pred done, int passes = 3000)
-    {
-        for (int i = 0; i < passes && !done(); ++i) c().playLoopPass();
-        return done();
-    }
     void grab(QWidget* w, const char* name)
     {
         const QString dir = qEnvironmentVariable("KV_GRAB_DIR");
         if (!dir.isEmpty()) w->grab().save(dir + "/korvelan_" + name + ".png");
     }
-
-    std::unique_ptr<TForm1> form;
 };
 
 TEST_F(Training, AnalysisMarksTheBlunderAndShowsItsPositionFromTheListAndTheGraph)

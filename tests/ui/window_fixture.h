@@ -25,20 +25,11 @@
 
 namespace kv::testing_window {
 
-class Window : public ::testing::Test {
+// The window's parts found by objectName (a missing one fails the test),
+// clicks on the squares the user knows by number, and loop passes: shared by
+// every fixture that drives the main window.
+class WindowDriver {
 protected:
-    void SetUp() override
-    {
-        form = std::make_unique<TForm1>(KV_PROGRAM_DIR);
-        form->setExternalLoop(true);
-        form->show();
-        button("BoutonDamier2D")->click();
-        c().timing = { 0, 0, 0, 0 };
-        setOption("Rflexionsurtempsadverse1", false);
-        trigger("Niveau01"); // depth 3: quick replies
-        setOption("Bibliothquesactives1", false); // the engine searches from the first move
-    }
-
     GameController& c() { return form->controller(); }
     GameState& g() { return c().game(); }
 
@@ -74,10 +65,27 @@ protected:
         c().playLoopPass();
     }
 
-    template <class Pred> bool runUntil(Pred done, int passes = 2000)
+    template <class Pred> bool runUntil(Pred done, int passes = 3000)
     {
         for (int i = 0; i < passes && !done(); ++i) c().playLoopPass();
         return done();
+    }
+
+    std::unique_ptr<TForm1> form;
+};
+
+class Window : public ::testing::Test, protected WindowDriver {
+protected:
+    void SetUp() override
+    {
+        form = std::make_unique<TForm1>(KV_PROGRAM_DIR);
+        form->setExternalLoop(true);
+        form->show();
+        button("BoutonDamier2D")->click();
+        c().timing = { 0, 0, 0, 0 };
+        setOption("Rflexionsurtempsadverse1", false);
+        trigger("Niveau01"); // depth 3: quick replies
+        setOption("Bibliothquesactives1", false); // the engine searches from the first move
     }
 
     // A position for human-against-human play: the given squares, white to move.
@@ -101,7 +109,6 @@ protected:
         if (!dir.isEmpty()) form->grab().save(dir + "/korvelan_" + name + ".png");
     }
 
-    std::unique_ptr<TForm1> form;
 };
 
 } // namespace kv::testing_window
