@@ -8,11 +8,15 @@ namespace kv {
 
 const std::array<LevelEntry, 16>& levelTable()
 {
+    // Levels 0 to 3 are set by depth (a LevelTime of 1 to 5 ends the search
+    // after depth 2 to 6): depth 2 with the novice's slips, 3, 4 and 6, each
+    // clearly stronger than the one below, then one second a move at level 4
+    // and the time controls of 30 moves in 3, 5, 10 and 30 minutes.
     static const std::array<LevelEntry, 16> table { {
-        { "Dbutant1", { 5, 58, 1, 0 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "0 : Néophyte") },
+        { "Dbutant1", { 1, 58, 1, 0 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "0 : Néophyte") },
         { "Niveau01", { 2, 58, 1, 1 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "1 : Débutant") },
-        { "Niveau02", { 5, 158, 1, 2 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "2 : Amateur") },
-        { "Niveau03", { 6, 358, 1, 3 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "3 : Promotion") },
+        { "Niveau02", { 3, 158, 1, 2 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "2 : Amateur") },
+        { "Niveau03", { 5, 358, 1, 3 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "3 : Promotion") },
         { "Niveau04", { 10, 600, 1, 4 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "4 : Honneur") },
         { "Niveau05", { 160, 178, 3, 5 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "5 : Excellence") },
         { "Niveau06", { 270, 298, 5, 6 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "6 : Maître") },
@@ -40,6 +44,13 @@ std::optional<LevelSetting> customLevel(int minutes)
 {
     if (minutes <= 0 || minutes > kCustomLevelMaxMinutes) return std::nullopt;
     return LevelSetting { 55 * minutes, 60 * minutes - 2, minutes, 18 };
+}
+
+LevelSetting storedLevel(const LevelSetting& stored)
+{
+    if (stored.index == 18) return stored;
+    if (const auto level = levelByIndex(stored.index)) return *level;
+    return stored;
 }
 
 std::int64_t timeLossLimit(std::int32_t levelCap, int gamePly)

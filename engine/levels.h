@@ -31,6 +31,11 @@ const std::array<LevelEntry, 16>& levelTable();
 // The entry with the given index, if any (18, "Autre", has none: see customLevel).
 std::optional<LevelSetting> levelByIndex(int index);
 
+// The level a saved game names: a menu entry's index stands for the values
+// the table gives it today, so a game saved before the table changed plays on
+// at the level it names; "Autre" (18) keeps its stored minutes and times.
+LevelSetting storedLevel(const LevelSetting& stored);
+
 // The most minutes "Autre" takes: beyond about 39 days the products no
 // longer fit the 32-bit settings.
 inline constexpr int kCustomLevelMaxMinutes = 50000;

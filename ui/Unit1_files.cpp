@@ -60,7 +60,7 @@ void TForm1::ouvre()
 void TForm1::showLoadedGame(const GameFile& file, bool tableSizeFromFile)
 {
     const StoredSettings& s = file.settings;
-    setLevelEntry(LevelSetting { s.levelTime, s.levelCap, s.customMinutes, s.levelIndex });
+    setLevelEntry(storedLevel(LevelSetting { s.levelTime, s.levelCap, s.customMinutes, s.levelIndex }));
     nbminutes_->setText(QString::number(s.customMinutes));
     if (tableSizeFromFile) setTableSize(s.sizeFactor, true);
     // A running search is abandoned first; the loaded position is the user's to play.

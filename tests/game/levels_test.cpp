@@ -14,9 +14,36 @@ TEST(Levels, TableHoldsEveryMenuEntryWithItsIndex)
     EXPECT_FALSE(levelByIndex(9).has_value());
     EXPECT_EQ(kDefaultLevel.levelTime, 160);
     EXPECT_EQ(kDefaultLevel.index, 5);
-    // Levels 0 and 2 differ only in the cap on the total time.
-    EXPECT_EQ(levelByIndex(0)->levelTime, levelByIndex(2)->levelTime);
-    EXPECT_NE(levelByIndex(0)->levelCap, levelByIndex(2)->levelCap);
+}
+
+TEST(Levels, LowLevelsClimbInDepthThenInTime)
+{
+    // A LevelTime of 1..5 stops the search after depth 2..6: the levels 0..3
+    // must climb strictly, and level 4 is the first one set by the clock.
+    int previous = 0;
+    for (int index = 0; index <= 3; ++index) {
+        const int t = levelByIndex(index)->levelTime;
+        EXPECT_GE(t, 1);
+        EXPECT_LE(t, 5);
+        EXPECT_GT(t, previous) << "level " << index;
+        previous = t;
+    }
+    EXPECT_GT(levelByIndex(4)->levelTime, 5);
+    for (int index = 5; index <= 8; ++index)
+        EXPECT_GT(levelByIndex(index)->levelTime, levelByIndex(index - 1)->levelTime);
+}
+
+TEST(Levels, SavedGamesNameTheirLevelByIndex)
+{
+    // A game saved with the novice level's former values plays the novice level of today.
+    const LevelSetting old { 5, 58, 1, 0 };
+    EXPECT_EQ(storedLevel(old).levelTime, levelByIndex(0)->levelTime);
+    EXPECT_EQ(storedLevel(old).levelCap, 58);
+    // "Autre" keeps what was stored; an unknown index is left as stored.
+    const LevelSetting custom { 220, 238, 4, 18 };
+    EXPECT_EQ(storedLevel(custom).levelTime, 220);
+    EXPECT_EQ(storedLevel(custom).minutes, 4);
+    EXPECT_EQ(storedLevel({ 77, 80, 2, 9 }).levelTime, 77);
 }
 
 TEST(Levels, CustomLevelNeedsAPositiveNumberOfMinutes)
