@@ -1,0 +1,100 @@
+#include "tune_samples.h"
+
+#include "eval/evaluate.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+using namespace kv;
+
+namespace {
+
+std::string writeGames(const std::string& body)
+{
+    const std::string path = (std::filesystem::temp_directory_path() / "kv_paramtune_games.pdn").string();
+    std::ofstream(path, std::ios::binary) << body;
+    return path;
+}
+
+// Ten copies of one short game, white winning: 9 train, the tenth is held out.
+std::string tenGames(const char* result)
+{
+    std::string s;
+    for (int i = 0; i < 10; ++i)
+        s += std::string("[White \"a\"]\n[Black \"b\"]\n[Result \"") + result + "\"]\n\n"
+            + "1. 12-15 21-17 2. 8-12 25-21 3. 4-8 23-19 4. 10-14 19x10 5. 5x14 " + result + "\n\n";
+    return s;
+}
+
+} // namespace
+
+TEST(TuneSamples, QuietPositionsCarryTheirGamesResult)
+{
+    SampleSet set;
+    std::string why;
+    ASSERT_TRUE(addGameSamples(set, writeGames(tenGames("2-0")), why, 0)) << why;
+    EXPECT_EQ(set.games, 10);
+    ASSERT_FALSE(set.training.empty());
+    EXPECT_EQ(set.training.size(), 9 * set.heldOut.size());
+    for (const TuneSample& s : set.training) EXPECT_FLOAT_EQ(s.result, 1.0f);
+    // Of the nine positions before each move, the two where a capture is
+    // due (after 10-14 and after 19x10) are no samples.
+    EXPECT_EQ(set.heldOut.size(), 7u);
+
+    SampleSet skipped;
+    ASSERT_TRUE(addGameSamples(skipped, writeGames(tenGames("2-0")), why, 4));
+    EXPECT_LT(skipped.training.size(), set.training.size());
+
+    SampleSet none;
+    EXPECT_FALSE(addGameSamples(none, "/nonexistent/games.pdn", why));
+    EXPECT_FALSE(why.empty());
+}
+
+TEST(TuneSamples, ScaleFollowsHowWellTheEvaluationPredicts)
+{
+    // The positions of games white won, where white stays a little ahead:
+    // the fitted curve leans toward white and beats a flat guess of 0.5 for
+    // every result (an error of 0.25).
+    SampleSet set;
+    std::string why;
+    ASSERT_TRUE(addGameSamples(set, writeGames(tenGames("2-0")), why, 0));
+    TuneObjective objective(set);
+    objective.fitScale(defaultParameters());
+    EXPECT_GT(objective.scale(), 0.0);
+    EXPECT_LT(objective.error(defaultParameters(), set.training), 0.25);
+}
+
+TEST(TuneSamples, StepsStayWithinBounds)
+{
+    ParameterSet p = defaultParameters();
+    const std::vector<TunedItem> items = tunedItems();
+    EXPECT_EQ(items.size(), 8u * 28 + 8 + 3);
+    for (const TunedItem& item : items) {
+        // No item is a promotion square, a variant square or a reserved byte.
+        EXPECT_TRUE(item.offset < kThresholdOffset + 3 || (item.offset >= kTempoOffset && item.offset < kTempoOffset + 8));
+        if (item.offset < kThresholdOffset) {
+            EXPECT_NE(item.offset % kTableEntries, 0) << item.offset;
+            EXPECT_LE(item.offset % kTableEntries, 28) << item.offset;
+        }
+    }
+    // The thresholds keep their order: t1 cannot reach t0.
+    const TunedItem t1 { kThresholdOffset + 1, 1 };
+    ParameterSet q = p;
+    int moved = 0;
+    while (t1.step(q, +1)) ++moved;
+    EXPECT_EQ(q.threshold(1), p.threshold(0) - 1);
+    EXPECT_EQ(moved, p.threshold(0) - 1 - p.threshold(1));
+    // Tempo weights stay within -20..20, table entries within 0..120.
+    const TunedItem tempo { kTempoOffset, 1 };
+    q = p;
+    while (tempo.step(q, -1)) {}
+    EXPECT_EQ(q.tempoWeight(0), -20);
+    const TunedItem square { 1, 2 };
+    q = p;
+    while (square.step(q, -2)) {}
+    EXPECT_LE(q.tableEntry(0, 1), 1);
+    EXPECT_FALSE(square.step(q, -2));
+}

@@ -1,0 +1,122 @@
+#include "tune_samples.h"
+
+#include "eval/evaluate.h"
+#include "files/exchange.h"
+#include "files/replay.h"
+#include "rules/movegen.h"
+
+#include <cmath>
+
+namespace kv {
+
+bool addGameSamples(SampleSet& set, const std::string& path, std::string& why, int skipPlies)
+{
+    const std::optional<ExchangeFile> file = readExchangeFile(path, why);
+    if (!file) return false;
+    const int count = static_cast<int>(listGames(*file).size());
+    MoveGenerator gen;
+    for (int i = 0; i < count; ++i) {
+        const std::optional<ParsedGame> parsed = readGame(*file, i);
+        if (!parsed || parsed->result == GameOutcome::None) continue;
+        const float result = parsed->result == GameOutcome::WhiteWon ? 1.0f
+            : parsed->result == GameOutcome::Draw                    ? 0.5f
+                                                                     : 0.0f;
+        GameState game;
+        const ReplayReport report = replayGame(*parsed, game);
+        if (!report.skipped.empty()) continue; // not a game of ours: its positions cannot be trusted
+        std::vector<TuneSample>& into = set.games++ % 10 == 9 ? set.heldOut : set.training;
+        Board b = parsed->setup ? parsed->setup->board : initialPosition().board;
+        SideToMove side = parsed->setup ? parsed->setup->side : White;
+        for (std::size_t ply = 0; ply < report.played.size(); ++ply) {
+            Board scratch = b;
+            gen.generateLegal(scratch, side);
+            if (static_cast<int>(ply) >= skipPlies && gen.captureCount() == 0) into.push_back({ b, side, result });
+            applyMove(b, report.played[ply]);
+            side = static_cast<SideToMove>(side ^ 1);
+        }
+    }
+    return true;
+}
+
+int whiteEvaluation(Evaluator& ev, const TuneSample& s)
+{
+    const PieceCounts c = PieceCounts::of(s.board);
+    // The men table follows the variant found by the previous preparation, as
+    // in play from one move to the next: prepare twice so that it is this
+    // position's own.
+    ev.preparePhase(s.board, c);
+    ev.preparePhase(s.board, c);
+    const EvalSums sums = ev.prepareSums(s.board, c, s.side);
+    const int v = ev.evaluate(EvalNode { s.board, c, 1, 0, 0, sums }, s.side, -32000, 32000);
+    return s.side == White ? v : -v;
+}
+
+namespace {
+double expected(double scale, int eval) { return 1.0 / (1.0 + std::pow(10.0, -scale * eval / 400.0)); }
+} // namespace
+
+double TuneObjective::error(const ParameterSet& params, const std::vector<TuneSample>& samples) const
+{
+    if (samples.empty()) return 0;
+    Evaluator ev(params);
+    double sum = 0;
+    for (const TuneSample& s : samples) {
+        const double d = s.result - expected(scale_, whiteEvaluation(ev, s));
+        sum += d * d;
+    }
+    return sum / static_cast<double>(samples.size());
+}
+
+void TuneObjective::fitScale(const ParameterSet& params)
+{
+    // The error is smooth and has one minimum in the scale: a golden-section search.
+    double lo = 0.01, hi = 4.0;
+    const double g = (std::sqrt(5.0) - 1) / 2;
+    for (int i = 0; i < 40; ++i) {
+        const double a = hi - g * (hi - lo), b = lo + g * (hi - lo);
+        scale_ = a;
+        const double ea = error(params, set_.training);
+        scale_ = b;
+        const double eb = error(params, set_.training);
+        if (ea < eb) hi = b;
+        else lo = a;
+    }
+    scale_ = (lo + hi) / 2;
+}
+
+bool TunedItem::step(ParameterSet& p, int delta) const
+{
+    if (offset >= kTempoOffset && offset < kTempoOffset + 8) {
+        const int v = static_cast<std::int8_t>(p.bytes[offset]) + delta;
+        if (v < -20 || v > 20) return false;
+        p.bytes[offset] = static_cast<std::uint8_t>(v);
+        return true;
+    }
+    if (offset >= kThresholdOffset && offset < kThresholdOffset + 3) {
+        ParameterSet q = p;
+        const int v = q.threshold(offset - kThresholdOffset) + delta;
+        q.bytes[offset] = static_cast<std::uint8_t>(v);
+        // Opening above middle game above pre-endgame, all within the 24 men.
+        if (!(q.threshold(0) <= 22 && q.threshold(0) > q.threshold(1) && q.threshold(1) > q.threshold(2)
+              && q.threshold(2) >= 2))
+            return false;
+        p = q;
+        return true;
+    }
+    const int v = p.bytes[offset] + delta;
+    if (v < 0 || v > 120) return false;
+    p.bytes[offset] = static_cast<std::uint8_t>(v);
+    return true;
+}
+
+std::vector<TunedItem> tunedItems()
+{
+    std::vector<TunedItem> items;
+    for (int t = 0; t < kMenTables; ++t)
+        for (int sq = 1; sq <= 28; ++sq) items.push_back({ t * kTableEntries + sq, 2 });
+    for (int i = 0; i < 8; ++i) items.push_back({ kTempoOffset + i, 1 });
+    for (int i = 0; i < 3; ++i) items.push_back({ kThresholdOffset + i, 1 });
+    return items;
+}
+
+} // namespace kv

@@ -1,0 +1,65 @@
+// Samples and the error measure of the parameter tuner.
+#pragma once
+
+#include "eval/parameters.h"
+#include "rules/board.h"
+
+#include <string>
+#include <vector>
+
+namespace kv {
+
+class Evaluator;
+
+// A quiet position of a played game and that game's result for white
+// (1 a win, 0.5 a draw, 0 a loss).
+struct TuneSample {
+    Board board;
+    SideToMove side = White;
+    float result = 0.5f;
+};
+
+// Every tenth game goes to the held-out samples, the others train.
+struct SampleSet {
+    std::vector<TuneSample> training, heldOut;
+    int games = 0;
+};
+
+// Adds the quiet positions of every finished game of a PDN or text file:
+// the positions where the side to move has no capture, from the first one
+// after the opening moves (`skipPlies`). Returns false with a reason when
+// the file cannot be read.
+bool addGameSamples(SampleSet& set, const std::string& path, std::string& why, int skipPlies = 6);
+
+// The evaluation of a sample from white's view, as the root of a search
+// would see it: phase, opening variant and tables chosen for the position.
+int whiteEvaluation(Evaluator& ev, const TuneSample& s);
+
+// The mean squared error between the results and the logistic curve of the
+// evaluations, 1 / (1 + 10^(-scale x eval / 400)).
+class TuneObjective {
+public:
+    explicit TuneObjective(const SampleSet& set) : set_(set) {}
+    // Chooses the scale that fits `params` best on the training samples.
+    void fitScale(const ParameterSet& params);
+    double scale() const { return scale_; }
+    double error(const ParameterSet& params, const std::vector<TuneSample>& samples) const;
+
+private:
+    const SampleSet& set_;
+    double scale_ = 0.5;
+};
+
+// One tuned item of the set with its bounds; `step` moves it by `delta` and
+// returns false when that would leave the bounds (or break the order of the
+// phase thresholds).
+struct TunedItem {
+    int offset = 0;
+    int stepSize = 1;
+    bool step(ParameterSet& p, int delta) const;
+};
+// The men tables' squares 1..28 (29..32 hold no man), the tempo weights and
+// the three phase thresholds.
+std::vector<TunedItem> tunedItems();
+
+} // namespace kv
