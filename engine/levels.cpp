@@ -53,6 +53,11 @@ LevelSetting storedLevel(const LevelSetting& stored)
     return stored;
 }
 
+bool noviceSlips(const LevelSetting& level, int ownPieces, int enemyPieces, std::size_t rootMoves, bool onlyMove)
+{
+    return level.index == 0 && !onlyMove && ownPieces > enemyPieces && rootMoves > 1;
+}
+
 std::int64_t timeLossLimit(std::int32_t levelCap, int gamePly)
 {
     const std::int64_t early = std::int64_t(levelCap) + 2;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -35,6 +36,10 @@ std::optional<LevelSetting> levelByIndex(int index);
 // the table gives it today, so a game saved before the table changed plays on
 // at the level it names; "Autre" (18) keeps its stored minutes and times.
 LevelSetting storedLevel(const LevelSetting& stored);
+
+// The novice level's slip: with a piece more than its opponent and a choice
+// of moves, level 0 plays the second move of the search's ordered list.
+bool noviceSlips(const LevelSetting& level, int ownPieces, int enemyPieces, std::size_t rootMoves, bool onlyMove);
 
 // The most minutes "Autre" takes: beyond about 39 days the products no
 // longer fit the 32-bit settings.

@@ -84,12 +84,13 @@ void GameController::ComputerMove()
     const bool hasMove = legalHere > 0;
     MoveRecord move = named ? r.move : legalList[0];
     bool handicapped = false;
-    if (hasMove && level_.index == 0 && r.outcome != SearchOutcome::OnlyMove) {
+    if (hasMove && level_.index == 0) {
         const std::array<int, 5> pc = pieceCounts();
         const int mine = side == White ? pc[1] + pc[2] : pc[3] + pc[4];
         const int theirs = side == White ? pc[3] + pc[4] : pc[1] + pc[2];
         const std::vector<MoveRecord> root = search_.rootMoves(); // ordered by the search
-        if (mine > theirs && game_.generateLegal() > 1 && root.size() > 1) {
+        if (noviceSlips(level_, mine, theirs, std::min<std::size_t>(root.size(), game_.generateLegal()),
+                        r.outcome == SearchOutcome::OnlyMove)) {
             move = root[1];
             handicapped = !(move == r.move);
         }

@@ -49,12 +49,13 @@ public:
         }
         a.move = res.move;
         // The novice level plays its second choice when a piece ahead, as in the game.
-        if (limits_.level && limits_.level->index == 0 && res.outcome != SearchOutcome::OnlyMove) {
+        if (limits_.level) {
             const PieceCounts pc = PieceCounts::of(g.board);
             const int mine = g.side == White ? pc.white() : pc.black();
             const int theirs = g.side == White ? pc.black() : pc.white();
             const std::vector<MoveRecord> roots = ctx_.rootMoves();
-            if (mine > theirs && roots.size() > 1) a.move = roots[1];
+            if (noviceSlips(*limits_.level, mine, theirs, roots.size(), res.outcome == SearchOutcome::OnlyMove))
+                a.move = roots[1];
         }
         return a;
     }

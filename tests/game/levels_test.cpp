@@ -88,3 +88,13 @@ TEST(Levels, TimeLoserJudgesTheSideToMoveOnItsWholeTime)
     in.divisor = { 1, 1 };
     EXPECT_EQ(timeLoser(in), 1);
 }
+
+TEST(Levels, OnlyTheNoviceSlipsAndOnlyWhenAhead)
+{
+    const LevelSetting novice = *levelByIndex(0), beginner = *levelByIndex(1);
+    EXPECT_TRUE(noviceSlips(novice, 8, 7, 5, false));
+    EXPECT_FALSE(noviceSlips(novice, 7, 7, 5, false)); // level material
+    EXPECT_FALSE(noviceSlips(novice, 8, 7, 1, false)); // no second move
+    EXPECT_FALSE(noviceSlips(novice, 8, 7, 5, true));  // the only legal move
+    EXPECT_FALSE(noviceSlips(beginner, 8, 7, 5, false));
+}
