@@ -65,8 +65,10 @@ std::vector<ProblemEntry> parseProblemSource(const std::string& text, std::strin
 
 int problemTarget(const ProblemEntry& p)
 {
-    // A gain of n men shows as n men less a little for the position.
-    return p.forcedWin ? kDecidedScore : 200 * p.gainMen - 60;
+    // A gain of n men shows as n men less what the position may take back:
+    // in an ending the square tables and the tempo can say up to three
+    // quarters of a man against the side that won the material.
+    return p.forcedWin ? kDecidedScore : 200 * p.gainMen - 150;
 }
 
 } // namespace kv

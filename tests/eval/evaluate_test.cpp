@@ -23,11 +23,13 @@ TEST(KingValue, GrowsAsTheBoardEmptiesAndALoneKingIsWorthMore)
     eval(boardOf({ { 21, 22, 23, 24, 25, 26, 27, 28, 29, 30 }, { 17 }, { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 }, { 12 } }), White);
     EXPECT_EQ(eval.trace.kingValue, 520);
     EXPECT_EQ(eval.trace.material, 0);
-    // 14 pieces: 580; 10 pieces: 620; 8 or fewer: 660.
+    // 14 pieces: 580; 13 pieces: 620; 12 or fewer: 660.
     eval(boardOf({ { 21, 22, 23, 24, 25, 26 }, { 17 }, { 1, 2, 3, 4, 5, 6 }, { 12 } }), Black);
     EXPECT_EQ(eval.trace.kingValue, 580);
-    eval(boardOf({ { 21, 22, 23, 24 }, { 17 }, { 1, 2, 3, 4 }, { 12 } }), Black);
+    eval(boardOf({ { 21, 22, 23, 24, 25, 26 }, { 17 }, { 1, 2, 3, 4, 5 }, { 12 } }), Black);
     EXPECT_EQ(eval.trace.kingValue, 620);
+    eval(boardOf({ { 21, 22, 23, 24, 25 }, { 17 }, { 1, 2, 3, 4, 5 }, { 12 } }), Black);
+    EXPECT_EQ(eval.trace.kingValue, 660);
     eval(boardOf({ { 21, 22 }, { 17, 18 }, { 1, 2, 3, 4 } }), Black);
     EXPECT_EQ(eval.trace.kingValue, 660);
     EXPECT_EQ(eval.trace.material, -(2 * 660 - 2 * 200));

@@ -55,16 +55,36 @@ TEST(TuneSamples, QuietPositionsCarryTheirGamesResult)
 
 TEST(TuneSamples, ScaleFollowsHowWellTheEvaluationPredicts)
 {
-    // The positions of games white won, where white stays a little ahead:
-    // the fitted curve leans toward white and beats a flat guess of 0.5 for
-    // every result (an error of 0.25).
+    // White a man up in games white won, black a man up in games black won:
+    // the fitted curve is steep and beats a flat guess of 0.5 (an error of
+    // 0.25) by far; with the results the other way round it fits worse.
     SampleSet set;
     std::string why;
     ASSERT_TRUE(addGameSamples(set, writeGames(tenGames("2-0")), why, 0));
+    const std::size_t n = set.training.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        TuneSample& s = set.training[i];
+        for (Square sq = 1; sq <= 32; ++sq)
+            if (s.board[sq] == BlackMan) {
+                s.board[sq] = Empty; // white a man up
+                break;
+            }
+        TuneSample mirrored = s;
+        for (Square sq = 1; sq <= 32; ++sq) {
+            const std::uint8_t code = s.board[33 - sq];
+            mirrored.board[sq] = code == WhiteMan ? std::uint8_t(BlackMan) : code == BlackMan ? std::uint8_t(WhiteMan) : code;
+        }
+        mirrored.side = static_cast<SideToMove>(s.side ^ 1);
+        mirrored.result = 0.0f;
+        set.training.push_back(mirrored);
+    }
     TuneObjective objective(set);
     objective.fitScale(defaultParameters());
-    EXPECT_GT(objective.scale(), 0.0);
-    EXPECT_LT(objective.error(defaultParameters(), set.training), 0.25);
+    EXPECT_GT(objective.scale(), 0.1);
+    const double fitted = objective.error(defaultParameters(), set.training);
+    EXPECT_LT(fitted, 0.1);
+    for (TuneSample& s : set.training) s.result = 1.0f - s.result;
+    EXPECT_GT(objective.error(defaultParameters(), set.training), 0.5);
 }
 
 TEST(TuneSamples, StepsStayWithinBounds)
