@@ -8,16 +8,16 @@ namespace kv {
 
 const std::array<LevelEntry, 16>& levelTable()
 {
-    // Levels 0 to 3 are set by depth (a LevelTime of 1 to 5 ends the search
-    // after depth 2 to 6): depth 2 with the novice's slips, 3, 4 and 6, each
-    // clearly stronger than the one below, then one second a move at level 4
-    // and the time controls of 30 moves in 3, 5, 10 and 30 minutes.
+    // Levels 0 to 4 are set by depth (a LevelTime below 10 ends the search
+    // after depth LevelTime + 1): depth 2 with the novice's slips, 3, 4, 6
+    // and 9, each clearly stronger than the one below, then the time
+    // controls of 30 moves in 3, 5, 10 and 30 minutes.
     static const std::array<LevelEntry, 16> table { {
         { "Dbutant1", { 1, 58, 1, 0 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "0 : Néophyte") },
         { "Niveau01", { 2, 58, 1, 1 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "1 : Débutant") },
         { "Niveau02", { 3, 158, 1, 2 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "2 : Amateur") },
         { "Niveau03", { 5, 358, 1, 3 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "3 : Promotion") },
-        { "Niveau04", { 10, 600, 1, 4 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "4 : Honneur") },
+        { "Niveau04", { 8, 600, 1, 4 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "4 : Honneur") },
         { "Niveau05", { 160, 178, 3, 5 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "5 : Excellence") },
         { "Niveau06", { 270, 298, 5, 6 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "6 : Maître") },
         { "Niveau07", { 540, 598, 10, 7 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "7 : Grand Maître") },

@@ -12,6 +12,10 @@
 
 namespace kv {
 
+// A LevelTime of 1 up to this value also ends the search after the
+// iteration of depth LevelTime + 1, so the lowest levels are set by depth.
+inline constexpr int kDepthLevelTimes = 9;
+
 struct LevelSetting {
     std::int32_t levelTime = 160; // seconds planned for the first 30 moves
     std::int32_t levelCap = 178;  // cap on the side's total thinking time

@@ -34,7 +34,7 @@ struct SearchState {
 
 // What the driver reads of the level and of the caller's limits.
 struct SearchSettings {
-    int levelTime = 160; // LevelTime, seconds for the first 30 moves; 1..5 cap the depth; 32000 no limit
+    int levelTime = 160; // LevelTime, seconds for the first 30 moves; 1..9 cap the depth; 32000 no limit
     int levelCap = 178;  // LevelCap, cap on the side's total thinking time
     int fixedDepth = 0;  // > 0: stop after the iteration of this depth (tools, tests)
     int moveTimeMs = 0;  // > 0: a fixed budget of this many milliseconds instead of the level's

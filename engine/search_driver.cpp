@@ -1,5 +1,6 @@
 #include "search_driver.h"
 
+#include "levels.h"
 #include "searcher.h"
 
 #include <algorithm>
@@ -248,7 +249,7 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
         if (!st.unlimitedTime && s.sideUsed - s.usedAtStart > targetMs && window.instability != 1
             && s.iterationDepth > 5)
             break;
-        if (!st.unlimitedTime && set.levelTime >= 1 && set.levelTime <= 5 && s.iterationDepth >= set.levelTime + 1)
+        if (!st.unlimitedTime && set.levelTime >= 1 && set.levelTime <= kDepthLevelTimes && s.iterationDepth >= set.levelTime + 1)
             break;
         if (set.fixedDepth > 0 && s.iterationDepth >= set.fixedDepth) break;
         if (!st.unlimitedTime && score > kDecidedScore && window.instability != 1) break;

@@ -18,17 +18,17 @@ TEST(Levels, TableHoldsEveryMenuEntryWithItsIndex)
 
 TEST(Levels, LowLevelsClimbInDepthThenInTime)
 {
-    // A LevelTime of 1..5 stops the search after depth 2..6: the levels 0..3
-    // must climb strictly, and level 4 is the first one set by the clock.
+    // A LevelTime of 1..9 stops the search after depth 2..10: the levels 0..4
+    // must climb strictly, and level 5 is the first one set by the clock.
     int previous = 0;
-    for (int index = 0; index <= 3; ++index) {
+    for (int index = 0; index <= 4; ++index) {
         const int t = levelByIndex(index)->levelTime;
         EXPECT_GE(t, 1);
-        EXPECT_LE(t, 5);
+        EXPECT_LE(t, kDepthLevelTimes);
         EXPECT_GT(t, previous) << "level " << index;
         previous = t;
     }
-    EXPECT_GT(levelByIndex(4)->levelTime, 5);
+    EXPECT_GT(levelByIndex(5)->levelTime, kDepthLevelTimes);
     for (int index = 5; index <= 8; ++index)
         EXPECT_GT(levelByIndex(index)->levelTime, levelByIndex(index - 1)->levelTime);
 }
