@@ -59,20 +59,29 @@ void TranspositionTable::clear()
 }
 
 const TranspositionEntry* TranspositionTable::probe(std::uint32_t indexKey, std::uint32_t checkKey, int ply,
-                                                    int gamePly, int iterationDepth) const
+                                                    int gamePly, int nodeHorizon) const
 {
     const TranspositionEntry& e = slot(indexKey);
     if (e.type == 0 || e.check != checkKey) return nullptr;
     if (e.ply != static_cast<std::uint8_t>(ply + gamePly)) return nullptr;
-    if (e.horizon < gamePly + iterationDepth) return nullptr;
+    if (e.horizon < gamePly + nodeHorizon) return nullptr;
+    return &e;
+}
+
+const TranspositionEntry* TranspositionTable::moveHint(std::uint32_t indexKey, std::uint32_t checkKey, int ply,
+                                                       int gamePly) const
+{
+    const TranspositionEntry& e = slot(indexKey);
+    if (e.type == 0 || e.check != checkKey || e.from == 0) return nullptr;
+    if (e.ply != static_cast<std::uint8_t>(ply + gamePly)) return nullptr;
     return &e;
 }
 
 bool TranspositionTable::store(std::uint32_t indexKey, std::uint32_t checkKey, int score, int ply, int type,
-                               Square from, Square to, int gamePly, int iterationDepth, int pieces)
+                               Square from, Square to, int gamePly, int nodeHorizon, int pieces)
 {
     TranspositionEntry& e = slot(indexKey);
-    const int horizon = gamePly + iterationDepth;
+    const int horizon = gamePly + nodeHorizon;
 
     // Decides whether the slot's entry gives way. An empty slot always does,
     // and so does a bound or exact entry when a decided one arrives.

@@ -77,6 +77,10 @@ int runSearch(const Args& args)
             ctx.settings.moveTimeMs = static_cast<int>(ms);
         } else if (!intArgument(text, value)) {
             return error(usage);
+        } else if (option == "--nodes") {
+            if (value < 1) return error("nodes must be at least 1");
+            ctx.settings.levelTime = 32000;
+            ctx.settings.nodeLimit = static_cast<std::uint32_t>(value);
         } else if (option == "--depth") {
             if (value < 1 || value > 30) return error("depth must be 1..30");
             ctx.settings.levelTime = 32000;
