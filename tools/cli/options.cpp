@@ -5,7 +5,8 @@
 
 namespace kv::cli {
 
-CLI::Option* addBoundedOption(CLI::App& app, const std::string& name, int& value, int low, int high, const std::string& what)
+CLI::Option* addBoundedOption(
+    CLI::App& app, const std::string& name, int& value, int low, int high, const std::string& what)
 {
     // The bounds are the option's type in the help; the range check's own
     // description would repeat them.
@@ -14,12 +15,14 @@ CLI::Option* addBoundedOption(CLI::App& app, const std::string& name, int& value
         ->type_name("INT in " + std::to_string(low) + ".." + std::to_string(high));
 }
 
-CLI::Option* addDepthOption(CLI::App& app, const std::string& name, int& depth, const std::string& what)
+CLI::Option* addDepthOption(
+    CLI::App& app, const std::string& name, int& depth, const std::string& what)
 {
     return addBoundedOption(app, name, depth, 1, kMaxSearchDepth, what);
 }
 
-CLI::Option* addSecondsOption(CLI::App& app, const std::string& name, int& milliseconds, const std::string& what)
+CLI::Option* addSecondsOption(
+    CLI::App& app, const std::string& name, int& milliseconds, const std::string& what)
 {
     // The text becomes milliseconds before the option stores it.
     const CLI::Validator seconds(
@@ -31,15 +34,20 @@ CLI::Option* addSecondsOption(CLI::App& app, const std::string& name, int& milli
             return std::string();
         },
         "");
-    return app.add_option(name, milliseconds, what)->transform(seconds)->type_name("SECONDS in 0.001..86400");
+    return app.add_option(name, milliseconds, what)
+        ->transform(seconds)
+        ->type_name("SECONDS in 0.001..86400");
 }
 
-CLI::Option* addLevelOption(CLI::App& app, const std::string& name, int& level, const std::string& what)
+CLI::Option* addLevelOption(
+    CLI::App& app, const std::string& name, int& level, const std::string& what)
 {
     const CLI::Validator levels(
         [](std::string& text) {
             int n = 0;
-            return intArgument(text, n) && levelByIndex(n) ? std::string() : "Value " + text + " is not a level 0..8 or 11..17";
+            return intArgument(text, n) && levelByIndex(n)
+                ? std::string()
+                : "Value " + text + " is not a level 0..8 or 11..17";
         },
         "");
     return app.add_option(name, level, what)->check(levels)->type_name("LEVEL in 0..8, 11..17");
