@@ -222,8 +222,10 @@ void Searcher::makeSearchMove(const MoveRecord& m, int ply)
     b[0] = OffBoard;
     toggle(final, m.to);
     lastMoveSquare = m.to;
-    // The child probes its table slot first thing: start loading it now.
+    // The child looks up its table slot and its learned slot first thing:
+    // start loading them now.
     tt.prefetch(pos.keys.index);
+    knowledge->prefetchLearned(pos.learnedIndex + (sideAt(ply + 1) == White ? 1 : 0));
 }
 
 OrderingContext Searcher::orderingFor(int ply)
@@ -335,18 +337,20 @@ int Searcher::maxNode(int alpha, int beta, int ply)
     const int s = rootSide;
     if (ply > 3 && ply - depthOffset < kMaxNodeTableLimit) {
         hashFrom = hashTo = 0;
-        if (const TranspositionEntry* e = tt.probe(pos.keys.index, pos.keys.check, ply, gamePly, horizon(ply))) {
-            const TableUse u = useAtMaxNode(e->type, e->score, rootSide, alpha, beta);
-            if (u.returns) return u.score;
-            if (u.hashMove) hashFrom = e->from, hashTo = e->to, alpha = u.alpha, beta = u.beta;
-        } else if (const TranspositionEntry* h = tt.moveHint(pos.keys.index, pos.keys.check, ply, gamePly)) {
-            hashFrom = h->from, hashTo = h->to; // a shallower search's best move, to try first
+        if (const TranspositionEntry* e = tt.find(pos.keys.index, pos.keys.check, ply, gamePly)) {
+            if (TranspositionTable::deepEnough(*e, gamePly, horizon(ply))) {
+                const TableUse u = useAtMaxNode(e->type, e->score, rootSide, alpha, beta);
+                if (u.returns) return u.score;
+                if (u.hashMove) hashFrom = e->from, hashTo = e->to, alpha = u.alpha, beta = u.beta;
+            } else {
+                hashFrom = e->from, hashTo = e->to; // a shallower search's best move, to try first
+            }
         }
     } else if (ply > 1) {
         // Too near the root for the table's scores, not for its moves.
         hashFrom = hashTo = 0;
-        if (const TranspositionEntry* h = tt.moveHint(pos.keys.index, pos.keys.check, ply, gamePly))
-            hashFrom = h->from, hashTo = h->to;
+        if (const TranspositionEntry* e = tt.find(pos.keys.index, pos.keys.check, ply, gamePly))
+            hashFrom = e->from, hashTo = e->to;
     }
 
     if (ply > 1) {
@@ -505,18 +509,20 @@ int Searcher::minNode(int alpha, int beta, int ply)
     const int s = rootSide;
     if (ply > 2 && ply - depthOffset < kMinNodeTableLimit) {
         hashFrom = hashTo = 0;
-        if (const TranspositionEntry* e = tt.probe(pos.keys.index, pos.keys.check, ply, gamePly, horizon(ply))) {
-            const TableUse u = useAtMinNode(e->type, e->score, rootSide, alpha, beta);
-            if (u.returns) return u.score;
-            if (u.hashMove) hashFrom = e->from, hashTo = e->to, alpha = u.alpha, beta = u.beta;
-        } else if (const TranspositionEntry* h = tt.moveHint(pos.keys.index, pos.keys.check, ply, gamePly)) {
-            hashFrom = h->from, hashTo = h->to; // a shallower search's best move, to try first
+        if (const TranspositionEntry* e = tt.find(pos.keys.index, pos.keys.check, ply, gamePly)) {
+            if (TranspositionTable::deepEnough(*e, gamePly, horizon(ply))) {
+                const TableUse u = useAtMinNode(e->type, e->score, rootSide, alpha, beta);
+                if (u.returns) return u.score;
+                if (u.hashMove) hashFrom = e->from, hashTo = e->to, alpha = u.alpha, beta = u.beta;
+            } else {
+                hashFrom = e->from, hashTo = e->to; // a shallower search's best move, to try first
+            }
         }
     } else if (ply > 1) {
         // Too near the root for the table's scores, not for its moves.
         hashFrom = hashTo = 0;
-        if (const TranspositionEntry* h = tt.moveHint(pos.keys.index, pos.keys.check, ply, gamePly))
-            hashFrom = h->from, hashTo = h->to;
+        if (const TranspositionEntry* e = tt.find(pos.keys.index, pos.keys.check, ply, gamePly))
+            hashFrom = e->from, hashTo = e->to;
     }
 
     {

@@ -51,10 +51,12 @@ bool IterationTimer::startAnother(std::int64_t elapsed) const
     const std::int64_t allowed = budget();
     if (elapsed >= allowed) return false;
     // Each iteration takes a few times the one before; the ratio of the last
-    // two predicts the next once they are long enough to be measured.
+    // two predicts the next once they are long enough to be measured. One
+    // iteration can take many times the one before when the best move is
+    // hard to hold, which says little of the next: the ratio counts up to 4.
     double growth = 2.0;
     if (lengthBefore_ >= 4)
-        growth = std::clamp(double(lastLength_) / double(lengthBefore_), 1.5, 6.0);
+        growth = std::clamp(double(lastLength_) / double(lengthBefore_), 1.5, 4.0);
     const std::int64_t expectedEnd
         = elapsed + static_cast<std::int64_t>(double(lastLength_) * growth);
     return expectedEnd <= allowed * 3 / 2 && expectedEnd <= hard_;

@@ -26,8 +26,8 @@ public:
 
     // Whether another iteration may start at `elapsed` ms: the time is within
     // the budget and the next iteration, expected to take the last one's time
-    // times the growth seen between the last two, ends within half as much
-    // again as the budget.
+    // times the growth seen between the last two (1.5 to 4), ends within half
+    // as much again as the budget and before the hard limit.
     bool startAnother(std::int64_t elapsed) const;
 
 private:

@@ -58,23 +58,20 @@ void TranspositionTable::clear()
     for (auto& e : table_) e.type = 0;
 }
 
-const TranspositionEntry* TranspositionTable::probe(std::uint32_t indexKey, std::uint32_t checkKey, int ply,
-                                                    int gamePly, int nodeHorizon) const
+const TranspositionEntry* TranspositionTable::find(std::uint32_t indexKey, std::uint32_t checkKey, int ply,
+                                                   int gamePly) const
 {
     const TranspositionEntry& e = slot(indexKey);
     if (e.type == 0 || e.check != checkKey) return nullptr;
     if (e.ply != static_cast<std::uint8_t>(ply + gamePly)) return nullptr;
-    if (e.horizon < gamePly + nodeHorizon) return nullptr;
     return &e;
 }
 
-const TranspositionEntry* TranspositionTable::moveHint(std::uint32_t indexKey, std::uint32_t checkKey, int ply,
-                                                       int gamePly) const
+const TranspositionEntry* TranspositionTable::probe(std::uint32_t indexKey, std::uint32_t checkKey, int ply,
+                                                    int gamePly, int nodeHorizon) const
 {
-    const TranspositionEntry& e = slot(indexKey);
-    if (e.type == 0 || e.check != checkKey || e.from == 0) return nullptr;
-    if (e.ply != static_cast<std::uint8_t>(ply + gamePly)) return nullptr;
-    return &e;
+    const TranspositionEntry* e = find(indexKey, checkKey, ply, gamePly);
+    return e && deepEnough(*e, gamePly, nodeHorizon) ? e : nullptr;
 }
 
 bool TranspositionTable::store(std::uint32_t indexKey, std::uint32_t checkKey, int score, int ply, int type,

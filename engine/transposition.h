@@ -82,8 +82,11 @@ public:
                                     int horizon) const;
 
     // The entry for the position at the same absolute ply whatever the depth
-    // of its search, when it names a move: the move to try first.
-    const TranspositionEntry* moveHint(std::uint32_t indexKey, std::uint32_t checkKey, int ply, int gamePly) const;
+    // of its search (its move is still the one to try first).
+    const TranspositionEntry* find(std::uint32_t indexKey, std::uint32_t checkKey, int ply, int gamePly) const;
+    // Whether the entry's search looked at least as far as a node whose
+    // search stops at ply `horizon`.
+    static bool deepEnough(const TranspositionEntry& e, int gamePly, int horizon) { return e.horizon >= gamePly + horizon; }
 
     // Writes unless the replacement rules keep the old entry. `pieces` is the
     // number of pieces on the board: three or fewer are never stored.
