@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include <CLI/CLI.hpp>
+
 #include "files/game_file.h"
 #include "files/pdn_writer.h"
 #include "files/text_export.h"
@@ -20,9 +22,8 @@ GameResult outcomeOf(GameState& game)
     return winFor(game.side ^ 1);
 }
 
-int runExport(const Args& args)
+int runExport(const std::vector<std::string>& args)
 {
-    if (args.size() != 2 || (args[1] != "text" && args[1] != "pdn")) return error("usage: export FILE.dam text|pdn");
     GameFileError why;
     const std::optional<GameFile> file = ReadGameFile(args[0], why);
     if (!file) return error(args[0] + ": " + (why.detail.empty() ? "cannot be read" : why.detail));
@@ -34,7 +35,16 @@ int runExport(const Args& args)
     return 0;
 }
 
-const CommandRegistration reg({ "export", "FILE.dam text|pdn   the game of a game file as exported text or PDN", runExport });
+CommandBody defineExport(CLI::App& app)
+{
+    auto args = std::make_shared<std::vector<std::string>>(2);
+    app.add_option("FILE", (*args)[0], "The game file (.dam)")->required();
+    app.add_option("FORMAT", (*args)[1], "text or pdn")->required()->check(CLI::IsMember({ "text", "pdn" }));
+    return [args] { return runExport(*args); };
+}
+
+const CommandRegistration reg({ "export", "The game of a game file as exported text or PDN on standard output",
+                                defineExport });
 
 } // namespace
 
