@@ -43,7 +43,7 @@ namespace kv {
 class Damier2D;
 struct ExchangeFile;
 struct PdnTags;
-enum class GameOutcome : int;
+enum class GameResult : int;
 class HelpWindow;
 class Damier3D;
 class SoundPlayer;
@@ -126,8 +126,8 @@ public:
 
     // ---- SearchObserver
     void clearRootLines() override;
-    void setRootLine(int index, const std::string& text) override;
-    void statistics(const std::vector<std::string>& lines) override;
+    void setRootLine(int index, const RootLine& line) override;
+    void searchInfo(const SearchInfo& info) override;
     void clock(SideToMove side, int usedSeconds) override;
     void iterationFinished(int depth, int score) override;
 
@@ -313,7 +313,7 @@ private:
     // Unit1_exchange.cpp
     void buildExchangeMenus();
     void importGame(const ExchangeFile& file, QStringList notices);
-    GameOutcome currentOutcome() const;
+    GameResult currentOutcome() const;
     PdnTags pdnTags() const;
     QString exchangeFolder_; // where the last text, PDN or picture went
     // Shows a loaded game: level, minutes, record, names, counters. The
@@ -432,6 +432,7 @@ private:
     QLabel* autreErreur_ = nullptr;  // what "Autre" accepts, after a refusal
     QLabel* etatPartie_ = nullptr;   // the play status line
     int depthReached_ = 0;           // of the search under way
+    std::optional<SearchInfo> shownInfo_; // what the statistics list shows
     std::vector<QWidget*> navigationButtons_;
 
     std::map<QString, QAction*> actions_;
@@ -478,8 +479,8 @@ private:
     // Languages.
     void buildLanguages();
     void retranslateUi();
-    // A line of the engine's statistics with its label in the current language.
-    QString statisticsLine(const std::string& line) const;
+    // The statistics lines of `info` with their labels in the current language.
+    void showSearchInfo(const SearchInfo& info);
     std::unique_ptr<Translations> translations_;
     QActionGroup* languageGroup_ = nullptr;
     bool themesRenamed_ = false; // four themes keep one name once a language is applied
