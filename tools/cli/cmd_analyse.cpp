@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "options.h"
 
 #include "engine/endgame_knowledge.h"
 #include "files/exchange.h"
@@ -43,34 +44,23 @@ bool loadGame(const std::string& path, GameState& game, std::string& why)
     return true;
 }
 
-int runAnalyse(const Args& args)
-{
-    const char* usage = "usage: analyse FILE [--depth N | --movetime S]";
-    if (args.empty() || (args.size() != 1 && args.size() != 3)) return error(usage);
-    int depth = 10, moveTime = 0;
-    if (args.size() == 3) {
-        int value = 0;
-        if (!intArgument(args[2], value)) return error(usage);
-        if (args[1] == "--depth") {
-            if (value < 1 || value > 30) return error("depth must be 1..30");
-            depth = value;
-        } else if (args[1] == "--movetime") {
-            if (value < 1) return error("movetime must be at least 1 second");
-            moveTime = value;
-            depth = 0;
-        } else {
-            return error(usage);
-        }
-    }
+struct AnalyseOptions {
+    std::string path;
+    int depth = 10;
+    int moveTimeMs = 0;
+};
 
+int runAnalyse(const AnalyseOptions& options)
+{
+    const int depth = options.moveTimeMs > 0 ? 0 : options.depth;
     auto game = std::make_unique<GameState>();
     std::string why;
-    if (!loadGame(args[0], *game, why)) return error(why);
+    if (!loadGame(options.path, *game, why)) return error(why);
     // The whole game is analysed, from its last recorded position.
     game->gamePly = static_cast<std::uint8_t>(game->recordedPlies);
     game->restoreRecordEntry();
     game->side = game->sideAtPly(game->gamePly);
-    if (game->gamePly == 0) return error(args[0] + " holds no move to analyse");
+    if (game->gamePly == 0) return error(options.path + " holds no move to analyse");
 
     const auto keys = loadHashKeys(programDir() + "/hashkey33.dat", why);
     if (!keys) return error(why);
@@ -79,7 +69,7 @@ int runAnalyse(const Args& args)
     ctx.settings.bookEnabled = false;
     ctx.settings.levelTime = 32000;
     ctx.settings.fixedDepth = depth;
-    ctx.settings.moveTimeMs = moveTime * 1000;
+    ctx.settings.moveTimeMs = options.moveTimeMs;
 
     GameAnalysis analysis(ctx);
     analysis.begin(*game, AnalysisLanguage::French);
@@ -96,10 +86,19 @@ int runAnalyse(const Args& args)
     return 0;
 }
 
+CommandBody defineAnalyse(CLI::App& app)
+{
+    auto options = std::make_shared<AnalyseOptions>();
+    app.add_option("FILE", options->path, "A game file, a text game or a PDN (its first game)")->required();
+    auto* depth = addDepthOption(app, "--depth", options->depth, "Search each position to this depth (default 10)");
+    addSecondsOption(app, "--movetime", options->moveTimeMs, "Search each position for this time instead")->excludes(depth);
+    return [options] { return runAnalyse(*options); };
+}
+
 const CommandRegistration reg({ "analyse",
-                                "FILE [--depth N | --movetime S]  analysis of a game file, text or PDN: the analysis "
-                                "lines, then 'ply P score S [*]' (* the move played from P is much worse than the best)",
-                                runAnalyse });
+                                "Analysis of a game: the analysis lines, then 'ply P score S [*]' (* the move played "
+                                "from P is much worse than the best)",
+                                defineAnalyse });
 } // namespace
 
 } // namespace kv::cli

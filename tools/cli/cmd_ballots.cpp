@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "options.h"
 
 #include "engine/search_driver.h"
 
@@ -15,12 +16,13 @@ namespace {
 // Every line of PLIES plies from the initial position that reaches a new
 // position, searched to DEPTH from the side to move; the lines whose score
 // lies within MAXSCORE (200 = a man) of even are printed as a ballot list.
-int runBallots(const Args& args)
-{
+struct BallotOptions {
     int plies = 0, depth = 0, maxScore = 0;
-    if (args.size() != 3 || !intArgument(args[0], plies) || !intArgument(args[1], depth) || !intArgument(args[2], maxScore)
-        || plies < 1 || plies > 8 || depth < 1 || depth > 30)
-        return error("usage: ballots PLIES DEPTH MAXSCORE");
+};
+
+int runBallots(const BallotOptions& options)
+{
+    const int plies = options.plies, depth = options.depth, maxScore = options.maxScore;
     SearchContext ctx(HashKeyTables::generated());
     ctx.settings.bookEnabled = false;
     ctx.settings.levelTime = 32000;
@@ -65,8 +67,18 @@ int runBallots(const Args& args)
     return 0;
 }
 
-const CommandRegistration reg({ "ballots", "PLIES DEPTH MAXSCORE  balanced openings from the initial position, one a line",
-                                runBallots });
+CommandBody defineBallots(CLI::App& app)
+{
+    auto options = std::make_shared<BallotOptions>();
+    addBoundedOption(app, "PLIES", options->plies, 1, 8, "The length of each opening")->required();
+    addDepthOption(app, "DEPTH", options->depth, "The depth of the search of each opening's position")->required();
+    addBoundedOption(app, "MAXSCORE", options->maxScore, 0, 32000, "Keep the openings whose score lies within this of even (200: a man)")
+        ->required();
+    return [options] { return runBallots(*options); };
+}
+
+const CommandRegistration reg({ "ballots", "Balanced openings from the initial position, one a line with its score",
+                                defineBallots });
 } // namespace
 
 } // namespace kv::cli

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "options.h"
 
 #include "engine/bench.h"
 
@@ -8,11 +9,8 @@
 namespace kv::cli {
 
 namespace {
-int runBenchCommand(const Args& args)
+int runBenchCommand(int depth)
 {
-    int depth = kBenchDepth;
-    if (args.size() > 1 || (args.size() == 1 && (!intArgument(args[0], depth) || depth < 1 || depth > 30)))
-        return error("usage: bench [DEPTH]");
     const BenchResult r = runBench(depth);
     const auto& fens = benchPositions();
     for (std::size_t i = 0; i < r.bestMoves.size(); ++i)
@@ -23,8 +21,15 @@ int runBenchCommand(const Args& args)
     return 0;
 }
 
-const CommandRegistration reg({ "bench", "[DEPTH]             fixed-depth search of built-in positions; bench nodes N time_ms T nps X",
-                                runBenchCommand });
+CommandBody defineBench(CLI::App& app)
+{
+    auto depth = std::make_shared<int>(kBenchDepth);
+    addDepthOption(app, "DEPTH", *depth, "The depth of each search (default " + std::to_string(kBenchDepth) + ")");
+    return [depth] { return runBenchCommand(*depth); };
+}
+
+const CommandRegistration reg({ "bench", "Fixed-depth searches of built-in positions: their best moves, then 'bench nodes N time_ms T nps X'",
+                                defineBench });
 } // namespace
 
 } // namespace kv::cli

@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include <CLI/CLI.hpp>
+
 #include "openings/library_sets.h"
 #include "openings/line_replay.h"
 
@@ -8,19 +10,13 @@
 namespace kv::cli {
 
 namespace {
-int runBook(const Args& args)
-{
-    const char* usage = "usage: book [--moves \"11-15 24-20 ...\"] [--dir DIR]";
+struct BookOptions {
     std::string movesText, dir = programDir();
-    for (std::size_t i = 0; i < args.size(); i += 2) {
-        if (i + 1 >= args.size()) return error(usage);
-        if (args[i] == "--moves")
-            movesText = args[i + 1];
-        else if (args[i] == "--dir")
-            dir = args[i + 1];
-        else
-            return error(usage);
-    }
+};
+
+int runBook(const BookOptions& options)
+{
+    const std::string &movesText = options.movesText, &dir = options.dir;
     const auto moves = parseMoveText(movesText);
     if (!moves) return error("cannot read the moves: " + movesText);
     Position pos = initialPosition();
@@ -37,8 +33,16 @@ int runBook(const Args& args)
     return 0;
 }
 
-const CommandRegistration reg({ "book", "[--moves \"11-15 24-20 ...\"] [--dir DIR]  the opening book's moves, one per line",
-                                runBook });
+CommandBody defineBook(CLI::App& app)
+{
+    auto options = std::make_shared<BookOptions>();
+    app.add_option("--moves", options->movesText, "The moves from the start, \"11-15 24-20 ...\"");
+    app.add_option("--dir", options->dir, "The folder of the book's files (default: the program's)")->type_name("DIR");
+    return [options] { return runBook(*options); };
+}
+
+const CommandRegistration reg({ "book", "The opening book's moves in a position reached from the start, one a line",
+                                defineBook });
 } // namespace
 
 } // namespace kv::cli

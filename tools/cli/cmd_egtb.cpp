@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include <CLI/CLI.hpp>
+
 #include "eval/egtb_solver.h"
 #include "eval/egtb_verify.h"
 #include "eval/learned_positions.h"
@@ -93,20 +95,34 @@ int learned(const std::string& dir)
     return 0;
 }
 
-int runEgtb(const Args& args)
+CommandBody defineEgtb(CLI::App& app)
 {
-    if (args.size() == 2 && args[0] == "build") return build(args[1]);
-    if (args.size() == 2 && args[0] == "verify") return verify(args[1]);
-    if ((args.size() == 2 || args.size() == 3) && args[0] == "probe")
-        return probe(args[1], args.size() == 3 ? args[2] : programDir());
-    if (args.size() == 2 && args[0] == "learned") return learned(args[1]);
-    return error("usage: egtb build DIR | egtb verify DIR | egtb probe FEN [DIR] | egtb learned DIR");
+    auto dir = std::make_shared<std::string>(programDir());
+    auto fen = std::make_shared<std::string>();
+    const auto action = [&app, dir](const char* name, const char* what) {
+        CLI::App* sub = app.add_subcommand(name, what);
+        sub->add_option("DIR", *dir, "The folder of the tables")->required();
+        return sub;
+    };
+    const CLI::App* building = action("build", "Solve every table and write them to DIR");
+    const CLI::App* checking = action("verify", "Check that every value of the tables of DIR follows from the values of "
+                                                "its replies; last line: the errors (exit status 1 if any)");
+    const CLI::App* learning = action("learned", "Write an empty file of learned positions (damas.dat) to DIR");
+    CLI::App* probing = app.add_subcommand("probe", "The table value of a position: who wins, in how many plies; last "
+                                                    "line: the value (plies + 1, negative for a loss, 0 a draw)");
+    probing->add_option("FEN", *fen, "The position")->required();
+    probing->add_option("DIR", *dir, "The folder of the tables (default: the program's)");
+    app.require_subcommand(1);
+    return [=] {
+        if (building->parsed()) return build(*dir);
+        if (checking->parsed()) return verify(*dir);
+        if (learning->parsed()) return learned(*dir);
+        return probe(*fen, *dir);
+    };
 }
 
-const CommandRegistration reg({ "egtb",
-                                "build DIR | verify DIR | probe FEN [DIR] | learned DIR  endgame tables: "
-                                "solve and write, check (last line: errors), table value v, empty damas.dat",
-                                runEgtb });
+const CommandRegistration reg({ "egtb", "Endgame tables: solve and write them, check them, probe a position",
+                                defineEgtb });
 } // namespace
 
 } // namespace kv::cli

@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include <CLI/CLI.hpp>
+
 #include "eval/evaluate.h"
 
 #include <cstdio>
@@ -9,17 +11,15 @@ namespace kv::cli {
 namespace {
 // Evaluates the position as the root of a search would: phase and tables are
 // chosen for it, and the side to move is the evaluating side.
-int runEval(const Args& args)
+int runEval(const std::string& fen, const std::string& paramsPath)
 {
     ParameterSet params = defaultParameters();
-    if (args.size() == 3 && args[1] == "--params") {
+    if (!paramsPath.empty()) {
         std::string why;
-        if (!loadParameters(params, args[2], [&why](const std::string& m) { why = m; }))
-            return error(args[2] + ": " + why);
-    } else if (args.size() != 1) {
-        return error("usage: eval FEN [--params FILE]");
+        if (!loadParameters(params, paramsPath, [&why](const std::string& m) { why = m; }))
+            return error(paramsPath + ": " + why);
     }
-    auto pos = fenArgument(args[0]);
+    auto pos = fenArgument(fen);
     if (!pos) return kUsageError;
 
     const Board& b = pos->board;
@@ -51,7 +51,16 @@ int runEval(const Args& args)
     return 0;
 }
 
-const CommandRegistration reg({ "eval", "FEN [--params FILE]  the value of each evaluation term, then the evaluation for the side to move (last line)", runEval });
+CommandBody defineEval(CLI::App& app)
+{
+    auto fen = std::make_shared<std::string>(), params = std::make_shared<std::string>();
+    app.add_option("FEN", *fen, "The position")->required();
+    app.add_option("--params", *params, "Evaluate with this parameter file (.par) instead of the shipped values")->type_name("FILE");
+    return [fen, params] { return runEval(*fen, *params); };
+}
+
+const CommandRegistration reg({ "eval", "The value of each evaluation term, then the evaluation for the side to move (last line)",
+                                defineEval });
 } // namespace
 
 } // namespace kv::cli

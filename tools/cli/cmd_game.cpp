@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include <CLI/CLI.hpp>
+
 #include "files/game_file.h"
 #include "rules/game_state.h"
 #include "rules/geometry.h"
@@ -61,16 +63,13 @@ bool playToken(GameState& game, const std::string& token)
     return error("illegal move '" + token + "' at ply " + std::to_string(game.gamePly + 1)), false;
 }
 
-int newGame(const Args& args)
+struct NewGameOptions {
+    std::string path, moves, names;
+};
+
+int newGame(const NewGameOptions& options)
 {
-    if (args.empty()) return error("usage: game new FILE --moves \"11-15 24-20 ...\" [--names W,B]");
-    const std::string path = args[0];
-    std::string moves, names;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--moves" && i + 1 < args.size()) moves = args[++i];
-        else if (args[i] == "--names" && i + 1 < args.size()) names = args[++i];
-        else return error("unknown argument '" + args[i] + "'");
-    }
+    const std::string &path = options.path, &moves = options.moves, &names = options.names;
     GameState game;
     game.newGame();
     game.whiteName = "Inconnu";
@@ -92,17 +91,27 @@ int newGame(const Args& args)
     return 0;
 }
 
-int runGame(const Args& args)
+CommandBody defineGame(CLI::App& app)
 {
-    if (args.size() == 1 && args[0] != "new") return showGame(args[0]);
-    if (!args.empty() && args[0] == "new") return newGame(Args(args.begin() + 1, args.end()));
-    return error("usage: game FILE | game new FILE --moves \"...\" [--names W,B]");
+    auto shown = std::make_shared<std::string>();
+    auto created = std::make_shared<NewGameOptions>();
+    app.add_option("FILE", *shown, "The game file to show");
+    CLI::App* make = app.add_subcommand("new", "Write a game file from a move list; prints the position reached");
+    make->add_option("FILE", created->path, "The game file to write")->required();
+    make->add_option("--moves", created->moves, "The moves from the start, \"11-15 24-20 ...\"");
+    make->add_option("--names", created->names, "The players' names, WHITE,BLACK (default Inconnu,Korvelan)");
+    app.require_subcommand(0, 1);
+    return [shown, created, make] {
+        if (make->parsed()) return newGame(*created);
+        if (shown->empty()) return error("game: FILE or new is required");
+        return showGame(*shown);
+    };
 }
 
 const CommandRegistration reg({ "game",
-                                "FILE | new FILE --moves \"11-15 24-20\" [--names W,B]  show a game file "
-                                "(last line: the current position) or write one from a move list",
-                                runGame });
+                                "Show a game file (names, plies, level, moves; last line: the current position), or "
+                                "write one with 'game new'",
+                                defineGame });
 } // namespace
 
 } // namespace kv::cli

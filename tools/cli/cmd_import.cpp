@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "options.h"
 
 #include "files/exchange.h"
 #include "files/replay.h"
@@ -10,15 +11,8 @@
 namespace kv::cli {
 
 namespace {
-int runImport(const Args& args)
+int runImport(const std::vector<std::string>& args, int number)
 {
-    if (args.empty()) return error("usage: import FILE [--game N]");
-    int number = 1;
-    if (args.size() == 3 && args[1] == "--game") {
-        if (!intArgument(args[2], number) || number < 1) return error("--game takes a game number from 1");
-    } else if (args.size() != 1) {
-        return error("usage: import FILE [--game N]");
-    }
     std::string why;
     const auto file = readExchangeFile(args[0], why);
     if (!file) return error(why);
@@ -45,8 +39,17 @@ int runImport(const Args& args)
     return 0;
 }
 
-const CommandRegistration reg({ "import", "FILE [--game N]    reads a text or PDN game: its legal moves, then the final FEN",
-                                runImport });
+CommandBody defineImport(CLI::App& app)
+{
+    auto path = std::make_shared<std::vector<std::string>>(1);
+    auto number = std::make_shared<int>(1);
+    app.add_option("FILE", path->front(), "A text game or a PDN")->required();
+    addBoundedOption(app, "--game", *number, 1, 1'000'000, "Read this game of the file (default 1)");
+    return [path, number] { return runImport(*path, *number); };
+}
+
+const CommandRegistration reg({ "import", "Reads a text or PDN game: its legal moves, one a line, then the final FEN",
+                                defineImport });
 } // namespace
 
 } // namespace kv::cli

@@ -1,18 +1,16 @@
 #include "commands.h"
+#include "options.h"
 
 #include "engine/endgame_knowledge.h"
 #include "engine/levels.h"
 #include "matches/match_runner.h"
-#include "matches/pdn.h"
+#include "matches/match_pdn.h"
 
 #include <cstdio>
 
 namespace kv::cli {
 
 namespace {
-
-const char* kUsage = "usage: match A B [--ballots FILE] [--games N] [--jobs J] [--pdn FILE] "
-                     "[--movetime S | --depth D | --level L] [--quiet-limit N] [--no-tables]";
 
 // A player: "engine", or comma-separated items par=FILE, movetime=S,
 // depth=D, level=L, name=NAME; "cmd=TEMPLATE" takes the rest of the text.
@@ -84,42 +82,30 @@ std::string outcomeWord(const MatchGameRecord& g)
     return s.wins ? "win" : s.losses ? "loss" : "draw";
 }
 
-int runMatchCommand(const Args& args)
-{
+struct MatchOptions {
     std::vector<std::string> names;
-    std::string ballotsPath = programDir() + "/ballots.txt", pdnPath, why;
+    std::string ballotsPath = programDir() + "/ballots.txt", pdnPath;
     int games = 0, jobs = 1, quietLimit = 80;
-    bool tables = true;
+    bool noTables = false;
+    int depth = 0, level = -1; // not given
+    int moveTimeMs = 100;
+};
+
+int runMatchCommand(const MatchOptions& options)
+{
+    const std::vector<std::string>& names = options.names;
+    const std::string &ballotsPath = options.ballotsPath, &pdnPath = options.pdnPath;
+    std::string why;
+    const int games = options.games, jobs = options.jobs, quietLimit = options.quietLimit;
+    const bool tables = !options.noTables;
+    // Every player not given its own limit plays with the common one.
     EngineLimits common;
-    common.moveTimeMs = 100;
-    int limitsGiven = 0;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "--no-tables") {
-            tables = false;
-        } else if (a.rfind("--", 0) != 0) {
-            names.push_back(a);
-        } else if (!hasValue) {
-            return error(kUsage);
-        } else if (a == "--ballots") {
-            ballotsPath = args[++i];
-        } else if (a == "--pdn") {
-            pdnPath = args[++i];
-        } else if (a == "--games") {
-            if (!intArgument(args[++i], games) || games < 1) return error("games must be at least 1");
-        } else if (a == "--jobs") {
-            if (!intArgument(args[++i], jobs) || jobs < 1 || jobs > 64) return error("jobs must be 1..64");
-        } else if (a == "--quiet-limit") {
-            if (!intArgument(args[++i], quietLimit)) return error("quiet-limit must be a whole number of plies");
-        } else if (a == "--movetime" || a == "--depth" || a == "--level") {
-            ++limitsGiven;
-            if (!parseLimit(a.substr(2), args[++i], common, why)) return error(why);
-        } else {
-            return error(kUsage);
-        }
-    }
-    if (names.size() != 2 || limitsGiven > 1) return error(kUsage);
+    if (options.depth > 0)
+        common.depth = options.depth;
+    else if (options.level >= 0)
+        common.level = levelByIndex(options.level);
+    else
+        common.moveTimeMs = options.moveTimeMs;
     std::optional<PlayerChoice> choices[2];
     for (int s = 0; s < 2; ++s)
         if (!(choices[s] = parsePlayer(names[s], why))) return error(why);
@@ -181,10 +167,28 @@ int runMatchCommand(const Args& args)
     return pdnFailed ? 1 : 0;
 }
 
-const CommandRegistration reg({ "match",
-                                "A B [--ballots F] [--games N] [--jobs J] [--pdn F] [--movetime S|--depth D|--level L]  "
-                                "engine games; A, B: engine or par=F,movetime=S,depth=D,level=L,name=N or cmd=TEMPLATE",
-                                runMatchCommand });
+CommandBody defineMatch(CLI::App& app)
+{
+    auto options = std::make_shared<MatchOptions>();
+    app.add_option("PLAYERS", options->names,
+                   "Player A and player B: 'engine', or comma-separated par=FILE.par, movetime=S, depth=D, level=L, "
+                   "name=NAME; or cmd=TEMPLATE, an outside engine (the rest of the text)")
+        ->required()
+        ->expected(2);
+    app.add_option("--ballots", options->ballotsPath, "The openings, one a line (default: the shipped ballots.txt)")->type_name("FILE");
+    addBoundedOption(app, "--games", options->games, 1, 1'000'000, "Play this many games (default: each ballot twice, colours reversed)");
+    addBoundedOption(app, "--jobs", options->jobs, 1, 64, "Play this many games at once");
+    app.add_option("--pdn", options->pdnPath, "Write the games played to this PDN file")->type_name("FILE");
+    auto* time = addSecondsOption(app, "--movetime", options->moveTimeMs, "Each move's time (default 0.1)");
+    auto* depth = addDepthOption(app, "--depth", options->depth, "Each move's depth instead")->excludes(time);
+    addLevelOption(app, "--level", options->level, "Play at the game's level instead")->excludes(time, depth);
+    addBoundedOption(app, "--quiet-limit", options->quietLimit, 0, 1000, "Draw a game after this many plies without progress (0: never; default 80)");
+    app.add_flag("--no-tables", options->noTables, "Play and adjudicate without the endgame tables");
+    return [options] { return runMatchCommand(*options); };
+}
+
+const CommandRegistration reg({ "match", "Engine games between two players from balanced openings: a line per game, the score last",
+                                defineMatch });
 } // namespace
 
 } // namespace kv::cli

@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include <CLI/CLI.hpp>
+
 #include "rules/movegen.h"
 
 #include <cstdio>
@@ -7,10 +9,9 @@
 namespace kv::cli {
 
 namespace {
-int runMoves(const Args& args)
+int runMoves(const std::string& fen)
 {
-    if (args.size() != 1) return error("usage: moves FEN");
-    auto pos = fenArgument(args[0]);
+    auto pos = fenArgument(fen);
     if (!pos) return kUsageError;
     MoveGenerator gen;
     const int n = gen.generateLegal(pos->board, pos->side);
@@ -19,7 +20,14 @@ int runMoves(const Args& args)
     return 0;
 }
 
-const CommandRegistration reg({ "moves", "FEN                 legal moves, one per line, in generation order", runMoves });
+CommandBody defineMoves(CLI::App& app)
+{
+    auto fen = std::make_shared<std::string>();
+    app.add_option("FEN", *fen, "The position")->required();
+    return [fen] { return runMoves(*fen); };
+}
+
+const CommandRegistration reg({ "moves", "The legal moves of a position, one a line, in generation order", defineMoves });
 } // namespace
 
 } // namespace kv::cli

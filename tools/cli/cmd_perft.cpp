@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "options.h"
 
 #include "rules/perft.h"
 
@@ -9,21 +10,17 @@
 namespace kv::cli {
 
 namespace {
-int runPerft(const Args& args)
-{
-    bool divide = false;
-    Args rest;
-    for (const auto& a : args) {
-        if (a == "--divide")
-            divide = true;
-        else
-            rest.push_back(a);
-    }
+struct PerftOptions {
+    std::string fen;
     int depth = 0;
-    if (rest.size() != 2 || !intArgument(rest[1], depth))
-        return error("usage: perft FEN DEPTH [--divide]");
-    if (depth >= kMaxPly) return error("depth must be below " + std::to_string(kMaxPly));
-    auto pos = fenArgument(rest[0]);
+    bool divide = false;
+};
+
+int runPerft(const PerftOptions& options)
+{
+    const int depth = options.depth;
+    const bool divide = options.divide;
+    auto pos = fenArgument(options.fen);
     if (!pos) return kUsageError;
 
     MoveGenerator gen;
@@ -42,7 +39,16 @@ int runPerft(const Args& args)
     return 0;
 }
 
-const CommandRegistration reg({ "perft", "FEN DEPTH [--divide]  leaf count at DEPTH (last line)", runPerft });
+CommandBody definePerft(CLI::App& app)
+{
+    auto options = std::make_shared<PerftOptions>();
+    app.add_option("FEN", options->fen, "The position")->required();
+    addBoundedOption(app, "DEPTH", options->depth, 0, kMaxPly - 1, "Count the move paths of this many plies")->required();
+    app.add_flag("--divide", options->divide, "Print the count below each move first");
+    return [options] { return runPerft(*options); };
+}
+
+const CommandRegistration reg({ "perft", "The number of move paths of DEPTH plies from a position (last line)", definePerft });
 } // namespace
 
 } // namespace kv::cli

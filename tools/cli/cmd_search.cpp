@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "options.h"
 
 #include "engine/endgame_knowledge.h"
 #include "engine/levels.h"
@@ -6,7 +7,6 @@
 #include "rules/repetition.h"
 
 #include <cstdio>
-#include <set>
 
 namespace kv::cli {
 
@@ -26,24 +26,20 @@ private:
     const SearchContext& ctx_;
 };
 
-int runSearch(const Args& args)
+struct SearchOptions {
+    std::string fen;
+    std::vector<std::string> moves;
+    bool noTables = false;
+    int depth = 0, moveTimeMs = 0; // 0: not given
+    int level = -1;                // -1: not given
+};
+
+int runSearch(const SearchOptions& options)
 {
-    const char* usage = "usage: search FEN [--moves \"11-15 24-20 ...\"] [--depth N] [--movetime S] | [--level L] [--no-tables]";
-    Args rest;
-    bool useTables = true;
+    const bool useTables = !options.noTables;
     std::string moves;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--no-tables") {
-            useTables = false;
-        } else if (args[i] == "--moves") {
-            if (i + 1 >= args.size()) return error(usage);
-            moves += " " + args[++i];
-        } else {
-            rest.push_back(args[i]);
-        }
-    }
-    if (rest.empty()) return error(usage);
-    auto pos = fenArgument(rest[0]);
+    for (const std::string& m : options.moves) moves += " " + m;
+    auto pos = fenArgument(options.fen);
     if (!pos) return kUsageError;
 
     // The game so far: the repetition rule of the search sees its positions.
@@ -61,36 +57,16 @@ int runSearch(const Args& args)
     SearchKnowledge none;
     SearchContext ctx(*keys, useTables ? static_cast<const SearchKnowledge&>(tables) : none);
     ctx.settings.bookEnabled = false;
-    // A depth and a time may bound the same search (a deep search of a
-    // position full of kings can take minutes); a level stands alone.
-    std::set<std::string> given;
-    for (std::size_t i = 1; i < rest.size(); ++i) {
-        if (i + 1 >= rest.size()) return error(usage);
-        const std::string& option = rest[i++];
-        const std::string& text = rest[i];
-        if (!given.insert(option).second) return error(usage);
-        int value = 0;
-        if (option == "--movetime") {
-            std::int64_t ms = 0;
-            if (!secondsArgument(text, ms) || ms < 1 || ms > 86400000)
-                return error("movetime must be a number of seconds from 0.001 to 86400");
-            ctx.settings.moveTimeMs = static_cast<int>(ms);
-        } else if (!intArgument(text, value)) {
-            return error(usage);
-        } else if (option == "--depth") {
-            if (value < 1 || value > 30) return error("depth must be 1..30");
-            ctx.settings.levelTime = 32000;
-            ctx.settings.fixedDepth = value;
-        } else if (option == "--level") {
-            const auto level = levelByIndex(value);
-            if (!level) return error("level must be 0..8 or 11..17");
-            ctx.settings.levelTime = level->levelTime;
-            ctx.settings.levelCap = level->levelCap;
-        } else {
-            return error(usage);
-        }
+    if (options.moveTimeMs) ctx.settings.moveTimeMs = options.moveTimeMs;
+    if (options.depth) {
+        ctx.settings.levelTime = 32000;
+        ctx.settings.fixedDepth = options.depth;
     }
-    if (given.count("--level") && given.size() > 1) return error(usage);
+    if (options.level >= 0) {
+        const auto level = levelByIndex(options.level);
+        ctx.settings.levelTime = level->levelTime;
+        ctx.settings.levelCap = level->levelCap;
+    }
 
     if (isRepetitionDraw(game.record, game.gamePly)) {
         std::printf("draw by repetition\nbestmove none score 0\n");
@@ -113,8 +89,23 @@ int runSearch(const Args& args)
     return 0;
 }
 
-const CommandRegistration reg({ "search", "FEN [--moves \"11-15 24-20 ...\"] [--depth N] [--movetime S] | [--level L] [--no-tables]  statistics, then bestmove MOVE score S",
-                                runSearch });
+CommandBody defineSearch(CLI::App& app)
+{
+    auto options = std::make_shared<SearchOptions>();
+    app.add_option("FEN", options->fen, "The position")->required();
+    app.add_option("--moves", options->moves, "The game so far from FEN, \"11-15 24-20 ...\" (the repetition rule sees it)")
+        ->allow_extra_args(false);
+    // A depth and a time may bound the same search (a deep search of a
+    // position full of kings can take minutes); a level stands alone.
+    auto* depth = addDepthOption(app, "--depth", options->depth, "Search to this depth");
+    auto* time = addSecondsOption(app, "--movetime", options->moveTimeMs, "Search for this time");
+    addLevelOption(app, "--level", options->level, "Search as the game's level does")->excludes(depth, time);
+    app.add_flag("--no-tables", options->noTables, "Search without the endgame tables");
+    return [options] { return runSearch(*options); };
+}
+
+const CommandRegistration reg({ "search", "A search of a position: statistics after each iteration, then 'bestmove MOVE score S'",
+                                defineSearch });
 } // namespace
 
 } // namespace kv::cli

@@ -1,7 +1,7 @@
 // korvelan-cli: the engine driven from the command line. Each command lives in
-// its own file and registers itself with a CommandRegistration object. Errors
-// go to stderr with exit status 2; the last line of normal output is what a
-// script reads.
+// its own file and registers itself with a CommandRegistration object that
+// declares its arguments to the parser. Errors go to stderr with exit status
+// 2; the last line of normal output is what a script reads.
 #pragma once
 
 #include "rules/game_state.h"
@@ -9,20 +9,28 @@
 
 #include <cstdint>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace kv::cli {
+namespace CLI {
+class App;
+}
 
-using Args = std::vector<std::string>;
+namespace kv::cli {
 
 constexpr int kUsageError = 2;
 
+// A command's body, run once its arguments are parsed.
+using CommandBody = std::function<int()>;
+
 struct Command {
     std::string name;
-    std::string usage; // one line: arguments and what the command prints
-    int (*run)(const Args&);
+    std::string summary; // one line: what the command does and what it prints
+    // Declares the command's arguments on its parser, bound to values that the
+    // returned body reads when it runs.
+    CommandBody (*define)(CLI::App&);
 };
 
 // Adds a command to the tool's table; one static instance per command file.

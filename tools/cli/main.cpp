@@ -1,9 +1,10 @@
 #include "commands.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 
 namespace kv::cli {
@@ -99,26 +100,57 @@ bool playMoves(GameState& game, const std::string& moves)
     return true;
 }
 
-namespace {
-void usage(std::FILE* out)
-{
-    std::fprintf(out, "usage: korvelan-cli COMMAND ...\n"
-                      "positions are PDN FEN in user numbers (W:W9,10,K28:B20,22,K5) or 'start'\n");
-    for (const Command& c : commands()) std::fprintf(out, "  %s %s\n", c.name.c_str(), c.usage.c_str());
-}
-} // namespace
-
 } // namespace kv::cli
+
+namespace {
+
+// Prints the tool's help, or a command's, and returns the status to exit with.
+int printHelp(const CLI::App& app, const std::string& command, std::FILE* out, int status)
+{
+    const CLI::App* shown = &app;
+    if (!command.empty()) {
+        try {
+            shown = app.get_subcommand(command);
+        } catch (const CLI::OptionNotFound&) {
+            return kv::cli::error("unknown command '" + command + "'");
+        }
+    }
+    std::fputs(shown->help(shown == &app ? "" : "korvelan-cli").c_str(), out);
+    return status;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     using namespace kv::cli;
-    if (argc < 2 || !std::strcmp(argv[1], "help") || !std::strcmp(argv[1], "--help")) {
-        usage(argc < 2 ? stderr : stdout);
-        return argc < 2 ? kUsageError : 0;
+    CLI::App app("korvelan-cli " KV_VERSION ": the Korvelan draughts engine, its files and its tables from the command "
+                 "line. Positions are PDN FEN with the men of white on squares 1..12 at the start "
+                 "(W:W9,10,K28:B20,22,K5), or 'start'. Errors go to standard error with exit status 2.",
+                 "korvelan-cli");
+    app.set_version_flag("--version", "korvelan-cli " KV_VERSION);
+    app.set_help_all_flag("--help-all", "Print the help of every command");
+    app.require_subcommand(1);
+    std::vector<std::pair<const CLI::App*, CommandBody>> bodies;
+    for (const Command& c : commands()) {
+        CLI::App* sub = app.add_subcommand(c.name, c.summary);
+        bodies.emplace_back(sub, c.define(*sub));
     }
-    for (const Command& c : commands())
-        if (c.name == argv[1]) return c.run(Args(argv + 2, argv + argc));
-    usage(stderr);
-    return error(std::string("unknown command '") + argv[1] + "'");
+
+    if (argc < 2) return printHelp(app, "", stderr, kUsageError);
+    const std::string first = argv[1];
+    if (first == "help" && argc <= 3) return printHelp(app, argc == 3 ? argv[2] : "", stdout, 0);
+    if (first[0] != '-' && std::none_of(bodies.begin(), bodies.end(), [&](const auto& b) { return b.first->get_name() == first; }))
+        return error("unknown command '" + first + "' (korvelan-cli --help lists them)");
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success& e) {
+        return app.exit(e); // --help, --help-all, --version
+    } catch (const CLI::ParseError& e) {
+        const auto chosen = app.get_subcommands();
+        return error((chosen.empty() ? std::string() : chosen.front()->get_name() + ": ") + e.what());
+    }
+    for (const auto& [sub, body] : bodies)
+        if (sub->parsed()) return body();
+    return kUsageError;
 }
