@@ -1,5 +1,6 @@
 #include "text_export.h"
 
+#include "io/text_encoding.h"
 #include "rules/geometry.h"
 #include "rules/movelist_text.h"
 
@@ -23,7 +24,8 @@ std::string recordLineText(const GameState& game, int index)
 
 std::string exportText(const GameState& game, GameResult result)
 {
-    std::string out = game.whiteName + "-" + game.blackName;
+    // A name is one line of the header, whatever it was given as.
+    std::string out = cleanName(game.whiteName, kNameLength) + "-" + cleanName(game.blackName, kNameLength);
     out += result == GameResult::None ? std::string(" ") : "  " + std::string(scoreText(result));
     out += "\r\n";
     out += kTextExportMark;

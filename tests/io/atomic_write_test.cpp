@@ -1,4 +1,5 @@
 #include "io/atomic_write.h"
+#include "io/keep_aside.h"
 
 #include "support/temp_dir.h"
 
@@ -155,6 +156,24 @@ TEST(AtomicWrite, FilesWrittenTogetherSurviveAKilledWriter)
         EXPECT_EQ(entries(dir.path()), 2u);
     }
     EXPECT_EQ(mixed, 0);
+}
+
+TEST(KeepAside, AnUnreadableFileIsMovedAsideNeverOverAnother)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("etat.dam");
+    std::vector<std::string> aside;
+    for (const char* bytes : { "first", "second" }) {
+        ASSERT_TRUE(writeFileAtomically(path, bytes).ok());
+        const auto moved = keepAside(path);
+        ASSERT_TRUE(moved);
+        EXPECT_EQ(fs::path(*moved).extension(), ".dam");
+        EXPECT_EQ(readAll(*moved), bytes);
+        aside.push_back(*moved);
+    }
+    EXPECT_NE(aside[0], aside[1]);
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_FALSE(keepAside(path));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "files/exchange.h"
 #include "files/replay.h"
+#include "io/text_encoding.h"
 #include "rules/game_state.h"
 
 #include <cstdio>
@@ -30,9 +31,9 @@ int runImport(const std::vector<std::string>& args, int number)
         std::fprintf(stderr, "korvelan-cli: no GameType: the moves are read under these rules\n");
     if (parsed->gameType == GameTypeNote::Other)
         std::fprintf(stderr, "korvelan-cli: GameType \"%s\" is another game: the moves are read under these rules\n",
-                     parsed->gameTypeText.c_str());
+                     escapeControls(parsed->gameTypeText).c_str());
     if (file->cut) std::fprintf(stderr, "korvelan-cli: only the beginning of the file was read\n");
-    for (const std::string& s : report.skipped) std::fprintf(stderr, "korvelan-cli: skipped '%s'\n", s.c_str());
+    for (const std::string& s : report.skipped) std::fprintf(stderr, "korvelan-cli: skipped '%s'\n", escapeControls(s).c_str());
     if (report.cut) std::fprintf(stderr, "korvelan-cli: the record is full; the game stops at ply %d\n", kLastPlyEntry);
     for (const MoveRecord& m : report.played) std::printf("%s\n", moveText(m).c_str());
     std::printf("%s\n", formatFen({ game->board, game->side }).c_str());
