@@ -7,6 +7,7 @@
 #include "openings/library_sets.h"
 #include "players/registry.h"
 
+#include <chrono>
 #include <cstdio>
 #include <string>
 
@@ -18,7 +19,11 @@ constexpr int kRatingBase = 1000;
 
 int write(const std::filesystem::path& dir)
 {
-    for (long generation = 1;; ++generation) {
+    // Each run starts from its own generation, so that a pair left by an
+    // earlier run never passes for one of this run.
+    const auto start = std::chrono::steady_clock::now().time_since_epoch();
+    for (long generation = std::chrono::duration_cast<std::chrono::microseconds>(start).count();;
+         ++generation) {
         const std::string mark = "g" + std::to_string(generation);
         PlayerRegistry    players;
         players.add(mark, kDefaultCapital);
