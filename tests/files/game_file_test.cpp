@@ -2,15 +2,14 @@
 #include "files/replay.h"
 #include "rules/game_state.h"
 #include "rules/geometry.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <sys/resource.h>
 
 using namespace kv;
 
@@ -319,15 +318,7 @@ TEST(GameFileWrite, AFailedWriteLeavesTheOldFileWhole)
     GameState fresh;
     fresh.newGame();
     // Files may not grow past 10000 bytes: the write stops half-way.
-    rlimit old {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit small = old;
-    small.rlim_cur = 10000;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = WriteGameFile(path, gameFileOf(fresh, {}), why);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const bool written = test::withFileSizeLimit(10000, [&] { return WriteGameFile(path, gameFileOf(fresh, {}), why); });
 
     EXPECT_FALSE(written);
     EXPECT_EQ(why.problem, GameFileProblem::CannotOpen);

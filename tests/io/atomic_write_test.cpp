@@ -1,6 +1,7 @@
 #include "io/atomic_write.h"
 #include "io/keep_aside.h"
 
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,6 @@
 #include <random>
 #include <thread>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -86,15 +86,8 @@ TEST(AtomicWrite, ReportsEachKindOfFailureAndChangesNothing)
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 
     // A disc that fills up: the write fails with the system's reason.
-    rlimit old {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit small = old;
-    small.rlim_cur = 100;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const WriteResult full = writeFileAtomically(kept, std::string(1000, 'x'));
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const WriteResult full
+        = test::withFileSizeLimit(100, [&] { return writeFileAtomically(kept, std::string(1000, 'x')); });
     EXPECT_EQ(full.kind, WriteErrorKind::CannotWrite);
     EXPECT_FALSE(full.detail.empty());
     EXPECT_EQ(readAll(kept), "before");
