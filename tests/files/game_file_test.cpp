@@ -1,5 +1,6 @@
 #include "files/game_file.h"
 #include "files/replay.h"
+#include "exchange_support.h"
 #include "rules/game_state.h"
 #include "rules/geometry.h"
 #include "support/file_size_limit.h"
@@ -187,13 +188,7 @@ TEST(GameFileRoundTrip, EveryGeneratedGameReadsBackEvenWithCircularCaptures)
         GameState g;
         g.startFrom(b, White);
         int here = 0;
-        for (int ply = 0; ply < 30; ++ply) {
-            const int n = g.generateLegal();
-            if (n == 0) break;
-            const MoveRecord m = g.gen.list(1)[rng() % static_cast<unsigned>(n)];
-            here += m.from == m.to;
-            if (g.playMove(m, g.gen.captureCount()) != PlayResult::Played) break;
-        }
+        test::playRandom(g, rng(), 30, [&](const MoveRecord& m) { return here += m.from == m.to, false; });
         if (here == 0) continue;
         circular += here;
         GameFileError why;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -98,24 +99,20 @@ TEST(AtomicWrite, ReportsEachKindOfFailureAndChangesNothing)
 TEST(AtomicWrite, ConcurrentWritersNeverShowAPartialFile)
 {
     test::TempDir     dir;
-    const std::string path = dir.file("shared");
-    const std::string a(100000, 'a'), b(100000, 'b');
+    const std::string path = dir.file("shared"), a(100000, 'a'), b(100000, 'b');
     ASSERT_TRUE(writeFileAtomically(path, a).ok());
-    int  failures = 0, partial = 0;
-    auto writer = [&](const std::string& bytes, int& failed) {
-        for (int i = 0; i < 40; ++i)
-            failed += writeFileAtomically(path, bytes).ok() ? 0 : 1;
+    std::atomic<int> failures = 0;
+    auto writer = [&](const std::string& bytes) {
+        for (int i = 0; i < 40; ++i) failures += writeFileAtomically(path, bytes).ok() ? 0 : 1;
     };
-    int         failedA = 0, failedB = 0;
-    std::thread ta(writer, std::cref(a), std::ref(failedA)),
-        tb(writer, std::cref(b), std::ref(failedB));
+    std::thread ta(writer, a), tb(writer, b);
+    int         partial = 0;
     for (int i = 0; i < 200; ++i) {
         const std::string seen = readAll(path);
         partial += seen == a || seen == b ? 0 : 1;
     }
     ta.join();
     tb.join();
-    failures = failedA + failedB;
     EXPECT_EQ(failures, 0);
     EXPECT_EQ(partial, 0);
     EXPECT_EQ(entries(dir.path()), 1u);
