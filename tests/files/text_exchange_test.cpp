@@ -201,6 +201,7 @@ TEST(TextImport, NamesAreCutAndTheTextEndsAt64000Characters)
     auto g = importText("Un nom beaucoup trop long pour le record-Caf\xe9 du Commerce  1-1\r\n1. 9-13\r\n");
     EXPECT_EQ(g->whiteName, "Un nom beaucoup tro");
     EXPECT_EQ(g->blackName, "Caf\xc3\xa9 du Commerce");
+    EXPECT_EQ(importText("\xEF\xBB\xBF" "Anne-Bert\r\n1. 9-13\r\n")->whiteName, "Anne"); // not the byte order mark
 
     std::string text = "A-B\r\n1. 9-13\r\n\r\n";
     text += std::string(kTextLimit - text.size(), ' ');
