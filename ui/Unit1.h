@@ -158,6 +158,10 @@ public slots:
     // Game files (Unit1_files.cpp).
     void save();
     void ouvre();
+    // A game file, or a text or PDN game, by name: as "Ouvrir" and "Ouvrir un
+    // fichier texte" open them once their dialog is answered.
+    void openGameFile(const QString& path);
+    void openExchangeFile(const QString& path);
     // Games as text and PDN, the clipboard, the board picture, printing (Unit1_exchange.cpp).
     void Crerunfichiertexte1Click();
     void Ouvrirunfichiertexte1Click();

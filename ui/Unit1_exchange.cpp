@@ -118,6 +118,11 @@ void TForm1::Ouvrirunfichiertexte1Click()
         { false, tr("Ouvrir un fichier texte"), exchangeFolder_.isEmpty() ? documentsFolder() : exchangeFolder_,
           tr("Fichiers texte (*.txt);;Documents (*.doc);;Parties PDN (*.pdn);;Tous les fichiers (*)"), QString() });
     if (path.isEmpty()) return;
+    openExchangeFile(path);
+}
+
+void TForm1::openExchangeFile(const QString& path)
+{
     exchangeFolder_ = QFileInfo(path).absolutePath();
     std::string why;
     const auto file = readExchangeFile(QFile::encodeName(path).toStdString(), why);

@@ -47,6 +47,11 @@ void TForm1::ouvre()
     const QString path = chooseFile({ false, tr("Ouvrir une partie"), paths_.userFolder("Sauve"),
                                       tr("Fichiers Korvelan (*.dam)"), "dam" });
     if (path.isEmpty()) return; // cancelled: the game and any search go on
+    openGameFile(path);
+}
+
+void TForm1::openGameFile(const QString& path)
+{
     GameFileError why;
     const std::optional<GameFile> file = ReadGameFile(path.toStdString(), why);
     if (!file) {

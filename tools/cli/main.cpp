@@ -1,6 +1,9 @@
 #include "commands.h"
+#include "manual.h"
 
 #include <CLI/CLI.hpp>
+
+#include <functional>
 
 #include <algorithm>
 #include <charconv>
@@ -119,6 +122,23 @@ int printHelp(const CLI::App& app, const std::string& command, std::FILE* out, i
     return status;
 }
 
+// The tool's help, then every command's in full, nested commands included:
+// what --help-all prints and the manual page is made from.
+int printAllHelp(const CLI::App& app)
+{
+    std::fputs(app.help().c_str(), stdout);
+    const std::function<void(const CLI::App&, const std::string&)> commandsOf = [&](const CLI::App& parent,
+                                                                                      const std::string& path) {
+        for (const CLI::App* sub : parent.get_subcommands([](const CLI::App*) { return true; })) {
+            std::printf("\n");
+            std::fputs(sub->help(path).c_str(), stdout);
+            commandsOf(*sub, path + " " + sub->get_name());
+        }
+    };
+    commandsOf(app, "korvelan-cli");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -129,7 +149,8 @@ int main(int argc, char** argv)
                  "(W:W9,10,K28:B20,22,K5), or 'start'. Errors go to standard error with exit status 2.",
                  "korvelan-cli");
     app.set_version_flag("--version", "korvelan-cli " KV_VERSION);
-    app.set_help_all_flag("--help-all", "Print the help of every command");
+    bool helpAll = false; // handled before parsing, which asks for a command
+    app.add_flag("--help-all", helpAll, "Print the help of every command");
     app.require_subcommand(1);
     std::vector<std::pair<const CLI::App*, CommandBody>> bodies;
     for (const Command& c : commands()) {
@@ -139,6 +160,9 @@ int main(int argc, char** argv)
 
     if (argc < 2) return printHelp(app, "", stderr, kUsageError);
     const std::string first = argv[1];
+    if (first == "--help-all") return printAllHelp(app);
+    // Not in the help: the manual page's section on the commands, made by the build.
+    if (first == "--manual-commands") return std::fputs(manualCommands(app).c_str(), stdout) < 0;
     if (first == "help" && argc <= 3) return printHelp(app, argc == 3 ? argv[2] : "", stdout, 0);
     if (first[0] != '-' && std::none_of(bodies.begin(), bodies.end(), [&](const auto& b) { return b.first->get_name() == first; }))
         return error("unknown command '" + first + "' (korvelan-cli --help lists them)");

@@ -120,6 +120,41 @@
     </message>
 </context>
 <context>
+    <name>kv::CommandLine</name>
+    <message>
+        <source>Korvelan, le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
+        <translation>Korvelan, draughts on the 8 x 8 board against the computer or a friend.</translation>
+    </message>
+    <message>
+        <source>Démarrer dans la langue CODE : %1.</source>
+        <translation>Start in language CODE: %1.</translation>
+    </message>
+    <message>
+        <source>FICHIER</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>[FICHIER]</source>
+        <translation>[FILE]</translation>
+    </message>
+    <message>
+        <source>Une partie à ouvrir : une partie Korvelan (.dam), un texte ou un PDN.</source>
+        <translation>A game to open: a Korvelan game (.dam), a text game or a PDN.</translation>
+    </message>
+    <message>
+        <source>Les options sont décrites par korvelan --help.</source>
+        <translation>korvelan --help describes the options.</translation>
+    </message>
+    <message>
+        <source>langue inconnue « %1 » (les langues : %2)</source>
+        <translation>unknown language “%1” (the languages: %2)</translation>
+    </message>
+    <message>
+        <source>un seul fichier à la fois</source>
+        <translation>one file at a time</translation>
+    </message>
+</context>
+<context>
     <name>kv::Damier3D</name>
     <message>
         <source>%1 (%2 x %3 au lieu de %4 x %5)</source>

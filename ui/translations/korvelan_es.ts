@@ -120,6 +120,41 @@
     </message>
 </context>
 <context>
+    <name>kv::CommandLine</name>
+    <message>
+        <source>Korvelan, le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
+        <translation>Korvelan, damas en el tablero de 8 x 8 contra el ordenador o un amigo.</translation>
+    </message>
+    <message>
+        <source>Démarrer dans la langue CODE : %1.</source>
+        <translation>Iniciar en el idioma CODE: %1.</translation>
+    </message>
+    <message>
+        <source>FICHIER</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>[FICHIER]</source>
+        <translation>[ARCHIVO]</translation>
+    </message>
+    <message>
+        <source>Une partie à ouvrir : une partie Korvelan (.dam), un texte ou un PDN.</source>
+        <translation>Una partida para abrir: una partida Korvelan (.dam), un texto o un PDN.</translation>
+    </message>
+    <message>
+        <source>Les options sont décrites par korvelan --help.</source>
+        <translation>korvelan --help describe las opciones.</translation>
+    </message>
+    <message>
+        <source>langue inconnue « %1 » (les langues : %2)</source>
+        <translation>idioma desconocido «%1» (los idiomas: %2)</translation>
+    </message>
+    <message>
+        <source>un seul fichier à la fois</source>
+        <translation>un solo archivo a la vez</translation>
+    </message>
+</context>
+<context>
     <name>kv::Damier3D</name>
     <message>
         <source>%1 (%2 x %3 au lieu de %4 x %5)</source>

@@ -120,6 +120,41 @@
     </message>
 </context>
 <context>
+    <name>kv::CommandLine</name>
+    <message>
+        <source>Korvelan, le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
+        <translation>Korvelan, dama sulla scacchiera 8 x 8 contro il computer o un amico.</translation>
+    </message>
+    <message>
+        <source>Démarrer dans la langue CODE : %1.</source>
+        <translation>Avviare nella lingua CODE: %1.</translation>
+    </message>
+    <message>
+        <source>FICHIER</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>[FICHIER]</source>
+        <translation>[FILE]</translation>
+    </message>
+    <message>
+        <source>Une partie à ouvrir : une partie Korvelan (.dam), un texte ou un PDN.</source>
+        <translation>Una partita da aprire: una partita Korvelan (.dam), un testo o un PDN.</translation>
+    </message>
+    <message>
+        <source>Les options sont décrites par korvelan --help.</source>
+        <translation>korvelan --help descrive le opzioni.</translation>
+    </message>
+    <message>
+        <source>langue inconnue « %1 » (les langues : %2)</source>
+        <translation>lingua sconosciuta «%1» (le lingue: %2)</translation>
+    </message>
+    <message>
+        <source>un seul fichier à la fois</source>
+        <translation>un solo file alla volta</translation>
+    </message>
+</context>
+<context>
     <name>kv::Damier3D</name>
     <message>
         <source>%1 (%2 x %3 au lieu de %4 x %5)</source>

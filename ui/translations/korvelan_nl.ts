@@ -120,6 +120,41 @@
     </message>
 </context>
 <context>
+    <name>kv::CommandLine</name>
+    <message>
+        <source>Korvelan, le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
+        <translation>Korvelan, dammen op het 8 x 8 bord tegen de computer of een vriend.</translation>
+    </message>
+    <message>
+        <source>Démarrer dans la langue CODE : %1.</source>
+        <translation>Starten in taal CODE: %1.</translation>
+    </message>
+    <message>
+        <source>FICHIER</source>
+        <translation>BESTAND</translation>
+    </message>
+    <message>
+        <source>[FICHIER]</source>
+        <translation>[BESTAND]</translation>
+    </message>
+    <message>
+        <source>Une partie à ouvrir : une partie Korvelan (.dam), un texte ou un PDN.</source>
+        <translation>Een partij om te openen: een Korvelan-partij (.dam), een tekst of een PDN.</translation>
+    </message>
+    <message>
+        <source>Les options sont décrites par korvelan --help.</source>
+        <translation>korvelan --help beschrijft de opties.</translation>
+    </message>
+    <message>
+        <source>langue inconnue « %1 » (les langues : %2)</source>
+        <translation>onbekende taal „%1” (de talen: %2)</translation>
+    </message>
+    <message>
+        <source>un seul fichier à la fois</source>
+        <translation>één bestand tegelijk</translation>
+    </message>
+</context>
+<context>
     <name>kv::Damier3D</name>
     <message>
         <source>%1 (%2 x %3 au lieu de %4 x %5)</source>
