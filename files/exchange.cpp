@@ -1,6 +1,6 @@
 #include "exchange.h"
 
-#include "pdn.h"
+#include "pdn_reader.h"
 #include "text_import.h"
 
 #include <cctype>

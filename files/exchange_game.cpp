@@ -32,24 +32,4 @@ std::string recordName(std::string_view raw)
     return name;
 }
 
-std::string_view outcomeText(GameOutcome r)
-{
-    switch (r) {
-    case GameOutcome::WhiteWon: return "2-0";
-    case GameOutcome::Draw: return "1-1";
-    case GameOutcome::BlackWon: return "0-2";
-    case GameOutcome::None: break;
-    }
-    return "*";
-}
-
-std::optional<GameOutcome> parseOutcome(std::string_view t)
-{
-    if (t == "2-0" || t == "1-0") return GameOutcome::WhiteWon;
-    if (t == "0-2" || t == "0-1") return GameOutcome::BlackWon;
-    if (t == "1-1" || t == "1/2-1/2") return GameOutcome::Draw;
-    if (t == "*") return GameOutcome::None;
-    return std::nullopt;
-}
-
 } // namespace kv

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "rules/board.h"
+#include "rules/game_result.h"
 #include "rules/notation.h"
 
 #include <optional>
@@ -12,9 +13,6 @@
 #include <vector>
 
 namespace kv {
-
-// The result of a finished game, numbered as the game controller numbers it.
-enum class GameOutcome : int { BlackWon = 0, Draw = 1, WhiteWon = 2, None = 3 };
 
 // One half-move as written: its squares in internal numbering, the origin
 // first and the destination last, landing squares of a capture in between.
@@ -29,7 +27,7 @@ enum class GameTypeNote { Ours, Missing, Other };
 
 struct ParsedGame {
     std::string white, black;
-    GameOutcome result = GameOutcome::None;
+    GameResult result = GameResult::None;
     std::optional<Position> setup; // else the initial position
     std::vector<WrittenMove> moves;
     GameTypeNote gameType = GameTypeNote::Ours; // the moves are read under these rules in any case
@@ -45,9 +43,5 @@ std::string choiceLine(int index, const GameSummary& game);
 // A player's name as the record keeps it: blanks trimmed, bytes that are not
 // UTF-8 taken as Latin-1, cut to 19 bytes without splitting a character.
 std::string recordName(std::string_view raw);
-
-// "2-0", "1-1", "0-2" or "*"; and back, also from "1-0", "0-1" and "1/2-1/2".
-std::string_view outcomeText(GameOutcome r);
-std::optional<GameOutcome> parseOutcome(std::string_view token);
 
 } // namespace kv

@@ -21,15 +21,10 @@ std::string recordLineText(const GameState& game, int index)
     return pairLineText(index + 1, plyText(game, 2 * index + 1), plyText(game, 2 * index + 2));
 }
 
-std::string exportText(const GameState& game, GameOutcome result)
+std::string exportText(const GameState& game, GameResult result)
 {
     std::string out = game.whiteName + "-" + game.blackName;
-    switch (result) {
-    case GameOutcome::WhiteWon: out += "  2-0"; break;
-    case GameOutcome::Draw: out += "  1-1"; break;
-    case GameOutcome::BlackWon: out += "  0-2"; break;
-    case GameOutcome::None: out += " "; break;
-    }
+    out += result == GameResult::None ? std::string(" ") : "  " + std::string(scoreText(result));
     out += "\r\n";
     out += kTextExportMark;
     out += "\r\n";

@@ -20,7 +20,7 @@ namespace kv {
 
 inline constexpr const char* kTextExportMark = "Korvelan144";
 
-std::string exportText(const GameState& game, GameOutcome result);
+std::string exportText(const GameState& game, GameResult result);
 
 // The move-list line of complete move `index` (0-based) as the record holds
 // it: " 1.10-14 23-19".

@@ -69,7 +69,7 @@ void readHeader(std::string_view line, ParsedGame& game)
     std::string_view rest = trimmed(line);
     const std::size_t lastBlank = rest.find_last_of(" \t");
     if (lastBlank != std::string_view::npos) {
-        if (const auto r = parseOutcome(rest.substr(lastBlank + 1))) {
+        if (const auto r = parsePdnResult(rest.substr(lastBlank + 1))) {
             game.result = *r;
             rest = trimmed(rest.substr(0, lastBlank));
         }
@@ -148,7 +148,7 @@ std::optional<ParsedGame> readTextGame(std::string_view text, int index)
             word += words[++i];
         while (!word.empty() && (word.back() == '!' || word.back() == '?')) word.pop_back();
         if (word.empty()) continue;
-        if (const auto r = parseOutcome(word)) {
+        if (const auto r = parsePdnResult(word)) {
             game.result = *r;
             continue;
         }

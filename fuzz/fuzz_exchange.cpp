@@ -3,7 +3,8 @@
 #include "fuzz_target.h"
 
 #include "files/exchange.h"
-#include "files/pdn.h"
+#include "files/pdn_reader.h"
+#include "files/pdn_writer.h"
 #include "files/replay.h"
 #include "files/text_import.h"
 

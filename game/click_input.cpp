@@ -35,7 +35,7 @@ void GameController::clic(Cell cell)
 
 void GameController::forgetGameEnd()
 {
-    gameResult_ = NoResult;
+    gameResult_ = GameResult::None;
     endMessage_.clear();
     pieceHistory_ = {};
     skipPonder_ = true;
@@ -100,7 +100,7 @@ void GameController::clic1(Cell cell)
         view_.startClockTimer();
     }
     if (game_.recordFull()) {
-        EndOfGame(Draw);
+        EndOfGame(DrawEnding);
         return;
     }
 

@@ -47,7 +47,7 @@ void GameController::ComputerMove()
     engineTurn_ = true;
     game_.enginePlaysBlack = game_.side;
     if (game_.recordFull()) {
-        EndOfGame(Draw);
+        EndOfGame(DrawEnding);
         engineTurn_ = false;
         return;
     }
@@ -145,13 +145,13 @@ void GameController::ComputerMove()
     const int s = search_.lastCompletedScore();
     if (options.computerVsComputer && !gameOver() && game_.gamePly > 250
         && pieceHistory_[game_.gamePly] == pieceHistory_[game_.gamePly - 60] && s > -20000 && s < 20000)
-        EndOfGame(Draw);
+        EndOfGame(DrawEnding);
 }
 
 bool GameController::playOnRecord(const MoveRecord& m, int captureCount)
 {
     if (game_.playMove(m, captureCount) == PlayResult::RecordFull) {
-        EndOfGame(Draw);
+        EndOfGame(DrawEnding);
         return false;
     }
     // The move is on the board; a third occurrence of the position with the
@@ -254,9 +254,9 @@ constexpr Ending kEndings[] = {
     { 6, Winner::Computer, QT_TRANSLATE_NOOP("TForm1", "Vous abandonnez, gain KORVELAN") },
 };
 
-const char* colourWinText(int result)
+const char* colourWinText(GameResult result)
 {
-    return result == WhiteWon ? QT_TRANSLATE_NOOP("TForm1", "Gain des blancs")
+    return result == GameResult::WhiteWon ? QT_TRANSLATE_NOOP("TForm1", "Gain des blancs")
                              : QT_TRANSLATE_NOOP("TForm1", "Gain des noirs");
 }
 
@@ -267,9 +267,9 @@ void GameController::EndOfGame(int code)
     if (matchState_ == 5) return;
     const int computer = computerSide();
     const bool computerGame = computerOpponent_ && !options.humanVsHuman && !options.computerVsComputer;
-    const int computerWins = computer == Black ? BlackWon : WhiteWon;
-    const int userWins = computer == Black ? WhiteWon : BlackWon;
-    int result = NoResult;
+    const GameResult computerWins = winFor(static_cast<SideToMove>(computer));
+    const GameResult userWins = winFor(static_cast<SideToMove>(computer ^ 1));
+    GameResult result = GameResult::None;
     Winner winner = Winner::Nobody;
     const char* text = nullptr; // the source text of the result
     QString winnerName;         // put before it when a match names its winner
@@ -277,9 +277,9 @@ void GameController::EndOfGame(int code)
     // A side without a legal move has lost.
     Board b = game_.board;
     MoveGenerator& gen = game_.gen;
-    if (gen.generateLegal(b, White) == 0) result = BlackWon;
-    else if (gen.generateLegal(b, Black) == 0) result = WhiteWon;
-    if (result != NoResult) {
+    if (gen.generateLegal(b, White) == 0) result = GameResult::BlackWon;
+    else if (gen.generateLegal(b, Black) == 0) result = GameResult::WhiteWon;
+    if (result != GameResult::None) {
         if (!computerGame) {
             text = colourWinText(result);
         } else {
@@ -287,14 +287,14 @@ void GameController::EndOfGame(int code)
             text = winner == Winner::User ? QT_TRANSLATE_NOOP("TForm1", "Bravo, vous avez gagné")
                                           : QT_TRANSLATE_NOOP("TForm1", "Désolé, KORVELAN a gagné");
             if (matchState_ == 1) { // a match names its winner
-                winnerName = QString::fromStdString(result == WhiteWon ? game_.whiteName : game_.blackName);
+                winnerName = QString::fromStdString(result == GameResult::WhiteWon ? game_.whiteName : game_.blackName);
                 text = QT_TRANSLATE_NOOP("TForm1", " gagne");
             }
         }
     }
 
     if (code == 6 && !computerGame) {
-        result = game_.side == White ? BlackWon : WhiteWon;
+        result = winFor(game_.side ^ 1);
         winner = Winner::Nobody;
         text = colourWinText(result);
         winnerName.clear();
@@ -303,7 +303,7 @@ void GameController::EndOfGame(int code)
             if (e.code != code) continue;
             winnerName.clear();
             winner = e.winner;
-            result = winner == Winner::Draw ? Draw : winner == Winner::Computer ? computerWins : userWins;
+            result = winner == Winner::Draw ? GameResult::Draw : winner == Winner::Computer ? computerWins : userWins;
             text = e.text;
         }
     }

@@ -22,6 +22,7 @@
 #include "game/move_input.h"
 #include "openings/book_lookup.h"
 #include "players/match.h"
+#include "rules/game_result.h"
 #include "rules/game_state.h"
 #include "files/game_file.h"
 #include "training/game_analysis.h"
@@ -63,9 +64,8 @@ struct AnimationTiming {
 // The name the computer plays under.
 inline constexpr const char* kComputerName = "Korvelan";
 
-// Result of the last finished game.
-enum GameResultCode { BlackWon = 0, Draw = 1, WhiteWon = 2, NoResult = 3 };
-// The end code of a draw by repetition (EndOfGame codes 1 and 3 both draw).
+// The end codes of a draw (EndOfGame codes 1 and 3 both draw).
+constexpr int DrawEnding = 1;
 constexpr int RepetitionDraw = 3;
 
 class GameController {
@@ -201,8 +201,8 @@ public:
     bool engineTurn() const { return engineTurn_; }
     bool computerOpponent() const { return computerOpponent_; }
     int matchState() const { return matchState_; }
-    int gameResult() const { return gameResult_; }
-    bool gameOver() const { return gameResult_ != NoResult; }
+    GameResult gameResult() const { return gameResult_; }
+    bool gameOver() const { return gameResult_ != GameResult::None; }
     bool skipPonder() const { return skipPonder_; }
     bool thinking() const { return thinking_; }
     bool pondering() const { return pondering_; }
@@ -222,7 +222,7 @@ private:
     // The start shared by training and match games against the computer.
     void startAgainstComputer(const std::string& user, bool computerBlack);
     // The end of a game: a running match is rated once (MatchState 5).
-    void rateMatchEnd(int result);
+    void rateMatchEnd(GameResult result);
     // Runs now when no search or animation is under way, else after it.
     void post(std::function<void()> request, bool abortSearch);
     void runPostedRequests();
@@ -269,7 +269,7 @@ private:
     bool engineMoveRequest_ = false;
     bool quitRequested_ = false;
     bool skipPonder_ = true;
-    int gameResult_ = NoResult;
+    GameResult gameResult_ = GameResult::None;
     bool thoughtThisTurn_ = false;
     bool pendingClick_ = false;
     Cell pendingCell_ {};

@@ -17,14 +17,14 @@ void GameController::newMatch(const MatchSetup& setup)
         true);
 }
 
-void GameController::rateMatchEnd(int result)
+void GameController::rateMatchEnd(GameResult result)
 {
-    if (matchState_ != 1 || result == NoResult) {
+    if (matchState_ != 1 || result == GameResult::None) {
         view_.matchRated(nullptr);
         return;
     }
     matchState_ = 5; // rated once, whatever happens next
-    const RatedResult rated = rateMatch(match_, static_cast<MatchOutcome>(result));
+    const RatedResult rated = rateMatch(match_, result);
     view_.matchRated(&rated);
 }
 

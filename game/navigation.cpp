@@ -36,7 +36,7 @@ void GameController::restoreStep()
     showClocks();
     clocks_.stampBoth();
     // Stepping back into a finished game reopens it.
-    gameResult_ = NoResult;
+    gameResult_ = GameResult::None;
     // The notices belonged to the position left behind.
     hideGameNotices();
     view_.refreshMoveList();

@@ -154,7 +154,7 @@ void GameController::ProposernulClick()
     const int pieces = pc[1] + pc[2] + pc[3] + pc[4];
     const int s = search_.lastCompletedScore();
     const bool accepts = pieces < 20 && (lastSearchUnlimited_ ? s >= 0 : s <= 0);
-    if (accepts) post([this] { EndOfGame(Draw); }, false);
+    if (accepts) post([this] { EndOfGame(DrawEnding); }, false);
     else view_.showPanel(GamePanel::Nulrefus, true);
 }
 
@@ -163,7 +163,7 @@ void GameController::BitBtn14Click()
     view_.showPanel(GamePanel::MatchNul, false);
     post(
         [this] {
-            if (!gameOver()) EndOfGame(Draw);
+            if (!gameOver()) EndOfGame(DrawEnding);
         },
         false);
 }

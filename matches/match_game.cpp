@@ -17,7 +17,6 @@ std::optional<int> tableVerdict(const SearchKnowledge& knowledge, const Board& b
 }
 
 namespace {
-GameOutcome winnerIs(SideToMove side) { return side == White ? GameOutcome::WhiteWins : GameOutcome::BlackWins; }
 SideToMove other(SideToMove side) { return static_cast<SideToMove>(side ^ 1); }
 } // namespace
 
@@ -37,7 +36,7 @@ MatchGameResult playMatchGame(const Ballot& ballot, MatchPlayer& white, MatchPla
     white.newGame();
     black.newGame();
     int quiet = 0;
-    const auto finish = [&](GameOutcome o, const char* why) {
+    const auto finish = [&](GameResult o, const char* why) {
         r.outcome = o;
         r.reason = why;
         r.plies = game.gamePly;
@@ -45,13 +44,13 @@ MatchGameResult playMatchGame(const Ballot& ballot, MatchPlayer& white, MatchPla
     };
     while (true) {
         const SideToMove side = game.side;
-        if (game.generateLegal() == 0) return finish(winnerIs(other(side)), "no move left");
-        if (isRepetitionDraw(game.record, game.gamePly)) return finish(GameOutcome::Draw, "repetition");
+        if (game.generateLegal() == 0) return finish(winFor(other(side)), "no move left");
+        if (isRepetitionDraw(game.record, game.gamePly)) return finish(GameResult::Draw, "repetition");
         if (rules.tableAdjudication)
             if (const auto v = tableVerdict(knowledge, game.board, side))
-                return finish(*v == 0 ? GameOutcome::Draw : winnerIs(*v > 0 ? side : other(side)), "endgame tables");
-        if (rules.quietPlyLimit > 0 && quiet >= rules.quietPlyLimit) return finish(GameOutcome::Draw, "no progress");
-        if (game.recordFull()) return finish(GameOutcome::Draw, "record full");
+                return finish(*v == 0 ? GameResult::Draw : winFor(*v > 0 ? side : other(side)), "endgame tables");
+        if (rules.quietPlyLimit > 0 && quiet >= rules.quietPlyLimit) return finish(GameResult::Draw, "no progress");
+        if (game.recordFull()) return finish(GameResult::Draw, "record full");
 
         MoveRequest req;
         req.game = &game;
@@ -63,7 +62,7 @@ MatchGameResult playMatchGame(const Ballot& ballot, MatchPlayer& white, MatchPla
         r.usedMs[side] += std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0).count();
         if (!a.move) {
             r.reason = a.problem;
-            r.outcome = winnerIs(other(side));
+            r.outcome = winFor(other(side));
             r.plies = game.gamePly;
             return r;
         }

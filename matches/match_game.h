@@ -8,16 +8,15 @@
 #include "engine/knowledge.h"
 #include "matches/ballots.h"
 #include "matches/players.h"
+#include "rules/game_result.h"
 
 #include <string>
 #include <vector>
 
 namespace kv {
 
-enum class GameOutcome { WhiteWins, Draw, BlackWins };
-
 struct MatchGameResult {
-    GameOutcome outcome = GameOutcome::Draw;
+    GameResult outcome = GameResult::Draw;
     std::string reason;              // "no move left", "repetition", "endgame tables", ...
     std::string fen = "start";       // the position the moves start from
     std::vector<std::string> moves;  // every ply, short texts, the ballot's first

@@ -7,11 +7,11 @@
 
 namespace kv {
 
-MatchScore scoreForFirst(GameOutcome o, bool firstIsWhite)
+MatchScore scoreForFirst(GameResult o, bool firstIsWhite)
 {
     MatchScore s;
-    if (o == GameOutcome::Draw) s.draws = 1;
-    else if ((o == GameOutcome::WhiteWins) == firstIsWhite) s.wins = 1;
+    if (o == GameResult::Draw) s.draws = 1;
+    else if ((o == GameResult::WhiteWon) == firstIsWhite) s.wins = 1;
     else s.losses = 1;
     return s;
 }

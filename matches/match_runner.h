@@ -40,6 +40,6 @@ using MatchProgress = std::function<void(const MatchGameRecord& game, const Matc
 std::vector<MatchGameRecord> runMatch(const MatchSetup& setup, const MatchProgress& progress = {});
 
 // The result of one game seen by the first player.
-MatchScore scoreForFirst(GameOutcome o, bool firstIsWhite);
+MatchScore scoreForFirst(GameResult o, bool firstIsWhite);
 
 } // namespace kv

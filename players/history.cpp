@@ -4,23 +4,6 @@
 
 namespace kv {
 
-const char* scoreText(MatchOutcome outcome)
-{
-    switch (outcome) {
-    case MatchOutcome::WhiteWon: return "2-0";
-    case MatchOutcome::BlackWon: return "0-2";
-    case MatchOutcome::Draw: break;
-    }
-    return "1-1";
-}
-
-std::optional<MatchOutcome> parseScore(std::string_view text)
-{
-    for (MatchOutcome o : { MatchOutcome::WhiteWon, MatchOutcome::Draw, MatchOutcome::BlackWon })
-        if (text == scoreText(o)) return o;
-    return std::nullopt;
-}
-
 namespace {
 
 // A tab inside a name would shift every later field of its line.
@@ -49,7 +32,7 @@ std::string historyLine(const ResultRecord& r)
 {
     return field(r.date) + '\t' + field(r.white) + '\t' + ratingLine(r.whiteBefore) + '\t' + ratingLine(r.whiteAfter)
            + '\t' + field(r.black) + '\t' + ratingLine(r.blackBefore) + '\t' + ratingLine(r.blackAfter) + '\t'
-           + scoreText(r.outcome);
+           + std::string(scoreText(r.outcome));
 }
 
 std::optional<ResultRecord> parseHistoryLine(std::string_view line)
@@ -61,7 +44,7 @@ std::optional<ResultRecord> parseHistoryLine(std::string_view line)
     r.white = f[1];
     r.black = f[4];
     const auto wb = parseRating(f[2]), wa = parseRating(f[3]), bb = parseRating(f[5]), ba = parseRating(f[6]);
-    const auto score = parseScore(f[7]);
+    const auto score = parseScoreText(f[7]);
     if (!wb || !wa || !bb || !ba || !score) return std::nullopt;
     r.whiteBefore = *wb;
     r.whiteAfter = *wa;
@@ -99,8 +82,8 @@ PlayerSummary summarize(const std::vector<ResultRecord>& records, std::string_vi
         const bool white = r.white == name, black = r.black == name;
         if (white == black) continue; // not this player's game, or a game against a namesake
         ++s.games;
-        if (r.outcome == MatchOutcome::Draw) ++s.drawn;
-        else if ((r.outcome == MatchOutcome::WhiteWon) == white) ++s.won;
+        if (r.outcome == GameResult::Draw) ++s.drawn;
+        else if ((r.outcome == GameResult::WhiteWon) == white) ++s.won;
         else ++s.lost;
     }
     return s;

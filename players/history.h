@@ -28,12 +28,8 @@ struct ResultRecord {
     std::string white, black;
     std::int32_t whiteBefore = 0, whiteAfter = 0;
     std::int32_t blackBefore = 0, blackAfter = 0;
-    MatchOutcome outcome = MatchOutcome::Draw;
+    GameResult outcome = GameResult::Draw;
 };
-
-// "2-0" white won, "1-1" draw, "0-2" black won.
-const char* scoreText(MatchOutcome outcome);
-std::optional<MatchOutcome> parseScore(std::string_view text);
 
 std::string historyLine(const ResultRecord& r);
 std::optional<ResultRecord> parseHistoryLine(std::string_view line);

@@ -38,7 +38,7 @@ std::optional<MatchSetup> setUpMatch(const PlayerRegistry& registry, const Match
 
 int clockDivisor(std::int32_t rating) { return rating < kFullClockRating ? 2 : 1; }
 
-RatedResult rateMatch(const MatchSetup& setup, MatchOutcome outcome)
+RatedResult rateMatch(const MatchSetup& setup, GameResult outcome)
 {
     RatedResult r;
     r.setup = setup;

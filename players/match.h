@@ -3,7 +3,7 @@
 //
 //     auto setup = setUpMatch(registry, { "Anne", row, engineWhite, previous });
 //     ... the game is played ...
-//     RatedResult r = rateMatch(*setup, MatchOutcome::WhiteWon);
+//     RatedResult r = rateMatch(*setup, GameResult::WhiteWon);
 //     storeRatedResult(dataDir, r, "2026-12-07 14:05");
 #pragma once
 
@@ -53,11 +53,11 @@ int clockDivisor(std::int32_t rating);
 
 struct RatedResult {
     MatchSetup setup;
-    MatchOutcome outcome = MatchOutcome::Draw;
+    GameResult outcome = GameResult::Draw;
     RatingPair after;
 };
 
-RatedResult rateMatch(const MatchSetup& setup, MatchOutcome outcome);
+RatedResult rateMatch(const MatchSetup& setup, GameResult outcome);
 
 struct StoreReport {
     bool saved = false;       // "points.dat" now holds the new ratings

@@ -33,20 +33,21 @@ std::int64_t winnersGain(std::int64_t loser, std::int64_t winner, int factors)
 
 } // namespace
 
-RatingPair rateMatchResult(std::int32_t white, std::int32_t black, MatchOutcome outcome)
+RatingPair rateMatchResult(std::int32_t white, std::int32_t black, GameResult outcome)
 {
     const std::int64_t w = boundedRating(white), b = boundedRating(black);
     switch (outcome) {
-    case MatchOutcome::BlackWon: {
+    case GameResult::BlackWon: {
         const std::int64_t k = winnersGain(w, b, 3);
         return { boundedRating(w - k), boundedRating(b + k) };
     }
-    case MatchOutcome::WhiteWon: {
+    case GameResult::WhiteWon: {
         // One factor fewer than when black wins.
         const std::int64_t k = winnersGain(b, w, 2);
         return { boundedRating(w + k), boundedRating(b - k) };
     }
-    case MatchOutcome::Draw:
+    case GameResult::Draw:
+    case GameResult::None: // not rated: callers only rate finished games
         break;
     }
     return { boundedRating(w - (w - b) / 10), boundedRating(b - (b - w) / 10) };

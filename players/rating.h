@@ -8,15 +8,14 @@
 // exactly +22/-22 when the lower side wins and -11/+11 when it loses.
 #pragma once
 
+#include "rules/game_result.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace kv {
-
-// The same order as the game's result codes: black won, draw, white won.
-enum class MatchOutcome { BlackWon = 0, Draw = 1, WhiteWon = 2 };
 
 // Ratings the arithmetic works with. A stored rating outside this range (a
 // rating driven to zero or below by repeated losses, a hand-edited file) is
@@ -38,7 +37,7 @@ struct RatingPair {
 };
 
 // The new ratings of the two sides of a rated game.
-RatingPair rateMatchResult(std::int32_t white, std::int32_t black, MatchOutcome outcome);
+RatingPair rateMatchResult(std::int32_t white, std::int32_t black, GameResult outcome);
 
 // A rating as written in "points.dat": plain decimal after a rated game, and
 // "%4d" (right-aligned in four columns) for a new player.

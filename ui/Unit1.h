@@ -43,7 +43,7 @@ namespace kv {
 class Damier2D;
 struct ExchangeFile;
 struct PdnTags;
-enum class GameOutcome : int;
+enum class GameResult : int;
 class HelpWindow;
 class Damier3D;
 class SoundPlayer;
@@ -317,7 +317,7 @@ private:
     // Unit1_exchange.cpp
     void buildExchangeMenus();
     void importGame(const ExchangeFile& file, QStringList notices);
-    GameOutcome currentOutcome() const;
+    GameResult currentOutcome() const;
     PdnTags pdnTags() const;
     QString exchangeFolder_; // where the last text, PDN or picture went
     // Shows a loaded game: level, minutes, record, names, counters. The

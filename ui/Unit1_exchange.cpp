@@ -4,7 +4,8 @@
 #include "ui/Unit1.h"
 
 #include "files/exchange.h"
-#include "files/pdn.h"
+#include "files/pdn_reader.h"
+#include "files/pdn_writer.h"
 #include "files/replay.h"
 #include "files/text_export.h"
 #include "ui/board_widget.h"
@@ -90,7 +91,7 @@ void TForm1::buildExchangeMenus()
     edition_->addAction(paste);
 }
 
-GameOutcome TForm1::currentOutcome() const { return static_cast<GameOutcome>(controller_->gameResult()); }
+GameResult TForm1::currentOutcome() const { return controller_->gameResult(); }
 
 // ------------------------------------------------------------------ text and PDN files
 

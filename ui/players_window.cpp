@@ -104,8 +104,8 @@ void PlayersWindow::showResultsOf(const QString& name)
         ++games;
         const int row = results_->rowCount();
         results_->insertRow(row);
-        const bool won = r.outcome == (white ? MatchOutcome::WhiteWon : MatchOutcome::BlackWon);
-        const QString result = r.outcome == MatchOutcome::Draw ? tr("Nulle") : won ? tr("Gagnée") : tr("Perdue");
+        const bool won = r.outcome == (white ? GameResult::WhiteWon : GameResult::BlackWon);
+        const QString result = r.outcome == GameResult::Draw ? tr("Nulle") : won ? tr("Gagnée") : tr("Perdue");
         const int before = white ? r.whiteBefore : r.blackBefore, after = white ? r.whiteAfter : r.blackAfter;
         results_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(r.date)));
         results_->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(white ? r.black : r.white)));

@@ -1,6 +1,7 @@
 #include "exchange_support.h"
 
-#include "files/pdn.h"
+#include "files/pdn_reader.h"
+#include "files/pdn_writer.h"
 #include "rules/geometry.h"
 
 #include <gtest/gtest.h>
@@ -54,12 +55,12 @@ TEST(Pdn, RoundTripOfPlayedGames)
         PdnTags tags;
         tags.event = "Club";
         tags.date = "2026.12.07";
-        const std::string pdn = writePdn(*g, GameOutcome::BlackWon, tags);
+        const std::string pdn = writePdn(*g, GameResult::BlackWon, tags);
         EXPECT_TRUE(contains(pdn, "[Event \"Club\"]\n[Site \"?\"]\n[Date \"2026.12.07\"]\n[Round \"?\"]\n"));
-        EXPECT_TRUE(contains(pdn, "[White \"Jean \\\"Le Grand\\\" D.\"]\n[Black \"Korvelan\"]\n[Result \"0-2\"]\n"));
+        EXPECT_TRUE(contains(pdn, "[White \"Jean \\\"Le Grand\\\" D.\"]\n[Black \"Korvelan\"]\n[Result \"0-1\"]\n"));
         EXPECT_TRUE(contains(pdn, "[GameType \"28,W,8,8,N1,1\"]\n[PlyCount \"" + std::to_string(g->gamePly) + "\"]\n"));
         EXPECT_FALSE(contains(pdn, "[FEN"));
-        EXPECT_TRUE(contains(pdn, " 0-2\n"));
+        EXPECT_TRUE(contains(pdn, " 0-1\n"));
         std::size_t start = 0, nl;
         while ((nl = pdn.find('\n', start)) != std::string::npos) {
             EXPECT_LT(nl - start, 80u);
@@ -68,7 +69,7 @@ TEST(Pdn, RoundTripOfPlayedGames)
         ParsedGame parsed;
         auto back = importPdn(pdn, 0, &parsed);
         EXPECT_EQ(parsed.gameType, GameTypeNote::Ours);
-        EXPECT_EQ(parsed.result, GameOutcome::BlackWon);
+        EXPECT_EQ(parsed.result, GameResult::BlackWon);
         EXPECT_EQ(back->whiteName, "Jean \"Le Grand\" D.");
         expectSameGame(*g, *back);
     }
@@ -84,7 +85,7 @@ TEST(Pdn, AmbiguousKingCaptureIsWrittenWithItsLandingSquares)
         const auto p = parseFen("W:WK24:B10,14,15,22");
         g->startFrom(p->board, p->side);
         playCapture(*g, taken);
-        const std::string pdn = writePdn(*g, GameOutcome::WhiteWon);
+        const std::string pdn = writePdn(*g, GameResult::WhiteWon);
         EXPECT_TRUE(contains(pdn, "[FEN \"W:WK24:B10,14,15,22\"]"));
         EXPECT_FALSE(contains(pdn, "1. 24x27 ")) << pdn; // ends alone would not say which
         auto back = importPdn(pdn);
@@ -99,7 +100,7 @@ TEST(Pdn, SetUpPositionWithBlackToMove)
     g->startFrom(p->board, p->side);
     playRandom(*g, 3, 9);
     ASSERT_GT(g->gamePly, 2);
-    const std::string pdn = writePdn(*g, GameOutcome::None);
+    const std::string pdn = writePdn(*g, GameResult::None);
     EXPECT_TRUE(contains(pdn, "[FEN \"B:W9,10,K28:BK5,20,22\"]"));
     EXPECT_TRUE(contains(pdn, "\n1... ")) << pdn;
     EXPECT_TRUE(contains(pdn, " 2. ")) << pdn;
@@ -123,12 +124,12 @@ TEST(Pdn, CommentsVariationsAndAnotherGameType)
     ParsedGame parsed;
     auto g = importPdn(text, 0, &parsed);
     EXPECT_EQ(g->gamePly, 4);
-    EXPECT_EQ(parsed.result, GameOutcome::None);
+    EXPECT_EQ(parsed.result, GameResult::None);
     EXPECT_EQ(parsed.gameType, GameTypeNote::Other);
     EXPECT_EQ(parsed.gameTypeText, "21");
     ParsedGame third;
     importPdn(text, 2, &third);
-    EXPECT_EQ(third.result, GameOutcome::WhiteWon);
+    EXPECT_EQ(third.result, GameResult::WhiteWon);
     EXPECT_EQ(third.gameType, GameTypeNote::Missing);
 }
 

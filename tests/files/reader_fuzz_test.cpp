@@ -2,7 +2,8 @@
 // copies of them: every reader must come back with a sound game or nothing,
 // never read outside its input (the test runs with address checks).
 #include "files/exchange.h"
-#include "files/pdn.h"
+#include "files/pdn_reader.h"
+#include "files/pdn_writer.h"
 #include "files/replay.h"
 #include "files/text_import.h"
 #include "rules/record.h"

@@ -46,7 +46,7 @@ TEST(TextExport, RoundTripKeepsMovesNamesAndDropsTheResultFromTheBlackName)
             g->gamePly -= 1;
             g->side ^= 1;
         }
-        for (GameOutcome r : { GameOutcome::WhiteWon, GameOutcome::Draw, GameOutcome::BlackWon, GameOutcome::None }) {
+        for (GameResult r : { GameResult::WhiteWon, GameResult::Draw, GameResult::BlackWon, GameResult::None }) {
             const std::string text = exportText(*g, r);
             const auto parsed = readTextGame(text, 0);
             ASSERT_TRUE(parsed);
@@ -64,16 +64,16 @@ TEST(TextExport, FivePliesWriteTwoMovesUnderTheHeader)
     auto g = newGame("Anne", "Korvelan");
     playRandom(*g, 11, 5);
     ASSERT_EQ(g->gamePly, 5);
-    const auto l = lines(exportText(*g, GameOutcome::None));
+    const auto l = lines(exportText(*g, GameResult::None));
     ASSERT_EQ(l.size(), 3u);
     EXPECT_EQ(l[0], "Anne-Korvelan ");
     EXPECT_EQ(l[1], "Korvelan144");
     EXPECT_EQ(l[2], recordLineText(*g, 0) + "  " + recordLineText(*g, 1) + "  ");
     EXPECT_EQ(l[2].find(" 3."), std::string::npos);
 
-    EXPECT_EQ(lines(exportText(*g, GameOutcome::WhiteWon))[0], "Anne-Korvelan  2-0");
-    EXPECT_EQ(lines(exportText(*g, GameOutcome::Draw))[0], "Anne-Korvelan  1-1");
-    EXPECT_EQ(lines(exportText(*g, GameOutcome::BlackWon))[0], "Anne-Korvelan  0-2");
+    EXPECT_EQ(lines(exportText(*g, GameResult::WhiteWon))[0], "Anne-Korvelan  2-0");
+    EXPECT_EQ(lines(exportText(*g, GameResult::Draw))[0], "Anne-Korvelan  1-1");
+    EXPECT_EQ(lines(exportText(*g, GameResult::BlackWon))[0], "Anne-Korvelan  0-2");
 }
 
 TEST(TextExport, FourMovesToALine)
@@ -81,7 +81,7 @@ TEST(TextExport, FourMovesToALine)
     auto g = newGame();
     playRandom(*g, 3, 18);
     ASSERT_EQ(g->gamePly, 18);
-    const auto l = lines(exportText(*g, GameOutcome::None));
+    const auto l = lines(exportText(*g, GameResult::None));
     ASSERT_EQ(l.size(), 5u); // header, mark, moves 1-4, 5-8, 9
     EXPECT_EQ(l[3].substr(0, 3), " 5.");
     EXPECT_EQ(l[4], recordLineText(*g, 8) + "  ");
@@ -96,7 +96,7 @@ TEST(TextImport, CollectionOffersEveryGameAndReadsTheChosenOne)
         games.push_back(newGame(names[i][0], names[i][1]));
         playRandom(*games.back(), 20 + i, 10 + 2 * i);
         if (i) text += "\r\n";
-        text += exportText(*games.back(), GameOutcome::Draw);
+        text += exportText(*games.back(), GameResult::Draw);
     }
     const auto list = listTextGames(text);
     ASSERT_EQ(list.size(), 3u);

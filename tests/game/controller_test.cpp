@@ -86,7 +86,7 @@ TEST_F(Controller, FullRecordEndsTheGameAsADraw)
     game.storeRecordEntry(0);
     clickUser(10);
     EXPECT_EQ(c.endMessage(), "Match nul !");
-    EXPECT_EQ(c.gameResult(), Draw);
+    EXPECT_EQ(c.gameResult(), GameResult::Draw);
     EXPECT_EQ(game.gamePly, kLastPlyEntry); // no ply 253: the settings entries stay intact
     EXPECT_TRUE(view.panels[GamePanel::FinDeParties]);
 }
@@ -98,7 +98,7 @@ TEST_F(Controller, ComputerWithNoMoveLeftLosesAndTheUserHearsIt)
     game.enginePlaysBlack = 1;
     c.ComputerMove();
     EXPECT_EQ(c.endMessage(), "Bravo, vous avez gagné");
-    EXPECT_EQ(c.gameResult(), WhiteWon);
+    EXPECT_EQ(c.gameResult(), GameResult::WhiteWon);
     ASSERT_FALSE(view.sounds.empty());
     EXPECT_EQ(view.sounds.back(), Sound::Won);
 }
@@ -216,7 +216,7 @@ TEST_F(Controller, ResignationEndsTheGameForTheComputer)
     game.enginePlaysBlack = 1;
     c.AbandonClick();
     EXPECT_EQ(c.endMessage(), "Vous abandonnez, gain KORVELAN");
-    EXPECT_EQ(c.gameResult(), BlackWon);
+    EXPECT_EQ(c.gameResult(), GameResult::BlackWon);
     clickUser(10); // the game is over: no more moves
     EXPECT_EQ(game.gamePly, 0);
     EXPECT_FALSE(c.input().picked());
@@ -232,7 +232,7 @@ TEST_F(Controller, FinishedGameKeepsItsResultAndItsClocks)
     c.EndOfGame(0);
     EXPECT_FALSE(view.panels[GamePanel::MatchNul]);
     ASSERT_EQ(c.endMessage(), "Désolé, KORVELAN a gagné");
-    ASSERT_EQ(c.gameResult(), BlackWon);
+    ASSERT_EQ(c.gameResult(), GameResult::BlackWon);
 
     // Four pieces would make the computer accept a draw, and resigning would
     // give another message: neither touches a finished game.
@@ -240,7 +240,7 @@ TEST_F(Controller, FinishedGameKeepsItsResultAndItsClocks)
     c.AbandonClick();
     c.BitBtn14Click();
     EXPECT_EQ(c.endMessage(), "Désolé, KORVELAN a gagné");
-    EXPECT_EQ(c.gameResult(), BlackWon);
+    EXPECT_EQ(c.gameResult(), GameResult::BlackWon);
     EXPECT_FALSE(view.panels[GamePanel::Nulrefus]);
 
     // The user's clock no longer runs.
@@ -262,7 +262,7 @@ TEST_F(Controller, TheThirdOccurrenceOfAPositionDrawsTheGame)
     }
     // The start position with white to move, a third time.
     EXPECT_EQ(c.endMessage(), "Match nul par répétition !");
-    EXPECT_EQ(c.gameResult(), Draw);
+    EXPECT_EQ(c.gameResult(), GameResult::Draw);
     EXPECT_TRUE(view.panels[GamePanel::FinDeParties]);
     clickUser(29);
     clickUser(25);
@@ -277,7 +277,7 @@ TEST_F(Controller, BetweenTwoPeopleThePlayerToMoveResigns)
     ASSERT_EQ(game.side, Black);
     c.AbandonClick();
     EXPECT_EQ(c.endMessage(), "Gain des blancs");
-    EXPECT_EQ(c.gameResult(), WhiteWon);
+    EXPECT_EQ(c.gameResult(), GameResult::WhiteWon);
     EXPECT_TRUE(view.sounds.empty()); // nobody to console or congratulate
 }
 
@@ -369,7 +369,7 @@ TEST_F(Controller, FinishedGameGetsNoComputerMoveFromASwapOrComputerAgainstCompu
     c.inverser_joueurs(); // the computer would take the side that has lost
     c.playLoopPass();
     EXPECT_EQ(c.endMessage(), "Désolé, KORVELAN a gagné");
-    EXPECT_EQ(c.gameResult(), BlackWon);
+    EXPECT_EQ(c.gameResult(), GameResult::BlackWon);
     EXPECT_EQ(view.sounds.size(), sounds);
 
     // After a resignation both sides could still move: nothing is played either.
@@ -605,15 +605,15 @@ TEST_F(Controller, EachAnnouncedEndingHasItsTextResultAndSound)
     struct Case {
         int code;
         const char* text;
-        int result;
+        GameResult result;
         std::optional<Sound> sound;
     };
     const Case cases[] = {
-        { 1, "Match nul !", Draw, std::nullopt },
-        { 3, "Match nul par répétition !", Draw, std::nullopt },
-        { 4, "Temps dépassé, gain KORVELAN", BlackWon, Sound::Lost },
-        { 5, "Temps dépassé, vous gagnez", WhiteWon, Sound::Won },
-        { 6, "Vous abandonnez, gain KORVELAN", BlackWon, Sound::Lost },
+        { 1, "Match nul !", GameResult::Draw, std::nullopt },
+        { 3, "Match nul par répétition !", GameResult::Draw, std::nullopt },
+        { 4, "Temps dépassé, gain KORVELAN", GameResult::BlackWon, Sound::Lost },
+        { 5, "Temps dépassé, vous gagnez", GameResult::WhiteWon, Sound::Won },
+        { 6, "Vous abandonnez, gain KORVELAN", GameResult::BlackWon, Sound::Lost },
     };
     for (const Case& k : cases) {
         view.sounds.clear();

@@ -80,7 +80,7 @@ TEST_F(Match, AWinIsAnnouncedByNameAndRatedOnce)
     c.EndOfGame(1);
     c.AbandonClick();
     EXPECT_EQ(view.calls, 1);
-    EXPECT_EQ(c.gameResult(), WhiteWon);
+    EXPECT_EQ(c.gameResult(), GameResult::WhiteWon);
 }
 
 TEST_F(Match, ResignationRatesAWinOfTheComputerThenLeavesTheMatch)
@@ -91,8 +91,8 @@ TEST_F(Match, ResignationRatesAWinOfTheComputerThenLeavesTheMatch)
     c.AbandonClick();
     EXPECT_EQ(c.endMessage(), "Vous abandonnez, gain KORVELAN");
     ASSERT_TRUE(view.rated);
-    EXPECT_EQ(view.rated->outcome, MatchOutcome::WhiteWon);
-    EXPECT_EQ(view.rated->after, rateMatchResult(2050, 1700, MatchOutcome::WhiteWon));
+    EXPECT_EQ(view.rated->outcome, GameResult::WhiteWon);
+    EXPECT_EQ(view.rated->after, rateMatchResult(2050, 1700, GameResult::WhiteWon));
     EXPECT_EQ(c.matchState(), 0);
 }
 
@@ -115,7 +115,7 @@ TEST_F(Match, ThePlayersClockCountsHalfBelow1800)
     EXPECT_EQ(c.endMessage(), "Temps dépassé, gain KORVELAN");
     EXPECT_EQ(game.gamePly, 0); // the computer plays no move in a game already lost on time
     ASSERT_TRUE(view.rated);
-    EXPECT_EQ(view.rated->outcome, MatchOutcome::BlackWon);
+    EXPECT_EQ(view.rated->outcome, GameResult::BlackWon);
 }
 
 TEST_F(Match, TheEnginesNamePlaysItselfUnratedAndTrainingClearsTheResults)

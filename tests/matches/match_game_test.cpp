@@ -1,5 +1,5 @@
 #include "matches/match_runner.h"
-#include "matches/pdn.h"
+#include "matches/match_pdn.h"
 
 #include "engine/hash_keys.h"
 #include "rules/notation.h"
@@ -63,13 +63,13 @@ TEST(MatchGame, EndsAsTheGameEndsAndByAdjudication)
 
     // The third occurrence of the start position, white to move, after 8 plies.
     MatchGameResult r = playMatchGame(kings, white, black, none, rules);
-    EXPECT_EQ(r.outcome, GameOutcome::Draw);
+    EXPECT_EQ(r.outcome, GameResult::Draw);
     EXPECT_EQ(r.reason, "repetition");
     EXPECT_EQ(r.plies, 8);
 
     // The tables judge the start at once: black's two kings win.
     r = playMatchGame(kings, white, black, tables, rules);
-    EXPECT_EQ(r.outcome, GameOutcome::BlackWins);
+    EXPECT_EQ(r.outcome, GameResult::BlackWon);
     EXPECT_EQ(r.reason, "endgame tables");
     EXPECT_EQ(r.plies, 0);
 
@@ -79,15 +79,15 @@ TEST(MatchGame, EndsAsTheGameEndsAndByAdjudication)
     r = playMatchGame(kings, white, black, tables, rules);
     EXPECT_EQ(r.reason, "no progress");
     EXPECT_EQ(r.plies, 4);
-    EXPECT_EQ(r.outcome, GameOutcome::Draw);
+    EXPECT_EQ(r.outcome, GameResult::Draw);
 
     // A side without a legal move loses; so does one that names none.
     r = playMatchGame(ballotOf("W:W1:B5,10,30"), white, black, none, {});
-    EXPECT_EQ(r.outcome, GameOutcome::BlackWins);
+    EXPECT_EQ(r.outcome, GameResult::BlackWon);
     EXPECT_EQ(r.reason, "no move left");
     Scripted silent({});
     r = playMatchGame(ballotOf("11-15 22-18"), silent, black, none, {});
-    EXPECT_EQ(r.outcome, GameOutcome::BlackWins);
+    EXPECT_EQ(r.outcome, GameResult::BlackWon);
     EXPECT_EQ(r.reason, "out of moves");
     EXPECT_EQ((std::vector<std::string> { "11-15", "22-18" }), r.moves);
 }
@@ -142,10 +142,10 @@ TEST(MatchRunner, ColoursAlternateAndJobsChangeNothing)
         EXPECT_EQ(two[i].result.outcome, one[i].result.outcome) << i;
     }
     // The first player's view of a result.
-    EXPECT_EQ(scoreForFirst(GameOutcome::WhiteWins, true).wins, 1);
-    EXPECT_EQ(scoreForFirst(GameOutcome::WhiteWins, false).losses, 1);
-    EXPECT_EQ(scoreForFirst(GameOutcome::BlackWins, false).wins, 1);
-    EXPECT_EQ(scoreForFirst(GameOutcome::Draw, false).draws, 1);
+    EXPECT_EQ(scoreForFirst(GameResult::WhiteWon, true).wins, 1);
+    EXPECT_EQ(scoreForFirst(GameResult::WhiteWon, false).losses, 1);
+    EXPECT_EQ(scoreForFirst(GameResult::BlackWon, false).wins, 1);
+    EXPECT_EQ(scoreForFirst(GameResult::Draw, false).draws, 1);
     setup.games = 3;
     EXPECT_EQ(runMatch(setup).size(), 3u);
 }
@@ -155,15 +155,16 @@ TEST(MatchPdn, TagsMovesCommentAndResult)
     MatchGameResult r;
     r.moves = { "11-15", "22-18", "15x22" };
     r.reason = "no move left";
-    r.outcome = GameOutcome::WhiteWins;
+    r.outcome = GameResult::WhiteWon;
     EXPECT_EQ(pdnText({ "m", "A \"x\"", "B", 3, &r }),
-              "[Event \"m\"]\n[Round \"3\"]\n[White \"A \\\"x\\\"\"]\n[Black \"B\"]\n[Result \"2-0\"]\n\n"
-              "1. 11-15 22-18 2. 15x22 {no move left} 2-0\n\n");
+              "[Event \"m\"]\n[Site \"?\"]\n[Date \"????.??.??\"]\n[Round \"3\"]\n[White \"A \\\"x\\\"\"]\n"
+              "[Black \"B\"]\n[Result \"1-0\"]\n[GameType \"28,W,8,8,N1,1\"]\n[PlyCount \"3\"]\n\n"
+              "1. 11-15 22-18 2. 15x22 {no move left} 1-0\n\n");
     r.fen = "B:WK29:BK4,K3";
     r.moves = { "4-8", "29-25" };
-    r.outcome = GameOutcome::Draw;
+    r.outcome = GameResult::Draw;
     r.reason = "a } inside";
     const std::string t = pdnText({ "m", "A", "B", 1, &r });
-    EXPECT_NE(t.find("[FEN \"B:WK29:BK4,K3\"]\n"), std::string::npos);
-    EXPECT_NE(t.find("1. ... 4-8 2. 29-25 {a ) inside} 1-1\n"), std::string::npos);
+    EXPECT_NE(t.find("[SetUp \"1\"]\n[FEN \"B:WK29:BK3,K4\"]\n"), std::string::npos);
+    EXPECT_NE(t.find("1... 4-8 2. 29-25 {a   inside} 1/2-1/2\n"), std::string::npos);
 }

@@ -81,7 +81,7 @@ TEST(MatchResult, StoresBothRatingsAndTheHistoryOnce)
     const PlayerRegistry reg = *loadRegistry(dir.path()).registry;
     const MatchSetup s = *setUpMatch(reg, { "Anne", 2, false, -1 });
 
-    const RatedResult won = rateMatch(s, MatchOutcome::WhiteWon);
+    const RatedResult won = rateMatch(s, GameResult::WhiteWon);
     EXPECT_EQ(won.after, (RatingPair { 1822, 2028 }));
     StoreReport report = storeRatedResult(dir.path(), won, "2026-12-07 14:05");
     ASSERT_TRUE(report.saved) << report.error;
@@ -93,7 +93,7 @@ TEST(MatchResult, StoresBothRatingsAndTheHistoryOnce)
 
     // A loss with the engine white; the history holds both games.
     const MatchSetup s2 = *setUpMatch(after, { "Anne", 2, true, -1 });
-    ASSERT_TRUE(storeRatedResult(dir.path(), rateMatch(s2, MatchOutcome::WhiteWon), "2026-12-07 15:00").saved);
+    ASSERT_TRUE(storeRatedResult(dir.path(), rateMatch(s2, GameResult::WhiteWon), "2026-12-07 15:00").saved);
     const HistoryLoad h = loadHistory(dir.path());
     ASSERT_EQ(h.records.size(), 2u);
     EXPECT_EQ(h.records[0].white, "Anne");
@@ -116,14 +116,14 @@ TEST(MatchResult, OnlyLinesThatStillHoldTheirPlayerAreWritten)
     PlayerRegistry changed = sample();
     changed.remove(2);
     ASSERT_TRUE(saveRegistry(changed, dir.path(), error));
-    StoreReport report = storeRatedResult(dir.path(), rateMatch(s, MatchOutcome::Draw), "d");
+    StoreReport report = storeRatedResult(dir.path(), rateMatch(s, GameResult::Draw), "d");
     ASSERT_TRUE(report.saved);
     EXPECT_EQ(report.linesWritten, (std::vector<int> { 2, 0 }));
     EXPECT_EQ((*loadRegistry(dir.path()).registry)[2].rating, 1650 + (2050 - 1650) / 10);
 
     // An unregistered player: only the engine's line changes.
     const MatchSetup u = *setUpMatch(changed, { "Zoé", -1, false, 2 });
-    report = storeRatedResult(dir.path(), rateMatch(u, MatchOutcome::BlackWon), "d");
+    report = storeRatedResult(dir.path(), rateMatch(u, GameResult::BlackWon), "d");
     EXPECT_EQ(report.linesWritten, (std::vector<int> { 0 }));
     EXPECT_EQ(loadRegistry(dir.path()).registry->size(), 3);
 }
@@ -132,7 +132,7 @@ TEST(MatchResult, AnUnreadableRegistryIsLeftAlone)
 {
     test::TempDir dir;
     const MatchSetup s = *setUpMatch(sample(), { "Anne", 2, false, -1 });
-    const StoreReport report = storeRatedResult(dir.path(), rateMatch(s, MatchOutcome::Draw), "d");
+    const StoreReport report = storeRatedResult(dir.path(), rateMatch(s, GameResult::Draw), "d");
     EXPECT_FALSE(report.saved);
     EXPECT_EQ(report.failedFile, kPlayersFile);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / kRatingsFile));
@@ -141,13 +141,13 @@ TEST(MatchResult, AnUnreadableRegistryIsLeftAlone)
 
 TEST(History, LinesRoundTripAndDamagedLinesAreSkipped)
 {
-    const ResultRecord r { "2026-12-07 14:05", "Anne", "Korvelan", 1800, 1822, 2050, 2028, MatchOutcome::WhiteWon };
+    const ResultRecord r { "2026-12-07 14:05", "Anne", "Korvelan", 1800, 1822, 2050, 2028, GameResult::WhiteWon };
     EXPECT_EQ(historyLine(r), "2026-12-07 14:05\tAnne\t1800\t1822\tKorvelan\t2050\t2028\t2-0");
     const auto back = parseHistoryLine(historyLine(r));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->black, "Korvelan");
     EXPECT_EQ(back->blackAfter, 2028);
-    EXPECT_EQ(back->outcome, MatchOutcome::WhiteWon);
+    EXPECT_EQ(back->outcome, GameResult::WhiteWon);
 
     test::TempDir dir;
     std::ofstream(dir.path() / kHistoryFile, std::ios::binary)

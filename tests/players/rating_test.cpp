@@ -8,17 +8,17 @@ TEST(Rating, WorkedExamplesKeepTheRoundingOfEveryStep)
 {
     struct Case {
         std::int32_t w, b;
-        MatchOutcome outcome;
+        GameResult outcome;
         RatingPair after;
     };
     const Case cases[] = {
-        { 1500, 1500, MatchOutcome::BlackWon, { 1495, 1505 } }, // no gap: the bare 5 points
-        { 1500, 1500, MatchOutcome::WhiteWon, { 1505, 1495 } },
-        { 1800, 2050, MatchOutcome::BlackWon, { 1789, 2061 } }, // 219, 10, 8, 7, 6: K = 11
-        { 1800, 2050, MatchOutcome::WhiteWon, { 1822, 2028 } }, // 284, 14, 15, 17: K = 22
-        { 1800, 2050, MatchOutcome::Draw, { 1825, 2025 } },
-        { 2000, 2009, MatchOutcome::Draw, { 2000, 2009 } },     // a gap below 10 moves nobody
-        { 2050, 1600, MatchOutcome::BlackWon, { 1989, 1661 } }, // 576, 28, 35, 44, 56: K = 61
+        { 1500, 1500, GameResult::BlackWon, { 1495, 1505 } }, // no gap: the bare 5 points
+        { 1500, 1500, GameResult::WhiteWon, { 1505, 1495 } },
+        { 1800, 2050, GameResult::BlackWon, { 1789, 2061 } }, // 219, 10, 8, 7, 6: K = 11
+        { 1800, 2050, GameResult::WhiteWon, { 1822, 2028 } }, // 284, 14, 15, 17: K = 22
+        { 1800, 2050, GameResult::Draw, { 1825, 2025 } },
+        { 2000, 2009, GameResult::Draw, { 2000, 2009 } },     // a gap below 10 moves nobody
+        { 2050, 1600, GameResult::BlackWon, { 1989, 1661 } }, // 576, 28, 35, 44, 56: K = 61
     };
     for (const Case& c : cases) {
         EXPECT_EQ(rateMatchResult(c.w, c.b, c.outcome), c.after)
@@ -29,7 +29,7 @@ TEST(Rating, WorkedExamplesKeepTheRoundingOfEveryStep)
 TEST(Rating, RatingsOfZeroOrLessNeitherDivideByZeroNorRunAway)
 {
     for (std::int32_t low : { 0, -40, -99999 }) {
-        for (MatchOutcome o : { MatchOutcome::BlackWon, MatchOutcome::Draw, MatchOutcome::WhiteWon }) {
+        for (GameResult o : { GameResult::BlackWon, GameResult::Draw, GameResult::WhiteWon }) {
             const RatingPair a = rateMatchResult(low, 2050, o), b = rateMatchResult(2050, low, o);
             for (std::int32_t r : { a.white, a.black, b.white, b.black }) {
                 EXPECT_GE(r, kMinRating);
@@ -38,10 +38,10 @@ TEST(Rating, RatingsOfZeroOrLessNeitherDivideByZeroNorRunAway)
         }
     }
     // The lowest side beating the highest takes everything there is, without overflow.
-    EXPECT_EQ(rateMatchResult(kMinRating, kMaxRating, MatchOutcome::WhiteWon), (RatingPair { kMaxRating, kMinRating }));
-    EXPECT_EQ(rateMatchResult(kMaxRating, kMinRating, MatchOutcome::BlackWon), (RatingPair { kMinRating, kMaxRating }));
+    EXPECT_EQ(rateMatchResult(kMinRating, kMaxRating, GameResult::WhiteWon), (RatingPair { kMaxRating, kMinRating }));
+    EXPECT_EQ(rateMatchResult(kMaxRating, kMinRating, GameResult::BlackWon), (RatingPair { kMinRating, kMaxRating }));
     // A loser at the floor stays there.
-    EXPECT_EQ(rateMatchResult(3, 2050, MatchOutcome::BlackWon).white, kMinRating);
+    EXPECT_EQ(rateMatchResult(3, 2050, GameResult::BlackWon).white, kMinRating);
 }
 
 TEST(Rating, RatingLinesAreWrittenAndReadBack)

@@ -2,7 +2,8 @@
 // panel, the clipboard, the board picture and printing into a PDF.
 #include "window_fixture.h"
 
-#include "files/pdn.h"
+#include "files/pdn_reader.h"
+#include "files/pdn_writer.h"
 #include "files/text_export.h"
 
 #include <QApplication>

@@ -150,7 +150,7 @@ TEST_F(Window, FinishedGameSaysSoUntilANewGameOrATakeBack)
     button("Fermer_fin")->click();
     trigger("Reprendrecoups1");
     c().playLoopPass();
-    EXPECT_EQ(c().gameResult(), NoResult);
+    EXPECT_EQ(c().gameResult(), GameResult::None);
     EXPECT_FALSE(widget("Etat_partie")->isVisible());
     EXPECT_EQ(text("Trait"), "Trait aux noirs");
     EXPECT_TRUE(widget("Abandon2")->isEnabled());

@@ -97,7 +97,7 @@ TEST_F(Players, ARegisteredPlayersRatedMatchesAreKeptAcrossARestart)
     grab("match_won");
     EXPECT_EQ(text("qui_gagne"), "Anne gagne");
     EXPECT_EQ(text("Panel11"), "Match"); // the game shown is still the match
-    const RatingPair won = rateMatchResult(1700, 2050, MatchOutcome::WhiteWon);
+    const RatingPair won = rateMatchResult(1700, 2050, GameResult::WhiteWon);
     EXPECT_EQ(text("Resultat_blanc"), QString("Anne passe de 1700 à %1").arg(won.white));
     EXPECT_EQ(text("Resultat_noir"), QString("Korvelan passe de 2050 à %1").arg(won.black));
     EXPECT_EQ(lines(kRatingsFile), (QStringList { QString::number(won.black), "1500", QString::number(won.white) }));
@@ -106,12 +106,12 @@ TEST_F(Players, ARegisteredPlayersRatedMatchesAreKeptAcrossARestart)
     startMatch("Anne", true);
     EXPECT_EQ(g().blackName, "Anne");
     button("Abandon2")->click();
-    const RatingPair lost = rateMatchResult(won.black, won.white, MatchOutcome::WhiteWon);
+    const RatingPair lost = rateMatchResult(won.black, won.white, GameResult::WhiteWon);
     EXPECT_EQ(text("Resultat_noir"), QString("Anne passe de %1 à %2").arg(won.white).arg(lost.black));
     startMatch("Anne");
     button("BitBtn14")->click();
     EXPECT_EQ(text("qui_gagne"), "Match nul !");
-    const RatingPair drawn = rateMatchResult(lost.black, lost.white, MatchOutcome::Draw);
+    const RatingPair drawn = rateMatchResult(lost.black, lost.white, GameResult::Draw);
     EXPECT_EQ(lines(kHistoryFile).size(), 3);
 
     // A training game is not rated: the result lines go.

@@ -84,7 +84,7 @@ TEST_F(Window, WholeGameAgainstTheEngineByClicks)
     // squares while the input still waits for them.
     setOption("Dcomposerlesprises1", true);
     int userMoves = 0;
-    while (c().gameResult() == NoResult && g().gamePly < kLastPlyEntry) {
+    while (c().gameResult() == GameResult::None && g().gamePly < kLastPlyEntry) {
         if (c().engineTurn()) {
             c().playLoopPass();
             continue;
@@ -310,7 +310,7 @@ TEST_F(Window, DrawOfferWithTwentyPiecesIsRefused)
     button("Proposernul")->click();
     EXPECT_TRUE(widget("Nulrefus")->isVisible());
     EXPECT_FALSE(widget("fin_de_parties")->isVisible());
-    EXPECT_EQ(c().gameResult(), NoResult);
+    EXPECT_EQ(c().gameResult(), GameResult::None);
     // Beside the board, it leaves every square to click; the next click hides it.
     const QRect squares(form->board()->mapTo(form->centralWidget(), QPoint(Damier2D::kLeft, Damier2D::kTop)),
                         QSize(8 * Damier2D::kSquare, 8 * Damier2D::kSquare));
@@ -330,7 +330,7 @@ TEST_F(Window, ComputerAgainstComputerAtBeginnerLevelPlaysToTheEnd)
     EXPECT_TRUE(message == "Gain des blancs" || message == "Gain des noirs" || message == "Match nul !")
         << message.toStdString();
     EXPECT_FALSE(action("Ordinateurcontreordinateur1")->isChecked()); // the mode ends with the game
-    EXPECT_NE(c().gameResult(), NoResult);
+    EXPECT_NE(c().gameResult(), GameResult::None);
     grab("end");
 }
 

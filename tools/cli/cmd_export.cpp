@@ -3,7 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "files/game_file.h"
-#include "files/pdn.h"
+#include "files/pdn_writer.h"
 #include "files/text_export.h"
 #include "rules/game_state.h"
 
@@ -16,10 +16,10 @@ namespace {
 
 // A game file holds no result; a position in which the side to move has no
 // move is one the other side has won.
-GameOutcome outcomeOf(GameState& game)
+GameResult outcomeOf(GameState& game)
 {
-    if (game.generateLegal() > 0) return GameOutcome::None;
-    return game.side == White ? GameOutcome::BlackWon : GameOutcome::WhiteWon;
+    if (game.generateLegal() > 0) return GameResult::None;
+    return winFor(game.side ^ 1);
 }
 
 int runExport(const std::vector<std::string>& args)
@@ -29,7 +29,7 @@ int runExport(const std::vector<std::string>& args)
     if (!file) return error(args[0] + ": " + (why.detail.empty() ? "cannot be read" : why.detail));
     auto game = std::make_unique<GameState>();
     loadGameFile(*file, *game);
-    const GameOutcome result = outcomeOf(*game);
+    const GameResult result = outcomeOf(*game);
     const std::string text = args[1] == "pdn" ? writePdn(*game, result) : exportText(*game, result);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;

@@ -4,7 +4,7 @@
 #include "engine/endgame_knowledge.h"
 #include "engine/levels.h"
 #include "matches/match_runner.h"
-#include "matches/pdn.h"
+#include "matches/match_pdn.h"
 
 #include <cstdio>
 

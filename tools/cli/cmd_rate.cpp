@@ -14,7 +14,7 @@ int runRate(const std::vector<std::string>& args)
 {
     const auto white = parseRating(args[0]), black = parseRating(args[1]);
     if (!white || !black) return error("ratings are whole numbers of at most five digits");
-    const auto outcome = parseScore(args[2]);
+    const auto outcome = parseScoreText(args[2]);
     if (!outcome) return error("RESULT is 2-0 (white won), 1-1 (draw) or 0-2 (black won)");
     const RatingPair after = rateMatchResult(*white, *black, *outcome);
     std::printf("white %d -> %d (%+d)\n", *white, after.white, after.white - *white);

@@ -17,9 +17,9 @@ bool addGameSamples(SampleSet& set, const std::string& path, std::string& why, i
     MoveGenerator gen;
     for (int i = 0; i < count; ++i) {
         const std::optional<ParsedGame> parsed = readGame(*file, i);
-        if (!parsed || parsed->result == GameOutcome::None) continue;
-        const float result = parsed->result == GameOutcome::WhiteWon ? 1.0f
-            : parsed->result == GameOutcome::Draw                    ? 0.5f
+        if (!parsed || parsed->result == GameResult::None) continue;
+        const float result = parsed->result == GameResult::WhiteWon ? 1.0f
+            : parsed->result == GameResult::Draw                    ? 0.5f
                                                                      : 0.0f;
         GameState game;
         const ReplayReport report = replayGame(*parsed, game);

@@ -1,4 +1,6 @@
-#include "pdn.h"
+#include "pdn_reader.h"
+
+#include "pdn_writer.h"
 
 #include "square_text.h"
 
@@ -12,7 +14,7 @@ namespace {
 struct RawGame {
     std::vector<std::pair<std::string, std::string>> tags;
     std::vector<std::string> words;
-    std::optional<GameOutcome> termination;
+    std::optional<GameResult> termination;
 
     bool empty() const { return tags.empty() && words.empty() && !termination; }
     const std::string* tag(std::string_view name) const
@@ -61,7 +63,7 @@ public:
             } else {
                 const std::size_t start = i_;
                 while (i_ < t_.size() && !isDelimiter(t_[i_])) ++i_;
-                if (const auto r = parseOutcome(t_.substr(start, i_ - start))) {
+                if (const auto r = parsePdnResult(t_.substr(start, i_ - start))) {
                     current.termination = r;
                     finish();
                 } else {
@@ -190,7 +192,7 @@ std::optional<ParsedGame> readPdnGame(std::string_view text, int index, std::str
     if (const std::string* b = raw.tag("Black")) game.black = recordName(*b);
     if (raw.termination) game.result = *raw.termination;
     if (const std::string* r = raw.tag("Result"))
-        if (const auto o = parseOutcome(*r)) game.result = *o;
+        if (const auto o = parsePdnResult(*r)) game.result = *o;
 
     const std::string* type = raw.tag("GameType");
     if (!type) {
