@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -117,12 +118,16 @@ void startWith(TForm1& window, const CommandLine& line)
     if (line.language >= 0) window.applyLanguage(line.language);
     if (line.file.isEmpty()) return;
     // The flat board, as its button on the welcome panel gives it, then the
-    // file in place of the last game.
+    // file in place of the last game once the window's loop runs, as a menu
+    // command would open it: a question about a collection's games is then
+    // painted and answered like theirs.
     window.Damier2DClick();
-    if (isGameFile(line.file))
-        window.openGameFile(line.file);
-    else
-        window.openExchangeFile(line.file);
+    QTimer::singleShot(0, &window, [&window, path = line.file] {
+        if (isGameFile(path))
+            window.openGameFile(path);
+        else
+            window.openExchangeFile(path);
+    });
 }
 
 } // namespace kv

@@ -30,8 +30,8 @@ CommandLine parseCommandLine(const QStringList& arguments);
 // Prints the message of a command line that ends the program; returns its status.
 int finishCommandLine(const CommandLine& line);
 
-// Carries the command line out on the shown window: the language first, then
-// the file, on the flat board. A file that cannot be read is reported as the
+// Carries the command line out on the shown window: the language at once,
+// then the file on the flat board when the event loop next runs. A file that cannot be read is reported as the
 // "Ouvrir" commands report it, and the window stays on its board.
 void startWith(TForm1& window, const CommandLine& line);
 

@@ -73,6 +73,7 @@ protected:
         const CommandLine line = parseCommandLine(QStringList { "korvelan" } + arguments);
         ASSERT_FALSE(line.exitStatus);
         startWith(*form, line);
+        QCoreApplication::processEvents(); // the file opens on the loop's next turn
     }
 
     // Past the welcome panel, on the flat board.
@@ -122,13 +123,16 @@ TEST_F(CommandLineFiles, EachKindOfGameOpensOnTheBoard)
     EXPECT_EQ(g().gamePly, 2);
 
     // A PDN of several games asks which one; the second starts from a set-up position.
-    QTimer::singleShot(0, qApp, [] {
+    // Answered once it is up, from inside its own event loop.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible() && w->objectName() == "Panel_choix") {
                 w->findChild<QListWidget*>("ListBox16")->setCurrentRow(1);
                 w->findChild<QPushButton*>("ListeOK")->click();
             }
     });
+    answer.start(10);
     start({ KV_SOURCE_DIR "/tests/files/corpus/games.pdn" });
     EXPECT_EQ(g().whiteName, "A");
     EXPECT_TRUE(onBoard());
