@@ -2,7 +2,7 @@
 // rule and the learned positions, behind the SearchKnowledge interface.
 #pragma once
 
-#include "engine/knowledge.h"
+#include "engine/search_knowledge.h"
 #include "eval/endgame_tables.h"
 #include "eval/learned_positions.h"
 

@@ -1,7 +1,5 @@
 #include "engine/levels.h"
 
-#include "io/translatable.h"
-
 #include <algorithm>
 
 namespace kv {
@@ -13,22 +11,22 @@ const std::array<LevelEntry, 16>& levelTable()
     // and 9, each clearly stronger than the one below, then the time
     // controls of 30 moves in 3, 5, 10 and 30 minutes.
     static const std::array<LevelEntry, 16> table { {
-        { "Dbutant1", { 1, 58, 1, 0 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "0 : Néophyte") },
-        { "Niveau01", { 2, 58, 1, 1 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "1 : Débutant") },
-        { "Niveau02", { 3, 158, 1, 2 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "2 : Amateur") },
-        { "Niveau03", { 5, 358, 1, 3 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "3 : Promotion") },
-        { "Niveau04", { 8, 600, 1, 4 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "4 : Honneur") },
-        { "Niveau05", { 160, 178, 3, 5 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "5 : Excellence") },
-        { "Niveau06", { 270, 298, 5, 6 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "6 : Maître") },
-        { "Niveau07", { 540, 598, 10, 7 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "7 : Grand Maître") },
-        { "Niveau081", { 1680, 1798, 30, 8 }, false, KV_TRANSLATE_NOOP("kv::TForm1", "8 : Grand Maître International") },
-        { "niveau1", { 160, 178, 3, 11 }, true, KV_TRANSLATE_NOOP("kv::TForm1", "1 : 30 coups en 3 mn") },
-        { "niveau2", { 270, 298, 5, 12 }, true, KV_TRANSLATE_NOOP("kv::TForm1", "2 : 30 coups en 5 mn") },
-        { "niveau3", { 540, 598, 10, 13 }, true, KV_TRANSLATE_NOOP("kv::TForm1", "3 : 30 coups en 10 mn") },
-        { "niveau4", { 1680, 1798, 30, 14 }, true, KV_TRANSLATE_NOOP("kv::TForm1", "4 : 30 coups en 30 mn") },
-        { "niveau5", { 3360, 3598, 60, 15 }, true, KV_TRANSLATE_NOOP("kv::TForm1", "5 : 30 coups en 1 h") },
-        { "niveau6", { 6700, 7198, 120, 16 }, true, KV_TRANSLATE_NOOP("kv::TForm1", "6 : 30 coups en 2 h") },
-        { "niveau7", { 320000, 319998, 500, 17 }, true, KV_TRANSLATE_NOOP("kv::TForm1", "7 : long, long") },
+        { { 1, 58, 1, 0 }, false },
+        { { 2, 58, 1, 1 }, false },
+        { { 3, 158, 1, 2 }, false },
+        { { 5, 358, 1, 3 }, false },
+        { { 8, 600, 1, 4 }, false },
+        { { 160, 178, 3, 5 }, false },
+        { { 270, 298, 5, 6 }, false },
+        { { 540, 598, 10, 7 }, false },
+        { { 1680, 1798, 30, 8 }, false },
+        { { 160, 178, 3, 11 }, true },
+        { { 270, 298, 5, 12 }, true },
+        { { 540, 598, 10, 13 }, true },
+        { { 1680, 1798, 30, 14 }, true },
+        { { 3360, 3598, 60, 15 }, true },
+        { { 6700, 7198, 120, 16 }, true },
+        { { 320000, 319998, 500, 17 }, true },
     } };
     return table;
 }

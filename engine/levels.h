@@ -24,13 +24,11 @@ struct LevelSetting {
 };
 
 struct LevelEntry {
-    std::string_view handler; // the menu command's name, also its objectName
     LevelSetting setting;
-    bool special;             // listed in the "Spécial" sub-menu
-    const char* caption;      // the menu text in French, the source of its translations
+    bool special; // one of the time controls listed apart from the levels
 };
 
-// Every level entry of the "Niveau" menu, in menu order.
+// Every level a menu entry chooses, in menu order.
 const std::array<LevelEntry, 16>& levelTable();
 
 // The entry with the given index, if any (18, "Autre", has none: see customLevel).

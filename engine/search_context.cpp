@@ -69,6 +69,9 @@ std::vector<MoveRecord> SearchContext::rootMoves() const
     return { list.begin(), list.end() };
 }
 
-const std::vector<std::string>& SearchContext::statisticsLines() const { return searcher_->statistics; }
+const SearchInfo* SearchContext::lastSearchInfo() const
+{
+    return searcher_->infoReported ? &searcher_->info : nullptr;
+}
 
 } // namespace kv

@@ -6,7 +6,8 @@
 #pragma once
 
 #include "engine/hash_keys.h"
-#include "engine/knowledge.h"
+#include "engine/search_knowledge.h"
+#include "engine/search_info.h"
 #include "engine/transposition.h"
 #include "eval/evaluate.h"
 #include "eval/parameters.h"
@@ -41,18 +42,17 @@ struct SearchSettings {
     bool bookEnabled = true;
 };
 
-// Receives what the "Calcul" tab shows. Every method has an empty default.
+// Receives what the search reports as it runs. Every method has an empty default.
 class SearchObserver {
 public:
     virtual ~SearchObserver() = default;
     // The root-move list is emptied when a search starts.
     virtual void clearRootLines() {}
-    // Line `index` of the root-move list is deleted and `text` inserted there
-    // (the list grows in root-list order during the first iteration).
-    virtual void setRootLine(int /*index*/, const std::string& /*text*/) {}
-    // The statistics list is replaced by these lines (depth, nodes, time,
-    // speed, score, move number, then the principal variation).
-    virtual void statistics(const std::vector<std::string>& /*lines*/) {}
+    // Line `index` of the root-move list is replaced by `line` (the list
+    // grows in root-list order during the first iteration).
+    virtual void setRootLine(int /*index*/, const RootLine& /*line*/) {}
+    // The search's depth, nodes, time, score and principal variation.
+    virtual void searchInfo(const SearchInfo& /*info*/) {}
     // The side's clock should show this total of used seconds.
     virtual void clock(SideToMove /*side*/, int /*usedSeconds*/) {}
     // An iteration has ended (after its aspiration rules were applied); the
@@ -117,7 +117,8 @@ public:
     // root list: SearchResult::rootIndex points into it; the beginner level
     // plays its entry 1).
     std::vector<MoveRecord> rootMoves() const;
-    const std::vector<std::string>& statisticsLines() const; // for "Bestmove.txt"
+    // What the search last reported to the observer; nullptr before any report.
+    const SearchInfo* lastSearchInfo() const;
 
     Searcher& searcher() { return *searcher_; }
 

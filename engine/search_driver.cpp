@@ -47,29 +47,29 @@ bool updateAspiration(AspirationWindow& w, int score)
     if (w.research && (score <= w.alpha || score >= w.beta)) {
         w.instability = 1;
         w.research = false;
-        w.alpha = -32000, w.beta = 32000;
+        w.alpha = -kWinScore, w.beta = kWinScore;
         return false;
     }
     if (w.alpha < score && score < w.beta) {
         w.instability = 0;
         w.research = false;
-        if (score > -31000) w.alpha = score - half;
-        if (score < 31000) w.beta = score + half;
+        if (score > -kProvenScore) w.alpha = score - half;
+        if (score < kProvenScore) w.beta = score + half;
         return false;
     }
     w.research = true;
     if (score <= w.alpha) {
-        w.instability = score <= -30000 ? 0 : w.instability + 1;
-        w.alpha = -32000, w.beta = score + half;
+        w.instability = score <= -kDecidedScore ? 0 : w.instability + 1;
+        w.alpha = -kWinScore, w.beta = score + half;
     } else {
-        w.instability = score >= 30000 ? 0 : w.instability + 1;
-        w.alpha = score - half, w.beta = 32000;
+        w.instability = score >= kDecidedScore ? 0 : w.instability + 1;
+        w.alpha = score - half, w.beta = kWinScore;
     }
     return true;
 }
 
 namespace {
-constexpr int kFullWindow = 32000;
+constexpr int kFullWindow = kWinScore;
 constexpr int kMaxIterations = 31;
 
 SearchResult noMove(const Searcher& s)
@@ -222,7 +222,7 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
             score = st.abortSearch ? 0 : s.lastCompletedScore;
         }
         s.lastCompletedScore = score;
-        if (st.unlimitedTime) s.showStatistics(score, s.iterationDepth);
+        if (st.unlimitedTime) s.reportInfo(score, s.iterationDepth);
         if (s.observer) s.observer->iterationFinished(s.iterationDepth, score);
 
         seedLength = std::max(seedLength - 4, s.iterationDepth);

@@ -4,6 +4,7 @@
 // budget, the level's depth cap, a found win or a stop request ends it.
 #pragma once
 
+#include "engine/scores.h"
 #include "engine/search_context.h"
 #include "rules/record.h"
 
@@ -11,10 +12,6 @@
 #include <vector>
 
 namespace kv {
-
-struct BookMove {
-    Square from = 0, to = 0;
-};
 
 // One call's inputs: the position and what the game knows around it.
 struct SearchRequest {
@@ -77,7 +74,7 @@ TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, std::int64_t u
 // score; a failure repeats the depth once with the window open on the failing
 // side, a second failure opens it fully and the next depth follows.
 struct AspirationWindow {
-    int alpha = -32000, beta = 32000;
+    int alpha = -kWinScore, beta = kWinScore;
     bool research = false;
     int instability = 0; // 1 after a failure until an iteration ends inside its window
 };

@@ -276,15 +276,6 @@ bool Searcher::repeatsAtRoot(const MoveRecord& m, const Board& after) const
     return m.from == r[g - 3].from && m.to == r[g - 3].to && same(g, g - 4) && same(g - 1, g - 5);
 }
 
-void Searcher::showRootLine(int i, const MoveRecord& m, int score, bool searching)
-{
-    if (!observer) return;
-    char text[48];
-    std::snprintf(text, sizeof text, "%s%c%s : %5d%s", SquareLabels[m.from].data(), m.isCapture() ? 'x' : '-',
-                  SquareLabels[m.to].data(), score / 2, searching ? " ?<---" : "");
-    observer->setRootLine(i, text);
-}
-
 int Searcher::maxNode(int alpha, int beta, int ply)
 {
     int best = -kWinScore;
@@ -321,7 +312,7 @@ int Searcher::maxNode(int alpha, int beta, int ply)
 
     if (ply == 1) {
         for (int i = 0; i < n; ++i)
-            rootScores[i] = { list[i].from, list[i].to, alpha < -29999 ? -kWinScore : alpha - 500 };
+            rootScores[i] = { list[i].from, list[i].to, alpha <= -kDecidedScore ? -kWinScore : alpha - 500 };
         rootScoreCount = n;
     }
 
@@ -336,7 +327,7 @@ int Searcher::maxNode(int alpha, int beta, int ply)
     for (int i = 0; i < n; ++i) {
         const MoveRecord& m = list[i];
         if (ply == 1 && !state->stopRequested) {
-            showRootLine(i, m, previousRootScore, true);
+            reportRootLine(i, m, previousRootScore, true);
             const int key = m.key;
             if (key > -kWinScore && key < kWinScore && best >= -kWinScore && best <= kWinScore) {
                 pos.rootReduction = key >= best - 200 ? 0 : -1;
@@ -381,7 +372,7 @@ int Searcher::maxNode(int alpha, int beta, int ply)
             score = minNode(alpha, beta, ply + 1);
         } else {
             score = minNode(alpha, alpha + 1, ply + 1);
-            if (alpha < score && score < beta && score > -31000 && score < 31000)
+            if (alpha < score && score < beta && score > -kProvenScore && score < kProvenScore)
                 score = minNode(score - 1, beta, ply + 1);
         }
         pvPath = false;
@@ -403,16 +394,16 @@ int Searcher::maxNode(int alpha, int beta, int ply)
             }
         }
         if (ply == 1 && !stopping) {
-            showRootLine(i, m, score, false);
+            reportRootLine(i, m, score, false);
             previousRootScore = score;
-            if (!state->unlimitedTime) showStatistics(best, i == n - 1 ? iterationDepth + 1 : iterationDepth);
+            if (!state->unlimitedTime) reportInfo(best, i == n - 1 ? iterationDepth + 1 : iterationDepth);
         }
         if (score > alpha) {
             if (ply == 1) bestRootMove = i;
             if (score >= beta && !stopping && score >= -29999) {
                 if (n >= 2 && !captures) storeKiller(m, ply, score);
                 if (ply != 1 && ply - depthOffset < kMaxNodeTableLimit && ply > 3)
-                    tt.store(pos.keys.index, pos.keys.check, score, ply, s + (score >= 30001 ? 100 : 3), m.from,
+                    tt.store(pos.keys.index, pos.keys.check, score, ply, s + (score > kDecidedScore ? EntryType::MaxDecided : EntryType::MaxLower), m.from,
                              m.to, gamePly, iterationDepth, pieceCount());
                 return score;
             }
@@ -426,9 +417,9 @@ int Searcher::maxNode(int alpha, int beta, int ply)
     if (ply >= extensionCount[ply] + iterationDepth + pos.rootReduction || ply >= beta) return best;
     int type;
     if (best > alpha0)
-        type = best >= 30001 ? 100 : 1;
+        type = best > kDecidedScore ? EntryType::MaxDecided : EntryType::MaxExact;
     else
-        type = best < -30000 ? 100 : 5;
+        type = best < -kDecidedScore ? EntryType::MaxDecided : EntryType::MaxUpper;
     tt.store(pos.keys.index, pos.keys.check, best, ply, s + type, bestFrom, bestTo, gamePly, iterationDepth,
              pieceCount());
     return best;
@@ -506,7 +497,7 @@ int Searcher::minNode(int alpha, int beta, int ply)
             score = maxNode(alpha, beta, ply + 1);
         } else {
             score = maxNode(beta - 1, beta, ply + 1);
-            if (alpha < score && score < beta && score > -31000 && score < 31000)
+            if (alpha < score && score < beta && score > -kProvenScore && score < kProvenScore)
                 score = maxNode(alpha, score + 1, ply + 1);
         }
         pvPath = false;
@@ -523,7 +514,7 @@ int Searcher::minNode(int alpha, int beta, int ply)
             if (score <= alpha && score < kDecidedScore && !stopping) {
                 if (n >= 2 && !captures) storeKiller(m, ply, score);
                 if (ply - depthOffset < kMinNodeTableLimit && ply >= 4)
-                    tt.store(pos.keys.index, pos.keys.check, score, ply, s + (score < -30000 ? 150 : 53), m.from,
+                    tt.store(pos.keys.index, pos.keys.check, score, ply, s + (score < -kDecidedScore ? EntryType::MinDecided : EntryType::MinUpper), m.from,
                              m.to, gamePly, iterationDepth, pieceCount());
                 return score;
             }
@@ -536,9 +527,9 @@ int Searcher::minNode(int alpha, int beta, int ply)
     if (ply >= extensionCount[ply] + iterationDepth + pos.rootReduction || alpha >= ply) return best;
     int type;
     if (best < beta0)
-        type = best < -30000 ? 150 : 51;
+        type = best < -kDecidedScore ? EntryType::MinDecided : EntryType::MinExact;
     else
-        type = best > 30000 ? 150 : 55;
+        type = best > kDecidedScore ? EntryType::MinDecided : EntryType::MinLower;
     tt.store(pos.keys.index, pos.keys.check, best, ply, s + type, bestFrom, bestTo, gamePly, iterationDepth,
              pieceCount());
     return best;

@@ -8,6 +8,7 @@
 // back after every move; nothing is unmade.
 #pragma once
 
+#include "engine/scores.h"
 #include "engine/search_context.h"
 #include "rules/movegen.h"
 #include "rules/record.h"
@@ -20,9 +21,6 @@
 
 namespace kv {
 
-constexpr int kWinScore = 32000;
-constexpr int kDecidedScore = 30000;
-constexpr int kKingsVersusMenScore = 31001;
 constexpr int kPlyTables = kMaxPly + 2; // plies 0..35, so ply + 1 never leaves a table
 
 // Everything a node saves before its move loop and copies back after each move.
@@ -107,7 +105,8 @@ public:
     std::array<KillerSlot, kPlyTables> refutations {};
     std::array<RootScore, kMaxMoves> rootScores {}; // one per root move, list order
     int rootScoreCount = 0;
-    std::vector<std::string> statistics;
+    SearchInfo info; // what was last reported to the observer
+    bool infoReported = false;
     std::mt19937 rng; // picks among book moves
 
     // ---- the search ----
@@ -124,14 +123,14 @@ public:
 
     int evaluate(int ply, int alpha, int beta) const;
     int pieceCount() const { return pos.counts.white() + pos.counts.black(); }
-    void showStatistics(int score, int depthShown);
+    void reportInfo(int score, int depthShown);
     void pollNow();
+    void reportRootLine(int i, const MoveRecord& m, int score, bool searching);
 
 private:
     std::optional<int> knowledgeScore(int ply, bool maxSide);
     std::optional<int> forwardPrune(bool maxSide, int ply, int alpha, int beta, bool& skip);
     OrderingContext orderingFor(int ply);
-    void showRootLine(int i, const MoveRecord& m, int score, bool searching);
     bool repeatsAtRoot(const MoveRecord& m, const Board& after) const;
 };
 

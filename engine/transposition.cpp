@@ -2,21 +2,29 @@
 
 namespace kv {
 
+// The type an entry has when the search for root side s stored it (own) or
+// when the search for the other side did (other).
+namespace {
+constexpr int own(int base, int s) { return base + s; }
+constexpr int other(int base, int s) { return base + 1 - s; }
+} // namespace
+
 TableUse useAtMaxNode(int t, int v, int s, int alpha, int beta)
 {
+    using namespace EntryType;
     TableUse u { false, 0, false, alpha, beta };
     const auto done = [&u](int score) { u.returns = true, u.score = score; };
-    if (t == s + 100 || t == s + 1) {
+    if (t == own(MaxDecided, s) || t == own(MaxExact, s)) {
         done(v);
-    } else if (t == 151 - s || t == 52 - s) {
+    } else if (t == other(MinDecided, s) || t == other(MinExact, s)) {
         done(-v);
-    } else if (t == s + 3) { // lower bound
+    } else if (t == own(MaxLower, s)) {
         if (v >= beta) done(v); else u.hashMove = true, u.alpha = v;
-    } else if (t == 54 - s) { // the other side's min-node upper bound
+    } else if (t == other(MinUpper, s)) {
         if (-v >= beta) done(-v); else u.hashMove = true, u.alpha = -v;
-    } else if (t == 56 - s) { // the other side's min-node lower bound
+    } else if (t == other(MinLower, s)) {
         if (-v <= alpha) done(-v); else u.hashMove = true, u.beta = -v;
-    } else if (t == s + 5) { // upper bound
+    } else if (t == own(MaxUpper, s)) {
         if (v <= alpha) done(v); else u.hashMove = true, u.beta = v;
     }
     return u;
@@ -24,19 +32,20 @@ TableUse useAtMaxNode(int t, int v, int s, int alpha, int beta)
 
 TableUse useAtMinNode(int t, int v, int s, int alpha, int beta)
 {
+    using namespace EntryType;
     TableUse u { false, 0, false, alpha, beta };
     const auto done = [&u](int score) { u.returns = true, u.score = score; };
-    if (t == s + 150 || t == s + 51) {
+    if (t == own(MinDecided, s) || t == own(MinExact, s)) {
         done(v);
-    } else if (t == 101 - s || t == 2 - s) {
+    } else if (t == other(MaxDecided, s) || t == other(MaxExact, s)) {
         done(-v);
-    } else if (t == s + 53) { // upper bound
+    } else if (t == own(MinUpper, s)) {
         if (v <= alpha) done(v); else u.hashMove = true, u.beta = v;
-    } else if (t == 4 - s) { // the other side's max-node lower bound
+    } else if (t == other(MaxLower, s)) {
         if (-v <= alpha) done(-v); else u.hashMove = true, u.beta = -v;
-    } else if (t == s + 55) { // lower bound
+    } else if (t == own(MinLower, s)) {
         if (v >= beta) done(v); else u.hashMove = true, u.alpha = v;
-    } else if (t == 6 - s) { // the other side's max-node upper bound
+    } else if (t == other(MaxUpper, s)) {
         if (-v >= beta) done(-v); else u.hashMove = true, u.alpha = -v;
     }
     return u;

@@ -5,6 +5,7 @@
 // with the score negated and the bound exchanged.
 #pragma once
 
+#include "engine/scores.h"
 #include "rules/board.h"
 
 #include <array>
@@ -23,13 +24,6 @@ struct TranspositionEntry {
     std::uint8_t unused = 0;
 };
 static_assert(sizeof(TranspositionEntry) == 12);
-
-// Entry types for root side s: the value is the base plus s.
-namespace EntryType {
-constexpr int MaxExact = 1, MaxLower = 3, MaxUpper = 5, MaxDecided = 100;
-constexpr int MinExact = 51, MinUpper = 53, MinLower = 55, MinDecided = 150;
-constexpr bool isExact(int t) { return t == 1 || t == 2 || t == 51 || t == 52; }
-} // namespace EntryType
 
 // The eight size settings of the Options menu.
 struct TableSize {

@@ -5,6 +5,7 @@
 #include "game/controller.h"
 #include "game/controller_detail.h"
 
+#include "engine/scores.h"
 #include "rules/geometry.h"
 
 #include <QCoreApplication>
@@ -174,7 +175,7 @@ bool GameController::computerOffersDraw(int score) const
     if (pieces >= 5 || pc[2] + pc[4] == 0 || game_.gamePly <= 20) return false;
     for (int p = game_.gamePly - 19; p <= game_.gamePly; ++p)
         if (game_.record[p].captured != 0) return false;
-    return score > -30000 && score < 30000;
+    return score > -kDecidedScore && score < kDecidedScore;
 }
 
 // ---------------------------------------------------------------- clocks and levels

@@ -179,7 +179,7 @@ public:
     // Runs when a session's game has been analysed, before the next one starts.
     std::function<void()> onSessionGameAnalysed;
 
-    // ---- position editor (position_setup.cpp)
+    // ---- position editor (position_editing.cpp)
     bool positionSetupMode() const { return positionSetupMode_; }
     void Entrerpositionclick(); // toggles the editor; leaving it checks and installs the position
     void vider();               // "Vider le damier"

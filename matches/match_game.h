@@ -5,7 +5,7 @@
 // capture or a man's move.
 #pragma once
 
-#include "engine/knowledge.h"
+#include "engine/search_knowledge.h"
 #include "matches/ballots.h"
 #include "matches/players.h"
 #include "rules/game_result.h"

@@ -7,7 +7,7 @@
 // number gamePly + 1 when its first gamePly moves are the moves played.
 #pragma once
 
-#include "engine/search_driver.h"
+#include "rules/move.h"
 #include "openings/opening_library.h"
 #include "rules/record.h"
 

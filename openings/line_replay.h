@@ -2,7 +2,6 @@
 // book builder and the tests follow lines from the initial position.
 #pragma once
 
-#include "engine/search_driver.h"
 #include "rules/board.h"
 #include "rules/move.h"
 

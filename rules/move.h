@@ -23,6 +23,12 @@ struct MoveRecord {
 };
 static_assert(sizeof(MoveRecord) == 20);
 
+// A move of an opening line: its origin and final square, enough to find the
+// legal move it names in a given position.
+struct BookMove {
+    Square from = 0, to = 0;
+};
+
 // Room for every position the rules allow. Quiet moves are bounded: a king
 // reaches at most 13 squares, so twelve kings and nothing else give at most
 // 156 moves. Captures have no small proven bound (a flying king with several

@@ -1,6 +1,6 @@
 #include "training/game_analysis.h"
 
-#include "engine/searcher.h"
+#include "engine/scores.h"
 
 #include <algorithm>
 

@@ -1,5 +1,7 @@
 #include "training/lessons.h"
 
+#include "engine/scores.h"
+
 #include <algorithm>
 
 namespace kv {
@@ -24,7 +26,7 @@ LessonEntry lessonEntryOf(const HashKeyTables& keys, const GameState& game, int 
     LessonEntry out;
     out.indexKey = k.index + (isBlack(b[e.to]) ? 1 : 0);
     out.checkKey = k.check;
-    out.score = static_cast<std::int16_t>(std::clamp(score, -32000, 32000));
+    out.score = static_cast<std::int16_t>(std::clamp(score, -kWinScore, kWinScore));
     return out;
 }
 

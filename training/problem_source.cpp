@@ -1,6 +1,6 @@
 #include "training/problem_source.h"
 
-#include "engine/searcher.h"
+#include "engine/scores.h"
 
 #include <sstream>
 

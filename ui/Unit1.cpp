@@ -3,6 +3,7 @@
 // controller and the engine show goes through Unit1_view.cpp.
 #include "ui/Unit1.h"
 #include "ui/Unit1_detail.h"
+#include "ui/level_menu.h"
 
 #include "engine/hash_keys.h"
 #include "rules/geometry.h"
@@ -215,8 +216,7 @@ void TForm1::setLevelEntry(const LevelSetting& level)
     controller_->setLevel(level);
     for (const auto& [name, action] : actions_)
         if (action->actionGroup() == levelGroup_) action->setChecked(false);
-    for (const LevelEntry& e : levelTable())
-        if (e.setting.index == level.index) actions_[QString::fromLatin1(e.handler.data(), int(e.handler.size()))]->setChecked(true);
+    if (const LevelMenuEntry* e = levelMenuEntry(level.index)) actions_[QString::fromLatin1(e->objectName)]->setChecked(true);
     if (level.index == 18) actions_["N8Autre1"]->setChecked(true);
     if (nbminutes_) nbminutes_->setText(QString::number(level.minutes));
 }

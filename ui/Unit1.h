@@ -126,8 +126,8 @@ public:
 
     // ---- SearchObserver
     void clearRootLines() override;
-    void setRootLine(int index, const std::string& text) override;
-    void statistics(const std::vector<std::string>& lines) override;
+    void setRootLine(int index, const RootLine& line) override;
+    void searchInfo(const SearchInfo& info) override;
     void clock(SideToMove side, int usedSeconds) override;
     void iterationFinished(int depth, int score) override;
 
@@ -436,6 +436,7 @@ private:
     QLabel* autreErreur_ = nullptr;  // what "Autre" accepts, after a refusal
     QLabel* etatPartie_ = nullptr;   // the play status line
     int depthReached_ = 0;           // of the search under way
+    std::optional<SearchInfo> shownInfo_; // what the statistics list shows
     std::vector<QWidget*> navigationButtons_;
 
     std::map<QString, QAction*> actions_;
@@ -482,8 +483,8 @@ private:
     // Languages.
     void buildLanguages();
     void retranslateUi();
-    // A line of the engine's statistics with its label in the current language.
-    QString statisticsLine(const std::string& line) const;
+    // The statistics lines of `info` with their labels in the current language.
+    void showSearchInfo(const SearchInfo& info);
     std::unique_ptr<Translations> translations_;
     QActionGroup* languageGroup_ = nullptr;
     bool themesRenamed_ = false; // four themes keep one name once a language is applied

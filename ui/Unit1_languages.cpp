@@ -28,13 +28,6 @@ namespace {
 
 QString latin(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
-// The labels the engine writes before " : " in its statistics lines.
-const char* const kStatisticsLabels[] = {
-    QT_TRANSLATE_NOOP("kv::TForm1", "Profondeur"), QT_TRANSLATE_NOOP("kv::TForm1", "Noeuds"),
-    QT_TRANSLATE_NOOP("kv::TForm1", "Temps"),      QT_TRANSLATE_NOOP("kv::TForm1", "Noeuds/s"),
-    QT_TRANSLATE_NOOP("kv::TForm1", "Score"),      QT_TRANSLATE_NOOP("kv::TForm1", "Coups"),
-};
-
 } // namespace
 
 void TForm1::buildLanguages()
@@ -112,17 +105,6 @@ void TForm1::Button2Click() { applyLanguage(Portuguese); }
 void TForm1::Button8Click() { applyLanguage(Spanish); }
 void TForm1::Button1AClick() { applyLanguage(Italian); }
 
-QString TForm1::statisticsLine(const std::string& line) const
-{
-    const QString text = QString::fromStdString(line);
-    const int colon = text.indexOf(" : ");
-    if (colon < 0) return text; // a line of the principal variation
-    const QString label = text.left(colon);
-    for (const char* l : kStatisticsLabels)
-        if (label == QLatin1String(l)) return tr(l) + text.mid(colon);
-    return text;
-}
-
 void TForm1::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::LanguageChange && translations_) retranslateUi();
@@ -145,7 +127,7 @@ void TForm1::retranslateUi()
     }
     setupChanged(); // the set-up captions and evaluations, and refreshStatus
 
-    if (listBox2_->count() > 0) statistics(search_->statisticsLines());
+    if (listBox2_->count() > 0 && shownInfo_) showSearchInfo(*shownInfo_);
     if (help_) help_->setLanguage(languageIndex()); // an open help page follows
     // The analysis lines are written again in the new language.
     controller_->setAnalysisLanguage(static_cast<AnalysisLanguage>(languageIndex()));

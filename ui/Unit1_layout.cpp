@@ -1,6 +1,7 @@
 // The main window's widgets: menus, panels, tabs and the welcome panel.
 #include "ui/Unit1.h"
 #include "ui/Unit1_detail.h"
+#include "ui/level_menu.h"
 
 #include "engine/hash_keys.h"
 #include "rules/geometry.h"
@@ -125,8 +126,9 @@ void TForm1::buildMenus()
             }
             menu = special;
         }
-        const QString name = QString::fromLatin1(e.handler.data(), static_cast<int>(e.handler.size()));
-        QAction* a = menu->addAction(tr(e.caption));
+        const LevelMenuEntry* entry = levelMenuEntry(e.setting.index);
+        const QString name = QString::fromLatin1(entry->objectName);
+        QAction* a = menu->addAction(tr(entry->caption));
         a->setObjectName(name);
         a->setCheckable(true);
         levelGroup_->addAction(a);

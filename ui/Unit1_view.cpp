@@ -193,18 +193,24 @@ void TForm1::clearRootLines()
     depthReached_ = 0;
 }
 
-void TForm1::setRootLine(int index, const std::string& text)
+void TForm1::setRootLine(int index, const RootLine& line)
 {
     if (index < 0) return;
     while (listBox5_->count() < index) listBox5_->addItem(QString());
     if (index < listBox5_->count()) delete listBox5_->takeItem(index);
-    listBox5_->insertItem(index, QString::fromStdString(text));
+    listBox5_->insertItem(index, QString::fromStdString(rootLineText(line)));
 }
 
-void TForm1::statistics(const std::vector<std::string>& lines)
+void TForm1::searchInfo(const SearchInfo& info) { showSearchInfo(info); }
+
+void TForm1::showSearchInfo(const SearchInfo& info)
 {
+    shownInfo_ = info;
+    const SearchInfoLabels labels { tr("Profondeur").toStdString(), tr("Noeuds").toStdString(),
+                                    tr("Temps").toStdString(),      tr("Noeuds/s").toStdString(),
+                                    tr("Score").toStdString(),      tr("Coups").toStdString() };
     listBox2_->clear();
-    for (const std::string& l : lines) listBox2_->addItem(statisticsLine(l));
+    for (const std::string& l : searchInfoLines(info, labels)) listBox2_->addItem(QString::fromStdString(l));
 }
 
 void TForm1::clock(SideToMove side, int usedSeconds)

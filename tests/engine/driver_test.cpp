@@ -100,9 +100,11 @@ TEST(Aspiration, FailuresRepeatTheDepthOnceThenOpenTheWindow)
     EXPECT_EQ(lost.beta, -30750);
 }
 
+const SearchInfoLabels kFrench { "Profondeur", "Noeuds", "Temps", "Noeuds/s", "Score", "Coups" };
+
 struct Statistics : SearchObserver {
     std::vector<std::string> last;
-    void statistics(const std::vector<std::string>& lines) override { last = lines; }
+    void searchInfo(const SearchInfo& info) override { last = searchInfoLines(info, kFrench); }
 };
 
 SearchContext& fixed(SearchContext& ctx, int levelTime)
@@ -282,7 +284,7 @@ TEST(SearchDriver, StatisticsLines)
     EXPECT_EQ(stats.last[3], "Noeuds/s : //");
     EXPECT_EQ(stats.last[5], "Coups :   4");
     EXPECT_EQ(stats.last[6], "13 - 18 , 22 x 13");
-    EXPECT_EQ(ctx.statisticsLines(), stats.last);
+    EXPECT_EQ(searchInfoLines(*ctx.lastSearchInfo(), kFrench), stats.last);
 
     // On the opponent's time the time lines are left out.
     ctx.state.unlimitedTime = true;
@@ -315,9 +317,9 @@ TEST(SearchStatistics, PrincipalLineEndsAtItsFirstEmptyPly)
     s.pv[1][2] = MoveRecord {};
     s.pv[1][3] = stale;
     s.pv[1][4] = stale;
-    s.showStatistics(0, 1);
-    ASSERT_FALSE(ctx.statisticsLines().empty());
-    EXPECT_EQ(ctx.statisticsLines().back(), "10 - 14");
+    s.reportInfo(0, 1);
+    ASSERT_NE(ctx.lastSearchInfo(), nullptr);
+    EXPECT_EQ(searchInfoLines(*ctx.lastSearchInfo(), kFrench).back(), "10 - 14");
 }
 
 } // namespace

@@ -43,12 +43,12 @@ struct RootLines : SearchObserver {
     std::vector<std::string> history;
     int statisticsCalls = 0;
     void clearRootLines() override { lines.clear(); }
-    void setRootLine(int i, const std::string& text) override
+    void setRootLine(int i, const RootLine& line) override
     {
-        lines[i] = text;
-        history.push_back(text);
+        lines[i] = rootLineText(line);
+        history.push_back(lines[i]);
     }
-    void statistics(const std::vector<std::string>&) override { ++statisticsCalls; }
+    void searchInfo(const SearchInfo&) override { ++statisticsCalls; }
 };
 
 bool isLegal(const std::string& fen, const MoveRecord& m)

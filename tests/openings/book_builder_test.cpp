@@ -1,6 +1,7 @@
 #include "openings/book_builder.h"
 
 #include "engine/hash_keys.h"
+#include "engine/search_driver.h"
 #include "openings/book_lookup.h"
 #include "openings/line_replay.h"
 #include "rules/notation.h"

@@ -1,6 +1,7 @@
 // The libraries the build installs: every line is a legal game from the
 // initial position, and no sampled book move loses material by force.
 #include "engine/hash_keys.h"
+#include "engine/search_driver.h"
 #include "openings/library_sets.h"
 #include "openings/line_replay.h"
 #include "rules/notation.h"

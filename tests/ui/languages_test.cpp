@@ -5,6 +5,7 @@
 
 #include "tests/training/play_helpers.h"
 
+#include "rules/geometry.h"
 #include "ui/analysis_window.h"
 #include "ui/help_window.h"
 #include "ui/languages.h"
@@ -436,7 +437,11 @@ TEST_F(Languages, StateLabelsAndEndMessageFollowTheLanguage)
 
 TEST_F(Languages, EngineStatisticsAndAnalysisLinesFollowTheLanguage)
 {
-    form->statistics({ "Profondeur :     7", "Noeuds/s : //", "22 - 18 , 11 - 15" });
+    SearchInfo info { 7, 1000, true, 0, 0, 1, {} };
+    info.principalVariation.resize(2);
+    info.principalVariation[0].from = internalSquare(22), info.principalVariation[0].to = internalSquare(18);
+    info.principalVariation[1].from = internalSquare(11), info.principalVariation[1].to = internalSquare(15);
+    form->searchInfo(info);
     test::playAll(g(), { "10-14", "24-20" });
     trigger("Dbuteruneanalyse1");
     ASSERT_TRUE(runUntil([&] { return !c().analysing(); }));
@@ -448,10 +453,10 @@ TEST_F(Languages, EngineStatisticsAndAnalysisLinesFollowTheLanguage)
     EXPECT_TRUE(form->analysisWindow()->lines().back().startsWith("(de laatste"));
     language(Portuguese);
     EXPECT_EQ(list6->item(0)->text().mid(3, 8), "Brancas:");
-    form->statistics({ "Profondeur :     7", "Noeuds/s : //", "22 - 18 , 11 - 15" });
+    form->searchInfo(info);
     EXPECT_EQ(list2->item(0)->text(), "Profundidade :     7");
-    EXPECT_EQ(list2->item(1)->text(), "Nós/s : //");
-    EXPECT_EQ(list2->item(2)->text(), "22 - 18 , 11 - 15");
+    EXPECT_EQ(list2->item(3)->text(), "Nós/s : //");
+    EXPECT_EQ(list2->item(6)->text(), "22 - 18 , 11 - 15");
 }
 
 TEST_F(Languages, SwitchingWhileTheEngineSearchesLeavesTheSearchAlone)

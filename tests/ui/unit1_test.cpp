@@ -1,5 +1,6 @@
 // Drives the real main window offscreen through its objectNames: clicks on the
 // board, menu commands, the play loop's passes, and what the labels show.
+#include "ui/level_menu.h"
 #include "window_fixture.h"
 
 #include <QElapsedTimer>
@@ -353,10 +354,8 @@ TEST_F(Window, ClocksShowMinutesAndTwoDigitSeconds)
 
 TEST_F(Window, CustomLevelAcceptsOnlyPositiveMinutes)
 {
-    for (const LevelEntry& e : levelTable()) {
-        const QString name = QString::fromLatin1(e.handler.data(), int(e.handler.size()));
-        EXPECT_EQ(action(name.toLatin1().constData())->text(), QString::fromUtf8(e.caption)) << e.handler;
-    }
+    for (const LevelMenuEntry& e : kLevelMenu)
+        EXPECT_EQ(action(e.objectName)->text(), QString::fromUtf8(e.caption)) << e.objectName;
     EXPECT_EQ(action("Niveau01")->text(), "1 : Débutant");
     trigger("N8Autre1");
     EXPECT_TRUE(widget("Panel9")->isVisible());
@@ -420,12 +419,17 @@ TEST_F(Window, LongestTextsOfThePanelsAreShownWhole)
 TEST_F(Window, CalculTabShowsTheStatisticsAndTheWholePrincipalLine)
 {
     // Six statistics lines and a principal line of twelve plies.
-    const std::vector<std::string> lines = { "Profondeur :    14", "Noeuds : 163693325", "Temps :      12 s",
-                                             "Noeuds/s :  2358770", "Score :    -25", "Coups :  126",
-                                             "10 - 14 , 19 x 10", "05 x 14 , 28 - 23", "06 - 10 , 32 - 28",
-                                             "01 - 05 , 23 - 19", "11 - 15 , 27 - 23", "07 - 11 , 31 - 27" };
-    form->statistics(lines);
-    for (int i = 0; i < 10; ++i) form->setRootLine(i, "28-05 :   -25 ?<---");
+    SearchInfo info { 14, 163693325, true, 12345, -50, 126, {} };
+    for (int i = 0; i < 12; ++i) {
+        MoveRecord m;
+        m.from = 5 + i, m.to = 1 + i, m.n = i % 2;
+        info.principalVariation.push_back(m);
+    }
+    form->searchInfo(info);
+    const std::vector<int> lines(12);
+    MoveRecord root;
+    root.from = 5, root.to = 32;
+    for (int i = 0; i < 10; ++i) form->setRootLine(i, RootLine { root, -50, true });
     form->findChild<QTabWidget*>("Onglet")->setCurrentIndex(1);
     for (const char* name : { "ListBox2", "ListBox5" }) {
         auto* list = form->findChild<QListWidget*>(name);

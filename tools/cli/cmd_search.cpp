@@ -17,7 +17,9 @@ public:
     explicit PrintingObserver(const SearchContext& ctx) : ctx_(ctx) { }
     void iterationFinished(int, int) override
     {
-        for (const auto& line : ctx_.statisticsLines()) std::printf("%s\n", line.c_str());
+        static const SearchInfoLabels french { "Profondeur", "Noeuds", "Temps", "Noeuds/s", "Score", "Coups" };
+        if (const SearchInfo* info = ctx_.lastSearchInfo())
+            for (const auto& line : searchInfoLines(*info, french)) std::printf("%s\n", line.c_str());
         std::printf("\n");
         std::fflush(stdout);
     }

@@ -4,7 +4,6 @@ file(MAKE_DIRECTORY ${WORK})
 get_filename_component(name ${TS} NAME)
 configure_file(${TS} ${WORK}/${name} COPYONLY)
 execute_process(COMMAND ${LUPDATE} -silent -locations none -no-obsolete -source-language fr
-                        -tr-function-alias QT_TRANSLATE_NOOP+=KV_TRANSLATE_NOOP
                         -I ${ROOT} @${SOURCES} -ts ${WORK}/${name}
                 RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)

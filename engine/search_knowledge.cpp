@@ -1,0 +1,1 @@
+#include "search_knowledge.h"
