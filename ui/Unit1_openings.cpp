@@ -88,6 +88,7 @@ void TForm1::loadOpeningLibraries()
 {
     // A library that cannot be read is played as an empty one: the engine
     // then searches from the first move. One message names every such file.
+    recoverActivePair(fsPath(openingsUserDir()));
     QStringList failures;
     for (SideToMove side : { White, Black }) {
         OpeningLibrary& lib = controller_->openings.forSide(side);

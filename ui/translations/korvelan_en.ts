@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>ExchangeRefusal</name>
+    <message>
+        <source>le fichier ne contient pas cette partie</source>
+        <translation>the file does not hold this game</translation>
+    </message>
+    <message>
+        <source>un commentaire, une variante ou une étiquette est mal fermé</source>
+        <translation>a comment, variation or tag is not properly closed</translation>
+    </message>
+    <message>
+        <source>c&apos;est une partie d&apos;une autre variante de dames</source>
+        <translation>it is a game of another draughts variant</translation>
+    </message>
+    <message>
+        <source>la position de départ ne peut pas être lue</source>
+        <translation>its starting position cannot be read</translation>
+    </message>
+    <message>
+        <source>un coup ne peut pas être lu</source>
+        <translation>a move cannot be read</translation>
+    </message>
+    <message>
+        <source>un coup n&apos;est pas légal dans la position atteinte</source>
+        <translation>a move is not legal in the position reached</translation>
+    </message>
+    <message>
+        <source>une prise peut se lire de plusieurs façons</source>
+        <translation>a capture can be read in several ways</translation>
+    </message>
+    <message>
+        <source>Partie %1, ligne %2 : %3.</source>
+        <translation>Game %1, line %2: %3.</translation>
+    </message>
+    <message>
+        <source>Partie %1 : %2.</source>
+        <translation>Game %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>le fichier n&apos;existe pas</source>
@@ -189,6 +228,14 @@
     <message>
         <source>Annuler</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Numéro ou nom à chercher</source>
+        <translation>Number or name to find</translation>
+    </message>
+    <message>
+        <source>Seules les %1 premières parties trouvées sont montrées.</source>
+        <translation>Only the first %1 games found are shown.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="fr">
 <context>
+    <name>ExchangeRefusal</name>
+    <message>
+        <source>le fichier ne contient pas cette partie</source>
+        <translation>el archivo no contiene esta partida</translation>
+    </message>
+    <message>
+        <source>un commentaire, une variante ou une étiquette est mal fermé</source>
+        <translation>un comentario, una variante o una etiqueta está mal cerrado</translation>
+    </message>
+    <message>
+        <source>c&apos;est une partie d&apos;une autre variante de dames</source>
+        <translation>es una partida de otra variante de damas</translation>
+    </message>
+    <message>
+        <source>la position de départ ne peut pas être lue</source>
+        <translation>la posición inicial no se puede leer</translation>
+    </message>
+    <message>
+        <source>un coup ne peut pas être lu</source>
+        <translation>una jugada no se puede leer</translation>
+    </message>
+    <message>
+        <source>un coup n&apos;est pas légal dans la position atteinte</source>
+        <translation>una jugada no es legal en la posición alcanzada</translation>
+    </message>
+    <message>
+        <source>une prise peut se lire de plusieurs façons</source>
+        <translation>una captura se puede leer de varias maneras</translation>
+    </message>
+    <message>
+        <source>Partie %1, ligne %2 : %3.</source>
+        <translation>Partida %1, línea %2: %3.</translation>
+    </message>
+    <message>
+        <source>Partie %1 : %2.</source>
+        <translation>Partida %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>le fichier n&apos;existe pas</source>
@@ -189,6 +228,14 @@
     <message>
         <source>Annuler</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Numéro ou nom à chercher</source>
+        <translation>Número o nombre a buscar</translation>
+    </message>
+    <message>
+        <source>Seules les %1 premières parties trouvées sont montrées.</source>
+        <translation>Solo se muestran las %1 primeras partidas encontradas.</translation>
     </message>
 </context>
 <context>

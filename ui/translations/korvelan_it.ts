@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="fr">
 <context>
+    <name>ExchangeRefusal</name>
+    <message>
+        <source>le fichier ne contient pas cette partie</source>
+        <translation>il file non contiene questa partita</translation>
+    </message>
+    <message>
+        <source>un commentaire, une variante ou une étiquette est mal fermé</source>
+        <translation>un commento, una variante o un&apos;etichetta non è chiuso bene</translation>
+    </message>
+    <message>
+        <source>c&apos;est une partie d&apos;une autre variante de dames</source>
+        <translation>è una partita di un&apos;altra variante di dama</translation>
+    </message>
+    <message>
+        <source>la position de départ ne peut pas être lue</source>
+        <translation>la posizione iniziale non può essere letta</translation>
+    </message>
+    <message>
+        <source>un coup ne peut pas être lu</source>
+        <translation>una mossa non può essere letta</translation>
+    </message>
+    <message>
+        <source>un coup n&apos;est pas légal dans la position atteinte</source>
+        <translation>una mossa non è legale nella posizione raggiunta</translation>
+    </message>
+    <message>
+        <source>une prise peut se lire de plusieurs façons</source>
+        <translation>una presa si può leggere in più modi</translation>
+    </message>
+    <message>
+        <source>Partie %1, ligne %2 : %3.</source>
+        <translation>Partita %1, riga %2: %3.</translation>
+    </message>
+    <message>
+        <source>Partie %1 : %2.</source>
+        <translation>Partita %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>le fichier n&apos;existe pas</source>
@@ -189,6 +228,14 @@
     <message>
         <source>Annuler</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Numéro ou nom à chercher</source>
+        <translation>Numero o nome da cercare</translation>
+    </message>
+    <message>
+        <source>Seules les %1 premières parties trouvées sont montrées.</source>
+        <translation>Sono mostrate solo le prime %1 partite trovate.</translation>
     </message>
 </context>
 <context>
