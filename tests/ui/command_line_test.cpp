@@ -122,7 +122,7 @@ TEST_F(CommandLineFiles, EachKindOfGameOpensOnTheBoard)
     EXPECT_EQ(g().whiteName, "Carla");
     EXPECT_EQ(g().gamePly, 2);
 
-    // A PDN of several games asks which one; the second starts from a set-up position.
+    // A PDN of several games asks which one.
     // Answered once it is up, from inside its own event loop.
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [] {
@@ -133,8 +133,11 @@ TEST_F(CommandLineFiles, EachKindOfGameOpensOnTheBoard)
             }
     });
     answer.start(10);
-    start({ KV_SOURCE_DIR "/tests/files/corpus/games.pdn" });
-    EXPECT_EQ(g().whiteName, "A");
+    start({ write("deux.pdn",
+                  "[White \"Alice\"]\n[Black \"Bob\"]\n\n1. 9-13 22-18 *\n\n"
+                  "[White \"Carla\"]\n[Black \"Didier\"]\n\n1. 10-14 *\n") });
+    EXPECT_EQ(g().whiteName, "Carla");
+    EXPECT_EQ(g().gamePly, 1);
     EXPECT_TRUE(onBoard());
     EXPECT_TRUE(errors.isEmpty()) << errors.join('|').toStdString();
 }
