@@ -3,6 +3,7 @@
 // "Quitter" writes "last32.dam" and the close box quits without writing it.
 #include "ui/Unit1.h"
 
+#include "io/keep_aside.h"
 #include "ui/Unit5.h"
 #include "ui/languages.h"
 #include "ui/board_widget.h"
@@ -41,7 +42,13 @@ void TForm1::FormActivate()
     if (QFileInfo::exists(path)) {
         GameFileError why;
         lastState_ = ReadGameFile(path.toStdString(), why);
-        if (!lastState_) ShowError(gameFileErrorText(why));
+        if (!lastState_) {
+            // Kept aside, so that quitting never writes over it.
+            QString text = gameFileErrorText(why);
+            if (const auto aside = keepAside(path.toStdString()))
+                text += "\n" + tr("Le fichier a été mis de côté sous le nom %1.").arg(QString::fromStdString(*aside));
+            ShowError(text);
+        }
     }
     // The language of the last run, French on a first start: applying it
     // also gives the themes their names.

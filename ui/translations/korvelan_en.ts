@@ -94,6 +94,10 @@
 <context>
     <name>TForm1</name>
     <message>
+        <source>Le fichier a été mis de côté sous le nom %1.</source>
+        <translation>The file was kept aside as %1.</translation>
+    </message>
+    <message>
         <source>Match nul !</source>
         <translation>Draw!</translation>
     </message>

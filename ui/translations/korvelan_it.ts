@@ -94,6 +94,10 @@
 <context>
     <name>TForm1</name>
     <message>
+        <source>Le fichier a été mis de côté sous le nom %1.</source>
+        <translation>Il file è stato messo da parte con il nome %1.</translation>
+    </message>
+    <message>
         <source>Match nul !</source>
         <translation>Patta!</translation>
     </message>

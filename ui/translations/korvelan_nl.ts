@@ -94,6 +94,10 @@
 <context>
     <name>TForm1</name>
     <message>
+        <source>Le fichier a été mis de côté sous le nom %1.</source>
+        <translation>Het bestand is apart gezet onder de naam %1.</translation>
+    </message>
+    <message>
         <source>Match nul !</source>
         <translation>Remise!</translation>
     </message>

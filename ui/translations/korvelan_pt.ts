@@ -94,6 +94,10 @@
 <context>
     <name>TForm1</name>
     <message>
+        <source>Le fichier a été mis de côté sous le nom %1.</source>
+        <translation>O arquivo foi guardado à parte com o nome %1.</translation>
+    </message>
+    <message>
         <source>Match nul !</source>
         <translation>Empate!</translation>
     </message>
