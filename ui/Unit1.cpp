@@ -32,7 +32,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -45,35 +44,22 @@ namespace kv {
 
 using namespace unit1_detail;
 
-TForm1::TForm1(const QString& programDir, QWidget* parent)
-    : TForm1(DataPaths(programDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)), parent)
-{
-}
-
-TForm1::TForm1(const DataPaths& paths, QWidget* parent)
+TForm1::TForm1(GameSession& session, QWidget* parent)
     : QMainWindow(parent)
-    , paths_(paths)
-    , programDir_(paths.programDir())
-    , parameters_(defaultParameters())
+    , session_(session)
+    , game_(session.game())
+    , controller_(&session.controller())
+    , registry_(session.registry())
 {
     setObjectName("TForm1");
     setWindowTitle(tr("Korvelan 3D, le jeu"));
-    game_.newGame();
     game_.whiteName = tr("Inconnu").toStdString();
     game_.blackName = "Korvelan";
     game_.storeRecordEntry(0);
 
-    // The shipped key file; the learned positions were stored under these
-    // keys. Without it the engine uses the same keys built from their seed,
-    // and Introduction tells the user the file is damaged or missing.
-    std::string keyError;
-    auto keys = loadHashKeys((programDir_ + "/hashkey33.dat").toStdString(), keyError);
-    if (!keys) keyError_ = QString::fromStdString(keyError);
-    search_ = std::make_unique<SearchContext>(keys ? *keys : HashKeyTables::generated(), parameters_);
-    search_->observer = this;
-    controller_ = std::make_unique<GameController>(game_, *search_, *this);
+    session_.attachView(*this, *this);
     controller_->enterLoop = [this] { enterLoop(); };
-    sounds_ = new SoundPlayer(programDir_, this);
+    sounds_ = new SoundPlayer(session_.programDir(), this);
 
     auto* central = new QWidget(this);
     central->setObjectName("Fond");
@@ -130,7 +116,8 @@ TForm1::TForm1(const DataPaths& paths, QWidget* parent)
 TForm1::~TForm1()
 {
     translations_.reset(); // back to the source texts while the window is whole
-    search_->observer = nullptr;
+    controller_->enterLoop = nullptr;
+    session_.detachView();
 }
 
 void TForm1::quitApplication() { QCoreApplication::exit(0); }
@@ -139,7 +126,7 @@ void TForm1::quitApplication() { QCoreApplication::exit(0); }
 
 void TForm1::Nouveau2Click()
 {
-    search_->state.stopRequested = true;
+    session_.stopSearch();
     listBox1_->clear();
     loadPlayerLists();
     revoirCoup_->hide(); // a new game is no problem
@@ -187,7 +174,7 @@ void TForm1::Horlogeszro1Click() { controller_->Horlogeszro1Click(); }
 void TForm1::Best1Click()
 {
     // The lines of the calculation list, written whole or not at all.
-    const QString path = paths_.userDataPath("Bestmove.txt");
+    const QString path = session_.bestMovesFile();
     QByteArray text;
     for (int i = 0; i < listBox2_->count(); ++i) text += listBox2_->item(i)->text().toUtf8() + '\n';
     QSaveFile f(path);

@@ -5,13 +5,12 @@
 // GameController, which this window serves as its view and search observer.
 #pragma once
 
-#include "engine/endgame_knowledge.h"
 #include "engine/search_context.h"
 #include "eval/parameters.h"
 #include "files/game_file.h"
 #include "game/controller.h"
-#include "game/data_paths.h"
 #include "game/game_view.h"
+#include "game/session.h"
 #include "players/registry.h"
 #include "rules/game_state.h"
 #include "training/problem_listing.h"
@@ -66,19 +65,18 @@ class Translations;
 class TForm1 : public QMainWindow, public GameView, public SearchObserver {
     Q_OBJECT
 public:
-    // The program directory holds the shipped data; files the program writes
-    // go to the user's folder (AppDataLocation unless given).
-    explicit TForm1(const QString& programDir, QWidget* parent = nullptr);
-    explicit TForm1(const DataPaths& paths, QWidget* parent = nullptr);
+    // Shows the session's game; the session outlives the window.
+    explicit TForm1(GameSession& session, QWidget* parent = nullptr);
     ~TForm1() override;
 
+    GameSession& session() { return session_; }
     GameController& controller() { return *controller_; }
-    SearchContext& search() { return *search_; }
+    const SearchContext& search() const { return session_.search(); }
     Damier2D* board() const { return board_; }
     Damier3D* board3d() const { return board3d_; }
     int theme3d() const { return theme3d_; } // 0 while the flat board is shown
-    const QString& programDir() const { return programDir_; }
-    const DataPaths& paths() const { return paths_; }
+    QString programDir() const { return session_.programDir(); }
+    const DataPaths& paths() const { return session_.paths(); }
 
     // The "Erreur" box every file command reports with (window-modal, the
     // caller does not wait for it). Tests replace the box by a sink that
@@ -91,7 +89,7 @@ public:
     // The settings that travel in game files, as the window holds them now.
     StoredSettings currentSettings() const;
     // The evaluation parameters in force (loaded from "defaut.par", edited in TForm5).
-    const ParameterSet& parameters() const { return parameters_; }
+    const ParameterSet& parameters() const { return session_.parameters(); }
     void setParameters(const ParameterSet& set);
     TForm5* parameterEditor() const { return form5_; }
     HelpWindow* helpWindow() const { return help_; }
@@ -356,10 +354,9 @@ private:
     void learnSessionGame();
     void showSetupCaptions();
 
-    DataPaths paths_;
-    QString programDir_;
-    GameState game_;
-    ParameterSet parameters_;
+    GameSession& session_;
+    GameState& game_;
+    GameController* controller_;
     bool activated_ = false;
     std::optional<GameFile> lastState_; // "last32.dam" as the first activation read it
     std::function<void(const QString&)> errorSink_;
@@ -369,14 +366,10 @@ private:
     QWidget* welcomeLanguages_ = nullptr; // the row of language buttons on the welcome panel
     QWidget* welcomeViews_ = nullptr;     // the row of board-view buttons
     QActionGroup* tableSizeGroup_ = nullptr;
-    std::unique_ptr<EndgameKnowledge> knowledge_; // outlives the search that reads it
-    std::unique_ptr<SearchContext> search_;
-    std::unique_ptr<GameController> controller_;
     SoundPlayer* sounds_ = nullptr;
     bool externalLoop_ = false;
     bool introduced_ = false;
     QStringList missingImages_;
-    QString keyError_; // why "hashkey33.dat" could not be read, if it could not
 
     Damier2D* board_ = nullptr;
 
@@ -452,7 +445,7 @@ private:
     bool loadPlayerLists();
     void fillPlayerLists();
     PlayerWidgets pw_;
-    PlayerRegistry registry_; // the lists shown: "Ramener Korvelan à 2050" changes it here only
+    PlayerRegistry& registry_; // the lists shown: "Ramener Korvelan à 2050" changes it here only
     PlayersWindow* playersWindow_ = nullptr;
 
     // Analysis and training.

@@ -33,7 +33,7 @@ QString TForm1::gameFileErrorText(const GameFileError& error) const
 
 void TForm1::save()
 {
-    const QString path = chooseFile({ true, tr("Sauver la partie"), paths_.userFolder("Sauve"),
+    const QString path = chooseFile({ true, tr("Sauver la partie"), session_.savedGamesFolder(),
                                       tr("Fichiers Korvelan (*.dam)"), "dam" });
     if (path.isEmpty()) return;
     // The record holds the game as played; a search under way changes none of it.
@@ -44,7 +44,7 @@ void TForm1::save()
 
 void TForm1::ouvre()
 {
-    const QString path = chooseFile({ false, tr("Ouvrir une partie"), paths_.userFolder("Sauve"),
+    const QString path = chooseFile({ false, tr("Ouvrir une partie"), session_.savedGamesFolder(),
                                       tr("Fichiers Korvelan (*.dam)"), "dam" });
     if (path.isEmpty()) return; // cancelled: the game and any search go on
     GameFileError why;

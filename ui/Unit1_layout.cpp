@@ -483,7 +483,7 @@ void TForm1::buildWelcome()
     views->setContentsMargins(0, 0, 0, 0);
     views->addStretch();
     auto* start = makeButton(welcomeViews_, "BoutonDamier2D", tr("Damier 2D"));
-    start->setIcon(QIcon(programDir_ + "/Images1i/1dba.bmp")); // a white king, when the image is there
+    start->setIcon(QIcon(session_.boardImage("1dba.bmp"))); // a white king, when the image is there
     start->setIconSize(QSize(36, 36));
     connect(start, &QPushButton::clicked, this, &TForm1::Damier2DClick);
     views->addWidget(start);

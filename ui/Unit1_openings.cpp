@@ -8,7 +8,6 @@
 // shipped files, and is always written there.
 #include "ui/Unit1.h"
 
-#include "game/data_paths.h"
 #include "openings/library_sets.h"
 #include "ui/opening_editor.h"
 
@@ -20,7 +19,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 namespace kv {
 
@@ -35,7 +33,7 @@ void TForm1::buildOpeningsMenu()
     QAction* active = addAction(parametrage_, "Bibliothquesactives1", tr("Bibliothèques actives"),
                                 &TForm1::Bibliothquesactives1Click);
     active->setCheckable(true);
-    active->setChecked(search_->settings.bookEnabled);
+    active->setChecked(session_.bookEnabled());
     addAction(parametrage_, "Changerbibliothqueouvertures1", tr("Changer bibliothèque ouverture"),
               &TForm1::Changerbibliothqueouvertures1Click);
     parametrage_->addSeparator();
@@ -62,18 +60,11 @@ void TForm1::buildOpeningsMenu()
     };
 }
 
-namespace {
-DataPaths openingPaths(const QString& programDir)
-{
-    return DataPaths(programDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-}
-} // namespace
-
-QString TForm1::openingsUserDir() const { return openingPaths(programDir_).userDir(); }
+QString TForm1::openingsUserDir() const { return session_.openingsUserFolder(); }
 
 QString TForm1::activeLibraryPath(SideToMove side) const
 {
-    return openingPaths(programDir_).seededUserFile(QString::fromLatin1(activeLibraryFile(side)));
+    return session_.activeLibraryPath(side);
 }
 
 void TForm1::openingsError(const QString& text)
@@ -88,18 +79,9 @@ void TForm1::loadOpeningLibraries()
 {
     // A library that cannot be read is played as an empty one: the engine
     // then searches from the first move. One message names every such file.
-    QStringList failures;
-    for (SideToMove side : { White, Black }) {
-        OpeningLibrary& lib = controller_->openings.forSide(side);
-        std::string why;
-        if (!readLibrary(fsPath(activeLibraryPath(side)), lib, why)) {
-            lib.clear();
-            failures << QString::fromStdString(why);
-        }
-    }
+    const QStringList failures = session_.loadOpeningBooks();
     form2_->showLines();
     form3_->showLines();
-    search_->settings.bookEnabled = true;
     actions_["Bibliothquesactives1"]->setChecked(true);
     if (!failures.isEmpty())
         openingsError(tr("Les ouvertures ne sont pas disponibles, l'ordinateur calculera tous ses coups.") + "\n" +
@@ -108,13 +90,13 @@ void TForm1::loadOpeningLibraries()
 
 void TForm1::Bibliothquesactives1Click()
 {
-    search_->settings.bookEnabled = !search_->settings.bookEnabled;
-    actions_["Bibliothquesactives1"]->setChecked(search_->settings.bookEnabled);
+    session_.setBookEnabled(!session_.bookEnabled());
+    actions_["Bibliothquesactives1"]->setChecked(session_.bookEnabled());
 }
 
 void TForm1::Changerbibliothqueouvertures1Click()
 {
-    const QString chosen = chooseOpeningSet(false, openingPaths(programDir_).userFolder(kSetFolder));
+    const QString chosen = chooseOpeningSet(false, session_.openingSetsFolder());
     if (chosen.isEmpty()) return;
     std::string why;
     QDir().mkpath(openingsUserDir());
@@ -158,7 +140,7 @@ void TForm1::reloadOpeningLibrary(SideToMove side)
 
 bool TForm1::storeOpeningSet(SideToMove side)
 {
-    const QString chosen = chooseOpeningSet(true, openingPaths(programDir_).userFolder(kSetFolder));
+    const QString chosen = chooseOpeningSet(true, session_.openingSetsFolder());
     if (chosen.isEmpty()) return false;
     // The other colour's active library is the shipped one until the user
     // has an active pair of their own.

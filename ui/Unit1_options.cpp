@@ -61,14 +61,8 @@ void TForm1::setTableSize(int sizeFactor, bool resize)
     const TableSize& t = tableSizeFor(sizeFactor);
     for (std::size_t i = 0; i < kTableSizes.size(); ++i)
         actions_[kTableSizeHandlers[i]]->setChecked(&kTableSizes[i] == &t);
-    // The search reads the table at every node: it changes only between searches.
     const int factor = t.sizeFactor, offset = t.depthOffset;
-    controller_->betweenSearches([this, factor, offset, resize] {
-        if (resize && search_->transpositionTable().sizeFactor() != factor)
-            search_->resizeTranspositionTable(factor, offset);
-        else
-            search_->setTableDepthOffset(offset);
-    });
+    session_.setTableSize(factor, offset, resize);
 }
 
 void TForm1::Alphabeticalnumber1Click()
@@ -80,28 +74,25 @@ void TForm1::Alphabeticalnumber1Click()
 
 void TForm1::setParameters(const ParameterSet& set)
 {
-    parameters_ = set;
-    // The evaluation is prepared at the root of each search: the new set
-    // serves the next one.
-    controller_->betweenSearches([this, set] { search_->setParameters(set); });
+    session_.setParameters(set);
 }
 
-void TForm1::Changer1Click() { form5_->edit(parameters_); }
+void TForm1::Changer1Click() { form5_->edit(session_.parameters()); }
 
 void TForm1::Sauverlesparamtres1Click()
 {
-    const QString path = chooseFile({ true, tr("Sauver les paramètres"), paths_.userFolder("parametres"),
+    const QString path = chooseFile({ true, tr("Sauver les paramètres"), session_.parametersFolder(),
                                       tr("parameters (*.par)"), "par" });
     if (path.isEmpty()) return;
-    saveParameters(parameters_, path.toStdString(), [this](const std::string&) { ShowError(tr("Impossible d'ouvrir ce fichier")); });
+    saveParameters(session_.parameters(), path.toStdString(), [this](const std::string&) { ShowError(tr("Impossible d'ouvrir ce fichier")); });
 }
 
 void TForm1::Chargerdesparamtres1Click()
 {
-    const QString path = chooseFile({ false, tr("Charger des paramètres"), paths_.userFolder("parametres"),
+    const QString path = chooseFile({ false, tr("Charger des paramètres"), session_.parametersFolder(),
                                       tr("parameters (*.par)"), "par" });
     if (path.isEmpty()) return;
-    ParameterSet set = parameters_;
+    ParameterSet set = session_.parameters();
     if (loadParameters(set, path.toStdString(), [this](const std::string&) { ShowError(tr("Impossible d'ouvrir ce fichier")); }))
         setParameters(set);
 }
@@ -139,7 +130,7 @@ void TForm1::buildHelpMenu()
 
 void TForm1::showHelp(const QString& baseName)
 {
-    if (!help_) help_ = new HelpWindow(programDir_, this);
+    if (!help_) help_ = new HelpWindow(session_.programDir(), this);
     help_->setLanguage(languageIndex());
     help_->showPage(baseName);
 }

@@ -94,29 +94,12 @@ std::string gameName(const QString& text)
 
 // ------------------------------------------------------------------ the registry
 
-QString TForm1::playersDir() const
-{
-    return paths_.userDir();
-}
+QString TForm1::playersDir() const { return session_.playersFolder(); }
 
 std::optional<PlayerRegistry> TForm1::readRegistry()
 {
-    const QString dir = playersDir();
-    QDir().mkpath(dir);
-    // The user's registry starts as the shipped pair, copied together so a
-    // lone "points.dat" is never paired with names it was not written for.
-    const QDir user(dir), shipped(programDir_);
-    if (!user.exists(kPlayersFile) && user.absolutePath() != shipped.absolutePath()) {
-        bool copied = shipped.exists(kPlayersFile) && shipped.exists(kRatingsFile);
-        for (const char* f : { kPlayersFile, kRatingsFile }) {
-            if (!copied) break;
-            QFile::remove(user.filePath(f));
-            copied = QFile::copy(shipped.filePath(f), user.filePath(f));
-            QFile(user.filePath(f)).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-        }
-        std::string error;
-        if (!copied && !seedRegistry(fsPath(dir), error)) qWarning("players: %s", error.c_str());
-    }
+    const QString dir = session_.seededPlayersFolder();
+    const QDir user(dir);
 
     RegistryLoad load = loadRegistry(fsPath(dir));
     if (!load.registry) {

@@ -107,7 +107,7 @@ void TForm1::Problmes1Click()
 {
     if (controller_->analysing() || controller_->positionSetupMode()) return;
     controller_->pause();
-    const QString dir = programDir_ + "/Problemes";
+    const QString dir = session_.problemsFolder();
     const QString path = chooseFile(tr("Leçons, exercices et problèmes"), dir, false, false);
     if (path.isEmpty()) return;
     const QFileInfo info(path);
@@ -143,19 +143,19 @@ void TForm1::Apprendreposition1Click()
     final[0] = OffBoard;
     std::copy(game_.record[plies].squares.begin(), game_.record[plies].squares.end(), final.sq.begin() + 1);
     const auto score = controller_->hasAnalysis() ? controller_->analysis().plyScore(plies) : std::nullopt;
-    if (!knowledge_ || !score || !mayLearn(final, plies)) {
+    if (!session_.knowledge() || !score || !mayLearn(final, plies)) {
         statusBar()->showMessage(
             tr("Rien à apprendre : il faut une partie analysée de plus de 20 coups, au matériel presque égal."), 8000);
         return;
     }
     QString path = controller_->sessionActive() ? sessionLesson_ : QString();
     if (path.isEmpty()) {
-        path = chooseFile(tr("Apprendre"), paths_.userFolder("parametres"), true, true);
+        path = chooseFile(tr("Apprendre"), session_.parametersFolder(), true, true);
         if (path.isEmpty()) return;
         if (controller_->sessionActive()) sessionLesson_ = path;
     }
-    LearnedPositions& table = knowledge_->learnedPositions();
-    learn(table, lessonEntryOf(search_->learnedKeys(), game_, plies, *score));
+    LearnedPositions& table = session_.knowledge()->learnedPositions();
+    learn(table, lessonEntryOf(session_.search().learnedKeys(), game_, plies, *score));
     const std::string error = table.save(path.toStdString());
     if (!error.empty()) {
         ShowError(tr("Impossible d'ouvrir ce fichier"));
@@ -171,15 +171,15 @@ void TForm1::learnSessionGame()
 
 void TForm1::Chargerdesleons1Click()
 {
-    if (!knowledge_) return;
-    const QString path = chooseFile(tr("Charger des leçons"), paths_.userFolder("parametres"), false, true);
+    if (!session_.knowledge()) return;
+    const QString path = chooseFile(tr("Charger des leçons"), session_.parametersFolder(), false, true);
     if (path.isEmpty()) return;
-    const std::string error = knowledge_->learnedPositions().load(path.toStdString());
+    const std::string error = session_.knowledge()->learnedPositions().load(path.toStdString());
     if (!error.empty()) {
         ShowError(tr("Impossible d'ouvrir ce fichier"));
         return;
     }
-    search_->clearTranspositionTable(); // scores from the old lessons may be stored there
+    session_.clearTranspositionTable(); // scores from the old lessons may be stored there
 }
 
 void TForm1::Lancerunesession1Click()

@@ -19,10 +19,6 @@
 
 namespace kv {
 
-namespace {
-constexpr const char* kStateFile = "last32.dam";
-}
-
 // ------------------------------------------------------------------ activation
 
 void TForm1::showEvent(QShowEvent* e)
@@ -37,12 +33,10 @@ void TForm1::FormActivate()
     activated_ = true;
     // A first start has no state file: that is no error. A file that is
     // there and cannot be used is reported, and the game starts afresh.
-    const QString path = paths_.userDataPath(kStateFile);
-    if (QFileInfo::exists(path)) {
-        GameFileError why;
-        lastState_ = ReadGameFile(path.toStdString(), why);
-        if (!lastState_) ShowError(gameFileErrorText(why));
-    }
+    GameFileError why;
+    bool present = false;
+    lastState_ = session_.readStateFile(why, present);
+    if (present && !lastState_) ShowError(gameFileErrorText(why));
     // The language of the last run, French on a first start: applying it
     // also gives the themes their names.
     applyLanguage(lastState_ ? int(lastState_->settings.language) : int(French));
@@ -104,7 +98,7 @@ void TForm1::Introduction()
 {
     if (introduced_) return;
     introduced_ = true;
-    QDir::setCurrent(programDir_);
+    QDir::setCurrent(session_.programDir());
     for (const IntroStep& step : introSteps()) (this->*step.run)();
     refreshStatus();
 }
@@ -116,42 +110,34 @@ void TForm1::introTitles()
 
 void TForm1::introHashTables()
 {
-    if (!keyError_.isEmpty()) {
-        qWarning("%s", qPrintable(keyError_));
-        statusBar()->showMessage(keyError_, 10000);
+    if (const QString& keyError = session_.hashKeyError(); !keyError.isEmpty()) {
+        qWarning("%s", qPrintable(keyError));
+        statusBar()->showMessage(keyError, 10000);
     }
     // The table is allocated with its default size; its ply offset follows
     // the checked size entry.
-    setTableSize(search_->transpositionTable().sizeFactor(), false);
+    setTableSize(session_.tableSizeFactor(), false);
 }
 
 void TForm1::introOpeningLibraries() { loadOpeningLibraries(); }
 
 void TForm1::introLearnedPositions()
 {
-    // The endgame tables are read on the first probe, "damas.dat" now.
-    knowledge_ = std::make_unique<EndgameKnowledge>(programDir_.toStdString(), [this](const std::string& m) {
+    session_.loadEndgameKnowledge([this](const std::string& m) {
         qWarning("%s", m.c_str());
         statusBar()->showMessage(QString::fromStdString(m), 10000);
     });
-    knowledge_->loadLearnedPositions();
-    search_->setKnowledge(*knowledge_);
 }
 
 void TForm1::introParameters()
 {
-    // The user's copy once there is one, so parameters saved as "defaut.par"
-    // are the ones the next start uses. Without a readable file the built-in
-    // defaults stay in force rather than an all-zero set.
-    ParameterSet set = parameters_;
-    const QString path = paths_.seededUserFile("parametres/defaut.par");
-    if (loadParameters(set, path.toStdString(), [this](const std::string&) { ShowError(tr("Impossible d'ouvrir ce fichier")); }))
-        setParameters(set);
+    // Without a readable file the built-in defaults stay in force.
+    if (!session_.loadDefaultParameters()) ShowError(tr("Impossible d'ouvrir ce fichier"));
 }
 
 void TForm1::introImages()
 {
-    missingImages_ = board_->loadImages(paths_.programDataPath("Images1i"));
+    missingImages_ = board_->loadImages(session_.boardImagesFolder());
     if (!missingImages_.isEmpty()) {
         qWarning("Images1i: %s missing, the board is drawn plainly", qPrintable(missingImages_.join(", ")));
         statusBar()->showMessage(tr("Images manquantes : %1").arg(missingImages_.join(", ")), 10000);
@@ -175,7 +161,7 @@ void TForm1::introPlayerRegistry()
 
 void TForm1::introEndgameTables()
 {
-    search_->clearTranspositionTable();
+    session_.clearTranspositionTable();
     // The parameter editor lays out its boxes when it is built.
 }
 
@@ -188,7 +174,7 @@ StoredSettings TForm1::currentSettings() const
     bool ok = false;
     const int minutes = nbminutes_->text().trimmed().toInt(&ok);
     s.customMinutes = ok && minutes > 0 && minutes <= 50000 ? minutes : level.minutes;
-    s.sizeFactor = static_cast<std::int16_t>(search_->transpositionTable().sizeFactor());
+    s.sizeFactor = static_cast<std::int16_t>(session_.tableSizeFactor());
     s.language = static_cast<std::uint8_t>(languageIndex());
     s.levelIndex = level.index;
     s.levelTime = level.levelTime;
@@ -198,13 +184,12 @@ StoredSettings TForm1::currentSettings() const
 
 void TForm1::quitter()
 {
-    search_->state.stopRequested = true;
+    session_.stopSearch();
     // Before a board view was chosen the game on the board is not the user's:
     // the state file keeps the last game.
     if (introduced_) {
         GameFileError why;
-        const QString path = paths_.userDataPath(kStateFile);
-        if (!WriteGameFile(path.toStdString(), gameFileOf(game_, currentSettings()), why)) {
+        if (!session_.writeStateFile(currentSettings(), why)) {
             ShowError(gameFileErrorText(why));
             // The program ends next: the user reads why the game was not kept first.
             if (auto* box = findChild<QMessageBox*>("Erreur"); box && !errorSink_) box->exec();

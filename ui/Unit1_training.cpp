@@ -79,7 +79,7 @@ void TForm1::buildTraining()
     for (const PaletteEntry& e : kPalette) {
         auto* b = new QToolButton(group);
         b->setObjectName(e.name);
-        const QPixmap pix(programDir_ + "/Images1i/" + e.image);
+        const QPixmap pix(session_.boardImage(e.image));
         if (!pix.isNull()) {
             b->setIcon(QIcon(pix));
             b->setIconSize(QSize(30, 30));
@@ -210,7 +210,7 @@ void TForm1::OngletChange(int index)
             return;
         }
         // Set-up positions are not in the opening libraries.
-        controller_->search().settings.bookEnabled = false;
+        session_.setBookEnabled(false);
         auto lib = actions_.find("Bibliothquesactives1");
         if (lib != actions_.end()) lib->second->setChecked(false);
         Entrerpositionclick();
@@ -256,7 +256,7 @@ void TForm1::setPieceToPlace(int code)
     controller_->setup.pieceToPlace = static_cast<std::uint8_t>(code);
     for (const PaletteEntry& e : kPalette) {
         if (e.code != code) continue;
-        const QPixmap pix(programDir_ + "/Images1i/" + e.image);
+        const QPixmap pix(session_.boardImage(e.image));
         if (!pix.isNull()) piontemoin_->setPixmap(pix.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         else piontemoin_->setText(QString::number(code));
     }

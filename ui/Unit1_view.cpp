@@ -215,7 +215,7 @@ void TForm1::showSearchInfo(const SearchInfo& info)
 
 void TForm1::clock(SideToMove side, int usedSeconds)
 {
-    if (search_->state.unlimitedTime) return;
+    if (session_.thinkingOnOpponentsTime()) return;
     showClock(side, clockText(usedSeconds));
 }
 

@@ -144,7 +144,7 @@ void TForm1::buildViews()
             b->setObjectName(welcomeButtonName(n));
             b->setText(tr(kThemes[n - 1].caption));
             b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-            const QImage board(programDir_ + QString("/damier%1wi.bmp").arg(n));
+            const QImage board(session_.themeBoardImage(n, true));
             if (!board.isNull())
                 b->setIcon(QPixmap::fromImage(board.scaled(120, 80, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
             // Small enough that both rows with their names fit the smallest window;
@@ -159,7 +159,7 @@ void TForm1::buildViews()
 
     // A theme whose picture is not there is not offered.
     for (int n = 1; n <= 8; ++n) {
-        if (!QFileInfo::exists(programDir_ + QString("/damier%1i.bmp").arg(n))) {
+        if (!QFileInfo::exists(session_.themeBoardImage(n, false))) {
             actions_[kThemes[n - 1].action]->setVisible(false);
             if (auto* b = findChild<QAbstractButton*>(welcomeButtonName(n))) b->hide();
         }
@@ -190,11 +190,11 @@ bool TForm1::showTheme(int theme)
     // The piece set only when it changes, the background only with the theme.
     QString missing;
     const int set = pieceSetOf(theme);
-    if (board3d_->pieceSet() != set && !board3d_->loadPieceSet(programDir_, set, missing)) {
+    if (board3d_->pieceSet() != set && !board3d_->loadPieceSet(session_.programDir(), set, missing)) {
         hideTheme(theme, missing);
         return false;
     }
-    if (board3d_->backgroundTheme() != theme && !board3d_->loadBackground(programDir_, theme, missing)) {
+    if (board3d_->backgroundTheme() != theme && !board3d_->loadBackground(session_.programDir(), theme, missing)) {
         hideTheme(theme, missing);
         return false;
     }

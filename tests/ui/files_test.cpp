@@ -37,7 +37,7 @@ protected:
     void start(bool chooseBoard = true)
     {
         errors.clear();
-        form = std::make_unique<TForm1>(DataPaths(KV_PROGRAM_DIR, user.path()));
+        form = std::make_unique<TestWindow>(DataPaths(KV_PROGRAM_DIR, user.path()));
         form->setExternalLoop(true);
         form->setErrorSink([this](const QString& t) { errors << t; });
         form->setFileChooser([this](const QString&, const QString&, bool) { return answer; });
@@ -297,7 +297,7 @@ TEST_F(Files, EditedParametersAreSavedLoadedAndSeenByTheEvaluation)
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(form->parameters().tempoWeight(TempoOpening), -40);
     EXPECT_EQ(form->parameters().tableEntry(OpeningTable, 17), 44);
-    EXPECT_EQ(form->search().evaluator().parameters().tempoWeight(TempoOpening), -40);
+    EXPECT_EQ(form->session().search().evaluator().parameters().tempoWeight(TempoOpening), -40);
 
     answer = userFile("parametres/essai.par");
     trigger("Sauverlesparamtres1");

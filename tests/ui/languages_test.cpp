@@ -564,7 +564,7 @@ TEST_F(Languages, PositionEditorFitsInEveryLanguage)
 
 TEST(LanguagesWelcome, ButtonsSwitchAndRenameTheThemes)
 {
-    TForm1 form(KV_PROGRAM_DIR);
+    TestWindow form(KV_PROGRAM_DIR);
     form.setExternalLoop(true);
     form.show();
     const std::array<QString, 4> renamed { "Mataro", "Malaga", "Inferno", "Guadalquivir" };

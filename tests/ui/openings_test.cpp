@@ -1,6 +1,6 @@
 // The opening libraries in the window: the "Paramétrage" menu, the editors
 // TForm2 and TForm3, stored sets, and the engine playing from the book.
-#include "ui/Unit1.h"
+#include "session_window.h"
 
 #include "openings/library_sets.h"
 #include "rules/geometry.h"
@@ -40,7 +40,7 @@ protected:
 
     void startWindow(const QString& programDir)
     {
-        form = std::make_unique<TForm1>(programDir);
+        form = std::make_unique<TestWindow>(programDir);
         form->setExternalLoop(true);
         form->show();
         form->findChild<QAbstractButton*>("BoutonDamier2D")->click();
@@ -125,7 +125,7 @@ protected:
     }
 
     QTemporaryDir home;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TestWindow> form;
     QStringList dialogs;
     QString answer;
 };

@@ -35,7 +35,7 @@ class Training : public ::testing::Test, protected testing_window::WindowDriver 
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TForm1>(KV_PROGRAM_DIR);
+        form = std::make_unique<TestWindow>(KV_PROGRAM_DIR);
         form->setExternalLoop(true);
         form->show();
         button("BoutonDamier2D")->click();

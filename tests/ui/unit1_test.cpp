@@ -30,7 +30,7 @@ TEST_F(Window, WelcomePanelLeadsToTheStartingPosition)
         EXPECT_TRUE(action(name)->isCheckable()) << name;
         EXPECT_EQ(action(name)->isChecked(), on) << name;
     }
-    EXPECT_TRUE(TForm1(KV_PROGRAM_DIR).findChild<QAction*>("Rflexionsurtempsadverse1")->isChecked());
+    EXPECT_TRUE(TestWindow(KV_PROGRAM_DIR).findChild<QAction*>("Rflexionsurtempsadverse1")->isChecked());
     grab("start");
 }
 
@@ -447,7 +447,7 @@ TEST(WindowWithoutData, MissingImagesAreReportedAndTheBoardIsDrawnPlainly)
 {
     const QString empty = QDir::tempPath() + "/korvelan-no-data";
     QDir().mkpath(empty);
-    TForm1 form(empty);
+    TestWindow form(empty);
     form.setExternalLoop(true);
     QStringList errors;
     form.setErrorSink([&errors](const QString& t) { errors << t; });
@@ -473,7 +473,7 @@ TEST(WindowLoop, PlaysAgainstTheEngineAndQuitsFromTheRunningLoop)
 {
     // The real loop: started by the welcome panel, idle waits, thinking on the
     // user's time, a stop by "Quitter" and exit status 0.
-    TForm1 form(KV_PROGRAM_DIR);
+    TestWindow form(KV_PROGRAM_DIR);
     form.show();
     if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())
         form.grab().save(qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_welcome.png");

@@ -271,7 +271,7 @@ TEST_F(Views, ClockPanelsFollowTheGameAndSwapWhenTheBoardTurns)
 
 TEST_F(Views, WelcomeButtonsStartInTheirTheme)
 {
-    TForm1 fresh(KV_PROGRAM_DIR);
+    TestWindow fresh(KV_PROGRAM_DIR);
     fresh.setExternalLoop(true);
     fresh.show();
     auto* b = fresh.findChild<QAbstractButton*>("BoutonDamier3D7");
@@ -286,7 +286,7 @@ TEST_F(Views, WelcomeButtonsStartInTheirTheme)
 // At the window's first size every theme button shows its whole name under its picture.
 TEST_F(Views, WelcomeButtonsFitWithTheirNames)
 {
-    TForm1 fresh(KV_PROGRAM_DIR);
+    TestWindow fresh(KV_PROGRAM_DIR);
     fresh.setExternalLoop(true);
     fresh.show();
     QApplication::processEvents();
@@ -315,7 +315,7 @@ TEST(ViewsMissingFiles, ThemesWithMissingFilesAreWithdrawn)
     fs::copy(from / "Images3i", dir.path() / "Images3i");
     fs::remove(dir.path() / "Images3i" / "dn3_17i.bmp");
 
-    TForm1 form(QString::fromStdString(dir.path().string()));
+    TestWindow form(QString::fromStdString(dir.path().string()));
     form.setExternalLoop(true);
     form.show();
     form.findChild<QPushButton*>("BoutonDamier2D")->click();

@@ -2,7 +2,7 @@
 // helpers that drive it through objectNames the way a user would.
 #pragma once
 
-#include "ui/Unit1.h"
+#include "session_window.h"
 
 #include "rules/geometry.h"
 #include "ui/board_widget.h"
@@ -71,14 +71,14 @@ protected:
         return done();
     }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TestWindow> form;
 };
 
 class Window : public ::testing::Test, protected WindowDriver {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TForm1>(KV_PROGRAM_DIR);
+        form = std::make_unique<TestWindow>(KV_PROGRAM_DIR);
         form->setExternalLoop(true);
         form->show();
         button("BoutonDamier2D")->click();
