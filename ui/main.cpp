@@ -1,7 +1,7 @@
 // korvelan: the desktop game. The window opens on its welcome panel; the
 // "Damier 2D" button loads what the game needs and starts the play loop.
 #include "game/session.h"
-#include "ui/Unit1.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 
@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationDisplayName("Korvelan 3D Analyse");
     QApplication::setDesktopFileName("korvelan");
     kv::GameSession session(kv::DataPaths::forApplication());
-    kv::TForm1 form(session);
+    kv::MainWindow form(session);
     // The window opens maximised, so the board gets the room the screen has.
     form.showMaximized();
     return QApplication::exec();

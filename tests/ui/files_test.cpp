@@ -2,7 +2,7 @@
 // own: saving and opening games, quitting and starting again, the close box,
 // damaged files, the table sizes and the parameter editor.
 #include "window_fixture.h"
-#include "ui/Unit5.h"
+#include "ui/parameter_editor.h"
 
 #include "rules/geometry.h"
 #include "ui/board_widget.h"
@@ -162,7 +162,7 @@ TEST_F(Files, SaveThenOpenGivesTheGameBack)
     EXPECT_EQ(QFile(answer).size(), 22442);
 
     trigger("Niveau05");
-    c().remplir();
+    c().resetGame();
     ASSERT_EQ(g().gamePly, 0);
     form->applyLanguage(2);
     trigger("N0Mo1");
@@ -273,7 +273,7 @@ TEST_F(Files, EditedParametersAreSavedLoadedAndSeenByTheEvaluation)
 {
     start();
     EXPECT_EQ(form->parameters(), defaultParameters()); // "defaut.par" as shipped
-    TForm5* editor = form->parameterEditor();
+    ParameterEditor* editor = form->parameterEditor();
     trigger("Changerlesparamtres1");
     EXPECT_TRUE(editor->isVisible());
     if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "game/session.h"
-#include "ui/Unit1.h"
+#include "ui/main_window.h"
 
 #include <QStandardPaths>
 
@@ -17,7 +17,7 @@ struct SessionHolder {
     GameSession ownSession;
 };
 
-class TestWindow : private SessionHolder, public TForm1 {
+class TestWindow : private SessionHolder, public MainWindow {
 public:
     // Shipped data from `programDir`, files written to the user's folder.
     explicit TestWindow(const QString& programDir)
@@ -27,7 +27,7 @@ public:
     }
     explicit TestWindow(const DataPaths& paths)
         : SessionHolder(paths)
-        , TForm1(ownSession)
+        , MainWindow(ownSession)
     {
     }
 };

@@ -67,7 +67,7 @@ TEST_F(Training, AnalysisMarksTheBlunderAndShowsItsPositionFromTheListAndTheGrap
     EXPECT_TRUE(c().analysing());
     EXPECT_FALSE(action("Dbuteruneanalyse1")->isEnabled());
     EXPECT_TRUE(action("Terminerlanalyse1")->isEnabled());
-    TForm4* w = form->analysisWindow();
+    AnalysisWindow* w = form->analysisWindow();
     EXPECT_TRUE(w->isVisible());
     c().playLoopPass();
     EXPECT_TRUE(w->findChild<QProgressBar*>("Progression")->isVisible());
@@ -119,7 +119,7 @@ TEST_F(Training, AClickOnALineOfTheAnalysisWindowShowsItsPosition)
     c().picture().showBoard(g().displayed);
     action("Dbuteruneanalyse1")->trigger();
     ASSERT_TRUE(runUntil([&] { return !c().analysing(); }));
-    TForm4* w = form->analysisWindow();
+    AnalysisWindow* w = form->analysisWindow();
     auto* lines = w->findChild<QListWidget*>("ListBox3");
     ASSERT_EQ(lines->count(), 6);
     QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualItemRect(lines->item(2)).center());

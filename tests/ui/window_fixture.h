@@ -59,8 +59,8 @@ protected:
     {
         const Square s = internalSquare(user);
         const Square shown = g().orientation ? mirror(s) : s;
-        const QPoint p(Damier2D::kLeft + Damier2D::kSquare * columnOf(shown) + 30,
-                       Damier2D::kTop + Damier2D::kSquare * rowOf(shown) + 30);
+        const QPoint p(BoardWidget::kLeft + BoardWidget::kSquare * columnOf(shown) + 30,
+                       BoardWidget::kTop + BoardWidget::kSquare * rowOf(shown) + 30);
         QTest::mouseClick(form->board(), Qt::LeftButton, {}, p);
         c().playLoopPass();
     }

@@ -1,7 +1,7 @@
 // The commands that exchange games with people and other programs: text and
 // PDN files, the clipboard (PDN games and FEN positions), printing, the board
 // picture, and showing comment files in the desktop's text editor.
-#include "ui/Unit1.h"
+#include "ui/main_window.h"
 
 #include "files/exchange.h"
 #include "files/pdn_reader.h"
@@ -50,52 +50,52 @@ bool writeWhole(const QString& path, const QByteArray& bytes)
 
 } // namespace
 
-void TForm1::buildExchangeMenus()
+void MainWindow::buildExchangeMenus()
 {
     // Before the separator that precedes "Quitter".
     QAction* quit = actions_["Quitter1"];
-    const QList<QAction*> entries = fichier_->actions();
+    const QList<QAction*> entries = fileMenu_->actions();
     const int at = static_cast<int>(entries.indexOf(quit));
     QAction* before = at > 0 ? entries[at - 1] : quit;
-    auto add = [&](const char* name, const QString& text, void (TForm1::*slot)(), const QKeySequence& key = {}) {
+    auto add = [&](const char* name, const QString& text, void (MainWindow::*slot)(), const QKeySequence& key = {}) {
         auto* a = new QAction(text, this);
         a->setObjectName(name);
         if (!key.isEmpty()) a->setShortcut(key);
         connect(a, &QAction::triggered, this, slot);
         actions_[name] = a;
-        fichier_->insertAction(before, a);
+        fileMenu_->insertAction(before, a);
         return a;
     };
-    fichier_->insertSeparator(before);
-    add("Crerunfichiertexte1", tr("Créer un fichier texte"), &TForm1::Crerunfichiertexte1Click,
+    fileMenu_->insertSeparator(before);
+    add("Crerunfichiertexte1", tr("Créer un fichier texte"), &MainWindow::exportGameText,
         QKeySequence(Qt::CTRL | Qt::Key_T));
-    add("Ouvrirunfichiertexte1", tr("Ouvrir un fichier texte"), &TForm1::Ouvrirunfichiertexte1Click,
+    add("Ouvrirunfichiertexte1", tr("Ouvrir un fichier texte"), &MainWindow::importGameText,
         QKeySequence(Qt::CTRL | Qt::Key_F));
-    fichier_->insertSeparator(before);
-    QAction* copyGame = add("Copierlapartie1", tr("Copier la partie (PDN)"), &TForm1::Copierlapartie1Click,
+    fileMenu_->insertSeparator(before);
+    QAction* copyGame = add("Copierlapartie1", tr("Copier la partie (PDN)"), &MainWindow::copyGame,
                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    QAction* copyPosition = add("Copierlaposition1", tr("Copier la position (FEN)"), &TForm1::Copierlaposition1Click,
+    QAction* copyPosition = add("Copierlaposition1", tr("Copier la position (FEN)"), &MainWindow::copyPosition,
                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    QAction* paste = add("Coller1", tr("Coller une partie ou une position"), &TForm1::Coller1Click,
+    QAction* paste = add("Coller1", tr("Coller une partie ou une position"), &MainWindow::pasteGame,
                          QKeySequence(Qt::CTRL | Qt::Key_V));
-    add("Editerlimagefichierbmp1", tr("Editer l'image (fichier Bitmap)"), &TForm1::Editerlimagefichierbmp1Click,
+    add("Editerlimagefichierbmp1", tr("Editer l'image (fichier Bitmap)"), &MainWindow::saveBoardPicture,
         QKeySequence(Qt::CTRL | Qt::Key_E));
-    fichier_->insertSeparator(before);
-    add("Imprimer1", tr("Imprimer"), &TForm1::Imprimer1Click, QKeySequence(Qt::CTRL | Qt::Key_P));
-    add("Apercu1", tr("Aperçu avant impression"), &TForm1::Apercu1Click);
+    fileMenu_->insertSeparator(before);
+    add("Imprimer1", tr("Imprimer"), &MainWindow::printCurrentGame, QKeySequence(Qt::CTRL | Qt::Key_P));
+    add("Apercu1", tr("Aperçu avant impression"), &MainWindow::previewPrint);
 
     // The clipboard commands are in "Edition" too.
-    edition_->addSeparator();
-    edition_->addAction(copyGame);
-    edition_->addAction(copyPosition);
-    edition_->addAction(paste);
+    editMenu_->addSeparator();
+    editMenu_->addAction(copyGame);
+    editMenu_->addAction(copyPosition);
+    editMenu_->addAction(paste);
 }
 
-GameResult TForm1::currentOutcome() const { return controller_->gameResult(); }
+GameResult MainWindow::currentOutcome() const { return controller_->gameResult(); }
 
 // ------------------------------------------------------------------ text and PDN files
 
-void TForm1::Crerunfichiertexte1Click()
+void MainWindow::exportGameText()
 {
     const QString path =
         chooseFile({ true, tr("Créer un fichier texte"), exchangeFolder_.isEmpty() ? documentsFolder() : exchangeFolder_,
@@ -105,7 +105,7 @@ void TForm1::Crerunfichiertexte1Click()
     const bool pdn = QFileInfo(path).suffix().compare("pdn", Qt::CaseInsensitive) == 0;
     const std::string text = pdn ? writePdn(game_, currentOutcome(), pdnTags()) : exportText(game_, currentOutcome());
     if (!writeWhole(path, QByteArray::fromStdString(text))) {
-        ShowError(tr("Impossible d'ouvrir ce fichier"));
+        showError(tr("Impossible d'ouvrir ce fichier"));
         return;
     }
     statusBar()->showMessage(tr("Partie écrite dans %1").arg(QDir::toNativeSeparators(path)), 5000);
@@ -113,7 +113,7 @@ void TForm1::Crerunfichiertexte1Click()
     if (QFileInfo(path).suffix().compare("damt", Qt::CaseInsensitive) == 0) openTextFile(path);
 }
 
-void TForm1::Ouvrirunfichiertexte1Click()
+void MainWindow::importGameText()
 {
     const QString path = chooseFile(
         { false, tr("Ouvrir un fichier texte"), exchangeFolder_.isEmpty() ? documentsFolder() : exchangeFolder_,
@@ -123,7 +123,7 @@ void TForm1::Ouvrirunfichiertexte1Click()
     std::string why;
     const auto file = readExchangeFile(QFile::encodeName(path).toStdString(), why);
     if (!file) {
-        ShowError(tr("Impossible d'ouvrir ce fichier"));
+        showError(tr("Impossible d'ouvrir ce fichier"));
         return;
     }
     QStringList notices;
@@ -131,11 +131,11 @@ void TForm1::Ouvrirunfichiertexte1Click()
     importGame(*file, notices);
 }
 
-void TForm1::importGame(const ExchangeFile& file, QStringList notices)
+void MainWindow::importGame(const ExchangeFile& file, QStringList notices)
 {
     const auto games = listGames(file);
     if (games.empty()) {
-        ShowError(tr("Ce texte ne contient aucune partie"));
+        showError(tr("Ce texte ne contient aucune partie"));
         return;
     }
     const int choice = chooseGame(this, games);
@@ -143,7 +143,7 @@ void TForm1::importGame(const ExchangeFile& file, QStringList notices)
     std::string why;
     const auto parsed = readGame(file, choice, &why);
     if (!parsed) {
-        ShowError(tr("Cette partie ne peut pas être lue : %1").arg(QString::fromStdString(why)));
+        showError(tr("Cette partie ne peut pas être lue : %1").arg(QString::fromStdString(why)));
         return;
     }
     if (parsed->gameType == GameTypeNote::Missing)
@@ -161,7 +161,7 @@ void TForm1::importGame(const ExchangeFile& file, QStringList notices)
     });
 }
 
-PdnTags TForm1::pdnTags() const
+PdnTags MainWindow::pdnTags() const
 {
     PdnTags tags;
     tags.date = QDate::currentDate().toString("yyyy.MM.dd").toStdString();
@@ -170,23 +170,23 @@ PdnTags TForm1::pdnTags() const
 
 // ------------------------------------------------------------------ the clipboard
 
-void TForm1::Copierlapartie1Click()
+void MainWindow::copyGame()
 {
     QGuiApplication::clipboard()->setText(QString::fromStdString(writePdn(game_, currentOutcome(), pdnTags())));
     statusBar()->showMessage(tr("Partie copiée (PDN)"), 3000);
 }
 
-void TForm1::Copierlaposition1Click()
+void MainWindow::copyPosition()
 {
     QGuiApplication::clipboard()->setText(QString::fromStdString(formatFen({ game_.displayed, game_.side })));
     statusBar()->showMessage(tr("Position copiée (FEN)"), 3000);
 }
 
-void TForm1::Coller1Click()
+void MainWindow::pasteGame()
 {
     const std::string text = QGuiApplication::clipboard()->text().trimmed().toStdString();
     if (text.empty()) {
-        ShowError(tr("Le presse-papiers ne contient ni partie ni position"));
+        showError(tr("Le presse-papiers ne contient ni partie ni position"));
         return;
     }
     // A single line that reads as a FEN, or that starts like one, is a position.
@@ -200,7 +200,7 @@ void TForm1::Coller1Click()
             if (n.white() == 0 || n.black() == 0) why = "each side needs a piece";
         }
         if (!position || !why.empty()) {
-            ShowError(tr("Cette position n'est pas valable : %1").arg(QString::fromStdString(why)));
+            showError(tr("Cette position n'est pas valable : %1").arg(QString::fromStdString(why)));
             return;
         }
         controller_->loadGame([p = *position](GameState& g) {
@@ -217,7 +217,7 @@ void TForm1::Coller1Click()
 
 // ------------------------------------------------------------------ pictures and text files
 
-void TForm1::Editerlimagefichierbmp1Click()
+void MainWindow::saveBoardPicture()
 {
     const QString path = chooseFile({ true, tr("Editer l'image (fichier Bitmap)"),
                                       exchangeFolder_.isEmpty() ? documentsFolder() : exchangeFolder_,
@@ -227,16 +227,16 @@ void TForm1::Editerlimagefichierbmp1Click()
     const QImage picture = board_->grab().toImage();
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || !picture.save(&f, png ? "PNG" : "BMP") || !f.commit()) {
-        ShowError(tr("Impossible d'ouvrir ce fichier"));
+        showError(tr("Impossible d'ouvrir ce fichier"));
         return;
     }
     statusBar()->showMessage(tr("Image écrite dans %1").arg(QDir::toNativeSeparators(path)), 5000);
 }
 
-void TForm1::openTextFile(const QString& path)
+void MainWindow::openTextFile(const QString& path)
 {
     if (!QFileInfo(path).isFile()) {
-        ShowError(tr("Impossible d'ouvrir ce fichier"));
+        showError(tr("Impossible d'ouvrir ce fichier"));
         return;
     }
     if (commentViewer_) {
@@ -244,12 +244,12 @@ void TForm1::openTextFile(const QString& path)
         return;
     }
     // The desktop's text editor, started on its own: nothing waits for it.
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) ShowError(tr("Impossible d'ouvrir ce fichier"));
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) showError(tr("Impossible d'ouvrir ce fichier"));
 }
 
 // ------------------------------------------------------------------ printing
 
-void TForm1::Imprimer1Click()
+void MainWindow::printCurrentGame()
 {
     QPrinter printer(QPrinter::HighResolution);
     if (QPrinterInfo::availablePrinters().isEmpty()) {
@@ -275,10 +275,10 @@ void TForm1::Imprimer1Click()
         dialog.setWindowTitle(tr("Imprimer"));
         if (dialog.exec() != QDialog::Accepted) return;
     }
-    if (!printGame(printer, game_)) ShowError(tr("Impossible d'ouvrir ce fichier"));
+    if (!printGame(printer, game_)) showError(tr("Impossible d'ouvrir ce fichier"));
 }
 
-void TForm1::Apercu1Click()
+void MainWindow::previewPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintPreviewDialog preview(&printer, this);

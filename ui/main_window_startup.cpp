@@ -1,9 +1,11 @@
 // Start-up and quitting: the first activation reads "last32.dam", a board
 // view on the welcome panel runs Introduction and resumes the last game,
 // "Quitter" writes "last32.dam" and the close box quits without writing it.
-#include "ui/Unit1.h"
+#include "ui/main_window.h"
 
-#include "ui/Unit5.h"
+#include "ui/parameter_editor.h"
+#include "ui/opening_menu.h"
+#include "ui/players_panel.h"
 #include "ui/languages.h"
 #include "ui/board_widget.h"
 
@@ -21,13 +23,13 @@ namespace kv {
 
 // ------------------------------------------------------------------ activation
 
-void TForm1::showEvent(QShowEvent* e)
+void MainWindow::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
-    FormActivate();
+    activate();
 }
 
-void TForm1::FormActivate()
+void MainWindow::activate()
 {
     if (activated_) return;
     activated_ = true;
@@ -36,7 +38,7 @@ void TForm1::FormActivate()
     GameFileError why;
     bool present = false;
     lastState_ = session_.readStateFile(why, present);
-    if (present && !lastState_) ShowError(gameFileErrorText(why));
+    if (present && !lastState_) showError(gameFileErrorText(why));
     // The language of the last run, French on a first start: applying it
     // also gives the themes their names.
     applyLanguage(lastState_ ? int(lastState_->settings.language) : int(French));
@@ -44,9 +46,9 @@ void TForm1::FormActivate()
 
 // ------------------------------------------------------------------ board views
 
-void TForm1::Damier2DClick()
+void MainWindow::startWithFlatBoard()
 {
-    Introduction();
+    loadGameData();
     if (welcome_) {
         welcome_->hide();
         welcome_->deleteLater();
@@ -59,15 +61,15 @@ void TForm1::Damier2DClick()
     enterLoop();
 }
 
-void TForm1::enterLoop()
+void MainWindow::enterLoop()
 {
     if (controller_->loopRunning() || externalLoop_) return;
     QTimer::singleShot(0, this, [this] {
-        if (!controller_->loopRunning()) controller_->PlayLoop();
+        if (!controller_->loopRunning()) controller_->runPlayLoop();
     });
 }
 
-void TForm1::resumeLastGame()
+void MainWindow::resumeLastGame()
 {
     if (!lastState_) return;
     const GameFile file = *std::exchange(lastState_, std::nullopt);
@@ -76,25 +78,25 @@ void TForm1::resumeLastGame()
 
 // ------------------------------------------------------------------ Introduction
 
-const std::vector<TForm1::IntroStep>& TForm1::introSteps()
+const std::vector<MainWindow::IntroStep>& MainWindow::introSteps()
 {
     static const std::vector<IntroStep> steps {
-        { "titles", &TForm1::introTitles },
+        { "titles", &MainWindow::introTitles },
         // The 3D theme pictures are probed here once the themes exist.
-        { "transposition table and hash keys", &TForm1::introHashTables },
-        { "opening libraries", &TForm1::introOpeningLibraries },
-        { "learned positions", &TForm1::introLearnedPositions },
-        { "evaluation parameters", &TForm1::introParameters },
-        { "board images", &TForm1::introImages },
-        { "initial position and clocks", &TForm1::introInitialPosition },
-        { "player names", &TForm1::introPlayerNames },
-        { "player registry", &TForm1::introPlayerRegistry },
-        { "endgame tables and editors", &TForm1::introEndgameTables },
+        { "transposition table and hash keys", &MainWindow::introHashTables },
+        { "opening libraries", &MainWindow::introOpeningLibraries },
+        { "learned positions", &MainWindow::introLearnedPositions },
+        { "evaluation parameters", &MainWindow::introParameters },
+        { "board images", &MainWindow::introImages },
+        { "initial position and clocks", &MainWindow::introInitialPosition },
+        { "player names", &MainWindow::introPlayerNames },
+        { "player registry", &MainWindow::introPlayerRegistry },
+        { "endgame tables and editors", &MainWindow::introEndgameTables },
     };
     return steps;
 }
 
-void TForm1::Introduction()
+void MainWindow::loadGameData()
 {
     if (introduced_) return;
     introduced_ = true;
@@ -103,12 +105,12 @@ void TForm1::Introduction()
     refreshStatus();
 }
 
-void TForm1::introTitles()
+void MainWindow::introTitles()
 {
     if (auto* version = findChild<QLabel*>("Version")) version->setText(tr("Version 7.00"));
 }
 
-void TForm1::introHashTables()
+void MainWindow::introHashTables()
 {
     if (const QString& keyError = session_.hashKeyError(); !keyError.isEmpty()) {
         qWarning("%s", qPrintable(keyError));
@@ -119,9 +121,9 @@ void TForm1::introHashTables()
     setTableSize(session_.tableSizeFactor(), false);
 }
 
-void TForm1::introOpeningLibraries() { loadOpeningLibraries(); }
+void MainWindow::introOpeningLibraries() { openings_->loadOpeningLibraries(); }
 
-void TForm1::introLearnedPositions()
+void MainWindow::introLearnedPositions()
 {
     session_.loadEndgameKnowledge([this](const std::string& m) {
         qWarning("%s", m.c_str());
@@ -129,13 +131,13 @@ void TForm1::introLearnedPositions()
     });
 }
 
-void TForm1::introParameters()
+void MainWindow::introParameters()
 {
     // Without a readable file the built-in defaults stay in force.
-    if (!session_.loadDefaultParameters()) ShowError(tr("Impossible d'ouvrir ce fichier"));
+    if (!session_.loadDefaultParameters()) showError(tr("Impossible d'ouvrir ce fichier"));
 }
 
-void TForm1::introImages()
+void MainWindow::introImages()
 {
     missingImages_ = board_->loadImages(session_.boardImagesFolder());
     if (!missingImages_.isEmpty()) {
@@ -144,9 +146,9 @@ void TForm1::introImages()
     }
 }
 
-void TForm1::introInitialPosition() { controller_->remplir(); }
+void MainWindow::introInitialPosition() { controller_->resetGame(); }
 
-void TForm1::introPlayerNames()
+void MainWindow::introPlayerNames()
 {
     game_.enginePlaysBlack = 1;
     game_.whiteName = tr("Inconnu").toStdString();
@@ -154,12 +156,12 @@ void TForm1::introPlayerNames()
     game_.storeRecordEntry(0);
 }
 
-void TForm1::introPlayerRegistry()
+void MainWindow::introPlayerRegistry()
 {
-    loadPlayerLists(); // a damaged registry is mended and reported now, not in the middle of a command
+    players_->loadPlayerLists(); // a damaged registry is mended and reported now, not in the middle of a command
 }
 
-void TForm1::introEndgameTables()
+void MainWindow::introEndgameTables()
 {
     session_.clearTranspositionTable();
     // The parameter editor lays out its boxes when it is built.
@@ -167,12 +169,12 @@ void TForm1::introEndgameTables()
 
 // ------------------------------------------------------------------ quitting
 
-StoredSettings TForm1::currentSettings() const
+StoredSettings MainWindow::currentSettings() const
 {
     StoredSettings s;
     const LevelSetting& level = controller_->level();
     bool ok = false;
-    const int minutes = nbminutes_->text().trimmed().toInt(&ok);
+    const int minutes = customMinutesEdit_->text().trimmed().toInt(&ok);
     s.customMinutes = ok && minutes > 0 && minutes <= 50000 ? minutes : level.minutes;
     s.sizeFactor = static_cast<std::int16_t>(session_.tableSizeFactor());
     s.language = static_cast<std::uint8_t>(languageIndex());
@@ -182,7 +184,7 @@ StoredSettings TForm1::currentSettings() const
     return s;
 }
 
-void TForm1::quitter()
+void MainWindow::quitAndKeepGame()
 {
     session_.stopSearch();
     // Before a board view was chosen the game on the board is not the user's:
@@ -190,28 +192,28 @@ void TForm1::quitter()
     if (introduced_) {
         GameFileError why;
         if (!session_.writeStateFile(currentSettings(), why)) {
-            ShowError(gameFileErrorText(why));
+            showError(gameFileErrorText(why));
             // The program ends next: the user reads why the game was not kept first.
             if (auto* box = findChild<QMessageBox*>("Erreur"); box && !errorSink_) box->exec();
         }
     }
-    controller_->quitter();
+    controller_->quitAndKeepGame();
 }
 
-void TForm1::exiter()
+void MainWindow::quitFromCloseBox()
 {
-    controller_->exiter();
+    controller_->quitFromCloseBox();
     // During a match the window still closes, without a state file.
-    if (!controller_->quitRequested()) controller_->quitter();
+    if (!controller_->quitRequested()) controller_->quitAndKeepGame();
 }
 
-void TForm1::closeEvent(QCloseEvent* e)
+void MainWindow::closeEvent(QCloseEvent* e)
 {
-    exiter();
+    quitFromCloseBox();
     e->accept();
 }
 
-void TForm1::ShowError(const QString& text)
+void MainWindow::showError(const QString& text)
 {
     if (errorSink_) {
         errorSink_(text);
