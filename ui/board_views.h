@@ -34,7 +34,7 @@ public:
     void build();
 
     Board3DWidget* board3d() const { return board3d_; }
-    int theme() const { return theme_; } // 0 while the flat board is shown
+    int            theme() const { return theme_; } // 0 while the flat board is shown
     // Places the boards and the widgets around them for the window's size.
     void layoutBoards();
     // The 3D clock panels show what the flat board's panels show.
@@ -52,24 +52,25 @@ public slots:
     void showBahiaTheme();
 
 private:
-    bool showTheme(int theme);
-    void hideTheme(int theme, const QString& why);
-    void startWithTheme(int theme);
+    bool     showTheme(int theme);
+    void     hideTheme(int theme, const QString& why);
+    void     startWithTheme(int theme);
     QAction* action(const char* name) const;
 
-    MainWindow& window_;
-    GameSession& session_;
+    MainWindow&    window_;
+    GameSession&   session_;
     Board3DWidget* board3d_ = nullptr;
-    int theme_ = 0;
+    int            theme_ = 0;
     struct Twin {
         QFrame* frame = nullptr;
         QLabel *name = nullptr, *minutes = nullptr, *seconds = nullptr, *count = nullptr;
     };
-    Twin twinBlack_, twinWhite_;         // Horlogenoir3d, Horlogeblanc3d
+    Twin                      twinBlack_, twinWhite_; // Horlogenoir3d, Horlogeblanc3d
     std::map<QWidget*, QRect> placedAt_; // where each widget of the window was laid out first
     // The flat board's player panels and the labels the 3D clock panels copy.
     QFrame *topPanel_ = nullptr, *bottomPanel_ = nullptr;
-    QLabel *blackMinutes_ = nullptr, *blackSeconds_ = nullptr, *whiteMinutes_ = nullptr, *whiteSeconds_ = nullptr;
+    QLabel *blackMinutes_ = nullptr, *blackSeconds_ = nullptr, *whiteMinutes_ = nullptr,
+           *whiteSeconds_ = nullptr;
     QLabel *blackCount_ = nullptr, *whiteCount_ = nullptr;
 };
 

@@ -14,16 +14,16 @@ GameChoiceDialog::GameChoiceDialog(const std::vector<GameSummary>& games, QWidge
     setWindowTitle(tr("Choisir une partie"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("Ce fichier contient %1 parties. Laquelle faut-il ouvrir ?").arg(games.size()), this));
-    listBox16_ = new QListWidget(this);
-    listBox16_->setObjectName("ListBox16");
-    QFont mono = listBox16_->font();
+    gamesList_ = new QListWidget(this);
+    gamesList_->setObjectName("ListBox16");
+    QFont mono = gamesList_->font();
     mono.setStyleHint(QFont::TypeWriter);
     mono.setFamily("monospace");
-    listBox16_->setFont(mono);
+    gamesList_->setFont(mono);
     for (std::size_t i = 0; i < games.size(); ++i)
-        listBox16_->addItem(QString::fromStdString(choiceLine(static_cast<int>(i), games[i])));
-    listBox16_->setCurrentRow(0);
-    layout->addWidget(listBox16_);
+        gamesList_->addItem(QString::fromStdString(choiceLine(static_cast<int>(i), games[i])));
+    gamesList_->setCurrentRow(0);
+    layout->addWidget(gamesList_);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName("ListeOK");
@@ -31,20 +31,20 @@ GameChoiceDialog::GameChoiceDialog(const std::vector<GameSummary>& games, QWidge
     QPushButton* cancel = buttons->addButton(tr("Annuler"), QDialogButtonBox::RejectRole);
     cancel->setObjectName("ListeCancel");
     layout->addWidget(buttons);
-    connect(ok, &QPushButton::clicked, this, &GameChoiceDialog::ListBox16Click);
-    connect(cancel, &QPushButton::clicked, this, &GameChoiceDialog::ListeCancelClick);
-    connect(listBox16_, &QListWidget::itemDoubleClicked, this, &GameChoiceDialog::ListBox16Click);
+    connect(ok, &QPushButton::clicked, this, &GameChoiceDialog::acceptChoice);
+    connect(cancel, &QPushButton::clicked, this, &GameChoiceDialog::cancelChoice);
+    connect(gamesList_, &QListWidget::itemDoubleClicked, this, &GameChoiceDialog::acceptChoice);
     resize(360, 320);
 }
 
-void GameChoiceDialog::ListBox16Click()
+void GameChoiceDialog::acceptChoice()
 {
-    choice_ = listBox16_->currentRow();
+    choice_ = gamesList_->currentRow();
     if (choice_ < 0) return; // nothing selected: the panel stays
     accept();
 }
 
-void GameChoiceDialog::ListeCancelClick()
+void GameChoiceDialog::cancelChoice()
 {
     choice_ = -1;
     reject();

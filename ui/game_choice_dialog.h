@@ -23,11 +23,11 @@ public:
     int GameChoice() const { return choice_; }
 
 public slots:
-    void ListBox16Click();
-    void ListeCancelClick();
+    void acceptChoice();
+    void cancelChoice();
 
 private:
-    QListWidget* listBox16_ = nullptr;
+    QListWidget* gamesList_ = nullptr;
     int choice_ = -1;
 };
 

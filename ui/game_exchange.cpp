@@ -1,6 +1,9 @@
 // The commands that exchange games with people and other programs: text and
 // PDN files, the clipboard (PDN games and FEN positions), printing, the board
 // picture, and showing comment files in the desktop's text editor.
+#include "ui/game_exchange.h"
+
+#include "game/session.h"
 #include "ui/main_window.h"
 
 #include "files/exchange.h"
@@ -20,6 +23,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -50,80 +54,83 @@ bool writeWhole(const QString& path, const QByteArray& bytes)
 
 } // namespace
 
-void MainWindow::buildExchangeMenus()
+GameExchange::GameExchange(MainWindow& window, GameSession& session) : window_(window), session_(session)
 {
+    QMenu* fileMenu = window_.menuBar()->findChild<QMenu*>("Fichier1");
+    QMenu* editMenu = window_.menuBar()->findChild<QMenu*>("Edition1");
     // Before the separator that precedes "Quitter".
-    QAction* quit = actions_["Quitter1"];
-    const QList<QAction*> entries = fileMenu_->actions();
+    QAction* quit = window_.findChild<QAction*>("Quitter1");
+    const QList<QAction*> entries = fileMenu->actions();
     const int at = static_cast<int>(entries.indexOf(quit));
     QAction* before = at > 0 ? entries[at - 1] : quit;
-    auto add = [&](const char* name, const QString& text, void (MainWindow::*slot)(), const QKeySequence& key = {}) {
-        auto* a = new QAction(text, this);
+    auto add = [&](const char* name, const QString& text, void (GameExchange::*slot)(), const QKeySequence& key = {}) {
+        auto* a = new QAction(text, &window_);
         a->setObjectName(name);
         if (!key.isEmpty()) a->setShortcut(key);
         connect(a, &QAction::triggered, this, slot);
-        actions_[name] = a;
-        fileMenu_->insertAction(before, a);
+        fileMenu->insertAction(before, a);
         return a;
     };
-    fileMenu_->insertSeparator(before);
-    add("Crerunfichiertexte1", tr("Créer un fichier texte"), &MainWindow::exportGameText,
+    fileMenu->insertSeparator(before);
+    add("Crerunfichiertexte1", tr("Créer un fichier texte"), &GameExchange::exportGameText,
         QKeySequence(Qt::CTRL | Qt::Key_T));
-    add("Ouvrirunfichiertexte1", tr("Ouvrir un fichier texte"), &MainWindow::importGameText,
+    add("Ouvrirunfichiertexte1", tr("Ouvrir un fichier texte"), &GameExchange::importGameText,
         QKeySequence(Qt::CTRL | Qt::Key_F));
-    fileMenu_->insertSeparator(before);
-    QAction* copyGame = add("Copierlapartie1", tr("Copier la partie (PDN)"), &MainWindow::copyGame,
+    fileMenu->insertSeparator(before);
+    QAction* copyGame = add("Copierlapartie1", tr("Copier la partie (PDN)"), &GameExchange::copyGame,
                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    QAction* copyPosition = add("Copierlaposition1", tr("Copier la position (FEN)"), &MainWindow::copyPosition,
+    QAction* copyPosition = add("Copierlaposition1", tr("Copier la position (FEN)"), &GameExchange::copyPosition,
                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    QAction* paste = add("Coller1", tr("Coller une partie ou une position"), &MainWindow::pasteGame,
+    QAction* paste = add("Coller1", tr("Coller une partie ou une position"), &GameExchange::pasteGame,
                          QKeySequence(Qt::CTRL | Qt::Key_V));
-    add("Editerlimagefichierbmp1", tr("Editer l'image (fichier Bitmap)"), &MainWindow::saveBoardPicture,
+    add("Editerlimagefichierbmp1", tr("Editer l'image (fichier Bitmap)"), &GameExchange::saveBoardPicture,
         QKeySequence(Qt::CTRL | Qt::Key_E));
-    fileMenu_->insertSeparator(before);
-    add("Imprimer1", tr("Imprimer"), &MainWindow::printCurrentGame, QKeySequence(Qt::CTRL | Qt::Key_P));
-    add("Apercu1", tr("Aperçu avant impression"), &MainWindow::previewPrint);
+    fileMenu->insertSeparator(before);
+    add("Imprimer1", tr("Imprimer"), &GameExchange::printCurrentGame, QKeySequence(Qt::CTRL | Qt::Key_P));
+    add("Apercu1", tr("Aperçu avant impression"), &GameExchange::previewPrint);
 
     // The clipboard commands are in "Edition" too.
-    editMenu_->addSeparator();
-    editMenu_->addAction(copyGame);
-    editMenu_->addAction(copyPosition);
-    editMenu_->addAction(paste);
+    editMenu->addSeparator();
+    editMenu->addAction(copyGame);
+    editMenu->addAction(copyPosition);
+    editMenu->addAction(paste);
 }
 
-GameResult MainWindow::currentOutcome() const { return controller_->gameResult(); }
+QString GameExchange::folder() const { return exchangeFolder_.isEmpty() ? documentsFolder() : exchangeFolder_; }
+
+GameResult GameExchange::currentOutcome() const { return session_.controller().gameResult(); }
 
 // ------------------------------------------------------------------ text and PDN files
 
-void MainWindow::exportGameText()
+void GameExchange::exportGameText()
 {
     const QString path =
-        chooseFile({ true, tr("Créer un fichier texte"), exchangeFolder_.isEmpty() ? documentsFolder() : exchangeFolder_,
+        window_.chooseFile({ true, tr("Créer un fichier texte"), folder(),
                      tr("Fichiers texte (*.txt);;Fichiers commentaires (*.damt);;Parties PDN (*.pdn)"), "txt" });
     if (path.isEmpty()) return;
     exchangeFolder_ = QFileInfo(path).absolutePath();
     const bool pdn = QFileInfo(path).suffix().compare("pdn", Qt::CaseInsensitive) == 0;
-    const std::string text = pdn ? writePdn(game_, currentOutcome(), pdnTags()) : exportText(game_, currentOutcome());
+    const std::string text = pdn ? writePdn(session_.game(), currentOutcome(), pdnTags()) : exportText(session_.game(), currentOutcome());
     if (!writeWhole(path, QByteArray::fromStdString(text))) {
-        showError(tr("Impossible d'ouvrir ce fichier"));
+        window_.showError(tr("Impossible d'ouvrir ce fichier"));
         return;
     }
-    statusBar()->showMessage(tr("Partie écrite dans %1").arg(QDir::toNativeSeparators(path)), 5000);
+    window_.statusBar()->showMessage(tr("Partie écrite dans %1").arg(QDir::toNativeSeparators(path)), 5000);
     // A comment file is written to be completed by hand.
     if (QFileInfo(path).suffix().compare("damt", Qt::CaseInsensitive) == 0) openTextFile(path);
 }
 
-void MainWindow::importGameText()
+void GameExchange::importGameText()
 {
-    const QString path = chooseFile(
-        { false, tr("Ouvrir un fichier texte"), exchangeFolder_.isEmpty() ? documentsFolder() : exchangeFolder_,
+    const QString path = window_.chooseFile(
+        { false, tr("Ouvrir un fichier texte"), folder(),
           tr("Fichiers texte (*.txt);;Documents (*.doc);;Parties PDN (*.pdn);;Tous les fichiers (*)"), QString() });
     if (path.isEmpty()) return;
     exchangeFolder_ = QFileInfo(path).absolutePath();
     std::string why;
     const auto file = readExchangeFile(QFile::encodeName(path).toStdString(), why);
     if (!file) {
-        showError(tr("Impossible d'ouvrir ce fichier"));
+        window_.showError(tr("Impossible d'ouvrir ce fichier"));
         return;
     }
     QStringList notices;
@@ -131,19 +138,19 @@ void MainWindow::importGameText()
     importGame(*file, notices);
 }
 
-void MainWindow::importGame(const ExchangeFile& file, QStringList notices)
+void GameExchange::importGame(const ExchangeFile& file, QStringList notices)
 {
     const auto games = listGames(file);
     if (games.empty()) {
-        showError(tr("Ce texte ne contient aucune partie"));
+        window_.showError(tr("Ce texte ne contient aucune partie"));
         return;
     }
-    const int choice = chooseGame(this, games);
+    const int choice = chooseGame(&window_, games);
     if (choice < 0) return; // cancelled: the game stays as it was
     std::string why;
     const auto parsed = readGame(file, choice, &why);
     if (!parsed) {
-        showError(tr("Cette partie ne peut pas être lue : %1").arg(QString::fromStdString(why)));
+        window_.showError(tr("Cette partie ne peut pas être lue : %1").arg(QString::fromStdString(why)));
         return;
     }
     if (parsed->gameType == GameTypeNote::Missing)
@@ -152,16 +159,16 @@ void MainWindow::importGame(const ExchangeFile& file, QStringList notices)
         notices << tr("Le fichier annonce un autre jeu (GameType %1) : la partie est lue avec nos règles.")
                        .arg(QString::fromStdString(parsed->gameTypeText));
     // The record is replaced once no search runs any more.
-    controller_->loadGame([this, game = *parsed, notices](GameState& g) mutable {
+    session_.controller().loadGame([this, game = *parsed, notices](GameState& g) mutable {
         const ReplayReport report = replayGame(game, g);
         if (!report.skipped.empty())
             notices << tr("Demi-coups illisibles ou illégaux ignorés : %1").arg(report.skipped.size());
         if (report.cut) notices << tr("La partie est coupée au coup %1 : le record est plein.").arg(g.gamePly);
-        if (!notices.isEmpty()) statusBar()->showMessage(notices.join("  "), 15000);
+        if (!notices.isEmpty()) window_.statusBar()->showMessage(notices.join("  "), 15000);
     });
 }
 
-PdnTags MainWindow::pdnTags() const
+PdnTags GameExchange::pdnTags() const
 {
     PdnTags tags;
     tags.date = QDate::currentDate().toString("yyyy.MM.dd").toStdString();
@@ -170,23 +177,23 @@ PdnTags MainWindow::pdnTags() const
 
 // ------------------------------------------------------------------ the clipboard
 
-void MainWindow::copyGame()
+void GameExchange::copyGame()
 {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(writePdn(game_, currentOutcome(), pdnTags())));
-    statusBar()->showMessage(tr("Partie copiée (PDN)"), 3000);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(writePdn(session_.game(), currentOutcome(), pdnTags())));
+    window_.statusBar()->showMessage(tr("Partie copiée (PDN)"), 3000);
 }
 
-void MainWindow::copyPosition()
+void GameExchange::copyPosition()
 {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(formatFen({ game_.displayed, game_.side })));
-    statusBar()->showMessage(tr("Position copiée (FEN)"), 3000);
+    QGuiApplication::clipboard()->setText(QString::fromStdString(formatFen({ session_.game().displayed, session_.game().side })));
+    window_.statusBar()->showMessage(tr("Position copiée (FEN)"), 3000);
 }
 
-void MainWindow::pasteGame()
+void GameExchange::pasteGame()
 {
     const std::string text = QGuiApplication::clipboard()->text().trimmed().toStdString();
     if (text.empty()) {
-        showError(tr("Le presse-papiers ne contient ni partie ni position"));
+        window_.showError(tr("Le presse-papiers ne contient ni partie ni position"));
         return;
     }
     // A single line that reads as a FEN, or that starts like one, is a position.
@@ -200,10 +207,10 @@ void MainWindow::pasteGame()
             if (n.white() == 0 || n.black() == 0) why = "each side needs a piece";
         }
         if (!position || !why.empty()) {
-            showError(tr("Cette position n'est pas valable : %1").arg(QString::fromStdString(why)));
+            window_.showError(tr("Cette position n'est pas valable : %1").arg(QString::fromStdString(why)));
             return;
         }
-        controller_->loadGame([p = *position](GameState& g) {
+        session_.controller().loadGame([p = *position](GameState& g) {
             g.clock = {};
             g.startFrom(p.board, p.side);
         });
@@ -217,39 +224,39 @@ void MainWindow::pasteGame()
 
 // ------------------------------------------------------------------ pictures and text files
 
-void MainWindow::saveBoardPicture()
+void GameExchange::saveBoardPicture()
 {
-    const QString path = chooseFile({ true, tr("Editer l'image (fichier Bitmap)"),
-                                      exchangeFolder_.isEmpty() ? documentsFolder() : exchangeFolder_,
+    const QString path = window_.chooseFile({ true, tr("Editer l'image (fichier Bitmap)"),
+                                      folder(),
                                       tr("Picture (*.bmp);;Image PNG (*.png)"), "bmp" });
     if (path.isEmpty()) return;
     const bool png = QFileInfo(path).suffix().compare("png", Qt::CaseInsensitive) == 0;
-    const QImage picture = board_->grab().toImage();
+    const QImage picture = window_.board()->grab().toImage();
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || !picture.save(&f, png ? "PNG" : "BMP") || !f.commit()) {
-        showError(tr("Impossible d'ouvrir ce fichier"));
+        window_.showError(tr("Impossible d'ouvrir ce fichier"));
         return;
     }
-    statusBar()->showMessage(tr("Image écrite dans %1").arg(QDir::toNativeSeparators(path)), 5000);
+    window_.statusBar()->showMessage(tr("Image écrite dans %1").arg(QDir::toNativeSeparators(path)), 5000);
 }
 
-void MainWindow::openTextFile(const QString& path)
+void GameExchange::openTextFile(const QString& path)
 {
     if (!QFileInfo(path).isFile()) {
-        showError(tr("Impossible d'ouvrir ce fichier"));
+        window_.showError(tr("Impossible d'ouvrir ce fichier"));
         return;
     }
-    if (commentViewer_) {
-        commentViewer_(path);
+    if (const auto& viewer = window_.commentViewer()) {
+        viewer(path);
         return;
     }
     // The desktop's text editor, started on its own: nothing waits for it.
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) showError(tr("Impossible d'ouvrir ce fichier"));
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) window_.showError(tr("Impossible d'ouvrir ce fichier"));
 }
 
 // ------------------------------------------------------------------ printing
 
-void MainWindow::printCurrentGame()
+void GameExchange::printCurrentGame()
 {
     QPrinter printer(QPrinter::HighResolution);
     if (QPrinterInfo::availablePrinters().isEmpty()) {
@@ -257,34 +264,34 @@ void MainWindow::printCurrentGame()
         QMessageBox box(QMessageBox::Information, tr("Imprimer"),
                         tr("Aucune imprimante n'est installée sur cet ordinateur.\n"
                            "La partie peut être imprimée dans un fichier PDF."),
-                        QMessageBox::NoButton, this);
+                        QMessageBox::NoButton, &window_);
         box.setObjectName("Aucune_imprimante");
         QPushButton* pdf = box.addButton(tr("Fichier PDF..."), QMessageBox::AcceptRole);
         pdf->setObjectName("ImprimerPDF");
         box.addButton(tr("Annuler"), QMessageBox::RejectRole)->setObjectName("AnnulerImpression");
         box.exec();
         if (box.clickedButton() != pdf) return;
-        const QString path = chooseFile({ true, tr("Imprimer dans un fichier PDF"),
-                                          exchangeFolder_.isEmpty() ? documentsFolder() : exchangeFolder_,
+        const QString path = window_.chooseFile({ true, tr("Imprimer dans un fichier PDF"),
+                                          folder(),
                                           tr("Fichiers PDF (*.pdf)"), "pdf" });
         if (path.isEmpty()) return;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
     } else {
-        QPrintDialog dialog(&printer, this);
+        QPrintDialog dialog(&printer, &window_);
         dialog.setWindowTitle(tr("Imprimer"));
         if (dialog.exec() != QDialog::Accepted) return;
     }
-    if (!printGame(printer, game_)) showError(tr("Impossible d'ouvrir ce fichier"));
+    if (!printGame(printer, session_.game())) window_.showError(tr("Impossible d'ouvrir ce fichier"));
 }
 
-void MainWindow::previewPrint()
+void GameExchange::previewPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, this);
+    QPrintPreviewDialog preview(&printer, &window_);
     preview.setObjectName("Apercu");
     preview.setWindowTitle(tr("Aperçu avant impression"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { printGame(*p, game_); });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { printGame(*p, session_.game()); });
     preview.exec();
 }
 

@@ -9,6 +9,7 @@
 #include "rules/geometry.h"
 #include "ui/board_views.h"
 #include "ui/board_widget.h"
+#include "ui/game_exchange.h"
 #include "ui/help_window.h"
 #include "ui/opening_menu.h"
 #include "ui/parameter_editor.h"

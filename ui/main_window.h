@@ -39,15 +39,13 @@ class QBoxLayout;
 namespace kv {
 
 class BoardWidget;
-struct ExchangeFile;
-struct PdnTags;
-enum class GameResult : int;
 class HelpWindow;
 class Board3DWidget;
 class SoundPlayer;
 class WhiteOpeningEditor;
 class BlackOpeningEditor;
 class BoardViews;
+class GameExchange;
 class OpeningMenu;
 class PlayersPanel;
 class TrainingPanel;
@@ -148,6 +146,8 @@ public:
     void enterLoop();
     // Checks the level's menu entry and hands the level to the game.
     void setLevelEntry(const LevelSetting& level);
+    // The open or save dialog of a file command (the test chooser when one is set).
+    QString chooseFile(const FileRequest& request);
 
     // ---- interface languages (main_window_languages.cpp)
     int languageIndex() const;
@@ -165,15 +165,6 @@ public slots:
     // Game files (game_files.cpp).
     void saveGame();
     void openGame();
-    // Games as text and PDN, the clipboard, the board picture, printing (game_exchange.cpp).
-    void exportGameText();
-    void importGameText();
-    void copyGame();
-    void copyPosition();
-    void pasteGame();
-    void saveBoardPicture();
-    void printCurrentGame();
-    void previewPrint();
     // Options, parameters, table sizes, help (main_window_options.cpp).
     void toggleAlphabeticalNumbers();
     void editParameters();
@@ -246,14 +237,7 @@ private:
     void resumeLastGame();
 
     // ---- game files (game_files.cpp)
-    // The open or save dialog of a file command (the test chooser when one is set).
-    QString chooseFile(const FileRequest& request);
-    // game_exchange.cpp
-    void buildExchangeMenus();
-    void importGame(const ExchangeFile& file, QStringList notices);
-    GameResult currentOutcome() const;
-    PdnTags pdnTags() const;
-    QString exchangeFolder_; // where the last text, PDN or picture went
+    std::unique_ptr<GameExchange> exchange_; // text, PDN, clipboard, picture, printing
     // Shows a loaded game: level, minutes, record, names, counters. The
     // language stays; the table size stays unless `tableSizeFromFile`.
     void showLoadedGame(const GameFile& file, bool tableSizeFromFile);

@@ -7,6 +7,7 @@
 #include "rules/geometry.h"
 #include "ui/board_views.h"
 #include "ui/board_widget.h"
+#include "ui/game_exchange.h"
 #include "ui/opening_menu.h"
 #include "ui/sound_player.h"
 
@@ -179,7 +180,7 @@ void MainWindow::buildMenus()
     addOption(sons, "Bipchaquecoup2", tr("Bip à chaque coup"), true, &GameOptions::beep);
     addOption(sons, "Commentaires1", tr("Autres"), true, &GameOptions::otherSounds);
     buildOptionsExtras(options);
-    buildExchangeMenus();
+    exchange_ = std::make_unique<GameExchange>(*this, session_);
     menuBar()->setEnabled(false); // until a board view is chosen on the welcome panel
 }
 

@@ -7,6 +7,7 @@
 #include "ui/board3d_widget.h"
 #include "ui/board_views.h"
 #include "ui/board_widget.h"
+#include "ui/game_exchange.h"
 #include "ui/opening_menu.h"
 #include "ui/players_panel.h"
 #include "ui/training_panel.h"
@@ -191,6 +192,8 @@ void MainWindow::matchRated(const RatedResult* rated) { players_->matchRated(rat
 void MainWindow::analysisChanged() { training_->analysisChanged(); }
 
 void MainWindow::setupChanged() { training_->setupChanged(); }
+
+void MainWindow::openTextFile(const QString& path) { exchange_->openTextFile(path); }
 
 Board3DWidget* MainWindow::board3d() const { return views_->board3d(); }
 

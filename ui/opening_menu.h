@@ -42,9 +42,9 @@ private:
     void closeOpeningEditors();
     void openingsError(const QString& text);
 
-    MainWindow& window_;
-    GameSession& session_;
-    QAction* bookAction_ = nullptr;
+    MainWindow&         window_;
+    GameSession&        session_;
+    QAction*            bookAction_ = nullptr;
     WhiteOpeningEditor* whiteEditor_ = nullptr;
     BlackOpeningEditor* blackEditor_ = nullptr;
 };

@@ -56,17 +56,17 @@ public slots:
     void showPlayersWindow();
 
 private:
-    void build();
+    void                          build();
     std::optional<PlayerRegistry> readRegistry();
-    void fillPlayerLists();
+    void                          fillPlayerLists();
 
-    MainWindow& window_;
-    GameSession& session_;
-    PlayerWidgets widgets_;
-    QTabWidget* newGameTabs_ = nullptr;
-    QLineEdit* trainingNameEdit_ = nullptr;
-    QLineEdit* whiteNameEdit_ = nullptr;
-    QLineEdit* blackNameEdit_ = nullptr;
+    MainWindow&    window_;
+    GameSession&   session_;
+    PlayerWidgets  widgets_;
+    QTabWidget*    newGameTabs_ = nullptr;
+    QLineEdit*     trainingNameEdit_ = nullptr;
+    QLineEdit*     whiteNameEdit_ = nullptr;
+    QLineEdit*     blackNameEdit_ = nullptr;
     PlayersWindow* playersWindow_ = nullptr;
 };
 

@@ -28,7 +28,7 @@ public:
     // Adds the menu entries, the tab pages and the panels to the window.
     TrainingPanel(MainWindow& window, GameSession& session);
 
-    AnalysisWindow* analysisWindow() const { return analysisWindow_; }
+    AnalysisWindow*      analysisWindow() const { return analysisWindow_; }
     const ProblemCursor& problemCursor() const { return problems_; }
 
     // What the game shows: the analysis walked a step, the editor changed.
@@ -44,7 +44,7 @@ public:
 public slots:
     void startAnalysis();
     void endAnalysisPhase(); // "Arrêter cette phase"
-    void endAnalysis();      // "Terminer l'analyse"
+    void endAnalysis(); // "Terminer l'analyse"
     void showAnalysisLine(); // a line of the analysis list
     void tabChanged(int index);
     void openPositionEditor();
@@ -56,7 +56,7 @@ public slots:
     void toggleSetupComputerColour();
     void setPieceToPlace(int code); // the palette's pieces
     void openProblems();
-    void nextProblem();   // "Suivant ->"
+    void nextProblem(); // "Suivant ->"
     void replayProblem(); // "Revoir coup"
     void learnPosition();
     void declineLearning();
@@ -65,40 +65,41 @@ public slots:
     void stopLearningSession();
 
 private:
-    void build();
-    void buildProblems();
-    QAction* addEntry(QMenu* menu, const char* name, const QString& text, void (TrainingPanel::*slot)());
-    bool openProblem(const QString& path, bool capPlies);
+    void     build();
+    void     buildProblems();
+    QAction* addEntry(
+        QMenu* menu, const char* name, const QString& text, void (TrainingPanel::*slot)());
+    bool    openProblem(const QString& path, bool capPlies);
     QString chooseFile(const QString& title, const QString& dir, bool save, bool lesson);
-    void learnSessionGame();
-    void showSetupCaptions();
+    void    learnSessionGame();
+    void    showSetupCaptions();
 
-    MainWindow& window_;
-    GameSession& session_;
-    QTabWidget* tabs_ = nullptr;
+    MainWindow&     window_;
+    GameSession&    session_;
+    QTabWidget*     tabs_ = nullptr;
     AnalysisWindow* analysisWindow_ = nullptr;
-    QListWidget* analysisList_ = nullptr;
-    QWidget* problemPage_ = nullptr;
-    QWidget* analysePage_ = nullptr;
-    QLabel* pieceToPlaceLabel_ = nullptr;
-    QLabel* whiteEvaluation_ = nullptr;
-    QLabel* blackEvaluation_ = nullptr;
-    QLabel* setupRefusal_ = nullptr;
-    QPushButton* firstMoverButton_ = nullptr;
-    QPushButton* computerColourButton_ = nullptr;
-    QPushButton* orientationButton_ = nullptr;
-    int tabPage_ = 0;
-    bool analysisWalking_ = false; // to notice the end of a walk
-    ProblemCursor problems_;
-    QPushButton* nextProblemButton_ = nullptr;
-    QPushButton* replayProblemButton_ = nullptr;
-    QString sessionLesson_; // the lesson file of the running session
-    QAction* startAnalysisAction_ = nullptr;
-    QAction* endPhaseAction_ = nullptr;
-    QAction* endAnalysisAction_ = nullptr;
-    QAction* positionEditorAction_ = nullptr;
-    QAction* startSessionAction_ = nullptr;
-    QAction* stopSessionAction_ = nullptr;
+    QListWidget*    analysisList_ = nullptr;
+    QWidget*        problemPage_ = nullptr;
+    QWidget*        analysePage_ = nullptr;
+    QLabel*         pieceToPlaceLabel_ = nullptr;
+    QLabel*         whiteEvaluation_ = nullptr;
+    QLabel*         blackEvaluation_ = nullptr;
+    QLabel*         setupRefusal_ = nullptr;
+    QPushButton*    firstMoverButton_ = nullptr;
+    QPushButton*    computerColourButton_ = nullptr;
+    QPushButton*    orientationButton_ = nullptr;
+    int             tabPage_ = 0;
+    bool            analysisWalking_ = false; // to notice the end of a walk
+    ProblemCursor   problems_;
+    QPushButton*    nextProblemButton_ = nullptr;
+    QPushButton*    replayProblemButton_ = nullptr;
+    QString         sessionLesson_; // the lesson file of the running session
+    QAction*        startAnalysisAction_ = nullptr;
+    QAction*        endPhaseAction_ = nullptr;
+    QAction*        endAnalysisAction_ = nullptr;
+    QAction*        positionEditorAction_ = nullptr;
+    QAction*        startSessionAction_ = nullptr;
+    QAction*        stopSessionAction_ = nullptr;
 };
 
 } // namespace kv

@@ -243,38 +243,7 @@
     </message>
 </context>
 <context>
-    <name>kv::HelpWindow</name>
-    <message>
-        <source>Aide de Korvelan</source>
-        <translation>Korvelan help</translation>
-    </message>
-    <message>
-        <source>Précédent</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Guide</source>
-        <translation>Guide</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Rules</translation>
-    </message>
-    <message>
-        <source>Fermer</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Aide introuvable</source>
-        <translation>Help not found</translation>
-    </message>
-</context>
-<context>
-    <name>kv::MainWindow</name>
-    <message>
-        <source>Erreur</source>
-        <translation>Error</translation>
-    </message>
+    <name>kv::GameExchange</name>
     <message>
         <source>Créer un fichier texte</source>
         <translation>Make *.txt file</translation>
@@ -396,6 +365,48 @@ The game can be printed to a PDF file.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HelpWindow</name>
+    <message>
+        <source>Aide de Korvelan</source>
+        <translation>Korvelan help</translation>
+    </message>
+    <message>
+        <source>Précédent</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guide</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Aide introuvable</source>
+        <translation>Help not found</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MainWindow</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Cannot open this file</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>

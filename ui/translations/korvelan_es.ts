@@ -243,38 +243,7 @@
     </message>
 </context>
 <context>
-    <name>kv::HelpWindow</name>
-    <message>
-        <source>Aide de Korvelan</source>
-        <translation>Ayuda de Korvelan</translation>
-    </message>
-    <message>
-        <source>Précédent</source>
-        <translation>Anterior</translation>
-    </message>
-    <message>
-        <source>Guide</source>
-        <translation>Guía</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Reglas</translation>
-    </message>
-    <message>
-        <source>Fermer</source>
-        <translation>Cerrar</translation>
-    </message>
-    <message>
-        <source>Aide introuvable</source>
-        <translation>Ayuda no encontrada</translation>
-    </message>
-</context>
-<context>
-    <name>kv::MainWindow</name>
-    <message>
-        <source>Erreur</source>
-        <translation>Error</translation>
-    </message>
+    <name>kv::GameExchange</name>
     <message>
         <source>Créer un fichier texte</source>
         <translation>Crear archivo de texto</translation>
@@ -396,6 +365,48 @@ La partida puede imprimirse en un archivo PDF.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HelpWindow</name>
+    <message>
+        <source>Aide de Korvelan</source>
+        <translation>Ayuda de Korvelan</translation>
+    </message>
+    <message>
+        <source>Précédent</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guía</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Aide introuvable</source>
+        <translation>Ayuda no encontrada</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MainWindow</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>No se puede abrir este archivo</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>

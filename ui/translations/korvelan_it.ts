@@ -243,38 +243,7 @@
     </message>
 </context>
 <context>
-    <name>kv::HelpWindow</name>
-    <message>
-        <source>Aide de Korvelan</source>
-        <translation>Guida di Korvelan</translation>
-    </message>
-    <message>
-        <source>Précédent</source>
-        <translation>Indietro</translation>
-    </message>
-    <message>
-        <source>Guide</source>
-        <translation>Guida</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Regole</translation>
-    </message>
-    <message>
-        <source>Fermer</source>
-        <translation>Chiudi</translation>
-    </message>
-    <message>
-        <source>Aide introuvable</source>
-        <translation>Guida non trovata</translation>
-    </message>
-</context>
-<context>
-    <name>kv::MainWindow</name>
-    <message>
-        <source>Erreur</source>
-        <translation>Errore</translation>
-    </message>
+    <name>kv::GameExchange</name>
     <message>
         <source>Créer un fichier texte</source>
         <translation>Crea file di testo</translation>
@@ -396,6 +365,48 @@ La partita può essere stampata in un file PDF.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>File PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HelpWindow</name>
+    <message>
+        <source>Aide de Korvelan</source>
+        <translation>Guida di Korvelan</translation>
+    </message>
+    <message>
+        <source>Précédent</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guida</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Regole</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Aide introuvable</source>
+        <translation>Guida non trovata</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MainWindow</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossibile aprire questo file</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>

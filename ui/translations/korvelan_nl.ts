@@ -243,38 +243,7 @@
     </message>
 </context>
 <context>
-    <name>kv::HelpWindow</name>
-    <message>
-        <source>Aide de Korvelan</source>
-        <translation>Korvelan-hulp</translation>
-    </message>
-    <message>
-        <source>Précédent</source>
-        <translation>Terug</translation>
-    </message>
-    <message>
-        <source>Guide</source>
-        <translation>Handleiding</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Regels</translation>
-    </message>
-    <message>
-        <source>Fermer</source>
-        <translation>Sluiten</translation>
-    </message>
-    <message>
-        <source>Aide introuvable</source>
-        <translation>Hulp niet gevonden</translation>
-    </message>
-</context>
-<context>
-    <name>kv::MainWindow</name>
-    <message>
-        <source>Erreur</source>
-        <translation>Fout</translation>
-    </message>
+    <name>kv::GameExchange</name>
     <message>
         <source>Créer un fichier texte</source>
         <translation>Tekstbestand maken</translation>
@@ -396,6 +365,48 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HelpWindow</name>
+    <message>
+        <source>Aide de Korvelan</source>
+        <translation>Korvelan-hulp</translation>
+    </message>
+    <message>
+        <source>Précédent</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Handleiding</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Regels</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Aide introuvable</source>
+        <translation>Hulp niet gevonden</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MainWindow</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Kan dit bestand niet openen</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>

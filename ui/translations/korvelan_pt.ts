@@ -243,38 +243,7 @@
     </message>
 </context>
 <context>
-    <name>kv::HelpWindow</name>
-    <message>
-        <source>Aide de Korvelan</source>
-        <translation>Ajuda do Korvelan</translation>
-    </message>
-    <message>
-        <source>Précédent</source>
-        <translation>Anterior</translation>
-    </message>
-    <message>
-        <source>Guide</source>
-        <translation>Guia</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Regras</translation>
-    </message>
-    <message>
-        <source>Fermer</source>
-        <translation>Fechar</translation>
-    </message>
-    <message>
-        <source>Aide introuvable</source>
-        <translation>Ajuda não encontrada</translation>
-    </message>
-</context>
-<context>
-    <name>kv::MainWindow</name>
-    <message>
-        <source>Erreur</source>
-        <translation>Erro</translation>
-    </message>
+    <name>kv::GameExchange</name>
     <message>
         <source>Créer un fichier texte</source>
         <translation>Criar arquivo de texto</translation>
@@ -396,6 +365,48 @@ A partida pode ser impressa em um arquivo PDF.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HelpWindow</name>
+    <message>
+        <source>Aide de Korvelan</source>
+        <translation>Ajuda do Korvelan</translation>
+    </message>
+    <message>
+        <source>Précédent</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Guide</source>
+        <translation>Guia</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Regras</translation>
+    </message>
+    <message>
+        <source>Fermer</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Aide introuvable</source>
+        <translation>Ajuda não encontrada</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MainWindow</name>
+    <message>
+        <source>Erreur</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossível abrir este arquivo</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
