@@ -1,5 +1,6 @@
 #include "hash_keys.h"
 
+#include "io/atomic_write.h"
 #include "io/binary_file.h"
 
 #include <vector>
@@ -88,9 +89,9 @@ HashKeyTables hashKeysFromImage(const std::uint8_t* image)
 bool saveHashKeys(const HashKeyTables& t, const std::string& path, std::string& error)
 {
     const auto image = hashKeyImage(t);
-    const std::string why = writeFileAtomically(path, image.data(), image.size());
-    if (!why.empty()) {
-        error = "the hash key file \"" + path + "\" " + why;
+    const WriteResult written = writeFileAtomically(path, image.data(), image.size());
+    if (!written.ok()) {
+        error = "the hash key file \"" + path + "\" " + describe(written);
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "endgame_tables.h"
 
+#include "io/atomic_write.h"
 #include "io/binary_file.h"
 
 #include <filesystem>
@@ -46,8 +47,8 @@ std::vector<std::string> EndgameTables::save(const std::string& dir) const
         if (!loaded(t)) continue;
         const TableLayout& layout = tableLayout(t);
         const std::filesystem::path path = std::filesystem::path(dir) / layout.name;
-        const std::string why = writeFileAtomically(path.string(), data_[t].data(), data_[t].size());
-        if (!why.empty()) problems.push_back(path.string() + " " + why);
+        const WriteResult written = writeFileAtomically(path.string(), data_[t].data(), data_[t].size());
+        if (!written.ok()) problems.push_back(path.string() + " " + describe(written));
     }
     return problems;
 }

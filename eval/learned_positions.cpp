@@ -1,5 +1,6 @@
 #include "learned_positions.h"
 
+#include "io/atomic_write.h"
 #include "io/binary_file.h"
 
 namespace kv {
@@ -51,8 +52,8 @@ std::vector<unsigned char> LearnedPositions::image() const
 std::string LearnedPositions::save(const std::string& path) const
 {
     const auto bytes = image();
-    const std::string why = writeFileAtomically(path, bytes.data(), bytes.size());
-    if (!why.empty()) return "\"" + path + "\" " + why;
+    const WriteResult written = writeFileAtomically(path, bytes.data(), bytes.size());
+    if (!written.ok()) return "\"" + path + "\" " + describe(written);
     return {};
 }
 

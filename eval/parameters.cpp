@@ -1,5 +1,6 @@
 #include "parameters.h"
 
+#include "io/atomic_write.h"
 #include "io/binary_file.h"
 
 #include <algorithm>
@@ -34,7 +35,7 @@ bool saveParameters(const ParameterSet& set, const std::string& path, const Erro
 {
     // A write that did not reach the disc is a failure, not a silent success,
     // and the previous file stays as it was.
-    if (!writeFileAtomically(path, set.bytes.data(), set.bytes.size()).empty()) {
+    if (!writeFileAtomically(path, set.bytes.data(), set.bytes.size()).ok()) {
         if (report) report(std::string(kCannotOpenFile));
         return false;
     }

@@ -71,16 +71,38 @@ std::optional<ExchangeFile> readExchangeFile(const std::string& path, std::strin
     return f;
 }
 
-std::vector<GameSummary> listGames(const ExchangeFile& file)
+GameIndex listGames(const ExchangeFile& file)
 {
-    return file.format == ExchangeFormat::Pdn ? listPdnGames(file.contents) : listTextGames(file.contents);
+    GameIndex index;
+    if (file.format == ExchangeFormat::Pdn) {
+        index.starts = indexPdnGames(file.contents);
+        return index;
+    }
+    index.names = listTextGames(file.contents);
+    for (std::size_t i = 0; i < index.names.size(); ++i) index.starts.push_back(static_cast<std::uint32_t>(i));
+    return index;
 }
 
-std::optional<ParsedGame> readGame(const ExchangeFile& file, int index, std::string* error)
+GameSummary gameSummary(const ExchangeFile& file, const GameIndex& index, int game)
 {
-    if (file.format == ExchangeFormat::Pdn) return readPdnGame(file.contents, index, error);
-    auto g = readTextGame(file.contents, index);
-    if (!g && error) *error = "no game " + std::to_string(index + 1) + " in the file";
+    if (game < 0 || game >= static_cast<int>(index.size())) return {};
+    if (file.format == ExchangeFormat::Pdn) return pdnGameSummary(file.contents, index.starts[static_cast<std::size_t>(game)]);
+    return index.names[static_cast<std::size_t>(game)];
+}
+
+std::optional<ParsedGame> readGame(const ExchangeFile& file, const GameIndex& index, int game, ExchangeProblem* problem)
+{
+    if (game < 0 || game >= static_cast<int>(index.size())) {
+        if (problem)
+            *problem = { ExchangeProblemKind::NoSuchGame, game + 1, 0,
+                         "no game " + std::to_string(game + 1) + " in the file (it holds " + std::to_string(index.size())
+                             + ")" };
+        return std::nullopt;
+    }
+    if (file.format == ExchangeFormat::Pdn)
+        return readPdnGameAt(file.contents, index.starts[static_cast<std::size_t>(game)], game + 1, problem);
+    auto g = readTextGame(file.contents, game);
+    if (g) g->number = game + 1;
     return g;
 }
 

@@ -4,6 +4,7 @@
 
 #include "exchange_game.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,7 +26,23 @@ struct ExchangeFile {
 };
 std::optional<ExchangeFile> readExchangeFile(const std::string& path, std::string& error);
 
-std::vector<GameSummary> listGames(const ExchangeFile& file);
-std::optional<ParsedGame> readGame(const ExchangeFile& file, int index, std::string* error = nullptr);
+// The games of a file: where each starts, so that any one can be listed or
+// read without holding them all (a PDN file of millions of games costs four
+// bytes a game).
+struct GameIndex {
+    std::vector<std::uint32_t> starts; // PDN: byte offsets; plain text: the games' ordinals
+    std::vector<GameSummary> names;    // plain text only: the file is small
+    std::size_t size() const { return starts.size(); }
+    bool empty() const { return starts.empty(); }
+};
+GameIndex listGames(const ExchangeFile& file);
+
+// The names of game `game` (0-based).
+GameSummary gameSummary(const ExchangeFile& file, const GameIndex& index, int game);
+
+// Game `game` (0-based) as written. Nothing, with the reason in `problem`,
+// when there is no such game or the reader refuses it.
+std::optional<ParsedGame> readGame(const ExchangeFile& file, const GameIndex& index, int game,
+                                   ExchangeProblem* problem = nullptr);
 
 } // namespace kv

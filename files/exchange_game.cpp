@@ -14,6 +14,13 @@ std::string choiceLine(int index, const GameSummary& game)
     return number + game.white + "-" + game.black;
 }
 
+std::string problemText(const ExchangeProblem& p)
+{
+    std::string out = "game " + std::to_string(p.game);
+    if (p.line > 0) out += ", line " + std::to_string(p.line);
+    return out + ": " + p.detail;
+}
+
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }

@@ -2,6 +2,7 @@
 
 #include "engine/levels.h"
 #include "engine/transposition.h"
+#include "io/atomic_write.h"
 #include "io/binary_file.h"
 #include "rules/game_state.h"
 
@@ -156,10 +157,13 @@ std::optional<GameFile> parseGameFile(const std::uint8_t* data, std::size_t size
     for (int k = 0; k <= kLastPlyEntry; ++k)
         if (std::string why = entryProblem(g.record[k]); !why.empty())
             return bad("entry " + std::to_string(k) + ": " + why);
-    // Every ply the user can step to was a move: it has an origin and a destination.
-    for (int k = 1; k <= std::max(recorded, gamePly); ++k)
-        if (g.record[k].from == 0 || g.record[k].to == 0 || g.record[k].from == g.record[k].to)
+    // Every ply the user can step to was a move: it has an origin and a
+    // destination, the same square only for a king's capture that comes round.
+    for (int k = 1; k <= std::max(recorded, gamePly); ++k) {
+        const RecordEntry& e = g.record[k];
+        if (e.from == 0 || e.to == 0 || (e.from == e.to && e.captured == 0))
             return bad("entry " + std::to_string(k) + " holds no move");
+    }
     if (!knownSizeFactor(factor)) return bad("table size factor " + std::to_string(factor));
     if (s.language >= kLanguages) return bad("language " + std::to_string(s.language));
     if (!knownLevel(s.levelIndex)) return bad("level " + std::to_string(s.levelIndex));
@@ -179,8 +183,8 @@ bool WriteGameFile(const std::string& path, const GameFile& g, GameFileError& er
 {
     error = {};
     const GameFileImage image = gameFileImage(g);
-    if (std::string why = writeFileAtomically(path, image.data(), image.size()); !why.empty())
-        return fail(error, GameFileProblem::CannotOpen, path + " " + why);
+    if (const WriteResult written = writeFileAtomically(path, image.data(), image.size()); !written.ok())
+        return fail(error, GameFileProblem::CannotOpen, path + " " + describe(written));
     return true;
 }
 

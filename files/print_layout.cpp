@@ -8,7 +8,7 @@ namespace kv {
 
 std::string printedMoveText(const GameState& game, int first)
 {
-    const int complete = game.gamePly / 2;
+    const int complete = recordLineCount(game);
     std::string text = recordLineText(game, first) + " ";
     for (int j = first + 1; j < first + 6 && j < complete; ++j) text += recordLineText(game, j) + "  ";
     return text;
@@ -17,7 +17,7 @@ std::string printedMoveText(const GameState& game, int first)
 PrintLayout layoutPrint(const GameState& game, int pageHeight, int lineHeight)
 {
     PrintLayout layout;
-    layout.header = game.whiteName + "-" + game.blackName;
+    layout.header = headerNames(game.whiteName, game.blackName);
     const int h = std::max(1, lineHeight);
     // Line positions on a page: a line at position r has its top at
     // r * h + h + gap and must end above the foot of the page. Printed lines
@@ -26,7 +26,7 @@ PrintLayout layoutPrint(const GameState& game, int pageHeight, int lineHeight)
     const int positions = std::max(0, (pageHeight - kPrintMovesGap - 2 * h) / h + 1);
     const int perPage = std::max(1, (positions + 1) / 2);
     int page = 0;
-    const int complete = game.gamePly / 2;
+    const int complete = recordLineCount(game);
     for (int i = 0, n = 0; i < complete; i += 6, ++n) {
         const int slot = n % perPage;
         if (slot == 0 && n > 0) ++page;

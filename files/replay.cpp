@@ -62,14 +62,56 @@ bool passesThrough(const std::vector<Square>& landing, const std::vector<Square>
     return true;
 }
 
+Board after(const Board& before, const MoveRecord& m)
+{
+    Board b = before;
+    applyMove(b, m);
+    return b;
+}
+
+// One fit for moves that all leave the same position, else several.
+FittedMove fitOf(const Board& board, const std::vector<MoveRecord>& moves)
+{
+    const Board first = after(board, moves.front());
+    for (const MoveRecord& m : moves)
+        if (!(after(board, m) == first)) return { MoveFit::Several, moves.front() };
+    return { MoveFit::One, moves.front() };
+}
+
+std::string sideName(SideToMove side) { return side == White ? "white" : "black"; }
+
+ExchangeProblem problemOf(const ParsedGame& parsed, const WrittenMove& w, MoveFit fit, int ply, SideToMove side)
+{
+    ExchangeProblem p;
+    p.game = parsed.number;
+    p.line = w.line;
+    const std::string where = " (ply " + std::to_string(ply) + ", " + sideName(side) + " to move)";
+    switch (fit) {
+    case MoveFit::Several:
+        p.kind = ExchangeProblemKind::AmbiguousMove;
+        p.detail = "'" + w.text + "'" + where + " fits several legal captures; its landing squares tell them apart";
+        break;
+    case MoveFit::NoPath:
+        p.kind = ExchangeProblemKind::IllegalMove;
+        p.detail = "'" + w.text + "'" + where + " is not the path of a legal capture";
+        break;
+    default:
+        p.kind = ExchangeProblemKind::IllegalMove;
+        p.detail = "'" + w.text + "'" + where + " is not a legal move";
+        break;
+    }
+    return p;
+}
+
 } // namespace
 
-std::optional<MoveRecord> matchWrittenMove(MoveGenerator& gen, const Board& board, SideToMove side,
-                                           const WrittenMove& written, int& captureCount)
+FittedMove fitWrittenMove(MoveGenerator& gen, const Board& board, SideToMove side, const WrittenMove& written,
+                          int& captureCount)
 {
-    if (written.squares.size() < 2) return std::nullopt;
+    captureCount = 0;
+    if (written.squares.size() < 2) return {};
     const Square from = written.squares.front(), to = written.squares.back();
-    if (from == 0 || to == 0) return std::nullopt;
+    if (from == 0 || to == 0) return {};
     Board b = board;
     const int n = gen.generateLegal(b, side);
     captureCount = gen.captureCount();
@@ -78,18 +120,18 @@ std::optional<MoveRecord> matchWrittenMove(MoveGenerator& gen, const Board& boar
         const MoveRecord& m = gen.list(1)[i];
         if (m.from == from && m.to == to) candidates.push_back(m);
     }
-    if (candidates.empty()) return std::nullopt;
-    if (written.squares.size() <= 2 || candidates.size() == 1) return candidates.front();
-    if (const auto taken = capturedAlong(board, written.squares)) {
-        for (const MoveRecord& m : candidates) {
-            std::vector<Square> own(m.captured.begin(), m.captured.begin() + m.n);
-            std::sort(own.begin(), own.end());
-            if (own == *taken) return m;
-        }
+    if (candidates.empty()) return {};
+    if (written.squares.size() <= 2) return fitOf(board, candidates);
+    std::vector<MoveRecord> through;
+    const auto taken = capturedAlong(board, written.squares);
+    for (const MoveRecord& m : candidates) {
+        std::vector<Square> own(m.captured.begin(), m.captured.begin() + m.n);
+        std::sort(own.begin(), own.end());
+        if ((taken && own == *taken) || passesThrough(landingSquares(gen, board, m), written.squares))
+            through.push_back(m);
     }
-    for (const MoveRecord& m : candidates)
-        if (passesThrough(landingSquares(gen, board, m), written.squares)) return m;
-    return candidates.front();
+    if (through.empty()) return { MoveFit::NoPath, candidates.front() };
+    return fitOf(board, through);
 }
 
 ReplayReport replayGame(const ParsedGame& parsed, GameState& game)
@@ -98,22 +140,32 @@ ReplayReport replayGame(const ParsedGame& parsed, GameState& game)
     game.whiteName = recordName(parsed.white);
     game.blackName = recordName(parsed.black);
     game.clock = {};
-    const Position start = parsed.setup.value_or(initialPosition());
-    game.startFrom(start.board, start.side);
+    Position start = parsed.setup.value_or(initialPosition());
     MoveGenerator gen;
+    int captureCount = 0;
+    // A set-up that does not say who moves: the side whose move the first is.
+    if (parsed.sideUnknown && !parsed.moves.empty()
+        && fitWrittenMove(gen, start.board, start.side, parsed.moves.front(), captureCount).fit == MoveFit::None
+        && fitWrittenMove(gen, start.board, start.side ^ 1, parsed.moves.front(), captureCount).fit != MoveFit::None)
+        start.side ^= 1;
+    game.startFrom(start.board, start.side);
     for (const WrittenMove& w : parsed.moves) {
-        int captureCount = 0;
-        const auto m = matchWrittenMove(gen, game.board, game.side, w, captureCount);
-        if (!m) {
+        const FittedMove m = fitWrittenMove(gen, game.board, game.side, w, captureCount);
+        if (parsed.strict && m.fit != MoveFit::One) {
+            report.refused = problemOf(parsed, w, m.fit, game.gamePly + 1, game.side);
+            return report;
+        }
+        if (!m.move) {
             report.skipped.push_back(w.text);
             continue;
         }
-        if (game.playMove(*m, captureCount) != PlayResult::Played) {
+        if (game.playMove(*m.move, captureCount) != PlayResult::Played) {
             report.cut = true;
             break;
         }
-        report.played.push_back(*m);
+        report.played.push_back(*m.move);
     }
+    if (parsed.movesCut) report.cut = true;
     return report;
 }
 

@@ -18,23 +18,37 @@ namespace kv {
 // per capture, or origin and destination for a quiet move.
 std::vector<Square> landingSquares(MoveGenerator& gen, const Board& before, const MoveRecord& m);
 
+// How a written half-move fits the legal moves of a position.
+enum class MoveFit {
+    One,      // one legal move, or several that leave the same position
+    None,     // no legal move has these ends
+    Several,  // legal moves with these ends leave different positions
+    NoPath,   // the landing squares written are not those of any of them
+};
+struct FittedMove {
+    MoveFit fit = MoveFit::None;
+    std::optional<MoveRecord> move; // the move meant, or the first candidate
+};
+
 // The legal move of `side` in `board` meant by `written`: same origin and
 // destination and, when landing squares are written between them, the capture
-// that passes through them in that order (else the first with the same ends).
-// `captureCount` receives the number of pieces every legal move takes.
-std::optional<MoveRecord> matchWrittenMove(MoveGenerator& gen, const Board& board, SideToMove side,
-                                           const WrittenMove& written, int& captureCount);
+// that passes through them in that order. `captureCount` receives the number
+// of pieces every legal move takes.
+FittedMove fitWrittenMove(MoveGenerator& gen, const Board& board, SideToMove side, const WrittenMove& written,
+                          int& captureCount);
 
 struct ReplayReport {
     std::vector<MoveRecord> played;
-    std::vector<std::string> skipped; // written half-moves that are not legal where they stand
-    bool cut = false;                 // the record filled up before the end of the game
+    std::vector<std::string> skipped;      // written half-moves that are not legal where they stand
+    bool cut = false;                      // the record filled up before the end of the game
+    std::optional<ExchangeProblem> refused; // a strict game stops at its first move that does not fit
 };
 
 // Starts a new record in `game` from the set-up position (or the initial
 // one) under the parsed names, then plays every written half-move that is
-// legal in turn; the others are skipped and the side to move stays. Stops
-// at the record's last ply.
+// legal in turn. A strict game (PDN) stops at the first that is not legal or
+// not clear and is refused: the caller discards `game`. Otherwise such moves
+// are skipped and the side to move stays. Stops at the record's last ply.
 ReplayReport replayGame(const ParsedGame& parsed, GameState& game);
 
 // A played move of the record, with whether another legal capture shares its

@@ -74,7 +74,9 @@ void readHeader(std::string_view line, ParsedGame& game)
             rest = trimmed(rest.substr(0, lastBlank));
         }
     }
-    const std::size_t dash = rest.find('-');
+    // Names that hold a dash are joined by " - ".
+    const std::size_t spaced = rest.find(" - ");
+    const std::size_t dash = spaced != std::string_view::npos ? spaced + 1 : rest.find('-');
     game.white = recordName(rest.substr(0, dash));
     game.black = dash == std::string_view::npos ? std::string() : recordName(rest.substr(dash + 1));
 }

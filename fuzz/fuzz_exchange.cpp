@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto parsed = pdn ? readPdnGame(text, i) : readTextGame(text, i);
         if (!parsed) continue;
         GameState game;
-        replayGame(*parsed, game);
-        if (pdn) writePdn(game, parsed->result);
+        const ReplayReport report = replayGame(*parsed, game);
+        if (pdn && !report.refused) writePdn(game, parsed->result);
     }
     return 0;
 }

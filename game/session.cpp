@@ -151,6 +151,7 @@ bool GameSession::loadDefaultParameters()
 
 QStringList GameSession::loadOpeningBooks()
 {
+    recoverActivePair(fsPath(openingsUserFolder()));
     QStringList failures;
     for (SideToMove side : { White, Black }) {
         OpeningLibrary& lib = openings().forSide(side);

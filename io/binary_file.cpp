@@ -34,28 +34,4 @@ std::string readRegularFile(const std::string& path, std::size_t minSize, std::s
     return {};
 }
 
-std::string writeFileAtomically(const std::string& path, const void* data, std::size_t size)
-{
-    const fs::path target(path);
-    fs::path temporary = target;
-    temporary += ".part";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (out) out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-        if (out) out.flush();
-        if (!out) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return "cannot be written";
-        }
-    }
-    std::error_code ec;
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        return "cannot be written";
-    }
-    return {};
-}
-
 } // namespace kv

@@ -1,9 +1,7 @@
-// Whole-file reads and writes for the binary data files (tables, keys,
-// parameters, saved games). A reader first makes sure that the path names a
-// regular file of an acceptable size, so a folder, a FIFO or a device is
-// refused at once instead of blocking or being read as data; a writer writes a
-// temporary file beside the target and renames it over the target, so an
-// interrupted write never leaves half a file behind.
+// Whole-file reads for the binary data files (tables, keys, parameters, saved
+// games). A reader first makes sure that the path names a regular file of an
+// acceptable size, so a folder, a FIFO or a device is refused at once instead
+// of blocking or being read as data. Writes go through io/atomic_write.h.
 #pragma once
 
 #include <cstddef>
@@ -23,10 +21,5 @@ inline std::string readExactFile(const std::string& path, std::size_t size, std:
 {
     return readRegularFile(path, size, size, bytes);
 }
-
-// Writes `size` bytes to `path` through a temporary file in the same folder and
-// a rename. Returns an empty string on success, otherwise why not; the previous
-// file, if any, is then unchanged.
-std::string writeFileAtomically(const std::string& path, const void* data, std::size_t size);
 
 } // namespace kv

@@ -1,9 +1,7 @@
 #include "match_pdn.h"
 
 #include "files/pdn_writer.h"
-
-#include <filesystem>
-#include <fstream>
+#include "io/atomic_write.h"
 
 namespace kv {
 
@@ -25,22 +23,9 @@ std::string pdnText(const PdnGame& g)
 
 bool writeTextFile(const std::string& path, const std::string& text, std::string& why)
 {
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-        if (!f || !f.write(text.data(), static_cast<std::streamsize>(text.size())) || !f.flush()) {
-            why = "cannot write " + temp;
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        why = "cannot rename " + temp + " to " + path + ": " + ec.message();
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
-    return true;
+    const WriteResult written = writeFileAtomically(path, text);
+    if (!written.ok()) why = written.path + " " + describe(written);
+    return written.ok();
 }
 
 } // namespace kv

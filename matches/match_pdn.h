@@ -17,7 +17,7 @@ struct PdnGame {
 
 std::string pdnText(const PdnGame& g);
 
-// Writes the text through a temporary file and a rename; false with a reason.
+// Writes the text, never in place (io/atomic_write.h); false with a reason.
 bool writeTextFile(const std::string& path, const std::string& text, std::string& why);
 
 } // namespace kv

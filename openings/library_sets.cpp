@@ -1,5 +1,7 @@
 #include "openings/library_sets.h"
 
+#include "io/atomic_write.h"
+
 #include <algorithm>
 #include <cctype>
 #include <system_error>
@@ -42,51 +44,22 @@ bool readLibraryPair(const fs::path& white, const fs::path& black, OpeningBook& 
     return true;
 }
 
+bool readActivePair(const fs::path& dir, OpeningBook& out, std::string& error)
+{
+    recoverActivePair(dir);
+    return readLibraryPair(dir / kWhiteLibraryFile, dir / kBlackLibraryFile, out, error);
+}
+
+void recoverActivePair(const fs::path& dir)
+{
+    recoverFilesTogether({ (dir / kWhiteLibraryFile).string(), (dir / kBlackLibraryFile).string() });
+}
+
 bool writeActivePair(const fs::path& dir, const OpeningBook& book, std::string& error)
 {
-    const fs::path white = dir / kWhiteLibraryFile, black = dir / kBlackLibraryFile;
-    const fs::path whiteNew = withSuffix(white, ".new"), blackNew = withSuffix(black, ".new");
-    const fs::path whiteOld = withSuffix(white, ".old");
-    std::error_code ec;
-    auto cleanUp = [&] {
-        fs::remove(whiteNew, ec);
-        fs::remove(blackNew, ec);
-    };
-    if (!writeLibrary(whiteNew, book.white, error) || !writeLibrary(blackNew, book.black, error)) {
-        cleanUp();
-        return false;
-    }
-    // Keep the old white file until the black one is in place.
-    const bool hadWhite = fs::exists(white, ec);
-    if (hadWhite) {
-        fs::remove(whiteOld, ec);
-        fs::create_hard_link(white, whiteOld, ec);
-        if (ec) fs::copy_file(white, whiteOld, fs::copy_options::overwrite_existing, ec);
-        if (ec) {
-            cleanUp();
-            error = "Impossible d'écrire le fichier " + whiteOld.string();
-            return false;
-        }
-    }
-    fs::rename(whiteNew, white, ec);
-    if (ec) {
-        cleanUp();
-        fs::remove(whiteOld, ec);
-        error = "Impossible d'écrire le fichier " + white.string();
-        return false;
-    }
-    fs::rename(blackNew, black, ec);
-    if (ec) {
-        if (hadWhite)
-            fs::rename(whiteOld, white, ec);
-        else
-            fs::remove(white, ec);
-        cleanUp();
-        error = "Impossible d'écrire le fichier " + black.string();
-        return false;
-    }
-    fs::remove(whiteOld, ec);
-    return true;
+    return writeTextFiles({ { dir / kWhiteLibraryFile, &book.white.lines() },
+                            { dir / kBlackLibraryFile, &book.black.lines() } },
+                          error);
 }
 
 bool activateSet(const fs::path& chosen, const fs::path& activeDir, OpeningBook& book, std::string& error)
@@ -110,9 +83,11 @@ bool storeSet(const fs::path& chosen, SideToMove side, const OpeningLibrary& edi
     const fs::path otherActive = activeDir / activeLibraryFile(other);
     std::error_code ec;
     if (fs::exists(otherActive, ec) && !readLibrary(otherActive, otherLib, error)) return false;
-    return writeTextLines(files.marker, markerLines, error) && writeLibrary(files.library(side), edited, error) &&
-           writeLibrary(files.library(other), otherLib, error) &&
-           writeLibrary(activeDir / activeLibraryFile(side), edited, error);
+    return writeTextFiles({ { files.marker, &markerLines },
+                            { files.library(side), &edited.lines() },
+                            { files.library(other), &otherLib.lines() } },
+                          error)
+        && writeLibrary(activeDir / activeLibraryFile(side), edited, error);
 }
 
 } // namespace kv

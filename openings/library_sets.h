@@ -36,10 +36,16 @@ SetFiles setFiles(const std::filesystem::path& chosen);
 bool readLibraryPair(const std::filesystem::path& white, const std::filesystem::path& black, OpeningBook& out,
                      std::string& error);
 
-// Writes both active files into `dir`. Both are written to temporary files
-// before either replaces its target; when the second rename fails the first
-// file is put back, so the folder never holds half of two sets.
+// Writes both active files into `dir` together: the folder never holds half
+// of two sets, even when the program is killed in the middle.
 bool writeActivePair(const std::filesystem::path& dir, const OpeningBook& book, std::string& error);
+
+// Before the active pair in `dir` is read: finishes a change of set that a
+// killed program left half done and removes its leftovers.
+void recoverActivePair(const std::filesystem::path& dir);
+
+// The active pair of `dir`, recovered first.
+bool readActivePair(const std::filesystem::path& dir, OpeningBook& out, std::string& error);
 
 // Changer bibliothèque ouvertures: the set of `chosen` becomes the active pair
 // in `activeDir` and in `book`, both libraries or neither.
@@ -48,8 +54,9 @@ bool activateSet(const std::filesystem::path& chosen, const std::filesystem::pat
 
 // Stores a set from an editor: the marker with `markerLines`, this editor's
 // library under the set's name for `side`, and the other colour's active
-// file copied as it is (an absent file gives an empty library). Then the
-// edited library becomes the active file of `side` in `activeDir`.
+// file copied as it is (an absent file gives an empty library), the three
+// together. Then the edited library becomes the active file of `side` in
+// `activeDir`.
 bool storeSet(const std::filesystem::path& chosen, SideToMove side, const OpeningLibrary& edited,
               const std::filesystem::path& activeDir, const std::vector<std::string>& markerLines,
               std::string& error);

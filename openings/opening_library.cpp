@@ -2,6 +2,8 @@
 
 #include "openings/book_lookup.h"
 
+#include "io/atomic_write.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -53,34 +55,14 @@ namespace {
 // Text of a library: printable characters, tabs and line ends only.
 bool isTextByte(unsigned char c) { return c >= 0x20 || c == '\t' || c == '\r' || c == '\n'; }
 
-bool writeWhole(const fs::path& file, const std::string& bytes, std::string& error)
+std::string crlfLines(const std::vector<std::string>& lines)
 {
-    fs::path temp = file;
-    temp += ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            error = "Impossible d'écrire le fichier " + file.string();
-            return false;
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(temp, ec);
-            error = "Impossible d'écrire le fichier " + file.string();
-            return false;
-        }
+    std::string bytes;
+    for (const auto& l : lines) {
+        bytes += l;
+        bytes += "\r\n";
     }
-    std::error_code ec;
-    fs::rename(temp, file, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        error = "Impossible d'écrire le fichier " + file.string();
-        return false;
-    }
-    return true;
+    return bytes;
 }
 } // namespace
 
@@ -124,14 +106,27 @@ bool readLibrary(const fs::path& file, OpeningLibrary& out, std::string& error)
     return true;
 }
 
+namespace {
+std::string libraryWriteError(const WriteResult& result)
+{
+    if (result.ok()) return {};
+    if (result.kind == WriteErrorKind::NotRegularFile) return "Impossible d'ouvrir ce fichier : " + result.path;
+    return "Impossible d'écrire le fichier " + result.path;
+}
+} // namespace
+
+bool writeTextFiles(const std::vector<TextLinesFile>& files, std::string& error)
+{
+    std::vector<FileContents> contents;
+    for (const auto& [file, lines] : files) contents.push_back({ file.string(), crlfLines(*lines) });
+    const WriteResult written = writeFilesTogether(contents);
+    error = libraryWriteError(written);
+    return written.ok();
+}
+
 bool writeTextLines(const fs::path& file, const std::vector<std::string>& lines, std::string& error)
 {
-    std::string bytes;
-    for (const auto& l : lines) {
-        bytes += l;
-        bytes += "\r\n";
-    }
-    return writeWhole(file, bytes, error);
+    return writeTextFiles({ { file, &lines } }, error);
 }
 
 bool writeLibrary(const fs::path& file, const OpeningLibrary& lib, std::string& error)

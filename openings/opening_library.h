@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kv {
@@ -54,11 +55,15 @@ std::string cutLine(std::string_view line);
 // Empty lines are skipped; lines are cut as cutLine does.
 bool readLibrary(const std::filesystem::path& file, OpeningLibrary& out, std::string& error);
 
-// Writes the lines with CR LF endings through a temporary file renamed over
-// the target, so a failure leaves the previous file as it was.
+// Writes the lines with CR LF endings, never in place (io/atomic_write.h), so
+// a failure leaves the previous file as it was.
 bool writeLibrary(const std::filesystem::path& file, const OpeningLibrary& lib, std::string& error);
 
 // Writes any text lines the same way (the marker file of a stored set).
 bool writeTextLines(const std::filesystem::path& file, const std::vector<std::string>& lines, std::string& error);
+
+// Writes several files of lines that change together: all of them or none.
+using TextLinesFile = std::pair<std::filesystem::path, const std::vector<std::string>*>;
+bool writeTextFiles(const std::vector<TextLinesFile>& files, std::string& error);
 
 } // namespace kv

@@ -1,6 +1,7 @@
 #include "players/registry.h"
 
 #include "io/text_encoding.h"
+#include "players/history.h"
 #include "players/rating.h"
 
 #include <algorithm>
@@ -135,6 +136,7 @@ struct RegistryReader {
 RegistryLoad loadRegistry(const fs::path& dir)
 {
     RegistryLoad out;
+    recoverTextLists({ dir / kPlayersFile, dir / kRatingsFile, dir / kHistoryFile });
     TextList names = readTextList(dir / kPlayersFile);
     if (names.status != ListStatus::Ok) {
         out.failedFile = kPlayersFile;

@@ -1,5 +1,7 @@
 #include "players/text_list.h"
 
+#include "io/atomic_write.h"
+
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -63,50 +65,20 @@ std::string textListBytes(const std::vector<std::string>& lines)
     return bytes;
 }
 
-namespace {
-
-fs::path temporaryBeside(const fs::path& file) { return fs::path(file).concat(".tmp"); }
-
-bool writeWhole(const fs::path& file, const std::string& bytes)
-{
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    const bool ok = out.good();
-    out.close();
-    return ok && !out.fail();
-}
-
-} // namespace
-
 bool writeTextLists(const std::vector<ListWrite>& writes, std::string& error)
 {
-    std::vector<fs::path> written;
-    auto discard = [&written] {
-        std::error_code ignored;
-        for (const fs::path& t : written) fs::remove(t, ignored);
-    };
-    for (const auto& [file, lines] : writes) {
-        const fs::path tmp = temporaryBeside(file);
-        written.push_back(tmp);
-        if (!writeWhole(tmp, textListBytes(lines))) {
-            error = "cannot write " + tmp.string();
-            discard();
-            return false;
-        }
-    }
-    for (std::size_t i = 0; i < writes.size(); ++i) {
-        std::error_code ec;
-        fs::rename(written[i], writes[i].first, ec);
-        if (ec) {
-            error = "cannot replace " + writes[i].first.string() + ": " + ec.message();
-            written.erase(written.begin(), written.begin() + static_cast<std::ptrdiff_t>(i));
-            discard();
-            return false;
-        }
-    }
-    return true;
+    std::vector<FileContents> files;
+    for (const auto& [file, lines] : writes) files.push_back({ file.string(), textListBytes(lines) });
+    const WriteResult written = writeFilesTogether(files);
+    if (!written.ok()) error = written.path + " " + describe(written);
+    return written.ok();
+}
+
+void recoverTextLists(const std::vector<std::filesystem::path>& files)
+{
+    std::vector<std::string> paths;
+    for (const auto& f : files) paths.push_back(f.string());
+    recoverFilesTogether(paths);
 }
 
 } // namespace kv

@@ -3,8 +3,8 @@
 // kept this way.
 //
 // Reading refuses what cannot be a list of ours (too large, too many lines)
-// before anything is taken from it. Writing goes through a temporary file
-// beside the target and a rename, so a failed write leaves the old file whole.
+// before anything is taken from it. Writing never changes a file in place, so
+// a failed write leaves the old file whole.
 #pragma once
 
 #include <cstddef>
@@ -30,11 +30,14 @@ TextList readTextList(const std::filesystem::path& file);
 // The bytes written for `lines`: each line followed by CR LF.
 std::string textListBytes(const std::vector<std::string>& lines);
 
-// Writes several lists so that they change together as far as the file
-// system allows: every temporary file is written and checked first, then all
-// are renamed in order. On failure no target has changed and `error` says why.
+// Writes several lists that change together (see writeFilesTogether): on
+// failure no target has changed and `error` says why.
 using ListWrite = std::pair<std::filesystem::path, std::vector<std::string>>;
 bool writeTextLists(const std::vector<ListWrite>& writes, std::string& error);
+
+// Before reading lists written together, the first one first: finishes what
+// a killed writer left half done and removes its leftovers.
+void recoverTextLists(const std::vector<std::filesystem::path>& files);
 
 inline bool writeTextList(const std::filesystem::path& file, const std::vector<std::string>& lines,
                           std::string& error)

@@ -12,6 +12,7 @@
 #include "files/replay.h"
 #include "files/text_export.h"
 #include "ui/board_widget.h"
+#include "ui/exchange_refusal.h"
 #include "ui/game_choice_dialog.h"
 #include "ui/game_printing.h"
 
@@ -140,24 +141,27 @@ void GameExchange::importGameText()
 
 void GameExchange::importGame(const ExchangeFile& file, QStringList notices)
 {
-    const auto games = listGames(file);
+    const GameIndex games = listGames(file);
     if (games.empty()) {
         window_.showError(tr("Ce texte ne contient aucune partie"));
         return;
     }
-    const int choice = chooseGame(&window_, games);
+    const int choice = chooseGame(&window_, static_cast<int>(games.size()),
+                                  [&](int i) { return gameSummary(file, games, i); });
     if (choice < 0) return; // cancelled: the game stays as it was
-    std::string why;
-    const auto parsed = readGame(file, choice, &why);
-    if (!parsed) {
-        window_.showError(tr("Cette partie ne peut pas être lue : %1").arg(QString::fromStdString(why)));
+    // A game the reader or the rules refuse changes nothing: it is tried on
+    // a scratch record first, and the window says which game, where and why.
+    ExchangeProblem problem;
+    const auto parsed = readGame(file, games, choice, &problem);
+    std::optional<ExchangeProblem> refusal;
+    if (!parsed) refusal = problem;
+    else refusal = replayGame(*parsed, *std::make_unique<GameState>()).refused;
+    if (refusal) {
+        window_.showError(refusalMessage(*refusal));
         return;
     }
     if (parsed->gameType == GameTypeNote::Missing)
         notices << tr("Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.");
-    if (parsed->gameType == GameTypeNote::Other)
-        notices << tr("Le fichier annonce un autre jeu (GameType %1) : la partie est lue avec nos règles.")
-                       .arg(QString::fromStdString(parsed->gameTypeText));
     // The record is replaced once no search runs any more.
     session_.controller().loadGame([this, game = *parsed, notices](GameState& g) mutable {
         const ReplayReport report = replayGame(game, g);

@@ -8,14 +8,15 @@
 using namespace kv;
 using namespace kv::test;
 
-TEST(PrintLayout, HeaderOnlyBeforeTheFirstCompleteMove)
+TEST(PrintLayout, HeaderOnlyBeforeTheFirstMove)
 {
     auto g = newGame("Anne", "Bruno");
     EXPECT_TRUE(layoutPrint(*g, 6000, 100).lines.empty());
     playRandom(*g, 1, 1);
     const PrintLayout l = layoutPrint(*g, 6000, 100);
     EXPECT_EQ(l.header, "Anne-Bruno");
-    EXPECT_TRUE(l.lines.empty());
+    ASSERT_EQ(l.lines.size(), 1u); // white's first half-move is printed
+    EXPECT_EQ(l.lines[0].text, recordLineText(*g, 0) + " ");
     EXPECT_EQ(l.pages, 1);
 }
 
@@ -30,7 +31,7 @@ TEST(PrintLayout, ThirteenMovesOnThreeLinesOfSix)
     for (int j = 1; j < 6; ++j) first += recordLineText(*g, j) + "  ";
     EXPECT_EQ(l.lines[0].text, first);
     EXPECT_EQ(l.lines[1].text.substr(0, 3), " 7.");
-    EXPECT_EQ(l.lines[2].text, recordLineText(*g, 12) + " ");
+    EXPECT_EQ(l.lines[2].text, recordLineText(*g, 12) + " " + recordLineText(*g, 13) + "  "); // 14 alone
     // Every second line position, below the gap.
     EXPECT_EQ(l.lines[0].y, 100 + kPrintMovesGap);
     EXPECT_EQ(l.lines[1].y, 300 + kPrintMovesGap);

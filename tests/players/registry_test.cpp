@@ -159,13 +159,14 @@ TEST(Registry, AFailedWriteLeavesBothFilesAsTheyWere)
     test::TempDir dir;
     std::string error;
     ASSERT_TRUE(seedRegistry(dir.path(), error));
-    // The second temporary file cannot be made: neither file may change.
-    std::filesystem::create_directory(dir.path() / (std::string(kRatingsFile) + ".tmp"));
     PlayerRegistry reg = *loadRegistry(dir.path()).registry;
+    // The ratings file is refused (it became a folder): neither file may change.
+    std::filesystem::remove(dir.path() / kRatingsFile);
+    std::filesystem::create_directory(dir.path() / kRatingsFile);
     reg.add("Anne", 1600);
     EXPECT_FALSE(saveRegistry(reg, dir.path(), error));
-    EXPECT_FALSE(error.empty());
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
     EXPECT_EQ(readBytes(dir.path() / kPlayersFile), "Korvelan\r\nInconnu\r\n");
-    EXPECT_EQ(readBytes(dir.path() / kRatingsFile), "2050\r\n1500\r\n");
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / (std::string(kPlayersFile) + ".tmp")));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / kRatingsFile));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }

@@ -5,6 +5,7 @@
 #include "files/pdn_reader.h"
 #include "files/pdn_writer.h"
 #include "files/text_export.h"
+#include "ui/game_choice_dialog.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -103,8 +104,8 @@ TEST_F(Exchange, TextAndPdnFilesImportBackIdentical)
         button("BitBtn17")->click();
         ASSERT_EQ(g().gamePly, 0);
         trigger("Ouvrirunfichiertexte1");
-        // The text holds complete moves only, the PDN every ply.
-        EXPECT_EQ(g().gamePly, pdn ? ply : ply - 1) << name;
+        // Both hold every ply, the last white one without an answer included.
+        EXPECT_EQ(g().gamePly, ply) << name;
         for (int k = 0; k <= g().gamePly; ++k) EXPECT_EQ(g().record[k].squares, played[k].squares) << name << k;
         EXPECT_EQ(g().whiteName, "Anne");
         EXPECT_EQ(g().blackName, "Bruno");
@@ -143,6 +144,35 @@ TEST_F(Exchange, CollectionOffersTheChoiceAndCancelLeavesTheGame)
     trigger("Ouvrirunfichiertexte1");
     EXPECT_EQ(g().whiteName, "Carla");
     EXPECT_EQ(g().gamePly, 1);
+}
+
+// A file of many games lists only the first ones and finds a game by its
+// number; a refused game says which, where and why, and changes nothing.
+TEST_F(Exchange, LongCollectionIsSearchedAndARefusedGameChangesNothing)
+{
+    QFile f(file("many.pdn"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    for (int i = 1; i <= 2000; ++i)
+        f.write(QString("[White \"P%1\"]\n[GameType \"28\"]\n1. %2 *\n").arg(i).arg(i == 1500 ? "9-14" : "9-13").toUtf8());
+    f.close();
+    playRandom(6, 1);
+    const GameRecord before = g().record;
+    answer = f.fileName();
+    int listed = 0;
+    whenModal("Panel_choix", [&](QWidget* w) {
+        auto* list = w->findChild<QListWidget*>("ListBox16");
+        listed = list->count();
+        w->findChild<QLineEdit*>("GameSearch")->setText("1500");
+        EXPECT_EQ(list->item(0)->text(), "1500:P1500-");
+        list->setCurrentRow(0);
+        w->findChild<QPushButton*>("ListeOK")->click();
+    });
+    trigger("Ouvrirunfichiertexte1");
+    EXPECT_EQ(listed, kShownGames);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].startsWith("Partie 1500, ligne 4500 : un coup n'est pas légal")) << errors[0].toStdString();
+    EXPECT_EQ(g().gamePly, 6);
+    EXPECT_EQ(g().record[6].squares, before[6].squares);
 }
 
 TEST_F(Exchange, FilesThatCannotBeWrittenOrReadSaySo)
@@ -230,7 +260,7 @@ TEST_F(Exchange, PrintingWithoutPrinterOffersAPdfWithHeaderAndMoves)
     EXPECT_EQ(lines[0], "Anne-Bruno");
     EXPECT_TRUE(lines[1].startsWith("1.") && lines[1].contains(" 6.") && !lines[1].contains(" 7."));
     EXPECT_TRUE(lines[2].startsWith("7.") && lines[2].contains("12.") && !lines[2].contains("13."));
-    EXPECT_TRUE(lines[3].startsWith("13.") && !lines[3].contains("14."));
+    EXPECT_TRUE(lines[3].startsWith("13.") && lines[3].contains("14.")); // white's last half-move too
 }
 
 TEST_F(Exchange, BestmoveFileHoldsTheCalculationLines)

@@ -33,13 +33,22 @@ bool loadGame(const std::string& path, GameState& game, std::string& why)
     }
     const auto file = readExchangeFile(path, why);
     if (!file) return false;
-    if (listGames(*file).empty()) {
+    const GameIndex games = listGames(*file);
+    if (games.empty()) {
         why = path + " holds no game";
         return false;
     }
-    const auto parsed = readGame(*file, 0, &why);
-    if (!parsed) return false;
+    ExchangeProblem problem;
+    const auto parsed = readGame(*file, games, 0, &problem);
+    if (!parsed) {
+        why = path + ": " + problemText(problem);
+        return false;
+    }
     const ReplayReport report = replayGame(*parsed, game);
+    if (report.refused) {
+        why = path + ": " + problemText(*report.refused);
+        return false;
+    }
     for (const std::string& s : report.skipped) std::fprintf(stderr, "korvelan-cli: skipped '%s'\n", s.c_str());
     return true;
 }

@@ -25,8 +25,7 @@ int runBook(const BookOptions& options)
 
     OpeningBook book;
     std::string why;
-    if (!readLibraryPair(std::filesystem::path(dir) / kWhiteLibraryFile, std::filesystem::path(dir) / kBlackLibraryFile,
-                         book, why))
+    if (!readActivePair(std::filesystem::path(dir), book, why))
         return error(why);
     // The book's candidates that are legal here, as the engine would take them.
     for (const BookMove& m : bookLookup(book.forSide(pos.side), *moves))

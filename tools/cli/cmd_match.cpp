@@ -143,6 +143,7 @@ int runMatchCommand(const MatchOptions& options)
     }
 
     std::string pdn;
+    bool pdnFailed = false; // the games were played but not all of them were saved
     const std::string event = "korvelan match " + setup.nameA + " - " + setup.nameB;
     const auto progress = [&](const MatchGameRecord& g, const MatchScore& soFar, int done, int total) {
         std::printf("game %d/%d round %d (%s white): %s %s, %d plies; %s +%d =%d -%d\n", done, total, g.round,
@@ -154,13 +155,16 @@ int runMatchCommand(const MatchOptions& options)
                     &g.result };
         pdn += pdnText(p);
         std::string problem;
-        if (!writeTextFile(pdnPath, pdn, problem)) std::fprintf(stderr, "korvelan-cli: %s\n", problem.c_str());
+        if (!writeTextFile(pdnPath, pdn, problem)) {
+            std::fprintf(stderr, "korvelan-cli: %s\n", problem.c_str());
+            pdnFailed = true;
+        }
     };
     const std::vector<MatchGameRecord> played = runMatch(setup, progress);
     MatchScore total;
     for (const MatchGameRecord& g : played) total.add(g.forA());
     std::printf("%s\n", summaryLine(setup.nameA, setup.nameB, total).c_str());
-    return 0;
+    return pdnFailed ? 1 : 0;
 }
 
 CommandBody defineMatch(CLI::App& app)

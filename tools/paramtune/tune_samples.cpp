@@ -13,17 +13,18 @@ bool addGameSamples(SampleSet& set, const std::string& path, std::string& why, i
 {
     const std::optional<ExchangeFile> file = readExchangeFile(path, why);
     if (!file) return false;
-    const int count = static_cast<int>(listGames(*file).size());
+    const GameIndex games = listGames(*file);
+    const int count = static_cast<int>(games.size());
     MoveGenerator gen;
     for (int i = 0; i < count; ++i) {
-        const std::optional<ParsedGame> parsed = readGame(*file, i);
+        const std::optional<ParsedGame> parsed = readGame(*file, games, i);
         if (!parsed || parsed->result == GameResult::None) continue;
         const float result = parsed->result == GameResult::WhiteWon ? 1.0f
             : parsed->result == GameResult::Draw                    ? 0.5f
                                                                      : 0.0f;
         GameState game;
         const ReplayReport report = replayGame(*parsed, game);
-        if (!report.skipped.empty()) continue; // not a game of ours: its positions cannot be trusted
+        if (report.refused || !report.skipped.empty()) continue; // not a game of ours: its positions cannot be trusted
         std::vector<TuneSample>& into = set.games++ % 10 == 9 ? set.heldOut : set.training;
         Board b = parsed->setup ? parsed->setup->board : initialPosition().board;
         SideToMove side = parsed->setup ? parsed->setup->side : White;

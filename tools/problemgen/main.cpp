@@ -5,6 +5,7 @@
 // search, and wins (or wins two men) in a deeper one. Prints source blocks.
 #include "engine/search_driver.h"
 #include "files/game_file.h"
+#include "io/atomic_write.h"
 #include "rules/game_state.h"
 #include "rules/geometry.h"
 #include "rules/movegen.h"
@@ -28,15 +29,7 @@ int usage()
 
 bool writeText(const std::filesystem::path& path, const std::string& text)
 {
-    const std::filesystem::path tmp = path.string() + ".tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary);
-        out << text;
-        if (!out.flush()) return false;
-    }
-    std::error_code ec;
-    std::filesystem::rename(tmp, path, ec);
-    return !ec;
+    return kv::writeFileAtomically(path.string(), text).ok();
 }
 
 int build(const std::string& source, const std::string& dir)

@@ -1,6 +1,6 @@
 #include "bmp.h"
 
-#include <cstdio>
+#include "io/atomic_write.h"
 
 namespace render3d {
 
@@ -50,16 +50,8 @@ bool writeBmp(const std::string& path, int width, int height, const std::vector<
         }
         for (std::uint32_t pad = static_cast<std::uint32_t>(width) * 3; pad < rowBytes; ++pad) out.push_back(0);
     }
-    // Written under a temporary name and renamed, so a stopped build leaves no half picture.
-    const std::string tmp = path + ".tmp";
-    std::FILE* f = std::fopen(tmp.c_str(), "wb");
-    if (!f) return false;
-    const bool ok = std::fwrite(out.data(), 1, out.size(), f) == out.size();
-    if (std::fclose(f) != 0 || !ok) {
-        std::remove(tmp.c_str());
-        return false;
-    }
-    return std::rename(tmp.c_str(), path.c_str()) == 0;
+    // Never written in place, so a stopped build leaves no half picture.
+    return kv::writeFileAtomically(path, out.data(), out.size()).ok();
 }
 
 } // namespace render3d

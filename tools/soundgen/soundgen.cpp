@@ -2,6 +2,9 @@
 // "tock" for a move, a bright rising arpeggio for a win and a falling minor
 // figure for a loss. Each note is a few harmonics under a quick attack and an
 // exponential decay, so nothing clicks and nothing sounds like a test tone.
+#include "io/atomic_write.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -55,28 +58,28 @@ std::vector<double> tock()
 
 bool writeWav(const std::string& path, const std::vector<double>& samples)
 {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
-    auto u32 = [&](std::uint32_t v) { std::fwrite(&v, 4, 1, f); };
-    auto u16 = [&](std::uint16_t v) { std::fwrite(&v, 2, 1, f); };
+    std::string out;
+    auto put = [&](std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) out += static_cast<char>((v >> (8 * i)) & 0xff);
+    };
     const std::uint32_t bytes = static_cast<std::uint32_t>(samples.size() * 2);
-    std::fwrite("RIFF", 1, 4, f);
-    u32(36 + bytes);
-    std::fwrite("WAVEfmt ", 1, 8, f);
-    u32(16);
-    u16(1); // PCM
-    u16(1); // mono
-    u32(kRate);
-    u32(kRate * 2);
-    u16(2);
-    u16(16);
-    std::fwrite("data", 1, 4, f);
-    u32(bytes);
+    out += "RIFF";
+    put(36 + bytes, 4);
+    out += "WAVEfmt ";
+    put(16, 4);
+    put(1, 2); // PCM
+    put(1, 2); // mono
+    put(static_cast<std::uint32_t>(kRate), 4);
+    put(static_cast<std::uint32_t>(kRate * 2), 4);
+    put(2, 2);
+    put(16, 2);
+    out += "data";
+    put(bytes, 4);
     for (double s : samples) {
         const double c = std::max(-1.0, std::min(1.0, s * 0.8));
-        u16(static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(c * 32767))));
+        put(static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(c * 32767))), 2);
     }
-    return std::fclose(f) == 0;
+    return kv::writeFileAtomically(path, out).ok();
 }
 
 } // namespace

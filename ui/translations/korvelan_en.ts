@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>ExchangeRefusal</name>
+    <message>
+        <source>le fichier ne contient pas cette partie</source>
+        <translation>the file does not hold this game</translation>
+    </message>
+    <message>
+        <source>un commentaire, une variante ou une étiquette est mal fermé</source>
+        <translation>a comment, variation or tag is not properly closed</translation>
+    </message>
+    <message>
+        <source>c&apos;est une partie d&apos;une autre variante de dames</source>
+        <translation>it is a game of another draughts variant</translation>
+    </message>
+    <message>
+        <source>la position de départ ne peut pas être lue</source>
+        <translation>its starting position cannot be read</translation>
+    </message>
+    <message>
+        <source>un coup ne peut pas être lu</source>
+        <translation>a move cannot be read</translation>
+    </message>
+    <message>
+        <source>un coup n&apos;est pas légal dans la position atteinte</source>
+        <translation>a move is not legal in the position reached</translation>
+    </message>
+    <message>
+        <source>une prise peut se lire de plusieurs façons</source>
+        <translation>a capture can be read in several ways</translation>
+    </message>
+    <message>
+        <source>Partie %1, ligne %2 : %3.</source>
+        <translation>Game %1, line %2: %3.</translation>
+    </message>
+    <message>
+        <source>Partie %1 : %2.</source>
+        <translation>Game %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>le fichier n&apos;existe pas</source>
@@ -182,6 +221,14 @@
         <source>Annuler</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Numéro ou nom à chercher</source>
+        <translation>Number or name to find</translation>
+    </message>
+    <message>
+        <source>Seules les %1 premières parties trouvées sont montrées.</source>
+        <translation>Only the first %1 games found are shown.</translation>
+    </message>
 </context>
 <context>
     <name>kv::GameController</name>
@@ -301,16 +348,8 @@
         <translation>This text holds no game</translation>
     </message>
     <message>
-        <source>Cette partie ne peut pas être lue : %1</source>
-        <translation>This game cannot be read: %1</translation>
-    </message>
-    <message>
         <source>Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.</source>
         <translation>The file does not say which game is played: it is read under our rules.</translation>
-    </message>
-    <message>
-        <source>Le fichier annonce un autre jeu (GameType %1) : la partie est lue avec nos règles.</source>
-        <translation>The file announces another game (GameType %1): it is read under our rules.</translation>
     </message>
     <message>
         <source>Demi-coups illisibles ou illégaux ignorés : %1</source>
@@ -397,16 +436,8 @@ The game can be printed to a PDF file.</translation>
 <context>
     <name>kv::MainWindow</name>
     <message>
-        <source>Erreur</source>
-        <translation>Error</translation>
-    </message>
-    <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Cannot open this file</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
@@ -829,6 +860,10 @@ Written by the Korvelan team.</translation>
         <translation>Missing pictures: %1</translation>
     </message>
     <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
         <source>pièces</source>
         <translation>pieces</translation>
     </message>
@@ -915,6 +950,10 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Partie terminée : %1</source>
         <translation>Game over: %1</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

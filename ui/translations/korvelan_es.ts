@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="fr">
 <context>
+    <name>ExchangeRefusal</name>
+    <message>
+        <source>le fichier ne contient pas cette partie</source>
+        <translation>el archivo no contiene esta partida</translation>
+    </message>
+    <message>
+        <source>un commentaire, une variante ou une étiquette est mal fermé</source>
+        <translation>un comentario, una variante o una etiqueta está mal cerrado</translation>
+    </message>
+    <message>
+        <source>c&apos;est une partie d&apos;une autre variante de dames</source>
+        <translation>es una partida de otra variante de damas</translation>
+    </message>
+    <message>
+        <source>la position de départ ne peut pas être lue</source>
+        <translation>la posición inicial no se puede leer</translation>
+    </message>
+    <message>
+        <source>un coup ne peut pas être lu</source>
+        <translation>una jugada no se puede leer</translation>
+    </message>
+    <message>
+        <source>un coup n&apos;est pas légal dans la position atteinte</source>
+        <translation>una jugada no es legal en la posición alcanzada</translation>
+    </message>
+    <message>
+        <source>une prise peut se lire de plusieurs façons</source>
+        <translation>una captura se puede leer de varias maneras</translation>
+    </message>
+    <message>
+        <source>Partie %1, ligne %2 : %3.</source>
+        <translation>Partida %1, línea %2: %3.</translation>
+    </message>
+    <message>
+        <source>Partie %1 : %2.</source>
+        <translation>Partida %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>le fichier n&apos;existe pas</source>
@@ -182,6 +221,14 @@
         <source>Annuler</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Numéro ou nom à chercher</source>
+        <translation>Número o nombre a buscar</translation>
+    </message>
+    <message>
+        <source>Seules les %1 premières parties trouvées sont montrées.</source>
+        <translation>Solo se muestran las %1 primeras partidas encontradas.</translation>
+    </message>
 </context>
 <context>
     <name>kv::GameController</name>
@@ -301,16 +348,8 @@
         <translation>Este texto no contiene ninguna partida</translation>
     </message>
     <message>
-        <source>Cette partie ne peut pas être lue : %1</source>
-        <translation>Esta partida no se puede leer: %1</translation>
-    </message>
-    <message>
         <source>Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.</source>
         <translation>El archivo no dice a qué juego se juega: la partida se lee con nuestras reglas.</translation>
-    </message>
-    <message>
-        <source>Le fichier annonce un autre jeu (GameType %1) : la partie est lue avec nos règles.</source>
-        <translation>El archivo anuncia otro juego (GameType %1): la partida se lee con nuestras reglas.</translation>
     </message>
     <message>
         <source>Demi-coups illisibles ou illégaux ignorés : %1</source>
@@ -397,16 +436,8 @@ La partida puede imprimirse en un archivo PDF.</translation>
 <context>
     <name>kv::MainWindow</name>
     <message>
-        <source>Erreur</source>
-        <translation>Error</translation>
-    </message>
-    <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>No se puede abrir este archivo</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
@@ -829,6 +860,10 @@ Escrito por el equipo Korvelan.</translation>
         <translation>Faltan imágenes: %1</translation>
     </message>
     <message>
+        <source>Erreur</source>
+        <translation>Error</translation>
+    </message>
+    <message>
         <source>pièces</source>
         <translation>fichas</translation>
     </message>
@@ -915,6 +950,10 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Partie terminée : %1</source>
         <translation>Fin de partida: %1</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="fr">
 <context>
+    <name>ExchangeRefusal</name>
+    <message>
+        <source>le fichier ne contient pas cette partie</source>
+        <translation>il file non contiene questa partita</translation>
+    </message>
+    <message>
+        <source>un commentaire, une variante ou une étiquette est mal fermé</source>
+        <translation>un commento, una variante o un&apos;etichetta non è chiuso bene</translation>
+    </message>
+    <message>
+        <source>c&apos;est une partie d&apos;une autre variante de dames</source>
+        <translation>è una partita di un&apos;altra variante di dama</translation>
+    </message>
+    <message>
+        <source>la position de départ ne peut pas être lue</source>
+        <translation>la posizione iniziale non può essere letta</translation>
+    </message>
+    <message>
+        <source>un coup ne peut pas être lu</source>
+        <translation>una mossa non può essere letta</translation>
+    </message>
+    <message>
+        <source>un coup n&apos;est pas légal dans la position atteinte</source>
+        <translation>una mossa non è legale nella posizione raggiunta</translation>
+    </message>
+    <message>
+        <source>une prise peut se lire de plusieurs façons</source>
+        <translation>una presa si può leggere in più modi</translation>
+    </message>
+    <message>
+        <source>Partie %1, ligne %2 : %3.</source>
+        <translation>Partita %1, riga %2: %3.</translation>
+    </message>
+    <message>
+        <source>Partie %1 : %2.</source>
+        <translation>Partita %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>le fichier n&apos;existe pas</source>
@@ -182,6 +221,14 @@
         <source>Annuler</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Numéro ou nom à chercher</source>
+        <translation>Numero o nome da cercare</translation>
+    </message>
+    <message>
+        <source>Seules les %1 premières parties trouvées sont montrées.</source>
+        <translation>Sono mostrate solo le prime %1 partite trovate.</translation>
+    </message>
 </context>
 <context>
     <name>kv::GameController</name>
@@ -301,16 +348,8 @@
         <translation>Questo testo non contiene alcuna partita</translation>
     </message>
     <message>
-        <source>Cette partie ne peut pas être lue : %1</source>
-        <translation>Questa partita non può essere letta: %1</translation>
-    </message>
-    <message>
         <source>Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.</source>
         <translation>Il file non dice a quale gioco si gioca: la partita è letta con le nostre regole.</translation>
-    </message>
-    <message>
-        <source>Le fichier annonce un autre jeu (GameType %1) : la partie est lue avec nos règles.</source>
-        <translation>Il file annuncia un altro gioco (GameType %1): la partita è letta con le nostre regole.</translation>
     </message>
     <message>
         <source>Demi-coups illisibles ou illégaux ignorés : %1</source>
@@ -397,16 +436,8 @@ La partita può essere stampata in un file PDF.</translation>
 <context>
     <name>kv::MainWindow</name>
     <message>
-        <source>Erreur</source>
-        <translation>Errore</translation>
-    </message>
-    <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Impossibile aprire questo file</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Annulla</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
@@ -829,6 +860,10 @@ Scritto dal gruppo Korvelan.</translation>
         <translation>Immagini mancanti: %1</translation>
     </message>
     <message>
+        <source>Erreur</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
         <source>pièces</source>
         <translation>pezzi</translation>
     </message>
@@ -915,6 +950,10 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Partie terminée : %1</source>
         <translation>Partita finita: %1</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>

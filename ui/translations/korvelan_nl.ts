@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="fr">
 <context>
+    <name>ExchangeRefusal</name>
+    <message>
+        <source>le fichier ne contient pas cette partie</source>
+        <translation>het bestand bevat deze partij niet</translation>
+    </message>
+    <message>
+        <source>un commentaire, une variante ou une étiquette est mal fermé</source>
+        <translation>een commentaar, variant of label is niet goed afgesloten</translation>
+    </message>
+    <message>
+        <source>c&apos;est une partie d&apos;une autre variante de dames</source>
+        <translation>het is een partij van een andere damvariant</translation>
+    </message>
+    <message>
+        <source>la position de départ ne peut pas être lue</source>
+        <translation>de beginstelling kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>un coup ne peut pas être lu</source>
+        <translation>een zet kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>un coup n&apos;est pas légal dans la position atteinte</source>
+        <translation>een zet is niet legaal in de bereikte stelling</translation>
+    </message>
+    <message>
+        <source>une prise peut se lire de plusieurs façons</source>
+        <translation>een slag kan op meerdere manieren worden gelezen</translation>
+    </message>
+    <message>
+        <source>Partie %1, ligne %2 : %3.</source>
+        <translation>Partij %1, regel %2: %3.</translation>
+    </message>
+    <message>
+        <source>Partie %1 : %2.</source>
+        <translation>Partij %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>le fichier n&apos;existe pas</source>
@@ -182,6 +221,14 @@
         <source>Annuler</source>
         <translation>Annuleren</translation>
     </message>
+    <message>
+        <source>Numéro ou nom à chercher</source>
+        <translation>Nummer of naam om te zoeken</translation>
+    </message>
+    <message>
+        <source>Seules les %1 premières parties trouvées sont montrées.</source>
+        <translation>Alleen de eerste %1 gevonden partijen worden getoond.</translation>
+    </message>
 </context>
 <context>
     <name>kv::GameController</name>
@@ -301,16 +348,8 @@
         <translation>Deze tekst bevat geen partij</translation>
     </message>
     <message>
-        <source>Cette partie ne peut pas être lue : %1</source>
-        <translation>Deze partij kan niet gelezen worden: %1</translation>
-    </message>
-    <message>
         <source>Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.</source>
         <translation>Het bestand zegt niet welk spel gespeeld wordt: de partij wordt met onze regels gelezen.</translation>
-    </message>
-    <message>
-        <source>Le fichier annonce un autre jeu (GameType %1) : la partie est lue avec nos règles.</source>
-        <translation>Het bestand noemt een ander spel (GameType %1): de partij wordt met onze regels gelezen.</translation>
     </message>
     <message>
         <source>Demi-coups illisibles ou illégaux ignorés : %1</source>
@@ -397,16 +436,8 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
 <context>
     <name>kv::MainWindow</name>
     <message>
-        <source>Erreur</source>
-        <translation>Fout</translation>
-    </message>
-    <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Kan dit bestand niet openen</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
@@ -829,6 +860,10 @@ Geschreven door het Korvelan-team.</translation>
         <translation>Ontbrekende afbeeldingen: %1</translation>
     </message>
     <message>
+        <source>Erreur</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
         <source>pièces</source>
         <translation>stukken</translation>
     </message>
@@ -915,6 +950,10 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Partie terminée : %1</source>
         <translation>Partij afgelopen: %1</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>

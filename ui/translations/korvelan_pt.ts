@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt" sourcelanguage="fr">
 <context>
+    <name>ExchangeRefusal</name>
+    <message>
+        <source>le fichier ne contient pas cette partie</source>
+        <translation>o arquivo não contém esta partida</translation>
+    </message>
+    <message>
+        <source>un commentaire, une variante ou une étiquette est mal fermé</source>
+        <translation>um comentário, uma variante ou uma etiqueta está mal fechado</translation>
+    </message>
+    <message>
+        <source>c&apos;est une partie d&apos;une autre variante de dames</source>
+        <translation>é uma partida de outra variante de damas</translation>
+    </message>
+    <message>
+        <source>la position de départ ne peut pas être lue</source>
+        <translation>a posição inicial não pode ser lida</translation>
+    </message>
+    <message>
+        <source>un coup ne peut pas être lu</source>
+        <translation>um lance não pode ser lido</translation>
+    </message>
+    <message>
+        <source>un coup n&apos;est pas légal dans la position atteinte</source>
+        <translation>um lance não é legal na posição alcançada</translation>
+    </message>
+    <message>
+        <source>une prise peut se lire de plusieurs façons</source>
+        <translation>uma captura pode ser lida de várias maneiras</translation>
+    </message>
+    <message>
+        <source>Partie %1, ligne %2 : %3.</source>
+        <translation>Partida %1, linha %2: %3.</translation>
+    </message>
+    <message>
+        <source>Partie %1 : %2.</source>
+        <translation>Partida %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>le fichier n&apos;existe pas</source>
@@ -182,6 +221,14 @@
         <source>Annuler</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Numéro ou nom à chercher</source>
+        <translation>Número ou nome a procurar</translation>
+    </message>
+    <message>
+        <source>Seules les %1 premières parties trouvées sont montrées.</source>
+        <translation>Só são mostradas as %1 primeiras partidas encontradas.</translation>
+    </message>
 </context>
 <context>
     <name>kv::GameController</name>
@@ -301,16 +348,8 @@
         <translation>Este texto não contém nenhuma partida</translation>
     </message>
     <message>
-        <source>Cette partie ne peut pas être lue : %1</source>
-        <translation>Esta partida não pode ser lida: %1</translation>
-    </message>
-    <message>
         <source>Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.</source>
         <translation>O arquivo não diz que jogo se joga: a partida é lida com as nossas regras.</translation>
-    </message>
-    <message>
-        <source>Le fichier annonce un autre jeu (GameType %1) : la partie est lue avec nos règles.</source>
-        <translation>O arquivo anuncia outro jogo (GameType %1): a partida é lida com as nossas regras.</translation>
     </message>
     <message>
         <source>Demi-coups illisibles ou illégaux ignorés : %1</source>
@@ -397,16 +436,8 @@ A partida pode ser impressa em um arquivo PDF.</translation>
 <context>
     <name>kv::MainWindow</name>
     <message>
-        <source>Erreur</source>
-        <translation>Erro</translation>
-    </message>
-    <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Impossível abrir este arquivo</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
@@ -829,6 +860,10 @@ Escrito pela equipe Korvelan.</translation>
         <translation>Imagens em falta: %1</translation>
     </message>
     <message>
+        <source>Erreur</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
         <source>pièces</source>
         <translation>pedras</translation>
     </message>
@@ -915,6 +950,10 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Partie terminée : %1</source>
         <translation>Fim da partida: %1</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
