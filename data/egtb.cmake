@@ -3,7 +3,8 @@
 set(kv_egtb_names
     dod.bib ddod.bib dodd.bib dop.alb pod.alb pop.alb pdod.alb dopd.alb podd.alb ddop.alb pdop.alb
     popd.alb dopp.alb ppod.alb popp.alb ppop.alb dddod.bib doddd.bib pddod.alb dopdd.alb ppdod.alb doppd.alb)
-set(kv_egtb_files "")
+# tables.sum holds their checksums, checked whenever they are read.
+set(kv_egtb_files ${KV_PROGRAM_DIR}/tables.sum)
 foreach(name ${kv_egtb_names})
   list(APPEND kv_egtb_files ${KV_PROGRAM_DIR}/${name})
 endforeach()

@@ -3,7 +3,11 @@
 #include "io/atomic_write.h"
 #include "io/binary_file.h"
 
+#include <cstdio>
 #include <filesystem>
+#include <map>
+#include <optional>
+#include <sstream>
 
 namespace kv::egtb {
 
@@ -14,6 +18,32 @@ std::string quoted(std::string_view name)
     q.append(name);
     q.push_back('"');
     return q;
+}
+
+// FNV-1a over the table's bytes: cheap, and any zeroed or shifted block changes it.
+std::uint64_t checksum(const std::vector<std::int8_t>& bytes)
+{
+    std::uint64_t h = 0xcbf29ce484222325u;
+    for (const std::int8_t b : bytes) h = (h ^ static_cast<std::uint8_t>(b)) * 0x100000001b3u;
+    return h;
+}
+
+std::string sumText(std::uint64_t sum)
+{
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(sum));
+    return text;
+}
+
+// The sums file as name -> checksum text; nothing when it cannot be read.
+std::optional<std::map<std::string, std::string, std::less<>>> readSums(const std::filesystem::path& path)
+{
+    std::vector<unsigned char> bytes;
+    if (!readRegularFile(path.string(), 0, 4096, bytes).empty()) return std::nullopt;
+    std::map<std::string, std::string, std::less<>> sums;
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    for (std::string name, sum; in >> name >> sum;) sums[name] = sum;
+    return sums;
 }
 } // namespace
 
@@ -37,6 +67,22 @@ std::vector<std::string> EndgameTables::load(const std::string& dir)
         }
         data_[t].assign(bytes.begin(), bytes.end());
     }
+    const auto sums = readSums(std::filesystem::path(dir) / kTableSumsFile);
+    if (!sums) {
+        if (loadedCount() > 0)
+            problems.push_back(std::string("the endgame tables have no checksums (") + kTableSumsFile +
+                               "); they are used unchecked");
+        return problems;
+    }
+    for (TableId t = 0; t < kTableCount; ++t) {
+        if (!loaded(t)) continue;
+        const std::string_view name = tableLayout(t).name;
+        const auto it = sums->find(name);
+        if (it != sums->end() && it->second == sumText(checksum(data_[t]))) continue;
+        data_[t].clear();
+        problems.push_back("endgame table " + quoted(name) + " is damaged (its checksum differs from " +
+                           kTableSumsFile + "); it is not used");
+    }
     return problems;
 }
 
@@ -50,6 +96,12 @@ std::vector<std::string> EndgameTables::save(const std::string& dir) const
         const WriteResult written = writeFileAtomically(path.string(), data_[t].data(), data_[t].size());
         if (!written.ok()) problems.push_back(path.string() + " " + describe(written));
     }
+    std::string sums;
+    for (TableId t = 0; t < kTableCount; ++t)
+        if (loaded(t)) sums += std::string(tableLayout(t).name) + " " + sumText(checksum(data_[t])) + "\n";
+    const std::filesystem::path path = std::filesystem::path(dir) / kTableSumsFile;
+    if (const WriteResult written = writeFileAtomically(path.string(), sums); !written.ok())
+        problems.push_back(path.string() + " " + describe(written));
     return problems;
 }
 

@@ -27,6 +27,10 @@
 
 namespace kv::egtb {
 
+// Beside the tables: one line "NAME HEX" per table, the checksum of its
+// bytes, written with them, so a damaged table is refused when read.
+inline constexpr const char* kTableSumsFile = "tables.sum";
+
 constexpr int kEndLoss = -1;      // value of a side to move with no move or no piece
 constexpr int kLongestValue = 127; // the largest |v| a signed byte holds
 
@@ -40,12 +44,15 @@ constexpr int searchScore(int v, int ply)
 
 class EndgameTables {
 public:
-    // Reads the 22 files from `dir`. A missing, short or oversized file is
+    // Reads the 22 files from `dir`. A missing, short or oversized file, or
+    // one whose bytes do not give the checksum in kTableSumsFile, is
     // refused: its table stays unloaded and one line saying so is returned.
-    // Tables already loaded are read again.
+    // Without kTableSumsFile the tables are used unchecked, and a line says
+    // so. Tables already loaded are read again.
     std::vector<std::string> load(const std::string& dir);
 
-    // Writes every loaded table into `dir`; the lines say what failed.
+    // Writes every loaded table and their checksums into `dir`; the lines say
+    // what failed.
     std::vector<std::string> save(const std::string& dir) const;
 
     bool loaded(TableId t) const { return !data_[t].empty(); }

@@ -21,22 +21,6 @@ std::string problemText(const ExchangeProblem& p)
     return out + ": " + p.detail;
 }
 
-namespace {
-
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-} // namespace
-
-std::string recordName(std::string_view raw)
-{
-    while (!raw.empty() && isBlank(raw.front())) raw.remove_prefix(1);
-    while (!raw.empty() && isBlank(raw.back())) raw.remove_suffix(1);
-    std::string name = isUtf8(raw) ? std::string(raw) : latin1ToUtf8(raw);
-    for (char& c : name)
-        if (static_cast<unsigned char>(c) < 0x20) c = ' ';
-    name = utf8Prefix(name, kNameLength);
-    while (!name.empty() && name.back() == ' ') name.pop_back();
-    return name;
-}
+std::string recordName(std::string_view raw) { return cleanName(raw, kNameLength); }
 
 } // namespace kv

@@ -196,22 +196,24 @@ private:
                 advance();
                 return;
             }
-            if (c == '{')
+            if (c == '{' && !g.problem)
                 fail(g, ExchangeProblemKind::Structure,
                     "a '{' inside the comment opened at line " + std::to_string(opened)
                         + ": comments do not nest");
-            if (atTagLine()) {
-                fail(g, ExchangeProblemKind::Structure,
-                    "the comment opened at line " + std::to_string(opened)
-                        + " is not closed before the next tags",
-                    opened);
-                g.movetext = true; // the tags that follow begin the next game
-                return;
-            }
+            if (atTagLine()) return notClosed(g, "comment", opened, true);
             advance();
         }
+        notClosed(g, "comment", opened, false);
+    }
+    // A comment or variation left open: the game is refused, and tags that
+    // follow begin the next game.
+    void notClosed(RawGame& g, const char* what, int opened, bool beforeTags)
+    {
         fail(g, ExchangeProblemKind::Structure,
-            "the comment opened at line " + std::to_string(opened) + " is never closed", opened);
+            std::string("the ") + what + " opened at line " + std::to_string(opened)
+                + (beforeTags ? " is not closed before the next tags" : " is never closed"),
+            opened);
+        if (beforeTags) g.movetext = true;
     }
     // "(!)", "(?!)": a move strength in brackets, not a variation.
     bool moveStrength()
@@ -235,12 +237,7 @@ private:
             } else if (c == '%' || c == ';') {
                 skipLine();
             } else if (c == '[' || atTagLine()) {
-                fail(g, ExchangeProblemKind::Structure,
-                    "the variation opened at line " + std::to_string(opened)
-                        + " is not closed before the next tags",
-                    opened);
-                g.movetext = true; // the tags that follow begin the next game
-                return;
+                return notClosed(g, "variation", opened, true);
             } else if (c == '(') {
                 if (!moveStrength()) {
                     ++depth;
@@ -251,8 +248,7 @@ private:
                 if (c == ')' && --depth == 0) return;
             }
         }
-        fail(g, ExchangeProblemKind::Structure,
-            "the variation opened at line " + std::to_string(opened) + " is never closed", opened);
+        notClosed(g, "variation", opened, false);
     }
     void nag(RawGame& g)
     {

@@ -1,5 +1,6 @@
 #include "text_export.h"
 
+#include "io/text_encoding.h"
 #include "rules/geometry.h"
 #include "rules/movelist_text.h"
 
@@ -35,7 +36,8 @@ std::string headerNames(const std::string& white, const std::string& black)
 
 std::string exportText(const GameState& game, GameResult result)
 {
-    std::string out = headerNames(game.whiteName, game.blackName);
+    // A name is one line of the header, whatever it was given as.
+    std::string out = headerNames(cleanName(game.whiteName, kNameLength), cleanName(game.blackName, kNameLength));
     out += result == GameResult::None ? std::string(" ") : "  " + std::string(scoreText(result));
     out += "\r\n";
     out += kTextExportMark;

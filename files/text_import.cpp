@@ -13,6 +13,8 @@ bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' ||
 std::string_view usable(std::string_view text)
 {
     text = text.substr(0, std::min(text.size(), kTextLimit));
+    // A byte order mark opens the file, not the first name.
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     const std::size_t nul = text.find('\0');
     return nul == std::string_view::npos ? text : text.substr(0, nul);
 }

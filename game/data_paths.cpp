@@ -1,5 +1,7 @@
 #include "data_paths.h"
 
+#include "io/atomic_write.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -18,10 +20,17 @@ QString joined(const QString& dir, const QString& relative)
 }
 
 // Copies a shipped file for the user. The shipped copy may be read-only; the
-// user's copy is the user's to change.
+// user's copy is the user's to change. A link the user left at that name (one
+// that points at nothing yet) is written through, never replaced.
 bool copyForUser(const QString& shipped, const QString& user)
 {
-    if (!QFile::copy(shipped, user)) return false;
+    QFile in(shipped);
+    if (!in.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError) return false;
+    if (!writeFileAtomically(QFile::encodeName(user).toStdString(), bytes.constData(), static_cast<std::size_t>(bytes.size()))
+             .ok())
+        return false;
     QFile(user).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return true;
 }

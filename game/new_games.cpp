@@ -2,6 +2,7 @@
 #include "game/controller.h"
 #include "game/controller_detail.h"
 
+#include "io/text_encoding.h"
 #include "rules/geometry.h"
 
 #include <QCoreApplication>
@@ -88,8 +89,8 @@ void GameController::newHumanGame(const QString& white, const QString& black)
             computerOpponent_ = false;
             options.humanVsHuman = true;
             options.computerVsComputer = false;
-            game_.whiteName = white.trimmed().toStdString();
-            game_.blackName = black.trimmed().toStdString();
+            game_.whiteName = cleanName(white.toStdString(), kNameLength);
+            game_.blackName = cleanName(black.toStdString(), kNameLength);
             game_.storeRecordEntry(0);
             view_.refreshStatus();
         },

@@ -1,5 +1,6 @@
 #include "game/session.h"
 
+#include "io/keep_aside.h"
 #include "openings/library_sets.h"
 #include "players/registry.h"
 #include "players/text_list.h"
@@ -196,6 +197,11 @@ bool GameSession::writeStateFile(const StoredSettings& settings, GameFileError& 
 {
     const QString path = paths_.userDataPath(kStateFile);
     return WriteGameFile(path.toStdString(), gameFileOf(game_, settings), why);
+}
+
+std::optional<std::string> GameSession::keepStateFileAside() const
+{
+    return keepAside(paths_.userDataPath(kStateFile).toStdString());
 }
 
 QString GameSession::themeBoardImage(int theme, bool windowSized) const

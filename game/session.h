@@ -89,6 +89,9 @@ public:
     // when one is there and cannot be used.
     std::optional<GameFile> readStateFile(GameFileError& why, bool& present) const;
     bool writeStateFile(const StoredSettings& settings, GameFileError& why) const;
+    // Renames an unreadable state file so that quitting never writes over
+    // it; the new name, or nothing when it could not be renamed.
+    std::optional<std::string> keepStateFileAside() const;
 
     // ---- where files live
     QString programDir() const { return paths_.programDir(); }

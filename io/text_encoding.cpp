@@ -51,4 +51,55 @@ std::string utf8Prefix(std::string_view s, std::size_t maxBytes)
     return std::string(s.substr(0, end));
 }
 
+namespace {
+// A control character at s[i], a sequence of n bytes: C0, DEL or C1.
+bool isControl(std::string_view s, std::size_t i, std::size_t n)
+{
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (n == 1) return c < 0x20 || c == 0x7F;
+    return n == 2 && c == 0xC2 && static_cast<unsigned char>(s[i + 1]) < 0xA0;
+}
+
+std::string_view trimmedSpaces(std::string_view s)
+{
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    return s;
+}
+} // namespace
+
+std::string cleanName(std::string_view raw, std::size_t maxBytes)
+{
+    const std::string text = isUtf8(raw) ? std::string(raw) : latin1ToUtf8(raw);
+    std::string spaced;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t n = utf8Length(text, i);
+        if (isControl(text, i, n)) spaced += ' ';
+        else spaced.append(text, i, n);
+        i += n;
+    }
+    return std::string(trimmedSpaces(utf8Prefix(trimmedSpaces(spaced), maxBytes)));
+}
+
+std::string escapeControls(std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t n = utf8Length(text, i);
+        if (n != 0 && !isControl(text, i, n)) {
+            out.append(text.substr(i, n));
+            i += n;
+            continue;
+        }
+        for (std::size_t k = 0; k < std::max<std::size_t>(n, 1); ++k, ++i) {
+            const auto c = static_cast<unsigned char>(text[i]);
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        }
+    }
+    return out;
+}
+
 } // namespace kv

@@ -22,4 +22,15 @@ std::string latin1ToUtf8(std::string_view s);
 // characters (a byte that starts no character counts as one).
 std::string utf8Prefix(std::string_view s, std::size_t maxBytes);
 
+// A name or a short text from outside (typed, given on the command line, read
+// from a file): Latin-1 read as such when it is not UTF-8, every control
+// character (C0, DEL, C1) turned into a space, blanks trimmed at both ends,
+// then cut to maxBytes between two characters.
+std::string cleanName(std::string_view raw, std::size_t maxBytes);
+
+// Text for a terminal: control characters and bytes that are not UTF-8 are
+// written as \xNN, so nothing read from a file can move the cursor, ring or
+// start a new line.
+std::string escapeControls(std::string_view text);
+
 } // namespace kv

@@ -1,9 +1,9 @@
 #include "ballots.h"
 
+#include "io/binary_file.h"
 #include "rules/game_state.h"
 #include "rules/notation.h"
 
-#include <fstream>
 #include <sstream>
 #include <utility>
 
@@ -46,6 +46,10 @@ std::optional<std::vector<Ballot>> parseBallots(const std::string& text, const s
             b.moves.push_back(word);
         }
         if (!b.moves.empty() || b.fen != "start") out.push_back(std::move(b));
+        if (out.size() > kMaxBallots) {
+            why = name + ": more than " + std::to_string(kMaxBallots) + " ballots";
+            return std::nullopt;
+        }
     }
     if (out.empty()) {
         why = name + ": no ballot";
@@ -56,18 +60,13 @@ std::optional<std::vector<Ballot>> parseBallots(const std::string& text, const s
 
 std::optional<std::vector<Ballot>> readBallots(const std::string& path, std::string& why)
 {
-    std::ifstream f(path, std::ios::binary);
-    if (!f) {
-        why = "cannot read " + path;
+    // A regular file of bounded size only: a FIFO would block, a device never end.
+    std::vector<unsigned char> bytes;
+    if (const std::string problem = readRegularFile(path, 0, kMaxBallotBytes, bytes); !problem.empty()) {
+        why = path + " " + problem;
         return std::nullopt;
     }
-    std::ostringstream text;
-    text << f.rdbuf();
-    if (text.str().size() > (1u << 20)) {
-        why = path + ": too large for a ballot list";
-        return std::nullopt;
-    }
-    return parseBallots(text.str(), path, why);
+    return parseBallots(std::string(bytes.begin(), bytes.end()), path, why);
 }
 
 } // namespace kv

@@ -7,6 +7,7 @@
 
 #include "rules/notation.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,8 +21,12 @@ struct Ballot {
     int line = 0;                   // in the file, for messages
 };
 
-// Reads and checks a ballot list; on failure returns nothing and a one-line
-// reason naming the line ("ballots.txt:12: no legal move 9-14").
+inline constexpr std::size_t kMaxBallotBytes = 1 << 20;
+inline constexpr std::size_t kMaxBallots = 100000;
+
+// Reads and checks a ballot list (a regular file of at most kMaxBallotBytes,
+// at most kMaxBallots ballots); on failure returns nothing and a one-line
+// reason naming the file or the line ("ballots.txt:12: no legal move 9-14").
 std::optional<std::vector<Ballot>> readBallots(const std::string& path, std::string& why);
 std::optional<std::vector<Ballot>> parseBallots(const std::string& text, const std::string& name, std::string& why);
 

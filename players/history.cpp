@@ -63,16 +63,16 @@ HistoryLoad loadHistory(const std::filesystem::path& dir)
         if (auto r = parseHistoryLine(l)) out.records.push_back(std::move(*r));
         else ++out.skipped;
     }
+    out.lines = std::move(list.lines);
     return out;
 }
 
-std::vector<std::string> historyWith(const std::vector<ResultRecord>& records, const ResultRecord& r)
+std::vector<std::string> historyWith(const std::vector<std::string>& lines, const ResultRecord& r)
 {
-    const std::size_t keep = std::min(records.size(), kMaxHistory - 1);
-    std::vector<std::string> lines;
-    for (std::size_t i = records.size() - keep; i < records.size(); ++i) lines.push_back(historyLine(records[i]));
-    lines.push_back(historyLine(r));
-    return lines;
+    const std::size_t keep = std::min(lines.size(), kMaxHistory - 1);
+    std::vector<std::string> out(lines.end() - static_cast<std::ptrdiff_t>(keep), lines.end());
+    out.push_back(historyLine(r));
+    return out;
 }
 
 PlayerSummary summarize(const std::vector<ResultRecord>& records, std::string_view name)

@@ -4,8 +4,9 @@
 //
 // A line holds, separated by tabs: the date, White's name, rating before and
 // after, Black's name, rating before and after, and the score from White's
-// side ("2-0", "1-1", "0-2"). Lines that cannot be read are skipped, never
-// trusted; the oldest lines go once the file holds kMaxHistory games.
+// side ("2-0", "1-1", "0-2"). Lines that cannot be read (a note written by
+// hand, a line of a later version) are not trusted but kept as they are; the
+// oldest lines go once the file holds kMaxHistory lines.
 #pragma once
 
 #include "players/rating.h"
@@ -37,12 +38,14 @@ std::optional<ResultRecord> parseHistoryLine(std::string_view line);
 struct HistoryLoad {
     ListStatus status = ListStatus::Ok; // Missing is an empty history
     std::vector<ResultRecord> records;
+    std::vector<std::string> lines;      // every line as read, results or not
     int skipped = 0;                     // lines that were not results
 };
 HistoryLoad loadHistory(const std::filesystem::path& dir);
 
-// The history lines once `r` is added, the oldest dropped beyond kMaxHistory.
-std::vector<std::string> historyWith(const std::vector<ResultRecord>& records, const ResultRecord& r);
+// The history lines once `r` is added after `lines`, the oldest dropped
+// beyond kMaxHistory.
+std::vector<std::string> historyWith(const std::vector<std::string>& lines, const ResultRecord& r);
 
 // What a player's rated games add up to, seen from that player's side.
 struct PlayerSummary {

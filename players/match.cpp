@@ -84,7 +84,7 @@ StoreReport storeRatedResult(const std::filesystem::path& dir, const RatedResult
                                     result.setup.black.rating,
                                     result.after.black,
                                     result.outcome };
-        writes.push_back({ dir / kHistoryFile, historyWith(history.records, record) });
+        writes.push_back({ dir / kHistoryFile, historyWith(history.lines, record) });
         report.historyKept = true;
     }
     report.saved = writeTextLists(writes, report.error);

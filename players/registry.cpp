@@ -109,9 +109,9 @@ struct RegistryReader {
         }
         for (std::size_t i = 0; i < names.size(); ++i) {
             const int line = static_cast<int>(i);
-            std::string name = names[i];
-            if (!isUtf8(name)) {
-                name = latin1ToUtf8(name);
+            // Old 8-bit names become UTF-8; control characters never get in.
+            const std::string name = cleanName(names[i], std::string::npos);
+            if (name != names[i]) {
                 out.repairs.push_back({ RegistryRepair::ConvertedName, line, name });
                 out.namesChanged = true;
             }

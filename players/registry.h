@@ -52,7 +52,7 @@ struct RegistryRepair {
         BadRating,      // `text` on `line` is not a rating: the starting capital instead
         SurplusRatings, // "points.dat" has lines from `line` on that belong to nobody
         MissingEngine,  // "joueurs.dat" was empty: line 0 is the engine again
-        ConvertedName,  // a name in the old 8-bit encoding, now `text` in UTF-8
+        ConvertedName,  // a name in the old 8-bit encoding or with control characters, now `text`
     };
     Kind kind;
     int line = 0;

@@ -38,8 +38,10 @@ constexpr int kNameLength = 19;
 using GameRecord = std::array<RecordEntry, kRecordEntries>;
 static_assert(sizeof(GameRecord) == 22440);
 
-// Copies a name into a 20-byte field, cut to 19 bytes and zero-terminated.
+// Copies a name into a 20-byte field, zero-terminated: control characters
+// become spaces and the name is cut to 19 bytes between two characters.
 void setName(std::array<char, 20>& field, const std::string& name);
+// The name a field holds, its control characters spaces, Latin-1 read as such.
 std::string nameOf(const std::array<char, 20>& field);
 
 } // namespace kv

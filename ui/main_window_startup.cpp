@@ -38,7 +38,13 @@ void MainWindow::activate()
     GameFileError why;
     bool present = false;
     lastState_ = session_.readStateFile(why, present);
-    if (present && !lastState_) showError(gameFileErrorText(why));
+    if (present && !lastState_) {
+        // Kept aside, so that quitting never writes over it.
+        QString text = gameFileErrorText(why);
+        if (const auto aside = session_.keepStateFileAside())
+            text += "\n" + tr("Le fichier a été mis de côté sous le nom %1.").arg(QString::fromStdString(*aside));
+        showError(text);
+    }
     // The language of the last run, French on a first start: applying it
     // also gives the themes their names.
     applyLanguage(lastState_ ? int(lastState_->settings.language) : int(French));

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -153,6 +154,32 @@ TEST_F(SmallTables, DistancesFitASignedByte)
         EXPECT_LE(s.longestLoss, kLongestValue);
         EXPECT_EQ(s.wins + s.losses + s.draws, s.positions);
     }
+}
+
+// A table of the right size whose bytes were zeroed would turn won positions
+// into draws: its checksum gives it away.
+TEST_F(SmallTables, TablesWhoseChecksumDiffersAreRefused)
+{
+    const test::TempDir scratch;
+    const auto& dir = scratch.path();
+    ASSERT_TRUE(tables_->save(dir.string()).empty());
+    const TableId zeroed = 3;
+    const auto& layout = tableLayout(zeroed);
+    std::ofstream(dir / std::string(layout.name), std::ios::binary) << std::string(layout.size, '\0');
+
+    EndgameTables fresh;
+    auto problems = fresh.load(dir.string());
+    EXPECT_EQ(problems.size(), 7u); // the six four-piece tables, and this one
+    EXPECT_FALSE(fresh.loaded(zeroed));
+    EXPECT_EQ(std::count_if(problems.begin(), problems.end(),
+                            [](const std::string& p) { return p.find("damaged") != std::string::npos; }),
+              1);
+
+    // Without the checksums nothing can be checked: the tables are used, and that is said.
+    std::filesystem::remove(dir / kTableSumsFile);
+    problems = fresh.load(dir.string());
+    EXPECT_TRUE(fresh.loaded(zeroed));
+    EXPECT_NE(problems.back().find(kTableSumsFile), std::string::npos);
 }
 
 TEST_F(SmallTables, MissingShortAndOversizedFilesAreRefusedOnce)

@@ -1,16 +1,16 @@
 #include "files/game_file.h"
 #include "files/replay.h"
+#include "exchange_support.h"
 #include "rules/game_state.h"
 #include "rules/geometry.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <sys/resource.h>
 
 using namespace kv;
 
@@ -188,13 +188,7 @@ TEST(GameFileRoundTrip, EveryGeneratedGameReadsBackEvenWithCircularCaptures)
         GameState g;
         g.startFrom(b, White);
         int here = 0;
-        for (int ply = 0; ply < 30; ++ply) {
-            const int n = g.generateLegal();
-            if (n == 0) break;
-            const MoveRecord m = g.gen.list(1)[rng() % static_cast<unsigned>(n)];
-            here += m.from == m.to;
-            if (g.playMove(m, g.gen.captureCount()) != PlayResult::Played) break;
-        }
+        test::playRandom(g, rng(), 30, [&](const MoveRecord& m) { return here += m.from == m.to, false; });
         if (here == 0) continue;
         circular += here;
         GameFileError why;
@@ -319,15 +313,7 @@ TEST(GameFileWrite, AFailedWriteLeavesTheOldFileWhole)
     GameState fresh;
     fresh.newGame();
     // Files may not grow past 10000 bytes: the write stops half-way.
-    rlimit old {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit small = old;
-    small.rlim_cur = 10000;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = WriteGameFile(path, gameFileOf(fresh, {}), why);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const bool written = test::withFileSizeLimit(10000, [&] { return WriteGameFile(path, gameFileOf(fresh, {}), why); });
 
     EXPECT_FALSE(written);
     EXPECT_EQ(why.problem, GameFileProblem::CannotOpen);

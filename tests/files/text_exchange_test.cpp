@@ -79,6 +79,23 @@ TEST(TextExport, FivePliesWriteTwoMovesAndWhitesThirdUnderTheHeader)
     EXPECT_EQ(lines(exportText(*g, GameResult::BlackWon))[0], "Anne-Korvelan  0-2");
 }
 
+// Names given with control characters (a newline and moves on the command
+// line, an escape sequence): the header stays one line, the moves stay ours,
+// and a saved game gives the names back without them.
+TEST(TextExport, NamesCannotAddLinesOrControlCharacters)
+{
+    auto g = newGame("Anne\r\n1. 10-14 22-17", "\x1b[2JKorvelan\x07");
+    playRandom(*g, 11, 4);
+    const auto l = lines(exportText(*g, GameResult::None));
+    ASSERT_EQ(l.size(), 3u);
+    EXPECT_EQ(l[0], "Anne  1. 10-14 22-1 - [2JKorvelan ");
+    EXPECT_EQ(l[1], "Korvelan144");
+    g->storeRecordEntry(g->record[g->gamePly].captured);
+    g->restoreRecordEntry();
+    EXPECT_EQ(g->whiteName, "Anne  1. 10-14 22-1");
+    EXPECT_EQ(g->blackName, "[2JKorvelan");
+}
+
 TEST(TextExport, FourMovesToALine)
 {
     auto g = newGame();
@@ -184,6 +201,7 @@ TEST(TextImport, NamesAreCutAndTheTextEndsAt64000Characters)
     auto g = importText("Un nom beaucoup trop long pour le record-Caf\xe9 du Commerce  1-1\r\n1. 9-13\r\n");
     EXPECT_EQ(g->whiteName, "Un nom beaucoup tro");
     EXPECT_EQ(g->blackName, "Caf\xc3\xa9 du Commerce");
+    EXPECT_EQ(importText("\xEF\xBB\xBF" "Anne-Bert\r\n1. 9-13\r\n")->whiteName, "Anne"); // not the byte order mark
 
     std::string text = "A-B\r\n1. 9-13\r\n\r\n";
     text += std::string(kTextLimit - text.size(), ' ');

@@ -59,6 +59,15 @@ TEST(DataPaths, UserFilesAreSeededOnceFromTheShippedCopies)
     EXPECT_EQ(readText(user + "/parametres/autre.par"), "other");
     EXPECT_EQ(readText(user + "/parametres/defaut.par"), "edited");
 
+    // A link the user left, pointing at a file not made yet, is seeded
+    // through: the link stays and its target gets the shipped copy.
+    QDir().mkpath(q(dir.path() / "elsewhere"));
+    ASSERT_TRUE(QFile::link(q(dir.path() / "elsewhere/mine.par"), user + "/parametres/lie.par"));
+    writeText(shipped + "/parametres/lie.par", "linked");
+    EXPECT_EQ(readText(paths.seededUserFile("parametres/lie.par")), "linked");
+    EXPECT_TRUE(QFileInfo(user + "/parametres/lie.par").isSymLink());
+    EXPECT_EQ(readText(q(dir.path() / "elsewhere/mine.par")), "linked");
+
     // Folders for written files appear on first use.
     EXPECT_EQ(paths.userDataPath("Sauve/partie.dam"), user + "/Sauve/partie.dam");
     EXPECT_TRUE(QFileInfo(user + "/Sauve").isDir());

@@ -1,9 +1,12 @@
 #include "io/atomic_write.h"
+#include "io/keep_aside.h"
 
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -11,7 +14,6 @@
 #include <random>
 #include <thread>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -85,15 +87,8 @@ TEST(AtomicWrite, ReportsEachKindOfFailureAndChangesNothing)
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 
     // A disc that fills up: the write fails with the system's reason.
-    rlimit old {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit small = old;
-    small.rlim_cur = 100;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const WriteResult full = writeFileAtomically(kept, std::string(1000, 'x'));
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const WriteResult full
+        = test::withFileSizeLimit(100, [&] { return writeFileAtomically(kept, std::string(1000, 'x')); });
     EXPECT_EQ(full.kind, WriteErrorKind::CannotWrite);
     EXPECT_FALSE(full.detail.empty());
     EXPECT_EQ(readAll(kept), "before");
@@ -104,24 +99,20 @@ TEST(AtomicWrite, ReportsEachKindOfFailureAndChangesNothing)
 TEST(AtomicWrite, ConcurrentWritersNeverShowAPartialFile)
 {
     test::TempDir     dir;
-    const std::string path = dir.file("shared");
-    const std::string a(100000, 'a'), b(100000, 'b');
+    const std::string path = dir.file("shared"), a(100000, 'a'), b(100000, 'b');
     ASSERT_TRUE(writeFileAtomically(path, a).ok());
-    int  failures = 0, partial = 0;
-    auto writer = [&](const std::string& bytes, int& failed) {
-        for (int i = 0; i < 40; ++i)
-            failed += writeFileAtomically(path, bytes).ok() ? 0 : 1;
+    std::atomic<int> failures = 0;
+    auto writer = [&](const std::string& bytes) {
+        for (int i = 0; i < 40; ++i) failures += writeFileAtomically(path, bytes).ok() ? 0 : 1;
     };
-    int         failedA = 0, failedB = 0;
-    std::thread ta(writer, std::cref(a), std::ref(failedA)),
-        tb(writer, std::cref(b), std::ref(failedB));
+    std::thread ta(writer, a), tb(writer, b);
+    int         partial = 0;
     for (int i = 0; i < 200; ++i) {
         const std::string seen = readAll(path);
         partial += seen == a || seen == b ? 0 : 1;
     }
     ta.join();
     tb.join();
-    failures = failedA + failedB;
     EXPECT_EQ(failures, 0);
     EXPECT_EQ(partial, 0);
     EXPECT_EQ(entries(dir.path()), 1u);
@@ -155,6 +146,24 @@ TEST(AtomicWrite, FilesWrittenTogetherSurviveAKilledWriter)
         EXPECT_EQ(entries(dir.path()), 2u);
     }
     EXPECT_EQ(mixed, 0);
+}
+
+TEST(KeepAside, AnUnreadableFileIsMovedAsideNeverOverAnother)
+{
+    test::TempDir dir;
+    const std::string path = dir.file("etat.dam");
+    std::vector<std::string> aside;
+    for (const char* bytes : { "first", "second" }) {
+        ASSERT_TRUE(writeFileAtomically(path, bytes).ok());
+        const auto moved = keepAside(path);
+        ASSERT_TRUE(moved);
+        EXPECT_EQ(fs::path(*moved).extension(), ".dam");
+        EXPECT_EQ(readAll(*moved), bytes);
+        aside.push_back(*moved);
+    }
+    EXPECT_NE(aside[0], aside[1]);
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_FALSE(keepAside(path));
 }
 
 } // namespace

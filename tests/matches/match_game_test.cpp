@@ -108,6 +108,14 @@ TEST(MatchGame, BallotListsAreCheckedLineByLine)
     EXPECT_EQ(why.rfind("b.txt:1: ", 0), 0u);
     EXPECT_FALSE(parseBallots("# nothing\n", "b.txt", why));
     EXPECT_FALSE(readBallots("/nonexistent/ballots.txt", why));
+    // Devices and folders are refused before a byte is read: /dev/zero never ends.
+    for (const char* path : { "/dev/zero", "/dev/null", "/" }) {
+        EXPECT_FALSE(readBallots(path, why));
+        EXPECT_NE(why.find("not a regular file"), std::string::npos) << why;
+    }
+    std::string many;
+    for (std::size_t i = 0; i <= kMaxBallots; ++i) many += "W:W20:B5\n";
+    EXPECT_FALSE(parseBallots(many, "b.txt", why));
 }
 
 TEST(MatchRunner, ColoursAlternateAndJobsChangeNothing)

@@ -156,9 +156,19 @@ TEST(History, LinesRoundTripAndDamagedLinesAreSkipped)
     EXPECT_EQ(h.records.size(), 2u);
     EXPECT_EQ(h.skipped, 2);
 
-    std::vector<ResultRecord> full(kMaxHistory, r);
-    full.front().date = "oldest";
+    std::vector<std::string> full(kMaxHistory, historyLine(r));
+    full.front() = "oldest";
     const auto lines = historyWith(full, r);
     EXPECT_EQ(lines.size(), kMaxHistory);
     EXPECT_EQ(lines.front().substr(0, 6), "2026-1");
+
+    // A rated game keeps the lines it does not understand.
+    std::string error;
+    ASSERT_TRUE(saveRegistry(sample(), dir.path(), error));
+    const MatchSetup s = *setUpMatch(sample(), { "Anne", 2, false, -1 });
+    ASSERT_TRUE(storeRatedResult(dir.path(), rateMatch(s, GameResult::Draw), "d").saved);
+    const HistoryLoad after = loadHistory(dir.path());
+    EXPECT_EQ(after.records.size(), 3u);
+    EXPECT_EQ(after.skipped, 2);
+    EXPECT_EQ(after.lines[1], "nonsense");
 }

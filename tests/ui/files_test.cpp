@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -149,6 +150,12 @@ TEST_F(Files, AFirstStartIsQuietAndADamagedStateFileIsReportedOnce)
     EXPECT_TRUE(errors.value(0).startsWith("Impossible d'ouvrir ce fichier"));
     EXPECT_EQ(g().gamePly, 0);
     EXPECT_EQ(g().board, [] { Board b; b.setInitial(); return b; }());
+    // The damaged file is kept under another name, and the message names it.
+    EXPECT_FALSE(QFile::exists(userFile("last32.dam")));
+    const QStringList aside = QDir(QFileInfo(userFile("last32.dam")).path()).entryList({ "last32.unreadable-*.dam" });
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_TRUE(errors.value(0).contains(aside.value(0)));
+    EXPECT_EQ(QFileInfo(QFileInfo(userFile("last32.dam")).path() + "/" + aside.value(0)).size(), 22442);
 }
 
 TEST_F(Files, SaveThenOpenGivesTheGameBack)

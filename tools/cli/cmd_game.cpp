@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "files/game_file.h"
+#include "io/text_encoding.h"
 #include "rules/game_state.h"
 #include "rules/geometry.h"
 
@@ -23,8 +24,8 @@ int showGame(const std::string& path)
     if (!file) return error(path + ": " + why.detail);
     GameState game;
     loadGameFile(*file, game);
-    std::printf("white      %s\n", game.whiteName.c_str());
-    std::printf("black      %s\n", game.blackName.c_str());
+    std::printf("white      %s\n", escapeControls(game.whiteName).c_str());
+    std::printf("black      %s\n", escapeControls(game.blackName).c_str());
     std::printf("computer   %s\n", sideName(game.enginePlaysBlack ? Black : White).c_str());
     std::printf("to move    %s\n", sideName(game.side).c_str());
     std::printf("game ply   %d\n", game.gamePly);
@@ -77,8 +78,8 @@ int newGame(const NewGameOptions& options)
     if (!names.empty()) {
         const auto comma = names.find(',');
         if (comma == std::string::npos) return error("--names wants WHITE,BLACK");
-        game.whiteName = names.substr(0, comma);
-        game.blackName = names.substr(comma + 1);
+        game.whiteName = cleanName(names.substr(0, comma), kNameLength);
+        game.blackName = cleanName(names.substr(comma + 1), kNameLength);
     }
     game.storeRecordEntry(0);
     std::istringstream in(moves);

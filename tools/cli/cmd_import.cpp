@@ -3,6 +3,7 @@
 
 #include "files/exchange.h"
 #include "files/replay.h"
+#include "io/text_encoding.h"
 #include "rules/game_state.h"
 
 #include <cstdio>
@@ -29,7 +30,8 @@ int runImport(const std::vector<std::string>& args, int number)
     if (parsed->gameType == GameTypeNote::Missing)
         std::fprintf(stderr, "korvelan-cli: no GameType: the moves are read under these rules\n");
     if (file->cut) std::fprintf(stderr, "korvelan-cli: only the beginning of the file was read\n");
-    for (const std::string& s : report.skipped) std::fprintf(stderr, "korvelan-cli: skipped '%s'\n", s.c_str());
+    for (const std::string& s : report.skipped)
+        std::fprintf(stderr, "korvelan-cli: skipped '%s'\n", escapeControls(s).c_str());
     if (report.cut) std::fprintf(stderr, "korvelan-cli: the record is full; the game stops at ply %d\n", game->gamePly);
     for (const MoveRecord& m : report.played) std::printf("%s\n", moveText(m).c_str());
     std::printf("%s\n", formatFen({ game->board, game->side }).c_str());

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "io/text_encoding.h"
 
 #include <CLI/CLI.hpp>
 
@@ -28,7 +29,8 @@ const std::vector<Command>& commands() { return table(); }
 
 int error(const std::string& text)
 {
-    std::fprintf(stderr, "korvelan-cli: %s\n", text.c_str());
+    // Reasons may quote what a file holds: no control character reaches the terminal.
+    std::fprintf(stderr, "korvelan-cli: %s\n", escapeControls(text).c_str());
     return kUsageError;
 }
 

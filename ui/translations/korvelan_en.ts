@@ -955,6 +955,10 @@ Written by the Korvelan team.</translation>
         <source>Annuler</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Le fichier a été mis de côté sous le nom %1.</source>
+        <translation>The file was kept aside as %1.</translation>
+    </message>
 </context>
 <context>
     <name>kv::OpeningEditor</name>

@@ -955,6 +955,10 @@ Escrito por el equipo Korvelan.</translation>
         <source>Annuler</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Le fichier a été mis de côté sous le nom %1.</source>
+        <translation>El archivo se ha guardado aparte con el nombre %1.</translation>
+    </message>
 </context>
 <context>
     <name>kv::OpeningEditor</name>

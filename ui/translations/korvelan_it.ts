@@ -955,6 +955,10 @@ Scritto dal gruppo Korvelan.</translation>
         <source>Annuler</source>
         <translation>Annulla</translation>
     </message>
+    <message>
+        <source>Le fichier a été mis de côté sous le nom %1.</source>
+        <translation>Il file è stato messo da parte con il nome %1.</translation>
+    </message>
 </context>
 <context>
     <name>kv::OpeningEditor</name>

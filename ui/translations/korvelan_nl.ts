@@ -955,6 +955,10 @@ Geschreven door het Korvelan-team.</translation>
         <source>Annuler</source>
         <translation>Annuleren</translation>
     </message>
+    <message>
+        <source>Le fichier a été mis de côté sous le nom %1.</source>
+        <translation>Het bestand is apart gezet onder de naam %1.</translation>
+    </message>
 </context>
 <context>
     <name>kv::OpeningEditor</name>

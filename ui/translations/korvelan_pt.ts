@@ -955,6 +955,10 @@ Escrito pela equipe Korvelan.</translation>
         <source>Annuler</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Le fichier a été mis de côté sous le nom %1.</source>
+        <translation>O arquivo foi guardado à parte com o nome %1.</translation>
+    </message>
 </context>
 <context>
     <name>kv::OpeningEditor</name>
