@@ -1,7 +1,7 @@
 #include "ui/command_line.h"
 
 #include "files/game_file.h"
-#include "ui/Unit1.h"
+#include "ui/main_window.h"
 #include "ui/languages.h"
 #include "ui/translations.h"
 
@@ -113,7 +113,7 @@ bool isGameFile(const QString& path)
         || file.size() == qint64(kGameFileSize);
 }
 
-void startWith(TForm1& window, const CommandLine& line)
+void startWith(MainWindow& window, const CommandLine& line)
 {
     if (line.language >= 0) window.applyLanguage(line.language);
     if (line.file.isEmpty()) return;
@@ -121,7 +121,7 @@ void startWith(TForm1& window, const CommandLine& line)
     // file in place of the last game once the window's loop runs, as a menu
     // command would open it: a question about a collection's games is then
     // painted and answered like theirs.
-    window.Damier2DClick();
+    window.startWithFlatBoard();
     QTimer::singleShot(0, &window, [&window, path = line.file] {
         if (isGameFile(path))
             window.openGameFile(path);

@@ -11,7 +11,7 @@
 
 namespace kv {
 
-class TForm1;
+class MainWindow;
 
 struct CommandLine {
     QString file; // empty: the welcome panel as usual
@@ -33,7 +33,7 @@ int finishCommandLine(const CommandLine& line);
 // Carries the command line out on the shown window: the language at once,
 // then the file on the flat board when the event loop next runs. A file that cannot be read is reported as the
 // "Ouvrir" commands report it, and the window stays on its board.
-void startWith(TForm1& window, const CommandLine& line);
+void startWith(MainWindow& window, const CommandLine& line);
 
 // A file is one of our game files by its suffix (.dam) or by its exact size;
 // anything else is read as a text or PDN game.

@@ -1,7 +1,8 @@
 // korvelan: the desktop game. The window opens on its welcome panel; the
 // "Damier 2D" button loads what the game needs and starts the play loop.
-#include "ui/Unit1.h"
+#include "game/session.h"
 #include "ui/command_line.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 
@@ -16,7 +17,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(KV_VERSION);
     const kv::CommandLine line = kv::parseCommandLine(QApplication::arguments());
     if (line.exitStatus) return kv::finishCommandLine(line);
-    kv::TForm1 form(kv::DataPaths::forApplication());
+    kv::GameSession session(kv::DataPaths::forApplication());
+    kv::MainWindow form(session);
     // The window opens maximised, so the board gets the room the screen has.
     form.showMaximized();
     kv::startWith(form, line);

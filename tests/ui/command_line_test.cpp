@@ -66,7 +66,7 @@ class CommandLineFiles : public ::testing::Test, protected testing_window::Windo
 protected:
     void start(const QStringList& arguments)
     {
-        form = std::make_unique<TForm1>(DataPaths(KV_PROGRAM_DIR, user.path()));
+        form = std::make_unique<TestWindow>(DataPaths(KV_PROGRAM_DIR, user.path()));
         form->setExternalLoop(true);
         form->setErrorSink([this](const QString& t) { errors << t; });
         form->show();
@@ -154,7 +154,7 @@ TEST_F(CommandLineFiles, AFileThatCannotBeReadIsReportedAndTheWindowOpens)
         // In the language asked for, which is in force before the file is read.
         EXPECT_EQ(form->languageIndex(), English);
         EXPECT_TRUE(errors[0].startsWith(
-            QCoreApplication::translate("kv::TForm1", "Impossible d'ouvrir ce fichier")));
+            QCoreApplication::translate("kv::MainWindow", "Impossible d'ouvrir ce fichier")));
         EXPECT_FALSE(errors[0].startsWith("Impossible d'ouvrir")) << errors[0].toStdString();
     }
 }

@@ -35,7 +35,7 @@ protected:
         // application's loop clears it.
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         QCoreApplication::exec();
-        form = std::make_unique<TForm1>(DataPaths(KV_PROGRAM_DIR, user.path()));
+        form = std::make_unique<TestWindow>(DataPaths(KV_PROGRAM_DIR, user.path()));
         form->setExternalLoop(true);
         form->setErrorSink([this](const QString& t) { errors << t; });
         form->setFileChooser([this](const QString&, const QString&, bool) { return answer; });
@@ -162,7 +162,10 @@ TEST_F(Exchange, LongCollectionIsSearchedAndARefusedGameChangesNothing)
     whenModal("Panel_choix", [&](QWidget* w) {
         auto* list = w->findChild<QListWidget*>("ListBox16");
         listed = list->count();
-        w->findChild<QLineEdit*>("GameSearch")->setText("1500");
+        auto* search = w->findChild<QLineEdit*>("GameSearch");
+        search->setText("p199"); // names, whatever the case: P199 and P1990..P1999
+        EXPECT_EQ(list->count(), 11);
+        search->setText("1500");
         EXPECT_EQ(list->item(0)->text(), "1500:P1500-");
         list->setCurrentRow(0);
         w->findChild<QPushButton*>("ListeOK")->click();

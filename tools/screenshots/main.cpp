@@ -2,8 +2,9 @@
 // listing, drawn offscreen with the shipped data: a game on the flat board,
 // then the same game on a board pictured in 3D.
 //   kv-screenshots PROGRAM_DIR GAME.pdn OUT_DIR WIDTH HEIGHT
-#include "ui/Unit1.h"
+#include "game/session.h"
 #include "ui/languages.h"
+#include "ui/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +22,7 @@ void settle()
         QCoreApplication::processEvents();
 }
 
-bool save(kv::TForm1& window, const QString& path)
+bool save(kv::MainWindow& window, const QString& path)
 {
     settle();
     if (window.grab().save(path, "PNG")) return true;
@@ -41,16 +42,17 @@ int main(int argc, char** argv)
     }
     const QString programDir = argv[1], game = argv[2], out = argv[3];
     // A user folder of its own: nothing of the person running the build is read or written.
-    QTemporaryDir user;
-    kv::TForm1    window(kv::DataPaths(programDir, user.path()));
-    QString       problem;
+    QTemporaryDir   user;
+    kv::GameSession session(kv::DataPaths(programDir, user.path()));
+    kv::MainWindow  window(session);
+    QString         problem;
     window.setErrorSink([&problem](const QString& text) { problem = text; });
     window.setExternalLoop(true);
     window.resize(QString(argv[4]).toInt(), QString(argv[5]).toInt());
     window.show();
     // In English, the language of the listing's texts.
     window.applyLanguage(kv::English);
-    window.Damier2DClick();
+    window.startWithFlatBoard();
     window.openExchangeFile(game);
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "kv-screenshots: %s: %s\n", qPrintable(game), qPrintable(problem));
