@@ -52,6 +52,7 @@ public:
 
     // A stored score other than 0 for the keys, from the side to move's view.
     std::optional<int> learned(std::uint32_t indexKey, std::uint32_t checkKey) const override;
+    void prefetchLearned(std::uint32_t indexKey) const override { learned_.prefetch(indexKey); }
 
 private:
     std::string dir_;

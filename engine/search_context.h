@@ -38,6 +38,7 @@ struct SearchSettings {
     int levelTime = 160; // LevelTime, seconds for the first 30 moves; 1..9 cap the depth; 32000 no limit
     int levelCap = 178;  // LevelCap, cap on the side's total thinking time
     int fixedDepth = 0;  // > 0: stop after the iteration of this depth (tools, tests)
+    std::uint32_t nodeLimit = 0; // > 0: stop at the first poll past this many nodes (tools)
     int moveTimeMs = 0;  // > 0: a fixed budget of this many milliseconds instead of the level's
     bool bookEnabled = true;
 };

@@ -2,6 +2,7 @@
 
 #include "levels.h"
 #include "searcher.h"
+#include "time_rules.h"
 
 #include <algorithm>
 #include <limits>
@@ -140,6 +141,7 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     pos.keys = computeHashKeys(s.keys, pos.board);
     pos.learnedIndex = computeHashKeys(HashKeyTables { s.learnedIndex, s.keys.check }, pos.board).index;
     for (int p = 0; p < kPlyTables; ++p) s.emptyKillers(p);
+    s.ageHistory();
 
     const TimeBudget budget = allocateTime(set.levelTime, set.levelCap, req.gamePly, usedMs, st.analysisMode, st.unlimitedTime);
     std::int64_t targetMs = budget.target;
@@ -154,6 +156,7 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     for (auto& row : s.pv)
         for (auto& e : row) e.from = e.to = 0;
     s.nodes = 0;
+    s.nodeLimit = set.nodeLimit;
 
     pos.counts = PieceCounts::of(pos.board);
     s.evaluator.preparePhase(pos.board, pos.counts);
@@ -206,6 +209,9 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     if (s.observer) s.observer->clearRootLines();
     s.previousScoreNegated = -s.lastCompletedScore;
 
+    // A fixed move time is spent whole: only its hard limit ends the search.
+    const bool timed = !st.unlimitedTime && set.moveTimeMs <= 0;
+    IterationTimer timer(targetMs, s.hardTimeLimit);
     int seedLength = 35;
     for (s.iterationDepth = 1; s.iterationDepth < kMaxIterations; ++s.iterationDepth) {
         pos = root;
@@ -246,12 +252,18 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
             }
             break;
         }
-        if (!st.unlimitedTime && s.sideUsed - s.usedAtStart > targetMs && window.instability != 1
-            && s.iterationDepth > 5)
+        const std::int64_t elapsed = s.sideUsed - s.usedAtStart;
+        if (timed) {
+            const MoveRecord& best = s.gen.list(1)[s.bestRootMove];
+            timer.iterationDone(elapsed, best.from * 64 + best.to, score);
+            if (!timer.startAnother(elapsed) && window.instability != 1 && s.iterationDepth > 5) break;
+        } else if (!st.unlimitedTime && elapsed > targetMs && window.instability != 1 && s.iterationDepth > 5) {
             break;
+        }
         if (!st.unlimitedTime && set.levelTime >= 1 && set.levelTime <= kDepthLevelTimes && s.iterationDepth >= set.levelTime + 1)
             break;
         if (set.fixedDepth > 0 && s.iterationDepth >= set.fixedDepth) break;
+        if (set.nodeLimit > 0 && s.nodes >= set.nodeLimit) break;
         if (!st.unlimitedTime && score > kDecidedScore && window.instability != 1) break;
         if (st.analysisMode && score < -kDecidedScore && window.instability != 1) break;
     }

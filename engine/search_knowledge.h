@@ -34,6 +34,8 @@ public:
     {
         return std::nullopt;
     }
+    // A hint that learned(indexKey, ...) will be asked soon.
+    virtual void prefetchLearned(std::uint32_t /*indexKey*/) const {}
 };
 
 } // namespace kv

@@ -91,38 +91,76 @@ void Searcher::storeRefutation(const MoveRecord& m, int ply)
     refutations[ply].to = m.to;
 }
 
-// Killers of this ply and of the plies 2, 4 and 6 above it (the same side to
-// move) in turn, until one matches; a refutation of the ply as far below
-// scores under the killers. The hash move keeps its key and stays first.
+// The hash move first; then the killers of this ply or, when none of them is
+// in the list, of the plies 2, 4 and 6 above it (the same side to move); a
+// refutation of the ply as far below; then the other moves by how often they
+// caused a cut-off anywhere in the search (their history), generation order
+// breaking ties.
 void Searcher::orderByKillers(MoveList& list, int ply)
 {
+    constexpr int hashKey = 32000, firstKiller = 31000, secondKiller = 30000, refutationKey = 29000;
     const bool captures = list.count > 0 && list[0].isCapture();
-    bool matched = false;
+    const auto& table = history[sideAt(ply)];
     bool hashSeen = false;
-    for (int k = 0; k <= 6 && !matched && !hashSeen && ply - k > 0 && ply + k < 35; k += 2) {
+    for (int i = 0; i < list.count; ++i) {
+        MoveRecord& m = list[i];
+        if (m.key == 255) {
+            m.key = hashKey;
+            hashSeen = true;
+        } else {
+            m.key = static_cast<std::int16_t>(std::clamp(table[m.from][m.to], -kHistoryCeiling, kHistoryCeiling));
+        }
+    }
+    bool matched = false;
+    for (int k = 0; k <= 6 && !matched && (k == 0 || !hashSeen) && ply - k > 0 && ply + k < 35; k += 2) {
         const auto& slots = killers[ply - k];
         const KillerSlot& refutation = refutations[ply + k];
         bool first = false, second = false;
         for (int i = 0; i < list.count; ++i) {
             MoveRecord& m = list[i];
-            if (m.key == 255) {
-                hashSeen = true;
-                continue;
-            }
-            m.key = static_cast<std::int16_t>(80 - i);
             if (!captures && !first && sameSquares(m, slots[0])) {
-                m.key = 250;
+                m.key = firstKiller;
                 first = matched = true;
             } else if (!second && sameSquares(m, slots[1])) {
-                m.key = 200;
+                m.key = secondKiller;
                 second = matched = true;
             } else if (sameSquares(m, refutation)) {
-                m.key = static_cast<std::int16_t>(150 - i);
+                m.key = static_cast<std::int16_t>(refutationKey - i);
             }
         }
     }
     sortByKey(list);
     for (int i = 0; i < list.count; ++i) list[i].key = 0;
+}
+
+int Searcher::lateMoveReduction(int i, int draft, bool captures, bool advancing) const
+{
+    // Past the hash move and the killers, with three plies or more to go.
+    return !captures && !advancing && i >= 3 && draft >= 3 ? 1 : 0;
+}
+
+void Searcher::rewardHistory(const MoveList& list, int i, int ply)
+{
+    auto& table = history[sideAt(ply)];
+    const int draft = std::max(horizon(ply) - ply, 1);
+    const int bonus = draft * draft;
+    // The moves tried before the one that cut off did not: they lose as much.
+    for (int j = 0; j < i; ++j) {
+        int& h = table[list[j].from][list[j].to];
+        h = std::max(h - bonus, -kHistoryCeiling);
+    }
+    int& h = table[list[i].from][list[i].to];
+    h += bonus;
+    if (h > kHistoryCeiling) // halve the whole side's table, keeping the order
+        for (auto& row : table)
+            for (int& v : row) v /= 2;
+}
+
+void Searcher::ageHistory()
+{
+    for (auto& side : history)
+        for (auto& row : side)
+            for (int& v : row) v /= 4;
 }
 
 void Searcher::storePrincipalVariation(const MoveRecord& m, int ply)
@@ -184,15 +222,16 @@ void Searcher::makeSearchMove(const MoveRecord& m, int ply)
     b[0] = OffBoard;
     toggle(final, m.to);
     lastMoveSquare = m.to;
-    // The child probes its table slot first thing: start loading it now.
+    // The child looks up its table slot and its learned slot first thing:
+    // start loading them now.
     tt.prefetch(pos.keys.index);
+    knowledge->prefetchLearned(pos.learnedIndex + (sideAt(ply + 1) == White ? 1 : 0));
 }
 
 OrderingContext Searcher::orderingFor(int ply)
 {
     OrderingContext c;
     c.ply = ply;
-    c.iterationDepth = iterationDepth;
     c.followPv = pvPath;
     c.pvMove = &pv[1][ply];
     c.hasHashMove = hashFrom != 0;
@@ -213,6 +252,7 @@ void Searcher::pollNow()
         if (sideUsed - usedAtStart > hardTimeLimit || sideUsed > totalTimeCap) state->stopRequested = true;
         if (observer) observer->clock(rootSide, sideUsedSeconds());
     }
+    if (nodeLimit != 0 && nodes >= nodeLimit) state->stopRequested = true;
     if (poll && *poll) (*poll)();
 }
 
@@ -288,11 +328,20 @@ int Searcher::maxNode(int alpha, int beta, int ply)
     const int s = rootSide;
     if (ply > 3 && ply - depthOffset < kMaxNodeTableLimit) {
         hashFrom = hashTo = 0;
-        if (const TranspositionEntry* e = tt.probe(pos.keys.index, pos.keys.check, ply, gamePly, iterationDepth)) {
-            const TableUse u = useAtMaxNode(e->type, e->score, rootSide, alpha, beta);
-            if (u.returns) return u.score;
-            if (u.hashMove) hashFrom = e->from, hashTo = e->to, alpha = u.alpha, beta = u.beta;
+        if (const TranspositionEntry* e = tt.find(pos.keys.index, pos.keys.check, ply, gamePly)) {
+            if (TranspositionTable::deepEnough(*e, gamePly, horizon(ply))) {
+                const TableUse u = useAtMaxNode(e->type, e->score, rootSide, alpha, beta);
+                if (u.returns) return u.score;
+                if (u.hashMove) hashFrom = e->from, hashTo = e->to, alpha = u.alpha, beta = u.beta;
+            } else {
+                hashFrom = e->from, hashTo = e->to; // a shallower search's best move, to try first
+            }
         }
+    } else if (ply > 1) {
+        // Too near the root for the table's scores, not for its moves.
+        hashFrom = hashTo = 0;
+        if (const TranspositionEntry* e = tt.find(pos.keys.index, pos.keys.check, ply, gamePly))
+            hashFrom = e->from, hashTo = e->to;
     }
 
     if (ply > 1) {
@@ -321,6 +370,7 @@ int Searcher::maxNode(int alpha, int beta, int ply)
 
     extensionCount[ply + 1] = static_cast<std::uint8_t>(extensionCount[ply] + (captures ? 1 : 0));
     const NodeFrame frame = pos;
+    const int draft = horizon(ply) - ply; // plies left before this node's horizon
     Square bestFrom = 0, bestTo = 0;
     int previousRootScore = lastCompletedScore;
 
@@ -346,6 +396,7 @@ int Searcher::maxNode(int alpha, int beta, int ply)
             advancedMax = (ownMan && deep && gamePhase != 0) ? 1 : 0;
             if (ply == 1) rootMovePiece = code;
         }
+        const bool promoting = promotes(pos.board[m.from], m.to);
         makeSearchMove(m, ply);
         const bool repeats = ply == 1 && repeatsAtRoot(m, pos.board);
 
@@ -371,9 +422,22 @@ int Searcher::maxNode(int alpha, int beta, int ply)
         } else if (i == 0) {
             score = minNode(alpha, beta, ply + 1);
         } else {
-            score = minNode(alpha, alpha + 1, ply + 1);
-            if (alpha < score && score < beta && score > -kProvenScore && score < kProvenScore)
-                score = minNode(score - 1, beta, ply + 1);
+            // A late quiet move is first searched shallower; only a move that
+            // then beats alpha is searched again at the full depth.
+            const NodeFrame child = pos;
+            score = alpha + 1;
+            if (const int r = lateMoveReduction(i, draft, captures, ply == 1 || promoting || advancedMax != 0)) {
+                pos.rootReduction -= r;
+                score = minNode(alpha, alpha + 1, ply + 1);
+                pos = child;
+            }
+            if (score > alpha) {
+                score = minNode(alpha, alpha + 1, ply + 1);
+                if (alpha < score && score < beta && score > -kProvenScore && score < kProvenScore) {
+                    pos = child;
+                    score = minNode(score - 1, beta, ply + 1);
+                }
+            }
         }
         pvPath = false;
 
@@ -401,10 +465,10 @@ int Searcher::maxNode(int alpha, int beta, int ply)
         if (score > alpha) {
             if (ply == 1) bestRootMove = i;
             if (score >= beta && !stopping && score >= -29999) {
-                if (n >= 2 && !captures) storeKiller(m, ply, score);
+                if (n >= 2 && !captures) storeKiller(m, ply, score), rewardHistory(list, i, ply);
                 if (ply != 1 && ply - depthOffset < kMaxNodeTableLimit && ply > 3)
                     tt.store(pos.keys.index, pos.keys.check, score, ply, s + (score > kDecidedScore ? EntryType::MaxDecided : EntryType::MaxLower), m.from,
-                             m.to, gamePly, iterationDepth, pieceCount());
+                             m.to, gamePly, horizon(ply), pieceCount());
                 return score;
             }
             alpha = score;
@@ -420,7 +484,7 @@ int Searcher::maxNode(int alpha, int beta, int ply)
         type = best > kDecidedScore ? EntryType::MaxDecided : EntryType::MaxExact;
     else
         type = best < -kDecidedScore ? EntryType::MaxDecided : EntryType::MaxUpper;
-    tt.store(pos.keys.index, pos.keys.check, best, ply, s + type, bestFrom, bestTo, gamePly, iterationDepth,
+    tt.store(pos.keys.index, pos.keys.check, best, ply, s + type, bestFrom, bestTo, gamePly, horizon(ply),
              pieceCount());
     return best;
 }
@@ -436,11 +500,20 @@ int Searcher::minNode(int alpha, int beta, int ply)
     const int s = rootSide;
     if (ply > 2 && ply - depthOffset < kMinNodeTableLimit) {
         hashFrom = hashTo = 0;
-        if (const TranspositionEntry* e = tt.probe(pos.keys.index, pos.keys.check, ply, gamePly, iterationDepth)) {
-            const TableUse u = useAtMinNode(e->type, e->score, rootSide, alpha, beta);
-            if (u.returns) return u.score;
-            if (u.hashMove) hashFrom = e->from, hashTo = e->to, alpha = u.alpha, beta = u.beta;
+        if (const TranspositionEntry* e = tt.find(pos.keys.index, pos.keys.check, ply, gamePly)) {
+            if (TranspositionTable::deepEnough(*e, gamePly, horizon(ply))) {
+                const TableUse u = useAtMinNode(e->type, e->score, rootSide, alpha, beta);
+                if (u.returns) return u.score;
+                if (u.hashMove) hashFrom = e->from, hashTo = e->to, alpha = u.alpha, beta = u.beta;
+            } else {
+                hashFrom = e->from, hashTo = e->to; // a shallower search's best move, to try first
+            }
         }
+    } else if (ply > 1) {
+        // Too near the root for the table's scores, not for its moves.
+        hashFrom = hashTo = 0;
+        if (const TranspositionEntry* e = tt.find(pos.keys.index, pos.keys.check, ply, gamePly))
+            hashFrom = e->from, hashTo = e->to;
     }
 
     {
@@ -463,6 +536,7 @@ int Searcher::minNode(int alpha, int beta, int ply)
 
     extensionCount[ply + 1] = static_cast<std::uint8_t>(extensionCount[ply] + (captures ? 1 : 0));
     const NodeFrame frame = pos;
+    const int draft = horizon(ply) - ply; // plies left before this node's horizon
     Square bestFrom = 0, bestTo = 0;
 
     for (int i = 0; i < n; ++i) {
@@ -477,6 +551,7 @@ int Searcher::minNode(int alpha, int beta, int ply)
             const bool deep = opponentSide == White ? m.to <= 12 : m.to >= 21;
             advancedMin = (oppMan && deep && gamePhase != 0) ? 1 : 0;
         }
+        const bool promoting = promotes(pos.board[m.from], m.to);
         makeSearchMove(m, ply);
 
         const Prune prune = pruneDecision(*this, false, ply);
@@ -496,9 +571,20 @@ int Searcher::minNode(int alpha, int beta, int ply)
         if (i == 0) {
             score = maxNode(alpha, beta, ply + 1);
         } else {
-            score = maxNode(beta - 1, beta, ply + 1);
-            if (alpha < score && score < beta && score > -kProvenScore && score < kProvenScore)
-                score = maxNode(alpha, score + 1, ply + 1);
+            const NodeFrame child = pos; // late moves as in maxNode
+            score = beta - 1;
+            if (const int r = lateMoveReduction(i, draft, captures, promoting || advancedMin != 0)) {
+                pos.rootReduction -= r;
+                score = maxNode(beta - 1, beta, ply + 1);
+                pos = child;
+            }
+            if (score < beta) {
+                score = maxNode(beta - 1, beta, ply + 1);
+                if (alpha < score && score < beta && score > -kProvenScore && score < kProvenScore) {
+                    pos = child;
+                    score = maxNode(alpha, score + 1, ply + 1);
+                }
+            }
         }
         pvPath = false;
         pos = frame;
@@ -512,10 +598,10 @@ int Searcher::minNode(int alpha, int beta, int ply)
         if (score < beta) {
             beta = score;
             if (score <= alpha && score < kDecidedScore && !stopping) {
-                if (n >= 2 && !captures) storeKiller(m, ply, score);
+                if (n >= 2 && !captures) storeKiller(m, ply, score), rewardHistory(list, i, ply);
                 if (ply - depthOffset < kMinNodeTableLimit && ply >= 4)
                     tt.store(pos.keys.index, pos.keys.check, score, ply, s + (score < -kDecidedScore ? EntryType::MinDecided : EntryType::MinUpper), m.from,
-                             m.to, gamePly, iterationDepth, pieceCount());
+                             m.to, gamePly, horizon(ply), pieceCount());
                 return score;
             }
             if (n > 1) storeRefutation(m, ply);
@@ -530,7 +616,7 @@ int Searcher::minNode(int alpha, int beta, int ply)
         type = best < -kDecidedScore ? EntryType::MinDecided : EntryType::MinExact;
     else
         type = best > kDecidedScore ? EntryType::MinDecided : EntryType::MinLower;
-    tt.store(pos.keys.index, pos.keys.check, best, ply, s + type, bestFrom, bestTo, gamePly, iterationDepth,
+    tt.store(pos.keys.index, pos.keys.check, best, ply, s + type, bestFrom, bestTo, gamePly, horizon(ply),
              pieceCount());
     return best;
 }

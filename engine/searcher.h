@@ -31,7 +31,9 @@ struct NodeFrame {
     PositionKeys keys;
     std::uint32_t learnedIndex = 0; // index key under the learned positions' own keys
     std::int32_t materialBalance = 0; // won minus lost since the root: man 1, king 3, promotion 2
-    std::int32_t rootReduction = 0;   // 0, -1 or -2, chosen per root move
+    // Plies taken off the depth: the root move's 0, -1 or -2 plus -1 for each
+    // late move reduced on the path.
+    std::int32_t rootReduction = 0;
     std::int16_t promotionExtension = 0;
     std::uint8_t quietPlyCount = 0;
 };
@@ -74,6 +76,7 @@ public:
     SideToMove rootSide = White, opponentSide = Black;
     int iterationDepth = 0;
     std::uint32_t nodes = 0;
+    std::uint32_t nodeLimit = 0; // 0: none
     std::uint32_t pollCounter = 0;
     int gamePly = 0;
     int gamePhase = 0;
@@ -103,6 +106,9 @@ public:
     std::array<std::array<MoveRecord, kPlyTables>, kPlyTables> pv {};
     std::array<std::array<KillerSlot, 2>, kPlyTables> killers {};
     std::array<KillerSlot, kPlyTables> refutations {};
+    // Cut-offs by quiet moves, weighted by the depth left: [colour][from][to].
+    static constexpr int kHistoryCeiling = 28000;
+    std::array<std::array<std::array<int, kSquares + 1>, kSquares + 1>, 2> history {};
     std::array<RootScore, kMaxMoves> rootScores {}; // one per root move, list order
     int rootScoreCount = 0;
     SearchInfo info; // what was last reported to the observer
@@ -120,8 +126,21 @@ public:
     void storeKiller(const MoveRecord& m, int ply, int score);
     void storeRefutation(const MoveRecord& m, int ply);
     void orderByKillers(MoveList& list, int ply);
+    // Quiet move i of the list caused a cut-off: it gains, the moves before it lose.
+    void rewardHistory(const MoveList& list, int i, int ply);
+    // Plies taken off the null-window search of move i of a node `draft`
+    // plies from its horizon.
+    int lateMoveReduction(int i, int draft, bool captures, bool advancing) const;
+    void ageHistory(); // a new search: the old counts weigh less
 
     int evaluate(int ply, int alpha, int beta) const;
+    // The ply where the search of the current node stops: the iteration depth
+    // moved by the node's capture plies, reduction and promotion extension.
+    int horizon(int ply) const
+    {
+        return iterationDepth + extensionCount[ply] + pos.rootReduction + pos.promotionExtension;
+    }
+    int sideAt(int ply) const { return (ply & 1) ? rootSide : opponentSide; }
     int pieceCount() const { return pos.counts.white() + pos.counts.black(); }
     void reportInfo(int score, int depthShown);
     void pollNow();

@@ -67,21 +67,27 @@ void TranspositionTable::clear()
     for (auto& e : table_) e.type = 0;
 }
 
-const TranspositionEntry* TranspositionTable::probe(std::uint32_t indexKey, std::uint32_t checkKey, int ply,
-                                                    int gamePly, int iterationDepth) const
+const TranspositionEntry* TranspositionTable::find(std::uint32_t indexKey, std::uint32_t checkKey, int ply,
+                                                   int gamePly) const
 {
     const TranspositionEntry& e = slot(indexKey);
     if (e.type == 0 || e.check != checkKey) return nullptr;
     if (e.ply != static_cast<std::uint8_t>(ply + gamePly)) return nullptr;
-    if (e.horizon < gamePly + iterationDepth) return nullptr;
     return &e;
 }
 
+const TranspositionEntry* TranspositionTable::probe(std::uint32_t indexKey, std::uint32_t checkKey, int ply,
+                                                    int gamePly, int nodeHorizon) const
+{
+    const TranspositionEntry* e = find(indexKey, checkKey, ply, gamePly);
+    return e && deepEnough(*e, gamePly, nodeHorizon) ? e : nullptr;
+}
+
 bool TranspositionTable::store(std::uint32_t indexKey, std::uint32_t checkKey, int score, int ply, int type,
-                               Square from, Square to, int gamePly, int iterationDepth, int pieces)
+                               Square from, Square to, int gamePly, int nodeHorizon, int pieces)
 {
     TranspositionEntry& e = slot(indexKey);
-    const int horizon = gamePly + iterationDepth;
+    const int horizon = gamePly + nodeHorizon;
 
     // Decides whether the slot's entry gives way. An empty slot always does,
     // and so does a bound or exact entry when a decided one arrives.

@@ -20,7 +20,7 @@ struct TranspositionEntry {
     Square from = 0, to = 0;  // best move found, 0 when none
     std::uint8_t type = 0;    // EntryType; 0 = empty
     std::uint8_t ply = 0;     // ply in the search + game ply
-    std::uint8_t horizon = 0; // iteration depth + game ply
+    std::uint8_t horizon = 0; // game ply + the search ply where the storing node's search stopped
     std::uint8_t unused = 0;
 };
 static_assert(sizeof(TranspositionEntry) == 12);
@@ -69,15 +69,24 @@ public:
     void prefetch(std::uint32_t indexKey) const { __builtin_prefetch(&table_[reduce(indexKey)]); }
 
     // The entry for the position if it was stored at the same absolute ply by
-    // a search that looked at least as far; nullptr otherwise.
+    // a search that looked at least as far; nullptr otherwise. `horizon` is
+    // the search ply where the asking node's search stops (the iteration
+    // depth with the node's extensions and reductions).
     const TranspositionEntry* probe(std::uint32_t indexKey, std::uint32_t checkKey, int ply, int gamePly,
-                                    int iterationDepth) const;
+                                    int horizon) const;
+
+    // The entry for the position at the same absolute ply whatever the depth
+    // of its search (its move is still the one to try first).
+    const TranspositionEntry* find(std::uint32_t indexKey, std::uint32_t checkKey, int ply, int gamePly) const;
+    // Whether the entry's search looked at least as far as a node whose
+    // search stops at ply `horizon`.
+    static bool deepEnough(const TranspositionEntry& e, int gamePly, int horizon) { return e.horizon >= gamePly + horizon; }
 
     // Writes unless the replacement rules keep the old entry. `pieces` is the
     // number of pieces on the board: three or fewer are never stored.
     // Returns whether the entry was written.
     bool store(std::uint32_t indexKey, std::uint32_t checkKey, int score, int ply, int type, Square from,
-               Square to, int gamePly, int iterationDepth, int pieces);
+               Square to, int gamePly, int horizon, int pieces);
 
 private:
     // indexKey % entries, without a division: the remainder of a 32-bit key

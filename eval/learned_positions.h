@@ -46,6 +46,7 @@ public:
     bool store(std::uint32_t indexKey, std::uint32_t checkKey, std::int16_t score);
 
     static std::uint32_t slotOf(std::uint32_t indexKey) { return indexKey % kSlots; }
+    void prefetch(std::uint32_t indexKey) const { __builtin_prefetch(&entries_[slotOf(indexKey)]); }
     const Entry& entry(std::uint32_t slot) const { return entries_[slot]; }
     void clear() { entries_.assign(kSlots, Entry {}); }
 

@@ -16,7 +16,7 @@ using namespace controller_detail;
 
 // ---------------------------------------------------------------- move input
 
-void GameController::clic(Cell cell)
+void GameController::boardClicked(Cell cell)
 {
     if (analysing_) return; // the board shows the walk; nobody moves
     // A click in the computer's turn (its thinking, or its move still to come
@@ -45,7 +45,7 @@ void GameController::forgetGameEnd()
 
 void GameController::hideGameNotices()
 {
-    for (GamePanel p : { GamePanel::FinDeParties, GamePanel::Zut, GamePanel::MatchNul, GamePanel::Nulrefus,
+    for (GamePanel p : { GamePanel::GameEnd, GamePanel::HandicapApology, GamePanel::DrawOffer, GamePanel::DrawRefused,
                          GamePanel::CaptureNotice })
         view_.showPanel(p, false);
 }
@@ -74,9 +74,9 @@ void GameController::showInputMarkers()
     view_.boardChanged();
 }
 
-void GameController::clic1(Cell cell)
+void GameController::handleBoardClick(Cell cell)
 {
-    view_.showPanel(GamePanel::Nulrefus, false);
+    view_.showPanel(GamePanel::DrawRefused, false);
     if (positionSetupMode_) {
         placePiece(cell);
         return;
@@ -86,7 +86,7 @@ void GameController::clic1(Cell cell)
     // A finished game takes no more moves until a new game or a step in the
     // record; a click brings its result back, with the offer of a new game.
     if (gameOver()) {
-        view_.showPanel(GamePanel::FinDeParties, true);
+        view_.showPanel(GamePanel::GameEnd, true);
         return;
     }
     const Square s = squareOfCell(cell, picture_.inverted);
@@ -100,7 +100,7 @@ void GameController::clic1(Cell cell)
         view_.startClockTimer();
     }
     if (game_.recordFull()) {
-        EndOfGame(DrawEnding);
+        endGame(DrawEnding);
         return;
     }
 
@@ -154,7 +154,7 @@ void GameController::finishUserMove(const MoveRecord& m, int captureCount)
     }
     clocks_.stamp(game_.side);
     view_.refreshStatus();
-    if (!gameOver() && game_.generateLegal() == 0) EndOfGame(0);
+    if (!gameOver() && game_.generateLegal() == 0) endGame(0);
 }
 
 } // namespace kv

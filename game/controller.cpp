@@ -28,7 +28,7 @@ GameController::GameController(GameState& game, SearchContext& search, GameView&
 
 // ---------------------------------------------------------------- the loop
 
-void GameController::PlayLoop()
+void GameController::runPlayLoop()
 {
     ++loopDepth_;
     while (!quitRequested_) playLoopPass();
@@ -58,7 +58,7 @@ void GameController::playLoopPass()
     const bool userTurn = (!engineTurn_ || options.humanVsHuman || gameOver()) && !engineMoveRequest_;
     if (sessionAnalysisDue_) {
         sessionAnalysisDue_ = false;
-        Analyser();
+        startAnalysis();
     }
     if (analysing_) {
         analysisStep(); // one position of the analysis walk
@@ -77,7 +77,7 @@ void GameController::playLoopPass()
         }
     } else {
         game_.board = game_.displayed;
-        ComputerMove();
+        playComputerMove();
         thoughtThisTurn_ = false;
     }
     runPostedRequests();
@@ -88,7 +88,7 @@ void GameController::playLoopPass()
     // 6. A stored click is handled now that no search runs.
     if (pendingClick_) {
         pendingClick_ = false;
-        clic1(pendingCell_);
+        handleBoardClick(pendingCell_);
     }
 }
 
@@ -193,7 +193,7 @@ void GameController::showClocks()
     view_.showClock(Black, clockText(game_.clock[Black]));
 }
 
-void GameController::ajouter_temps()
+void GameController::tickClock()
 {
     if (engineTurn_ && !options.humanVsHuman) return;
     if (gameOver()) return; // the clocks stop with the game
@@ -201,7 +201,7 @@ void GameController::ajouter_temps()
     view_.showClock(side, clockText(clocks_.runningTotal(game_, side)));
 }
 
-void GameController::Horlogeszro1Click()
+void GameController::resetClocks()
 {
     clocks_.reset(game_);
     if (matchState_ == 1) matchState_ = 0;
@@ -223,14 +223,14 @@ void GameController::restartClocks() { clocks_.stampBoth(); }
 
 // ---------------------------------------------------------------- options
 
-void GameController::numerotation()
+void GameController::toggleNumbering()
 {
     options.numbering = !options.numbering;
     picture_.numbering = options.numbering;
     view_.boardChanged();
 }
 
-void GameController::Jeuenaveugle1Click()
+void GameController::toggleBlindPlay()
 {
     options.blind = !options.blind;
     picture_.blind = options.blind;
@@ -240,17 +240,17 @@ void GameController::Jeuenaveugle1Click()
 
 // ---------------------------------------------------------------- quitting
 
-void GameController::quitter()
+void GameController::quitAndKeepGame()
 {
     requestStop(true);
     quitRequested_ = true;
     if (!loopRunning()) view_.quitApplication();
 }
 
-void GameController::exiter()
+void GameController::quitFromCloseBox()
 {
     if (matchState_ == 1) return;
-    quitter();
+    quitAndKeepGame();
 }
 
 } // namespace kv

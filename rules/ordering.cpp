@@ -36,26 +36,29 @@ static void orderCaptures(MoveList& list, const OrderingContext& ctx)
             if (same) m.key = 100;
         }
         sortByKey(list);
-    } else if (ctx.ply < ctx.iterationDepth - 2) {
+    } else {
+        // The hash move first, then the search's own ordering.
+        if (ctx.hasHashMove)
+            for (int i = 0; i < list.count; ++i)
+                if (list[i].from == ctx.hashFrom && list[i].to == ctx.hashTo) list[i].key = 255;
         callKillers(list, ctx);
     }
 }
 
 static void orderQuiet(MoveList& list, const OrderingContext& ctx)
 {
-    const bool deep = ctx.ply < ctx.iterationDepth - 2;
-    if (ctx.hasHashMove && deep)
+    if (ctx.hasHashMove)
         for (int i = 0; i < list.count; ++i)
             if (list[i].from == ctx.hashFrom && list[i].to == ctx.hashTo) list[i].key = 255;
 
-    if (ctx.ply > 1 && list.count > 1 && deep) {
+    if (ctx.ply > 1 && list.count > 1) {
         callKillers(list, ctx);
     } else if (ctx.ply == 1) {
         // Root: the scores of the previous iteration, generation order breaking
         // ties. A move the table does not know sorts last.
         for (int i = 0; i < list.count; ++i) {
             MoveRecord& m = list[i];
-            const bool hashed = ctx.hasHashMove && deep && m.from == ctx.hashFrom && m.to == ctx.hashTo;
+            const bool hashed = ctx.hasHashMove && m.from == ctx.hashFrom && m.to == ctx.hashTo;
             m.key = hashed ? 255 : -32000;
             for (int j = 0; j < ctx.rootScoreCount; ++j)
                 if (ctx.rootScores[j].from == m.from && ctx.rootScores[j].to == m.to)

@@ -16,7 +16,6 @@ struct RootScore {
 
 struct OrderingContext {
     int ply = 1;            // the ply whose list is ordered
-    int iterationDepth = 0; // depth of the running iteration
     bool followPv = false;  // still on the previous iteration's principal variation
     const MoveRecord* pvMove = nullptr; // principal-variation move stored for this ply
     bool hasHashMove = false;

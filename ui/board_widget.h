@@ -15,14 +15,14 @@
 
 namespace kv {
 
-class Damier2D : public QWidget {
+class BoardWidget : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kSquare = 60;
     static constexpr int kLeft = 19;
     static constexpr int kTop = 25;
 
-    explicit Damier2D(const BoardPicture& picture, QWidget* parent = nullptr);
+    explicit BoardWidget(const BoardPicture& picture, QWidget* parent = nullptr);
 
     // Loads the six images from `dir`. Returns the names that could not be
     // read (those squares are then painted plainly).

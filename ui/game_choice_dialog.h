@@ -33,8 +33,8 @@ public:
     int GameChoice() const { return choice_; }
 
 public slots:
-    void ListBox16Click();
-    void ListeCancelClick();
+    void acceptChoice();
+    void cancelChoice();
 
 private:
     void search();
@@ -43,7 +43,7 @@ private:
     int          count_;
     GameNames    names_;
     QLineEdit*   search_ = nullptr;
-    QListWidget* listBox16_ = nullptr;
+    QListWidget* gamesList_ = nullptr;
     QLabel*      note_ = nullptr;
     int          choice_ = -1;
     int          searches_ = 0; // a new search ends the one still running

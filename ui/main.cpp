@@ -1,6 +1,7 @@
 // korvelan: the desktop game. The window opens on its welcome panel; the
 // "Damier 2D" button loads what the game needs and starts the play loop.
-#include "ui/Unit1.h"
+#include "game/session.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 
@@ -12,7 +13,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("Korvelan");
     QApplication::setApplicationDisplayName("Korvelan 3D Analyse");
     QApplication::setDesktopFileName("korvelan");
-    kv::TForm1 form(kv::DataPaths::forApplication());
+    kv::GameSession session(kv::DataPaths::forApplication());
+    kv::MainWindow form(session);
     // The window opens maximised, so the board gets the room the screen has.
     form.showMaximized();
     return QApplication::exec();

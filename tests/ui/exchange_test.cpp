@@ -35,7 +35,7 @@ protected:
         // application's loop clears it.
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         QCoreApplication::exec();
-        form = std::make_unique<TForm1>(DataPaths(KV_PROGRAM_DIR, user.path()));
+        form = std::make_unique<TestWindow>(DataPaths(KV_PROGRAM_DIR, user.path()));
         form->setExternalLoop(true);
         form->setErrorSink([this](const QString& t) { errors << t; });
         form->setFileChooser([this](const QString&, const QString&, bool) { return answer; });

@@ -2,7 +2,7 @@
 // own: saving and opening games, quitting and starting again, the close box,
 // damaged files, the table sizes and the parameter editor.
 #include "window_fixture.h"
-#include "ui/Unit5.h"
+#include "ui/parameter_editor.h"
 
 #include "rules/geometry.h"
 #include "ui/board_widget.h"
@@ -38,7 +38,7 @@ protected:
     void start(bool chooseBoard = true)
     {
         errors.clear();
-        form = std::make_unique<TForm1>(DataPaths(KV_PROGRAM_DIR, user.path()));
+        form = std::make_unique<TestWindow>(DataPaths(KV_PROGRAM_DIR, user.path()));
         form->setExternalLoop(true);
         form->setErrorSink([this](const QString& t) { errors << t; });
         form->setFileChooser([this](const QString&, const QString&, bool) { return answer; });
@@ -169,7 +169,7 @@ TEST_F(Files, SaveThenOpenGivesTheGameBack)
     EXPECT_EQ(QFile(answer).size(), 22442);
 
     trigger("Niveau05");
-    c().remplir();
+    c().resetGame();
     ASSERT_EQ(g().gamePly, 0);
     form->applyLanguage(2);
     trigger("N0Mo1");
@@ -280,7 +280,7 @@ TEST_F(Files, EditedParametersAreSavedLoadedAndSeenByTheEvaluation)
 {
     start();
     EXPECT_EQ(form->parameters(), defaultParameters()); // "defaut.par" as shipped
-    TForm5* editor = form->parameterEditor();
+    ParameterEditor* editor = form->parameterEditor();
     trigger("Changerlesparamtres1");
     EXPECT_TRUE(editor->isVisible());
     if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())
@@ -304,7 +304,7 @@ TEST_F(Files, EditedParametersAreSavedLoadedAndSeenByTheEvaluation)
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(form->parameters().tempoWeight(TempoOpening), -40);
     EXPECT_EQ(form->parameters().tableEntry(OpeningTable, 17), 44);
-    EXPECT_EQ(form->search().evaluator().parameters().tempoWeight(TempoOpening), -40);
+    EXPECT_EQ(form->session().search().evaluator().parameters().tempoWeight(TempoOpening), -40);
 
     answer = userFile("parametres/essai.par");
     trigger("Sauverlesparamtres1");

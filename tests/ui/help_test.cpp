@@ -1,6 +1,6 @@
 // The Help menu: the guide and the rules in the help window, their links and
 // diagrams, and the About panel.
-#include "ui/Unit1.h"
+#include "session_window.h"
 #include "ui/help_window.h"
 
 #include <QAction>
@@ -29,7 +29,7 @@ class Help : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TForm1>(DataPaths(KV_PROGRAM_DIR, user.path()));
+        form = std::make_unique<TestWindow>(DataPaths(KV_PROGRAM_DIR, user.path()));
         form->setExternalLoop(true);
         form->show();
         form->findChild<QAbstractButton*>("BoutonDamier2D")->click();
@@ -37,7 +37,7 @@ protected:
     void trigger(const char* name) { form->findChild<QAction*>(name)->trigger(); }
 
     QTemporaryDir user;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TestWindow> form;
 };
 
 TEST_F(Help, TheGuideAndTheRulesOpenInTheHelpWindowAndLinkToEachOther)

@@ -420,7 +420,7 @@ TEST_F(Languages, DirectionLabelFollowsTheBoardInEveryLanguage)
 
 TEST_F(Languages, StateLabelsAndEndMessageFollowTheLanguage)
 {
-    c().EndOfGame(1);
+    c().endGame(1);
     EXPECT_EQ(text("qui_gagne"), "Match nul !");
     language(English);
     EXPECT_EQ(text("qui_gagne"), "Draw!");
@@ -530,7 +530,7 @@ TEST_F(Languages, TextsFitTheirWidgets)
     const char* panels[] = { "Nouvelle_partie", "Panel9", "Nouveau_joueur", "Efface_j", "Match_nul" };
     for (int pass = 0; pass < 2 * kLanguageCount; ++pass) {
         const int lang = pass % kLanguageCount;
-        if (pass == kLanguageCount) c().EndOfGame(1); // the finished game's labels too
+        if (pass == kLanguageCount) c().endGame(1); // the finished game's labels too
         language(lang);
         QStringList cut = cutTexts(form.get());
         grab(("language_" + std::to_string(pass)).c_str());
@@ -564,7 +564,7 @@ TEST_F(Languages, PositionEditorFitsInEveryLanguage)
 
 TEST(LanguagesWelcome, ButtonsSwitchAndRenameTheThemes)
 {
-    TForm1 form(KV_PROGRAM_DIR);
+    TestWindow form(KV_PROGRAM_DIR);
     form.setExternalLoop(true);
     form.show();
     const std::array<QString, 4> renamed { "Mataro", "Malaga", "Inferno", "Guadalquivir" };

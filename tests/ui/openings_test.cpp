@@ -1,6 +1,6 @@
 // The opening libraries in the window: the "Paramétrage" menu, the editors
-// TForm2 and TForm3, stored sets, and the engine playing from the book.
-#include "ui/Unit1.h"
+// WhiteOpeningEditor and BlackOpeningEditor, stored sets, and the engine playing from the book.
+#include "session_window.h"
 
 #include "openings/library_sets.h"
 #include "rules/geometry.h"
@@ -40,7 +40,7 @@ protected:
 
     void startWindow(const QString& programDir)
     {
-        form = std::make_unique<TForm1>(programDir);
+        form = std::make_unique<TestWindow>(programDir);
         form->setExternalLoop(true);
         form->show();
         form->findChild<QAbstractButton*>("BoutonDamier2D")->click();
@@ -57,7 +57,7 @@ protected:
     QAction* action(const char* name) { return form->findChild<QAction*>(name); }
     OpeningEditor* editor(SideToMove side)
     {
-        return side == White ? static_cast<OpeningEditor*>(form->form2()) : form->form3();
+        return side == White ? static_cast<OpeningEditor*>(form->whiteOpeningEditor()) : form->blackOpeningEditor();
     }
     template <class W> W* in(SideToMove side, const char* name) { return editor(side)->findChild<W*>(name); }
     QStringList listed(SideToMove side)
@@ -87,8 +87,8 @@ protected:
     {
         const Square s = internalSquare(user);
         QTest::mouseClick(form->board(), Qt::LeftButton, {},
-                          QPoint(Damier2D::kLeft + Damier2D::kSquare * columnOf(s) + 30,
-                                 Damier2D::kTop + Damier2D::kSquare * rowOf(s) + 30));
+                          QPoint(BoardWidget::kLeft + BoardWidget::kSquare * columnOf(s) + 30,
+                                 BoardWidget::kTop + BoardWidget::kSquare * rowOf(s) + 30));
         c().playLoopPass();
     }
     // A quiet legal move of the user whose man has another move too (a man
@@ -125,7 +125,7 @@ protected:
     }
 
     QTemporaryDir home;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TestWindow> form;
     QStringList dialogs;
     QString answer;
 };
@@ -170,8 +170,8 @@ TEST_F(Openings, ALineAddedInTheEditorIsPlayed)
     playAndAwaitReply(12, 16);
     c().search().settings.bookEnabled = false;
     action("Ouverturespourlesnoirs1")->trigger();
-    EXPECT_TRUE(form->form3()->isVisible());
-    EXPECT_FALSE(form->form2()->isVisible());
+    EXPECT_TRUE(form->blackOpeningEditor()->isVisible());
+    EXPECT_FALSE(form->whiteOpeningEditor()->isVisible());
     const RecordEntry& reply = c().game().record[2];
     EXPECT_EQ(in<QLineEdit>(Black, "Nouvelle_Ouverture")->text(),
               QString::asprintf("%2d-%2d %2d-%2d ", 12, 16, userNumber(reply.from), userNumber(reply.to)));
@@ -180,7 +180,7 @@ TEST_F(Openings, ALineAddedInTheEditorIsPlayed)
     // The black library holds only the new line, whose answer is the last
     // quiet legal move, not the one a search would likely choose.
     c().openings.black.clear();
-    form->form3()->showLines();
+    form->blackOpeningEditor()->showLines();
     // A quiet move of white after which black has a choice of quiet moves.
     MoveGenerator gen;
     Board start = c().game().board;
@@ -224,7 +224,7 @@ TEST_F(Openings, EditingAndCancellingRestoresTheActiveFile)
 {
     writeFile(userFile(kWhiteLibraryFile), { "12-16 21-17 ", " 9-13 22-18 " });
     action("Ouverturespourlesblancs1")->trigger();
-    ASSERT_TRUE(form->form2()->isVisible());
+    ASSERT_TRUE(form->whiteOpeningEditor()->isVisible());
     EXPECT_EQ(listed(White), (QStringList { " 9-13 22-18 ", "12-16 21-17 " }));
     // A new position: no recorded move gives an empty new line.
     EXPECT_EQ(in<QLineEdit>(White, "Nouvelle_Ouverture")->text(), "");
@@ -234,7 +234,7 @@ TEST_F(Openings, EditingAndCancellingRestoresTheActiveFile)
     click(White, "Valide_Ouverture"); // duplicates are kept
     EXPECT_EQ(listed(White), (QStringList { " 9-13 22-18 ", "10-14 ", "10-14 ", "12-16 21-17 " }));
     if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())
-        form->form2()->grab().save(qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_opening_editor.png");
+        form->whiteOpeningEditor()->grab().save(qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_opening_editor.png");
     // "Effacer" without a selected line deletes nothing.
     in<QListWidget>(White, "Liste_Ouvertures")->clearSelection();
     click(White, "Effacer");
@@ -249,7 +249,7 @@ TEST_F(Openings, EditingAndCancellingRestoresTheActiveFile)
     EXPECT_EQ(c().openings.white.size(), 3u); // the list is the library in play
 
     click(White, "BitBtn2"); // "Annuler"
-    EXPECT_FALSE(form->form2()->isVisible());
+    EXPECT_FALSE(form->whiteOpeningEditor()->isVisible());
     EXPECT_EQ(c().openings.white, OpeningLibrary({ "12-16 21-17 ", " 9-13 22-18 " }));
     EXPECT_EQ(listed(White), (QStringList { " 9-13 22-18 ", "12-16 21-17 " }));
 }
@@ -271,13 +271,13 @@ TEST_F(Openings, StoringASetUnderANameWithoutExtension)
     EXPECT_EQ(readFile(userFile(kWhiteLibraryFile)), OpeningLibrary({ "12-16 22-18 11-15 " }));
     // The white list was never used as scratch for the black lines.
     EXPECT_EQ(c().openings.white, OpeningLibrary({ "12-16 22-18 11-15 " }));
-    EXPECT_FALSE(form->form2()->isVisible());
+    EXPECT_FALSE(form->whiteOpeningEditor()->isVisible());
 
     // A cancelled dialog stores nothing and keeps the editor open.
     action("Ouverturespourlesblancs1")->trigger();
     answer.clear();
     click(White, "BitBtn1");
-    EXPECT_TRUE(form->form2()->isVisible());
+    EXPECT_TRUE(form->whiteOpeningEditor()->isVisible());
 }
 
 TEST_F(Openings, ChangingTheSetReplacesBothLibrariesOrNeither)
@@ -334,7 +334,7 @@ TEST_F(Openings, TheEditorsFollowTheLanguage)
 {
     action("English1")->trigger();
     EXPECT_EQ(in<QPushButton>(White, "Valide_Ouverture")->text(), "Add");
-    EXPECT_EQ(form->form3()->findChild<QGroupBox*>("Fiche_Ouvertures")->title(), "Opening (Blacks)");
+    EXPECT_EQ(form->blackOpeningEditor()->findChild<QGroupBox*>("Fiche_Ouvertures")->title(), "Opening (Blacks)");
     EXPECT_EQ(action("Changerbibliothqueouvertures1")->text(), "Change openings library");
     action("Franais1")->trigger();
     EXPECT_EQ(in<QPushButton>(Black, "BitBtn1")->text(), "Enregistrer");

@@ -75,7 +75,7 @@ protected:
         for (auto [user, code] : { std::pair { 32, BlackMan }, { 28, WhiteMan }, { 23, WhiteMan } })
             b[internalSquare(user)] = code;
         g().startFrom(b, Black);
-        c().ComputerMove();
+        c().playComputerMove();
     }
 };
 

@@ -35,7 +35,7 @@ class Training : public ::testing::Test, protected testing_window::WindowDriver 
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TForm1>(KV_PROGRAM_DIR);
+        form = std::make_unique<TestWindow>(KV_PROGRAM_DIR);
         form->setExternalLoop(true);
         form->show();
         button("BoutonDamier2D")->click();
@@ -67,7 +67,7 @@ TEST_F(Training, AnalysisMarksTheBlunderAndShowsItsPositionFromTheListAndTheGrap
     EXPECT_TRUE(c().analysing());
     EXPECT_FALSE(action("Dbuteruneanalyse1")->isEnabled());
     EXPECT_TRUE(action("Terminerlanalyse1")->isEnabled());
-    TForm4* w = form->analysisWindow();
+    AnalysisWindow* w = form->analysisWindow();
     EXPECT_TRUE(w->isVisible());
     c().playLoopPass();
     EXPECT_TRUE(w->findChild<QProgressBar*>("Progression")->isVisible());
@@ -119,7 +119,7 @@ TEST_F(Training, AClickOnALineOfTheAnalysisWindowShowsItsPosition)
     c().picture().showBoard(g().displayed);
     action("Dbuteruneanalyse1")->trigger();
     ASSERT_TRUE(runUntil([&] { return !c().analysing(); }));
-    TForm4* w = form->analysisWindow();
+    AnalysisWindow* w = form->analysisWindow();
     auto* lines = w->findChild<QListWidget*>("ListBox3");
     ASSERT_EQ(lines->count(), 6);
     QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualItemRect(lines->item(2)).center());

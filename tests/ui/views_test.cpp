@@ -112,7 +112,7 @@ TEST(BoardPictures, APieceTouchesOnlyItsOwnSquare)
 
 class Views : public Window {
 protected:
-    Damier3D* board3d() { return form->board3d(); }
+    Board3DWidget* board3d() { return form->board3d(); }
 
     // Clicks the middle of a display position's box, placing the picture as a
     // person sees it: scaled to the widget, proportions kept, centred.
@@ -211,7 +211,7 @@ TEST_F(Views, BothBoardsGrowWithTheWindow)
     const double s = r.width() / 528;
     for (int row = 0; row < 8; ++row)
         for (int column = 0; column < 8; ++column) {
-            const QPointF p = r.topLeft() + QPointF(Damier2D::kLeft + 60 * column + 30, Damier2D::kTop + 60 * row + 30) * s;
+            const QPointF p = r.topLeft() + QPointF(BoardWidget::kLeft + 60 * column + 30, BoardWidget::kTop + 60 * row + 30) * s;
             QTest::mouseClick(form->board(), Qt::LeftButton, {}, p.toPoint());
             EXPECT_EQ(c().pendingCell().column, column);
             EXPECT_EQ(c().pendingCell().row, row);
@@ -271,7 +271,7 @@ TEST_F(Views, ClockPanelsFollowTheGameAndSwapWhenTheBoardTurns)
 
 TEST_F(Views, WelcomeButtonsStartInTheirTheme)
 {
-    TForm1 fresh(KV_PROGRAM_DIR);
+    TestWindow fresh(KV_PROGRAM_DIR);
     fresh.setExternalLoop(true);
     fresh.show();
     auto* b = fresh.findChild<QAbstractButton*>("BoutonDamier3D7");
@@ -286,7 +286,7 @@ TEST_F(Views, WelcomeButtonsStartInTheirTheme)
 // At the window's first size every theme button shows its whole name under its picture.
 TEST_F(Views, WelcomeButtonsFitWithTheirNames)
 {
-    TForm1 fresh(KV_PROGRAM_DIR);
+    TestWindow fresh(KV_PROGRAM_DIR);
     fresh.setExternalLoop(true);
     fresh.show();
     QApplication::processEvents();
@@ -315,7 +315,7 @@ TEST(ViewsMissingFiles, ThemesWithMissingFilesAreWithdrawn)
     fs::copy(from / "Images3i", dir.path() / "Images3i");
     fs::remove(dir.path() / "Images3i" / "dn3_17i.bmp");
 
-    TForm1 form(QString::fromStdString(dir.path().string()));
+    TestWindow form(QString::fromStdString(dir.path().string()));
     form.setExternalLoop(true);
     form.show();
     form.findChild<QPushButton*>("BoutonDamier2D")->click();
@@ -344,7 +344,7 @@ TEST(Damier3DLoading, RefusesWhatDoesNotFitAndKeepsTheOldPictures)
     TempDir dir;
     const QString d = QString::fromStdString(dir.path().string());
     BoardPicture picture;
-    Damier3D board(picture);
+    Board3DWidget board(picture);
     QString why;
     ASSERT_TRUE(board.loadBackground(kDir, 3, why));
     ASSERT_TRUE(board.loadPieceSet(kDir, 3, why));
@@ -369,7 +369,7 @@ TEST(Damier3DLoading, RefusesWhatDoesNotFitAndKeepsTheOldPictures)
 TEST(Damier3DLoading, PictureMappingRoundTrips)
 {
     BoardPicture picture;
-    Damier3D board(picture);
+    Board3DWidget board(picture);
     for (QSize size : { QSize(785, 521), QSize(1600, 500), QSize(400, 900) }) {
         board.resize(size);
         const QRectF r = board.pictureRect();

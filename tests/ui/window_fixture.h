@@ -2,7 +2,7 @@
 // helpers that drive it through objectNames the way a user would.
 #pragma once
 
-#include "ui/Unit1.h"
+#include "session_window.h"
 
 #include "rules/geometry.h"
 #include "ui/board_widget.h"
@@ -59,8 +59,8 @@ protected:
     {
         const Square s = internalSquare(user);
         const Square shown = g().orientation ? mirror(s) : s;
-        const QPoint p(Damier2D::kLeft + Damier2D::kSquare * columnOf(shown) + 30,
-                       Damier2D::kTop + Damier2D::kSquare * rowOf(shown) + 30);
+        const QPoint p(BoardWidget::kLeft + BoardWidget::kSquare * columnOf(shown) + 30,
+                       BoardWidget::kTop + BoardWidget::kSquare * rowOf(shown) + 30);
         QTest::mouseClick(form->board(), Qt::LeftButton, {}, p);
         c().playLoopPass();
     }
@@ -71,14 +71,14 @@ protected:
         return done();
     }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TestWindow> form;
 };
 
 class Window : public ::testing::Test, protected WindowDriver {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TForm1>(KV_PROGRAM_DIR);
+        form = std::make_unique<TestWindow>(KV_PROGRAM_DIR);
         form->setExternalLoop(true);
         form->show();
         button("BoutonDamier2D")->click();

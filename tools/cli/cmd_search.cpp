@@ -33,6 +33,7 @@ struct SearchOptions {
     std::vector<std::string> moves;
     bool noTables = false;
     int depth = 0, moveTimeMs = 0; // 0: not given
+    std::uint32_t nodes = 0;       // 0: not given
     int level = -1;                // -1: not given
 };
 
@@ -63,6 +64,10 @@ int runSearch(const SearchOptions& options)
     if (options.depth) {
         ctx.settings.levelTime = 32000;
         ctx.settings.fixedDepth = options.depth;
+    }
+    if (options.nodes) {
+        ctx.settings.levelTime = 32000;
+        ctx.settings.nodeLimit = options.nodes;
     }
     if (options.level >= 0) {
         const auto level = levelByIndex(options.level);
@@ -101,7 +106,10 @@ CommandBody defineSearch(CLI::App& app)
     // position full of kings can take minutes); a level stands alone.
     auto* depth = addDepthOption(app, "--depth", options->depth, "Search to this depth");
     auto* time = addSecondsOption(app, "--movetime", options->moveTimeMs, "Search for this time");
-    addLevelOption(app, "--level", options->level, "Search as the game's level does")->excludes(depth, time);
+    // A node count bounds a search whatever the load of the machine.
+    auto* nodes = app.add_option("--nodes", options->nodes, "Stop at the first poll past this many nodes")
+                      ->check(CLI::Range(1u, 4000000000u));
+    addLevelOption(app, "--level", options->level, "Search as the game's level does")->excludes(depth, time, nodes);
     app.add_flag("--no-tables", options->noTables, "Search without the endgame tables");
     return [options] { return runSearch(*options); };
 }

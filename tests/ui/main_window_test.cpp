@@ -30,7 +30,7 @@ TEST_F(Window, WelcomePanelLeadsToTheStartingPosition)
         EXPECT_TRUE(action(name)->isCheckable()) << name;
         EXPECT_EQ(action(name)->isChecked(), on) << name;
     }
-    EXPECT_TRUE(TForm1(KV_PROGRAM_DIR).findChild<QAction*>("Rflexionsurtempsadverse1")->isChecked());
+    EXPECT_TRUE(TestWindow(KV_PROGRAM_DIR).findChild<QAction*>("Rflexionsurtempsadverse1")->isChecked());
     grab("start");
 }
 
@@ -206,7 +206,7 @@ TEST_F(Window, ClickDuringTheEnginesThinkingMakesItPlayAtOnce)
     QTimer::singleShot(150, form.get(), [this] {
         const Square s = internalSquare(14);
         QTest::mouseClick(form->board(), Qt::LeftButton, {},
-                          QPoint(Damier2D::kLeft + 60 * columnOf(s) + 30, Damier2D::kTop + 60 * rowOf(s) + 30));
+                          QPoint(BoardWidget::kLeft + 60 * columnOf(s) + 30, BoardWidget::kTop + 60 * rowOf(s) + 30));
     });
     QElapsedTimer t;
     t.start();
@@ -313,8 +313,8 @@ TEST_F(Window, DrawOfferWithTwentyPiecesIsRefused)
     EXPECT_FALSE(widget("fin_de_parties")->isVisible());
     EXPECT_EQ(c().gameResult(), GameResult::None);
     // Beside the board, it leaves every square to click; the next click hides it.
-    const QRect squares(form->board()->mapTo(form->centralWidget(), QPoint(Damier2D::kLeft, Damier2D::kTop)),
-                        QSize(8 * Damier2D::kSquare, 8 * Damier2D::kSquare));
+    const QRect squares(form->board()->mapTo(form->centralWidget(), QPoint(BoardWidget::kLeft, BoardWidget::kTop)),
+                        QSize(8 * BoardWidget::kSquare, 8 * BoardWidget::kSquare));
     EXPECT_FALSE(widget("Nulrefus")->geometry().intersects(squares));
     clickUser(10);
     EXPECT_FALSE(widget("Nulrefus")->isVisible());
@@ -328,7 +328,9 @@ TEST_F(Window, ComputerAgainstComputerAtBeginnerLevelPlaysToTheEnd)
     trigger("Ordinateurcontreordinateur1");
     ASSERT_TRUE(runUntil([&] { return widget("fin_de_parties")->isVisible(); }, 5000));
     const QString message = text("qui_gagne");
-    EXPECT_TRUE(message == "Gain des blancs" || message == "Gain des noirs" || message == "Match nul !")
+    // Any end of a game: a win, a draw, or the third repetition of a position.
+    EXPECT_TRUE(message == "Gain des blancs" || message == "Gain des noirs" || message == "Match nul !"
+                || message == "Match nul par répétition !")
         << message.toStdString();
     EXPECT_FALSE(action("Ordinateurcontreordinateur1")->isChecked()); // the mode ends with the game
     EXPECT_NE(c().gameResult(), GameResult::None);
@@ -340,11 +342,11 @@ TEST_F(Window, ClocksShowMinutesAndTwoDigitSeconds)
     g().clock = { 7, 65 };
     c().clocks().stampBoth();
     g().side = White;
-    form->ajouter_temps();
+    form->tickClock();
     EXPECT_EQ(text("minblanc"), "0");
     EXPECT_EQ(text("secblanc"), "07");
     g().side = Black;
-    form->ajouter_temps();
+    form->tickClock();
     EXPECT_EQ(text("minnoir"), "1");
     EXPECT_EQ(text("secnoir"), "05");
     trigger("Horlogeszro1");
@@ -396,22 +398,22 @@ TEST_F(Window, LongestTextsOfThePanelsAreShownWhole)
     EXPECT_LE(widget("Bas_Haut")->geometry().right(), widget("Nbcoups3d")->geometry().left());
 
     form->showEndMessage("Vous abandonnez, gain KORVELAN");
-    form->showPanel(GamePanel::FinDeParties, true);
+    form->showPanel(GamePanel::GameEnd, true);
     EXPECT_TRUE(showsWhole(form->findChild<QLabel*>("qui_gagne")));
     form->showEndMessage("Temps dépassé, gain KORVELAN");
     EXPECT_TRUE(showsWhole(form->findChild<QLabel*>("qui_gagne")));
     grab("long_texts");
 
     // The other panels over the board.
-    for (GamePanel p : { GamePanel::MatchNul, GamePanel::Nulrefus, GamePanel::Zut, GamePanel::Panel9 })
+    for (GamePanel p : { GamePanel::DrawOffer, GamePanel::DrawRefused, GamePanel::HandicapApology, GamePanel::CustomLevel })
         form->showPanel(p, true);
     for (const char* name : { "Label13", "Label14", "Label_nulrefus", "Label_zut", "N50coupsen", "Label_minutes" })
         EXPECT_TRUE(showsWhole(form->findChild<QLabel*>(name))) << name;
     grab("panels");
 
     // The notices that stay up while the user plays leave every square in view.
-    const QRect squares(form->board()->mapTo(form->centralWidget(), QPoint(Damier2D::kLeft, Damier2D::kTop)),
-                        QSize(8 * Damier2D::kSquare, 8 * Damier2D::kSquare));
+    const QRect squares(form->board()->mapTo(form->centralWidget(), QPoint(BoardWidget::kLeft, BoardWidget::kTop)),
+                        QSize(8 * BoardWidget::kSquare, 8 * BoardWidget::kSquare));
     for (const char* name : { "Zut", "Prise_obligatoire" })
         EXPECT_FALSE(widget(name)->geometry().intersects(squares)) << name;
 }
@@ -447,7 +449,7 @@ TEST(WindowWithoutData, MissingImagesAreReportedAndTheBoardIsDrawnPlainly)
 {
     const QString empty = QDir::tempPath() + "/korvelan-no-data";
     QDir().mkpath(empty);
-    TForm1 form(empty);
+    TestWindow form(empty);
     form.setExternalLoop(true);
     QStringList errors;
     form.setErrorSink([&errors](const QString& t) { errors << t; });
@@ -462,8 +464,8 @@ TEST(WindowWithoutData, MissingImagesAreReportedAndTheBoardIsDrawnPlainly)
         picture.save(qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_plain.png");
     ASSERT_FALSE(picture.isNull());
     // A dark square and a man are still painted: the board is playable.
-    const QPoint square = Damier2D::cellOrigin(cellOf(internalSquare(10), false)) + QPoint(30, 30);
-    EXPECT_NE(picture.pixelColor(square), picture.pixelColor(Damier2D::cellOrigin({ 0, 0 }) + QPoint(30, 30)));
+    const QPoint square = BoardWidget::cellOrigin(cellOf(internalSquare(10), false)) + QPoint(30, 30);
+    EXPECT_NE(picture.pixelColor(square), picture.pixelColor(BoardWidget::cellOrigin({ 0, 0 }) + QPoint(30, 30)));
     form.controller().options.beep = true;
     form.playSound(Sound::Move); // no file, no audio: nothing happens
     QDir::setCurrent(QDir::tempPath());
@@ -473,7 +475,7 @@ TEST(WindowLoop, PlaysAgainstTheEngineAndQuitsFromTheRunningLoop)
 {
     // The real loop: started by the welcome panel, idle waits, thinking on the
     // user's time, a stop by "Quitter" and exit status 0.
-    TForm1 form(KV_PROGRAM_DIR);
+    TestWindow form(KV_PROGRAM_DIR);
     form.show();
     if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())
         form.grab().save(qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_welcome.png");
@@ -486,7 +488,7 @@ TEST(WindowLoop, PlaysAgainstTheEngineAndQuitsFromTheRunningLoop)
     auto click = [&form](int user) {
         const Square s = internalSquare(user);
         QTest::mouseClick(form.board(), Qt::LeftButton, {},
-                          QPoint(Damier2D::kLeft + 60 * columnOf(s) + 30, Damier2D::kTop + 60 * rowOf(s) + 30));
+                          QPoint(BoardWidget::kLeft + 60 * columnOf(s) + 30, BoardWidget::kTop + 60 * rowOf(s) + 30));
     };
     QTimer::singleShot(100, &form, [&] { click(10); });
     QTimer::singleShot(200, &form, [&] { click(14); });

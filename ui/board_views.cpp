@@ -1,8 +1,11 @@
 // The board views: the View menu with the flat board and the eight 3D
 // themes, the welcome panel's view buttons, the 3D board with its clock
 // panels, and the layout that lets the board grow with the window.
-#include "ui/Unit1.h"
-#include "ui/Unit1_detail.h"
+#include "ui/board_views.h"
+
+#include "game/session.h"
+#include "ui/main_window.h"
+#include "ui/window_parts.h"
 
 #include "ui/anchors3d.h"
 #include "ui/board3d_widget.h"
@@ -27,26 +30,26 @@
 
 namespace kv {
 
-using namespace unit1_detail;
+using namespace window_parts;
 
 namespace {
 
 struct ThemeEntry {
     const char* action; // the View menu entry
     const char* caption;
-    void (TForm1::*handler)();
+    void (BoardViews::*handler)();
 };
 
 // Themes 1..8 in order; themes 1 and 2 share piece set 1.
 const ThemeEntry kThemes[8] = {
-    { "Damier3D1", QT_TRANSLATE_NOOP("kv::TForm1", "Classique"), &TForm1::Damier3D1Click },
-    { "Damier3D2", QT_TRANSLATE_NOOP("kv::TForm1", "Nuit"), &TForm1::Damier3D2Click },
-    { "Damier3D3", QT_TRANSLATE_NOOP("kv::TForm1", "Luxe"), &TForm1::Damier3D3Click },
-    { "Damier3D4", QT_TRANSLATE_NOOP("kv::TForm1", "Copacabana"), &TForm1::Damier3D4Click },
-    { "Damier3D5", QT_TRANSLATE_NOOP("kv::TForm1", "Ipanema"), &TForm1::Damier3D5Click },
-    { "Damier3D6", QT_TRANSLATE_NOOP("kv::TForm1", "Inferno"), &TForm1::Damier3D6Click },
-    { "Damier3D7", QT_TRANSLATE_NOOP("kv::TForm1", "Grand luxe"), &TForm1::Damier3D7Click },
-    { "Damier3D8", QT_TRANSLATE_NOOP("kv::TForm1", "Salvador da Bahia"), &TForm1::Damier3D8Click },
+    { "Damier3D1", QT_TRANSLATE_NOOP("kv::BoardViews", "Classique"), &BoardViews::showClassicTheme },
+    { "Damier3D2", QT_TRANSLATE_NOOP("kv::BoardViews", "Nuit"), &BoardViews::showNightTheme },
+    { "Damier3D3", QT_TRANSLATE_NOOP("kv::BoardViews", "Luxe"), &BoardViews::showLuxuryTheme },
+    { "Damier3D4", QT_TRANSLATE_NOOP("kv::BoardViews", "Copacabana"), &BoardViews::showCopacabanaTheme },
+    { "Damier3D5", QT_TRANSLATE_NOOP("kv::BoardViews", "Ipanema"), &BoardViews::showIpanemaTheme },
+    { "Damier3D6", QT_TRANSLATE_NOOP("kv::BoardViews", "Inferno"), &BoardViews::showInfernoTheme },
+    { "Damier3D7", QT_TRANSLATE_NOOP("kv::BoardViews", "Grand luxe"), &BoardViews::showGrandLuxuryTheme },
+    { "Damier3D8", QT_TRANSLATE_NOOP("kv::BoardViews", "Salvador da Bahia"), &BoardViews::showBahiaTheme },
 };
 
 constexpr int pieceSetOf(int theme) { return theme <= 2 ? 1 : theme; }
@@ -78,22 +81,39 @@ private:
 
 // ------------------------------------------------------------------ building
 
-void TForm1::buildViewMenu(QMenu* menu)
+BoardViews::BoardViews(MainWindow& window, GameSession& session) : window_(window), session_(session) { }
+
+QAction* BoardViews::action(const char* name) const { return window_.findChild<QAction*>(name); }
+
+void BoardViews::addViewMenu(QMenu* menu)
 {
-    QAction* d2 = addAction(menu, "Damier2D1", tr("Damier 2D jaune"), &TForm1::Damier2D1Click);
+    QAction* d2 = addMenuAction(menu, "Damier2D1", tr("Damier 2D jaune"));
     d2->setCheckable(true);
     d2->setChecked(true);
-    for (const ThemeEntry& t : kThemes) addAction(menu, t.action, tr(t.caption), t.handler)->setCheckable(true);
+    connect(d2, &QAction::triggered, this, &BoardViews::showFlatBoard);
+    for (const ThemeEntry& t : kThemes) {
+        QAction* a = addMenuAction(menu, t.action, tr(t.caption));
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, t.handler);
+    }
     // Listed with the themes, and does nothing.
-    addAction(menu, "Damier3D9", tr("Nature morte à la règle du jeu"), nullptr)->setEnabled(false);
+    addMenuAction(menu, "Damier3D9", tr("Nature morte à la règle du jeu"))->setEnabled(false);
 }
 
-void TForm1::buildViews()
+void BoardViews::build()
 {
-    QWidget* central = centralWidget();
-    board3d_ = new Damier3D(controller_->picture(), central);
+    QWidget* central = window_.centralWidget();
+    topPanel_ = window_.findChild<QFrame*>("Panel6");
+    bottomPanel_ = window_.findChild<QFrame*>("Panel7");
+    blackMinutes_ = window_.findChild<QLabel*>("minnoir");
+    blackSeconds_ = window_.findChild<QLabel*>("secnoir");
+    whiteMinutes_ = window_.findChild<QLabel*>("minblanc");
+    whiteSeconds_ = window_.findChild<QLabel*>("secblanc");
+    blackCount_ = window_.findChild<QLabel*>("Nbnoirs");
+    whiteCount_ = window_.findChild<QLabel*>("Nbblancs");
+    board3d_ = new Board3DWidget(session_.controller().picture(), central);
     board3d_->hide();
-    board3d_->onClick = [this](Cell c) { DamierImage1Click(c); };
+    board3d_->onClick = [this](Cell c) { session_.controller().boardClicked(c); };
 
     // The clock panels of the 3D board, in the picture's free corners.
     auto twin = [&](const char* frameName, const char* nameLabel, const char* minName, const char* secName,
@@ -124,8 +144,8 @@ void TForm1::buildViews()
 
     // The welcome panel's 3D buttons, each with a small view of its board,
     // in two rows under the row of "Damier 2D".
-    auto* welcome = findChild<QWidget*>("Bienvenue");
-    auto* start = findChild<QPushButton*>("BoutonDamier2D");
+    auto* welcome = window_.findChild<QWidget*>("Bienvenue");
+    auto* start = window_.findChild<QPushButton*>("BoutonDamier2D");
     if (welcome && start && qobject_cast<QBoxLayout*>(welcome->layout())) {
         auto* column = qobject_cast<QBoxLayout*>(welcome->layout());
         QWidget* row = start;
@@ -144,7 +164,7 @@ void TForm1::buildViews()
             b->setObjectName(welcomeButtonName(n));
             b->setText(tr(kThemes[n - 1].caption));
             b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-            const QImage board(programDir_ + QString("/damier%1wi.bmp").arg(n));
+            const QImage board(session_.themeBoardImage(n, true));
             if (!board.isNull())
                 b->setIcon(QPixmap::fromImage(board.scaled(120, 80, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
             // Small enough that both rows with their names fit the smallest window;
@@ -159,9 +179,9 @@ void TForm1::buildViews()
 
     // A theme whose picture is not there is not offered.
     for (int n = 1; n <= 8; ++n) {
-        if (!QFileInfo::exists(programDir_ + QString("/damier%1i.bmp").arg(n))) {
-            actions_[kThemes[n - 1].action]->setVisible(false);
-            if (auto* b = findChild<QAbstractButton*>(welcomeButtonName(n))) b->hide();
+        if (!QFileInfo::exists(session_.themeBoardImage(n, false))) {
+            action(kThemes[n - 1].action)->setVisible(false);
+            if (auto* b = window_.findChild<QAbstractButton*>(welcomeButtonName(n))) b->hide();
         }
     }
 
@@ -172,99 +192,97 @@ void TForm1::buildViews()
 
 // ------------------------------------------------------------------ view commands
 
-void TForm1::Damier2D1Click()
+void BoardViews::showFlatBoard()
 {
-    for (const ThemeEntry& t : kThemes) actions_[t.action]->setChecked(false);
-    actions_["Damier2D1"]->setChecked(true);
-    theme3d_ = 0;
+    for (const ThemeEntry& t : kThemes) action(t.action)->setChecked(false);
+    action("Damier2D1")->setChecked(true);
+    theme_ = 0;
     board3d_->hide();
-    board_->show();
-    panel6_->show();
-    panel7_->show();
+    window_.board()->show();
+    topPanel_->show();
+    bottomPanel_->show();
     layoutBoards();
-    boardChanged();
+    window_.boardChanged();
 }
 
-bool TForm1::showTheme(int theme)
+bool BoardViews::showTheme(int theme)
 {
     // The piece set only when it changes, the background only with the theme.
     QString missing;
     const int set = pieceSetOf(theme);
-    if (board3d_->pieceSet() != set && !board3d_->loadPieceSet(programDir_, set, missing)) {
+    if (board3d_->pieceSet() != set && !board3d_->loadPieceSet(session_.programDir(), set, missing)) {
         hideTheme(theme, missing);
         return false;
     }
-    if (board3d_->backgroundTheme() != theme && !board3d_->loadBackground(programDir_, theme, missing)) {
+    if (board3d_->backgroundTheme() != theme && !board3d_->loadBackground(session_.programDir(), theme, missing)) {
         hideTheme(theme, missing);
         return false;
     }
-    actions_["Damier2D1"]->setChecked(false);
-    for (int n = 1; n <= 8; ++n) actions_[kThemes[n - 1].action]->setChecked(n == theme);
-    actions_["Jeuenaveugle1"]->setEnabled(true);
-    const bool wasFlat = theme3d_ == 0;
-    theme3d_ = theme;
-    board_->hide();
-    panel6_->hide();
-    panel7_->hide();
+    action("Damier2D1")->setChecked(false);
+    for (int n = 1; n <= 8; ++n) action(kThemes[n - 1].action)->setChecked(n == theme);
+    action("Jeuenaveugle1")->setEnabled(true);
+    const bool wasFlat = theme_ == 0;
+    theme_ = theme;
+    window_.board()->hide();
+    topPanel_->hide();
+    bottomPanel_->hide();
     board3d_->show();
     board3d_->lower(); // under the panels laid over the board
-    if (wasFlat && !isMaximized() && !isFullScreen()) {
+    if (wasFlat && !window_.isMaximized() && !window_.isFullScreen()) {
         // Room for the picture at its own size, when the screen has it.
         const int needW = view3d::kPictureWidth + kColumnGap + kColumnSpace;
-        const QSize grow(std::max(0, needW - centralWidget()->width()),
-                         std::max(0, view3d::kPictureHeight - centralWidget()->height()));
+        const QSize grow(std::max(0, needW - window_.centralWidget()->width()),
+                         std::max(0, view3d::kPictureHeight - window_.centralWidget()->height()));
         if (grow.width() > 0 || grow.height() > 0) {
-            QSize want = size() + grow;
-            if (screen()) want = want.boundedTo(screen()->availableGeometry().size());
-            resize(want);
+            QSize want = window_.size() + grow;
+            if (window_.screen()) want = want.boundedTo(window_.screen()->availableGeometry().size());
+            window_.resize(want);
         }
     }
     layoutBoards();
     syncTwins();
-    boardChanged();
+    window_.boardChanged();
     return true;
 }
 
-void TForm1::hideTheme(int theme, const QString& why)
+void BoardViews::hideTheme(int theme, const QString& why)
 {
     // One message, and the theme is no longer offered.
-    actions_[kThemes[theme - 1].action]->setVisible(false);
-    if (auto* b = findChild<QAbstractButton*>(welcomeButtonName(theme))) b->hide();
+    action(kThemes[theme - 1].action)->setVisible(false);
+    if (auto* b = window_.findChild<QAbstractButton*>(welcomeButtonName(theme))) b->hide();
     const QString text = tr("Le damier « %1 » n'est pas disponible : il manque %2.").arg(tr(kThemes[theme - 1].caption), why);
     qWarning("%s", qPrintable(text));
-    auto* box = new QMessageBox(QMessageBox::Warning, tr("Erreur"), text, QMessageBox::Ok, this);
+    auto* box = new QMessageBox(QMessageBox::Warning, tr("Erreur"), text, QMessageBox::Ok, &window_);
     box->setObjectName("Erreur3D");
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open(); // not a nested loop: the game goes on behind it
 }
 
-void TForm1::Damier3D1Click() { showTheme(1); }
-void TForm1::Damier3D2Click() { showTheme(2); }
-void TForm1::Damier3D3Click() { showTheme(3); }
-void TForm1::Damier3D4Click() { showTheme(4); }
-void TForm1::Damier3D5Click() { showTheme(5); }
-void TForm1::Damier3D6Click() { showTheme(6); }
-void TForm1::Damier3D7Click() { showTheme(7); }
-void TForm1::Damier3D8Click() { showTheme(8); }
+void BoardViews::showClassicTheme() { showTheme(1); }
+void BoardViews::showNightTheme() { showTheme(2); }
+void BoardViews::showLuxuryTheme() { showTheme(3); }
+void BoardViews::showCopacabanaTheme() { showTheme(4); }
+void BoardViews::showIpanemaTheme() { showTheme(5); }
+void BoardViews::showInfernoTheme() { showTheme(6); }
+void BoardViews::showGrandLuxuryTheme() { showTheme(7); }
+void BoardViews::showBahiaTheme() { showTheme(8); }
 
-void TForm1::startWithTheme(int theme)
+void BoardViews::startWithTheme(int theme)
 {
     // The flat board's start (initialisation, the last game, the loop, which
     // begins once this handler has returned), then the theme; a theme that
     // cannot be shown leaves the flat board.
-    Damier2DClick();
+    window_.startWithFlatBoard();
     showTheme(theme);
 }
 
-void TForm1::DamierImage1Click(Cell cell) { controller_->clic(cell); }
-
 // ------------------------------------------------------------------ layout
 
-void TForm1::layoutBoards()
+void BoardViews::layoutBoards()
 {
-    QWidget* central = centralWidget();
+    QWidget* central = window_.centralWidget();
     if (!board3d_) return;
-    QWidget* shown = theme3d_ ? static_cast<QWidget*>(board3d_) : static_cast<QWidget*>(board_);
+    QWidget* shown = theme_ ? static_cast<QWidget*>(board3d_) : static_cast<QWidget*>(window_.board());
     const QSize natural = shown->sizeHint();
     const int w = central->width(), h = central->height();
     const double scale = std::max(
@@ -272,7 +290,7 @@ void TForm1::layoutBoards()
     const int bw = static_cast<int>(std::lround(natural.width() * scale));
     const int bh = static_cast<int>(std::lround(natural.height() * scale));
     const int left = std::max(0, (w - bw - kColumnGap - kColumnSpace) / 2);
-    board_->setGeometry(left, 0, theme3d_ ? 528 : bw, theme3d_ ? 520 : bh);
+    window_.board()->setGeometry(left, 0, theme_ ? 528 : bw, theme_ ? 520 : bh);
     board3d_->setGeometry(left, 0, bw, bh);
 
     // The column follows the board's right edge; panels over the board stay
@@ -281,7 +299,7 @@ void TForm1::layoutBoards()
     const QPoint boardShift(left + bw / 2 - 528 / 2, bh / 2 - 520 / 2);
     for (QObject* o : central->children()) {
         auto* wdg = qobject_cast<QWidget*>(o);
-        if (!wdg || wdg == board_ || wdg == board3d_ || wdg->isWindow()) continue;
+        if (!wdg || wdg == window_.board() || wdg == board3d_ || wdg->isWindow()) continue;
         if (wdg->objectName() == "Bienvenue") {
             wdg->setGeometry(central->rect());
             continue;
@@ -292,10 +310,10 @@ void TForm1::layoutBoards()
     }
 
     // The players' panels at the top and the foot of the board, each on its player's side.
-    const bool turned = game_.orientation != 0;
+    const bool turned = session_.game().orientation != 0;
     const int footY = std::max(kBottomPanelY, bh - (520 - kBottomPanelY));
-    panel6_->move(panel6_->x(), turned ? footY : kTopPanelY);
-    panel7_->move(panel7_->x(), turned ? kTopPanelY : footY);
+    topPanel_->move(topPanel_->x(), turned ? footY : kTopPanelY);
+    bottomPanel_->move(bottomPanel_->x(), turned ? kTopPanelY : footY);
 
     // The 3D clock panels in the picture's left corners, black's at the far
     // side unless the board is turned; they grow and shrink with the picture.
@@ -319,17 +337,17 @@ void TForm1::layoutBoards()
     }
 }
 
-void TForm1::syncTwins()
+void BoardViews::syncTwins()
 {
     if (!twinBlack_.frame) return;
-    twinBlack_.name->setText(QString::fromStdString(game_.blackName) + " : ");
-    twinWhite_.name->setText(QString::fromStdString(game_.whiteName) + " : ");
-    twinBlack_.minutes->setText(minnoir_->text());
-    twinBlack_.seconds->setText(secnoir_->text());
-    twinWhite_.minutes->setText(minblanc_->text());
-    twinWhite_.seconds->setText(secblanc_->text());
-    twinBlack_.count->setText(nbNoirs_->text());
-    twinWhite_.count->setText(nbBlancs_->text());
+    twinBlack_.name->setText(QString::fromStdString(session_.game().blackName) + " : ");
+    twinWhite_.name->setText(QString::fromStdString(session_.game().whiteName) + " : ");
+    twinBlack_.minutes->setText(blackMinutes_->text());
+    twinBlack_.seconds->setText(blackSeconds_->text());
+    twinWhite_.minutes->setText(whiteMinutes_->text());
+    twinWhite_.seconds->setText(whiteSeconds_->text());
+    twinBlack_.count->setText(blackCount_->text());
+    twinWhite_.count->setText(whiteCount_->text());
     layoutBoards(); // the turned board swaps the two panels
 }
 

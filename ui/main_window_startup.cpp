@@ -1,10 +1,11 @@
 // Start-up and quitting: the first activation reads "last32.dam", a board
 // view on the welcome panel runs Introduction and resumes the last game,
 // "Quitter" writes "last32.dam" and the close box quits without writing it.
-#include "ui/Unit1.h"
+#include "ui/main_window.h"
 
-#include "io/keep_aside.h"
-#include "ui/Unit5.h"
+#include "ui/parameter_editor.h"
+#include "ui/opening_menu.h"
+#include "ui/players_panel.h"
 #include "ui/languages.h"
 #include "ui/board_widget.h"
 
@@ -20,35 +21,29 @@
 
 namespace kv {
 
-namespace {
-constexpr const char* kStateFile = "last32.dam";
-}
-
 // ------------------------------------------------------------------ activation
 
-void TForm1::showEvent(QShowEvent* e)
+void MainWindow::showEvent(QShowEvent* e)
 {
     QMainWindow::showEvent(e);
-    FormActivate();
+    activate();
 }
 
-void TForm1::FormActivate()
+void MainWindow::activate()
 {
     if (activated_) return;
     activated_ = true;
     // A first start has no state file: that is no error. A file that is
     // there and cannot be used is reported, and the game starts afresh.
-    const QString path = paths_.userDataPath(kStateFile);
-    if (QFileInfo::exists(path)) {
-        GameFileError why;
-        lastState_ = ReadGameFile(path.toStdString(), why);
-        if (!lastState_) {
-            // Kept aside, so that quitting never writes over it.
-            QString text = gameFileErrorText(why);
-            if (const auto aside = keepAside(path.toStdString()))
-                text += "\n" + tr("Le fichier a été mis de côté sous le nom %1.").arg(QString::fromStdString(*aside));
-            ShowError(text);
-        }
+    GameFileError why;
+    bool present = false;
+    lastState_ = session_.readStateFile(why, present);
+    if (present && !lastState_) {
+        // Kept aside, so that quitting never writes over it.
+        QString text = gameFileErrorText(why);
+        if (const auto aside = session_.keepStateFileAside())
+            text += "\n" + tr("Le fichier a été mis de côté sous le nom %1.").arg(QString::fromStdString(*aside));
+        showError(text);
     }
     // The language of the last run, French on a first start: applying it
     // also gives the themes their names.
@@ -57,9 +52,9 @@ void TForm1::FormActivate()
 
 // ------------------------------------------------------------------ board views
 
-void TForm1::Damier2DClick()
+void MainWindow::startWithFlatBoard()
 {
-    Introduction();
+    loadGameData();
     if (welcome_) {
         welcome_->hide();
         welcome_->deleteLater();
@@ -72,15 +67,15 @@ void TForm1::Damier2DClick()
     enterLoop();
 }
 
-void TForm1::enterLoop()
+void MainWindow::enterLoop()
 {
     if (controller_->loopRunning() || externalLoop_) return;
     QTimer::singleShot(0, this, [this] {
-        if (!controller_->loopRunning()) controller_->PlayLoop();
+        if (!controller_->loopRunning()) controller_->runPlayLoop();
     });
 }
 
-void TForm1::resumeLastGame()
+void MainWindow::resumeLastGame()
 {
     if (!lastState_) return;
     const GameFile file = *std::exchange(lastState_, std::nullopt);
@@ -89,85 +84,77 @@ void TForm1::resumeLastGame()
 
 // ------------------------------------------------------------------ Introduction
 
-const std::vector<TForm1::IntroStep>& TForm1::introSteps()
+const std::vector<MainWindow::IntroStep>& MainWindow::introSteps()
 {
     static const std::vector<IntroStep> steps {
-        { "titles", &TForm1::introTitles },
+        { "titles", &MainWindow::introTitles },
         // The 3D theme pictures are probed here once the themes exist.
-        { "transposition table and hash keys", &TForm1::introHashTables },
-        { "opening libraries", &TForm1::introOpeningLibraries },
-        { "learned positions", &TForm1::introLearnedPositions },
-        { "evaluation parameters", &TForm1::introParameters },
-        { "board images", &TForm1::introImages },
-        { "initial position and clocks", &TForm1::introInitialPosition },
-        { "player names", &TForm1::introPlayerNames },
-        { "player registry", &TForm1::introPlayerRegistry },
-        { "endgame tables and editors", &TForm1::introEndgameTables },
+        { "transposition table and hash keys", &MainWindow::introHashTables },
+        { "opening libraries", &MainWindow::introOpeningLibraries },
+        { "learned positions", &MainWindow::introLearnedPositions },
+        { "evaluation parameters", &MainWindow::introParameters },
+        { "board images", &MainWindow::introImages },
+        { "initial position and clocks", &MainWindow::introInitialPosition },
+        { "player names", &MainWindow::introPlayerNames },
+        { "player registry", &MainWindow::introPlayerRegistry },
+        { "endgame tables and editors", &MainWindow::introEndgameTables },
     };
     return steps;
 }
 
-void TForm1::Introduction()
+void MainWindow::loadGameData()
 {
     if (introduced_) return;
     introduced_ = true;
-    QDir::setCurrent(programDir_);
+    QDir::setCurrent(session_.programDir());
     for (const IntroStep& step : introSteps()) (this->*step.run)();
     refreshStatus();
 }
 
-void TForm1::introTitles()
+void MainWindow::introTitles()
 {
     if (auto* version = findChild<QLabel*>("Version")) version->setText(tr("Version 7.00"));
 }
 
-void TForm1::introHashTables()
+void MainWindow::introHashTables()
 {
-    if (!keyError_.isEmpty()) {
-        qWarning("%s", qPrintable(keyError_));
-        statusBar()->showMessage(keyError_, 10000);
+    if (const QString& keyError = session_.hashKeyError(); !keyError.isEmpty()) {
+        qWarning("%s", qPrintable(keyError));
+        statusBar()->showMessage(keyError, 10000);
     }
     // The table is allocated with its default size; its ply offset follows
     // the checked size entry.
-    setTableSize(search_->transpositionTable().sizeFactor(), false);
+    setTableSize(session_.tableSizeFactor(), false);
 }
 
-void TForm1::introOpeningLibraries() { loadOpeningLibraries(); }
+void MainWindow::introOpeningLibraries() { openings_->loadOpeningLibraries(); }
 
-void TForm1::introLearnedPositions()
+void MainWindow::introLearnedPositions()
 {
-    // The endgame tables are read on the first probe, "damas.dat" now.
-    knowledge_ = std::make_unique<EndgameKnowledge>(programDir_.toStdString(), [this](const std::string& m) {
+    session_.loadEndgameKnowledge([this](const std::string& m) {
         qWarning("%s", m.c_str());
         statusBar()->showMessage(QString::fromStdString(m), 10000);
     });
-    knowledge_->loadLearnedPositions();
-    search_->setKnowledge(*knowledge_);
 }
 
-void TForm1::introParameters()
+void MainWindow::introParameters()
 {
-    // The user's copy once there is one, so parameters saved as "defaut.par"
-    // are the ones the next start uses. Without a readable file the built-in
-    // defaults stay in force rather than an all-zero set.
-    ParameterSet set = parameters_;
-    const QString path = paths_.seededUserFile("parametres/defaut.par");
-    if (loadParameters(set, path.toStdString(), [this](const std::string&) { ShowError(tr("Impossible d'ouvrir ce fichier")); }))
-        setParameters(set);
+    // Without a readable file the built-in defaults stay in force.
+    if (!session_.loadDefaultParameters()) showError(tr("Impossible d'ouvrir ce fichier"));
 }
 
-void TForm1::introImages()
+void MainWindow::introImages()
 {
-    missingImages_ = board_->loadImages(paths_.programDataPath("Images1i"));
+    missingImages_ = board_->loadImages(session_.boardImagesFolder());
     if (!missingImages_.isEmpty()) {
         qWarning("Images1i: %s missing, the board is drawn plainly", qPrintable(missingImages_.join(", ")));
         statusBar()->showMessage(tr("Images manquantes : %1").arg(missingImages_.join(", ")), 10000);
     }
 }
 
-void TForm1::introInitialPosition() { controller_->remplir(); }
+void MainWindow::introInitialPosition() { controller_->resetGame(); }
 
-void TForm1::introPlayerNames()
+void MainWindow::introPlayerNames()
 {
     game_.enginePlaysBlack = 1;
     game_.whiteName = tr("Inconnu").toStdString();
@@ -175,27 +162,27 @@ void TForm1::introPlayerNames()
     game_.storeRecordEntry(0);
 }
 
-void TForm1::introPlayerRegistry()
+void MainWindow::introPlayerRegistry()
 {
-    loadPlayerLists(); // a damaged registry is mended and reported now, not in the middle of a command
+    players_->loadPlayerLists(); // a damaged registry is mended and reported now, not in the middle of a command
 }
 
-void TForm1::introEndgameTables()
+void MainWindow::introEndgameTables()
 {
-    search_->clearTranspositionTable();
+    session_.clearTranspositionTable();
     // The parameter editor lays out its boxes when it is built.
 }
 
 // ------------------------------------------------------------------ quitting
 
-StoredSettings TForm1::currentSettings() const
+StoredSettings MainWindow::currentSettings() const
 {
     StoredSettings s;
     const LevelSetting& level = controller_->level();
     bool ok = false;
-    const int minutes = nbminutes_->text().trimmed().toInt(&ok);
+    const int minutes = customMinutesEdit_->text().trimmed().toInt(&ok);
     s.customMinutes = ok && minutes > 0 && minutes <= 50000 ? minutes : level.minutes;
-    s.sizeFactor = static_cast<std::int16_t>(search_->transpositionTable().sizeFactor());
+    s.sizeFactor = static_cast<std::int16_t>(session_.tableSizeFactor());
     s.language = static_cast<std::uint8_t>(languageIndex());
     s.levelIndex = level.index;
     s.levelTime = level.levelTime;
@@ -203,37 +190,36 @@ StoredSettings TForm1::currentSettings() const
     return s;
 }
 
-void TForm1::quitter()
+void MainWindow::quitAndKeepGame()
 {
-    search_->state.stopRequested = true;
+    session_.stopSearch();
     // Before a board view was chosen the game on the board is not the user's:
     // the state file keeps the last game.
     if (introduced_) {
         GameFileError why;
-        const QString path = paths_.userDataPath(kStateFile);
-        if (!WriteGameFile(path.toStdString(), gameFileOf(game_, currentSettings()), why)) {
-            ShowError(gameFileErrorText(why));
+        if (!session_.writeStateFile(currentSettings(), why)) {
+            showError(gameFileErrorText(why));
             // The program ends next: the user reads why the game was not kept first.
             if (auto* box = findChild<QMessageBox*>("Erreur"); box && !errorSink_) box->exec();
         }
     }
-    controller_->quitter();
+    controller_->quitAndKeepGame();
 }
 
-void TForm1::exiter()
+void MainWindow::quitFromCloseBox()
 {
-    controller_->exiter();
+    controller_->quitFromCloseBox();
     // During a match the window still closes, without a state file.
-    if (!controller_->quitRequested()) controller_->quitter();
+    if (!controller_->quitRequested()) controller_->quitAndKeepGame();
 }
 
-void TForm1::closeEvent(QCloseEvent* e)
+void MainWindow::closeEvent(QCloseEvent* e)
 {
-    exiter();
+    quitFromCloseBox();
     e->accept();
 }
 
-void TForm1::ShowError(const QString& text)
+void MainWindow::showError(const QString& text)
 {
     if (errorSink_) {
         errorSink_(text);

@@ -1,4 +1,4 @@
-// TForm5, the parameter window ("Parameters"): one edit box for each of the
+// ParameterEditor, the parameter window ("Parameters"): one edit box for each of the
 // 295 evaluation parameters. The eight men tables are panels of 32 boxes laid
 // out like the board seen from the side that owns the men; the phase
 // thresholds, the squares of the two opening variants and the tempo weights
@@ -15,10 +15,10 @@ class QLineEdit;
 
 namespace kv {
 
-class TForm5 : public QDialog {
+class ParameterEditor : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm5(QWidget* parent = nullptr);
+    explicit ParameterEditor(QWidget* parent = nullptr);
 
     // Shows the window with the boxes filled from `set`.
     void edit(const ParameterSet& set);
@@ -30,8 +30,8 @@ signals:
     void parametersAccepted(const ParameterSet& set);
 
 public slots:
-    void parametreOKClick();
-    void parametrecancelClick();
+    void acceptParameters();
+    void cancelEditing();
 
 private:
     QLineEdit* makeBox(QWidget* parent, int item, const QString& name);

@@ -1,11 +1,12 @@
 // The interface languages of the main window: the language sub-menu of the
 // Help menu, the welcome panel's language buttons, the language commands, and
 // what the window sets again when the language changes.
-#include "ui/Unit1.h"
-#include "ui/Unit1_detail.h"
+#include "ui/main_window.h"
+#include "ui/window_parts.h"
 
 #include "ui/help_window.h"
 #include "ui/languages.h"
+#include "ui/training_panel.h"
 #include "ui/translations.h"
 
 #include <QAction>
@@ -22,7 +23,7 @@
 
 namespace kv {
 
-using namespace unit1_detail;
+using namespace window_parts;
 
 namespace {
 
@@ -30,7 +31,7 @@ QString latin(std::string_view s) { return QString::fromUtf8(s.data(), static_ca
 
 } // namespace
 
-void TForm1::buildLanguages()
+void MainWindow::buildLanguages()
 {
     translations_ = std::make_unique<Translations>();
 
@@ -81,9 +82,9 @@ void TForm1::buildLanguages()
     }
 }
 
-int TForm1::languageIndex() const { return translations_->index(); }
+int MainWindow::languageIndex() const { return translations_->index(); }
 
-void TForm1::applyLanguage(int index)
+void MainWindow::applyLanguage(int index)
 {
     if (!translations_->apply(index)) return;
     if (QAction* a = actions_[latin(languageEntry(index).menuAction)]) a->setChecked(true);
@@ -92,20 +93,7 @@ void TForm1::applyLanguage(int index)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
-void TForm1::Franais1Click() { applyLanguage(French); }
-void TForm1::English1Click() { applyLanguage(English); }
-void TForm1::Nederlands1Click() { applyLanguage(Dutch); }
-void TForm1::Portugues1Click() { applyLanguage(Portuguese); }
-void TForm1::Espanol1Click() { applyLanguage(Spanish); }
-void TForm1::Italiano1Click() { applyLanguage(Italian); }
-void TForm1::Button5Click() { applyLanguage(French); }
-void TForm1::Button6Click() { applyLanguage(English); }
-void TForm1::Button7Click() { applyLanguage(Dutch); }
-void TForm1::Button2Click() { applyLanguage(Portuguese); }
-void TForm1::Button8Click() { applyLanguage(Spanish); }
-void TForm1::Button1AClick() { applyLanguage(Italian); }
-
-void TForm1::changeEvent(QEvent* e)
+void MainWindow::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::LanguageChange && translations_) retranslateUi();
     QMainWindow::changeEvent(e);
@@ -113,31 +101,28 @@ void TForm1::changeEvent(QEvent* e)
 
 // The window's fixed texts have been set again by Translations; what remains
 // are the texts made from the game's state and the themes' proper names.
-void TForm1::retranslateUi()
+void MainWindow::retranslateUi()
 {
     if (themesRenamed_) {
         for (const ThemeRename& r : kRenamedThemes) {
-            if (QAction* a = actions_[latin(r.action)]) a->setText(latin(r.name));
+            if (auto* a = findChild<QAction*>(latin(r.action))) a->setText(latin(r.name));
             const QString button = "Bouton" + latin(r.action);
             if (auto* b = findChild<QAbstractButton*>(button)) b->setText(latin(r.name));
         }
         if (auto* title = findChild<QLabel*>("Titre")) title->setText(latin(kRenamedTitle));
         // Listed as the plain "Damier 2D", as on the welcome panel.
-        if (QAction* flat = actions_["Damier2D1"]) flat->setText(tr("Damier 2D"));
+        if (auto* flat = findChild<QAction*>("Damier2D1")) flat->setText(tr("Damier 2D"));
     }
     setupChanged(); // the set-up captions and evaluations, and refreshStatus
 
-    if (listBox2_->count() > 0 && shownInfo_) showSearchInfo(*shownInfo_);
+    if (statisticsList_->count() > 0 && shownInfo_) showSearchInfo(*shownInfo_);
     if (help_) help_->setLanguage(languageIndex()); // an open help page follows
     // The analysis lines are written again in the new language.
     controller_->setAnalysisLanguage(static_cast<AnalysisLanguage>(languageIndex()));
-    if (controller_->hasAnalysis()) {
-        listBox6_->clear();
-        analysisChanged();
-    }
-    if (!controller_->endMessage().isEmpty()) quiGagne_->setText(controller_->endMessage());
-    if (!autreErreur_->text().isEmpty())
-        autreErreur_->setText(tr("Nombre entier de minutes attendu, de 1 à %1.").arg(kCustomLevelMaxMinutes));
+    training_->rewriteAnalysis();
+    if (!controller_->endMessage().isEmpty()) resultLabel_->setText(controller_->endMessage());
+    if (!customLevelError_->text().isEmpty())
+        customLevelError_->setText(tr("Nombre entier de minutes attendu, de 1 à %1.").arg(kCustomLevelMaxMinutes));
 }
 
 } // namespace kv

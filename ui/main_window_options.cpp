@@ -1,9 +1,9 @@
 // The Options menu entries beyond the game options: the parameter editor and
 // its files, the transposition table sizes; the Help menu and the About panel.
-#include "ui/Unit1.h"
-#include "ui/Unit1_detail.h"
+#include "ui/main_window.h"
+#include "ui/window_parts.h"
 
-#include "ui/Unit5.h"
+#include "ui/parameter_editor.h"
 #include "ui/board_widget.h"
 #include "ui/help_window.h"
 
@@ -18,7 +18,7 @@
 
 namespace kv {
 
-using namespace unit1_detail;
+using namespace window_parts;
 
 namespace {
 // The handler names of the size entries, in the order of kTableSizes.
@@ -35,12 +35,12 @@ const TableSize& tableSizeFor(int sizeFactor)
 }
 } // namespace
 
-void TForm1::buildOptionsExtras(QMenu* options)
+void MainWindow::buildOptionsExtras(QMenu* options)
 {
     options->addSeparator();
-    addAction(options, "Changerlesparamtres1", tr("Modifier les paramètres"), &TForm1::Changer1Click);
-    addAction(options, "Sauverlesparamtres1", tr("Sauver les paramètres"), &TForm1::Sauverlesparamtres1Click);
-    addAction(options, "Chargerdesparamtres1", tr("Charger des paramètres"), &TForm1::Chargerdesparamtres1Click);
+    addAction(options, "Changerlesparamtres1", tr("Modifier les paramètres"), &MainWindow::editParameters);
+    addAction(options, "Sauverlesparamtres1", tr("Sauver les paramètres"), &MainWindow::saveParameterFile);
+    addAction(options, "Chargerdesparamtres1", tr("Charger des paramètres"), &MainWindow::loadParameterFile);
 
     QMenu* sizes = options->addMenu(tr("Taille des tables de transposition"));
     sizes->setObjectName("Tailledestablesdetransposition1");
@@ -56,66 +56,57 @@ void TForm1::buildOptionsExtras(QMenu* options)
     }
 }
 
-void TForm1::setTableSize(int sizeFactor, bool resize)
+void MainWindow::setTableSize(int sizeFactor, bool resize)
 {
     const TableSize& t = tableSizeFor(sizeFactor);
     for (std::size_t i = 0; i < kTableSizes.size(); ++i)
         actions_[kTableSizeHandlers[i]]->setChecked(&kTableSizes[i] == &t);
-    // The search reads the table at every node: it changes only between searches.
     const int factor = t.sizeFactor, offset = t.depthOffset;
-    controller_->betweenSearches([this, factor, offset, resize] {
-        if (resize && search_->transpositionTable().sizeFactor() != factor)
-            search_->resizeTranspositionTable(factor, offset);
-        else
-            search_->setTableDepthOffset(offset);
-    });
+    session_.setTableSize(factor, offset, resize);
 }
 
-void TForm1::Alphabeticalnumber1Click()
+void MainWindow::toggleAlphabeticalNumbers()
 {
     // An option of its own with nothing that reads it: the check mark only.
 }
 
 // ------------------------------------------------------------------ parameters
 
-void TForm1::setParameters(const ParameterSet& set)
+void MainWindow::setParameters(const ParameterSet& set)
 {
-    parameters_ = set;
-    // The evaluation is prepared at the root of each search: the new set
-    // serves the next one.
-    controller_->betweenSearches([this, set] { search_->setParameters(set); });
+    session_.setParameters(set);
 }
 
-void TForm1::Changer1Click() { form5_->edit(parameters_); }
+void MainWindow::editParameters() { parameterEditor_->edit(session_.parameters()); }
 
-void TForm1::Sauverlesparamtres1Click()
+void MainWindow::saveParameterFile()
 {
-    const QString path = chooseFile({ true, tr("Sauver les paramètres"), paths_.userFolder("parametres"),
+    const QString path = chooseFile({ true, tr("Sauver les paramètres"), session_.parametersFolder(),
                                       tr("parameters (*.par)"), "par" });
     if (path.isEmpty()) return;
-    saveParameters(parameters_, path.toStdString(), [this](const std::string&) { ShowError(tr("Impossible d'ouvrir ce fichier")); });
+    saveParameters(session_.parameters(), path.toStdString(), [this](const std::string&) { showError(tr("Impossible d'ouvrir ce fichier")); });
 }
 
-void TForm1::Chargerdesparamtres1Click()
+void MainWindow::loadParameterFile()
 {
-    const QString path = chooseFile({ false, tr("Charger des paramètres"), paths_.userFolder("parametres"),
+    const QString path = chooseFile({ false, tr("Charger des paramètres"), session_.parametersFolder(),
                                       tr("parameters (*.par)"), "par" });
     if (path.isEmpty()) return;
-    ParameterSet set = parameters_;
-    if (loadParameters(set, path.toStdString(), [this](const std::string&) { ShowError(tr("Impossible d'ouvrir ce fichier")); }))
+    ParameterSet set = session_.parameters();
+    if (loadParameters(set, path.toStdString(), [this](const std::string&) { showError(tr("Impossible d'ouvrir ce fichier")); }))
         setParameters(set);
 }
 
 // ------------------------------------------------------------------ help and About
 
-void TForm1::buildHelpMenu()
+void MainWindow::buildHelpMenu()
 {
     QMenu* aide = menuBar()->addMenu(tr("Aide"));
     aide->setObjectName("Aide1");
-    addAction(aide, "Guide1", tr("Documentation"), &TForm1::Guide1Click, QKeySequence::HelpContents);
-    addAction(aide, "Rgles1", tr("Règles"), &TForm1::Rgles1Click);
+    addAction(aide, "Guide1", tr("Documentation"), &MainWindow::showGuide, QKeySequence::HelpContents);
+    addAction(aide, "Rgles1", tr("Règles"), &MainWindow::showRules);
     aide->addSeparator();
-    addAction(aide, "Apropos1", tr("A propos"), &TForm1::Apropos1Click);
+    addAction(aide, "Apropos1", tr("A propos"), &MainWindow::showAbout);
 
     about_ = overlay(centralWidget(), "Apropos", QRect(89, 110, 360, 300));
     auto* v = new QVBoxLayout(about_);
@@ -133,27 +124,27 @@ void TForm1::buildHelpMenu()
     text->setAlignment(Qt::AlignCenter);
     v->addWidget(text);
     auto* close = makeButton(about_, "BitBtn6", tr("OK"));
-    connect(close, &QPushButton::clicked, this, &TForm1::BitBtn6Click);
+    connect(close, &QPushButton::clicked, this, &MainWindow::closeAbout);
     v->addWidget(close, 0, Qt::AlignCenter);
 }
 
-void TForm1::showHelp(const QString& baseName)
+void MainWindow::showHelp(const QString& baseName)
 {
-    if (!help_) help_ = new HelpWindow(programDir_, this);
+    if (!help_) help_ = new HelpWindow(session_.programDir(), this);
     help_->setLanguage(languageIndex());
     help_->showPage(baseName);
 }
 
-void TForm1::Guide1Click() { showHelp(HelpWindow::guideFor(languageIndex())); }
-void TForm1::Rgles1Click() { showHelp(HelpWindow::rulesFor(languageIndex())); }
+void MainWindow::showGuide() { showHelp(HelpWindow::guideFor(languageIndex())); }
+void MainWindow::showRules() { showHelp(HelpWindow::rulesFor(languageIndex())); }
 
-void TForm1::Apropos1Click()
+void MainWindow::showAbout()
 {
     about_->show();
     about_->raise();
 }
 
-void TForm1::BitBtn6Click()
+void MainWindow::closeAbout()
 {
     about_->hide();
     boardChanged();

@@ -6,7 +6,10 @@
 // copies. Every command reads them afresh before it writes, and writes both
 // through temporary files; a file that cannot be read stops the command with
 // a message and changes nothing.
-#include "ui/Unit1.h"
+#include "ui/players_panel.h"
+
+#include "game/session.h"
+#include "ui/main_window.h"
 
 #include "game/data_paths.h"
 #include "players/history.h"
@@ -94,33 +97,19 @@ std::string gameName(const QString& text)
 
 // ------------------------------------------------------------------ the registry
 
-QString TForm1::playersDir() const
+PlayersPanel::PlayersPanel(MainWindow& window, GameSession& session) : window_(window), session_(session)
 {
-    return paths_.userDir();
+    build();
 }
 
-std::optional<PlayerRegistry> TForm1::readRegistry()
+std::optional<PlayerRegistry> PlayersPanel::readRegistry()
 {
-    const QString dir = playersDir();
-    QDir().mkpath(dir);
-    // The user's registry starts as the shipped pair, copied together so a
-    // lone "points.dat" is never paired with names it was not written for.
-    const QDir user(dir), shipped(programDir_);
-    if (!user.exists(kPlayersFile) && user.absolutePath() != shipped.absolutePath()) {
-        bool copied = shipped.exists(kPlayersFile) && shipped.exists(kRatingsFile);
-        for (const char* f : { kPlayersFile, kRatingsFile }) {
-            if (!copied) break;
-            QFile::remove(user.filePath(f));
-            copied = QFile::copy(shipped.filePath(f), user.filePath(f));
-            QFile(user.filePath(f)).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-        }
-        std::string error;
-        if (!copied && !seedRegistry(fsPath(dir), error)) qWarning("players: %s", error.c_str());
-    }
+    const QString dir = session_.seededPlayersFolder();
+    const QDir user(dir);
 
     RegistryLoad load = loadRegistry(fsPath(dir));
     if (!load.registry) {
-        ShowError(tr("Impossible d'ouvrir ce fichier") + "\n"
+        window_.showError(tr("Impossible d'ouvrir ce fichier") + "\n"
                      + user.filePath(QString::fromStdString(load.failedFile)) + " : " + statusText(load.status));
         return std::nullopt;
     }
@@ -133,31 +122,31 @@ std::optional<PlayerRegistry> TForm1::readRegistry()
     std::string error;
     if (!saveRegistry(*load.registry, fsPath(dir), error))
         told << tr("Le registre réparé n'a pas pu être enregistré : %1").arg(QString::fromStdString(error));
-    if (!told.isEmpty()) ShowError(tr("Le registre des joueurs a été réparé :") + "\n" + told.join("\n"));
+    if (!told.isEmpty()) window_.showError(tr("Le registre des joueurs a été réparé :") + "\n" + told.join("\n"));
     return load.registry;
 }
 
-bool TForm1::loadPlayerLists()
+bool PlayersPanel::loadPlayerLists()
 {
     std::optional<PlayerRegistry> reg = readRegistry();
     if (!reg) return false; // the lists keep what they showed
-    registry_ = std::move(*reg);
+    session_.registry() = std::move(*reg);
     fillPlayerLists();
     return true;
 }
 
-void TForm1::fillPlayerLists()
+void PlayersPanel::fillPlayerLists()
 {
     QStringList names, ratings;
-    for (const Player& p : registry_.players()) {
+    for (const Player& p : session_.registry().players()) {
         names << QString::fromStdString(p.name);
         ratings << QString::number(p.rating);
     }
-    for (QListWidget* l : { pw_.listBox8, pw_.listBox9, pw_.listBox10, pw_.listBox11, pw_.listBox15 }) {
+    for (QListWidget* l : { widgets_.trainingNames, widgets_.matchNames, widgets_.whiteNames, widgets_.blackNames, widgets_.deleteNames }) {
         l->clear();
         l->addItems(names);
     }
-    for (QListWidget* l : { pw_.listBox12, pw_.listBox13, pw_.listBox14 }) {
+    for (QListWidget* l : { widgets_.whiteRatings, widgets_.blackRatings, widgets_.matchRatings }) {
         l->clear();
         l->addItems(ratings);
     }
@@ -173,147 +162,149 @@ QString currentName(QListWidget* names)
 }
 } // namespace
 
-void TForm1::ListBox8Click() { joueur0_->setText(currentName(pw_.listBox8)); }
-void TForm1::ListBox9Click() { pw_.joueur1->setText(currentName(pw_.listBox9)); }
-void TForm1::ListBox10Click() { joueur2_->setText(currentName(pw_.listBox10)); }
-void TForm1::ListBox11Click() { joueur3_->setText(currentName(pw_.listBox11)); }
+void PlayersPanel::pickTrainingOpponent() { trainingNameEdit_->setText(currentName(widgets_.trainingNames)); }
+void PlayersPanel::pickMatchPlayer() { widgets_.matchPlayerEdit->setText(currentName(widgets_.matchNames)); }
+void PlayersPanel::pickWhitePlayer() { whiteNameEdit_->setText(currentName(widgets_.whiteNames)); }
+void PlayersPanel::pickBlackPlayer() { blackNameEdit_->setText(currentName(widgets_.blackNames)); }
 
-void TForm1::BitBtn16Click()
+void PlayersPanel::startMatch()
 {
     MatchRequest request;
-    request.typedName = pw_.joueur1->text().toStdString();
-    request.selectedRow = pw_.listBox9->currentRow();
-    request.engineWhite = !pw_.morvanelNoir1->isChecked();
-    request.previousPlayerIndex = controller_->lastMatch().player().index;
-    const std::optional<MatchSetup> setup = setUpMatch(registry_, request);
+    request.typedName = widgets_.matchPlayerEdit->text().toStdString();
+    request.selectedRow = widgets_.matchNames->currentRow();
+    request.engineWhite = !widgets_.matchComputerBlack->isChecked();
+    request.previousPlayerIndex = session_.controller().lastMatch().player().index;
+    const std::optional<MatchSetup> setup = setUpMatch(session_.registry(), request);
     if (!setup) return; // no name: nothing happens
-    nouvellePartie_->hide();
-    controller_->newMatch(*setup);
-    syncOptionChecks();
+    newGameTabs_->hide();
+    session_.controller().newMatch(*setup);
+    window_.syncOptionChecks();
 }
 
-void TForm1::RamenerMorvanelClick()
+void PlayersPanel::cancelNewGame() { window_.cancelNewGame(); }
+
+void PlayersPanel::resetComputerRating()
 {
     // The lists only: the files keep the engine's rating until the next rated result.
-    registry_.setRating(0, kEngineRating);
-    for (QListWidget* l : { pw_.listBox12, pw_.listBox13, pw_.listBox14 })
+    session_.registry().setRating(0, kEngineRating);
+    for (QListWidget* l : { widgets_.whiteRatings, widgets_.blackRatings, widgets_.matchRatings })
         if (l->count() > 0) l->item(0)->setText(QString::number(kEngineRating));
-    pw_.joueur1->clear();
+    widgets_.matchPlayerEdit->clear();
 }
 
 // ------------------------------------------------------------------ new and deleted players
 
-void TForm1::Match21Click()
+void PlayersPanel::askNewPlayer()
 {
     loadPlayerLists();
-    pw_.joueur->clear();
-    pw_.nomRefuse->clear();
-    pw_.nouveauJoueur->show();
-    pw_.nouveauJoueur->raise();
-    pw_.joueur->setFocus();
+    widgets_.newPlayerEdit->clear();
+    widgets_.nameRefusal->clear();
+    widgets_.newPlayerPanel->show();
+    widgets_.newPlayerPanel->raise();
+    widgets_.newPlayerEdit->setFocus();
 }
 
-void TForm1::BitBtn7Click()
+void PlayersPanel::addPlayer()
 {
-    const QString typed = pw_.joueur->text().trimmed();
+    const QString typed = widgets_.newPlayerEdit->text().trimmed();
     if (typed.isEmpty()) return;
     const std::string name = typed.toStdString();
     if (const NameProblem p = checkName(name); p != NameProblem::None) {
-        pw_.nomRefuse->setText(nameProblemText(p)); // the panel stays open
+        widgets_.nameRefusal->setText(nameProblemText(p)); // the panel stays open
         return;
     }
-    const std::int32_t capital = pw_.k1600->isChecked() ? 1600 : pw_.k1700->isChecked() ? 1700 : kDefaultCapital;
+    const std::int32_t capital = widgets_.k1600->isChecked() ? 1600 : widgets_.k1700->isChecked() ? 1700 : kDefaultCapital;
     std::optional<PlayerRegistry> reg = readRegistry();
     if (!reg) return;
     reg->add(name, capital);
     std::string error;
-    if (!saveRegistry(*reg, fsPath(playersDir()), error)) {
-        ShowError(tr("Impossible d'enregistrer le joueur") + "\n" + QString::fromStdString(error));
+    if (!saveRegistry(*reg, fsPath(session_.playersFolder()), error)) {
+        window_.showError(tr("Impossible d'enregistrer le joueur") + "\n" + QString::fromStdString(error));
         return;
     }
-    pw_.nouveauJoueur->hide();
-    pw_.joueur->clear();
-    registry_ = std::move(*reg);
+    widgets_.newPlayerPanel->hide();
+    widgets_.newPlayerEdit->clear();
+    session_.registry() = std::move(*reg);
     fillPlayerLists();
-    boardChanged();
+    window_.boardChanged();
 }
 
-void TForm1::OClick()
+void PlayersPanel::cancelNewPlayer()
 {
-    pw_.nouveauJoueur->hide();
-    boardChanged();
+    widgets_.newPlayerPanel->hide();
+    window_.boardChanged();
 }
 
-void TForm1::Effacerunjoueur1Click()
+void PlayersPanel::askDeletePlayer()
 {
     loadPlayerLists();
-    pw_.joueurEfface->clear();
-    pw_.effaceJ->show();
-    pw_.effaceJ->raise();
+    widgets_.deletedNameEdit->clear();
+    widgets_.deletePlayerPanel->show();
+    widgets_.deletePlayerPanel->raise();
 }
 
-void TForm1::ListBox7Click() { pw_.joueurEfface->setText(currentName(pw_.listBox15)); }
+void PlayersPanel::pickPlayerToDelete() { widgets_.deletedNameEdit->setText(currentName(widgets_.deleteNames)); }
 
-void TForm1::BitBtn20Click()
+void PlayersPanel::deletePlayer()
 {
-    const int line = pw_.listBox15->currentRow();
+    const int line = widgets_.deleteNames->currentRow();
     // Line 0, the engine, and no selection delete nothing.
     if (line > 0) {
         std::optional<PlayerRegistry> reg = readRegistry();
-        const std::string name = currentName(pw_.listBox15).toStdString();
+        const std::string name = currentName(widgets_.deleteNames).toStdString();
         if (reg && (!reg->contains(line) || (*reg)[line].name != name)) {
-            ShowError(tr("La liste des joueurs a changé : choisissez à nouveau le joueur à effacer."));
+            window_.showError(tr("La liste des joueurs a changé : choisissez à nouveau le joueur à effacer."));
             loadPlayerLists();
         } else if (reg) {
             reg->remove(line);
             std::string error;
-            if (saveRegistry(*reg, fsPath(playersDir()), error)) {
-                pw_.effaceJ->hide();
-                registry_ = std::move(*reg);
+            if (saveRegistry(*reg, fsPath(session_.playersFolder()), error)) {
+                widgets_.deletePlayerPanel->hide();
+                session_.registry() = std::move(*reg);
                 fillPlayerLists();
             } else {
-                ShowError(tr("Impossible d'effacer le joueur") + "\n" + QString::fromStdString(error));
+                window_.showError(tr("Impossible d'effacer le joueur") + "\n" + QString::fromStdString(error));
             }
         }
     }
-    boardChanged();
+    window_.boardChanged();
 }
 
-void TForm1::BitBtn12Click()
+void PlayersPanel::cancelDeletePlayer()
 {
-    pw_.effaceJ->hide();
-    boardChanged();
+    widgets_.deletePlayerPanel->hide();
+    window_.boardChanged();
 }
 
 // ------------------------------------------------------------------ renaming the current game's players
 
-void TForm1::Changerlesnoms1Click()
+void PlayersPanel::askPlayerNames()
 {
-    pw_.edit2->setText(QString::fromStdString(game_.whiteName));
-    pw_.edit3->setText(QString::fromStdString(game_.blackName));
-    pw_.joueurs->show();
-    pw_.joueurs->raise();
+    widgets_.whiteNameField->setText(QString::fromStdString(session_.game().whiteName));
+    widgets_.blackNameField->setText(QString::fromStdString(session_.game().blackName));
+    widgets_.namesPanel->show();
+    widgets_.namesPanel->raise();
 }
 
-void TForm1::OKjoueurClick()
+void PlayersPanel::acceptPlayerNames()
 {
-    pw_.joueurs->hide();
-    game_.whiteName = gameName(pw_.edit2->text());
-    game_.blackName = gameName(pw_.edit3->text());
-    RecordEntry& entry = game_.record[game_.gamePly];
-    setName(entry.whiteName, game_.whiteName);
-    setName(entry.blackName, game_.blackName);
-    refreshStatus();
+    widgets_.namesPanel->hide();
+    session_.game().whiteName = gameName(widgets_.whiteNameField->text());
+    session_.game().blackName = gameName(widgets_.blackNameField->text());
+    RecordEntry& entry = session_.game().record[session_.game().gamePly];
+    setName(entry.whiteName, session_.game().whiteName);
+    setName(entry.blackName, session_.game().blackName);
+    window_.refreshStatus();
 }
 
-void TForm1::Cancel_joueursClick() { pw_.joueurs->hide(); }
+void PlayersPanel::cancelPlayerNames() { widgets_.namesPanel->hide(); }
 
 // ------------------------------------------------------------------ the end of a match
 
-void TForm1::matchRated(const RatedResult* rated)
+void PlayersPanel::matchRated(const RatedResult* rated)
 {
     if (!rated) { // not a rated game: no results to show
-        for (QLabel* l : { pw_.resultatBlanc, pw_.resultatNoir }) {
+        for (QLabel* l : { widgets_.whiteResult, widgets_.blackResult }) {
             l->clear();
             l->hide();
         }
@@ -323,12 +314,12 @@ void TForm1::matchRated(const RatedResult* rated)
     auto change = [this](const MatchSide& side, std::int32_t after) {
         return QString::fromStdString(side.name) + tr(" passe de %1 à %2").arg(side.rating, 4).arg(after, 4);
     };
-    pw_.resultatBlanc->setText(change(s.white, rated->after.white));
-    pw_.resultatNoir->setText(change(s.black, rated->after.black));
-    for (QLabel* l : { pw_.resultatBlanc, pw_.resultatNoir }) l->show();
+    widgets_.whiteResult->setText(change(s.white, rated->after.white));
+    widgets_.blackResult->setText(change(s.black, rated->after.black));
+    for (QLabel* l : { widgets_.whiteResult, widgets_.blackResult }) l->show();
 
     const QString date = QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm");
-    const StoreReport report = storeRatedResult(fsPath(playersDir()), *rated, date.toStdString());
+    const StoreReport report = storeRatedResult(fsPath(session_.playersFolder()), *rated, date.toStdString());
     QStringList told;
     for (const RegistryRepair& r : report.repairs)
         if (const QString t = repairText(r); !t.isEmpty()) told << t;
@@ -342,30 +333,30 @@ void TForm1::matchRated(const RatedResult* rated)
         // the player was deleted meanwhile.
         const MatchSide& player = s.player();
         if (player.index < 0)
-            statusBar()->showMessage(tr("%1 n'est pas inscrit : ses points ne sont pas gardés (Joueurs > Nouveau joueur).")
+            window_.statusBar()->showMessage(tr("%1 n'est pas inscrit : ses points ne sont pas gardés (Joueurs > Nouveau joueur).")
                                          .arg(QString::fromStdString(player.name)),
                                      15000);
         if (player.index > 0 && report.linesWritten.size() < 2)
             told << tr("%1 n'est plus dans la liste des joueurs : ses points ne sont pas enregistrés.")
                         .arg(QString::fromStdString(player.name));
     }
-    if (!told.isEmpty()) ShowError(told.join("\n"));
-    if (playersWindow_ && playersWindow_->isVisible()) Listedesjoueurs1Click();
+    if (!told.isEmpty()) window_.showError(told.join("\n"));
+    if (playersWindow_ && playersWindow_->isVisible()) showPlayersWindow();
 }
 
 // ------------------------------------------------------------------ the players window
 
-void TForm1::Listedesjoueurs1Click()
+void PlayersPanel::showPlayersWindow()
 {
     std::optional<PlayerRegistry> reg = readRegistry();
     if (!reg) return;
-    const HistoryLoad history = loadHistory(fsPath(playersDir()));
+    const HistoryLoad history = loadHistory(fsPath(session_.playersFolder()));
     QString note;
     if (history.status != ListStatus::Ok && history.status != ListStatus::Missing)
         note = tr("L'historique des parties ne peut pas être lu : %1.").arg(statusText(history.status));
     else if (history.skipped > 0)
         note = tr("%n ligne(s) illisible(s) de l'historique sont ignorées.", nullptr, history.skipped);
-    if (!playersWindow_) playersWindow_ = new PlayersWindow(this);
+    if (!playersWindow_) playersWindow_ = new PlayersWindow(&window_);
     playersWindow_->showRegistry(*reg, history.records, note);
     playersWindow_->show();
     playersWindow_->raise();

@@ -1,15 +1,20 @@
 // The main window: construction, start-up and quitting, and the commands of
-// its menus and buttons. Its layout is built in Unit1_layout.cpp; what the
-// controller and the engine show goes through Unit1_view.cpp.
-#include "ui/Unit1.h"
-#include "ui/Unit1_detail.h"
+// its menus and buttons. Its layout is built in main_window_layout.cpp; what the
+// controller and the engine show goes through main_window_view.cpp.
+#include "ui/main_window.h"
+#include "ui/window_parts.h"
 #include "ui/level_menu.h"
 
 #include "engine/hash_keys.h"
 #include "rules/geometry.h"
+#include "ui/board_views.h"
 #include "ui/board_widget.h"
+#include "ui/game_exchange.h"
 #include "ui/help_window.h"
-#include "ui/Unit5.h"
+#include "ui/opening_menu.h"
+#include "ui/parameter_editor.h"
+#include "ui/players_panel.h"
+#include "ui/training_panel.h"
 #include "ui/sound_player.h"
 #include "ui/translations.h"
 
@@ -32,7 +37,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
@@ -43,63 +47,50 @@
 
 namespace kv {
 
-using namespace unit1_detail;
+using namespace window_parts;
 
-TForm1::TForm1(const QString& programDir, QWidget* parent)
-    : TForm1(DataPaths(programDir, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)), parent)
-{
-}
-
-TForm1::TForm1(const DataPaths& paths, QWidget* parent)
+MainWindow::MainWindow(GameSession& session, QWidget* parent)
     : QMainWindow(parent)
-    , paths_(paths)
-    , programDir_(paths.programDir())
-    , parameters_(defaultParameters())
+    , session_(session)
+    , game_(session.game())
+    , controller_(&session.controller())
 {
     setObjectName("TForm1");
     setWindowTitle(tr("Korvelan 3D, le jeu"));
-    game_.newGame();
     game_.whiteName = tr("Inconnu").toStdString();
     game_.blackName = "Korvelan";
     game_.storeRecordEntry(0);
 
-    // The shipped key file; the learned positions were stored under these
-    // keys. Without it the engine uses the same keys built from their seed,
-    // and Introduction tells the user the file is damaged or missing.
-    std::string keyError;
-    auto keys = loadHashKeys((programDir_ + "/hashkey33.dat").toStdString(), keyError);
-    if (!keys) keyError_ = QString::fromStdString(keyError);
-    search_ = std::make_unique<SearchContext>(keys ? *keys : HashKeyTables::generated(), parameters_);
-    search_->observer = this;
-    controller_ = std::make_unique<GameController>(game_, *search_, *this);
+    session_.attachView(*this, *this);
     controller_->enterLoop = [this] { enterLoop(); };
-    sounds_ = new SoundPlayer(programDir_, this);
+    sounds_ = new SoundPlayer(session_.programDir(), this);
 
     auto* central = new QWidget(this);
     central->setObjectName("Fond");
     central->setMinimumSize(kColumnX + kColumnWidth + 8, 520); // the boards grow with the window
     setCentralWidget(central);
 
-    board_ = new Damier2D(controller_->picture(), central);
+    board_ = new BoardWidget(controller_->picture(), central);
     board_->move(0, 0);
-    board_->onClick = [this](Cell c) { controller_->clic(c); };
+    board_->onClick = [this](Cell c) { controller_->boardClicked(c); };
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName("Timer1");
-    timer1_->setInterval(1000);
-    connect(timer1_, &QTimer::timeout, this, &TForm1::ajouter_temps);
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setObjectName("Timer1");
+    clockTimer_->setInterval(1000);
+    connect(clockTimer_, &QTimer::timeout, this, &MainWindow::tickClock);
 
+    views_ = std::make_unique<BoardViews>(*this, session_);
     buildMenus();
     buildPanels();
-    buildPlayerPanels();
+    players_ = std::make_unique<PlayersPanel>(*this, session_);
     buildPlayStatus();
-    buildTraining();
+    training_ = std::make_unique<TrainingPanel>(*this, session_);
     buildWelcome();
-    buildViews();
+    views_->build();
     buildHelpMenu(); // the last menu of the bar
     buildLanguages();
-    form5_ = new TForm5(this);
-    connect(form5_, &TForm5::parametersAccepted, this, &TForm1::setParameters);
+    parameterEditor_ = new ParameterEditor(this);
+    connect(parameterEditor_, &ParameterEditor::parametersAccepted, this, &MainWindow::setParameters);
     setStyleSheet(
         "QWidget#Fond { background: #e9dfcc; }"
         "QFrame#Panel6, QFrame#Panel7 { background: #f7f1e4; border: 1px solid #b59c74; border-radius: 6px; }"
@@ -127,132 +118,132 @@ TForm1::TForm1(const DataPaths& paths, QWidget* parent)
     refreshMoveList();
 }
 
-TForm1::~TForm1()
+MainWindow::~MainWindow()
 {
     translations_.reset(); // back to the source texts while the window is whole
-    search_->observer = nullptr;
+    controller_->enterLoop = nullptr;
+    session_.detachView();
 }
 
-void TForm1::quitApplication() { QCoreApplication::exit(0); }
+void MainWindow::quitApplication() { QCoreApplication::exit(0); }
 
 // ------------------------------------------------------------------ commands
 
-void TForm1::Nouveau2Click()
+void MainWindow::askNewGame()
 {
-    search_->state.stopRequested = true;
-    listBox1_->clear();
-    loadPlayerLists();
-    revoirCoup_->hide(); // a new game is no problem
-    suivantProbleme_->hide();
-    nouvellePartie_->show();
-    nouvellePartie_->raise();
+    session_.stopSearch();
+    moveList_->clear();
+    players_->loadPlayerLists();
+    training_->hideProblemButtons();
+    newGameTabs_->show();
+    newGameTabs_->raise();
 }
 
-void TForm1::BitBtn15Click()
+void MainWindow::startTrainingGame()
 {
-    nouvellePartie_->hide();
-    controller_->newTraining(joueur0_->text(), morvanelNoir_->isChecked());
+    newGameTabs_->hide();
+    controller_->newTraining(trainingNameEdit_->text(), computerBlackButton_->isChecked());
     syncOptionChecks();
 }
 
-void TForm1::BitBtn17Click()
+void MainWindow::startHumanGame()
 {
-    if (joueur2_->text().trimmed().isEmpty() || joueur3_->text().trimmed().isEmpty()) return;
-    nouvellePartie_->hide();
-    controller_->newHumanGame(joueur2_->text(), joueur3_->text());
+    if (whiteNameEdit_->text().trimmed().isEmpty() || blackNameEdit_->text().trimmed().isEmpty()) return;
+    newGameTabs_->hide();
+    controller_->newHumanGame(whiteNameEdit_->text(), blackNameEdit_->text());
     syncOptionChecks();
 }
 
-void TForm1::Annule_nouveauClick()
+void MainWindow::cancelNewGame()
 {
-    nouvellePartie_->hide();
+    newGameTabs_->hide();
     refreshMoveList();
     boardChanged();
 }
 
-void TForm1::inverser_joueurs() { controller_->inverser_joueurs(); }
-void TForm1::ProposernulClick() { controller_->ProposernulClick(); }
-void TForm1::BitBtn14Click() { controller_->BitBtn14Click(); }
-void TForm1::Annul_nulClick() { controller_->Annul_nulClick(); }
-void TForm1::AbandonClick() { controller_->AbandonClick(); }
-void TForm1::pause() { controller_->pause(); }
-void TForm1::reprise() { controller_->reprise(); }
-void TForm1::avancer() { controller_->avancer(); }
-void TForm1::revenir_debut() { controller_->revenir_debut(); }
-void TForm1::Aller_fin() { controller_->Aller_fin(); }
-void TForm1::Inverser() { controller_->Inverser(); }
-void TForm1::ajouter_temps() { controller_->ajouter_temps(); }
-void TForm1::Horlogeszro1Click() { controller_->Horlogeszro1Click(); }
+void MainWindow::swapSides() { controller_->swapSides(); }
+void MainWindow::offerDraw() { controller_->offerDraw(); }
+void MainWindow::acceptDrawOffer() { controller_->acceptDrawOffer(); }
+void MainWindow::declineDrawOffer() { controller_->declineDrawOffer(); }
+void MainWindow::resign() { controller_->resign(); }
+void MainWindow::stopThinking() { controller_->stopThinking(); }
+void MainWindow::stepBack() { controller_->stepBack(); }
+void MainWindow::stepForward() { controller_->stepForward(); }
+void MainWindow::goToStart() { controller_->goToStart(); }
+void MainWindow::goToEnd() { controller_->goToEnd(); }
+void MainWindow::flipBoard() { controller_->flipBoard(); }
+void MainWindow::tickClock() { controller_->tickClock(); }
+void MainWindow::resetClocks() { controller_->resetClocks(); }
 
-void TForm1::Best1Click()
+void MainWindow::saveBestMoves()
 {
     // The lines of the calculation list, written whole or not at all.
-    const QString path = paths_.userDataPath("Bestmove.txt");
+    const QString path = session_.bestMovesFile();
     QByteArray text;
-    for (int i = 0; i < listBox2_->count(); ++i) text += listBox2_->item(i)->text().toUtf8() + '\n';
+    for (int i = 0; i < statisticsList_->count(); ++i) text += statisticsList_->item(i)->text().toUtf8() + '\n';
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size() || !f.commit()) {
-        ShowError(tr("Impossible d'ouvrir ce fichier"));
+        showError(tr("Impossible d'ouvrir ce fichier"));
         return;
     }
     statusBar()->showMessage(tr("Coups écrits dans %1").arg(QDir::toNativeSeparators(path)), 5000);
 }
 
-void TForm1::Pause2Click()
+void MainWindow::toggleClockPause()
 {
     QAction* a = actions_["Pause2"];
-    if (!timer1_->isActive()) {
+    if (!clockTimer_->isActive()) {
         controller_->restartClocks();
-        timer1_->start();
+        clockTimer_->start();
     } else {
-        timer1_->stop();
+        clockTimer_->stop();
         controller_->pauseClocks();
     }
-    a->setChecked(!timer1_->isActive());
+    a->setChecked(!clockTimer_->isActive());
 }
 
-void TForm1::setLevelEntry(const LevelSetting& level)
+void MainWindow::setLevelEntry(const LevelSetting& level)
 {
     controller_->setLevel(level);
     for (const auto& [name, action] : actions_)
         if (action->actionGroup() == levelGroup_) action->setChecked(false);
     if (const LevelMenuEntry* e = levelMenuEntry(level.index)) actions_[QString::fromLatin1(e->objectName)]->setChecked(true);
     if (level.index == 18) actions_["N8Autre1"]->setChecked(true);
-    if (nbminutes_) nbminutes_->setText(QString::number(level.minutes));
+    if (customMinutesEdit_) customMinutesEdit_->setText(QString::number(level.minutes));
 }
 
-void TForm1::N8Autre1Click()
+void MainWindow::askCustomLevel()
 {
     // The check mark follows the level in force until the panel's OK.
     setLevelEntry(controller_->level());
-    nbminutes_->setText(QString::number(controller_->level().minutes));
-    autreErreur_->hide();
-    panels_[GamePanel::Panel9]->show();
-    panels_[GamePanel::Panel9]->raise();
+    customMinutesEdit_->setText(QString::number(controller_->level().minutes));
+    customLevelError_->hide();
+    panels_[GamePanel::CustomLevel]->show();
+    panels_[GamePanel::CustomLevel]->raise();
 }
 
-void TForm1::BitBtn24Click()
+void MainWindow::acceptCustomLevel()
 {
     bool ok = false;
-    const int n = nbminutes_->text().trimmed().toInt(&ok);
+    const int n = customMinutesEdit_->text().trimmed().toInt(&ok);
     const std::optional<LevelSetting> level = ok ? customLevel(n) : std::nullopt;
     if (!level) {
         // The panel stays, and says what it takes.
-        autreErreur_->setText(tr("Nombre entier de minutes attendu, de 1 à %1.").arg(kCustomLevelMaxMinutes));
-        autreErreur_->show();
-        nbminutes_->setFocus();
-        nbminutes_->selectAll();
+        customLevelError_->setText(tr("Nombre entier de minutes attendu, de 1 à %1.").arg(kCustomLevelMaxMinutes));
+        customLevelError_->show();
+        customMinutesEdit_->setFocus();
+        customMinutesEdit_->selectAll();
         return;
     }
-    autreErreur_->hide();
-    panels_[GamePanel::Panel9]->hide();
+    customLevelError_->hide();
+    panels_[GamePanel::CustomLevel]->hide();
     setLevelEntry(*level);
 }
 
-void TForm1::BitBtn25Click()
+void MainWindow::cancelCustomLevel()
 {
-    autreErreur_->hide();
-    panels_[GamePanel::Panel9]->hide();
+    customLevelError_->hide();
+    panels_[GamePanel::CustomLevel]->hide();
     boardChanged();
 }
 

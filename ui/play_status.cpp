@@ -1,8 +1,8 @@
 // The play status beside the board: while the computer chooses its move it says
 // so, with the depth reached; once a game has a result it says the game is
 // over and how it ended, until a new game or a step back in the record.
-#include "ui/Unit1.h"
-#include "ui/Unit1_detail.h"
+#include "ui/main_window.h"
+#include "ui/window_parts.h"
 
 #include <QFontMetrics>
 #include <QListWidget>
@@ -11,26 +11,26 @@
 
 namespace kv {
 
-using namespace unit1_detail;
+using namespace window_parts;
 
-void TForm1::buildPlayStatus()
+void MainWindow::buildPlayStatus()
 {
-    etatPartie_ = makeLabel(centralWidget(), "Etat_partie", QString());
+    playStatus_ = makeLabel(centralWidget(), "Etat_partie", QString());
     // In the notices' row: the notices belong to the user's turn of a game
     // still running, the status to the computer's turn or to a finished game;
     // shown, it lies on top.
-    etatPartie_->setGeometry(kColumnX, kNoticeRowY, kColumnWidth, 26);
-    etatPartie_->setAlignment(Qt::AlignCenter);
-    etatPartie_->setStyleSheet("QLabel { border-radius: 4px; padding: 0 6px; font-weight: bold; }"
+    playStatus_->setGeometry(kColumnX, kNoticeRowY, kColumnWidth, 26);
+    playStatus_->setAlignment(Qt::AlignCenter);
+    playStatus_->setStyleSheet("QLabel { border-radius: 4px; padding: 0 6px; font-weight: bold; }"
                                "QLabel[etat=\"reflexion\"] { background: #dfe9d0; color: #2f4a1c;"
                                "  border: 1px solid #7c9a5a; }"
                                "QLabel[etat=\"fin\"] { background: #5a3a22; color: #f7f1e4; }");
-    etatPartie_->hide();
+    playStatus_->hide();
 }
 
-void TForm1::showPlayStatus()
+void MainWindow::showPlayStatus()
 {
-    if (!etatPartie_) return;
+    if (!playStatus_) return;
     const GameController& c = *controller_;
     QString state, text;
     if (c.thinking()) {
@@ -41,42 +41,42 @@ void TForm1::showPlayStatus()
         state = "fin";
         text = tr("Partie terminée : %1").arg(c.endMessage());
     }
-    if (etatPartie_->property("etat").toString() != state) {
-        etatPartie_->setProperty("etat", state);
-        etatPartie_->style()->unpolish(etatPartie_);
-        etatPartie_->style()->polish(etatPartie_);
+    if (playStatus_->property("etat").toString() != state) {
+        playStatus_->setProperty("etat", state);
+        playStatus_->style()->unpolish(playStatus_);
+        playStatus_->style()->polish(playStatus_);
     }
     // A long result (a player's name) drops the words "Partie terminée",
     // which the side-to-move label already shows, then is cut short; the
     // tooltip keeps the whole text.
-    etatPartie_->setToolTip(text);
-    const int room = etatPartie_->contentsRect().width() - 12;
-    etatPartie_->ensurePolished();
-    const QFontMetrics fm = etatPartie_->fontMetrics();
+    playStatus_->setToolTip(text);
+    const int room = playStatus_->contentsRect().width() - 12;
+    playStatus_->ensurePolished();
+    const QFontMetrics fm = playStatus_->fontMetrics();
     if (state == "fin" && fm.horizontalAdvance(text) > room) text = c.endMessage();
-    etatPartie_->setText(fm.elidedText(text, Qt::ElideRight, room));
-    etatPartie_->setVisible(!state.isEmpty());
-    if (!state.isEmpty()) etatPartie_->raise();
+    playStatus_->setText(fm.elidedText(text, Qt::ElideRight, room));
+    playStatus_->setVisible(!state.isEmpty());
+    if (!state.isEmpty()) playStatus_->raise();
 }
 
-void TForm1::iterationFinished(int depth, int /*score*/)
+void MainWindow::iterationFinished(int depth, int /*score*/)
 {
     depthReached_ = depth;
     showPlayStatus();
 }
 
-void TForm1::clearStatistics()
+void MainWindow::clearStatistics()
 {
-    listBox5_->clear();
-    listBox2_->clear();
+    rootLines_->clear();
+    statisticsList_->clear();
     depthReached_ = 0;
     showPlayStatus();
 }
 
-void TForm1::NouvellePartieFinClick()
+void MainWindow::newGameAfterEnd()
 {
-    panels_[GamePanel::FinDeParties]->hide();
-    Nouveau2Click();
+    panels_[GamePanel::GameEnd]->hide();
+    askNewGame();
 }
 
 } // namespace kv

@@ -1,11 +1,14 @@
 // The main window's widgets: menus, panels, tabs and the welcome panel.
-#include "ui/Unit1.h"
-#include "ui/Unit1_detail.h"
+#include "ui/main_window.h"
+#include "ui/window_parts.h"
 #include "ui/level_menu.h"
 
 #include "engine/hash_keys.h"
 #include "rules/geometry.h"
+#include "ui/board_views.h"
 #include "ui/board_widget.h"
+#include "ui/game_exchange.h"
+#include "ui/opening_menu.h"
 #include "ui/sound_player.h"
 
 #include <QAbstractEventDispatcher>
@@ -36,11 +39,11 @@
 
 namespace kv {
 
-using namespace unit1_detail;
+using namespace window_parts;
 
 // ------------------------------------------------------------------ layout
 
-QAction* TForm1::addAction(QMenu* menu, const char* name, const QString& text, void (TForm1::*slot)(),
+QAction* MainWindow::addAction(QMenu* menu, const char* name, const QString& text, void (MainWindow::*slot)(),
                            const QKeySequence& key)
 {
     auto* a = menu->addAction(text);
@@ -51,7 +54,7 @@ QAction* TForm1::addAction(QMenu* menu, const char* name, const QString& text, v
     return a;
 }
 
-QAction* TForm1::addOption(QMenu* menu, const char* name, const QString& text, bool checked,
+QAction* MainWindow::addOption(QMenu* menu, const char* name, const QString& text, bool checked,
                            bool GameOptions::*field)
 {
     auto* a = menu->addAction(text);
@@ -65,63 +68,63 @@ QAction* TForm1::addOption(QMenu* menu, const char* name, const QString& text, b
     return a;
 }
 
-void TForm1::buildMenus()
+void MainWindow::buildMenus()
 {
     QMenuBar* bar = menuBar();
 
-    fichier_ = bar->addMenu(tr("Fichier"));
-    fichier_->setObjectName("Fichier1");
-    addAction(fichier_, "Nouveau2", tr("Nouveau"), &TForm1::Nouveau2Click, QKeySequence(Qt::CTRL | Qt::Key_N));
-    QAction* hh = addAction(fichier_, "Humaincontrehumain1", tr("Humain contre humain"), nullptr,
+    fileMenu_ = bar->addMenu(tr("Fichier"));
+    fileMenu_->setObjectName("Fichier1");
+    addAction(fileMenu_, "Nouveau2", tr("Nouveau"), &MainWindow::askNewGame, QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* hh = addAction(fileMenu_, "Humaincontrehumain1", tr("Humain contre humain"), nullptr,
                             QKeySequence(Qt::CTRL | Qt::Key_H));
     hh->setCheckable(true);
     connect(hh, &QAction::triggered, this, [this] {
-        controller_->Ordinateur();
+        controller_->toggleHumanVsHuman();
         syncOptionChecks();
     });
-    QAction* cc = addAction(fichier_, "Ordinateurcontreordinateur1", tr("Ordinateur contre ordinateur"), nullptr,
+    QAction* cc = addAction(fileMenu_, "Ordinateurcontreordinateur1", tr("Ordinateur contre ordinateur"), nullptr,
                             QKeySequence(Qt::CTRL | Qt::Key_C));
     cc->setCheckable(true);
     connect(cc, &QAction::triggered, this, [this] {
-        controller_->Ordinateurcontreordinateur1Click();
+        controller_->toggleComputerVsComputer();
         syncOptionChecks();
     });
-    addAction(fichier_, "Abandon1", tr("Abandonner"), &TForm1::AbandonClick);
-    fichier_->addSeparator();
-    addAction(fichier_, "Ouvrir1", tr("Ouvrir"), &TForm1::ouvre, QKeySequence(Qt::CTRL | Qt::Key_O));
-    addAction(fichier_, "Sauver1", tr("Sauver"), &TForm1::save, QKeySequence(Qt::CTRL | Qt::Key_S));
-    fichier_->addSeparator();
-    addAction(fichier_, "Quitter1", tr("Quitter"), &TForm1::quitter, QKeySequence(Qt::ALT | Qt::Key_X));
+    addAction(fileMenu_, "Abandon1", tr("Abandonner"), &MainWindow::resign);
+    fileMenu_->addSeparator();
+    addAction(fileMenu_, "Ouvrir1", tr("Ouvrir"), &MainWindow::openGame, QKeySequence(Qt::CTRL | Qt::Key_O));
+    addAction(fileMenu_, "Sauver1", tr("Sauver"), &MainWindow::saveGame, QKeySequence(Qt::CTRL | Qt::Key_S));
+    fileMenu_->addSeparator();
+    addAction(fileMenu_, "Quitter1", tr("Quitter"), &MainWindow::quitAndKeepGame, QKeySequence(Qt::ALT | Qt::Key_X));
 
-    edition_ = bar->addMenu(tr("Edition"));
-    edition_->setObjectName("Edition1");
-    addAction(edition_, "Reprendrecoups1", tr("Reprendre coups"), &TForm1::reprise, QKeySequence(Qt::Key_F1));
-    addAction(edition_, "Avancercoups1", tr("Avancer coups"), &TForm1::avancer, QKeySequence(Qt::Key_F2));
-    addAction(edition_, "Reveniraudbut1", tr("Revenir au début"), &TForm1::revenir_debut,
+    editMenu_ = bar->addMenu(tr("Edition"));
+    editMenu_->setObjectName("Edition1");
+    addAction(editMenu_, "Reprendrecoups1", tr("Reprendre coups"), &MainWindow::stepBack, QKeySequence(Qt::Key_F1));
+    addAction(editMenu_, "Avancercoups1", tr("Avancer coups"), &MainWindow::stepForward, QKeySequence(Qt::Key_F2));
+    addAction(editMenu_, "Reveniraudbut1", tr("Revenir au début"), &MainWindow::goToStart,
               QKeySequence(Qt::CTRL | Qt::Key_F1));
-    addAction(edition_, "Allerlafin1", tr("Aller à la fin"), &TForm1::Aller_fin, QKeySequence(Qt::CTRL | Qt::Key_F2));
+    addAction(editMenu_, "Allerlafin1", tr("Aller à la fin"), &MainWindow::goToEnd, QKeySequence(Qt::CTRL | Qt::Key_F2));
 
     QMenu* affichage = bar->addMenu(tr("Affichage"));
     affichage->setObjectName("Affichage1");
-    buildViewMenu(affichage);
+    views_->addViewMenu(affichage);
     affichage->addSeparator();
-    addAction(affichage, "Inverserdamier1", tr("Inverser damier"), &TForm1::Inverser, QKeySequence(Qt::Key_F3));
+    addAction(affichage, "Inverserdamier1", tr("Inverser damier"), &MainWindow::flipBoard, QKeySequence(Qt::Key_F3));
 
-    joueurs_ = bar->addMenu(tr("Joueurs"));
-    joueurs_->setObjectName("Joueurs1");
-    addAction(joueurs_, "Inverserlesjoueurs1", tr("Inverser les joueurs"), &TForm1::inverser_joueurs,
+    playersMenu_ = bar->addMenu(tr("Joueurs"));
+    playersMenu_->setObjectName("Joueurs1");
+    addAction(playersMenu_, "Inverserlesjoueurs1", tr("Inverser les joueurs"), &MainWindow::swapSides,
               QKeySequence(Qt::Key_F4));
 
-    niveau_ = bar->addMenu(tr("Niveau"));
-    niveau_->setObjectName("Niveau1");
+    levelMenu_ = bar->addMenu(tr("Niveau"));
+    levelMenu_->setObjectName("Niveau1");
     levelGroup_ = new QActionGroup(this);
     levelGroup_->setExclusive(true);
     QMenu* special = nullptr;
     for (const LevelEntry& e : levelTable()) {
-        QMenu* menu = niveau_;
+        QMenu* menu = levelMenu_;
         if (e.special) {
             if (!special) {
-                special = niveau_->addMenu(tr("Spécial"));
+                special = levelMenu_->addMenu(tr("Spécial"));
                 special->setObjectName("XSpecial1");
             }
             menu = special;
@@ -136,26 +139,27 @@ void TForm1::buildMenus()
         const LevelSetting setting = e.setting;
         connect(a, &QAction::triggered, this, [this, setting] { setLevelEntry(setting); });
     }
-    QAction* autre = addAction(niveau_, "N8Autre1", tr("Autre"), &TForm1::N8Autre1Click);
+    QAction* autre = addAction(levelMenu_, "N8Autre1", tr("Autre"), &MainWindow::askCustomLevel);
     autre->setCheckable(true);
     levelGroup_->addAction(autre);
     setLevelEntry(kDefaultLevel);
 
-    buildOpeningsMenu();
+    openings_ = std::make_unique<OpeningMenu>(*this, session_);
+    openingsMenu_ = bar->findChild<QMenu*>("Ouvertures1");
 
     QMenu* options = bar->addMenu(tr("Options"));
     options->setObjectName("Options1");
     QAction* num = addOption(options, "Numroterlescase1", tr("Numéroter les cases"), false, &GameOptions::numbering);
     disconnect(num, &QAction::toggled, this, nullptr);
     connect(num, &QAction::triggered, this, [this] {
-        controller_->numerotation();
+        controller_->toggleNumbering();
         syncOptionChecks();
     });
-    addAction(options, "Alphabeticalnumber1", tr("Alphabetical number"), &TForm1::Alphabeticalnumber1Click)
+    addAction(options, "Alphabeticalnumber1", tr("Alphabetical number"), &MainWindow::toggleAlphabeticalNumbers)
         ->setCheckable(true);
-    addAction(options, "Pause1", tr("Arrêt du calcul"), &TForm1::pause);
-    addAction(options, "Horlogeszro1", tr("Horloges à zéro"), &TForm1::Horlogeszro1Click);
-    QAction* pause2 = addAction(options, "Pause2", tr("Pause"), &TForm1::Pause2Click);
+    addAction(options, "Pause1", tr("Arrêt du calcul"), &MainWindow::stopThinking);
+    addAction(options, "Horlogeszro1", tr("Horloges à zéro"), &MainWindow::resetClocks);
+    QAction* pause2 = addAction(options, "Pause2", tr("Pause"), &MainWindow::toggleClockPause);
     pause2->setCheckable(true);
     pause2->setChecked(true); // the clocks run from the user's first click
     options->addSeparator();
@@ -168,7 +172,7 @@ void TForm1::buildMenus()
     QAction* blind = addOption(options, "Jeuenaveugle1", tr("Jeu en aveugle"), false, &GameOptions::blind);
     disconnect(blind, &QAction::toggled, this, nullptr);
     connect(blind, &QAction::triggered, this, [this] {
-        controller_->Jeuenaveugle1Click();
+        controller_->toggleBlindPlay();
         syncOptionChecks();
     });
     QMenu* sons = options->addMenu(tr("Sons"));
@@ -176,11 +180,11 @@ void TForm1::buildMenus()
     addOption(sons, "Bipchaquecoup2", tr("Bip à chaque coup"), true, &GameOptions::beep);
     addOption(sons, "Commentaires1", tr("Autres"), true, &GameOptions::otherSounds);
     buildOptionsExtras(options);
-    buildExchangeMenus();
+    exchange_ = std::make_unique<GameExchange>(*this, session_);
     menuBar()->setEnabled(false); // until a board view is chosen on the welcome panel
 }
 
-void TForm1::buildPanels()
+void MainWindow::buildPanels()
 {
     QWidget* central = centralWidget();
 
@@ -206,55 +210,55 @@ void TForm1::buildPanels()
         count->setGeometry(200, 30, 110, 28);
         return f;
     };
-    panel6_ = playerPanel("Panel6", "Nom_noir", nomNoir_, "minnoir", minnoir_, "secnoir", secnoir_, "Nbnoirs",
-                          nbNoirs_, kTopPanelY);
-    panel7_ = playerPanel("Panel7", "Nom_blanc", nomBlanc_, "minblanc", minblanc_, "secblanc", secblanc_, "Nbblancs",
-                          nbBlancs_, kBottomPanelY);
+    topPlayerPanel_ = playerPanel("Panel6", "Nom_noir", blackNameLabel_, "minnoir", blackMinutes_, "secnoir", blackSeconds_, "Nbnoirs",
+                          blackCount_, kTopPanelY);
+    bottomPlayerPanel_ = playerPanel("Panel7", "Nom_blanc", whiteNameLabel_, "minblanc", whiteMinutes_, "secblanc", whiteSeconds_, "Nbblancs",
+                          whiteCount_, kBottomPanelY);
 
     // Mode, colours, direction and move number.
     // Widths fit the longest texts of the six languages: "Humain contre
     // humain", "Computador brancas", "Vez das brancas", "Wit:Beneden->Boven",
     // "Jugadas: 126".
-    panel11_ = makeLabel(central, "Panel11", tr("Entraînement"));
-    panel11_->setGeometry(kColumnX, 78, 176, 22);
-    couleurordi_ = makeLabel(central, "Couleurordi", QString());
-    couleurordi_->setGeometry(kColumnX + 182, 78, 138, 22);
-    trait_ = makeLabel(central, "Trait", QString());
-    trait_->setGeometry(kColumnX, 102, 104, 20);
-    basHaut_ = makeLabel(central, "Bas_Haut", QString());
-    basHaut_->setAlignment(Qt::AlignCenter);
-    basHaut_->setGeometry(kColumnX + 104, 102, 136, 20);
-    nbcoups_ = makeLabel(central, "Nbcoups3d", QString());
-    nbcoups_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    nbcoups_->setGeometry(kColumnX + 240, 102, 80, 20);
+    modeLabel_ = makeLabel(central, "Panel11", tr("Entraînement"));
+    modeLabel_->setGeometry(kColumnX, 78, 176, 22);
+    computerColourLabel_ = makeLabel(central, "Couleurordi", QString());
+    computerColourLabel_->setGeometry(kColumnX + 182, 78, 138, 22);
+    turnLabel_ = makeLabel(central, "Trait", QString());
+    turnLabel_->setGeometry(kColumnX, 102, 104, 20);
+    orientationLabel_ = makeLabel(central, "Bas_Haut", QString());
+    orientationLabel_->setAlignment(Qt::AlignCenter);
+    orientationLabel_->setGeometry(kColumnX + 104, 102, 136, 20);
+    moveNumberLabel_ = makeLabel(central, "Nbcoups3d", QString());
+    moveNumberLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    moveNumberLabel_->setGeometry(kColumnX + 240, 102, 80, 20);
 
     // The tab control: the move list with the speed buttons, and the engine's thinking.
-    onglet_ = new QTabWidget(central);
-    onglet_->setObjectName("Onglet");
-    onglet_->setGeometry(kColumnX, kTabY, kColumnWidth, 250);
+    tabs_ = new QTabWidget(central);
+    tabs_->setObjectName("Onglet");
+    tabs_->setGeometry(kColumnX, kTabY, kColumnWidth, 250);
     auto* liste = new QWidget;
     liste->setObjectName("Liste");
     auto* lv = new QVBoxLayout(liste);
     lv->setContentsMargins(4, 4, 4, 4);
-    listBox1_ = new QListWidget(liste);
-    listBox1_->setObjectName("ListBox1");
-    listBox1_->setFont(QFont("monospace", 10));
-    lv->addWidget(listBox1_);
-    connect(listBox1_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { controller_->revenir_n(listBox1_->row(item)); });
+    moveList_ = new QListWidget(liste);
+    moveList_->setObjectName("ListBox1");
+    moveList_->setFont(QFont("monospace", 10));
+    lv->addWidget(moveList_);
+    connect(moveList_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { controller_->goToLine(moveList_->row(item)); });
     auto* speed = new QHBoxLayout;
     struct SpeedButton {
         const char* name;
         QString tip;
         QStyle::StandardPixmap icon;
-        void (TForm1::*slot)();
+        void (MainWindow::*slot)();
     };
     const SpeedButton buttons[] = {
-        { "SpeedButton1", tr("Revenir au début"), QStyle::SP_MediaSkipBackward, &TForm1::revenir_debut },
-        { "SpeedButton2", tr("Reculer d'un coup"), QStyle::SP_MediaSeekBackward, &TForm1::reprise },
-        { "SpeedButton3", tr("Avancer d'un coup"), QStyle::SP_MediaSeekForward, &TForm1::avancer },
-        { "SpeedButton4", tr("Aller à la fin"), QStyle::SP_MediaSkipForward, &TForm1::Aller_fin },
-        { "SpeedButton5", tr("Inverser le damier"), QStyle::SP_BrowserReload, &TForm1::Inverser },
+        { "SpeedButton1", tr("Revenir au début"), QStyle::SP_MediaSkipBackward, &MainWindow::goToStart },
+        { "SpeedButton2", tr("Reculer d'un coup"), QStyle::SP_MediaSeekBackward, &MainWindow::stepBack },
+        { "SpeedButton3", tr("Avancer d'un coup"), QStyle::SP_MediaSeekForward, &MainWindow::stepForward },
+        { "SpeedButton4", tr("Aller à la fin"), QStyle::SP_MediaSkipForward, &MainWindow::goToEnd },
+        { "SpeedButton5", tr("Inverser le damier"), QStyle::SP_BrowserReload, &MainWindow::flipBoard },
     };
     for (const SpeedButton& b : buttons) {
         auto* t = new QToolButton(liste);
@@ -264,10 +268,10 @@ void TForm1::buildPanels()
         t->setAutoRaise(true);
         connect(t, &QToolButton::clicked, this, b.slot);
         speed->addWidget(t);
-        if (b.slot != &TForm1::Inverser) navigationButtons_.push_back(t);
+        if (b.slot != &MainWindow::flipBoard) navigationButtons_.push_back(t);
     }
     lv->addLayout(speed);
-    onglet_->addTab(liste, tr("Coups joués"));
+    tabs_->addTab(liste, tr("Coups joués"));
 
     auto* calcul = new QWidget;
     calcul->setObjectName("Calcul");
@@ -277,33 +281,33 @@ void TForm1::buildPanels()
     // so the principal line under the six statistics lines stays in view.
     auto* lists = new QHBoxLayout;
     lists->setSpacing(4);
-    listBox5_ = new QListWidget(calcul);
-    listBox5_->setObjectName("ListBox5");
-    listBox5_->setFont(QFont("monospace", 8));
-    listBox2_ = new QListWidget(calcul);
-    listBox2_->setObjectName("ListBox2");
-    listBox2_->setFont(QFont("monospace", 8));
-    for (QListWidget* l : { listBox5_, listBox2_ }) l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lists->addWidget(listBox5_, 1);
-    lists->addWidget(listBox2_, 1);
+    rootLines_ = new QListWidget(calcul);
+    rootLines_->setObjectName("ListBox5");
+    rootLines_->setFont(QFont("monospace", 8));
+    statisticsList_ = new QListWidget(calcul);
+    statisticsList_->setObjectName("ListBox2");
+    statisticsList_->setFont(QFont("monospace", 8));
+    for (QListWidget* l : { rootLines_, statisticsList_ }) l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lists->addWidget(rootLines_, 1);
+    lists->addWidget(statisticsList_, 1);
     cv->addLayout(lists);
     auto* cb = new QHBoxLayout;
-    joue_ = makeButton(calcul, "Joue", tr("Arrêter le calcul"));
-    connect(joue_, &QPushButton::clicked, this, &TForm1::pause);
+    playNowButton_ = makeButton(calcul, "Joue", tr("Arrêter le calcul"));
+    connect(playNowButton_, &QPushButton::clicked, this, &MainWindow::stopThinking);
     auto* button9 = makeButton(calcul, "Button9", tr("Editer meilleurs coups"));
-    connect(button9, &QPushButton::clicked, this, &TForm1::Best1Click);
-    cb->addWidget(joue_);
+    connect(button9, &QPushButton::clicked, this, &MainWindow::saveBestMoves);
+    cb->addWidget(playNowButton_);
     cb->addWidget(button9);
     cv->addLayout(cb);
-    onglet_->addTab(calcul, tr("Calcul"));
+    tabs_->addTab(calcul, tr("Calcul"));
 
     // Draw offer and resignation.
-    proposernul_ = makeButton(central, "Proposernul", tr("Proposer nul"));
-    proposernul_->setGeometry(kColumnX, 382, 155, 28);
-    connect(proposernul_, &QPushButton::clicked, this, &TForm1::ProposernulClick);
-    abandon2_ = makeButton(central, "Abandon2", tr("Abandonner"));
-    abandon2_->setGeometry(kColumnX + 165, 382, 155, 28);
-    connect(abandon2_, &QPushButton::clicked, this, &TForm1::AbandonClick);
+    offerDrawButton_ = makeButton(central, "Proposernul", tr("Proposer nul"));
+    offerDrawButton_->setGeometry(kColumnX, 382, 155, 28);
+    connect(offerDrawButton_, &QPushButton::clicked, this, &MainWindow::offerDraw);
+    resignButton_ = makeButton(central, "Abandon2", tr("Abandonner"));
+    resignButton_->setGeometry(kColumnX + 165, 382, 155, 28);
+    connect(resignButton_, &QPushButton::clicked, this, &MainWindow::resign);
 
     // The compulsory-capture notice.
     auto* notice = new QFrame(central);
@@ -322,33 +326,33 @@ void TForm1::buildPanels()
     // tabs, so that the final position stays in view. Longer texts wrap.
     auto* fin = overlay(central, "fin_de_parties", QRect(kColumnX, kTabY + 30, kColumnWidth, 150));
     auto* fl = new QVBoxLayout(fin);
-    quiGagne_ = makeLabel(fin, "qui_gagne", QString());
-    quiGagne_->setAlignment(Qt::AlignCenter);
-    quiGagne_->setWordWrap(true);
-    fl->addWidget(quiGagne_);
+    resultLabel_ = makeLabel(fin, "qui_gagne", QString());
+    resultLabel_->setAlignment(Qt::AlignCenter);
+    resultLabel_->setWordWrap(true);
+    fl->addWidget(resultLabel_);
     auto* finRow = new QHBoxLayout;
     auto* finOk = makeButton(fin, "Fermer_fin", tr("OK"));
     connect(finOk, &QPushButton::clicked, fin, &QWidget::hide);
     auto* finNew = makeButton(fin, "Nouvelle_fin", tr("Nouvelle partie"));
-    connect(finNew, &QPushButton::clicked, this, &TForm1::NouvellePartieFinClick);
+    connect(finNew, &QPushButton::clicked, this, &MainWindow::newGameAfterEnd);
     finRow->addWidget(finOk);
     finRow->addWidget(finNew);
     fl->addLayout(finRow);
-    panels_[GamePanel::FinDeParties] = fin;
+    panels_[GamePanel::GameEnd] = fin;
 
     auto* nul = overlay(central, "Match_nul", QRect(kColumnX, kTabY + 40, kColumnWidth, 120));
     auto* ml = new QVBoxLayout(nul);
     ml->addWidget(makeLabel(nul, "Label13", tr("Korvelan propose le match nul")), 0, Qt::AlignCenter);
     ml->addWidget(makeLabel(nul, "Label14", tr("Appuyez sur OK pour accepter")), 0, Qt::AlignCenter);
-    addOkCancel(nul, ml, "BitBtn14", "Annul_nul", &TForm1::BitBtn14Click, &TForm1::Annul_nulClick);
-    panels_[GamePanel::MatchNul] = nul;
+    addOkCancel(nul, ml, "BitBtn14", "Annul_nul", &MainWindow::acceptDrawOffer, &MainWindow::declineDrawOffer);
+    panels_[GamePanel::DrawOffer] = nul;
 
     // In the notices' row; it goes when the game moves on.
     auto* refus = overlay(central, "Nulrefus", QRect(kColumnX, kNoticeRowY, kColumnWidth, 26));
     auto* rl = new QVBoxLayout(refus);
     rl->setContentsMargins(6, 0, 6, 0);
     rl->addWidget(makeLabel(refus, "Label_nulrefus", tr("Nul refusé")), 0, Qt::AlignCenter);
-    panels_[GamePanel::Nulrefus] = refus;
+    panels_[GamePanel::DrawRefused] = refus;
 
     // Beside the board, in the notice's place: over the board it would hide the
     // user's back row while the user plays on. The one shown last is on top.
@@ -357,87 +361,80 @@ void TForm1::buildPanels()
     zl->setContentsMargins(6, 0, 6, 0);
     zl->addWidget(makeLabel(zut, "Label_zut", tr("Zut ! ce n'est pas cela que je voulais jouer.")), 0,
                   Qt::AlignCenter);
-    panels_[GamePanel::Zut] = zut;
+    panels_[GamePanel::HandicapApology] = zut;
 
     // The new-game pages.
-    nouvellePartie_ = new QTabWidget(central);
-    nouvellePartie_->setObjectName("Nouvelle_partie");
-    nouvellePartie_->setGeometry(79, 150, 380, 210);
-    nouvellePartie_->setAutoFillBackground(true);
+    newGameTabs_ = new QTabWidget(central);
+    newGameTabs_->setObjectName("Nouvelle_partie");
+    newGameTabs_->setGeometry(79, 150, 380, 210);
+    newGameTabs_->setAutoFillBackground(true);
     auto* training = new QWidget;
     training->setObjectName("Entrainement");
     auto* tl = new QVBoxLayout(training);
     auto* tn = new QHBoxLayout;
     tn->addWidget(makeLabel(training, "Label15", tr("Joueur :")));
-    joueur0_ = new QLineEdit(tr("Inconnu"), training);
-    joueur0_->setObjectName("Joueur0");
-    tn->addWidget(joueur0_);
+    trainingNameEdit_ = new QLineEdit(tr("Inconnu"), training);
+    trainingNameEdit_->setObjectName("Joueur0");
+    tn->addWidget(trainingNameEdit_);
     tl->addLayout(tn);
     auto* colour = new QGroupBox(tr("Couleur de Korvelan"), training);
     colour->setObjectName("RadioGroup2");
     auto* cl = new QHBoxLayout(colour);
     auto* blanc = new QRadioButton(tr("Blanc"), colour);
     blanc->setObjectName("Morvanel_blanc");
-    morvanelNoir_ = new QRadioButton(tr("Noir"), colour);
-    morvanelNoir_->setObjectName("Morvanel_noir");
-    morvanelNoir_->setChecked(true);
+    computerBlackButton_ = new QRadioButton(tr("Noir"), colour);
+    computerBlackButton_->setObjectName("Morvanel_noir");
+    computerBlackButton_->setChecked(true);
     cl->addWidget(blanc);
-    cl->addWidget(morvanelNoir_);
+    cl->addWidget(computerBlackButton_);
     tl->addWidget(colour);
-    addOkCancel(training, tl, "BitBtn15", "BitBtn19", &TForm1::BitBtn15Click, &TForm1::Annule_nouveauClick);
-    nouvellePartie_->addTab(training, tr("Entrainement"));
+    addOkCancel(training, tl, "BitBtn15", "BitBtn19", &MainWindow::startTrainingGame, &MainWindow::cancelNewGame);
+    newGameTabs_->addTab(training, tr("Entrainement"));
 
     auto* human = new QWidget;
     human->setObjectName("Humain");
     auto* hl = new QVBoxLayout(human);
     auto* names = new QFormLayout; // the two name boxes line up
-    joueur2_ = new QLineEdit(human);
-    joueur2_->setObjectName("Joueur2");
-    names->addRow(makeLabel(human, "Label16", tr("Joueur blanc :")), joueur2_);
-    joueur3_ = new QLineEdit(human);
-    joueur3_->setObjectName("Joueur3");
-    names->addRow(makeLabel(human, "Label17", tr("Joueur noir :")), joueur3_);
+    whiteNameEdit_ = new QLineEdit(human);
+    whiteNameEdit_->setObjectName("Joueur2");
+    names->addRow(makeLabel(human, "Label16", tr("Joueur blanc :")), whiteNameEdit_);
+    blackNameEdit_ = new QLineEdit(human);
+    blackNameEdit_->setObjectName("Joueur3");
+    names->addRow(makeLabel(human, "Label17", tr("Joueur noir :")), blackNameEdit_);
     hl->addLayout(names);
-    addOkCancel(human, hl, "BitBtn17", "BitBtn18", &TForm1::BitBtn17Click, &TForm1::Annule_nouveauClick);
-    nouvellePartie_->addTab(human, tr("Humain contre humain"));
-    nouvellePartie_->hide();
-    panels_[GamePanel::NouvellePartie] = nouvellePartie_;
+    addOkCancel(human, hl, "BitBtn17", "BitBtn18", &MainWindow::startHumanGame, &MainWindow::cancelNewGame);
+    newGameTabs_->addTab(human, tr("Humain contre humain"));
+    newGameTabs_->hide();
+    panels_[GamePanel::NewGame] = newGameTabs_;
 
     // The custom level.
     auto* p9 = overlay(central, "Panel9", QRect(99, 210, 340, 110));
     auto* pl = new QVBoxLayout(p9);
     auto* prow = new QHBoxLayout;
     prow->addWidget(makeLabel(p9, "N50coupsen", tr("30 coups en :")));
-    nbminutes_ = new QLineEdit(p9);
-    nbminutes_->setObjectName("Nbminutes");
-    nbminutes_->setMaximumWidth(60);
-    prow->addWidget(nbminutes_);
+    customMinutesEdit_ = new QLineEdit(p9);
+    customMinutesEdit_->setObjectName("Nbminutes");
+    customMinutesEdit_->setMaximumWidth(60);
+    prow->addWidget(customMinutesEdit_);
     prow->addWidget(makeLabel(p9, "Label_minutes", tr("minutes")));
     pl->addLayout(prow);
     // Says what is accepted when OK refuses the number typed.
-    autreErreur_ = makeLabel(p9, "Autre_erreur", QString());
-    autreErreur_->setWordWrap(true);
-    autreErreur_->setStyleSheet("color: #a01c1c;");
-    autreErreur_->hide();
-    pl->addWidget(autreErreur_);
-    addOkCancel(p9, pl, "BitBtn24", "BitBtn25", &TForm1::BitBtn24Click, &TForm1::BitBtn25Click);
-    panels_[GamePanel::Panel9] = p9;
+    customLevelError_ = makeLabel(p9, "Autre_erreur", QString());
+    customLevelError_->setWordWrap(true);
+    customLevelError_->setStyleSheet("color: #a01c1c;");
+    customLevelError_->hide();
+    pl->addWidget(customLevelError_);
+    addOkCancel(p9, pl, "BitBtn24", "BitBtn25", &MainWindow::acceptCustomLevel, &MainWindow::cancelCustomLevel);
+    panels_[GamePanel::CustomLevel] = p9;
 }
 
-void TForm1::addOkCancel(QWidget* page, QBoxLayout* into, const char* okName, const char* cancelName,
-                         void (TForm1::*onOk)(), void (TForm1::*onCancel)())
+void MainWindow::addOkCancel(QWidget* page, QBoxLayout* into, const char* okName, const char* cancelName,
+                             void (MainWindow::*onOk)(), void (MainWindow::*onCancel)())
 {
-    auto* row = new QHBoxLayout;
-    auto* ok = makeButton(page, okName, tr("OK"));
-    auto* cancel = makeButton(page, cancelName, tr("Annuler"));
-    connect(ok, &QPushButton::clicked, this, onOk);
-    connect(cancel, &QPushButton::clicked, this, onCancel);
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    into->addLayout(row);
+    window_parts::addOkCancel(page, into, okName, cancelName, this, onOk, onCancel);
 }
 
-void TForm1::buildWelcome()
+void MainWindow::buildWelcome()
 {
     welcome_ = new QWidget(centralWidget());
     welcome_->setObjectName("Bienvenue");
@@ -483,9 +480,9 @@ void TForm1::buildWelcome()
     views->setContentsMargins(0, 0, 0, 0);
     views->addStretch();
     auto* start = makeButton(welcomeViews_, "BoutonDamier2D", tr("Damier 2D"));
-    start->setIcon(QIcon(programDir_ + "/Images1i/1dba.bmp")); // a white king, when the image is there
+    start->setIcon(QIcon(session_.boardImage("1dba.bmp"))); // a white king, when the image is there
     start->setIconSize(QSize(36, 36));
-    connect(start, &QPushButton::clicked, this, &TForm1::Damier2DClick);
+    connect(start, &QPushButton::clicked, this, &MainWindow::startWithFlatBoard);
     views->addWidget(start);
     views->addStretch();
     v->addWidget(welcomeViews_);

@@ -1,6 +1,6 @@
 // The "Fichier" commands on game files: "Sauver" and "Ouvrir", and showing a
 // loaded game (also used to resume the last game at start-up).
-#include "ui/Unit1.h"
+#include "ui/main_window.h"
 
 #include "ui/board_widget.h"
 
@@ -12,7 +12,7 @@
 
 namespace kv {
 
-QString TForm1::chooseFile(const FileRequest& request)
+QString MainWindow::chooseFile(const FileRequest& request)
 {
     if (fileChooser_) return fileChooser_(request.title, request.folder, request.save);
     QFileDialog dialog(this, request.title, request.folder, request.filter);
@@ -23,7 +23,7 @@ QString TForm1::chooseFile(const FileRequest& request)
     return dialog.selectedFiles().constFirst();
 }
 
-QString TForm1::gameFileErrorText(const GameFileError& error) const
+QString MainWindow::gameFileErrorText(const GameFileError& error) const
 {
     const QString cannot = tr("Impossible d'ouvrir ce fichier");
     if (error.problem == GameFileProblem::CannotOpen) return cannot;
@@ -31,37 +31,37 @@ QString TForm1::gameFileErrorText(const GameFileError& error) const
                                .arg(QString::fromStdString(error.detail));
 }
 
-void TForm1::save()
+void MainWindow::saveGame()
 {
-    const QString path = chooseFile({ true, tr("Sauver la partie"), paths_.userFolder("Sauve"),
+    const QString path = chooseFile({ true, tr("Sauver la partie"), session_.savedGamesFolder(),
                                       tr("Fichiers Korvelan (*.dam)"), "dam" });
     if (path.isEmpty()) return;
     // The record holds the game as played; a search under way changes none of it.
     GameFileError why;
-    if (!WriteGameFile(path.toStdString(), gameFileOf(game_, currentSettings()), why)) ShowError(gameFileErrorText(why));
+    if (!WriteGameFile(path.toStdString(), gameFileOf(game_, currentSettings()), why)) showError(gameFileErrorText(why));
     boardChanged();
 }
 
-void TForm1::ouvre()
+void MainWindow::openGame()
 {
-    const QString path = chooseFile({ false, tr("Ouvrir une partie"), paths_.userFolder("Sauve"),
+    const QString path = chooseFile({ false, tr("Ouvrir une partie"), session_.savedGamesFolder(),
                                       tr("Fichiers Korvelan (*.dam)"), "dam" });
     if (path.isEmpty()) return; // cancelled: the game and any search go on
     GameFileError why;
     const std::optional<GameFile> file = ReadGameFile(path.toStdString(), why);
     if (!file) {
-        ShowError(gameFileErrorText(why));
+        showError(gameFileErrorText(why));
         return;
     }
     // Opening a game keeps the language and the table size in force.
     showLoadedGame(*file, false);
 }
 
-void TForm1::showLoadedGame(const GameFile& file, bool tableSizeFromFile)
+void MainWindow::showLoadedGame(const GameFile& file, bool tableSizeFromFile)
 {
     const StoredSettings& s = file.settings;
     setLevelEntry(storedLevel(LevelSetting { s.levelTime, s.levelCap, s.customMinutes, s.levelIndex }));
-    nbminutes_->setText(QString::number(s.customMinutes));
+    customMinutesEdit_->setText(QString::number(s.customMinutes));
     if (tableSizeFromFile) setTableSize(s.sizeFactor, true);
     // A running search is abandoned first; the loaded position is the user's to play.
     controller_->loadGame([file](GameState& g) { loadGameFile(file, g); });

@@ -1,4 +1,4 @@
-#include "ui/Unit5.h"
+#include "ui/parameter_editor.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -50,7 +50,7 @@ QString otherBoxName(int item)
 
 // The parameter window speaks French in every language of the interface: its
 // captions name the evaluation's terms, which are not translated.
-TForm5::TForm5(QWidget* parent) : QDialog(parent)
+ParameterEditor::ParameterEditor(QWidget* parent) : QDialog(parent)
 {
     setObjectName("TForm5");
     setWindowTitle("Parameters");
@@ -65,16 +65,16 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent)
     buttons->addStretch();
     auto* ok = new QPushButton(QString::fromUtf8("OK"), this);
     ok->setObjectName("parametreOK");
-    connect(ok, &QPushButton::clicked, this, &TForm5::parametreOKClick);
+    connect(ok, &QPushButton::clicked, this, &ParameterEditor::acceptParameters);
     auto* cancel = new QPushButton(QString::fromUtf8("Annuler"), this);
     cancel->setObjectName("parametrecancel");
-    connect(cancel, &QPushButton::clicked, this, &TForm5::parametrecancelClick);
+    connect(cancel, &QPushButton::clicked, this, &ParameterEditor::cancelEditing);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     v->addLayout(buttons);
 }
 
-QLineEdit* TForm5::makeBox(QWidget* parent, int item, const QString& name)
+QLineEdit* ParameterEditor::makeBox(QWidget* parent, int item, const QString& name)
 {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
@@ -84,7 +84,7 @@ QLineEdit* TForm5::makeBox(QWidget* parent, int item, const QString& name)
     return box;
 }
 
-QWidget* TForm5::tablePanel(int table)
+QWidget* ParameterEditor::tablePanel(int table)
 {
     // A caption, the 32 boxes in the shape of the board, and the table's tempo weight.
     auto* holder = new QWidget(this);
@@ -110,7 +110,7 @@ QWidget* TForm5::tablePanel(int table)
     return holder;
 }
 
-QWidget* TForm5::lowerPart()
+QWidget* ParameterEditor::lowerPart()
 {
     auto* part = new QWidget(this);
     auto* h = new QHBoxLayout(part);
@@ -144,7 +144,7 @@ QWidget* TForm5::lowerPart()
     return part;
 }
 
-void TForm5::edit(const ParameterSet& set)
+void ParameterEditor::edit(const ParameterSet& set)
 {
     shown_ = set;
     show();
@@ -153,7 +153,7 @@ void TForm5::edit(const ParameterSet& set)
         boxes_[item]->setText(QString::fromStdString(parameterItemText(set, parameterItemOffset(item))));
 }
 
-void TForm5::parametreOKClick()
+void ParameterEditor::acceptParameters()
 {
     hide();
     ParameterSet set = shown_;
@@ -162,6 +162,6 @@ void TForm5::parametreOKClick()
     emit parametersAccepted(set);
 }
 
-void TForm5::parametrecancelClick() { hide(); }
+void ParameterEditor::cancelEditing() { hide(); }
 
 } // namespace kv
