@@ -51,11 +51,13 @@ void BM_Evaluate(benchmark::State& state)
     for (auto _ : state) {
         int sum = 0;
         for (const Leaf& l : set)
-            sum += ev.evaluate(kv::EvalNode { l.board, l.counts, l.ply, 0, 0, l.sums }, l.rootSide, -32000, 32000);
+            sum += ev.evaluate(kv::EvalNode { l.board, l.counts, l.ply, 0, 0, l.sums }, l.rootSide,
+                               -32000, 32000);
         benchmark::DoNotOptimize(sum);
         calls += static_cast<std::int64_t>(set.size());
     }
-    state.counters["evals/s"] = benchmark::Counter(static_cast<double>(calls), benchmark::Counter::kIsRate);
+    state.counters["evals/s"]
+        = benchmark::Counter(static_cast<double>(calls), benchmark::Counter::kIsRate);
     state.counters["positions"] = static_cast<double>(set.size());
 }
 

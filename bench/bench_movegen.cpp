@@ -14,11 +14,15 @@ void perftFrom(benchmark::State& state, const char* fen)
     const int depth = static_cast<int>(state.range(0));
     std::uint64_t nodes = 0;
     for (auto _ : state) nodes += kv::perft(gen, p.board, p.side, depth);
-    state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+    state.counters["nodes/s"]
+        = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
 }
 
 void BM_PerftStart(benchmark::State& state) { perftFrom(state, "start"); }
-void BM_PerftKings(benchmark::State& state) { perftFrom(state, "W:WK1,K9,17,18:BK32,K24,14,15,20"); }
+void BM_PerftKings(benchmark::State& state)
+{
+    perftFrom(state, "W:WK1,K9,17,18:BK32,K24,14,15,20");
+}
 
 } // namespace
 

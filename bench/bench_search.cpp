@@ -23,14 +23,18 @@ void searchFrom(benchmark::State& state, const char* fen)
         ctx.clearTranspositionTable();
         nodes += kv::searchDriver(ctx, request).nodes;
     }
-    state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
+    state.counters["nodes/s"]
+        = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
 }
 
 void BM_SearchMiddleGame(benchmark::State& state)
 {
     searchFrom(state, "W:W1,2,3,4,5,6,7,9,11,12:B17,18,20,23,26,28,29,30,31,32");
 }
-void BM_SearchKings(benchmark::State& state) { searchFrom(state, "W:W3,5,7,10,15,K30:B21,23,24,26"); }
+void BM_SearchKings(benchmark::State& state)
+{
+    searchFrom(state, "W:W3,5,7,10,15,K30:B21,23,24,26");
+}
 
 void BM_CaptureProbe(benchmark::State& state)
 {

@@ -1,7 +1,7 @@
-# cmake --install: the programs in bin/, the shipped data in share/korvelan/
-# (the program directory of an installed game, found from the executable), a
-# desktop entry and an icon so the game appears in the desktop's menu. The
-# program writes nothing there: its files go to the user's data folder.
+# cmake --install: the programs in bin/ and the shipped data in share/korvelan/
+# (the program directory of an installed game, found from the executable);
+# desktop.cmake adds what the desktop reads. The program writes nothing
+# there: its files go to the user's data folder.
 include(GNUInstallDirs)
 foreach(t korvelan korvelan-cli)
   if(TARGET ${t})
@@ -14,6 +14,3 @@ install(DIRECTORY ${KV_PROGRAM_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/korvel
   REGEX "/(korvelan|korvelan-cli|korvelan-bench|kv-[^/]*|[^/]*_tests)$" EXCLUDE
   REGEX "/(Bestmove\\.txt|last32\\.dam)$" EXCLUDE
   REGEX "\\.part$" EXCLUDE)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/desktop/korvelan.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/desktop/korvelan.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

@@ -75,7 +75,8 @@ BenchResult runBench(int depth)
         result.nodes += r.nodes;
         result.bestMoves.push_back(r.legalIndex >= 0 ? moveText(r.move) : std::string("none"));
     }
-    result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    result.seconds
+        = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return result;
 }
 

@@ -13,10 +13,12 @@ namespace {
 // diagonals (1 on the corner square 29, 8 on square 4), the second the other
 // family (1 on squares 1 and 5, 7 on squares 28 and 32).
 constexpr std::array<std::uint8_t, 33> kFirstDiagonal = {
-    0, 5, 6, 7, 8, 4, 5, 6, 7, 4, 5, 6, 7, 3, 4, 5, 6, 3, 4, 5, 6, 2, 3, 4, 5, 2, 3, 4, 5, 1, 2, 3, 4,
+    0, 5, 6, 7, 8, 4, 5, 6, 7, 4, 5, 6, 7, 3, 4, 5, 6,
+    3, 4, 5, 6, 2, 3, 4, 5, 2, 3, 4, 5, 1, 2, 3, 4,
 };
 constexpr std::array<std::uint8_t, 33> kSecondDiagonal = {
-    0, 1, 2, 3, 4, 1, 2, 3, 4, 2, 3, 4, 5, 2, 3, 4, 5, 3, 4, 5, 6, 3, 4, 5, 6, 4, 5, 6, 7, 4, 5, 6, 7,
+    0, 1, 2, 3, 4, 1, 2, 3, 4, 2, 3, 4, 5, 2, 3, 4, 5,
+    3, 4, 5, 6, 3, 4, 5, 6, 4, 5, 6, 7, 4, 5, 6, 7,
 };
 
 // A set-up written for white kings against black men: a white king on one
@@ -25,10 +27,10 @@ constexpr std::array<std::uint8_t, 33> kSecondDiagonal = {
 // pieces, every white man on the other side.
 struct KingsVersusMenPattern {
     Square end1, end2;
-    int menBelow;                       // fewer black men than this
+    int menBelow; // fewer black men than this
     const std::array<std::uint8_t, 33>* coordinate;
-    int blackLow, blackHigh;            // coordinates a black man may have
-    int whiteLow, whiteHigh;            // coordinates a white man may have
+    int blackLow, blackHigh; // coordinates a black man may have
+    int whiteLow, whiteHigh; // coordinates a white man may have
 };
 
 constexpr std::array<KingsVersusMenPattern, 3> kPatterns = { {
@@ -84,8 +86,8 @@ bool kingsVersusMenRule(const Board& b, int menCount, int colour)
     const Board v = patternView(b, colour);
     for (int i = 0; i < static_cast<int>(kPatterns.size()); ++i) {
         const KingsVersusMenPattern& p = kPatterns[i];
-        const bool king = (v[p.end1] == WhiteKing && v[p.end2] == Empty) ||
-                          (v[p.end2] == WhiteKing && v[p.end1] == Empty);
+        const bool king = (v[p.end1] == WhiteKing && v[p.end2] == Empty)
+            || (v[p.end2] == WhiteKing && v[p.end1] == Empty);
         bool count = menCount < p.menBelow;
         if (i == 2) count = count && (menCount == 3 || v[2] == Empty);
         if (king && count) return patternHolds(v, p, i);
@@ -94,8 +96,7 @@ bool kingsVersusMenRule(const Board& b, int menCount, int colour)
 }
 
 EndgameKnowledge::EndgameKnowledge(std::string programDir, MessageSink sink)
-    : dir_(std::move(programDir))
-    , sink_(std::move(sink))
+    : dir_(std::move(programDir)), sink_(std::move(sink))
 {
 }
 
@@ -113,8 +114,9 @@ void EndgameKnowledge::loadLearnedPositions()
     if (!problem.empty() && sink_) sink_(problem);
 }
 
-std::optional<int> EndgameKnowledge::probeEndgame(const Board& b, const PieceCounts& counts, SideToMove toMove,
-                                                  SideToMove rootSide, int ply) const
+std::optional<int> EndgameKnowledge::probeEndgame(const Board& b, const PieceCounts& counts,
+                                                  SideToMove toMove, SideToMove rootSide,
+                                                  int ply) const
 {
     const int pieces = counts.white() + counts.black();
     if (pieces > 4) return std::nullopt;

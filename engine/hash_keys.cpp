@@ -30,7 +30,8 @@ void putLittleEndian(std::uint8_t* p, std::uint32_t v)
 
 std::uint32_t getLittleEndian(const std::uint8_t* p)
 {
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
+        | std::uint32_t(p[3]) << 24;
 }
 } // namespace
 

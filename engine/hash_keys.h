@@ -12,7 +12,7 @@
 
 namespace kv {
 
-constexpr int kHashKeyCount = 165;                        // codes 0..4 x squares 0..32
+constexpr int kHashKeyCount = 165;                              // codes 0..4 x squares 0..32
 constexpr std::size_t kHashKeyFileSize = 2 * kHashKeyCount * 4; // 1320 bytes
 constexpr const char* kHashKeyFileName = "hashkey33.dat";
 

@@ -51,7 +51,8 @@ LevelSetting storedLevel(const LevelSetting& stored)
     return stored;
 }
 
-bool noviceSlips(const LevelSetting& level, int ownPieces, int enemyPieces, std::size_t rootMoves, bool onlyMove)
+bool noviceSlips(const LevelSetting& level, int ownPieces, int enemyPieces, std::size_t rootMoves,
+                 bool onlyMove)
 {
     return level.index == 0 && !onlyMove && ownPieces > enemyPieces && rootMoves > 1;
 }

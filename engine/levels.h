@@ -41,7 +41,8 @@ LevelSetting storedLevel(const LevelSetting& stored);
 
 // The novice level's slip: with a piece more than its opponent and a choice
 // of moves, level 0 plays the second move of the search's ordered list.
-bool noviceSlips(const LevelSetting& level, int ownPieces, int enemyPieces, std::size_t rootMoves, bool onlyMove);
+bool noviceSlips(const LevelSetting& level, int ownPieces, int enemyPieces, std::size_t rootMoves,
+                 bool onlyMove);
 
 // The most minutes "Autre" takes: beyond about 39 days the products no
 // longer fit the 32-bit settings.
@@ -63,7 +64,7 @@ std::int64_t timeLossLimit(std::int32_t levelCap, int gamePly);
 // its used seconds, the other side on its used seconds divided by `divisor`
 // (2 for a player rated below 1800). Returns 0 white, 1 black, -1 none.
 struct TimeLossInput {
-    std::array<std::int32_t, 2> used {};   // seconds used by white, black
+    std::array<std::int32_t, 2> used {}; // seconds used by white, black
     std::array<int, 2> divisor { 1, 1 };
     int sideToMove = 0;
     int gamePly = 0;

@@ -21,10 +21,7 @@ inline constexpr int kKingsVersusMenScore = 31001;
 namespace EntryType {
 inline constexpr int MaxExact = 1, MaxLower = 3, MaxUpper = 5, MaxDecided = 100;
 inline constexpr int MinExact = 51, MinUpper = 53, MinLower = 55, MinDecided = 150;
-constexpr bool       isExact(int t)
-{
-    return t == 1 || t == 2 || t == 51 || t == 52;
-}
+constexpr bool isExact(int t) { return t == 1 || t == 2 || t == 51 || t == 52; }
 } // namespace EntryType
 
 } // namespace kv

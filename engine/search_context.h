@@ -6,8 +6,8 @@
 #pragma once
 
 #include "engine/hash_keys.h"
-#include "engine/search_knowledge.h"
 #include "engine/search_info.h"
+#include "engine/search_knowledge.h"
 #include "engine/transposition.h"
 #include "eval/evaluate.h"
 #include "eval/parameters.h"
@@ -35,11 +35,12 @@ struct SearchState {
 
 // What the driver reads of the level and of the caller's limits.
 struct SearchSettings {
-    int levelTime = 160; // LevelTime, seconds for the first 30 moves; 1..9 cap the depth; 32000 no limit
-    int levelCap = 178;  // LevelCap, cap on the side's total thinking time
-    int fixedDepth = 0;  // > 0: stop after the iteration of this depth (tools, tests)
+    int levelTime
+        = 160; // LevelTime, seconds for the first 30 moves; 1..9 cap the depth; 32000 no limit
+    int levelCap = 178;          // LevelCap, cap on the side's total thinking time
+    int fixedDepth = 0;          // > 0: stop after the iteration of this depth (tools, tests)
     std::uint32_t nodeLimit = 0; // > 0: stop at the first poll past this many nodes (tools)
-    int moveTimeMs = 0;  // > 0: a fixed budget of this many milliseconds instead of the level's
+    int moveTimeMs = 0; // > 0: a fixed budget of this many milliseconds instead of the level's
     bool bookEnabled = true;
 };
 
@@ -48,17 +49,17 @@ class SearchObserver {
 public:
     virtual ~SearchObserver() = default;
     // The root-move list is emptied when a search starts.
-    virtual void clearRootLines() {}
+    virtual void clearRootLines() { }
     // Line `index` of the root-move list is replaced by `line` (the list
     // grows in root-list order during the first iteration).
-    virtual void setRootLine(int /*index*/, const RootLine& /*line*/) {}
+    virtual void setRootLine(int /*index*/, const RootLine& /*line*/) { }
     // The search's depth, nodes, time, score and principal variation.
-    virtual void searchInfo(const SearchInfo& /*info*/) {}
+    virtual void searchInfo(const SearchInfo& /*info*/) { }
     // The side's clock should show this total of used seconds.
-    virtual void clock(SideToMove /*side*/, int /*usedSeconds*/) {}
+    virtual void clock(SideToMove /*side*/, int /*usedSeconds*/) { }
     // An iteration has ended (after its aspiration rules were applied); the
     // depth is the one searched next if the window failed.
-    virtual void iterationFinished(int /*depth*/, int /*score*/) {}
+    virtual void iterationFinished(int /*depth*/, int /*score*/) { }
 };
 
 class Searcher; // the node search and its tables (engine/searcher.h)
@@ -68,7 +69,8 @@ public:
     // The keys must be the real ones: load them with loadHashKeys or take
     // HashKeyTables::generated(). Without an explicit knowledge object the
     // search uses one that knows nothing.
-    explicit SearchContext(const HashKeyTables& keys, const ParameterSet& params = defaultParameters());
+    explicit SearchContext(const HashKeyTables& keys,
+                           const ParameterSet& params = defaultParameters());
     SearchContext(const HashKeyTables& keys, const SearchKnowledge& knowledge,
                   const ParameterSet& params = defaultParameters());
     ~SearchContext();

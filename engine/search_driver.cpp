@@ -9,8 +9,8 @@
 
 namespace kv {
 
-TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, std::int64_t used, bool analysisMode,
-                        bool unlimitedTime)
+TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, std::int64_t used,
+                        bool analysisMode, bool unlimitedTime)
 {
     // Every rule reads seconds; the arithmetic is done in milliseconds so that
     // a share such as LevelTime / 10 = 0.6 s keeps its fraction.
@@ -139,11 +139,13 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     for (int sq = 1; sq <= kSquares; ++sq)
         if (pos.board[sq] > BlackKing) return noMove(s);
     pos.keys = computeHashKeys(s.keys, pos.board);
-    pos.learnedIndex = computeHashKeys(HashKeyTables { s.learnedIndex, s.keys.check }, pos.board).index;
+    pos.learnedIndex
+        = computeHashKeys(HashKeyTables { s.learnedIndex, s.keys.check }, pos.board).index;
     for (int p = 0; p < kPlyTables; ++p) s.emptyKillers(p);
     s.ageHistory();
 
-    const TimeBudget budget = allocateTime(set.levelTime, set.levelCap, req.gamePly, usedMs, st.analysisMode, st.unlimitedTime);
+    const TimeBudget budget = allocateTime(set.levelTime, set.levelCap, req.gamePly, usedMs,
+                                           st.analysisMode, st.unlimitedTime);
     std::int64_t targetMs = budget.target;
     s.hardTimeLimit = budget.hard;
     s.totalTimeCap = budget.totalCap;
@@ -178,8 +180,8 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     const int n = s.gen.generate(pos.board, side, 1);
     if (n == 0) return noMove(s);
     if (n == 1) {
-        const bool searchAnyway =
-            (st.analysisMode && req.gamePly == req.analysisEndPly) || st.unlimitedTime;
+        const bool searchAnyway
+            = (st.analysisMode && req.gamePly == req.analysisEndPly) || st.unlimitedTime;
         if (!searchAnyway) {
             if (st.analysisMode) s.lastCompletedScore = 32001;
             return chosen(s, req.board, side, 0, SearchOutcome::OnlyMove);
@@ -187,7 +189,8 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     }
 
     if (set.bookEnabled && req.book) {
-        const bool opening = req.gamePly < 3 && pos.counts[WhiteMan] == 12 && pos.counts[BlackMan] == 12;
+        const bool opening
+            = req.gamePly < 3 && pos.counts[WhiteMan] == 12 && pos.counts[BlackMan] == 12;
         if (opening || (req.gamePly >= 3 && req.gamePly < 42)) {
             const std::vector<BookMove> book = req.book(pos.board, side);
             std::vector<int> matches;
@@ -256,11 +259,14 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
         if (timed) {
             const MoveRecord& best = s.gen.list(1)[s.bestRootMove];
             timer.iterationDone(elapsed, best.from * 64 + best.to, score);
-            if (!timer.startAnother(elapsed) && window.instability != 1 && s.iterationDepth > 5) break;
-        } else if (!st.unlimitedTime && elapsed > targetMs && window.instability != 1 && s.iterationDepth > 5) {
+            if (!timer.startAnother(elapsed) && window.instability != 1 && s.iterationDepth > 5)
+                break;
+        } else if (!st.unlimitedTime && elapsed > targetMs && window.instability != 1
+                   && s.iterationDepth > 5) {
             break;
         }
-        if (!st.unlimitedTime && set.levelTime >= 1 && set.levelTime <= kDepthLevelTimes && s.iterationDepth >= set.levelTime + 1)
+        if (!st.unlimitedTime && set.levelTime >= 1 && set.levelTime <= kDepthLevelTimes
+            && s.iterationDepth >= set.levelTime + 1)
             break;
         if (set.fixedDepth > 0 && s.iterationDepth >= set.fixedDepth) break;
         if (set.nodeLimit > 0 && s.nodes >= set.nodeLimit) break;

@@ -17,7 +17,7 @@ namespace kv {
 struct SearchRequest {
     Board board;
     SideToMove side = White;
-    int gamePly = 0;                       // plies played so far
+    int gamePly = 0;                            // plies played so far
     std::array<std::int32_t, 2> usedSeconds {}; // each side's total thinking time
     // When set (>= 0), the side's thinking time to the millisecond; callers
     // that keep their clocks finer than seconds pass it.
@@ -44,12 +44,12 @@ enum class SearchOutcome {
 
 struct SearchResult {
     SearchOutcome outcome = SearchOutcome::NoMove;
-    int code = 100;        // the result byte: root-list index, 100 or 254
-    int rootIndex = -1;    // index in the search's ordered ply-1 list
-    int legalIndex = -1;   // index in MoveGenerator::generateLegal order for the same position
-    MoveRecord move;       // the chosen move (valid when legalIndex >= 0)
-    int score = 0;         // last completed score, search units (200 = a man)
-    int depth = 0;         // last iteration depth reached
+    int code = 100;      // the result byte: root-list index, 100 or 254
+    int rootIndex = -1;  // index in the search's ordered ply-1 list
+    int legalIndex = -1; // index in MoveGenerator::generateLegal order for the same position
+    MoveRecord move;     // the chosen move (valid when legalIndex >= 0)
+    int score = 0;       // last completed score, search units (200 = a man)
+    int depth = 0;       // last iteration depth reached
     std::uint32_t nodes = 0;
     bool aborted = false;
     std::int32_t usedSeconds = 0; // the side's total used time when the search ended
@@ -67,8 +67,8 @@ struct TimeBudget {
 };
 // `usedMs`: the side's thinking time so far. The rules are those of whole
 // seconds (LevelTime / 10, a floor of one second, ...) computed to the millisecond.
-TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, std::int64_t usedMs, bool analysisMode,
-                        bool unlimitedTime);
+TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, std::int64_t usedMs,
+                        bool analysisMode, bool unlimitedTime);
 
 // The aspiration window between iterations: half-width 250 around the last
 // score; a failure repeats the depth once with the window open on the failing

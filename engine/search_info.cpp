@@ -50,10 +50,10 @@ std::vector<std::string> searchInfoLines(const SearchInfo& info, const SearchInf
 std::string rootLineText(const RootLine& line)
 {
     const MoveRecord& m = line.move;
-    char              text[48];
+    char text[48];
     std::snprintf(text, sizeof text, "%s%c%s : %5d%s", SquareLabels[m.from].data(),
-        m.isCapture() ? 'x' : '-', SquareLabels[m.to].data(), line.score / 2,
-        line.searching ? " ?<---" : "");
+                  m.isCapture() ? 'x' : '-', SquareLabels[m.to].data(), line.score / 2,
+                  line.searching ? " ?<---" : "");
     return text;
 }
 

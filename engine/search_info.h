@@ -12,12 +12,12 @@ namespace kv {
 
 // The search as it stands after a root move or an iteration.
 struct SearchInfo {
-    int           depth = 0; // the iteration's depth, one more once its last root move is done
+    int depth = 0; // the iteration's depth, one more once its last root move is done
     std::uint32_t nodes = 0;
-    bool          timed = false; // the search keeps time: elapsedMs is meaningful
-    std::int64_t  elapsedMs = 0; // this search's thinking time
-    int           score = 0; // search units (200 = a man), root side's view
-    int           moveNumber = 0; // the number of the move being searched
+    bool timed = false;                         // the search keeps time: elapsedMs is meaningful
+    std::int64_t elapsedMs = 0;                 // this search's thinking time
+    int score = 0;                              // search units (200 = a man), root side's view
+    int moveNumber = 0;                         // the number of the move being searched
     std::vector<MoveRecord> principalVariation; // at most 32 plies
 
     int shownScore() const { return score / 2; } // hundredths of a man
@@ -27,8 +27,8 @@ struct SearchInfo {
 // has not yet found its score in this iteration.
 struct RootLine {
     MoveRecord move;
-    int        score = 0;
-    bool       searching = false;
+    int score = 0;
+    bool searching = false;
 };
 
 // The labels of the statistics lines, in the caller's language.

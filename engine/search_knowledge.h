@@ -25,7 +25,10 @@ public:
 
     // Whether the kings hold the men in one of the known winning set-ups.
     // colour 0: white kings against black men; menCount counts those men.
-    virtual bool kingsVersusMen(const Board&, int /*menCount*/, int /*colour*/) const { return false; }
+    virtual bool kingsVersusMen(const Board&, int /*menCount*/, int /*colour*/) const
+    {
+        return false;
+    }
 
     // The learned score stored for the keys (the caller has already raised the
     // index key when white is to move), from the side to move's view; nothing
@@ -35,7 +38,7 @@ public:
         return std::nullopt;
     }
     // A hint that learned(indexKey, ...) will be asked soon.
-    virtual void prefetchLearned(std::uint32_t /*indexKey*/) const {}
+    virtual void prefetchLearned(std::uint32_t /*indexKey*/) const { }
 };
 
 } // namespace kv

@@ -19,8 +19,7 @@ void Searcher::reportInfo(int score, int depthShown)
     // The line ends at the first empty ply: entries beyond it may be left
     // over from a longer line of an earlier iteration.
     info.principalVariation.clear();
-    for (int j = 1; j < 33 && pv[1][j].from != 0; ++j)
-        info.principalVariation.push_back(pv[1][j]);
+    for (int j = 1; j < 33 && pv[1][j].from != 0; ++j) info.principalVariation.push_back(pv[1][j]);
     infoReported = true;
     if (observer) observer->searchInfo(info);
 }

@@ -18,7 +18,10 @@ constexpr int kPollInterval = 5000;
 constexpr int kMaxNodeTableLimit = 18;
 constexpr int kMinNodeTableLimit = 17;
 
-bool sameSquares(const MoveRecord& m, const KillerSlot& k) { return m.from == k.from && m.to == k.to; }
+bool sameSquares(const MoveRecord& m, const KillerSlot& k)
+{
+    return m.from == k.from && m.to == k.to;
+}
 
 void killerTrampoline(void* owner, MoveList& list, int ply)
 {
@@ -27,10 +30,7 @@ void killerTrampoline(void* owner, MoveList& list, int ply)
 } // namespace
 
 Searcher::Searcher(const HashKeyTables& k, const ParameterSet& params)
-    : keys(k)
-    , learnedIndex(k.index)
-    , evaluator(params)
-    , rng(std::random_device {}())
+    : keys(k), learnedIndex(k.index), evaluator(params), rng(std::random_device {}())
 {
     for (int p = 0; p < kPlyTables; ++p) emptyKillers(p);
 }
@@ -64,7 +64,8 @@ void Searcher::seedKillers(int length)
         const MoveRecord& m = pv[1][j];
         emptyKillerSlots(j);
         if (m.isCapture()) continue;
-        killers[j][0] = { m.from, m.to, (j & 1) ? lastCompletedScore - 290 : lastCompletedScore + 290 };
+        killers[j][0]
+            = { m.from, m.to, (j & 1) ? lastCompletedScore - 290 : lastCompletedScore + 290 };
     }
     for (; j <= kMaxPly; ++j) emptyKillerSlots(j);
 }
@@ -108,11 +109,13 @@ void Searcher::orderByKillers(MoveList& list, int ply)
             m.key = hashKey;
             hashSeen = true;
         } else {
-            m.key = static_cast<std::int16_t>(std::clamp(table[m.from][m.to], -kHistoryCeiling, kHistoryCeiling));
+            m.key = static_cast<std::int16_t>(
+                std::clamp(table[m.from][m.to], -kHistoryCeiling, kHistoryCeiling));
         }
     }
     bool matched = false;
-    for (int k = 0; k <= 6 && !matched && (k == 0 || !hashSeen) && ply - k > 0 && ply + k < 35; k += 2) {
+    for (int k = 0; k <= 6 && !matched && (k == 0 || !hashSeen) && ply - k > 0 && ply + k < 35;
+         k += 2) {
         const auto& slots = killers[ply - k];
         const KillerSlot& refutation = refutations[ply + k];
         bool first = false, second = false;
@@ -249,7 +252,8 @@ void Searcher::pollNow()
     pollCounter = 0;
     if (!state->unlimitedTime) {
         sideUsed = (*clockMs)() - startReference;
-        if (sideUsed - usedAtStart > hardTimeLimit || sideUsed > totalTimeCap) state->stopRequested = true;
+        if (sideUsed - usedAtStart > hardTimeLimit || sideUsed > totalTimeCap)
+            state->stopRequested = true;
         if (observer) observer->clock(rootSide, sideUsedSeconds());
     }
     if (nodeLimit != 0 && nodes >= nodeLimit) state->stopRequested = true;
@@ -291,7 +295,8 @@ static Prune pruneDecision(const Searcher& s, bool maxSide, int ply)
     if (balance < 0 && s.advancedMax == 0 && s.advancedMin == 0 && s.pos.quietPlyCount > depth / 2)
         return Prune::Replace;
     const int advanced = static_cast<int>(maxSide ? s.advancedMax : s.advancedMin);
-    const int d = ply - s.extensionCount[ply + 1] - s.pos.rootReduction - advanced - s.pos.promotionExtension;
+    const int d = ply - s.extensionCount[ply + 1] - s.pos.rootReduction - advanced
+        - s.pos.promotionExtension;
     if (d > depth - 4) {
         if (balance < -3) return Prune::EndNode;
         if (balance < -2) return Prune::Replace;
@@ -351,9 +356,10 @@ int Searcher::maxNode(int alpha, int beta, int ply)
 
     if (ply >= 33) return evaluate(ply, alpha, beta);
     // Beyond the horizon only a pending capture keeps the node open.
-    const bool beyondHorizon =
-        ply - extensionCount[ply] - pos.rootReduction - pos.promotionExtension > iterationDepth;
-    if (beyondHorizon && !hasCapture(pos.board, pos.counts, rootSide)) return evaluate(ply, alpha, beta);
+    const bool beyondHorizon
+        = ply - extensionCount[ply] - pos.rootReduction - pos.promotionExtension > iterationDepth;
+    if (beyondHorizon && !hasCapture(pos.board, pos.counts, rootSide))
+        return evaluate(ply, alpha, beta);
     const OrderingContext ordering = orderingFor(ply);
     const int n = gen.generate(pos.board, rootSide, ply, &ordering);
     MoveList& list = gen.list(ply);
@@ -361,7 +367,8 @@ int Searcher::maxNode(int alpha, int beta, int ply)
 
     if (ply == 1) {
         for (int i = 0; i < n; ++i)
-            rootScores[i] = { list[i].from, list[i].to, alpha <= -kDecidedScore ? -kWinScore : alpha - 500 };
+            rootScores[i]
+                = { list[i].from, list[i].to, alpha <= -kDecidedScore ? -kWinScore : alpha - 500 };
         rootScoreCount = n;
     }
 
@@ -417,7 +424,8 @@ int Searcher::maxNode(int alpha, int beta, int ply)
         }
 
         int score;
-        if (state->analysisMode && ply == 1 && gamePly < analysisEndPly && m.from == playedFrom && m.to == playedTo) {
+        if (state->analysisMode && ply == 1 && gamePly < analysisEndPly && m.from == playedFrom
+            && m.to == playedTo) {
             score = previousScoreNegated;
         } else if (i == 0) {
             score = minNode(alpha, beta, ply + 1);
@@ -426,14 +434,16 @@ int Searcher::maxNode(int alpha, int beta, int ply)
             // then beats alpha is searched again at the full depth.
             const NodeFrame child = pos;
             score = alpha + 1;
-            if (const int r = lateMoveReduction(i, draft, captures, ply == 1 || promoting || advancedMax != 0)) {
+            if (const int r = lateMoveReduction(i, draft, captures,
+                                                ply == 1 || promoting || advancedMax != 0)) {
                 pos.rootReduction -= r;
                 score = minNode(alpha, alpha + 1, ply + 1);
                 pos = child;
             }
             if (score > alpha) {
                 score = minNode(alpha, alpha + 1, ply + 1);
-                if (alpha < score && score < beta && score > -kProvenScore && score < kProvenScore) {
+                if (alpha < score && score < beta && score > -kProvenScore
+                    && score < kProvenScore) {
                     pos = child;
                     score = minNode(score - 1, beta, ply + 1);
                 }
@@ -443,7 +453,9 @@ int Searcher::maxNode(int alpha, int beta, int ply)
 
         if (ply == 1) {
             if (repeats && std::abs(score) < kDecidedScore) score = 0;
-            rootScores[i].score = score > best ? score + 2 * i + 200 : score == best ? score - 200 : score - 300;
+            rootScores[i].score = score > best ? score + 2 * i + 200
+                : score == best                ? score - 200
+                                               : score - 300;
         }
         pos = frame;
 
@@ -460,15 +472,18 @@ int Searcher::maxNode(int alpha, int beta, int ply)
         if (ply == 1 && !stopping) {
             reportRootLine(i, m, score, false);
             previousRootScore = score;
-            if (!state->unlimitedTime) reportInfo(best, i == n - 1 ? iterationDepth + 1 : iterationDepth);
+            if (!state->unlimitedTime)
+                reportInfo(best, i == n - 1 ? iterationDepth + 1 : iterationDepth);
         }
         if (score > alpha) {
             if (ply == 1) bestRootMove = i;
             if (score >= beta && !stopping && score >= -29999) {
                 if (n >= 2 && !captures) storeKiller(m, ply, score), rewardHistory(list, i, ply);
                 if (ply != 1 && ply - depthOffset < kMaxNodeTableLimit && ply > 3)
-                    tt.store(pos.keys.index, pos.keys.check, score, ply, s + (score > kDecidedScore ? EntryType::MaxDecided : EntryType::MaxLower), m.from,
-                             m.to, gamePly, horizon(ply), pieceCount());
+                    tt.store(
+                        pos.keys.index, pos.keys.check, score, ply,
+                        s + (score > kDecidedScore ? EntryType::MaxDecided : EntryType::MaxLower),
+                        m.from, m.to, gamePly, horizon(ply), pieceCount());
                 return score;
             }
             alpha = score;
@@ -480,12 +495,10 @@ int Searcher::maxNode(int alpha, int beta, int ply)
     if (ply - depthOffset >= kMaxNodeTableLimit || ply < 4 || state->stopRequested) return best;
     if (ply >= extensionCount[ply] + iterationDepth + pos.rootReduction || ply >= beta) return best;
     int type;
-    if (best > alpha0)
-        type = best > kDecidedScore ? EntryType::MaxDecided : EntryType::MaxExact;
-    else
-        type = best < -kDecidedScore ? EntryType::MaxDecided : EntryType::MaxUpper;
-    tt.store(pos.keys.index, pos.keys.check, best, ply, s + type, bestFrom, bestTo, gamePly, horizon(ply),
-             pieceCount());
+    if (best > alpha0) type = best > kDecidedScore ? EntryType::MaxDecided : EntryType::MaxExact;
+    else type = best < -kDecidedScore ? EntryType::MaxDecided : EntryType::MaxUpper;
+    tt.store(pos.keys.index, pos.keys.check, best, ply, s + type, bestFrom, bestTo, gamePly,
+             horizon(ply), pieceCount());
     return best;
 }
 
@@ -523,9 +536,10 @@ int Searcher::minNode(int alpha, int beta, int ply)
 
     if (ply >= 33) return evaluate(ply, alpha, beta);
     // Beyond the horizon only a pending capture keeps the node open.
-    const bool beyondHorizon =
-        ply - extensionCount[ply] - pos.rootReduction - pos.promotionExtension > iterationDepth;
-    if (beyondHorizon && !hasCapture(pos.board, pos.counts, opponentSide)) return evaluate(ply, alpha, beta);
+    const bool beyondHorizon
+        = ply - extensionCount[ply] - pos.rootReduction - pos.promotionExtension > iterationDepth;
+    if (beyondHorizon && !hasCapture(pos.board, pos.counts, opponentSide))
+        return evaluate(ply, alpha, beta);
     const OrderingContext ordering = orderingFor(ply);
     const int n = gen.generate(pos.board, opponentSide, ply, &ordering);
     MoveList& list = gen.list(ply);
@@ -573,14 +587,16 @@ int Searcher::minNode(int alpha, int beta, int ply)
         } else {
             const NodeFrame child = pos; // late moves as in maxNode
             score = beta - 1;
-            if (const int r = lateMoveReduction(i, draft, captures, promoting || advancedMin != 0)) {
+            if (const int r
+                = lateMoveReduction(i, draft, captures, promoting || advancedMin != 0)) {
                 pos.rootReduction -= r;
                 score = maxNode(beta - 1, beta, ply + 1);
                 pos = child;
             }
             if (score < beta) {
                 score = maxNode(beta - 1, beta, ply + 1);
-                if (alpha < score && score < beta && score > -kProvenScore && score < kProvenScore) {
+                if (alpha < score && score < beta && score > -kProvenScore
+                    && score < kProvenScore) {
                     pos = child;
                     score = maxNode(alpha, score + 1, ply + 1);
                 }
@@ -600,8 +616,10 @@ int Searcher::minNode(int alpha, int beta, int ply)
             if (score <= alpha && score < kDecidedScore && !stopping) {
                 if (n >= 2 && !captures) storeKiller(m, ply, score), rewardHistory(list, i, ply);
                 if (ply - depthOffset < kMinNodeTableLimit && ply >= 4)
-                    tt.store(pos.keys.index, pos.keys.check, score, ply, s + (score < -kDecidedScore ? EntryType::MinDecided : EntryType::MinUpper), m.from,
-                             m.to, gamePly, horizon(ply), pieceCount());
+                    tt.store(
+                        pos.keys.index, pos.keys.check, score, ply,
+                        s + (score < -kDecidedScore ? EntryType::MinDecided : EntryType::MinUpper),
+                        m.from, m.to, gamePly, horizon(ply), pieceCount());
                 return score;
             }
             if (n > 1) storeRefutation(m, ply);
@@ -610,14 +628,13 @@ int Searcher::minNode(int alpha, int beta, int ply)
     }
 
     if (ply - depthOffset >= kMinNodeTableLimit || ply < 3 || state->stopRequested) return best;
-    if (ply >= extensionCount[ply] + iterationDepth + pos.rootReduction || alpha >= ply) return best;
+    if (ply >= extensionCount[ply] + iterationDepth + pos.rootReduction || alpha >= ply)
+        return best;
     int type;
-    if (best < beta0)
-        type = best < -kDecidedScore ? EntryType::MinDecided : EntryType::MinExact;
-    else
-        type = best > kDecidedScore ? EntryType::MinDecided : EntryType::MinLower;
-    tt.store(pos.keys.index, pos.keys.check, best, ply, s + type, bestFrom, bestTo, gamePly, horizon(ply),
-             pieceCount());
+    if (best < beta0) type = best < -kDecidedScore ? EntryType::MinDecided : EntryType::MinExact;
+    else type = best > kDecidedScore ? EntryType::MinDecided : EntryType::MinLower;
+    tt.store(pos.keys.index, pos.keys.check, best, ply, s + type, bestFrom, bestTo, gamePly,
+             horizon(ply), pieceCount());
     return best;
 }
 

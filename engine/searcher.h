@@ -14,8 +14,8 @@
 #include "rules/record.h"
 
 #include <array>
-#include <random>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -29,7 +29,7 @@ struct NodeFrame {
     PieceCounts counts;
     EvalSums sums;
     PositionKeys keys;
-    std::uint32_t learnedIndex = 0; // index key under the learned positions' own keys
+    std::uint32_t learnedIndex = 0;   // index key under the learned positions' own keys
     std::int32_t materialBalance = 0; // won minus lost since the root: man 1, king 3, promotion 2
     // Plies taken off the depth: the root move's 0, -1 or -2 plus -1 for each
     // late move reduced on the path.

@@ -11,8 +11,7 @@ constexpr int kDecided = 30000;
 } // namespace
 
 IterationTimer::IterationTimer(std::int64_t target, std::int64_t hard)
-    : target_(target)
-    , hard_(hard)
+    : target_(target), hard_(hard)
 {
 }
 
@@ -38,10 +37,8 @@ void IterationTimer::iterationDone(std::int64_t elapsed, int bestMove, int score
 std::int64_t IterationTimer::budget() const
 {
     int scale = 100 + unrest_;
-    if (scoreDrop_ >= 100)
-        scale += 100;
-    else if (scoreDrop_ >= 30)
-        scale += 50;
+    if (scoreDrop_ >= 100) scale += 100;
+    else if (scoreDrop_ >= 30) scale += 50;
     if (steady_ >= 5 && unrest_ < 10) scale -= 30;
     return std::min(target_ * scale / 100, hard_ * 9 / 10);
 }

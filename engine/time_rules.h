@@ -32,15 +32,15 @@ public:
 
 private:
     std::int64_t target_, hard_;
-    std::int64_t lastEnd_ = 0; // when the last iteration ended
-    std::int64_t lastLength_ = 0; // how long it took
+    std::int64_t lastEnd_ = 0;      // when the last iteration ended
+    std::int64_t lastLength_ = 0;   // how long it took
     std::int64_t lengthBefore_ = 0; // how long the one before took
-    int          iterations_ = 0;
-    int          bestMove_ = -1;
-    int          score_ = 0;
-    int          unrest_ = 0; // hundredths of target added by recent changes of the best move
+    int iterations_ = 0;
+    int bestMove_ = -1;
+    int score_ = 0;
+    int unrest_ = 0;    // hundredths of target added by recent changes of the best move
     int scoreDrop_ = 0; // how far the last score fell below the one before (0 when it rose)
-    int steady_ = 0; // iterations in a row with the same best move and no fall of the score
+    int steady_ = 0;    // iterations in a row with the same best move and no fall of the score
 };
 
 } // namespace kv

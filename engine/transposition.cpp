@@ -19,13 +19,17 @@ TableUse useAtMaxNode(int t, int v, int s, int alpha, int beta)
     } else if (t == other(MinDecided, s) || t == other(MinExact, s)) {
         done(-v);
     } else if (t == own(MaxLower, s)) {
-        if (v >= beta) done(v); else u.hashMove = true, u.alpha = v;
+        if (v >= beta) done(v);
+        else u.hashMove = true, u.alpha = v;
     } else if (t == other(MinUpper, s)) {
-        if (-v >= beta) done(-v); else u.hashMove = true, u.alpha = -v;
+        if (-v >= beta) done(-v);
+        else u.hashMove = true, u.alpha = -v;
     } else if (t == other(MinLower, s)) {
-        if (-v <= alpha) done(-v); else u.hashMove = true, u.beta = -v;
+        if (-v <= alpha) done(-v);
+        else u.hashMove = true, u.beta = -v;
     } else if (t == own(MaxUpper, s)) {
-        if (v <= alpha) done(v); else u.hashMove = true, u.beta = v;
+        if (v <= alpha) done(v);
+        else u.hashMove = true, u.beta = v;
     }
     return u;
 }
@@ -40,13 +44,17 @@ TableUse useAtMinNode(int t, int v, int s, int alpha, int beta)
     } else if (t == other(MaxDecided, s) || t == other(MaxExact, s)) {
         done(-v);
     } else if (t == own(MinUpper, s)) {
-        if (v <= alpha) done(v); else u.hashMove = true, u.beta = v;
+        if (v <= alpha) done(v);
+        else u.hashMove = true, u.beta = v;
     } else if (t == other(MaxLower, s)) {
-        if (-v <= alpha) done(-v); else u.hashMove = true, u.beta = -v;
+        if (-v <= alpha) done(-v);
+        else u.hashMove = true, u.beta = -v;
     } else if (t == own(MinLower, s)) {
-        if (v >= beta) done(v); else u.hashMove = true, u.alpha = v;
+        if (v >= beta) done(v);
+        else u.hashMove = true, u.alpha = v;
     } else if (t == other(MaxUpper, s)) {
-        if (-v >= beta) done(-v); else u.hashMove = true, u.alpha = -v;
+        if (-v >= beta) done(-v);
+        else u.hashMove = true, u.alpha = -v;
     }
     return u;
 }
@@ -57,7 +65,8 @@ void TranspositionTable::resize(int sizeFactor)
 {
     sizeFactor_ = sizeFactor <= 0 ? kDefaultSizeFactor : sizeFactor;
     std::vector<TranspositionEntry>().swap(table_);
-    table_.assign(static_cast<std::size_t>(sizeFactor_) * kEntriesPerSizeFactor, TranspositionEntry {});
+    table_.assign(static_cast<std::size_t>(sizeFactor_) * kEntriesPerSizeFactor,
+                  TranspositionEntry {});
     divisor_ = table_.size();
     reciprocal_ = ~std::uint64_t(0) / divisor_ + 1;
 }
@@ -67,8 +76,8 @@ void TranspositionTable::clear()
     for (auto& e : table_) e.type = 0;
 }
 
-const TranspositionEntry* TranspositionTable::find(std::uint32_t indexKey, std::uint32_t checkKey, int ply,
-                                                   int gamePly) const
+const TranspositionEntry* TranspositionTable::find(std::uint32_t indexKey, std::uint32_t checkKey,
+                                                   int ply, int gamePly) const
 {
     const TranspositionEntry& e = slot(indexKey);
     if (e.type == 0 || e.check != checkKey) return nullptr;
@@ -76,15 +85,16 @@ const TranspositionEntry* TranspositionTable::find(std::uint32_t indexKey, std::
     return &e;
 }
 
-const TranspositionEntry* TranspositionTable::probe(std::uint32_t indexKey, std::uint32_t checkKey, int ply,
-                                                    int gamePly, int nodeHorizon) const
+const TranspositionEntry* TranspositionTable::probe(std::uint32_t indexKey, std::uint32_t checkKey,
+                                                    int ply, int gamePly, int nodeHorizon) const
 {
     const TranspositionEntry* e = find(indexKey, checkKey, ply, gamePly);
     return e && deepEnough(*e, gamePly, nodeHorizon) ? e : nullptr;
 }
 
-bool TranspositionTable::store(std::uint32_t indexKey, std::uint32_t checkKey, int score, int ply, int type,
-                               Square from, Square to, int gamePly, int nodeHorizon, int pieces)
+bool TranspositionTable::store(std::uint32_t indexKey, std::uint32_t checkKey, int score, int ply,
+                               int type, Square from, Square to, int gamePly, int nodeHorizon,
+                               int pieces)
 {
     TranspositionEntry& e = slot(indexKey);
     const int horizon = gamePly + nodeHorizon;

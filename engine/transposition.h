@@ -32,8 +32,14 @@ struct TableSize {
     int depthOffset; // max nodes use the table while ply - offset < 18, min nodes < 17
 };
 inline constexpr std::array<TableSize, 8> kTableSizes { {
-    { "0 Mo", 10, -4 },   { "0,7 Mo", 50, 0 }, { "1,5Mo", 100, 2 }, { "3Mo", 200, 2 },
-    { "5Mo", 350, 2 },    { "10Mo", 700, 4 },  { "15Mo", 1000, 6 }, { "25Mo", 2000, 8 },
+    { "0 Mo", 10, -4 },
+    { "0,7 Mo", 50, 0 },
+    { "1,5Mo", 100, 2 },
+    { "3Mo", 200, 2 },
+    { "5Mo", 350, 2 },
+    { "10Mo", 700, 4 },
+    { "15Mo", 1000, 6 },
+    { "25Mo", 2000, 8 },
 } };
 constexpr int kEntriesPerSizeFactor = 1310;
 constexpr int kDefaultSizeFactor = 100;
@@ -45,7 +51,7 @@ constexpr int kDefaultSizeFactor = 100;
 struct TableUse {
     bool returns = false; // the node returns `score` at once
     int score = 0;
-    bool hashMove = false; // otherwise: try the entry's move first...
+    bool hashMove = false;   // otherwise: try the entry's move first...
     int alpha = 0, beta = 0; // ...with this window (it may widen)
 };
 TableUse useAtMaxNode(int type, int v, int s, int alpha, int beta);
@@ -63,7 +69,10 @@ public:
     std::size_t entries() const { return table_.size(); }
 
     TranspositionEntry& slot(std::uint32_t indexKey) { return table_[reduce(indexKey)]; }
-    const TranspositionEntry& slot(std::uint32_t indexKey) const { return table_[reduce(indexKey)]; }
+    const TranspositionEntry& slot(std::uint32_t indexKey) const
+    {
+        return table_[reduce(indexKey)];
+    }
 
     // A hint that the slot of `indexKey` will be read soon.
     void prefetch(std::uint32_t indexKey) const { __builtin_prefetch(&table_[reduce(indexKey)]); }
@@ -72,21 +81,25 @@ public:
     // a search that looked at least as far; nullptr otherwise. `horizon` is
     // the search ply where the asking node's search stops (the iteration
     // depth with the node's extensions and reductions).
-    const TranspositionEntry* probe(std::uint32_t indexKey, std::uint32_t checkKey, int ply, int gamePly,
-                                    int horizon) const;
+    const TranspositionEntry* probe(std::uint32_t indexKey, std::uint32_t checkKey, int ply,
+                                    int gamePly, int horizon) const;
 
     // The entry for the position at the same absolute ply whatever the depth
     // of its search (its move is still the one to try first).
-    const TranspositionEntry* find(std::uint32_t indexKey, std::uint32_t checkKey, int ply, int gamePly) const;
+    const TranspositionEntry* find(std::uint32_t indexKey, std::uint32_t checkKey, int ply,
+                                   int gamePly) const;
     // Whether the entry's search looked at least as far as a node whose
     // search stops at ply `horizon`.
-    static bool deepEnough(const TranspositionEntry& e, int gamePly, int horizon) { return e.horizon >= gamePly + horizon; }
+    static bool deepEnough(const TranspositionEntry& e, int gamePly, int horizon)
+    {
+        return e.horizon >= gamePly + horizon;
+    }
 
     // Writes unless the replacement rules keep the old entry. `pieces` is the
     // number of pieces on the board: three or fewer are never stored.
     // Returns whether the entry was written.
-    bool store(std::uint32_t indexKey, std::uint32_t checkKey, int score, int ply, int type, Square from,
-               Square to, int gamePly, int horizon, int pieces);
+    bool store(std::uint32_t indexKey, std::uint32_t checkKey, int score, int ply, int type,
+               Square from, Square to, int gamePly, int horizon, int pieces);
 
 private:
     // indexKey % entries, without a division: the remainder of a 32-bit key

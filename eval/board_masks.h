@@ -25,7 +25,8 @@ inline std::uint32_t squaresHoldingPortable(const Board& b, std::uint8_t code)
         // High bit of each byte set where that byte of y is zero.
         const std::uint64_t zero = ~(((y & low7) + low7) | y | low7);
         // Gather the eight high bits into one byte, square order kept.
-        mask |= static_cast<std::uint32_t>((((zero >> 7) * 0x0102040810204080ull) >> 56) << (8 * k));
+        mask
+            |= static_cast<std::uint32_t>((((zero >> 7) * 0x0102040810204080ull) >> 56) << (8 * k));
     }
     return mask;
 }

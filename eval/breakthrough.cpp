@@ -26,7 +26,8 @@ constexpr auto kBlackIndex = detail::indexExactGroups(kBlackRules);
 
 std::span<const BreakthroughRule> breakthroughRules(bool white)
 {
-    return white ? std::span<const BreakthroughRule>(kWhiteRules) : std::span<const BreakthroughRule>(kBlackRules);
+    return white ? std::span<const BreakthroughRule>(kWhiteRules)
+                 : std::span<const BreakthroughRule>(kBlackRules);
 }
 
 std::span<const std::string_view> breakthroughSource() { return kSource; }
@@ -49,7 +50,8 @@ int matchBreakthrough(std::span<const BreakthroughRule> rules, const BoardMasks&
 
 int indexedBreakthrough(bool white, const BoardMasks& b)
 {
-    return white ? matchIndexed(kWhiteRules, kWhiteIndex, b) : matchIndexed(kBlackRules, kBlackIndex, b);
+    return white ? matchIndexed(kWhiteRules, kWhiteIndex, b)
+                 : matchIndexed(kBlackRules, kBlackIndex, b);
 }
 
 int breakthrough(const BothViews& v, bool whiteToMove)
@@ -58,6 +60,9 @@ int breakthrough(const BothViews& v, bool whiteToMove)
     return -indexedBreakthrough(false, { v.blackMen, v.whiteMen, v.empty });
 }
 
-int breakthrough(const Board& b, bool whiteToMove) { return breakthrough(BothViews(b, PieceCounts::of(b)), whiteToMove); }
+int breakthrough(const Board& b, bool whiteToMove)
+{
+    return breakthrough(BothViews(b, PieceCounts::of(b)), whiteToMove);
+}
 
 } // namespace kv::knowledge

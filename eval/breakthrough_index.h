@@ -21,16 +21,22 @@ struct ExactKey {
     std::uint64_t key = 0;
     std::uint16_t entry = 0; // index of the pattern in the list
 
-    static constexpr std::uint64_t of(std::uint32_t own, std::uint32_t opp) { return std::uint64_t { own } << 32 | opp; }
+    static constexpr std::uint64_t of(std::uint32_t own, std::uint32_t opp)
+    {
+        return std::uint64_t { own } << 32 | opp;
+    }
     // Equal keys keep list order, so the first of two equal patterns is found.
-    constexpr bool operator<(const ExactKey& o) const { return key < o.key || (key == o.key && entry < o.entry); }
+    constexpr bool operator<(const ExactKey& o) const
+    {
+        return key < o.key || (key == o.key && entry < o.entry);
+    }
 };
 
-template <std::size_t Entries>
-struct ExactIndex {
-    std::array<ExactKey, Entries> sorted {};           // one sorted run per indexed group
-    std::array<std::uint16_t, Entries> begin {}, end {}; // by group entry: its run; empty when not indexed
-    std::array<std::uint32_t, Entries> span {};        // by group entry: the squares its patterns describe
+template <std::size_t Entries> struct ExactIndex {
+    std::array<ExactKey, Entries> sorted {}; // one sorted run per indexed group
+    std::array<std::uint16_t, Entries> begin {},
+        end {};                                 // by group entry: its run; empty when not indexed
+    std::array<std::uint32_t, Entries> span {}; // by group entry: the squares its patterns describe
 
     constexpr bool indexed(std::size_t group) const { return begin[group] != end[group]; }
 };
@@ -42,8 +48,9 @@ namespace detail {
 constexpr bool describesExactly(const BreakthroughRule& r, std::uint32_t span)
 {
     const SquareMasks& m = r.need;
-    return !r.isGroup() && !r.unless.any() && m.occupied == 0 && m.notOwn == 0 && m.notOpp == 0 && m.count < 0
-        && (m.own & m.opp) == 0 && (m.own & m.empty) == 0 && (m.opp & m.empty) == 0 && (m.own | m.opp | m.empty) == span;
+    return !r.isGroup() && !r.unless.any() && m.occupied == 0 && m.notOwn == 0 && m.notOpp == 0
+        && m.count < 0 && (m.own & m.opp) == 0 && (m.own & m.empty) == 0 && (m.opp & m.empty) == 0
+        && (m.own | m.opp | m.empty) == span;
 }
 
 template <std::size_t Entries>
@@ -57,12 +64,14 @@ constexpr ExactIndex<Entries> indexExactGroups(const std::array<BreakthroughRule
         const SquareMasks& lead = rules[first].need;
         const std::uint32_t span = lead.own | lead.opp | lead.empty;
         bool exact = true;
-        for (std::size_t i = first; i < last; ++i) exact = exact && describesExactly(rules[i], span);
+        for (std::size_t i = first; i < last; ++i)
+            exact = exact && describesExactly(rules[i], span);
         if (!exact) continue;
         x.begin[g] = static_cast<std::uint16_t>(used);
         x.span[g] = span;
         for (std::size_t i = first; i < last; ++i)
-            x.sorted[used++] = { ExactKey::of(rules[i].need.own, rules[i].need.opp), static_cast<std::uint16_t>(i) };
+            x.sorted[used++] = { ExactKey::of(rules[i].need.own, rules[i].need.opp),
+                                 static_cast<std::uint16_t>(i) };
         std::sort(x.sorted.begin() + x.begin[g], x.sorted.begin() + used);
         x.end[g] = static_cast<std::uint16_t>(used);
     }
@@ -73,7 +82,8 @@ constexpr ExactIndex<Entries> indexExactGroups(const std::array<BreakthroughRule
 
 // matchBreakthrough through the index: the value of the first match, or 0.
 template <std::size_t Entries>
-int matchIndexed(const std::array<BreakthroughRule, Entries>& rules, const ExactIndex<Entries>& index, const BoardMasks& b)
+int matchIndexed(const std::array<BreakthroughRule, Entries>& rules,
+                 const ExactIndex<Entries>& index, const BoardMasks& b)
 {
     std::size_t i = 0;
     while (i < Entries) {
@@ -95,7 +105,8 @@ int matchIndexed(const std::array<BreakthroughRule, Entries>& rules, const Exact
             const ExactKey* first = index.sorted.data() + index.begin[i];
             const ExactKey* last = index.sorted.data() + index.end[i];
             const ExactKey* found = std::lower_bound(first, last, want);
-            if (found != last && found->key == want.key && rules[found->entry].matches(b)) return rules[found->entry].value;
+            if (found != last && found->key == want.key && rules[found->entry].matches(b))
+                return rules[found->entry].value;
             i = r.next;
         }
     }

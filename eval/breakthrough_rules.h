@@ -33,10 +33,13 @@ struct SquareMasks {
     // becomes 33 - s, which reverses the bit order.
     constexpr SquareMasks mirrored() const
     {
-        return { reverse(own), reverse(opp), reverse(empty), reverse(occupied), reverse(notOwn), reverse(notOpp),
-                 reverse(counted), count };
+        return { reverse(own),    reverse(opp),    reverse(empty),   reverse(occupied),
+                 reverse(notOwn), reverse(notOpp), reverse(counted), count };
     }
-    constexpr bool any() const { return (own | opp | empty | occupied | notOwn | notOpp | counted) != 0; }
+    constexpr bool any() const
+    {
+        return (own | opp | empty | occupied | notOwn | notOpp | counted) != 0;
+    }
 
     static constexpr std::uint32_t reverse(std::uint32_t x)
     {
@@ -76,13 +79,16 @@ struct BoardMasks {
 
 struct BreakthroughRule {
     SquareMasks need;
-    SquareMasks unless;   // no exception when empty
+    SquareMasks unless;     // no exception when empty
     std::int16_t value = 0; // 0 marks a group
     std::uint16_t next = 0; // for a group: the first entry after it
     std::uint16_t line = 0; // source line, for messages and tests
 
     constexpr bool isGroup() const { return value == 0; }
-    constexpr bool matches(const BoardMasks& b) const { return b.holds(need) && !(unless.any() && b.holds(unless)); }
+    constexpr bool matches(const BoardMasks& b) const
+    {
+        return b.holds(need) && !(unless.any() && b.holds(unless));
+    }
 };
 
 // The list for white, then for black (mirrored), in the order tried.
@@ -154,7 +160,8 @@ constexpr bool addCount(SquareMasks& m, std::string_view t)
     t.remove_prefix(6);
     const std::size_t dash = t.find('-'), eq = t.find('=');
     if (dash == std::string_view::npos || eq == std::string_view::npos || eq < dash) return false;
-    const int lo = number(t.substr(0, dash)), hi = number(t.substr(dash + 1, eq - dash - 1)), k = number(t.substr(eq + 1));
+    const int lo = number(t.substr(0, dash)), hi = number(t.substr(dash + 1, eq - dash - 1)),
+              k = number(t.substr(eq + 1));
     if (lo < 1 || hi > 32 || lo > hi || k < 0 || m.count >= 0) return false;
     m.counted = squaresUpTo(hi) & ~squaresUpTo(lo - 1);
     m.count = k;
@@ -184,7 +191,8 @@ constexpr std::size_t countEntries(const std::array<std::string_view, Lines>& sr
 
 // Compiles the source; a malformed line stops the compilation.
 template <std::size_t Entries, std::size_t Lines>
-constexpr std::array<BreakthroughRule, Entries> compile(const std::array<std::string_view, Lines>& src)
+constexpr std::array<BreakthroughRule, Entries>
+compile(const std::array<std::string_view, Lines>& src)
 {
     std::array<BreakthroughRule, Entries> out {};
     std::array<std::size_t, 8> open {};
@@ -208,7 +216,8 @@ constexpr std::array<BreakthroughRule, Entries> compile(const std::array<std::st
                 target = &r.unless;
             } else if (t == "=") {
                 const std::string_view v = nextToken(rest);
-                if (v != "180" && v != "120" && v != "80") throw "breakthrough pattern: value must be 180, 120 or 80";
+                if (v != "180" && v != "120" && v != "80")
+                    throw "breakthrough pattern: value must be 180, 120 or 80";
                 r.value = static_cast<std::int16_t>(v == "180" ? 180 : v == "120" ? 120 : 80);
                 sawValue = true;
             } else if (t[0] == '*') {
@@ -219,7 +228,8 @@ constexpr std::array<BreakthroughRule, Entries> compile(const std::array<std::st
                 throw "breakthrough pattern: bad condition";
             }
         }
-        if (group == sawValue) throw "breakthrough pattern: a group has no value, a pattern needs one";
+        if (group == sawValue)
+            throw "breakthrough pattern: a group has no value, a pattern needs one";
         if (group) {
             if (depth == open.size()) throw "breakthrough pattern: groups nested too deep";
             open[depth++] = n;
@@ -231,7 +241,8 @@ constexpr std::array<BreakthroughRule, Entries> compile(const std::array<std::st
 }
 
 template <std::size_t Entries>
-constexpr std::array<BreakthroughRule, Entries> mirrorRules(const std::array<BreakthroughRule, Entries>& white)
+constexpr std::array<BreakthroughRule, Entries>
+mirrorRules(const std::array<BreakthroughRule, Entries>& white)
 {
     std::array<BreakthroughRule, Entries> out = white;
     for (auto& r : out) {

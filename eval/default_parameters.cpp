@@ -49,7 +49,8 @@ void putTable(ParameterSet& p, int table, const Drawn& d)
     for (int r = 0; r < 8; ++r) {
         const int rowFromBottom = 7 - r;
         for (int j = 0; j < 4; ++j)
-            p.setTableEntry(table, rowFromBottom * 4 + (4 - j), static_cast<std::uint8_t>(d.rows[r][j]));
+            p.setTableEntry(table, rowFromBottom * 4 + (4 - j),
+                            static_cast<std::uint8_t>(d.rows[r][j]));
     }
 }
 

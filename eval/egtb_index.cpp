@@ -13,15 +13,18 @@ constexpr PieceGroup pair(std::uint8_t code, std::uint32_t stride) { return { co
 constexpr PieceGroup triple(std::uint8_t code, std::uint32_t stride) { return { code, 3, stride }; }
 
 // "32a + b" is 33 + 32(a - 1) + (b - 1): the base carries the 33.
-constexpr TableLayout twoPiece(std::string_view name, std::uint8_t a, std::uint8_t b, bool kingsOnly)
+constexpr TableLayout twoPiece(std::string_view name, std::uint8_t a, std::uint8_t b,
+                               bool kingsOnly)
 {
     return { name, 1056, 33, 2, { single(a, 32), single(b, 1), {} }, kingsOnly };
 }
-constexpr TableLayout threeSingles(std::string_view name, std::uint8_t a, std::uint8_t b, std::uint8_t c)
+constexpr TableLayout threeSingles(std::string_view name, std::uint8_t a, std::uint8_t b,
+                                   std::uint8_t c)
 {
     return { name, 33824, 0, 3, { single(a, 1024), single(b, 32), single(c, 1) }, false };
 }
-constexpr TableLayout pairAndOne(std::string_view name, std::uint8_t p, std::uint8_t c, bool kingsOnly)
+constexpr TableLayout pairAndOne(std::string_view name, std::uint8_t p, std::uint8_t c,
+                                 bool kingsOnly)
 {
     return { name, 15841, 0, 2, { pair(p, 1), single(c, 496), {} }, kingsOnly };
 }
@@ -29,7 +32,8 @@ constexpr TableLayout tripleAndOne(std::string_view name, std::uint8_t p, std::u
 {
     return { name, 163215, 0, 2, { triple(p, 1), single(c, 4960), {} }, true };
 }
-constexpr TableLayout pairAndTwo(std::string_view name, std::uint8_t p, std::uint8_t x, std::uint8_t c)
+constexpr TableLayout pairAndTwo(std::string_view name, std::uint8_t p, std::uint8_t x,
+                                 std::uint8_t c)
 {
     return { name, 523683, 0, 3, { pair(p, 1), single(x, 496), single(c, 16368) }, false };
 }
@@ -39,28 +43,17 @@ constexpr std::uint8_t WM = WhiteMan, WK = WhiteKing, BM = BlackMan, BK = BlackK
 // Letters before "o" are the side to move's pieces, after it the other's;
 // "d" a king, "p" a man. Three different pieces take a, b, c in PieceCode order.
 constexpr std::array<TableLayout, kTableCount> kLayouts = { {
-    twoPiece("dod.bib", WK, BK, true),
-    pairAndOne("ddod.bib", WK, BK, true),
-    pairAndOne("dodd.bib", BK, WK, true),
-    twoPiece("dop.alb", WK, BM, false),
-    twoPiece("pod.alb", WM, BK, false),
-    twoPiece("pop.alb", WM, BM, false),
-    threeSingles("pdod.alb", WM, WK, BK),
-    threeSingles("dopd.alb", WK, BM, BK),
-    pairAndOne("podd.alb", BK, WM, false),
-    pairAndOne("ddop.alb", WK, BM, false),
-    threeSingles("pdop.alb", WM, WK, BM),
-    threeSingles("popd.alb", WM, BM, BK),
-    pairAndOne("dopp.alb", BM, WK, false),
-    pairAndOne("ppod.alb", WM, BK, false),
-    pairAndOne("popp.alb", BM, WM, false),
-    pairAndOne("ppop.alb", WM, BM, false),
-    tripleAndOne("dddod.bib", WK, BK),
-    tripleAndOne("doddd.bib", BK, WK),
-    pairAndTwo("pddod.alb", WK, WM, BK),
-    pairAndTwo("dopdd.alb", BK, BM, WK),
-    pairAndTwo("ppdod.alb", WM, WK, BK),
-    pairAndTwo("doppd.alb", BM, BK, WK),
+    twoPiece("dod.bib", WK, BK, true),     pairAndOne("ddod.bib", WK, BK, true),
+    pairAndOne("dodd.bib", BK, WK, true),  twoPiece("dop.alb", WK, BM, false),
+    twoPiece("pod.alb", WM, BK, false),    twoPiece("pop.alb", WM, BM, false),
+    threeSingles("pdod.alb", WM, WK, BK),  threeSingles("dopd.alb", WK, BM, BK),
+    pairAndOne("podd.alb", BK, WM, false), pairAndOne("ddop.alb", WK, BM, false),
+    threeSingles("pdop.alb", WM, WK, BM),  threeSingles("popd.alb", WM, BM, BK),
+    pairAndOne("dopp.alb", BM, WK, false), pairAndOne("ppod.alb", WM, BK, false),
+    pairAndOne("popp.alb", BM, WM, false), pairAndOne("ppop.alb", WM, BM, false),
+    tripleAndOne("dddod.bib", WK, BK),     tripleAndOne("doddd.bib", BK, WK),
+    pairAndTwo("pddod.alb", WK, WM, BK),   pairAndTwo("dopdd.alb", BK, BM, WK),
+    pairAndTwo("ppdod.alb", WM, WK, BK),   pairAndTwo("doppd.alb", BM, BK, WK),
 } };
 
 constexpr std::uint8_t swapColour(std::uint8_t code)
@@ -88,7 +81,10 @@ Material materialOf(const TableLayout& layout)
     Material m;
     for (int g = 0; g < layout.groupCount; ++g) {
         const PieceGroup& grp = layout.groups[g];
-        int& n = grp.code == WM ? m.moverMen : grp.code == WK ? m.moverKings : grp.code == BM ? m.otherMen : m.otherKings;
+        int& n = grp.code == WM ? m.moverMen
+            : grp.code == WK    ? m.moverKings
+            : grp.code == BM    ? m.otherMen
+                                : m.otherKings;
         n += grp.count;
     }
     return m;
@@ -99,7 +95,8 @@ std::optional<TableId> tableFor(const Material& m)
     static const auto byMaterial = [] {
         std::array<std::int8_t, 256> t;
         t.fill(-1);
-        for (int i = 0; i < kTableCount; ++i) t[materialKey(materialOf(kLayouts[i]))] = static_cast<std::int8_t>(i);
+        for (int i = 0; i < kTableCount; ++i)
+            t[materialKey(materialOf(kLayouts[i]))] = static_cast<std::int8_t>(i);
         return t;
     }();
     const int key = materialKey(m);
@@ -127,7 +124,9 @@ std::optional<std::uint32_t> canonicalIndex(TableId t, const Board& canonical)
             sq[n++] = s;
         }
         if (n != grp.count) return std::nullopt;
-        const std::uint32_t term = n == 1 ? sq[0] - 1 : n == 2 ? pairIndex(sq[0], sq[1]) : tripleIndex(sq[0], sq[1], sq[2]);
+        const std::uint32_t term = n == 1 ? sq[0] - 1
+            : n == 2                      ? pairIndex(sq[0], sq[1])
+                                          : tripleIndex(sq[0], sq[1], sq[2]);
         index += term * grp.stride;
     }
     return index;
@@ -160,7 +159,10 @@ std::optional<TableSlot> locate(const Board& b, SideToMove toMove)
     }
     Material m;
     for (int i = 0; i < n; ++i) {
-        int& count = code[i] == WM ? m.moverMen : code[i] == WK ? m.moverKings : code[i] == BM ? m.otherMen : m.otherKings;
+        int& count = code[i] == WM ? m.moverMen
+            : code[i] == WK        ? m.moverKings
+            : code[i] == BM        ? m.otherMen
+                                   : m.otherKings;
         ++count;
     }
     const auto t = tableFor(m);
@@ -177,7 +179,9 @@ std::optional<TableSlot> locate(const Board& b, SideToMove toMove)
             if (!canonicalSquareValid(code[i], sq[i])) return std::nullopt;
             own[k++] = sq[i];
         }
-        const std::uint32_t term = k == 1 ? own[0] - 1 : k == 2 ? pairIndex(own[0], own[1]) : tripleIndex(own[0], own[1], own[2]);
+        const std::uint32_t term = k == 1 ? own[0] - 1
+            : k == 2                      ? pairIndex(own[0], own[1])
+                                          : tripleIndex(own[0], own[1], own[2]);
         index += term * grp.stride;
     }
     return TableSlot { *t, index };
@@ -192,7 +196,8 @@ std::optional<Board> decodeIndex(TableId t, std::uint32_t index)
     // Terms are peeled off from the largest stride down.
     std::array<int, 3> order { 0, 1, 2 };
     for (int i = 1; i < layout.groupCount; ++i)
-        for (int j = i; j > 0 && layout.groups[order[j]].stride > layout.groups[order[j - 1]].stride; --j)
+        for (int j = i;
+             j > 0 && layout.groups[order[j]].stride > layout.groups[order[j - 1]].stride; --j)
             std::swap(order[j], order[j - 1]);
 
     Board b;

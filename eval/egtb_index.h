@@ -30,18 +30,18 @@ using TableId = int; // 0..21, in load order
 
 // One group of like pieces of a table, in the canonical frame.
 struct PieceGroup {
-    std::uint8_t code;   // PieceCode with white to move
-    std::uint8_t count;  // 1, 2 or 3 pieces
+    std::uint8_t code;  // PieceCode with white to move
+    std::uint8_t count; // 1, 2 or 3 pieces
     std::uint32_t stride;
 };
 
 struct TableLayout {
     std::string_view name;
-    std::uint32_t size;  // bytes in the file
-    std::uint32_t base;  // added to every index
+    std::uint32_t size; // bytes in the file
+    std::uint32_t base; // added to every index
     std::uint8_t groupCount;
     std::array<PieceGroup, 3> groups;
-    bool kingsOnly;      // a ".bib" table: real squares whichever side moves
+    bool kingsOnly; // a ".bib" table: real squares whichever side moves
 };
 
 // The 22 tables in load order.

@@ -14,7 +14,7 @@ const std::vector<std::vector<TableId>>& solvingOrder()
     // dod, dop+pod, pop, ddod+dodd, pdod+dopd, ddop+podd, ppod+dopp,
     // pdop+popd, ppop+popp, dddod+doddd, pddod+dopdd, ppdod+doppd.
     static const std::vector<std::vector<TableId>> order = {
-        { 0 }, { 3, 4 }, { 5 }, { 1, 2 }, { 6, 7 }, { 9, 8 },
+        { 0 },      { 3, 4 },   { 5 },      { 1, 2 },   { 6, 7 },   { 9, 8 },
         { 13, 12 }, { 10, 11 }, { 15, 14 }, { 16, 17 }, { 18, 19 }, { 20, 21 },
     };
     return order;
@@ -27,7 +27,7 @@ enum : std::uint8_t { Final = 1, DrawReply = 2, WinQueued = 4 };
 
 struct PairState {
     TableId table;
-    std::vector<std::uint8_t> remaining; // replies inside the pair not yet known
+    std::vector<std::uint8_t> remaining;  // replies inside the pair not yet known
     std::vector<std::uint8_t> slowestWin; // largest v among replies won for the opponent
     std::vector<std::uint8_t> flags;
     std::vector<std::int8_t> value;
@@ -35,7 +35,8 @@ struct PairState {
 
 class PairSolver {
 public:
-    PairSolver(EndgameTables& tables, std::array<bool, kTableCount>& solved, const std::vector<TableId>& pair)
+    PairSolver(EndgameTables& tables, std::array<bool, kTableCount>& solved,
+               const std::vector<TableId>& pair)
         : tables_(tables), solved_(solved), gen_(std::make_unique<MoveGenerator>())
     {
         for (TableId t : pair) {
@@ -90,7 +91,10 @@ public:
     }
 
 private:
-    static std::uint32_t entryOf(int k, std::uint32_t index, bool win) { return index << 2 | k << 1 | (win ? 1 : 0); }
+    static std::uint32_t entryOf(int k, std::uint32_t index, bool win)
+    {
+        return index << 2 | k << 1 | (win ? 1 : 0);
+    }
 
     int stateOf(TableId t) const
     {
@@ -124,15 +128,17 @@ private:
                 reply = kEndLoss;
             } else {
                 const auto slot = locate(next, Black);
-                if (!slot) return "no table for a reply of a position of " + std::string(tableLayout(st.table).name);
+                if (!slot)
+                    return "no table for a reply of a position of "
+                        + std::string(tableLayout(st.table).name);
                 const int owner = stateOf(slot->table);
                 if (owner >= 0) {
                     ++inside;
                     continue;
                 }
                 if (!solved_[slot->table])
-                    return std::string(tableLayout(slot->table).name) + " is needed before " +
-                           std::string(tableLayout(st.table).name);
+                    return std::string(tableLayout(slot->table).name) + " is needed before "
+                        + std::string(tableLayout(st.table).name);
                 reply = *tables_.at(slot->table, slot->index);
             }
             if (reply < 0) {
@@ -204,7 +210,8 @@ private:
             // 2 and 3), so it came from one step above (0 and 1).
             const int directions = code == BlackKing ? kDirections : 2;
             for (int d = 0; d < directions; ++d) {
-                for (Square f = DirectionTable[d][t]; f != 0 && after[f] == Empty; f = DirectionTable[d][f]) {
+                for (Square f = DirectionTable[d][t]; f != 0 && after[f] == Empty;
+                     f = DirectionTable[d][f]) {
                     Board before = after;
                     before[t] = Empty;
                     before[f] = code;

@@ -26,18 +26,21 @@ std::string checkValue(int v, const std::vector<int>& replies)
     }
     if (v > 0) {
         if (!anyLoss) return "won but no reply is lost";
-        if (quickestLoss != v - 1) return "won at " + std::to_string(v) + " but the quickest lost reply is at -" +
-                                          std::to_string(quickestLoss);
+        if (quickestLoss != v - 1)
+            return "won at " + std::to_string(v) + " but the quickest lost reply is at -"
+                + std::to_string(quickestLoss);
         return {};
     }
     if (v < 0) {
         if (anyLoss || anyDraw) return "lost but a reply is not won for the opponent";
-        if (slowestWin + 1 != -v) return "lost at " + std::to_string(v) + " but the slowest won reply is at " +
-                                         std::to_string(slowestWin);
+        if (slowestWin + 1 != -v)
+            return "lost at " + std::to_string(v) + " but the slowest won reply is at "
+                + std::to_string(slowestWin);
         return {};
     }
     if (anyLoss) return "drawn but a reply is lost for the opponent";
-    if (!anyDraw) return anyWin ? "drawn but every reply is won for the opponent" : "drawn without a move";
+    if (!anyDraw)
+        return anyWin ? "drawn but every reply is won for the opponent" : "drawn without a move";
     return {};
 }
 
@@ -76,7 +79,8 @@ VerifyReport verifyTable(const EndgameTables& tables, TableId t, std::size_t max
         }
         const int v = *tables.at(t, index);
         if (const std::string why = checkValue(v, replies); !why.empty())
-            fail("index " + std::to_string(index) + " (" + formatFen({ canonical, White }) + "): " + why);
+            fail("index " + std::to_string(index) + " (" + formatFen({ canonical, White })
+                 + "): " + why);
     });
     return report;
 }

@@ -36,7 +36,8 @@ std::string sumText(std::uint64_t sum)
 }
 
 // The sums file as name -> checksum text; nothing when it cannot be read.
-std::optional<std::map<std::string, std::string, std::less<>>> readSums(const std::filesystem::path& path)
+std::optional<std::map<std::string, std::string, std::less<>>>
+readSums(const std::filesystem::path& path)
 {
     std::vector<unsigned char> bytes;
     if (!readRegularFile(path.string(), 0, 4096, bytes).empty()) return std::nullopt;
@@ -57,12 +58,13 @@ std::vector<std::string> EndgameTables::load(const std::string& dir)
         std::vector<unsigned char> bytes;
         const std::string why = readExactFile(path.string(), layout.size, bytes);
         if (why == "is missing") {
-            problems.push_back("endgame table " + quoted(layout.name) + " is missing (" + path.string() +
-                               "); its positions will be searched");
+            problems.push_back("endgame table " + quoted(layout.name) + " is missing ("
+                               + path.string() + "); its positions will be searched");
             continue;
         }
         if (!why.empty()) {
-            problems.push_back("endgame table " + quoted(layout.name) + " " + why + "; it is not used");
+            problems.push_back("endgame table " + quoted(layout.name) + " " + why
+                               + "; it is not used");
             continue;
         }
         data_[t].assign(bytes.begin(), bytes.end());
@@ -70,8 +72,8 @@ std::vector<std::string> EndgameTables::load(const std::string& dir)
     const auto sums = readSums(std::filesystem::path(dir) / kTableSumsFile);
     if (!sums) {
         if (loadedCount() > 0)
-            problems.push_back(std::string("the endgame tables have no checksums (") + kTableSumsFile +
-                               "); they are used unchecked");
+            problems.push_back(std::string("the endgame tables have no checksums (")
+                               + kTableSumsFile + "); they are used unchecked");
         return problems;
     }
     for (TableId t = 0; t < kTableCount; ++t) {
@@ -80,8 +82,9 @@ std::vector<std::string> EndgameTables::load(const std::string& dir)
         const auto it = sums->find(name);
         if (it != sums->end() && it->second == sumText(checksum(data_[t]))) continue;
         data_[t].clear();
-        problems.push_back("endgame table " + quoted(name) + " is damaged (its checksum differs from " +
-                           kTableSumsFile + "); it is not used");
+        problems.push_back("endgame table " + quoted(name)
+                           + " is damaged (its checksum differs from " + kTableSumsFile
+                           + "); it is not used");
     }
     return problems;
 }
@@ -93,12 +96,14 @@ std::vector<std::string> EndgameTables::save(const std::string& dir) const
         if (!loaded(t)) continue;
         const TableLayout& layout = tableLayout(t);
         const std::filesystem::path path = std::filesystem::path(dir) / layout.name;
-        const WriteResult written = writeFileAtomically(path.string(), data_[t].data(), data_[t].size());
+        const WriteResult written
+            = writeFileAtomically(path.string(), data_[t].data(), data_[t].size());
         if (!written.ok()) problems.push_back(path.string() + " " + describe(written));
     }
     std::string sums;
     for (TableId t = 0; t < kTableCount; ++t)
-        if (loaded(t)) sums += std::string(tableLayout(t).name) + " " + sumText(checksum(data_[t])) + "\n";
+        if (loaded(t))
+            sums += std::string(tableLayout(t).name) + " " + sumText(checksum(data_[t])) + "\n";
     const std::filesystem::path path = std::filesystem::path(dir) / kTableSumsFile;
     if (const WriteResult written = writeFileAtomically(path.string(), sums); !written.ok())
         problems.push_back(path.string() + " " + describe(written));

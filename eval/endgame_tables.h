@@ -31,7 +31,7 @@ namespace kv::egtb {
 // bytes, written with them, so a damaged table is refused when read.
 inline constexpr const char* kTableSumsFile = "tables.sum";
 
-constexpr int kEndLoss = -1;      // value of a side to move with no move or no piece
+constexpr int kEndLoss = -1;       // value of a side to move with no move or no piece
 constexpr int kLongestValue = 127; // the largest |v| a signed byte holds
 
 // A table value seen by the search at `ply`, from the side to move's view.

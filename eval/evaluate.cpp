@@ -22,7 +22,10 @@ void Evaluator::setParameters(const ParameterSet& params) { params_ = params; }
 
 int Evaluator::kingValue(int pieces, int kings) const
 {
-    int k = pieces > params_.threshold(0) ? 260 : pieces > params_.threshold(1) ? 290 : pieces > params_.threshold(2) ? 310 : 330;
+    int k = pieces > params_.threshold(0) ? 260
+        : pieces > params_.threshold(1)   ? 290
+        : pieces > params_.threshold(2)   ? 310
+                                          : 330;
     k *= 2;
     // A lone king has the whole board to itself: worth a little more.
     if (kings == 1) k += 30;
@@ -47,7 +50,8 @@ int Evaluator::tempoWeight(int men) const
 }
 
 template <bool Traced>
-int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int beta, EvalTrace* trace) const
+int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int beta,
+                            EvalTrace* trace) const
 {
     const Board& b = node.board;
     const PieceCounts& c = node.counts;
@@ -112,7 +116,9 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
     // 8. Centre columns and the balance of the own half, while the board is full.
     if (pieces > t2) {
         const int centre = 15 * (sums.centreOwn - sums.centreOpp)
-            + 8 * (std::abs(sums.zoneOpp[1] - sums.zoneOpp[2]) - std::abs(sums.zoneOwn[1] - sums.zoneOwn[2]));
+            + 8
+                * (std::abs(sums.zoneOpp[1] - sums.zoneOpp[2])
+                   - std::abs(sums.zoneOwn[1] - sums.zoneOwn[2]));
         s += centre;
         s = std::clamp(s, -45, 45);
         if constexpr (Traced) trace->centreZones = centre;
@@ -125,7 +131,8 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
         const int d2 = sums.zoneOwn[2] - sums.zoneOpp[3];
         const int d3 = sums.zoneOwn[4] - sums.zoneOpp[1];
         const int d4 = sums.zoneOwn[3] - sums.zoneOpp[2];
-        const int zones = 15 * (std::min(d1, 0) + std::min(d2, 0) + std::max(d3, 0) + std::max(d4, 0));
+        const int zones
+            = 15 * (std::min(d1, 0) + std::min(d2, 0) + std::max(d3, 0) + std::max(d4, 0));
         s += zones;
         if constexpr (Traced) trace->openingZones = zones;
     }
@@ -159,7 +166,8 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
             // on both sides differs from "empty" by 2 as well, yet nothing
             // attacks it. The three tests are combined with & (all are cheap
             // reads) so that one branch, rarely taken, decides.
-            const int open = b[behind] == Empty, faced = b[front] != Empty, sameKind = std::abs(b[d] - b[front]) == 2;
+            const int open = b[behind] == Empty, faced = b[front] != Empty,
+                      sameKind = std::abs(b[d] - b[front]) == 2;
             if (open & faced & sameKind) {
                 const int enPrise = p % 2 == 0 ? 100 : -100;
                 s += enPrise;
@@ -223,7 +231,8 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
 
     // 18. Few pieces, men and two kings on each side: hard to win.
     const int beforeDrawish = total;
-    if (pieces <= 7 && wk >= 2 && bk >= 2 && wm >= 1 && bm >= 1 && total > -31000 && total < 31000) total /= 4;
+    if (pieces <= 7 && wk >= 2 && bk >= 2 && wm >= 1 && bm >= 1 && total > -31000 && total < 31000)
+        total /= 4;
     if constexpr (Traced) {
         trace->drawish = total - beforeDrawish;
         trace->total = static_cast<std::int16_t>(total);
@@ -236,7 +245,8 @@ int Evaluator::evaluate(const EvalNode& node, SideToMove e, int alpha, int beta)
     return evaluateImpl<false>(node, e, alpha, beta, nullptr);
 }
 
-int Evaluator::evaluate(const EvalNode& node, SideToMove e, int alpha, int beta, EvalTrace& trace) const
+int Evaluator::evaluate(const EvalNode& node, SideToMove e, int alpha, int beta,
+                        EvalTrace& trace) const
 {
     trace = EvalTrace {};
     return evaluateImpl<true>(node, e, alpha, beta, &trace);

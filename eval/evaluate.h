@@ -24,8 +24,8 @@ struct EvalSums {
 struct EvalNode {
     const Board& board;
     const PieceCounts& counts;
-    int ply;                  // 1 at the root; the root side moves at odd plies
-    Square lastMoveSquare;    // destination of the last move on the current path
+    int ply;                    // 1 at the root; the root side moves at odd plies
+    Square lastMoveSquare;      // destination of the last move on the current path
     std::uint8_t rootMovePiece; // piece code on the from-square of the root move
     const EvalSums& sums;
 };
@@ -33,11 +33,11 @@ struct EvalNode {
 // The value of every term of one evaluation, for korvelan-cli eval and the
 // tests. All values are from the evaluating side's view.
 struct EvalTrace {
-    int kingValue = 0;       // value of one king at this node
+    int kingValue = 0; // value of one king at this node
     int material = 0;
-    bool lazyExit = false;   // material alone was returned
+    bool lazyExit = false; // material alone was returned
     int longDiagonal = 0;
-    int positional = 0;      // the incremental square-table sum
+    int positional = 0; // the incremental square-table sum
     int tempo = 0;
     int centreZones = 0;     // centre columns and zone balance (more than t2 pieces)
     int positionalEarly = 0; // the positional part after the first clamp
@@ -49,8 +49,8 @@ struct EvalTrace {
     int lastMoveEnPrise = 0;
     int positionalClamped = 0; // the positional part after its last clamp
     int endgameMenBonus = 0;
-    int specialEndings = 0;  // change made by the special endings
-    int drawish = 0;         // change made by the drawish-ending division
+    int specialEndings = 0; // change made by the special endings
+    int drawish = 0;        // change made by the drawish-ending division
     int total = 0;
 };
 
@@ -107,7 +107,8 @@ private:
     void buildPieceTerms();
 
     template <bool Traced>
-    int evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int beta, EvalTrace* trace) const;
+    int evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int beta,
+                     EvalTrace* trace) const;
     void buildKingTable(const PieceCounts& c);
     void fillKingTable(const PieceCounts& c);
     bool variantHolds(int v, const Board& b) const;

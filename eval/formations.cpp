@@ -13,8 +13,7 @@ namespace {
 
 // Square tests in the rule's numbering: w own man, b enemy man, e empty,
 // o occupied.
-template <class View>
-struct Rules {
+template <class View> struct Rules {
     const View& v;
     bool toMove;
     int phase;
@@ -48,10 +47,8 @@ struct Rules {
                 x += 5;
                 if (allE(5, 1)) {
                     if (e(2)) x += 20;
-                    if (w(14))
-                        x += 40;
-                    else if (e(14) && w(17) && !b(10) && (e(7) || toMove))
-                        x += 20;
+                    if (w(14)) x += 40;
+                    else if (e(14) && w(17) && !b(10) && (e(7) || toMove)) x += 20;
                 }
             } else if (w(17) && allE(1, 10, 2)) {
                 x += 20;
@@ -105,7 +102,8 @@ struct Rules {
             if (o(26)) x -= 5;
         }
         // 11. White's 18 and 19 pressing black's 10, 11, 15.
-        if (allB(10, 11, 15) && allW(18, 19, 22, 24) && allE(14, 16, 17, 20)) x += 5 + (allE(23, 12) && w(20) ? 20 : 0);
+        if (allB(10, 11, 15) && allW(18, 19, 22, 24) && allE(14, 16, 17, 20))
+            x += 5 + (allE(23, 12) && w(20) ? 20 : 0);
         // 12. White's 14 and 15 pressing black's 6, 7, 10. Black's version
         // wants a white man on 20 (where the mirror would want its own).
         if (allB(6, 7, 10) && allW(14, 15, 17, 19) && allE(9, 11, 13, 16)) {
@@ -115,7 +113,8 @@ struct Rules {
             if (e(1) || e(3)) x += 40;
         }
         // 13. A wedge on 15, 16 against black's 7, 8, 11.
-        if (allB(7, 8, 11) && allW(15, 16, 18, 20) && allE(10, 12, 14)) x += 35 + (e(2) ? 20 : 0) + (e(4) ? 20 : 0);
+        if (allB(7, 8, 11) && allW(15, 16, 18, 20) && allE(10, 12, 14))
+            x += 35 + (e(2) ? 20 : 0) + (e(4) ? 20 : 0);
         // 14. Small blocked groups.
         if (allB(18, 15) && allW(22, 25) && e(29)) x -= 5;
         if (allB(17, 13) && allW(22, 26) && e(31)) x -= 5;
@@ -129,15 +128,19 @@ struct Rules {
             if (w(14)) x += 5 + (b(7) && e(3) ? 50 : 0);
         }
         if (allW(13, 17, 21) && allB(9, 14) && e(22)) x += 10 + (allE(25, 29) ? 15 : 0);
-        if (allW(14, 17, 21) && allB(5, 10) && allE(6, 9) && !b(13)) x += 5 + (e(1) || e(2) ? 30 : 0);
+        if (allW(14, 17, 21) && allB(5, 10) && allE(6, 9) && !b(13))
+            x += 5 + (e(1) || e(2) ? 30 : 0);
         // 19. The left chain 19, 24, 28.
-        if (allW(19, 24, 28) && allB(12, 15) && allE(11, 16) && !b(20)) x += 5 + (b(10) && e(6) ? 8 : 0);
+        if (allW(19, 24, 28) && allB(12, 15) && allE(11, 16) && !b(20))
+            x += 5 + (b(10) && e(6) ? 8 : 0);
         if (allW(13, 17, 21) && b(5)) x += 5;
         // 21-22. A man on 10 or 11 with the way forward open.
         if (w(11) && allE(7, 8, 3)) x += b(2) && b(4) ? 35 : 50;
         if (w(10) && allE(6, 7, 2)) x += b(1) && b(3) ? 45 : 60;
         // 23.
-        if (allB(14, 16) && w(23) && allE(15, 18, 19) && ((allW(26, 30) && e(12)) || (allW(27, 32) && e(9)))) x += 25;
+        if (allB(14, 16) && w(23) && allE(15, 18, 19)
+            && ((allW(26, 30) && e(12)) || (allW(27, 32) && e(9))))
+            x += 25;
         // 24. The right wing 21, 26, 22 against black's 14, 17.
         if (w(21) && allB(17, 14)) {
             x += 2;
@@ -185,16 +188,12 @@ struct Rules {
         // 31-33. A pair facing two enemy men with nothing between.
         if (allB(11, 12) && allW(19, 20, 24) && allE(15, 16, 8, 4)) x += o(28) ? 20 : -20;
         if (allB(10, 11) && allW(18, 19, 23) && allE(14, 15, 16, 7)) {
-            if (o(26) || o(27))
-                x += 30;
-            else if (e(20))
-                x -= 20;
+            if (o(26) || o(27)) x += 30;
+            else if (e(20)) x -= 20;
         }
         if (allB(14, 15) && allW(22, 23, 26) && allE(17, 18, 19, 10)) {
-            if (o(30) || o(31))
-                x += 30;
-            else if (e(24))
-                x -= 20;
+            if (o(30) || o(31)) x += 30;
+            else if (e(24)) x -= 20;
         }
         // 34. The column 12, 16, 20 with few men left; black's version is
         // gated on white's men as well.
@@ -216,8 +215,7 @@ struct Rules {
     }
 };
 
-template <class View>
-int formationsOneSide(const View& v, bool toMove, int phase)
+template <class View> int formationsOneSide(const View& v, bool toMove, int phase)
 {
     const Rules<View> r { v, toMove, phase };
     return (phase <= 1 ? r.openingWings() : 0) + r.general();
@@ -227,8 +225,9 @@ int formationsOneSide(const View& v, bool toMove, int phase)
 
 int formations(const BothViews& views, bool whiteToMove, int phase)
 {
-    const int v = forBothSides(views, whiteToMove,
-                               [phase](const auto& view, bool toMove) { return formationsOneSide(view, toMove, phase); });
+    const int v = forBothSides(views, whiteToMove, [phase](const auto& view, bool toMove) {
+        return formationsOneSide(view, toMove, phase);
+    });
     return std::clamp(v, -50, 50);
 }
 

@@ -6,7 +6,10 @@
 namespace kv {
 
 namespace {
-std::uint32_t get32(const unsigned char* p) { return p[0] | p[1] << 8 | p[2] << 16 | std::uint32_t(p[3]) << 24; }
+std::uint32_t get32(const unsigned char* p)
+{
+    return p[0] | p[1] << 8 | p[2] << 16 | std::uint32_t(p[3]) << 24;
+}
 std::uint16_t get16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | p[1] << 8); }
 void put32(unsigned char* p, std::uint32_t v)
 {
@@ -23,7 +26,8 @@ std::string LearnedPositions::load(const std::string& path)
 {
     std::vector<unsigned char> bytes;
     const std::string why = readExactFile(path, kFileBytes, bytes);
-    if (why == "is missing") return "learned positions \"" + path + "\" are missing; the search goes on without them";
+    if (why == "is missing")
+        return "learned positions \"" + path + "\" are missing; the search goes on without them";
     if (!why.empty()) return "learned positions \"" + path + "\" " + why + "; they are not used";
     loadImage(bytes.data());
     return {};
@@ -57,7 +61,8 @@ std::string LearnedPositions::save(const std::string& path) const
     return {};
 }
 
-std::optional<std::int16_t> LearnedPositions::lookup(std::uint32_t indexKey, std::uint32_t checkKey) const
+std::optional<std::int16_t> LearnedPositions::lookup(std::uint32_t indexKey,
+                                                     std::uint32_t checkKey) const
 {
     const Entry& e = entries_[slotOf(indexKey)];
     if (e.checkKey != checkKey) return std::nullopt;

@@ -25,7 +25,7 @@ public:
         std::uint16_t reserved = 0;
     };
 
-    LearnedPositions() : entries_(kSlots) {}
+    LearnedPositions() : entries_(kSlots) { }
 
     // Replaces the whole table by a file of exactly kFileBytes bytes. A
     // missing, short or oversized file changes nothing and is described in

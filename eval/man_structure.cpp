@@ -22,13 +22,13 @@ namespace {
 // that each test is one mask test. Off the board is square 0, whose bit is
 // never empty nor a man.
 struct Around {
-    std::uint64_t f0 = 0, f1 = 0;         // one step ahead (directions 0, 1)
-    std::uint64_t back2 = 0, back3 = 0;   // one step behind (directions 2, 3)
-    std::uint64_t behind2 = 0, behind3 = 0; // two steps behind on the same diagonals
-    std::uint64_t ahead0 = 0, ahead1 = 0;   // two steps ahead on the same diagonals...
+    std::uint64_t f0 = 0, f1 = 0;              // one step ahead (directions 0, 1)
+    std::uint64_t back2 = 0, back3 = 0;        // one step behind (directions 2, 3)
+    std::uint64_t behind2 = 0, behind3 = 0;    // two steps behind on the same diagonals
+    std::uint64_t ahead0 = 0, ahead1 = 0;      // two steps ahead on the same diagonals...
     bool ahead0Off = false, ahead1Off = false; // ...which may be off the board
-    std::uint64_t up = 0;                 // s - 8: two rows ahead on the same file
-    std::uint64_t f0Up = 0, f1Up = 0;     // f0 - 8 and f1 - 8, where on the board
+    std::uint64_t up = 0;                      // s - 8: two rows ahead on the same file
+    std::uint64_t f0Up = 0, f1Up = 0;          // f0 - 8 and f1 - 8, where on the board
 };
 
 constexpr std::array<Around, 33> kAround = [] {
@@ -55,8 +55,7 @@ constexpr std::array<Around, 33> kAround = [] {
     return t;
 }();
 
-template <class View>
-int oneMan(const View& v, int s, int phase)
+template <class View> int oneMan(const View& v, int s, int phase)
 {
     const Around& a = kAround[s];
     int value = 0;
@@ -111,8 +110,7 @@ constexpr std::uint32_t kScanned = [] {
     return m;
 }();
 
-template <class View>
-int structureOneSide(const View& v, int phase)
+template <class View> int structureOneSide(const View& v, int phase)
 {
     int value = 0;
     for (std::uint32_t men = v.ownMenMask() & kScanned; men != 0; men &= men - 1)
@@ -124,10 +122,14 @@ int structureOneSide(const View& v, int phase)
 
 int manStructure(const BothViews& views, int phase)
 {
-    const int v = structureOneSide(SideView<false>(views), phase) - structureOneSide(SideView<true>(views), phase);
+    const int v = structureOneSide(SideView<false>(views), phase)
+        - structureOneSide(SideView<true>(views), phase);
     return std::clamp(v, -60, 60);
 }
 
-int manStructure(const Board& b, const PieceCounts& c, int phase) { return manStructure(BothViews(b, c), phase); }
+int manStructure(const Board& b, const PieceCounts& c, int phase)
+{
+    return manStructure(BothViews(b, c), phase);
+}
 
 } // namespace kv::knowledge

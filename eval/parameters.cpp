@@ -57,12 +57,16 @@ PanelPlace parameterPanelPlace(int v)
     return { row % 2 == 0 ? oddRows[(v - 1) % 4] : evenRows[(v - 1) % 4], row };
 }
 
-bool parameterItemIsSigned(int offset) { return offset >= kThresholdOffset && offset < kReservedOffset; }
+bool parameterItemIsSigned(int offset)
+{
+    return offset >= kThresholdOffset && offset < kReservedOffset;
+}
 
 std::string parameterItemText(const ParameterSet& set, int offset)
 {
     const std::uint8_t b = set.bytes[offset];
-    return std::to_string(parameterItemIsSigned(offset) ? static_cast<int>(static_cast<std::int8_t>(b)) : b);
+    return std::to_string(
+        parameterItemIsSigned(offset) ? static_cast<int>(static_cast<std::int8_t>(b)) : b);
 }
 
 std::uint8_t parameterByteFromText(std::string_view text)
@@ -74,7 +78,8 @@ std::uint8_t parameterByteFromText(std::string_view text)
     // Only the low 8 bits are kept, so the digits are reduced as they come and
     // no length of text can overflow.
     unsigned value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = (value * 10 + (text[i] - '0')) & 0xFF;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = (value * 10 + (text[i] - '0')) & 0xFF;
     if (negative) value = (256 - value) & 0xFF;
     return static_cast<std::uint8_t>(value);
 }

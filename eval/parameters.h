@@ -20,14 +20,14 @@ constexpr int kParameterFileSize = 1162;
 // The eight men tables, in file order. Each has 33 entries indexed by the
 // own-view square (entry 0 is not a square).
 enum MenTableId : int {
-    OpeningTable = 0,      // "Début par défaut"
-    MiddleTable,           // "Milieu par défaut"
-    PreEndgameTable,       // "Préfinale par défaut"
-    EndgameTable,          // "Finale par défaut"
-    OpeningVariant1Table,  // "Début variante type 1 : "
-    MiddleVariant1Table,   // "Milieu variante type 1 : "
-    OpeningVariant2Table,  // "Début variante type 2 : "
-    MiddleVariant2Table,   // "Milieu variante type 2 : "
+    OpeningTable = 0,     // "Début par défaut"
+    MiddleTable,          // "Milieu par défaut"
+    PreEndgameTable,      // "Préfinale par défaut"
+    EndgameTable,         // "Finale par défaut"
+    OpeningVariant1Table, // "Début variante type 1 : "
+    MiddleVariant1Table,  // "Milieu variante type 1 : "
+    OpeningVariant2Table, // "Début variante type 2 : "
+    MiddleVariant2Table,  // "Milieu variante type 2 : "
 };
 constexpr int kMenTables = 8;
 constexpr int kTableEntries = 33;
@@ -50,15 +50,21 @@ constexpr int kVariant1WhiteOffset = 267; // 7 squares each
 constexpr int kVariant2WhiteOffset = 274;
 constexpr int kVariant1BlackOffset = 281;
 constexpr int kVariant2BlackOffset = 288;
-constexpr int kTempoOffset = 295;         // 8 weights
-constexpr int kReservedOffset = 303;      // up to the end: kept, never read
+constexpr int kTempoOffset = 295;    // 8 weights
+constexpr int kReservedOffset = 303; // up to the end: kept, never read
 constexpr int kVariantSquares = 7;
 
 struct ParameterSet {
     std::array<std::uint8_t, kParameterFileSize> bytes {};
 
-    std::uint8_t tableEntry(int table, int square) const { return bytes[table * kTableEntries + square]; }
-    void setTableEntry(int table, int square, std::uint8_t v) { bytes[table * kTableEntries + square] = v; }
+    std::uint8_t tableEntry(int table, int square) const
+    {
+        return bytes[table * kTableEntries + square];
+    }
+    void setTableEntry(int table, int square, std::uint8_t v)
+    {
+        bytes[table * kTableEntries + square] = v;
+    }
 
     // Phase thresholds t0, t1, t2 (i = 0, 1, 2), as signed bytes.
     int threshold(int i) const { return static_cast<std::int8_t>(bytes[kThresholdOffset + i]); }
@@ -103,7 +109,7 @@ int parameterItemOffset(int item);
 // Where a table's edit box for own-view square v (1..32) sits in its panel:
 // the owner's back row at the bottom, each row read from right to left.
 struct PanelPlace {
-    int x;            // horizontal position within the panel
+    int x;             // horizontal position within the panel
     int rowFromBottom; // 0 for squares 1..4, 7 for 29..32
 };
 PanelPlace parameterPanelPlace(int v);

@@ -22,14 +22,19 @@ bool Evaluator::variantHolds(int v, const Board& b) const
 void Evaluator::preparePhase(const Board& b, const PieceCounts& c)
 {
     const int men = c[WhiteMan] + c[BlackMan];
-    gamePhase_ = men > params_.threshold(0) ? 0 : men > params_.threshold(1) ? 1 : men > params_.threshold(2) ? 2 : 3;
+    gamePhase_ = men > params_.threshold(0) ? 0
+        : men > params_.threshold(1)        ? 1
+        : men > params_.threshold(2)        ? 2
+                                            : 3;
 
     // The table follows the variant found by the previous search; the
     // variant found now chooses the table of the next one.
     int table = gamePhase_ == 2 ? PreEndgameTable : EndgameTable;
     if (gamePhase_ < 2) {
         const int base = gamePhase_ == 0 ? 0 : 1;
-        table = variant1_ ? OpeningVariant1Table + base : variant2_ ? OpeningVariant2Table + base : OpeningTable + base;
+        table = variant1_ ? OpeningVariant1Table + base
+            : variant2_   ? OpeningVariant2Table + base
+                          : OpeningTable + base;
     }
     for (int s = 0; s < kTableEntries; ++s) manTable_[s] = params_.tableEntry(table, s);
     buildPieceTerms();

@@ -16,18 +16,17 @@ namespace {
 // The three squares of the row just behind the promotion row share one rule:
 // the man on `s` reaches a or b; x and y are the squares from which an enemy
 // would have to take it when it steps to b or to a.
-template <class View>
-int nextToLastRow(const View& v, bool toMove, int a, int b, int x, int y)
+template <class View> int nextToLastRow(const View& v, bool toMove, int a, int b, int x, int y)
 {
     int value = 0;
-    if ((toMove && (v.e(a) || v.e(b))) || (v.e(a) && v.e(b)) || (v.e(b) && v.o(a) && v.o(x)) || (v.e(a) && v.o(b) && v.o(y)))
+    if ((toMove && (v.e(a) || v.e(b))) || (v.e(a) && v.e(b)) || (v.e(b) && v.o(a) && v.o(x))
+        || (v.e(a) && v.o(b) && v.o(y)))
         value += 90;
     if (v.o(a) && v.o(b)) value -= 40;
     return value;
 }
 
-template <class View>
-int man13(const View& v, bool toMove)
+template <class View> int man13(const View& v, bool toMove)
 {
     if (toMove) {
         if (v.e(1) && ((v.allE(5, 6) && (v.e(9) || v.e(2))) || (v.allE(2, 6) && v.o(5) && v.o(14))))
@@ -40,8 +39,7 @@ int man13(const View& v, bool toMove)
     return v.allE(1, 2, 6) && (v.e(5) || v.b(9)) ? 40 : 0;
 }
 
-template <class View>
-int man14(const View& v, bool toMove)
+template <class View> int man14(const View& v, bool toMove)
 {
     if (toMove) {
         if (v.allE(1, 5) && (v.e(6) || v.o(13))) return 50;
@@ -61,8 +59,7 @@ int man14(const View& v, bool toMove)
     return 0;
 }
 
-template <class View>
-int man15(const View& v, bool toMove)
+template <class View> int man15(const View& v, bool toMove)
 {
     if (toMove) {
         if (v.allE(2, 6, 7, 10)) return 20 + (v.e(1) || v.o(3) ? 30 : 0);
@@ -71,7 +68,8 @@ int man15(const View& v, bool toMove)
             return v.o(7) && v.o(14) ? 50 : 0;
         }
         if (v.allE(3, 7, 8, 11)) return 20 + (v.e(2) || v.o(4) ? 30 : 0);
-        if (v.o(3) || v.o(4) || v.o(8)) return v.o(3) && v.b(11) && v.allE(8, 4) && v.o(12) ? 80 : 0;
+        if (v.o(3) || v.o(4) || v.o(8))
+            return v.o(3) && v.b(11) && v.allE(8, 4) && v.o(12) ? 80 : 0;
         if (v.b(11)) return 80;
         return v.o(7) && v.o(16) ? 50 : 0;
     }
@@ -94,8 +92,7 @@ constexpr std::uint32_t kRunawaySquares = [] {
 }();
 
 // The sum of the rules for the men of the view's side.
-template <class View>
-int runawayOneSide(const View& v, bool toMove)
+template <class View> int runawayOneSide(const View& v, bool toMove)
 {
     // Most positions have no man of this side near its crown: nothing to look at.
     if ((v.ownMenMask() & kRunawaySquares) == 0) return 0;
@@ -113,21 +110,25 @@ int runawayOneSide(const View& v, bool toMove)
     }
     if (v.w(10)) {
         if (toMove) {
-            if ((v.e(1) && (v.e(2) || (v.o(2) && v.o(9)))) || v.allE(2, 3) || (v.e(3) && v.o(2) && v.o(11)))
+            if ((v.e(1) && (v.e(2) || (v.o(2) && v.o(9)))) || v.allE(2, 3)
+                || (v.e(3) && v.o(2) && v.o(11)))
                 value += 60;
         } else if (v.allE(2, 6, 7)) {
             value += 10 + (v.oppKings() == 0 ? 20 : 0) + (v.e(1) || v.e(3) ? 40 : 0);
-        } else if ((v.allE(1, 2, 6) && v.o(7) && v.o(14)) || (v.allE(3, 2, 7) && v.o(6) && v.o(15))) {
+        } else if ((v.allE(1, 2, 6) && v.o(7) && v.o(14))
+                   || (v.allE(3, 2, 7) && v.o(6) && v.o(15))) {
             value += 50;
         }
     }
     if (v.w(11)) {
         if (toMove) {
-            if ((v.e(2) && (v.e(3) || (v.o(3) && v.o(10)))) || v.allE(3, 4) || (v.e(4) && v.o(3) && v.o(12)))
+            if ((v.e(2) && (v.e(3) || (v.o(3) && v.o(10)))) || v.allE(3, 4)
+                || (v.e(4) && v.o(3) && v.o(12)))
                 value += 60;
         } else if (v.allE(3, 7, 8)) {
             value += 10 + (v.oppKings() == 0 ? 20 : 0) + (v.e(2) || v.e(4) ? 40 : 0);
-        } else if ((v.allE(2, 3, 7) && v.o(8) && v.o(15)) || (v.allE(4, 3, 8) && v.o(7) && v.o(16))) {
+        } else if ((v.allE(2, 3, 7) && v.o(8) && v.o(15))
+                   || (v.allE(4, 3, 8) && v.o(7) && v.o(16))) {
             value += 50;
         }
     }
@@ -153,10 +154,15 @@ int runawayOneSide(const View& v, bool toMove)
 
 int runawayMen(const BothViews& views, bool whiteToMove)
 {
-    const int v = forBothSides(views, whiteToMove, [](const auto& view, bool toMove) { return runawayOneSide(view, toMove); });
+    const int v = forBothSides(views, whiteToMove, [](const auto& view, bool toMove) {
+        return runawayOneSide(view, toMove);
+    });
     return std::clamp(2 * v, -170, 170);
 }
 
-int runawayMen(const Board& b, const PieceCounts& c, bool whiteToMove) { return runawayMen(BothViews(b, c), whiteToMove); }
+int runawayMen(const Board& b, const PieceCounts& c, bool whiteToMove)
+{
+    return runawayMen(BothViews(b, c), whiteToMove);
+}
 
 } // namespace kv::knowledge

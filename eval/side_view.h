@@ -27,11 +27,11 @@ namespace kv {
 // sentinel square 0, which is neither empty nor a man, as on the board.
 constexpr std::uint64_t squareBit(int s) { return std::uint64_t { 1 } << s; }
 
-template <bool Mirrored>
-class SideView {
+template <bool Mirrored> class SideView {
 public:
     explicit SideView(const knowledge::BothViews& v)
-        : own_(wide(Mirrored ? v.turnedBlackMen : v.whiteMen)), opp_(wide(Mirrored ? v.turnedWhiteMen : v.blackMen)),
+        : own_(wide(Mirrored ? v.turnedBlackMen : v.whiteMen)),
+          opp_(wide(Mirrored ? v.turnedWhiteMen : v.blackMen)),
           empty_(wide(Mirrored ? v.turnedEmpty : v.empty)), c_(v.counts)
     {
     }
@@ -81,8 +81,7 @@ private:
 // Runs a rule written for white on both sides: its value for white minus its
 // value on the turned board with the turn flag reversed. The rule is called
 // as rule(view, whiteToMoveInView) with a SideView<false> and a SideView<true>.
-template <class Rule>
-int forBothSides(const knowledge::BothViews& v, bool whiteToMove, Rule&& rule)
+template <class Rule> int forBothSides(const knowledge::BothViews& v, bool whiteToMove, Rule&& rule)
 {
     return rule(SideView<false>(v), whiteToMove) - rule(SideView<true>(v), !whiteToMove);
 }

@@ -77,8 +77,7 @@ namespace {
 // Adds (sign +1) or removes (sign -1) one piece's prepared terms. A king's
 // zone step and centre weight are 0, so the same straight-line code serves
 // men and kings alike.
-template <class Terms>
-void addTerms(EvalSums& sums, const Terms& t, int sign)
+template <class Terms> void addTerms(EvalSums& sums, const Terms& t, int sign)
 {
     sums.positional += sign * t.positional;
     sums.advance += sign * t.advance;
@@ -90,7 +89,8 @@ void addTerms(EvalSums& sums, const Terms& t, int sign)
 
 } // namespace
 
-void Evaluator::updateSums(EvalSums& sums, const Board& before, const MoveRecord& m, SideToMove e) const
+void Evaluator::updateSums(EvalSums& sums, const Board& before, const MoveRecord& m,
+                           SideToMove e) const
 {
     // computeSums keeps the plain per-piece arithmetic as the reference the
     // tests check this table-driven update against.

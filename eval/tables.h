@@ -28,10 +28,8 @@ inline constexpr Table ZoneTable = [] {
     Table t {};
     for (int v = 1; v <= 32; ++v) {
         const bool firstPair = (v - 1) % 4 < 2;
-        if (v <= 16)
-            t[v] = firstPair ? 1 : 2;
-        else if (v <= 28)
-            t[v] = firstPair ? 3 : 4;
+        if (v <= 16) t[v] = firstPair ? 1 : 2;
+        else if (v <= 28) t[v] = firstPair ? 3 : 4;
     }
     return t;
 }();
@@ -40,7 +38,8 @@ inline constexpr Table ZoneTable = [] {
 inline constexpr Table CentreTable = [] {
     Table t {};
     constexpr std::int8_t odd[4] = { 2, 5, 3, 0 }, even[4] = { 0, 3, 5, 2 };
-    for (int v = 1; v <= 32; ++v) t[v] = ((v - 1) / 4) % 2 == 0 ? odd[(v - 1) % 4] : even[(v - 1) % 4];
+    for (int v = 1; v <= 32; ++v)
+        t[v] = ((v - 1) / 4) % 2 == 0 ? odd[(v - 1) % 4] : even[(v - 1) % 4];
     return t;
 }();
 
@@ -55,7 +54,9 @@ inline constexpr Table InteriorMask = [] {
 // repeating every eight squares.
 inline constexpr Table FileTable = [] {
     Table t {};
-    for (int s = 1; s <= 32; ++s) t[s] = static_cast<std::int8_t>(((s - 1) / 4) % 2 == 0 ? 2 * ((s - 1) % 4) + 2 : 2 * ((s - 1) % 4) + 1);
+    for (int s = 1; s <= 32; ++s)
+        t[s] = static_cast<std::int8_t>(((s - 1) / 4) % 2 == 0 ? 2 * ((s - 1) % 4) + 2
+                                                               : 2 * ((s - 1) % 4) + 1);
     return t;
 }();
 

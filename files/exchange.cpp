@@ -79,28 +79,32 @@ GameIndex listGames(const ExchangeFile& file)
         return index;
     }
     index.names = listTextGames(file.contents);
-    for (std::size_t i = 0; i < index.names.size(); ++i) index.starts.push_back(static_cast<std::uint32_t>(i));
+    for (std::size_t i = 0; i < index.names.size(); ++i)
+        index.starts.push_back(static_cast<std::uint32_t>(i));
     return index;
 }
 
 GameSummary gameSummary(const ExchangeFile& file, const GameIndex& index, int game)
 {
     if (game < 0 || game >= static_cast<int>(index.size())) return {};
-    if (file.format == ExchangeFormat::Pdn) return pdnGameSummary(file.contents, index.starts[static_cast<std::size_t>(game)]);
+    if (file.format == ExchangeFormat::Pdn)
+        return pdnGameSummary(file.contents, index.starts[static_cast<std::size_t>(game)]);
     return index.names[static_cast<std::size_t>(game)];
 }
 
-std::optional<ParsedGame> readGame(const ExchangeFile& file, const GameIndex& index, int game, ExchangeProblem* problem)
+std::optional<ParsedGame> readGame(const ExchangeFile& file, const GameIndex& index, int game,
+                                   ExchangeProblem* problem)
 {
     if (game < 0 || game >= static_cast<int>(index.size())) {
         if (problem)
             *problem = { ExchangeProblemKind::NoSuchGame, game + 1, 0,
-                         "no game " + std::to_string(game + 1) + " in the file (it holds " + std::to_string(index.size())
-                             + ")" };
+                         "no game " + std::to_string(game + 1) + " in the file (it holds "
+                             + std::to_string(index.size()) + ")" };
         return std::nullopt;
     }
     if (file.format == ExchangeFormat::Pdn)
-        return readPdnGameAt(file.contents, index.starts[static_cast<std::size_t>(game)], game + 1, problem);
+        return readPdnGameAt(file.contents, index.starts[static_cast<std::size_t>(game)], game + 1,
+                             problem);
     auto g = readTextGame(file.contents, game);
     if (g) g->number = game + 1;
     return g;

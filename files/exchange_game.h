@@ -27,9 +27,9 @@ struct WrittenMove {
 // one-line detail in English for the command line.
 enum class ExchangeProblemKind {
     NoSuchGame,
-    Structure,     // a comment, variation or tag that is not closed, a stray bracket
-    OtherVariant,  // another GameType, or a board of another size
-    SetUp,         // a FEN that cannot be read, a set-up in the middle of the game
+    Structure,    // a comment, variation or tag that is not closed, a stray bracket
+    OtherVariant, // another GameType, or a board of another size
+    SetUp,        // a FEN that cannot be read, a set-up in the middle of the game
     UnreadableMove,
     IllegalMove,
     AmbiguousMove, // several legal captures fit what is written

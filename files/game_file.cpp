@@ -69,7 +69,8 @@ std::string entryProblem(const RecordEntry& e)
 {
     for (int s = 1; s <= kSquares; ++s)
         if (e.squares[s - 1] > BlackKing)
-            return "piece code " + std::to_string(e.squares[s - 1]) + " on square " + std::to_string(s);
+            return "piece code " + std::to_string(e.squares[s - 1]) + " on square "
+                + std::to_string(s);
     if (e.captured > kMaxCaptured) return std::to_string(e.captured) + " pieces taken";
     if (e.from > kSquares) return "origin square " + std::to_string(e.from);
     if (e.to > kSquares) return "destination square " + std::to_string(e.to);
@@ -82,7 +83,8 @@ std::string entryProblem(const RecordEntry& e)
 bool knownSizeFactor(int f)
 {
     if (f == 0) return true;
-    return std::any_of(kTableSizes.begin(), kTableSizes.end(), [f](const TableSize& t) { return t.sizeFactor == f; });
+    return std::any_of(kTableSizes.begin(), kTableSizes.end(),
+                       [f](const TableSize& t) { return t.sizeFactor == f; });
 }
 
 bool knownLevel(int index) { return index == 18 || levelByIndex(index).has_value(); }
@@ -109,7 +111,8 @@ void applyDefaultsRule(StoredSettings& s)
 GameFileImage gameFileImage(const GameFile& g)
 {
     GameFileImage image {};
-    for (int k = 0; k < kRecordEntries; ++k) encodeEntry(g.record[k], image.data() + k * kRecordEntryBytes);
+    for (int k = 0; k < kRecordEntries; ++k)
+        encodeEntry(g.record[k], image.data() + k * kRecordEntryBytes);
     image[0] = static_cast<std::uint8_t>(g.recordedPlies);
     const StoredSettings& s = g.settings;
     put32(image.data() + kCustomMinutesOffset, s.customMinutes);
@@ -123,7 +126,8 @@ GameFileImage gameFileImage(const GameFile& g)
     return image;
 }
 
-std::optional<GameFile> parseGameFile(const std::uint8_t* data, std::size_t size, GameFileError& error)
+std::optional<GameFile> parseGameFile(const std::uint8_t* data, std::size_t size,
+                                      GameFileError& error)
 {
     error = {};
     if (size != kGameFileSize) {
@@ -132,7 +136,8 @@ std::optional<GameFile> parseGameFile(const std::uint8_t* data, std::size_t size
         return std::nullopt;
     }
     GameFile g;
-    for (int k = 0; k < kRecordEntries; ++k) g.record[k] = decodeEntry(data + k * kRecordEntryBytes);
+    for (int k = 0; k < kRecordEntries; ++k)
+        g.record[k] = decodeEntry(data + k * kRecordEntryBytes);
 
     StoredSettings& s = g.settings;
     s.customMinutes = get32(data + kCustomMinutesOffset);
@@ -168,8 +173,10 @@ std::optional<GameFile> parseGameFile(const std::uint8_t* data, std::size_t size
     if (s.language >= kLanguages) return bad("language " + std::to_string(s.language));
     if (!knownLevel(s.levelIndex)) return bad("level " + std::to_string(s.levelIndex));
     if (s.levelTime < 0 || s.levelCap < 0)
-        return bad("time control " + std::to_string(s.levelTime) + "/" + std::to_string(s.levelCap));
-    if (s.customMinutes < 0 || s.customMinutes > 50000) return bad("custom minutes " + std::to_string(s.customMinutes));
+        return bad("time control " + std::to_string(s.levelTime) + "/"
+                   + std::to_string(s.levelCap));
+    if (s.customMinutes < 0 || s.customMinutes > 50000)
+        return bad("custom minutes " + std::to_string(s.customMinutes));
 
     s.sizeFactor = static_cast<std::int16_t>(factor);
     g.record[0].sentinel = OffBoard;
@@ -183,7 +190,8 @@ bool WriteGameFile(const std::string& path, const GameFile& g, GameFileError& er
 {
     error = {};
     const GameFileImage image = gameFileImage(g);
-    if (const WriteResult written = writeFileAtomically(path, image.data(), image.size()); !written.ok())
+    if (const WriteResult written = writeFileAtomically(path, image.data(), image.size());
+        !written.ok())
         return fail(error, GameFileProblem::CannotOpen, path + " " + describe(written));
     return true;
 }
@@ -194,7 +202,8 @@ std::optional<GameFile> ReadGameFile(const std::string& path, GameFileError& err
     std::vector<unsigned char> bytes;
     if (std::string why = readExactFile(path, kGameFileSize, bytes); !why.empty()) {
         // Only a size problem says anything about the contents.
-        fail(error, why.rfind("has ", 0) == 0 ? GameFileProblem::WrongSize : GameFileProblem::CannotOpen,
+        fail(error,
+             why.rfind("has ", 0) == 0 ? GameFileProblem::WrongSize : GameFileProblem::CannotOpen,
              path + " " + why);
         return std::nullopt;
     }

@@ -32,12 +32,12 @@ constexpr std::size_t kSideOffset = 22441;
 
 // The settings that travel with a game and survive a restart.
 struct StoredSettings {
-    std::int32_t customMinutes = 3;  // the "Nbminutes" box of the custom level
-    std::int16_t sizeFactor = 100;   // transposition table size factor (0 counts as 100)
-    std::uint8_t language = 0;       // 0 French, 1 English, 2 Dutch, 3 Portuguese, 4 Spanish, 5 Italian
-    std::uint8_t levelIndex = 5;     // 0..8, 11..18
-    std::int32_t levelTime = 160;    // seconds planned for 30 moves
-    std::int32_t levelCap = 178;     // cap on the side's total thinking time
+    std::int32_t customMinutes = 3; // the "Nbminutes" box of the custom level
+    std::int16_t sizeFactor = 100;  // transposition table size factor (0 counts as 100)
+    std::uint8_t language = 0;   // 0 French, 1 English, 2 Dutch, 3 Portuguese, 4 Spanish, 5 Italian
+    std::uint8_t levelIndex = 5; // 0..8, 11..18
+    std::int32_t levelTime = 160; // seconds planned for 30 moves
+    std::int32_t levelCap = 178;  // cap on the side's total thinking time
     bool operator==(const StoredSettings&) const = default;
 };
 
@@ -53,9 +53,9 @@ constexpr int kLanguages = 6;
 
 // A game file's contents in memory.
 struct GameFile {
-    GameRecord record {};          // entry 0's first byte is the board sentinel here
-    std::uint8_t gamePly = 0;      // entry of the current position
-    SideToMove side = White;       // to move in that position
+    GameRecord record {};           // entry 0's first byte is the board sentinel here
+    std::uint8_t gamePly = 0;       // entry of the current position
+    SideToMove side = White;        // to move in that position
     std::int32_t recordedPlies = 0; // plies held, at least gamePly after a read
     StoredSettings settings;
 };
@@ -87,7 +87,8 @@ struct GameFileError {
 // first: when either time-control value is 0 the settings become level 5
 // (160 and 178 seconds, 3 custom minutes) with the English language index.
 // On failure returns nothing and fills `error`.
-std::optional<GameFile> parseGameFile(const std::uint8_t* data, std::size_t size, GameFileError& error);
+std::optional<GameFile> parseGameFile(const std::uint8_t* data, std::size_t size,
+                                      GameFileError& error);
 
 // Writes through a temporary file in the same folder and a rename, so the
 // previous file survives a failed or interrupted write.

@@ -10,10 +10,7 @@ namespace kv {
 
 namespace {
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A number square: digits only, leading zeros allowed. 0 when unreadable.
 int numberOf(std::string_view t)
@@ -27,17 +24,12 @@ int numberOf(std::string_view t)
     return n;
 }
 
-bool isNumber(std::string_view t)
-{
-    return !t.empty() && numberOf(t) > 0;
-}
+bool isNumber(std::string_view t) { return !t.empty() && numberOf(t) > 0; }
 
 std::string_view trim(std::string_view s)
 {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
-        s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
-        s.remove_suffix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
     return s;
 }
 
@@ -79,9 +71,9 @@ std::optional<Square> pdnAlphaSquare(std::string_view t)
 PdnMoveResult parsePdnMove(std::string_view text)
 {
     PdnMoveResult r;
-    WrittenMove   m;
+    WrittenMove m;
     m.text = std::string(text);
-    char        separator = 0;
+    char separator = 0;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {
         const bool end = i == text.size();
@@ -145,7 +137,7 @@ PdnFenResult parsePdnFen(std::string_view text)
         bool first = true;
         while (!field.empty()) {
             const std::size_t comma = field.find(',');
-            std::string_view  item = trim(field.substr(0, comma));
+            std::string_view item = trim(field.substr(0, comma));
             field = comma == std::string_view::npos ? std::string_view {} : field.substr(comma + 1);
             if (item.empty()) continue;
             std::string piece;

@@ -19,8 +19,8 @@ std::optional<Square> pdnAlphaSquare(std::string_view text);
 
 struct PdnMoveResult {
     std::optional<WrittenMove> move;
-    bool                       otherBoard = false; // a square beyond 32: a game of a bigger board
-    std::string                error;
+    bool otherBoard = false; // a square beyond 32: a game of a bigger board
+    std::string error;
 };
 PdnMoveResult parsePdnMove(std::string_view text);
 
@@ -28,9 +28,9 @@ PdnMoveResult parsePdnMove(std::string_view text);
 // ranges of numbers, and fields after the pieces (clocks) left aside.
 struct PdnFenResult {
     std::optional<Position> position;
-    bool                    sideUnknown = false;
-    bool                    otherBoard = false;
-    std::string             error;
+    bool sideUnknown = false;
+    bool otherBoard = false;
+    std::string error;
 };
 PdnFenResult parsePdnFen(std::string_view text);
 

@@ -16,25 +16,25 @@ constexpr std::size_t kMaxKeptMoves = kLastPlyEntry + 1;
 
 struct Word {
     std::string_view text;
-    int              line = 0;
+    int line = 0;
 };
 
 struct Tag {
     std::string_view name;
-    std::string      value;
-    int              line = 0;
+    std::string value;
+    int line = 0;
 };
 
 // A game as it stands in the file, before its words are read as moves.
 struct RawGame {
-    int               line = 0;
-    std::vector<Tag>  tags; // the tags the reader uses, first of each
+    int line = 0;
+    std::vector<Tag> tags; // the tags the reader uses, first of each
     std::vector<Word> words;
-    bool              moreWords = false;
+    bool moreWords = false;
     bool movetext = false; // a move, move number or result was seen: a tag begins the next game
-    bool moved = false; // a word that is not a move number was seen
-    std::optional<Word>            setupCommand;
-    std::optional<GameResult>      termination;
+    bool moved = false;    // a word that is not a move number was seen
+    std::optional<Word> setupCommand;
+    std::optional<GameResult> termination;
     std::optional<ExchangeProblem> problem; // the first one found
 
     const Tag* tag(std::string_view name) const
@@ -54,10 +54,7 @@ bool isDelimiter(char c)
     return isSpace(c) || c == '[' || c == ']' || c == '{' || c == '}' || c == '(' || c == ')'
         || c == ';' || c == '%' || c == '$';
 }
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool usedTag(std::string_view name)
 {
@@ -70,8 +67,7 @@ bool usedTag(std::string_view name)
 bool isMoveNumber(std::string_view w)
 {
     std::size_t i = 0;
-    while (i < w.size() && isDigit(w[i]))
-        ++i;
+    while (i < w.size() && isDigit(w[i])) ++i;
     if (i == w.size()) return false;
     for (; i < w.size(); ++i)
         if (w[i] != '.') return false;
@@ -80,10 +76,7 @@ bool isMoveNumber(std::string_view w)
 
 class Scanner {
 public:
-    Scanner(std::string_view text, std::size_t from, int line)
-        : t_(text)
-        , i_(from)
-        , line_(line)
+    Scanner(std::string_view text, std::size_t from, int line) : t_(text), i_(from), line_(line)
     {
         // A byte order mark opens the file, not a game.
         if (i_ == 0 && t_.substr(0, 3) == "\xEF\xBB\xBF") i_ = 3;
@@ -97,7 +90,7 @@ public:
     {
         g = RawGame {};
         keep_ = keep;
-        bool       started = false;
+        bool started = false;
         const auto begin = [&] {
             if (started) return;
             started = true;
@@ -132,7 +125,7 @@ public:
                 setup(g);
             } else {
                 begin();
-                const int              line = line_;
+                const int line = line_;
                 const std::string_view w = word();
                 g.movetext = true;
                 if (const auto r = parsePdnResult(w)) {
@@ -142,10 +135,8 @@ public:
                 if (isMoveNumber(w) || w == "..." || w == "..") continue;
                 g.moved = true;
                 if (!keep_) continue;
-                if (g.words.size() < kMaxKeptMoves * 2)
-                    g.words.push_back({ w, line });
-                else
-                    g.moreWords = true;
+                if (g.words.size() < kMaxKeptMoves * 2) g.words.push_back({ w, line });
+                else g.moreWords = true;
             }
         }
         return started;
@@ -159,8 +150,7 @@ private:
     }
     void skipLine()
     {
-        while (i_ < t_.size() && t_[i_] != '\n')
-            ++i_;
+        while (i_ < t_.size() && t_[i_] != '\n') ++i_;
     }
     void fail(RawGame& g, ExchangeProblemKind kind, std::string detail, int line = 0)
     {
@@ -174,16 +164,14 @@ private:
     {
         if (t_[i_] != '\n') return false;
         std::size_t k = i_ + 1;
-        while (k < t_.size() && (t_[k] == ' ' || t_[k] == '\t' || t_[k] == '\r'))
-            ++k;
+        while (k < t_.size() && (t_[k] == ' ' || t_[k] == '\t' || t_[k] == '\r')) ++k;
         return k + 1 < t_.size() && t_[k] == '['
             && std::isupper(static_cast<unsigned char>(t_[k + 1]));
     }
     std::string_view word()
     {
         const std::size_t start = i_;
-        while (i_ < t_.size() && !isDelimiter(t_[i_]))
-            ++i_;
+        while (i_ < t_.size() && !isDelimiter(t_[i_])) ++i_;
         return t_.substr(start, i_ - start);
     }
     void comment(RawGame& g)
@@ -198,8 +186,8 @@ private:
             }
             if (c == '{' && !g.problem)
                 fail(g, ExchangeProblemKind::Structure,
-                    "a '{' inside the comment opened at line " + std::to_string(opened)
-                        + ": comments do not nest");
+                     std::string("a '{' inside the comment opened at line ")
+                         + std::to_string(opened) + ": comments do not nest");
             if (atTagLine()) return notClosed(g, "comment", opened, true);
             advance();
         }
@@ -210,17 +198,16 @@ private:
     void notClosed(RawGame& g, const char* what, int opened, bool beforeTags)
     {
         fail(g, ExchangeProblemKind::Structure,
-            std::string("the ") + what + " opened at line " + std::to_string(opened)
-                + (beforeTags ? " is not closed before the next tags" : " is never closed"),
-            opened);
+             std::string("the ") + what + std::string(" opened at line ") + std::to_string(opened)
+                 + (beforeTags ? " is not closed before the next tags" : " is never closed"),
+             opened);
         if (beforeTags) g.movetext = true;
     }
     // "(!)", "(?!)": a move strength in brackets, not a variation.
     bool moveStrength()
     {
         std::size_t k = i_ + 1;
-        while (k < t_.size() && (t_[k] == '!' || t_[k] == '?'))
-            ++k;
+        while (k < t_.size() && (t_[k] == '!' || t_[k] == '?')) ++k;
         if (k == i_ + 1 || k >= t_.size() || t_[k] != ')') return false;
         i_ = k + 1;
         return true;
@@ -229,7 +216,7 @@ private:
     void variation(RawGame& g)
     {
         const int opened = line_;
-        int       depth = 0;
+        int depth = 0;
         while (i_ < t_.size()) {
             const char c = t_[i_];
             if (c == '{') {
@@ -254,8 +241,7 @@ private:
     {
         advance();
         const std::size_t start = i_;
-        while (i_ < t_.size() && isDigit(t_[i_]))
-            ++i_;
+        while (i_ < t_.size() && isDigit(t_[i_])) ++i_;
         if (i_ == start) fail(g, ExchangeProblemKind::Structure, "a '$' without its number");
     }
     // /FEN "W:W...:B..."/
@@ -264,11 +250,11 @@ private:
         const int line = line_;
         advance();
         const std::size_t start = i_;
-        while (i_ < t_.size() && t_[i_] != '/')
-            advance();
+        while (i_ < t_.size() && t_[i_] != '/') advance();
         if (i_ >= t_.size()) {
             fail(g, ExchangeProblemKind::Structure,
-                "the set-up at line " + std::to_string(line) + " is never closed", line);
+                 std::string("the set-up at line ") + std::to_string(line) + " is never closed",
+                 line);
             return;
         }
         std::string_view body = t_.substr(start, i_ - start);
@@ -277,8 +263,7 @@ private:
             fail(g, ExchangeProblemKind::SetUp, "a set-up in the middle of the game", line);
             return;
         }
-        while (!body.empty() && isSpace(body.front()))
-            body.remove_prefix(1);
+        while (!body.empty() && isSpace(body.front())) body.remove_prefix(1);
         const std::size_t open = body.find('"'), close = body.rfind('"');
         if (body.substr(0, 3) != "FEN" || open == std::string_view::npos || close <= open) {
             fail(g, ExchangeProblemKind::SetUp, "a set-up is written /FEN \"...\"/", line);
@@ -291,17 +276,15 @@ private:
     {
         const int line = line_;
         advance();
-        while (i_ < t_.size() && (t_[i_] == ' ' || t_[i_] == '\t'))
-            ++i_;
+        while (i_ < t_.size() && (t_[i_] == ' ' || t_[i_] == '\t')) ++i_;
         const std::size_t nameStart = i_;
-        while (
-            i_ < t_.size() && (std::isalnum(static_cast<unsigned char>(t_[i_])) || t_[i_] == '_'))
+        while (i_ < t_.size()
+               && (std::isalnum(static_cast<unsigned char>(t_[i_])) || t_[i_] == '_'))
             ++i_;
         const std::string_view name = t_.substr(nameStart, i_ - nameStart);
-        while (i_ < t_.size() && (t_[i_] == ' ' || t_[i_] == '\t'))
-            ++i_;
+        while (i_ < t_.size() && (t_[i_] == ' ' || t_[i_] == '\t')) ++i_;
         std::string value;
-        bool        closed = false;
+        bool closed = false;
         if (!name.empty() && i_ < t_.size() && t_[i_] == '"') {
             ++i_;
             while (i_ < t_.size() && t_[i_] != '\n') {
@@ -314,13 +297,12 @@ private:
                 }
                 if (keep_) value += c;
             }
-            while (i_ < t_.size() && (t_[i_] == ' ' || t_[i_] == '\t'))
-                ++i_;
+            while (i_ < t_.size() && (t_[i_] == ' ' || t_[i_] == '\t')) ++i_;
             closed = closed && i_ < t_.size() && t_[i_] == ']';
         }
         if (!closed) {
             fail(g, ExchangeProblemKind::Structure,
-                "the tag at line " + std::to_string(line) + " is not closed", line);
+                 std::string("the tag at line ") + std::to_string(line) + " is not closed", line);
             skipLine();
             return;
         }
@@ -330,9 +312,9 @@ private:
     }
 
     std::string_view t_;
-    std::size_t      i_ = 0;
-    int              line_ = 1;
-    bool             keep_ = true;
+    std::size_t i_ = 0;
+    int line_ = 1;
+    bool keep_ = true;
 };
 
 int lineAt(std::string_view text, std::size_t offset)
@@ -347,32 +329,28 @@ int lineAt(std::string_view text, std::size_t offset)
 std::optional<ExchangeProblem> checkGameType(std::string_view value, int line)
 {
     std::size_t i = 0;
-    while (i < value.size() && isDigit(value[i]))
-        ++i;
+    while (i < value.size() && isDigit(value[i])) ++i;
     const std::string_view number = value.substr(0, i);
     const std::string_view rest = value.substr(i);
-    const bool             ours = number == "28" || number == "24";
+    const bool ours = number == "28" || number == "24";
     // The attributes, when given, must say white starts on an 8x8 board.
     const bool board = rest.empty() || rest.substr(0, 7) == ",W,8,8,";
     if (ours && board) return std::nullopt;
     return ExchangeProblem { ExchangeProblemKind::OtherVariant, 0, line,
-        "GameType \"" + std::string(value)
-            + "\" is not played here (these rules are GameType 28)" };
+                             "GameType \"" + std::string(value)
+                                 + "\" is not played here (these rules are GameType 28)" };
 }
 
 // A main-line word without its move number ("12.9-13") and strength ("!?").
 std::string_view moveOfWord(std::string_view w)
 {
     std::size_t i = 0;
-    while (i < w.size() && isDigit(w[i]))
-        ++i;
+    while (i < w.size() && isDigit(w[i])) ++i;
     if (i > 0 && i < w.size() && w[i] == '.') {
-        while (i < w.size() && w[i] == '.')
-            ++i;
+        while (i < w.size() && w[i] == '.') ++i;
         w.remove_prefix(i);
     }
-    while (!w.empty() && (w.back() == '!' || w.back() == '?'))
-        w.remove_suffix(1);
+    while (!w.empty() && (w.back() == '!' || w.back() == '?')) w.remove_suffix(1);
     return w;
 }
 
@@ -381,11 +359,10 @@ std::string_view moveOfWord(std::string_view w)
 std::vector<std::uint32_t> indexPdnGames(std::string_view text)
 {
     std::vector<std::uint32_t> starts;
-    Scanner                    s(text, 0, 1);
-    RawGame                    g;
-    std::size_t                start = 0;
-    while (s.next(g, false, &start))
-        starts.push_back(static_cast<std::uint32_t>(start));
+    Scanner s(text, 0, 1);
+    RawGame g;
+    std::size_t start = 0;
+    while (s.next(g, false, &start)) starts.push_back(static_cast<std::uint32_t>(start));
     return starts;
 }
 
@@ -399,8 +376,8 @@ GameSummary pdnGameSummary(std::string_view text, std::uint32_t start)
     return { recordName(white ? white->value : ""), recordName(black ? black->value : "") };
 }
 
-std::optional<ParsedGame> readPdnGameAt(
-    std::string_view text, std::uint32_t start, int number, ExchangeProblem* problem)
+std::optional<ParsedGame> readPdnGameAt(std::string_view text, std::uint32_t start, int number,
+                                        ExchangeProblem* problem)
 {
     const auto refuse = [&](ExchangeProblem p) -> std::optional<ParsedGame> {
         p.game = number;
@@ -411,7 +388,7 @@ std::optional<ParsedGame> readPdnGameAt(
     RawGame raw;
     if (start > text.size() || !s.next(raw, true))
         return refuse({ ExchangeProblemKind::NoSuchGame, 0, 0,
-            "no game " + std::to_string(number) + " in the file" });
+                        std::string("no game ") + std::to_string(number) + " in the file" });
 
     ParsedGame game;
     game.number = number;
@@ -429,7 +406,7 @@ std::optional<ParsedGame> readPdnGameAt(
     if (const Tag* r = raw.tag("Result"))
         if (const auto o = parsePdnResult(r->value); o && *o != GameResult::None) game.result = *o;
 
-    const Tag*          fenTag = raw.tag("FEN");
+    const Tag* fenTag = raw.tag("FEN");
     std::optional<Word> fen;
     if (fenTag) fen = Word { fenTag->value, fenTag->line };
     if (raw.setupCommand) fen = raw.setupCommand;
@@ -438,7 +415,7 @@ std::optional<ParsedGame> readPdnGameAt(
         if (!r.position)
             return refuse(
                 { r.otherBoard ? ExchangeProblemKind::OtherVariant : ExchangeProblemKind::SetUp, 0,
-                    fen->line, "FEN \"" + std::string(fen->text) + "\": " + r.error });
+                  fen->line, "FEN \"" + std::string(fen->text) + "\": " + r.error });
         game.setup = r.position;
         game.sideUnknown = r.sideUnknown;
     }
@@ -450,7 +427,7 @@ std::optional<ParsedGame> readPdnGameAt(
         if (!m.move)
             return refuse({ m.otherBoard ? ExchangeProblemKind::OtherVariant
                                          : ExchangeProblemKind::UnreadableMove,
-                0, w.line, "'" + std::string(w.text) + "' is not a move: " + m.error });
+                            0, w.line, "'" + std::string(w.text) + "' is not a move: " + m.error });
         if (game.moves.size() == kMaxKeptMoves) {
             game.movesCut = true;
             break;
@@ -468,7 +445,7 @@ std::optional<ParsedGame> readPdnGame(std::string_view text, int index, Exchange
     if (index < 0 || index >= static_cast<int>(starts.size())) {
         if (problem)
             *problem = { ExchangeProblemKind::NoSuchGame, index + 1, 0,
-                "no game " + std::to_string(index + 1) + " in the file" };
+                         std::string("no game ") + std::to_string(index + 1) + " in the file" };
         return std::nullopt;
     }
     return readPdnGameAt(text, starts[static_cast<std::size_t>(index)], index + 1, problem);
@@ -477,8 +454,7 @@ std::optional<ParsedGame> readPdnGame(std::string_view text, int index, Exchange
 std::vector<GameSummary> listPdnGames(std::string_view text)
 {
     std::vector<GameSummary> out;
-    for (std::uint32_t start : indexPdnGames(text))
-        out.push_back(pdnGameSummary(text, start));
+    for (std::uint32_t start : indexPdnGames(text)) out.push_back(pdnGameSummary(text, start));
     return out;
 }
 

@@ -31,12 +31,12 @@ GameSummary pdnGameSummary(std::string_view text, std::uint32_t start);
 
 // The game that starts at `start`, number `number` (1-based) in the file.
 // Nothing, with the reason in `problem`, when it is refused.
-std::optional<ParsedGame> readPdnGameAt(
-    std::string_view text, std::uint32_t start, int number, ExchangeProblem* problem = nullptr);
+std::optional<ParsedGame> readPdnGameAt(std::string_view text, std::uint32_t start, int number,
+                                        ExchangeProblem* problem = nullptr);
 
 // The same by index (0-based), for a text read whole.
-std::optional<ParsedGame> readPdnGame(
-    std::string_view text, int index, ExchangeProblem* problem = nullptr);
+std::optional<ParsedGame> readPdnGame(std::string_view text, int index,
+                                      ExchangeProblem* problem = nullptr);
 std::vector<GameSummary> listPdnGames(std::string_view text);
 
 } // namespace kv

@@ -16,7 +16,7 @@ namespace {
 std::string tagValue(std::string_view raw)
 {
     const std::string text = isUtf8(raw) ? std::string(raw) : latin1ToUtf8(raw);
-    std::string       out;
+    std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         if (c == '\n' || c == '\r' || c == '\t') c = ' ';
@@ -77,8 +77,8 @@ Position recordStart(const GameState& game)
 {
     Position start;
     start.board[0] = OffBoard;
-    std::copy(
-        game.record[0].squares.begin(), game.record[0].squares.end(), start.board.sq.begin() + 1);
+    std::copy(game.record[0].squares.begin(), game.record[0].squares.end(),
+              start.board.sq.begin() + 1);
     start.side = game.startSide;
     return start;
 }
@@ -88,8 +88,8 @@ Position recordStart(const GameState& game)
 std::string writePdnGame(const PdnGameText& game)
 {
     const std::string_view result = pdnResultText(game.result);
-    const Position         initial = initialPosition();
-    const bool  setUp = !(game.start.board == initial.board && game.start.side == initial.side);
+    const Position initial = initialPosition();
+    const bool setUp = !(game.start.board == initial.board && game.start.side == initial.side);
     std::string out;
     out += tagLine("Event", game.tags.event);
     out += tagLine("Site", game.tags.site);
@@ -106,14 +106,12 @@ std::string writePdnGame(const PdnGameText& game)
     out += tagLine("PlyCount", std::to_string(game.moves.size()));
     out += "\n";
 
-    Wrapper    text;
-    int        number = 1;
+    Wrapper text;
+    int number = 1;
     SideToMove side = game.start.side;
     for (std::size_t i = 0; i < game.moves.size(); ++i) {
-        if (side == White)
-            text.add(std::to_string(number) + ".");
-        else if (i == 0)
-            text.add(std::to_string(number) + "...");
+        if (side == White) text.add(std::to_string(number) + ".");
+        else if (i == 0) text.add(std::to_string(number) + "...");
         text.add(game.moves[i]);
         if (side == Black) ++number;
         side ^= 1;
@@ -136,8 +134,7 @@ std::string writePdn(GameState& game, GameResult result, const PdnTags& tags)
     g.black = game.blackName;
     g.result = result;
     g.start = recordStart(game);
-    for (const RecordedMove& r : recordedMoves(game, game.gamePly))
-        g.moves.push_back(moveWord(r));
+    for (const RecordedMove& r : recordedMoves(game, game.gamePly)) g.moves.push_back(moveWord(r));
     return writePdnGame(g);
 }
 

@@ -35,12 +35,12 @@ struct PdnTags {
 // A game as the writer takes it: every ply as its short text ("22-18",
 // "26x17", "26x17x10").
 struct PdnGameText {
-    PdnTags                  tags;
-    std::string              white, black;
-    GameResult               result = GameResult::None;
-    Position                 start = initialPosition();
+    PdnTags tags;
+    std::string white, black;
+    GameResult result = GameResult::None;
+    Position start = initialPosition();
     std::vector<std::string> moves;
-    std::string              comment; // written before the result when not empty
+    std::string comment; // written before the result when not empty
 };
 
 std::string writePdnGame(const PdnGameText& game);

@@ -10,7 +10,8 @@ std::string printedMoveText(const GameState& game, int first)
 {
     const int complete = recordLineCount(game);
     std::string text = recordLineText(game, first) + " ";
-    for (int j = first + 1; j < first + 6 && j < complete; ++j) text += recordLineText(game, j) + "  ";
+    for (int j = first + 1; j < first + 6 && j < complete; ++j)
+        text += recordLineText(game, j) + "  ";
     return text;
 }
 
@@ -30,7 +31,8 @@ PrintLayout layoutPrint(const GameState& game, int pageHeight, int lineHeight)
     for (int i = 0, n = 0; i < complete; i += 6, ++n) {
         const int slot = n % perPage;
         if (slot == 0 && n > 0) ++page;
-        layout.lines.push_back({ page, 2 * slot * h + h + kPrintMovesGap, printedMoveText(game, i) });
+        layout.lines.push_back(
+            { page, 2 * slot * h + h + kPrintMovesGap, printedMoveText(game, i) });
     }
     layout.pages = page + 1;
     return layout;

@@ -23,7 +23,8 @@ namespace {
 // The pieces a capture written as the full chain of its landing squares
 // takes: one piece between every two landing squares on a diagonal. Nothing
 // when the chain is not such a path (a chain that skips landing squares).
-std::optional<std::vector<Square>> capturedAlong(const Board& board, const std::vector<Square>& chain)
+std::optional<std::vector<Square>> capturedAlong(const Board& board,
+                                                 const std::vector<Square>& chain)
 {
     std::vector<Square> taken;
     for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
@@ -80,7 +81,8 @@ FittedMove fitOf(const Board& board, const std::vector<MoveRecord>& moves)
 
 std::string sideName(SideToMove side) { return side == White ? "white" : "black"; }
 
-ExchangeProblem problemOf(const ParsedGame& parsed, const WrittenMove& w, MoveFit fit, int ply, SideToMove side)
+ExchangeProblem problemOf(const ParsedGame& parsed, const WrittenMove& w, MoveFit fit, int ply,
+                          SideToMove side)
 {
     ExchangeProblem p;
     p.game = parsed.number;
@@ -89,7 +91,8 @@ ExchangeProblem problemOf(const ParsedGame& parsed, const WrittenMove& w, MoveFi
     switch (fit) {
     case MoveFit::Several:
         p.kind = ExchangeProblemKind::AmbiguousMove;
-        p.detail = "'" + w.text + "'" + where + " fits several legal captures; its landing squares tell them apart";
+        p.detail = "'" + w.text + "'" + where
+            + " fits several legal captures; its landing squares tell them apart";
         break;
     case MoveFit::NoPath:
         p.kind = ExchangeProblemKind::IllegalMove;
@@ -105,8 +108,8 @@ ExchangeProblem problemOf(const ParsedGame& parsed, const WrittenMove& w, MoveFi
 
 } // namespace
 
-FittedMove fitWrittenMove(MoveGenerator& gen, const Board& board, SideToMove side, const WrittenMove& written,
-                          int& captureCount)
+FittedMove fitWrittenMove(MoveGenerator& gen, const Board& board, SideToMove side,
+                          const WrittenMove& written, int& captureCount)
 {
     captureCount = 0;
     if (written.squares.size() < 2) return {};
@@ -127,7 +130,8 @@ FittedMove fitWrittenMove(MoveGenerator& gen, const Board& board, SideToMove sid
     for (const MoveRecord& m : candidates) {
         std::vector<Square> own(m.captured.begin(), m.captured.begin() + m.n);
         std::sort(own.begin(), own.end());
-        if ((taken && own == *taken) || passesThrough(landingSquares(gen, board, m), written.squares))
+        if ((taken && own == *taken)
+            || passesThrough(landingSquares(gen, board, m), written.squares))
             through.push_back(m);
     }
     if (through.empty()) return { MoveFit::NoPath, candidates.front() };
@@ -145,8 +149,10 @@ ReplayReport replayGame(const ParsedGame& parsed, GameState& game)
     int captureCount = 0;
     // A set-up that does not say who moves: the side whose move the first is.
     if (parsed.sideUnknown && !parsed.moves.empty()
-        && fitWrittenMove(gen, start.board, start.side, parsed.moves.front(), captureCount).fit == MoveFit::None
-        && fitWrittenMove(gen, start.board, start.side ^ 1, parsed.moves.front(), captureCount).fit != MoveFit::None)
+        && fitWrittenMove(gen, start.board, start.side, parsed.moves.front(), captureCount).fit
+            == MoveFit::None
+        && fitWrittenMove(gen, start.board, start.side ^ 1, parsed.moves.front(), captureCount).fit
+            != MoveFit::None)
         start.side ^= 1;
     game.startFrom(start.board, start.side);
     for (const WrittenMove& w : parsed.moves) {
@@ -177,7 +183,8 @@ std::vector<RecordedMove> recordedMoves(GameState& game, int plies)
     for (int k = 1; k <= plies; ++k) {
         Board before;
         before[0] = OffBoard;
-        std::copy(game.record[k - 1].squares.begin(), game.record[k - 1].squares.end(), before.sq.begin() + 1);
+        std::copy(game.record[k - 1].squares.begin(), game.record[k - 1].squares.end(),
+                  before.sq.begin() + 1);
         const RecordEntry& e = game.record[k];
         Board b = before;
         const int n = gen.generateLegal(b, game.sideAtPly(k - 1));

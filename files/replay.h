@@ -20,10 +20,10 @@ std::vector<Square> landingSquares(MoveGenerator& gen, const Board& before, cons
 
 // How a written half-move fits the legal moves of a position.
 enum class MoveFit {
-    One,      // one legal move, or several that leave the same position
-    None,     // no legal move has these ends
-    Several,  // legal moves with these ends leave different positions
-    NoPath,   // the landing squares written are not those of any of them
+    One,     // one legal move, or several that leave the same position
+    None,    // no legal move has these ends
+    Several, // legal moves with these ends leave different positions
+    NoPath,  // the landing squares written are not those of any of them
 };
 struct FittedMove {
     MoveFit fit = MoveFit::None;
@@ -34,14 +34,15 @@ struct FittedMove {
 // destination and, when landing squares are written between them, the capture
 // that passes through them in that order. `captureCount` receives the number
 // of pieces every legal move takes.
-FittedMove fitWrittenMove(MoveGenerator& gen, const Board& board, SideToMove side, const WrittenMove& written,
-                          int& captureCount);
+FittedMove fitWrittenMove(MoveGenerator& gen, const Board& board, SideToMove side,
+                          const WrittenMove& written, int& captureCount);
 
 struct ReplayReport {
     std::vector<MoveRecord> played;
-    std::vector<std::string> skipped;      // written half-moves that are not legal where they stand
-    bool cut = false;                      // the record filled up before the end of the game
-    std::optional<ExchangeProblem> refused; // a strict game stops at its first move that does not fit
+    std::vector<std::string> skipped; // written half-moves that are not legal where they stand
+    bool cut = false;                 // the record filled up before the end of the game
+    std::optional<ExchangeProblem>
+        refused; // a strict game stops at its first move that does not fit
 };
 
 // Starts a new record in `game` from the set-up position (or the initial

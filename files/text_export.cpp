@@ -30,14 +30,16 @@ std::string headerNames(const std::string& white, const std::string& black)
 {
     // A dash inside a name would move the split: the names are then joined
     // by a dash between blanks, which the reader looks for first.
-    const bool dashes = white.find('-') != std::string::npos || black.find('-') != std::string::npos;
+    const bool dashes
+        = white.find('-') != std::string::npos || black.find('-') != std::string::npos;
     return white + (dashes ? " - " : "-") + black;
 }
 
 std::string exportText(const GameState& game, GameResult result)
 {
     // A name is one line of the header, whatever it was given as.
-    std::string out = headerNames(cleanName(game.whiteName, kNameLength), cleanName(game.blackName, kNameLength));
+    std::string out = headerNames(cleanName(game.whiteName, kNameLength),
+                                  cleanName(game.blackName, kNameLength));
     out += result == GameResult::None ? std::string(" ") : "  " + std::string(scoreText(result));
     out += "\r\n";
     out += kTextExportMark;

@@ -8,7 +8,10 @@ namespace kv {
 
 namespace {
 
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v'; }
+bool isSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
 
 std::string_view usable(std::string_view text)
 {
@@ -95,7 +98,10 @@ std::string_view withoutMoveNumber(std::string_view w)
     return w;
 }
 
-bool startsMoveText(std::string_view word) { return word.size() >= 2 && word[0] == '1' && word[1] == '.'; }
+bool startsMoveText(std::string_view word)
+{
+    return word.size() >= 2 && word[0] == '1' && word[1] == '.';
+}
 
 } // namespace
 

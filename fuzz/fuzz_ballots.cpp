@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace kv;
     std::string why;
-    const auto  list
+    const auto list
         = parseBallots(std::string(reinterpret_cast<const char*>(data), size), "f", why);
     if (!list) {
         if (why.empty()) std::abort(); // every refusal says why
@@ -32,5 +32,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 std::vector<std::string> kvFuzzSeeds()
 {
     return { "11-15 24-20 8-11\n", "# c\n\n9-14 22-17 # x\nW:WK29:BK4,K3 29-25\n",
-        "B:W18,22:B14 14x23\n", "12-16\n11-16 21-17\n" };
+             "B:W18,22:B14 14x23\n", "12-16\n11-16 21-17\n" };
 }

@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     static SearchContext ctx(HashKeyTables::generated(), knowledge);
     std::vector<std::int8_t> bytes(layout.size);
-    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<std::int8_t>(data[5 + i % (size - 5)]);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::int8_t>(data[5 + i % (size - 5)]);
     knowledge.tables().set(table, std::move(bytes));
     ctx.clearTranspositionTable();
     fuzz::searchBriefly(ctx, positionFor(layout.name, data + 1), 3);

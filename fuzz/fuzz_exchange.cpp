@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 std::vector<std::string> kvFuzzSeeds()
 {
     return {
-        "[Event \"Club\"]\n[White \"Anne\"]\n[Black \"Marc\"]\n[Result \"2-0\"]\n[GameType \"28,W,8,8,N1,1\"]\n"
+        "[Event \"Club\"]\n[White \"Anne\"]\n[Black \"Marc\"]\n[Result \"2-0\"]\n[GameType "
+        "\"28,W,8,8,N1,1\"]\n"
         "1. 22-18 11-15 {a comment} 2. 18x11 8x15 (2... 7x16 3. 21-17) 3. 24-20 * \n",
         "[FEN \"W:W21,22,K30:B9,10,K3\"]\n1. 30-26 3-7 2. 21-17 0-2\n\n[White \"X\"]\n1. 9-13 *\n",
         "Anne - Marc  2\r\n 1. 9-13 22-18\r\n 2. 13x22 25x18 3. 11-15 18x11 4. 8x15\r\n",

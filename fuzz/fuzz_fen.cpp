@@ -26,6 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 std::vector<std::string> kvFuzzSeeds()
 {
-    return { "start", "W:W9,10,K28:B20,22,K5", "B:W1-12:B21-32", "W:WK1,K32:BK4,K29", "B:W:B5",
-             "W:W18,22:B14", "[FEN \"W:W21,22:B9,10\"]", "B:W1,2:B5" };
+    return { "start",  "W:W9,10,K28:B20,22,K5", "B:W1-12:B21-32",           "W:WK1,K32:BK4,K29",
+             "B:W:B5", "W:W18,22:B14",          "[FEN \"W:W21,22:B9,10\"]", "B:W1,2:B5" };
 }

@@ -15,9 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const GameFileImage sound = gameFileImage(gameFileOf(GameState {}, StoredSettings {}));
     GameFileImage image = sound;
     const bool whole = size == kGameFileSize;
-    for (std::size_t i = 0; i < size && i < image.size(); ++i) image[(i * 89) % image.size()] = data[i];
+    for (std::size_t i = 0; i < size && i < image.size(); ++i)
+        image[(i * 89) % image.size()] = data[i];
     GameFileError error;
-    auto file = whole ? parseGameFile(data, size, error) : parseGameFile(image.data(), image.size(), error);
+    auto file = whole ? parseGameFile(data, size, error)
+                      : parseGameFile(image.data(), image.size(), error);
     if (!file) {
         if (error.problem == GameFileProblem::None) std::abort(); // a refusal always says why
         return 0;
@@ -35,5 +37,6 @@ std::vector<std::string> kvFuzzSeeds()
     using namespace kv;
     GameState game;
     const GameFileImage empty = gameFileImage(gameFileOf(game, StoredSettings {}));
-    return { std::string(empty.begin(), empty.end()), std::string(64, '\0'), std::string(300, '\xFF') };
+    return { std::string(empty.begin(), empty.end()), std::string(64, '\0'),
+             std::string(300, '\xFF') };
 }

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const HashKeyTables keys = hashKeysFromImage(data);
     static TranspositionTable small(1), usual(kDefaultSizeFactor);
     static MoveGenerator gen;
-    static const Position start = *parseFen("W:W1,2,3,5,6,9,10,13,15,18,21:B12,14,17,19,20,22,24,25,27,28,31");
+    static const Position start
+        = *parseFen("W:W1,2,3,5,6,9,10,13,15,18,21:B12,14,17,19,20,22,24,25,27,28,31");
     const int n = gen.generateLegal(const_cast<Board&>(start.board), start.side);
     for (int i = 0; i < n; ++i) {
         Board b = start.board;
@@ -26,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (TranspositionTable* tt : { &small, &usual }) {
             // A store into an empty slot is always found again.
             tt->slot(k.index) = {};
-            if (!tt->store(k.index, k.check, 100, 2, EntryType::MaxExact, 1, 5, 0, 6, 20)) std::abort();
+            if (!tt->store(k.index, k.check, 100, 2, EntryType::MaxExact, 1, 5, 0, 6, 20))
+                std::abort();
             if (!tt->probe(k.index, k.check, 2, 0, 6)) std::abort();
         }
     }

@@ -6,8 +6,8 @@
 
 #include "engine/endgame_knowledge.h"
 
-#include <algorithm>
 #include "rules/movegen.h"
+#include <algorithm>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static SearchContext ctx(HashKeyTables::generated());
     static std::vector<std::uint32_t> touched;
     for (const std::uint32_t slot : touched)
-        std::fill_n(image.begin() + slot * LearnedPositions::kEntryBytes, LearnedPositions::kEntryBytes, 0);
+        std::fill_n(image.begin() + slot * LearnedPositions::kEntryBytes,
+                    LearnedPositions::kEntryBytes, 0);
     touched.clear();
     // Each 8-byte input record goes to the slot of a position the search will
     // meet: the keys of the probe positions after one or two moves.
@@ -41,7 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::copy(data + r, data + r + 8, image.begin() + slot * LearnedPositions::kEntryBytes);
         // Half the time the record's check key matches, so the score is used.
         if (data[r] & 2)
-            for (int i = 0; i < 4; ++i) image[slot * LearnedPositions::kEntryBytes + i] = static_cast<unsigned char>(k.check >> (8 * i));
+            for (int i = 0; i < 4; ++i)
+                image[slot * LearnedPositions::kEntryBytes + i]
+                    = static_cast<unsigned char>(k.check >> (8 * i));
     }
     static EndgameKnowledge knowledge("/nonexistent");
     knowledge.learnedPositions().loadImage(image.data());
@@ -57,7 +60,8 @@ std::vector<std::string> kvFuzzSeeds()
     std::string scores;
     for (int i = 0; i < 40; ++i) {
         const int v = (i * 7919) % 65536 - 32768;
-        scores += std::string("\x03\0\0\0", 4) + static_cast<char>(v & 0xFF) + static_cast<char>(v >> 8) + std::string(2, '\0');
+        scores += std::string("\x03\0\0\0", 4) + static_cast<char>(v & 0xFF)
+            + static_cast<char>(v >> 8) + std::string(2, '\0');
     }
     return { scores, std::string(320, '\xFF'), std::string(320, '\x02') };
 }

@@ -18,8 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace kv;
     namespace fs = std::filesystem;
-    static const fs::path file = (fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path()) /
-                                 ("korvelan_fuzz_" + std::to_string(::getpid()) + ".ouv");
+    static const fs::path file
+        = (fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path())
+        / ("korvelan_fuzz_" + std::to_string(::getpid()) + ".ouv");
     static const struct Cleanup {
         ~Cleanup()
         {

@@ -39,16 +39,19 @@ std::string mutate(const std::vector<std::string>& seeds, Rng& rng)
             break;
         case 1: // set one byte, often to a boundary value
         {
-            static constexpr unsigned char special[] = { 0, 1, 0x7F, 0x80, 0xFF, '-', ':', ',', 'K', 'x', '\n', '"' };
+            static constexpr unsigned char special[]
+                = { 0, 1, 0x7F, 0x80, 0xFF, '-', ':', ',', 'K', 'x', '\n', '"' };
             if (!s.empty())
-                s[rng.below(s.size())] = static_cast<char>(rng.below(2) ? special[rng.below(sizeof special)] : rng.below(256));
+                s[rng.below(s.size())] = static_cast<char>(
+                    rng.below(2) ? special[rng.below(sizeof special)] : rng.below(256));
             break;
         }
         case 2: // cut the end
             s.resize(rng.below(s.size() + 1));
             break;
         case 3: // append random bytes
-            for (std::size_t n = rng.below(64); n; --n) s.push_back(static_cast<char>(rng.below(256)));
+            for (std::size_t n = rng.below(64); n; --n)
+                s.push_back(static_cast<char>(rng.below(256)));
             break;
         case 4: // remove a slice
             if (!s.empty()) {
@@ -66,7 +69,8 @@ std::string mutate(const std::vector<std::string>& seeds, Rng& rng)
         case 6: // splice with another seed
             if (!seeds.empty()) {
                 const std::string& other = seeds[rng.below(seeds.size())];
-                s = s.substr(0, rng.below(s.size() + 1)) + other.substr(rng.below(other.size() + 1));
+                s = s.substr(0, rng.below(s.size() + 1))
+                    + other.substr(rng.below(other.size() + 1));
             }
             break;
         default: // random bytes of a random length
@@ -100,7 +104,8 @@ int main(int argc, char** argv)
         std::filesystem::create_directories(argv[2]);
         int i = 0;
         for (const auto& seed : kvFuzzSeeds()) {
-            std::ofstream out(std::filesystem::path(argv[2]) / ("seed" + std::to_string(i++)), std::ios::binary);
+            std::ofstream out(std::filesystem::path(argv[2]) / ("seed" + std::to_string(i++)),
+                              std::ios::binary);
             out << seed;
         }
         return 0;

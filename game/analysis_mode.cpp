@@ -8,7 +8,7 @@ namespace kv {
 
 using namespace controller_detail;
 
-void GameController::Analyser()
+void GameController::startAnalysis()
 {
     if (analysing_ || positionSetupMode_ || game_.gamePly == 0) return;
     post(
@@ -65,14 +65,14 @@ void GameController::endAnalysis()
         // The session's lesson, then its next game.
         if (onSessionGameAnalysed) onSessionGameAnalysed();
         if (!sessionActive_) return;
-        remplir();
+        resetGame();
         options.humanVsHuman = false;
         options.computerVsComputer = true;
         engineTurn_ = true;
     }
 }
 
-void GameController::Lancerunesession1Click()
+void GameController::startLearningSession()
 {
     if (sessionActive_) return;
     sessionActive_ = true;
@@ -85,7 +85,7 @@ void GameController::Lancerunesession1Click()
     view_.refreshStatus();
 }
 
-void GameController::Arrterlasession1Click()
+void GameController::stopLearningSession()
 {
     if (!sessionActive_) return;
     sessionActive_ = false;
@@ -100,7 +100,7 @@ void GameController::pauseAnalysis()
     if (analysing_) requestStop(false);
 }
 
-void GameController::fin_analyse()
+void GameController::finishAnalysis()
 {
     if (!analysing_) return;
     analysis_->stop();
@@ -111,7 +111,7 @@ void GameController::fin_analyse()
 void GameController::showAnalysedPly(int ply)
 {
     if (!analysis_) return;
-    fin_analyse();
+    finishAnalysis();
     post(
         [this, ply] {
             const int p = std::clamp(ply, 0, static_cast<int>(game_.recordedPlies));
@@ -121,7 +121,7 @@ void GameController::showAnalysedPly(int ply)
         false);
 }
 
-void GameController::ListBox4Click(int line)
+void GameController::showAnalysisLine(int line)
 {
     if (!analysis_ || analysis_->entries().empty()) return;
     showAnalysedPly(analysis_->plyOfLine(line));

@@ -16,7 +16,7 @@ using namespace controller_detail;
 
 // ---------------------------------------------------------------- move input
 
-void GameController::clic(Cell cell)
+void GameController::boardClicked(Cell cell)
 {
     if (analysing_) return; // the board shows the walk; nobody moves
     // A click in the computer's turn (its thinking, or its move still to come
@@ -45,8 +45,8 @@ void GameController::forgetGameEnd()
 
 void GameController::hideGameNotices()
 {
-    for (GamePanel p : { GamePanel::FinDeParties, GamePanel::Zut, GamePanel::MatchNul, GamePanel::Nulrefus,
-                         GamePanel::CaptureNotice })
+    for (GamePanel p : { GamePanel::GameEnd, GamePanel::HandicapApology, GamePanel::DrawOffer,
+                         GamePanel::DrawRefused, GamePanel::CaptureNotice })
         view_.showPanel(p, false);
 }
 
@@ -63,7 +63,8 @@ void GameController::showInputMarkers()
 {
     for (int s = 1; s <= 32; ++s) {
         MarkColour& m = picture_.marker[s];
-        if (m == MarkColour::Red || m == MarkColour::Blue || m == MarkColour::Fuchsia) m = MarkColour::None;
+        if (m == MarkColour::Red || m == MarkColour::Blue || m == MarkColour::Fuchsia)
+            m = MarkColour::None;
         switch (input_.markers()[s]) {
         case Marker::Origin: m = MarkColour::Red; break;
         case Marker::Branch: m = MarkColour::Blue; break;
@@ -74,9 +75,9 @@ void GameController::showInputMarkers()
     view_.boardChanged();
 }
 
-void GameController::clic1(Cell cell)
+void GameController::handleBoardClick(Cell cell)
 {
-    view_.showPanel(GamePanel::Nulrefus, false);
+    view_.showPanel(GamePanel::DrawRefused, false);
     if (positionSetupMode_) {
         placePiece(cell);
         return;
@@ -86,7 +87,7 @@ void GameController::clic1(Cell cell)
     // A finished game takes no more moves until a new game or a step in the
     // record; a click brings its result back, with the offer of a new game.
     if (gameOver()) {
-        view_.showPanel(GamePanel::FinDeParties, true);
+        view_.showPanel(GamePanel::GameEnd, true);
         return;
     }
     const Square s = squareOfCell(cell, picture_.inverted);
@@ -100,25 +101,20 @@ void GameController::clic1(Cell cell)
         view_.startClockTimer();
     }
     if (game_.recordFull()) {
-        EndOfGame(DrawEnding);
+        endGame(DrawEnding);
         return;
     }
 
     const ClickResult r = input_.click(game_.board, game_.side, game_.gen, s);
     if (input_.captureNotice()) view_.showPanel(GamePanel::CaptureNotice, true);
     switch (r) {
-    case ClickResult::Ignored:
-        return;
+    case ClickResult::Ignored: return;
     case ClickResult::Cancelled:
         clearInput();
         view_.boardChanged();
         return;
-    case ClickResult::Waiting:
-        showInputMarkers();
-        return;
-    case ClickResult::Complete:
-        finishUserMove(input_.move(), input_.move().n);
-        return;
+    case ClickResult::Waiting: showInputMarkers(); return;
+    case ClickResult::Complete: finishUserMove(input_.move(), input_.move().n); return;
     }
 }
 
@@ -154,7 +150,7 @@ void GameController::finishUserMove(const MoveRecord& m, int captureCount)
     }
     clocks_.stamp(game_.side);
     view_.refreshStatus();
-    if (!gameOver() && game_.generateLegal() == 0) EndOfGame(0);
+    if (!gameOver() && game_.generateLegal() == 0) endGame(0);
 }
 
 } // namespace kv

@@ -16,9 +16,10 @@ ClockText clockText(std::int64_t seconds)
 
 GameClocks::GameClocks(TimeSource now)
     : now_(now ? std::move(now) : TimeSource([] {
-        using namespace std::chrono;
-        return static_cast<std::int64_t>(duration_cast<seconds>(steady_clock::now().time_since_epoch()).count());
-    }))
+          using namespace std::chrono;
+          return static_cast<std::int64_t>(
+              duration_cast<seconds>(steady_clock::now().time_since_epoch()).count());
+      }))
 {
     stampBoth();
 }

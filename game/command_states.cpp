@@ -7,7 +7,8 @@ CommandStates commandStates(const CommandInputs& in)
     CommandStates c;
     if (in.match) {
         // A rated match allows neither take-backs nor clock tricks.
-        c.fileMenu = c.playersMenu = c.parametersMenu = c.ponder = c.clocksToZero = c.stopSearch = false;
+        c.fileMenu = c.playersMenu = c.parametersMenu = c.ponder = c.clocksToZero = c.stopSearch
+            = false;
         c.editMenu = c.navigationButtons = c.stopByClick = false;
         c.levelMenu = in.gamePly <= 10;
         c.analyse = c.problems = false;

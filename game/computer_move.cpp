@@ -17,7 +17,7 @@ using namespace controller_detail;
 
 // ---------------------------------------------------------------- computer move
 
-void GameController::ComputerMove()
+void GameController::playComputerMove()
 {
     // A finished game keeps its result: a swap of players or computer against
     // computer must not play on in it, nor announce it again from the other side.
@@ -37,7 +37,7 @@ void GameController::ComputerMove()
     search_.state.abortSearch = false;
     search_.state.unlimitedTime = false;
     view_.refreshStatus();
-    TimeCheck();
+    checkTimeLoss();
     if (gameOver()) { // the user's time ran out: the game is over before the computer thinks
         engineTurn_ = false;
         return;
@@ -47,7 +47,7 @@ void GameController::ComputerMove()
     engineTurn_ = true;
     game_.enginePlaysBlack = game_.side;
     if (game_.recordFull()) {
-        EndOfGame(DrawEnding);
+        endGame(DrawEnding);
         engineTurn_ = false;
         return;
     }
@@ -78,9 +78,11 @@ void GameController::ComputerMove()
     const int legalHere = game_.generateLegal();
     const MoveList& legalList = game_.gen.list(1);
     const bool named = r.legalIndex >= 0 && r.outcome != SearchOutcome::NoMove
-        && std::find(legalList.begin(), legalList.begin() + legalHere, r.move) != legalList.begin() + legalHere;
+        && std::find(legalList.begin(), legalList.begin() + legalHere, r.move)
+            != legalList.begin() + legalHere;
     if (!named && legalHere > 0)
-        qWarning("the search named no legal move (outcome %d): the first legal move is played", int(r.outcome));
+        qWarning("the search named no legal move (outcome %d): the first legal move is played",
+                 int(r.outcome));
     const bool hasMove = legalHere > 0;
     MoveRecord move = named ? r.move : legalList[0];
     bool handicapped = false;
@@ -89,21 +91,22 @@ void GameController::ComputerMove()
         const int mine = side == White ? pc[1] + pc[2] : pc[3] + pc[4];
         const int theirs = side == White ? pc[3] + pc[4] : pc[1] + pc[2];
         const std::vector<MoveRecord> root = search_.rootMoves(); // ordered by the search
-        if (noviceSlips(level_, mine, theirs, std::min<std::size_t>(root.size(), game_.generateLegal()),
+        if (noviceSlips(level_, mine, theirs,
+                        std::min<std::size_t>(root.size(), game_.generateLegal()),
                         r.outcome == SearchOutcome::OnlyMove)) {
             move = root[1];
             handicapped = !(move == r.move);
         }
     }
-    view_.showPanel(GamePanel::Zut, handicapped);
+    view_.showPanel(GamePanel::HandicapApology, handicapped);
 
     // 8. The computer offers a draw in a quiet, nearly empty position.
-    view_.showPanel(GamePanel::MatchNul, computerOffersDraw(search_.lastCompletedScore()));
+    view_.showPanel(GamePanel::DrawOffer, computerOffersDraw(search_.lastCompletedScore()));
 
     // 9. Play the move with its animation. A refusal of the user's draw offer
     //    belonged to the position the move leaves.
     if (hasMove) {
-        view_.showPanel(GamePanel::Nulrefus, false);
+        view_.showPanel(GamePanel::DrawRefused, false);
         const std::uint8_t piece = game_.board[move.from];
         animateComputerMove(move, piece);
         if (game_.board != searched) { // a command changed the game meanwhile
@@ -112,7 +115,7 @@ void GameController::ComputerMove()
         }
         clocks_.closeTurn(game_, side);
         showClocks();
-        TimeCheck();
+        checkTimeLoss();
         if (!playOnRecord(move, move.n)) {
             engineTurn_ = false;
             return;
@@ -134,7 +137,7 @@ void GameController::ComputerMove()
     skipPonder_ = false;
     const int legal = game_.generateLegal();
     if (game_.gen.captureCount() > 2) skipPonder_ = true;
-    if (legal == 0 && !gameOver()) EndOfGame(2);
+    if (legal == 0 && !gameOver()) endGame(2);
 
     // 11-13.
     game_.displayed = game_.board;
@@ -144,19 +147,20 @@ void GameController::ComputerMove()
     if (hasMove && options.beep) view_.playSound(Sound::Move);
     const int s = search_.lastCompletedScore();
     if (options.computerVsComputer && !gameOver() && game_.gamePly > 250
-        && pieceHistory_[game_.gamePly] == pieceHistory_[game_.gamePly - 60] && s > -20000 && s < 20000)
-        EndOfGame(DrawEnding);
+        && pieceHistory_[game_.gamePly] == pieceHistory_[game_.gamePly - 60] && s > -20000
+        && s < 20000)
+        endGame(DrawEnding);
 }
 
 bool GameController::playOnRecord(const MoveRecord& m, int captureCount)
 {
     if (game_.playMove(m, captureCount) == PlayResult::RecordFull) {
-        EndOfGame(DrawEnding);
+        endGame(DrawEnding);
         return false;
     }
     // The move is on the board; a third occurrence of the position with the
     // same side to move ends the game drawn.
-    if (isRepetitionDraw(game_.record, game_.gamePly)) EndOfGame(RepetitionDraw);
+    if (isRepetitionDraw(game_.record, game_.gamePly)) endGame(RepetitionDraw);
     return true;
 }
 
@@ -195,7 +199,8 @@ void GameController::animateComputerMove(const MoveRecord& m, std::uint8_t piece
     view_.boardChanged();
 }
 
-void GameController::showPath(Square origin, Square to, const CapturePathRow& path, int n, std::uint8_t piece)
+void GameController::showPath(Square origin, Square to, const CapturePathRow& path, int n,
+                              std::uint8_t piece)
 {
     // The jumps before the last are the path's; the piece lands on the move's
     // own destination, which for a king need not be the path's last square.
@@ -218,7 +223,7 @@ void GameController::showPath(Square origin, Square to, const CapturePathRow& pa
 
 // ---------------------------------------------------------------- end of game
 
-void GameController::TimeCheck()
+void GameController::checkTimeLoss()
 {
     if (matchState_ != 1) return;
     TimeLossInput in;
@@ -230,7 +235,7 @@ void GameController::TimeCheck()
     in.divisor[match_.playerSide & 1] = clockDivisor(match_.player().rating);
     const int loser = timeLoser(in);
     if (loser < 0) return;
-    EndOfGame(loser == computerSide() ? 5 : 4);
+    endGame(loser == computerSide() ? 5 : 4);
 }
 
 namespace {
@@ -247,26 +252,30 @@ struct Ending {
     const char* text;
 };
 constexpr Ending kEndings[] = {
-    { 1, Winner::Draw, QT_TRANSLATE_NOOP("TForm1", "Match nul !") },
-    { 3, Winner::Draw, QT_TRANSLATE_NOOP("TForm1", "Match nul par répétition !") },
-    { 4, Winner::Computer, QT_TRANSLATE_NOOP("TForm1", "Temps dépassé, gain KORVELAN") },
-    { 5, Winner::User, QT_TRANSLATE_NOOP("TForm1", "Temps dépassé, vous gagnez") },
-    { 6, Winner::Computer, QT_TRANSLATE_NOOP("TForm1", "Vous abandonnez, gain KORVELAN") },
+    { 1, Winner::Draw, QT_TRANSLATE_NOOP("kv::GameController", "Match nul !") },
+    { 3, Winner::Draw, QT_TRANSLATE_NOOP("kv::GameController", "Match nul par répétition !") },
+    { 4, Winner::Computer,
+      QT_TRANSLATE_NOOP("kv::GameController", "Temps dépassé, gain KORVELAN") },
+    { 5, Winner::User, QT_TRANSLATE_NOOP("kv::GameController", "Temps dépassé, vous gagnez") },
+    { 6, Winner::Computer,
+      QT_TRANSLATE_NOOP("kv::GameController", "Vous abandonnez, gain KORVELAN") },
 };
 
 const char* colourWinText(GameResult result)
 {
-    return result == GameResult::WhiteWon ? QT_TRANSLATE_NOOP("TForm1", "Gain des blancs")
-                             : QT_TRANSLATE_NOOP("TForm1", "Gain des noirs");
+    return result == GameResult::WhiteWon
+        ? QT_TRANSLATE_NOOP("kv::GameController", "Gain des blancs")
+        : QT_TRANSLATE_NOOP("kv::GameController", "Gain des noirs");
 }
 
 } // namespace
 
-void GameController::EndOfGame(int code)
+void GameController::endGame(int code)
 {
     if (matchState_ == 5) return;
     const int computer = computerSide();
-    const bool computerGame = computerOpponent_ && !options.humanVsHuman && !options.computerVsComputer;
+    const bool computerGame
+        = computerOpponent_ && !options.humanVsHuman && !options.computerVsComputer;
     const GameResult computerWins = winFor(static_cast<SideToMove>(computer));
     const GameResult userWins = winFor(static_cast<SideToMove>(computer ^ 1));
     GameResult result = GameResult::None;
@@ -284,11 +293,13 @@ void GameController::EndOfGame(int code)
             text = colourWinText(result);
         } else {
             winner = result == computerWins ? Winner::Computer : Winner::User;
-            text = winner == Winner::User ? QT_TRANSLATE_NOOP("TForm1", "Bravo, vous avez gagné")
-                                          : QT_TRANSLATE_NOOP("TForm1", "Désolé, KORVELAN a gagné");
+            text = winner == Winner::User
+                ? QT_TRANSLATE_NOOP("kv::GameController", "Bravo, vous avez gagné")
+                : QT_TRANSLATE_NOOP("kv::GameController", "Désolé, KORVELAN a gagné");
             if (matchState_ == 1) { // a match names its winner
-                winnerName = QString::fromStdString(result == GameResult::WhiteWon ? game_.whiteName : game_.blackName);
-                text = QT_TRANSLATE_NOOP("TForm1", " gagne");
+                winnerName = QString::fromStdString(
+                    result == GameResult::WhiteWon ? game_.whiteName : game_.blackName);
+                text = QT_TRANSLATE_NOOP("kv::GameController", " gagne");
             }
         }
     }
@@ -303,7 +314,9 @@ void GameController::EndOfGame(int code)
             if (e.code != code) continue;
             winnerName.clear();
             winner = e.winner;
-            result = winner == Winner::Draw ? GameResult::Draw : winner == Winner::Computer ? computerWins : userWins;
+            result = winner == Winner::Draw  ? GameResult::Draw
+                : winner == Winner::Computer ? computerWins
+                                             : userWins;
             text = e.text;
         }
     }
@@ -313,11 +326,12 @@ void GameController::EndOfGame(int code)
     endWinner_ = winnerName;
     view_.showEndMessage(endMessage());
     // Offers and refusals belong to the game that has just ended.
-    view_.showPanel(GamePanel::MatchNul, false);
-    view_.showPanel(GamePanel::Nulrefus, false);
-    view_.showPanel(GamePanel::FinDeParties, !sessionActive_);
+    view_.showPanel(GamePanel::DrawOffer, false);
+    view_.showPanel(GamePanel::DrawRefused, false);
+    view_.showPanel(GamePanel::GameEnd, !sessionActive_);
     const bool decided = winner == Winner::Computer || winner == Winner::User;
-    if (decided && options.otherSounds) view_.playSound(winner == Winner::User ? Sound::Won : Sound::Lost);
+    if (decided && options.otherSounds)
+        view_.playSound(winner == Winner::User ? Sound::Won : Sound::Lost);
     rateMatchEnd(result);
     // In a learning session the engine's game is analysed and learned instead.
     if (sessionActive_ && options.computerVsComputer) sessionAnalysisDue_ = true;

@@ -28,7 +28,7 @@ GameController::GameController(GameState& game, SearchContext& search, GameView&
 
 // ---------------------------------------------------------------- the loop
 
-void GameController::PlayLoop()
+void GameController::runPlayLoop()
 {
     ++loopDepth_;
     while (!quitRequested_) playLoopPass();
@@ -55,10 +55,11 @@ void GameController::playLoopPass()
 
     // 4. The user's turn (perhaps thinking on the user's time) or the computer's move.
     //    A finished game waits for a new game or a step in the record, whoever has the move.
-    const bool userTurn = (!engineTurn_ || options.humanVsHuman || gameOver()) && !engineMoveRequest_;
+    const bool userTurn
+        = (!engineTurn_ || options.humanVsHuman || gameOver()) && !engineMoveRequest_;
     if (sessionAnalysisDue_) {
         sessionAnalysisDue_ = false;
-        Analyser();
+        startAnalysis();
     }
     if (analysing_) {
         analysisStep(); // one position of the analysis walk
@@ -68,8 +69,8 @@ void GameController::playLoopPass()
         search_.state.stopRequested = false;
         if (options.humanVsHuman) game_.displayed = game_.board;
         // A finished game is not thought about: nobody is going to move.
-        if (options.ponder && !skipPonder_ && !thoughtThisTurn_ && !pendingClick_ && requests_.empty()
-            && !gameOver()) {
+        if (options.ponder && !skipPonder_ && !thoughtThisTurn_ && !pendingClick_
+            && requests_.empty() && !gameOver()) {
             thoughtThisTurn_ = true;
             ponder();
         } else if (!pendingClick_ && requests_.empty()) {
@@ -77,7 +78,7 @@ void GameController::playLoopPass()
         }
     } else {
         game_.board = game_.displayed;
-        ComputerMove();
+        playComputerMove();
         thoughtThisTurn_ = false;
     }
     runPostedRequests();
@@ -88,7 +89,7 @@ void GameController::playLoopPass()
     // 6. A stored click is handled now that no search runs.
     if (pendingClick_) {
         pendingClick_ = false;
-        clic1(pendingCell_);
+        handleBoardClick(pendingCell_);
     }
 }
 
@@ -149,7 +150,9 @@ SearchResult GameController::runDriver(bool unlimited)
     req.gamePly = game_.gamePly;
     req.usedSeconds = game_.clock;
     req.record = &game_.record;
-    req.book = [this](const Board&, SideToMove side) { return openings.lookup(side, game_.record, game_.gamePly); };
+    req.book = [this](const Board&, SideToMove side) {
+        return openings.lookup(side, game_.record, game_.gamePly);
+    };
     search_.state.unlimitedTime = unlimited;
     search_.settings.levelTime = level_.levelTime;
     search_.settings.levelCap = level_.levelCap;
@@ -193,7 +196,7 @@ void GameController::showClocks()
     view_.showClock(Black, clockText(game_.clock[Black]));
 }
 
-void GameController::ajouter_temps()
+void GameController::tickClock()
 {
     if (engineTurn_ && !options.humanVsHuman) return;
     if (gameOver()) return; // the clocks stop with the game
@@ -201,7 +204,7 @@ void GameController::ajouter_temps()
     view_.showClock(side, clockText(clocks_.runningTotal(game_, side)));
 }
 
-void GameController::Horlogeszro1Click()
+void GameController::resetClocks()
 {
     clocks_.reset(game_);
     if (matchState_ == 1) matchState_ = 0;
@@ -223,14 +226,14 @@ void GameController::restartClocks() { clocks_.stampBoth(); }
 
 // ---------------------------------------------------------------- options
 
-void GameController::numerotation()
+void GameController::toggleNumbering()
 {
     options.numbering = !options.numbering;
     picture_.numbering = options.numbering;
     view_.boardChanged();
 }
 
-void GameController::Jeuenaveugle1Click()
+void GameController::toggleBlindPlay()
 {
     options.blind = !options.blind;
     picture_.blind = options.blind;
@@ -240,17 +243,17 @@ void GameController::Jeuenaveugle1Click()
 
 // ---------------------------------------------------------------- quitting
 
-void GameController::quitter()
+void GameController::quitAndKeepGame()
 {
     requestStop(true);
     quitRequested_ = true;
     if (!loopRunning()) view_.quitApplication();
 }
 
-void GameController::exiter()
+void GameController::quitFromCloseBox()
 {
     if (matchState_ == 1) return;
-    quitter();
+    quitAndKeepGame();
 }
 
 } // namespace kv

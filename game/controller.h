@@ -10,21 +10,21 @@
 //
 //     GameController c(state, search, view);
 //     c.newTraining("Inconnu", true); // computer black
-//     c.PlayLoop();                    // returns when quitter/exiter ran
+//     c.runPlayLoop();                    // returns when quitter/exiter ran
 #pragma once
 
+#include "engine/levels.h"
 #include "engine/search_driver.h"
+#include "files/game_file.h"
 #include "game/board_picture.h"
 #include "game/clocks.h"
 #include "game/command_states.h"
 #include "game/game_view.h"
-#include "engine/levels.h"
 #include "game/move_input.h"
 #include "openings/book_lookup.h"
 #include "players/match.h"
 #include "rules/game_result.h"
 #include "rules/game_state.h"
-#include "files/game_file.h"
 #include "training/game_analysis.h"
 #include "training/position_setup.h"
 
@@ -64,7 +64,7 @@ struct AnimationTiming {
 // The name the computer plays under.
 inline constexpr const char* kComputerName = "Korvelan";
 
-// The end codes of a draw (EndOfGame codes 1 and 3 both draw).
+// The end codes of a draw (endGame codes 1 and 3 both draw).
 constexpr int DrawEnding = 1;
 constexpr int RepetitionDraw = 3;
 
@@ -86,51 +86,52 @@ public:
     OpeningBook openings;
 
     // ---- the loop
-    void PlayLoop();          // runs passes until QuitRequested
-    void playLoopPass();      // one pass, in the order of the loop's steps
+    void runPlayLoop();  // runs passes until QuitRequested
+    void playLoopPass(); // one pass, in the order of the loop's steps
     bool loopRunning() const { return loopDepth_ > 0; }
-    bool busy() const { return busy_; }   // inside the driver or a move animation
+    bool busy() const { return busy_; } // inside the driver or a move animation
     bool quitRequested() const { return quitRequested_; }
     // Commands that hand the move to the computer call this; tests drive
     // passes themselves and never need it.
     std::function<void()> enterLoop;
 
     // ---- computer play
-    void ComputerMove();
-    void EndOfGame(int code);
-    void TimeCheck();
+    void playComputerMove();
+    void endGame(int code);
+    void checkTimeLoss();
 
     // ---- new games and sides
-    void remplir();                                          // new-game reset
-    void newTraining(const QString& userName, bool computerBlack); // BitBtn15Click
-    void newHumanGame(const QString& white, const QString& black); // BitBtn17Click
-    void newMatch(const MatchSetup& setup);                  // BitBtn16Click, once the sides are known
+    void resetGame();                                              // new-game reset
+    void newTraining(const QString& userName, bool computerBlack); // the training page's OK
+    void newHumanGame(const QString& white,
+                      const QString& black); // the human-against-human page's OK
+    void newMatch(const MatchSetup& setup);  // once the match page has found the sides
     // The sides of the current or last match; its player's line is the
     // fallback of the next match start.
     const MatchSetup& lastMatch() const { return match_; }
-    void Ordinateur();                                       // toggles human against human
-    void Ordinateurcontreordinateur1Click();
-    void inverser_joueurs();
-    void inverser_joueurs1();
-    void ProposernulClick();
-    void BitBtn14Click();                                    // accepts the computer's draw offer
-    void Annul_nulClick();
-    void AbandonClick();
-    void pause();                                            // "Arrêter le calcul"
+    void toggleHumanVsHuman(); // toggles human against human
+    void toggleComputerVsComputer();
+    void swapSides();
+    void swapComputerColour();
+    void offerDraw();
+    void acceptDrawOffer(); // accepts the computer's draw offer
+    void declineDrawOffer();
+    void resign();
+    void stopThinking(); // "Arrêter le calcul"
 
     // ---- move input: clic stores, the loop runs clic1
-    void clic(Cell cell);
+    void boardClicked(Cell cell);
     bool pendingClick() const { return pendingClick_; }
     Cell pendingCell() const { return pendingCell_; }
-    void clic1(Cell cell);
+    void handleBoardClick(Cell cell);
 
     // ---- record navigation
-    void reprise();
-    void avancer();
-    void revenir_debut();
-    void Aller_fin();
-    void revenir_n(int line);
-    void Inverser();
+    void stepBack();
+    void stepForward();
+    void goToStart();
+    void goToEnd();
+    void goToLine(int line);
+    void flipBoard();
 
     // ---- loaded games (game files, the state file)
     // Replaces the game by `fill` once no search runs (a running one is
@@ -144,20 +145,21 @@ public:
     // ---- clocks and levels
     void setLevel(const LevelSetting& level);
     const LevelSetting& level() const { return level_; }
-    void ajouter_temps();       // Timer1
-    void Horlogeszro1Click();
-    void pauseClocks();         // Pause pressed: the turn's time so far is kept
-    void restartClocks();       // Pause released: turns start now
+    void tickClock(); // Timer1
+    void resetClocks();
+    void pauseClocks();   // Pause pressed: the turn's time so far is kept
+    void restartClocks(); // Pause released: turns start now
 
     // ---- options with an effect on the picture
-    void numerotation();
-    void Jeuenaveugle1Click();
+    void toggleNumbering();
+    void toggleBlindPlay();
 
     // ---- game analysis (analysis_mode.cpp): one position per loop pass
-    void Analyser();
-    void pauseAnalysis();         // "Arrêter cette phase", "Suivant": ends one position's search
-    void fin_analyse();           // "Terminer l'analyse", "Fin analyse"
-    void ListBox4Click(int line); // a line of ListBox6: the position its move was played from
+    void startAnalysis();
+    void pauseAnalysis();  // "Arrêter cette phase", "Suivant": ends one position's search
+    void finishAnalysis(); // "Terminer l'analyse", "Fin analyse"
+    void showAnalysisLine(
+        int line); // a line of the analysis list: the position its move was played from
     void showAnalysedPly(int ply); // the evaluation graph: that position
     bool analysing() const { return analysing_; }
     bool hasAnalysis() const { return analysis_ != nullptr; }
@@ -173,19 +175,19 @@ public:
     // ---- learning sessions (analysis_mode.cpp): the engine plays itself;
     // each finished game is analysed, its final position learned, and the
     // next game starts.
-    void Lancerunesession1Click();
-    void Arrterlasession1Click();
+    void startLearningSession();
+    void stopLearningSession();
     bool sessionActive() const { return sessionActive_; }
     // Runs when a session's game has been analysed, before the next one starts.
     std::function<void()> onSessionGameAnalysed;
 
     // ---- position editor (position_editing.cpp)
     bool positionSetupMode() const { return positionSetupMode_; }
-    void Entrerpositionclick(); // toggles the editor; leaving it checks and installs the position
-    void vider();               // "Vider le damier"
-    void remplirSetup();        // "Remplir le damier"
-    void Change_dir();          // "Blancs:Bas->Haut"
-    SetupChoices setup;         // the palette and who plays what from the set-up position
+    void togglePositionEditor(); // toggles the editor; leaving it checks and installs the position
+    void clearSetupBoard();      // "Vider le damier"
+    void fillSetupBoard();       // "Remplir le damier"
+    void toggleSetupOrientation(); // "Blancs:Bas->Haut"
+    SetupChoices setup;            // the palette and who plays what from the set-up position
     // Why the last attempt to leave the editor was refused (empty when it was not).
     const QString& setupRefusal() const { return setupRefusal_; }
     std::array<int, 2> staticEvaluations(); // "Eval stat blancs" / "noirs", halved
@@ -194,8 +196,8 @@ public:
     void loadProblem(const GameFile& file);
 
     // ---- quitting
-    void quitter();
-    void exiter();
+    void quitAndKeepGame();
+    void quitFromCloseBox();
 
     // ---- state read by the window and the tests
     bool engineTurn() const { return engineTurn_; }
@@ -211,7 +213,8 @@ public:
     QString endMessage() const
     {
         if (endMessage_.isEmpty()) return {};
-        return endWinner_ + QCoreApplication::translate("TForm1", endMessage_.toUtf8().constData());
+        return endWinner_
+            + QCoreApplication::translate("kv::GameController", endMessage_.toUtf8().constData());
     }
     const SearchResult& lastResult() const { return lastResult_; }
     int computerSide() const { return game_.enginePlaysBlack; }

@@ -20,7 +20,10 @@ private:
     bool old_;
 };
 
-inline std::uint8_t promoted(std::uint8_t piece, Square to) { return promotes(piece, to) ? piece + 1 : piece; }
+inline std::uint8_t promoted(std::uint8_t piece, Square to)
+{
+    return promotes(piece, to) ? piece + 1 : piece;
+}
 
 // The move-list line holding ply p (white's ply 2k + 1 and black's 2k + 2 are
 // on line k); none before the first ply.

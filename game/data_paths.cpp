@@ -28,17 +28,18 @@ bool copyForUser(const QString& shipped, const QString& user)
     if (!in.open(QIODevice::ReadOnly)) return false;
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError) return false;
-    if (!writeFileAtomically(QFile::encodeName(user).toStdString(), bytes.constData(), static_cast<std::size_t>(bytes.size()))
+    if (!writeFileAtomically(QFile::encodeName(user).toStdString(), bytes.constData(),
+                             static_cast<std::size_t>(bytes.size()))
              .ok())
         return false;
-    QFile(user).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    QFile(user).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                               | QFile::ReadOther);
     return true;
 }
 } // namespace
 
 DataPaths::DataPaths(QString programDir, QString userDir)
-    : programDir_(QDir::cleanPath(programDir))
-    , userDir_(QDir::cleanPath(userDir))
+    : programDir_(QDir::cleanPath(programDir)), userDir_(QDir::cleanPath(userDir))
 {
 }
 
@@ -55,7 +56,10 @@ DataPaths DataPaths::forApplication()
                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-QString DataPaths::programDataPath(const QString& relative) const { return joined(programDir_, relative); }
+QString DataPaths::programDataPath(const QString& relative) const
+{
+    return joined(programDir_, relative);
+}
 
 QString DataPaths::userDataPath(const QString& relative) const
 {

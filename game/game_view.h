@@ -17,33 +17,33 @@ struct RatedResult;
 enum class Sound { Move, Won, Lost };
 
 enum class GamePanel {
-    CaptureNotice, // "Prise" "majoritaire" "obligatoire"
-    Zut,           // the beginner handicap's apology
-    MatchNul,      // the computer offers a draw
-    Nulrefus,      // the user's draw offer is refused
-    FinDeParties,  // the end-of-game message
-    NouvellePartie,
-    Panel9,        // the custom level
+    CaptureNotice,   // "Prise" "majoritaire" "obligatoire"
+    HandicapApology, // the beginner handicap's apology
+    DrawOffer,       // the computer offers a draw
+    DrawRefused,     // the user's draw offer is refused
+    GameEnd,         // the end-of-game message
+    NewGame,         // the new-game pages
+    CustomLevel,     // the minutes of the custom level
 };
 
 class GameView {
 public:
     virtual ~GameView() = default;
 
-    virtual void boardChanged() = 0;                    // repaint from the picture
+    virtual void boardChanged() = 0; // repaint from the picture
     virtual void showPanel(GamePanel panel, bool shown) = 0;
     virtual void showEndMessage(const QString& text) = 0; // label qui_gagne
     virtual void playSound(Sound sound) = 0;
-    virtual void refreshStatus() = 0;                   // counters, names, captions, move count
-    virtual void refreshMoveList() = 0;                 // ListBox1 from the GameState's model
+    virtual void refreshStatus() = 0;   // counters, names, captions, move count
+    virtual void refreshMoveList() = 0; // the move list from the GameState's model
     virtual void showClock(int side, const ClockText& text) = 0;
     virtual void applyCommandStates(const CommandStates& states) = 0;
-    virtual void clearStatistics() {}                   // ListBox5 and ListBox2 before a search
+    virtual void clearStatistics() { } // the root moves and statistics before a search
     // A game has ended: the rated result of a match, to show and store, or
     // nullptr when the game was not rated.
-    virtual void matchRated(const RatedResult* /*rated*/) {}
-    virtual void analysisChanged() {}                   // the analysis walked a step, began or ended
-    virtual void setupChanged() {}                      // the position editor opened, closed or refused
+    virtual void matchRated(const RatedResult* /*rated*/) { }
+    virtual void analysisChanged() { } // the analysis walked a step, began or ended
+    virtual void setupChanged() { }    // the position editor opened, closed or refused
 
     // Timer1, the one-second timer of the human's clock.
     virtual bool clockTimerRunning() const = 0;

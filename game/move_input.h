@@ -17,9 +17,9 @@ namespace kv {
 
 enum class Marker : std::uint8_t {
     None,
-    Origin,  // the picked piece (red)
-    Branch,  // a landing square where capture paths split (blue)
-    Target,  // a destination that identifies one move (fuchsia)
+    Origin, // the picked piece (red)
+    Branch, // a landing square where capture paths split (blue)
+    Target, // a destination that identifies one move (fuchsia)
 };
 
 enum class ClickResult {
@@ -70,7 +70,7 @@ private:
     std::uint8_t selectedPiece_ = 0;
     std::array<Square, 16> path_ {}; // slot 0 the origin, then the landing squares
     int step_ = 0;
-    int n_ = 0;                      // pieces every candidate takes
+    int n_ = 0;                             // pieces every candidate takes
     std::array<std::uint8_t, 33> marks_ {}; // 1 a possible next square, 100 a final square
     std::array<Marker, 33> markers_ {};
     bool ambiguous_ = false;

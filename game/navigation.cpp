@@ -79,7 +79,7 @@ bool GameController::stepChangesNothing(bool nothingToShow)
     return true;
 }
 
-void GameController::reprise()
+void GameController::stepBack()
 {
     if (stepChangesNothing(game_.gamePly == 0)) {
         if (!busy_) engineTurn_ = false;
@@ -90,7 +90,7 @@ void GameController::reprise()
     });
 }
 
-void GameController::avancer()
+void GameController::stepForward()
 {
     if (stepChangesNothing(game_.gamePly >= game_.recordedPlies)) return;
     postNavigation([this] {
@@ -100,7 +100,7 @@ void GameController::avancer()
     });
 }
 
-void GameController::revenir_debut()
+void GameController::goToStart()
 {
     postNavigation([this] {
         matchState_ = 0;
@@ -108,7 +108,7 @@ void GameController::revenir_debut()
     });
 }
 
-void GameController::Aller_fin()
+void GameController::goToEnd()
 {
     postNavigation([this] {
         matchState_ = 0;
@@ -125,7 +125,7 @@ int GameController::plyOfLine(int line) const
     return ply;
 }
 
-void GameController::revenir_n(int line)
+void GameController::goToLine(int line)
 {
     if (line < 0) return;
     // The line of the position shown changes nothing while the computer thinks.
@@ -143,7 +143,7 @@ void GameController::revenir_n(int line)
         true);
 }
 
-void GameController::Inverser()
+void GameController::flipBoard()
 {
     game_.orientation ^= 1;
     picture_.inverted = game_.orientation != 0;

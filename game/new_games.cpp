@@ -17,7 +17,7 @@ using namespace controller_detail;
 
 // ---------------------------------------------------------------- new games and sides
 
-void GameController::remplir()
+void GameController::resetGame()
 {
     requestStop(false);
     positionSetupMode_ = false; // a new game ends the editor
@@ -47,7 +47,8 @@ void GameController::newTraining(const QString& userName, bool computerBlack)
 {
     post(
         [this, userName, computerBlack] {
-            startAgainstComputer(userName.trimmed().isEmpty() ? "Inconnu" : userName.trimmed().toStdString(),
+            startAgainstComputer(userName.trimmed().isEmpty() ? "Inconnu"
+                                                              : userName.trimmed().toStdString(),
                                  computerBlack);
         },
         true);
@@ -55,8 +56,8 @@ void GameController::newTraining(const QString& userName, bool computerBlack)
 
 void GameController::startAgainstComputer(const std::string& user, bool computerBlack)
 {
-    view_.showPanel(GamePanel::NouvellePartie, false);
-    remplir();
+    view_.showPanel(GamePanel::NewGame, false);
+    resetGame();
     computerOpponent_ = true;
     matchState_ = 0;
     options.stopByClick = true;
@@ -71,8 +72,8 @@ void GameController::startAgainstComputer(const std::string& user, bool computer
         game_.whiteName = kComputerName;
         game_.blackName = user;
         game_.storeRecordEntry(0);
-        Inverser(); // the user's black men at the bottom
-        inverser_joueurs1();
+        flipBoard(); // the user's black men at the bottom
+        swapComputerColour();
     }
     if (game_.whiteName == game_.blackName) options.computerVsComputer = true;
     game_.displayed = game_.board;
@@ -84,8 +85,8 @@ void GameController::newHumanGame(const QString& white, const QString& black)
     if (white.trimmed().isEmpty() || black.trimmed().isEmpty()) return;
     post(
         [this, white, black] {
-            view_.showPanel(GamePanel::NouvellePartie, false);
-            remplir();
+            view_.showPanel(GamePanel::NewGame, false);
+            resetGame();
             computerOpponent_ = false;
             options.humanVsHuman = true;
             options.computerVsComputer = false;
@@ -97,7 +98,7 @@ void GameController::newHumanGame(const QString& white, const QString& black)
         true);
 }
 
-void GameController::Ordinateur()
+void GameController::toggleHumanVsHuman()
 {
     options.humanVsHuman = !options.humanVsHuman;
     computerOpponent_ = !options.humanVsHuman;
@@ -105,7 +106,7 @@ void GameController::Ordinateur()
     refreshCommands();
 }
 
-void GameController::Ordinateurcontreordinateur1Click()
+void GameController::toggleComputerVsComputer()
 {
     options.computerVsComputer = !options.computerVsComputer;
     if (options.computerVsComputer) {
@@ -117,7 +118,7 @@ void GameController::Ordinateurcontreordinateur1Click()
     if (options.computerVsComputer && enterLoop) enterLoop();
 }
 
-void GameController::inverser_joueurs()
+void GameController::swapSides()
 {
     post(
         [this] {
@@ -128,12 +129,12 @@ void GameController::inverser_joueurs()
                 setName(game_.record[game_.gamePly].whiteName, game_.whiteName);
                 setName(game_.record[game_.gamePly].blackName, game_.blackName);
             }
-            inverser_joueurs1();
+            swapComputerColour();
         },
         true);
 }
 
-void GameController::inverser_joueurs1()
+void GameController::swapComputerColour()
 {
     game_.enginePlaysBlack ^= 1;
     // The entry shown keeps the new colour, so that stepping back to it (the
@@ -148,41 +149,41 @@ void GameController::inverser_joueurs1()
     if (enterLoop) enterLoop();
 }
 
-void GameController::ProposernulClick()
+void GameController::offerDraw()
 {
     if (gameOver()) return; // a finished game keeps its result
     const std::array<int, 5> pc = pieceCounts();
     const int pieces = pc[1] + pc[2] + pc[3] + pc[4];
     const int s = search_.lastCompletedScore();
     const bool accepts = pieces < 20 && (lastSearchUnlimited_ ? s >= 0 : s <= 0);
-    if (accepts) post([this] { EndOfGame(DrawEnding); }, false);
-    else view_.showPanel(GamePanel::Nulrefus, true);
+    if (accepts) post([this] { endGame(DrawEnding); }, false);
+    else view_.showPanel(GamePanel::DrawRefused, true);
 }
 
-void GameController::BitBtn14Click()
+void GameController::acceptDrawOffer()
 {
-    view_.showPanel(GamePanel::MatchNul, false);
+    view_.showPanel(GamePanel::DrawOffer, false);
     post(
         [this] {
-            if (!gameOver()) EndOfGame(DrawEnding);
+            if (!gameOver()) endGame(DrawEnding);
         },
         false);
 }
 
-void GameController::Annul_nulClick() { view_.showPanel(GamePanel::MatchNul, false); }
+void GameController::declineDrawOffer() { view_.showPanel(GamePanel::DrawOffer, false); }
 
-void GameController::AbandonClick()
+void GameController::resign()
 {
     if (gameOver()) return;
     post(
         [this] {
             if (gameOver()) return;
-            EndOfGame(6);
+            endGame(6);
             matchState_ = 0;
         },
         true);
 }
 
-void GameController::pause() { requestStop(false); }
+void GameController::stopThinking() { requestStop(false); }
 
 } // namespace kv

@@ -18,20 +18,24 @@ QString refusalText(SetupProblem p)
 {
     switch (p) {
     case SetupProblem::NoWhitePiece:
-        return QCoreApplication::translate("TForm1", "Placez au moins une pièce blanche.");
+        return QCoreApplication::translate("kv::GameController",
+                                           "Placez au moins une pièce blanche.");
     case SetupProblem::NoBlackPiece:
-        return QCoreApplication::translate("TForm1", "Placez au moins une pièce noire.");
+        return QCoreApplication::translate("kv::GameController",
+                                           "Placez au moins une pièce noire.");
     case SetupProblem::ManOnCrowningRow:
-        return QCoreApplication::translate("TForm1", "Un pion sur sa ligne de promotion doit être une dame.");
+        return QCoreApplication::translate("kv::GameController",
+                                           "Un pion sur sa ligne de promotion doit être une dame.");
     case SetupProblem::NoMoveToPlay:
-        return QCoreApplication::translate("TForm1", "Le camp qui a le trait ne peut pas jouer.");
+        return QCoreApplication::translate("kv::GameController",
+                                           "Le camp qui a le trait ne peut pas jouer.");
     case SetupProblem::None: break;
     }
     return {};
 }
 } // namespace
 
-void GameController::Entrerpositionclick()
+void GameController::togglePositionEditor()
 {
     if (analysing_) return;
     post(
@@ -95,7 +99,7 @@ void GameController::placePiece(Cell cell)
     view_.setupChanged();
 }
 
-void GameController::vider()
+void GameController::clearSetupBoard()
 {
     if (!positionSetupMode_) return;
     for (int s = 1; s <= kSquares; ++s) game_.board[s] = Empty;
@@ -106,7 +110,7 @@ void GameController::vider()
     view_.setupChanged();
 }
 
-void GameController::remplirSetup()
+void GameController::fillSetupBoard()
 {
     if (!positionSetupMode_) return;
     game_.board.setInitial();
@@ -118,7 +122,7 @@ void GameController::remplirSetup()
     view_.setupChanged();
 }
 
-void GameController::Change_dir()
+void GameController::toggleSetupOrientation()
 {
     if (!positionSetupMode_) return;
     // The pieces stay where the user sees them; the side that moves up changes.

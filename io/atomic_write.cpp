@@ -22,7 +22,7 @@ namespace {
 constexpr const char* kTemporarySuffix = ".tmp";
 constexpr std::size_t kRandomLength = 6; // the XXXXXX of mkstemps
 constexpr const char* kSwitchRecord = ".files-switch";
-constexpr int         kMaxLinks = 40;
+constexpr int kMaxLinks = 40;
 
 WriteResult failure(WriteErrorKind kind, const std::string& path, int error = 0)
 {
@@ -32,15 +32,8 @@ WriteResult failure(WriteErrorKind kind, const std::string& path, int error = 0)
 // An open descriptor closed on every path out.
 class Descriptor {
 public:
-    explicit Descriptor(int fd = -1)
-        : fd_(fd)
-    {
-    }
-    Descriptor(Descriptor&& o) noexcept
-        : fd_(o.fd_)
-    {
-        o.fd_ = -1;
-    }
+    explicit Descriptor(int fd = -1) : fd_(fd) { }
+    Descriptor(Descriptor&& o) noexcept : fd_(o.fd_) { o.fd_ = -1; }
     Descriptor& operator=(Descriptor&& o) noexcept
     {
         std::swap(fd_, o.fd_);
@@ -76,7 +69,7 @@ WriteResult resolveTarget(const std::string& path, fs::path& target)
         }
         if (!S_ISLNK(st.st_mode)) return failure(WriteErrorKind::NotRegularFile, p.string());
         std::error_code ec;
-        const fs::path  link = fs::read_symlink(p, ec);
+        const fs::path link = fs::read_symlink(p, ec);
         if (ec) return failure(WriteErrorKind::CannotCreate, p.string(), ec.value());
         p = link.is_absolute() ? link : p.parent_path() / link;
     }
@@ -87,7 +80,7 @@ mode_t newFileMode()
 {
     // The process's umask, read without changing it (umask() would, for a moment).
     std::ifstream status("/proc/self/status");
-    std::string   line;
+    std::string line;
     while (std::getline(status, line))
         if (line.rfind("Umask:", 0) == 0)
             return 0666 & ~static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
@@ -102,15 +95,15 @@ bool isTemporaryName(const std::string& name)
     const std::size_t dot = name.size() - suffix - kRandomLength - 1;
     return name[dot] == '.'
         && std::all_of(name.begin() + static_cast<std::ptrdiff_t>(dot) + 1,
-            name.end() - static_cast<std::ptrdiff_t>(suffix),
-            [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+                       name.end() - static_cast<std::ptrdiff_t>(suffix),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
 }
 
 // A complete temporary file, locked for as long as its writer runs so that
 // no clean-up takes it for a dead writer's leftover.
 struct Temporary {
     Descriptor fd;
-    fs::path   path, target;
+    fs::path path, target;
 };
 
 WriteResult writeTemporary(const std::string& path, std::string_view bytes, Temporary& out)
@@ -118,7 +111,8 @@ WriteResult writeTemporary(const std::string& path, std::string_view bytes, Temp
     if (WriteResult r = resolveTarget(path, out.target); !r.ok()) return r;
     out.target = fs::absolute(out.target);
     std::string name
-        = (out.target.parent_path() / ("." + out.target.filename().string() + ".")).string();
+        = (out.target.parent_path() / (std::string(".") + out.target.filename().string() + "."))
+              .string();
     name += std::string(kRandomLength, 'X') + kTemporarySuffix;
     const int fd
         = ::mkostemps(name.data(), static_cast<int>(std::strlen(kTemporarySuffix)), O_CLOEXEC);
@@ -131,7 +125,7 @@ WriteResult writeTemporary(const std::string& path, std::string_view bytes, Temp
         return failure(WriteErrorKind::CannotWrite, out.target.string(), error);
     };
     // The new file keeps the permissions of the one it replaces.
-    struct stat  st { };
+    struct stat st { };
     const mode_t mode = ::stat(out.target.c_str(), &st) == 0 ? (st.st_mode & 07777) : newFileMode();
     if (::fchmod(fd, mode) != 0) return fail(errno);
     for (std::size_t done = 0; done < bytes.size();) {
@@ -188,16 +182,16 @@ std::optional<std::vector<std::pair<fs::path, fs::path>>> readSwitchRecord(const
     struct stat st { };
     if (::lstat(record.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > 65536)
         return std::nullopt;
-    std::ifstream                              in(record, std::ios::binary);
+    std::ifstream in(record, std::ios::binary);
     std::vector<std::pair<fs::path, fs::path>> moves;
-    std::string                                temporary, target;
+    std::string temporary, target;
     while (std::getline(in, temporary)) {
         if (temporary == "end") return moves;
         if (!std::getline(in, target)) break;
         // Only our own temporary files, each beside its target.
         const fs::path t(temporary), g(target);
         if (t.parent_path() != g.parent_path() || !isTemporaryName(t.filename().string())
-            || t.filename().string().rfind("." + g.filename().string() + ".", 0) != 0)
+            || t.filename().string().rfind(std::string(".") + g.filename().string() + ".", 0) != 0)
             return std::nullopt;
         moves.emplace_back(t, g);
     }
@@ -210,16 +204,11 @@ std::string describe(const WriteResult& r)
 {
     const std::string why = r.detail.empty() ? std::string() : " (" + r.detail + ")";
     switch (r.kind) {
-    case WriteErrorKind::None:
-        return {};
-    case WriteErrorKind::NotRegularFile:
-        return "is not a regular file";
-    case WriteErrorKind::CannotCreate:
-        return "cannot be created" + why;
-    case WriteErrorKind::CannotWrite:
-        return "cannot be written" + why;
-    case WriteErrorKind::CannotReplace:
-        return "cannot be replaced" + why;
+    case WriteErrorKind::None: return {};
+    case WriteErrorKind::NotRegularFile: return "is not a regular file";
+    case WriteErrorKind::CannotCreate: return "cannot be created" + why;
+    case WriteErrorKind::CannotWrite: return "cannot be written" + why;
+    case WriteErrorKind::CannotReplace: return "cannot be replaced" + why;
     }
     return {};
 }
@@ -238,7 +227,7 @@ WriteResult writeFilesTogether(const std::vector<FileContents>& files)
     if (files.size() == 1) return writeFileAtomically(files[0].path, files[0].bytes);
     if (files.empty()) return {};
     std::vector<Temporary> temporaries(files.size());
-    auto                   discard = [&] {
+    auto discard = [&] {
         for (Temporary& t : temporaries)
             if (!t.path.empty()) ::unlink(t.path.c_str());
     };
@@ -253,7 +242,7 @@ WriteResult writeFilesTogether(const std::vector<FileContents>& files)
     }
     record += "end\n";
     const fs::path recordPath = switchRecord(files[0].path);
-    FolderLock     lock(recordPath.parent_path());
+    FolderLock lock(recordPath.parent_path());
     if (WriteResult r = writeFileAtomically(recordPath.string(), record); !r.ok()) {
         discard();
         return r;
@@ -295,7 +284,7 @@ void removeLeftoverTemporaries(const std::string& folder, const std::vector<std:
     for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end;
          it.increment(ec)) {
         if (!isTemporaryName(it->path().filename().string())) continue;
-        Descriptor  fd(::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+        Descriptor fd(::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
         struct stat st { };
         if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
         // A running writer holds its temporary file locked.
@@ -304,7 +293,7 @@ void removeLeftoverTemporaries(const std::string& folder, const std::vector<std:
     for (const std::string& p : paths)
         for (const char* suffix : { ".tmp", ".part", ".new", ".old" }) {
             const std::string old = p + suffix;
-            struct stat       st { };
+            struct stat st { };
             if (::lstat(old.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(old.c_str());
         }
 }

@@ -27,23 +27,23 @@ namespace kv {
 enum class WriteErrorKind {
     None,
     NotRegularFile, // the path (or the end of its links) is a device, a FIFO, a folder...
-    CannotCreate, // no temporary file could be made in the target's folder
-    CannotWrite, // the bytes did not all reach the disc (a full disc)
-    CannotReplace, // the temporary file could not take the target's place
+    CannotCreate,   // no temporary file could be made in the target's folder
+    CannotWrite,    // the bytes did not all reach the disc (a full disc)
+    CannotReplace,  // the temporary file could not take the target's place
 };
 
 struct WriteResult {
     WriteErrorKind kind = WriteErrorKind::None;
-    std::string    path; // the file that failed, after following links
-    std::string    detail; // the system's reason, when there is one
-    bool           ok() const { return kind == WriteErrorKind::None; }
+    std::string path;   // the file that failed, after following links
+    std::string detail; // the system's reason, when there is one
+    bool ok() const { return kind == WriteErrorKind::None; }
 };
 
 // Words that follow a file's name: "is not a regular file",
 // "cannot be written (No space left on device)"...; empty on success.
 std::string describe(const WriteResult& result);
 
-WriteResult        writeFileAtomically(const std::string& path, std::string_view bytes);
+WriteResult writeFileAtomically(const std::string& path, std::string_view bytes);
 inline WriteResult writeFileAtomically(const std::string& path, const void* data, std::size_t size)
 {
     return writeFileAtomically(path, std::string_view(static_cast<const char*>(data), size));
@@ -65,7 +65,7 @@ void recoverFilesTogether(const std::vector<std::string>& paths);
 // Removes the temporary files of writers that are no longer running from a
 // folder, and the fixed-name leftovers (".tmp", ".part", ".new", ".old") of
 // older versions beside `paths`.
-void removeLeftoverTemporaries(
-    const std::string& folder, const std::vector<std::string>& paths = {});
+void removeLeftoverTemporaries(const std::string& folder,
+                               const std::vector<std::string>& paths = {});
 
 } // namespace kv

@@ -20,15 +20,16 @@ std::string readRegularFile(const std::string& path, std::size_t minSize, std::s
     if (ec) return "could not be read";
     if (size < minSize || size > maxSize) {
         std::string expected = minSize == maxSize ? std::to_string(minSize)
-                             : size < minSize   ? "at least " + std::to_string(minSize)
-                                                : "at most " + std::to_string(maxSize);
+            : size < minSize                      ? "at least " + std::to_string(minSize)
+                                                  : "at most " + std::to_string(maxSize);
         return "has " + std::to_string(size) + " bytes instead of " + expected;
     }
     std::vector<unsigned char> read(static_cast<std::size_t>(size));
     std::ifstream in(path, std::ios::binary);
     in.read(reinterpret_cast<char*>(read.data()), static_cast<std::streamsize>(read.size()));
     // The file may have changed between the size check and the read.
-    if (!in || in.gcount() != static_cast<std::streamsize>(read.size()) || in.peek() != std::char_traits<char>::eof())
+    if (!in || in.gcount() != static_cast<std::streamsize>(read.size())
+        || in.peek() != std::char_traits<char>::eof())
         return "could not be read";
     bytes = std::move(read);
     return {};

@@ -17,7 +17,8 @@ namespace kv {
 std::string readRegularFile(const std::string& path, std::size_t minSize, std::size_t maxSize,
                             std::vector<unsigned char>& bytes);
 
-inline std::string readExactFile(const std::string& path, std::size_t size, std::vector<unsigned char>& bytes)
+inline std::string readExactFile(const std::string& path, std::size_t size,
+                                 std::vector<unsigned char>& bytes)
 {
     return readRegularFile(path, size, size, bytes);
 }

@@ -7,7 +7,11 @@ namespace kv {
 std::size_t utf8Length(std::string_view s, std::size_t i)
 {
     const auto c = static_cast<unsigned char>(s[i]);
-    const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    const std::size_t n = c < 0x80 ? 1
+        : (c >> 5) == 0x6          ? 2
+        : (c >> 4) == 0xE          ? 3
+        : (c >> 3) == 0x1E         ? 4
+                                   : 0;
     if (n == 0 || i + n > s.size()) return 0;
     if (n == 2 && c < 0xC2) return 0; // overlong
     for (std::size_t k = 1; k < n; ++k)

@@ -9,7 +9,8 @@
 
 namespace kv {
 
-std::optional<std::vector<Ballot>> parseBallots(const std::string& text, const std::string& name, std::string& why)
+std::optional<std::vector<Ballot>> parseBallots(const std::string& text, const std::string& name,
+                                                std::string& why)
 {
     std::vector<Ballot> out;
     std::istringstream in(text);
@@ -40,7 +41,8 @@ std::optional<std::vector<Ballot>> parseBallots(const std::string& text, const s
             std::string reason;
             const auto m = parseMove(game.board, game.side, word, &reason);
             if (!m || game.playMove(*m, m->n) != PlayResult::Played) {
-                why = name + ":" + std::to_string(number) + ": " + (reason.empty() ? "too many moves" : reason);
+                why = name + ":" + std::to_string(number) + ": "
+                    + (reason.empty() ? "too many moves" : reason);
                 return std::nullopt;
             }
             b.moves.push_back(word);
@@ -62,7 +64,8 @@ std::optional<std::vector<Ballot>> readBallots(const std::string& path, std::str
 {
     // A regular file of bounded size only: a FIFO would block, a device never end.
     std::vector<unsigned char> bytes;
-    if (const std::string problem = readRegularFile(path, 0, kMaxBallotBytes, bytes); !problem.empty()) {
+    if (const std::string problem = readRegularFile(path, 0, kMaxBallotBytes, bytes);
+        !problem.empty()) {
         why = path + " " + problem;
         return std::nullopt;
     }

@@ -18,7 +18,7 @@ struct Ballot {
     std::vector<std::string> moves; // short move texts, checked legal in turn
     std::string fen = "start";      // where the moves start
     Position start = initialPosition();
-    int line = 0;                   // in the file, for messages
+    int line = 0; // in the file, for messages
 };
 
 inline constexpr std::size_t kMaxBallotBytes = 1 << 20;
@@ -28,6 +28,7 @@ inline constexpr std::size_t kMaxBallots = 100000;
 // at most kMaxBallots ballots); on failure returns nothing and a one-line
 // reason naming the file or the line ("ballots.txt:12: no legal move 9-14").
 std::optional<std::vector<Ballot>> readBallots(const std::string& path, std::string& why);
-std::optional<std::vector<Ballot>> parseBallots(const std::string& text, const std::string& name, std::string& why);
+std::optional<std::vector<Ballot>> parseBallots(const std::string& text, const std::string& name,
+                                                std::string& why);
 
 } // namespace kv

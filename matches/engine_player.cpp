@@ -8,8 +8,8 @@ namespace {
 
 class EnginePlayer : public MatchPlayer {
 public:
-    EnginePlayer(const HashKeyTables& keys, const SearchKnowledge& knowledge, const ParameterSet& params,
-                 const EngineLimits& limits)
+    EnginePlayer(const HashKeyTables& keys, const SearchKnowledge& knowledge,
+                 const ParameterSet& params, const EngineLimits& limits)
         : ctx_(keys, knowledge, params), limits_(limits)
     {
         ctx_.settings.bookEnabled = false;
@@ -38,12 +38,14 @@ public:
         req.side = g.side;
         req.gamePly = g.gamePly;
         req.record = &g.record;
-        for (int s = 0; s < 2; ++s) req.usedSeconds[s] = static_cast<std::int32_t>(r.usedMs[s] / 1000);
+        for (int s = 0; s < 2; ++s)
+            req.usedSeconds[s] = static_cast<std::int32_t>(r.usedMs[s] / 1000);
         req.usedMs = r.usedMs[g.side];
         const SearchResult res = searchDriver(ctx_, req);
         MoveAnswer a;
         a.score = res.score;
-        if (res.legalIndex < 0 || res.outcome == SearchOutcome::NoMove || res.outcome == SearchOutcome::Aborted) {
+        if (res.legalIndex < 0 || res.outcome == SearchOutcome::NoMove
+            || res.outcome == SearchOutcome::Aborted) {
             a.problem = "the engine found no move";
             return a;
         }
@@ -54,7 +56,8 @@ public:
             const int mine = g.side == White ? pc.white() : pc.black();
             const int theirs = g.side == White ? pc.black() : pc.white();
             const std::vector<MoveRecord> roots = ctx_.rootMoves();
-            if (noviceSlips(*limits_.level, mine, theirs, roots.size(), res.outcome == SearchOutcome::OnlyMove))
+            if (noviceSlips(*limits_.level, mine, theirs, roots.size(),
+                            res.outcome == SearchOutcome::OnlyMove))
                 a.move = roots[1];
         }
         return a;
@@ -67,8 +70,10 @@ private:
 
 } // namespace
 
-std::unique_ptr<MatchPlayer> makeEnginePlayer(const HashKeyTables& keys, const SearchKnowledge& knowledge,
-                                              const ParameterSet& params, const EngineLimits& limits)
+std::unique_ptr<MatchPlayer> makeEnginePlayer(const HashKeyTables& keys,
+                                              const SearchKnowledge& knowledge,
+                                              const ParameterSet& params,
+                                              const EngineLimits& limits)
 {
     return std::make_unique<EnginePlayer>(keys, knowledge, params, limits);
 }

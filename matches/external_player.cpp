@@ -17,8 +17,8 @@ std::string expandCommand(const std::string& command, const MoveRequest& r, doub
     }
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%g", moveTimeSeconds);
-    const std::pair<std::string, std::string> fields[] = { { "{fen}", r.startFen }, { "{moves}", moves },
-                                                           { "{movetime}", seconds } };
+    const std::pair<std::string, std::string> fields[]
+        = { { "{fen}", r.startFen }, { "{moves}", moves }, { "{movetime}", seconds } };
     std::string out;
     for (std::size_t i = 0; i < command.size();) {
         bool replaced = false;
@@ -61,7 +61,10 @@ namespace {
 
 class ExternalPlayer : public MatchPlayer {
 public:
-    ExternalPlayer(std::string command, double seconds) : command_(std::move(command)), seconds_(seconds) { }
+    ExternalPlayer(std::string command, double seconds)
+        : command_(std::move(command)), seconds_(seconds)
+    {
+    }
 
     MoveAnswer play(const MoveRequest& r) override
     {
@@ -77,7 +80,8 @@ public:
         std::size_t n;
         while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
             output.append(buffer.data(), n);
-            if (output.size() > (1u << 22)) output.erase(0, output.size() - (1u << 16)); // keep the tail
+            if (output.size() > (1u << 22))
+                output.erase(0, output.size() - (1u << 16)); // keep the tail
         }
         const int status = ::pclose(pipe);
         MoveAnswer a = readBestMove(output, *r.game);

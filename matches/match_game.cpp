@@ -45,11 +45,14 @@ MatchGameResult playMatchGame(const Ballot& ballot, MatchPlayer& white, MatchPla
     while (true) {
         const SideToMove side = game.side;
         if (game.generateLegal() == 0) return finish(winFor(other(side)), "no move left");
-        if (isRepetitionDraw(game.record, game.gamePly)) return finish(GameResult::Draw, "repetition");
+        if (isRepetitionDraw(game.record, game.gamePly))
+            return finish(GameResult::Draw, "repetition");
         if (rules.tableAdjudication)
             if (const auto v = tableVerdict(knowledge, game.board, side))
-                return finish(*v == 0 ? GameResult::Draw : winFor(*v > 0 ? side : other(side)), "endgame tables");
-        if (rules.quietPlyLimit > 0 && quiet >= rules.quietPlyLimit) return finish(GameResult::Draw, "no progress");
+                return finish(*v == 0 ? GameResult::Draw : winFor(*v > 0 ? side : other(side)),
+                              "endgame tables");
+        if (rules.quietPlyLimit > 0 && quiet >= rules.quietPlyLimit)
+            return finish(GameResult::Draw, "no progress");
         if (game.recordFull()) return finish(GameResult::Draw, "record full");
 
         MoveRequest req;
@@ -59,7 +62,9 @@ MatchGameResult playMatchGame(const Ballot& ballot, MatchPlayer& white, MatchPla
         req.usedMs = r.usedMs;
         const auto t0 = std::chrono::steady_clock::now();
         const MoveAnswer a = (side == White ? white : black).play(req);
-        r.usedMs[side] += std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0).count();
+        r.usedMs[side] += std::chrono::duration_cast<std::chrono::milliseconds>(
+                              std::chrono::steady_clock::now() - t0)
+                              .count();
         if (!a.move) {
             r.reason = a.problem;
             r.outcome = winFor(other(side));

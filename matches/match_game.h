@@ -17,9 +17,9 @@ namespace kv {
 
 struct MatchGameResult {
     GameResult outcome = GameResult::Draw;
-    std::string reason;              // "no move left", "repetition", "endgame tables", ...
-    std::string fen = "start";       // the position the moves start from
-    std::vector<std::string> moves;  // every ply, short texts, the ballot's first
+    std::string reason;             // "no move left", "repetition", "endgame tables", ...
+    std::string fen = "start";      // the position the moves start from
+    std::vector<std::string> moves; // every ply, short texts, the ballot's first
     int plies = 0;
     std::array<std::int64_t, 2> usedMs {};
 };
@@ -39,6 +39,7 @@ MatchGameResult playMatchGame(const Ballot& ballot, MatchPlayer& white, MatchPla
 
 // The verdict of the tables for the side to move: +1 it wins, 0 draw, -1 it
 // loses; nothing for material without a table.
-std::optional<int> tableVerdict(const SearchKnowledge& knowledge, const Board& b, SideToMove toMove);
+std::optional<int> tableVerdict(const SearchKnowledge& knowledge, const Board& b,
+                                SideToMove toMove);
 
 } // namespace kv

@@ -8,7 +8,7 @@ namespace kv {
 std::string pdnText(const PdnGame& g)
 {
     const MatchGameResult& r = *g.result;
-    PdnGameText            text;
+    PdnGameText text;
     text.tags.event = g.event;
     text.tags.round = std::to_string(g.round);
     text.white = g.white;

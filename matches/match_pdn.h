@@ -10,8 +10,8 @@
 namespace kv {
 
 struct PdnGame {
-    std::string            event, white, black;
-    int                    round = 0;
+    std::string event, white, black;
+    int round = 0;
     const MatchGameResult* result = nullptr;
 };
 

@@ -27,14 +27,15 @@ struct MatchSetup {
 };
 
 struct MatchGameRecord {
-    int round = 0;       // 1-based, in schedule order
+    int round = 0; // 1-based, in schedule order
     bool aIsWhite = true;
     MatchGameResult result;
     MatchScore forA() const; // one game as A's win, draw or loss
 };
 
 // Called after every game, under a lock, in the order games end.
-using MatchProgress = std::function<void(const MatchGameRecord& game, const MatchScore& soFar, int done, int total)>;
+using MatchProgress = std::function<void(const MatchGameRecord& game, const MatchScore& soFar,
+                                         int done, int total)>;
 
 // Plays the match; returns the games in schedule order.
 std::vector<MatchGameRecord> runMatch(const MatchSetup& setup, const MatchProgress& progress = {});

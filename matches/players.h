@@ -18,8 +18,8 @@ namespace kv {
 // What a player sees when it is to move: the game from its start.
 struct MoveRequest {
     const GameState* game = nullptr;
-    std::string startFen;            // "start" or the FEN the game began from
-    std::vector<std::string> moves;  // every ply so far, short texts
+    std::string startFen;                  // "start" or the FEN the game began from
+    std::vector<std::string> moves;        // every ply so far, short texts
     std::array<std::int64_t, 2> usedMs {}; // each side's thinking time so far
 };
 
@@ -32,7 +32,7 @@ struct MoveAnswer {
 class MatchPlayer {
 public:
     virtual ~MatchPlayer() = default;
-    virtual void newGame() {}
+    virtual void newGame() { }
     virtual MoveAnswer play(const MoveRequest& r) = 0;
 };
 
@@ -46,8 +46,10 @@ struct EngineLimits {
 
 // The engine with a parameter set and limits. Keys and knowledge are shared
 // read-only between players; each player has its own search context.
-std::unique_ptr<MatchPlayer> makeEnginePlayer(const HashKeyTables& keys, const SearchKnowledge& knowledge,
-                                              const ParameterSet& params, const EngineLimits& limits);
+std::unique_ptr<MatchPlayer> makeEnginePlayer(const HashKeyTables& keys,
+                                              const SearchKnowledge& knowledge,
+                                              const ParameterSet& params,
+                                              const EngineLimits& limits);
 
 // An external program: `command` is a shell command template in which
 // {fen}, {moves} (space-separated, possibly empty) and {movetime} (seconds)

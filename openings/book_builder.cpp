@@ -15,7 +15,9 @@ namespace {
 
 class Builder {
 public:
-    Builder(SearchContext& ctx, const BookBuildOptions& o) : ctx_(ctx), o_(o), start_(std::clock()) { }
+    Builder(SearchContext& ctx, const BookBuildOptions& o) : ctx_(ctx), o_(o), start_(std::clock())
+    {
+    }
 
     void expand(const Board& board, SideToMove side, std::vector<BookMove>& line)
     {
@@ -34,7 +36,8 @@ public:
         std::vector<MoveRecord> moves(gen.list(1).begin(), gen.list(1).begin() + n);
 
         std::vector<std::pair<int, MoveRecord>> kept; // (score for the side to move, move)
-        const int width = widthAt(own ? o_.ownWidth : o_.replyWidth, static_cast<int>(line.size()) / 2);
+        const int width
+            = widthAt(own ? o_.ownWidth : o_.replyWidth, static_cast<int>(line.size()) / 2);
         if (n == 1) {
             kept.push_back({ 0, moves[0] });
         } else if (width <= 1) {
@@ -48,12 +51,14 @@ public:
                 applyMove(after, m);
                 scored.push_back({ -search(after, opponent(side), o_.depth - 1).score, m });
             }
-            std::stable_sort(scored.begin(), scored.end(), [](auto& a, auto& b) { return a.first > b.first; });
+            std::stable_sort(scored.begin(), scored.end(),
+                             [](auto& a, auto& b) { return a.first > b.first; });
             const int best = scored.front().first;
             if (std::abs(best) > o_.balanceLimit) return finishEarly(line);
             const int margin = own ? o_.margin : o_.replyMargin;
             for (const auto& s : scored)
-                if (s.first >= best - margin && static_cast<int>(kept.size()) < width) kept.push_back(s);
+                if (s.first >= best - margin && static_cast<int>(kept.size()) < width)
+                    kept.push_back(s);
         }
         for (const auto& k : kept) {
             Board after = board;
@@ -76,9 +81,9 @@ private:
     {
         if (o_.budgetSeconds > 0 && elapsed() > o_.budgetSeconds) return 1;
         if (widths.empty()) return 1;
-        return widths[std::min<std::size_t>(static_cast<std::size_t>(moveIndex), widths.size() - 1)];
+        return widths[std::min<std::size_t>(static_cast<std::size_t>(moveIndex),
+                                            widths.size() - 1)];
     }
-
 
     SearchResult search(const Board& board, SideToMove side, int depth = 0)
     {
@@ -101,7 +106,8 @@ private:
     {
         // A line ends on a move of the library's side: the opponent's last
         // move would offer nothing.
-        while (!line.empty() && ((line.size() - 1) % 2 == 0 ? White : Black) != o_.bookSide) line.pop_back();
+        while (!line.empty() && ((line.size() - 1) % 2 == 0 ? White : Black) != o_.bookSide)
+            line.pop_back();
         if (line.empty()) return;
         lines.push_back(lineText(line));
         ++stats.lines;
@@ -115,7 +121,8 @@ private:
 
 } // namespace
 
-std::vector<std::string> buildBook(SearchContext& ctx, const BookBuildOptions& options, BookBuildStats* stats)
+std::vector<std::string> buildBook(SearchContext& ctx, const BookBuildOptions& options,
+                                   BookBuildStats* stats)
 {
     const SearchSettings saved = ctx.settings;
     const SearchState savedState = ctx.state;

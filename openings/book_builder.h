@@ -20,11 +20,11 @@ namespace kv {
 
 struct BookBuildOptions {
     SideToMove bookSide = White;
-    int plies = 12;           // at least this many plies per line
-    int depth = 9;            // root depth of every search
-    int margin = 30;          // own moves kept within this of the best (1/200 man)
-    int replyMargin = 120;    // replies kept within this of the opponent's best
-    int balanceLimit = 250;   // a line stops when the score leaves +- this
+    int plies = 12;         // at least this many plies per line
+    int depth = 9;          // root depth of every search
+    int margin = 30;        // own moves kept within this of the best (1/200 man)
+    int replyMargin = 120;  // replies kept within this of the opponent's best
+    int balanceLimit = 250; // a line stops when the score leaves +- this
     std::vector<int> ownWidth { 1 };
     std::vector<int> replyWidth { 1 };
     double budgetSeconds = 0; // > 0: past this much processor time every width becomes 1
@@ -38,6 +38,7 @@ struct BookBuildStats {
 };
 
 // The lines in the editors' "%2d-%2d " form, sorted.
-std::vector<std::string> buildBook(SearchContext& ctx, const BookBuildOptions& options, BookBuildStats* stats = nullptr);
+std::vector<std::string> buildBook(SearchContext& ctx, const BookBuildOptions& options,
+                                   BookBuildStats* stats = nullptr);
 
 } // namespace kv

@@ -63,7 +63,8 @@ std::vector<LineMove> parseLineMoves(std::string_view line)
 std::vector<BookMove> playedMoves(const GameRecord& record, int gamePly)
 {
     std::vector<BookMove> moves;
-    for (int p = 1; p <= gamePly && p < kRecordEntries; ++p) moves.push_back({ record[p].from, record[p].to });
+    for (int p = 1; p <= gamePly && p < kRecordEntries; ++p)
+        moves.push_back({ record[p].from, record[p].to });
     return moves;
 }
 
@@ -76,14 +77,15 @@ std::vector<BookMove> bookLookup(const OpeningLibrary& lib, const std::vector<Bo
         if (moves.size() <= next) continue;
         bool follows = true;
         for (std::size_t i = 0; i < next && follows; ++i)
-            follows = internalOf(moves[i].origin) == played[i].from &&
-                      internalOf(moves[i].destination) == played[i].to && moves[i].origin != 0;
+            follows = internalOf(moves[i].origin) == played[i].from
+                && internalOf(moves[i].destination) == played[i].to && moves[i].origin != 0;
         if (!follows) continue;
         const LineMove& m = moves[next];
         if (m.origin == 0 || m.destination == 0) continue;
         const BookMove move { internalOf(m.origin), internalOf(m.destination) };
         // Sorted lines put equal candidates side by side.
-        if (!found.empty() && found.back().from == move.from && found.back().to == move.to) continue;
+        if (!found.empty() && found.back().from == move.from && found.back().to == move.to)
+            continue;
         if (found.size() < static_cast<std::size_t>(kMaxBookCandidates)) found.push_back(move);
     }
     return found;
@@ -103,7 +105,8 @@ std::string lineText(const std::vector<BookMove>& moves)
 std::string Nouvelle_ouv(const GameRecord& record, int gamePly)
 {
     std::vector<BookMove> moves;
-    for (int n = 1; n <= gamePly && n <= kMaxLineMoves && n < kRecordEntries && record[n].from != 0; ++n)
+    for (int n = 1; n <= gamePly && n <= kMaxLineMoves && n < kRecordEntries && record[n].from != 0;
+         ++n)
         moves.push_back({ record[n].from, record[n].to });
     return lineText(moves);
 }

@@ -7,8 +7,8 @@
 // number gamePly + 1 when its first gamePly moves are the moves played.
 #pragma once
 
-#include "rules/move.h"
 #include "openings/opening_library.h"
+#include "rules/move.h"
 #include "rules/record.h"
 
 #include <string>

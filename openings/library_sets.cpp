@@ -16,8 +16,10 @@ bool endsWithSetExtension(const std::string& name)
     const std::string ext = kSetExtension;
     if (name.size() < ext.size()) return false;
     return std::equal(ext.begin(), ext.end(), name.end() - static_cast<std::ptrdiff_t>(ext.size()),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) ==
-                                                  std::tolower(static_cast<unsigned char>(b)); });
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a))
+                              == std::tolower(static_cast<unsigned char>(b));
+                      });
 }
 
 fs::path withSuffix(const fs::path& p, const char* suffix)
@@ -36,10 +38,12 @@ SetFiles setFiles(const fs::path& chosen)
     return { name, withSuffix(base, "_b.ouv"), withSuffix(base, "_n.ouv") };
 }
 
-bool readLibraryPair(const fs::path& white, const fs::path& black, OpeningBook& out, std::string& error)
+bool readLibraryPair(const fs::path& white, const fs::path& black, OpeningBook& out,
+                     std::string& error)
 {
     OpeningBook read;
-    if (!readLibrary(white, read.white, error) || !readLibrary(black, read.black, error)) return false;
+    if (!readLibrary(white, read.white, error) || !readLibrary(black, read.black, error))
+        return false;
     out = std::move(read);
     return true;
 }
@@ -52,7 +56,8 @@ bool readActivePair(const fs::path& dir, OpeningBook& out, std::string& error)
 
 void recoverActivePair(const fs::path& dir)
 {
-    recoverFilesTogether({ (dir / kWhiteLibraryFile).string(), (dir / kBlackLibraryFile).string() });
+    recoverFilesTogether(
+        { (dir / kWhiteLibraryFile).string(), (dir / kBlackLibraryFile).string() });
 }
 
 bool writeActivePair(const fs::path& dir, const OpeningBook& book, std::string& error)
@@ -62,7 +67,8 @@ bool writeActivePair(const fs::path& dir, const OpeningBook& book, std::string& 
                           error);
 }
 
-bool activateSet(const fs::path& chosen, const fs::path& activeDir, OpeningBook& book, std::string& error)
+bool activateSet(const fs::path& chosen, const fs::path& activeDir, OpeningBook& book,
+                 std::string& error)
 {
     const SetFiles files = setFiles(chosen);
     OpeningBook read;
@@ -72,8 +78,9 @@ bool activateSet(const fs::path& chosen, const fs::path& activeDir, OpeningBook&
     return true;
 }
 
-bool storeSet(const fs::path& chosen, SideToMove side, const OpeningLibrary& edited, const fs::path& activeDir,
-              const std::vector<std::string>& markerLines, std::string& error)
+bool storeSet(const fs::path& chosen, SideToMove side, const OpeningLibrary& edited,
+              const fs::path& activeDir, const std::vector<std::string>& markerLines,
+              std::string& error)
 {
     const SetFiles files = setFiles(chosen);
     const SideToMove other = side == Black ? White : Black;

@@ -21,20 +21,26 @@ inline constexpr const char* kSetExtension = ".ovv";
 // with the parameter sets).
 inline constexpr const char* kSetFolder = "parametres";
 
-inline const char* activeLibraryFile(SideToMove side) { return side == Black ? kBlackLibraryFile : kWhiteLibraryFile; }
+inline const char* activeLibraryFile(SideToMove side)
+{
+    return side == Black ? kBlackLibraryFile : kWhiteLibraryFile;
+}
 
 // The three files of a set from the name the user chose: ".ovv" is appended
 // when the name does not end in it (any letter case).
 struct SetFiles {
     std::filesystem::path marker, white, black;
-    const std::filesystem::path& library(SideToMove side) const { return side == Black ? black : white; }
+    const std::filesystem::path& library(SideToMove side) const
+    {
+        return side == Black ? black : white;
+    }
 };
 SetFiles setFiles(const std::filesystem::path& chosen);
 
 // Reads both libraries; on any failure neither is changed and `error` says
 // which file failed.
-bool readLibraryPair(const std::filesystem::path& white, const std::filesystem::path& black, OpeningBook& out,
-                     std::string& error);
+bool readLibraryPair(const std::filesystem::path& white, const std::filesystem::path& black,
+                     OpeningBook& out, std::string& error);
 
 // Writes both active files into `dir` together: the folder never holds half
 // of two sets, even when the program is killed in the middle.
@@ -49,8 +55,8 @@ bool readActivePair(const std::filesystem::path& dir, OpeningBook& out, std::str
 
 // Changer bibliothèque ouvertures: the set of `chosen` becomes the active pair
 // in `activeDir` and in `book`, both libraries or neither.
-bool activateSet(const std::filesystem::path& chosen, const std::filesystem::path& activeDir, OpeningBook& book,
-                 std::string& error);
+bool activateSet(const std::filesystem::path& chosen, const std::filesystem::path& activeDir,
+                 OpeningBook& book, std::string& error);
 
 // Stores a set from an editor: the marker with `markerLines`, this editor's
 // library under the set's name for `side`, and the other colour's active

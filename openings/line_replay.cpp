@@ -38,7 +38,8 @@ std::optional<std::vector<BookMove>> parseMoveText(std::string_view text)
     // A destination padded by a space ("18- 9") belongs to its move.
     std::string joined;
     for (char c : text)
-        if (!(c == ' ' && !joined.empty() && (joined.back() == '-' || joined.back() == 'x'))) joined += c;
+        if (!(c == ' ' && !joined.empty() && (joined.back() == '-' || joined.back() == 'x')))
+            joined += c;
     text = joined;
     std::vector<BookMove> moves;
     std::size_t pos = 0;
@@ -50,8 +51,10 @@ std::optional<std::vector<BookMove>> parseMoveText(std::string_view text)
         std::size_t end = text.find_first_of(" \t", pos);
         if (end == std::string_view::npos) end = text.size();
         const auto parsed = parseLineMoves(text.substr(pos, end - pos));
-        if (parsed.size() != 1 || parsed[0].origin == 0 || parsed[0].destination == 0) return std::nullopt;
-        moves.push_back({ internalSquare(parsed[0].origin), internalSquare(parsed[0].destination) });
+        if (parsed.size() != 1 || parsed[0].origin == 0 || parsed[0].destination == 0)
+            return std::nullopt;
+        moves.push_back(
+            { internalSquare(parsed[0].origin), internalSquare(parsed[0].destination) });
         pos = end;
     }
     return moves;

@@ -83,12 +83,14 @@ bool readLibrary(const fs::path& file, OpeningLibrary& out, std::string& error)
         error = "Impossible d'ouvrir ce fichier : " + file.string();
         return false;
     }
-    const std::string bytes { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+    const std::string bytes { std::istreambuf_iterator<char>(in),
+                              std::istreambuf_iterator<char>() };
     if (in.bad() || bytes.size() != size) {
         error = "Impossible d'ouvrir ce fichier : " + file.string();
         return false;
     }
-    if (!std::all_of(bytes.begin(), bytes.end(), [](char c) { return isTextByte(static_cast<unsigned char>(c)); })) {
+    if (!std::all_of(bytes.begin(), bytes.end(),
+                     [](char c) { return isTextByte(static_cast<unsigned char>(c)); })) {
         error = "Ce fichier n'est pas une bibliothèque d'ouvertures : " + file.string();
         return false;
     }
@@ -110,7 +112,8 @@ namespace {
 std::string libraryWriteError(const WriteResult& result)
 {
     if (result.ok()) return {};
-    if (result.kind == WriteErrorKind::NotRegularFile) return "Impossible d'ouvrir ce fichier : " + result.path;
+    if (result.kind == WriteErrorKind::NotRegularFile)
+        return "Impossible d'ouvrir ce fichier : " + result.path;
     return "Impossible d'écrire le fichier " + result.path;
 }
 } // namespace
@@ -118,7 +121,8 @@ std::string libraryWriteError(const WriteResult& result)
 bool writeTextFiles(const std::vector<TextLinesFile>& files, std::string& error)
 {
     std::vector<FileContents> contents;
-    for (const auto& [file, lines] : files) contents.push_back({ file.string(), crlfLines(*lines) });
+    for (const auto& [file, lines] : files)
+        contents.push_back({ file.string(), crlfLines(*lines) });
     const WriteResult written = writeFilesTogether(contents);
     error = libraryWriteError(written);
     return written.ok();

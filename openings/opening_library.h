@@ -60,7 +60,8 @@ bool readLibrary(const std::filesystem::path& file, OpeningLibrary& out, std::st
 bool writeLibrary(const std::filesystem::path& file, const OpeningLibrary& lib, std::string& error);
 
 // Writes any text lines the same way (the marker file of a stored set).
-bool writeTextLines(const std::filesystem::path& file, const std::vector<std::string>& lines, std::string& error);
+bool writeTextLines(const std::filesystem::path& file, const std::vector<std::string>& lines,
+                    std::string& error);
 
 // Writes several files of lines that change together: all of them or none.
 using TextLinesFile = std::pair<std::filesystem::path, const std::vector<std::string>*>;

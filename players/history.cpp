@@ -20,7 +20,8 @@ std::vector<std::string_view> splitTabs(std::string_view line)
     std::size_t start = 0;
     for (;;) {
         const std::size_t tab = line.find('\t', start);
-        out.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+        out.push_back(line.substr(
+            start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
         if (tab == std::string_view::npos) return out;
         start = tab + 1;
     }
@@ -30,9 +31,9 @@ std::vector<std::string_view> splitTabs(std::string_view line)
 
 std::string historyLine(const ResultRecord& r)
 {
-    return field(r.date) + '\t' + field(r.white) + '\t' + ratingLine(r.whiteBefore) + '\t' + ratingLine(r.whiteAfter)
-           + '\t' + field(r.black) + '\t' + ratingLine(r.blackBefore) + '\t' + ratingLine(r.blackAfter) + '\t'
-           + std::string(scoreText(r.outcome));
+    return field(r.date) + '\t' + field(r.white) + '\t' + ratingLine(r.whiteBefore) + '\t'
+        + ratingLine(r.whiteAfter) + '\t' + field(r.black) + '\t' + ratingLine(r.blackBefore) + '\t'
+        + ratingLine(r.blackAfter) + '\t' + std::string(scoreText(r.outcome));
 }
 
 std::optional<ResultRecord> parseHistoryLine(std::string_view line)
@@ -43,7 +44,8 @@ std::optional<ResultRecord> parseHistoryLine(std::string_view line)
     r.date = f[0];
     r.white = f[1];
     r.black = f[4];
-    const auto wb = parseRating(f[2]), wa = parseRating(f[3]), bb = parseRating(f[5]), ba = parseRating(f[6]);
+    const auto wb = parseRating(f[2]), wa = parseRating(f[3]), bb = parseRating(f[5]),
+               ba = parseRating(f[6]);
     const auto score = parseScoreText(f[7]);
     if (!wb || !wa || !bb || !ba || !score) return std::nullopt;
     r.whiteBefore = *wb;

@@ -38,8 +38,8 @@ std::optional<ResultRecord> parseHistoryLine(std::string_view line);
 struct HistoryLoad {
     ListStatus status = ListStatus::Ok; // Missing is an empty history
     std::vector<ResultRecord> records;
-    std::vector<std::string> lines;      // every line as read, results or not
-    int skipped = 0;                     // lines that were not results
+    std::vector<std::string> lines; // every line as read, results or not
+    int skipped = 0;                // lines that were not results
 };
 HistoryLoad loadHistory(const std::filesystem::path& dir);
 

@@ -14,7 +14,8 @@ std::string trimmed(const std::string& s)
 int playerLine(const PlayerRegistry& registry, const MatchRequest& request, const std::string& name)
 {
     for (int candidate : { request.selectedRow, request.previousPlayerIndex })
-        if (candidate >= 1 && registry.contains(candidate) && registry[candidate].name == name) return candidate;
+        if (candidate >= 1 && registry.contains(candidate) && registry[candidate].name == name)
+            return candidate;
     return registry.indexOf(name, 1);
 }
 
@@ -25,7 +26,8 @@ std::optional<MatchSetup> setUpMatch(const PlayerRegistry& registry, const Match
     const std::string name = trimmed(request.typedName);
     if (name.empty()) return std::nullopt;
     MatchSide player { name, playerLine(registry, request, name), kUnknownRating };
-    if (player.index >= 1 && name != kUnknownPlayer) player.rating = boundedRating(registry[player.index].rating);
+    if (player.index >= 1 && name != kUnknownPlayer)
+        player.rating = boundedRating(registry[player.index].rating);
     const MatchSide engine { kEngineName, 0, boundedRating(registry[0].rating) };
 
     MatchSetup s;
@@ -47,7 +49,8 @@ RatedResult rateMatch(const MatchSetup& setup, GameResult outcome)
     return r;
 }
 
-StoreReport storeRatedResult(const std::filesystem::path& dir, const RatedResult& result, const std::string& date)
+StoreReport storeRatedResult(const std::filesystem::path& dir, const RatedResult& result,
+                             const std::string& date)
 {
     StoreReport report;
     RegistryLoad load = loadRegistry(dir);
@@ -63,7 +66,8 @@ StoreReport storeRatedResult(const std::filesystem::path& dir, const RatedResult
     for (const auto& [side, rating] : { std::pair { &result.setup.white, result.after.white },
                                         std::pair { &result.setup.black, result.after.black } }) {
         int line = side->index;
-        if (line > 0 && (!reg.contains(line) || reg[line].name != side->name)) line = reg.indexOf(side->name, 1);
+        if (line > 0 && (!reg.contains(line) || reg[line].name != side->name))
+            line = reg.indexOf(side->name, 1);
         if (line < 0) continue;
         reg.setRating(line, rating);
         report.linesWritten.push_back(line);

@@ -21,7 +21,7 @@ namespace kv {
 
 struct MatchSide {
     std::string name;
-    int index = -1;          // registry line: 0 the engine, -1 a player who is not registered
+    int index = -1; // registry line: 0 the engine, -1 a player who is not registered
     std::int32_t rating = 0;
 };
 
@@ -34,8 +34,8 @@ struct MatchSetup {
 };
 
 struct MatchRequest {
-    std::string typedName;        // the match page's name box
-    int selectedRow = -1;         // the line chosen in the list, -1 for none
+    std::string typedName; // the match page's name box
+    int selectedRow = -1;  // the line chosen in the list, -1 for none
     bool engineWhite = false;
     int previousPlayerIndex = -1; // the player's line in the last match
 };
@@ -60,10 +60,10 @@ struct RatedResult {
 RatedResult rateMatch(const MatchSetup& setup, GameResult outcome);
 
 struct StoreReport {
-    bool saved = false;       // "points.dat" now holds the new ratings
-    std::string failedFile;   // when not: the file that could not be read, or empty
+    bool saved = false;     // "points.dat" now holds the new ratings
+    std::string failedFile; // when not: the file that could not be read, or empty
     ListStatus status = ListStatus::Ok;
-    std::string error;        // or why the write failed
+    std::string error; // or why the write failed
     std::vector<RegistryRepair> repairs;
     std::vector<int> linesWritten;
     bool historyKept = false; // the game was added to the history
@@ -73,6 +73,7 @@ struct StoreReport {
 // still holds that side's name (the engine on line 0), and adds the game to
 // the history, all in one write. A side whose name is no longer on its line
 // (the registry changed meanwhile) is looked up by name, else left alone.
-StoreReport storeRatedResult(const std::filesystem::path& dir, const RatedResult& result, const std::string& date);
+StoreReport storeRatedResult(const std::filesystem::path& dir, const RatedResult& result,
+                             const std::string& date);
 
 } // namespace kv

@@ -25,7 +25,10 @@ NameProblem checkName(std::string_view name)
     return NameProblem::None;
 }
 
-std::string fitName(std::string_view name, std::size_t maxBytes) { return utf8Prefix(name, maxBytes); }
+std::string fitName(std::string_view name, std::size_t maxBytes)
+{
+    return utf8Prefix(name, maxBytes);
+}
 
 PlayerRegistry::PlayerRegistry()
 {
@@ -97,8 +100,8 @@ PlayerRegistry defaultRegistry()
 
 // Builds a registry from the two lists, mending what does not pair up.
 struct RegistryReader {
-    static PlayerRegistry read(std::vector<std::string> names, const std::vector<std::string>& ratings,
-                               RegistryLoad& out)
+    static PlayerRegistry read(std::vector<std::string> names,
+                               const std::vector<std::string>& ratings, RegistryLoad& out)
     {
         PlayerRegistry reg;
         reg.lines_.clear();
@@ -128,7 +131,8 @@ struct RegistryReader {
             reg.lines_.push_back(std::move(l));
         }
         if (ratings.size() > names.size())
-            out.repairs.push_back({ RegistryRepair::SurplusRatings, static_cast<int>(names.size()), {} });
+            out.repairs.push_back(
+                { RegistryRepair::SurplusRatings, static_cast<int>(names.size()), {} });
         return reg;
     }
 };
@@ -156,7 +160,8 @@ RegistryLoad loadRegistry(const fs::path& dir)
 
 bool saveRegistry(const PlayerRegistry& registry, const fs::path& dir, std::string& error)
 {
-    return writeTextLists({ { dir / kPlayersFile, registry.nameLines() }, { dir / kRatingsFile, registry.ratingLines() } },
+    return writeTextLists({ { dir / kPlayersFile, registry.nameLines() },
+                            { dir / kRatingsFile, registry.ratingLines() } },
                           error);
 }
 

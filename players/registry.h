@@ -26,9 +26,9 @@ inline constexpr const char* kPlayersFile = "joueurs.dat";
 inline constexpr const char* kRatingsFile = "points.dat";
 
 inline constexpr const char* kEngineName = "Korvelan";
-inline constexpr std::int32_t kEngineRating = 2050;   // what "Ramener Korvelan à 2050" restores
+inline constexpr std::int32_t kEngineRating = 2050; // what "Ramener Korvelan à 2050" restores
 inline constexpr const char* kUnknownPlayer = "Inconnu";
-inline constexpr std::int32_t kUnknownRating = 1500;  // an "Inconnu" always plays at this rating
+inline constexpr std::int32_t kUnknownRating = 1500; // an "Inconnu" always plays at this rating
 inline constexpr std::array<std::int32_t, 3> kStartingCapitals { 1600, 1700, 1800 };
 inline constexpr std::int32_t kDefaultCapital = 1800;
 
@@ -65,7 +65,10 @@ public:
 
     int size() const { return static_cast<int>(lines_.size()); }
     bool contains(int index) const { return index >= 0 && index < size(); }
-    const Player& operator[](int index) const { return lines_.at(static_cast<std::size_t>(index)).player; }
+    const Player& operator[](int index) const
+    {
+        return lines_.at(static_cast<std::size_t>(index)).player;
+    }
     std::vector<Player> players() const;
 
     // The first line from `from` on holding exactly this name, or -1.
@@ -100,13 +103,14 @@ struct RegistryLoad {
     std::string failedFile;                 // the file that stopped the reading
     ListStatus status = ListStatus::Ok;     // and why
     std::vector<RegistryRepair> repairs;
-    bool namesChanged = false;              // "joueurs.dat" must be written back to keep the mends
+    bool namesChanged = false; // "joueurs.dat" must be written back to keep the mends
 };
 
 RegistryLoad loadRegistry(const std::filesystem::path& dir);
 
 // Writes both files together (see writeTextLists).
-bool saveRegistry(const PlayerRegistry& registry, const std::filesystem::path& dir, std::string& error);
+bool saveRegistry(const PlayerRegistry& registry, const std::filesystem::path& dir,
+                  std::string& error);
 
 // Writes the two files of the default registry where they are missing.
 bool seedRegistry(const std::filesystem::path& dir, std::string& error);

@@ -68,7 +68,8 @@ std::string textListBytes(const std::vector<std::string>& lines)
 bool writeTextLists(const std::vector<ListWrite>& writes, std::string& error)
 {
     std::vector<FileContents> files;
-    for (const auto& [file, lines] : writes) files.push_back({ file.string(), textListBytes(lines) });
+    for (const auto& [file, lines] : writes)
+        files.push_back({ file.string(), textListBytes(lines) });
     const WriteResult written = writeFilesTogether(files);
     if (!written.ok()) error = written.path + " " + describe(written);
     return written.ok();

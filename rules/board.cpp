@@ -31,8 +31,9 @@ void rotateHalfTurn(Board& b)
 Board colourMirrored(const Board& b)
 {
     // Indexed by code: men and kings change colour, anything else stays.
-    constexpr std::uint8_t swapColour[16] = { Empty, BlackMan, BlackKing, WhiteMan, WhiteKing, 5, 6, 7,
-                                              8, 9, OffBoard, 11, 12, 13, 14, Jumped };
+    constexpr std::uint8_t swapColour[16]
+        = { Empty, BlackMan, BlackKing, WhiteMan, WhiteKing, 5,  6,  7,
+            8,     9,        OffBoard,  11,       12,        13, 14, Jumped };
     Board t;
     t[0] = b[0];
     for (int s = 1; s <= 32; ++s) t[s] = swapColour[b[33 - s] & 15];

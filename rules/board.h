@@ -48,8 +48,8 @@ struct Board {
     constexpr std::uint8_t operator[](int s) const { return sq[s]; }
     bool operator==(const Board&) const = default;
 
-    void clear();          // all squares empty, sentinel in place
-    void setInitial();     // black men on 1..12, white men on 21..32
+    void clear();      // all squares empty, sentinel in place
+    void setInitial(); // black men on 1..12, white men on 21..32
 };
 
 // Entries 1..4 count white men, white kings, black men, black kings.

@@ -11,14 +11,10 @@ std::optional<GameResult> resultOfCode(int code)
 std::string_view scoreText(GameResult r)
 {
     switch (r) {
-    case GameResult::WhiteWon:
-        return "2-0";
-    case GameResult::Draw:
-        return "1-1";
-    case GameResult::BlackWon:
-        return "0-2";
-    case GameResult::None:
-        break;
+    case GameResult::WhiteWon: return "2-0";
+    case GameResult::Draw: return "1-1";
+    case GameResult::BlackWon: return "0-2";
+    case GameResult::None: break;
     }
     return {};
 }
@@ -33,14 +29,10 @@ std::optional<GameResult> parseScoreText(std::string_view text)
 std::string_view pdnResultText(GameResult r)
 {
     switch (r) {
-    case GameResult::WhiteWon:
-        return "1-0";
-    case GameResult::Draw:
-        return "1/2-1/2";
-    case GameResult::BlackWon:
-        return "0-1";
-    case GameResult::None:
-        break;
+    case GameResult::WhiteWon: return "1-0";
+    case GameResult::Draw: return "1/2-1/2";
+    case GameResult::BlackWon: return "0-1";
+    case GameResult::None: break;
     }
     return "*";
 }
@@ -48,7 +40,7 @@ std::string_view pdnResultText(GameResult r)
 std::optional<GameResult> parsePdnResult(std::string_view text)
 {
     for (GameResult r :
-        { GameResult::WhiteWon, GameResult::Draw, GameResult::BlackWon, GameResult::None })
+         { GameResult::WhiteWon, GameResult::Draw, GameResult::BlackWon, GameResult::None })
         if (text == pdnResultText(r)) return r;
     if (const auto r = parseScoreText(text)) return r;
     if (text == "0-0") return GameResult::None;

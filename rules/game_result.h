@@ -12,10 +12,7 @@ namespace kv {
 
 enum class GameResult : int { BlackWon = 0, Draw = 1, WhiteWon = 2, None = 3 };
 
-constexpr int resultCode(GameResult r)
-{
-    return static_cast<int>(r);
-}
+constexpr int resultCode(GameResult r) { return static_cast<int>(r); }
 std::optional<GameResult> resultOfCode(int code);
 
 constexpr GameResult winFor(SideToMove side)
@@ -25,7 +22,7 @@ constexpr GameResult winFor(SideToMove side)
 
 // The score in points of white and black, as the text export and the results
 // history write it: "2-0", "1-1", "0-2"; empty for no result.
-std::string_view          scoreText(GameResult r);
+std::string_view scoreText(GameResult r);
 std::optional<GameResult> parseScoreText(std::string_view text);
 
 // The PDN game terminator of these rules (the default result type):

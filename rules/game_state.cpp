@@ -108,7 +108,8 @@ void GameState::rebuildMoveList()
 {
     moveList.clear();
     const int last = std::clamp<int>(recordedPlies, 0, kLastPlyEntry);
-    for (int n = 2; n <= last; n += 2) moveList.setLine(n / 2 - 1, pairLineText(n / 2, plyText(n - 1), plyText(n)));
+    for (int n = 2; n <= last; n += 2)
+        moveList.setLine(n / 2 - 1, pairLineText(n / 2, plyText(n - 1), plyText(n)));
     if (last % 2 == 1) {
         moveList.setLine(last / 2, whiteLineText((last + 1) / 2, plyText(last)));
         moveList.select(last / 2);

@@ -26,13 +26,13 @@ public:
     SideToMove side = White;
     SideToMove startSide = White; // to move in entry 0; sides alternate from there
     GameRecord record {};
-    std::uint8_t gamePly = 0;      // entry showing the current position
+    std::uint8_t gamePly = 0;       // entry showing the current position
     std::int32_t recordedPlies = 0; // plies held; more than gamePly after a take-back
     Square lastFrom = 0, lastTo = 0;
     std::string whiteName, blackName;
     std::array<std::int32_t, 2> clock {}; // seconds used by white and black
     std::uint8_t enginePlaysBlack = 1;
-    std::uint8_t orientation = 0;         // 1: the picture is turned half a circle
+    std::uint8_t orientation = 0; // 1: the picture is turned half a circle
     MoveListModel moveList;
     MoveGenerator gen;
 

@@ -15,11 +15,14 @@ struct MoveRecord {
     Square to = 0;
     std::uint8_t n = 0;
     std::array<Square, 15> captured {}; // captured[0..n-1]
-    std::int16_t key = 0; // 0 as generated; set by ordering
+    std::int16_t key = 0;               // 0 as generated; set by ordering
 
     bool isCapture() const { return n != 0; }
     bool sameCaptures(const MoveRecord& o) const;
-    bool operator==(const MoveRecord& o) const { return from == o.from && to == o.to && sameCaptures(o); }
+    bool operator==(const MoveRecord& o) const
+    {
+        return from == o.from && to == o.to && sameCaptures(o);
+    }
 };
 static_assert(sizeof(MoveRecord) == 20);
 

@@ -12,9 +12,8 @@ constexpr int kNoDirection = 7; // matches no direction: the first jump may go a
 }
 
 MoveGenerator::MoveGenerator()
-    : listStore_(std::make_unique<std::array<MoveList, kMaxPly + 1>>())
-    , lists_(*listStore_)
-    , pieceSet_(std::make_unique<PieceMoveSet>())
+    : listStore_(std::make_unique<std::array<MoveList, kMaxPly + 1>>()), lists_(*listStore_),
+      pieceSet_(std::make_unique<PieceMoveSet>())
 {
 }
 
@@ -131,7 +130,8 @@ template <bool Paths> void MoveGenerator::kingCaptures(Square s, int incoming, i
             const std::uint8_t code = b[n];
             const Square l = DirectionTable[dir][n];
             if ((code == enemyMan_ || code == enemyKing_) && b[l] == Empty) {
-                kingsTaken_[d] = static_cast<std::uint8_t>(kingsTaken_[d - 1] + (code == enemyKing_));
+                kingsTaken_[d]
+                    = static_cast<std::uint8_t>(kingsTaken_[d - 1] + (code == enemyKing_));
                 b[n] = Jumped;
                 capturedPath_[d] = n;
                 for (Square L = l; b[L] == Empty; L = DirectionTable[dir][L]) {
@@ -217,7 +217,8 @@ template <bool Black> void MoveGenerator::generateFor(Board& b, MoveList& list)
             }
         } else {
             for (int dir = 0; dir < kDirections; ++dir)
-                for (Square t = DirectionTable[dir][s]; b[t] == Empty; t = DirectionTable[dir][t]) add(s, t);
+                for (Square t = DirectionTable[dir][s]; b[t] == Empty; t = DirectionTable[dir][t])
+                    add(s, t);
         }
         if (n > kMaxMoves - 13 && pieces) {
             ++dropped_; // nineteen kings or more: no game reaches it, but never write past the end
@@ -235,10 +236,8 @@ int MoveGenerator::generate(Board& b, SideToMove side, int ply, const OrderingCo
     outCount_ = &list.count;
     capacity_ = kMaxMoves;
     paths_ = nullptr;
-    if (side == Black)
-        generateFor<true>(b, list);
-    else
-        generateFor<false>(b, list);
+    if (side == Black) generateFor<true>(b, list);
+    else generateFor<false>(b, list);
     if (ordering) orderMoves(list, captureCount_ != 0, *ordering);
     return list.count;
 }

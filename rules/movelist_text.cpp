@@ -13,8 +13,7 @@ void MoveListModel::clear()
 void MoveListModel::setLine(int index, const std::string& text)
 {
     if (index < 0) return;
-    if (index < static_cast<int>(lines_.size()))
-        lines_[index] = text;
+    if (index < static_cast<int>(lines_.size())) lines_[index] = text;
     else {
         lines_.resize(index);
         lines_.push_back(text);
@@ -25,7 +24,8 @@ void MoveListModel::removeLine(int index)
 {
     if (index < 0 || index >= static_cast<int>(lines_.size())) return;
     lines_.erase(lines_.begin() + index);
-    if (selected_ >= static_cast<int>(lines_.size())) selected_ = static_cast<int>(lines_.size()) - 1;
+    if (selected_ >= static_cast<int>(lines_.size()))
+        selected_ = static_cast<int>(lines_.size()) - 1;
 }
 
 void MoveListModel::truncate(int count)

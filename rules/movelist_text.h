@@ -14,8 +14,8 @@ public:
 
     void clear();
     void setLine(int index, const std::string& text); // replaces, or appends at the end
-    void removeLine(int index);                         // a missing line is ignored
-    void truncate(int count);                           // keeps the first `count` lines
+    void removeLine(int index);                       // a missing line is ignored
+    void truncate(int count);                         // keeps the first `count` lines
     void ensureTrailingEmptyLine();
     void select(int index) { selected_ = index; }
 
@@ -26,6 +26,7 @@ private:
 
 // " 1.10-14 " for white's ply, " 1.10-14 23-19" once black has answered.
 std::string whiteLineText(int moveNumber, const std::string& whiteMove);
-std::string pairLineText(int moveNumber, const std::string& whiteMove, const std::string& blackMove);
+std::string pairLineText(int moveNumber, const std::string& whiteMove,
+                         const std::string& blackMove);
 
 } // namespace kv

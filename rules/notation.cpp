@@ -58,9 +58,11 @@ bool parseSide(std::string_view field, Board& b, std::string* error)
         int first = 0, last = 0;
         const size_t dash = item.find('-');
         if (dash == std::string_view::npos) {
-            if (!parseNumber(item, first)) return fail(error, "bad square '" + std::string(item) + "'");
+            if (!parseNumber(item, first))
+                return fail(error, "bad square '" + std::string(item) + "'");
             last = first;
-        } else if (!parseNumber(item.substr(0, dash), first) || !parseNumber(item.substr(dash + 1), last)) {
+        } else if (!parseNumber(item.substr(0, dash), first)
+                   || !parseNumber(item.substr(dash + 1), last)) {
             return fail(error, "bad square range '" + std::string(item) + "'");
         }
         if (first < 1 || last > 32 || first > last)
@@ -68,11 +70,14 @@ bool parseSide(std::string_view field, Board& b, std::string* error)
         for (int u = first; u <= last; ++u) {
             const Square s = internalSquare(u);
             if (b[s] != Empty) return fail(error, "square " + std::to_string(u) + " given twice");
-            const std::uint8_t code = white ? (king ? WhiteKing : WhiteMan) : (king ? BlackKing : BlackMan);
+            const std::uint8_t code
+                = white ? (king ? WhiteKing : WhiteMan) : (king ? BlackKing : BlackMan);
             if (promotes(code, s))
                 return fail(error, "man on its promotion row at square " + std::to_string(u));
             b[s] = code;
-            if (++count > 12) return fail(error, std::string("more than 12 ") + (white ? "white" : "black") + " pieces");
+            if (++count > 12)
+                return fail(error,
+                            std::string("more than 12 ") + (white ? "white" : "black") + " pieces");
         }
     }
     return true;
@@ -176,7 +181,8 @@ std::vector<int> landings(const Board& b, MoveGenerator& gen, const MoveRecord& 
 }
 } // namespace
 
-std::optional<MoveRecord> parseMove(const Board& b, SideToMove side, std::string_view text, std::string* error)
+std::optional<MoveRecord> parseMove(const Board& b, SideToMove side, std::string_view text,
+                                    std::string* error)
 {
     text = trim(text);
     std::vector<int> squares;

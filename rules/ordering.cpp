@@ -70,10 +70,8 @@ static void orderQuiet(MoveList& list, const OrderingContext& ctx)
 
 void orderMoves(MoveList& list, bool captures, const OrderingContext& ctx)
 {
-    if (captures)
-        orderCaptures(list, ctx);
-    else
-        orderQuiet(list, ctx);
+    if (captures) orderCaptures(list, ctx);
+    else orderQuiet(list, ctx);
 }
 
 } // namespace kv

@@ -15,8 +15,8 @@ struct RootScore {
 };
 
 struct OrderingContext {
-    int ply = 1;            // the ply whose list is ordered
-    bool followPv = false;  // still on the previous iteration's principal variation
+    int ply = 1;                        // the ply whose list is ordered
+    bool followPv = false;              // still on the previous iteration's principal variation
     const MoveRecord* pvMove = nullptr; // principal-variation move stored for this ply
     bool hasHashMove = false;
     Square hashFrom = 0, hashTo = 0;

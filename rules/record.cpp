@@ -18,7 +18,8 @@ std::string nameOf(const std::array<char, 20>& field)
 {
     // Older files may hold Latin-1 or control characters: read as any name
     // from outside, with room for the accents that take two bytes in UTF-8.
-    return cleanName(std::string_view(field.data(), strnlen(field.data(), field.size())), 2 * kNameLength);
+    return cleanName(std::string_view(field.data(), strnlen(field.data(), field.size())),
+                     2 * kNameLength);
 }
 
 } // namespace kv

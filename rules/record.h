@@ -14,21 +14,22 @@ namespace kv {
 
 // 88 bytes, the layout of game files.
 struct RecordEntry {
-    std::uint8_t sentinel = OffBoard;       // index 0 of a board; in files entry 0 carries the ply count
+    std::uint8_t sentinel = OffBoard; // index 0 of a board; in files entry 0 carries the ply count
     std::array<std::uint8_t, 32> squares {}; // squares 1..32 after the ply
-    std::uint8_t captured = 0;              // pieces taken by the ply
+    std::uint8_t captured = 0;               // pieces taken by the ply
     Square from = 0;
     Square to = 0;
-    std::int32_t whiteClock = 0;            // seconds used
+    std::int32_t whiteClock = 0; // seconds used
     std::int32_t blackClock = 0;
-    std::array<char, 20> whiteName {};      // zero-terminated
+    std::array<char, 20> whiteName {}; // zero-terminated
     std::array<char, 20> blackName {};
     std::uint8_t enginePlaysBlack = 0;
     std::array<std::uint8_t, 3> unused {};
 };
 static_assert(sizeof(RecordEntry) == 88);
 static_assert(offsetof(RecordEntry, captured) == 33 && offsetof(RecordEntry, whiteClock) == 36);
-static_assert(offsetof(RecordEntry, whiteName) == 44 && offsetof(RecordEntry, enginePlaysBlack) == 84);
+static_assert(offsetof(RecordEntry, whiteName) == 44
+              && offsetof(RecordEntry, enginePlaysBlack) == 84);
 
 constexpr int kRecordEntries = 255;
 // Entries 253 and 254 carry settings in saved files, so plies use 1..252.

@@ -97,7 +97,8 @@ inline constexpr std::array<std::array<std::uint32_t, 33>, 4> Rays = [] {
     std::array<std::array<std::uint32_t, 33>, 4> t {};
     for (int d = 0; d < kDirections; ++d)
         for (int s = 1; s <= kSquares; ++s)
-            for (Square q = DirectionTable[d][s]; q != 0; q = DirectionTable[d][q]) t[d][s] |= 1u << (q - 1);
+            for (Square q = DirectionTable[d][s]; q != 0; q = DirectionTable[d][q])
+                t[d][s] |= 1u << (q - 1);
     return t;
 }();
 
@@ -112,12 +113,12 @@ inline bool kingMayTake(Square s, std::uint32_t enemy, std::uint32_t empty)
 
 // The men of `men` that can take an enemy piece forwards: white men step in
 // directions 0 and 1, black men in 2 and 3.
-template <bool Black> constexpr std::uint32_t manJumpers(std::uint32_t men, std::uint32_t enemy, std::uint32_t empty)
+template <bool Black>
+constexpr std::uint32_t manJumpers(std::uint32_t men, std::uint32_t enemy, std::uint32_t empty)
 {
     if constexpr (Black)
         return men & (step<1>(enemy & step<1>(empty)) | step<0>(enemy & step<0>(empty)));
-    else
-        return men & (step<3>(enemy & step<3>(empty)) | step<2>(enemy & step<2>(empty)));
+    else return men & (step<3>(enemy & step<3>(empty)) | step<2>(enemy & step<2>(empty)));
 }
 } // namespace masks
 

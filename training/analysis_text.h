@@ -18,10 +18,10 @@ std::string analysisHeader(AnalysisLanguage lang);
 std::string analysisLegend(AnalysisLanguage lang);
 
 struct AnalysedMove {
-    int ply = 0;               // the ply of the position the move was played from
-    SideToMove mover = White;  // who played it: picks the white or the black wording
+    int ply = 0;              // the ply of the position the move was played from
+    SideToMove mover = White; // who played it: picks the white or the black wording
     Square playedFrom = 0, playedTo = 0;
-    int playedScore = 0;       // search units, from the mover's view
+    int playedScore = 0; // search units, from the mover's view
     Square bestFrom = 0, bestTo = 0;
     int bestScore = 0;
 };
@@ -31,7 +31,8 @@ std::string analysisWindowLine(AnalysisLanguage lang, const AnalysedMove& m);
 // "%2d Blancs: 22-18; score: ..." for the list of the main window.
 std::string analysisListLine(AnalysisLanguage lang, const AnalysedMove& m);
 // " ->( 11-15 23-19 ....)": the reply to the best move and the answer to it.
-std::string analysisContinuation(Square replyFrom, Square replyTo, Square answerFrom, Square answerTo);
+std::string analysisContinuation(Square replyFrom, Square replyTo, Square answerFrom,
+                                 Square answerTo);
 
 // A move is marked when the best move was clearly better (by more than half a
 // man) and the two scores are not a pair of opposite wins.

@@ -96,7 +96,8 @@ bool GameAnalysis::step(GameState& game)
     return walking_;
 }
 
-void GameAnalysis::writeLines(const GameState& game, int ply, const MoveRecord& chosen, int played, int best)
+void GameAnalysis::writeLines(const GameState& game, int ply, const MoveRecord& chosen, int played,
+                              int best)
 {
     AnalysisEntry e;
     e.move.ply = ply;

@@ -37,7 +37,7 @@ struct AnalysisEntry {
 
 class GameAnalysis {
 public:
-    explicit GameAnalysis(SearchContext& ctx) : ctx_(ctx) {}
+    explicit GameAnalysis(SearchContext& ctx) : ctx_(ctx) { }
 
     // Starts on the game's current ply; false (nothing changed) at ply 0.
     // When moves were taken back, the position after the next recorded move
@@ -55,9 +55,9 @@ public:
     void finish(GameState& game);
 
     bool walking() const { return walking_; }
-    int startPly() const { return startPly_; }     // GamePly when the analysis began
-    int topPly() const { return topPly_; }         // the first position searched
-    int nextPly() const { return nextPly_; }       // the position the next step searches
+    int startPly() const { return startPly_; }            // GamePly when the analysis began
+    int topPly() const { return topPly_; }                // the first position searched
+    int nextPly() const { return nextPly_; }              // the position the next step searches
     int lastAnalysedPly() const { return lastAnalysed_; } // the lowest ply reached
     SideToMove startSide() const { return startSide_; }
     int stepsDone() const { return stepsDone_; }

@@ -30,6 +30,9 @@ LessonEntry lessonEntryOf(const HashKeyTables& keys, const GameState& game, int 
     return out;
 }
 
-bool learn(LearnedPositions& table, const LessonEntry& e) { return table.store(e.indexKey, e.checkKey, e.score); }
+bool learn(LearnedPositions& table, const LessonEntry& e)
+{
+    return table.store(e.indexKey, e.checkKey, e.score);
+}
 
 } // namespace kv

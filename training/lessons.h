@@ -17,7 +17,7 @@ bool mayLearn(const Board& finalBoard, int plies);
 struct LessonEntry {
     std::uint32_t indexKey = 0; // raised by one when white is to move
     std::uint32_t checkKey = 0;
-    std::int16_t score = 0;     // from the side to move's view
+    std::int16_t score = 0; // from the side to move's view
 };
 
 // The entry for the record's final position (entry `plies`); white is to

@@ -11,7 +11,8 @@ bool isProblemName(const std::string& name)
 {
     if (name.size() < 5) return false;
     std::string ext = name.substr(name.size() - 4);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     return ext == ".dam";
 }
 } // namespace
@@ -32,7 +33,8 @@ void ProblemCursor::open(const std::string& dir, const std::string& fileName)
 {
     dir_ = dir;
     const auto names = listProblemFiles(dir);
-    current_ = std::find(names.begin(), names.end(), fileName) != names.end() ? fileName : std::string();
+    current_
+        = std::find(names.begin(), names.end(), fileName) != names.end() ? fileName : std::string();
 }
 
 std::string ProblemCursor::next()
@@ -42,7 +44,8 @@ std::string ProblemCursor::next()
         current_.clear();
         return {};
     }
-    auto it = current_.empty() ? names.end() : std::upper_bound(names.begin(), names.end(), current_);
+    auto it
+        = current_.empty() ? names.end() : std::upper_bound(names.begin(), names.end(), current_);
     current_ = it == names.end() ? names.front() : *it;
     return currentPath();
 }

@@ -18,7 +18,8 @@
 
 namespace kv {
 
-TForm4::TForm4(GameController& controller, QWidget* parent) : QWidget(parent, Qt::Window), controller_(controller)
+AnalysisWindow::AnalysisWindow(GameController& controller, QWidget* parent)
+    : QWidget(parent, Qt::Window), controller_(controller)
 {
     setObjectName("TForm4");
     setWindowTitle(tr("Analyse"));
@@ -40,38 +41,39 @@ TForm4::TForm4(GameController& controller, QWidget* parent) : QWidget(parent, Qt
     // the legend and header below the moves lead nowhere.
     connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const int row = list_->row(item);
-        if (controller_.hasAnalysis() && row >= 0 && row < static_cast<int>(controller_.analysis().entries().size()))
-            controller_.ListBox4Click(row);
+        if (controller_.hasAnalysis() && row >= 0
+            && row < static_cast<int>(controller_.analysis().entries().size()))
+            controller_.showAnalysisLine(row);
     });
     auto* buttons = new QHBoxLayout;
     struct Button {
         const char* name;
         QString text;
-        void (TForm4::*slot)();
+        void (AnalysisWindow::*slot)();
     };
     const Button defs[] = {
-        { "BitBtn1", tr("Suivant"), &TForm4::BitBtn1Click },
-        { "BitBtn2", tr("Editer analyse"), &TForm4::Button3Click },
-        { "BitBtn3", tr("Imprimer analyse"), &TForm4::Button3aClick },
-        { "BitBtn4", tr("Fin analyse"), &TForm4::Button4Click },
+        { "BitBtn1", tr("Suivant"), &AnalysisWindow::endPositionSearch },
+        { "BitBtn2", tr("Editer analyse"), &AnalysisWindow::editAnalysis },
+        { "BitBtn3", tr("Imprimer analyse"), &AnalysisWindow::printAnalysis },
+        { "BitBtn4", tr("Fin analyse"), &AnalysisWindow::endAnalysis },
     };
     for (const Button& d : defs) {
         auto* b = new QPushButton(d.text, this);
         b->setObjectName(d.name);
         connect(b, &QPushButton::clicked, this, d.slot);
         buttons->addWidget(b);
-        if (d.slot == &TForm4::BitBtn1Click) suivant_ = b;
+        if (d.slot == &AnalysisWindow::endPositionSearch) suivant_ = b;
     }
     v->addLayout(buttons);
 }
 
-void TForm4::changeEvent(QEvent* e)
+void AnalysisWindow::changeEvent(QEvent* e)
 {
     if (e->type() == QEvent::LanguageChange) refresh();
     QWidget::changeEvent(e);
 }
 
-void TForm4::refresh()
+void AnalysisWindow::refresh()
 {
     if (!controller_.hasAnalysis()) return;
     const GameAnalysis& a = controller_.analysis();
@@ -84,7 +86,8 @@ void TForm4::refresh()
     std::vector<EvaluationGraph::Point> points(a.topPly() + 1);
     for (int ply = 0; ply <= a.topPly(); ++ply) points[ply].whiteScore = a.whiteScore(ply);
     for (const AnalysisEntry& e : a.entries())
-        if (e.marked && e.move.ply + 1 < static_cast<int>(points.size())) points[e.move.ply + 1].marked = true;
+        if (e.marked && e.move.ply + 1 < static_cast<int>(points.size()))
+            points[e.move.ply + 1].marked = true;
     graph_->setPoints(std::move(points), controller_.game().gamePly);
 
     progress_->setMaximum(a.totalSteps());
@@ -93,14 +96,14 @@ void TForm4::refresh()
     suivant_->setEnabled(controller_.analysing());
 }
 
-QStringList TForm4::lines() const
+QStringList AnalysisWindow::lines() const
 {
     QStringList out;
     for (int i = 0; i < list_->count(); ++i) out << list_->item(i)->text();
     return out;
 }
 
-bool TForm4::saveLines(const QString& path, QString* error) const
+bool AnalysisWindow::saveLines(const QString& path, QString* error) const
 {
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Text)) {
@@ -115,23 +118,24 @@ bool TForm4::saveLines(const QString& path, QString* error) const
     return true;
 }
 
-void TForm4::BitBtn1Click() { controller_.pauseAnalysis(); }
+void AnalysisWindow::endPositionSearch() { controller_.pauseAnalysis(); }
 
-void TForm4::Button4Click()
+void AnalysisWindow::endAnalysis()
 {
-    controller_.fin_analyse();
+    controller_.finishAnalysis();
     hide();
 }
 
-void TForm4::Button3Click()
+void AnalysisWindow::editAnalysis()
 {
     const QString path = QFileDialog::getSaveFileName(this, tr("Editer analyse"), QString(),
                                                       tr("Texte (*.txt);;Tous les fichiers (*)"));
     if (path.isEmpty()) return;
-    if (!saveLines(path)) QMessageBox::critical(this, tr("Erreur"), tr("Impossible d'ouvrir ce fichier"));
+    if (!saveLines(path))
+        QMessageBox::critical(this, tr("Erreur"), tr("Impossible d'ouvrir ce fichier"));
 }
 
-void TForm4::Button3aClick()
+void AnalysisWindow::printAnalysis()
 {
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
@@ -146,7 +150,8 @@ void TForm4::Button3aClick()
     const int pageHeight = p.viewport().height();
     const GameState& g = controller_.game();
     int y = 5 + p.fontMetrics().ascent();
-    p.drawText(5, y, QString::fromStdString(g.whiteName) + "-" + QString::fromStdString(g.blackName));
+    p.drawText(5, y,
+               QString::fromStdString(g.whiteName) + "-" + QString::fromStdString(g.blackName));
     y += 2 * lineHeight;
     for (const QString& l : lines()) {
         if (y + lineHeight > pageHeight) {

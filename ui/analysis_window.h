@@ -1,4 +1,4 @@
-// TForm4, the analysis window: the lines of the analysis with the legend and
+// AnalysisWindow, the analysis window: the lines of the analysis with the legend and
 // header, an evaluation graph of the game, a progress bar while the walk
 // runs, and the buttons "Suivant", "Editer analyse", "Imprimer analyse" and
 // "Fin analyse". It shows what the controller's analysis holds and sends the
@@ -16,10 +16,10 @@ namespace kv {
 class EvaluationGraph;
 class GameController;
 
-class TForm4 : public QWidget {
+class AnalysisWindow : public QWidget {
     Q_OBJECT
 public:
-    TForm4(GameController& controller, QWidget* parent = nullptr);
+    AnalysisWindow(GameController& controller, QWidget* parent = nullptr);
 
     // Reloads lines, graph and progress from the controller's analysis.
     void refresh();
@@ -29,10 +29,10 @@ public:
     EvaluationGraph* graph() const { return graph_; }
 
 public slots:
-    void BitBtn1Click();  // "Suivant": ends the search of the current position
-    void Button3Click();  // "Editer analyse"
-    void Button3aClick(); // "Imprimer analyse"
-    void Button4Click();  // "Fin analyse"
+    void endPositionSearch(); // "Suivant": ends the search of the current position
+    void editAnalysis();      // "Editer analyse"
+    void printAnalysis();     // "Imprimer analyse"
+    void endAnalysis();       // "Fin analyse"
 
 protected:
     // The analysis lines follow the interface language; fixed texts are set by Translations.

@@ -24,16 +24,17 @@ constexpr int kMaxSquareImage = 120;
 
 } // namespace
 
-Damier3D::Damier3D(const BoardPicture& picture, QWidget* parent) : QWidget(parent), picture_(picture)
+Board3DWidget::Board3DWidget(const BoardPicture& picture, QWidget* parent)
+    : QWidget(parent), picture_(picture)
 {
     setObjectName("DamierImage1");
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
-QSize Damier3D::sizeHint() const { return { kPictureWidth, kPictureHeight }; }
-QSize Damier3D::minimumSizeHint() const { return { kPictureWidth / 2, kPictureHeight / 2 }; }
+QSize Board3DWidget::sizeHint() const { return { kPictureWidth, kPictureHeight }; }
+QSize Board3DWidget::minimumSizeHint() const { return { kPictureWidth / 2, kPictureHeight / 2 }; }
 
-bool Damier3D::loadBackground(const QString& programDir, int theme, QString& error)
+bool Board3DWidget::loadBackground(const QString& programDir, int theme, QString& error)
 {
     const QString n = QString::number(theme);
     QImage composed;
@@ -45,7 +46,11 @@ bool Damier3D::loadBackground(const QString& programDir, int theme, QString& err
         }
         if (img.size() != QSize(kPictureWidth, kPictureHeight)) {
             error = tr("%1 (%2 x %3 au lieu de %4 x %5)")
-                        .arg(name).arg(img.width()).arg(img.height()).arg(kPictureWidth).arg(kPictureHeight);
+                        .arg(name)
+                        .arg(img.width())
+                        .arg(img.height())
+                        .arg(kPictureWidth)
+                        .arg(kPictureHeight);
             return false;
         }
         if (composed.isNull()) {
@@ -62,16 +67,19 @@ bool Damier3D::loadBackground(const QString& programDir, int theme, QString& err
     return true;
 }
 
-bool Damier3D::loadPieceSet(const QString& programDir, int set, QString& error)
+bool Board3DWidget::loadPieceSet(const QString& programDir, int set, QString& error)
 {
     const QString dir = programDir + "/Images" + QString::number(set) + "i/";
     std::array<std::array<QImage, 33>, 5> loaded {};
     QStringList missing;
     for (int position = 1; position <= 32; ++position)
         for (int c = 0; c < 5; ++c) {
-            const QString name = QString("%1%2_%3i.bmp").arg(kPrefixes[c], QString::number(set), QString::number(position));
+            const QString name
+                = QString("%1%2_%3i.bmp")
+                      .arg(kPrefixes[c], QString::number(set), QString::number(position));
             QImage img(dir + name);
-            if (img.isNull() || img.width() > kMaxSquareImage || img.height() > kMaxSquareImage) missing << name;
+            if (img.isNull() || img.width() > kMaxSquareImage || img.height() > kMaxSquareImage)
+                missing << name;
             else loaded[c][position] = img.convertToFormat(QImage::Format_RGB32);
         }
     if (!missing.isEmpty()) {
@@ -87,26 +95,28 @@ bool Damier3D::loadPieceSet(const QString& programDir, int set, QString& error)
     return true;
 }
 
-QRectF Damier3D::pictureRect() const
+QRectF Board3DWidget::pictureRect() const
 {
     const double s = std::min(width() / double(kPictureWidth), height() / double(kPictureHeight));
     const double w = kPictureWidth * s, h = kPictureHeight * s;
     return { (width() - w) / 2, (height() - h) / 2, w, h };
 }
 
-QPointF Damier3D::toPicture(QPointF p) const
+QPointF Board3DWidget::toPicture(QPointF p) const
 {
     const QRectF r = pictureRect();
-    return { (p.x() - r.x()) * kPictureWidth / r.width(), (p.y() - r.y()) * kPictureHeight / r.height() };
+    return { (p.x() - r.x()) * kPictureWidth / r.width(),
+             (p.y() - r.y()) * kPictureHeight / r.height() };
 }
 
-QPointF Damier3D::toWidget(QPointF p) const
+QPointF Board3DWidget::toWidget(QPointF p) const
 {
     const QRectF r = pictureRect();
-    return { r.x() + p.x() * r.width() / kPictureWidth, r.y() + p.y() * r.height() / kPictureHeight };
+    return { r.x() + p.x() * r.width() / kPictureWidth,
+             r.y() + p.y() * r.height() / kPictureHeight };
 }
 
-Cell Damier3D::cellAt(QPointF widgetPoint) const
+Cell Board3DWidget::cellAt(QPointF widgetPoint) const
 {
     const QPointF p = toPicture(widgetPoint);
     const int position = view3d::positionAt(p.x(), p.y());
@@ -117,15 +127,17 @@ Cell Damier3D::cellAt(QPointF widgetPoint) const
     return { columnOf(s), rowOf(s) };
 }
 
-QImage Damier3D::composed() const
+QImage Board3DWidget::composed() const
 {
-    QImage out = background_.isNull() ? QImage(kPictureWidth, kPictureHeight, QImage::Format_RGB32) : background_;
+    QImage out = background_.isNull() ? QImage(kPictureWidth, kPictureHeight, QImage::Format_RGB32)
+                                      : background_;
     if (background_.isNull()) out.fill(QColor(0x30, 0x28, 0x20));
     QPainter p(&out);
     if (!picture_.blind && set_ != 0) {
         // Far rows first, so a piece's top may rise over the square behind.
         for (int position = 1; position <= 32; ++position) {
-            const Square s = picture_.inverted ? mirror(static_cast<Square>(position)) : static_cast<Square>(position);
+            const Square s = picture_.inverted ? mirror(static_cast<Square>(position))
+                                               : static_cast<Square>(position);
             const std::uint8_t code = picture_.content[s];
             if (code > BlackKing) continue;
             const QImage& img = squares_[code][position];
@@ -135,7 +147,7 @@ QImage Damier3D::composed() const
     return out;
 }
 
-void Damier3D::paintEvent(QPaintEvent*)
+void Board3DWidget::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -148,11 +160,13 @@ void Damier3D::paintEvent(QPaintEvent*)
     p.translate(target.topLeft());
     p.scale(target.width() / kPictureWidth, target.height() / kPictureHeight);
     for (int position = 1; position <= 32; ++position) {
-        const Square s = picture_.inverted ? mirror(static_cast<Square>(position)) : static_cast<Square>(position);
+        const Square s = picture_.inverted ? mirror(static_cast<Square>(position))
+                                           : static_cast<Square>(position);
         const view3d::Anchor a = kAnchors[position];
         if (picture_.numbering) {
             // Sized like the flat board's numbers, so they stay readable when small.
-            const SquareLabelLayout layout = squareLabelLayout(view3d::kClickBox, target.width() / kPictureWidth);
+            const SquareLabelLayout layout
+                = squareLabelLayout(view3d::kClickBox, target.width() / kPictureWidth);
             QFont f = font();
             f.setPixelSize(layout.fontPixels);
             f.setBold(true);
@@ -173,7 +187,7 @@ void Damier3D::paintEvent(QPaintEvent*)
     }
 }
 
-void Damier3D::mousePressEvent(QMouseEvent* e)
+void Board3DWidget::mousePressEvent(QMouseEvent* e)
 {
     // Every press is handed on, even outside the squares: it may stop the
     // engine's thinking, and move input ignores a click on no square.

@@ -16,10 +16,10 @@
 
 namespace kv {
 
-class Damier3D : public QWidget {
+class Board3DWidget : public QWidget {
     Q_OBJECT
 public:
-    explicit Damier3D(const BoardPicture& picture, QWidget* parent = nullptr);
+    explicit Board3DWidget(const BoardPicture& picture, QWidget* parent = nullptr);
 
     // The theme's background: "damierNi.bmp", then "damierNwi.bmp" drawn
     // over it. On failure `error` says why and nothing changes.

@@ -12,28 +12,32 @@
 
 namespace kv {
 
-Damier2D::Damier2D(const BoardPicture& picture, QWidget* parent) : QWidget(parent), picture_(picture)
+BoardWidget::BoardWidget(const BoardPicture& picture, QWidget* parent)
+    : QWidget(parent), picture_(picture)
 {
     setObjectName("Damier2D");
 }
 
-QRectF Damier2D::boardRect() const
+QRectF BoardWidget::boardRect() const
 {
     const QSize n = sizeHint();
     const double s = std::min(width() / double(n.width()), height() / double(n.height()));
-    return { (width() - n.width() * s) / 2, (height() - n.height() * s) / 2, n.width() * s, n.height() * s };
+    return { (width() - n.width() * s) / 2, (height() - n.height() * s) / 2, n.width() * s,
+             n.height() * s };
 }
 
-QPointF Damier2D::toBoard(QPointF p) const
+QPointF BoardWidget::toBoard(QPointF p) const
 {
     const QRectF r = boardRect();
-    return { (p.x() - r.x()) * sizeHint().width() / r.width(), (p.y() - r.y()) * sizeHint().height() / r.height() };
+    return { (p.x() - r.x()) * sizeHint().width() / r.width(),
+             (p.y() - r.y()) * sizeHint().height() / r.height() };
 }
 
-QStringList Damier2D::loadImages(const QString& dir)
+QStringList BoardWidget::loadImages(const QString& dir)
 {
     // Piece codes 0..4, then the light square.
-    static const char* const names[6] = { "1pva.bmp", "1pba.BMP", "1dba.bmp", "1pna.bmp", "1dna.bmp", "1cache.BMP" };
+    static const char* const names[6]
+        = { "1pva.bmp", "1pba.BMP", "1dba.bmp", "1pna.bmp", "1dna.bmp", "1cache.BMP" };
     QStringList missing;
     for (int i = 0; i < 6; ++i) {
         QImage img(dir + "/" + names[i]);
@@ -48,7 +52,7 @@ QStringList Damier2D::loadImages(const QString& dir)
     return missing;
 }
 
-Cell Damier2D::cellAt(QPoint p)
+Cell BoardWidget::cellAt(QPoint p)
 {
     if (p.x() < kLeft || p.y() < kTop) return {};
     const Cell c { (p.x() - kLeft) / kSquare, (p.y() - kTop) / kSquare };
@@ -56,14 +60,15 @@ Cell Damier2D::cellAt(QPoint p)
     return c;
 }
 
-void Damier2D::mousePressEvent(QMouseEvent* e)
+void BoardWidget::mousePressEvent(QMouseEvent* e)
 {
     const QPointF b = toBoard(e->position());
-    const Cell c = cellAt(QPoint(static_cast<int>(std::floor(b.x())), static_cast<int>(std::floor(b.y()))));
+    const Cell c
+        = cellAt(QPoint(static_cast<int>(std::floor(b.x())), static_cast<int>(std::floor(b.y()))));
     if (c.column >= 0 && onClick) onClick(c);
 }
 
-void Damier2D::drawPlainPiece(QPainter& p, QRect r, std::uint8_t code)
+void BoardWidget::drawPlainPiece(QPainter& p, QRect r, std::uint8_t code)
 {
     if (code < WhiteMan || code > BlackKing) return;
     const bool white = isWhite(code);
@@ -81,7 +86,7 @@ void Damier2D::drawPlainPiece(QPainter& p, QRect r, std::uint8_t code)
     }
 }
 
-void Damier2D::drawSquare(QPainter& p, Square s)
+void BoardWidget::drawSquare(QPainter& p, Square s)
 {
     const QPoint o = cellOrigin(cellOf(s, picture_.inverted));
     const QRect r(o, QSize(kSquare, kSquare));
@@ -109,7 +114,7 @@ void Damier2D::drawSquare(QPainter& p, Square s)
     }
 }
 
-void Damier2D::paintEvent(QPaintEvent*)
+void BoardWidget::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), QColor(0xe9, 0xdf, 0xcc));

@@ -1,7 +1,7 @@
 // The flat board: 60-pixel squares from (19, 25), a double frame, the six
 // square images of "Images1i", markers and square labels, all drawn from the
-// controller's BoardPicture, laid out at 528 x 520 and scaled to the widget. A mouse press is turned into a display cell and
-// handed to the click handler; nothing else happens here.
+// controller's BoardPicture, laid out at 528 x 520 and scaled to the widget. A mouse press is
+// turned into a display cell and handed to the click handler; nothing else happens here.
 #pragma once
 
 #include "game/board_picture.h"
@@ -15,21 +15,24 @@
 
 namespace kv {
 
-class Damier2D : public QWidget {
+class BoardWidget : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kSquare = 60;
     static constexpr int kLeft = 19;
     static constexpr int kTop = 25;
 
-    explicit Damier2D(const BoardPicture& picture, QWidget* parent = nullptr);
+    explicit BoardWidget(const BoardPicture& picture, QWidget* parent = nullptr);
 
     // Loads the six images from `dir`. Returns the names that could not be
     // read (those squares are then painted plainly).
     QStringList loadImages(const QString& dir);
 
     // Top-left pixel of a display cell, and the cell under a pixel.
-    static QPoint cellOrigin(Cell c) { return { kLeft + kSquare * c.column, kTop + kSquare * c.row }; }
+    static QPoint cellOrigin(Cell c)
+    {
+        return { kLeft + kSquare * c.column, kTop + kSquare * c.row };
+    }
     static Cell cellAt(QPoint p);
 
     // Where the board is drawn in the widget (its natural layout scaled to
@@ -50,7 +53,8 @@ private:
     void drawPlainPiece(QPainter& p, QRect r, std::uint8_t code);
 
     const BoardPicture& picture_;
-    // Indexed by content 0..4 (empty, white man, white king, black man, black king), then 5 the light square.
+    // Indexed by content 0..4 (empty, white man, white king, black man, black king), then 5 the
+    // light square.
     std::array<QImage, 6> images_;
 };
 

@@ -57,7 +57,8 @@ void EvaluationGraph::paintEvent(QPaintEvent*)
     // White's advantage above the middle line, black's below.
     p.fillRect(QRect(0, yOf(0), width(), height() - yOf(0)), QColor(0xe4, 0xdc, 0xcc));
     p.setPen(QPen(QColor(0x9a, 0x8a, 0x70), 1, Qt::DashLine));
-    for (int man : { -kScale / 2, kScale / 2 }) p.drawLine(kMargin, yOf(man), width() - kMargin, yOf(man));
+    for (int man : { -kScale / 2, kScale / 2 })
+        p.drawLine(kMargin, yOf(man), width() - kMargin, yOf(man));
     p.setPen(QPen(QColor(0x5a, 0x3a, 0x22), 1));
     p.drawLine(kMargin, yOf(0), width() - kMargin, yOf(0));
     if (currentPly_ >= 0 && currentPly_ < static_cast<int>(points_.size())) {

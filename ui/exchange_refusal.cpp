@@ -9,25 +9,25 @@ QString reason(ExchangeProblemKind kind)
 {
     switch (kind) {
     case ExchangeProblemKind::NoSuchGame:
-        return QCoreApplication::translate(
-            "ExchangeRefusal", "le fichier ne contient pas cette partie");
+        return QCoreApplication::translate("ExchangeRefusal",
+                                           "le fichier ne contient pas cette partie");
     case ExchangeProblemKind::Structure:
         return QCoreApplication::translate(
             "ExchangeRefusal", "un commentaire, une variante ou une étiquette est mal fermé");
     case ExchangeProblemKind::OtherVariant:
-        return QCoreApplication::translate(
-            "ExchangeRefusal", "c'est une partie d'une autre variante de dames");
+        return QCoreApplication::translate("ExchangeRefusal",
+                                           "c'est une partie d'une autre variante de dames");
     case ExchangeProblemKind::SetUp:
-        return QCoreApplication::translate(
-            "ExchangeRefusal", "la position de départ ne peut pas être lue");
+        return QCoreApplication::translate("ExchangeRefusal",
+                                           "la position de départ ne peut pas être lue");
     case ExchangeProblemKind::UnreadableMove:
         return QCoreApplication::translate("ExchangeRefusal", "un coup ne peut pas être lu");
     case ExchangeProblemKind::IllegalMove:
-        return QCoreApplication::translate(
-            "ExchangeRefusal", "un coup n'est pas légal dans la position atteinte");
+        return QCoreApplication::translate("ExchangeRefusal",
+                                           "un coup n'est pas légal dans la position atteinte");
     case ExchangeProblemKind::AmbiguousMove:
-        return QCoreApplication::translate(
-            "ExchangeRefusal", "une prise peut se lire de plusieurs façons");
+        return QCoreApplication::translate("ExchangeRefusal",
+                                           "une prise peut se lire de plusieurs façons");
     }
     return {};
 }

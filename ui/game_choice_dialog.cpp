@@ -14,9 +14,7 @@
 namespace kv {
 
 GameChoiceDialog::GameChoiceDialog(int count, GameNames names, QWidget* parent)
-    : QDialog(parent)
-    , count_(count)
-    , names_(std::move(names))
+    : QDialog(parent), count_(count), names_(std::move(names))
 {
     setObjectName("Panel_choix");
     setWindowTitle(tr("Choisir une partie"));
@@ -28,26 +26,26 @@ GameChoiceDialog::GameChoiceDialog(int count, GameNames names, QWidget* parent)
     search_->setPlaceholderText(tr("Numéro ou nom à chercher"));
     search_->setClearButtonEnabled(true);
     layout->addWidget(search_);
-    listBox16_ = new QListWidget(this);
-    listBox16_->setObjectName("ListBox16");
-    QFont mono = listBox16_->font();
+    gamesList_ = new QListWidget(this);
+    gamesList_->setObjectName("ListBox16");
+    QFont mono = gamesList_->font();
     mono.setStyleHint(QFont::TypeWriter);
     mono.setFamily("monospace");
-    listBox16_->setFont(mono);
-    layout->addWidget(listBox16_);
+    gamesList_->setFont(mono);
+    layout->addWidget(gamesList_);
     note_ = new QLabel(this);
     note_->setObjectName("GameSearchNote");
     layout->addWidget(note_);
-    auto*        buttons = new QDialogButtonBox(this);
+    auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     ok->setObjectName("ListeOK");
     ok->setDefault(true);
     QPushButton* cancel = buttons->addButton(tr("Annuler"), QDialogButtonBox::RejectRole);
     cancel->setObjectName("ListeCancel");
     layout->addWidget(buttons);
-    connect(ok, &QPushButton::clicked, this, &GameChoiceDialog::ListBox16Click);
-    connect(cancel, &QPushButton::clicked, this, &GameChoiceDialog::ListeCancelClick);
-    connect(listBox16_, &QListWidget::itemDoubleClicked, this, &GameChoiceDialog::ListBox16Click);
+    connect(ok, &QPushButton::clicked, this, &GameChoiceDialog::acceptChoice);
+    connect(cancel, &QPushButton::clicked, this, &GameChoiceDialog::cancelChoice);
+    connect(gamesList_, &QListWidget::itemDoubleClicked, this, &GameChoiceDialog::acceptChoice);
     connect(search_, &QLineEdit::textChanged, this, &GameChoiceDialog::search);
     search();
     resize(380, 360);
@@ -55,7 +53,7 @@ GameChoiceDialog::GameChoiceDialog(int count, GameNames names, QWidget* parent)
 
 void GameChoiceDialog::addLine(int index, const GameSummary& names)
 {
-    auto* item = new QListWidgetItem(QString::fromStdString(choiceLine(index, names)), listBox16_);
+    auto* item = new QListWidgetItem(QString::fromStdString(choiceLine(index, names)), gamesList_);
     item->setData(Qt::UserRole, index);
 }
 
@@ -65,14 +63,14 @@ void GameChoiceDialog::addLine(int index, const GameSummary& names)
 void GameChoiceDialog::search()
 {
     const int run = ++searches_;
-    listBox16_->clear();
+    gamesList_->clear();
     note_->clear();
     const QString text = search_->text().trimmed();
-    bool          isNumber = false;
-    const int     number = text.toInt(&isNumber);
-    const int     first = isNumber ? std::clamp(number, 1, std::max(count_, 1)) - 1 : 0;
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    const int first = isNumber ? std::clamp(number, 1, std::max(count_, 1)) - 1 : 0;
     const QPointer<GameChoiceDialog> self(this);
-    int                              shown = 0;
+    int shown = 0;
     for (int i = first; i < count_ && shown < kShownGames; ++i) {
         const GameSummary names = names_(i);
         if (isNumber || text.isEmpty()
@@ -86,20 +84,20 @@ void GameChoiceDialog::search()
             if (!self || run != searches_) return; // closed, or a newer search runs
         }
     }
-    listBox16_->setCurrentRow(0);
+    gamesList_->setCurrentRow(0);
     if (shown == kShownGames)
         note_->setText(tr("Seules les %1 premières parties trouvées sont montrées.").arg(shown));
 }
 
-void GameChoiceDialog::ListBox16Click()
+void GameChoiceDialog::acceptChoice()
 {
-    const QListWidgetItem* item = listBox16_->currentItem();
+    const QListWidgetItem* item = gamesList_->currentItem();
     if (!item) return; // nothing selected: the panel stays
     choice_ = item->data(Qt::UserRole).toInt();
     accept();
 }
 
-void GameChoiceDialog::ListeCancelClick()
+void GameChoiceDialog::cancelChoice()
 {
     choice_ = -1;
     reject();

@@ -33,20 +33,20 @@ public:
     int GameChoice() const { return choice_; }
 
 public slots:
-    void ListBox16Click();
-    void ListeCancelClick();
+    void acceptChoice();
+    void cancelChoice();
 
 private:
     void search();
     void addLine(int index, const GameSummary& names);
 
-    int          count_;
-    GameNames    names_;
-    QLineEdit*   search_ = nullptr;
-    QListWidget* listBox16_ = nullptr;
-    QLabel*      note_ = nullptr;
-    int          choice_ = -1;
-    int          searches_ = 0; // a new search ends the one still running
+    int count_;
+    GameNames names_;
+    QLineEdit* search_ = nullptr;
+    QListWidget* gamesList_ = nullptr;
+    QLabel* note_ = nullptr;
+    int choice_ = -1;
+    int searches_ = 0; // a new search ends the one still running
 };
 
 // The game to read from a collection: 0 without asking when there is one,

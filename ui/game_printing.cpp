@@ -21,7 +21,8 @@ bool printGame(QPrinter& printer, const GameState& game)
     const PrintLayout layout = layoutPrint(game, page.height(), h);
 
     auto draw = [&](int x, int y, const std::string& text) {
-        p.drawText(QRect(x, y, page.width() - x, h), Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
+        p.drawText(QRect(x, y, page.width() - x, h), Qt::AlignLeft | Qt::AlignTop,
+                   QString::fromStdString(text));
     };
     draw(kPrintHeaderX, kPrintHeaderY, layout.header);
     int current = 0;

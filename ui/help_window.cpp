@@ -18,7 +18,10 @@
 namespace kv {
 
 namespace {
-QString baseName(std::string_view name) { return QString::fromLatin1(name.data(), static_cast<int>(name.size())); }
+QString baseName(std::string_view name)
+{
+    return QString::fromLatin1(name.data(), static_cast<int>(name.size()));
+}
 
 QString pieceGlyph(std::uint8_t code)
 {
@@ -35,7 +38,8 @@ QString pieceGlyph(std::uint8_t code)
 // corner and the piece on them, white at the bottom as the board shows it.
 QString diagramTable(const Position& p, const QString& caption)
 {
-    QString html = "<table cellspacing=\"0\" cellpadding=\"0\" border=\"1\" style=\"border-color:#5a3a22\">";
+    QString html
+        = "<table cellspacing=\"0\" cellpadding=\"0\" border=\"1\" style=\"border-color:#5a3a22\">";
     for (int row = 0; row < 8; ++row) {
         html += "<tr>";
         for (int column = 0; column < 8; ++column) {
@@ -44,7 +48,8 @@ QString diagramTable(const Position& p, const QString& caption)
                 html += "<td width=\"34\" height=\"34\" bgcolor=\"#f0dcb4\"></td>";
                 continue;
             }
-            html += QString("<td width=\"34\" height=\"34\" bgcolor=\"#8a5a36\" align=\"center\" valign=\"middle\">"
+            html += QString("<td width=\"34\" height=\"34\" bgcolor=\"#8a5a36\" align=\"center\" "
+                            "valign=\"middle\">"
                             "<font size=\"1\" color=\"#e0c8a0\">%1</font><br>%2</td>")
                         .arg(userNumber(s))
                         .arg(pieceGlyph(p.board[s]));
@@ -109,7 +114,8 @@ QString HelpWindow::pagePath(const QString& baseName) const
     const QString path = folder_ + "/" + baseName + ".html";
     if (QFileInfo::exists(path)) return path;
     // The French pages are the source of the others.
-    return folder_ + "/" + (baseName.startsWith('R') ? rulesFor(French) : guideFor(French)) + ".html";
+    return folder_ + "/" + (baseName.startsWith('R') ? rulesFor(French) : guideFor(French))
+        + ".html";
 }
 
 QString HelpWindow::expandDiagrams(const QString& html)
@@ -137,7 +143,8 @@ void HelpWindow::showPage(const QString& baseName)
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) {
         current_.clear();
-        browser_->setHtml("<h2>" + tr("Aide introuvable").toHtmlEscaped() + "</h2><p>" + path.toHtmlEscaped() + "</p>");
+        browser_->setHtml("<h2>" + tr("Aide introuvable").toHtmlEscaped() + "</h2><p>"
+                          + path.toHtmlEscaped() + "</p>");
     } else {
         current_ = QFileInfo(path).completeBaseName();
         browser_->setSearchPaths({ folder_ });

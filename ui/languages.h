@@ -32,8 +32,8 @@ constexpr std::array<LanguageEntry, kLanguageCount> kLanguageTable { {
 } };
 
 // The order of the Help menu's language sub-menu.
-constexpr std::array<Language, kLanguageCount> kLanguageMenuOrder { Portuguese, French, English,
-                                                                    Dutch, Spanish, Italian };
+constexpr std::array<Language, kLanguageCount> kLanguageMenuOrder { Portuguese, French,  English,
+                                                                    Dutch,      Spanish, Italian };
 
 constexpr const LanguageEntry& languageEntry(int index)
 {

@@ -1,6 +1,8 @@
 // korvelan: the desktop game. The window opens on its welcome panel; the
 // "Damier 2D" button loads what the game needs and starts the play loop.
-#include "ui/Unit1.h"
+#include "game/session.h"
+#include "ui/command_line.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 
@@ -11,9 +13,14 @@ int main(int argc, char* argv[])
     // program's title is its display name.
     QApplication::setApplicationName("Korvelan");
     QApplication::setApplicationDisplayName("Korvelan 3D Analyse");
-    QApplication::setDesktopFileName("korvelan");
-    kv::TForm1 form(kv::DataPaths::forApplication());
+    QApplication::setDesktopFileName("org.korvelan.Korvelan");
+    QApplication::setApplicationVersion(KV_VERSION);
+    const kv::CommandLine line = kv::parseCommandLine(QApplication::arguments());
+    if (line.exitStatus) return kv::finishCommandLine(line);
+    kv::GameSession session(kv::DataPaths::forApplication());
+    kv::MainWindow form(session);
     // The window opens maximised, so the board gets the room the screen has.
     form.showMaximized();
+    kv::startWith(form, line);
     return QApplication::exec();
 }

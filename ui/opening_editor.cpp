@@ -11,7 +11,8 @@
 namespace kv {
 
 namespace {
-QPushButton* button(QWidget* parent, const char* name, const QString& text, const QString& hint = {})
+QPushButton* button(QWidget* parent, const char* name, const QString& text,
+                    const QString& hint = {})
 {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
@@ -26,7 +27,8 @@ OpeningEditor::OpeningEditor(SideToMove side, OpeningLibrary& library, QWidget* 
     setObjectName(side == White ? "TForm2" : "TForm3");
     setWindowTitle(side == White ? tr("White") : tr("Black"));
     auto* outer = new QVBoxLayout(this);
-    fiche_ = new QGroupBox(side == White ? tr("Ouvertures (Blancs)") : tr("Ouvertures (Noirs)"), this);
+    fiche_
+        = new QGroupBox(side == White ? tr("Ouvertures (Blancs)") : tr("Ouvertures (Noirs)"), this);
     fiche_->setObjectName("Fiche_Ouvertures");
     outer->addWidget(fiche_);
     auto* v = new QVBoxLayout(fiche_);
@@ -40,7 +42,8 @@ OpeningEditor::OpeningEditor(SideToMove side, OpeningLibrary& library, QWidget* 
     auto* row = new QHBoxLayout;
     auto* ajouter = button(fiche_, "Valide_Ouverture", tr("Ajouter"),
                            tr("Ajouter l'ouverture ci-dessus dans la liste ci-dessous"));
-    auto* effacer = button(fiche_, "Effacer", tr("Effacer"), tr("Effacer l'ouverture ci-dessus (et la même dessous)"));
+    auto* effacer = button(fiche_, "Effacer", tr("Effacer"),
+                           tr("Effacer l'ouverture ci-dessus (et la même dessous)"));
     row->addWidget(ajouter);
     row->addWidget(effacer);
     row->addStretch();
@@ -63,11 +66,11 @@ OpeningEditor::OpeningEditor(SideToMove side, OpeningLibrary& library, QWidget* 
     outer->addLayout(foot);
     resize(520, 480);
 
-    connect(ajouter, &QPushButton::clicked, this, &OpeningEditor::Valide_OuvertureClick);
-    connect(effacer, &QPushButton::clicked, this, &OpeningEditor::EffacerClick);
-    connect(liste_, &QListWidget::itemClicked, this, &OpeningEditor::Liste_OuverturesClick);
-    connect(enregistrer, &QPushButton::clicked, this, &OpeningEditor::BitBtn1Click);
-    connect(annuler, &QPushButton::clicked, this, &OpeningEditor::BitBtn2Click);
+    connect(ajouter, &QPushButton::clicked, this, &OpeningEditor::addLine);
+    connect(effacer, &QPushButton::clicked, this, &OpeningEditor::deleteLine);
+    connect(liste_, &QListWidget::itemClicked, this, &OpeningEditor::pickLine);
+    connect(enregistrer, &QPushButton::clicked, this, &OpeningEditor::saveSet);
+    connect(annuler, &QPushButton::clicked, this, &OpeningEditor::cancelEdits);
     showLines();
 }
 
@@ -80,7 +83,7 @@ void OpeningEditor::showLines()
 void OpeningEditor::setNewLine(const QString& text) { nouvelle_->setText(text); }
 QString OpeningEditor::newLine() const { return nouvelle_->text(); }
 
-void OpeningEditor::Valide_OuvertureClick()
+void OpeningEditor::addLine()
 {
     // A line is one text line of the file: no line breaks, and no longer
     // than the reader keeps.
@@ -92,7 +95,7 @@ void OpeningEditor::Valide_OuvertureClick()
     liste_->setCurrentRow(static_cast<int>(at));
 }
 
-void OpeningEditor::EffacerClick()
+void OpeningEditor::deleteLine()
 {
     nouvelle_->clear();
     const int row = liste_->currentRow();
@@ -101,25 +104,31 @@ void OpeningEditor::EffacerClick()
     showLines();
 }
 
-void OpeningEditor::Liste_OuverturesClick()
+void OpeningEditor::pickLine()
 {
     if (QListWidgetItem* item = liste_->currentItem()) nouvelle_->setText(item->text());
 }
 
-void OpeningEditor::BitBtn1Click()
+void OpeningEditor::saveSet()
 {
     if (storeSet && !storeSet(side_)) return; // cancelled or failed: the editor stays open
     if (closeEditors) closeEditors();
 }
 
-void OpeningEditor::BitBtn2Click()
+void OpeningEditor::cancelEdits()
 {
     if (reload) reload(side_);
     showLines();
     if (closeEditors) closeEditors();
 }
 
-TForm2::TForm2(OpeningLibrary& white, QWidget* parent) : OpeningEditor(White, white, parent) { }
-TForm3::TForm3(OpeningLibrary& black, QWidget* parent) : OpeningEditor(Black, black, parent) { }
+WhiteOpeningEditor::WhiteOpeningEditor(OpeningLibrary& white, QWidget* parent)
+    : OpeningEditor(White, white, parent)
+{
+}
+BlackOpeningEditor::BlackOpeningEditor(OpeningLibrary& black, QWidget* parent)
+    : OpeningEditor(Black, black, parent)
+{
+}
 
 } // namespace kv

@@ -1,9 +1,8 @@
-// The opening editors: TForm2 edits the white library, TForm3 the black one.
-// The list shown is the library in play: "Ajouter" and "Effacer" change it at
-// once; "Enregistrer" stores it as a set and as the active file, "Annuler"
-// reloads it from the active file. Storing and reloading need the file
-// dialogs and folders of the main window, so the editor asks for them through
-// its two callbacks.
+// The opening editors: WhiteOpeningEditor edits the white library, BlackOpeningEditor the black
+// one. The list shown is the library in play: "Ajouter" and "Effacer" change it at once;
+// "Enregistrer" stores it as a set and as the active file, "Annuler" reloads it from the active
+// file. Storing and reloading need the file dialogs and folders of the main window, so the editor
+// asks for them through its two callbacks.
 #pragma once
 
 #include "openings/opening_library.h"
@@ -39,11 +38,11 @@ public:
     std::function<void()> closeEditors;
 
 public slots:
-    void Valide_OuvertureClick(); // "Ajouter"
-    void EffacerClick();
-    void Liste_OuverturesClick();
-    void BitBtn1Click();          // "Enregistrer"
-    void BitBtn2Click();          // "Annuler"
+    void addLine(); // "Ajouter"
+    void deleteLine();
+    void pickLine();
+    void saveSet();     // "Enregistrer"
+    void cancelEdits(); // "Annuler"
 
 private:
     SideToMove side_;
@@ -53,16 +52,16 @@ private:
     QListWidget* liste_ = nullptr;
 };
 
-class TForm2 : public OpeningEditor {
+class WhiteOpeningEditor : public OpeningEditor {
     Q_OBJECT
 public:
-    TForm2(OpeningLibrary& white, QWidget* parent);
+    WhiteOpeningEditor(OpeningLibrary& white, QWidget* parent);
 };
 
-class TForm3 : public OpeningEditor {
+class BlackOpeningEditor : public OpeningEditor {
     Q_OBJECT
 public:
-    TForm3(OpeningLibrary& black, QWidget* parent);
+    BlackOpeningEditor(OpeningLibrary& black, QWidget* parent);
 };
 
 } // namespace kv

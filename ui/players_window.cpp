@@ -20,7 +20,8 @@ QTableWidget* makeTable(QWidget* parent, const char* name, const QStringList& he
     t->setSelectionMode(QAbstractItemView::SingleSelection);
     t->verticalHeader()->hide();
     t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    t->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch); // names and dates take the room left
+    t->horizontalHeader()->setSectionResizeMode(
+        0, QHeaderView::Stretch); // names and dates take the room left
     return t;
 }
 
@@ -41,14 +42,17 @@ PlayersWindow::PlayersWindow(QWidget* parent) : QDialog(parent)
     setWindowTitle(tr("Joueurs"));
     resize(560, 520);
     auto* v = new QVBoxLayout(this);
-    players_ = makeTable(this, "Liste_joueurs",
-                         { tr("Joueur"), tr("Points"), tr("Parties"), tr("Gagnées"), tr("Nulles"), tr("Perdues") });
+    players_ = makeTable(
+        this, "Liste_joueurs",
+        { tr("Joueur"), tr("Points"), tr("Parties"), tr("Gagnées"), tr("Nulles"), tr("Perdues") });
     players_->setSortingEnabled(true);
     v->addWidget(players_, 3);
     title_ = new QLabel(this);
     title_->setObjectName("Titre_resultats");
     v->addWidget(title_);
-    results_ = makeTable(this, "Resultats_joueur", { tr("Date"), tr("Adversaire"), tr("Couleur"), tr("Résultat"), tr("Points") });
+    results_
+        = makeTable(this, "Resultats_joueur",
+                    { tr("Date"), tr("Adversaire"), tr("Couleur"), tr("Résultat"), tr("Points") });
     v->addWidget(results_, 2);
     note_ = new QLabel(this);
     note_->setObjectName("Note_joueurs");
@@ -66,8 +70,8 @@ PlayersWindow::PlayersWindow(QWidget* parent) : QDialog(parent)
     });
 }
 
-void PlayersWindow::showRegistry(const PlayerRegistry& registry, const std::vector<ResultRecord>& history,
-                                 const QString& note)
+void PlayersWindow::showRegistry(const PlayerRegistry& registry,
+                                 const std::vector<ResultRecord>& history, const QString& note)
 {
     history_ = history;
     players_->setSortingEnabled(false); // rows are filled in registry order, then sorted
@@ -105,16 +109,26 @@ void PlayersWindow::showResultsOf(const QString& name)
         const int row = results_->rowCount();
         results_->insertRow(row);
         const bool won = r.outcome == (white ? GameResult::WhiteWon : GameResult::BlackWon);
-        const QString result = r.outcome == GameResult::Draw ? tr("Nulle") : won ? tr("Gagnée") : tr("Perdue");
-        const int before = white ? r.whiteBefore : r.blackBefore, after = white ? r.whiteAfter : r.blackAfter;
+        const QString result = r.outcome == GameResult::Draw ? tr("Nulle")
+            : won                                            ? tr("Gagnée")
+                                                             : tr("Perdue");
+        const int before = white ? r.whiteBefore : r.blackBefore,
+                  after = white ? r.whiteAfter : r.blackAfter;
         results_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(r.date)));
-        results_->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(white ? r.black : r.white)));
+        results_->setItem(row, 1,
+                          new QTableWidgetItem(QString::fromStdString(white ? r.black : r.white)));
         results_->setItem(row, 2, new QTableWidgetItem(white ? tr("Blancs") : tr("Noirs")));
         results_->setItem(row, 3, new QTableWidgetItem(result));
-        results_->setItem(row, 4, new QTableWidgetItem(tr("%1 → %2 (%3)").arg(before).arg(after).arg(
-                                      after - before >= 0 ? "+" + QString::number(after - before) : QString::number(after - before))));
+        results_->setItem(row, 4,
+                          new QTableWidgetItem(tr("%1 → %2 (%3)")
+                                                   .arg(before)
+                                                   .arg(after)
+                                                   .arg(after - before >= 0
+                                                            ? "+" + QString::number(after - before)
+                                                            : QString::number(after - before))));
     }
-    title_->setText(games ? tr("Parties classées de %1 :").arg(name) : tr("%1 n'a pas encore joué de partie classée.").arg(name));
+    title_->setText(games ? tr("Parties classées de %1 :").arg(name)
+                          : tr("%1 n'a pas encore joué de partie classée.").arg(name));
 }
 
 } // namespace kv

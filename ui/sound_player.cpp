@@ -8,9 +8,11 @@
 
 namespace kv {
 
-SoundPlayer::SoundPlayer(const QString& programDir, QObject* parent) : QObject(parent), dir_(programDir)
+SoundPlayer::SoundPlayer(const QString& programDir, QObject* parent)
+    : QObject(parent), dir_(programDir)
 {
-    available_ = qEnvironmentVariableIsEmpty("KORVELAN_SILENT") && !QMediaDevices::audioOutputs().isEmpty();
+    available_ = qEnvironmentVariableIsEmpty("KORVELAN_SILENT")
+        && !QMediaDevices::audioOutputs().isEmpty();
 }
 
 void SoundPlayer::play(Sound sound)

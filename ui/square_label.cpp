@@ -34,7 +34,8 @@ QFont labelFont(int pixels)
 SquareLabelLayout squareLabelLayout(double squarePixels, double scale)
 {
     if (scale <= 0) scale = 1;
-    const double screen = std::clamp(squarePixels * scale * kShareOfSquare, kMinScreenPixels, kMaxScreenPixels);
+    const double screen
+        = std::clamp(squarePixels * scale * kShareOfSquare, kMinScreenPixels, kMaxScreenPixels);
     int pixels = static_cast<int>(std::lround(screen / scale));
     QFontMetricsF fm(labelFont(pixels));
     const double pad = 2 / scale; // two screen pixels around the digits

@@ -14,8 +14,8 @@ class QPainter;
 namespace kv {
 
 struct SquareLabelLayout {
-    QRectF box;        // relative to the square's top-left corner, in the board's own pixels
-    int fontPixels;    // the font's pixel size, in the board's own pixels
+    QRectF box;     // relative to the square's top-left corner, in the board's own pixels
+    int fontPixels; // the font's pixel size, in the board's own pixels
 };
 
 // `squarePixels`: a square's side in the board's own pixels; `scale`: screen

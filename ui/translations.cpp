@@ -27,7 +27,10 @@ namespace {
 // program: all of them list the same sources.
 constexpr const char* kSourceList = ":/i18n/sources/korvelan_en.ts";
 
-QString qmPath(const LanguageEntry& e) { return QString(":/i18n/korvelan_%1.qm").arg(QLatin1String(e.code.data(), e.code.size())); }
+QString qmPath(const LanguageEntry& e)
+{
+    return QString(":/i18n/korvelan_%1.qm").arg(QLatin1String(e.code.data(), e.code.size()));
+}
 
 QByteArray recordName(const QString& key) { return "_kv_source_" + key.toLatin1(); }
 
@@ -85,8 +88,10 @@ void Translations::loadSources()
 QString Translations::translate(int language, const Source& s) const
 {
     if (language <= French || language >= kLanguageCount || !ours_[language]) return s.text;
-    const QByteArray ctx = s.context.toUtf8(), text = s.text.toUtf8(), dis = s.disambiguation.toUtf8();
-    QString t = ours_[language]->translate(ctx.constData(), text.constData(), dis.isEmpty() ? nullptr : dis.constData());
+    const QByteArray ctx = s.context.toUtf8(), text = s.text.toUtf8(),
+                     dis = s.disambiguation.toUtf8();
+    QString t = ours_[language]->translate(ctx.constData(), text.constData(),
+                                           dis.isEmpty() ? nullptr : dis.constData());
     return t.isEmpty() ? s.text : t;
 }
 
@@ -110,7 +115,8 @@ bool Translations::apply(int index)
 // Which source `shown` was made from: the one recorded when this text was last
 // set here, else any source one of the six languages shows as `shown`, the
 // recorded context first.
-const Translations::Source* Translations::sourceOf(QObject* o, const QString& key, const QString& shown) const
+const Translations::Source* Translations::sourceOf(QObject* o, const QString& key,
+                                                   const QString& shown) const
 {
     const QStringList record = o->property(recordName(key)).toStringList();
     if (record.size() == 2 && record[1] == shown) {
@@ -119,7 +125,8 @@ const Translations::Source* Translations::sourceOf(QObject* o, const QString& ke
     }
     auto it = shownToSource_.constFind(shown);
     if (it == shownToSource_.constEnd()) return nullptr;
-    const QString lastContext = record.size() == 2 ? sources_[record[0].toInt()].context : QString();
+    const QString lastContext
+        = record.size() == 2 ? sources_[record[0].toInt()].context : QString();
     for (int id : *it)
         if (sources_[id].context == lastContext) return &sources_[id];
     for (int id : *it)
@@ -146,27 +153,33 @@ void Translations::retranslateTree(QWidget* root) const
     QList<QWidget*> widgets = root->findChildren<QWidget*>();
     widgets.prepend(root);
     for (QWidget* w : widgets) {
-        if (w->isWindow()) follow(w, "title", w->windowTitle(), [w](const QString& t) { w->setWindowTitle(t); });
+        if (w->isWindow())
+            follow(w, "title", w->windowTitle(), [w](const QString& t) { w->setWindowTitle(t); });
         follow(w, "tip", w->toolTip(), [w](const QString& t) { w->setToolTip(t); });
         follow(w, "status", w->statusTip(), [w](const QString& t) { w->setStatusTip(t); });
-        if (auto* l = qobject_cast<QLabel*>(w)) follow(l, "text", l->text(), [l](const QString& t) { l->setText(t); });
+        if (auto* l = qobject_cast<QLabel*>(w))
+            follow(l, "text", l->text(), [l](const QString& t) { l->setText(t); });
         if (auto* b = qobject_cast<QAbstractButton*>(w))
             follow(b, "text", b->text(), [b](const QString& t) { b->setText(t); });
-        if (auto* g = qobject_cast<QGroupBox*>(w)) follow(g, "text", g->title(), [g](const QString& t) { g->setTitle(t); });
+        if (auto* g = qobject_cast<QGroupBox*>(w))
+            follow(g, "text", g->title(), [g](const QString& t) { g->setTitle(t); });
         if (auto* e = qobject_cast<QLineEdit*>(w))
-            follow(e, "placeholder", e->placeholderText(), [e](const QString& t) { e->setPlaceholderText(t); });
+            follow(e, "placeholder", e->placeholderText(),
+                   [e](const QString& t) { e->setPlaceholderText(t); });
         if (auto* p = qobject_cast<QProgressBar*>(w))
             follow(p, "format", p->format(), [p](const QString& t) { p->setFormat(t); });
         if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
             for (int i = 0; i < tabs->count(); ++i) {
-                follow(tabs, QString("tab%1").arg(i), tabs->tabText(i), [tabs, i](const QString& t) { tabs->setTabText(i, t); });
+                follow(tabs, QString("tab%1").arg(i), tabs->tabText(i),
+                       [tabs, i](const QString& t) { tabs->setTabText(i, t); });
                 follow(tabs, QString("tabtip%1").arg(i), tabs->tabToolTip(i),
                        [tabs, i](const QString& t) { tabs->setTabToolTip(i, t); });
             }
         }
         if (auto* c = qobject_cast<QComboBox*>(w)) {
             for (int i = 0; i < c->count(); ++i)
-                follow(c, QString("item%1").arg(i), c->itemText(i), [c, i](const QString& t) { c->setItemText(i, t); });
+                follow(c, QString("item%1").arg(i), c->itemText(i),
+                       [c, i](const QString& t) { c->setItemText(i, t); });
         }
     }
     for (QAction* a : root->findChildren<QAction*>()) {

@@ -60,10 +60,10 @@ private:
     void follow(QObject* o, const QString& key, const QString& shown, Setter set) const;
 
     int index_ = 0;
-    std::array<std::unique_ptr<QTranslator>, 6> ours_;   // by language; French has none
-    std::array<std::unique_ptr<QTranslator>, 6> qtOwn_;  // Qt's texts of its dialogs
+    std::array<std::unique_ptr<QTranslator>, 6> ours_;  // by language; French has none
+    std::array<std::unique_ptr<QTranslator>, 6> qtOwn_; // Qt's texts of its dialogs
     std::vector<Source> sources_;
-    QHash<QString, std::vector<int>> shownToSource_;     // a text in any language -> sources
+    QHash<QString, std::vector<int>> shownToSource_; // a text in any language -> sources
 };
 
 } // namespace kv

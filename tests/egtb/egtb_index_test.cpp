@@ -1,5 +1,5 @@
-#include "tests/support/boards.h"
 #include "eval/egtb_index.h"
+#include "tests/support/boards.h"
 
 #include "rules/geometry.h"
 
@@ -28,12 +28,14 @@ TableId tableNamed(std::string_view name)
 TEST(EgtbIndex, NamesSizesAndLoadOrder)
 {
     const std::array<std::pair<std::string_view, std::uint32_t>, kTableCount> expected = { {
-        { "dod.bib", 1056 },     { "ddod.bib", 15841 },   { "dodd.bib", 15841 },   { "dop.alb", 1056 },
-        { "pod.alb", 1056 },     { "pop.alb", 1056 },     { "pdod.alb", 33824 },   { "dopd.alb", 33824 },
-        { "podd.alb", 15841 },   { "ddop.alb", 15841 },   { "pdop.alb", 33824 },   { "popd.alb", 33824 },
-        { "dopp.alb", 15841 },   { "ppod.alb", 15841 },   { "popp.alb", 15841 },   { "ppop.alb", 15841 },
-        { "dddod.bib", 163215 }, { "doddd.bib", 163215 }, { "pddod.alb", 523683 }, { "dopdd.alb", 523683 },
-        { "ppdod.alb", 523683 }, { "doppd.alb", 523683 },
+        { "dod.bib", 1056 },     { "ddod.bib", 15841 },   { "dodd.bib", 15841 },
+        { "dop.alb", 1056 },     { "pod.alb", 1056 },     { "pop.alb", 1056 },
+        { "pdod.alb", 33824 },   { "dopd.alb", 33824 },   { "podd.alb", 15841 },
+        { "ddop.alb", 15841 },   { "pdop.alb", 33824 },   { "popd.alb", 33824 },
+        { "dopp.alb", 15841 },   { "ppod.alb", 15841 },   { "popp.alb", 15841 },
+        { "ppop.alb", 15841 },   { "dddod.bib", 163215 }, { "doddd.bib", 163215 },
+        { "pddod.alb", 523683 }, { "dopdd.alb", 523683 }, { "ppdod.alb", 523683 },
+        { "doppd.alb", 523683 },
     } };
     for (TableId t = 0; t < kTableCount; ++t) {
         EXPECT_EQ(tableLayout(t).name, expected[t].first);
@@ -43,7 +45,9 @@ TEST(EgtbIndex, NamesSizesAndLoadOrder)
         const std::string_view name = tableLayout(t).name;
         const auto o = name.find('o');
         const auto stem = name.substr(0, name.find('.'));
-        auto count = [](std::string_view s, char c) { return static_cast<int>(std::count(s.begin(), s.end(), c)); };
+        auto count = [](std::string_view s, char c) {
+            return static_cast<int>(std::count(s.begin(), s.end(), c));
+        };
         EXPECT_EQ(m.moverMen, count(stem.substr(0, o), 'p')) << name;
         EXPECT_EQ(m.moverKings, count(stem.substr(0, o), 'd')) << name;
         EXPECT_EQ(m.otherMen, count(stem.substr(o + 1), 'p')) << name;
@@ -164,7 +168,9 @@ TEST(EgtbIndex, LayoutFormulasOnRandomPositions)
         n.clear();
         for (int s = 1; s <= 32; ++s) {
             const std::uint8_t c = b[side == White ? s : (anyMan ? 33 - s : s)];
-            n[s] = side == White || c == Empty ? c : static_cast<std::uint8_t>(isWhite(c) ? c + 2 : c - 2);
+            n[s] = side == White || c == Empty
+                ? c
+                : static_cast<std::uint8_t>(isWhite(c) ? c + 2 : c - 2);
         }
         std::vector<int> wm, wk, bm, bk;
         for (int s = 1; s <= 32; ++s) {
@@ -193,10 +199,14 @@ TEST(EgtbIndex, LayoutFormulasOnRandomPositions)
         if (name == "ppop.alb") expected = T2(wm[0], wm[1]) + 496 * (bm[0] - 1);
         if (name == "dddod.bib") expected = tripleIndex(wk[0], wk[1], wk[2]) + 4960 * (bk[0] - 1);
         if (name == "doddd.bib") expected = tripleIndex(bk[0], bk[1], bk[2]) + 4960 * (wk[0] - 1);
-        if (name == "pddod.alb") expected = T2(wk[0], wk[1]) + 496 * (wm[0] - 1) + 16368 * (bk[0] - 1);
-        if (name == "dopdd.alb") expected = T2(bk[0], bk[1]) + 496 * (bm[0] - 1) + 16368 * (wk[0] - 1);
-        if (name == "ppdod.alb") expected = T2(wm[0], wm[1]) + 496 * (wk[0] - 1) + 16368 * (bk[0] - 1);
-        if (name == "doppd.alb") expected = T2(bm[0], bm[1]) + 496 * (bk[0] - 1) + 16368 * (wk[0] - 1);
+        if (name == "pddod.alb")
+            expected = T2(wk[0], wk[1]) + 496 * (wm[0] - 1) + 16368 * (bk[0] - 1);
+        if (name == "dopdd.alb")
+            expected = T2(bk[0], bk[1]) + 496 * (bm[0] - 1) + 16368 * (wk[0] - 1);
+        if (name == "ppdod.alb")
+            expected = T2(wm[0], wm[1]) + 496 * (wk[0] - 1) + 16368 * (bk[0] - 1);
+        if (name == "doppd.alb")
+            expected = T2(bm[0], bm[1]) + 496 * (bk[0] - 1) + 16368 * (wk[0] - 1);
         ASSERT_NE(expected, -1) << name;
         EXPECT_EQ(slot->index, expected) << name << " " << trial;
         EXPECT_LT(slot->index, tableLayout(slot->table).size);
@@ -212,7 +222,9 @@ TEST(EgtbIndex, MaterialWithoutTable)
     EXPECT_FALSE(tableFor({ 3, 0, 0, 1 }).has_value());
     EXPECT_FALSE(tableFor({ 1, 1, 1, 1 }).has_value());
     EXPECT_FALSE(tableFor({ 0, 4, 0, 1 }).has_value());
-    EXPECT_FALSE(locate(boardOf({ { 10, WhiteMan }, { 11, WhiteMan }, { 20, BlackMan }, { 21, BlackMan } }), White));
+    EXPECT_FALSE(
+        locate(boardOf({ { 10, WhiteMan }, { 11, WhiteMan }, { 20, BlackMan }, { 21, BlackMan } }),
+               White));
     EXPECT_FALSE(locate(boardOf({ { 10, WhiteKing } }), White));
     EXPECT_EQ(decodeIndex(0, 0), std::nullopt);       // below the base of 32a + b
     EXPECT_EQ(decodeIndex(0, 33 + 33), std::nullopt); // both kings on square 1

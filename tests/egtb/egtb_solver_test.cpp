@@ -98,7 +98,8 @@ TEST_F(SmallTables, VerifyFindsNoErrorAndCatchesAWrongByte)
     for (TableId t = 0; t < kTableCount; ++t) {
         if (pieceCount(t) > 3) continue;
         const VerifyReport r = verifyTable(*tables_, t);
-        EXPECT_EQ(r.errors, 0u) << tableLayout(t).name << ": " << (r.examples.empty() ? "" : r.examples[0]);
+        EXPECT_EQ(r.errors, 0u) << tableLayout(t).name << ": "
+                                << (r.examples.empty() ? "" : r.examples[0]);
         EXPECT_GT(r.checked, 0u);
     }
     // Change one won position's distance and one draw into a loss.
@@ -107,7 +108,8 @@ TEST_F(SmallTables, VerifyFindsNoErrorAndCatchesAWrongByte)
     auto bytes = broken.bytes(t);
     int changed = 0;
     forEachPosition(t, [&](const Board&, std::uint32_t i) {
-        if (changed == 0 && bytes[i] > 2) bytes[i] = static_cast<std::int8_t>(bytes[i] + 2), ++changed;
+        if (changed == 0 && bytes[i] > 2)
+            bytes[i] = static_cast<std::int8_t>(bytes[i] + 2), ++changed;
         else if (changed == 1 && bytes[i] == 0) bytes[i] = -3, ++changed;
     });
     broken.set(t, bytes);
@@ -165,15 +167,17 @@ TEST_F(SmallTables, TablesWhoseChecksumDiffersAreRefused)
     ASSERT_TRUE(tables_->save(dir.string()).empty());
     const TableId zeroed = 3;
     const auto& layout = tableLayout(zeroed);
-    std::ofstream(dir / std::string(layout.name), std::ios::binary) << std::string(layout.size, '\0');
+    std::ofstream(dir / std::string(layout.name), std::ios::binary)
+        << std::string(layout.size, '\0');
 
     EndgameTables fresh;
     auto problems = fresh.load(dir.string());
     EXPECT_EQ(problems.size(), 7u); // the six four-piece tables, and this one
     EXPECT_FALSE(fresh.loaded(zeroed));
-    EXPECT_EQ(std::count_if(problems.begin(), problems.end(),
-                            [](const std::string& p) { return p.find("damaged") != std::string::npos; }),
-              1);
+    EXPECT_EQ(
+        std::count_if(problems.begin(), problems.end(),
+                      [](const std::string& p) { return p.find("damaged") != std::string::npos; }),
+        1);
 
     // Without the checksums nothing can be checked: the tables are used, and that is said.
     std::filesystem::remove(dir / kTableSumsFile);
@@ -206,8 +210,9 @@ TEST_F(SmallTables, MissingShortAndOversizedFilesAreRefusedOnce)
     ASSERT_EQ(problems.size(), 9u);
     int mentions = 0;
     for (const auto& p : problems)
-        mentions += p.find("\"dod.bib\"") != std::string::npos || p.find("\"pop.alb\"") != std::string::npos ||
-                    p.find("\"ddod.bib\"") != std::string::npos;
+        mentions += p.find("\"dod.bib\"") != std::string::npos
+            || p.find("\"pop.alb\"") != std::string::npos
+            || p.find("\"ddod.bib\"") != std::string::npos;
     EXPECT_EQ(mentions, 3);
     EXPECT_FALSE(fresh.loaded(0));
     EXPECT_FALSE(fresh.loaded(5));

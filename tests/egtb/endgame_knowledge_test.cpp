@@ -1,5 +1,5 @@
-#include "tests/support/boards.h"
 #include "engine/endgame_knowledge.h"
+#include "tests/support/boards.h"
 
 #include "rules/geometry.h"
 
@@ -13,7 +13,10 @@ using kv::test::boardOf;
 
 namespace {
 
-std::string missingDir() { return (std::filesystem::temp_directory_path() / "korvelan_no_tables_here").string(); }
+std::string missingDir()
+{
+    return (std::filesystem::temp_directory_path() / "korvelan_no_tables_here").string();
+}
 
 // Knowledge whose dod.bib holds a chosen byte at 1055 (king on 32 to move
 // against a king on 31) and zeros elsewhere.
@@ -73,9 +76,14 @@ TEST_F(Probe, MaterialWithoutTableOrWithoutFileIsSearched)
     EXPECT_NE(messages[0].find("\"dod.bib\""), std::string::npos);
 
     setDod(4);
-    const Board twoTwo = boardOf({ { 9, BlackMan }, { 10, BlackMan }, { 22, WhiteMan }, { 23, WhiteMan } });
+    const Board twoTwo
+        = boardOf({ { 9, BlackMan }, { 10, BlackMan }, { 22, WhiteMan }, { 23, WhiteMan } });
     EXPECT_FALSE(k.probeEndgame(twoTwo, PieceCounts::of(twoTwo), White, White, 3).has_value());
-    const Board five = boardOf({ { 1, WhiteKing }, { 2, WhiteKing }, { 3, WhiteKing }, { 4, WhiteKing }, { 20, BlackKing } });
+    const Board five = boardOf({ { 1, WhiteKing },
+                                 { 2, WhiteKing },
+                                 { 3, WhiteKing },
+                                 { 4, WhiteKing },
+                                 { 20, BlackKing } });
     EXPECT_FALSE(k.probeEndgame(five, PieceCounts::of(five), White, White, 3).has_value());
     EXPECT_EQ(messages.size(), 22u);
 }
@@ -84,7 +92,11 @@ TEST(KingsVersusMen, FirstPatternKingOnTheLongLine)
 {
     // A white king on 1 with 28 empty; black men on first coordinate 6 or
     // more, touching no white piece; white men not beyond coordinate 4.
-    Board b = boardOf({ { 1, WhiteKing }, { 3, BlackMan }, { 12, BlackMan }, { 16, BlackMan }, { 25, WhiteMan } });
+    Board b = boardOf({ { 1, WhiteKing },
+                        { 3, BlackMan },
+                        { 12, BlackMan },
+                        { 16, BlackMan },
+                        { 25, WhiteMan } });
     EXPECT_TRUE(kingsVersusMenRule(b, 3, 0));
     EXPECT_TRUE(kingsVersusMenRule(colourMirrored(b), 3, 1));
     EXPECT_FALSE(kingsVersusMenRule(b, 3, 1)); // no black king where colour 1 wants one
@@ -138,7 +150,8 @@ TEST(KingsVersusMen, ManOnFourSlippingThroughEight)
 TEST(KingsVersusMen, SecondAndThirdPatterns)
 {
     // Pattern 2: king on 20 with 2 empty, up to four men on first coordinate 7 or 8.
-    Board p2 = boardOf({ { 20, WhiteKing }, { 3, BlackMan }, { 4, BlackMan }, { 8, BlackMan }, { 12, BlackMan } });
+    Board p2 = boardOf(
+        { { 20, WhiteKing }, { 3, BlackMan }, { 4, BlackMan }, { 8, BlackMan }, { 12, BlackMan } });
     EXPECT_TRUE(kingsVersusMenRule(p2, 4, 0));
     EXPECT_TRUE(kingsVersusMenRule(colourMirrored(p2), 4, 1));
     p2[12] = Empty;
@@ -172,7 +185,11 @@ TEST(KingsVersusMen, FirstSetUpThatAppliesDecides)
     // black men the first set-up applies and fails on that man, although the
     // second would hold; with four men the first does not apply and the
     // second decides.
-    Board b = boardOf({ { 1, WhiteKing }, { 20, WhiteKing }, { 24, WhiteMan }, { 3, BlackMan }, { 4, BlackMan },
+    Board b = boardOf({ { 1, WhiteKing },
+                        { 20, WhiteKing },
+                        { 24, WhiteMan },
+                        { 3, BlackMan },
+                        { 4, BlackMan },
                         { 12, BlackMan } });
     EXPECT_FALSE(kingsVersusMenRule(b, 3, 0));
     b[8] = BlackMan;

@@ -81,7 +81,8 @@ void Oracle::solve()
                 else slowest = std::max(slowest, v);
             }
             if (wonNow && level > 1) settled.emplace_back(i, static_cast<std::int16_t>(level));
-            else if (allWon && slowest == level - 1) settled.emplace_back(i, static_cast<std::int16_t>(-level));
+            else if (allWon && slowest == level - 1)
+                settled.emplace_back(i, static_cast<std::int16_t>(-level));
         }
         if (settled.empty() && level > 2) break;
         for (auto [i, v] : settled) values_[i] = v;

@@ -45,8 +45,9 @@ private:
 
     std::unordered_map<std::uint64_t, int> ids_;
     std::vector<std::uint64_t> keys_;
-    std::vector<std::uint32_t> firstReply_; // replies of i: replies_[firstReply_[i] .. firstReply_[i + 1])
-    std::vector<std::int32_t> replies_;     // a position id, or -1: the opponent has no piece left
+    std::vector<std::uint32_t>
+        firstReply_; // replies of i: replies_[firstReply_[i] .. firstReply_[i + 1])
+    std::vector<std::int32_t> replies_; // a position id, or -1: the opponent has no piece left
     std::vector<std::int16_t> values_;
 };
 

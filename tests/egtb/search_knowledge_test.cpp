@@ -1,10 +1,10 @@
 // The search with the endgame knowledge: a won ending is played out to the
 // end with the real tables, and the kings-versus-men rule decides nodes.
-#include "tests/support/boards.h"
 #include "engine/endgame_knowledge.h"
 #include "engine/search_driver.h"
 #include "rules/movegen.h"
 #include "rules/notation.h"
+#include "tests/support/boards.h"
 
 #include <gtest/gtest.h>
 
@@ -64,7 +64,8 @@ int rootScore(const SearchKnowledge& knowledge, const Board& b, SideToMove side)
 TEST(SearchWithKnowledge, KingsVersusMenDecidesFromPlyThree)
 {
     EndgameKnowledge knowledge(programDir());
-    const Board kingsWin = boardOf({ { 1, WhiteKing }, { 3, BlackMan }, { 8, BlackMan }, { 12, BlackMan } });
+    const Board kingsWin
+        = boardOf({ { 1, WhiteKing }, { 3, BlackMan }, { 8, BlackMan }, { 12, BlackMan } });
     EXPECT_EQ(rootScore(knowledge, kingsWin, White), 31001);
     EXPECT_EQ(rootScore(knowledge, colourMirrored(kingsWin), Black), 31001);
     // The side with the men at the root: the rule holds for the opponent.
@@ -113,7 +114,9 @@ TEST(SearchWithTables, ConvertsTheSlowestThreeKingsWinAtFullSpeed)
             for (int m = 0; m < n; ++m) {
                 Board next = board;
                 applyMove(next, gen->list(1)[m]);
-                const int w = PieceCounts::of(next).black() == 0 ? 0 : knowledge.tables().value(next, White).value_or(0);
+                const int w = PieceCounts::of(next).black() == 0
+                    ? 0
+                    : knowledge.tables().value(next, White).value_or(0);
                 ASSERT_GT(w, 0) << "a reply escapes the win";
                 if (w > bestValue) bestValue = w, bestMove = gen->list(1)[m];
             }

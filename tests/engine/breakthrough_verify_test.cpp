@@ -14,8 +14,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
-#include <string_view>
 #include <random>
+#include <string_view>
 
 namespace kv {
 namespace {
@@ -42,7 +42,8 @@ TEST(BreakthroughVerify, EveryPatternAgreesWithADeepSearchWhereverItMatches)
         if (white[i].isGroup()) continue;
         const Board example = test::breakthroughExample(i);
         // The variants of a pattern depend on its text alone, not on its place in the list.
-        std::mt19937 rng(static_cast<std::uint32_t>(std::hash<std::string_view> {}(source[white[i].line])));
+        std::mt19937 rng(
+            static_cast<std::uint32_t>(std::hash<std::string_view> {}(source[white[i].line])));
         std::vector<Board> boards { example };
         for (int v = 0; v < kVariants; ++v) {
             Board b = example;
@@ -76,14 +77,14 @@ TEST(BreakthroughVerify, EveryPatternAgreesWithADeepSearchWhereverItMatches)
             checked = true;
             if (r.score < needed) {
                 ++failed;
-                ADD_FAILURE() << source[white[i].line] << ": score " << r.score << ", needs " << needed << " with "
-                              << c.white() << " against " << c.black();
+                ADD_FAILURE() << source[white[i].line] << ": score " << r.score << ", needs "
+                              << needed << " with " << c.white() << " against " << c.black();
             }
         }
         patterns += checked;
     }
-    std::printf("breakthrough patterns checked: %d, positions searched: %d, disagreeing: %d\n", patterns, positions,
-                failed);
+    std::printf("breakthrough patterns checked: %d, positions searched: %d, disagreeing: %d\n",
+                patterns, positions, failed);
     RecordProperty("patterns", patterns);
     RecordProperty("positions", positions);
     EXPECT_GT(patterns, 300);

@@ -133,7 +133,8 @@ TEST(SearchDriver, LowLevelsCapTheDepth)
 {
     // The clock stands still, so only the depth can end these searches; a
     // LevelTime of 10 or more is set by time and has no cap.
-    for (const auto& [level, depth] : { std::pair { 2, 3 }, std::pair { 5, 6 }, std::pair { 8, 9 } }) {
+    for (const auto& [level, depth] :
+         { std::pair { 2, 3 }, std::pair { 5, 6 }, std::pair { 8, 9 } }) {
         SearchContext ctx(HashKeyTables::generated());
         const SearchResult r = searchDriver(fixed(ctx, level), request("start"));
         EXPECT_EQ(r.depth, depth) << level;
@@ -158,7 +159,8 @@ TEST(SearchDriver, AnswersAtOnceWithoutASearch)
     EXPECT_GT(r.nodes, 0u);
     ctx.state.unlimitedTime = false;
     // No piece or no move: code 100.
-    EXPECT_EQ(searchDriver(ctx, request("B:W1,2:B5")).code, 100); // the black man on 5 is blocked by 1 and 2
+    EXPECT_EQ(searchDriver(ctx, request("B:W1,2:B5")).code,
+              100); // the black man on 5 is blocked by 1 and 2
     SearchRequest empty = request("W:W10:B14");
     empty.board[internalSquare(14)] = Empty;
     EXPECT_EQ(searchDriver(ctx, empty).outcome, SearchOutcome::NoMove);
@@ -174,8 +176,9 @@ TEST(SearchDriver, BookMovesAreChosenAmongTheRootMoves)
     ctx.settings.bookEnabled = true;
     SearchRequest r = request("start");
     r.book = [](const Board&, SideToMove) {
-        return std::vector<BookMove> { { internalSquare(9), internalSquare(13) }, { internalSquare(11), internalSquare(15) },
-                                        { internalSquare(1), internalSquare(2) } };
+        return std::vector<BookMove> { { internalSquare(9), internalSquare(13) },
+                                       { internalSquare(11), internalSquare(15) },
+                                       { internalSquare(1), internalSquare(2) } };
     };
     for (int i = 0; i < 20; ++i) {
         const SearchResult res = searchDriver(ctx, r);
@@ -210,7 +213,8 @@ TEST(SearchDriver, TimedSearchesReachDepthSix)
         observer.now = &now;
         observer.elapsed = elapsed;
         ctx.observer = &observer;
-        const SearchResult r = searchDriver(ctx, request("W:W1,2,3,4,5,6,7,9,11,12:B17,18,20,23,26,28,29,30,31,32"));
+        const SearchResult r
+            = searchDriver(ctx, request("W:W1,2,3,4,5,6,7,9,11,12:B17,18,20,23,26,28,29,30,31,32"));
         EXPECT_EQ(r.depth, depth) << elapsed;
         EXPECT_EQ(r.usedSeconds, elapsed / 1000);
     }
@@ -227,7 +231,8 @@ TEST(SearchDriver, FractionalMoveTime)
         ctx.settings.fixedDepth = 9;
         int reads = 0;
         ctx.clockMs = [&reads, after] { return std::int64_t(reads++ == 0 ? 0 : after); };
-        const SearchResult r = searchDriver(ctx, request("W:W1,2,3,4,5,6,7,9,11,12:B17,18,20,23,26,28,29,30,31,32"));
+        const SearchResult r
+            = searchDriver(ctx, request("W:W1,2,3,4,5,6,7,9,11,12:B17,18,20,23,26,28,29,30,31,32"));
         EXPECT_EQ(r.outcome, SearchOutcome::Searched);
         EXPECT_EQ(r.depth < 9, stops) << after;
     }
@@ -276,8 +281,11 @@ TEST(SearchDriver, StatisticsLines)
     ASSERT_GE(stats.last.size(), 8u);
     // Depth 2, shown one deeper while the last root move reports (a cut-off
     // at the root of an aspiration re-search reports before it).
-    EXPECT_TRUE(stats.last[0] == "Profondeur :     3" || stats.last[0] == "Profondeur :     2") << stats.last[0];
-    EXPECT_EQ(stats.last[1], "Noeuds : " + std::string(8 - std::to_string(res.nodes).size(), ' ') + std::to_string(res.nodes));
+    EXPECT_TRUE(stats.last[0] == "Profondeur :     3" || stats.last[0] == "Profondeur :     2")
+        << stats.last[0];
+    EXPECT_EQ(stats.last[1],
+              "Noeuds : " + std::string(8 - std::to_string(res.nodes).size(), ' ')
+                  + std::to_string(res.nodes));
     EXPECT_EQ(stats.last[2], "Temps :      0 s");
     EXPECT_EQ(stats.last[3], "Noeuds/s : //");
     EXPECT_EQ(stats.last[5], "Coups :   4");

@@ -64,7 +64,8 @@ TEST(HashKeys, MissingShortAndOversizedFilesAreRefusedWithAMessage)
     EXPECT_NE(error.find("is missing"), std::string::npos) << error;
 
     const std::string path = tempPath("kv_hashkeys_bad.dat");
-    for (std::size_t size : { std::size_t(0), std::size_t(660), kHashKeyFileSize - 1, kHashKeyFileSize + 1 }) {
+    for (std::size_t size :
+         { std::size_t(0), std::size_t(660), kHashKeyFileSize - 1, kHashKeyFileSize + 1 }) {
         writeBytes(path, size, 0x5A);
         error.clear();
         EXPECT_FALSE(loadHashKeys(path, error)) << size;

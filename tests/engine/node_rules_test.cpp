@@ -44,7 +44,8 @@ struct Node {
     {
         const int n = s.gen.generate(s.pos.board, side, 5);
         for (int i = 0; i < n; ++i)
-            if (promotes(s.pos.board[s.gen.list(5)[i].from], s.gen.list(5)[i].to)) return s.gen.list(5)[i];
+            if (promotes(s.pos.board[s.gen.list(5)[i].from], s.gen.list(5)[i].to))
+                return s.gen.list(5)[i];
         ADD_FAILURE() << "no crowning move";
         return {};
     }
@@ -104,7 +105,8 @@ TEST(NodeRules, AFirstKingNearTheHorizonInABalancedPositionExtendsTwoPlies)
         n.s.makeSearchMove(n.crowning(White), 3);
         EXPECT_EQ(n.s.pos.promotionExtension, 0);
     }
-    for (const auto& [balance, extension] : { std::pair { -1, 0 }, std::pair { 0, 2 }, std::pair { 4, 2 }, std::pair { 5, 0 } }) {
+    for (const auto& [balance, extension] :
+         { std::pair { -1, 0 }, std::pair { 0, 2 }, std::pair { 4, 2 }, std::pair { 5, 0 } }) {
         Node n(kCrowning, 4);
         n.s.pos.materialBalance = balance;
         n.s.makeSearchMove(n.crowning(White), 3);
@@ -143,7 +145,8 @@ TEST(NodeRules, MaterialPruningNearTheHorizon)
         const std::vector<int> after = n.evaluationsAfterEachMove(White, 3);
         n.s.pos.materialBalance = -3;
         n.s.pos.quietPlyCount = 1;
-        EXPECT_EQ(n.s.maxNode(-kWinScore, kWinScore, 3), *std::max_element(after.begin(), after.end()));
+        EXPECT_EQ(n.s.maxNode(-kWinScore, kWinScore, 3),
+                  *std::max_element(after.begin(), after.end()));
         EXPECT_EQ(n.s.nodes, 1u);
     }
     // Only the first quiet ply: nothing is pruned and the children are searched.
@@ -183,7 +186,8 @@ TEST(NodeRules, MinNodesPruneWithTheSignsReversed)
         const std::vector<int> after = n.evaluationsAfterEachMove(Black, 2);
         n.s.pos.materialBalance = 3;
         n.s.pos.quietPlyCount = 1;
-        EXPECT_EQ(n.s.minNode(-kWinScore, kWinScore, 2), *std::min_element(after.begin(), after.end()));
+        EXPECT_EQ(n.s.minNode(-kWinScore, kWinScore, 2),
+                  *std::min_element(after.begin(), after.end()));
         EXPECT_EQ(n.s.nodes, 1u);
     }
     // The root side behind is no reason to prune the opponent's moves.
@@ -205,7 +209,8 @@ TEST(NodeRules, QuietSequencePruningSparesMenEnteringTheirLastRows)
         n.s.pos.materialBalance = -1;
         n.s.pos.quietPlyCount = 2;
         const std::vector<int> after = n.evaluationsAfterEachMove(White, 3);
-        EXPECT_EQ(n.s.maxNode(-kWinScore, kWinScore, 3), *std::max_element(after.begin(), after.end()));
+        EXPECT_EQ(n.s.maxNode(-kWinScore, kWinScore, 3),
+                  *std::max_element(after.begin(), after.end()));
         EXPECT_EQ(n.s.nodes, 1u);
     }
     // The same with the opponent's last move taking a man into its last

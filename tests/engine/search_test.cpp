@@ -1,16 +1,16 @@
 #include "engine/capture_probe.h"
 #include "engine/search_driver.h"
 #include "engine/searcher.h"
-#include "rules/movegen.h"
-#include "rules/geometry.h"
 #include "rules/game_state.h"
+#include "rules/geometry.h"
+#include "rules/movegen.h"
 #include "rules/notation.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 #include <random>
+#include <set>
 
 namespace kv {
 namespace {
@@ -285,7 +285,8 @@ TEST(Search, PlaysOnlyLegalMovesInVariedPositions)
     Fixture f(5);
     for (const char* fen : fens) {
         const SearchResult r = f.search(fen);
-        EXPECT_TRUE(r.outcome == SearchOutcome::Searched || r.outcome == SearchOutcome::OnlyMove) << fen;
+        EXPECT_TRUE(r.outcome == SearchOutcome::Searched || r.outcome == SearchOutcome::OnlyMove)
+            << fen;
         EXPECT_TRUE(isLegal(fen, r.move)) << fen;
         auto pos = parseFen(fen);
         MoveGenerator gen;
@@ -373,7 +374,8 @@ TEST(Search, ResizeEmptiesTheTableAndReseedsTheIndexKeys)
     const HashKeyTables& after = f.ctx.hashKeys();
     EXPECT_EQ(after.check, before.check);
     EXPECT_NE(after.index, before.index);
-    for (int i = hashKeySlot(WhiteMan, 0); i <= hashKeySlot(BlackKing, 32); ++i) EXPECT_LT(after.index[i], 13100u);
+    for (int i = hashKeySlot(WhiteMan, 0); i <= hashKeySlot(BlackKing, 32); ++i)
+        EXPECT_LT(after.index[i], 13100u);
     // The search still plays legal moves with the new keys and offset.
     EXPECT_TRUE(isLegal("start", f.search("start").move));
 }
@@ -408,7 +410,8 @@ TEST(Search, LearnedPositionsKeepTheirKeysWhenTheTableIsResized)
             Board after = start->board;
             applyMove(after, gen.list(1)[i]);
             const PositionKeys k = computeHashKeys(fileKeys, after);
-            EXPECT_TRUE(recorder.asked.count({ k.index, k.check })) << "round " << round << " move " << i;
+            EXPECT_TRUE(recorder.asked.count({ k.index, k.check }))
+                << "round " << round << " move " << i;
         }
         EXPECT_EQ(f.ctx.learnedKeys(), fileKeys);
         f.ctx.resizeTranspositionTable(kTableSizes[5].sizeFactor, kTableSizes[5].depthOffset);
@@ -472,8 +475,9 @@ TEST(Search, KillerOrderingPutsKillersAndRefutationsFirst)
     for (int p = 0; p < kPlyTables; ++p) s.emptyKillers(p);
     MoveList list;
     list.count = 5;
-    for (int i = 0; i < 5; ++i) list[i].from = static_cast<Square>(i + 1), list[i].to = static_cast<Square>(i + 10);
-    s.killers[3][0] = { 3, 12, 40 };  // two plies above
+    for (int i = 0; i < 5; ++i)
+        list[i].from = static_cast<Square>(i + 1), list[i].to = static_cast<Square>(i + 10);
+    s.killers[3][0] = { 3, 12, 40 }; // two plies above
     s.killers[3][1] = { 4, 13, 30 };
     s.refutations[7] = { 5, 14, 0 }; // two plies below
     s.orderByKillers(list, 5);

@@ -11,14 +11,14 @@ namespace {
 
 struct Iteration {
     std::int64_t end; // ms into the move
-    int          move, score;
+    int move, score;
 };
 
 struct TimerCase {
-    const char*            what;
+    const char* what;
     std::vector<Iteration> iterations;
-    std::int64_t           budget;
-    bool                   another;
+    std::int64_t budget;
+    bool another;
 };
 
 // Target 1000 ms, hard limit 5000 ms. Iterations grow three times over.
@@ -26,34 +26,43 @@ TEST(IterationTimer, BudgetFollowsTheSearchAndNoIterationStartsThatCannotEnd)
 {
     const std::vector<TimerCase> cases {
         { "steady growth, the next ends within 1.5 x the budget",
-            { { 10, 1, 0 }, { 30, 1, 0 }, { 90, 1, 0 }, { 270, 1, 0 } }, 1000, true },
+          { { 10, 1, 0 }, { 30, 1, 0 }, { 90, 1, 0 }, { 270, 1, 0 } },
+          1000,
+          true },
         { "the next would end at 2430 ms: not started although 810 < 1000",
-            { { 10, 1, 0 }, { 30, 1, 0 }, { 90, 1, 0 }, { 270, 1, 0 }, { 810, 1, 0 } }, 1000,
-            false },
+          { { 10, 1, 0 }, { 30, 1, 0 }, { 90, 1, 0 }, { 270, 1, 0 }, { 810, 1, 0 } },
+          1000,
+          false },
         { "a new best move buys time",
-            { { 10, 1, 0 }, { 30, 1, 0 }, { 90, 1, 0 }, { 270, 1, 0 }, { 700, 2, 0 } }, 1600,
-            true },
+          { { 10, 1, 0 }, { 30, 1, 0 }, { 90, 1, 0 }, { 270, 1, 0 }, { 700, 2, 0 } },
+          1600,
+          true },
         { "the same without the change",
-            { { 10, 1, 0 }, { 30, 1, 0 }, { 90, 1, 0 }, { 270, 1, 0 }, { 700, 1, 0 } }, 1000,
-            false },
+          { { 10, 1, 0 }, { 30, 1, 0 }, { 90, 1, 0 }, { 270, 1, 0 }, { 700, 1, 0 } },
+          1000,
+          false },
         { "the unrest halves with each quiet iteration",
-            { { 10, 1, 0 }, { 30, 2, 0 }, { 90, 2, 0 }, { 270, 2, 0 }, { 810, 2, 0 } }, 1070,
-            false },
+          { { 10, 1, 0 }, { 30, 2, 0 }, { 90, 2, 0 }, { 270, 2, 0 }, { 810, 2, 0 } },
+          1070,
+          false },
         { "a score falling by half a man doubles the budget",
-            { { 10, 1, 0 }, { 30, 1, 0 }, { 90, 1, 0 }, { 270, 1, 0 }, { 810, 1, -100 } }, 2000,
-            true },
-        { "a smaller fall adds half", { { 10, 1, 0 }, { 30, 1, 0 }, { 90, 1, 40 }, { 270, 1, 0 } },
-            1500, true },
+          { { 10, 1, 0 }, { 30, 1, 0 }, { 90, 1, 0 }, { 270, 1, 0 }, { 810, 1, -100 } },
+          2000,
+          true },
+        { "a smaller fall adds half",
+          { { 10, 1, 0 }, { 30, 1, 0 }, { 90, 1, 40 }, { 270, 1, 0 } },
+          1500,
+          true },
         { "one move best six times running with a steady score spends less",
-            { { 1, 1, 0 }, { 2, 1, 0 }, { 4, 1, 0 }, { 8, 1, 0 }, { 16, 1, 0 }, { 32, 1, 5 } }, 700,
-            true },
+          { { 1, 1, 0 }, { 2, 1, 0 }, { 4, 1, 0 }, { 8, 1, 0 }, { 16, 1, 0 }, { 32, 1, 5 } },
+          700,
+          true },
         { "decided scores are no fall", { { 10, 1, 31000 }, { 30, 1, 0 } }, 1000, true },
         { "budget spent", { { 10, 1, 0 }, { 1000, 1, 0 } }, 1000, false },
     };
     for (const TimerCase& c : cases) {
         IterationTimer t(1000, 5000);
-        for (const Iteration& i : c.iterations)
-            t.iterationDone(i.end, i.move, i.score);
+        for (const Iteration& i : c.iterations) t.iterationDone(i.end, i.move, i.score);
         EXPECT_EQ(t.budget(), c.budget) << c.what;
         EXPECT_EQ(t.startAnother(c.iterations.back().end), c.another) << c.what;
     }

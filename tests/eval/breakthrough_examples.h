@@ -42,10 +42,8 @@ inline Board breakthroughExample(std::size_t index)
     b.clear();
     for (int s = 1; s <= 32; ++s) {
         const std::uint32_t bit = 1u << (s - 1);
-        if (black & bit)
-            b[s] = BlackMan;
-        else if (white & bit)
-            b[s] = WhiteMan;
+        if (black & bit) b[s] = BlackMan;
+        else if (white & bit) b[s] = WhiteMan;
     }
     for (const auto& x : kExampleExtras)
         if (x.line == knowledge::breakthroughSource()[rules[index].line]) {
@@ -62,12 +60,9 @@ inline std::optional<std::size_t> firstMatch(std::span<const knowledge::Breakthr
     std::size_t i = 0;
     while (i < rules.size()) {
         const bool ok = rules[i].matches(m);
-        if (rules[i].isGroup())
-            i = ok ? i + 1 : rules[i].next;
-        else if (ok)
-            return i;
-        else
-            ++i;
+        if (rules[i].isGroup()) i = ok ? i + 1 : rules[i].next;
+        else if (ok) return i;
+        else ++i;
     }
     return std::nullopt;
 }
@@ -127,16 +122,20 @@ public:
         const int n = gen_.generate(b, side, ply);
         const bool mayPass = side == Black && gen_.captureCount() == 0;
         if (n == 0 && !mayPass) return -10000 + ply;
-        if ((depth <= 0 && gen_.captureCount() == 0) || ply >= kMaxPly - 1) return materialOf(b, side);
+        if ((depth <= 0 && gen_.captureCount() == 0) || ply >= kMaxPly - 1)
+            return materialOf(b, side);
         const SideToMove other = side == White ? Black : White;
         int best = -20000;
         for (int i = 0; i < n; ++i) {
             Board next = b;
             applyMove(next, gen_.list(ply)[i]);
-            best = std::max(best, -search(next, other, depth - 1, -beta, -std::max(alpha, best), ply + 1));
+            best = std::max(
+                best, -search(next, other, depth - 1, -beta, -std::max(alpha, best), ply + 1));
             if (best >= beta) return best;
         }
-        if (mayPass) best = std::max(best, -search(b, other, depth - 1, -beta, -std::max(alpha, best), ply + 1));
+        if (mayPass)
+            best = std::max(best,
+                            -search(b, other, depth - 1, -beta, -std::max(alpha, best), ply + 1));
         return best;
     }
 

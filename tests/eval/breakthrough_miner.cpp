@@ -20,7 +20,8 @@ using namespace kv;
 
 namespace {
 
-void combinations(int first, int last, int k, std::vector<int>& cur, std::vector<std::vector<int>>& out)
+void combinations(int first, int last, int k, std::vector<int>& cur,
+                  std::vector<std::vector<int>>& out)
 {
     if (static_cast<int>(cur.size()) == k) {
         out.push_back(cur);
@@ -92,8 +93,13 @@ int main(int argc, char** argv)
             std::printf("\"");
             for (int s : w) std::printf("w%d ", s);
             for (int s : bl) std::printf("b%d ", s);
-            std::printf("*20 = %s\", // gain %d\n", gain >= 300 ? "180" : gain >= 200 ? "120" : "80", gain);
+            std::printf("*20 = %s\", // gain %d\n",
+                        gain >= 300       ? "180"
+                            : gain >= 200 ? "120"
+                                          : "80",
+                        gain);
         }
-    std::fprintf(stderr, "tried %d, found %d, nodes %llu\n", tried, found, static_cast<unsigned long long>(solver.nodes));
+    std::fprintf(stderr, "tried %d, found %d, nodes %llu\n", tried, found,
+                 static_cast<unsigned long long>(solver.nodes));
     return 0;
 }

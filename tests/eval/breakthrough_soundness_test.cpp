@@ -22,7 +22,8 @@ TEST(BreakthroughSoundness, EveryExampleWinsMaterialBySearch)
         Board b = test::breakthroughExample(i);
         const int before = test::materialOf(b, White);
         const int after = solver.search(b, White, kDepth, -20000, 20000);
-        EXPECT_GE(after - before, 100) << source[white[i].line] << " (gain " << after - before << ")";
+        EXPECT_GE(after - before, 100)
+            << source[white[i].line] << " (gain " << after - before << ")";
     }
 }
 

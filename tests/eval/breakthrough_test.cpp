@@ -20,7 +20,8 @@ knowledge::BoardMasks squaresMasks(const Board& b, SideToMove mover)
 {
     const std::uint32_t white = squaresHolding(b, WhiteMan), black = squaresHolding(b, BlackMan);
     const std::uint32_t empty = squaresHolding(b, Empty);
-    return mover == White ? knowledge::BoardMasks { white, black, empty } : knowledge::BoardMasks { black, white, empty };
+    return mover == White ? knowledge::BoardMasks { white, black, empty }
+                          : knowledge::BoardMasks { black, white, empty };
 }
 
 TEST(BreakthroughList, ValuesAndMirroredBlackList)
@@ -54,9 +55,13 @@ TEST(BreakthroughList, FirstPatternsAsTheyStand)
     // white breakthrough does not count.
     EXPECT_EQ(knowledge::breakthrough(test::boardOf({ { 13, 9 }, {}, { 28 } }), false), 0);
     // The same position turned round is black's, worth -180 for white.
-    EXPECT_EQ(knowledge::breakthrough(test::colourMirror(test::boardOf({ { 13, 9 }, {}, { 28 } })), false), -180);
+    EXPECT_EQ(knowledge::breakthrough(test::colourMirror(test::boardOf({ { 13, 9 }, {}, { 28 } })),
+                                      false),
+              -180);
     // The fourth: 19 backed on 24, 15, a black man on 6 with 7 and 2 empty.
-    EXPECT_EQ(knowledge::breakthrough(test::boardOf({ { 19, 24, 15, 18, 22 }, {}, { 6, 5, 4, 1 } }), true), 80);
+    EXPECT_EQ(knowledge::breakthrough(test::boardOf({ { 19, 24, 15, 18, 22 }, {}, { 6, 5, 4, 1 } }),
+                                      true),
+              80);
 }
 
 TEST(BoardMasks, WordAndVectorFormsAgreeWithOneByOne)
@@ -84,8 +89,10 @@ TEST(BoardMasks, TurningReversesTheSquares)
     }
     // Square s of the board is square 33 - s of the turned board.
     const Board b = test::randomBoard(rng, 24, 0.3).board;
-    EXPECT_EQ(reverseSquares(squaresHolding(b, WhiteMan)), squaresHolding(test::colourMirror(b), BlackMan));
-    EXPECT_EQ(reverseSquares(squaresHolding(b, Empty)), squaresHolding(test::colourMirror(b), Empty));
+    EXPECT_EQ(reverseSquares(squaresHolding(b, WhiteMan)),
+              squaresHolding(test::colourMirror(b), BlackMan));
+    EXPECT_EQ(reverseSquares(squaresHolding(b, Empty)),
+              squaresHolding(test::colourMirror(b), Empty));
 }
 
 TEST(BoardMasks, BitCountAgreesWithTheLibrary)
@@ -128,8 +135,10 @@ TEST(BreakthroughList, EveryPatternIsTheFirstMatchOfItsExample)
         const Board b = test::breakthroughExample(i);
         const auto hit = test::firstMatch(white, test::masksFor(b, White));
         ASSERT_TRUE(hit.has_value()) << source[white[i].line];
-        const bool alternative = white[*hit].value == white[i].value && groupOf(white, *hit) == groupOf(white, i);
-        EXPECT_TRUE(*hit == i || alternative) << source[white[i].line] << " is shadowed by " << source[white[*hit].line];
+        const bool alternative
+            = white[*hit].value == white[i].value && groupOf(white, *hit) == groupOf(white, i);
+        EXPECT_TRUE(*hit == i || alternative)
+            << source[white[i].line] << " is shadowed by " << source[white[*hit].line];
         EXPECT_EQ(knowledge::breakthrough(b, true), white[i].value);
         // Black's list sees the turned board the same way.
         const Board m = test::colourMirror(b);
@@ -183,7 +192,8 @@ TEST(BreakthroughIndex, AgreesWithTheLinearSearch)
         for (SideToMove mover : { White, Black }) {
             const auto m = squaresMasks(b, mover);
             const auto rules = mover == White ? white : black;
-            ASSERT_EQ(knowledge::indexedBreakthrough(mover == White, m), knowledge::matchBreakthrough(rules, m));
+            ASSERT_EQ(knowledge::indexedBreakthrough(mover == White, m),
+                      knowledge::matchBreakthrough(rules, m));
         }
     };
     int matched = 0;

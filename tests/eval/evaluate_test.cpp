@@ -16,11 +16,18 @@ TEST(KingValue, GrowsAsTheBoardEmptiesAndALoneKingIsWorthMore)
 {
     RootEval eval;
     // 21 pieces, one king: 520 + 30.
-    eval(boardOf({ { 21, 22, 23, 24, 25, 26, 27, 28, 29, 30 }, { 17 }, { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 } }), White);
+    eval(boardOf({ { 21, 22, 23, 24, 25, 26, 27, 28, 29, 30 },
+                   { 17 },
+                   { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 } }),
+         White);
     EXPECT_EQ(eval.trace.kingValue, 550);
     EXPECT_EQ(eval.trace.material, 550);
     // The same with a king each: 520, and the kings cancel.
-    eval(boardOf({ { 21, 22, 23, 24, 25, 26, 27, 28, 29, 30 }, { 17 }, { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 }, { 12 } }), White);
+    eval(boardOf({ { 21, 22, 23, 24, 25, 26, 27, 28, 29, 30 },
+                   { 17 },
+                   { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 },
+                   { 12 } }),
+         White);
     EXPECT_EQ(eval.trace.kingValue, 520);
     EXPECT_EQ(eval.trace.material, 0);
     // 14 pieces: 580; 13 pieces: 620; 12 or fewer: 660.
@@ -61,7 +68,8 @@ ParameterSet greedyTables()
 {
     ParameterSet p = defaultParameters();
     for (int t = 0; t < kMenTables; ++t)
-        for (int v = 1; v <= 32; ++v) p.setTableEntry(t, v, static_cast<std::uint8_t>(v >= 17 ? 250 : 0));
+        for (int v = 1; v <= 32; ++v)
+            p.setTableEntry(t, v, static_cast<std::uint8_t>(v >= 17 ? 250 : 0));
     return p;
 }
 
@@ -116,9 +124,11 @@ TEST(SpecialEndings, ThreeKingsOnTheLoneMansFileGetTheirBonus)
     // Off the long diagonal the same file gives nothing.
     EXPECT_EQ(knowledge::tripleKingBlock(boardOf({ {}, { 3, 17, 30 }, { 11 }, { 26 } }), White), 0);
     // Beside the files: 40 + 35 + 30 at most.
-    EXPECT_EQ(knowledge::tripleKingBlock(boardOf({ {}, { 1, 9, 17 }, { 14 }, { 26 } }), White), 40 + 35 + 30);
+    EXPECT_EQ(knowledge::tripleKingBlock(boardOf({ {}, { 1, 9, 17 }, { 14 }, { 26 } }), White),
+              40 + 35 + 30);
     // Black's three kings, mirrored: the bonus follows the strong side.
-    EXPECT_GE(knowledge::tripleKingBlock(boardOf({ { 12 }, { 7 }, {}, { 4, 17, 30 } }), Black), 120);
+    EXPECT_GE(knowledge::tripleKingBlock(boardOf({ { 12 }, { 7 }, {}, { 4, 17, 30 } }), Black),
+              120);
 }
 
 TEST(DrawishEndings, SevenPiecesWithMenAndTwoKingsEachAreQuartered)
@@ -198,10 +208,13 @@ TEST(SquareTables, RowsZonesColumnsAndFiles)
     EXPECT_EQ(AdvanceTable[4], 0);
     EXPECT_EQ(AdvanceTable[29], 7);
     // Own half split in two zones by place in the row, the next three rows in two more.
-    const int zones[] = { 0, 1, 1, 2, 2, 1, 1, 2, 2, 1, 1, 2, 2, 1, 1, 2, 2, 3, 3, 4, 4, 3, 3, 4, 4, 3, 3, 4, 4, 0, 0, 0, 0 };
+    const int zones[] = { 0, 1, 1, 2, 2, 1, 1, 2, 2, 1, 1, 2, 2, 1, 1, 2, 2,
+                          3, 3, 4, 4, 3, 3, 4, 4, 3, 3, 4, 4, 0, 0, 0, 0 };
     // Column weights 0 2 3 5 5 3 2 0, rows alternating in where they start.
-    const int centre[] = { 0, 2, 5, 3, 0, 0, 3, 5, 2, 2, 5, 3, 0, 0, 3, 5, 2, 2, 5, 3, 0, 0, 3, 5, 2, 2, 5, 3, 0, 0, 3, 5, 2 };
-    const int files[] = { 0, 2, 4, 6, 8, 1, 3, 5, 7, 2, 4, 6, 8, 1, 3, 5, 7, 2, 4, 6, 8, 1, 3, 5, 7, 2, 4, 6, 8, 1, 3, 5, 7 };
+    const int centre[] = { 0, 2, 5, 3, 0, 0, 3, 5, 2, 2, 5, 3, 0, 0, 3, 5, 2,
+                           2, 5, 3, 0, 0, 3, 5, 2, 2, 5, 3, 0, 0, 3, 5, 2 };
+    const int files[] = { 0, 2, 4, 6, 8, 1, 3, 5, 7, 2, 4, 6, 8, 1, 3, 5, 7,
+                          2, 4, 6, 8, 1, 3, 5, 7, 2, 4, 6, 8, 1, 3, 5, 7 };
     for (int v = 1; v <= 32; ++v) {
         EXPECT_EQ(ZoneTable[v], zones[v]) << v;
         EXPECT_EQ(CentreTable[v], centre[v]) << v;
@@ -210,7 +223,9 @@ TEST(SquareTables, RowsZonesColumnsAndFiles)
     int interior = 0;
     for (int s = 1; s <= 32; ++s) interior += InteriorMask[s];
     EXPECT_EQ(interior, 18);
-    EXPECT_EQ(InteriorMask[6] + InteriorMask[11] + InteriorMask[27] + InteriorMask[5] + InteriorMask[12], 3);
+    EXPECT_EQ(InteriorMask[6] + InteriorMask[11] + InteriorMask[27] + InteriorMask[5]
+                  + InteriorMask[12],
+              3);
 }
 
 TEST(KingTable, DoubleCornersLoneKingAndLongDiagonalCases)
@@ -222,10 +237,12 @@ TEST(KingTable, DoubleCornersLoneKingAndLongDiagonalCases)
     };
     // Usually 1, 0 in the double corners.
     auto plain = tableFor(boardOf({ { 21, 22 }, { 10 }, { 5, 6 }, { 23 } }), White);
-    for (int s = 1; s <= 32; ++s) EXPECT_EQ(plain[s], (s == 1 || s == 5 || s == 28 || s == 32) ? 0 : 1) << s;
+    for (int s = 1; s <= 32; ++s)
+        EXPECT_EQ(plain[s], (s == 1 || s == 5 || s == 28 || s == 32) ? 0 : 1) << s;
     // Four kings against one, no men, either colour with the four: 1 and 5
     // worth 40, 10 and 14 worth 10, the rest as usual.
-    for (const Board& b : { boardOf({ {}, { 20, 21, 22, 23 }, {}, { 3 } }), boardOf({ {}, { 3 }, {}, { 20, 21, 22, 23 } }) }) {
+    for (const Board& b : { boardOf({ {}, { 20, 21, 22, 23 }, {}, { 3 } }),
+                            boardOf({ {}, { 3 }, {}, { 20, 21, 22, 23 } }) }) {
         const auto t = tableFor(b, Black);
         EXPECT_EQ(t[1], 40);
         EXPECT_EQ(t[5], 40);

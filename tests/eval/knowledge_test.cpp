@@ -9,9 +9,18 @@ namespace {
 
 using test::boardOf;
 
-int runaway(const Board& b, bool whiteToMove) { return knowledge::runawayMen(b, PieceCounts::of(b), whiteToMove); }
-int structure(const Board& b, int phase = 1) { return knowledge::manStructure(b, PieceCounts::of(b), phase); }
-int formations(const Board& b, bool whiteToMove, int phase) { return knowledge::formations(b, PieceCounts::of(b), whiteToMove, phase); }
+int runaway(const Board& b, bool whiteToMove)
+{
+    return knowledge::runawayMen(b, PieceCounts::of(b), whiteToMove);
+}
+int structure(const Board& b, int phase = 1)
+{
+    return knowledge::manStructure(b, PieceCounts::of(b), phase);
+}
+int formations(const Board& b, bool whiteToMove, int phase)
+{
+    return knowledge::formations(b, PieceCounts::of(b), whiteToMove, phase);
+}
 
 TEST(RunawayMen, NextToLastRowDependsOnTheMoveAndTheSideSquares)
 {
@@ -92,7 +101,9 @@ TEST(ManStructure, IsClamped)
 TEST(Formations, OpeningRulesOnlyInTheirPhases)
 {
     // White man on 14 with 1 empty: +5 +10 in phases 0 and 1 only.
-    const Board b = boardOf({ { 14, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32 }, {}, { 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 } });
+    const Board b = boardOf({ { 14, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32 },
+                              {},
+                              { 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12 } });
     const int opening = formations(b, true, 0);
     const int preEnd = formations(b, true, 2);
     EXPECT_NE(opening, preEnd);

@@ -33,22 +33,28 @@ bool lopsided(const Board& b)
     for (int s : { 8, 9 })
         if (b[s] == BlackMan || b[33 - s] == WhiteMan) return true;
     // Formation 34 and its partner, gated on white's men for both colours.
-    if ((b[7] == BlackMan && has(b, WhiteMan, { 12, 16, 20 })) || (b[26] == WhiteMan && has(b, BlackMan, { 21, 17, 13 })))
+    if ((b[7] == BlackMan && has(b, WhiteMan, { 12, 16, 20 }))
+        || (b[26] == WhiteMan && has(b, BlackMan, { 21, 17, 13 })))
         return true;
     // King tables: the long-diagonal table looks at white's pieces only and
     // is not symmetric itself; the four-against-one table favours 1 and 5.
-    auto diagonalTable = [](int m, int k, int om, int ok) { return m >= 2 && k >= 2 && m <= 4 && om <= 4 && ok >= 1; };
+    auto diagonalTable = [](int m, int k, int om, int ok) {
+        return m >= 2 && k >= 2 && m <= 4 && om <= 4 && ok >= 1;
+    };
     if (diagonalTable(wm, wk, bm, bk) || diagonalTable(bm, bk, wm, wk)) return true;
     if (wm + bm == 0 && ((wk == 4 && bk == 1) || (wk == 1 && bk == 4))) return true;
     // Three kings: the bonus weighs the kings by their square numbers.
-    if ((wk == 3 && wm == 0 && bm == 1 && bk == 1) || (bk == 3 && bm == 0 && wm == 1 && wk == 1)) return true;
+    if ((wk == 3 && wm == 0 && bm == 1 && bk == 1) || (bk == 3 && bm == 0 && wm == 1 && wk == 1))
+        return true;
     return false;
 }
 
 void expectMirrorEqual(const Board& b, SideToMove e, int ply, Square last, std::uint8_t rootPiece)
 {
     const Board m = test::colourMirror(b);
-    const std::uint8_t mirroredPiece = rootPiece == 0 ? 0 : isWhite(rootPiece) ? rootPiece + 2 : rootPiece - 2;
+    const std::uint8_t mirroredPiece = rootPiece == 0 ? 0
+        : isWhite(rootPiece)                          ? rootPiece + 2
+                                                      : rootPiece - 2;
     test::RootEval a, z;
     const int v = a(b, e, ply, -32000, 32000, last, rootPiece);
     const int w = z(m, e == White ? Black : White, ply, -32000, 32000, mirror(last), mirroredPiece);
@@ -80,7 +86,8 @@ TEST(Mirror, KnowledgeTermsAreExactMirrorsOnSymmetricRules)
     // A white runaway man on 9 and a black one on 24 cancel with the turn exchanged.
     const Board b = test::boardOf({ { 9 }, {}, { 30 } });
     const Board m = test::colourMirror(b);
-    EXPECT_EQ(knowledge::runawayMen(b, PieceCounts::of(b), true), -knowledge::runawayMen(m, PieceCounts::of(m), false));
+    EXPECT_EQ(knowledge::runawayMen(b, PieceCounts::of(b), true),
+              -knowledge::runawayMen(m, PieceCounts::of(m), false));
     EXPECT_NE(knowledge::runawayMen(b, PieceCounts::of(b), true), 0);
 }
 

@@ -17,8 +17,9 @@ class ParameterFiles : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("kv_par_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed())
-                                            + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ = fs::temp_directory_path()
+            / ("kv_par_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_"
+               + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }
@@ -28,7 +29,8 @@ protected:
     static void write(const std::string& p, const std::vector<std::uint8_t>& bytes)
     {
         std::ofstream f(p, std::ios::binary);
-        f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        f.write(reinterpret_cast<const char*>(bytes.data()),
+                static_cast<std::streamsize>(bytes.size()));
     }
     static std::vector<std::uint8_t> read(const std::string& p)
     {
@@ -37,7 +39,10 @@ protected:
     }
 
     // Collects what a file routine reports instead of showing a box.
-    ErrorReport recorder() { return [this](const std::string& m) { errors_.push_back(m); }; }
+    ErrorReport recorder()
+    {
+        return [this](const std::string& m) { errors_.push_back(m); };
+    }
 
     fs::path dir_;
     std::vector<std::string> errors_;
@@ -161,7 +166,8 @@ TEST(DefaultParameters, AreSaneForPlay)
     // No man ever stands on its promotion row; its entries stay 0.
     for (int t = 0; t < kMenTables; ++t)
         for (int v = 29; v <= 32; ++v) EXPECT_EQ(p.tableEntry(t, v), 0);
-    EXPECT_TRUE(std::all_of(p.bytes.begin() + kReservedOffset, p.bytes.end(), [](auto b) { return b == 0; }));
+    EXPECT_TRUE(std::all_of(p.bytes.begin() + kReservedOffset, p.bytes.end(),
+                            [](auto b) { return b == 0; }));
 }
 
 TEST(ParameterEditor, ItemsCoverEveryEditableByteOnce)
@@ -203,7 +209,8 @@ TEST(ParameterEditor, TextsFollowTheByteRuleOfTheEditBoxes)
 TEST(ParameterEditor, OkWithoutChangesLeavesTheSetUnchanged)
 {
     ParameterSet set = defaultParameters();
-    for (int i = 0; i < kParameterItems; ++i) set.bytes[parameterItemOffset(i)] = static_cast<std::uint8_t>(i * 7);
+    for (int i = 0; i < kParameterItems; ++i)
+        set.bytes[parameterItemOffset(i)] = static_cast<std::uint8_t>(i * 7);
     ParameterSet edited = set;
     for (int i = 0; i < kParameterItems; ++i) {
         const int off = parameterItemOffset(i);

@@ -11,8 +11,8 @@
 #include "rules/notation.h"
 
 #include <algorithm>
-#include <string_view>
 #include <gtest/gtest.h>
+#include <string_view>
 
 namespace kv {
 namespace {
@@ -37,12 +37,9 @@ struct Plain {
             if (is(f0 - 8, BlackMan) && is(f1 - 8, BlackMan)) v -= 15;
         }
         int f = 0;
-        if (e(f0))
-            f += 2;
-        else if (is(f0, BlackMan) && e(r3))
-            v -= 50;
-        if (e(f1))
-            f += 2;
+        if (e(f0)) f += 2;
+        else if (is(f0, BlackMan) && e(r3)) v -= 50;
+        if (e(f1)) f += 2;
         else if (is(f1, BlackMan)) {
             if (e(r2)) v -= 50;
         } else if (s < 20 && f == 0 && e(r2) && e(r3)) {
@@ -52,10 +49,8 @@ struct Plain {
         if (f == 4 && s < 24) {
             int g = 0;
             for (int x : { n(f0, 0), n(f1, 1) }) {
-                if (!is(x, BlackMan))
-                    v += 5;
-                else
-                    ++g;
+                if (!is(x, BlackMan)) v += 5;
+                else ++g;
             }
             if (g > 0 && is(s - 8, BlackMan) && e(r2) && e(r3)) v -= 5 + (g == 2 ? 15 : 0);
         }
@@ -74,12 +69,9 @@ struct Plain {
             if (is(f3 + 8, WhiteMan) && is(f2 + 8, WhiteMan)) v += 15;
         }
         int f = 0;
-        if (e(f3))
-            f += 2;
-        else if (is(f3, WhiteMan) && e(r0))
-            v += 50;
-        if (e(f2))
-            f += 2;
+        if (e(f3)) f += 2;
+        else if (is(f3, WhiteMan) && e(r0)) v += 50;
+        if (e(f2)) f += 2;
         else if (is(f2, WhiteMan)) {
             if (e(r1)) v += 50;
         } else if (s >= 14 && f == 0 && e(r1) && e(r0)) {
@@ -89,10 +81,8 @@ struct Plain {
         if (f == 4 && s >= 8) {
             int g = 0;
             for (int x : { n(f3, 3), n(f2, 2) }) {
-                if (!is(x, WhiteMan))
-                    v -= 5;
-                else
-                    ++g;
+                if (!is(x, WhiteMan)) v -= 5;
+                else ++g;
             }
             if (g > 0 && is(s + 8, WhiteMan) && e(r1) && e(r0)) v += 5 + (g == 2 ? 15 : 0);
         }
@@ -132,7 +122,9 @@ struct PlainRunaway {
     int row6(bool W, int a, int c, int x, int y) const
     {
         int v = 0;
-        if ((W && (e(a) || e(c))) || (e(a) && e(c)) || (e(c) && o(a) && o(x)) || (e(a) && o(c) && o(y))) v += 90;
+        if ((W && (e(a) || e(c))) || (e(a) && e(c)) || (e(c) && o(a) && o(x))
+            || (e(a) && o(c) && o(y)))
+            v += 90;
         if (o(a) && o(c)) v -= 40;
         return v;
     }
@@ -151,19 +143,24 @@ struct PlainRunaway {
         }
         if (w(10)) {
             if (W) {
-                if ((e(1) && (e(2) || (o(2) && o(9)))) || (e(2) && e(3)) || (e(3) && o(2) && o(11))) v += 60;
+                if ((e(1) && (e(2) || (o(2) && o(9)))) || (e(2) && e(3)) || (e(3) && o(2) && o(11)))
+                    v += 60;
             } else if (e(2) && e(6) && e(7)) {
                 v += 10 + (noEnemyKing() ? 20 : 0) + (e(1) || e(3) ? 40 : 0);
-            } else if ((e(1) && e(2) && e(6) && o(7) && o(14)) || (e(3) && e(2) && e(7) && o(6) && o(15))) {
+            } else if ((e(1) && e(2) && e(6) && o(7) && o(14))
+                       || (e(3) && e(2) && e(7) && o(6) && o(15))) {
                 v += 50;
             }
         }
         if (w(11)) {
             if (W) {
-                if ((e(2) && (e(3) || (o(3) && o(10)))) || (e(3) && e(4)) || (e(4) && o(3) && o(12))) v += 60;
+                if ((e(2) && (e(3) || (o(3) && o(10)))) || (e(3) && e(4))
+                    || (e(4) && o(3) && o(12)))
+                    v += 60;
             } else if (e(3) && e(7) && e(8)) {
                 v += 10 + (noEnemyKing() ? 20 : 0) + (e(2) || e(4) ? 40 : 0);
-            } else if ((e(2) && e(3) && e(7) && o(8) && o(15)) || (e(4) && e(3) && e(8) && o(7) && o(16))) {
+            } else if ((e(2) && e(3) && e(7) && o(8) && o(15))
+                       || (e(4) && e(3) && e(8) && o(7) && o(16))) {
                 v += 50;
             }
         }
@@ -180,52 +177,39 @@ struct PlainRunaway {
             if (W) {
                 if (e(1) && ((e(5) && e(6) && (e(9) || e(2))) || (e(2) && e(6) && o(5) && o(14))))
                     v += black ? 55 : 50;
-                else if (e(1) && e(2) && e(6) && (black ? w(9) : bl(9)))
-                    v += 60;
+                else if (e(1) && e(2) && e(6) && (black ? w(9) : bl(9))) v += 60;
             } else if (e(1) && e(2) && e(6) && (e(5) || bl(9))) {
                 v += 40;
             }
         }
         if (w(14)) {
             if (W) {
-                if (e(1) && e(5) && (e(6) || o(13)))
-                    v += 50;
-                else if (e(1) && e(5) && bl(9))
-                    v += 70;
+                if (e(1) && e(5) && (e(6) || o(13))) v += 50;
+                else if (e(1) && e(5) && bl(9)) v += 70;
                 else if (!(e(2) && e(6) && e(7))) {
                     if (e(2) && e(3) && e(7) && o(6) && o(15)) v += 50;
-                } else if (e(10))
-                    v += 50;
-                else if (e(3))
-                    v += 90;
+                } else if (e(10)) v += 50;
+                else if (e(3)) v += 90;
             } else if (e(5) && bl(9) && o(18) && (!bl(10) || o(17))) {
                 v += o(1) && o(2) ? 15 : 25 + (e(1) ? 10 : 0);
             } else if (e(2) && e(3) && e(7)) {
-                if (bl(10) && bl(15) && o(17))
-                    v += 80;
-                else if (e(1) && e(6) && (e(10) || o(17)))
-                    v += 40;
+                if (bl(10) && bl(15) && o(17)) v += 80;
+                else if (e(1) && e(6) && (e(10) || o(17))) v += 40;
             }
         }
         if (w(15)) {
             if (W) {
-                if (e(2) && e(6) && e(7) && e(10))
-                    v += 20 + (e(1) || o(3) ? 30 : 0);
-                else if (e(1) && e(2) && e(6))
-                    v += bl(10) ? 80 : o(7) && o(14) ? 50 : 0;
-                else if (e(3) && e(7) && e(8) && e(11))
-                    v += 20 + (e(2) || o(4) ? 30 : 0);
+                if (e(2) && e(6) && e(7) && e(10)) v += 20 + (e(1) || o(3) ? 30 : 0);
+                else if (e(1) && e(2) && e(6)) v += bl(10) ? 80 : o(7) && o(14) ? 50 : 0;
+                else if (e(3) && e(7) && e(8) && e(11)) v += 20 + (e(2) || o(4) ? 30 : 0);
                 else if (o(3) || o(4) || o(8))
                     v += o(3) && bl(11) && e(8) && e(4) && o(12) ? 80 : 0;
-                else
-                    v += bl(11) ? 80 : o(7) && o(16) ? 50 : 0;
+                else v += bl(11) ? 80 : o(7) && o(16) ? 50 : 0;
             } else if (e(6) && bl(10) && o(19) && (!bl(11) || o(18))) {
                 if (e(1) && e(2)) v += 70;
             } else if (e(3) && e(4) && e(8)) {
-                if (bl(11) && (black ? bl(16) : o(16)) && o(18))
-                    v += 80;
-                else if (e(2) && e(7) && (e(11) || o(18)))
-                    v += 40;
+                if (bl(11) && (black ? bl(16) : o(16)) && o(18)) v += 80;
+                else if (e(2) && e(7) && (e(11) || o(18))) v += 40;
             }
         }
         if (w(16) && e(3) && e(4) && e(8) && e(12) && (W || e(11))) v += 50;
@@ -237,7 +221,8 @@ struct PlainRunaway {
     static int total(const Board& board, bool whiteToMove)
     {
         const Board turned = colourMirrored(board);
-        const int v = PlainRunaway { board, false }.value(whiteToMove) - PlainRunaway { turned, true }.value(!whiteToMove);
+        const int v = PlainRunaway { board, false }.value(whiteToMove)
+            - PlainRunaway { turned, true }.value(!whiteToMove);
         return std::clamp(2 * v, -170, 170);
     }
 };
@@ -317,7 +302,8 @@ struct PlainFormations {
             if (e(1)) x += (w(13) ? 10 : 0) + (w(14) ? 10 : 0);
         }
         if (W_(20, 24, 28) && B_(11, 15, 16, 19) && e(27))
-            x += (o(26) ? -5 : 25) + (e(12) ? 20 : 0) + (o(4) ? 5 : 0) + (o(8) ? 5 : 0) + (e(3) ? 10 : 0);
+            x += (o(26) ? -5 : 25) + (e(12) ? 20 : 0) + (o(4) ? 5 : 0) + (o(8) ? 5 : 0)
+                + (e(3) ? 10 : 0);
         if (B_(14, 15, 18) && W_(22, 23, 25, 27) && E_(17, 19)) {
             if (w(21) && e(13)) {
                 x += 25;
@@ -329,13 +315,15 @@ struct PlainFormations {
             }
             if (o(26)) x -= 5;
         }
-        if (B_(10, 11, 15) && W_(18, 19, 22, 24) && E_(14, 16, 17, 20)) x += 5 + (E_(23, 12) && w(20) ? 20 : 0);
+        if (B_(10, 11, 15) && W_(18, 19, 22, 24) && E_(14, 16, 17, 20))
+            x += 5 + (E_(23, 12) && w(20) ? 20 : 0);
         if (B_(6, 7, 10) && W_(14, 15, 17, 19) && E_(9, 11, 13, 16)) {
             x += 5;
             if (E_(18, 5) && (black ? bl(13) : w(13))) x += 20;
             if (e(1) || e(3)) x += 40;
         }
-        if (B_(7, 8, 11) && W_(15, 16, 18, 20) && E_(10, 12, 14)) x += 35 + (e(2) ? 20 : 0) + (e(4) ? 20 : 0);
+        if (B_(7, 8, 11) && W_(15, 16, 18, 20) && E_(10, 12, 14))
+            x += 35 + (e(2) ? 20 : 0) + (e(4) ? 20 : 0);
         if (B_(18, 15) && W_(22, 25) && e(29)) x -= 5;
         if (B_(17, 13) && W_(22, 26) && e(31)) x -= 5;
         if (B_(18, 14) && W_(23, 27) && e(32)) x -= 5;
@@ -347,11 +335,14 @@ struct PlainFormations {
         }
         if (W_(13, 17, 21) && B_(9, 14) && e(22)) x += 10 + (E_(25, 29) ? 15 : 0);
         if (W_(14, 17, 21) && B_(5, 10) && E_(6, 9) && !bl(13)) x += 5 + (e(1) || e(2) ? 30 : 0);
-        if (W_(19, 24, 28) && B_(12, 15) && E_(11, 16) && !bl(20)) x += 5 + (bl(10) && e(6) ? 8 : 0);
+        if (W_(19, 24, 28) && B_(12, 15) && E_(11, 16) && !bl(20))
+            x += 5 + (bl(10) && e(6) ? 8 : 0);
         if (W_(13, 17, 21) && bl(5)) x += 5;
         if (w(11) && E_(7, 8, 3)) x += B_(2, 4) ? 35 : 50;
         if (w(10) && E_(6, 7, 2)) x += B_(1, 3) ? 45 : 60;
-        if (B_(14, 16) && w(23) && E_(15, 18, 19) && ((W_(26, 30) && e(12)) || (W_(27, 32) && e(9)))) x += 25;
+        if (B_(14, 16) && w(23) && E_(15, 18, 19)
+            && ((W_(26, 30) && e(12)) || (W_(27, 32) && e(9))))
+            x += 25;
         if (w(21) && B_(17, 14)) {
             x += 2;
             if (w(26)) x += 3 + (w(22) && e(13) && (W || e(9)) ? 55 : 0);
@@ -386,8 +377,10 @@ struct PlainFormations {
         if (W_(14, 15, 18, 22, 23) && e(10)) x += 4;
         if (W_(18, 19, 23, 26, 27) && e(15)) x += 4;
         if (B_(11, 12) && W_(19, 20, 24) && E_(15, 16, 8, 4)) x += o(28) ? 20 : -20;
-        if (B_(10, 11) && W_(18, 19, 23) && E_(14, 15, 16, 7)) x += o(26) || o(27) ? 30 : e(20) ? -20 : 0;
-        if (B_(14, 15) && W_(22, 23, 26) && E_(17, 18, 19, 10)) x += o(30) || o(31) ? 30 : e(24) ? -20 : 0;
+        if (B_(10, 11) && W_(18, 19, 23) && E_(14, 15, 16, 7))
+            x += o(26) || o(27) ? 30 : e(20) ? -20 : 0;
+        if (B_(14, 15) && W_(22, 23, 26) && E_(17, 18, 19, 10))
+            x += o(30) || o(31) ? 30 : e(24) ? -20 : 0;
         if (bl(7) && W_(12, 16, 20) && E_(3, 4, 8) && (black ? bm : wm) < 8) x += 20;
         if (W_(13, 17, 21) && bl(10)) {
             if (bl(14)) {
@@ -406,8 +399,10 @@ struct PlainFormations {
     {
         const PieceCounts c = PieceCounts::of(board);
         const Board turned = colourMirrored(board);
-        const int white = PlainFormations { board, false, c[WhiteMan], c[BlackMan] }.value(whiteToMove, phase);
-        const int black = PlainFormations { turned, true, c[BlackMan], c[WhiteMan] }.value(!whiteToMove, phase);
+        const int white
+            = PlainFormations { board, false, c[WhiteMan], c[BlackMan] }.value(whiteToMove, phase);
+        const int black
+            = PlainFormations { turned, true, c[BlackMan], c[WhiteMan] }.value(!whiteToMove, phase);
         return std::clamp(white - black, -50, 50);
     }
 };
@@ -481,7 +476,8 @@ TEST(FormationsReference, MaskedTermAgreesWithTheRulesSquareBySquare)
     // Random boards rarely meet a rule of many squares: force each rule's
     // base, for white or (turned) for black, and let chance decide the rest.
     for (int i = 0; i < 400; ++i)
-        for (std::string_view base : kFormationBases) check(withBase(test::randomBoard(rng, 24, 0.0).board, base, rng() % 2 == 0));
+        for (std::string_view base : kFormationBases)
+            check(withBase(test::randomBoard(rng, 24, 0.0).board, base, rng() % 2 == 0));
     EXPECT_GT(spoke, 1000);
 }
 
@@ -491,7 +487,8 @@ TEST(ManStructureReference, MaskedTermAgreesWithTheRulesSquareBySquare)
     auto check = [](const Board& b) {
         const PieceCounts c = PieceCounts::of(b);
         for (int phase = 0; phase <= 3; ++phase)
-            ASSERT_EQ(knowledge::manStructure(b, c, phase), Plain { b }.structure(phase)) << formatFen(Position { b, White });
+            ASSERT_EQ(knowledge::manStructure(b, c, phase), Plain { b }.structure(phase))
+                << formatFen(Position { b, White });
     };
     for (const auto& p : test::randomGamePositions(rng, 40, 100)) check(p.board);
     for (int i = 0; i < 20000; ++i) check(test::randomBoard(rng, 14, 0.1).board);
@@ -500,7 +497,8 @@ TEST(ManStructureReference, MaskedTermAgreesWithTheRulesSquareBySquare)
 // The whole evaluation step by step on a plain board, with the sums counted
 // from scratch and the knowledge terms above, against the evaluator's
 // incremental, table-driven one.
-int plainEvaluate(const Evaluator& ev, const Board& b, SideToMove e, int p, int alpha, int beta, int last, int rootPiece)
+int plainEvaluate(const Evaluator& ev, const Board& b, SideToMove e, int p, int alpha, int beta,
+                  int last, int rootPiece)
 {
     using namespace evaltables;
     const ParameterSet& par = ev.parameters();
@@ -552,12 +550,16 @@ int plainEvaluate(const Evaluator& ev, const Board& b, SideToMove e, int p, int 
         opening = TempoOpeningVariant2;
         middle = TempoMiddleVariant2;
     }
-    const int w = par.tempoWeight(M > t0 ? opening : M > t1 ? middle : M > t2 ? TempoPreEndgame : TempoEndgame);
+    const int w = par.tempoWeight(M > t0       ? opening
+                                      : M > t1 ? middle
+                                      : M > t2 ? TempoPreEndgame
+                                               : TempoEndgame);
     S += w * advance + 5 * advance;
     const auto& own = zone[0];
     const auto& opp = zone[1];
     if (T > t2) {
-        S += 15 * (centre[0] - centre[1]) + 8 * (std::abs(opp[1] - opp[2]) - std::abs(own[1] - own[2]));
+        S += 15 * (centre[0] - centre[1])
+            + 8 * (std::abs(opp[1] - opp[2]) - std::abs(own[1] - own[2]));
         S = std::clamp(S, -45, 45);
     }
     if (T > t0) {
@@ -576,7 +578,8 @@ int plainEvaluate(const Evaluator& ev, const Board& b, SideToMove e, int p, int 
         for (int k = 0; k < 4; ++k) {
             const int front = DirectionTable[3 - k][last];
             // A piece must stand in front: see the evaluation's own comment.
-            if (b[DirectionTable[k][last]] == Empty && b[front] != Empty && std::abs(b[last] - b[front]) == 2) {
+            if (b[DirectionTable[k][last]] == Empty && b[front] != Empty
+                && std::abs(b[last] - b[front]) == 2) {
                 S += p % 2 == 0 ? 100 : -100;
                 break;
             }
@@ -590,7 +593,8 @@ int plainEvaluate(const Evaluator& ev, const Board& b, SideToMove e, int p, int 
 
     auto kingsOn = [&](std::uint8_t king, int x, int y) { return b[x] == king && b[y] == king; };
     auto corners = [&](std::uint8_t king) {
-        return kingsOn(king, 1, 5) || kingsOn(king, 1, 32) || kingsOn(king, 28, 5) || kingsOn(king, 28, 32);
+        return kingsOn(king, 1, 5) || kingsOn(king, 1, 32) || kingsOn(king, 28, 5)
+            || kingsOn(king, 28, 32);
     };
     if (wm == 0 && wk == 3 && bm == 1 && bk == 1) {
         const int x = knowledge::tripleKingBlock(b, White);
@@ -605,7 +609,8 @@ int plainEvaluate(const Evaluator& ev, const Board& b, SideToMove e, int p, int 
     } else if (M == 0 && wk == 2 && bk == 4 && -15000 < total && total < 15000) {
         if (corners(WhiteKing)) total /= 2;
     }
-    if (-31000 < total && total < 31000 && T <= 7 && wm >= 1 && bm >= 1 && wk >= 2 && bk >= 2) total /= 4;
+    if (-31000 < total && total < 31000 && T <= 7 && wm >= 1 && bm >= 1 && wk >= 2 && bk >= 2)
+        total /= 4;
     return static_cast<std::int16_t>(total);
 }
 
@@ -628,10 +633,12 @@ TEST(EvaluateReference, EveryStepAgreesWithThePlainReading)
                 if (b[s] != Empty) last = s;
             }
             const int rootPiece = static_cast<int>(rng() % 5);
-            const int got = ev.evaluate(EvalNode { b, c, ply, static_cast<Square>(last), static_cast<std::uint8_t>(rootPiece), sums },
+            const int got = ev.evaluate(EvalNode { b, c, ply, static_cast<Square>(last),
+                                                   static_cast<std::uint8_t>(rootPiece), sums },
                                         e, alpha, beta);
             ASSERT_EQ(got, plainEvaluate(ev, b, e, ply, alpha, beta, last, rootPiece))
-                << formatFen(Position { b, White }) << " e " << int(e) << " ply " << ply << " window " << alpha << ".." << beta;
+                << formatFen(Position { b, White }) << " e " << int(e) << " ply " << ply
+                << " window " << alpha << ".." << beta;
             ++checked;
         }
     };

@@ -22,7 +22,8 @@ void checkEveryMove(Evaluator& ev, MoveGenerator& gen, const test::SidedBoard& p
             ev.updateSums(sums, b, m, e);
             Board after = b;
             applyMove(after, m);
-            ASSERT_EQ(sums, ev.computeSums(after, e)) << "move " << moveText(m) << " root side " << int(e);
+            ASSERT_EQ(sums, ev.computeSums(after, e))
+                << "move " << moveText(m) << " root side " << int(e);
         }
     }
 }

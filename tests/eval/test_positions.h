@@ -39,7 +39,8 @@ struct RootEval {
         const PieceCounts c = PieceCounts::of(b);
         ev.preparePhase(b, c);
         const EvalSums sums = ev.prepareSums(b, c, e);
-        return ev.evaluate(EvalNode { b, c, ply, lastMove, rootPiece, sums }, e, alpha, beta, trace);
+        return ev.evaluate(EvalNode { b, c, ply, lastMove, rootPiece, sums }, e, alpha, beta,
+                           trace);
     }
 };
 

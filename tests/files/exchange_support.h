@@ -14,7 +14,8 @@
 
 namespace kv::test {
 
-inline std::unique_ptr<GameState> newGame(const char* white = "Dupont", const char* black = "Korvelan")
+inline std::unique_ptr<GameState> newGame(const char* white = "Dupont",
+                                          const char* black = "Korvelan")
 {
     auto g = std::make_unique<GameState>();
     g->whiteName = white;
@@ -26,7 +27,8 @@ inline std::unique_ptr<GameState> newGame(const char* white = "Dupont", const ch
 // Plays up to `plies` random legal moves; stops early when the side to move
 // is stuck or `stop` says so after a move.
 template <class Stop = bool (*)(const MoveRecord&)>
-inline void playRandom(GameState& g, unsigned seed, int plies, Stop stop = [](const MoveRecord&) { return false; })
+inline void playRandom(
+    GameState& g, unsigned seed, int plies, Stop stop = [](const MoveRecord&) { return false; })
 {
     std::mt19937 rng(seed);
     for (int i = 0; i < plies; ++i) {
@@ -50,7 +52,8 @@ inline void shuttle(GameState& g, int plies)
         const Square to = internalSquare(std::stoi(text.substr(text.find('-') + 1)));
         const int n = g.generateLegal();
         for (int k = 0; k < n; ++k)
-            if (g.gen.list(1)[k].from == from && g.gen.list(1)[k].to == to) g.playMove(g.gen.list(1)[k], 0);
+            if (g.gen.list(1)[k].from == from && g.gen.list(1)[k].to == to)
+                g.playMove(g.gen.list(1)[k], 0);
     }
 }
 

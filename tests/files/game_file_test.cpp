@@ -1,6 +1,6 @@
+#include "exchange_support.h"
 #include "files/game_file.h"
 #include "files/replay.h"
-#include "exchange_support.h"
 #include "rules/game_state.h"
 #include "rules/geometry.h"
 #include "support/file_size_limit.h"
@@ -51,12 +51,14 @@ std::vector<std::uint8_t> fileBytes(const std::string& path)
 
 void writeBytes(const std::string& path, const std::vector<std::uint8_t>& b)
 {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
 }
 
 std::int32_t le32(const GameFileImage& im, std::size_t at)
 {
-    return std::int32_t(im[at] | im[at + 1] << 8 | im[at + 2] << 16 | std::uint32_t(im[at + 3]) << 24);
+    return std::int32_t(im[at] | im[at + 1] << 8 | im[at + 2] << 16
+                        | std::uint32_t(im[at + 3]) << 24);
 }
 
 GameState reloaded(const GameFile& f)
@@ -78,15 +80,15 @@ TEST(GameFileImage, FieldsSitAtTheirOffsetsLittleEndian)
     const GameFileImage im = gameFileImage(gameFileOf(g, s));
 
     EXPECT_EQ(im.size(), 22442u);
-    EXPECT_EQ(im[0], 5);                                // plies held, in entry 0's sentinel
-    EXPECT_EQ(im[88 * 5 + 36], 0x04);                   // white's clock, low byte first
+    EXPECT_EQ(im[0], 5);              // plies held, in entry 0's sentinel
+    EXPECT_EQ(im[88 * 5 + 36], 0x04); // white's clock, low byte first
     EXPECT_EQ(le32(im, 88 * 5 + 40), -2);
-    EXPECT_EQ(im[88 * 4 + 33], 1);                      // ply 4 took one piece
+    EXPECT_EQ(im[88 * 4 + 33], 1); // ply 4 took one piece
     EXPECT_EQ(im[88 * 5 + 34], internalSquare(5));
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&im[88 * 5 + 44])), "Anne");
     EXPECT_EQ(im[88 * 5 + 84], 1);
     EXPECT_EQ(le32(im, 22300), 7);
-    EXPECT_EQ(le32(im, 22304), -3);                     // the size factor sign-extended
+    EXPECT_EQ(le32(im, 22304), -3); // the size factor sign-extended
     EXPECT_EQ(im[22386], 4);
     EXPECT_EQ(im[22387], 17);
     EXPECT_EQ(le32(im, 22388), 0x0A0B0C0D);
@@ -188,7 +190,8 @@ TEST(GameFileRoundTrip, EveryGeneratedGameReadsBackEvenWithCircularCaptures)
         GameState g;
         g.startFrom(b, White);
         int here = 0;
-        test::playRandom(g, rng(), 30, [&](const MoveRecord& m) { return here += m.from == m.to, false; });
+        test::playRandom(g, rng(), 30,
+                         [&](const MoveRecord& m) { return here += m.from == m.to, false; });
         if (here == 0) continue;
         circular += here;
         GameFileError why;
@@ -281,7 +284,8 @@ TEST(GameFileDamage, WrongSizesMissingFilesAndNoiseAreRefused)
     std::vector<std::uint8_t> bytes(22442);
     GameFileError why;
     const GameFileImage good = gameFileImage(gameFileOf(openingGame(), {}));
-    for (std::size_t size : { std::size_t(0), std::size_t(1), std::size_t(22441), std::size_t(22443), std::size_t(60000) }) {
+    for (std::size_t size : { std::size_t(0), std::size_t(1), std::size_t(22441),
+                              std::size_t(22443), std::size_t(60000) }) {
         std::vector<std::uint8_t> b(good.begin(), good.end());
         b.resize(size, 0);
         writeBytes(dir.file("s.dam"), b);
@@ -313,7 +317,8 @@ TEST(GameFileWrite, AFailedWriteLeavesTheOldFileWhole)
     GameState fresh;
     fresh.newGame();
     // Files may not grow past 10000 bytes: the write stops half-way.
-    const bool written = test::withFileSizeLimit(10000, [&] { return WriteGameFile(path, gameFileOf(fresh, {}), why); });
+    const bool written = test::withFileSizeLimit(
+        10000, [&] { return WriteGameFile(path, gameFileOf(fresh, {}), why); });
 
     EXPECT_FALSE(written);
     EXPECT_EQ(why.problem, GameFileProblem::CannotOpen);

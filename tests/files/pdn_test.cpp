@@ -13,7 +13,8 @@ using namespace kv::test;
 
 namespace {
 
-std::unique_ptr<GameState> importPdn(const std::string& text, int index = 0, ParsedGame* parsedOut = nullptr)
+std::unique_ptr<GameState> importPdn(const std::string& text, int index = 0,
+                                     ParsedGame* parsedOut = nullptr)
 {
     ExchangeProblem why;
     auto parsed = readPdnGame(text, index, &why);
@@ -26,7 +27,10 @@ std::unique_ptr<GameState> importPdn(const std::string& text, int index = 0, Par
     return g;
 }
 
-bool contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
 
 // Plays the legal move of the side to move that takes exactly these user squares.
 void playCapture(GameState& g, std::vector<int> takenUser)
@@ -58,9 +62,13 @@ TEST(Pdn, RoundTripOfPlayedGames)
         tags.event = "Club";
         tags.date = "2026.12.07";
         const std::string pdn = writePdn(*g, GameResult::BlackWon, tags);
-        EXPECT_TRUE(contains(pdn, "[Event \"Club\"]\n[Site \"?\"]\n[Date \"2026.12.07\"]\n[Round \"?\"]\n"));
-        EXPECT_TRUE(contains(pdn, "[White \"Jean \\\"Le Grand\\\" D.\"]\n[Black \"Korvelan\"]\n[Result \"0-1\"]\n"));
-        EXPECT_TRUE(contains(pdn, "[GameType \"28,W,8,8,N1,1\"]\n[PlyCount \"" + std::to_string(g->gamePly) + "\"]\n"));
+        EXPECT_TRUE(contains(
+            pdn, "[Event \"Club\"]\n[Site \"?\"]\n[Date \"2026.12.07\"]\n[Round \"?\"]\n"));
+        EXPECT_TRUE(contains(
+            pdn, "[White \"Jean \\\"Le Grand\\\" D.\"]\n[Black \"Korvelan\"]\n[Result \"0-1\"]\n"));
+        EXPECT_TRUE(contains(pdn,
+                             "[GameType \"28,W,8,8,N1,1\"]\n[PlyCount \""
+                                 + std::to_string(g->gamePly) + "\"]\n"));
         EXPECT_FALSE(contains(pdn, "[FEN"));
         EXPECT_TRUE(contains(pdn, " 0-1\n"));
         std::size_t start = 0, nl;
@@ -111,14 +119,14 @@ TEST(Pdn, SetUpPositionWithBlackToMove)
 
 TEST(Pdn, CommentsVariationsAndAnotherGameType)
 {
-    const std::string text =
-        "[Event \"Open\"]\n[White \"Caf\xe9\"]\n[Black \"Noir\"]\n[GameType \"28\"]\n"
-        "1. 9-13 {a comment (with a bracket} 22-18 (2. 11-15 {inside} (2. 10-14)) "
-        "2. 13x22! $3 ; to the end of the line 1-0\n"
-        "26x19? 3...\n"
-        "%escaped line 4. 1-1\n"
-        "* [Event \"Second\"] [White \"X\"] [Black \"Y\"] 1. 9-13 1-1\n"
-        "1. 10-14 2-0\n";
+    const std::string text
+        = "[Event \"Open\"]\n[White \"Caf\xe9\"]\n[Black \"Noir\"]\n[GameType \"28\"]\n"
+          "1. 9-13 {a comment (with a bracket} 22-18 (2. 11-15 {inside} (2. 10-14)) "
+          "2. 13x22! $3 ; to the end of the line 1-0\n"
+          "26x19? 3...\n"
+          "%escaped line 4. 1-1\n"
+          "* [Event \"Second\"] [White \"X\"] [Black \"Y\"] 1. 9-13 1-1\n"
+          "1. 10-14 2-0\n";
     const auto list = listPdnGames(text);
     ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(choiceLine(0, list[0]), " 1:Caf\xc3\xa9-Noir");
@@ -152,7 +160,7 @@ TEST(PdnForms, EachFormIsReadOrRefusedWithItsPlace)
     struct Case {
         const char* file;
         int games, game;
-        int plies;                 // when read
+        int plies;                // when read
         std::optional<K> refusal; // else refused so, at `line`
         int line = 0;
     };
@@ -198,7 +206,8 @@ TEST(PdnForms, EachFormIsReadOrRefusedWithItsPlace)
         ExchangeProblem problem;
         std::optional<ExchangeProblem> refusal;
         GameState g;
-        if (const auto parsed = readGame(*file, index, c.game - 1, &problem)) refusal = replayGame(*parsed, g).refused;
+        if (const auto parsed = readGame(*file, index, c.game - 1, &problem))
+            refusal = replayGame(*parsed, g).refused;
         else refusal = problem;
         if (c.refusal) {
             ASSERT_TRUE(refusal);
@@ -217,11 +226,14 @@ TEST(PdnForms, EachFormIsReadOrRefusedWithItsPlace)
 // Latin-1 name from an old game file goes out as UTF-8.
 TEST(Exchange, RoundTripKeepsMovesNamesAndResult)
 {
-    for (GameResult r : { GameResult::WhiteWon, GameResult::Draw, GameResult::BlackWon, GameResult::None }) {
+    for (GameResult r :
+         { GameResult::WhiteWon, GameResult::Draw, GameResult::BlackWon, GameResult::None }) {
         auto g = newGame("Dupr\xc3\xa9, Jean-Pierre", "Zo\xc3\xab-Anne M\xc3\xbcller");
         playRandom(*g, 40 + static_cast<unsigned>(resultCode(r)), 41);
         for (ExchangeFormat format : { ExchangeFormat::Text, ExchangeFormat::Pdn }) {
-            const ExchangeFile file { format == ExchangeFormat::Pdn ? writePdn(*g, r) : exportText(*g, r), format, false };
+            const ExchangeFile file { format == ExchangeFormat::Pdn ? writePdn(*g, r)
+                                                                    : exportText(*g, r),
+                                      format, false };
             const auto parsed = readGame(file, listGames(file), 0);
             ASSERT_TRUE(parsed) << file.contents;
             EXPECT_EQ(parsed->result, r) << file.contents;

@@ -31,7 +31,8 @@ TEST(PrintLayout, ThirteenMovesOnThreeLinesOfSix)
     for (int j = 1; j < 6; ++j) first += recordLineText(*g, j) + "  ";
     EXPECT_EQ(l.lines[0].text, first);
     EXPECT_EQ(l.lines[1].text.substr(0, 3), " 7.");
-    EXPECT_EQ(l.lines[2].text, recordLineText(*g, 12) + " " + recordLineText(*g, 13) + "  "); // 14 alone
+    EXPECT_EQ(l.lines[2].text,
+              recordLineText(*g, 12) + " " + recordLineText(*g, 13) + "  "); // 14 alone
     // Every second line position, below the gap.
     EXPECT_EQ(l.lines[0].y, 100 + kPrintMovesGap);
     EXPECT_EQ(l.lines[1].y, 300 + kPrintMovesGap);
@@ -68,6 +69,7 @@ TEST(PrintLayout, PageSmallerThanALineGivesEachLineAPage)
     for (int lineHeight : { 0, 50, 5000 }) {
         const PrintLayout l = layoutPrint(*g, 10, lineHeight);
         ASSERT_FALSE(l.lines.empty());
-        for (std::size_t i = 0; i < l.lines.size(); ++i) EXPECT_EQ(l.lines[i].page, static_cast<int>(i));
+        for (std::size_t i = 0; i < l.lines.size(); ++i)
+            EXPECT_EQ(l.lines[i].page, static_cast<int>(i));
     }
 }

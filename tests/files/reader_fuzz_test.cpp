@@ -43,7 +43,8 @@ void readAll(const std::string& bytes)
         const int count = static_cast<int>(std::min<std::size_t>(list.size(), 3));
         for (int i = 0; i < count; ++i) {
             EXPECT_LE(list[i].white.size(), static_cast<std::size_t>(kNameLength));
-            auto parsed = format == ExchangeFormat::Text ? readTextGame(view, i) : readPdnGame(view, i);
+            auto parsed
+                = format == ExchangeFormat::Text ? readTextGame(view, i) : readPdnGame(view, i);
             if (!parsed) continue;
             for (const WrittenMove& m : parsed->moves)
                 for (Square s : m.squares) ASSERT_LE(s, 32);

@@ -12,7 +12,8 @@ using namespace kv::test;
 
 namespace {
 
-std::unique_ptr<GameState> importText(const std::string& text, int index = 0, ReplayReport* report = nullptr)
+std::unique_ptr<GameState> importText(const std::string& text, int index = 0,
+                                      ReplayReport* report = nullptr)
 {
     auto parsed = readTextGame(text, index);
     EXPECT_TRUE(parsed);
@@ -46,7 +47,8 @@ TEST(TextExport, RoundTripKeepsMovesNamesAndDropsTheResultFromTheBlackName)
             g->gamePly -= 1;
             g->side ^= 1;
         }
-        for (GameResult r : { GameResult::WhiteWon, GameResult::Draw, GameResult::BlackWon, GameResult::None }) {
+        for (GameResult r :
+             { GameResult::WhiteWon, GameResult::Draw, GameResult::BlackWon, GameResult::None }) {
             const std::string text = exportText(*g, r);
             const auto parsed = readTextGame(text, 0);
             ASSERT_TRUE(parsed);
@@ -69,7 +71,9 @@ TEST(TextExport, FivePliesWriteTwoMovesAndWhitesThirdUnderTheHeader)
     EXPECT_EQ(l[0], "Anne-Korvelan ");
     EXPECT_EQ(l[1], "Korvelan144");
     // The fifth ply, often the winning one, stands alone at the end.
-    EXPECT_EQ(l[2], recordLineText(*g, 0) + "  " + recordLineText(*g, 1) + "  " + recordLineText(*g, 2) + "  ");
+    EXPECT_EQ(l[2],
+              recordLineText(*g, 0) + "  " + recordLineText(*g, 1) + "  " + recordLineText(*g, 2)
+                  + "  ");
     EXPECT_EQ(recordLineText(*g, 2).substr(0, 3), " 3.");
     EXPECT_EQ(recordLineText(*g, 2).size(), 9u); // " 3.09-13 "
     expectSameGame(*g, *importText(exportText(*g, GameResult::None)));
@@ -111,7 +115,8 @@ TEST(TextImport, CollectionOffersEveryGameAndReadsTheChosenOne)
 {
     std::string text;
     std::vector<std::unique_ptr<GameState>> games;
-    const char* names[3][2] = { { "Alice", "Bob" }, { "Carla", "Korvelan" }, { "Korvelan", "Didier" } };
+    const char* names[3][2]
+        = { { "Alice", "Bob" }, { "Carla", "Korvelan" }, { "Korvelan", "Didier" } };
     for (unsigned i = 0; i < 3; ++i) {
         games.push_back(newGame(names[i][0], names[i][1]));
         playRandom(*games.back(), 20 + i, 10 + 2 * i);
@@ -141,7 +146,8 @@ TEST(TextImport, CaptureChainAndLetterSquares)
     for (int k = 1; k <= g->gamePly; ++k) {
         Board before;
         before[0] = OffBoard;
-        std::copy(g->record[k - 1].squares.begin(), g->record[k - 1].squares.end(), before.sq.begin() + 1);
+        std::copy(g->record[k - 1].squares.begin(), g->record[k - 1].squares.end(),
+                  before.sq.begin() + 1);
         auto moves = recordedMoves(*g, k);
         ASSERT_EQ(static_cast<int>(moves.size()), k);
         path = moves.back().landing;
@@ -152,8 +158,11 @@ TEST(TextImport, CaptureChainAndLetterSquares)
     std::string numeric = "A-B\r\n", letters = "A-B\r\n";
     const auto moves = recordedMoves(*g, g->gamePly);
     for (std::size_t i = 0; i < moves.size(); ++i) {
-        if (i % 2 == 0) numeric += std::to_string(i / 2 + 1) + ". ", letters += std::to_string(i / 2 + 1) + ".";
-        const auto& squares = i + 1 == moves.size() ? path : std::vector<Square> { moves[i].move.from, moves[i].move.to };
+        if (i % 2 == 0)
+            numeric += std::to_string(i / 2 + 1) + ". ", letters += std::to_string(i / 2 + 1) + ".";
+        const auto& squares = i + 1 == moves.size()
+            ? path
+            : std::vector<Square> { moves[i].move.from, moves[i].move.to };
         for (std::size_t s = 0; s < squares.size(); ++s) {
             if (s) numeric += 'x', letters += '-';
             numeric += std::to_string(userNumber(squares[s]));
@@ -175,7 +184,8 @@ TEST(TextImport, WrittenSquareForms)
     EXPECT_EQ(alphabeticSquare("a7"), Square(5));
     EXPECT_EQ(alphabeticSquare("G1"), Square(32));
     EXPECT_FALSE(alphabeticSquare("A8")); // a light square
-    for (int s = 1; s <= 32; ++s) EXPECT_EQ(alphabeticSquare(alphabeticLabel(static_cast<Square>(s))), Square(s));
+    for (int s = 1; s <= 32; ++s)
+        EXPECT_EQ(alphabeticSquare(alphabeticLabel(static_cast<Square>(s))), Square(s));
     // One square not a number: both read as letters, so "C3-5" has an unreadable destination.
     const auto m = parseWrittenMove("C3-5");
     ASSERT_TRUE(m);
@@ -198,10 +208,14 @@ TEST(TextImport, UnreadableAndIllegalHalfMovesAreSkipped)
 
 TEST(TextImport, NamesAreCutAndTheTextEndsAt64000Characters)
 {
-    auto g = importText("Un nom beaucoup trop long pour le record-Caf\xe9 du Commerce  1-1\r\n1. 9-13\r\n");
+    auto g = importText(
+        "Un nom beaucoup trop long pour le record-Caf\xe9 du Commerce  1-1\r\n1. 9-13\r\n");
     EXPECT_EQ(g->whiteName, "Un nom beaucoup tro");
     EXPECT_EQ(g->blackName, "Caf\xc3\xa9 du Commerce");
-    EXPECT_EQ(importText("\xEF\xBB\xBF" "Anne-Bert\r\n1. 9-13\r\n")->whiteName, "Anne"); // not the byte order mark
+    EXPECT_EQ(importText("\xEF\xBB\xBF"
+                         "Anne-Bert\r\n1. 9-13\r\n")
+                  ->whiteName,
+              "Anne"); // not the byte order mark
 
     std::string text = "A-B\r\n1. 9-13\r\n\r\n";
     text += std::string(kTextLimit - text.size(), ' ');

@@ -1,5 +1,5 @@
-#include "game/command_states.h"
 #include "game/board_picture.h"
+#include "game/command_states.h"
 #include "rules/geometry.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ TEST(CommandStates, ThinkingLocksTheGameButNotTheStopsAndNavigationButtons)
     EXPECT_FALSE(s.editMenu);
     EXPECT_FALSE(s.offerDraw);
     EXPECT_FALSE(s.fileMenu);
-    EXPECT_FALSE(s.parametersMenu); // the libraries stay as the search found them
+    EXPECT_FALSE(s.parametersMenu);   // the libraries stay as the search found them
     EXPECT_TRUE(s.navigationButtons); // they abandon the search
     EXPECT_TRUE(s.stopSearch);
     EXPECT_TRUE(s.quit);

@@ -25,9 +25,12 @@ public:
     void showPanel(GamePanel p, bool shown) override { panels[p] = shown; }
     void showEndMessage(const QString& t) override { message = t; }
     void playSound(Sound s) override { sounds.push_back(s); }
-    void refreshStatus() override {}
-    void refreshMoveList() override {}
-    void showClock(int side, const ClockText& t) override { clocks[side] = t.minutes + ":" + t.seconds; }
+    void refreshStatus() override { }
+    void refreshMoveList() override { }
+    void showClock(int side, const ClockText& t) override
+    {
+        clocks[side] = t.minutes + ":" + t.seconds;
+    }
     void applyCommandStates(const CommandStates& s) override { states = s; }
     bool clockTimerRunning() const override { return timer; }
     void startClockTimer() override { timer = true; }
@@ -36,7 +39,7 @@ public:
         ++events;
         if (onEvents) onEvents();
     }
-    void waitForEvents() override {}
+    void waitForEvents() override { }
     void quitApplication() override { quit = true; }
 
     const BoardPicture* picture = nullptr;
@@ -70,7 +73,7 @@ protected:
         game.startFrom(b, side);
         c.picture().showBoard(game.displayed);
     }
-    void clickUser(int user) { c.clic1(cellOf(internalSquare(user), false)); }
+    void clickUser(int user) { c.handleBoardClick(cellOf(internalSquare(user), false)); }
 
     GameState game;
     SearchContext search;
@@ -80,7 +83,7 @@ protected:
 
 TEST_F(Controller, FullRecordEndsTheGameAsADraw)
 {
-    c.Ordinateur(); // human against human
+    c.toggleHumanVsHuman(); // human against human
     game.gamePly = kLastPlyEntry;
     game.recordedPlies = kLastPlyEntry;
     game.storeRecordEntry(0);
@@ -88,7 +91,7 @@ TEST_F(Controller, FullRecordEndsTheGameAsADraw)
     EXPECT_EQ(c.endMessage(), "Match nul !");
     EXPECT_EQ(c.gameResult(), GameResult::Draw);
     EXPECT_EQ(game.gamePly, kLastPlyEntry); // no ply 253: the settings entries stay intact
-    EXPECT_TRUE(view.panels[GamePanel::FinDeParties]);
+    EXPECT_TRUE(view.panels[GamePanel::GameEnd]);
 }
 
 TEST_F(Controller, ComputerWithNoMoveLeftLosesAndTheUserHearsIt)
@@ -96,7 +99,7 @@ TEST_F(Controller, ComputerWithNoMoveLeftLosesAndTheUserHearsIt)
     // Black (the computer) to move with its last man blocked.
     position({ { 32, BlackMan }, { 28, WhiteMan }, { 23, WhiteMan } }, Black);
     game.enginePlaysBlack = 1;
-    c.ComputerMove();
+    c.playComputerMove();
     EXPECT_EQ(c.endMessage(), "Bravo, vous avez gagné");
     EXPECT_EQ(c.gameResult(), GameResult::WhiteWon);
     ASSERT_FALSE(view.sounds.empty());
@@ -107,23 +110,27 @@ TEST_F(Controller, NoviceAPieceAheadPlaysItsSecondChoice)
 {
     c.setLevel(*levelByIndex(0));
     // White (the computer) has three men against two, several quiet moves.
-    position({ { 9, WhiteMan }, { 10, WhiteMan }, { 11, WhiteMan }, { 29, BlackMan }, { 30, BlackMan } }, White);
-    c.ComputerMove();
+    position(
+        { { 9, WhiteMan }, { 10, WhiteMan }, { 11, WhiteMan }, { 29, BlackMan }, { 30, BlackMan } },
+        White);
+    c.playComputerMove();
     ASSERT_EQ(game.gamePly, 1);
-    EXPECT_TRUE(view.panels[GamePanel::Zut]);
+    EXPECT_TRUE(view.panels[GamePanel::HandicapApology]);
     const RecordEntry& played = game.record[1];
     EXPECT_FALSE(played.from == c.lastResult().move.from && played.to == c.lastResult().move.to);
 
     // With a single legal move (a compulsory capture) there is no choice to spoil.
     Board b;
     b.clear();
-    for (auto [row, column] : { std::pair { 6, 4 }, { 7, 1 }, { 7, 7 } }) b[detail::squareAt(row, column)] = WhiteMan;
-    for (auto [row, column] : { std::pair { 5, 3 }, { 0, 0 } }) b[detail::squareAt(row, column)] = BlackMan;
+    for (auto [row, column] : { std::pair { 6, 4 }, { 7, 1 }, { 7, 7 } })
+        b[detail::squareAt(row, column)] = WhiteMan;
+    for (auto [row, column] : { std::pair { 5, 3 }, { 0, 0 } })
+        b[detail::squareAt(row, column)] = BlackMan;
     game.startFrom(b, White);
     ASSERT_EQ(game.generateLegal(), 1);
-    c.ComputerMove();
+    c.playComputerMove();
     EXPECT_EQ(game.gamePly, 1);
-    EXPECT_FALSE(view.panels[GamePanel::Zut]);
+    EXPECT_FALSE(view.panels[GamePanel::HandicapApology]);
 }
 
 TEST_F(Controller, ComputerOffersADrawInAQuietEndingAndTheUserAccepts)
@@ -133,11 +140,11 @@ TEST_F(Controller, ComputerOffersADrawInAQuietEndingAndTheUserAccepts)
     game.recordedPlies = 30;
     game.storeRecordEntry(0);
     game.enginePlaysBlack = 1;
-    c.ComputerMove();
-    EXPECT_TRUE(view.panels[GamePanel::MatchNul]);
-    c.BitBtn14Click();
+    c.playComputerMove();
+    EXPECT_TRUE(view.panels[GamePanel::DrawOffer]);
+    c.acceptDrawOffer();
     EXPECT_EQ(c.endMessage(), "Match nul !");
-    EXPECT_FALSE(view.panels[GamePanel::MatchNul]);
+    EXPECT_FALSE(view.panels[GamePanel::DrawOffer]);
 }
 
 TEST_F(Controller, NoDrawOfferWhileCapturesAreRecent)
@@ -147,14 +154,15 @@ TEST_F(Controller, NoDrawOfferWhileCapturesAreRecent)
     game.recordedPlies = 30;
     game.storeRecordEntry(0);
     game.record[15].captured = 1;
-    c.ComputerMove();
-    EXPECT_FALSE(view.panels[GamePanel::MatchNul]);
+    c.playComputerMove();
+    EXPECT_FALSE(view.panels[GamePanel::DrawOffer]);
 }
 
 TEST_F(Controller, LongComputerCaptureIsShownJumpByJump)
 {
     // Black's man on (1, 1) takes (2, 2) and (4, 2), passing through (3, 3).
-    auto sq = [](int row, int column) { return static_cast<Square>(detail::squareAt(row, column)); };
+    auto sq
+        = [](int row, int column) { return static_cast<Square>(detail::squareAt(row, column)); };
     auto setUpCapture = [&] {
         Board b;
         b.clear();
@@ -175,7 +183,7 @@ TEST_F(Controller, LongComputerCaptureIsShownJumpByJump)
     c.timing = { 3, 0, 0, 0 };
 
     setUpCapture();
-    c.ComputerMove();
+    c.playComputerMove();
     EXPECT_EQ(game.board[sq(5, 1)], BlackMan);
     EXPECT_TRUE(passedThrough());
     int blinks = 0;
@@ -184,7 +192,7 @@ TEST_F(Controller, LongComputerCaptureIsShownJumpByJump)
 
     c.options.decomposeCaptures = false;
     setUpCapture();
-    c.ComputerMove();
+    c.playComputerMove();
     EXPECT_FALSE(passedThrough());
     EXPECT_EQ(c.picture().content[sq(5, 1)], BlackMan);
     EXPECT_EQ(c.picture().marker[sq(5, 1)], MarkColour::Cyan);
@@ -195,7 +203,8 @@ TEST_F(Controller, KingCaptureShownJumpByJumpEndsOnTheSquareItReallyLandsOn)
     // Black's king takes (2, 2) and (4, 2) and may stop on (5, 1) or (6, 0).
     // The first path of that capture stops on (5, 1), where the man on (6, 2)
     // would take the king: the computer stops on (6, 0).
-    auto sq = [](int row, int column) { return static_cast<Square>(detail::squareAt(row, column)); };
+    auto sq
+        = [](int row, int column) { return static_cast<Square>(detail::squareAt(row, column)); };
     Board b;
     b.clear();
     b[sq(0, 0)] = BlackKing;
@@ -203,18 +212,19 @@ TEST_F(Controller, KingCaptureShownJumpByJumpEndsOnTheSquareItReallyLandsOn)
         b[sq(row, column)] = WhiteMan;
     game.startFrom(b, Black);
     c.picture().showBoard(game.displayed);
-    c.ComputerMove();
+    c.playComputerMove();
     ASSERT_EQ(game.gamePly, 1);
     ASSERT_EQ(game.record[1].to, sq(6, 0));
     const std::array<Square, 2> taken { sq(2, 2), sq(4, 2) };
     ASSERT_EQ(game.gen.capturePath(b, sq(0, 0), taken.data(), 2).landing[2], sq(5, 1));
-    for (int s = 1; s <= 32; ++s) EXPECT_EQ(c.picture().content[s], game.board[s]) << "square " << s;
+    for (int s = 1; s <= 32; ++s)
+        EXPECT_EQ(c.picture().content[s], game.board[s]) << "square " << s;
 }
 
 TEST_F(Controller, ResignationEndsTheGameForTheComputer)
 {
     game.enginePlaysBlack = 1;
-    c.AbandonClick();
+    c.resign();
     EXPECT_EQ(c.endMessage(), "Vous abandonnez, gain KORVELAN");
     EXPECT_EQ(c.gameResult(), GameResult::BlackWon);
     clickUser(10); // the game is over: no more moves
@@ -228,30 +238,30 @@ TEST_F(Controller, FinishedGameKeepsItsResultAndItsClocks)
     position({ { 1, WhiteMan }, { 5, BlackMan }, { 10, BlackMan }, { 30, BlackMan } }, White);
     game.enginePlaysBlack = 1;
     ASSERT_EQ(game.generateLegal(), 0);
-    view.panels[GamePanel::MatchNul] = true; // an offer still on the screen goes
-    c.EndOfGame(0);
-    EXPECT_FALSE(view.panels[GamePanel::MatchNul]);
+    view.panels[GamePanel::DrawOffer] = true; // an offer still on the screen goes
+    c.endGame(0);
+    EXPECT_FALSE(view.panels[GamePanel::DrawOffer]);
     ASSERT_EQ(c.endMessage(), "Désolé, KORVELAN a gagné");
     ASSERT_EQ(c.gameResult(), GameResult::BlackWon);
 
     // Four pieces would make the computer accept a draw, and resigning would
     // give another message: neither touches a finished game.
-    c.ProposernulClick();
-    c.AbandonClick();
-    c.BitBtn14Click();
+    c.offerDraw();
+    c.resign();
+    c.acceptDrawOffer();
     EXPECT_EQ(c.endMessage(), "Désolé, KORVELAN a gagné");
     EXPECT_EQ(c.gameResult(), GameResult::BlackWon);
-    EXPECT_FALSE(view.panels[GamePanel::Nulrefus]);
+    EXPECT_FALSE(view.panels[GamePanel::DrawRefused]);
 
     // The user's clock no longer runs.
     view.clocks.clear();
-    c.ajouter_temps();
+    c.tickClock();
     EXPECT_TRUE(view.clocks.empty());
 }
 
 TEST_F(Controller, TheThirdOccurrenceOfAPositionDrawsTheGame)
 {
-    c.Ordinateur(); // human against human
+    c.toggleHumanVsHuman(); // human against human
     position({ { 29, WhiteKing }, { 4, BlackKing }, { 3, BlackKing } }, White);
     const int shuttle[][2] = { { 29, 25 }, { 4, 8 }, { 25, 29 }, { 8, 4 } };
     for (int ply = 0; ply < 8; ++ply) {
@@ -263,7 +273,7 @@ TEST_F(Controller, TheThirdOccurrenceOfAPositionDrawsTheGame)
     // The start position with white to move, a third time.
     EXPECT_EQ(c.endMessage(), "Match nul par répétition !");
     EXPECT_EQ(c.gameResult(), GameResult::Draw);
-    EXPECT_TRUE(view.panels[GamePanel::FinDeParties]);
+    EXPECT_TRUE(view.panels[GamePanel::GameEnd]);
     clickUser(29);
     clickUser(25);
     EXPECT_EQ(game.gamePly, 8);
@@ -271,11 +281,11 @@ TEST_F(Controller, TheThirdOccurrenceOfAPositionDrawsTheGame)
 
 TEST_F(Controller, BetweenTwoPeopleThePlayerToMoveResigns)
 {
-    c.Ordinateur();
+    c.toggleHumanVsHuman();
     clickUser(10);
     clickUser(14);
     ASSERT_EQ(game.side, Black);
-    c.AbandonClick();
+    c.resign();
     EXPECT_EQ(c.endMessage(), "Gain des blancs");
     EXPECT_EQ(c.gameResult(), GameResult::WhiteWon);
     EXPECT_TRUE(view.sounds.empty()); // nobody to console or congratulate
@@ -286,7 +296,7 @@ TEST_F(Controller, SwappingPlayersTakesTheComputersNameToItsNewColour)
     game.whiteName = "Inconnu";
     game.blackName = kComputerName;
     game.enginePlaysBlack = 1;
-    c.inverser_joueurs();
+    c.swapSides();
     EXPECT_EQ(game.enginePlaysBlack, 0);
     EXPECT_EQ(game.whiteName, kComputerName);
     EXPECT_EQ(game.blackName, "Inconnu");
@@ -296,34 +306,35 @@ TEST_F(Controller, SwappingPlayersTakesTheComputersNameToItsNewColour)
 
 TEST_F(Controller, SteppingBackHidesTheNoticesOfThePositionLeft)
 {
-    c.Ordinateur();
+    c.toggleHumanVsHuman();
     clickUser(10);
     clickUser(14);
     clickUser(21);
     clickUser(18);
     clickUser(9); // white must take 14x21: the man on 9 cannot move
     ASSERT_TRUE(view.panels[GamePanel::CaptureNotice]);
-    c.reprise();
+    c.stepBack();
     EXPECT_EQ(game.gamePly, 1);
     EXPECT_FALSE(view.panels[GamePanel::CaptureNotice]);
     EXPECT_EQ(game.moveList.selected(), 0); // the line of white's first move, the last one played
-    c.avancer();
+    c.stepForward();
     EXPECT_EQ(game.moveList.selected(), 0);
-    c.reprise();
-    c.reprise();
+    c.stepBack();
+    c.stepBack();
     EXPECT_EQ(game.moveList.selected(), -1);
 }
 
 // Runs one loop pass in which the engine may think on the user's time. The
 // test's action runs at the first poll; if the thinking does not end soon
 // after, the test stops it itself and reports how long it went on.
-int pollsOfPonderingPass(GameController& c, RecordingView& view, const std::function<void()>& action)
+int pollsOfPonderingPass(GameController& c, RecordingView& view,
+                         const std::function<void()>& action)
 {
     int polls = 0;
     view.onEvents = [&] {
         if (!c.pondering()) return;
         if (++polls == 1) action();
-        if (polls > 200) c.pause();
+        if (polls > 200) c.stopThinking();
     };
     c.playLoopPass();
     view.onEvents = nullptr;
@@ -338,7 +349,7 @@ TEST_F(Controller, ComputerAgainstComputerInterruptsTheThinkingOnTheUsersTime)
     c.playLoopPass(); // the computer answers; the user's turn comes next
     ASSERT_EQ(game.gamePly, 2);
     c.options.ponder = true;
-    const int polls = pollsOfPonderingPass(c, view, [&] { c.Ordinateurcontreordinateur1Click(); });
+    const int polls = pollsOfPonderingPass(c, view, [&] { c.toggleComputerVsComputer(); });
     EXPECT_GT(polls, 0);
     EXPECT_LT(polls, 50);
     c.playLoopPass();
@@ -352,7 +363,7 @@ TEST_F(Controller, FinishedGameIsNotThoughtAbout)
     clickUser(14);
     c.playLoopPass();
     ASSERT_EQ(game.gamePly, 2);
-    c.AbandonClick();
+    c.resign();
     ASSERT_TRUE(c.gameOver());
     c.options.ponder = true;
     EXPECT_EQ(pollsOfPonderingPass(c, view, [] {}), 0);
@@ -363,23 +374,23 @@ TEST_F(Controller, FinishedGameGetsNoComputerMoveFromASwapOrComputerAgainstCompu
     // White (the user) is blocked: the computer, black, has won.
     position({ { 1, WhiteMan }, { 5, BlackMan }, { 10, BlackMan }, { 30, BlackMan } }, White);
     game.enginePlaysBlack = 1;
-    c.EndOfGame(0);
+    c.endGame(0);
     ASSERT_EQ(c.endMessage(), "Désolé, KORVELAN a gagné");
     const std::size_t sounds = view.sounds.size();
-    c.inverser_joueurs(); // the computer would take the side that has lost
+    c.swapSides(); // the computer would take the side that has lost
     c.playLoopPass();
     EXPECT_EQ(c.endMessage(), "Désolé, KORVELAN a gagné");
     EXPECT_EQ(c.gameResult(), GameResult::BlackWon);
     EXPECT_EQ(view.sounds.size(), sounds);
 
     // After a resignation both sides could still move: nothing is played either.
-    c.remplir();
-    c.AbandonClick();
+    c.resetGame();
+    c.resign();
     ASSERT_TRUE(c.gameOver());
-    c.inverser_joueurs();
+    c.swapSides();
     c.playLoopPass();
     EXPECT_EQ(game.gamePly, 0);
-    c.Ordinateurcontreordinateur1Click();
+    c.toggleComputerVsComputer();
     c.playLoopPass();
     c.playLoopPass();
     EXPECT_EQ(game.gamePly, 0);
@@ -396,8 +407,8 @@ TEST_F(Controller, StepsThatChangeNothingLeaveTheComputersThinkingAlone)
     int polls = 0;
     view.onEvents = [&] {
         if (!c.thinking() || ++polls != 1) return;
-        c.avancer();    // nothing is recorded beyond this ply
-        c.revenir_n(0); // black to move: the line's position after white's move, the one shown
+        c.stepForward(); // nothing is recorded beyond this ply
+        c.goToLine(0);   // black to move: the line's position after white's move, the one shown
     };
     c.playLoopPass();
     ASSERT_GT(polls, 0);
@@ -409,7 +420,7 @@ TEST_F(Controller, StepsThatChangeNothingLeaveTheComputersThinkingAlone)
     ASSERT_TRUE(c.engineTurn());
     polls = 0;
     view.onEvents = [&] {
-        if (c.thinking() && ++polls == 1) c.reprise();
+        if (c.thinking() && ++polls == 1) c.stepBack();
     };
     c.playLoopPass();
     view.onEvents = nullptr;
@@ -421,16 +432,16 @@ TEST_F(Controller, StepsThatChangeNothingLeaveTheComputersThinkingAlone)
 
 TEST_F(Controller, NewGameRecordsItsStartWithTheClocksAtZero)
 {
-    c.Ordinateur();
+    c.toggleHumanVsHuman();
     clickUser(10);
     clickUser(14);
     game.clock = { 125, 61 }; // a game that has run for a while
     game.enginePlaysBlack = 0;
-    c.remplir();
+    c.resetGame();
     EXPECT_EQ(game.record[0].whiteClock, 0);
     EXPECT_EQ(game.record[0].blackClock, 0);
     EXPECT_EQ(game.record[0].enginePlaysBlack, game.enginePlaysBlack);
-    c.revenir_debut(); // the start of the new game, not the clocks of the old one
+    c.goToStart(); // the start of the new game, not the clocks of the old one
     EXPECT_EQ(game.clock[White], 0);
     EXPECT_EQ(view.clocks[White], "0:00");
     EXPECT_EQ(view.clocks[Black], "0:00");
@@ -444,7 +455,7 @@ TEST_F(Controller, ClicksDuringTheComputersTurnAreNeverTheUsersMove)
     clickUser(14);
     ASSERT_TRUE(c.engineTurn()); // the computer's move comes next: a click now is not the user's
     search.state.stopRequested = false;
-    c.clic(cellOf(internalSquare(22), false));
+    c.boardClicked(cellOf(internalSquare(22), false));
     EXPECT_FALSE(c.pendingClick());
     EXPECT_FALSE(search.state.stopRequested); // nothing to stop yet
     c.playLoopPass();
@@ -456,29 +467,29 @@ TEST_F(Controller, ClicksDuringTheComputersTurnAreNeverTheUsersMove)
     c.options.stopByClick = true;
     ASSERT_GT(game.generateLegal(), 0);
     const MoveRecord m = game.gen.list(1)[0];
-    c.clic1(cellOf(m.from, false));
-    if (!c.engineTurn()) c.clic1(cellOf(m.to, false));
+    c.handleBoardClick(cellOf(m.from, false));
+    if (!c.engineTurn()) c.handleBoardClick(cellOf(m.to, false));
     ASSERT_TRUE(c.engineTurn());
     search.state.stopRequested = false;
-    c.clic(cellOf(internalSquare(23), false));
+    c.boardClicked(cellOf(internalSquare(23), false));
     EXPECT_FALSE(c.pendingClick());
     EXPECT_FALSE(search.state.stopRequested);
 }
 
 TEST_F(Controller, NavigationAtTheEdgesOfTheRecordChangesNothing)
 {
-    c.reprise();
+    c.stepBack();
     EXPECT_EQ(game.gamePly, 0);
     EXPECT_TRUE(c.skipPonder());
-    c.avancer();
+    c.stepForward();
     EXPECT_EQ(game.gamePly, 0);
-    c.revenir_n(3); // beyond the record: limited to what is recorded
+    c.goToLine(3); // beyond the record: limited to what is recorded
     EXPECT_EQ(game.gamePly, 0);
 }
 
 TEST_F(Controller, RevenirNKeepsTheSideToMoveAndStaysInsideTheRecord)
 {
-    c.Ordinateur();
+    c.toggleHumanVsHuman();
     clickUser(10);
     clickUser(14);
     clickUser(22);
@@ -486,20 +497,20 @@ TEST_F(Controller, RevenirNKeepsTheSideToMoveAndStaysInsideTheRecord)
     clickUser(11);
     clickUser(15);
     ASSERT_EQ(game.gamePly, 3);
-    c.revenir_n(0); // black to move: the position after white's first move
+    c.goToLine(0); // black to move: the position after white's first move
     EXPECT_EQ(game.gamePly, 1);
     EXPECT_EQ(game.side, Black);
-    c.revenir_n(5);
+    c.goToLine(5);
     EXPECT_EQ(game.gamePly, 3);
-    c.revenir_debut();
-    c.Aller_fin();
+    c.goToStart();
+    c.goToEnd();
     EXPECT_EQ(game.gamePly, 3);
     EXPECT_EQ(game.side, Black);
 }
 
 TEST_F(Controller, QuitterEndsTheLoop)
 {
-    c.quitter();
+    c.quitAndKeepGame();
     EXPECT_TRUE(c.quitRequested());
     EXPECT_TRUE(view.quit);
 }
@@ -528,14 +539,15 @@ TEST(ControllerRandomPlay, BoardRecordAndPictureStayInStep)
             else c.newTraining("U", rng() % 2 == 0);
         };
         newGame();
-        auto clickOn = [&](Square s) { c.clic(cellOf(s, c.picture().inverted)); };
+        auto clickOn = [&](Square s) { c.boardClicked(cellOf(s, c.picture().inverted)); };
         auto act = [&] {
             const int r = rng() % 100;
             if (r < 70) {
                 std::vector<Square> targets;
                 if (c.input().picked()) {
                     for (int q = 1; q <= 32; ++q)
-                        if (c.input().markers()[q] == Marker::Target || c.input().markers()[q] == Marker::Branch)
+                        if (c.input().markers()[q] == Marker::Target
+                            || c.input().markers()[q] == Marker::Branch)
                             targets.push_back(static_cast<Square>(q));
                 } else {
                     Board b = game.board;
@@ -544,18 +556,18 @@ TEST(ControllerRandomPlay, BoardRecordAndPictureStayInStep)
                 }
                 if (!targets.empty() && rng() % 8) clickOn(targets[rng() % targets.size()]);
                 else clickOn(static_cast<Square>(1 + rng() % 32));
-            } else if (r < 75) c.reprise();
-            else if (r < 78) c.avancer();
-            else if (r < 80) c.revenir_debut();
-            else if (r < 82) c.Aller_fin();
-            else if (r < 85) c.revenir_n(rng() % 10);
-            else if (r < 87) c.Inverser();
-            else if (r < 88 && mode != 0) c.inverser_joueurs();
-            else if (r < 89) c.ProposernulClick();
-            else if (r < 90 && rng() % 10 == 0) c.AbandonClick();
+            } else if (r < 75) c.stepBack();
+            else if (r < 78) c.stepForward();
+            else if (r < 80) c.goToStart();
+            else if (r < 82) c.goToEnd();
+            else if (r < 85) c.goToLine(rng() % 10);
+            else if (r < 87) c.flipBoard();
+            else if (r < 88 && mode != 0) c.swapSides();
+            else if (r < 89) c.offerDraw();
+            else if (r < 90 && rng() % 10 == 0) c.resign();
             else if (r < 91 && (c.gameOver() || rng() % 8 == 0)) newGame();
-            else if (r < 92) c.BitBtn14Click();
-            else if (r < 93) c.Horlogeszro1Click();
+            else if (r < 92) c.acceptDrawOffer();
+            else if (r < 93) c.resetClocks();
         };
         bool inEvents = false;
         view.onEvents = [&] {
@@ -580,13 +592,16 @@ TEST(ControllerRandomPlay, BoardRecordAndPictureStayInStep)
                 ASSERT_EQ(c.picture().content[s], game.board[s]) << "square " << s;
                 const MarkColour m = c.picture().marker[s];
                 if (!c.input().picked()) {
-                    ASSERT_TRUE(m != MarkColour::Red && m != MarkColour::Blue && m != MarkColour::Fuchsia) << s;
+                    ASSERT_TRUE(m != MarkColour::Red && m != MarkColour::Blue
+                                && m != MarkColour::Fuchsia)
+                        << s;
                 }
             }
             const auto& lines = game.moveList.lines();
             for (int p = 1; p <= game.recordedPlies; ++p) {
                 const RecordEntry& e = game.record[p];
-                const std::string ply = std::string(label(e.from)) + (e.captured ? "x" : "-") + std::string(label(e.to));
+                const std::string ply = std::string(label(e.from)) + (e.captured ? "x" : "-")
+                    + std::string(label(e.to));
                 ASSERT_LT((p - 1) / 2, int(lines.size()));
                 ASSERT_NE(lines[(p - 1) / 2].find(ply), std::string::npos) << "ply " << p;
             }
@@ -617,7 +632,7 @@ TEST_F(Controller, EachAnnouncedEndingHasItsTextResultAndSound)
     };
     for (const Case& k : cases) {
         view.sounds.clear();
-        c.EndOfGame(k.code);
+        c.endGame(k.code);
         EXPECT_EQ(c.endMessage(), QString::fromUtf8(k.text)) << k.code;
         EXPECT_EQ(c.gameResult(), k.result) << k.code;
         if (k.sound) {
@@ -631,21 +646,21 @@ TEST_F(Controller, EachAnnouncedEndingHasItsTextResultAndSound)
 
 TEST_F(Controller, NavigationKnowsWhoMovesInARecordStartedByBlack)
 {
-    c.Ordinateur(); // human against human
+    c.toggleHumanVsHuman(); // human against human
     position({ { 5, WhiteMan }, { 6, WhiteMan }, { 27, BlackMan }, { 28, BlackMan } }, Black);
     for (int ply = 0; ply < 3; ++ply) {
         ASSERT_GT(game.generateLegal(), 0);
         ASSERT_EQ(game.playMove(game.gen.list(1)[0], game.gen.captureCount()), PlayResult::Played);
     }
     ASSERT_EQ(game.side, White);
-    c.revenir_debut();
+    c.goToStart();
     EXPECT_EQ(game.gamePly, 0);
     EXPECT_EQ(game.side, Black);
-    c.avancer();
+    c.stepForward();
     EXPECT_EQ(game.side, White);
-    c.Aller_fin();
+    c.goToEnd();
     EXPECT_EQ(game.gamePly, 3);
     EXPECT_EQ(game.side, White);
-    c.reprise();
+    c.stepBack();
     EXPECT_EQ(game.side, Black);
 }

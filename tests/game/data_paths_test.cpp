@@ -52,7 +52,8 @@ TEST(DataPaths, UserFilesAreSeededOnceFromTheShippedCopies)
     EXPECT_EQ(readText(mine), "shipped");
     EXPECT_TRUE(QFileInfo(mine).isWritable());
     writeText(mine, "edited");
-    EXPECT_EQ(readText(paths.seededUserFile("parametres/defaut.par")), "edited"); // never overwritten
+    EXPECT_EQ(readText(paths.seededUserFile("parametres/defaut.par")),
+              "edited"); // never overwritten
 
     // A folder is seeded file by file; the user's own files stay.
     EXPECT_EQ(paths.userFolder("parametres"), user + "/parametres");

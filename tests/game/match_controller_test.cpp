@@ -69,7 +69,7 @@ TEST_F(Match, AWinIsAnnouncedByNameAndRatedOnce)
     EXPECT_EQ(game.blackName, "Korvelan");
     // The computer (black) has no move left.
     position({ { 32, BlackMan }, { 28, WhiteMan }, { 23, WhiteMan } }, Black);
-    c.ComputerMove();
+    c.playComputerMove();
     EXPECT_EQ(c.endMessage(), "Anne gagne");
     EXPECT_EQ(c.matchState(), 5);
     ASSERT_TRUE(view.rated);
@@ -77,8 +77,8 @@ TEST_F(Match, AWinIsAnnouncedByNameAndRatedOnce)
     EXPECT_EQ(view.rated->setup.white.rating, 1800);
 
     // A second end of the same game changes nothing.
-    c.EndOfGame(1);
-    c.AbandonClick();
+    c.endGame(1);
+    c.resign();
     EXPECT_EQ(view.calls, 1);
     EXPECT_EQ(c.gameResult(), GameResult::WhiteWon);
 }
@@ -88,7 +88,7 @@ TEST_F(Match, ResignationRatesAWinOfTheComputerThenLeavesTheMatch)
     start("Bruno", true); // the computer plays white
     EXPECT_EQ(game.blackName, "Bruno");
     EXPECT_EQ(c.lastMatch().black.index, 2);
-    c.AbandonClick();
+    c.resign();
     EXPECT_EQ(c.endMessage(), "Vous abandonnez, gain KORVELAN");
     ASSERT_TRUE(view.rated);
     EXPECT_EQ(view.rated->outcome, GameResult::WhiteWon);
@@ -99,19 +99,20 @@ TEST_F(Match, ResignationRatesAWinOfTheComputerThenLeavesTheMatch)
 TEST_F(Match, ThePlayersClockCountsHalfBelow1800)
 {
     // The user (white) has used 100 s against a limit of 60 s; the computer is to move.
-    const std::vector<std::pair<int, std::uint8_t>> pieces { { 9, WhiteMan }, { 10, WhiteMan }, { 23, BlackMan },
-                                                            { 24, BlackMan } };
+    const std::vector<std::pair<int, std::uint8_t>> pieces {
+        { 9, WhiteMan }, { 10, WhiteMan }, { 23, BlackMan }, { 24, BlackMan }
+    };
     start("Bruno", false); // 1700: 100 / 2 is within the limit
     position(pieces, Black);
     game.clock = { 100, 0 };
-    c.ComputerMove();
+    c.playComputerMove();
     EXPECT_FALSE(c.gameOver());
     EXPECT_EQ(game.gamePly, 1);
 
     start("Anne", false); // 1800: the clock counts in full
     position(pieces, Black);
     game.clock = { 100, 0 };
-    c.ComputerMove();
+    c.playComputerMove();
     EXPECT_EQ(c.endMessage(), "Temps dépassé, gain KORVELAN");
     EXPECT_EQ(game.gamePly, 0); // the computer plays no move in a game already lost on time
     ASSERT_TRUE(view.rated);
@@ -125,7 +126,7 @@ TEST_F(Match, TheEnginesNamePlaysItselfUnratedAndTrainingClearsTheResults)
     EXPECT_TRUE(c.options.computerVsComputer);
 
     c.newTraining("Anne", true);
-    c.AbandonClick();
+    c.resign();
     EXPECT_EQ(view.calls, 1);
     EXPECT_FALSE(view.rated);
 }

@@ -7,7 +7,10 @@ using namespace kv;
 
 namespace {
 
-constexpr Square at(int row, int column) { return detail::squareAt(row, column) == 0 ? 0 : Square(detail::squareAt(row, column)); }
+constexpr Square at(int row, int column)
+{
+    return detail::squareAt(row, column) == 0 ? 0 : Square(detail::squareAt(row, column));
+}
 
 class Input : public ::testing::Test {
 protected:

@@ -11,22 +11,22 @@ namespace kv::test {
 
 class QuietView : public GameView {
 public:
-    void boardChanged() override {}
-    void showPanel(GamePanel, bool) override {}
-    void showEndMessage(const QString&) override {}
-    void playSound(Sound) override {}
-    void refreshStatus() override {}
-    void refreshMoveList() override {}
-    void showClock(int, const ClockText&) override {}
-    void applyCommandStates(const CommandStates&) override {}
+    void boardChanged() override { }
+    void showPanel(GamePanel, bool) override { }
+    void showEndMessage(const QString&) override { }
+    void playSound(Sound) override { }
+    void refreshStatus() override { }
+    void refreshMoveList() override { }
+    void showClock(int, const ClockText&) override { }
+    void applyCommandStates(const CommandStates&) override { }
     bool clockTimerRunning() const override { return true; }
-    void startClockTimer() override {}
+    void startClockTimer() override { }
     void processEvents() override
     {
         if (onEvents) onEvents();
     }
-    void waitForEvents() override {}
-    void quitApplication() override {}
+    void waitForEvents() override { }
+    void quitApplication() override { }
 
     std::function<void()> onEvents;
 };

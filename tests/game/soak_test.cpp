@@ -7,9 +7,9 @@
 #include "game/controller.h"
 
 #include "files/game_file.h"
+#include "quiet_view.h"
 #include "rules/notation.h"
 #include "support/temp_dir.h"
-#include "quiet_view.h"
 
 #include <gtest/gtest.h>
 
@@ -72,18 +72,19 @@ TEST(Soak, EngineGamesWithCommandsAtRandomMoments)
     auto inject = [&] {
         ++injected;
         switch (rng() % 8) {
-        case 0: c.reprise(); break;
-        case 1: c.avancer(); break;
-        case 2: c.Inverser(); break;
-        case 3: c.pause(); break; // "Arrêter le calcul": plays the best move so far
-        case 4: c.revenir_n(static_cast<int>(rng() % 20)); break;
-        case 5: c.Aller_fin(); break;
+        case 0: c.stepBack(); break;
+        case 1: c.stepForward(); break;
+        case 2: c.flipBoard(); break;
+        case 3: c.stopThinking(); break; // "Arrêter le calcul": plays the best move so far
+        case 4: c.goToLine(static_cast<int>(rng() % 20)); break;
+        case 5: c.goToEnd(); break;
         default: {
             // A save and a read back, as "Sauver" and "Ouvrir" do, of the game
             // as it stands at this moment.
             GameFileError error;
             const std::string path = dir.file("soak.dam");
-            ASSERT_TRUE(WriteGameFile(path, gameFileOf(game, StoredSettings {}), error)) << error.detail;
+            ASSERT_TRUE(WriteGameFile(path, gameFileOf(game, StoredSettings {}), error))
+                << error.detail;
             const auto back = ReadGameFile(path, error);
             ASSERT_TRUE(back) << error.detail;
             GameState reopened;

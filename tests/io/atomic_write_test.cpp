@@ -36,7 +36,7 @@ std::size_t entries(const fs::path& dir)
 
 TEST(AtomicWrite, WritesThroughLinksAndKeepsTheFilesMode)
 {
-    test::TempDir     dir;
+    test::TempDir dir;
     const std::string path = dir.file("state.dat");
     ASSERT_TRUE(writeFileAtomically(path, "one").ok());
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
@@ -62,7 +62,7 @@ TEST(AtomicWrite, WritesThroughLinksAndKeepsTheFilesMode)
 
 TEST(AtomicWrite, ReportsEachKindOfFailureAndChangesNothing)
 {
-    test::TempDir     dir;
+    test::TempDir dir;
     const std::string fifo = dir.file("fifo"), kept = dir.file("kept");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     fs::create_symlink("fifo", dir.path() / "to-fifo");
@@ -70,15 +70,15 @@ TEST(AtomicWrite, ReportsEachKindOfFailureAndChangesNothing)
     ASSERT_TRUE(writeFileAtomically(kept, "before").ok());
 
     struct Case {
-        std::string    path;
+        std::string path;
         WriteErrorKind kind;
     };
     for (const Case& c : { Case { fifo, WriteErrorKind::NotRegularFile },
-             Case { dir.file("to-fifo"), WriteErrorKind::NotRegularFile },
-             Case { dir.path().string(), WriteErrorKind::NotRegularFile },
-             Case { "/dev/null", WriteErrorKind::NotRegularFile },
-             Case { dir.file("loop"), WriteErrorKind::CannotCreate },
-             Case { dir.file("no/such/folder/x"), WriteErrorKind::CannotCreate } }) {
+                           Case { dir.file("to-fifo"), WriteErrorKind::NotRegularFile },
+                           Case { dir.path().string(), WriteErrorKind::NotRegularFile },
+                           Case { "/dev/null", WriteErrorKind::NotRegularFile },
+                           Case { dir.file("loop"), WriteErrorKind::CannotCreate },
+                           Case { dir.file("no/such/folder/x"), WriteErrorKind::CannotCreate } }) {
         const WriteResult r = writeFileAtomically(c.path, "data");
         EXPECT_EQ(r.kind, c.kind) << c.path;
         EXPECT_FALSE(describe(r).empty());
@@ -87,8 +87,8 @@ TEST(AtomicWrite, ReportsEachKindOfFailureAndChangesNothing)
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
 
     // A disc that fills up: the write fails with the system's reason.
-    const WriteResult full
-        = test::withFileSizeLimit(100, [&] { return writeFileAtomically(kept, std::string(1000, 'x')); });
+    const WriteResult full = test::withFileSizeLimit(
+        100, [&] { return writeFileAtomically(kept, std::string(1000, 'x')); });
     EXPECT_EQ(full.kind, WriteErrorKind::CannotWrite);
     EXPECT_FALSE(full.detail.empty());
     EXPECT_EQ(readAll(kept), "before");
@@ -98,7 +98,7 @@ TEST(AtomicWrite, ReportsEachKindOfFailureAndChangesNothing)
 
 TEST(AtomicWrite, ConcurrentWritersNeverShowAPartialFile)
 {
-    test::TempDir     dir;
+    test::TempDir dir;
     const std::string path = dir.file("shared"), a(100000, 'a'), b(100000, 'b');
     ASSERT_TRUE(writeFileAtomically(path, a).ok());
     std::atomic<int> failures = 0;
@@ -106,7 +106,7 @@ TEST(AtomicWrite, ConcurrentWritersNeverShowAPartialFile)
         for (int i = 0; i < 40; ++i) failures += writeFileAtomically(path, bytes).ok() ? 0 : 1;
     };
     std::thread ta(writer, a), tb(writer, b);
-    int         partial = 0;
+    int partial = 0;
     for (int i = 0; i < 200; ++i) {
         const std::string seen = readAll(path);
         partial += seen == a || seen == b ? 0 : 1;
@@ -123,11 +123,11 @@ TEST(AtomicWrite, ConcurrentWritersNeverShowAPartialFile)
 // writer left behind remains.
 TEST(AtomicWrite, FilesWrittenTogetherSurviveAKilledWriter)
 {
-    test::TempDir     dir;
+    test::TempDir dir;
     const std::string first = dir.file("names"), second = dir.file("ratings");
     ASSERT_TRUE(writeFilesTogether({ { first, "0" }, { second, "0" } }).ok());
     std::mt19937 random(7);
-    int          mixed = 0;
+    int mixed = 0;
     for (int round = 0; round < 30; ++round) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);

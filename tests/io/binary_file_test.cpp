@@ -3,8 +3,8 @@
 #include "io/atomic_write.h"
 
 #include "engine/hash_keys.h"
-#include "eval/endgame_tables.h"
 #include "eval/egtb_index.h"
+#include "eval/endgame_tables.h"
 #include "eval/learned_positions.h"
 #include "eval/parameters.h"
 #include "files/exchange.h"

@@ -25,7 +25,7 @@ int write(const std::filesystem::path& dir)
     for (long generation = std::chrono::duration_cast<std::chrono::microseconds>(start).count();;
          ++generation) {
         const std::string mark = "g" + std::to_string(generation);
-        PlayerRegistry    players;
+        PlayerRegistry players;
         players.add(mark, kDefaultCapital);
         players.setRating(1, kRatingBase + static_cast<std::int32_t>(generation % 1000));
         std::string error;
@@ -41,7 +41,7 @@ int write(const std::filesystem::path& dir)
 
 int check(const std::filesystem::path& dir)
 {
-    bool               playersOk = true, openingsOk = true;
+    bool playersOk = true, openingsOk = true;
     const RegistryLoad load = loadRegistry(dir);
     if (load.registry && load.registry->size() > 1) {
         const Player& p = (*load.registry)[1];
@@ -52,13 +52,12 @@ int check(const std::filesystem::path& dir)
     }
     OpeningBook book;
     std::string error;
-    if (readActivePair(dir, book, error))
-        openingsOk = book.white.lines() == book.black.lines();
+    if (readActivePair(dir, book, error)) openingsOk = book.white.lines() == book.black.lines();
     else
         openingsOk = !std::filesystem::exists(dir / kWhiteLibraryFile)
             && !std::filesystem::exists(dir / kBlackLibraryFile);
     std::printf("players %s, openings %s\n", playersOk ? "one generation" : "MIXED",
-        openingsOk ? "one generation" : "MIXED");
+                openingsOk ? "one generation" : "MIXED");
     return playersOk && openingsOk ? 0 : 1;
 }
 

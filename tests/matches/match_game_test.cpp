@@ -1,5 +1,5 @@
-#include "matches/match_runner.h"
 #include "matches/match_pdn.h"
+#include "matches/match_runner.h"
 
 #include "engine/hash_keys.h"
 #include "rules/notation.h"
@@ -21,7 +21,8 @@ public:
             a.problem = "out of moves";
             return a;
         }
-        a.move = parseMove(r.game->board, r.game->side, moves_[next_++ % moves_.size()], &a.problem);
+        a.move
+            = parseMove(r.game->board, r.game->side, moves_[next_++ % moves_.size()], &a.problem);
         return a;
     }
     void newGame() override { next_ = 0; }
@@ -33,8 +34,8 @@ private:
 
 // Tables that know one thing: with at most four pieces the side with more wins.
 struct CountingTables : SearchKnowledge {
-    std::optional<int> probeEndgame(const Board&, const PieceCounts& c, SideToMove toMove, SideToMove root,
-                                    int) const override
+    std::optional<int> probeEndgame(const Board&, const PieceCounts& c, SideToMove toMove,
+                                    SideToMove root, int) const override
     {
         const int mine = toMove == White ? c.white() : c.black();
         const int theirs = toMove == White ? c.black() : c.white();
@@ -95,7 +96,8 @@ TEST(MatchGame, EndsAsTheGameEndsAndByAdjudication)
 TEST(MatchGame, BallotListsAreCheckedLineByLine)
 {
     std::string why;
-    const auto list = parseBallots("# comment\n\n11-15 22-18 # balanced\nW:WK29:BK4,K3 29-25\n", "b.txt", why);
+    const auto list
+        = parseBallots("# comment\n\n11-15 22-18 # balanced\nW:WK29:BK4,K3 29-25\n", "b.txt", why);
     ASSERT_TRUE(list) << why;
     ASSERT_EQ(list->size(), 2u);
     EXPECT_EQ((*list)[0].line, 3);
@@ -127,15 +129,20 @@ TEST(MatchRunner, ColoursAlternateAndJobsChangeNothing)
     setup.nameA = "deep";
     setup.nameB = "shallow";
     setup.ballots = *parseBallots("11-15 22-18\n12-16 21-17\n", "b", why);
-    setup.makeA = [&] { return makeEnginePlayer(keys, none, defaultParameters(), EngineLimits { 4, 0, {} }); };
-    setup.makeB = [&] { return makeEnginePlayer(keys, none, defaultParameters(), EngineLimits { 1, 0, {} }); };
+    setup.makeA = [&] {
+        return makeEnginePlayer(keys, none, defaultParameters(), EngineLimits { 4, 0, {} });
+    };
+    setup.makeB = [&] {
+        return makeEnginePlayer(keys, none, defaultParameters(), EngineLimits { 1, 0, {} });
+    };
     setup.knowledge = &none;
     int calls = 0;
-    const auto one = runMatch(setup, [&](const MatchGameRecord&, const MatchScore& s, int done, int total) {
-        ++calls;
-        EXPECT_EQ(s.games(), done);
-        EXPECT_EQ(total, 4);
-    });
+    const auto one
+        = runMatch(setup, [&](const MatchGameRecord&, const MatchScore& s, int done, int total) {
+              ++calls;
+              EXPECT_EQ(s.games(), done);
+              EXPECT_EQ(total, 4);
+          });
     EXPECT_EQ(calls, 4);
     ASSERT_EQ(one.size(), 4u);
     for (int i = 0; i < 4; ++i) {
@@ -165,7 +172,8 @@ TEST(MatchPdn, TagsMovesCommentAndResult)
     r.reason = "no move left";
     r.outcome = GameResult::WhiteWon;
     EXPECT_EQ(pdnText({ "m", "A \"x\"", "B", 3, &r }),
-              "[Event \"m\"]\n[Site \"?\"]\n[Date \"????.??.??\"]\n[Round \"3\"]\n[White \"A \\\"x\\\"\"]\n"
+              "[Event \"m\"]\n[Site \"?\"]\n[Date \"????.??.??\"]\n[Round \"3\"]\n[White \"A "
+              "\\\"x\\\"\"]\n"
               "[Black \"B\"]\n[Result \"1-0\"]\n[GameType \"28,W,8,8,N1,1\"]\n[PlyCount \"3\"]\n\n"
               "1. 11-15 22-18 2. 15x22 {no move left} 1-0\n\n");
     r.fen = "B:WK29:BK4,K3";

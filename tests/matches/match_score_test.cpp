@@ -44,5 +44,6 @@ TEST(MatchScore, SummaryLine)
 {
     EXPECT_EQ(summaryLine("a.par", "b", { 13, 15, 2 }),
               "match a.par b: 30 games, +13 =15 -2, score 20.5 (68.3%), Elo +134 +/- 90 (95%)");
-    EXPECT_EQ(summaryLine("x", "y", { 1, 0, 1 }).substr(0, 44), "match x y: 2 games, +1 =0 -1, score 1 (50.0%");
+    EXPECT_EQ(summaryLine("x", "y", { 1, 0, 1 }).substr(0, 44),
+              "match x y: 2 games, +1 =0 -1, score 1 (50.0%");
 }

@@ -55,7 +55,9 @@ TEST(LibrarySets, StoringUnderANameWithoutExtension)
     write(f.active / kWhiteLibraryFile, OpeningLibrary({ "old " }));
     const OpeningLibrary edited({ " 9-13 22-18 11-15 " });
     std::string why;
-    ASSERT_TRUE(storeSet(f.sets / "mine", White, edited, f.active, { "analyse 1", "analyse 2" }, why)) << why;
+    ASSERT_TRUE(
+        storeSet(f.sets / "mine", White, edited, f.active, { "analyse 1", "analyse 2" }, why))
+        << why;
     EXPECT_TRUE(fs::exists(f.sets / "mine.ovv"));
     EXPECT_EQ(read(f.sets / "mine_b.ouv"), edited);
     // The other colour's active library is copied as it is.

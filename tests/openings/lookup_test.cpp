@@ -12,7 +12,8 @@ BookMove mv(int from, int to) { return { internalSquare(from), internalSquare(to
 std::vector<std::string> texts(const std::vector<BookMove>& moves)
 {
     std::vector<std::string> t;
-    for (const BookMove& m : moves) t.push_back(std::to_string(userNumber(m.from)) + "-" + std::to_string(userNumber(m.to)));
+    for (const BookMove& m : moves)
+        t.push_back(std::to_string(userNumber(m.from)) + "-" + std::to_string(userNumber(m.to)));
     return t;
 }
 
@@ -53,19 +54,23 @@ TEST(BookLookup, ReadsEveryWrittenFormOfAMove)
     const std::vector<BookMove> played { mv(9, 13), mv(22, 18) };
     // Padded, unpadded, with a leading zero, with "x", any separator after a
     // two-character origin, and without the last space.
-    for (const char* line : { " 9-13 22-18 11-15 ", "9-13 22-18 11-15", "9x13 22x18 11x15 ", "09-13 22-18 11-15 ",
-                              " 9/13 22:18 11-15 " })
-        EXPECT_EQ(texts(bookLookup(OpeningLibrary({ line }), played)), (Texts { "11-15" })) << '"' << line << '"';
+    for (const char* line : { " 9-13 22-18 11-15 ", "9-13 22-18 11-15", "9x13 22x18 11x15 ",
+                              "09-13 22-18 11-15 ", " 9/13 22:18 11-15 " })
+        EXPECT_EQ(texts(bookLookup(OpeningLibrary({ line }), played)), (Texts { "11-15" }))
+            << '"' << line << '"';
     // One-digit fields padded by a space on either side of the separator.
-    EXPECT_EQ(texts(bookLookup(OpeningLibrary({ " 9-13 22-18  5- 9 " }), played)), (Texts { "5-9" }));
+    EXPECT_EQ(texts(bookLookup(OpeningLibrary({ " 9-13 22-18  5- 9 " }), played)),
+              (Texts { "5-9" }));
     // A one-digit destination at the very end of the line.
-    EXPECT_EQ(texts(bookLookup(OpeningLibrary({ " 9-13 22-18 13-9" }), played)), (Texts { "13-9" }));
+    EXPECT_EQ(texts(bookLookup(OpeningLibrary({ " 9-13 22-18 13-9" }), played)),
+              (Texts { "13-9" }));
     EXPECT_EQ(texts(bookLookup(OpeningLibrary({ "9-13 22-18 5-9" }), played)), (Texts { "5-9" }));
 }
 
 TEST(BookLookup, MalformedFieldsOfferNothing)
 {
-    const OpeningLibrary lib({ "ab-cd 21-17 ", "40-45 ", "12-33 ", "12-", "-", "12-16x", "", "12-16 21-17 " });
+    const OpeningLibrary lib(
+        { "ab-cd 21-17 ", "40-45 ", "12-33 ", "12-", "-", "12-16x", "", "12-16 21-17 " });
     EXPECT_EQ(texts(bookLookup(lib, {})), (Texts { "12-16" }));
     // A line whose earlier field is no square never matches the game.
     EXPECT_TRUE(bookLookup(OpeningLibrary({ "ab-cd 21-17 " }), { mv(12, 16) }).empty());

@@ -14,7 +14,8 @@ namespace {
 
 std::string writeGames(const std::string& body)
 {
-    const std::string path = (std::filesystem::temp_directory_path() / "kv_paramtune_games.pdn").string();
+    const std::string path
+        = (std::filesystem::temp_directory_path() / "kv_paramtune_games.pdn").string();
     std::ofstream(path, std::ios::binary) << body;
     return path;
 }
@@ -72,7 +73,9 @@ TEST(TuneSamples, ScaleFollowsHowWellTheEvaluationPredicts)
         TuneSample mirrored = s;
         for (Square sq = 1; sq <= 32; ++sq) {
             const std::uint8_t code = s.board[33 - sq];
-            mirrored.board[sq] = code == WhiteMan ? std::uint8_t(BlackMan) : code == BlackMan ? std::uint8_t(WhiteMan) : code;
+            mirrored.board[sq] = code == WhiteMan ? std::uint8_t(BlackMan)
+                : code == BlackMan                ? std::uint8_t(WhiteMan)
+                                                  : code;
         }
         mirrored.side = static_cast<SideToMove>(s.side ^ 1);
         mirrored.result = 0.0f;
@@ -94,7 +97,8 @@ TEST(TuneSamples, StepsStayWithinBounds)
     EXPECT_EQ(items.size(), 8u * 28 + 8 + 3);
     for (const TunedItem& item : items) {
         // No item is a promotion square, a variant square or a reserved byte.
-        EXPECT_TRUE(item.offset < kThresholdOffset + 3 || (item.offset >= kTempoOffset && item.offset < kTempoOffset + 8));
+        EXPECT_TRUE(item.offset < kThresholdOffset + 3
+                    || (item.offset >= kTempoOffset && item.offset < kTempoOffset + 8));
         if (item.offset < kThresholdOffset) {
             EXPECT_NE(item.offset % kTableEntries, 0) << item.offset;
             EXPECT_LE(item.offset % kTableEntries, 28) << item.offset;
@@ -110,11 +114,11 @@ TEST(TuneSamples, StepsStayWithinBounds)
     // Tempo weights stay within -20..20, table entries within 0..120.
     const TunedItem tempo { kTempoOffset, 1 };
     q = p;
-    while (tempo.step(q, -1)) {}
+    while (tempo.step(q, -1)) { }
     EXPECT_EQ(q.tempoWeight(0), -20);
     const TunedItem square { 1, 2 };
     q = p;
-    while (square.step(q, -2)) {}
+    while (square.step(q, -2)) { }
     EXPECT_LE(q.tableEntry(0, 1), 1);
     EXPECT_FALSE(square.step(q, -2));
 }

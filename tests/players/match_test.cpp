@@ -93,7 +93,9 @@ TEST(MatchResult, StoresBothRatingsAndTheHistoryOnce)
 
     // A loss with the engine white; the history holds both games.
     const MatchSetup s2 = *setUpMatch(after, { "Anne", 2, true, -1 });
-    ASSERT_TRUE(storeRatedResult(dir.path(), rateMatch(s2, GameResult::WhiteWon), "2026-12-07 15:00").saved);
+    ASSERT_TRUE(
+        storeRatedResult(dir.path(), rateMatch(s2, GameResult::WhiteWon), "2026-12-07 15:00")
+            .saved);
     const HistoryLoad h = loadHistory(dir.path());
     ASSERT_EQ(h.records.size(), 2u);
     EXPECT_EQ(h.records[0].white, "Anne");
@@ -141,7 +143,8 @@ TEST(MatchResult, AnUnreadableRegistryIsLeftAlone)
 
 TEST(History, LinesRoundTripAndDamagedLinesAreSkipped)
 {
-    const ResultRecord r { "2026-12-07 14:05", "Anne", "Korvelan", 1800, 1822, 2050, 2028, GameResult::WhiteWon };
+    const ResultRecord r { "2026-12-07 14:05",  "Anne", "Korvelan", 1800, 1822, 2050, 2028,
+                           GameResult::WhiteWon };
     EXPECT_EQ(historyLine(r), "2026-12-07 14:05\tAnne\t1800\t1822\tKorvelan\t2050\t2028\t2-0");
     const auto back = parseHistoryLine(historyLine(r));
     ASSERT_TRUE(back);
@@ -151,7 +154,9 @@ TEST(History, LinesRoundTripAndDamagedLinesAreSkipped)
 
     test::TempDir dir;
     std::ofstream(dir.path() / kHistoryFile, std::ios::binary)
-        << historyLine(r) << "\r\nnonsense\r\n" << "d\tA\t1\t2\tB\t3\t4\t3-0\r\n" << historyLine(r) << "\r\n";
+        << historyLine(r) << "\r\nnonsense\r\n"
+        << "d\tA\t1\t2\tB\t3\t4\t3-0\r\n"
+        << historyLine(r) << "\r\n";
     const HistoryLoad h = loadHistory(dir.path());
     EXPECT_EQ(h.records.size(), 2u);
     EXPECT_EQ(h.skipped, 2);

@@ -38,8 +38,10 @@ TEST(Rating, RatingsOfZeroOrLessNeitherDivideByZeroNorRunAway)
         }
     }
     // The lowest side beating the highest takes everything there is, without overflow.
-    EXPECT_EQ(rateMatchResult(kMinRating, kMaxRating, GameResult::WhiteWon), (RatingPair { kMaxRating, kMinRating }));
-    EXPECT_EQ(rateMatchResult(kMaxRating, kMinRating, GameResult::BlackWon), (RatingPair { kMinRating, kMaxRating }));
+    EXPECT_EQ(rateMatchResult(kMinRating, kMaxRating, GameResult::WhiteWon),
+              (RatingPair { kMaxRating, kMinRating }));
+    EXPECT_EQ(rateMatchResult(kMaxRating, kMinRating, GameResult::BlackWon),
+              (RatingPair { kMinRating, kMaxRating }));
     // A loser at the floor stays there.
     EXPECT_EQ(rateMatchResult(3, 2050, GameResult::BlackWon).white, kMinRating);
 }

@@ -60,7 +60,8 @@ TEST(Registry, EditsKeepUntouchedLinesByteForByteAndTheTwoFilesInStep)
     EXPECT_TRUE(reg.setRating(1, 955));
     std::string error;
     ASSERT_TRUE(saveRegistry(reg, dir.path(), error)) << error;
-    EXPECT_EQ(readBytes(dir.path() / kPlayersFile), "Korvelan\r\nBruno\r\nCléo\r\nDenis\r\nEve\r\n");
+    EXPECT_EQ(readBytes(dir.path() / kPlayersFile),
+              "Korvelan\r\nBruno\r\nCléo\r\nDenis\r\nEve\r\n");
     // A rated line in plain decimal, a new player's "%4d", the rest as read.
     EXPECT_EQ(readBytes(dir.path() / kRatingsFile), "2061\r\n955\r\n1789\r\n1700\r\n 800\r\n");
 }
@@ -151,7 +152,8 @@ TEST(Registry, NamesThatCannotBeStoredAreRefused)
     EXPECT_EQ(reg.size(), 1);
 
     EXPECT_EQ(fitName("Abcdefghijklmnopqrst"), "Abcdefghijklmnopqrs");
-    EXPECT_EQ(fitName("Abcdefghijklmnopqré"), "Abcdefghijklmnopqr"); // "é" would need bytes 19 and 20
+    EXPECT_EQ(fitName("Abcdefghijklmnopqré"),
+              "Abcdefghijklmnopqr"); // "é" would need bytes 19 and 20
 }
 
 TEST(Registry, AFailedWriteLeavesBothFilesAsTheyWere)

@@ -38,13 +38,16 @@ TEST(Camera, FitsTheAnchors)
         EXPECT_NEAR(q.x, squareCentre(p).x, 1e-6);
         EXPECT_NEAR(q.y, squareCentre(p).y, 1e-6);
     }
-    // A piece never reaches out of its image: a king's top and its shadow stay inside the 60-pixel box.
+    // A piece never reaches out of its image: a king's top and its shadow stay inside the 60-pixel
+    // box.
     for (int p = 1; p <= 32; ++p)
         for (int k = 0; k < 36; ++k) {
             const double a = k * kPi / 18;
-            for (auto [r, z] : { std::pair { kPieceReach, 0.0 }, std::pair { kPieceRadius, 2 * kManHeight } }) {
+            for (auto [r, z] :
+                 { std::pair { kPieceReach, 0.0 }, std::pair { kPieceRadius, 2 * kManHeight } }) {
                 double x = 0, y = 0;
-                fit.camera.project(squareCentre(p) + V3 { r * std::cos(a), r * std::sin(a), z }, x, y);
+                fit.camera.project(squareCentre(p) + V3 { r * std::cos(a), r * std::sin(a), z }, x,
+                                   y);
                 EXPECT_GT(x, view3d::kAnchors[p].x + 0.5) << p;
                 EXPECT_LT(x, view3d::kAnchors[p].x + 59.5) << p;
                 EXPECT_GT(y, view3d::kAnchors[p].y + 0.5) << p;
@@ -59,17 +62,22 @@ TEST(ClickBoxes, EachBoxCentreSelectsItsSquareAndTheGapsNone)
         EXPECT_EQ(view3d::positionAt(view3d::kAnchors[p].x + 30, view3d::kAnchors[p].y + 30), p);
     // Where the boxes of two rows overlap, the nearer row takes the click.
     EXPECT_EQ(view3d::positionAt(view3d::kAnchors[5].x + 30, view3d::kAnchors[5].y + 2), 5);
-    EXPECT_EQ(view3d::positionAt(view3d::kAnchors[2].x + 80, view3d::kAnchors[2].y + 30), 0); // a light square
+    EXPECT_EQ(view3d::positionAt(view3d::kAnchors[2].x + 80, view3d::kAnchors[2].y + 30),
+              0); // a light square
     EXPECT_EQ(view3d::positionAt(5, 5), 0);
-    EXPECT_EQ(view3d::positionAt(view3d::kAnchors[1].x, view3d::kAnchors[1].y + 30), 0); // edges are outside
+    EXPECT_EQ(view3d::positionAt(view3d::kAnchors[1].x, view3d::kAnchors[1].y + 30),
+              0); // edges are outside
     EXPECT_EQ(view3d::positionAt(-100, 1e9), 0);
 }
 
 TEST(Bmp, WritesPaddedBottomUpRows)
 {
-    const std::string path = (std::filesystem::temp_directory_path() / ("kv_bmp_" + std::to_string(::getpid()) + ".bmp")).string();
+    const std::string path = (std::filesystem::temp_directory_path()
+                              / ("kv_bmp_" + std::to_string(::getpid()) + ".bmp"))
+                                 .string();
     // 3 x 2 pixels: rows of 9 bytes padded to 12.
-    const std::vector<std::uint8_t> rgb { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18 };
+    const std::vector<std::uint8_t> rgb { 1,  2,  3,  4,  5,  6,  7,  8,  9,
+                                          10, 11, 12, 13, 14, 15, 16, 17, 18 };
     ASSERT_TRUE(writeBmp(path, 3, 2, rgb));
     std::ifstream in(path, std::ios::binary);
     const std::vector<unsigned char> f((std::istreambuf_iterator<char>(in)), {});
@@ -96,7 +104,8 @@ TEST(Scene, PiecesAndShadowsStayOnTheirSquare)
         const Scene scene(theme(n), pieceSet(n), fit.camera);
         const Piece king { squareCentre(18), true, true, 1 };
         EXPECT_EQ(scene.pieceShadow(squareCentre(18) + V3 { kPieceReach, 0, 0 }, king), 1) << n;
-        EXPECT_LT(scene.pieceShadow(squareCentre(18) + V3 { kPieceRadius + 0.01, 0, 0 }, king), 0.9) << n;
+        EXPECT_LT(scene.pieceShadow(squareCentre(18) + V3 { kPieceRadius + 0.01, 0, 0 }, king), 0.9)
+            << n;
         // A ray at the piece's centre meets it; one at a neighbouring square does not.
         double x = 0, y = 0;
         fit.camera.project(squareCentre(18) + V3 { 0, 0, king.height() }, x, y);
@@ -115,7 +124,8 @@ TEST(Texture, PatternsArePureFunctions)
         EXPECT_GE(v, 0);
         EXPECT_LE(v, 1.5);
     }
-    const Surface a = evaluate(theme(3).light, 1.25, 2.5, 7), b = evaluate(theme(3).light, 1.25, 2.5, 7);
+    const Surface a = evaluate(theme(3).light, 1.25, 2.5, 7),
+                  b = evaluate(theme(3).light, 1.25, 2.5, 7);
     EXPECT_EQ(a.albedo.x, b.albedo.x);
     EXPECT_EQ(a.albedo.z, b.albedo.z);
 }

@@ -1,6 +1,6 @@
 #include "rules/board.h"
-#include "rules/geometry.h"
 #include "rules/game_state.h"
+#include "rules/geometry.h"
 
 #include <gtest/gtest.h>
 
@@ -112,7 +112,8 @@ TEST(BoardModel, ColourMirrorSwapsColoursAndTurnsTheBoard)
         Board b;
         b.clear();
         for (int s = 1; s <= 32; ++s) b[s] = static_cast<std::uint8_t>(rng() % 5);
-        if (trial % 100 == 0) b[1 + rng() % 32] = Jumped; // codes outside the pieces stay as they are
+        if (trial % 100 == 0)
+            b[1 + rng() % 32] = Jumped; // codes outside the pieces stay as they are
         const Board m = colourMirrored(b);
         EXPECT_EQ(m[0], OffBoard);
         for (int s = 1; s <= 32; ++s) {

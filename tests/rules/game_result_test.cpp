@@ -11,8 +11,8 @@ namespace {
 TEST(GameResult, ConvertsToAndFromEveryCode)
 {
     struct Case {
-        GameResult  result;
-        int         code;
+        GameResult result;
+        int code;
         const char* score;
         const char* pdn;
     };

@@ -60,7 +60,7 @@ TEST(GameRecord, MoveListLinesAndTakeBack)
     EXPECT_EQ(g.moveList.lines()[0], " 1.10-14 ");
     play(g, 11, 15);
     EXPECT_EQ(g.moveList.lines()[0], " 1.10-14 23-19");
-    play(g, 18, 11);  // 14x23 captures 19
+    play(g, 18, 11); // 14x23 captures 19
     EXPECT_EQ(g.record[3].captured, 1);
     EXPECT_EQ(g.moveList.lines()[1], " 2.14x23 ");
     play(g, 8, 15);

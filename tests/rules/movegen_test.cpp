@@ -1,8 +1,8 @@
-#include "tests/support/boards.h"
 #include "rules/geometry.h"
 #include "rules/movegen.h"
 #include "rules/perft.h"
 #include "rules/square_masks.h"
+#include "tests/support/boards.h"
 
 #include <gtest/gtest.h>
 
@@ -29,14 +29,18 @@ std::vector<Pair> fromTo(const MoveGenerator& gen, int n)
 struct RefMove {
     int from, to;
     std::vector<int> taken;
-    bool operator<(const RefMove& o) const { return std::tie(from, to, taken) < std::tie(o.from, o.to, o.taken); }
+    bool operator<(const RefMove& o) const
+    {
+        return std::tie(from, to, taken) < std::tie(o.from, o.to, o.taken);
+    }
     bool operator==(const RefMove& o) const = default;
 };
 
 // A king that goes on along the line it came in on is the same capture as
 // landing further along that line, so it only takes a piece right next to it.
-void refJumps(Board b, int from, int at, int lastDir, bool king, bool white, std::vector<int>& taken,
-              std::vector<bool>& gone, std::vector<std::pair<RefMove, int>>& out, int kings)
+void refJumps(Board b, int from, int at, int lastDir, bool king, bool white,
+              std::vector<int>& taken, std::vector<bool>& gone,
+              std::vector<std::pair<RefMove, int>>& out, int kings)
 {
     bool extended = false;
     for (int d = 0; d < 4; ++d) {
@@ -88,7 +92,8 @@ std::vector<RefMove> referenceMoves(const Board& board, SideToMove side)
             if (white ? !isWhite(board[s]) : !isBlack(board[s])) continue;
             for (int d = 0; d < 4; ++d) {
                 if (isMan(board[s]) && (white ? d > 1 : d < 2)) continue;
-                for (int t = DirectionTable[d][s]; t && board[t] == Empty; t = DirectionTable[d][t]) {
+                for (int t = DirectionTable[d][s]; t && board[t] == Empty;
+                     t = DirectionTable[d][t]) {
                     out.push_back({ s, t, {} });
                     if (isMan(board[s])) break;
                 }
@@ -108,7 +113,8 @@ Board randomBoard(std::mt19937& rng, int whites, int blacks, int kingPercent)
             const int s = 1 + static_cast<int>(rng() % 32);
             if (b[s] != Empty) continue;
             const bool king = static_cast<int>(rng() % 100) < kingPercent;
-            std::uint8_t code = white ? (king ? WhiteKing : WhiteMan) : (king ? BlackKing : BlackMan);
+            std::uint8_t code
+                = white ? (king ? WhiteKing : WhiteMan) : (king ? BlackKing : BlackMan);
             if (promotes(code, static_cast<Square>(s))) code = white ? WhiteKing : BlackKing;
             b[s] = code;
             --count;
@@ -127,10 +133,16 @@ TEST(MoveGeneration, InitialPositionOrder)
     b.setInitial();
     MoveGenerator gen;
     int n = gen.generateLegal(b, White);
-    EXPECT_EQ(fromTo(gen, n), (std::vector<Pair> { { 24, 19 }, { 24, 20 }, { 23, 18 }, { 23, 19 }, { 22, 17 }, { 22, 18 }, { 21, 17 } }));
+    EXPECT_EQ(
+        fromTo(gen, n),
+        (std::vector<Pair> {
+            { 24, 19 }, { 24, 20 }, { 23, 18 }, { 23, 19 }, { 22, 17 }, { 22, 18 }, { 21, 17 } }));
     EXPECT_EQ(gen.captureCount(), 0);
     n = gen.generateLegal(b, Black);
-    EXPECT_EQ(fromTo(gen, n), (std::vector<Pair> { { 9, 13 }, { 9, 14 }, { 10, 14 }, { 10, 15 }, { 11, 15 }, { 11, 16 }, { 12, 16 } }));
+    EXPECT_EQ(
+        fromTo(gen, n),
+        (std::vector<Pair> {
+            { 9, 13 }, { 9, 14 }, { 10, 14 }, { 10, 15 }, { 11, 15 }, { 11, 16 }, { 12, 16 } }));
 }
 
 TEST(MoveGeneration, FlyingKingLandsOnEverySquareBeyond)
@@ -149,7 +161,8 @@ TEST(MoveGeneration, FlyingKingLandsOnEverySquareBeyond)
 
     // Three empty squares behind the piece, the fourth own: three moves.
     b = boardOf({ { 32, WhiteKing }, { 23, BlackMan }, { 5, WhiteMan } });
-    EXPECT_EQ(fromTo(gen, gen.generateLegal(b, White)), (std::vector<Pair> { { 32, 18 }, { 32, 14 }, { 32, 9 } }));
+    EXPECT_EQ(fromTo(gen, gen.generateLegal(b, White)),
+              (std::vector<Pair> { { 32, 18 }, { 32, 14 }, { 32, 9 } }));
 }
 
 TEST(MoveGeneration, MenTakeForwardsOnlyKingsBothWays)
@@ -159,14 +172,19 @@ TEST(MoveGeneration, MenTakeForwardsOnlyKingsBothWays)
     gen.generateLegal(b, White);
     EXPECT_EQ(gen.captureCount(), 0);
     b[18] = WhiteKing;
-    EXPECT_EQ(fromTo(gen, gen.generateLegal(b, White)), (std::vector<Pair> { { 18, 25 }, { 18, 29 } }));
+    EXPECT_EQ(fromTo(gen, gen.generateLegal(b, White)),
+              (std::vector<Pair> { { 18, 25 }, { 18, 29 } }));
 }
 
 TEST(MoveGeneration, MajorityRuleCountsPiecesThenKings)
 {
     MoveGenerator gen;
     // Two men on one side, one king on the other: the two men must be taken.
-    Board b = boardOf({ { 26, WhiteMan }, { 22, BlackMan }, { 14, BlackMan }, { 31, WhiteMan }, { 27, BlackKing } });
+    Board b = boardOf({ { 26, WhiteMan },
+                        { 22, BlackMan },
+                        { 14, BlackMan },
+                        { 31, WhiteMan },
+                        { 27, BlackKing } });
     EXPECT_EQ(fromTo(gen, gen.generateLegal(b, White)), (std::vector<Pair> { { 26, 10 } }));
     EXPECT_EQ(gen.captureCount(), 2);
 
@@ -177,7 +195,8 @@ TEST(MoveGeneration, MajorityRuleCountsPiecesThenKings)
 
     // One king in each: both, in scan order.
     b[22] = BlackKing;
-    EXPECT_EQ(fromTo(gen, gen.generateLegal(b, White)), (std::vector<Pair> { { 31, 15 }, { 26, 10 } }));
+    EXPECT_EQ(fromTo(gen, gen.generateLegal(b, White)),
+              (std::vector<Pair> { { 31, 15 }, { 26, 10 } }));
 }
 
 TEST(MoveGeneration, ManStopsOnPromotionRow)
@@ -212,7 +231,8 @@ TEST(MoveGeneration, AgreesWithReferenceOnRandomPositions)
             for (int i = 0; i < n; ++i) {
                 const MoveRecord& m = gen.list(1)[i];
                 EXPECT_EQ(m.n, gen.captureCount());
-                got.push_back({ m.from, m.to, std::vector<int>(m.captured.begin(), m.captured.begin() + m.n) });
+                got.push_back({ m.from, m.to,
+                                std::vector<int>(m.captured.begin(), m.captured.begin() + m.n) });
             }
             std::sort(got.begin(), got.end());
             ASSERT_EQ(got, referenceMoves(b, side)) << "trial " << trial << " side " << int(side);
@@ -253,13 +273,15 @@ TEST(MoveGeneration, PieceMovesAndCapturePath)
 
     const PieceMoveSet& set = gen.pieceMoves(b, 32, White);
     EXPECT_EQ(set.count, n);
-    for (int i = 0; i < set.count; ++i) EXPECT_EQ(set.paths[i].landing[set.paths[i].n], set.moves[i].to);
+    for (int i = 0; i < set.count; ++i)
+        EXPECT_EQ(set.paths[i].landing[set.paths[i].n], set.moves[i].to);
 
     // A man of the side not to move gets no quiet moves, only captures.
     Board quiet = boardOf({ { 22, WhiteMan }, { 5, BlackMan } });
     EXPECT_EQ(gen.pieceMoves(quiet, 22, Black).count, 0);
     EXPECT_EQ(gen.pieceMoves(quiet, 22, White).count, 2);
-    EXPECT_EQ(gen.pieceMoves(quiet, 22, White).paths[0].landing[1], gen.pieceMoves(quiet, 22, White).moves[0].to);
+    EXPECT_EQ(gen.pieceMoves(quiet, 22, White).paths[0].landing[1],
+              gen.pieceMoves(quiet, 22, White).moves[0].to);
 }
 
 TEST(Perft, InitialPositionShallow)
@@ -268,7 +290,8 @@ TEST(Perft, InitialPositionShallow)
     Board b;
     b.setInitial();
     MoveGenerator gen;
-    for (int d = 1; d <= 7; ++d) EXPECT_EQ(perft(gen, b, White, d), expected[d - 1]) << "depth " << d;
+    for (int d = 1; d <= 7; ++d)
+        EXPECT_EQ(perft(gen, b, White, d), expected[d - 1]) << "depth " << d;
 }
 
 TEST(MoveGeneration, GeneratedMovesCarryNoStaleOrderingKeys)
@@ -319,7 +342,9 @@ TEST(SquareMasks, MatchTheBoardAndTheFirstJumps)
                 for (int d = black ? 2 : 0; d < (black ? 4 : 2); ++d) {
                     const kv::Square n = kv::DirectionTable[d][s];
                     const bool foe = black ? kv::isWhite(b[n]) : kv::isBlack(b[n]);
-                    if (n && foe && kv::DirectionTable[d][n] && b[kv::DirectionTable[d][n]] == kv::Empty) can = true;
+                    if (n && foe && kv::DirectionTable[d][n]
+                        && b[kv::DirectionTable[d][n]] == kv::Empty)
+                        can = true;
                 }
                 EXPECT_EQ((jumpers >> (s - 1)) & 1u, can ? 1u : 0u) << trial << " " << s;
             }

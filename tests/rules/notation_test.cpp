@@ -18,7 +18,8 @@ TEST(Notation, FenRoundTripInUserNumbers)
 
     auto start = parseFen("start");
     ASSERT_TRUE(start);
-    EXPECT_EQ(formatFen(*start), "W:W1,2,3,4,5,6,7,8,9,10,11,12:B21,22,23,24,25,26,27,28,29,30,31,32");
+    EXPECT_EQ(formatFen(*start),
+              "W:W1,2,3,4,5,6,7,8,9,10,11,12:B21,22,23,24,25,26,27,28,29,30,31,32");
     auto ranged = parseFen("B:W1-12:B21-32");
     ASSERT_TRUE(ranged);
     EXPECT_EQ(ranged->board, start->board);
@@ -28,20 +29,20 @@ TEST(Notation, FenRoundTripInUserNumbers)
 TEST(Notation, MalformedFenIsRefusedWithAReason)
 {
     const char* bad[] = {
-        "",                       // nothing
-        "X:W1:B32",               // side to move
-        "W:W33:B1",               // square out of range
-        "W:W0:B20",               // square 0
-        "W:W9,9:B20",             // duplicate
-        "W:W9:B9",                // the same square for both colours
-        "W:Wx:B20",               // not a number
-        "W:W9:Q20",               // unknown letter
-        "W:W1-13:B20",            // thirteen pieces
-        "W:W30:B20",              // white man on its promotion row
-        "W:W9:B2",                // black man on its promotion row
-        "W:W9",                   // missing field
-        "W:W9:W10",               // colour twice
-        "W:W9:B20:B21",           // extra field
+        "",             // nothing
+        "X:W1:B32",     // side to move
+        "W:W33:B1",     // square out of range
+        "W:W0:B20",     // square 0
+        "W:W9,9:B20",   // duplicate
+        "W:W9:B9",      // the same square for both colours
+        "W:Wx:B20",     // not a number
+        "W:W9:Q20",     // unknown letter
+        "W:W1-13:B20",  // thirteen pieces
+        "W:W30:B20",    // white man on its promotion row
+        "W:W9:B2",      // black man on its promotion row
+        "W:W9",         // missing field
+        "W:W9:W10",     // colour twice
+        "W:W9:B20:B21", // extra field
     };
     for (const char* fen : bad) {
         std::string why;

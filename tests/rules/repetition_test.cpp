@@ -65,14 +65,16 @@ TEST(Notation, MovesAreReadFromTheirShortText)
     Board b;
     b.clear();
     b[detail::squareAt(6, 2)] = WhiteMan;
-    for (auto [r, c] : { std::pair { 5, 1 }, { 3, 1 }, { 5, 3 }, { 3, 3 } }) b[detail::squareAt(r, c)] = BlackMan;
+    for (auto [r, c] : { std::pair { 5, 1 }, { 3, 1 }, { 5, 3 }, { 3, 3 } })
+        b[detail::squareAt(r, c)] = BlackMan;
     const int from = userNumber(detail::squareAt(6, 2)), to = userNumber(detail::squareAt(2, 2));
     const int left = userNumber(detail::squareAt(4, 0)), right = userNumber(detail::squareAt(4, 4));
     const std::string ends = std::to_string(from) + "x" + std::to_string(to);
     EXPECT_FALSE(parseMove(b, White, ends, &why));
     EXPECT_EQ(why.rfind("ambiguous move", 0), 0u);
     for (int via : { left, right }) {
-        const std::string text = std::to_string(from) + "x" + std::to_string(via) + "x" + std::to_string(to);
+        const std::string text
+            = std::to_string(from) + "x" + std::to_string(via) + "x" + std::to_string(to);
         const auto m = parseMove(b, White, text);
         ASSERT_TRUE(m) << text;
         EXPECT_EQ(shortMoveText(b, White, *m), text);

@@ -7,8 +7,7 @@
 
 namespace kv::test {
 
-template <class Body>
-auto withFileSizeLimit(rlim_t bytes, Body body)
+template <class Body> auto withFileSizeLimit(rlim_t bytes, Body body)
 {
     rlimit old {};
     getrlimit(RLIMIT_FSIZE, &old);

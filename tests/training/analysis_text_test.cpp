@@ -26,13 +26,15 @@ TEST(AnalysisText, LinesInEachLanguageWithHalvedScoresRoundedTowardZero)
     const AnalysedMove black = move(9, Black, -3, 41);
     EXPECT_EQ(analysisWindowLine(AnalysisLanguage::French, black),
               " 5 Noir : joué : 22-18; score : -1; meilleur : 23-19; score : 20");
-    EXPECT_EQ(analysisListLine(AnalysisLanguage::French, black), " 5 Noirs : 22-18; score: -1 ; meilleur: 23-19; score: 20");
+    EXPECT_EQ(analysisListLine(AnalysisLanguage::French, black),
+              " 5 Noirs : 22-18; score: -1 ; meilleur: 23-19; score: 20");
     const AnalysedMove white = move(22, White, 200, 200);
     EXPECT_EQ(analysisWindowLine(AnalysisLanguage::French, white),
               "12 Blanc: joué : 22-18; score : 100; meilleur : 23-19; score : 100");
     EXPECT_EQ(analysisWindowLine(AnalysisLanguage::English, white),
               "12 White : played : 22-18; score : 100; best : 23-19; score : 100");
-    EXPECT_EQ(analysisListLine(AnalysisLanguage::English, black), " 5 Black : 22-18; score : -1 ; best : 23-19; score : 20");
+    EXPECT_EQ(analysisListLine(AnalysisLanguage::English, black),
+              " 5 Black : 22-18; score : -1 ; best : 23-19; score : 20");
     EXPECT_EQ(analysisListLine(AnalysisLanguage::Portuguese, white).substr(0, 12), "12 Brancas: ");
     EXPECT_EQ(analysisListLine(AnalysisLanguage::Spanish, black).substr(0, 11), " 5 Negras :");
     EXPECT_EQ(analysisWindowLine(AnalysisLanguage::Dutch, black),
@@ -49,9 +51,9 @@ TEST(AnalysisText, LinesInEachLanguageWithHalvedScoresRoundedTowardZero)
 
 TEST(AnalysisText, MarkingNeedsMoreThanHalfAManAndNotTwoOppositeWins)
 {
-    EXPECT_FALSE(analysisMarks(100, 40));   // 60 below the best
-    EXPECT_FALSE(analysisMarks(100, 0));    // exactly 100
-    EXPECT_TRUE(analysisMarks(100, -1));    // 101 below
+    EXPECT_FALSE(analysisMarks(100, 40)); // 60 below the best
+    EXPECT_FALSE(analysisMarks(100, 0));  // exactly 100
+    EXPECT_TRUE(analysisMarks(100, -1));  // 101 below
     EXPECT_TRUE(analysisMarks(31990, -200));
     EXPECT_FALSE(analysisMarks(31990, 31800)); // a slower win is still a win
     EXPECT_TRUE(analysisMarks(31990, -31990)); // a win thrown away
@@ -60,7 +62,8 @@ TEST(AnalysisText, MarkingNeedsMoreThanHalfAManAndNotTwoOppositeWins)
 
 TEST(AnalysisText, ContinuationNamesTheReplyAndTheAnswer)
 {
-    EXPECT_EQ(analysisContinuation(internalSquare(11), internalSquare(15), internalSquare(23), internalSquare(19)),
+    EXPECT_EQ(analysisContinuation(internalSquare(11), internalSquare(15), internalSquare(23),
+                                   internalSquare(19)),
               " ->( 11-15 23-19 ....)");
     EXPECT_EQ(analysisContinuation(0, 0, 0, 0), " ->( 00-00 00-00 ....)");
 }

@@ -84,10 +84,13 @@ TEST_F(GameAnalysisTest, ANewLanguageRewritesTheLinesAlreadyMadeWithTheirMarks)
     const std::string french = entryAt(4)->windowLine;
     analysis.setLanguage(AnalysisLanguage::Italian);
     const AnalysisEntry* blunder = entryAt(4);
-    EXPECT_EQ(blunder->windowLine.rfind("* 3 Bianco: giocata : 14-19;", 0), 0u) << blunder->windowLine;
+    EXPECT_EQ(blunder->windowLine.rfind("* 3 Bianco: giocata : 14-19;", 0), 0u)
+        << blunder->windowLine;
     // The better line of play is kept as it was found.
-    EXPECT_EQ(blunder->windowLine.substr(blunder->windowLine.find(" ->( ")), french.substr(french.find(" ->( ")));
-    EXPECT_EQ(analysis.listLines()[1].rfind(" 1 Neri   : 24-20;", 0), 0u) << analysis.listLines()[1];
+    EXPECT_EQ(blunder->windowLine.substr(blunder->windowLine.find(" ->( ")),
+              french.substr(french.find(" ->( ")));
+    EXPECT_EQ(analysis.listLines()[1].rfind(" 1 Neri   : 24-20;", 0), 0u)
+        << analysis.listLines()[1];
     EXPECT_EQ(analysis.windowLines().back(), analysisHeader(AnalysisLanguage::Italian));
     analysis.setLanguage(AnalysisLanguage::French);
     EXPECT_EQ(entryAt(4)->windowLine, french);

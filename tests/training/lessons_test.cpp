@@ -46,14 +46,16 @@ TEST(Lessons, TheEntryMarksWhiteToMoveAndDecidedEntriesStay)
 
     LearnedPositions table;
     EXPECT_TRUE(learn(table, afterBlack));
-    EXPECT_EQ(table.lookup(afterBlack.indexKey, afterBlack.checkKey), std::optional<std::int16_t>(-10));
+    EXPECT_EQ(table.lookup(afterBlack.indexKey, afterBlack.checkKey),
+              std::optional<std::int16_t>(-10));
     LessonEntry decided = afterBlack;
     decided.score = 31000;
     EXPECT_TRUE(learn(table, decided));
     LessonEntry later = afterBlack;
     later.score = 5;
     EXPECT_FALSE(learn(table, later)); // a decided score is never overwritten
-    EXPECT_EQ(table.lookup(afterBlack.indexKey, afterBlack.checkKey), std::optional<std::int16_t>(31000));
+    EXPECT_EQ(table.lookup(afterBlack.indexKey, afterBlack.checkKey),
+              std::optional<std::int16_t>(31000));
 }
 
 TEST(Lessons, LessonFilesOfAnyOtherSizeAreRefused)
@@ -63,7 +65,8 @@ TEST(Lessons, LessonFilesOfAnyOtherSizeAreRefused)
     LessonEntry e { 77, 1234, 150 };
     ASSERT_TRUE(learn(table, e));
     ASSERT_EQ(table.save(d.file("a.dal")), "");
-    std::ofstream(d.file("short.dal"), std::ios::binary) << std::string(LearnedPositions::kFileBytes - 8, '\0');
+    std::ofstream(d.file("short.dal"), std::ios::binary)
+        << std::string(LearnedPositions::kFileBytes - 8, '\0');
     LearnedPositions other;
     EXPECT_NE(other.load(d.file("short.dal")), "");
     EXPECT_FALSE(other.lookup(77, 1234).has_value());

@@ -14,8 +14,10 @@ void touch(const test::TempDir& d, const std::string& name) { std::ofstream(d.fi
 TEST(ProblemListing, NextSkipsCommentsAndWrapsToTheFirst)
 {
     test::TempDir d;
-    for (const char* n : { "b.dam", "a.dam", "a.damt", "c.DAM", "notes.txt", "b.damt" }) touch(d, n);
-    EXPECT_EQ(listProblemFiles(d.path().string()), (std::vector<std::string> { "a.dam", "b.dam", "c.DAM" }));
+    for (const char* n : { "b.dam", "a.dam", "a.damt", "c.DAM", "notes.txt", "b.damt" })
+        touch(d, n);
+    EXPECT_EQ(listProblemFiles(d.path().string()),
+              (std::vector<std::string> { "a.dam", "b.dam", "c.DAM" }));
 
     ProblemCursor c;
     c.open(d.path().string(), "b.dam");

@@ -70,7 +70,8 @@ TEST(ShippedProblems, TheBuildWroteEachAsAGameFileWithItsComment)
         EXPECT_EQ(file->gamePly, 0);
         EXPECT_EQ(file->recordedPlies, 0);
         EXPECT_EQ(file->side, p.position.side);
-        for (int s = 1; s <= kSquares; ++s) EXPECT_EQ(file->record[0].squares[s - 1], p.position.board[s]);
+        for (int s = 1; s <= kSquares; ++s)
+            EXPECT_EQ(file->record[0].squares[s - 1], p.position.board[s]);
         // The computer defends.
         EXPECT_EQ(file->record[0].enginePlaysBlack, p.position.side == White ? 1 : 0);
         EXPECT_TRUE(std::filesystem::exists(base + ".damt"));
@@ -85,7 +86,8 @@ TEST(ProblemSource, FaultsNameTheirLine)
     EXPECT_TRUE(parseProblemSource("[a]\nfen W:W9:Q20\ndepth 3\n", error).empty());
     EXPECT_EQ(error.rfind("line 2:", 0), 0u);
     EXPECT_TRUE(parseProblemSource("stray\n[a]\n", error).empty());
-    const auto ok = parseProblemSource("# remark\n[a]\nfen B:W9:B20\ngoal gain 3\ndepth 5\nUn.\n\nDeux.\n\n", error);
+    const auto ok = parseProblemSource(
+        "# remark\n[a]\nfen B:W9:B20\ngoal gain 3\ndepth 5\nUn.\n\nDeux.\n\n", error);
     ASSERT_EQ(ok.size(), 1u);
     EXPECT_EQ(error, "");
     EXPECT_FALSE(ok[0].forcedWin);

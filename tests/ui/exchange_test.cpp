@@ -35,7 +35,7 @@ protected:
         // application's loop clears it.
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         QCoreApplication::exec();
-        form = std::make_unique<TForm1>(DataPaths(KV_PROGRAM_DIR, user.path()));
+        form = std::make_unique<TestWindow>(DataPaths(KV_PROGRAM_DIR, user.path()));
         form->setExternalLoop(true);
         form->setErrorSink([this](const QString& t) { errors << t; });
         form->setFileChooser([this](const QString&, const QString&, bool) { return answer; });
@@ -56,7 +56,8 @@ protected:
         for (int i = 0; i < plies; ++i) {
             const int n = g().generateLegal();
             if (n == 0) break;
-            const MoveRecord m = g().gen.list(1)[static_cast<int>(rng() % static_cast<unsigned>(n))];
+            const MoveRecord m
+                = g().gen.list(1)[static_cast<int>(rng() % static_cast<unsigned>(n))];
             g().playMove(m, g().gen.captureCount());
         }
         c().picture().showBoard(g().displayed);
@@ -99,14 +100,16 @@ TEST_F(Exchange, TextAndPdnFilesImportBackIdentical)
         answer = file(name);
         trigger("Crerunfichiertexte1");
         const bool pdn = QString(name).endsWith("pdn");
-        EXPECT_TRUE(contents(answer).startsWith(pdn ? "[Event" : "Anne-Bruno \r\nKorvelan144\r\n")) << name;
+        EXPECT_TRUE(contents(answer).startsWith(pdn ? "[Event" : "Anne-Bruno \r\nKorvelan144\r\n"))
+            << name;
         trigger("Nouveau2");
         button("BitBtn17")->click();
         ASSERT_EQ(g().gamePly, 0);
         trigger("Ouvrirunfichiertexte1");
         // Both hold every ply, the last white one without an answer included.
         EXPECT_EQ(g().gamePly, ply) << name;
-        for (int k = 0; k <= g().gamePly; ++k) EXPECT_EQ(g().record[k].squares, played[k].squares) << name << k;
+        for (int k = 0; k <= g().gamePly; ++k)
+            EXPECT_EQ(g().record[k].squares, played[k].squares) << name << k;
         EXPECT_EQ(g().whiteName, "Anne");
         EXPECT_EQ(g().blackName, "Bruno");
         EXPECT_TRUE(text("Nom_blanc").startsWith("Anne"));
@@ -118,7 +121,8 @@ TEST_F(Exchange, CollectionOffersTheChoiceAndCancelLeavesTheGame)
 {
     QFile f(file("trois.txt"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("Alice-Bob  1-1\r\n1. 9-13 22-18\r\n\r\nCarla-Didier\r\n1. 10-14\r\n\r\nEve-Fred\r\n1. 11-15\r\n");
+    f.write("Alice-Bob  1-1\r\n1. 9-13 22-18\r\n\r\nCarla-Didier\r\n1. 10-14\r\n\r\nEve-Fred\r\n1. "
+            "11-15\r\n");
     f.close();
     playRandom(6, 1);
     const GameRecord before = g().record;
@@ -133,7 +137,8 @@ TEST_F(Exchange, CollectionOffersTheChoiceAndCancelLeavesTheGame)
         w->findChild<QPushButton*>("ListeCancel")->click();
     });
     trigger("Ouvrirunfichiertexte1");
-    EXPECT_EQ(shown, (QStringList { " 1:Alice-Bob", " 2:Carla-Didier", " 3:Eve-Fred" })) << errors.join("|").toStdString();
+    EXPECT_EQ(shown, (QStringList { " 1:Alice-Bob", " 2:Carla-Didier", " 3:Eve-Fred" }))
+        << errors.join("|").toStdString();
     EXPECT_EQ(g().gamePly, 6);
     EXPECT_EQ(g().record[6].squares, before[6].squares);
 
@@ -153,7 +158,10 @@ TEST_F(Exchange, LongCollectionIsSearchedAndARefusedGameChangesNothing)
     QFile f(file("many.pdn"));
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     for (int i = 1; i <= 2000; ++i)
-        f.write(QString("[White \"P%1\"]\n[GameType \"28\"]\n1. %2 *\n").arg(i).arg(i == 1500 ? "9-14" : "9-13").toUtf8());
+        f.write(QString("[White \"P%1\"]\n[GameType \"28\"]\n1. %2 *\n")
+                    .arg(i)
+                    .arg(i == 1500 ? "9-14" : "9-13")
+                    .toUtf8());
     f.close();
     playRandom(6, 1);
     const GameRecord before = g().record;
@@ -173,7 +181,8 @@ TEST_F(Exchange, LongCollectionIsSearchedAndARefusedGameChangesNothing)
     trigger("Ouvrirunfichiertexte1");
     EXPECT_EQ(listed, kShownGames);
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].startsWith("Partie 1500, ligne 4500 : un coup n'est pas légal")) << errors[0].toStdString();
+    EXPECT_TRUE(errors[0].startsWith("Partie 1500, ligne 4500 : un coup n'est pas légal"))
+        << errors[0].toStdString();
     EXPECT_EQ(g().gamePly, 6);
     EXPECT_EQ(g().record[6].squares, before[6].squares);
 }
@@ -185,7 +194,9 @@ TEST_F(Exchange, FilesThatCannotBeWrittenOrReadSaySo)
     trigger("Ouvrirunfichiertexte1");
     answer = file("absent/image.bmp");
     trigger("Editerlimagefichierbmp1");
-    EXPECT_EQ(errors, QStringList({ "Impossible d'ouvrir ce fichier", "Impossible d'ouvrir ce fichier", "Impossible d'ouvrir ce fichier" }));
+    EXPECT_EQ(errors,
+              QStringList({ "Impossible d'ouvrir ce fichier", "Impossible d'ouvrir ce fichier",
+                            "Impossible d'ouvrir ce fichier" }));
 }
 
 TEST_F(Exchange, PositionAndGameThroughTheClipboard)
@@ -250,7 +261,8 @@ TEST_F(Exchange, PrintingWithoutPrinterOffersAPdfWithHeaderAndMoves)
     trigger("Imprimer1");
     EXPECT_TRUE(message.startsWith("Aucune imprimante")) << message.toStdString();
     ASSERT_TRUE(contents(answer).startsWith("%PDF"));
-    if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty()) QFile::copy(answer, qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_partie.pdf");
+    if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())
+        QFile::copy(answer, qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_partie.pdf");
     const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
     if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
     QProcess p;
@@ -263,7 +275,8 @@ TEST_F(Exchange, PrintingWithoutPrinterOffersAPdfWithHeaderAndMoves)
     EXPECT_EQ(lines[0], "Anne-Bruno");
     EXPECT_TRUE(lines[1].startsWith("1.") && lines[1].contains(" 6.") && !lines[1].contains(" 7."));
     EXPECT_TRUE(lines[2].startsWith("7.") && lines[2].contains("12.") && !lines[2].contains("13."));
-    EXPECT_TRUE(lines[3].startsWith("13.") && lines[3].contains("14.")); // white's last half-move too
+    EXPECT_TRUE(lines[3].startsWith("13.")
+                && lines[3].contains("14.")); // white's last half-move too
 }
 
 TEST_F(Exchange, BestmoveFileHoldsTheCalculationLines)

@@ -1,16 +1,16 @@
 // The window's file commands and start-up, each test on a data folder of its
 // own: saving and opening games, quitting and starting again, the close box,
 // damaged files, the table sizes and the parameter editor.
+#include "ui/parameter_editor.h"
 #include "window_fixture.h"
-#include "ui/Unit5.h"
 
 #include "rules/geometry.h"
 #include "ui/board_widget.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
@@ -38,7 +38,7 @@ protected:
     void start(bool chooseBoard = true)
     {
         errors.clear();
-        form = std::make_unique<TForm1>(DataPaths(KV_PROGRAM_DIR, user.path()));
+        form = std::make_unique<TestWindow>(DataPaths(KV_PROGRAM_DIR, user.path()));
         form->setExternalLoop(true);
         form->setErrorSink([this](const QString& t) { errors << t; });
         form->setFileChooser([this](const QString&, const QString&, bool) { return answer; });
@@ -72,12 +72,16 @@ protected:
     };
     Snapshot snapshot()
     {
-        return { g().board, g().side, g().gamePly, g().recordedPlies, g().moveList.lines(),
-                 g().whiteName, g().blackName, c().level().index };
+        return {
+            g().board,     g().side,      g().gamePly,      g().recordedPlies, g().moveList.lines(),
+            g().whiteName, g().blackName, c().level().index
+        };
     }
 };
 
-const std::initializer_list<std::pair<int, int>> kOpening { { 10, 13 }, { 23, 19 }, { 11, 14 }, { 19, 10 }, { 5, 14 } };
+const std::initializer_list<std::pair<int, int>> kOpening {
+    { 10, 13 }, { 23, 19 }, { 11, 14 }, { 19, 10 }, { 5, 14 }
+};
 
 TEST_F(Files, QuitThenStartAgainResumesTheGameOnTheFlatBoard)
 {
@@ -149,13 +153,19 @@ TEST_F(Files, AFirstStartIsQuietAndADamagedStateFileIsReportedOnce)
     EXPECT_EQ(errors.size(), 1);
     EXPECT_TRUE(errors.value(0).startsWith("Impossible d'ouvrir ce fichier"));
     EXPECT_EQ(g().gamePly, 0);
-    EXPECT_EQ(g().board, [] { Board b; b.setInitial(); return b; }());
+    EXPECT_EQ(g().board, [] {
+        Board b;
+        b.setInitial();
+        return b;
+    }());
     // The damaged file is kept under another name, and the message names it.
     EXPECT_FALSE(QFile::exists(userFile("last32.dam")));
-    const QStringList aside = QDir(QFileInfo(userFile("last32.dam")).path()).entryList({ "last32.unreadable-*.dam" });
+    const QStringList aside
+        = QDir(QFileInfo(userFile("last32.dam")).path()).entryList({ "last32.unreadable-*.dam" });
     ASSERT_EQ(aside.size(), 1);
     EXPECT_TRUE(errors.value(0).contains(aside.value(0)));
-    EXPECT_EQ(QFileInfo(QFileInfo(userFile("last32.dam")).path() + "/" + aside.value(0)).size(), 22442);
+    EXPECT_EQ(QFileInfo(QFileInfo(userFile("last32.dam")).path() + "/" + aside.value(0)).size(),
+              22442);
 }
 
 TEST_F(Files, SaveThenOpenGivesTheGameBack)
@@ -169,7 +179,7 @@ TEST_F(Files, SaveThenOpenGivesTheGameBack)
     EXPECT_EQ(QFile(answer).size(), 22442);
 
     trigger("Niveau05");
-    c().remplir();
+    c().resetGame();
     ASSERT_EQ(g().gamePly, 0);
     form->applyLanguage(2);
     trigger("N0Mo1");
@@ -200,7 +210,8 @@ TEST_F(Files, DamagedGameFilesAreRefusedAndTheGameStays)
     const QByteArray bytes = good.readAll();
     const Snapshot before = snapshot();
 
-    std::vector<QByteArray> damaged { bytes.left(22441), bytes + QByteArray(1, '\0'), QByteArray() };
+    std::vector<QByteArray> damaged { bytes.left(22441), bytes + QByteArray(1, '\0'),
+                                      QByteArray() };
     for (int at : { 0, 88 + 5, 88 * 2 + 34, 22386, 22387, 22440, 22441 }) {
         QByteArray b = bytes;
         b[at] = char(0xEE);
@@ -233,8 +244,15 @@ TEST_F(Files, TableSizeEntriesSetSizeAndDepthTogether)
     start();
     EXPECT_TRUE(action("N15Mo1")->isChecked());
     EXPECT_EQ(form->search().tableDepthOffset(), 2);
-    const struct { const char* entry; std::size_t entries; int offset; } cases[] = {
-        { "N0Mo1", 13100, -4 }, { "N07Mo1", 65500, 0 }, { "N30Mo1", 2620000, 8 }, { "N15Mo1", 131000, 2 },
+    const struct {
+        const char* entry;
+        std::size_t entries;
+        int offset;
+    } cases[] = {
+        { "N0Mo1", 13100, -4 },
+        { "N07Mo1", 65500, 0 },
+        { "N30Mo1", 2620000, 8 },
+        { "N15Mo1", 131000, 2 },
     };
     for (const auto& t : cases) {
         trigger(t.entry);
@@ -248,11 +266,11 @@ TEST_F(Files, TheOptionsMenuStartsWithItsDefaults)
 {
     start();
     const std::pair<const char*, bool> options[] = {
-        { "Numroterlescase1", false },         { "Alphabeticalnumber1", false },
-        { "Rflexionsurtempsadverse1", true },  { "Arretrflexionparclicsouris1", true },
-        { "Indicationdesmouvements1", true },  { "Dcomposerlesprises1", true },
-        { "Bipchaquecoup2", true },            { "Commentaires1", true },
-        { "Jeuenaveugle1", false },            { "Bibliothquesactives1", true },
+        { "Numroterlescase1", false },        { "Alphabeticalnumber1", false },
+        { "Rflexionsurtempsadverse1", true }, { "Arretrflexionparclicsouris1", true },
+        { "Indicationdesmouvements1", true }, { "Dcomposerlesprises1", true },
+        { "Bipchaquecoup2", true },           { "Commentaires1", true },
+        { "Jeuenaveugle1", false },           { "Bibliothquesactives1", true },
     };
     for (auto [name, on] : options) {
         ASSERT_TRUE(action(name)->isCheckable()) << name;
@@ -269,10 +287,13 @@ TEST_F(Files, TheOptionsMenuStartsWithItsDefaults)
 std::string cliPositional(const QStringList& extra)
 {
     QProcess p;
-    p.start(QString(KV_PROGRAM_DIR) + "/korvelan-cli",
-            QStringList { "eval", "B:W1,2,3,4,5,6,7,8,9,10,11,12:B13,22,23,24,25,26,27,28,29,30,31,32" } + extra);
+    p.start(
+        QString(KV_PROGRAM_DIR) + "/korvelan-cli",
+        QStringList { "eval", "B:W1,2,3,4,5,6,7,8,9,10,11,12:B13,22,23,24,25,26,27,28,29,30,31,32" }
+            + extra);
     p.waitForFinished(30000);
-    const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    const QStringList lines
+        = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     return lines.filter("positional sum").value(0).simplified().toStdString();
 }
 
@@ -280,7 +301,7 @@ TEST_F(Files, EditedParametersAreSavedLoadedAndSeenByTheEvaluation)
 {
     start();
     EXPECT_EQ(form->parameters(), defaultParameters()); // "defaut.par" as shipped
-    TForm5* editor = form->parameterEditor();
+    ParameterEditor* editor = form->parameterEditor();
     trigger("Changerlesparamtres1");
     EXPECT_TRUE(editor->isVisible());
     if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())
@@ -304,7 +325,7 @@ TEST_F(Files, EditedParametersAreSavedLoadedAndSeenByTheEvaluation)
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(form->parameters().tempoWeight(TempoOpening), -40);
     EXPECT_EQ(form->parameters().tableEntry(OpeningTable, 17), 44);
-    EXPECT_EQ(form->search().evaluator().parameters().tempoWeight(TempoOpening), -40);
+    EXPECT_EQ(form->session().search().evaluator().parameters().tempoWeight(TempoOpening), -40);
 
     answer = userFile("parametres/essai.par");
     trigger("Sauverlesparamtres1");

@@ -30,7 +30,7 @@ TEST_F(Window, PauseKeepsTheTimeAlreadyUsedInTheTurn)
     trigger("Pause2"); // the clocks run
     ASSERT_FALSE(action("Pause2")->isChecked());
     now += 18;
-    form->ajouter_temps();
+    form->tickClock();
     EXPECT_EQ(text("secblanc"), "25");
 
     trigger("Pause2");
@@ -38,11 +38,11 @@ TEST_F(Window, PauseKeepsTheTimeAlreadyUsedInTheTurn)
     EXPECT_EQ(text("secblanc"), "25");
     now += 600; // the pause itself is not counted
     trigger("Pause2");
-    form->ajouter_temps();
+    form->tickClock();
     EXPECT_EQ(text("minblanc"), "0");
     EXPECT_EQ(text("secblanc"), "25");
     now += 3;
-    form->ajouter_temps();
+    form->tickClock();
     EXPECT_EQ(text("secblanc"), "28");
 
     // The banked seconds are the side's own: its move keeps them all.
@@ -91,7 +91,8 @@ TEST_F(Window, ClickThatStopsTheEngineNeverMovesAPiece)
     QTimer::singleShot(150, form.get(), [&] {
         clicked = c().thinking();
         QTest::mouseClick(form->board(), Qt::LeftButton, {},
-                          QPoint(Damier2D::kLeft + 60 * columnOf(single) + 30, Damier2D::kTop + 60 * rowOf(single) + 30));
+                          QPoint(BoardWidget::kLeft + 60 * columnOf(single) + 30,
+                                 BoardWidget::kTop + 60 * rowOf(single) + 30));
     });
     c().playLoopPass();
     ASSERT_TRUE(clicked);
@@ -109,10 +110,11 @@ TEST_F(Window, ClickThatStopsTheEngineNeverMovesAPiece)
 }
 
 // The squares of the board, in the central widget's coordinates.
-QRect boardSquares(TForm1& form)
+QRect boardSquares(MainWindow& form)
 {
-    return { form.board()->mapTo(form.centralWidget(), QPoint(Damier2D::kLeft, Damier2D::kTop)),
-             QSize(8 * Damier2D::kSquare, 8 * Damier2D::kSquare) };
+    return { form.board()->mapTo(form.centralWidget(),
+                                 QPoint(BoardWidget::kLeft, BoardWidget::kTop)),
+             QSize(8 * BoardWidget::kSquare, 8 * BoardWidget::kSquare) };
 }
 
 TEST_F(Window, FinishedGameSaysSoUntilANewGameOrATakeBack)
@@ -180,7 +182,8 @@ TEST_F(Window, CustomLevelSaysWhatItAccepts)
         button("BitBtn24")->click();
         EXPECT_TRUE(widget("Panel9")->isVisible()) << refused;
         EXPECT_TRUE(widget("Autre_erreur")->isVisible()) << refused;
-        EXPECT_EQ(text("Autre_erreur"), "Nombre entier de minutes attendu, de 1 à 50000.") << refused;
+        EXPECT_EQ(text("Autre_erreur"), "Nombre entier de minutes attendu, de 1 à 50000.")
+            << refused;
     }
     EXPECT_TRUE(widget("Panel9")->geometry().contains(
         widget("Autre_erreur")->geometry().translated(widget("Panel9")->pos())));
@@ -239,7 +242,8 @@ TEST_F(Window, ThinkingIsShownBesideTheBoardWithItsDepth)
     });
     c().playLoopPass();
     EXPECT_TRUE(visible);
-    EXPECT_TRUE(QRegularExpression("^Korvelan réfléchit… profondeur [0-9]+$").match(shown).hasMatch())
+    EXPECT_TRUE(
+        QRegularExpression("^Korvelan réfléchit… profondeur [0-9]+$").match(shown).hasMatch())
         << shown.toStdString();
     EXPECT_FALSE(widget("Etat_partie")->geometry().intersects(boardSquares(*form)));
     EXPECT_EQ(g().gamePly, 2);

@@ -1,16 +1,16 @@
 // The Help menu: the guide and the rules in the help window, their links and
 // diagrams, and the About panel.
-#include "ui/Unit1.h"
+#include "session_window.h"
 #include "ui/help_window.h"
 
 #include <QAction>
 #include <QFile>
 #include <QFrame>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextTable>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,8 @@ namespace {
 int tablesIn(const QTextDocument* doc)
 {
     int n = 0;
-    for (QTextFrame* f : doc->rootFrame()->childFrames()) n += qobject_cast<QTextTable*>(f) != nullptr;
+    for (QTextFrame* f : doc->rootFrame()->childFrames())
+        n += qobject_cast<QTextTable*>(f) != nullptr;
     return n;
 }
 
@@ -29,7 +30,7 @@ class Help : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TForm1>(DataPaths(KV_PROGRAM_DIR, user.path()));
+        form = std::make_unique<TestWindow>(DataPaths(KV_PROGRAM_DIR, user.path()));
         form->setExternalLoop(true);
         form->show();
         form->findChild<QAbstractButton*>("BoutonDamier2D")->click();
@@ -37,7 +38,7 @@ protected:
     void trigger(const char* name) { form->findChild<QAction*>(name)->trigger(); }
 
     QTemporaryDir user;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TestWindow> form;
 };
 
 TEST_F(Help, TheGuideAndTheRulesOpenInTheHelpWindowAndLinkToEachOther)
@@ -48,7 +49,8 @@ TEST_F(Help, TheGuideAndTheRulesOpenInTheHelpWindowAndLinkToEachOther)
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->currentPage(), "Korvelan");
     const QString guide = help->browser()->toPlainText();
-    for (const char* menu : { "Menu Fichier", "Menu Edition", "Menu Niveau", "Menu Options", "Menu Aide" })
+    for (const char* menu :
+         { "Menu Fichier", "Menu Edition", "Menu Niveau", "Menu Options", "Menu Aide" })
         EXPECT_TRUE(guide.contains(menu)) << menu;
 
     trigger("Rgles1");
@@ -76,7 +78,8 @@ TEST_F(Help, TheGuideAndTheRulesOpenInTheHelpWindowAndLinkToEachOther)
 
 TEST(HelpDiagrams, APositionBecomesABoardWithWhiteAtTheBottom)
 {
-    const QString html = HelpWindow::expandDiagrams("a<!--diagram W:W1:BK32 | Deux pièces-->b<!--diagram nonsense-->");
+    const QString html = HelpWindow::expandDiagrams(
+        "a<!--diagram W:W1:BK32 | Deux pièces-->b<!--diagram nonsense-->");
     EXPECT_TRUE(html.startsWith("a<table"));
     EXPECT_EQ(html.count("<tr>"), 8);
     EXPECT_TRUE(html.contains("<i>Deux pièces</i>"));
@@ -84,7 +87,8 @@ TEST(HelpDiagrams, APositionBecomesABoardWithWhiteAtTheBottom)
     const int first = html.indexOf(">32<"), last = html.lastIndexOf(">1<");
     ASSERT_GE(first, 0);
     ASSERT_GE(last, 0);
-    EXPECT_LT(html.indexOf("<b>D</b>"), html.indexOf("&#9679;")); // the black king above the white man
+    EXPECT_LT(html.indexOf("<b>D</b>"),
+              html.indexOf("&#9679;")); // the black king above the white man
     EXPECT_GT(last, html.lastIndexOf("<tr>"));
     EXPECT_LT(first, html.indexOf("<tr>", html.indexOf("<tr>") + 1));
     EXPECT_FALSE(html.contains("<!--"));

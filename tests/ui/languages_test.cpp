@@ -80,7 +80,8 @@ const Caption kCaptions[] = {
     { "Niveau081", "8 : Grand Maître International", "8 : International Grand Master" },
     { "Ouvertures1", "Paramétrage", "Parameters" },
     { "Bibliothquesactives1", "Bibliothèques actives", "Active libraries" },
-    { "Changerbibliothqueouvertures1", "Changer bibliothèque ouverture", "Change openings library" },
+    { "Changerbibliothqueouvertures1", "Changer bibliothèque ouverture",
+      "Change openings library" },
     { "Analyse2", "Analyse", "Analysis" },
     { "Dbuteruneanalyse1", "Débuter une analyse", "Begin analysis" },
     { "Arrtercettephase1", "Arrêter cette phase", "Stop this stage" },
@@ -90,7 +91,8 @@ const Caption kCaptions[] = {
     { "Pause1", "Arrêt du calcul", "Stop computing" },
     { "Horlogeszro1", "Horloges à zéro", "Clocks -> 0" },
     { "Rflexionsurtempsadverse1", "Réflexion sur temps adverse", "Computing when you think" },
-    { "Arretrflexionparclicsouris1", "Arrêt réflexion par clic souris", "Stop computing by clic on mouse" },
+    { "Arretrflexionparclicsouris1", "Arrêt réflexion par clic souris",
+      "Stop computing by clic on mouse" },
     { "Indicationdesmouvements1", "Indication des mouvements", "Indicate moves" },
     { "Dcomposerlesprises1", "Décomposer les prises", "Decompose captures" },
     { "Jeuenaveugle1", "Jeu en aveugle", "Blind play" },
@@ -140,16 +142,20 @@ const Caption kCaptions[] = {
     { "BitBtn23", "Annuler", "Cancel" },
     { "BitBtn25", "Annuler", "Cancel" },
     { "Annule_nouveau", "Annuler", "Cancel" },
-    { "Tailledestablesdetransposition1", "Taille des tables de transposition", "Transposition tables memory size" },
+    { "Tailledestablesdetransposition1", "Taille des tables de transposition",
+      "Transposition tables memory size" },
     { "Button13", "Fin", "Quit" },
     { "Button12", "Editer", "Edit" },
     { "Button11", "Fin analyse", "End analysis" },
     { "Button10", "Suivant", "Next" },
     { "Panel13", "Suivant->", "Next->" },
     { "Panel14", "Revoir coup", "Same pos." },
-    { "K1600", "1600 (l'ordinateur vous laisse le double de son temps)", "1600 (Computer gives you double of its time)" },
-    { "K1700", "1700 (l'ordinateur vous laisse voir sa réflexion)", "1700 (You can see computer thinking)" },
-    { "K1800", "1800 (l'ordinateur ne vous fait pas de cadeau)", "1800 (Computer gives you no advantage)" },
+    { "K1600", "1600 (l'ordinateur vous laisse le double de son temps)",
+      "1600 (Computer gives you double of its time)" },
+    { "K1700", "1700 (l'ordinateur vous laisse voir sa réflexion)",
+      "1700 (You can see computer thinking)" },
+    { "K1800", "1800 (l'ordinateur ne vous fait pas de cadeau)",
+      "1800 (Computer gives you no advantage)" },
     { "RadioGroup3", "Capital points", "Points" },
     { "Changerlesnoms1", "Changer les noms", "Change names" },
     { "Cancel_joueurs", "Annuler", "Cancel" },
@@ -158,7 +164,8 @@ const Caption kCaptions[] = {
     { "Chargerdesparamtres1", "Charger des paramètres", "Load parameters" },
     { "Patientez", "Patientez", "Wait" },
     { "Button9", "Editer meilleurs coups", "Edit best moves" },
-    { "Zut", "Zut ! ce n'est pas cela que je voulais jouer.", "Hell ! That's not that I wanted to play." },
+    { "Zut", "Zut ! ce n'est pas cela que je voulais jouer.",
+      "Hell ! That's not that I wanted to play." },
     { "Learn", "Apprendre ?", "Learn ?" },
     { "Learn_yes", "Oui", "Yes" },
     { "Learn_no", "Non", "No" },
@@ -203,22 +210,29 @@ QWidget* windowOf(QWidget* form, const char* name)
 const std::map<std::string, std::array<const char*, 6>> kSixLanguages {
     { "Fichier1", { "Fichier", "File", "Bestand", "Arquivo", "Archivo", "File" } },
     { "Nouveau2", { "Nouveau", "New", "Nieuw", "Novo", "Nuevo", "Nuova partita" } },
-    { "Reprendrecoups1", { "Reprendre coups", "Backward", "Terugnemen", "Voltar", "Volver jugadas", "Annulla mossa" } },
+    { "Reprendrecoups1",
+      { "Reprendre coups", "Backward", "Terugnemen", "Voltar", "Volver jugadas",
+        "Annulla mossa" } },
     { "Niveau1", { "Niveau", "Level", "Niveau", "Nível", "Niveles", "Livello" } },
-    { "Liste", { "Coups joués", "List of moves", "Zettenlijst", "Lista de lances", "Movimientos jugados", "Mosse giocate" } },
+    { "Liste",
+      { "Coups joués", "List of moves", "Zettenlijst", "Lista de lances", "Movimientos jugados",
+        "Mosse giocate" } },
     { "Calcul", { "Calcul", "Compute", "Rekenen", "Cálculos", "Cálculos", "Calcolo" } },
-    { "Apprentissage1", { "Apprentissage", "Auto-learning", "Auto-learn", "Auto-learn", "Aprendizaje", "Apprendimento" } },
-    { "Panel11", { "Entraînement", "Training", "Training", "Treino", "Entrenamiento", "Allenamento" } },
+    { "Apprentissage1",
+      { "Apprentissage", "Auto-learning", "Auto-learn", "Auto-learn", "Aprendizaje",
+        "Apprendimento" } },
+    { "Panel11",
+      { "Entraînement", "Training", "Training", "Treino", "Entrenamiento", "Allenamento" } },
 };
 
 const std::array<std::array<const char*, 6>, 2> kDirection { {
-    { "Blancs:Bas->Haut", "White:Down->Up", "Wit:Beneden->Boven", "Br.:Embaixo->Acima", "Bl.:Abajo->Arriba",
-      "Bl.:Bianco:Giù->Su" },
-    { "Blancs:Haut->Bas", "White:Up->Down", "Wit:Boven->Beneden", "Br.:Acima->Embaixo", "Bl.:Arriba->Abajo",
-      "Bl.:Bianco:Su->Giù" },
+    { "Blancs:Bas->Haut", "White:Down->Up", "Wit:Beneden->Boven", "Br.:Embaixo->Acima",
+      "Bl.:Abajo->Arriba", "Bl.:Bianco:Giù->Su" },
+    { "Blancs:Haut->Bas", "White:Up->Down", "Wit:Boven->Beneden", "Br.:Acima->Embaixo",
+      "Bl.:Arriba->Abajo", "Bl.:Bianco:Su->Giù" },
 } };
 
-const std::array<const char*, 6> kTitles { "Korvelan 3D, le jeu", "Korvelan 3D, the game",
+const std::array<const char*, 6> kTitles { "Korvelan 3D, le jeu",   "Korvelan 3D, the game",
                                            "Korvelan 3D, het spel", "Korvelan 3D, o jogo",
                                            "Korvelan 3D, el juego", "Korvelan 3D, il gioco" };
 
@@ -235,7 +249,8 @@ std::optional<QString> shownText(QWidget* window, const char* name)
     if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
     if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
     if (auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget()))
-        if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget())) return tabs->tabText(tabs->indexOf(w));
+        if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget()))
+            return tabs->tabText(tabs->indexOf(w));
     const auto labels = w->findChildren<QLabel*>();
     if (labels.size() == 1) return labels.front()->text();
     return std::nullopt;
@@ -268,7 +283,8 @@ TsFile readTs(const QString& code)
         else if (xml.name() == u"translation") {
             const QString type = xml.attributes().value("type").toString();
             // Plural forms are child elements; their texts are read together.
-            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+            const QString text
+                = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
             if (!type.isEmpty()) ts.problems << type + ": " + source;
             if (text.isEmpty()) ts.problems << "empty: " + source;
             static const QRegularExpression placeholder("%[0-9vmn]");
@@ -297,7 +313,8 @@ TEST(TranslationFiles, EveryTextTranslatedInEachLanguageWithItsPlaceholders)
         const QString code = QString::fromLatin1(e.code.data(), int(e.code.size()));
         const TsFile ts = readTs(code);
         EXPECT_EQ(ts.language, code);
-        EXPECT_TRUE(ts.problems.isEmpty()) << code.toStdString() << ": " << ts.problems.join("\n").toStdString();
+        EXPECT_TRUE(ts.problems.isEmpty())
+            << code.toStdString() << ": " << ts.problems.join("\n").toStdString();
         // The five files translate the same texts.
         std::set<std::pair<QString, QString>> a, b;
         for (const auto& [key, text] : en.texts) a.insert(key);
@@ -357,22 +374,26 @@ TEST_F(Languages, EveryCaptionInEachLanguageThenFrenchAgain)
 {
     std::array<TsFile, 6> files;
     for (const LanguageEntry& e : kLanguageTable)
-        if (e.index != French) files[e.index] = readTs(QString::fromLatin1(e.code.data(), int(e.code.size())));
+        if (e.index != French)
+            files[e.index] = readTs(QString::fromLatin1(e.code.data(), int(e.code.size())));
     auto sourceContext = [&](const QString& french) {
         for (const auto& [key, text] : files[English].texts)
             if (key.second == french) return key;
         return std::pair<QString, QString>();
     };
-    for (const char* window : { "TForm2", "TForm3", "TForm4" }) EXPECT_NE(windowOf(form.get(), window), nullptr) << window;
+    for (const char* window : { "TForm2", "TForm3", "TForm4" })
+        EXPECT_NE(windowOf(form.get(), window), nullptr) << window;
     int found = 0;
     for (int lang : { English, Dutch, Portuguese, Spanish, Italian, French }) {
         language(lang);
         EXPECT_EQ(form->windowTitle(), QString::fromUtf8(kTitles[lang]));
         for (const Caption& c : kCaptions) {
-            const std::optional<QString> shown = shownText(windowOf(form.get(), c.window), c.element);
+            const std::optional<QString> shown
+                = shownText(windowOf(form.get(), c.window), c.element);
             if (!shown) continue; // not built in this window
             ++found;
-            SCOPED_TRACE(std::string(c.window) + "." + c.element + " in language " + std::to_string(lang));
+            SCOPED_TRACE(std::string(c.window) + "." + c.element + " in language "
+                         + std::to_string(lang));
             const auto six = kSixLanguages.find(c.element);
             if (six != kSixLanguages.end()) EXPECT_EQ(shown->toStdString(), six->second[lang]);
             else if (lang == French) EXPECT_EQ(shown->toStdString(), c.french);
@@ -393,7 +414,8 @@ TEST_F(Languages, MenuEntriesCheckOneLanguageAndKeepItsIndex)
         trigger(e.menuAction.data());
         EXPECT_EQ(form->languageIndex(), e.index);
         for (const LanguageEntry& other : kLanguageTable)
-            EXPECT_EQ(action(other.menuAction.data())->isChecked(), other.index == e.index) << other.menuAction;
+            EXPECT_EQ(action(other.menuAction.data())->isChecked(), other.index == e.index)
+                << other.menuAction;
     }
     // The entries are listed as the Help menu lists them, each in its own language.
     auto* menu = form->findChild<QMenu*>("Langue1");
@@ -401,7 +423,9 @@ TEST_F(Languages, MenuEntriesCheckOneLanguageAndKeepItsIndex)
     EXPECT_EQ(menu->title(), "Idioma/Langue/Language/Taal");
     QStringList names;
     for (QAction* a : menu->actions()) names << a->text();
-    EXPECT_EQ(names, QStringList({ "Portugues", "Français", "English", "Nederlands", "Español", "Italiano" }));
+    EXPECT_EQ(
+        names,
+        QStringList({ "Portugues", "Français", "English", "Nederlands", "Español", "Italiano" }));
 }
 
 TEST_F(Languages, DirectionLabelFollowsTheBoardInEveryLanguage)
@@ -420,7 +444,7 @@ TEST_F(Languages, DirectionLabelFollowsTheBoardInEveryLanguage)
 
 TEST_F(Languages, StateLabelsAndEndMessageFollowTheLanguage)
 {
-    c().EndOfGame(1);
+    c().endGame(1);
     EXPECT_EQ(text("qui_gagne"), "Match nul !");
     language(English);
     EXPECT_EQ(text("qui_gagne"), "Draw!");
@@ -439,8 +463,10 @@ TEST_F(Languages, EngineStatisticsAndAnalysisLinesFollowTheLanguage)
 {
     SearchInfo info { 7, 1000, true, 0, 0, 1, {} };
     info.principalVariation.resize(2);
-    info.principalVariation[0].from = internalSquare(22), info.principalVariation[0].to = internalSquare(18);
-    info.principalVariation[1].from = internalSquare(11), info.principalVariation[1].to = internalSquare(15);
+    info.principalVariation[0].from = internalSquare(22),
+    info.principalVariation[0].to = internalSquare(18);
+    info.principalVariation[1].from = internalSquare(11),
+    info.principalVariation[1].to = internalSquare(15);
     form->searchInfo(info);
     test::playAll(g(), { "10-14", "24-20" });
     trigger("Dbuteruneanalyse1");
@@ -520,17 +546,19 @@ QStringList cutTexts(QWidget* root)
         QTabBar* bar = tabs->tabBar();
         const QRect last = bar->tabRect(bar->count() - 1);
         if (last.right() > bar->width())
-            cut << tabs->objectName() + " tabs " + QString::number(last.right()) + ">" + QString::number(bar->width());
+            cut << tabs->objectName() + " tabs " + QString::number(last.right()) + ">"
+                    + QString::number(bar->width());
     }
     return cut;
 }
 
 TEST_F(Languages, TextsFitTheirWidgets)
 {
-    const char* panels[] = { "Nouvelle_partie", "Panel9", "Nouveau_joueur", "Efface_j", "Match_nul" };
+    const char* panels[]
+        = { "Nouvelle_partie", "Panel9", "Nouveau_joueur", "Efface_j", "Match_nul" };
     for (int pass = 0; pass < 2 * kLanguageCount; ++pass) {
         const int lang = pass % kLanguageCount;
-        if (pass == kLanguageCount) c().EndOfGame(1); // the finished game's labels too
+        if (pass == kLanguageCount) c().endGame(1); // the finished game's labels too
         language(lang);
         QStringList cut = cutTexts(form.get());
         grab(("language_" + std::to_string(pass)).c_str());
@@ -543,7 +571,8 @@ TEST_F(Languages, TextsFitTheirWidgets)
             for (int page = 0; page < (tabs ? tabs->count() : 1); ++page) {
                 if (tabs) tabs->setCurrentIndex(page);
                 for (const QString& c : cutTexts(form.get())) cut << QString(name) + ": " + c;
-                grab((std::string(name) + "_" + std::to_string(lang) + "_" + std::to_string(page)).c_str());
+                grab((std::string(name) + "_" + std::to_string(lang) + "_" + std::to_string(page))
+                         .c_str());
             }
             panel->hide();
         }
@@ -564,20 +593,23 @@ TEST_F(Languages, PositionEditorFitsInEveryLanguage)
 
 TEST(LanguagesWelcome, ButtonsSwitchAndRenameTheThemes)
 {
-    TForm1 form(KV_PROGRAM_DIR);
+    TestWindow form(KV_PROGRAM_DIR);
     form.setExternalLoop(true);
     form.show();
     const std::array<QString, 4> renamed { "Mataro", "Malaga", "Inferno", "Guadalquivir" };
     for (const LanguageEntry& e : kLanguageTable) {
-        auto* b = form.findChild<QPushButton*>(QString::fromLatin1(e.button.data(), int(e.button.size())));
+        auto* b = form.findChild<QPushButton*>(
+            QString::fromLatin1(e.button.data(), int(e.button.size())));
         ASSERT_NE(b, nullptr) << e.button;
         EXPECT_EQ(b->text(), QString::fromUtf8(e.name.data(), int(e.name.size())));
         b->click();
         EXPECT_EQ(form.languageIndex(), e.index);
         EXPECT_EQ(form.windowTitle(), QString::fromUtf8(kTitles[e.index]));
         EXPECT_EQ(form.findChild<QLabel*>("Titre")->text(), "KORVELAN 3D");
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest); // the layouts take the new widths
-        EXPECT_TRUE(cutTexts(&form).isEmpty()) << e.code << ": " << cutTexts(&form).join("; ").toStdString();
+        QCoreApplication::sendPostedEvents(
+            nullptr, QEvent::LayoutRequest); // the layouts take the new widths
+        EXPECT_TRUE(cutTexts(&form).isEmpty())
+            << e.code << ": " << cutTexts(&form).join("; ").toStdString();
         if (qEnvironmentVariableIsSet("KV_GRAB_DIR")) {
             form.grab().save(qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_welcome_"
                              + QString::fromLatin1(e.code.data(), int(e.code.size())) + ".png");

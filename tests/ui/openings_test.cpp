@@ -1,6 +1,6 @@
 // The opening libraries in the window: the "Paramétrage" menu, the editors
-// TForm2 and TForm3, stored sets, and the engine playing from the book.
-#include "ui/Unit1.h"
+// WhiteOpeningEditor and BlackOpeningEditor, stored sets, and the engine playing from the book.
+#include "session_window.h"
 
 #include "openings/library_sets.h"
 #include "rules/geometry.h"
@@ -10,8 +10,8 @@
 
 #include <QAction>
 #include <QDir>
-#include <QGroupBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -40,7 +40,7 @@ protected:
 
     void startWindow(const QString& programDir)
     {
-        form = std::make_unique<TForm1>(programDir);
+        form = std::make_unique<TestWindow>(programDir);
         form->setExternalLoop(true);
         form->show();
         form->findChild<QAbstractButton*>("BoutonDamier2D")->click();
@@ -57,9 +57,13 @@ protected:
     QAction* action(const char* name) { return form->findChild<QAction*>(name); }
     OpeningEditor* editor(SideToMove side)
     {
-        return side == White ? static_cast<OpeningEditor*>(form->form2()) : form->form3();
+        return side == White ? static_cast<OpeningEditor*>(form->whiteOpeningEditor())
+                             : form->blackOpeningEditor();
     }
-    template <class W> W* in(SideToMove side, const char* name) { return editor(side)->findChild<W*>(name); }
+    template <class W> W* in(SideToMove side, const char* name)
+    {
+        return editor(side)->findChild<W*>(name);
+    }
     QStringList listed(SideToMove side)
     {
         QStringList l;
@@ -68,7 +72,10 @@ protected:
         return l;
     }
     void click(SideToMove side, const char* button) { in<QPushButton>(side, button)->click(); }
-    void setLine(SideToMove side, const QString& text) { in<QLineEdit>(side, "Nouvelle_Ouverture")->setText(text); }
+    void setLine(SideToMove side, const QString& text)
+    {
+        in<QLineEdit>(side, "Nouvelle_Ouverture")->setText(text);
+    }
     QString userFile(const QString& name) { return form->openingsUserDir() + "/" + name; }
     void writeFile(const QString& path, const std::vector<std::string>& lines)
     {
@@ -87,8 +94,8 @@ protected:
     {
         const Square s = internalSquare(user);
         QTest::mouseClick(form->board(), Qt::LeftButton, {},
-                          QPoint(Damier2D::kLeft + Damier2D::kSquare * columnOf(s) + 30,
-                                 Damier2D::kTop + Damier2D::kSquare * rowOf(s) + 30));
+                          QPoint(BoardWidget::kLeft + BoardWidget::kSquare * columnOf(s) + 30,
+                                 BoardWidget::kTop + BoardWidget::kSquare * rowOf(s) + 30));
         c().playLoopPass();
     }
     // A quiet legal move of the user whose man has another move too (a man
@@ -118,14 +125,14 @@ protected:
         ASSERT_EQ(c().game().gamePly, ply + 2) << [this] {
             std::string t;
             for (int p = 1; p <= c().game().gamePly; ++p)
-                t += std::to_string(userNumber(c().game().record[p].from)) + "-" +
-                     std::to_string(userNumber(c().game().record[p].to)) + " ";
+                t += std::to_string(userNumber(c().game().record[p].from)) + "-"
+                    + std::to_string(userNumber(c().game().record[p].to)) + " ";
             return t;
         }();
     }
 
     QTemporaryDir home;
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TestWindow> form;
     QStringList dialogs;
     QString answer;
 };
@@ -170,17 +177,19 @@ TEST_F(Openings, ALineAddedInTheEditorIsPlayed)
     playAndAwaitReply(12, 16);
     c().search().settings.bookEnabled = false;
     action("Ouverturespourlesnoirs1")->trigger();
-    EXPECT_TRUE(form->form3()->isVisible());
-    EXPECT_FALSE(form->form2()->isVisible());
+    EXPECT_TRUE(form->blackOpeningEditor()->isVisible());
+    EXPECT_FALSE(form->whiteOpeningEditor()->isVisible());
     const RecordEntry& reply = c().game().record[2];
     EXPECT_EQ(in<QLineEdit>(Black, "Nouvelle_Ouverture")->text(),
-              QString::asprintf("%2d-%2d %2d-%2d ", 12, 16, userNumber(reply.from), userNumber(reply.to)));
-    EXPECT_EQ(in<QLineEdit>(White, "Nouvelle_Ouverture")->text(), in<QLineEdit>(Black, "Nouvelle_Ouverture")->text());
+              QString::asprintf("%2d-%2d %2d-%2d ", 12, 16, userNumber(reply.from),
+                                userNumber(reply.to)));
+    EXPECT_EQ(in<QLineEdit>(White, "Nouvelle_Ouverture")->text(),
+              in<QLineEdit>(Black, "Nouvelle_Ouverture")->text());
 
     // The black library holds only the new line, whose answer is the last
     // quiet legal move, not the one a search would likely choose.
     c().openings.black.clear();
-    form->form3()->showLines();
+    form->blackOpeningEditor()->showLines();
     // A quiet move of white after which black has a choice of quiet moves.
     MoveGenerator gen;
     Board start = c().game().board;
@@ -192,7 +201,8 @@ TEST_F(Openings, ALineAddedInTheEditorIsPlayed)
         applyMove(b, w);
         const int n = gen.generateLegal(b, Black);
         // A man with one move goes at the first click: take one with two.
-        const auto sameFrom = std::count_if(whites.begin(), whites.end(), [&](auto& o) { return o.from == w.from; });
+        const auto sameFrom = std::count_if(whites.begin(), whites.end(),
+                                            [&](auto& o) { return o.from == w.from; });
         if (sameFrom < 2 || n < 2 || gen.list(1)[0].isCapture() || w.isCapture()) continue;
         // The last of black's moves that gives white nothing to take.
         std::vector<MoveRecord> blacks(gen.list(1).begin(), gen.list(1).begin() + n);
@@ -207,9 +217,9 @@ TEST_F(Openings, ALineAddedInTheEditorIsPlayed)
         if (mine.from != 0) break;
     }
     ASSERT_NE(mine.from, 0);
-    const QString line = in<QLineEdit>(Black, "Nouvelle_Ouverture")->text() +
-                         QString::asprintf("%2d-%2d %2d-%2d ", userNumber(mine.from), userNumber(mine.to),
-                                           userNumber(last.from), userNumber(last.to));
+    const QString line = in<QLineEdit>(Black, "Nouvelle_Ouverture")->text()
+        + QString::asprintf("%2d-%2d %2d-%2d ", userNumber(mine.from), userNumber(mine.to),
+                            userNumber(last.from), userNumber(last.to));
     setLine(Black, line);
     click(Black, "Valide_Ouverture");
     EXPECT_EQ(listed(Black), QStringList { line });
@@ -224,7 +234,7 @@ TEST_F(Openings, EditingAndCancellingRestoresTheActiveFile)
 {
     writeFile(userFile(kWhiteLibraryFile), { "12-16 21-17 ", " 9-13 22-18 " });
     action("Ouverturespourlesblancs1")->trigger();
-    ASSERT_TRUE(form->form2()->isVisible());
+    ASSERT_TRUE(form->whiteOpeningEditor()->isVisible());
     EXPECT_EQ(listed(White), (QStringList { " 9-13 22-18 ", "12-16 21-17 " }));
     // A new position: no recorded move gives an empty new line.
     EXPECT_EQ(in<QLineEdit>(White, "Nouvelle_Ouverture")->text(), "");
@@ -234,7 +244,8 @@ TEST_F(Openings, EditingAndCancellingRestoresTheActiveFile)
     click(White, "Valide_Ouverture"); // duplicates are kept
     EXPECT_EQ(listed(White), (QStringList { " 9-13 22-18 ", "10-14 ", "10-14 ", "12-16 21-17 " }));
     if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty())
-        form->form2()->grab().save(qEnvironmentVariable("KV_GRAB_DIR") + "/korvelan_opening_editor.png");
+        form->whiteOpeningEditor()->grab().save(qEnvironmentVariable("KV_GRAB_DIR")
+                                                + "/korvelan_opening_editor.png");
     // "Effacer" without a selected line deletes nothing.
     in<QListWidget>(White, "Liste_Ouvertures")->clearSelection();
     click(White, "Effacer");
@@ -242,14 +253,15 @@ TEST_F(Openings, EditingAndCancellingRestoresTheActiveFile)
     EXPECT_EQ(in<QLineEdit>(White, "Nouvelle_Ouverture")->text(), "");
     // Clicking a line copies it; "Effacer" then deletes it.
     auto* list = in<QListWidget>(White, "Liste_Ouvertures");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(3)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(3)).center());
     EXPECT_EQ(in<QLineEdit>(White, "Nouvelle_Ouverture")->text(), "12-16 21-17 ");
     click(White, "Effacer");
     EXPECT_EQ(listed(White), (QStringList { " 9-13 22-18 ", "10-14 ", "10-14 " }));
     EXPECT_EQ(c().openings.white.size(), 3u); // the list is the library in play
 
     click(White, "BitBtn2"); // "Annuler"
-    EXPECT_FALSE(form->form2()->isVisible());
+    EXPECT_FALSE(form->whiteOpeningEditor()->isVisible());
     EXPECT_EQ(c().openings.white, OpeningLibrary({ "12-16 21-17 ", " 9-13 22-18 " }));
     EXPECT_EQ(listed(White), (QStringList { " 9-13 22-18 ", "12-16 21-17 " }));
 }
@@ -271,13 +283,13 @@ TEST_F(Openings, StoringASetUnderANameWithoutExtension)
     EXPECT_EQ(readFile(userFile(kWhiteLibraryFile)), OpeningLibrary({ "12-16 22-18 11-15 " }));
     // The white list was never used as scratch for the black lines.
     EXPECT_EQ(c().openings.white, OpeningLibrary({ "12-16 22-18 11-15 " }));
-    EXPECT_FALSE(form->form2()->isVisible());
+    EXPECT_FALSE(form->whiteOpeningEditor()->isVisible());
 
     // A cancelled dialog stores nothing and keeps the editor open.
     action("Ouverturespourlesblancs1")->trigger();
     answer.clear();
     click(White, "BitBtn1");
-    EXPECT_TRUE(form->form2()->isVisible());
+    EXPECT_TRUE(form->whiteOpeningEditor()->isVisible());
 }
 
 TEST_F(Openings, ChangingTheSetReplacesBothLibrariesOrNeither)
@@ -334,7 +346,8 @@ TEST_F(Openings, TheEditorsFollowTheLanguage)
 {
     action("English1")->trigger();
     EXPECT_EQ(in<QPushButton>(White, "Valide_Ouverture")->text(), "Add");
-    EXPECT_EQ(form->form3()->findChild<QGroupBox*>("Fiche_Ouvertures")->title(), "Opening (Blacks)");
+    EXPECT_EQ(form->blackOpeningEditor()->findChild<QGroupBox*>("Fiche_Ouvertures")->title(),
+              "Opening (Blacks)");
     EXPECT_EQ(action("Changerbibliothqueouvertures1")->text(), "Change openings library");
     action("Franais1")->trigger();
     EXPECT_EQ(in<QPushButton>(Black, "BitBtn1")->text(), "Enregistrer");

@@ -23,7 +23,8 @@ protected:
     {
         // Each test starts from the shipped registry.
         const QDir dir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-        for (const char* f : { kPlayersFile, kRatingsFile, kHistoryFile }) QFile::remove(dir.filePath(f));
+        for (const char* f : { kPlayersFile, kRatingsFile, kHistoryFile })
+            QFile::remove(dir.filePath(f));
         Window::SetUp();
     }
 
@@ -75,7 +76,7 @@ protected:
         for (auto [user, code] : { std::pair { 32, BlackMan }, { 28, WhiteMan }, { 23, WhiteMan } })
             b[internalSquare(user)] = code;
         g().startFrom(b, Black);
-        c().ComputerMove();
+        c().playComputerMove();
     }
 };
 
@@ -100,14 +101,16 @@ TEST_F(Players, ARegisteredPlayersRatedMatchesAreKeptAcrossARestart)
     const RatingPair won = rateMatchResult(1700, 2050, GameResult::WhiteWon);
     EXPECT_EQ(text("Resultat_blanc"), QString("Anne passe de 1700 à %1").arg(won.white));
     EXPECT_EQ(text("Resultat_noir"), QString("Korvelan passe de 2050 à %1").arg(won.black));
-    EXPECT_EQ(lines(kRatingsFile), (QStringList { QString::number(won.black), "1500", QString::number(won.white) }));
+    EXPECT_EQ(lines(kRatingsFile),
+              (QStringList { QString::number(won.black), "1500", QString::number(won.white) }));
 
     // A resignation with the computer white, then a draw accepted.
     startMatch("Anne", true);
     EXPECT_EQ(g().blackName, "Anne");
     button("Abandon2")->click();
     const RatingPair lost = rateMatchResult(won.black, won.white, GameResult::WhiteWon);
-    EXPECT_EQ(text("Resultat_noir"), QString("Anne passe de %1 à %2").arg(won.white).arg(lost.black));
+    EXPECT_EQ(text("Resultat_noir"),
+              QString("Anne passe de %1 à %2").arg(won.white).arg(lost.black));
     startMatch("Anne");
     button("BitBtn14")->click();
     EXPECT_EQ(text("qui_gagne"), "Match nul !");
@@ -223,7 +226,9 @@ TEST_F(Players, ThePlayersWindowListsRatingsSortablyAndEachPlayersGames)
     EXPECT_EQ(results->item(0, 1)->text(), "Korvelan");
     EXPECT_EQ(results->item(0, 3)->text(), "Gagnée");
     if (const QString dir = qEnvironmentVariable("KV_GRAB_DIR"); !dir.isEmpty())
-        form->findChild<QWidget*>("Fenetre_joueurs")->grab().save(dir + "/korvelan_players_window.png");
+        form->findChild<QWidget*>("Fenetre_joueurs")
+            ->grab()
+            .save(dir + "/korvelan_players_window.png");
 }
 
 } // namespace

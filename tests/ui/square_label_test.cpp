@@ -19,12 +19,13 @@ namespace {
 TEST(SquareLabel, ReadableAndInsideItsSquareAtEverySize)
 {
     for (double scale : { 0.4, 0.5, 0.75, 1.0, 1.5, 2.0, 3.0 }) {
-        const SquareLabelLayout l = squareLabelLayout(Damier2D::kSquare, scale);
+        const SquareLabelLayout l = squareLabelLayout(BoardWidget::kSquare, scale);
         const double onScreen = l.fontPixels * scale;
-        EXPECT_GE(onScreen, 9.5) << scale;   // small boards keep legible digits
-        EXPECT_LE(onScreen, 19.0) << scale;  // large ones do not shout
-        EXPECT_TRUE(QRectF(0, 0, Damier2D::kSquare, Damier2D::kSquare).contains(l.box)) << scale;
-        EXPECT_LE(l.box.width(), 0.75 * Damier2D::kSquare) << scale; // the piece stays in view
+        EXPECT_GE(onScreen, 9.5) << scale;  // small boards keep legible digits
+        EXPECT_LE(onScreen, 19.0) << scale; // large ones do not shout
+        EXPECT_TRUE(QRectF(0, 0, BoardWidget::kSquare, BoardWidget::kSquare).contains(l.box))
+            << scale;
+        EXPECT_LE(l.box.width(), 0.75 * BoardWidget::kSquare) << scale; // the piece stays in view
         QFont f;
         f.setPixelSize(l.fontPixels);
         f.setBold(true);
@@ -37,7 +38,8 @@ TEST(SquareLabel, ReadableAndInsideItsSquareAtEverySize)
 // The pixels of one display cell of the board drawn at its natural size.
 QImage cellImage(const QImage& board, Cell c)
 {
-    return board.copy(QRect(Damier2D::cellOrigin(c), QSize(Damier2D::kSquare, Damier2D::kSquare)));
+    return board.copy(
+        QRect(BoardWidget::cellOrigin(c), QSize(BoardWidget::kSquare, BoardWidget::kSquare)));
 }
 
 TEST(SquareLabel, NumbersFollowTheirSquaresWhenTheBoardIsTurned)
@@ -47,7 +49,7 @@ TEST(SquareLabel, NumbersFollowTheirSquaresWhenTheBoardIsTurned)
     BoardPicture picture;
     picture.showBoard(b);
     picture.numbering = true;
-    Damier2D widget(picture);
+    BoardWidget widget(picture);
     widget.resize(widget.sizeHint());
     const QImage upright = widget.grab().toImage();
     picture.inverted = true;
@@ -56,8 +58,10 @@ TEST(SquareLabel, NumbersFollowTheirSquaresWhenTheBoardIsTurned)
     // Squares 13..20 are empty at the start: a cell differs from another only
     // by the number written in it.
     for (Square s = 13; s <= 20; ++s) {
-        EXPECT_EQ(cellImage(turned, cellOf(s, true)), cellImage(upright, cellOf(s, false))) << int(s);
-        EXPECT_NE(cellImage(turned, cellOf(s, false)), cellImage(upright, cellOf(s, false))) << int(s);
+        EXPECT_EQ(cellImage(turned, cellOf(s, true)), cellImage(upright, cellOf(s, false)))
+            << int(s);
+        EXPECT_NE(cellImage(turned, cellOf(s, false)), cellImage(upright, cellOf(s, false)))
+            << int(s);
     }
 
     // Drawn at a third of its size, the numbers keep their minimum size on screen.
@@ -69,10 +73,10 @@ TEST(SquareLabel, NumbersFollowTheirSquaresWhenTheBoardIsTurned)
         widget.render(&p);
     }
     // The light box of square 13's number covers a readable area there.
-    const QPoint corner = Damier2D::cellOrigin(cellOf(13, true)) / 3;
+    const QPoint corner = BoardWidget::cellOrigin(cellOf(13, true)) / 3;
     int boxPixels = 0;
-    for (int y = 0; y < Damier2D::kSquare / 3; ++y)
-        for (int x = 0; x < Damier2D::kSquare / 3; ++x)
+    for (int y = 0; y < BoardWidget::kSquare / 3; ++y)
+        for (int x = 0; x < BoardWidget::kSquare / 3; ++x)
             boxPixels += small.pixelColor(corner + QPoint(x, y)) == QColor(192, 192, 192);
     EXPECT_GE(boxPixels, 70); // a fixed-size box would shrink to about 20
     const QString dir = qEnvironmentVariable("KV_GRAB_DIR");

@@ -10,20 +10,20 @@
 #include "ui/evaluation_graph.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QMessageBox>
-#include <QTimer>
-#include <QAction>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -35,12 +35,13 @@ class Training : public ::testing::Test, protected testing_window::WindowDriver 
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TForm1>(KV_PROGRAM_DIR);
+        form = std::make_unique<TestWindow>(KV_PROGRAM_DIR);
         form->setExternalLoop(true);
         form->show();
         button("BoutonDamier2D")->click();
         c().timing = { 0, 0, 0, 0 };
-        if (action("Rflexionsurtempsadverse1")->isChecked()) action("Rflexionsurtempsadverse1")->trigger();
+        if (action("Rflexionsurtempsadverse1")->isChecked())
+            action("Rflexionsurtempsadverse1")->trigger();
         action("Niveau01")->trigger(); // shallow searches
     }
 
@@ -67,7 +68,7 @@ TEST_F(Training, AnalysisMarksTheBlunderAndShowsItsPositionFromTheListAndTheGrap
     EXPECT_TRUE(c().analysing());
     EXPECT_FALSE(action("Dbuteruneanalyse1")->isEnabled());
     EXPECT_TRUE(action("Terminerlanalyse1")->isEnabled());
-    TForm4* w = form->analysisWindow();
+    AnalysisWindow* w = form->analysisWindow();
     EXPECT_TRUE(w->isVisible());
     c().playLoopPass();
     EXPECT_TRUE(w->findChild<QProgressBar*>("Progression")->isVisible());
@@ -78,7 +79,8 @@ TEST_F(Training, AnalysisMarksTheBlunderAndShowsItsPositionFromTheListAndTheGrap
 
     QListWidget* lines = list("ListBox6");
     ASSERT_EQ(lines->count(), 6);
-    EXPECT_TRUE(lines->item(4)->text().startsWith("* 3 Blancs: 14-19;")) << lines->item(4)->text().toStdString();
+    EXPECT_TRUE(lines->item(4)->text().startsWith("* 3 Blancs: 14-19;"))
+        << lines->item(4)->text().toStdString();
     EXPECT_FALSE(lines->item(2)->text().startsWith("*"));
     EXPECT_TRUE(lines->item(1)->text().startsWith(" 1 Noirs : 24-20;"));
     EXPECT_EQ(w->lines().size(), 8);
@@ -102,7 +104,8 @@ TEST_F(Training, AnalysisMarksTheBlunderAndShowsItsPositionFromTheListAndTheGrap
     EXPECT_EQ(g().gamePly, 3);
     EXPECT_EQ(g().side, Black);
     lines->setCurrentRow(4);
-    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualItemRect(lines->item(4)).center());
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {},
+                      lines->visualItemRect(lines->item(4)).center());
     c().playLoopPass();
     EXPECT_EQ(g().gamePly, 4);
     EXPECT_EQ(g().side, White);
@@ -119,14 +122,16 @@ TEST_F(Training, AClickOnALineOfTheAnalysisWindowShowsItsPosition)
     c().picture().showBoard(g().displayed);
     action("Dbuteruneanalyse1")->trigger();
     ASSERT_TRUE(runUntil([&] { return !c().analysing(); }));
-    TForm4* w = form->analysisWindow();
+    AnalysisWindow* w = form->analysisWindow();
     auto* lines = w->findChild<QListWidget*>("ListBox3");
     ASSERT_EQ(lines->count(), 6);
-    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualItemRect(lines->item(2)).center());
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {},
+                      lines->visualItemRect(lines->item(2)).center());
     c().playLoopPass();
     EXPECT_EQ(g().gamePly, 2);
     for (int s = 1; s <= 32; ++s) EXPECT_EQ(c().picture().content[s], g().record[2].squares[s - 1]);
-    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, lines->visualItemRect(lines->item(5)).center());
+    QTest::mouseClick(lines->viewport(), Qt::LeftButton, {},
+                      lines->visualItemRect(lines->item(5)).center());
     c().playLoopPass();
     EXPECT_EQ(g().gamePly, 2);
 }
@@ -335,7 +340,8 @@ TEST_F(Training, ALongLevelGameIsLearnedIntoTheChosenLessonFile)
     EXPECT_EQ(QFileInfo(path).size(), qint64(LearnedPositions::kFileBytes));
     LearnedPositions lesson;
     ASSERT_EQ(lesson.load(path.toStdString()), "");
-    const LessonEntry e = lessonEntryOf(c().search().hashKeys(), g(), 22, *c().analysis().plyScore(22));
+    const LessonEntry e
+        = lessonEntryOf(c().search().hashKeys(), g(), 22, *c().analysis().plyScore(22));
     EXPECT_EQ(lesson.lookup(e.indexKey, e.checkKey), std::optional<std::int16_t>(e.score));
 }
 

@@ -15,8 +15,8 @@
 #include <filesystem>
 
 using namespace kv;
-using kv::testing_window::Window;
 using kv::test::TempDir;
+using kv::testing_window::Window;
 namespace fs = std::filesystem;
 
 namespace {
@@ -27,7 +27,8 @@ constexpr int kSets[7] = { 1, 3, 4, 5, 6, 7, 8 };
 
 QImage squareImage(int set, const char* kind, int position)
 {
-    return QImage(QString("%1/Images%2i/%3%2_%4i.bmp").arg(kDir, QString::number(set), kind, QString::number(position)));
+    return QImage(QString("%1/Images%2i/%3%2_%4i.bmp")
+                      .arg(kDir, QString::number(set), kind, QString::number(position)));
 }
 
 // The board of theme n as the window composes it: the first picture with the second drawn over it.
@@ -55,7 +56,9 @@ TEST(BoardPictures, EveryFileIsThereWithItsSize)
         }
     for (int set : kSets)
         for (int position = 1; position <= 32; ++position)
-            for (const char* kind : kKinds) EXPECT_EQ(squareImage(set, kind, position).size(), QSize(60, 60)) << set << kind << position;
+            for (const char* kind : kKinds)
+                EXPECT_EQ(squareImage(set, kind, position).size(), QSize(60, 60))
+                    << set << kind << position;
 }
 
 // An empty square's image is the board itself, and a piece's image meets the
@@ -69,7 +72,8 @@ TEST(BoardPictures, SquareImagesAreCutFromTheirBoard)
             const auto a = view3d::kAnchors[position];
             const QImage under = board.copy(a.x, a.y, 60, 60);
             for (const char* kind : kKinds) {
-                const QImage img = squareImage(set, kind, position).convertToFormat(QImage::Format_RGB32);
+                const QImage img
+                    = squareImage(set, kind, position).convertToFormat(QImage::Format_RGB32);
                 int seams = 0, differ = 0;
                 for (int y = 0; y < 60; ++y)
                     for (int x = 0; x < 60; ++x) {
@@ -78,7 +82,8 @@ TEST(BoardPictures, SquareImagesAreCutFromTheirBoard)
                         if (x == 0 || y == 0 || x == 59 || y == 59) ++seams;
                     }
                 EXPECT_EQ(seams, 0) << "theme " << n << " " << kind << " " << position;
-                if (std::string(kind) == "pv") EXPECT_EQ(differ, 0) << "theme " << n << " position " << position;
+                if (std::string(kind) == "pv")
+                    EXPECT_EQ(differ, 0) << "theme " << n << " position " << position;
                 else EXPECT_GT(differ, 400) << "theme " << n << " " << kind << " " << position;
             }
         }
@@ -102,7 +107,8 @@ TEST(BoardPictures, APieceTouchesOnlyItsOwnSquare)
                         const QPointF p(a.x + x + 0.5, a.y + y + 0.5);
                         const double own = QLineF(p, boxCentre(position)).length();
                         for (int other = 1; other <= 32; ++other)
-                            if (other != position && QLineF(p, boxCentre(other)).length() < own - 2) ++strays;
+                            if (other != position && QLineF(p, boxCentre(other)).length() < own - 2)
+                                ++strays;
                     }
                 EXPECT_EQ(strays, 0) << "set " << set << " " << kind << " " << position;
             }
@@ -112,7 +118,7 @@ TEST(BoardPictures, APieceTouchesOnlyItsOwnSquare)
 
 class Views : public Window {
 protected:
-    Damier3D* board3d() { return form->board3d(); }
+    Board3DWidget* board3d() { return form->board3d(); }
 
     // Clicks the middle of a display position's box, placing the picture as a
     // person sees it: scaled to the widget, proportions kept, centred.
@@ -168,7 +174,8 @@ TEST_F(Views, EveryThemeShowsTheGame)
         for (int position : { 1, 14, 19, 32 }) {
             const char* kind = kKinds[c().picture().content[position]];
             const auto a = view3d::kAnchors[position];
-            const QImage expected = squareImage(set, kind, position).convertToFormat(QImage::Format_RGB32);
+            const QImage expected
+                = squareImage(set, kind, position).convertToFormat(QImage::Format_RGB32);
             const QImage got = shown.copy(a.x, a.y, 60, 60);
             // Squares drawn later (nearer rows) may overlap the box's corners.
             EXPECT_EQ(got.pixel(30, 20), expected.pixel(30, 20)) << n << " " << position;
@@ -191,7 +198,8 @@ TEST_F(Views, ClickOnEverySquareAtTwoSizesAndBothWays)
                 ASSERT_TRUE(c().pendingClick());
                 const Square expected = static_cast<Square>(turned ? 33 - position : position);
                 EXPECT_EQ(squareOfCell(c().pendingCell(), turned), expected)
-                    << "position " << position << " turned " << turned << " size " << board3d()->width();
+                    << "position " << position << " turned " << turned << " size "
+                    << board3d()->width();
             }
         }
     }
@@ -211,7 +219,9 @@ TEST_F(Views, BothBoardsGrowWithTheWindow)
     const double s = r.width() / 528;
     for (int row = 0; row < 8; ++row)
         for (int column = 0; column < 8; ++column) {
-            const QPointF p = r.topLeft() + QPointF(Damier2D::kLeft + 60 * column + 30, Damier2D::kTop + 60 * row + 30) * s;
+            const QPointF p = r.topLeft()
+                + QPointF(BoardWidget::kLeft + 60 * column + 30, BoardWidget::kTop + 60 * row + 30)
+                    * s;
             QTest::mouseClick(form->board(), Qt::LeftButton, {}, p.toPoint());
             EXPECT_EQ(c().pendingCell().column, column);
             EXPECT_EQ(c().pendingCell().row, row);
@@ -271,7 +281,7 @@ TEST_F(Views, ClockPanelsFollowTheGameAndSwapWhenTheBoardTurns)
 
 TEST_F(Views, WelcomeButtonsStartInTheirTheme)
 {
-    TForm1 fresh(KV_PROGRAM_DIR);
+    TestWindow fresh(KV_PROGRAM_DIR);
     fresh.setExternalLoop(true);
     fresh.show();
     auto* b = fresh.findChild<QAbstractButton*>("BoutonDamier3D7");
@@ -286,7 +296,7 @@ TEST_F(Views, WelcomeButtonsStartInTheirTheme)
 // At the window's first size every theme button shows its whole name under its picture.
 TEST_F(Views, WelcomeButtonsFitWithTheirNames)
 {
-    TForm1 fresh(KV_PROGRAM_DIR);
+    TestWindow fresh(KV_PROGRAM_DIR);
     fresh.setExternalLoop(true);
     fresh.show();
     QApplication::processEvents();
@@ -308,14 +318,16 @@ TEST(ViewsMissingFiles, ThemesWithMissingFilesAreWithdrawn)
     TempDir dir;
     const fs::path from = KV_PROGRAM_DIR;
     for (int n : { 1, 3 }) {
-        fs::copy_file(from / ("damier" + std::to_string(n) + "i.bmp"), dir.path() / ("damier" + std::to_string(n) + "i.bmp"));
-        fs::copy_file(from / ("damier" + std::to_string(n) + "wi.bmp"), dir.path() / ("damier" + std::to_string(n) + "wi.bmp"));
+        fs::copy_file(from / ("damier" + std::to_string(n) + "i.bmp"),
+                      dir.path() / ("damier" + std::to_string(n) + "i.bmp"));
+        fs::copy_file(from / ("damier" + std::to_string(n) + "wi.bmp"),
+                      dir.path() / ("damier" + std::to_string(n) + "wi.bmp"));
     }
     fs::copy(from / "Images1i", dir.path() / "Images1i");
     fs::copy(from / "Images3i", dir.path() / "Images3i");
     fs::remove(dir.path() / "Images3i" / "dn3_17i.bmp");
 
-    TForm1 form(QString::fromStdString(dir.path().string()));
+    TestWindow form(QString::fromStdString(dir.path().string()));
     form.setExternalLoop(true);
     form.show();
     form.findChild<QPushButton*>("BoutonDamier2D")->click();
@@ -344,7 +356,7 @@ TEST(Damier3DLoading, RefusesWhatDoesNotFitAndKeepsTheOldPictures)
     TempDir dir;
     const QString d = QString::fromStdString(dir.path().string());
     BoardPicture picture;
-    Damier3D board(picture);
+    Board3DWidget board(picture);
     QString why;
     ASSERT_TRUE(board.loadBackground(kDir, 3, why));
     ASSERT_TRUE(board.loadPieceSet(kDir, 3, why));
@@ -356,7 +368,8 @@ TEST(Damier3DLoading, RefusesWhatDoesNotFitAndKeepsTheOldPictures)
     EXPECT_TRUE(why.contains("damier5i.bmp")) << why.toStdString();
     EXPECT_FALSE(board.loadBackground(d, 6, why)); // not there at all
     fs::create_directories(dir.path() / "Images5i");
-    fs::copy_file(fs::path(KV_PROGRAM_DIR) / "Images5i" / "pb5_1i.bmp", dir.path() / "Images5i" / "pb5_1i.bmp");
+    fs::copy_file(fs::path(KV_PROGRAM_DIR) / "Images5i" / "pb5_1i.bmp",
+                  dir.path() / "Images5i" / "pb5_1i.bmp");
     EXPECT_FALSE(board.loadPieceSet(d, 5, why));
     EXPECT_TRUE(why.contains("autres")) << why.toStdString(); // one line for all the missing files
     EXPECT_EQ(board.backgroundTheme(), 3);
@@ -369,7 +382,7 @@ TEST(Damier3DLoading, RefusesWhatDoesNotFitAndKeepsTheOldPictures)
 TEST(Damier3DLoading, PictureMappingRoundTrips)
 {
     BoardPicture picture;
-    Damier3D board(picture);
+    Board3DWidget board(picture);
     for (QSize size : { QSize(785, 521), QSize(1600, 500), QSize(400, 900) }) {
         board.resize(size);
         const QRectF r = board.pictureRect();

@@ -2,7 +2,7 @@
 // helpers that drive it through objectNames the way a user would.
 #pragma once
 
-#include "ui/Unit1.h"
+#include "session_window.h"
 
 #include "rules/geometry.h"
 #include "ui/board_widget.h"
@@ -59,8 +59,8 @@ protected:
     {
         const Square s = internalSquare(user);
         const Square shown = g().orientation ? mirror(s) : s;
-        const QPoint p(Damier2D::kLeft + Damier2D::kSquare * columnOf(shown) + 30,
-                       Damier2D::kTop + Damier2D::kSquare * rowOf(shown) + 30);
+        const QPoint p(BoardWidget::kLeft + BoardWidget::kSquare * columnOf(shown) + 30,
+                       BoardWidget::kTop + BoardWidget::kSquare * rowOf(shown) + 30);
         QTest::mouseClick(form->board(), Qt::LeftButton, {}, p);
         c().playLoopPass();
     }
@@ -71,20 +71,20 @@ protected:
         return done();
     }
 
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TestWindow> form;
 };
 
 class Window : public ::testing::Test, protected WindowDriver {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<TForm1>(KV_PROGRAM_DIR);
+        form = std::make_unique<TestWindow>(KV_PROGRAM_DIR);
         form->setExternalLoop(true);
         form->show();
         button("BoutonDamier2D")->click();
         c().timing = { 0, 0, 0, 0 };
         setOption("Rflexionsurtempsadverse1", false);
-        trigger("Niveau01"); // depth 3: quick replies
+        trigger("Niveau01");                      // depth 3: quick replies
         setOption("Bibliothquesactives1", false); // the engine searches from the first move
     }
 
@@ -108,7 +108,6 @@ protected:
         const QString dir = qEnvironmentVariable("KV_GRAB_DIR");
         if (!dir.isEmpty()) form->grab().save(dir + "/korvelan_" + name + ".png");
     }
-
 };
 
 } // namespace kv::testing_window

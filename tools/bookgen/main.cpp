@@ -16,7 +16,9 @@
 namespace {
 int usage()
 {
-    std::fprintf(stderr, "usage: kv-bookgen white|black OUT.ouv [--depth N] [--plies N] [--budget SECONDS]\n");
+    std::fprintf(
+        stderr,
+        "usage: kv-bookgen white|black OUT.ouv [--depth N] [--plies N] [--budget SECONDS]\n");
     return 2;
 }
 } // namespace
@@ -37,14 +39,10 @@ int main(int argc, char** argv)
         const std::string opt = argv[i];
         const int value = std::atoi(argv[i + 1]);
         if (value <= 0) return usage();
-        if (opt == "--depth")
-            o.depth = value;
-        else if (opt == "--plies")
-            o.plies = value;
-        else if (opt == "--budget")
-            o.budgetSeconds = value;
-        else
-            return usage();
+        if (opt == "--depth") o.depth = value;
+        else if (opt == "--plies") o.plies = value;
+        else if (opt == "--budget") o.budgetSeconds = value;
+        else return usage();
     }
     if (argc % 2 == 0) return usage();
     o.progress = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
@@ -57,6 +55,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "kv-bookgen: %s\n", error.c_str());
         return 2;
     }
-    std::fprintf(stderr, "%d lines, %d searches, %.0f s\n", stats.lines, stats.searches, stats.seconds);
+    std::fprintf(stderr, "%d lines, %d searches, %.0f s\n", stats.lines, stats.searches,
+                 stats.seconds);
     return 0;
 }

@@ -49,7 +49,8 @@ bool loadGame(const std::string& path, GameState& game, std::string& why)
         why = path + ": " + problemText(*report.refused);
         return false;
     }
-    for (const std::string& s : report.skipped) std::fprintf(stderr, "korvelan-cli: skipped '%s'\n", s.c_str());
+    for (const std::string& s : report.skipped)
+        std::fprintf(stderr, "korvelan-cli: skipped '%s'\n", s.c_str());
     return true;
 }
 
@@ -73,7 +74,9 @@ int runAnalyse(const AnalyseOptions& options)
 
     const auto keys = loadHashKeys(programDir() + "/hashkey33.dat", why);
     if (!keys) return error(why);
-    EndgameKnowledge tables(programDir(), [](const std::string& m) { std::fprintf(stderr, "korvelan-cli: %s\n", m.c_str()); });
+    EndgameKnowledge tables(programDir(), [](const std::string& m) {
+        std::fprintf(stderr, "korvelan-cli: %s\n", m.c_str());
+    });
     SearchContext ctx(*keys, tables);
     ctx.settings.bookEnabled = false;
     ctx.settings.levelTime = 32000;
@@ -82,7 +85,7 @@ int runAnalyse(const AnalyseOptions& options)
 
     GameAnalysis analysis(ctx);
     analysis.begin(*game, AnalysisLanguage::French);
-    while (analysis.step(*game)) {}
+    while (analysis.step(*game)) { }
     analysis.finish(*game);
 
     for (const std::string& l : analysis.windowLines()) std::printf("%s\n", l.c_str());
@@ -90,7 +93,8 @@ int runAnalyse(const AnalyseOptions& options)
         bool marked = false;
         for (const AnalysisEntry& e : analysis.entries())
             if (e.move.ply == ply) marked = e.marked;
-        std::printf("ply %d score %d%s\n", ply, analysis.plyScore(ply).value_or(0), marked ? " *" : "");
+        std::printf("ply %d score %d%s\n", ply, analysis.plyScore(ply).value_or(0),
+                    marked ? " *" : "");
     }
     return 0;
 }
@@ -98,16 +102,21 @@ int runAnalyse(const AnalyseOptions& options)
 CommandBody defineAnalyse(CLI::App& app)
 {
     auto options = std::make_shared<AnalyseOptions>();
-    app.add_option("FILE", options->path, "A game file, a text game or a PDN (its first game)")->required();
-    auto* depth = addDepthOption(app, "--depth", options->depth, "Search each position to this depth (default 10)");
-    addSecondsOption(app, "--movetime", options->moveTimeMs, "Search each position for this time instead")->excludes(depth);
+    app.add_option("FILE", options->path, "A game file, a text game or a PDN (its first game)")
+        ->required();
+    auto* depth = addDepthOption(app, "--depth", options->depth,
+                                 "Search each position to this depth (default 10)");
+    addSecondsOption(app, "--movetime", options->moveTimeMs,
+                     "Search each position for this time instead")
+        ->excludes(depth);
     return [options] { return runAnalyse(*options); };
 }
 
-const CommandRegistration reg({ "analyse",
-                                "Analysis of a game: the analysis lines, then 'ply P score S [*]' (* the move played "
-                                "from P is much worse than the best)",
-                                defineAnalyse });
+const CommandRegistration
+    reg({ "analyse",
+          "Analysis of a game: the analysis lines, then 'ply P score S [*]' (* the move played "
+          "from P is much worse than the best)",
+          defineAnalyse });
 } // namespace
 
 } // namespace kv::cli

@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <tuple>
 #include <set>
+#include <tuple>
 
 namespace kv::cli {
 
@@ -28,11 +28,15 @@ int runBallots(const BallotOptions& options)
     ctx.settings.levelTime = 32000;
     ctx.settings.fixedDepth = depth;
 
-    std::set<std::pair<Board, SideToMove>, bool (*)(const std::pair<Board, SideToMove>&, const std::pair<Board, SideToMove>&)>
-        seen([](const auto& a, const auto& b) { return std::tie(a.first.sq, a.second) < std::tie(b.first.sq, b.second); });
+    std::set<std::pair<Board, SideToMove>,
+             bool (*)(const std::pair<Board, SideToMove>&, const std::pair<Board, SideToMove>&)>
+        seen([](const auto& a, const auto& b) {
+            return std::tie(a.first.sq, a.second) < std::tie(b.first.sq, b.second);
+        });
     int kept = 0, searched = 0;
-    std::printf("# korvelan-cli ballots %d %d %d: openings of %d plies within %d of even at depth %d\n", plies, depth,
-                maxScore, plies, maxScore, depth);
+    std::printf(
+        "# korvelan-cli ballots %d %d %d: openings of %d plies within %d of even at depth %d\n",
+        plies, depth, maxScore, plies, maxScore, depth);
     // Depth-first over the legal moves, in generation order.
     std::vector<std::string> line;
     std::function<void(const Board&, SideToMove)> walk = [&](const Board& b, SideToMove side) {
@@ -71,14 +75,18 @@ CommandBody defineBallots(CLI::App& app)
 {
     auto options = std::make_shared<BallotOptions>();
     addBoundedOption(app, "PLIES", options->plies, 1, 8, "The length of each opening")->required();
-    addDepthOption(app, "DEPTH", options->depth, "The depth of the search of each opening's position")->required();
-    addBoundedOption(app, "MAXSCORE", options->maxScore, 0, 32000, "Keep the openings whose score lies within this of even (200: a man)")
+    addDepthOption(app, "DEPTH", options->depth,
+                   "The depth of the search of each opening's position")
+        ->required();
+    addBoundedOption(app, "MAXSCORE", options->maxScore, 0, 32000,
+                     "Keep the openings whose score lies within this of even (200: a man)")
         ->required();
     return [options] { return runBallots(*options); };
 }
 
-const CommandRegistration reg({ "ballots", "Balanced openings from the initial position, one a line with its score",
-                                defineBallots });
+const CommandRegistration
+    reg({ "ballots", "Balanced openings from the initial position, one a line with its score",
+          defineBallots });
 } // namespace
 
 } // namespace kv::cli

@@ -24,11 +24,14 @@ int runBenchCommand(int depth)
 CommandBody defineBench(CLI::App& app)
 {
     auto depth = std::make_shared<int>(kBenchDepth);
-    addDepthOption(app, "DEPTH", *depth, "The depth of each search (default " + std::to_string(kBenchDepth) + ")");
+    addDepthOption(app, "DEPTH", *depth,
+                   "The depth of each search (default " + std::to_string(kBenchDepth) + ")");
     return [depth] { return runBenchCommand(*depth); };
 }
 
-const CommandRegistration reg({ "bench", "Fixed-depth searches of built-in positions: their best moves, then 'bench nodes N time_ms T nps X'",
+const CommandRegistration reg({ "bench",
+                                "Fixed-depth searches of built-in positions: their best moves, "
+                                "then 'bench nodes N time_ms T nps X'",
                                 defineBench });
 } // namespace
 

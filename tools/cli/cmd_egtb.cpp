@@ -32,9 +32,10 @@ int build(const std::string& dir)
     if (!result.error.empty()) return error("solver: " + result.error);
     int longest = 0;
     for (const TableStats& s : result.stats) {
-        std::printf("%-10s %7u positions  %7u won (longest %3d)  %7u lost (longest %3d)  %7u drawn\n",
-                    std::string(tableLayout(s.table).name).c_str(), s.positions, s.wins, s.longestWin, s.losses,
-                    s.longestLoss, s.draws);
+        std::printf(
+            "%-10s %7u positions  %7u won (longest %3d)  %7u lost (longest %3d)  %7u drawn\n",
+            std::string(tableLayout(s.table).name).c_str(), s.positions, s.wins, s.longestWin,
+            s.losses, s.longestLoss, s.draws);
         longest = std::max({ longest, s.longestWin, s.longestLoss });
     }
     const auto problems = tables.save(dir);
@@ -73,14 +74,14 @@ int probe(const std::string& fen, const std::string& dir)
     EndgameTables tables;
     tables.load(dir);
     const auto v = tables.at(slot->table, slot->index);
-    if (!v) return error("table \"" + std::string(tableLayout(slot->table).name) + "\" is not loaded from " + dir);
-    std::printf("table %s index %u\n", std::string(tableLayout(slot->table).name).c_str(), slot->index);
-    if (*v > 0)
-        std::printf("the side to move wins; %d plies to the end\n", *v - 1);
-    else if (*v < 0)
-        std::printf("the side to move loses; %d plies to the end\n", -*v - 1);
-    else
-        std::printf("draw\n");
+    if (!v)
+        return error("table \"" + std::string(tableLayout(slot->table).name)
+                     + "\" is not loaded from " + dir);
+    std::printf("table %s index %u\n", std::string(tableLayout(slot->table).name).c_str(),
+                slot->index);
+    if (*v > 0) std::printf("the side to move wins; %d plies to the end\n", *v - 1);
+    else if (*v < 0) std::printf("the side to move loses; %d plies to the end\n", -*v - 1);
+    else std::printf("draw\n");
     std::printf("%d\n", *v);
     return 0;
 }
@@ -105,11 +106,16 @@ CommandBody defineEgtb(CLI::App& app)
         return sub;
     };
     const CLI::App* building = action("build", "Solve every table and write them to DIR");
-    const CLI::App* checking = action("verify", "Check that every value of the tables of DIR follows from the values of "
-                                                "its replies; last line: the errors (exit status 1 if any)");
-    const CLI::App* learning = action("learned", "Write an empty file of learned positions (damas.dat) to DIR");
-    CLI::App* probing = app.add_subcommand("probe", "The table value of a position: who wins, in how many plies; last "
-                                                    "line: the value (plies + 1, negative for a loss, 0 a draw)");
+    const CLI::App* checking
+        = action("verify",
+                 "Check that every value of the tables of DIR follows from the values of "
+                 "its replies; last line: the errors (exit status 1 if any)");
+    const CLI::App* learning
+        = action("learned", "Write an empty file of learned positions (damas.dat) to DIR");
+    CLI::App* probing
+        = app.add_subcommand("probe",
+                             "The table value of a position: who wins, in how many plies; last "
+                             "line: the value (plies + 1, negative for a loss, 0 a draw)");
     probing->add_option("FEN", *fen, "The position")->required();
     probing->add_option("DIR", *dir, "The folder of the tables (default: the program's)");
     app.require_subcommand(1);
@@ -121,8 +127,8 @@ CommandBody defineEgtb(CLI::App& app)
     };
 }
 
-const CommandRegistration reg({ "egtb", "Endgame tables: solve and write them, check them, probe a position",
-                                defineEgtb });
+const CommandRegistration reg(
+    { "egtb", "Endgame tables: solve and write them, check them, probe a position", defineEgtb });
 } // namespace
 
 } // namespace kv::cli

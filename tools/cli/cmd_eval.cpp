@@ -32,7 +32,9 @@ int runEval(const std::string& fen, const std::string& paramsPath)
 
     std::printf("side to move      %s\n", pos->side == White ? "white" : "black");
     std::printf("phase             %d%s\n", ev.gamePhase(),
-                ev.variant(1) ? " (variant 1)" : ev.variant(2) ? " (variant 2)" : "");
+                ev.variant(1)       ? " (variant 1)"
+                    : ev.variant(2) ? " (variant 2)"
+                                    : "");
     std::printf("king value        %d\n", t.kingValue);
     std::printf("material          %d\n", t.material);
     std::printf("positional sum    %d\n", t.positional);
@@ -55,12 +57,16 @@ CommandBody defineEval(CLI::App& app)
 {
     auto fen = std::make_shared<std::string>(), params = std::make_shared<std::string>();
     app.add_option("FEN", *fen, "The position")->required();
-    app.add_option("--params", *params, "Evaluate with this parameter file (.par) instead of the shipped values")->type_name("FILE");
+    app.add_option("--params", *params,
+                   "Evaluate with this parameter file (.par) instead of the shipped values")
+        ->type_name("FILE");
     return [fen, params] { return runEval(*fen, *params); };
 }
 
-const CommandRegistration reg({ "eval", "The value of each evaluation term, then the evaluation for the side to move (last line)",
-                                defineEval });
+const CommandRegistration
+    reg({ "eval",
+          "The value of each evaluation term, then the evaluation for the side to move (last line)",
+          defineEval });
 } // namespace
 
 } // namespace kv::cli

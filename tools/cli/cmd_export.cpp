@@ -39,12 +39,15 @@ CommandBody defineExport(CLI::App& app)
 {
     auto args = std::make_shared<std::vector<std::string>>(2);
     app.add_option("FILE", (*args)[0], "The game file (.dam)")->required();
-    app.add_option("FORMAT", (*args)[1], "text or pdn")->required()->check(CLI::IsMember({ "text", "pdn" }));
+    app.add_option("FORMAT", (*args)[1], "text or pdn")
+        ->required()
+        ->check(CLI::IsMember({ "text", "pdn" }));
     return [args] { return runExport(*args); };
 }
 
-const CommandRegistration reg({ "export", "The game of a game file as exported text or PDN on standard output",
-                                defineExport });
+const CommandRegistration
+    reg({ "export", "The game of a game file as exported text or PDN on standard output",
+          defineExport });
 
 } // namespace
 

@@ -43,8 +43,8 @@ bool parseMoveToken(const std::string& t, int& from, int& to, bool& capture)
     const auto sep = t.find_first_of("-x");
     if (sep == std::string::npos) return false;
     capture = t[sep] == 'x';
-    return intArgument(t.substr(0, sep), from) && intArgument(t.substr(sep + 1), to) && from >= 1 && from <= 32
-        && to >= 1 && to <= 32;
+    return intArgument(t.substr(0, sep), from) && intArgument(t.substr(sep + 1), to) && from >= 1
+        && from <= 32 && to >= 1 && to <= 32;
 }
 
 // Plays one move of the list; an illegal or malformed move is an error.
@@ -56,7 +56,8 @@ bool playToken(GameState& game, const std::string& token)
     const int n = game.generateLegal();
     for (int i = 0; i < n; ++i) {
         const MoveRecord m = game.gen.list(1)[i];
-        if (userNumber(m.from) != from || userNumber(m.to) != to || m.isCapture() != capture) continue;
+        if (userNumber(m.from) != from || userNumber(m.to) != to || m.isCapture() != capture)
+            continue;
         if (game.playMove(m, game.gen.captureCount()) != PlayResult::Played)
             return error("the record is full at '" + token + "'"), false;
         return true;
@@ -97,10 +98,12 @@ CommandBody defineGame(CLI::App& app)
     auto shown = std::make_shared<std::string>();
     auto created = std::make_shared<NewGameOptions>();
     app.add_option("FILE", *shown, "The game file to show");
-    CLI::App* make = app.add_subcommand("new", "Write a game file from a move list; prints the position reached");
+    CLI::App* make = app.add_subcommand(
+        "new", "Write a game file from a move list; prints the position reached");
     make->add_option("FILE", created->path, "The game file to write")->required();
     make->add_option("--moves", created->moves, "The moves from the start, \"11-15 24-20 ...\"");
-    make->add_option("--names", created->names, "The players' names, WHITE,BLACK (default Inconnu,Korvelan)");
+    make->add_option("--names", created->names,
+                     "The players' names, WHITE,BLACK (default Inconnu,Korvelan)");
     app.require_subcommand(0, 1);
     return [shown, created, make] {
         if (make->parsed()) return newGame(*created);
@@ -109,10 +112,11 @@ CommandBody defineGame(CLI::App& app)
     };
 }
 
-const CommandRegistration reg({ "game",
-                                "Show a game file (names, plies, level, moves; last line: the current position), or "
-                                "write one with 'game new'",
-                                defineGame });
+const CommandRegistration
+    reg({ "game",
+          "Show a game file (names, plies, level, moves; last line: the current position), or "
+          "write one with 'game new'",
+          defineGame });
 } // namespace
 
 } // namespace kv::cli

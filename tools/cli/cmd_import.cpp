@@ -32,7 +32,9 @@ int runImport(const std::vector<std::string>& args, int number)
     if (file->cut) std::fprintf(stderr, "korvelan-cli: only the beginning of the file was read\n");
     for (const std::string& s : report.skipped)
         std::fprintf(stderr, "korvelan-cli: skipped '%s'\n", escapeControls(s).c_str());
-    if (report.cut) std::fprintf(stderr, "korvelan-cli: the record is full; the game stops at ply %d\n", game->gamePly);
+    if (report.cut)
+        std::fprintf(stderr, "korvelan-cli: the record is full; the game stops at ply %d\n",
+                     game->gamePly);
     for (const MoveRecord& m : report.played) std::printf("%s\n", moveText(m).c_str());
     std::printf("%s\n", formatFen({ game->board, game->side }).c_str());
     return 0;
@@ -43,12 +45,14 @@ CommandBody defineImport(CLI::App& app)
     auto path = std::make_shared<std::vector<std::string>>(1);
     auto number = std::make_shared<int>(1);
     app.add_option("FILE", path->front(), "A text game or a PDN")->required();
-    addBoundedOption(app, "--game", *number, 1, 16'777'216, "Read this game of the file (default 1)");
+    addBoundedOption(app, "--game", *number, 1, 16'777'216,
+                     "Read this game of the file (default 1)");
     return [path, number] { return runImport(*path, *number); };
 }
 
-const CommandRegistration reg({ "import", "Reads a text or PDN game: its legal moves, one a line, then the final FEN",
-                                defineImport });
+const CommandRegistration
+    reg({ "import", "Reads a text or PDN game: its legal moves, one a line, then the final FEN",
+          defineImport });
 } // namespace
 
 } // namespace kv::cli

@@ -3,8 +3,8 @@
 
 #include "engine/endgame_knowledge.h"
 #include "engine/levels.h"
-#include "matches/match_runner.h"
 #include "matches/match_pdn.h"
+#include "matches/match_runner.h"
 
 #include <cstdio>
 
@@ -22,19 +22,22 @@ struct PlayerChoice {
     ParameterSet params = defaultParameters();
 };
 
-bool parseLimit(const std::string& key, const std::string& value, EngineLimits& limits, std::string& why)
+bool parseLimit(const std::string& key, const std::string& value, EngineLimits& limits,
+                std::string& why)
 {
     int n = 0;
     limits = {};
     if (key == "movetime") {
         std::int64_t ms = 0;
-        if (!secondsArgument(value, ms) || ms < 1 || ms > 86400000) return why = "movetime must be 0.001 to 86400 seconds", false;
+        if (!secondsArgument(value, ms) || ms < 1 || ms > 86400000)
+            return why = "movetime must be 0.001 to 86400 seconds", false;
         limits.moveTimeMs = static_cast<int>(ms);
     } else if (key == "depth") {
         if (!intArgument(value, n) || n < 1 || n > 30) return why = "depth must be 1..30", false;
         limits.depth = n;
     } else if (key == "level") {
-        if (!intArgument(value, n) || !levelByIndex(n)) return why = "level must be 0..8 or 11..17", false;
+        if (!intArgument(value, n) || !levelByIndex(n))
+            return why = "level must be 0..8 or 11..17", false;
         limits.level = levelByIndex(n);
     } else {
         return why = "unknown limit " + key, false;
@@ -56,7 +59,8 @@ std::optional<PlayerChoice> parsePlayer(const std::string& text, std::string& wh
         const std::string item = rest.substr(0, comma);
         rest = comma == std::string::npos ? std::string() : rest.substr(comma + 1);
         const std::size_t eq = item.find('=');
-        if (eq == std::string::npos) return why = "bad player item '" + item + "' in " + text, std::nullopt;
+        if (eq == std::string::npos)
+            return why = "bad player item '" + item + "' in " + text, std::nullopt;
         const std::string key = item.substr(0, eq), value = item.substr(eq + 1);
         if (key == "name") {
             p.name = value;
@@ -100,12 +104,9 @@ int runMatchCommand(const MatchOptions& options)
     const bool tables = !options.noTables;
     // Every player not given its own limit plays with the common one.
     EngineLimits common;
-    if (options.depth > 0)
-        common.depth = options.depth;
-    else if (options.level >= 0)
-        common.level = levelByIndex(options.level);
-    else
-        common.moveTimeMs = options.moveTimeMs;
+    if (options.depth > 0) common.depth = options.depth;
+    else if (options.level >= 0) common.level = levelByIndex(options.level);
+    else common.moveTimeMs = options.moveTimeMs;
     std::optional<PlayerChoice> choices[2];
     for (int s = 0; s < 2; ++s)
         if (!(choices[s] = parsePlayer(names[s], why))) return error(why);
@@ -115,7 +116,9 @@ int runMatchCommand(const MatchOptions& options)
 
     const auto keys = loadHashKeys(programDir() + "/hashkey33.dat", why);
     if (!keys) return error(why);
-    EndgameKnowledge knowledge(programDir(), [](const std::string& m) { std::fprintf(stderr, "korvelan-cli: %s\n", m.c_str()); });
+    EndgameKnowledge knowledge(programDir(), [](const std::string& m) {
+        std::fprintf(stderr, "korvelan-cli: %s\n", m.c_str());
+    });
     SearchKnowledge none;
     if (tables) knowledge.loadTables(); // before the threads share it
     const SearchKnowledge& shared = tables ? static_cast<const SearchKnowledge&>(knowledge) : none;
@@ -135,31 +138,36 @@ int runMatchCommand(const MatchOptions& options)
         const EngineLimits limits = choice.limits.value_or(common);
         if (!choice.command.empty()) {
             const double seconds = limits.moveTimeMs > 0 ? limits.moveTimeMs / 1000.0 : 0.1;
-            *factories[s] = [choice, seconds] { return makeExternalPlayer(choice.command, seconds); };
+            *factories[s]
+                = [choice, seconds] { return makeExternalPlayer(choice.command, seconds); };
         } else {
             const HashKeyTables* k = &*keys;
-            *factories[s] = [k, &shared, choice, limits] { return makeEnginePlayer(*k, shared, choice.params, limits); };
+            *factories[s] = [k, &shared, choice, limits] {
+                return makeEnginePlayer(*k, shared, choice.params, limits);
+            };
         }
     }
 
     std::string pdn;
     bool pdnFailed = false; // the games were played but not all of them were saved
     const std::string event = "korvelan match " + setup.nameA + " - " + setup.nameB;
-    const auto progress = [&](const MatchGameRecord& g, const MatchScore& soFar, int done, int total) {
-        std::printf("game %d/%d round %d (%s white): %s %s, %d plies; %s +%d =%d -%d\n", done, total, g.round,
-                    (g.aIsWhite ? setup.nameA : setup.nameB).c_str(), outcomeWord(g).c_str(), g.result.reason.c_str(),
-                    g.result.plies, setup.nameA.c_str(), soFar.wins, soFar.draws, soFar.losses);
-        std::fflush(stdout);
-        if (pdnPath.empty()) return;
-        PdnGame p { event, g.aIsWhite ? setup.nameA : setup.nameB, g.aIsWhite ? setup.nameB : setup.nameA, g.round,
-                    &g.result };
-        pdn += pdnText(p);
-        std::string problem;
-        if (!writeTextFile(pdnPath, pdn, problem)) {
-            std::fprintf(stderr, "korvelan-cli: %s\n", problem.c_str());
-            pdnFailed = true;
-        }
-    };
+    const auto progress
+        = [&](const MatchGameRecord& g, const MatchScore& soFar, int done, int total) {
+              std::printf("game %d/%d round %d (%s white): %s %s, %d plies; %s +%d =%d -%d\n", done,
+                          total, g.round, (g.aIsWhite ? setup.nameA : setup.nameB).c_str(),
+                          outcomeWord(g).c_str(), g.result.reason.c_str(), g.result.plies,
+                          setup.nameA.c_str(), soFar.wins, soFar.draws, soFar.losses);
+              std::fflush(stdout);
+              if (pdnPath.empty()) return;
+              PdnGame p { event, g.aIsWhite ? setup.nameA : setup.nameB,
+                          g.aIsWhite ? setup.nameB : setup.nameA, g.round, &g.result };
+              pdn += pdnText(p);
+              std::string problem;
+              if (!writeTextFile(pdnPath, pdn, problem)) {
+                  std::fprintf(stderr, "korvelan-cli: %s\n", problem.c_str());
+                  pdnFailed = true;
+              }
+          };
     const std::vector<MatchGameRecord> played = runMatch(setup, progress);
     MatchScore total;
     for (const MatchGameRecord& g : played) total.add(g.forA());
@@ -171,24 +179,36 @@ CommandBody defineMatch(CLI::App& app)
 {
     auto options = std::make_shared<MatchOptions>();
     app.add_option("PLAYERS", options->names,
-                   "Player A and player B: 'engine', or comma-separated par=FILE.par, movetime=S, depth=D, level=L, "
+                   "Player A and player B: 'engine', or comma-separated par=FILE.par, movetime=S, "
+                   "depth=D, level=L, "
                    "name=NAME; or cmd=TEMPLATE, an outside engine (the rest of the text)")
         ->required()
         ->expected(2);
-    app.add_option("--ballots", options->ballotsPath, "The openings, one a line (default: the shipped ballots.txt)")->type_name("FILE");
-    addBoundedOption(app, "--games", options->games, 1, 1'000'000, "Play this many games (default: each ballot twice, colours reversed)");
+    app.add_option("--ballots", options->ballotsPath,
+                   "The openings, one a line (default: the shipped ballots.txt)")
+        ->type_name("FILE");
+    addBoundedOption(app, "--games", options->games, 1, 1'000'000,
+                     "Play this many games (default: each ballot twice, colours reversed)");
     addBoundedOption(app, "--jobs", options->jobs, 1, 64, "Play this many games at once");
-    app.add_option("--pdn", options->pdnPath, "Write the games played to this PDN file")->type_name("FILE");
-    auto* time = addSecondsOption(app, "--movetime", options->moveTimeMs, "Each move's time (default 0.1)");
-    auto* depth = addDepthOption(app, "--depth", options->depth, "Each move's depth instead")->excludes(time);
-    addLevelOption(app, "--level", options->level, "Play at the game's level instead")->excludes(time, depth);
-    addBoundedOption(app, "--quiet-limit", options->quietLimit, 0, 1000, "Draw a game after this many plies without progress (0: never; default 80)");
-    app.add_flag("--no-tables", options->noTables, "Play and adjudicate without the endgame tables");
+    app.add_option("--pdn", options->pdnPath, "Write the games played to this PDN file")
+        ->type_name("FILE");
+    auto* time = addSecondsOption(app, "--movetime", options->moveTimeMs,
+                                  "Each move's time (default 0.1)");
+    auto* depth = addDepthOption(app, "--depth", options->depth, "Each move's depth instead")
+                      ->excludes(time);
+    addLevelOption(app, "--level", options->level, "Play at the game's level instead")
+        ->excludes(time, depth);
+    addBoundedOption(app, "--quiet-limit", options->quietLimit, 0, 1000,
+                     "Draw a game after this many plies without progress (0: never; default 80)");
+    app.add_flag("--no-tables", options->noTables,
+                 "Play and adjudicate without the endgame tables");
     return [options] { return runMatchCommand(*options); };
 }
 
-const CommandRegistration reg({ "match", "Engine games between two players from balanced openings: a line per game, the score last",
-                                defineMatch });
+const CommandRegistration reg(
+    { "match",
+      "Engine games between two players from balanced openings: a line per game, the score last",
+      defineMatch });
 } // namespace
 
 } // namespace kv::cli

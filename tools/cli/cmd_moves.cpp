@@ -27,7 +27,8 @@ CommandBody defineMoves(CLI::App& app)
     return [fen] { return runMoves(*fen); };
 }
 
-const CommandRegistration reg({ "moves", "The legal moves of a position, one a line, in generation order", defineMoves });
+const CommandRegistration
+    reg({ "moves", "The legal moves of a position, one a line, in generation order", defineMoves });
 } // namespace
 
 } // namespace kv::cli

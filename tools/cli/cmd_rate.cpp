@@ -28,11 +28,13 @@ CommandBody defineRate(CLI::App& app)
     auto args = std::make_shared<std::vector<std::string>>(3);
     app.add_option("WHITE", (*args)[0], "White's rating before the game")->required();
     app.add_option("BLACK", (*args)[1], "Black's rating before the game")->required();
-    app.add_option("RESULT", (*args)[2], "2-0 (white won), 1-1 (a draw) or 0-2 (black won)")->required();
+    app.add_option("RESULT", (*args)[2], "2-0 (white won), 1-1 (a draw) or 0-2 (black won)")
+        ->required();
     return [args] { return runRate(*args); };
 }
 
-const CommandRegistration reg({ "rate", "The ratings after a rated game; last line: 'white W black B'", defineRate });
+const CommandRegistration
+    reg({ "rate", "The ratings after a rated game; last line: 'white W black B'", defineRate });
 } // namespace
 
 } // namespace kv::cli

@@ -17,9 +17,11 @@ public:
     explicit PrintingObserver(const SearchContext& ctx) : ctx_(ctx) { }
     void iterationFinished(int, int) override
     {
-        static const SearchInfoLabels french { "Profondeur", "Noeuds", "Temps", "Noeuds/s", "Score", "Coups" };
+        static const SearchInfoLabels french { "Profondeur", "Noeuds", "Temps",
+                                               "Noeuds/s",   "Score",  "Coups" };
         if (const SearchInfo* info = ctx_.lastSearchInfo())
-            for (const auto& line : searchInfoLines(*info, french)) std::printf("%s\n", line.c_str());
+            for (const auto& line : searchInfoLines(*info, french))
+                std::printf("%s\n", line.c_str());
         std::printf("\n");
         std::fflush(stdout);
     }
@@ -56,7 +58,9 @@ int runSearch(const SearchOptions& options)
     std::string why;
     const auto keys = loadHashKeys(programDir() + "/hashkey33.dat", why);
     if (!keys) return error(why);
-    EndgameKnowledge tables(programDir(), [](const std::string& m) { std::fprintf(stderr, "korvelan-cli: %s\n", m.c_str()); });
+    EndgameKnowledge tables(programDir(), [](const std::string& m) {
+        std::fprintf(stderr, "korvelan-cli: %s\n", m.c_str());
+    });
     SearchKnowledge none;
     SearchContext ctx(*keys, useTables ? static_cast<const SearchKnowledge&>(tables) : none);
     ctx.settings.bookEnabled = false;
@@ -100,22 +104,27 @@ CommandBody defineSearch(CLI::App& app)
 {
     auto options = std::make_shared<SearchOptions>();
     app.add_option("FEN", options->fen, "The position")->required();
-    app.add_option("--moves", options->moves, "The game so far from FEN, \"11-15 24-20 ...\" (the repetition rule sees it)")
+    app.add_option("--moves", options->moves,
+                   "The game so far from FEN, \"11-15 24-20 ...\" (the repetition rule sees it)")
         ->allow_extra_args(false);
     // A depth and a time may bound the same search (a deep search of a
     // position full of kings can take minutes); a level stands alone.
     auto* depth = addDepthOption(app, "--depth", options->depth, "Search to this depth");
     auto* time = addSecondsOption(app, "--movetime", options->moveTimeMs, "Search for this time");
     // A node count bounds a search whatever the load of the machine.
-    auto* nodes = app.add_option("--nodes", options->nodes, "Stop at the first poll past this many nodes")
-                      ->check(CLI::Range(1u, 4000000000u));
-    addLevelOption(app, "--level", options->level, "Search as the game's level does")->excludes(depth, time, nodes);
+    auto* nodes
+        = app.add_option("--nodes", options->nodes, "Stop at the first poll past this many nodes")
+              ->check(CLI::Range(1u, 4000000000u));
+    addLevelOption(app, "--level", options->level, "Search as the game's level does")
+        ->excludes(depth, time, nodes);
     app.add_flag("--no-tables", options->noTables, "Search without the endgame tables");
     return [options] { return runSearch(*options); };
 }
 
-const CommandRegistration reg({ "search", "A search of a position: statistics after each iteration, then 'bestmove MOVE score S'",
-                                defineSearch });
+const CommandRegistration
+    reg({ "search",
+          "A search of a position: statistics after each iteration, then 'bestmove MOVE score S'",
+          defineSearch });
 } // namespace
 
 } // namespace kv::cli

@@ -1,7 +1,10 @@
 #include "commands.h"
 #include "io/text_encoding.h"
+#include "manual.h"
 
 #include <CLI/CLI.hpp>
+
+#include <functional>
 
 #include <algorithm>
 #include <charconv>
@@ -21,7 +24,8 @@ std::vector<Command>& table()
 CommandRegistration::CommandRegistration(Command c)
 {
     auto& t = table();
-    t.insert(std::upper_bound(t.begin(), t.end(), c, [](const Command& a, const Command& b) { return a.name < b.name; }),
+    t.insert(std::upper_bound(t.begin(), t.end(), c,
+                              [](const Command& a, const Command& b) { return a.name < b.name; }),
              std::move(c));
 }
 
@@ -69,9 +73,11 @@ bool secondsArgument(const std::string& text, std::int64_t& milliseconds)
     const std::string fraction = dot == std::string::npos ? std::string() : text.substr(dot + 1);
     if (whole.empty() && fraction.empty()) return false;
     const auto digits = [](const std::string& t) {
-        return t.size() <= 9 && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+        return t.size() <= 9
+            && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
     };
-    if (!digits(whole) || !digits(fraction) || (dot != std::string::npos && fraction.empty())) return false;
+    if (!digits(whole) || !digits(fraction) || (dot != std::string::npos && fraction.empty()))
+        return false;
     std::int64_t ms = whole.empty() ? 0 : std::stoll(whole) * 1000;
     // Thousandths, then the next digit rounds.
     std::string f = fraction + "0000";
@@ -121,17 +127,38 @@ int printHelp(const CLI::App& app, const std::string& command, std::FILE* out, i
     return status;
 }
 
+// The tool's help, then every command's in full, nested commands included:
+// what --help-all prints and the manual page is made from.
+int printAllHelp(const CLI::App& app)
+{
+    std::fputs(app.help().c_str(), stdout);
+    const std::function<void(const CLI::App&, const std::string&)> commandsOf
+        = [&](const CLI::App& parent, const std::string& path) {
+              for (const CLI::App* sub :
+                   parent.get_subcommands([](const CLI::App*) { return true; })) {
+                  std::printf("\n");
+                  std::fputs(sub->help(path).c_str(), stdout);
+                  commandsOf(*sub, path + " " + sub->get_name());
+              }
+          };
+    commandsOf(app, "korvelan-cli");
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     using namespace kv::cli;
-    CLI::App app("korvelan-cli " KV_VERSION ": the Korvelan draughts engine, its files and its tables from the command "
-                 "line. Positions are PDN FEN with the men of white on squares 1..12 at the start "
-                 "(W:W9,10,K28:B20,22,K5), or 'start'. Errors go to standard error with exit status 2.",
-                 "korvelan-cli");
+    CLI::App app(
+        "korvelan-cli " KV_VERSION
+        ": the Korvelan draughts engine, its files and its tables from the command "
+        "line. Positions are PDN FEN with the men of white on squares 1..12 at the start "
+        "(W:W9,10,K28:B20,22,K5), or 'start'. Errors go to standard error with exit status 2.",
+        "korvelan-cli");
     app.set_version_flag("--version", "korvelan-cli " KV_VERSION);
-    app.set_help_all_flag("--help-all", "Print the help of every command");
+    bool helpAll = false; // handled before parsing, which asks for a command
+    app.add_flag("--help-all", helpAll, "Print the help of every command");
     app.require_subcommand(1);
     std::vector<std::pair<const CLI::App*, CommandBody>> bodies;
     for (const Command& c : commands()) {
@@ -141,8 +168,13 @@ int main(int argc, char** argv)
 
     if (argc < 2) return printHelp(app, "", stderr, kUsageError);
     const std::string first = argv[1];
+    if (first == "--help-all") return printAllHelp(app);
+    // Not in the help: the manual page's section on the commands, made by the build.
+    if (first == "--manual-commands") return std::fputs(manualCommands(app).c_str(), stdout) < 0;
     if (first == "help" && argc <= 3) return printHelp(app, argc == 3 ? argv[2] : "", stdout, 0);
-    if (first[0] != '-' && std::none_of(bodies.begin(), bodies.end(), [&](const auto& b) { return b.first->get_name() == first; }))
+    if (first[0] != '-' && std::none_of(bodies.begin(), bodies.end(), [&](const auto& b) {
+            return b.first->get_name() == first;
+        }))
         return error("unknown command '" + first + "' (korvelan-cli --help lists them)");
     try {
         app.parse(argc, argv);
@@ -150,7 +182,8 @@ int main(int argc, char** argv)
         return app.exit(e); // --help, --help-all, --version
     } catch (const CLI::ParseError& e) {
         const auto chosen = app.get_subcommands();
-        return error((chosen.empty() ? std::string() : chosen.front()->get_name() + ": ") + e.what());
+        return error((chosen.empty() ? std::string() : chosen.front()->get_name() + ": ")
+                     + e.what());
     }
     for (const auto& [sub, body] : bodies)
         if (sub->parsed()) return body();

@@ -5,8 +5,8 @@
 
 namespace kv::cli {
 
-CLI::Option* addBoundedOption(
-    CLI::App& app, const std::string& name, int& value, int low, int high, const std::string& what)
+CLI::Option* addBoundedOption(CLI::App& app, const std::string& name, int& value, int low, int high,
+                              const std::string& what)
 {
     // The bounds are the option's type in the help; the range check's own
     // description would repeat them.
@@ -15,14 +15,14 @@ CLI::Option* addBoundedOption(
         ->type_name("INT in " + std::to_string(low) + ".." + std::to_string(high));
 }
 
-CLI::Option* addDepthOption(
-    CLI::App& app, const std::string& name, int& depth, const std::string& what)
+CLI::Option* addDepthOption(CLI::App& app, const std::string& name, int& depth,
+                            const std::string& what)
 {
     return addBoundedOption(app, name, depth, 1, kMaxSearchDepth, what);
 }
 
-CLI::Option* addSecondsOption(
-    CLI::App& app, const std::string& name, int& milliseconds, const std::string& what)
+CLI::Option* addSecondsOption(CLI::App& app, const std::string& name, int& milliseconds,
+                              const std::string& what)
 {
     // The text becomes milliseconds before the option stores it.
     const CLI::Validator seconds(
@@ -39,8 +39,8 @@ CLI::Option* addSecondsOption(
         ->type_name("SECONDS in 0.001..86400");
 }
 
-CLI::Option* addLevelOption(
-    CLI::App& app, const std::string& name, int& level, const std::string& what)
+CLI::Option* addLevelOption(CLI::App& app, const std::string& name, int& level,
+                            const std::string& what)
 {
     const CLI::Validator levels(
         [](std::string& text) {

@@ -12,20 +12,20 @@ constexpr int kMaxSearchDepth = 30;
 constexpr int kMaxMoveTimeMs = 86'400'000; // a day
 
 // A whole number from low to high.
-CLI::Option* addBoundedOption(
-    CLI::App& app, const std::string& name, int& value, int low, int high, const std::string& what);
+CLI::Option* addBoundedOption(CLI::App& app, const std::string& name, int& value, int low, int high,
+                              const std::string& what);
 
 // A search depth of 1..30 plies.
-CLI::Option* addDepthOption(
-    CLI::App& app, const std::string& name, int& depth, const std::string& what);
+CLI::Option* addDepthOption(CLI::App& app, const std::string& name, int& depth,
+                            const std::string& what);
 
 // Seconds with up to three decimals ("2", "0.25") from 0.001 to 86400, kept as
 // whole milliseconds, so no later arithmetic on them can overflow.
-CLI::Option* addSecondsOption(
-    CLI::App& app, const std::string& name, int& milliseconds, const std::string& what);
+CLI::Option* addSecondsOption(CLI::App& app, const std::string& name, int& milliseconds,
+                              const std::string& what);
 
 // A level index of the game: 0..8 or 11..17.
-CLI::Option* addLevelOption(
-    CLI::App& app, const std::string& name, int& level, const std::string& what);
+CLI::Option* addLevelOption(CLI::App& app, const std::string& name, int& level,
+                            const std::string& what);
 
 } // namespace kv::cli

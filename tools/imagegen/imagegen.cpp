@@ -34,7 +34,10 @@ void woodSquare(QPainter& p, QColor base, QColor grain, int seed)
     p.fillRect(0, 0, kSize, kSize, light);
 }
 
-void darkSquare(QPainter& p) { woodSquare(p, QColor(0x5a, 0x3a, 0x22), QColor(0x2e, 0x1c, 0x10), 3); }
+void darkSquare(QPainter& p)
+{
+    woodSquare(p, QColor(0x5a, 0x3a, 0x22), QColor(0x2e, 0x1c, 0x10), 3);
+}
 
 void crown(QPainter& p, QPointF c, QColor edge)
 {

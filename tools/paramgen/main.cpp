@@ -12,8 +12,9 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string out = argv[1];
-    const bool ok = kv::saveParameters(kv::defaultParameters(), out, [&](const std::string& message) {
-        std::fprintf(stderr, "kv-paramgen: %s: %s\n", out.c_str(), message.c_str());
-    });
+    const bool ok
+        = kv::saveParameters(kv::defaultParameters(), out, [&](const std::string& message) {
+              std::fprintf(stderr, "kv-paramgen: %s: %s\n", out.c_str(), message.c_str());
+          });
     return ok ? 0 : 1;
 }

@@ -28,20 +28,22 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: kv-paramtune OUT.par GAMES.pdn... [--from FILE.par] [--passes N]\n");
+    std::fprintf(stderr,
+                 "usage: kv-paramtune OUT.par GAMES.pdn... [--from FILE.par] [--passes N]\n");
     return 2;
 }
 
 void printTables(const ParameterSet& p)
 {
-    static const char* names[kMenTables] = { "kOpening", "kMiddle", "kPreEndgame", "kEndgame",
-                                             "kOpeningVariant1", "kMiddleVariant1", "kOpeningVariant2",
-                                             "kMiddleVariant2" };
+    static const char* names[kMenTables]
+        = { "kOpening",         "kMiddle",         "kPreEndgame",      "kEndgame",
+            "kOpeningVariant1", "kMiddleVariant1", "kOpeningVariant2", "kMiddleVariant2" };
     for (int t = 0; t < kMenTables; ++t) {
         std::printf("constexpr Drawn %s { {\n", names[t]);
         for (int row = 7; row >= 0; --row) {
             std::printf("    {");
-            for (int j = 0; j < 4; ++j) std::printf(" %d%s", p.tableEntry(t, row * 4 + 4 - j), j < 3 ? "," : "");
+            for (int j = 0; j < 4; ++j)
+                std::printf(" %d%s", p.tableEntry(t, row * 4 + 4 - j), j < 3 ? "," : "");
             std::printf(" },\n");
         }
         std::printf("} };\n");
@@ -63,7 +65,9 @@ int main(int argc, char** argv)
     for (int i = 2; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--from" && i + 1 < argc) {
-            if (!loadParameters(start, argv[++i], [](const std::string& m) { std::fprintf(stderr, "%s\n", m.c_str()); }))
+            if (!loadParameters(start, argv[++i], [](const std::string& m) {
+                    std::fprintf(stderr, "%s\n", m.c_str());
+                }))
                 return 2;
         } else if (a == "--passes" && i + 1 < argc) {
             passes = std::atoi(argv[++i]);
@@ -82,8 +86,8 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    std::printf("%zu training samples, %zu held out, from %d games\n", samples.training.size(), samples.heldOut.size(),
-                samples.games);
+    std::printf("%zu training samples, %zu held out, from %d games\n", samples.training.size(),
+                samples.heldOut.size(), samples.games);
     if (samples.training.empty()) return 2;
 
     TuneObjective objective(samples);
@@ -91,7 +95,8 @@ int main(int argc, char** argv)
     std::printf("logistic scale %.5f\n", objective.scale());
     ParameterSet best = start;
     double bestError = objective.error(best, samples.training);
-    std::printf("start: training %.6f held out %.6f\n", bestError, objective.error(best, samples.heldOut));
+    std::printf("start: training %.6f held out %.6f\n", bestError,
+                objective.error(best, samples.heldOut));
 
     const std::vector<TunedItem> items = tunedItems();
     for (int pass = 1; pass <= passes; ++pass) {
@@ -110,7 +115,9 @@ int main(int argc, char** argv)
         std::printf("pass %d: %d changes, training %.6f held out %.6f\n", pass, changed, bestError,
                     objective.error(best, samples.heldOut));
         std::fflush(stdout);
-        if (!saveParameters(best, out, [](const std::string& m) { std::fprintf(stderr, "%s\n", m.c_str()); })) return 2;
+        if (!saveParameters(best, out,
+                            [](const std::string& m) { std::fprintf(stderr, "%s\n", m.c_str()); }))
+            return 2;
         if (changed == 0) break;
     }
     printTables(best);

@@ -21,17 +21,19 @@ bool addGameSamples(SampleSet& set, const std::string& path, std::string& why, i
         if (!parsed || parsed->result == GameResult::None) continue;
         const float result = parsed->result == GameResult::WhiteWon ? 1.0f
             : parsed->result == GameResult::Draw                    ? 0.5f
-                                                                     : 0.0f;
+                                                                    : 0.0f;
         GameState game;
         const ReplayReport report = replayGame(*parsed, game);
-        if (report.refused || !report.skipped.empty()) continue; // not a game of ours: its positions cannot be trusted
+        if (report.refused || !report.skipped.empty())
+            continue; // not a game of ours: its positions cannot be trusted
         std::vector<TuneSample>& into = set.games++ % 10 == 9 ? set.heldOut : set.training;
         Board b = parsed->setup ? parsed->setup->board : initialPosition().board;
         SideToMove side = parsed->setup ? parsed->setup->side : White;
         for (std::size_t ply = 0; ply < report.played.size(); ++ply) {
             Board scratch = b;
             gen.generateLegal(scratch, side);
-            if (static_cast<int>(ply) >= skipPlies && gen.captureCount() == 0) into.push_back({ b, side, result });
+            if (static_cast<int>(ply) >= skipPlies && gen.captureCount() == 0)
+                into.push_back({ b, side, result });
             applyMove(b, report.played[ply]);
             side = static_cast<SideToMove>(side ^ 1);
         }
@@ -53,10 +55,14 @@ int whiteEvaluation(Evaluator& ev, const TuneSample& s)
 }
 
 namespace {
-double expected(double scale, int eval) { return 1.0 / (1.0 + std::pow(10.0, -scale * eval / 400.0)); }
+double expected(double scale, int eval)
+{
+    return 1.0 / (1.0 + std::pow(10.0, -scale * eval / 400.0));
+}
 } // namespace
 
-double TuneObjective::error(const ParameterSet& params, const std::vector<TuneSample>& samples) const
+double TuneObjective::error(const ParameterSet& params,
+                            const std::vector<TuneSample>& samples) const
 {
     if (samples.empty()) return 0;
     Evaluator ev(params);
@@ -98,8 +104,8 @@ bool TunedItem::step(ParameterSet& p, int delta) const
         const int v = q.threshold(offset - kThresholdOffset) + delta;
         q.bytes[offset] = static_cast<std::uint8_t>(v);
         // Opening above middle game above pre-endgame, all within the 24 men.
-        if (!(q.threshold(0) <= 22 && q.threshold(0) > q.threshold(1) && q.threshold(1) > q.threshold(2)
-              && q.threshold(2) >= 2))
+        if (!(q.threshold(0) <= 22 && q.threshold(0) > q.threshold(1)
+              && q.threshold(1) > q.threshold(2) && q.threshold(2) >= 2))
             return false;
         p = q;
         return true;

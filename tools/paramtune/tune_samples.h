@@ -39,7 +39,7 @@ int whiteEvaluation(Evaluator& ev, const TuneSample& s);
 // evaluations, 1 / (1 + 10^(-scale x eval / 400)).
 class TuneObjective {
 public:
-    explicit TuneObjective(const SampleSet& set) : set_(set) {}
+    explicit TuneObjective(const SampleSet& set) : set_(set) { }
     // Chooses the scale that fits `params` best on the training samples.
     void fitScale(const ParameterSet& params);
     double scale() const { return scale_; }

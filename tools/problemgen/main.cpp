@@ -59,7 +59,8 @@ int build(const std::string& source, const std::string& dir)
         GameFileError fileError;
         const std::string base = (std::filesystem::path(dir) / p.name).string();
         if (!WriteGameFile(base + ".dam", gameFileOf(game, StoredSettings {}), fileError)) {
-            std::fprintf(stderr, "kv-problemgen: %s.dam: %s\n", base.c_str(), fileError.detail.c_str());
+            std::fprintf(stderr, "kv-problemgen: %s.dam: %s\n", base.c_str(),
+                         fileError.detail.c_str());
             return 1;
         }
         std::string comment;
@@ -99,7 +100,8 @@ Board randomPosition(std::mt19937& rng)
     return b;
 }
 
-int search(SearchContext& ctx, const Board& b, SideToMove side, int depth, std::vector<MoveRecord>* pv = nullptr)
+int search(SearchContext& ctx, const Board& b, SideToMove side, int depth,
+           std::vector<MoveRecord>* pv = nullptr)
 {
     ctx.settings.fixedDepth = depth;
     SearchRequest r;
@@ -128,8 +130,10 @@ int mine(unsigned seed, int count, int depth)
         copy = b;
         if (gen.generateLegal(copy, other) == 0) continue;
         const PieceCounts pc = PieceCounts::of(b);
-        const int mine = side == White ? 3 * pc[WhiteMan] + 5 * pc[WhiteKing] : 3 * pc[BlackMan] + 5 * pc[BlackKing];
-        const int theirs = side == White ? 3 * pc[BlackMan] + 5 * pc[BlackKing] : 3 * pc[WhiteMan] + 5 * pc[WhiteKing];
+        const int mine = side == White ? 3 * pc[WhiteMan] + 5 * pc[WhiteKing]
+                                       : 3 * pc[BlackMan] + 5 * pc[BlackKing];
+        const int theirs = side == White ? 3 * pc[BlackMan] + 5 * pc[BlackKing]
+                                         : 3 * pc[WhiteMan] + 5 * pc[WhiteKing];
         if (mine > theirs) continue;
         if (search(ctx, b, side, 1) > 60) continue;
         std::vector<MoveRecord> pv;
@@ -159,6 +163,7 @@ int main(int argc, char** argv)
 {
     if (argc >= 4 && std::string(argv[1]) == "build") return build(argv[2], argv[3]);
     if (argc >= 4 && std::string(argv[1]) == "mine")
-        return mine(static_cast<unsigned>(std::atoi(argv[2])), std::atoi(argv[3]), argc > 4 ? std::atoi(argv[4]) : 13);
+        return mine(static_cast<unsigned>(std::atoi(argv[2])), std::atoi(argv[3]),
+                    argc > 4 ? std::atoi(argv[4]) : 13);
     return usage();
 }

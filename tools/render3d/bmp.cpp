@@ -48,7 +48,8 @@ bool writeBmp(const std::string& path, int width, int height, const std::vector<
             out.push_back(row[x * 3 + 1]);
             out.push_back(row[x * 3]);
         }
-        for (std::uint32_t pad = static_cast<std::uint32_t>(width) * 3; pad < rowBytes; ++pad) out.push_back(0);
+        for (std::uint32_t pad = static_cast<std::uint32_t>(width) * 3; pad < rowBytes; ++pad)
+            out.push_back(0);
     }
     // Never written in place, so a stopped build leaves no half picture.
     return kv::writeFileAtomically(path, out.data(), out.size()).ok();

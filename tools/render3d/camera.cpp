@@ -22,7 +22,8 @@ Camera cameraOf(const Params& p)
     Camera c;
     c.eye = { p[0], p[1], p[2] };
     const double yaw = p[3], pitch = p[4], roll = p[5];
-    const V3 f { std::cos(pitch) * std::sin(yaw), -std::cos(pitch) * std::cos(yaw), -std::sin(pitch) };
+    const V3 f { std::cos(pitch) * std::sin(yaw), -std::cos(pitch) * std::cos(yaw),
+                 -std::sin(pitch) };
     const V3 r0 = normalize(V3 { -f.y, f.x, 0 });
     const V3 d0 = cross(r0, f);
     c.forward = f;
@@ -156,7 +157,8 @@ CameraFit fitCamera()
     CameraFit fit;
     fit.camera = cameraOf(p);
     double worst = 0;
-    for (size_t i = 0; i + 1 < r.size(); i += 2) worst = std::max(worst, std::hypot(r[i], r[i + 1]));
+    for (size_t i = 0; i + 1 < r.size(); i += 2)
+        worst = std::max(worst, std::hypot(r[i], r[i + 1]));
     fit.rmsError = std::sqrt(c / 32);
     fit.maxError = worst;
     return fit;

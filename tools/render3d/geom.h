@@ -18,7 +18,10 @@ inline V3 operator*(double k, V3 a) { return a * k; }
 inline V3 operator*(V3 a, V3 b) { return { a.x * b.x, a.y * b.y, a.z * b.z }; }
 inline V3& operator+=(V3& a, V3 b) { return a = a + b; }
 inline double dot(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-inline V3 cross(V3 a, V3 b) { return { a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x }; }
+inline V3 cross(V3 a, V3 b)
+{
+    return { a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x };
+}
 inline double length(V3 a) { return std::sqrt(dot(a, a)); }
 inline V3 normalize(V3 a) { return a * (1.0 / length(a)); }
 inline V3 mix(V3 a, V3 b, double t) { return a + (b - a) * t; }

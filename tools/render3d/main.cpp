@@ -27,15 +27,15 @@ namespace {
 
 constexpr int kW = kv::view3d::kPictureWidth;
 constexpr int kH = kv::view3d::kPictureHeight;
-constexpr int kTile = 60;         // side of a square's image
-constexpr int kBoardSamples = 3;  // per pixel side, background pictures
-constexpr int kPieceSamples = 3;  // per pixel side, piece images
+constexpr int kTile = 60;        // side of a square's image
+constexpr int kBoardSamples = 3; // per pixel side, background pictures
+constexpr int kPieceSamples = 3; // per pixel side, piece images
 
 // Runs f(i) for i in [0, n) on the machine's cores, each index exactly once.
-template <class F>
-void parallelFor(int n, F f)
+template <class F> void parallelFor(int n, F f)
 {
-    const int threads = static_cast<int>(std::max(1u, std::min(4u, std::thread::hardware_concurrency())));
+    const int threads
+        = static_cast<int>(std::max(1u, std::min(4u, std::thread::hardware_concurrency())));
     std::vector<std::thread> pool;
     for (int t = 0; t < threads; ++t)
         pool.emplace_back([&, t] {
@@ -56,7 +56,9 @@ void renderBackground(const Scene& scene, bool withBoard, Picture& pic)
             V3 sum;
             for (int j = 0; j < kBoardSamples; ++j)
                 for (int i = 0; i < kBoardSamples; ++i)
-                    sum += scene.background(scene.camera().ray(x + (i + 0.5) / kBoardSamples, y + (j + 0.5) / kBoardSamples), withBoard);
+                    sum += scene.background(scene.camera().ray(x + (i + 0.5) / kBoardSamples,
+                                                               y + (j + 0.5) / kBoardSamples),
+                                            withBoard);
             const V3 c = sum * (1.0 / (kBoardSamples * kBoardSamples));
             pic.linear[y * kW + x] = c;
             const auto px = toPixel(c, x, y);
@@ -66,7 +68,8 @@ void renderBackground(const Scene& scene, bool withBoard, Picture& pic)
 }
 
 // The square's image of a piece (or of the empty square when `piece` is null).
-std::vector<std::uint8_t> renderSquare(const Scene& scene, const Picture& board, int position, const Piece* piece)
+std::vector<std::uint8_t> renderSquare(const Scene& scene, const Picture& board, int position,
+                                       const Piece* piece)
 {
     const auto a = kv::view3d::kAnchors[position];
     std::vector<std::uint8_t> out(kTile * kTile * 3);
@@ -75,9 +78,11 @@ std::vector<std::uint8_t> renderSquare(const Scene& scene, const Picture& board,
         // The pixels the piece and its shadow can reach.
         for (int k = 0; k < 72; ++k) {
             const double ang = k * kPi / 36;
-            for (auto [r, z] : { std::pair { kPieceReach, 0.0 }, std::pair { kPieceRadius, piece->height() } }) {
+            for (auto [r, z] :
+                 { std::pair { kPieceReach, 0.0 }, std::pair { kPieceRadius, piece->height() } }) {
                 double px = 0, py = 0;
-                scene.camera().project(piece->centre + V3 { r * std::cos(ang), r * std::sin(ang), z }, px, py);
+                scene.camera().project(
+                    piece->centre + V3 { r * std::cos(ang), r * std::sin(ang), z }, px, py);
                 x0 = std::min(x0, static_cast<int>(px) - 1);
                 y0 = std::min(y0, static_cast<int>(py) - 1);
                 x1 = std::max(x1, static_cast<int>(px) + 1);
@@ -98,7 +103,8 @@ std::vector<std::uint8_t> renderSquare(const Scene& scene, const Picture& board,
             bool touched = false;
             for (int sj = 0; sj < kPieceSamples; ++sj)
                 for (int si = 0; si < kPieceSamples; ++si) {
-                    const Ray ray = scene.camera().ray(x + (si + 0.5) / kPieceSamples, y + (sj + 0.5) / kPieceSamples);
+                    const Ray ray = scene.camera().ray(x + (si + 0.5) / kPieceSamples,
+                                                       y + (sj + 0.5) / kPieceSamples);
                     V3 c;
                     if (scene.piece(ray, *piece, c)) {
                         touched = true;
@@ -128,16 +134,21 @@ bool renderSet(const Scene& scene, const Picture& board, int set, const fs::path
         const char* prefix;
         bool piece, white, king;
     };
-    const Kind kinds[5] = { { "pv", false, false, false }, { "pb", true, true, false }, { "db", true, true, true },
-                            { "pn", true, false, false }, { "dn", true, false, true } };
+    const Kind kinds[5] = { { "pv", false, false, false },
+                            { "pb", true, true, false },
+                            { "db", true, true, true },
+                            { "pn", true, false, false },
+                            { "dn", true, false, true } };
     std::vector<int> failed(33, 0);
     parallelFor(32, [&](int i) {
         const int position = i + 1;
         for (int k = 0; k < 5; ++k) {
             const Kind& kind = kinds[k];
-            Piece p { squareCentre(position), kind.white, kind.king, static_cast<std::uint32_t>(position * 7 + k) };
+            Piece p { squareCentre(position), kind.white, kind.king,
+                      static_cast<std::uint32_t>(position * 7 + k) };
             const auto img = renderSquare(scene, board, position, kind.piece ? &p : nullptr);
-            const std::string name = std::string(kind.prefix) + std::to_string(set) + "_" + std::to_string(position) + "i.bmp";
+            const std::string name = std::string(kind.prefix) + std::to_string(set) + "_"
+                + std::to_string(position) + "i.bmp";
             if (!writeBmp((dir / name).string(), kTile, kTile, img)) failed[position] = 1;
         }
     });
@@ -163,7 +174,8 @@ int main(int argc, char** argv)
     std::error_code ec;
     fs::create_directories(out, ec);
     const CameraFit fit = fitCamera();
-    std::printf("camera fitted to the anchors: rms %.2f px, worst %.2f px\n", fit.rmsError, fit.maxError);
+    std::printf("camera fitted to the anchors: rms %.2f px, worst %.2f px\n", fit.rmsError,
+                fit.maxError);
 
     for (int n : themes) {
         if (n < 1 || n > kThemes) {
@@ -178,11 +190,13 @@ int main(int argc, char** argv)
         const std::string base = "damier" + std::to_string(n);
         if (!writeBmp((out / (base + "i.bmp")).string(), kW, kH, room.bytes)
             || !writeBmp((out / (base + "wi.bmp")).string(), kW, kH, board.bytes)) {
-            std::fprintf(stderr, "cannot write %s pictures in %s\n", base.c_str(), out.string().c_str());
+            std::fprintf(stderr, "cannot write %s pictures in %s\n", base.c_str(),
+                         out.string().c_str());
             return 1;
         }
         if (n != 2 && !renderSet(scene, board, set, out)) {
-            std::fprintf(stderr, "cannot write the images of set %d in %s\n", set, out.string().c_str());
+            std::fprintf(stderr, "cannot write the images of set %d in %s\n", set,
+                         out.string().c_str());
             return 1;
         }
     }

@@ -27,7 +27,8 @@ V3 Scene::sky(V3 dir) const
     V3 c = mix(l.skyLow, l.skyTop, smoothstep(-0.1, 0.7, dir.z));
     // A broad soft light and the key light's own highlight.
     c += l.key * (0.9 * std::pow(std::max(0.0, dot(dir, l.keyDir)), 40.0));
-    c += l.skyTop * (0.5 * std::pow(std::max(0.0, dot(dir, normalize(V3 { 0.6, 0.2, 0.75 }))), 12.0));
+    c += l.skyTop
+        * (0.5 * std::pow(std::max(0.0, dot(dir, normalize(V3 { 0.6, 0.2, 0.75 }))), 12.0));
     return c;
 }
 
@@ -37,13 +38,16 @@ V3 Scene::shade(const Material& m, const Surface& s, V3 n, V3 p, V3 view, double
     const Lighting& l = theme_.lighting;
     const double ndl = std::max(0.0, dot(n, l.keyDir));
     const V3 h = normalize(l.keyDir + view);
-    const double highlight = m.specular * std::pow(std::max(0.0, dot(n, h)), m.shininess) * std::min(4.0, (m.shininess + 8) / 40);
+    const double highlight = m.specular * std::pow(std::max(0.0, dot(n, h)), m.shininess)
+        * std::min(4.0, (m.shininess + 8) / 40);
     const double ndv = std::max(0.0, dot(n, view));
-    const double fresnel = m.reflect + (m.reflect > 0 ? (1 - m.reflect) * 0.5 * std::pow(1 - ndv, 5.0) : 0.0);
+    const double fresnel
+        = m.reflect + (m.reflect > 0 ? (1 - m.reflect) * 0.5 * std::pow(1 - ndv, 5.0) : 0.0);
     const V3 env = sky(reflectDir(view * -1, n));
     V3 c;
     if (m.pattern == Pattern::Metal) {
-        c = s.albedo * (l.ambient * 0.35 + l.key * (0.3 * ndl)) + s.albedo * l.key * highlight + s.albedo * env * fresnel;
+        c = s.albedo * (l.ambient * 0.35 + l.key * (0.3 * ndl)) + s.albedo * l.key * highlight
+            + s.albedo * env * fresnel;
     } else {
         c = s.albedo * (l.ambient + l.key * ndl) + l.key * highlight + env * fresnel;
     }
@@ -67,7 +71,8 @@ V3 Scene::boardTop(V3 p, V3 view) const
             const double w = 0.035;
             if (edge < w) {
                 V3 out { fx < 0.5 ? -1.0 : 1.0, 0, 0 };
-                if (std::min(fy, 1 - fy) < std::min(fx, 1 - fx)) out = { 0, fy < 0.5 ? -1.0 : 1.0, 0 };
+                if (std::min(fy, 1 - fy) < std::min(fx, 1 - fx))
+                    out = { 0, fy < 0.5 ? -1.0 : 1.0, 0 };
                 n = normalize(kUp + out * (0.9 * (1 - edge / w)));
             }
             s.albedo = s.albedo * (0.5 + 0.5 * smoothstep(0.0, 0.006, edge));
@@ -87,7 +92,8 @@ V3 Scene::boardTop(V3 p, V3 view) const
     Surface s = evaluate(t.frame, p.x + (alongX ? 0 : 31), p.y, alongX ? 51u : 52u, !alongX);
     const double toEdge = -boardDistance(p.x, p.y);
     if (toEdge < 0.07) {
-        const V3 out = std::abs(p.x - 4) > std::abs(p.y - 4) ? V3 { p.x > 4 ? 1.0 : -1.0, 0, 0 } : V3 { 0, p.y > 4 ? 1.0 : -1.0, 0 };
+        const V3 out = std::abs(p.x - 4) > std::abs(p.y - 4) ? V3 { p.x > 4 ? 1.0 : -1.0, 0, 0 }
+                                                             : V3 { 0, p.y > 4 ? 1.0 : -1.0, 0 };
         n = normalize(kUp + out * (1.4 * (1 - toEdge / 0.07)));
     }
     if (outside < 0.03) s.albedo = s.albedo * (0.7 + 0.3 * smoothstep(0.0, 0.012, outside));
@@ -118,12 +124,14 @@ V3 Scene::background(const Ray& ray, bool withBoard) const
     if (withBoard && d.z < 0) {
         const double t = -o.z / d.z;
         const V3 p = o + d * t;
-        if (p.x >= -kFrameWidth && p.x <= kOuter && p.y >= -kFrameWidth && p.y <= kOuter) return boardTop(p, view);
+        if (p.x >= -kFrameWidth && p.x <= kOuter && p.y >= -kFrameWidth && p.y <= kOuter)
+            return boardTop(p, view);
         // The near side of the board, facing the camera.
         if (d.y < 0) {
             const double ts = (kOuter - o.y) / d.y;
             const V3 q = o + d * ts;
-            if (ts > 0 && q.x >= -kFrameWidth && q.x <= kOuter && q.z <= 0 && q.z >= -kBoardThickness) {
+            if (ts > 0 && q.x >= -kFrameWidth && q.x <= kOuter && q.z <= 0
+                && q.z >= -kBoardThickness) {
                 Surface s = evaluate(theme_.side, q.x, q.z * 3, 61u, true);
                 const double fromTop = -q.z;
                 V3 n { 0, 1, 0 };
@@ -153,7 +161,8 @@ bool Scene::piece(const Ray& ray, const Piece& pc, V3& colour) const
         }
     }
     if (!onTop) {
-        const double a = d.x * d.x + d.y * d.y, b = 2 * (o.x * d.x + o.y * d.y), c = o.x * o.x + o.y * o.y - R * R;
+        const double a = d.x * d.x + d.y * d.y, b = 2 * (o.x * d.x + o.y * d.y),
+                     c = o.x * o.x + o.y * o.y - R * R;
         const double disc = b * b - 4 * a * c;
         if (disc < 0 || a < 1e-12) return false;
         const double t = (-b - std::sqrt(disc)) / (2 * a);
@@ -215,7 +224,9 @@ bool Scene::piece(const Ray& ray, const Piece& pc, V3& colour) const
         if (hit.z < 0.02) n = normalize(n - kUp * (1.0 * (1 - hit.z / 0.02)));
         if (pc.king) {
             const double seam = hit.z - kManHeight;
-            if (std::abs(seam) < 0.03) n = normalize(n + kUp * (seam > 0 ? -1.0 : 1.0) * (1.2 * (1 - std::abs(seam) / 0.03)));
+            if (std::abs(seam) < 0.03)
+                n = normalize(
+                    n + kUp * (seam > 0 ? -1.0 : 1.0) * (1.2 * (1 - std::abs(seam) / 0.03)));
             if (std::abs(seam) < 0.006) s.albedo = s.albedo * 0.3;
         }
         s.albedo = s.albedo * (0.55 + 0.45 * smoothstep(0.0, 0.05, hit.z));
@@ -244,7 +255,8 @@ double Scene::pieceShadow(V3 q, const Piece& p) const
 
 std::array<std::uint8_t, 3> toPixel(V3 c, int x, int y)
 {
-    const double dx = (x + 0.5) / kv::view3d::kPictureWidth - 0.5, dy = (y + 0.5) / kv::view3d::kPictureHeight - 0.5;
+    const double dx = (x + 0.5) / kv::view3d::kPictureWidth - 0.5,
+                 dy = (y + 0.5) / kv::view3d::kPictureHeight - 0.5;
     const double vignette = 1 - 0.55 * (dx * dx + dy * dy);
     c = c * vignette;
     auto channel = [](double v) {

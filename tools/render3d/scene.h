@@ -31,7 +31,9 @@ struct Piece {
 class Scene {
 public:
     Scene(const Theme& theme, const PieceSet& set, const Camera& camera)
-        : theme_(theme), set_(set), camera_(camera) {}
+        : theme_(theme), set_(set), camera_(camera)
+    {
+    }
 
     const Camera& camera() const { return camera_; }
     // What a ray sees without pieces; the table alone when `withBoard` is false.

@@ -45,7 +45,8 @@ double cellEdge(double x, double y, std::uint32_t seed)
     double d1 = 1e9, d2 = 1e9;
     for (int j = -1; j <= 1; ++j)
         for (int i = -1; i <= 1; ++i) {
-            const auto cx = static_cast<std::int64_t>(fx) + i, cy = static_cast<std::int64_t>(fy) + j;
+            const auto cx = static_cast<std::int64_t>(fx) + i,
+                       cy = static_cast<std::int64_t>(fy) + j;
             const double px = cx + 0.15 + 0.7 * hash01(cx, cy, seed);
             const double py = cy + 0.15 + 0.7 * hash01(cx, cy, seed + 7);
             const double d = std::hypot(px - x, py - y);
@@ -86,7 +87,9 @@ Surface evaluate(const Material& m, double u, double v, std::uint32_t seed, bool
         const double turb = fbm(u * 1.6, v * 1.6, 5, seed);
         const double w = std::sin((u * 1.3 + v * 0.8 + 5.5 * turb) * kPi);
         const double vein = std::pow(1 - std::abs(w), 14.0);
-        const double fine = std::pow(1 - std::abs(std::sin((u * 3.1 - v * 2.2 + 7 * fbm(u * 3, v * 3, 4, seed + 3)) * kPi)), 24.0);
+        const double fine = std::pow(
+            1 - std::abs(std::sin((u * 3.1 - v * 2.2 + 7 * fbm(u * 3, v * 3, 4, seed + 3)) * kPi)),
+            24.0);
         const double cloud = fbm(u * 2.5, v * 2.5, 4, seed + 11);
         V3 base = m.a * (0.9 + 0.2 * cloud);
         out.albedo = mix(base, m.b, clamp01(vein * 0.75 + fine * 0.25));
@@ -94,7 +97,8 @@ Surface evaluate(const Material& m, double u, double v, std::uint32_t seed, bool
     }
     case Pattern::Stone: {
         const double n = fbm(u * 4, v * 4, 4, seed);
-        const double speck = hash01(static_cast<std::int64_t>(std::floor(u * 90)), static_cast<std::int64_t>(std::floor(v * 90)), seed + 2);
+        const double speck = hash01(static_cast<std::int64_t>(std::floor(u * 90)),
+                                    static_cast<std::int64_t>(std::floor(v * 90)), seed + 2);
         V3 c = mix(m.a, m.b, smoothstep(0.35, 0.7, n));
         if (speck > 0.93) c = c * 1.35;
         else if (speck < 0.06) c = c * 0.6;
@@ -138,7 +142,8 @@ Surface evaluate(const Material& m, double u, double v, std::uint32_t seed, bool
     case Pattern::Nacre: {
         const double n = fbm(u * 2.5, v * 2.5, 4, seed);
         const double h = fract(n * 3 + u * 0.3);
-        V3 tint { 0.9 + 0.1 * std::sin(h * 2 * kPi), 0.9 + 0.1 * std::sin(h * 2 * kPi + 2.1), 0.92 + 0.08 * std::sin(h * 2 * kPi + 4.2) };
+        V3 tint { 0.9 + 0.1 * std::sin(h * 2 * kPi), 0.9 + 0.1 * std::sin(h * 2 * kPi + 2.1),
+                  0.92 + 0.08 * std::sin(h * 2 * kPi + 4.2) };
         out.albedo = mix(m.a, m.b, smoothstep(0.4, 0.7, n)) * tint;
         break;
     }
@@ -152,7 +157,8 @@ Surface evaluate(const Material& m, double u, double v, std::uint32_t seed, bool
         out.albedo = mix(m.b, m.a, n);
         // A glowing felt is strewn with tiny sparkles.
         if (m.glow.x + m.glow.y + m.glow.z > 0) {
-            const auto gx = static_cast<std::int64_t>(std::floor(u * 24)), gy = static_cast<std::int64_t>(std::floor(v * 24));
+            const auto gx = static_cast<std::int64_t>(std::floor(u * 24)),
+                       gy = static_cast<std::int64_t>(std::floor(v * 24));
             const double h = hash01(gx, gy, seed + 21);
             if (h > 0.985) {
                 const double cx = gx + 0.5, cy = gy + 0.5;
@@ -163,8 +169,10 @@ Surface evaluate(const Material& m, double u, double v, std::uint32_t seed, bool
         break;
     }
     case Pattern::Sand: {
-        const double ripple = 0.5 + 0.5 * std::sin((v * 3.0 + 1.2 * fbm(u * 0.6, v * 0.6, 3, seed)) * 2 * kPi);
-        const double grain = hash01(static_cast<std::int64_t>(std::floor(u * 160)), static_cast<std::int64_t>(std::floor(v * 160)), seed);
+        const double ripple
+            = 0.5 + 0.5 * std::sin((v * 3.0 + 1.2 * fbm(u * 0.6, v * 0.6, 3, seed)) * 2 * kPi);
+        const double grain = hash01(static_cast<std::int64_t>(std::floor(u * 160)),
+                                    static_cast<std::int64_t>(std::floor(v * 160)), seed);
         out.albedo = mix(m.b, m.a, 0.55 + 0.3 * ripple * 0.5 + 0.25 * (grain - 0.5));
         break;
     }

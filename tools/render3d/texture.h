@@ -32,12 +32,12 @@ enum class Pattern {
 
 struct Material {
     Pattern pattern = Pattern::Plain;
-    V3 a, b;                 // main and second colour (linear)
-    double scale = 1;        // pattern size in squares
-    double specular = 0.1;   // highlight strength
+    V3 a, b;               // main and second colour (linear)
+    double scale = 1;      // pattern size in squares
+    double specular = 0.1; // highlight strength
     double shininess = 20;
-    double reflect = 0;      // share of the environment mirrored
-    V3 glow {};              // light of its own (lava)
+    double reflect = 0; // share of the environment mirrored
+    V3 glow {};         // light of its own (lava)
 };
 
 struct Surface {
@@ -47,6 +47,7 @@ struct Surface {
 
 // The surface of material m at coordinates (u, v); `grainAcross` turns wood
 // and brushing by a quarter turn.
-Surface evaluate(const Material& m, double u, double v, std::uint32_t seed, bool grainAcross = false);
+Surface evaluate(const Material& m, double u, double v, std::uint32_t seed,
+                 bool grainAcross = false);
 
 } // namespace render3d

@@ -6,7 +6,8 @@ namespace render3d {
 
 namespace {
 
-Material mat(Pattern p, int a, int b, double scale, double specular = 0.1, double shin = 20, double reflect = 0)
+Material mat(Pattern p, int a, int b, double scale, double specular = 0.1, double shin = 20,
+             double reflect = 0)
 {
     return { p, rgb(a), rgb(b), scale, specular, shin, reflect, {} };
 }
@@ -32,7 +33,13 @@ Theme classique()
     t.table = mat(Pattern::Felt, 0x2F6A3E, 0x1F4A2A, 1, 0.02, 5);
     t.inlay = rgb(0xF0DDB0);
     t.tileEdges = false;
-    t.lighting = { light(-0.45, 0.15, 0.88), rgb(0xFFF0D8) * 2.3, rgb(0xA8B4C8) * 0.45, rgb(0xDDE6F2), rgb(0x8A7A64), 0, 8 };
+    t.lighting = { light(-0.45, 0.15, 0.88),
+                   rgb(0xFFF0D8) * 2.3,
+                   rgb(0xA8B4C8) * 0.45,
+                   rgb(0xDDE6F2),
+                   rgb(0x8A7A64),
+                   0,
+                   8 };
     return t;
 }
 
@@ -59,7 +66,13 @@ Theme luxe()
     t.table = mat(Pattern::Felt, 0x7A1628, 0x420A16, 1, 0.06, 8);
     t.inlay = rgb(0xE2B84A);
     t.tileEdges = true;
-    t.lighting = { light(-0.4, 0.2, 0.9), rgb(0xFFF4E6) * 2.2, rgb(0xB8A8B0) * 0.45, rgb(0xFFF2E0), rgb(0x5A2A30), 0.45, 9 };
+    t.lighting = { light(-0.4, 0.2, 0.9),
+                   rgb(0xFFF4E6) * 2.2,
+                   rgb(0xB8A8B0) * 0.45,
+                   rgb(0xFFF2E0),
+                   rgb(0x5A2A30),
+                   0.45,
+                   9 };
     return t;
 }
 
@@ -74,7 +87,13 @@ Theme copacabana()
     t.table = mat(Pattern::Sand, 0xF0DCAE, 0xCFAF7E, 2.2, 0.02, 5);
     t.inlay = rgb(0xFFD35A);
     t.tileEdges = true;
-    t.lighting = { light(-0.5, 0.1, 0.85), rgb(0xFFF6E2) * 2.9, rgb(0x9CCBF0) * 0.55, rgb(0xBFE4FF), rgb(0xF2DDB0), 0, 8 };
+    t.lighting = { light(-0.5, 0.1, 0.85),
+                   rgb(0xFFF6E2) * 2.9,
+                   rgb(0x9CCBF0) * 0.55,
+                   rgb(0xBFE4FF),
+                   rgb(0xF2DDB0),
+                   0,
+                   8 };
     return t;
 }
 
@@ -89,7 +108,13 @@ Theme ipanema()
     t.table = mat(Pattern::Wood, 0x9A6238, 0x5E3418, 4.5, 0.1, 20);
     t.inlay = rgb(0xF2C48A);
     t.tileEdges = false;
-    t.lighting = { light(-0.65, 0.15, 0.75), rgb(0xFFB878) * 2.5, rgb(0xB07AB8) * 0.5, rgb(0xFFA070), rgb(0x6A3A6A), 0.5, 8 };
+    t.lighting = { light(-0.65, 0.15, 0.75),
+                   rgb(0xFFB878) * 2.5,
+                   rgb(0xB07AB8) * 0.5,
+                   rgb(0xFFA070),
+                   rgb(0x6A3A6A),
+                   0.5,
+                   8 };
     return t;
 }
 
@@ -105,7 +130,13 @@ Theme inferno()
     t.inlay = rgb(0x300A04);
     t.inlayGlow = rgb(0xFF4A10) * 1.8;
     t.tileEdges = true;
-    t.lighting = { light(-0.3, 0.2, 0.9), rgb(0xFF9A5C) * 1.6, rgb(0x6A1C10) * 0.45, rgb(0x5A1A08), rgb(0x0C0302), 0.75, 6 };
+    t.lighting = { light(-0.3, 0.2, 0.9),
+                   rgb(0xFF9A5C) * 1.6,
+                   rgb(0x6A1C10) * 0.45,
+                   rgb(0x5A1A08),
+                   rgb(0x0C0302),
+                   0.75,
+                   6 };
     return t;
 }
 
@@ -120,7 +151,13 @@ Theme grandLuxe()
     t.table = mat(Pattern::Felt, 0x1C2C78, 0x0C1648, 1, 0.05, 8);
     t.inlay = rgb(0xE8E8EC);
     t.tileEdges = true;
-    t.lighting = { light(-0.35, 0.2, 0.9), rgb(0xFFF4E8) * 2.3, rgb(0xA8B0D0) * 0.4, rgb(0xE8DCC8), rgb(0x20284A), 0.55, 8 };
+    t.lighting = { light(-0.35, 0.2, 0.9),
+                   rgb(0xFFF4E8) * 2.3,
+                   rgb(0xA8B0D0) * 0.4,
+                   rgb(0xE8DCC8),
+                   rgb(0x20284A),
+                   0.55,
+                   8 };
     return t;
 }
 
@@ -135,7 +172,13 @@ Theme salvador()
     t.table = mat(Pattern::Azulejo, 0xF2F0E8, 0x1E4CA0, 1.5, 0.4, 50, 0.04);
     t.inlay = rgb(0x2456B0);
     t.tileEdges = false;
-    t.lighting = { light(-0.5, 0.2, 0.85), rgb(0xFFE4B8) * 2.4, rgb(0x90B8C8) * 0.5, rgb(0xCFE6F0), rgb(0xB08A60), 0.25, 9 };
+    t.lighting = { light(-0.5, 0.2, 0.85),
+                   rgb(0xFFE4B8) * 2.4,
+                   rgb(0x90B8C8) * 0.5,
+                   rgb(0xCFE6F0),
+                   rgb(0xB08A60),
+                   0.25,
+                   9 };
     return t;
 }
 
@@ -143,15 +186,18 @@ PieceSet woodSet()
 {
     return { mat(Pattern::Wood, 0xF6E7C6, 0xDCC396, 0.5, 0.35, 40, 0.04),
              mat(Pattern::Wood, 0x3A2216, 0x160C08, 0.5, 0.4, 40, 0.05),
-             rgb(0xE0A82A), rgb(0xE8B840), {} };
+             rgb(0xE0A82A),
+             rgb(0xE8B840),
+             {} };
 }
 
 } // namespace
 
 const Theme& theme(int n)
 {
-    static const std::array<Theme, kThemes> themes { classique(), nuit(), luxe(), copacabana(),
-                                                      ipanema(), inferno(), grandLuxe(), salvador() };
+    static const std::array<Theme, kThemes> themes { classique(),  nuit(),    luxe(),
+                                                     copacabana(), ipanema(), inferno(),
+                                                     grandLuxe(),  salvador() };
     return themes[static_cast<size_t>(n - 1)];
 }
 
@@ -161,23 +207,29 @@ const PieceSet& pieceSet(int n)
         woodSet(),
         woodSet(),
         PieceSet { mat(Pattern::Marble, 0xF7F0E0, 0xC8BCA0, 0.6, 0.6, 70, 0.08),
-                   mat(Pattern::Marble, 0x141416, 0x55555E, 0.6, 0.8, 90, 0.14),
-                   rgb(0xD8A830), rgb(0xE6BC48), rgb(0xD4AA40) },
+                   mat(Pattern::Marble, 0x141416, 0x55555E, 0.6, 0.8, 90, 0.14), rgb(0xD8A830),
+                   rgb(0xE6BC48), rgb(0xD4AA40) },
         PieceSet { mat(Pattern::Plain, 0xFAFAF6, 0xFAFAF6, 1, 0.8, 90, 0.1),
                    mat(Pattern::Plain, 0xC8341E, 0xC8341E, 1, 0.8, 90, 0.1),
-                   rgb(0x1FA2D6), rgb(0xFFD040), {} },
+                   rgb(0x1FA2D6),
+                   rgb(0xFFD040),
+                   {} },
         PieceSet { mat(Pattern::Wood, 0xF4DFB4, 0xDABF86, 0.45, 0.35, 40, 0.04),
                    mat(Pattern::Wood, 0x4A2418, 0x24100A, 0.45, 0.45, 50, 0.05),
-                   rgb(0xC8402A), rgb(0xF0B048), {} },
+                   rgb(0xC8402A),
+                   rgb(0xF0B048),
+                   {} },
         PieceSet { mat(Pattern::Stone, 0xE8DED2, 0xB8AA98, 0.5, 0.2, 20, 0.02),
                    mat(Pattern::Plain, 0x0A0808, 0x0A0808, 1, 1.2, 500, 0.1),
-                   rgb(0xC01808), rgb(0xFF7A18), {} },
+                   rgb(0xC01808),
+                   rgb(0xFF7A18),
+                   {} },
         PieceSet { mat(Pattern::Metal, 0xE8BE58, 0xE8BE58, 0.5, 1.2, 70, 0.55),
-                   mat(Pattern::Plain, 0x0A0808, 0x0A0808, 1, 1.0, 500, 0.06),
-                   rgb(0xB01830), rgb(0xE4B440), rgb(0xE0B450) },
+                   mat(Pattern::Plain, 0x0A0808, 0x0A0808, 1, 1.0, 500, 0.06), rgb(0xB01830),
+                   rgb(0xE4B440), rgb(0xE0B450) },
         PieceSet { mat(Pattern::Plain, 0xF4F6F8, 0xF4F6F8, 1, 0.8, 90, 0.08),
-                   mat(Pattern::Plain, 0x13307A, 0x13307A, 1, 0.8, 90, 0.1),
-                   rgb(0x2050B0), rgb(0xF0C040), rgb(0x2456B0) },
+                   mat(Pattern::Plain, 0x13307A, 0x13307A, 1, 0.8, 90, 0.1), rgb(0x2050B0),
+                   rgb(0xF0C040), rgb(0x2456B0) },
     };
     return sets[static_cast<size_t>(n - 1)];
 }

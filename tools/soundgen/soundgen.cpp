@@ -17,11 +17,11 @@ constexpr int kRate = 22050;
 constexpr double kPi = 3.14159265358979323846;
 
 struct Note {
-    double start;    // seconds
-    double length;   // seconds
+    double start;  // seconds
+    double length; // seconds
     double hz;
     double gain;
-    double decay;    // per second
+    double decay; // per second
 };
 
 std::vector<double> render(const std::vector<Note>& notes, double total)
@@ -46,7 +46,8 @@ std::vector<double> render(const std::vector<Note>& notes, double total)
 // A short knock: a low pitched body with a fast decay and a little noise.
 std::vector<double> tock()
 {
-    std::vector<double> out = render({ { 0.0, 0.09, 520, 0.45, 55 }, { 0.0, 0.05, 1210, 0.15, 90 } }, 0.10);
+    std::vector<double> out
+        = render({ { 0.0, 0.09, 520, 0.45, 55 }, { 0.0, 0.05, 1210, 0.15, 90 } }, 0.10);
     std::uint32_t seed = 12345;
     for (size_t i = 0; i < out.size() && i < 220; ++i) {
         seed = seed * 1664525u + 1013904223u;
@@ -92,12 +93,16 @@ int main(int argc, char** argv)
     }
     const std::string dir = argv[1];
     // C major arpeggio up to the octave, last note held.
-    const std::vector<Note> win = { { 0.00, 0.30, 523.25, 0.32, 4 }, { 0.12, 0.30, 659.25, 0.32, 4 },
-                                    { 0.24, 0.30, 783.99, 0.32, 4 }, { 0.36, 0.70, 1046.5, 0.36, 3 } };
+    const std::vector<Note> win = { { 0.00, 0.30, 523.25, 0.32, 4 },
+                                    { 0.12, 0.30, 659.25, 0.32, 4 },
+                                    { 0.24, 0.30, 783.99, 0.32, 4 },
+                                    { 0.36, 0.70, 1046.5, 0.36, 3 } };
     // G, E flat, C, a little slower and lower.
-    const std::vector<Note> loss = { { 0.00, 0.35, 392.00, 0.34, 4 }, { 0.20, 0.35, 311.13, 0.34, 4 },
+    const std::vector<Note> loss = { { 0.00, 0.35, 392.00, 0.34, 4 },
+                                     { 0.20, 0.35, 311.13, 0.34, 4 },
                                      { 0.40, 0.80, 261.63, 0.36, 3 } };
-    const bool ok = writeWav(dir + "/son.wav", tock()) && writeWav(dir + "/gagne.wav", render(win, 1.1))
+    const bool ok = writeWav(dir + "/son.wav", tock())
+        && writeWav(dir + "/gagne.wav", render(win, 1.1))
         && writeWav(dir + "/Perdu.wav", render(loss, 1.25));
     if (!ok) {
         std::fprintf(stderr, "kv-soundgen: cannot write into %s\n", dir.c_str());

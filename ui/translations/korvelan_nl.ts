@@ -92,78 +92,50 @@
     </message>
 </context>
 <context>
-    <name>TForm1</name>
+    <name>kv::AnalysisWindow</name>
     <message>
-        <source>Le fichier a été mis de côté sous le nom %1.</source>
-        <translation>Het bestand is apart gezet onder de naam %1.</translation>
+        <source>Analyse</source>
+        <translation>Analyse</translation>
     </message>
     <message>
-        <source>Match nul !</source>
-        <translation>Remise!</translation>
+        <source>Analyse en cours : %v / %m positions</source>
+        <translation>Analyse bezig: %v / %m stellingen</translation>
     </message>
     <message>
-        <source>Match nul par répétition !</source>
-        <translation>Remise door herhaling!</translation>
+        <source>Suivant</source>
+        <translation>Volgende</translation>
     </message>
     <message>
-        <source>Temps dépassé, gain KORVELAN</source>
-        <translation>Tijd overschreden, KORVELAN wint</translation>
+        <source>Editer analyse</source>
+        <translation>Analyse bewerken</translation>
     </message>
     <message>
-        <source>Temps dépassé, vous gagnez</source>
-        <translation>Tijd overschreden, u wint</translation>
+        <source>Imprimer analyse</source>
+        <translation>Analyse afdrukken</translation>
     </message>
     <message>
-        <source>Vous abandonnez, gain KORVELAN</source>
-        <translation>U geeft op, KORVELAN wint</translation>
+        <source>Fin analyse</source>
+        <translation>Einde analyse</translation>
     </message>
     <message>
-        <source>Gain des blancs</source>
-        <translation>Wit wint</translation>
+        <source>Texte (*.txt);;Tous les fichiers (*)</source>
+        <translation>Tekst (*.txt);;Alle bestanden (*)</translation>
     </message>
     <message>
-        <source>Gain des noirs</source>
-        <translation>Zwart wint</translation>
+        <source>Erreur</source>
+        <translation>Fout</translation>
     </message>
     <message>
-        <source>Bravo, vous avez gagné</source>
-        <translation>Bravo, u hebt gewonnen</translation>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Kan dit bestand niet openen</translation>
     </message>
     <message>
-        <source>Désolé, KORVELAN a gagné</source>
-        <translation>Helaas, KORVELAN heeft gewonnen</translation>
-    </message>
-    <message>
-        <source>Placez au moins une pièce blanche.</source>
-        <translation>Plaats minstens één wit stuk.</translation>
-    </message>
-    <message>
-        <source>Placez au moins une pièce noire.</source>
-        <translation>Plaats minstens één zwart stuk.</translation>
-    </message>
-    <message>
-        <source>Un pion sur sa ligne de promotion doit être une dame.</source>
-        <translation>Een schijf op de promotierij moet een dam zijn.</translation>
-    </message>
-    <message>
-        <source>Le camp qui a le trait ne peut pas jouer.</source>
-        <translation>De partij aan zet kan niet spelen.</translation>
-    </message>
-    <message>
-        <source>Fichiers Korvelan (*.dam *.DAM)</source>
-        <translation>Korvelan-bestanden (*.dam *.DAM)</translation>
-    </message>
-    <message>
-        <source>parameters (*.dal *.DAL)</source>
-        <translation>lessen (*.dal *.DAL)</translation>
-    </message>
-    <message>
-        <source> gagne</source>
-        <translation> wint</translation>
+        <source>Impossible d&apos;imprimer</source>
+        <translation>Afdrukken is niet mogelijk</translation>
     </message>
 </context>
 <context>
-    <name>kv::Damier3D</name>
+    <name>kv::Board3DWidget</name>
     <message>
         <source>%1 (%2 x %3 au lieu de %4 x %5)</source>
         <translation>%1 (%2 x %3 in plaats van %4 x %5)</translation>
@@ -171,6 +143,92 @@
     <message>
         <source> (et %1 autres)</source>
         <translation> (en nog %1)</translation>
+    </message>
+</context>
+<context>
+    <name>kv::BoardViews</name>
+    <message>
+        <source>Classique</source>
+        <translation>Klassiek</translation>
+    </message>
+    <message>
+        <source>Nuit</source>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <source>Luxe</source>
+        <translation>Luxe</translation>
+    </message>
+    <message>
+        <source>Copacabana</source>
+        <translation>Copacabana</translation>
+    </message>
+    <message>
+        <source>Ipanema</source>
+        <translation>Ipanema</translation>
+    </message>
+    <message>
+        <source>Inferno</source>
+        <translation>Inferno</translation>
+    </message>
+    <message>
+        <source>Grand luxe</source>
+        <translation>Grote luxe</translation>
+    </message>
+    <message>
+        <source>Salvador da Bahia</source>
+        <translation>Salvador da Bahia</translation>
+    </message>
+    <message>
+        <source>Damier 2D jaune</source>
+        <translation>Geel 2D-bord</translation>
+    </message>
+    <message>
+        <source>Nature morte à la règle du jeu</source>
+        <translation>Stilleven met de spelregels</translation>
+    </message>
+    <message>
+        <source>Le damier « %1 » n&apos;est pas disponible : il manque %2.</source>
+        <translation>Het bord „%1” is niet beschikbaar: %2 ontbreekt.</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Fout</translation>
+    </message>
+</context>
+<context>
+    <name>kv::CommandLine</name>
+    <message>
+        <source>Korvelan, le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
+        <translation>Korvelan, dammen op het 8 x 8 bord tegen de computer of een vriend.</translation>
+    </message>
+    <message>
+        <source>Démarrer dans la langue CODE : %1.</source>
+        <translation>Starten in taal CODE: %1.</translation>
+    </message>
+    <message>
+        <source>FICHIER</source>
+        <translation>BESTAND</translation>
+    </message>
+    <message>
+        <source>[FICHIER]</source>
+        <translation>[BESTAND]</translation>
+    </message>
+    <message>
+        <source>Une partie à ouvrir : une partie Korvelan (.dam), un texte ou un PDN.</source>
+        <translation>Een partij om te openen: een Korvelan-partij (.dam), een tekst of een PDN.</translation>
+    </message>
+    <message>
+        <source>Les options sont décrites par korvelan --help.</source>
+        <translation>korvelan --help beschrijft de opties.</translation>
+    </message>
+    <message>
+        <source>langue inconnue « %1 » (les langues : %2)</source>
+        <translation>onbekende taal „%1” (de talen: %2)</translation>
+    </message>
+    <message>
+        <source>un seul fichier à la fois</source>
+        <translation>één bestand tegelijk</translation>
     </message>
 </context>
 <context>
@@ -208,6 +266,182 @@
     </message>
 </context>
 <context>
+    <name>kv::GameController</name>
+    <message>
+        <source>Match nul !</source>
+        <translation>Remise!</translation>
+    </message>
+    <message>
+        <source>Match nul par répétition !</source>
+        <translation>Remise door herhaling!</translation>
+    </message>
+    <message>
+        <source>Temps dépassé, gain KORVELAN</source>
+        <translation>Tijd overschreden, KORVELAN wint</translation>
+    </message>
+    <message>
+        <source>Temps dépassé, vous gagnez</source>
+        <translation>Tijd overschreden, u wint</translation>
+    </message>
+    <message>
+        <source>Vous abandonnez, gain KORVELAN</source>
+        <translation>U geeft op, KORVELAN wint</translation>
+    </message>
+    <message>
+        <source>Gain des blancs</source>
+        <translation>Wit wint</translation>
+    </message>
+    <message>
+        <source>Gain des noirs</source>
+        <translation>Zwart wint</translation>
+    </message>
+    <message>
+        <source>Bravo, vous avez gagné</source>
+        <translation>Bravo, u hebt gewonnen</translation>
+    </message>
+    <message>
+        <source>Désolé, KORVELAN a gagné</source>
+        <translation>Helaas, KORVELAN heeft gewonnen</translation>
+    </message>
+    <message>
+        <source> gagne</source>
+        <translation> wint</translation>
+    </message>
+    <message>
+        <source>Placez au moins une pièce blanche.</source>
+        <translation>Plaats minstens één wit stuk.</translation>
+    </message>
+    <message>
+        <source>Placez au moins une pièce noire.</source>
+        <translation>Plaats minstens één zwart stuk.</translation>
+    </message>
+    <message>
+        <source>Un pion sur sa ligne de promotion doit être une dame.</source>
+        <translation>Een schijf op de promotierij moet een dam zijn.</translation>
+    </message>
+    <message>
+        <source>Le camp qui a le trait ne peut pas jouer.</source>
+        <translation>De partij aan zet kan niet spelen.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::GameExchange</name>
+    <message>
+        <source>Créer un fichier texte</source>
+        <translation>Tekstbestand maken</translation>
+    </message>
+    <message>
+        <source>Ouvrir un fichier texte</source>
+        <translation>Tekstbestand openen</translation>
+    </message>
+    <message>
+        <source>Copier la partie (PDN)</source>
+        <translation>Partij kopiëren (PDN)</translation>
+    </message>
+    <message>
+        <source>Copier la position (FEN)</source>
+        <translation>Stelling kopiëren (FEN)</translation>
+    </message>
+    <message>
+        <source>Coller une partie ou une position</source>
+        <translation>Partij of stelling plakken</translation>
+    </message>
+    <message>
+        <source>Editer l&apos;image (fichier Bitmap)</source>
+        <translation>Afbeelding bewerken (Bitmap-bestand)</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Afdrukken</translation>
+    </message>
+    <message>
+        <source>Aperçu avant impression</source>
+        <translation>Afdrukvoorbeeld</translation>
+    </message>
+    <message>
+        <source>Fichiers texte (*.txt);;Fichiers commentaires (*.damt);;Parties PDN (*.pdn)</source>
+        <translation>Tekstbestanden (*.txt);;Commentaarbestanden (*.damt);;PDN-partijen (*.pdn)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Kan dit bestand niet openen</translation>
+    </message>
+    <message>
+        <source>Partie écrite dans %1</source>
+        <translation>Partij geschreven naar %1</translation>
+    </message>
+    <message>
+        <source>Fichiers texte (*.txt);;Documents (*.doc);;Parties PDN (*.pdn);;Tous les fichiers (*)</source>
+        <translation>Tekstbestanden (*.txt);;Documenten (*.doc);;PDN-partijen (*.pdn);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Seul le début du fichier a été lu.</source>
+        <translation>Alleen het begin van het bestand is gelezen.</translation>
+    </message>
+    <message>
+        <source>Ce texte ne contient aucune partie</source>
+        <translation>Deze tekst bevat geen partij</translation>
+    </message>
+    <message>
+        <source>Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.</source>
+        <translation>Het bestand zegt niet welk spel gespeeld wordt: de partij wordt met onze regels gelezen.</translation>
+    </message>
+    <message>
+        <source>Demi-coups illisibles ou illégaux ignorés : %1</source>
+        <translation>Onleesbare of onreglementaire halve zetten overgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>La partie est coupée au coup %1 : le record est plein.</source>
+        <translation>De partij is afgebroken bij halve zet %1: het register is vol.</translation>
+    </message>
+    <message>
+        <source>Partie copiée (PDN)</source>
+        <translation>Partij gekopieerd (PDN)</translation>
+    </message>
+    <message>
+        <source>Position copiée (FEN)</source>
+        <translation>Stelling gekopieerd (FEN)</translation>
+    </message>
+    <message>
+        <source>Le presse-papiers ne contient ni partie ni position</source>
+        <translation>Het klembord bevat geen partij en geen stelling</translation>
+    </message>
+    <message>
+        <source>Cette position n&apos;est pas valable : %1</source>
+        <translation>Deze stelling is niet geldig: %1</translation>
+    </message>
+    <message>
+        <source>Picture (*.bmp);;Image PNG (*.png)</source>
+        <translation>Afbeelding (*.bmp);;PNG-afbeelding (*.png)</translation>
+    </message>
+    <message>
+        <source>Image écrite dans %1</source>
+        <translation>Afbeelding geschreven naar %1</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est installée sur cet ordinateur.
+La partie peut être imprimée dans un fichier PDF.</source>
+        <translation>Er is geen printer geïnstalleerd op deze computer.
+De partij kan naar een PDF-bestand worden afgedrukt.</translation>
+    </message>
+    <message>
+        <source>Fichier PDF...</source>
+        <translation>PDF-bestand...</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Imprimer dans un fichier PDF</source>
+        <translation>Afdrukken naar een PDF-bestand</translation>
+    </message>
+    <message>
+        <source>Fichiers PDF (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpWindow</name>
     <message>
         <source>Aide de Korvelan</source>
@@ -232,6 +466,533 @@
     <message>
         <source>Aide introuvable</source>
         <translation>Hulp niet gevonden</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MainWindow</name>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Kan dit bestand niet openen</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <translation>Dit is geen Korvelan-partij, of ze is beschadigd (%1).</translation>
+    </message>
+    <message>
+        <source>Sauver la partie</source>
+        <translation>Partij opslaan</translation>
+    </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam)</source>
+        <translation>Korvelan-bestanden (*.dam)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une partie</source>
+        <translation>Partij openen</translation>
+    </message>
+    <message>
+        <source>0 : Néophyte</source>
+        <translation>0 : Nieuweling</translation>
+    </message>
+    <message>
+        <source>1 : Débutant</source>
+        <translation>1 : Beginner</translation>
+    </message>
+    <message>
+        <source>2 : Amateur</source>
+        <translation>2 : Amateur</translation>
+    </message>
+    <message>
+        <source>3 : Promotion</source>
+        <translation>3 : Promotie</translation>
+    </message>
+    <message>
+        <source>4 : Honneur</source>
+        <translation>4 : Ereklasse</translation>
+    </message>
+    <message>
+        <source>5 : Excellence</source>
+        <translation>5 : Excellentie</translation>
+    </message>
+    <message>
+        <source>6 : Maître</source>
+        <translation>6 : Meester</translation>
+    </message>
+    <message>
+        <source>7 : Grand Maître</source>
+        <translation>7 : Grootmeester</translation>
+    </message>
+    <message>
+        <source>8 : Grand Maître International</source>
+        <translation>8 : Internationaal Grootmeester</translation>
+    </message>
+    <message>
+        <source>1 : 30 coups en 3 mn</source>
+        <translation>1: 30 zetten in 3 min</translation>
+    </message>
+    <message>
+        <source>2 : 30 coups en 5 mn</source>
+        <translation>2: 30 zetten in 5 min</translation>
+    </message>
+    <message>
+        <source>3 : 30 coups en 10 mn</source>
+        <translation>3: 30 zetten in 10 min</translation>
+    </message>
+    <message>
+        <source>4 : 30 coups en 30 mn</source>
+        <translation>4: 30 zetten in 30 min</translation>
+    </message>
+    <message>
+        <source>5 : 30 coups en 1 h</source>
+        <translation>5: 30 zetten in 1 u</translation>
+    </message>
+    <message>
+        <source>6 : 30 coups en 2 h</source>
+        <translation>6: 30 zetten in 2 u</translation>
+    </message>
+    <message>
+        <source>7 : long, long</source>
+        <translation>7: lang, lang</translation>
+    </message>
+    <message>
+        <source>Korvelan 3D, le jeu</source>
+        <translation>Korvelan 3D, het spel</translation>
+    </message>
+    <message>
+        <source>Inconnu</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Coups écrits dans %1</source>
+        <translation>Zetten geschreven naar %1</translation>
+    </message>
+    <message>
+        <source>Nombre entier de minutes attendu, de 1 à %1.</source>
+        <translation>Een geheel aantal minuten wordt verwacht, van 1 tot %1.</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Damier 2D</source>
+        <translation>2D-bord</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Bestand</translation>
+    </message>
+    <message>
+        <source>Nouveau</source>
+        <translation>Nieuw</translation>
+    </message>
+    <message>
+        <source>Humain contre humain</source>
+        <translation>Mens tegen mens</translation>
+    </message>
+    <message>
+        <source>Ordinateur contre ordinateur</source>
+        <translation>Computer tegen computer</translation>
+    </message>
+    <message>
+        <source>Abandonner</source>
+        <translation>Opgeven</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Openen</translation>
+    </message>
+    <message>
+        <source>Sauver</source>
+        <translation>Opslaan als...</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation>Bewerken</translation>
+    </message>
+    <message>
+        <source>Reprendre coups</source>
+        <translation>Terugnemen</translation>
+    </message>
+    <message>
+        <source>Avancer coups</source>
+        <translation>Vooruit</translation>
+    </message>
+    <message>
+        <source>Revenir au début</source>
+        <translation>Terug naar het begin</translation>
+    </message>
+    <message>
+        <source>Aller à la fin</source>
+        <translation>Naar de laatste zet</translation>
+    </message>
+    <message>
+        <source>Affichage</source>
+        <translation>Bord</translation>
+    </message>
+    <message>
+        <source>Inverser damier</source>
+        <translation>Bord omdraaien</translation>
+    </message>
+    <message>
+        <source>Joueurs</source>
+        <translation>Spelers</translation>
+    </message>
+    <message>
+        <source>Inverser les joueurs</source>
+        <translation>Spelers wisselen</translation>
+    </message>
+    <message>
+        <source>Niveau</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Spécial</source>
+        <translation>Speciaal</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Ander</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>Numéroter les cases</source>
+        <translation>Velden nummeren</translation>
+    </message>
+    <message>
+        <source>Alphabetical number</source>
+        <translation>Alphabetical number</translation>
+    </message>
+    <message>
+        <source>Arrêt du calcul</source>
+        <translation>Rekenen stoppen</translation>
+    </message>
+    <message>
+        <source>Horloges à zéro</source>
+        <translation>Klokken op 0</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>Réflexion sur temps adverse</source>
+        <translation>Rekenen in de tijd van de tegenstander</translation>
+    </message>
+    <message>
+        <source>Arrêt réflexion par clic souris</source>
+        <translation>Rekenen stoppen met een muisklik</translation>
+    </message>
+    <message>
+        <source>Indication des mouvements</source>
+        <translation>Zetten aanwijzen</translation>
+    </message>
+    <message>
+        <source>Décomposer les prises</source>
+        <translation>Slagen stap voor stap</translation>
+    </message>
+    <message>
+        <source>Jeu en aveugle</source>
+        <translation>Blindspel</translation>
+    </message>
+    <message>
+        <source>Sons</source>
+        <translation>Geluiden</translation>
+    </message>
+    <message>
+        <source>Bip à chaque coup</source>
+        <translation>Piep bij elke zet</translation>
+    </message>
+    <message>
+        <source>Autres</source>
+        <translation>Overige</translation>
+    </message>
+    <message>
+        <source>Entraînement</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Reculer d&apos;un coup</source>
+        <translation>Eén zet terug</translation>
+    </message>
+    <message>
+        <source>Avancer d&apos;un coup</source>
+        <translation>Eén zet vooruit</translation>
+    </message>
+    <message>
+        <source>Inverser le damier</source>
+        <translation>Het bord omdraaien</translation>
+    </message>
+    <message>
+        <source>Coups joués</source>
+        <translation>Zettenlijst</translation>
+    </message>
+    <message>
+        <source>Arrêter le calcul</source>
+        <translation>Rekenen stoppen</translation>
+    </message>
+    <message>
+        <source>Editer meilleurs coups</source>
+        <translation>Beste zetten bewerken</translation>
+    </message>
+    <message>
+        <source>Calcul</source>
+        <translation>Rekenen</translation>
+    </message>
+    <message>
+        <source>Proposer nul</source>
+        <translation>Remise aanbieden</translation>
+    </message>
+    <message>
+        <source>Prise</source>
+        <translation>Meerslag</translation>
+    </message>
+    <message>
+        <source>majoritaire</source>
+        <translation>is</translation>
+    </message>
+    <message>
+        <source>obligatoire</source>
+        <translation>verplicht</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Nouvelle partie</source>
+        <translation>Nieuwe partij</translation>
+    </message>
+    <message>
+        <source>Korvelan propose le match nul</source>
+        <translation>Korvelan biedt remise aan</translation>
+    </message>
+    <message>
+        <source>Appuyez sur OK pour accepter</source>
+        <translation>Druk op OK om aan te nemen</translation>
+    </message>
+    <message>
+        <source>Nul refusé</source>
+        <translation>Remise geweigerd</translation>
+    </message>
+    <message>
+        <source>Zut ! ce n&apos;est pas cela que je voulais jouer.</source>
+        <translation>Verdorie! Dat wilde ik niet spelen.</translation>
+    </message>
+    <message>
+        <source>Joueur :</source>
+        <translation>Speler :</translation>
+    </message>
+    <message>
+        <source>Couleur de Korvelan</source>
+        <translation>Kleur van Korvelan</translation>
+    </message>
+    <message>
+        <source>Blanc</source>
+        <translation>Wit</translation>
+    </message>
+    <message>
+        <source>Noir</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>Entrainement</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Joueur blanc :</source>
+        <translation>Witspeler :</translation>
+    </message>
+    <message>
+        <source>Joueur noir :</source>
+        <translation>Zwartspeler :</translation>
+    </message>
+    <message>
+        <source>30 coups en :</source>
+        <translation>30 zetten in :</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuten</translation>
+    </message>
+    <message>
+        <source>KORVELAN</source>
+        <translation>KORVELAN</translation>
+    </message>
+    <message>
+        <source>Version 7.00</source>
+        <translation>Versie 7.00</translation>
+    </message>
+    <message>
+        <source>Le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
+        <translation>Dammen op 64 velden, tegen de computer of met vrienden.</translation>
+    </message>
+    <message>
+        <source>Programme, moteur de jeu, tables de finales et images : l&apos;équipe Korvelan.</source>
+        <translation>Programma, speelmotor, eindspeltabellen en afbeeldingen: het Korvelan-team.</translation>
+    </message>
+    <message>
+        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
+        <translation>Tip: de damborden vragen een venster van minstens 860 x 560 punten; de hulp (menu Help) legt de regels en elk menu uit.</translation>
+    </message>
+    <message>
+        <source>Modifier les paramètres</source>
+        <translation>Parameters wijzigen</translation>
+    </message>
+    <message>
+        <source>Sauver les paramètres</source>
+        <translation>Parameters opslaan</translation>
+    </message>
+    <message>
+        <source>Charger des paramètres</source>
+        <translation>Parameters laden</translation>
+    </message>
+    <message>
+        <source>Taille des tables de transposition</source>
+        <translation>Grootte van de transpositietabellen</translation>
+    </message>
+    <message>
+        <source>parameters (*.par)</source>
+        <translation>parameters (*.par)</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentatie</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Regels</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Korvelan 3D Analyse</source>
+        <translation>Korvelan 3D Analyse</translation>
+    </message>
+    <message>
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
+
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
+
+Écrit par l&apos;équipe Korvelan.</source>
+        <translation>Dammen op 64 velden: verplicht slaan van de meeste stukken, vliegende dammen, schijven slaan alleen vooruit.
+
+Een alfa-bèta-zoekmachine met transpositietabel, openingsbibliotheken, eindspeltabellen en geleerde stellingen.
+
+Geschreven door het Korvelan-team.</translation>
+    </message>
+    <message>
+        <source>Images manquantes : %1</source>
+        <translation>Ontbrekende afbeeldingen: %1</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>stukken</translation>
+    </message>
+    <message>
+        <source>pièce</source>
+        <translation>stuk</translation>
+    </message>
+    <message>
+        <source> (blancs)</source>
+        <translation> (wit)</translation>
+    </message>
+    <message>
+        <source> (noirs)</source>
+        <translation> (zwart)</translation>
+    </message>
+    <message>
+        <source>Ordinateur noir</source>
+        <translation>Computer zwart</translation>
+    </message>
+    <message>
+        <source>Ordinateur blanc</source>
+        <translation>Computer wit</translation>
+    </message>
+    <message>
+        <source>Blancs:Haut-&gt;Bas</source>
+        <translation>Wit:Boven-&gt;Beneden</translation>
+    </message>
+    <message>
+        <source>Blancs:Bas-&gt;Haut</source>
+        <translation>Wit:Beneden-&gt;Boven</translation>
+    </message>
+    <message>
+        <source>Coups : %1</source>
+        <translation>Zetten: %1</translation>
+    </message>
+    <message>
+        <source>Partie terminée</source>
+        <translation>Partij afgelopen</translation>
+    </message>
+    <message>
+        <source>Trait aux blancs</source>
+        <translation>Wit aan zet</translation>
+    </message>
+    <message>
+        <source>Trait aux noirs</source>
+        <translation>Zwart aan zet</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Match</translation>
+    </message>
+    <message>
+        <source>Profondeur</source>
+        <translation>Diepte</translation>
+    </message>
+    <message>
+        <source>Noeuds</source>
+        <translation>Knopen</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Tijd</translation>
+    </message>
+    <message>
+        <source>Noeuds/s</source>
+        <translation>Knopen/s</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Coups</source>
+        <translation>Zetten</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit… profondeur %1</source>
+        <translation>Korvelan denkt na… diepte %1</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit…</source>
+        <translation>Korvelan denkt na…</translation>
+    </message>
+    <message>
+        <source>Partie terminée : %1</source>
+        <translation>Partij afgelopen: %1</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Le fichier a été mis de côté sous le nom %1.</source>
+        <translation>Het bestand is apart gezet onder de naam %1.</translation>
     </message>
 </context>
 <context>
@@ -283,6 +1044,175 @@
     <message>
         <source>Annuler</source>
         <translation>Annuleren</translation>
+    </message>
+</context>
+<context>
+    <name>kv::OpeningMenu</name>
+    <message>
+        <source>Paramétrage</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Bibliothèques actives</source>
+        <translation>Actieve bibliotheken</translation>
+    </message>
+    <message>
+        <source>Changer bibliothèque ouverture</source>
+        <translation>Openingsbibliotheek wisselen</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Openingen voor wit</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Openingen voor zwart</translation>
+    </message>
+    <message>
+        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
+        <translation>Openingsbestanden (*.ovv)</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
+        <translation>De openingsbibliotheken zijn niet beschikbaar; de computer berekent al zijn zetten.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Kan dit bestand niet openen</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer la bibliothèque</source>
+        <translation>Kan de bibliotheek niet opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayersPanel</name>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Kan dit bestand niet openen</translation>
+    </message>
+    <message>
+        <source>Le registre réparé n&apos;a pas pu être enregistré : %1</source>
+        <translation>Het herstelde register kon niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>Le registre des joueurs a été réparé :</source>
+        <translation>Het spelersregister is hersteld:</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le joueur</source>
+        <translation>Kan de speler niet opslaan</translation>
+    </message>
+    <message>
+        <source>La liste des joueurs a changé : choisissez à nouveau le joueur à effacer.</source>
+        <translation>De spelerslijst is veranderd: kies opnieuw de te verwijderen speler.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;effacer le joueur</source>
+        <translation>Kan de speler niet verwijderen</translation>
+    </message>
+    <message>
+        <source> passe de %1 à %2</source>
+        <translation> gaat van %1 naar %2</translation>
+    </message>
+    <message>
+        <source>Les nouveaux points n&apos;ont pas pu être enregistrés : %1</source>
+        <translation>De nieuwe punten konden niet worden opgeslagen: %1</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
+        <translation>%1 is niet ingeschreven: de punten worden niet bewaard (Spelers &gt; Nieuwe speler).</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
+        <translation>%1 staat niet meer in de spelerslijst: de punten worden niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>L&apos;historique des parties ne peut pas être lu : %1.</source>
+        <translation>De geschiedenis van de partijen kan niet worden gelezen: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ligne(s) illisible(s) de l&apos;historique sont ignorées.</source>
+        <translation>
+            <numerusform>%n onleesbare regel van de geschiedenis wordt genegeerd.</numerusform>
+            <numerusform>%n onleesbare regels van de geschiedenis worden genegeerd.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Joueur :</source>
+        <translation>Speler :</translation>
+    </message>
+    <message>
+        <source>Couleur de Korvelan</source>
+        <translation>Kleur van Korvelan</translation>
+    </message>
+    <message>
+        <source>Blanc</source>
+        <translation>Wit</translation>
+    </message>
+    <message>
+        <source>Noir</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>Ramener Korvelan à 2050</source>
+        <translation>Korvelan terug naar 2050</translation>
+    </message>
+    <message>
+        <source>Match </source>
+        <translation>Match </translation>
+    </message>
+    <message>
+        <source>Nom du joueur :</source>
+        <translation>Naam van de speler :</translation>
+    </message>
+    <message>
+        <source>Capital points</source>
+        <translation>Punten</translation>
+    </message>
+    <message>
+        <source>1600 (l&apos;ordinateur vous laisse le double de son temps)</source>
+        <translation>1600 (de computer geeft u het dubbele van zijn tijd)</translation>
+    </message>
+    <message>
+        <source>1700 (l&apos;ordinateur vous laisse voir sa réflexion)</source>
+        <translation>1700 (u ziet de computer rekenen)</translation>
+    </message>
+    <message>
+        <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
+        <translation>1800 (de computer geeft u niets cadeau)</translation>
+    </message>
+    <message>
+        <source>Joueur à effacer :</source>
+        <translation>Te verwijderen speler :</translation>
+    </message>
+    <message>
+        <source>Blancs :</source>
+        <translation>Wit:</translation>
+    </message>
+    <message>
+        <source>Noirs :</source>
+        <translation>Zwart:</translation>
+    </message>
+    <message>
+        <source>Nouveau joueur</source>
+        <translation>Nieuwe speler</translation>
+    </message>
+    <message>
+        <source>Effacer un joueur</source>
+        <translation>Speler verwijderen</translation>
+    </message>
+    <message>
+        <source>Changer les noms</source>
+        <translation>Namen wijzigen</translation>
+    </message>
+    <message>
+        <source>Liste des joueurs</source>
+        <translation>Spelerslijst</translation>
     </message>
 </context>
 <context>
@@ -373,426 +1303,66 @@
     </message>
 </context>
 <context>
-    <name>kv::TForm1</name>
+    <name>kv::TrainingPanel</name>
     <message>
-        <source>Paramétrage</source>
-        <translation>Instellingen</translation>
+        <source>Fichiers Korvelan (*.dam *.DAM)</source>
+        <translation>Korvelan-bestanden (*.dam *.DAM)</translation>
     </message>
     <message>
-        <source>Bibliothèques actives</source>
-        <translation>Actieve bibliotheken</translation>
+        <source>parameters (*.dal *.DAL)</source>
+        <translation>lessen (*.dal *.DAL)</translation>
     </message>
     <message>
-        <source>Changer bibliothèque ouverture</source>
-        <translation>Openingsbibliotheek wisselen</translation>
+        <source>Leçons, exercices et problèmes</source>
+        <translation>Lessen, oefeningen en problemen</translation>
     </message>
     <message>
-        <source>Ouvertures pour les blancs</source>
-        <translation>Openingen voor wit</translation>
+        <source>Apprendre la position</source>
+        <translation>Stelling leren</translation>
     </message>
     <message>
-        <source>Ouvertures pour les noirs</source>
-        <translation>Openingen voor zwart</translation>
+        <source>Charger des leçons</source>
+        <translation>Lessen laden</translation>
     </message>
     <message>
-        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
-        <translation>Openingsbestanden (*.ovv)</translation>
+        <source>Lancer une session</source>
+        <translation>Sessie starten</translation>
     </message>
     <message>
-        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
-        <translation>De openingsbibliotheken zijn niet beschikbaar; de computer berekent al zijn zetten.</translation>
+        <source>Arrêter la session</source>
+        <translation>Sessie stoppen</translation>
     </message>
     <message>
-        <source>Impossible d&apos;enregistrer la bibliothèque</source>
-        <translation>Kan de bibliotheek niet opslaan</translation>
+        <source>Revoir coup</source>
+        <translation>Zet opnieuw</translation>
     </message>
     <message>
-        <source>pièces</source>
-        <translation>stukken</translation>
+        <source>Suivant -&gt;</source>
+        <translation>Volgende -&gt;</translation>
     </message>
     <message>
-        <source>pièce</source>
-        <translation>stuk</translation>
+        <source>Apprendre ?</source>
+        <translation>Leren?</translation>
     </message>
     <message>
-        <source> (blancs)</source>
-        <translation> (wit)</translation>
+        <source>Oui</source>
+        <translation>Ja</translation>
     </message>
     <message>
-        <source> (noirs)</source>
-        <translation> (zwart)</translation>
-    </message>
-    <message>
-        <source>Ordinateur noir</source>
-        <translation>Computer zwart</translation>
-    </message>
-    <message>
-        <source>Ordinateur blanc</source>
-        <translation>Computer wit</translation>
-    </message>
-    <message>
-        <source>Blancs:Haut-&gt;Bas</source>
-        <translation>Wit:Boven-&gt;Beneden</translation>
-    </message>
-    <message>
-        <source>Blancs:Bas-&gt;Haut</source>
-        <translation>Wit:Beneden-&gt;Boven</translation>
-    </message>
-    <message>
-        <source>Coups : %1</source>
-        <translation>Zetten: %1</translation>
-    </message>
-    <message>
-        <source>Partie terminée</source>
-        <translation>Partij afgelopen</translation>
-    </message>
-    <message>
-        <source>Trait aux blancs</source>
-        <translation>Wit aan zet</translation>
-    </message>
-    <message>
-        <source>Trait aux noirs</source>
-        <translation>Zwart aan zet</translation>
-    </message>
-    <message>
-        <source>Match</source>
-        <translation>Match</translation>
-    </message>
-    <message>
-        <source>Humain contre humain</source>
-        <translation>Mens tegen mens</translation>
-    </message>
-    <message>
-        <source>Entraînement</source>
-        <translation>Training</translation>
-    </message>
-    <message>
-        <source>Aide</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Nombre entier de minutes attendu, de 1 à %1.</source>
-        <translation>Een geheel aantal minuten wordt verwacht, van 1 tot %1.</translation>
-    </message>
-    <message>
-        <source>Fichier</source>
-        <translation>Bestand</translation>
-    </message>
-    <message>
-        <source>Nouveau</source>
-        <translation>Nieuw</translation>
-    </message>
-    <message>
-        <source>Ordinateur contre ordinateur</source>
-        <translation>Computer tegen computer</translation>
-    </message>
-    <message>
-        <source>Abandonner</source>
-        <translation>Opgeven</translation>
-    </message>
-    <message>
-        <source>Quitter</source>
-        <translation>Afsluiten</translation>
-    </message>
-    <message>
-        <source>Edition</source>
-        <translation>Bewerken</translation>
-    </message>
-    <message>
-        <source>Reprendre coups</source>
-        <translation>Terugnemen</translation>
-    </message>
-    <message>
-        <source>Avancer coups</source>
-        <translation>Vooruit</translation>
-    </message>
-    <message>
-        <source>Revenir au début</source>
-        <translation>Terug naar het begin</translation>
-    </message>
-    <message>
-        <source>Aller à la fin</source>
-        <translation>Naar de laatste zet</translation>
-    </message>
-    <message>
-        <source>Affichage</source>
-        <translation>Bord</translation>
-    </message>
-    <message>
-        <source>Inverser damier</source>
-        <translation>Bord omdraaien</translation>
-    </message>
-    <message>
-        <source>Joueurs</source>
-        <translation>Spelers</translation>
-    </message>
-    <message>
-        <source>Inverser les joueurs</source>
-        <translation>Spelers wisselen</translation>
-    </message>
-    <message>
-        <source>Niveau</source>
-        <translation>Niveau</translation>
-    </message>
-    <message>
-        <source>Spécial</source>
-        <translation>Speciaal</translation>
-    </message>
-    <message>
-        <source>Autre</source>
-        <translation>Ander</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Opties</translation>
-    </message>
-    <message>
-        <source>Numéroter les cases</source>
-        <translation>Velden nummeren</translation>
-    </message>
-    <message>
-        <source>Arrêt du calcul</source>
-        <translation>Rekenen stoppen</translation>
-    </message>
-    <message>
-        <source>Horloges à zéro</source>
-        <translation>Klokken op 0</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pauze</translation>
-    </message>
-    <message>
-        <source>Réflexion sur temps adverse</source>
-        <translation>Rekenen in de tijd van de tegenstander</translation>
-    </message>
-    <message>
-        <source>Arrêt réflexion par clic souris</source>
-        <translation>Rekenen stoppen met een muisklik</translation>
-    </message>
-    <message>
-        <source>Indication des mouvements</source>
-        <translation>Zetten aanwijzen</translation>
-    </message>
-    <message>
-        <source>Décomposer les prises</source>
-        <translation>Slagen stap voor stap</translation>
-    </message>
-    <message>
-        <source>Jeu en aveugle</source>
-        <translation>Blindspel</translation>
-    </message>
-    <message>
-        <source>Sons</source>
-        <translation>Geluiden</translation>
-    </message>
-    <message>
-        <source>Bip à chaque coup</source>
-        <translation>Piep bij elke zet</translation>
-    </message>
-    <message>
-        <source>Autres</source>
-        <translation>Overige</translation>
-    </message>
-    <message>
-        <source>Reculer d&apos;un coup</source>
-        <translation>Eén zet terug</translation>
-    </message>
-    <message>
-        <source>Avancer d&apos;un coup</source>
-        <translation>Eén zet vooruit</translation>
-    </message>
-    <message>
-        <source>Inverser le damier</source>
-        <translation>Het bord omdraaien</translation>
-    </message>
-    <message>
-        <source>Coups joués</source>
-        <translation>Zettenlijst</translation>
-    </message>
-    <message>
-        <source>Arrêter le calcul</source>
-        <translation>Rekenen stoppen</translation>
-    </message>
-    <message>
-        <source>Editer meilleurs coups</source>
-        <translation>Beste zetten bewerken</translation>
-    </message>
-    <message>
-        <source>Calcul</source>
-        <translation>Rekenen</translation>
-    </message>
-    <message>
-        <source>Proposer nul</source>
-        <translation>Remise aanbieden</translation>
-    </message>
-    <message>
-        <source>Prise</source>
-        <translation>Meerslag</translation>
-    </message>
-    <message>
-        <source>majoritaire</source>
-        <translation>is</translation>
-    </message>
-    <message>
-        <source>obligatoire</source>
-        <translation>verplicht</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Nouvelle partie</source>
-        <translation>Nieuwe partij</translation>
-    </message>
-    <message>
-        <source>Korvelan propose le match nul</source>
-        <translation>Korvelan biedt remise aan</translation>
-    </message>
-    <message>
-        <source>Appuyez sur OK pour accepter</source>
-        <translation>Druk op OK om aan te nemen</translation>
-    </message>
-    <message>
-        <source>Nul refusé</source>
-        <translation>Remise geweigerd</translation>
-    </message>
-    <message>
-        <source>Zut ! ce n&apos;est pas cela que je voulais jouer.</source>
-        <translation>Verdorie! Dat wilde ik niet spelen.</translation>
-    </message>
-    <message>
-        <source>Joueur :</source>
-        <translation>Speler :</translation>
-    </message>
-    <message>
-        <source>Inconnu</source>
-        <translation>Onbekend</translation>
-    </message>
-    <message>
-        <source>Couleur de Korvelan</source>
-        <translation>Kleur van Korvelan</translation>
-    </message>
-    <message>
-        <source>Blanc</source>
-        <translation>Wit</translation>
-    </message>
-    <message>
-        <source>Noir</source>
-        <translation>Zwart</translation>
-    </message>
-    <message>
-        <source>Entrainement</source>
-        <translation>Training</translation>
-    </message>
-    <message>
-        <source>Joueur blanc :</source>
-        <translation>Witspeler :</translation>
-    </message>
-    <message>
-        <source>Joueur noir :</source>
-        <translation>Zwartspeler :</translation>
-    </message>
-    <message>
-        <source>30 coups en :</source>
-        <translation>30 zetten in :</translation>
-    </message>
-    <message>
-        <source>minutes</source>
-        <translation>minuten</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Annuleren</translation>
-    </message>
-    <message>
-        <source>KORVELAN</source>
-        <translation>KORVELAN</translation>
-    </message>
-    <message>
-        <source>Version 7.00</source>
-        <translation>Versie 7.00</translation>
-    </message>
-    <message>
-        <source>Le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
-        <translation>Dammen op 64 velden, tegen de computer of met vrienden.</translation>
-    </message>
-    <message>
-        <source>Damier 2D</source>
-        <translation>2D-bord</translation>
-    </message>
-    <message>
-        <source>Korvelan réfléchit… profondeur %1</source>
-        <translation>Korvelan denkt na… diepte %1</translation>
-    </message>
-    <message>
-        <source>Korvelan réfléchit…</source>
-        <translation>Korvelan denkt na…</translation>
-    </message>
-    <message>
-        <source>Partie terminée : %1</source>
-        <translation>Partij afgelopen: %1</translation>
-    </message>
-    <message>
-        <source>Korvelan 3D, le jeu</source>
-        <translation>Korvelan 3D, het spel</translation>
-    </message>
-    <message>
-        <source>Images manquantes : %1</source>
-        <translation>Ontbrekende afbeeldingen: %1</translation>
+        <source>Non</source>
+        <translation>Nee</translation>
     </message>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Kan dit bestand niet openen</translation>
     </message>
     <message>
-        <source>Classique</source>
-        <translation>Klassiek</translation>
+        <source>Rien à apprendre : il faut une partie analysée de plus de 20 coups, au matériel presque égal.</source>
+        <translation>Niets te leren: er is een geanalyseerde partij van meer dan 20 zetten met bijna gelijk materiaal nodig.</translation>
     </message>
     <message>
-        <source>Nuit</source>
-        <translation>Nacht</translation>
-    </message>
-    <message>
-        <source>Luxe</source>
-        <translation>Luxe</translation>
-    </message>
-    <message>
-        <source>Copacabana</source>
-        <translation>Copacabana</translation>
-    </message>
-    <message>
-        <source>Ipanema</source>
-        <translation>Ipanema</translation>
-    </message>
-    <message>
-        <source>Inferno</source>
-        <translation>Inferno</translation>
-    </message>
-    <message>
-        <source>Grand luxe</source>
-        <translation>Grote luxe</translation>
-    </message>
-    <message>
-        <source>Salvador da Bahia</source>
-        <translation>Salvador da Bahia</translation>
-    </message>
-    <message>
-        <source>Damier 2D jaune</source>
-        <translation>Geel 2D-bord</translation>
-    </message>
-    <message>
-        <source>Nature morte à la règle du jeu</source>
-        <translation>Stilleven met de spelregels</translation>
-    </message>
-    <message>
-        <source>Le damier « %1 » n&apos;est pas disponible : il manque %2.</source>
-        <translation>Het bord „%1” is niet beschikbaar: %2 ontbreekt.</translation>
-    </message>
-    <message>
-        <source>Erreur</source>
-        <translation>Fout</translation>
+        <source>Apprendre</source>
+        <translation>Leren</translation>
     </message>
     <message>
         <source>Analyse</source>
@@ -843,243 +1413,20 @@
         <translation>Speler aan zet</translation>
     </message>
     <message>
-        <source>0 : Néophyte</source>
-        <translation>0 : Nieuweling</translation>
+        <source>Ordinateur noir</source>
+        <translation>Computer zwart</translation>
     </message>
     <message>
-        <source>1 : Débutant</source>
-        <translation>1 : Beginner</translation>
+        <source>Ordinateur blanc</source>
+        <translation>Computer wit</translation>
     </message>
     <message>
-        <source>2 : Amateur</source>
-        <translation>2 : Amateur</translation>
+        <source>Blancs:Haut-&gt;Bas</source>
+        <translation>Wit:Boven-&gt;Beneden</translation>
     </message>
     <message>
-        <source>3 : Promotion</source>
-        <translation>3 : Promotie</translation>
-    </message>
-    <message>
-        <source>4 : Honneur</source>
-        <translation>4 : Ereklasse</translation>
-    </message>
-    <message>
-        <source>5 : Excellence</source>
-        <translation>5 : Excellentie</translation>
-    </message>
-    <message>
-        <source>6 : Maître</source>
-        <translation>6 : Meester</translation>
-    </message>
-    <message>
-        <source>7 : Grand Maître</source>
-        <translation>7 : Grootmeester</translation>
-    </message>
-    <message>
-        <source>8 : Grand Maître International</source>
-        <translation>8 : Internationaal Grootmeester</translation>
-    </message>
-    <message>
-        <source>1 : 30 coups en 3 mn</source>
-        <translation>1: 30 zetten in 3 min</translation>
-    </message>
-    <message>
-        <source>2 : 30 coups en 5 mn</source>
-        <translation>2: 30 zetten in 5 min</translation>
-    </message>
-    <message>
-        <source>3 : 30 coups en 10 mn</source>
-        <translation>3: 30 zetten in 10 min</translation>
-    </message>
-    <message>
-        <source>4 : 30 coups en 30 mn</source>
-        <translation>4: 30 zetten in 30 min</translation>
-    </message>
-    <message>
-        <source>5 : 30 coups en 1 h</source>
-        <translation>5: 30 zetten in 1 u</translation>
-    </message>
-    <message>
-        <source>6 : 30 coups en 2 h</source>
-        <translation>6: 30 zetten in 2 u</translation>
-    </message>
-    <message>
-        <source>7 : long, long</source>
-        <translation>7: lang, lang</translation>
-    </message>
-    <message>
-        <source>Leçons, exercices et problèmes</source>
-        <translation>Lessen, oefeningen en problemen</translation>
-    </message>
-    <message>
-        <source>Apprendre la position</source>
-        <translation>Stelling leren</translation>
-    </message>
-    <message>
-        <source>Charger des leçons</source>
-        <translation>Lessen laden</translation>
-    </message>
-    <message>
-        <source>Lancer une session</source>
-        <translation>Sessie starten</translation>
-    </message>
-    <message>
-        <source>Arrêter la session</source>
-        <translation>Sessie stoppen</translation>
-    </message>
-    <message>
-        <source>Revoir coup</source>
-        <translation>Zet opnieuw</translation>
-    </message>
-    <message>
-        <source>Suivant -&gt;</source>
-        <translation>Volgende -&gt;</translation>
-    </message>
-    <message>
-        <source>Apprendre ?</source>
-        <translation>Leren?</translation>
-    </message>
-    <message>
-        <source>Oui</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>Non</source>
-        <translation>Nee</translation>
-    </message>
-    <message>
-        <source>Rien à apprendre : il faut une partie analysée de plus de 20 coups, au matériel presque égal.</source>
-        <translation>Niets te leren: er is een geanalyseerde partij van meer dan 20 zetten met bijna gelijk materiaal nodig.</translation>
-    </message>
-    <message>
-        <source>Apprendre</source>
-        <translation>Leren</translation>
-    </message>
-    <message>
-        <source>Le registre réparé n&apos;a pas pu être enregistré : %1</source>
-        <translation>Het herstelde register kon niet worden opgeslagen: %1</translation>
-    </message>
-    <message>
-        <source>Le registre des joueurs a été réparé :</source>
-        <translation>Het spelersregister is hersteld:</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;enregistrer le joueur</source>
-        <translation>Kan de speler niet opslaan</translation>
-    </message>
-    <message>
-        <source>La liste des joueurs a changé : choisissez à nouveau le joueur à effacer.</source>
-        <translation>De spelerslijst is veranderd: kies opnieuw de te verwijderen speler.</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;effacer le joueur</source>
-        <translation>Kan de speler niet verwijderen</translation>
-    </message>
-    <message>
-        <source> passe de %1 à %2</source>
-        <translation> gaat van %1 naar %2</translation>
-    </message>
-    <message>
-        <source>Les nouveaux points n&apos;ont pas pu être enregistrés : %1</source>
-        <translation>De nieuwe punten konden niet worden opgeslagen: %1</translation>
-    </message>
-    <message>
-        <source>%1 n&apos;est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
-        <translation>%1 is niet ingeschreven: de punten worden niet bewaard (Spelers &gt; Nieuwe speler).</translation>
-    </message>
-    <message>
-        <source>%1 n&apos;est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
-        <translation>%1 staat niet meer in de spelerslijst: de punten worden niet opgeslagen.</translation>
-    </message>
-    <message>
-        <source>L&apos;historique des parties ne peut pas être lu : %1.</source>
-        <translation>De geschiedenis van de partijen kan niet worden gelezen: %1.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n ligne(s) illisible(s) de l&apos;historique sont ignorées.</source>
-        <translation>
-            <numerusform>%n onleesbare regel van de geschiedenis wordt genegeerd.</numerusform>
-            <numerusform>%n onleesbare regels van de geschiedenis worden genegeerd.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Ramener Korvelan à 2050</source>
-        <translation>Korvelan terug naar 2050</translation>
-    </message>
-    <message>
-        <source>Match </source>
-        <translation>Match </translation>
-    </message>
-    <message>
-        <source>Nom du joueur :</source>
-        <translation>Naam van de speler :</translation>
-    </message>
-    <message>
-        <source>Joueur à effacer :</source>
-        <translation>Te verwijderen speler :</translation>
-    </message>
-    <message>
-        <source>Blancs :</source>
-        <translation>Wit:</translation>
-    </message>
-    <message>
-        <source>Noirs :</source>
-        <translation>Zwart:</translation>
-    </message>
-    <message>
-        <source>Nouveau joueur</source>
-        <translation>Nieuwe speler</translation>
-    </message>
-    <message>
-        <source>Effacer un joueur</source>
-        <translation>Speler verwijderen</translation>
-    </message>
-    <message>
-        <source>Changer les noms</source>
-        <translation>Namen wijzigen</translation>
-    </message>
-    <message>
-        <source>Liste des joueurs</source>
-        <translation>Spelerslijst</translation>
-    </message>
-    <message>
-        <source>Capital points</source>
-        <translation>Punten</translation>
-    </message>
-    <message>
-        <source>1600 (l&apos;ordinateur vous laisse le double de son temps)</source>
-        <translation>1600 (de computer geeft u het dubbele van zijn tijd)</translation>
-    </message>
-    <message>
-        <source>1700 (l&apos;ordinateur vous laisse voir sa réflexion)</source>
-        <translation>1700 (u ziet de computer rekenen)</translation>
-    </message>
-    <message>
-        <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
-        <translation>1800 (de computer geeft u niets cadeau)</translation>
-    </message>
-    <message>
-        <source>Profondeur</source>
-        <translation>Diepte</translation>
-    </message>
-    <message>
-        <source>Noeuds</source>
-        <translation>Knopen</translation>
-    </message>
-    <message>
-        <source>Temps</source>
-        <translation>Tijd</translation>
-    </message>
-    <message>
-        <source>Noeuds/s</source>
-        <translation>Knopen/s</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Score</translation>
-    </message>
-    <message>
-        <source>Coups</source>
-        <translation>Zetten</translation>
+        <source>Blancs:Bas-&gt;Haut</source>
+        <translation>Wit:Beneden-&gt;Boven</translation>
     </message>
     <message>
         <source>Eval stat blancs:%1</source>
@@ -1088,251 +1435,6 @@
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Statische eval. zwart:%1</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
-        <translation>Dit is geen Korvelan-partij, of ze is beschadigd (%1).</translation>
-    </message>
-    <message>
-        <source>Sauver la partie</source>
-        <translation>Partij opslaan</translation>
-    </message>
-    <message>
-        <source>Fichiers Korvelan (*.dam)</source>
-        <translation>Korvelan-bestanden (*.dam)</translation>
-    </message>
-    <message>
-        <source>Ouvrir une partie</source>
-        <translation>Partij openen</translation>
-    </message>
-    <message>
-        <source>Ouvrir</source>
-        <translation>Openen</translation>
-    </message>
-    <message>
-        <source>Sauver</source>
-        <translation>Opslaan als...</translation>
-    </message>
-    <message>
-        <source>Alphabetical number</source>
-        <translation>Alphabetical number</translation>
-    </message>
-    <message>
-        <source>Programme, moteur de jeu, tables de finales et images : l&apos;équipe Korvelan.</source>
-        <translation>Programma, speelmotor, eindspeltabellen en afbeeldingen: het Korvelan-team.</translation>
-    </message>
-    <message>
-        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
-        <translation>Tip: de damborden vragen een venster van minstens 860 x 560 punten; de hulp (menu Help) legt de regels en elk menu uit.</translation>
-    </message>
-    <message>
-        <source>Modifier les paramètres</source>
-        <translation>Parameters wijzigen</translation>
-    </message>
-    <message>
-        <source>Sauver les paramètres</source>
-        <translation>Parameters opslaan</translation>
-    </message>
-    <message>
-        <source>Charger des paramètres</source>
-        <translation>Parameters laden</translation>
-    </message>
-    <message>
-        <source>Taille des tables de transposition</source>
-        <translation>Grootte van de transpositietabellen</translation>
-    </message>
-    <message>
-        <source>parameters (*.par)</source>
-        <translation>parameters (*.par)</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Documentatie</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Regels</translation>
-    </message>
-    <message>
-        <source>A propos</source>
-        <translation>Over</translation>
-    </message>
-    <message>
-        <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
-    </message>
-    <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
-
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
-
-Écrit par l&apos;équipe Korvelan.</source>
-        <translation>Dammen op 64 velden: verplicht slaan van de meeste stukken, vliegende dammen, schijven slaan alleen vooruit.
-
-Een alfa-bèta-zoekmachine met transpositietabel, openingsbibliotheken, eindspeltabellen en geleerde stellingen.
-
-Geschreven door het Korvelan-team.</translation>
-    </message>
-    <message>
-        <source>Créer un fichier texte</source>
-        <translation>Tekstbestand maken</translation>
-    </message>
-    <message>
-        <source>Ouvrir un fichier texte</source>
-        <translation>Tekstbestand openen</translation>
-    </message>
-    <message>
-        <source>Copier la partie (PDN)</source>
-        <translation>Partij kopiëren (PDN)</translation>
-    </message>
-    <message>
-        <source>Copier la position (FEN)</source>
-        <translation>Stelling kopiëren (FEN)</translation>
-    </message>
-    <message>
-        <source>Coller une partie ou une position</source>
-        <translation>Partij of stelling plakken</translation>
-    </message>
-    <message>
-        <source>Editer l&apos;image (fichier Bitmap)</source>
-        <translation>Afbeelding bewerken (Bitmap-bestand)</translation>
-    </message>
-    <message>
-        <source>Imprimer</source>
-        <translation>Afdrukken</translation>
-    </message>
-    <message>
-        <source>Aperçu avant impression</source>
-        <translation>Afdrukvoorbeeld</translation>
-    </message>
-    <message>
-        <source>Fichiers texte (*.txt);;Fichiers commentaires (*.damt);;Parties PDN (*.pdn)</source>
-        <translation>Tekstbestanden (*.txt);;Commentaarbestanden (*.damt);;PDN-partijen (*.pdn)</translation>
-    </message>
-    <message>
-        <source>Partie écrite dans %1</source>
-        <translation>Partij geschreven naar %1</translation>
-    </message>
-    <message>
-        <source>Fichiers texte (*.txt);;Documents (*.doc);;Parties PDN (*.pdn);;Tous les fichiers (*)</source>
-        <translation>Tekstbestanden (*.txt);;Documenten (*.doc);;PDN-partijen (*.pdn);;Alle bestanden (*)</translation>
-    </message>
-    <message>
-        <source>Seul le début du fichier a été lu.</source>
-        <translation>Alleen het begin van het bestand is gelezen.</translation>
-    </message>
-    <message>
-        <source>Ce texte ne contient aucune partie</source>
-        <translation>Deze tekst bevat geen partij</translation>
-    </message>
-    <message>
-        <source>Cette partie ne peut pas être lue : %1</source>
-        <translation>Deze partij kan niet gelezen worden: %1</translation>
-    </message>
-    <message>
-        <source>Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.</source>
-        <translation>Het bestand zegt niet welk spel gespeeld wordt: de partij wordt met onze regels gelezen.</translation>
-    </message>
-    <message>
-        <source>Le fichier annonce un autre jeu (GameType %1) : la partie est lue avec nos règles.</source>
-        <translation>Het bestand noemt een ander spel (GameType %1): de partij wordt met onze regels gelezen.</translation>
-    </message>
-    <message>
-        <source>Demi-coups illisibles ou illégaux ignorés : %1</source>
-        <translation>Onleesbare of onreglementaire halve zetten overgeslagen: %1</translation>
-    </message>
-    <message>
-        <source>La partie est coupée au coup %1 : le record est plein.</source>
-        <translation>De partij is afgebroken bij halve zet %1: het register is vol.</translation>
-    </message>
-    <message>
-        <source>Partie copiée (PDN)</source>
-        <translation>Partij gekopieerd (PDN)</translation>
-    </message>
-    <message>
-        <source>Position copiée (FEN)</source>
-        <translation>Stelling gekopieerd (FEN)</translation>
-    </message>
-    <message>
-        <source>Le presse-papiers ne contient ni partie ni position</source>
-        <translation>Het klembord bevat geen partij en geen stelling</translation>
-    </message>
-    <message>
-        <source>Cette position n&apos;est pas valable : %1</source>
-        <translation>Deze stelling is niet geldig: %1</translation>
-    </message>
-    <message>
-        <source>Picture (*.bmp);;Image PNG (*.png)</source>
-        <translation>Afbeelding (*.bmp);;PNG-afbeelding (*.png)</translation>
-    </message>
-    <message>
-        <source>Image écrite dans %1</source>
-        <translation>Afbeelding geschreven naar %1</translation>
-    </message>
-    <message>
-        <source>Aucune imprimante n&apos;est installée sur cet ordinateur.
-La partie peut être imprimée dans un fichier PDF.</source>
-        <translation>Er is geen printer geïnstalleerd op deze computer.
-De partij kan naar een PDF-bestand worden afgedrukt.</translation>
-    </message>
-    <message>
-        <source>Fichier PDF...</source>
-        <translation>PDF-bestand...</translation>
-    </message>
-    <message>
-        <source>Imprimer dans un fichier PDF</source>
-        <translation>Afdrukken naar een PDF-bestand</translation>
-    </message>
-    <message>
-        <source>Fichiers PDF (*.pdf)</source>
-        <translation>PDF-bestanden (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Coups écrits dans %1</source>
-        <translation>Zetten geschreven naar %1</translation>
-    </message>
-</context>
-<context>
-    <name>kv::TForm4</name>
-    <message>
-        <source>Analyse</source>
-        <translation>Analyse</translation>
-    </message>
-    <message>
-        <source>Analyse en cours : %v / %m positions</source>
-        <translation>Analyse bezig: %v / %m stellingen</translation>
-    </message>
-    <message>
-        <source>Suivant</source>
-        <translation>Volgende</translation>
-    </message>
-    <message>
-        <source>Editer analyse</source>
-        <translation>Analyse bewerken</translation>
-    </message>
-    <message>
-        <source>Imprimer analyse</source>
-        <translation>Analyse afdrukken</translation>
-    </message>
-    <message>
-        <source>Fin analyse</source>
-        <translation>Einde analyse</translation>
-    </message>
-    <message>
-        <source>Texte (*.txt);;Tous les fichiers (*)</source>
-        <translation>Tekst (*.txt);;Alle bestanden (*)</translation>
-    </message>
-    <message>
-        <source>Erreur</source>
-        <translation>Fout</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;ouvrir ce fichier</source>
-        <translation>Kan dit bestand niet openen</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;imprimer</source>
-        <translation>Afdrukken is niet mogelijk</translation>
     </message>
 </context>
 </TS>

@@ -92,78 +92,50 @@
     </message>
 </context>
 <context>
-    <name>TForm1</name>
+    <name>kv::AnalysisWindow</name>
     <message>
-        <source>Le fichier a été mis de côté sous le nom %1.</source>
-        <translation>O arquivo foi guardado à parte com o nome %1.</translation>
+        <source>Analyse</source>
+        <translation>Análise</translation>
     </message>
     <message>
-        <source>Match nul !</source>
-        <translation>Empate!</translation>
+        <source>Analyse en cours : %v / %m positions</source>
+        <translation>Análise em curso: %v / %m posições</translation>
     </message>
     <message>
-        <source>Match nul par répétition !</source>
-        <translation>Empate por repetição!</translation>
+        <source>Suivant</source>
+        <translation>Seguinte</translation>
     </message>
     <message>
-        <source>Temps dépassé, gain KORVELAN</source>
-        <translation>Tempo esgotado, vitória do KORVELAN</translation>
+        <source>Editer analyse</source>
+        <translation>Editar análise</translation>
     </message>
     <message>
-        <source>Temps dépassé, vous gagnez</source>
-        <translation>Tempo esgotado, você ganha</translation>
+        <source>Imprimer analyse</source>
+        <translation>Imprimir análise</translation>
     </message>
     <message>
-        <source>Vous abandonnez, gain KORVELAN</source>
-        <translation>Você abandona, vitória do KORVELAN</translation>
+        <source>Fin analyse</source>
+        <translation>Fim da análise</translation>
     </message>
     <message>
-        <source>Gain des blancs</source>
-        <translation>Vitória das brancas</translation>
+        <source>Texte (*.txt);;Tous les fichiers (*)</source>
+        <translation>Texto (*.txt);;Todos os arquivos (*)</translation>
     </message>
     <message>
-        <source>Gain des noirs</source>
-        <translation>Vitória das pretas</translation>
+        <source>Erreur</source>
+        <translation>Erro</translation>
     </message>
     <message>
-        <source>Bravo, vous avez gagné</source>
-        <translation>Parabéns, você ganhou</translation>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossível abrir este arquivo</translation>
     </message>
     <message>
-        <source>Désolé, KORVELAN a gagné</source>
-        <translation>Lamento, KORVELAN ganhou</translation>
-    </message>
-    <message>
-        <source>Placez au moins une pièce blanche.</source>
-        <translation>Coloque pelo menos uma pedra branca.</translation>
-    </message>
-    <message>
-        <source>Placez au moins une pièce noire.</source>
-        <translation>Coloque pelo menos uma pedra preta.</translation>
-    </message>
-    <message>
-        <source>Un pion sur sa ligne de promotion doit être une dame.</source>
-        <translation>Uma pedra na sua linha de promoção deve ser uma dama.</translation>
-    </message>
-    <message>
-        <source>Le camp qui a le trait ne peut pas jouer.</source>
-        <translation>O lado que tem a vez não pode jogar.</translation>
-    </message>
-    <message>
-        <source>Fichiers Korvelan (*.dam *.DAM)</source>
-        <translation>Arquivos Korvelan (*.dam *.DAM)</translation>
-    </message>
-    <message>
-        <source>parameters (*.dal *.DAL)</source>
-        <translation>lições (*.dal *.DAL)</translation>
-    </message>
-    <message>
-        <source> gagne</source>
-        <translation> ganha</translation>
+        <source>Impossible d&apos;imprimer</source>
+        <translation>Impossível imprimir</translation>
     </message>
 </context>
 <context>
-    <name>kv::Damier3D</name>
+    <name>kv::Board3DWidget</name>
     <message>
         <source>%1 (%2 x %3 au lieu de %4 x %5)</source>
         <translation>%1 (%2 x %3 em vez de %4 x %5)</translation>
@@ -171,6 +143,92 @@
     <message>
         <source> (et %1 autres)</source>
         <translation> (e mais %1)</translation>
+    </message>
+</context>
+<context>
+    <name>kv::BoardViews</name>
+    <message>
+        <source>Classique</source>
+        <translation>Clássico</translation>
+    </message>
+    <message>
+        <source>Nuit</source>
+        <translation>Noite</translation>
+    </message>
+    <message>
+        <source>Luxe</source>
+        <translation>Luxo</translation>
+    </message>
+    <message>
+        <source>Copacabana</source>
+        <translation>Copacabana</translation>
+    </message>
+    <message>
+        <source>Ipanema</source>
+        <translation>Ipanema</translation>
+    </message>
+    <message>
+        <source>Inferno</source>
+        <translation>Inferno</translation>
+    </message>
+    <message>
+        <source>Grand luxe</source>
+        <translation>Grande luxo</translation>
+    </message>
+    <message>
+        <source>Salvador da Bahia</source>
+        <translation>Salvador da Bahia</translation>
+    </message>
+    <message>
+        <source>Damier 2D jaune</source>
+        <translation>Tabuleiro 2D amarelo</translation>
+    </message>
+    <message>
+        <source>Nature morte à la règle du jeu</source>
+        <translation>Natureza-morta com as regras do jogo</translation>
+    </message>
+    <message>
+        <source>Le damier « %1 » n&apos;est pas disponible : il manque %2.</source>
+        <translation>O tabuleiro «%1» não está disponível: falta %2.</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erro</translation>
+    </message>
+</context>
+<context>
+    <name>kv::CommandLine</name>
+    <message>
+        <source>Korvelan, le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
+        <translation>Korvelan, damas no tabuleiro 8 x 8 contra o computador ou um amigo.</translation>
+    </message>
+    <message>
+        <source>Démarrer dans la langue CODE : %1.</source>
+        <translation>Iniciar no idioma CODE: %1.</translation>
+    </message>
+    <message>
+        <source>FICHIER</source>
+        <translation>ARQUIVO</translation>
+    </message>
+    <message>
+        <source>[FICHIER]</source>
+        <translation>[ARQUIVO]</translation>
+    </message>
+    <message>
+        <source>Une partie à ouvrir : une partie Korvelan (.dam), un texte ou un PDN.</source>
+        <translation>Uma partida para abrir: uma partida Korvelan (.dam), um texto ou um PDN.</translation>
+    </message>
+    <message>
+        <source>Les options sont décrites par korvelan --help.</source>
+        <translation>korvelan --help descreve as opções.</translation>
+    </message>
+    <message>
+        <source>langue inconnue « %1 » (les langues : %2)</source>
+        <translation>idioma desconhecido “%1” (os idiomas: %2)</translation>
+    </message>
+    <message>
+        <source>un seul fichier à la fois</source>
+        <translation>um arquivo de cada vez</translation>
     </message>
 </context>
 <context>
@@ -208,6 +266,182 @@
     </message>
 </context>
 <context>
+    <name>kv::GameController</name>
+    <message>
+        <source>Match nul !</source>
+        <translation>Empate!</translation>
+    </message>
+    <message>
+        <source>Match nul par répétition !</source>
+        <translation>Empate por repetição!</translation>
+    </message>
+    <message>
+        <source>Temps dépassé, gain KORVELAN</source>
+        <translation>Tempo esgotado, vitória do KORVELAN</translation>
+    </message>
+    <message>
+        <source>Temps dépassé, vous gagnez</source>
+        <translation>Tempo esgotado, você ganha</translation>
+    </message>
+    <message>
+        <source>Vous abandonnez, gain KORVELAN</source>
+        <translation>Você abandona, vitória do KORVELAN</translation>
+    </message>
+    <message>
+        <source>Gain des blancs</source>
+        <translation>Vitória das brancas</translation>
+    </message>
+    <message>
+        <source>Gain des noirs</source>
+        <translation>Vitória das pretas</translation>
+    </message>
+    <message>
+        <source>Bravo, vous avez gagné</source>
+        <translation>Parabéns, você ganhou</translation>
+    </message>
+    <message>
+        <source>Désolé, KORVELAN a gagné</source>
+        <translation>Lamento, KORVELAN ganhou</translation>
+    </message>
+    <message>
+        <source> gagne</source>
+        <translation> ganha</translation>
+    </message>
+    <message>
+        <source>Placez au moins une pièce blanche.</source>
+        <translation>Coloque pelo menos uma pedra branca.</translation>
+    </message>
+    <message>
+        <source>Placez au moins une pièce noire.</source>
+        <translation>Coloque pelo menos uma pedra preta.</translation>
+    </message>
+    <message>
+        <source>Un pion sur sa ligne de promotion doit être une dame.</source>
+        <translation>Uma pedra na sua linha de promoção deve ser uma dama.</translation>
+    </message>
+    <message>
+        <source>Le camp qui a le trait ne peut pas jouer.</source>
+        <translation>O lado que tem a vez não pode jogar.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::GameExchange</name>
+    <message>
+        <source>Créer un fichier texte</source>
+        <translation>Criar arquivo de texto</translation>
+    </message>
+    <message>
+        <source>Ouvrir un fichier texte</source>
+        <translation>Abrir arquivo de texto</translation>
+    </message>
+    <message>
+        <source>Copier la partie (PDN)</source>
+        <translation>Copiar partida (PDN)</translation>
+    </message>
+    <message>
+        <source>Copier la position (FEN)</source>
+        <translation>Copiar posição (FEN)</translation>
+    </message>
+    <message>
+        <source>Coller une partie ou une position</source>
+        <translation>Colar partida ou posição</translation>
+    </message>
+    <message>
+        <source>Editer l&apos;image (fichier Bitmap)</source>
+        <translation>Editar imagem (arquivo Bitmap)</translation>
+    </message>
+    <message>
+        <source>Imprimer</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Aperçu avant impression</source>
+        <translation>Visualizar impressão</translation>
+    </message>
+    <message>
+        <source>Fichiers texte (*.txt);;Fichiers commentaires (*.damt);;Parties PDN (*.pdn)</source>
+        <translation>Arquivos de texto (*.txt);;Arquivos de comentários (*.damt);;Partidas PDN (*.pdn)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossível abrir este arquivo</translation>
+    </message>
+    <message>
+        <source>Partie écrite dans %1</source>
+        <translation>Partida escrita em %1</translation>
+    </message>
+    <message>
+        <source>Fichiers texte (*.txt);;Documents (*.doc);;Parties PDN (*.pdn);;Tous les fichiers (*)</source>
+        <translation>Arquivos de texto (*.txt);;Documentos (*.doc);;Partidas PDN (*.pdn);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Seul le début du fichier a été lu.</source>
+        <translation>Só o início do arquivo foi lido.</translation>
+    </message>
+    <message>
+        <source>Ce texte ne contient aucune partie</source>
+        <translation>Este texto não contém nenhuma partida</translation>
+    </message>
+    <message>
+        <source>Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.</source>
+        <translation>O arquivo não diz que jogo se joga: a partida é lida com as nossas regras.</translation>
+    </message>
+    <message>
+        <source>Demi-coups illisibles ou illégaux ignorés : %1</source>
+        <translation>Meios-lances ilegíveis ou ilegais ignorados: %1</translation>
+    </message>
+    <message>
+        <source>La partie est coupée au coup %1 : le record est plein.</source>
+        <translation>A partida é cortada no meio-lance %1: o registro está cheio.</translation>
+    </message>
+    <message>
+        <source>Partie copiée (PDN)</source>
+        <translation>Partida copiada (PDN)</translation>
+    </message>
+    <message>
+        <source>Position copiée (FEN)</source>
+        <translation>Posição copiada (FEN)</translation>
+    </message>
+    <message>
+        <source>Le presse-papiers ne contient ni partie ni position</source>
+        <translation>A área de transferência não contém partida nem posição</translation>
+    </message>
+    <message>
+        <source>Cette position n&apos;est pas valable : %1</source>
+        <translation>Esta posição não é válida: %1</translation>
+    </message>
+    <message>
+        <source>Picture (*.bmp);;Image PNG (*.png)</source>
+        <translation>Imagem (*.bmp);;Imagem PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Image écrite dans %1</source>
+        <translation>Imagem escrita em %1</translation>
+    </message>
+    <message>
+        <source>Aucune imprimante n&apos;est installée sur cet ordinateur.
+La partie peut être imprimée dans un fichier PDF.</source>
+        <translation>Não há nenhuma impressora instalada neste computador.
+A partida pode ser impressa em um arquivo PDF.</translation>
+    </message>
+    <message>
+        <source>Fichier PDF...</source>
+        <translation>Arquivo PDF...</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Imprimer dans un fichier PDF</source>
+        <translation>Imprimir em um arquivo PDF</translation>
+    </message>
+    <message>
+        <source>Fichiers PDF (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpWindow</name>
     <message>
         <source>Aide de Korvelan</source>
@@ -232,6 +466,533 @@
     <message>
         <source>Aide introuvable</source>
         <translation>Ajuda não encontrada</translation>
+    </message>
+</context>
+<context>
+    <name>kv::MainWindow</name>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossível abrir este arquivo</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <translation>Isto não é uma partida Korvelan, ou está danificada (%1).</translation>
+    </message>
+    <message>
+        <source>Sauver la partie</source>
+        <translation>Salvar a partida</translation>
+    </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam)</source>
+        <translation>Arquivos Korvelan (*.dam)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une partie</source>
+        <translation>Abrir uma partida</translation>
+    </message>
+    <message>
+        <source>0 : Néophyte</source>
+        <translation>0 : Novato</translation>
+    </message>
+    <message>
+        <source>1 : Débutant</source>
+        <translation>1 : Iniciante</translation>
+    </message>
+    <message>
+        <source>2 : Amateur</source>
+        <translation>2 : Amador</translation>
+    </message>
+    <message>
+        <source>3 : Promotion</source>
+        <translation>3 : Promoção</translation>
+    </message>
+    <message>
+        <source>4 : Honneur</source>
+        <translation>4 : Honra</translation>
+    </message>
+    <message>
+        <source>5 : Excellence</source>
+        <translation>5 : Excelência</translation>
+    </message>
+    <message>
+        <source>6 : Maître</source>
+        <translation>6 : Mestre</translation>
+    </message>
+    <message>
+        <source>7 : Grand Maître</source>
+        <translation>7 : Grande Mestre</translation>
+    </message>
+    <message>
+        <source>8 : Grand Maître International</source>
+        <translation>8 : Grande Mestre Internacional</translation>
+    </message>
+    <message>
+        <source>1 : 30 coups en 3 mn</source>
+        <translation>1: 30 lances em 3 min</translation>
+    </message>
+    <message>
+        <source>2 : 30 coups en 5 mn</source>
+        <translation>2: 30 lances em 5 min</translation>
+    </message>
+    <message>
+        <source>3 : 30 coups en 10 mn</source>
+        <translation>3: 30 lances em 10 min</translation>
+    </message>
+    <message>
+        <source>4 : 30 coups en 30 mn</source>
+        <translation>4: 30 lances em 30 min</translation>
+    </message>
+    <message>
+        <source>5 : 30 coups en 1 h</source>
+        <translation>5: 30 lances em 1 h</translation>
+    </message>
+    <message>
+        <source>6 : 30 coups en 2 h</source>
+        <translation>6: 30 lances em 2 h</translation>
+    </message>
+    <message>
+        <source>7 : long, long</source>
+        <translation>7: longo, longo</translation>
+    </message>
+    <message>
+        <source>Korvelan 3D, le jeu</source>
+        <translation>Korvelan 3D, o jogo</translation>
+    </message>
+    <message>
+        <source>Inconnu</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>Coups écrits dans %1</source>
+        <translation>Lances escritos em %1</translation>
+    </message>
+    <message>
+        <source>Nombre entier de minutes attendu, de 1 à %1.</source>
+        <translation>Espera-se um número inteiro de minutos, de 1 a %1.</translation>
+    </message>
+    <message>
+        <source>Aide</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Damier 2D</source>
+        <translation>Tabuleiro 2D</translation>
+    </message>
+    <message>
+        <source>Fichier</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Nouveau</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Humain contre humain</source>
+        <translation>Humano contra humano</translation>
+    </message>
+    <message>
+        <source>Ordinateur contre ordinateur</source>
+        <translation>Computador contra computador</translation>
+    </message>
+    <message>
+        <source>Abandonner</source>
+        <translation>Abandonar</translation>
+    </message>
+    <message>
+        <source>Ouvrir</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Sauver</source>
+        <translation>Salvar como...</translation>
+    </message>
+    <message>
+        <source>Quitter</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Reprendre coups</source>
+        <translation>Voltar</translation>
+    </message>
+    <message>
+        <source>Avancer coups</source>
+        <translation>Avançar</translation>
+    </message>
+    <message>
+        <source>Revenir au début</source>
+        <translation>Voltar ao início</translation>
+    </message>
+    <message>
+        <source>Aller à la fin</source>
+        <translation>Ir para o fim</translation>
+    </message>
+    <message>
+        <source>Affichage</source>
+        <translation>Tabuleiro</translation>
+    </message>
+    <message>
+        <source>Inverser damier</source>
+        <translation>Inverter tabuleiro</translation>
+    </message>
+    <message>
+        <source>Joueurs</source>
+        <translation>Jogadores</translation>
+    </message>
+    <message>
+        <source>Inverser les joueurs</source>
+        <translation>Inverter os jogadores</translation>
+    </message>
+    <message>
+        <source>Niveau</source>
+        <translation>Nível</translation>
+    </message>
+    <message>
+        <source>Spécial</source>
+        <translation>Especial</translation>
+    </message>
+    <message>
+        <source>Autre</source>
+        <translation>Outro</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Numéroter les cases</source>
+        <translation>Numerar as casas</translation>
+    </message>
+    <message>
+        <source>Alphabetical number</source>
+        <translation>Alphabetical number</translation>
+    </message>
+    <message>
+        <source>Arrêt du calcul</source>
+        <translation>Parar os cálculos</translation>
+    </message>
+    <message>
+        <source>Horloges à zéro</source>
+        <translation>Relógios a zero</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Réflexion sur temps adverse</source>
+        <translation>Pensar no tempo do adversário</translation>
+    </message>
+    <message>
+        <source>Arrêt réflexion par clic souris</source>
+        <translation>Parar os cálculos com um clique</translation>
+    </message>
+    <message>
+        <source>Indication des mouvements</source>
+        <translation>Indicar os lances</translation>
+    </message>
+    <message>
+        <source>Décomposer les prises</source>
+        <translation>Decompor as capturas</translation>
+    </message>
+    <message>
+        <source>Jeu en aveugle</source>
+        <translation>Jogo às cegas</translation>
+    </message>
+    <message>
+        <source>Sons</source>
+        <translation>Sons</translation>
+    </message>
+    <message>
+        <source>Bip à chaque coup</source>
+        <translation>Bip a cada lance</translation>
+    </message>
+    <message>
+        <source>Autres</source>
+        <translation>Outros</translation>
+    </message>
+    <message>
+        <source>Entraînement</source>
+        <translation>Treino</translation>
+    </message>
+    <message>
+        <source>Reculer d&apos;un coup</source>
+        <translation>Voltar um lance</translation>
+    </message>
+    <message>
+        <source>Avancer d&apos;un coup</source>
+        <translation>Avançar um lance</translation>
+    </message>
+    <message>
+        <source>Inverser le damier</source>
+        <translation>Inverter o tabuleiro</translation>
+    </message>
+    <message>
+        <source>Coups joués</source>
+        <translation>Lista de lances</translation>
+    </message>
+    <message>
+        <source>Arrêter le calcul</source>
+        <translation>Parar os cálculos</translation>
+    </message>
+    <message>
+        <source>Editer meilleurs coups</source>
+        <translation>Editar melhores lances</translation>
+    </message>
+    <message>
+        <source>Calcul</source>
+        <translation>Cálculos</translation>
+    </message>
+    <message>
+        <source>Proposer nul</source>
+        <translation>Propor empate</translation>
+    </message>
+    <message>
+        <source>Prise</source>
+        <translation>Captura</translation>
+    </message>
+    <message>
+        <source>majoritaire</source>
+        <translation>da maioria</translation>
+    </message>
+    <message>
+        <source>obligatoire</source>
+        <translation>obrigatória</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Nouvelle partie</source>
+        <translation>Nova partida</translation>
+    </message>
+    <message>
+        <source>Korvelan propose le match nul</source>
+        <translation>Korvelan propõe o empate</translation>
+    </message>
+    <message>
+        <source>Appuyez sur OK pour accepter</source>
+        <translation>Pressione OK para aceitar</translation>
+    </message>
+    <message>
+        <source>Nul refusé</source>
+        <translation>Empate recusado</translation>
+    </message>
+    <message>
+        <source>Zut ! ce n&apos;est pas cela que je voulais jouer.</source>
+        <translation>Droga! Não era isso que eu queria jogar.</translation>
+    </message>
+    <message>
+        <source>Joueur :</source>
+        <translation>Jogador :</translation>
+    </message>
+    <message>
+        <source>Couleur de Korvelan</source>
+        <translation>Cor do Korvelan</translation>
+    </message>
+    <message>
+        <source>Blanc</source>
+        <translation>Brancas</translation>
+    </message>
+    <message>
+        <source>Noir</source>
+        <translation>Pretas</translation>
+    </message>
+    <message>
+        <source>Entrainement</source>
+        <translation>Treino</translation>
+    </message>
+    <message>
+        <source>Joueur blanc :</source>
+        <translation>Jogador branco :</translation>
+    </message>
+    <message>
+        <source>Joueur noir :</source>
+        <translation>Jogador preto :</translation>
+    </message>
+    <message>
+        <source>30 coups en :</source>
+        <translation>30 lances em :</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>KORVELAN</source>
+        <translation>KORVELAN</translation>
+    </message>
+    <message>
+        <source>Version 7.00</source>
+        <translation>Versão 7.00</translation>
+    </message>
+    <message>
+        <source>Le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
+        <translation>O jogo de damas em 64 casas, contra o computador ou entre amigos.</translation>
+    </message>
+    <message>
+        <source>Programme, moteur de jeu, tables de finales et images : l&apos;équipe Korvelan.</source>
+        <translation>Programa, motor de jogo, tabelas de finais e imagens: a equipe Korvelan.</translation>
+    </message>
+    <message>
+        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
+        <translation>Conselho: os tabuleiros precisam de uma janela de pelo menos 860 x 560 pontos; a ajuda (menu Ajuda) explica as regras e cada menu.</translation>
+    </message>
+    <message>
+        <source>Modifier les paramètres</source>
+        <translation>Modificar os parâmetros</translation>
+    </message>
+    <message>
+        <source>Sauver les paramètres</source>
+        <translation>Salvar os parâmetros</translation>
+    </message>
+    <message>
+        <source>Charger des paramètres</source>
+        <translation>Carregar parâmetros</translation>
+    </message>
+    <message>
+        <source>Taille des tables de transposition</source>
+        <translation>Tamanho das tabelas de transposição</translation>
+    </message>
+    <message>
+        <source>parameters (*.par)</source>
+        <translation>parâmetros (*.par)</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentação</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Regras</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Korvelan 3D Analyse</source>
+        <translation>Korvelan 3D Analyse</translation>
+    </message>
+    <message>
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
+
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
+
+Écrit par l&apos;équipe Korvelan.</source>
+        <translation>Damas em 64 casas: captura obrigatória da maioria, damas voadoras, as pedras só capturam para a frente.
+
+Um motor de busca alfa-beta com tabela de transposição, bibliotecas de aberturas, tabelas de finais e posições aprendidas.
+
+Escrito pela equipe Korvelan.</translation>
+    </message>
+    <message>
+        <source>Images manquantes : %1</source>
+        <translation>Imagens em falta: %1</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>pedras</translation>
+    </message>
+    <message>
+        <source>pièce</source>
+        <translation>pedra</translation>
+    </message>
+    <message>
+        <source> (blancs)</source>
+        <translation> (brancas)</translation>
+    </message>
+    <message>
+        <source> (noirs)</source>
+        <translation> (pretas)</translation>
+    </message>
+    <message>
+        <source>Ordinateur noir</source>
+        <translation>Computador pretas</translation>
+    </message>
+    <message>
+        <source>Ordinateur blanc</source>
+        <translation>Computador brancas</translation>
+    </message>
+    <message>
+        <source>Blancs:Haut-&gt;Bas</source>
+        <translation>Br.:Acima-&gt;Embaixo</translation>
+    </message>
+    <message>
+        <source>Blancs:Bas-&gt;Haut</source>
+        <translation>Br.:Embaixo-&gt;Acima</translation>
+    </message>
+    <message>
+        <source>Coups : %1</source>
+        <translation>Lances: %1</translation>
+    </message>
+    <message>
+        <source>Partie terminée</source>
+        <translation>Fim da partida</translation>
+    </message>
+    <message>
+        <source>Trait aux blancs</source>
+        <translation>Vez das brancas</translation>
+    </message>
+    <message>
+        <source>Trait aux noirs</source>
+        <translation>Vez das pretas</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Partida</translation>
+    </message>
+    <message>
+        <source>Profondeur</source>
+        <translation>Profundidade</translation>
+    </message>
+    <message>
+        <source>Noeuds</source>
+        <translation>Nós</translation>
+    </message>
+    <message>
+        <source>Temps</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Noeuds/s</source>
+        <translation>Nós/s</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Coups</source>
+        <translation>Lances</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit… profondeur %1</source>
+        <translation>Korvelan está pensando… profundidade %1</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit…</source>
+        <translation>Korvelan está pensando…</translation>
+    </message>
+    <message>
+        <source>Partie terminée : %1</source>
+        <translation>Fim da partida: %1</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Le fichier a été mis de côté sous le nom %1.</source>
+        <translation>O arquivo foi guardado à parte com o nome %1.</translation>
     </message>
 </context>
 <context>
@@ -283,6 +1044,175 @@
     <message>
         <source>Annuler</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>kv::OpeningMenu</name>
+    <message>
+        <source>Paramétrage</source>
+        <translation>Parâmetros</translation>
+    </message>
+    <message>
+        <source>Bibliothèques actives</source>
+        <translation>Bibliotecas ativas</translation>
+    </message>
+    <message>
+        <source>Changer bibliothèque ouverture</source>
+        <translation>Trocar a biblioteca de aberturas</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Aberturas para as brancas</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Aberturas para as pretas</translation>
+    </message>
+    <message>
+        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
+        <translation>Arquivos de aberturas (*.ovv)</translation>
+    </message>
+    <message>
+        <source>Erreur</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
+        <translation>As bibliotecas de aberturas não estão disponíveis; o computador calculará todos os seus lances.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossível abrir este arquivo</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer la bibliothèque</source>
+        <translation>Não é possível gravar a biblioteca</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayersPanel</name>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossível abrir este arquivo</translation>
+    </message>
+    <message>
+        <source>Le registre réparé n&apos;a pas pu être enregistré : %1</source>
+        <translation>O registro reparado não pôde ser salvo: %1</translation>
+    </message>
+    <message>
+        <source>Le registre des joueurs a été réparé :</source>
+        <translation>O registro de jogadores foi reparado:</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;enregistrer le joueur</source>
+        <translation>Impossível salvar o jogador</translation>
+    </message>
+    <message>
+        <source>La liste des joueurs a changé : choisissez à nouveau le joueur à effacer.</source>
+        <translation>A lista de jogadores mudou: escolha de novo o jogador a apagar.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;effacer le joueur</source>
+        <translation>Impossível apagar o jogador</translation>
+    </message>
+    <message>
+        <source> passe de %1 à %2</source>
+        <translation> passa de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Les nouveaux points n&apos;ont pas pu être enregistrés : %1</source>
+        <translation>Os novos pontos não puderam ser salvos: %1</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
+        <translation>%1 não está inscrito: os seus pontos não são guardados (Jogadores &gt; Novo jogador).</translation>
+    </message>
+    <message>
+        <source>%1 n&apos;est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
+        <translation>%1 já não está na lista de jogadores: os seus pontos não são salvos.</translation>
+    </message>
+    <message>
+        <source>L&apos;historique des parties ne peut pas être lu : %1.</source>
+        <translation>O histórico das partidas não pode ser lido: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ligne(s) illisible(s) de l&apos;historique sont ignorées.</source>
+        <translation>
+            <numerusform>%n linha ilegível do histórico é ignorada.</numerusform>
+            <numerusform>%n linhas ilegíveis do histórico são ignoradas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Joueur :</source>
+        <translation>Jogador :</translation>
+    </message>
+    <message>
+        <source>Couleur de Korvelan</source>
+        <translation>Cor do Korvelan</translation>
+    </message>
+    <message>
+        <source>Blanc</source>
+        <translation>Brancas</translation>
+    </message>
+    <message>
+        <source>Noir</source>
+        <translation>Pretas</translation>
+    </message>
+    <message>
+        <source>Ramener Korvelan à 2050</source>
+        <translation>Voltar Korvelan a 2050</translation>
+    </message>
+    <message>
+        <source>Match </source>
+        <translation>Partida </translation>
+    </message>
+    <message>
+        <source>Nom du joueur :</source>
+        <translation>Nome do jogador :</translation>
+    </message>
+    <message>
+        <source>Capital points</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>1600 (l&apos;ordinateur vous laisse le double de son temps)</source>
+        <translation>1600 (o computador lhe dá o dobro do seu tempo)</translation>
+    </message>
+    <message>
+        <source>1700 (l&apos;ordinateur vous laisse voir sa réflexion)</source>
+        <translation>1700 (o computador mostra o que pensa)</translation>
+    </message>
+    <message>
+        <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
+        <translation>1800 (o computador não lhe dá vantagem)</translation>
+    </message>
+    <message>
+        <source>Joueur à effacer :</source>
+        <translation>Jogador a apagar :</translation>
+    </message>
+    <message>
+        <source>Blancs :</source>
+        <translation>Brancas:</translation>
+    </message>
+    <message>
+        <source>Noirs :</source>
+        <translation>Pretas:</translation>
+    </message>
+    <message>
+        <source>Nouveau joueur</source>
+        <translation>Novo jogador</translation>
+    </message>
+    <message>
+        <source>Effacer un joueur</source>
+        <translation>Apagar um jogador</translation>
+    </message>
+    <message>
+        <source>Changer les noms</source>
+        <translation>Mudar os nomes</translation>
+    </message>
+    <message>
+        <source>Liste des joueurs</source>
+        <translation>Lista de jogadores</translation>
     </message>
 </context>
 <context>
@@ -373,426 +1303,66 @@
     </message>
 </context>
 <context>
-    <name>kv::TForm1</name>
+    <name>kv::TrainingPanel</name>
     <message>
-        <source>Paramétrage</source>
-        <translation>Parâmetros</translation>
+        <source>Fichiers Korvelan (*.dam *.DAM)</source>
+        <translation>Arquivos Korvelan (*.dam *.DAM)</translation>
     </message>
     <message>
-        <source>Bibliothèques actives</source>
-        <translation>Bibliotecas ativas</translation>
+        <source>parameters (*.dal *.DAL)</source>
+        <translation>lições (*.dal *.DAL)</translation>
     </message>
     <message>
-        <source>Changer bibliothèque ouverture</source>
-        <translation>Trocar a biblioteca de aberturas</translation>
+        <source>Leçons, exercices et problèmes</source>
+        <translation>Lições, exercícios e problemas</translation>
     </message>
     <message>
-        <source>Ouvertures pour les blancs</source>
-        <translation>Aberturas para as brancas</translation>
+        <source>Apprendre la position</source>
+        <translation>Aprender a posição</translation>
     </message>
     <message>
-        <source>Ouvertures pour les noirs</source>
-        <translation>Aberturas para as pretas</translation>
+        <source>Charger des leçons</source>
+        <translation>Carregar lições</translation>
     </message>
     <message>
-        <source>Fichiers d&apos;ouvertures (*.ovv)</source>
-        <translation>Arquivos de aberturas (*.ovv)</translation>
+        <source>Lancer une session</source>
+        <translation>Iniciar uma sessão</translation>
     </message>
     <message>
-        <source>Les ouvertures ne sont pas disponibles, l&apos;ordinateur calculera tous ses coups.</source>
-        <translation>As bibliotecas de aberturas não estão disponíveis; o computador calculará todos os seus lances.</translation>
+        <source>Arrêter la session</source>
+        <translation>Parar a sessão</translation>
     </message>
     <message>
-        <source>Impossible d&apos;enregistrer la bibliothèque</source>
-        <translation>Não é possível gravar a biblioteca</translation>
+        <source>Revoir coup</source>
+        <translation>Rever lance</translation>
     </message>
     <message>
-        <source>pièces</source>
-        <translation>pedras</translation>
+        <source>Suivant -&gt;</source>
+        <translation>Seguinte -&gt;</translation>
     </message>
     <message>
-        <source>pièce</source>
-        <translation>pedra</translation>
+        <source>Apprendre ?</source>
+        <translation>Aprender?</translation>
     </message>
     <message>
-        <source> (blancs)</source>
-        <translation> (brancas)</translation>
+        <source>Oui</source>
+        <translation>Sim</translation>
     </message>
     <message>
-        <source> (noirs)</source>
-        <translation> (pretas)</translation>
-    </message>
-    <message>
-        <source>Ordinateur noir</source>
-        <translation>Computador pretas</translation>
-    </message>
-    <message>
-        <source>Ordinateur blanc</source>
-        <translation>Computador brancas</translation>
-    </message>
-    <message>
-        <source>Blancs:Haut-&gt;Bas</source>
-        <translation>Br.:Acima-&gt;Embaixo</translation>
-    </message>
-    <message>
-        <source>Blancs:Bas-&gt;Haut</source>
-        <translation>Br.:Embaixo-&gt;Acima</translation>
-    </message>
-    <message>
-        <source>Coups : %1</source>
-        <translation>Lances: %1</translation>
-    </message>
-    <message>
-        <source>Partie terminée</source>
-        <translation>Fim da partida</translation>
-    </message>
-    <message>
-        <source>Trait aux blancs</source>
-        <translation>Vez das brancas</translation>
-    </message>
-    <message>
-        <source>Trait aux noirs</source>
-        <translation>Vez das pretas</translation>
-    </message>
-    <message>
-        <source>Match</source>
-        <translation>Partida</translation>
-    </message>
-    <message>
-        <source>Humain contre humain</source>
-        <translation>Humano contra humano</translation>
-    </message>
-    <message>
-        <source>Entraînement</source>
-        <translation>Treino</translation>
-    </message>
-    <message>
-        <source>Aide</source>
-        <translation>Ajuda</translation>
-    </message>
-    <message>
-        <source>Nombre entier de minutes attendu, de 1 à %1.</source>
-        <translation>Espera-se um número inteiro de minutos, de 1 a %1.</translation>
-    </message>
-    <message>
-        <source>Fichier</source>
-        <translation>Arquivo</translation>
-    </message>
-    <message>
-        <source>Nouveau</source>
-        <translation>Novo</translation>
-    </message>
-    <message>
-        <source>Ordinateur contre ordinateur</source>
-        <translation>Computador contra computador</translation>
-    </message>
-    <message>
-        <source>Abandonner</source>
-        <translation>Abandonar</translation>
-    </message>
-    <message>
-        <source>Quitter</source>
-        <translation>Sair</translation>
-    </message>
-    <message>
-        <source>Edition</source>
-        <translation>Editar</translation>
-    </message>
-    <message>
-        <source>Reprendre coups</source>
-        <translation>Voltar</translation>
-    </message>
-    <message>
-        <source>Avancer coups</source>
-        <translation>Avançar</translation>
-    </message>
-    <message>
-        <source>Revenir au début</source>
-        <translation>Voltar ao início</translation>
-    </message>
-    <message>
-        <source>Aller à la fin</source>
-        <translation>Ir para o fim</translation>
-    </message>
-    <message>
-        <source>Affichage</source>
-        <translation>Tabuleiro</translation>
-    </message>
-    <message>
-        <source>Inverser damier</source>
-        <translation>Inverter tabuleiro</translation>
-    </message>
-    <message>
-        <source>Joueurs</source>
-        <translation>Jogadores</translation>
-    </message>
-    <message>
-        <source>Inverser les joueurs</source>
-        <translation>Inverter os jogadores</translation>
-    </message>
-    <message>
-        <source>Niveau</source>
-        <translation>Nível</translation>
-    </message>
-    <message>
-        <source>Spécial</source>
-        <translation>Especial</translation>
-    </message>
-    <message>
-        <source>Autre</source>
-        <translation>Outro</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Opções</translation>
-    </message>
-    <message>
-        <source>Numéroter les cases</source>
-        <translation>Numerar as casas</translation>
-    </message>
-    <message>
-        <source>Arrêt du calcul</source>
-        <translation>Parar os cálculos</translation>
-    </message>
-    <message>
-        <source>Horloges à zéro</source>
-        <translation>Relógios a zero</translation>
-    </message>
-    <message>
-        <source>Pause</source>
-        <translation>Pausa</translation>
-    </message>
-    <message>
-        <source>Réflexion sur temps adverse</source>
-        <translation>Pensar no tempo do adversário</translation>
-    </message>
-    <message>
-        <source>Arrêt réflexion par clic souris</source>
-        <translation>Parar os cálculos com um clique</translation>
-    </message>
-    <message>
-        <source>Indication des mouvements</source>
-        <translation>Indicar os lances</translation>
-    </message>
-    <message>
-        <source>Décomposer les prises</source>
-        <translation>Decompor as capturas</translation>
-    </message>
-    <message>
-        <source>Jeu en aveugle</source>
-        <translation>Jogo às cegas</translation>
-    </message>
-    <message>
-        <source>Sons</source>
-        <translation>Sons</translation>
-    </message>
-    <message>
-        <source>Bip à chaque coup</source>
-        <translation>Bip a cada lance</translation>
-    </message>
-    <message>
-        <source>Autres</source>
-        <translation>Outros</translation>
-    </message>
-    <message>
-        <source>Reculer d&apos;un coup</source>
-        <translation>Voltar um lance</translation>
-    </message>
-    <message>
-        <source>Avancer d&apos;un coup</source>
-        <translation>Avançar um lance</translation>
-    </message>
-    <message>
-        <source>Inverser le damier</source>
-        <translation>Inverter o tabuleiro</translation>
-    </message>
-    <message>
-        <source>Coups joués</source>
-        <translation>Lista de lances</translation>
-    </message>
-    <message>
-        <source>Arrêter le calcul</source>
-        <translation>Parar os cálculos</translation>
-    </message>
-    <message>
-        <source>Editer meilleurs coups</source>
-        <translation>Editar melhores lances</translation>
-    </message>
-    <message>
-        <source>Calcul</source>
-        <translation>Cálculos</translation>
-    </message>
-    <message>
-        <source>Proposer nul</source>
-        <translation>Propor empate</translation>
-    </message>
-    <message>
-        <source>Prise</source>
-        <translation>Captura</translation>
-    </message>
-    <message>
-        <source>majoritaire</source>
-        <translation>da maioria</translation>
-    </message>
-    <message>
-        <source>obligatoire</source>
-        <translation>obrigatória</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Nouvelle partie</source>
-        <translation>Nova partida</translation>
-    </message>
-    <message>
-        <source>Korvelan propose le match nul</source>
-        <translation>Korvelan propõe o empate</translation>
-    </message>
-    <message>
-        <source>Appuyez sur OK pour accepter</source>
-        <translation>Pressione OK para aceitar</translation>
-    </message>
-    <message>
-        <source>Nul refusé</source>
-        <translation>Empate recusado</translation>
-    </message>
-    <message>
-        <source>Zut ! ce n&apos;est pas cela que je voulais jouer.</source>
-        <translation>Droga! Não era isso que eu queria jogar.</translation>
-    </message>
-    <message>
-        <source>Joueur :</source>
-        <translation>Jogador :</translation>
-    </message>
-    <message>
-        <source>Inconnu</source>
-        <translation>Desconhecido</translation>
-    </message>
-    <message>
-        <source>Couleur de Korvelan</source>
-        <translation>Cor do Korvelan</translation>
-    </message>
-    <message>
-        <source>Blanc</source>
-        <translation>Brancas</translation>
-    </message>
-    <message>
-        <source>Noir</source>
-        <translation>Pretas</translation>
-    </message>
-    <message>
-        <source>Entrainement</source>
-        <translation>Treino</translation>
-    </message>
-    <message>
-        <source>Joueur blanc :</source>
-        <translation>Jogador branco :</translation>
-    </message>
-    <message>
-        <source>Joueur noir :</source>
-        <translation>Jogador preto :</translation>
-    </message>
-    <message>
-        <source>30 coups en :</source>
-        <translation>30 lances em :</translation>
-    </message>
-    <message>
-        <source>minutes</source>
-        <translation>minutos</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>KORVELAN</source>
-        <translation>KORVELAN</translation>
-    </message>
-    <message>
-        <source>Version 7.00</source>
-        <translation>Versão 7.00</translation>
-    </message>
-    <message>
-        <source>Le jeu de dames sur 64 cases, contre l&apos;ordinateur ou entre amis.</source>
-        <translation>O jogo de damas em 64 casas, contra o computador ou entre amigos.</translation>
-    </message>
-    <message>
-        <source>Damier 2D</source>
-        <translation>Tabuleiro 2D</translation>
-    </message>
-    <message>
-        <source>Korvelan réfléchit… profondeur %1</source>
-        <translation>Korvelan está pensando… profundidade %1</translation>
-    </message>
-    <message>
-        <source>Korvelan réfléchit…</source>
-        <translation>Korvelan está pensando…</translation>
-    </message>
-    <message>
-        <source>Partie terminée : %1</source>
-        <translation>Fim da partida: %1</translation>
-    </message>
-    <message>
-        <source>Korvelan 3D, le jeu</source>
-        <translation>Korvelan 3D, o jogo</translation>
-    </message>
-    <message>
-        <source>Images manquantes : %1</source>
-        <translation>Imagens em falta: %1</translation>
+        <source>Non</source>
+        <translation>Não</translation>
     </message>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Impossível abrir este arquivo</translation>
     </message>
     <message>
-        <source>Classique</source>
-        <translation>Clássico</translation>
+        <source>Rien à apprendre : il faut une partie analysée de plus de 20 coups, au matériel presque égal.</source>
+        <translation>Nada a aprender: é preciso uma partida analisada de mais de 20 lances, com material quase igual.</translation>
     </message>
     <message>
-        <source>Nuit</source>
-        <translation>Noite</translation>
-    </message>
-    <message>
-        <source>Luxe</source>
-        <translation>Luxo</translation>
-    </message>
-    <message>
-        <source>Copacabana</source>
-        <translation>Copacabana</translation>
-    </message>
-    <message>
-        <source>Ipanema</source>
-        <translation>Ipanema</translation>
-    </message>
-    <message>
-        <source>Inferno</source>
-        <translation>Inferno</translation>
-    </message>
-    <message>
-        <source>Grand luxe</source>
-        <translation>Grande luxo</translation>
-    </message>
-    <message>
-        <source>Salvador da Bahia</source>
-        <translation>Salvador da Bahia</translation>
-    </message>
-    <message>
-        <source>Damier 2D jaune</source>
-        <translation>Tabuleiro 2D amarelo</translation>
-    </message>
-    <message>
-        <source>Nature morte à la règle du jeu</source>
-        <translation>Natureza-morta com as regras do jogo</translation>
-    </message>
-    <message>
-        <source>Le damier « %1 » n&apos;est pas disponible : il manque %2.</source>
-        <translation>O tabuleiro «%1» não está disponível: falta %2.</translation>
-    </message>
-    <message>
-        <source>Erreur</source>
-        <translation>Erro</translation>
+        <source>Apprendre</source>
+        <translation>Aprender</translation>
     </message>
     <message>
         <source>Analyse</source>
@@ -843,243 +1413,20 @@
         <translation>Vez do jogador</translation>
     </message>
     <message>
-        <source>0 : Néophyte</source>
-        <translation>0 : Novato</translation>
+        <source>Ordinateur noir</source>
+        <translation>Computador pretas</translation>
     </message>
     <message>
-        <source>1 : Débutant</source>
-        <translation>1 : Iniciante</translation>
+        <source>Ordinateur blanc</source>
+        <translation>Computador brancas</translation>
     </message>
     <message>
-        <source>2 : Amateur</source>
-        <translation>2 : Amador</translation>
+        <source>Blancs:Haut-&gt;Bas</source>
+        <translation>Br.:Acima-&gt;Embaixo</translation>
     </message>
     <message>
-        <source>3 : Promotion</source>
-        <translation>3 : Promoção</translation>
-    </message>
-    <message>
-        <source>4 : Honneur</source>
-        <translation>4 : Honra</translation>
-    </message>
-    <message>
-        <source>5 : Excellence</source>
-        <translation>5 : Excelência</translation>
-    </message>
-    <message>
-        <source>6 : Maître</source>
-        <translation>6 : Mestre</translation>
-    </message>
-    <message>
-        <source>7 : Grand Maître</source>
-        <translation>7 : Grande Mestre</translation>
-    </message>
-    <message>
-        <source>8 : Grand Maître International</source>
-        <translation>8 : Grande Mestre Internacional</translation>
-    </message>
-    <message>
-        <source>1 : 30 coups en 3 mn</source>
-        <translation>1: 30 lances em 3 min</translation>
-    </message>
-    <message>
-        <source>2 : 30 coups en 5 mn</source>
-        <translation>2: 30 lances em 5 min</translation>
-    </message>
-    <message>
-        <source>3 : 30 coups en 10 mn</source>
-        <translation>3: 30 lances em 10 min</translation>
-    </message>
-    <message>
-        <source>4 : 30 coups en 30 mn</source>
-        <translation>4: 30 lances em 30 min</translation>
-    </message>
-    <message>
-        <source>5 : 30 coups en 1 h</source>
-        <translation>5: 30 lances em 1 h</translation>
-    </message>
-    <message>
-        <source>6 : 30 coups en 2 h</source>
-        <translation>6: 30 lances em 2 h</translation>
-    </message>
-    <message>
-        <source>7 : long, long</source>
-        <translation>7: longo, longo</translation>
-    </message>
-    <message>
-        <source>Leçons, exercices et problèmes</source>
-        <translation>Lições, exercícios e problemas</translation>
-    </message>
-    <message>
-        <source>Apprendre la position</source>
-        <translation>Aprender a posição</translation>
-    </message>
-    <message>
-        <source>Charger des leçons</source>
-        <translation>Carregar lições</translation>
-    </message>
-    <message>
-        <source>Lancer une session</source>
-        <translation>Iniciar uma sessão</translation>
-    </message>
-    <message>
-        <source>Arrêter la session</source>
-        <translation>Parar a sessão</translation>
-    </message>
-    <message>
-        <source>Revoir coup</source>
-        <translation>Rever lance</translation>
-    </message>
-    <message>
-        <source>Suivant -&gt;</source>
-        <translation>Seguinte -&gt;</translation>
-    </message>
-    <message>
-        <source>Apprendre ?</source>
-        <translation>Aprender?</translation>
-    </message>
-    <message>
-        <source>Oui</source>
-        <translation>Sim</translation>
-    </message>
-    <message>
-        <source>Non</source>
-        <translation>Não</translation>
-    </message>
-    <message>
-        <source>Rien à apprendre : il faut une partie analysée de plus de 20 coups, au matériel presque égal.</source>
-        <translation>Nada a aprender: é preciso uma partida analisada de mais de 20 lances, com material quase igual.</translation>
-    </message>
-    <message>
-        <source>Apprendre</source>
-        <translation>Aprender</translation>
-    </message>
-    <message>
-        <source>Le registre réparé n&apos;a pas pu être enregistré : %1</source>
-        <translation>O registro reparado não pôde ser salvo: %1</translation>
-    </message>
-    <message>
-        <source>Le registre des joueurs a été réparé :</source>
-        <translation>O registro de jogadores foi reparado:</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;enregistrer le joueur</source>
-        <translation>Impossível salvar o jogador</translation>
-    </message>
-    <message>
-        <source>La liste des joueurs a changé : choisissez à nouveau le joueur à effacer.</source>
-        <translation>A lista de jogadores mudou: escolha de novo o jogador a apagar.</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;effacer le joueur</source>
-        <translation>Impossível apagar o jogador</translation>
-    </message>
-    <message>
-        <source> passe de %1 à %2</source>
-        <translation> passa de %1 a %2</translation>
-    </message>
-    <message>
-        <source>Les nouveaux points n&apos;ont pas pu être enregistrés : %1</source>
-        <translation>Os novos pontos não puderam ser salvos: %1</translation>
-    </message>
-    <message>
-        <source>%1 n&apos;est pas inscrit : ses points ne sont pas gardés (Joueurs &gt; Nouveau joueur).</source>
-        <translation>%1 não está inscrito: os seus pontos não são guardados (Jogadores &gt; Novo jogador).</translation>
-    </message>
-    <message>
-        <source>%1 n&apos;est plus dans la liste des joueurs : ses points ne sont pas enregistrés.</source>
-        <translation>%1 já não está na lista de jogadores: os seus pontos não são salvos.</translation>
-    </message>
-    <message>
-        <source>L&apos;historique des parties ne peut pas être lu : %1.</source>
-        <translation>O histórico das partidas não pode ser lido: %1.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n ligne(s) illisible(s) de l&apos;historique sont ignorées.</source>
-        <translation>
-            <numerusform>%n linha ilegível do histórico é ignorada.</numerusform>
-            <numerusform>%n linhas ilegíveis do histórico são ignoradas.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Ramener Korvelan à 2050</source>
-        <translation>Voltar Korvelan a 2050</translation>
-    </message>
-    <message>
-        <source>Match </source>
-        <translation>Partida </translation>
-    </message>
-    <message>
-        <source>Nom du joueur :</source>
-        <translation>Nome do jogador :</translation>
-    </message>
-    <message>
-        <source>Joueur à effacer :</source>
-        <translation>Jogador a apagar :</translation>
-    </message>
-    <message>
-        <source>Blancs :</source>
-        <translation>Brancas:</translation>
-    </message>
-    <message>
-        <source>Noirs :</source>
-        <translation>Pretas:</translation>
-    </message>
-    <message>
-        <source>Nouveau joueur</source>
-        <translation>Novo jogador</translation>
-    </message>
-    <message>
-        <source>Effacer un joueur</source>
-        <translation>Apagar um jogador</translation>
-    </message>
-    <message>
-        <source>Changer les noms</source>
-        <translation>Mudar os nomes</translation>
-    </message>
-    <message>
-        <source>Liste des joueurs</source>
-        <translation>Lista de jogadores</translation>
-    </message>
-    <message>
-        <source>Capital points</source>
-        <translation>Pontos</translation>
-    </message>
-    <message>
-        <source>1600 (l&apos;ordinateur vous laisse le double de son temps)</source>
-        <translation>1600 (o computador lhe dá o dobro do seu tempo)</translation>
-    </message>
-    <message>
-        <source>1700 (l&apos;ordinateur vous laisse voir sa réflexion)</source>
-        <translation>1700 (o computador mostra o que pensa)</translation>
-    </message>
-    <message>
-        <source>1800 (l&apos;ordinateur ne vous fait pas de cadeau)</source>
-        <translation>1800 (o computador não lhe dá vantagem)</translation>
-    </message>
-    <message>
-        <source>Profondeur</source>
-        <translation>Profundidade</translation>
-    </message>
-    <message>
-        <source>Noeuds</source>
-        <translation>Nós</translation>
-    </message>
-    <message>
-        <source>Temps</source>
-        <translation>Tempo</translation>
-    </message>
-    <message>
-        <source>Noeuds/s</source>
-        <translation>Nós/s</translation>
-    </message>
-    <message>
-        <source>Score</source>
-        <translation>Valor</translation>
-    </message>
-    <message>
-        <source>Coups</source>
-        <translation>Lances</translation>
+        <source>Blancs:Bas-&gt;Haut</source>
+        <translation>Br.:Embaixo-&gt;Acima</translation>
     </message>
     <message>
         <source>Eval stat blancs:%1</source>
@@ -1088,251 +1435,6 @@
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Aval. est. pretas:%1</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
-        <translation>Isto não é uma partida Korvelan, ou está danificada (%1).</translation>
-    </message>
-    <message>
-        <source>Sauver la partie</source>
-        <translation>Salvar a partida</translation>
-    </message>
-    <message>
-        <source>Fichiers Korvelan (*.dam)</source>
-        <translation>Arquivos Korvelan (*.dam)</translation>
-    </message>
-    <message>
-        <source>Ouvrir une partie</source>
-        <translation>Abrir uma partida</translation>
-    </message>
-    <message>
-        <source>Ouvrir</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Sauver</source>
-        <translation>Salvar como...</translation>
-    </message>
-    <message>
-        <source>Alphabetical number</source>
-        <translation>Alphabetical number</translation>
-    </message>
-    <message>
-        <source>Programme, moteur de jeu, tables de finales et images : l&apos;équipe Korvelan.</source>
-        <translation>Programa, motor de jogo, tabelas de finais e imagens: a equipe Korvelan.</translation>
-    </message>
-    <message>
-        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
-        <translation>Conselho: os tabuleiros precisam de uma janela de pelo menos 860 x 560 pontos; a ajuda (menu Ajuda) explica as regras e cada menu.</translation>
-    </message>
-    <message>
-        <source>Modifier les paramètres</source>
-        <translation>Modificar os parâmetros</translation>
-    </message>
-    <message>
-        <source>Sauver les paramètres</source>
-        <translation>Salvar os parâmetros</translation>
-    </message>
-    <message>
-        <source>Charger des paramètres</source>
-        <translation>Carregar parâmetros</translation>
-    </message>
-    <message>
-        <source>Taille des tables de transposition</source>
-        <translation>Tamanho das tabelas de transposição</translation>
-    </message>
-    <message>
-        <source>parameters (*.par)</source>
-        <translation>parâmetros (*.par)</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Documentação</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Regras</translation>
-    </message>
-    <message>
-        <source>A propos</source>
-        <translation>Sobre</translation>
-    </message>
-    <message>
-        <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
-    </message>
-    <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
-
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
-
-Écrit par l&apos;équipe Korvelan.</source>
-        <translation>Damas em 64 casas: captura obrigatória da maioria, damas voadoras, as pedras só capturam para a frente.
-
-Um motor de busca alfa-beta com tabela de transposição, bibliotecas de aberturas, tabelas de finais e posições aprendidas.
-
-Escrito pela equipe Korvelan.</translation>
-    </message>
-    <message>
-        <source>Créer un fichier texte</source>
-        <translation>Criar arquivo de texto</translation>
-    </message>
-    <message>
-        <source>Ouvrir un fichier texte</source>
-        <translation>Abrir arquivo de texto</translation>
-    </message>
-    <message>
-        <source>Copier la partie (PDN)</source>
-        <translation>Copiar partida (PDN)</translation>
-    </message>
-    <message>
-        <source>Copier la position (FEN)</source>
-        <translation>Copiar posição (FEN)</translation>
-    </message>
-    <message>
-        <source>Coller une partie ou une position</source>
-        <translation>Colar partida ou posição</translation>
-    </message>
-    <message>
-        <source>Editer l&apos;image (fichier Bitmap)</source>
-        <translation>Editar imagem (arquivo Bitmap)</translation>
-    </message>
-    <message>
-        <source>Imprimer</source>
-        <translation>Imprimir</translation>
-    </message>
-    <message>
-        <source>Aperçu avant impression</source>
-        <translation>Visualizar impressão</translation>
-    </message>
-    <message>
-        <source>Fichiers texte (*.txt);;Fichiers commentaires (*.damt);;Parties PDN (*.pdn)</source>
-        <translation>Arquivos de texto (*.txt);;Arquivos de comentários (*.damt);;Partidas PDN (*.pdn)</translation>
-    </message>
-    <message>
-        <source>Partie écrite dans %1</source>
-        <translation>Partida escrita em %1</translation>
-    </message>
-    <message>
-        <source>Fichiers texte (*.txt);;Documents (*.doc);;Parties PDN (*.pdn);;Tous les fichiers (*)</source>
-        <translation>Arquivos de texto (*.txt);;Documentos (*.doc);;Partidas PDN (*.pdn);;Todos os arquivos (*)</translation>
-    </message>
-    <message>
-        <source>Seul le début du fichier a été lu.</source>
-        <translation>Só o início do arquivo foi lido.</translation>
-    </message>
-    <message>
-        <source>Ce texte ne contient aucune partie</source>
-        <translation>Este texto não contém nenhuma partida</translation>
-    </message>
-    <message>
-        <source>Cette partie ne peut pas être lue : %1</source>
-        <translation>Esta partida não pode ser lida: %1</translation>
-    </message>
-    <message>
-        <source>Le fichier ne dit pas à quel jeu la partie se joue : elle est lue avec nos règles.</source>
-        <translation>O arquivo não diz que jogo se joga: a partida é lida com as nossas regras.</translation>
-    </message>
-    <message>
-        <source>Le fichier annonce un autre jeu (GameType %1) : la partie est lue avec nos règles.</source>
-        <translation>O arquivo anuncia outro jogo (GameType %1): a partida é lida com as nossas regras.</translation>
-    </message>
-    <message>
-        <source>Demi-coups illisibles ou illégaux ignorés : %1</source>
-        <translation>Meios-lances ilegíveis ou ilegais ignorados: %1</translation>
-    </message>
-    <message>
-        <source>La partie est coupée au coup %1 : le record est plein.</source>
-        <translation>A partida é cortada no meio-lance %1: o registro está cheio.</translation>
-    </message>
-    <message>
-        <source>Partie copiée (PDN)</source>
-        <translation>Partida copiada (PDN)</translation>
-    </message>
-    <message>
-        <source>Position copiée (FEN)</source>
-        <translation>Posição copiada (FEN)</translation>
-    </message>
-    <message>
-        <source>Le presse-papiers ne contient ni partie ni position</source>
-        <translation>A área de transferência não contém partida nem posição</translation>
-    </message>
-    <message>
-        <source>Cette position n&apos;est pas valable : %1</source>
-        <translation>Esta posição não é válida: %1</translation>
-    </message>
-    <message>
-        <source>Picture (*.bmp);;Image PNG (*.png)</source>
-        <translation>Imagem (*.bmp);;Imagem PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>Image écrite dans %1</source>
-        <translation>Imagem escrita em %1</translation>
-    </message>
-    <message>
-        <source>Aucune imprimante n&apos;est installée sur cet ordinateur.
-La partie peut être imprimée dans un fichier PDF.</source>
-        <translation>Não há nenhuma impressora instalada neste computador.
-A partida pode ser impressa em um arquivo PDF.</translation>
-    </message>
-    <message>
-        <source>Fichier PDF...</source>
-        <translation>Arquivo PDF...</translation>
-    </message>
-    <message>
-        <source>Imprimer dans un fichier PDF</source>
-        <translation>Imprimir em um arquivo PDF</translation>
-    </message>
-    <message>
-        <source>Fichiers PDF (*.pdf)</source>
-        <translation>Arquivos PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Coups écrits dans %1</source>
-        <translation>Lances escritos em %1</translation>
-    </message>
-</context>
-<context>
-    <name>kv::TForm4</name>
-    <message>
-        <source>Analyse</source>
-        <translation>Análise</translation>
-    </message>
-    <message>
-        <source>Analyse en cours : %v / %m positions</source>
-        <translation>Análise em curso: %v / %m posições</translation>
-    </message>
-    <message>
-        <source>Suivant</source>
-        <translation>Seguinte</translation>
-    </message>
-    <message>
-        <source>Editer analyse</source>
-        <translation>Editar análise</translation>
-    </message>
-    <message>
-        <source>Imprimer analyse</source>
-        <translation>Imprimir análise</translation>
-    </message>
-    <message>
-        <source>Fin analyse</source>
-        <translation>Fim da análise</translation>
-    </message>
-    <message>
-        <source>Texte (*.txt);;Tous les fichiers (*)</source>
-        <translation>Texto (*.txt);;Todos os arquivos (*)</translation>
-    </message>
-    <message>
-        <source>Erreur</source>
-        <translation>Erro</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;ouvrir ce fichier</source>
-        <translation>Impossível abrir este arquivo</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;imprimer</source>
-        <translation>Impossível imprimir</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,353 @@
+// MainWindow, the main window: the menu bar, the flat board, the player panels
+// with their clocks, the "Coups joués" and "Calcul" tabs and the panels of
+// play (new game, draw offers, end of game, custom level). Every command is a
+// slot named after its control or its task; the game itself is run by the
+// GameController, which this window serves as its view and search observer.
+#pragma once
+
+#include "engine/search_context.h"
+#include "eval/parameters.h"
+#include "files/game_file.h"
+#include "game/controller.h"
+#include "game/game_view.h"
+#include "game/session.h"
+#include "players/registry.h"
+#include "rules/game_state.h"
+#include "training/problem_listing.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTimer;
+class QFrame;
+
+class QBoxLayout;
+
+namespace kv {
+
+class BoardWidget;
+class HelpWindow;
+class Board3DWidget;
+class SoundPlayer;
+class WhiteOpeningEditor;
+class BlackOpeningEditor;
+class BoardViews;
+class GameExchange;
+class OpeningMenu;
+class PlayersPanel;
+class TrainingPanel;
+class AnalysisWindow;
+class ParameterEditor;
+
+// What a file command asks of its open or save dialog.
+struct FileRequest {
+    bool save = false;
+    QString title;
+    QString folder; // the dialog starts here
+    QString filter; // "Fichiers Korvelan (*.dam)"
+    QString suffix; // added when the user types none
+};
+class Translations;
+
+class MainWindow : public QMainWindow, public GameView, public SearchObserver {
+    Q_OBJECT
+public:
+    // Shows the session's game; the session outlives the window.
+    explicit MainWindow(GameSession& session, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    GameSession& session() { return session_; }
+    GameController& controller() { return *controller_; }
+    const SearchContext& search() const { return session_.search(); }
+    BoardWidget* board() const { return board_; }
+    Board3DWidget* board3d() const;
+    int theme3d() const; // 0 while the flat board is shown
+    BoardViews& views() { return *views_; }
+    QString programDir() const { return session_.programDir(); }
+    const DataPaths& paths() const { return session_.paths(); }
+
+    // The "Erreur" box every file command reports with (window-modal, the
+    // caller does not wait for it). Tests replace the box by a sink that
+    // collects the texts.
+    void showError(const QString& text);
+    void setErrorSink(std::function<void(const QString&)> sink) { errorSink_ = std::move(sink); }
+    // Shows a text file (a problem's comments) in the desktop's text editor.
+    void openTextFile(const QString& path);
+
+    // The settings that travel in game files, as the window holds them now.
+    StoredSettings currentSettings() const;
+    // The evaluation parameters in force (loaded from "defaut.par", edited in ParameterEditor).
+    const ParameterSet& parameters() const { return session_.parameters(); }
+    void setParameters(const ParameterSet& set);
+    ParameterEditor* parameterEditor() const { return parameterEditor_; }
+    HelpWindow* helpWindow() const { return help_; }
+    // The caller runs the loop's passes itself (tests): the window then never
+    // enters PlayLoop on its own and never blocks waiting for events.
+    void setExternalLoop(bool on) { externalLoop_ = on; }
+    // The images that could not be loaded at start-up.
+    const QStringList& missingImages() const { return missingImages_; }
+    // The opening editors, and the file dialog of the library sets (save:
+    // "Enregistrer" of an editor, else "Changer bibliothèque ouvertures");
+    // an empty name cancels. Tests replace the dialog.
+    WhiteOpeningEditor* whiteOpeningEditor() const;
+    BlackOpeningEditor* blackOpeningEditor() const;
+    std::function<QString(bool save, const QString& dir)> chooseOpeningSet;
+    QString openingsUserDir() const { return session_.openingsUserFolder(); }
+
+    // ---- GameView
+    void boardChanged() override;
+    void showPanel(GamePanel panel, bool shown) override;
+    void showEndMessage(const QString& text) override;
+    void playSound(Sound sound) override;
+    void refreshStatus() override;
+    void refreshMoveList() override;
+    void showClock(int side, const ClockText& text) override;
+    void applyCommandStates(const CommandStates& states) override;
+    void clearStatistics() override;
+    bool clockTimerRunning() const override;
+    void startClockTimer() override;
+    void processEvents() override;
+    void waitForEvents() override;
+    void quitApplication() override;
+
+    // ---- SearchObserver
+    void clearRootLines() override;
+    void setRootLine(int index, const RootLine& line) override;
+    void searchInfo(const SearchInfo& info) override;
+    void clock(SideToMove side, int usedSeconds) override;
+    void iterationFinished(int depth, int score) override;
+
+    // ---- analysis and training (TrainingPanel)
+    void analysisChanged() override;
+    void setupChanged() override;
+    AnalysisWindow* analysisWindow() const;
+    const ProblemCursor& problemCursor() const;
+    // The file dialogs and the comment viewer of the file commands, problems
+    // and lessons; tests replace them. The chooser returns an empty name for a cancel.
+    using FileChooser = std::function<QString(const QString& title, const QString& dir, bool save)>;
+    void setFileChooser(FileChooser f) { fileChooser_ = std::move(f); }
+    void setCommentViewer(std::function<void(const QString&)> f) { commentViewer_ = std::move(f); }
+    const FileChooser& fileChooser() const { return fileChooser_; }
+    const std::function<void(const QString&)>& commentViewer() const { return commentViewer_; }
+    // Runs the play loop unless it runs already (or the caller runs it).
+    void enterLoop();
+    // Checks the level's menu entry and hands the level to the game.
+    void setLevelEntry(const LevelSetting& level);
+    // The open or save dialog of a file command (the test chooser when one is set).
+    QString chooseFile(const FileRequest& request);
+
+    // ---- interface languages (main_window_languages.cpp)
+    int languageIndex() const;
+    // The language command: 0 French .. 5 Italian; every open window follows.
+    void applyLanguage(int index);
+    Translations& translations() const { return *translations_; }
+
+public slots:
+    // Start-up and quitting (main_window_startup.cpp).
+    void activate();           // the first activation reads "last32.dam"
+    void startWithFlatBoard(); // the welcome panel's "Damier 2D"
+    void loadGameData();
+    void quitAndKeepGame();  // writes "last32.dam", then quits
+    void quitFromCloseBox(); // the close box: quits without writing it
+    // Game files (game_files.cpp).
+    void saveGame();
+    void openGame();
+    // A game file, or a text or PDN game, by name: as "Ouvrir" and "Ouvrir un
+    // fichier texte" open them once their dialog is answered.
+    void openGameFile(const QString& path);
+    void openExchangeFile(const QString& path);
+    // Options, parameters, table sizes, help (main_window_options.cpp).
+    void toggleAlphabeticalNumbers();
+    void editParameters();
+    void saveParameterFile();
+    void loadParameterFile();
+    void showGuide();
+    void showRules();
+    void showAbout();
+    void closeAbout();
+    // Game commands.
+    void askNewGame();
+    void startTrainingGame();
+    void startHumanGame();
+    void cancelNewGame();
+    void swapSides();
+    void offerDraw();
+    void acceptDrawOffer();
+    void declineDrawOffer();
+    void resign();
+    void newGameAfterEnd(); // "Nouvelle partie" in the end-of-game message
+    void stopThinking();
+    void saveBestMoves();
+    // Navigation.
+    void stepBack();
+    void stepForward();
+    void goToStart();
+    void goToEnd();
+    void flipBoard();
+    // Levels and clocks.
+    void askCustomLevel();
+    void acceptCustomLevel();
+    void cancelCustomLevel();
+    void tickClock();
+    void resetClocks();
+    void toggleClockPause();
+
+public:
+    void matchRated(const RatedResult* rated) override;
+    // The folder of the registry files and the results history.
+    QString playersDir() const { return session_.playersFolder(); }
+    // The check marks of the options follow the controller's options.
+    void syncOptionChecks();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    // ---- start-up (main_window_startup.cpp)
+    // The steps of Introduction, in order; each loads one part of what the
+    // game needs. New data files get a step of their own in this list.
+    struct IntroStep {
+        const char* what;
+        void (MainWindow::*run)();
+    };
+    static const std::vector<IntroStep>& introSteps();
+    void introTitles();
+    void introThemes();
+    void introHashTables();
+    void introOpeningLibraries();
+    void introLearnedPositions();
+    void introParameters();
+    void introImages();
+    void introInitialPosition();
+    void introPlayerNames();
+    void introPlayerRegistry();
+    void introEndgameTables();
+    // Takes the game of "last32.dam" read at the first activation, if any.
+    void resumeLastGame();
+
+    // ---- game files (game_files.cpp)
+    std::unique_ptr<GameExchange> exchange_; // text, PDN, clipboard, picture, printing
+    // Shows a loaded game: level, minutes, record, names, counters. The
+    // language stays; the table size stays unless `tableSizeFromFile`.
+    void showLoadedGame(const GameFile& file, bool tableSizeFromFile);
+    QString gameFileErrorText(const GameFileError& error) const;
+
+    // ---- options (main_window_options.cpp)
+    void buildOptionsExtras(QMenu* options);
+    void buildHelpMenu();
+    void setTableSize(int sizeFactor, bool resize); // checks the entry; resizes between searches
+    void showHelp(const QString& baseName);
+    void buildMenus();
+    void buildPanels();
+    // An OK / "Annuler" row at the foot of a panel or page.
+    void addOkCancel(QWidget* page, QBoxLayout* into, const char* okName, const char* cancelName,
+                     void (MainWindow::*onOk)(), void (MainWindow::*onCancel)());
+    void buildWelcome();
+    // The line beside the board: the engine's thinking, or a finished game's result.
+    void buildPlayStatus();
+    void showPlayStatus();
+    QAction* addAction(QMenu* menu, const char* name, const QString& text,
+                       void (MainWindow::*slot)(), const QKeySequence& key = {});
+    QAction* addOption(QMenu* menu, const char* name, const QString& text, bool checked,
+                       bool GameOptions::*field);
+
+    GameSession& session_;
+    GameState& game_;
+    GameController* controller_;
+    bool activated_ = false;
+    std::optional<GameFile> lastState_; // "last32.dam" as the first activation read it
+    std::function<void(const QString&)> errorSink_;
+    ParameterEditor* parameterEditor_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    QWidget* about_ = nullptr;
+    QWidget* welcomeLanguages_ = nullptr; // the row of language buttons on the welcome panel
+    QWidget* welcomeViews_ = nullptr;     // the row of board-view buttons
+    QActionGroup* tableSizeGroup_ = nullptr;
+    SoundPlayer* sounds_ = nullptr;
+    bool externalLoop_ = false;
+    bool introduced_ = false;
+    QStringList missingImages_;
+
+    BoardWidget* board_ = nullptr;
+
+    std::unique_ptr<BoardViews> views_;
+    QTimer* clockTimer_ = nullptr;
+    QWidget* welcome_ = nullptr;
+    QFrame* topPlayerPanel_ = nullptr;    // the player panel at the top of the board
+    QFrame* bottomPlayerPanel_ = nullptr; // the one at the bottom
+    QLabel* whiteNameLabel_ = nullptr;
+    QLabel* blackNameLabel_ = nullptr;
+    QLabel* whiteMinutes_ = nullptr;
+    QLabel* whiteSeconds_ = nullptr;
+    QLabel* blackMinutes_ = nullptr;
+    QLabel* blackSeconds_ = nullptr;
+    QLabel* whiteCount_ = nullptr;
+    QLabel* blackCount_ = nullptr;
+    QLabel* modeLabel_ = nullptr;
+    QLabel* computerColourLabel_ = nullptr;
+    QLabel* orientationLabel_ = nullptr;
+    QLabel* moveNumberLabel_ = nullptr;
+    QLabel* turnLabel_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QListWidget* moveList_ = nullptr;
+    QListWidget* rootLines_ = nullptr;
+    QListWidget* statisticsList_ = nullptr;
+    QPushButton* playNowButton_ = nullptr;
+    QPushButton* offerDrawButton_ = nullptr;
+    QPushButton* resignButton_ = nullptr;
+    std::map<GamePanel, QWidget*> panels_;
+    QLabel* resultLabel_ = nullptr;
+    QTabWidget* newGameTabs_ = nullptr;
+    QLineEdit* trainingNameEdit_ = nullptr;
+    QLineEdit* whiteNameEdit_ = nullptr;
+    QLineEdit* blackNameEdit_ = nullptr;
+    QRadioButton* computerBlackButton_ = nullptr;
+    QLineEdit* customMinutesEdit_ = nullptr;
+    QLabel* customLevelError_ = nullptr;  // what "Autre" accepts, after a refusal
+    QLabel* playStatus_ = nullptr;        // the play status line
+    int depthReached_ = 0;                // of the search under way
+    std::optional<SearchInfo> shownInfo_; // what the statistics list shows
+    std::vector<QWidget*> navigationButtons_;
+
+    std::map<QString, QAction*> actions_;
+    std::vector<std::pair<QAction*, bool GameOptions::*>> optionActions_;
+    QActionGroup* levelGroup_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QMenu* playersMenu_ = nullptr;
+    QMenu* levelMenu_ = nullptr;
+    QMenu* openingsMenu_ = nullptr;
+    std::unique_ptr<OpeningMenu> openings_;
+
+    std::unique_ptr<PlayersPanel> players_;
+
+    std::unique_ptr<TrainingPanel> training_;
+    FileChooser fileChooser_;
+    std::function<void(const QString&)> commentViewer_;
+
+    // Languages.
+    void buildLanguages();
+    void retranslateUi();
+    // The statistics lines of `info` with their labels in the current language.
+    void showSearchInfo(const SearchInfo& info);
+    std::unique_ptr<Translations> translations_;
+    QActionGroup* languageGroup_ = nullptr;
+    bool themesRenamed_ = false; // four themes keep one name once a language is applied
+};
+
+} // namespace kv

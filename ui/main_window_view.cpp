@@ -1,0 +1,250 @@
+// What the game controller and the engine show in the main window.
+#include "ui/main_window.h"
+#include "ui/window_parts.h"
+
+#include "engine/hash_keys.h"
+#include "rules/geometry.h"
+#include "ui/board3d_widget.h"
+#include "ui/board_views.h"
+#include "ui/board_widget.h"
+#include "ui/game_exchange.h"
+#include "ui/opening_menu.h"
+#include "ui/players_panel.h"
+#include "ui/sound_player.h"
+#include "ui/training_panel.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTextStream>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace kv {
+
+using namespace window_parts;
+
+// ------------------------------------------------------------------ GameView
+
+void MainWindow::boardChanged()
+{
+    board_->update();
+    if (views_ && views_->board3d()) views_->board3d()->update();
+}
+
+void MainWindow::showPanel(GamePanel panel, bool shown)
+{
+    auto it = panels_.find(panel);
+    if (it == panels_.end()) return;
+    it->second->setVisible(shown);
+    if (shown) it->second->raise();
+}
+
+void MainWindow::showEndMessage(const QString& text) { resultLabel_->setText(text); }
+
+void MainWindow::playSound(Sound sound) { sounds_->play(sound); }
+
+void MainWindow::syncOptionChecks()
+{
+    for (auto& [action, field] : optionActions_) {
+        QSignalBlocker block(action);
+        action->setChecked(controller_->options.*field);
+    }
+    QSignalBlocker b1(actions_["Humaincontrehumain1"]);
+    actions_["Humaincontrehumain1"]->setChecked(controller_->options.humanVsHuman);
+    QSignalBlocker b2(actions_["Ordinateurcontreordinateur1"]);
+    actions_["Ordinateurcontreordinateur1"]->setChecked(controller_->options.computerVsComputer);
+}
+
+void MainWindow::refreshStatus()
+{
+    const GameController& c = *controller_;
+    const std::array<int, 5> pc = c.pieceCounts();
+    auto count
+        = [this](int n) { return QString("%1 %2").arg(n).arg(n > 1 ? tr("pièces") : tr("pièce")); };
+    whiteCount_->setText(count(pc[1] + pc[2]));
+    blackCount_->setText(count(pc[3] + pc[4]));
+    whiteNameLabel_->setText(QString::fromStdString(game_.whiteName) + tr(" (blancs)"));
+    blackNameLabel_->setText(QString::fromStdString(game_.blackName) + tr(" (noirs)"));
+    computerColourLabel_->setText(game_.enginePlaysBlack ? tr("Ordinateur noir")
+                                                         : tr("Ordinateur blanc"));
+    computerColourLabel_->setVisible(!c.options.humanVsHuman);
+    orientationLabel_->setText(game_.orientation ? tr("Blancs:Haut->Bas") : tr("Blancs:Bas->Haut"));
+    moveNumberLabel_->setText(tr("Coups : %1").arg(game_.gamePly / 2 + 1));
+    if (c.gameOver()) turnLabel_->setText(tr("Partie terminée"));
+    else turnLabel_->setText(game_.side == White ? tr("Trait aux blancs") : tr("Trait aux noirs"));
+    if (c.matchState() == 1 || c.matchState() == 5)
+        modeLabel_->setText(tr("Match")); // 5: the match game just rated
+    else if (c.options.humanVsHuman) modeLabel_->setText(tr("Humain contre humain"));
+    else modeLabel_->setText(tr("Entraînement"));
+
+    // The panel of the side to move is framed in gold; nobody moves in a finished game.
+    for (auto [panel, side] :
+         { std::pair { topPlayerPanel_, Black }, { bottomPlayerPanel_, White } }) {
+        const bool toMove = game_.side == side && !c.gameOver();
+        if (panel->property("trait").toBool() != toMove) {
+            panel->setProperty("trait", toMove);
+            panel->style()->unpolish(panel);
+            panel->style()->polish(panel);
+        }
+    }
+
+    // Each player's panel stays on that player's side of the board.
+    const bool turned = game_.orientation != 0;
+    topPlayerPanel_->move(topPlayerPanel_->x(), turned ? kBottomPanelY : kTopPanelY);
+    bottomPlayerPanel_->move(bottomPlayerPanel_->x(), turned ? kTopPanelY : kBottomPanelY);
+    syncOptionChecks();
+    showPlayStatus();
+    views_->syncTwins();
+}
+
+void MainWindow::refreshMoveList()
+{
+    const auto& lines = game_.moveList.lines();
+    QSignalBlocker block(moveList_);
+    if (moveList_->count() != static_cast<int>(lines.size())) {
+        moveList_->clear();
+        for (const std::string& l : lines) moveList_->addItem(QString::fromStdString(l));
+    } else {
+        for (int i = 0; i < moveList_->count(); ++i)
+            moveList_->item(i)->setText(QString::fromStdString(lines[i]));
+    }
+    const int sel = game_.moveList.selected();
+    if (sel >= 0 && sel < moveList_->count()) {
+        moveList_->setCurrentRow(sel);
+        moveList_->scrollToItem(moveList_->item(sel));
+    } else {
+        moveList_->clearSelection();
+    }
+}
+
+void MainWindow::showClock(int side, const ClockText& text)
+{
+    QLabel* min = side == White ? whiteMinutes_ : blackMinutes_;
+    QLabel* sec = side == White ? whiteSeconds_ : blackSeconds_;
+    min->setText(QString::fromStdString(text.minutes));
+    sec->setText(QString::fromStdString(text.seconds));
+    views_->syncTwins();
+}
+
+void MainWindow::applyCommandStates(const CommandStates& s)
+{
+    actions_["Nouveau2"]->setEnabled(s.newGame);
+    actions_["Humaincontrehumain1"]->setEnabled(s.humanVsHuman);
+    fileMenu_->setEnabled(s.fileMenu);
+    actions_["Quitter1"]->setEnabled(s.quit);
+    editMenu_->setEnabled(s.editMenu);
+    for (QWidget* w : navigationButtons_) w->setEnabled(s.navigationButtons);
+    playersMenu_->setEnabled(s.playersMenu);
+    levelMenu_->setEnabled(s.levelMenu);
+    openingsMenu_->setEnabled(s.parametersMenu);
+    actions_["Numroterlescase1"]->setEnabled(s.numbering);
+    actions_["Rflexionsurtempsadverse1"]->setEnabled(s.ponder);
+    actions_["Horlogeszro1"]->setEnabled(s.clocksToZero);
+    actions_["Pause1"]->setEnabled(s.stopSearch);
+    actions_["Arretrflexionparclicsouris1"]->setEnabled(s.stopByClick);
+    offerDrawButton_->setEnabled(s.offerDraw);
+    resignButton_->setEnabled(s.resign);
+    actions_["Abandon1"]->setEnabled(s.resign);
+    actions_["Inverserlesjoueurs1"]->setEnabled(s.swapPlayers);
+    playNowButton_->setEnabled(s.stopSearch);
+    training_->applyCommandStates(s);
+    for (QWidget* b : { static_cast<QWidget*>(board_), static_cast<QWidget*>(views_->board3d()) }) {
+        if (!b) continue;
+        if (s.busyCursor) b->setCursor(Qt::WaitCursor);
+        else b->unsetCursor();
+    }
+    showPlayStatus(); // the thinking starts or ends with these states
+}
+
+bool MainWindow::clockTimerRunning() const { return clockTimer_->isActive(); }
+
+void MainWindow::startClockTimer()
+{
+    clockTimer_->start();
+    actions_["Pause2"]->setChecked(false);
+}
+
+void MainWindow::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void MainWindow::waitForEvents()
+{
+    if (!externalLoop_) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    else QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void MainWindow::matchRated(const RatedResult* rated) { players_->matchRated(rated); }
+
+void MainWindow::analysisChanged() { training_->analysisChanged(); }
+
+void MainWindow::setupChanged() { training_->setupChanged(); }
+
+void MainWindow::openTextFile(const QString& path) { exchange_->openTextFile(path); }
+
+Board3DWidget* MainWindow::board3d() const { return views_->board3d(); }
+
+int MainWindow::theme3d() const { return views_->theme(); }
+
+WhiteOpeningEditor* MainWindow::whiteOpeningEditor() const { return openings_->whiteEditor(); }
+
+BlackOpeningEditor* MainWindow::blackOpeningEditor() const { return openings_->blackEditor(); }
+
+AnalysisWindow* MainWindow::analysisWindow() const { return training_->analysisWindow(); }
+
+const ProblemCursor& MainWindow::problemCursor() const { return training_->problemCursor(); }
+
+// ------------------------------------------------------------------ SearchObserver
+
+void MainWindow::clearRootLines()
+{
+    rootLines_->clear();
+    depthReached_ = 0;
+}
+
+void MainWindow::setRootLine(int index, const RootLine& line)
+{
+    if (index < 0) return;
+    while (rootLines_->count() < index) rootLines_->addItem(QString());
+    if (index < rootLines_->count()) delete rootLines_->takeItem(index);
+    rootLines_->insertItem(index, QString::fromStdString(rootLineText(line)));
+}
+
+void MainWindow::searchInfo(const SearchInfo& info) { showSearchInfo(info); }
+
+void MainWindow::showSearchInfo(const SearchInfo& info)
+{
+    shownInfo_ = info;
+    const SearchInfoLabels labels { tr("Profondeur").toStdString(), tr("Noeuds").toStdString(),
+                                    tr("Temps").toStdString(),      tr("Noeuds/s").toStdString(),
+                                    tr("Score").toStdString(),      tr("Coups").toStdString() };
+    statisticsList_->clear();
+    for (const std::string& l : searchInfoLines(info, labels))
+        statisticsList_->addItem(QString::fromStdString(l));
+}
+
+void MainWindow::clock(SideToMove side, int usedSeconds)
+{
+    if (session_.thinkingOnOpponentsTime()) return;
+    showClock(side, clockText(usedSeconds));
+}
+
+} // namespace kv

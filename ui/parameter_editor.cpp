@@ -1,0 +1,172 @@
+#include "ui/parameter_editor.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kv {
+
+namespace {
+constexpr int kBoxWidth = 30, kBoxHeight = 20, kRowHeight = 22;
+constexpr int kPanelWidth = 156, kPanelHeight = 8 * kRowHeight + 4;
+
+// Panels and captions of the eight tables, in file order.
+constexpr std::array<const char*, kMenTables> kPanelNames { "parmetre1",  "parametre2",
+                                                            "parametre3", "parametre4",
+                                                            "parametre5", "parametre6",
+                                                            "parametre7", "parametre8" };
+const char* const kPanelCaptions[kMenTables] = {
+    "Début par défaut",         "Milieu par défaut",         "Préfinale par défaut",
+    "Finale par défaut",        "Début variante type 1 : ",  "Milieu variante type 1 : ",
+    "Début variante type 2 : ", "Milieu variante type 2 : ",
+};
+
+// The items after the tables: thresholds, variant squares, tempo weights.
+constexpr int kThresholdItem = kMenTables * 32;        // 256..258
+constexpr int kVariant1WhiteItem = kThresholdItem + 3; // 259..265
+constexpr int kVariant2WhiteItem = kVariant1WhiteItem + 7;
+constexpr int kVariant1BlackItem = kVariant2WhiteItem + 7;
+constexpr int kVariant2BlackItem = kVariant1BlackItem + 7;
+constexpr int kTempoItem = kVariant2BlackItem + 7; // 287..294
+
+// The edit box names of the 36 items after the thresholds, in item order.
+QString otherBoxName(int item)
+{
+    const auto edit = [](int n) { return QString("Edit%1").arg(n); };
+    if (item < kVariant2WhiteItem) return edit(304 + item - kVariant1WhiteItem);
+    if (item < kVariant1BlackItem) {
+        const int i = item - kVariant2WhiteItem;
+        return edit(i < 2 ? 318 + i : 426 + i - 2);
+    }
+    if (item < kVariant2BlackItem) return edit(311 + item - kVariant1BlackItem);
+    if (item < kTempoItem) return edit(431 + item - kVariant2BlackItem);
+    const int i = item - kTempoItem;
+    return edit(i < 6 ? 320 + i : 438 + i - 6);
+}
+} // namespace
+
+// The parameter window speaks French in every language of the interface: its
+// captions name the evaluation's terms, which are not translated.
+ParameterEditor::ParameterEditor(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("TForm5");
+    setWindowTitle("Parameters");
+    auto* v = new QVBoxLayout(this);
+    v->addWidget(new QLabel(
+        QString::fromUtf8("Toutes les valeurs des tableaux sont en  1/200ème de pion"), this));
+    auto* grid = new QGridLayout;
+    for (int t = 0; t < kMenTables; ++t) grid->addWidget(tablePanel(t), t / 4, t % 4);
+    v->addLayout(grid);
+    v->addWidget(lowerPart());
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* ok = new QPushButton(QString::fromUtf8("OK"), this);
+    ok->setObjectName("parametreOK");
+    connect(ok, &QPushButton::clicked, this, &ParameterEditor::acceptParameters);
+    auto* cancel = new QPushButton(QString::fromUtf8("Annuler"), this);
+    cancel->setObjectName("parametrecancel");
+    connect(cancel, &QPushButton::clicked, this, &ParameterEditor::cancelEditing);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    v->addLayout(buttons);
+}
+
+QLineEdit* ParameterEditor::makeBox(QWidget* parent, int item, const QString& name)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setFixedSize(kBoxWidth + 6, kBoxHeight);
+    box->setAlignment(Qt::AlignRight);
+    boxes_[item] = box;
+    return box;
+}
+
+QWidget* ParameterEditor::tablePanel(int table)
+{
+    // A caption, the 32 boxes in the shape of the board, and the table's tempo weight.
+    auto* holder = new QWidget(this);
+    auto* v = new QVBoxLayout(holder);
+    v->setContentsMargins(2, 2, 2, 2);
+    v->addWidget(new QLabel(QString::fromUtf8(kPanelCaptions[table]), holder));
+    auto* panel = new QFrame(holder);
+    panel->setObjectName(kPanelNames[table]);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFixedSize(kPanelWidth + 8, kPanelHeight);
+    for (int own = 1; own <= 32; ++own) {
+        const PanelPlace place = parameterPanelPlace(own);
+        QLineEdit* box = makeBox(panel, table * 32 + own - 1,
+                                 QString("%1_%2").arg(kPanelNames[table]).arg(own));
+        box->move(place.x, 2 + (7 - place.rowFromBottom) * kRowHeight);
+    }
+    v->addWidget(panel);
+    auto* tempo = new QHBoxLayout;
+    tempo->addWidget(new QLabel(QString::fromUtf8("Temps d'avance ="), holder));
+    tempo->addWidget(makeBox(holder, kTempoItem + table, otherBoxName(kTempoItem + table)));
+    tempo->addWidget(new QLabel(QString::fromUtf8("/200 de pion"), holder));
+    tempo->addStretch();
+    v->addLayout(tempo);
+    return holder;
+}
+
+QWidget* ParameterEditor::lowerPart()
+{
+    auto* part = new QWidget(this);
+    auto* h = new QHBoxLayout(part);
+
+    auto* phases = new QGridLayout;
+    const char* const phaseCaptions[3]
+        = { "Début de partie : + de", "Milieu de parties : + de ", "Préfinale : + de " };
+    for (int i = 0; i < 3; ++i) {
+        phases->addWidget(new QLabel(QString::fromUtf8(phaseCaptions[i]), part), i, 0);
+        phases->addWidget(makeBox(part, kThresholdItem + i, QString("phase%1_bas").arg(i)), i, 1);
+        phases->addWidget(new QLabel(QString::fromUtf8("pièces"), part), i, 2);
+    }
+    phases->addWidget(new QLabel(QString::fromUtf8("Finale : (le reste)"), part), 3, 0, 1, 3);
+    h->addLayout(phases);
+
+    const auto variant = [&](const QString& caption, int whiteItem, int blackItem) {
+        auto* g = new QGridLayout;
+        g->addWidget(new QLabel(caption, part), 0, 0, 1, 8);
+        g->addWidget(new QLabel(QString::fromUtf8("cases possiblement blanches"), part), 1, 0);
+        g->addWidget(new QLabel(QString::fromUtf8("cases possiblement noires"), part), 2, 0);
+        for (int i = 0; i < kVariantSquares; ++i) {
+            g->addWidget(makeBox(part, whiteItem + i, otherBoxName(whiteItem + i)), 1, 1 + i);
+            g->addWidget(makeBox(part, blackItem + i, otherBoxName(blackItem + i)), 2, 1 + i);
+        }
+        h->addLayout(g);
+    };
+    variant(QString::fromUtf8("Variante type 1 si 8 des 14 conditions  ci après sont vérifiées :"),
+            kVariant1WhiteItem, kVariant1BlackItem);
+    variant(QString::fromUtf8("Variante type 2 si 8 des 14 conditions  ci après sont vérifiées :"),
+            kVariant2WhiteItem, kVariant2BlackItem);
+    return part;
+}
+
+void ParameterEditor::edit(const ParameterSet& set)
+{
+    shown_ = set;
+    show();
+    raise();
+    for (int item = 0; item < kParameterItems; ++item)
+        boxes_[item]->setText(
+            QString::fromStdString(parameterItemText(set, parameterItemOffset(item))));
+}
+
+void ParameterEditor::acceptParameters()
+{
+    hide();
+    ParameterSet set = shown_;
+    for (int item = 0; item < kParameterItems; ++item)
+        setParameterItemFromText(set, parameterItemOffset(item),
+                                 boxes_[item]->text().toStdString());
+    emit parametersAccepted(set);
+}
+
+void ParameterEditor::cancelEditing() { hide(); }
+
+} // namespace kv

@@ -1,0 +1,45 @@
+// ParameterEditor, the parameter window ("Parameters"): one edit box for each of the
+// 295 evaluation parameters. The eight men tables are panels of 32 boxes laid
+// out like the board seen from the side that owns the men; the phase
+// thresholds, the squares of the two opening variants and the tempo weights
+// have boxes of their own. OK stores the boxes into the set, Cancel forgets them.
+#pragma once
+
+#include "eval/parameters.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QLineEdit;
+
+namespace kv {
+
+class ParameterEditor : public QDialog {
+    Q_OBJECT
+public:
+    explicit ParameterEditor(QWidget* parent = nullptr);
+
+    // Shows the window with the boxes filled from `set`.
+    void edit(const ParameterSet& set);
+    // The box of editor item i (parameterItemOffset gives its byte).
+    QLineEdit* box(int item) const { return boxes_[item]; }
+
+signals:
+    // OK: the set shown, with every box read back over it.
+    void parametersAccepted(const ParameterSet& set);
+
+public slots:
+    void acceptParameters();
+    void cancelEditing();
+
+private:
+    QLineEdit* makeBox(QWidget* parent, int item, const QString& name);
+    QWidget* tablePanel(int table);
+    QWidget* lowerPart();
+
+    ParameterSet shown_;
+    std::array<QLineEdit*, kParameterItems> boxes_ {};
+};
+
+} // namespace kv
