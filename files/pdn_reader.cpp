@@ -425,9 +425,11 @@ std::optional<ParsedGame> readPdnGameAt(std::string_view text, std::uint32_t sta
         if (text.empty()) continue;
         PdnMoveResult m = parsePdnMove(text);
         if (!m.move)
-            return refuse({ m.otherBoard ? ExchangeProblemKind::OtherVariant
-                                         : ExchangeProblemKind::UnreadableMove,
-                            0, w.line, "'" + std::string(w.text) + "' is not a move: " + m.error });
+            return refuse(
+                { m.otherBoard ? ExchangeProblemKind::OtherVariant
+                               : ExchangeProblemKind::UnreadableMove,
+                  0, w.line,
+                  std::string("'").append(w.text).append("' is not a move: ").append(m.error) });
         if (game.moves.size() == kMaxKeptMoves) {
             game.movesCut = true;
             break;
