@@ -321,6 +321,28 @@ bool Searcher::repeatsAtRoot(const MoveRecord& m, const Board& after) const
     return m.from == r[g - 3].from && m.to == r[g - 3].to && same(g, g - 4) && same(g - 1, g - 5);
 }
 
+// Looks the position up in the table. From firstScoredPly on (and within the table's
+// depth limit) an entry searched deep enough may settle the node, whose score is
+// returned, or narrow the window; any entry's move, however shallow, is tried first.
+std::optional<int> Searcher::probeTable(int ply, int firstScoredPly, int tableLimit,
+                                        TableUse (*use)(int, int, int, int, int), int& alpha,
+                                        int& beta)
+{
+    if (ply <= 1) return std::nullopt;
+    hashFrom = hashTo = 0;
+    const TranspositionEntry* e = tt.find(pos.keys.index, pos.keys.check, ply, gamePly);
+    if (!e) return std::nullopt;
+    const bool scored = ply > firstScoredPly && ply - depthOffset < tableLimit;
+    if (scored && TranspositionTable::deepEnough(*e, gamePly, horizon(ply))) {
+        const TableUse u = use(e->type, e->score, rootSide, alpha, beta);
+        if (u.returns) return u.score;
+        if (u.hashMove) hashFrom = e->from, hashTo = e->to, alpha = u.alpha, beta = u.beta;
+    } else {
+        hashFrom = e->from, hashTo = e->to;
+    }
+    return std::nullopt;
+}
+
 int Searcher::maxNode(int alpha, int beta, int ply)
 {
     int best = -kWinScore;
@@ -331,23 +353,7 @@ int Searcher::maxNode(int alpha, int beta, int ply)
     if (auto v = knowledgeScore(ply, true)) return *v;
 
     const int s = rootSide;
-    if (ply > 3 && ply - depthOffset < kMaxNodeTableLimit) {
-        hashFrom = hashTo = 0;
-        if (const TranspositionEntry* e = tt.find(pos.keys.index, pos.keys.check, ply, gamePly)) {
-            if (TranspositionTable::deepEnough(*e, gamePly, horizon(ply))) {
-                const TableUse u = useAtMaxNode(e->type, e->score, rootSide, alpha, beta);
-                if (u.returns) return u.score;
-                if (u.hashMove) hashFrom = e->from, hashTo = e->to, alpha = u.alpha, beta = u.beta;
-            } else {
-                hashFrom = e->from, hashTo = e->to; // a shallower search's best move, to try first
-            }
-        }
-    } else if (ply > 1) {
-        // Too near the root for the table's scores, not for its moves.
-        hashFrom = hashTo = 0;
-        if (const TranspositionEntry* e = tt.find(pos.keys.index, pos.keys.check, ply, gamePly))
-            hashFrom = e->from, hashTo = e->to;
-    }
+    if (auto v = probeTable(ply, 3, kMaxNodeTableLimit, useAtMaxNode, alpha, beta)) return *v;
 
     if (ply > 1) {
         const std::uint32_t index = pos.learnedIndex + (rootSide == White ? 1 : 0);
@@ -511,23 +517,7 @@ int Searcher::minNode(int alpha, int beta, int ply)
     if (auto v = knowledgeScore(ply, false)) return *v;
 
     const int s = rootSide;
-    if (ply > 2 && ply - depthOffset < kMinNodeTableLimit) {
-        hashFrom = hashTo = 0;
-        if (const TranspositionEntry* e = tt.find(pos.keys.index, pos.keys.check, ply, gamePly)) {
-            if (TranspositionTable::deepEnough(*e, gamePly, horizon(ply))) {
-                const TableUse u = useAtMinNode(e->type, e->score, rootSide, alpha, beta);
-                if (u.returns) return u.score;
-                if (u.hashMove) hashFrom = e->from, hashTo = e->to, alpha = u.alpha, beta = u.beta;
-            } else {
-                hashFrom = e->from, hashTo = e->to; // a shallower search's best move, to try first
-            }
-        }
-    } else if (ply > 1) {
-        // Too near the root for the table's scores, not for its moves.
-        hashFrom = hashTo = 0;
-        if (const TranspositionEntry* e = tt.find(pos.keys.index, pos.keys.check, ply, gamePly))
-            hashFrom = e->from, hashTo = e->to;
-    }
+    if (auto v = probeTable(ply, 2, kMinNodeTableLimit, useAtMinNode, alpha, beta)) return *v;
 
     {
         const std::uint32_t index = pos.learnedIndex + (rootSide == Black ? 1 : 0);

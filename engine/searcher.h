@@ -10,11 +10,13 @@
 
 #include "engine/scores.h"
 #include "engine/search_context.h"
+#include "engine/transposition.h"
 #include "rules/movegen.h"
 #include "rules/record.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -116,6 +118,8 @@ public:
     std::mt19937 rng; // picks among book moves
 
     // ---- the search ----
+    std::optional<int> probeTable(int ply, int firstScoredPly, int tableLimit,
+                                  TableUse (*use)(int, int, int, int, int), int& alpha, int& beta);
     int maxNode(int alpha, int beta, int ply);
     int minNode(int alpha, int beta, int ply);
     void makeSearchMove(const MoveRecord& m, int ply);
