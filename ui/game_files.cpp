@@ -5,6 +5,7 @@
 
 #include "ui/board_widget.h"
 #include "ui/custom_level_panel.h"
+#include "ui/engine_options.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -74,7 +75,7 @@ void MainWindow::showLoadedGame(const GameFile& file, bool tableSizeFromFile)
     setLevelEntry(
         storedLevel(LevelSetting { s.levelTime, s.levelCap, s.customMinutes, s.levelIndex }));
     customLevel_->setMinutes(s.customMinutes);
-    if (tableSizeFromFile) setTableSize(s.sizeFactor, true);
+    if (tableSizeFromFile) engineOptions_->setTableSize(s.sizeFactor, true);
     // A running search is abandoned first; the loaded position is the user's to play.
     controller_->loadGame([file](GameState& g) { loadGameFile(file, g); });
 }

@@ -11,12 +11,12 @@
 #include "ui/board_widget.h"
 #include "ui/custom_level_panel.h"
 #include "ui/draw_offer_panel.h"
+#include "ui/engine_options.h"
 #include "ui/game_end_panel.h"
 #include "ui/game_exchange.h"
-#include "ui/help_window.h"
+#include "ui/help_menu.h"
 #include "ui/new_game_panel.h"
 #include "ui/opening_menu.h"
-#include "ui/parameter_editor.h"
 #include "ui/players_panel.h"
 #include "ui/sound_player.h"
 #include "ui/training_panel.h"
@@ -89,11 +89,9 @@ MainWindow::MainWindow(GameSession& session, QWidget* parent)
     training_ = std::make_unique<TrainingPanel>(*this, session_);
     buildWelcome();
     views_->build();
-    buildHelpMenu(); // the last menu of the bar
+    helpMenu_ = std::make_unique<HelpMenu>(*this, session_); // the last menu of the bar
     buildLanguages();
-    parameterEditor_ = new ParameterEditor(this);
-    connect(parameterEditor_, &ParameterEditor::parametersAccepted, this,
-            &MainWindow::setParameters);
+    engineOptions_->buildParameterEditor();
     setStyleSheet(
         "QWidget#Fond { background: #e9dfcc; }"
         "QFrame#Panel6, QFrame#Panel7 { background: #f7f1e4; border: 1px solid #b59c74; "

@@ -13,7 +13,6 @@
 #include "game/session.h"
 #include "players/registry.h"
 #include "rules/game_state.h"
-#include "training/problem_listing.h"
 
 #include <QMainWindow>
 
@@ -55,6 +54,8 @@ class NewGamePanel;
 class GameEndPanel;
 class DrawOfferPanel;
 class CustomLevelPanel;
+class EngineOptions;
+class HelpMenu;
 
 // What a file command asks of its open or save dialog.
 struct FileRequest {
@@ -81,7 +82,6 @@ public:
     int theme3d() const; // 0 while the flat board is shown
     BoardViews& views() { return *views_; }
     NewGamePanel& newGamePanel() { return *newGame_; }
-    QString programDir() const { return session_.programDir(); }
     const DataPaths& paths() const { return session_.paths(); }
 
     // The "Erreur" box every file command reports with (window-modal, the
@@ -89,16 +89,13 @@ public:
     // collects the texts.
     void showError(const QString& text);
     void setErrorSink(std::function<void(const QString&)> sink) { errorSink_ = std::move(sink); }
-    // Shows a text file (a problem's comments) in the desktop's text editor.
-    void openTextFile(const QString& path);
 
     // The settings that travel in game files, as the window holds them now.
     StoredSettings currentSettings() const;
     // The evaluation parameters in force (loaded from "defaut.par", edited in ParameterEditor).
     const ParameterSet& parameters() const { return session_.parameters(); }
-    void setParameters(const ParameterSet& set);
-    ParameterEditor* parameterEditor() const { return parameterEditor_; }
-    HelpWindow* helpWindow() const { return help_; }
+    ParameterEditor* parameterEditor() const;
+    HelpWindow* helpWindow() const;
     // The caller runs the loop's passes itself (tests): the window then never
     // enters PlayLoop on its own and never blocks waiting for events.
     void setExternalLoop(bool on) { externalLoop_ = on; }
@@ -139,7 +136,6 @@ public:
     void analysisChanged() override;
     void setupChanged() override;
     AnalysisWindow* analysisWindow() const;
-    const ProblemCursor& problemCursor() const;
     // The file dialogs and the comment viewer of the file commands, problems
     // and lessons; tests replace them. The chooser returns an empty name for a cancel.
     using FileChooser = std::function<QString(const QString& title, const QString& dir, bool save)>;
@@ -158,7 +154,6 @@ public:
     int languageIndex() const;
     // The language command: 0 French .. 5 Italian; every open window follows.
     void applyLanguage(int index);
-    Translations& translations() const { return *translations_; }
 
 public slots:
     // Start-up and quitting (main_window_startup.cpp).
@@ -174,15 +169,6 @@ public slots:
     // fichier texte" open them once their dialog is answered.
     void openGameFile(const QString& path);
     void openExchangeFile(const QString& path);
-    // Options, parameters, table sizes, help (main_window_options.cpp).
-    void toggleAlphabeticalNumbers();
-    void editParameters();
-    void saveParameterFile();
-    void loadParameterFile();
-    void showGuide();
-    void showRules();
-    void showAbout();
-    void closeAbout();
     // Game commands.
     void askNewGame();
     void swapSides();
@@ -224,7 +210,6 @@ private:
     };
     static const std::vector<IntroStep>& introSteps();
     void introTitles();
-    void introThemes();
     void introHashTables();
     void introOpeningLibraries();
     void introLearnedPositions();
@@ -244,11 +229,9 @@ private:
     void showLoadedGame(const GameFile& file, bool tableSizeFromFile);
     QString gameFileErrorText(const GameFileError& error) const;
 
-    // ---- options (main_window_options.cpp)
-    void buildOptionsExtras(QMenu* options);
-    void buildHelpMenu();
-    void setTableSize(int sizeFactor, bool resize); // checks the entry; resizes between searches
-    void showHelp(const QString& baseName);
+    // ---- menus and layout (main_window_layout.cpp)
+    std::unique_ptr<EngineOptions> engineOptions_; // parameters and table sizes
+    std::unique_ptr<HelpMenu> helpMenu_;
     void buildMenus();
     void buildPanels();
     void buildWelcome();
@@ -266,12 +249,6 @@ private:
     bool activated_ = false;
     std::optional<GameFile> lastState_; // "last32.dam" as the first activation read it
     std::function<void(const QString&)> errorSink_;
-    ParameterEditor* parameterEditor_ = nullptr;
-    HelpWindow* help_ = nullptr;
-    QWidget* about_ = nullptr;
-    QWidget* welcomeLanguages_ = nullptr; // the row of language buttons on the welcome panel
-    QWidget* welcomeViews_ = nullptr;     // the row of board-view buttons
-    QActionGroup* tableSizeGroup_ = nullptr;
     SoundPlayer* sounds_ = nullptr;
     bool externalLoop_ = false;
     bool introduced_ = false;

@@ -5,9 +5,9 @@
 
 #include "ui/board_widget.h"
 #include "ui/custom_level_panel.h"
+#include "ui/engine_options.h"
 #include "ui/languages.h"
 #include "ui/opening_menu.h"
-#include "ui/parameter_editor.h"
 #include "ui/players_panel.h"
 
 #include <QCloseEvent>
@@ -127,7 +127,7 @@ void MainWindow::introHashTables()
     }
     // The table is allocated with its default size; its ply offset follows
     // the checked size entry.
-    setTableSize(session_.tableSizeFactor(), false);
+    engineOptions_->setTableSize(session_.tableSizeFactor(), false);
 }
 
 void MainWindow::introOpeningLibraries() { openings_->loadOpeningLibraries(); }

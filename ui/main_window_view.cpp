@@ -7,8 +7,10 @@
 #include "ui/board3d_widget.h"
 #include "ui/board_views.h"
 #include "ui/board_widget.h"
+#include "ui/engine_options.h"
 #include "ui/game_end_panel.h"
 #include "ui/game_exchange.h"
+#include "ui/help_menu.h"
 #include "ui/opening_menu.h"
 #include "ui/players_panel.h"
 #include "ui/sound_player.h"
@@ -199,8 +201,6 @@ void MainWindow::analysisChanged() { training_->analysisChanged(); }
 
 void MainWindow::setupChanged() { training_->setupChanged(); }
 
-void MainWindow::openTextFile(const QString& path) { exchange_->openTextFile(path); }
-
 Board3DWidget* MainWindow::board3d() const { return views_->board3d(); }
 
 int MainWindow::theme3d() const { return views_->theme(); }
@@ -211,7 +211,9 @@ BlackOpeningEditor* MainWindow::blackOpeningEditor() const { return openings_->b
 
 AnalysisWindow* MainWindow::analysisWindow() const { return training_->analysisWindow(); }
 
-const ProblemCursor& MainWindow::problemCursor() const { return training_->problemCursor(); }
+ParameterEditor* MainWindow::parameterEditor() const { return engineOptions_->parameterEditor(); }
+
+HelpWindow* MainWindow::helpWindow() const { return helpMenu_->helpWindow(); }
 
 // ------------------------------------------------------------------ SearchObserver
 

@@ -262,6 +262,33 @@
     </message>
 </context>
 <context>
+    <name>kv::EngineOptions</name>
+    <message>
+        <source>Modifier les paramètres</source>
+        <translation>Change parameters</translation>
+    </message>
+    <message>
+        <source>Sauver les paramètres</source>
+        <translation>Save parameters</translation>
+    </message>
+    <message>
+        <source>Charger des paramètres</source>
+        <translation>Load parameters</translation>
+    </message>
+    <message>
+        <source>Taille des tables de transposition</source>
+        <translation>Transposition tables memory size</translation>
+    </message>
+    <message>
+        <source>parameters (*.par)</source>
+        <translation>parameters (*.par)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Cannot open this file</translation>
+    </message>
+</context>
+<context>
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
@@ -480,6 +507,49 @@ The game can be printed to a PDF file.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HelpMenu</name>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentation</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Korvelan 3D Analyse</source>
+        <translation>Korvelan 3D Analyse</translation>
+    </message>
+    <message>
+        <source>Version 7.00</source>
+        <translation>Version 7.00</translation>
+    </message>
+    <message>
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
+
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
+
+Écrit par l&apos;équipe Korvelan.</source>
+        <translation>Draughts on 64 squares: compulsory capture of the most pieces, flying kings, men capture forwards only.
+
+An alpha-beta search engine with a transposition table, opening libraries, endgame tables and learned positions.
+
+Written by the Korvelan team.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -826,54 +896,6 @@ The game can be printed to a PDF file.</translation>
     <message>
         <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
         <translation>Advice: the boards need a window of at least 860 x 560 points; the help (Help menu) explains the rules and every menu.</translation>
-    </message>
-    <message>
-        <source>Modifier les paramètres</source>
-        <translation>Change parameters</translation>
-    </message>
-    <message>
-        <source>Sauver les paramètres</source>
-        <translation>Save parameters</translation>
-    </message>
-    <message>
-        <source>Charger des paramètres</source>
-        <translation>Load parameters</translation>
-    </message>
-    <message>
-        <source>Taille des tables de transposition</source>
-        <translation>Transposition tables memory size</translation>
-    </message>
-    <message>
-        <source>parameters (*.par)</source>
-        <translation>parameters (*.par)</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Documentation</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Rules</translation>
-    </message>
-    <message>
-        <source>A propos</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
-    </message>
-    <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
-
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
-
-Écrit par l&apos;équipe Korvelan.</source>
-        <translation>Draughts on 64 squares: compulsory capture of the most pieces, flying kings, men capture forwards only.
-
-An alpha-beta search engine with a transposition table, opening libraries, endgame tables and learned positions.
-
-Written by the Korvelan team.</translation>
     </message>
     <message>
         <source>Images manquantes : %1</source>

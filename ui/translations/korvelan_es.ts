@@ -262,6 +262,33 @@
     </message>
 </context>
 <context>
+    <name>kv::EngineOptions</name>
+    <message>
+        <source>Modifier les paramètres</source>
+        <translation>Modificar los parámetros</translation>
+    </message>
+    <message>
+        <source>Sauver les paramètres</source>
+        <translation>Guardar los parámetros</translation>
+    </message>
+    <message>
+        <source>Charger des paramètres</source>
+        <translation>Cargar parámetros</translation>
+    </message>
+    <message>
+        <source>Taille des tables de transposition</source>
+        <translation>Tamaño de las tablas de transposición</translation>
+    </message>
+    <message>
+        <source>parameters (*.par)</source>
+        <translation>parámetros (*.par)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>No se puede abrir este archivo</translation>
+    </message>
+</context>
+<context>
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
@@ -480,6 +507,49 @@ La partida puede imprimirse en un archivo PDF.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HelpMenu</name>
+    <message>
+        <source>Aide</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentación</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Korvelan 3D Analyse</source>
+        <translation>Korvelan 3D Analyse</translation>
+    </message>
+    <message>
+        <source>Version 7.00</source>
+        <translation>Versión 7.00</translation>
+    </message>
+    <message>
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
+
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
+
+Écrit par l&apos;équipe Korvelan.</source>
+        <translation>Damas en 64 casillas: captura obligatoria de la mayoría, damas voladoras, los peones solo capturan hacia adelante.
+
+Un motor de búsqueda alfa-beta con tabla de transposición, bibliotecas de aperturas, tablas de finales y posiciones aprendidas.
+
+Escrito por el equipo Korvelan.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -826,54 +896,6 @@ La partida puede imprimirse en un archivo PDF.</translation>
     <message>
         <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
         <translation>Consejo: los tableros necesitan una ventana de al menos 860 x 560 puntos; la ayuda (menú Ayuda) explica las reglas y cada menú.</translation>
-    </message>
-    <message>
-        <source>Modifier les paramètres</source>
-        <translation>Modificar los parámetros</translation>
-    </message>
-    <message>
-        <source>Sauver les paramètres</source>
-        <translation>Guardar los parámetros</translation>
-    </message>
-    <message>
-        <source>Charger des paramètres</source>
-        <translation>Cargar parámetros</translation>
-    </message>
-    <message>
-        <source>Taille des tables de transposition</source>
-        <translation>Tamaño de las tablas de transposición</translation>
-    </message>
-    <message>
-        <source>parameters (*.par)</source>
-        <translation>parámetros (*.par)</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Documentación</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Reglas</translation>
-    </message>
-    <message>
-        <source>A propos</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
-    </message>
-    <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
-
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
-
-Écrit par l&apos;équipe Korvelan.</source>
-        <translation>Damas en 64 casillas: captura obligatoria de la mayoría, damas voladoras, los peones solo capturan hacia adelante.
-
-Un motor de búsqueda alfa-beta con tabla de transposición, bibliotecas de aperturas, tablas de finales y posiciones aprendidas.
-
-Escrito por el equipo Korvelan.</translation>
     </message>
     <message>
         <source>Images manquantes : %1</source>

@@ -262,6 +262,33 @@
     </message>
 </context>
 <context>
+    <name>kv::EngineOptions</name>
+    <message>
+        <source>Modifier les paramètres</source>
+        <translation>Modifica i parametri</translation>
+    </message>
+    <message>
+        <source>Sauver les paramètres</source>
+        <translation>Salva i parametri</translation>
+    </message>
+    <message>
+        <source>Charger des paramètres</source>
+        <translation>Carica parametri</translation>
+    </message>
+    <message>
+        <source>Taille des tables de transposition</source>
+        <translation>Dimensione delle tabelle di trasposizione</translation>
+    </message>
+    <message>
+        <source>parameters (*.par)</source>
+        <translation>parametri (*.par)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossibile aprire questo file</translation>
+    </message>
+</context>
+<context>
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
@@ -480,6 +507,49 @@ La partita può essere stampata in un file PDF.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>File PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HelpMenu</name>
+    <message>
+        <source>Aide</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentazione</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Regole</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Korvelan 3D Analyse</source>
+        <translation>Korvelan 3D Analyse</translation>
+    </message>
+    <message>
+        <source>Version 7.00</source>
+        <translation>Versione 7.00</translation>
+    </message>
+    <message>
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
+
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
+
+Écrit par l&apos;équipe Korvelan.</source>
+        <translation>Dama su 64 caselle: presa obbligatoria della maggioranza, dame volanti, le pedine prendono solo in avanti.
+
+Un motore di ricerca alfa-beta con tabella di trasposizione, librerie di aperture, tabelle dei finali e posizioni apprese.
+
+Scritto dal gruppo Korvelan.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -826,54 +896,6 @@ La partita può essere stampata in un file PDF.</translation>
     <message>
         <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
         <translation>Consiglio: le damiere richiedono una finestra di almeno 860 x 560 punti; la guida (menu Aiuto) spiega le regole e ogni menu.</translation>
-    </message>
-    <message>
-        <source>Modifier les paramètres</source>
-        <translation>Modifica i parametri</translation>
-    </message>
-    <message>
-        <source>Sauver les paramètres</source>
-        <translation>Salva i parametri</translation>
-    </message>
-    <message>
-        <source>Charger des paramètres</source>
-        <translation>Carica parametri</translation>
-    </message>
-    <message>
-        <source>Taille des tables de transposition</source>
-        <translation>Dimensione delle tabelle di trasposizione</translation>
-    </message>
-    <message>
-        <source>parameters (*.par)</source>
-        <translation>parametri (*.par)</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Documentazione</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Regole</translation>
-    </message>
-    <message>
-        <source>A propos</source>
-        <translation>Informazioni</translation>
-    </message>
-    <message>
-        <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
-    </message>
-    <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
-
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
-
-Écrit par l&apos;équipe Korvelan.</source>
-        <translation>Dama su 64 caselle: presa obbligatoria della maggioranza, dame volanti, le pedine prendono solo in avanti.
-
-Un motore di ricerca alfa-beta con tabella di trasposizione, librerie di aperture, tabelle dei finali e posizioni apprese.
-
-Scritto dal gruppo Korvelan.</translation>
     </message>
     <message>
         <source>Images manquantes : %1</source>

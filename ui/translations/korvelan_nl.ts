@@ -262,6 +262,33 @@
     </message>
 </context>
 <context>
+    <name>kv::EngineOptions</name>
+    <message>
+        <source>Modifier les paramètres</source>
+        <translation>Parameters wijzigen</translation>
+    </message>
+    <message>
+        <source>Sauver les paramètres</source>
+        <translation>Parameters opslaan</translation>
+    </message>
+    <message>
+        <source>Charger des paramètres</source>
+        <translation>Parameters laden</translation>
+    </message>
+    <message>
+        <source>Taille des tables de transposition</source>
+        <translation>Grootte van de transpositietabellen</translation>
+    </message>
+    <message>
+        <source>parameters (*.par)</source>
+        <translation>parameters (*.par)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Kan dit bestand niet openen</translation>
+    </message>
+</context>
+<context>
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
@@ -480,6 +507,49 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HelpMenu</name>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentatie</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Regels</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Korvelan 3D Analyse</source>
+        <translation>Korvelan 3D Analyse</translation>
+    </message>
+    <message>
+        <source>Version 7.00</source>
+        <translation>Versie 7.00</translation>
+    </message>
+    <message>
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
+
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
+
+Écrit par l&apos;équipe Korvelan.</source>
+        <translation>Dammen op 64 velden: verplicht slaan van de meeste stukken, vliegende dammen, schijven slaan alleen vooruit.
+
+Een alfa-bèta-zoekmachine met transpositietabel, openingsbibliotheken, eindspeltabellen en geleerde stellingen.
+
+Geschreven door het Korvelan-team.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -826,54 +896,6 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
     <message>
         <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
         <translation>Tip: de damborden vragen een venster van minstens 860 x 560 punten; de hulp (menu Help) legt de regels en elk menu uit.</translation>
-    </message>
-    <message>
-        <source>Modifier les paramètres</source>
-        <translation>Parameters wijzigen</translation>
-    </message>
-    <message>
-        <source>Sauver les paramètres</source>
-        <translation>Parameters opslaan</translation>
-    </message>
-    <message>
-        <source>Charger des paramètres</source>
-        <translation>Parameters laden</translation>
-    </message>
-    <message>
-        <source>Taille des tables de transposition</source>
-        <translation>Grootte van de transpositietabellen</translation>
-    </message>
-    <message>
-        <source>parameters (*.par)</source>
-        <translation>parameters (*.par)</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Documentatie</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Regels</translation>
-    </message>
-    <message>
-        <source>A propos</source>
-        <translation>Over</translation>
-    </message>
-    <message>
-        <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
-    </message>
-    <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
-
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
-
-Écrit par l&apos;équipe Korvelan.</source>
-        <translation>Dammen op 64 velden: verplicht slaan van de meeste stukken, vliegende dammen, schijven slaan alleen vooruit.
-
-Een alfa-bèta-zoekmachine met transpositietabel, openingsbibliotheken, eindspeltabellen en geleerde stellingen.
-
-Geschreven door het Korvelan-team.</translation>
     </message>
     <message>
         <source>Images manquantes : %1</source>

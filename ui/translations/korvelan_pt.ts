@@ -262,6 +262,33 @@
     </message>
 </context>
 <context>
+    <name>kv::EngineOptions</name>
+    <message>
+        <source>Modifier les paramètres</source>
+        <translation>Modificar os parâmetros</translation>
+    </message>
+    <message>
+        <source>Sauver les paramètres</source>
+        <translation>Salvar os parâmetros</translation>
+    </message>
+    <message>
+        <source>Charger des paramètres</source>
+        <translation>Carregar parâmetros</translation>
+    </message>
+    <message>
+        <source>Taille des tables de transposition</source>
+        <translation>Tamanho das tabelas de transposição</translation>
+    </message>
+    <message>
+        <source>parameters (*.par)</source>
+        <translation>parâmetros (*.par)</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossível abrir este arquivo</translation>
+    </message>
+</context>
+<context>
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
@@ -480,6 +507,49 @@ A partida pode ser impressa em um arquivo PDF.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HelpMenu</name>
+    <message>
+        <source>Aide</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentação</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Regras</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Korvelan 3D Analyse</source>
+        <translation>Korvelan 3D Analyse</translation>
+    </message>
+    <message>
+        <source>Version 7.00</source>
+        <translation>Versão 7.00</translation>
+    </message>
+    <message>
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
+
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
+
+Écrit par l&apos;équipe Korvelan.</source>
+        <translation>Damas em 64 casas: captura obrigatória da maioria, damas voadoras, as pedras só capturam para a frente.
+
+Um motor de busca alfa-beta com tabela de transposição, bibliotecas de aberturas, tabelas de finais e posições aprendidas.
+
+Escrito pela equipe Korvelan.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -826,54 +896,6 @@ A partida pode ser impressa em um arquivo PDF.</translation>
     <message>
         <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
         <translation>Conselho: os tabuleiros precisam de uma janela de pelo menos 860 x 560 pontos; a ajuda (menu Ajuda) explica as regras e cada menu.</translation>
-    </message>
-    <message>
-        <source>Modifier les paramètres</source>
-        <translation>Modificar os parâmetros</translation>
-    </message>
-    <message>
-        <source>Sauver les paramètres</source>
-        <translation>Salvar os parâmetros</translation>
-    </message>
-    <message>
-        <source>Charger des paramètres</source>
-        <translation>Carregar parâmetros</translation>
-    </message>
-    <message>
-        <source>Taille des tables de transposition</source>
-        <translation>Tamanho das tabelas de transposição</translation>
-    </message>
-    <message>
-        <source>parameters (*.par)</source>
-        <translation>parâmetros (*.par)</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Documentação</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Regras</translation>
-    </message>
-    <message>
-        <source>A propos</source>
-        <translation>Sobre</translation>
-    </message>
-    <message>
-        <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
-    </message>
-    <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
-
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
-
-Écrit par l&apos;équipe Korvelan.</source>
-        <translation>Damas em 64 casas: captura obrigatória da maioria, damas voadoras, as pedras só capturam para a frente.
-
-Um motor de busca alfa-beta com tabela de transposição, bibliotecas de aberturas, tabelas de finais e posições aprendidas.
-
-Escrito pela equipe Korvelan.</translation>
     </message>
     <message>
         <source>Images manquantes : %1</source>
