@@ -56,6 +56,8 @@ class DrawOfferPanel;
 class CustomLevelPanel;
 class EngineOptions;
 class HelpMenu;
+class GameFiles;
+class PlayStatusLine;
 
 // What a file command asks of its open or save dialog.
 struct FileRequest {
@@ -82,6 +84,8 @@ public:
     int theme3d() const; // 0 while the flat board is shown
     BoardViews& views() { return *views_; }
     NewGamePanel& newGamePanel() { return *newGame_; }
+    CustomLevelPanel& customLevelPanel() { return *customLevel_; }
+    EngineOptions& engineOptions() { return *engineOptions_; }
     const DataPaths& paths() const { return session_.paths(); }
 
     // The "Erreur" box every file command reports with (window-modal, the
@@ -162,9 +166,6 @@ public slots:
     void loadGameData();
     void quitAndKeepGame();  // writes "last32.dam", then quits
     void quitFromCloseBox(); // the close box: quits without writing it
-    // Game files (game_files.cpp).
-    void saveGame();
-    void openGame();
     // A game file, or a text or PDN game, by name: as "Ouvrir" and "Ouvrir un
     // fichier texte" open them once their dialog is answered.
     void openGameFile(const QString& path);
@@ -222,12 +223,8 @@ private:
     // Takes the game of "last32.dam" read at the first activation, if any.
     void resumeLastGame();
 
-    // ---- game files (game_files.cpp)
+    std::unique_ptr<GameFiles> gameFiles_;   // "Sauver" and "Ouvrir"
     std::unique_ptr<GameExchange> exchange_; // text, PDN, clipboard, picture, printing
-    // Shows a loaded game: level, minutes, record, names, counters. The
-    // language stays; the table size stays unless `tableSizeFromFile`.
-    void showLoadedGame(const GameFile& file, bool tableSizeFromFile);
-    QString gameFileErrorText(const GameFileError& error) const;
 
     // ---- menus and layout (main_window_layout.cpp)
     std::unique_ptr<EngineOptions> engineOptions_; // parameters and table sizes
@@ -235,8 +232,6 @@ private:
     void buildMenus();
     void buildPanels();
     void buildWelcome();
-    // The line beside the board: the engine's thinking, or a finished game's result.
-    void buildPlayStatus();
     void showPlayStatus();
     QAction* addAction(QMenu* menu, const char* name, const QString& text,
                        void (MainWindow::*slot)(), const QKeySequence& key = {});
@@ -286,8 +281,8 @@ private:
     std::unique_ptr<GameEndPanel> gameEnd_;
     std::unique_ptr<DrawOfferPanel> drawOffer_;
     std::unique_ptr<CustomLevelPanel> customLevel_;
-    QLabel* playStatus_ = nullptr;        // the play status line
-    int depthReached_ = 0;                // of the search under way
+    // The line beside the board: the engine's thinking, or a finished game's result.
+    std::unique_ptr<PlayStatusLine> playStatus_;
     std::optional<SearchInfo> shownInfo_; // what the statistics list shows
     std::vector<QWidget*> navigationButtons_;
 

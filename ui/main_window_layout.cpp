@@ -3,42 +3,27 @@
 #include "ui/main_window.h"
 #include "ui/window_parts.h"
 
-#include "engine/hash_keys.h"
-#include "rules/geometry.h"
 #include "ui/board_views.h"
-#include "ui/board_widget.h"
 #include "ui/custom_level_panel.h"
 #include "ui/draw_offer_panel.h"
 #include "ui/engine_options.h"
 #include "ui/game_end_panel.h"
 #include "ui/game_exchange.h"
+#include "ui/game_files.h"
 #include "ui/new_game_panel.h"
 #include "ui/opening_menu.h"
-#include "ui/sound_player.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QDir>
-#include <QFile>
-#include <QFormLayout>
 #include <QFrame>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTextStream>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -99,10 +84,12 @@ void MainWindow::buildMenus()
     });
     addAction(fileMenu_, "Abandon1", tr("Abandonner"), &MainWindow::resign);
     fileMenu_->addSeparator();
-    addAction(fileMenu_, "Ouvrir1", tr("Ouvrir"), &MainWindow::openGame,
-              QKeySequence(Qt::CTRL | Qt::Key_O));
-    addAction(fileMenu_, "Sauver1", tr("Sauver"), &MainWindow::saveGame,
-              QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(
+        addAction(fileMenu_, "Ouvrir1", tr("Ouvrir"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_O)),
+        &QAction::triggered, gameFiles_.get(), &GameFiles::openGame);
+    connect(
+        addAction(fileMenu_, "Sauver1", tr("Sauver"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_S)),
+        &QAction::triggered, gameFiles_.get(), &GameFiles::saveGame);
     fileMenu_->addSeparator();
     addAction(fileMenu_, "Quitter1", tr("Quitter"), &MainWindow::quitAndKeepGame,
               QKeySequence(Qt::ALT | Qt::Key_X));

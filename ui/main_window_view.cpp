@@ -2,45 +2,24 @@
 #include "ui/main_window.h"
 #include "ui/window_parts.h"
 
-#include "engine/hash_keys.h"
-#include "rules/geometry.h"
 #include "ui/board3d_widget.h"
 #include "ui/board_views.h"
 #include "ui/board_widget.h"
 #include "ui/engine_options.h"
 #include "ui/game_end_panel.h"
-#include "ui/game_exchange.h"
 #include "ui/help_menu.h"
 #include "ui/opening_menu.h"
+#include "ui/play_status.h"
 #include "ui/players_panel.h"
 #include "ui/sound_player.h"
 #include "ui/training_panel.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAction>
-#include <QActionGroup>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QDir>
-#include <QFile>
-#include <QFormLayout>
 #include <QFrame>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStatusBar>
 #include <QStyle>
-#include <QTabWidget>
-#include <QTextStream>
 #include <QTimer>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 namespace kv {
 
@@ -215,12 +194,25 @@ ParameterEditor* MainWindow::parameterEditor() const { return engineOptions_->pa
 
 HelpWindow* MainWindow::helpWindow() const { return helpMenu_->helpWindow(); }
 
+void MainWindow::showPlayStatus()
+{
+    if (playStatus_) playStatus_->refresh();
+}
+
+void MainWindow::clearStatistics()
+{
+    rootLines_->clear();
+    statisticsList_->clear();
+    playStatus_->setDepth(0);
+    showPlayStatus();
+}
+
 // ------------------------------------------------------------------ SearchObserver
 
 void MainWindow::clearRootLines()
 {
     rootLines_->clear();
-    depthReached_ = 0;
+    playStatus_->setDepth(0);
 }
 
 void MainWindow::setRootLine(int index, const RootLine& line)
@@ -242,6 +234,12 @@ void MainWindow::showSearchInfo(const SearchInfo& info)
     statisticsList_->clear();
     for (const std::string& l : searchInfoLines(info, labels))
         statisticsList_->addItem(QString::fromStdString(l));
+}
+
+void MainWindow::iterationFinished(int depth, int /*score*/)
+{
+    playStatus_->setDepth(depth);
+    showPlayStatus();
 }
 
 void MainWindow::clock(SideToMove side, int usedSeconds)

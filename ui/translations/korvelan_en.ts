@@ -510,6 +510,29 @@ The game can be printed to a PDF file.</translation>
     </message>
 </context>
 <context>
+    <name>kv::GameFiles</name>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Cannot open this file</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <translation>This is not a Korvelan game, or it is damaged (%1).</translation>
+    </message>
+    <message>
+        <source>Sauver la partie</source>
+        <translation>Save the game</translation>
+    </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam)</source>
+        <translation>Korvelan files (*.dam)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une partie</source>
+        <translation>Open a game</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpMenu</name>
     <message>
         <source>Aide</source>
@@ -584,22 +607,6 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Cannot open this file</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
-        <translation>This is not a Korvelan game, or it is damaged (%1).</translation>
-    </message>
-    <message>
-        <source>Sauver la partie</source>
-        <translation>Save the game</translation>
-    </message>
-    <message>
-        <source>Fichiers Korvelan (*.dam)</source>
-        <translation>Korvelan files (*.dam)</translation>
-    </message>
-    <message>
-        <source>Ouvrir une partie</source>
-        <translation>Open a game</translation>
     </message>
     <message>
         <source>0 : Néophyte</source>
@@ -982,18 +989,6 @@ Written by the Korvelan team.</translation>
         <translation>Moves</translation>
     </message>
     <message>
-        <source>Korvelan réfléchit… profondeur %1</source>
-        <translation>Korvelan is thinking… depth %1</translation>
-    </message>
-    <message>
-        <source>Korvelan réfléchit…</source>
-        <translation>Korvelan is thinking…</translation>
-    </message>
-    <message>
-        <source>Partie terminée : %1</source>
-        <translation>Game over: %1</translation>
-    </message>
-    <message>
         <source>Annuler</source>
         <translation>Cancel</translation>
     </message>
@@ -1133,6 +1128,21 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Impossible d&apos;enregistrer la bibliothèque</source>
         <translation>Cannot store the library</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayStatusLine</name>
+    <message>
+        <source>Korvelan réfléchit… profondeur %1</source>
+        <translation>Korvelan is thinking… depth %1</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit…</source>
+        <translation>Korvelan is thinking…</translation>
+    </message>
+    <message>
+        <source>Partie terminée : %1</source>
+        <translation>Game over: %1</translation>
     </message>
 </context>
 <context>

@@ -510,6 +510,29 @@ La partida puede imprimirse en un archivo PDF.</translation>
     </message>
 </context>
 <context>
+    <name>kv::GameFiles</name>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>No se puede abrir este archivo</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <translation>No es una partida de Korvelan, o está dañada (%1).</translation>
+    </message>
+    <message>
+        <source>Sauver la partie</source>
+        <translation>Guardar la partida</translation>
+    </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam)</source>
+        <translation>Archivos Korvelan (*.dam)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une partie</source>
+        <translation>Abrir una partida</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpMenu</name>
     <message>
         <source>Aide</source>
@@ -584,22 +607,6 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>No se puede abrir este archivo</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
-        <translation>No es una partida de Korvelan, o está dañada (%1).</translation>
-    </message>
-    <message>
-        <source>Sauver la partie</source>
-        <translation>Guardar la partida</translation>
-    </message>
-    <message>
-        <source>Fichiers Korvelan (*.dam)</source>
-        <translation>Archivos Korvelan (*.dam)</translation>
-    </message>
-    <message>
-        <source>Ouvrir une partie</source>
-        <translation>Abrir una partida</translation>
     </message>
     <message>
         <source>0 : Néophyte</source>
@@ -982,18 +989,6 @@ Escrito por el equipo Korvelan.</translation>
         <translation>Jugadas</translation>
     </message>
     <message>
-        <source>Korvelan réfléchit… profondeur %1</source>
-        <translation>Korvelan está pensando… profundidad %1</translation>
-    </message>
-    <message>
-        <source>Korvelan réfléchit…</source>
-        <translation>Korvelan está pensando…</translation>
-    </message>
-    <message>
-        <source>Partie terminée : %1</source>
-        <translation>Fin de partida: %1</translation>
-    </message>
-    <message>
         <source>Annuler</source>
         <translation>Cancelar</translation>
     </message>
@@ -1133,6 +1128,21 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Impossible d&apos;enregistrer la bibliothèque</source>
         <translation>No se puede guardar la biblioteca</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayStatusLine</name>
+    <message>
+        <source>Korvelan réfléchit… profondeur %1</source>
+        <translation>Korvelan está pensando… profundidad %1</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit…</source>
+        <translation>Korvelan está pensando…</translation>
+    </message>
+    <message>
+        <source>Partie terminée : %1</source>
+        <translation>Fin de partida: %1</translation>
     </message>
 </context>
 <context>

@@ -510,6 +510,29 @@ La partita può essere stampata in un file PDF.</translation>
     </message>
 </context>
 <context>
+    <name>kv::GameFiles</name>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossibile aprire questo file</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <translation>Non è una partita Korvelan, oppure è danneggiata (%1).</translation>
+    </message>
+    <message>
+        <source>Sauver la partie</source>
+        <translation>Salva la partita</translation>
+    </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam)</source>
+        <translation>File Korvelan (*.dam)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une partie</source>
+        <translation>Apri una partita</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpMenu</name>
     <message>
         <source>Aide</source>
@@ -584,22 +607,6 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Impossibile aprire questo file</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
-        <translation>Non è una partita Korvelan, oppure è danneggiata (%1).</translation>
-    </message>
-    <message>
-        <source>Sauver la partie</source>
-        <translation>Salva la partita</translation>
-    </message>
-    <message>
-        <source>Fichiers Korvelan (*.dam)</source>
-        <translation>File Korvelan (*.dam)</translation>
-    </message>
-    <message>
-        <source>Ouvrir une partie</source>
-        <translation>Apri una partita</translation>
     </message>
     <message>
         <source>0 : Néophyte</source>
@@ -982,18 +989,6 @@ Scritto dal gruppo Korvelan.</translation>
         <translation>Mosse</translation>
     </message>
     <message>
-        <source>Korvelan réfléchit… profondeur %1</source>
-        <translation>Korvelan sta pensando… profondità %1</translation>
-    </message>
-    <message>
-        <source>Korvelan réfléchit…</source>
-        <translation>Korvelan sta pensando…</translation>
-    </message>
-    <message>
-        <source>Partie terminée : %1</source>
-        <translation>Partita finita: %1</translation>
-    </message>
-    <message>
         <source>Annuler</source>
         <translation>Annulla</translation>
     </message>
@@ -1133,6 +1128,21 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Impossible d&apos;enregistrer la bibliothèque</source>
         <translation>Impossibile salvare la libreria</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayStatusLine</name>
+    <message>
+        <source>Korvelan réfléchit… profondeur %1</source>
+        <translation>Korvelan sta pensando… profondità %1</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit…</source>
+        <translation>Korvelan sta pensando…</translation>
+    </message>
+    <message>
+        <source>Partie terminée : %1</source>
+        <translation>Partita finita: %1</translation>
     </message>
 </context>
 <context>

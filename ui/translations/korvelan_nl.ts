@@ -510,6 +510,29 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
     </message>
 </context>
 <context>
+    <name>kv::GameFiles</name>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Kan dit bestand niet openen</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <translation>Dit is geen Korvelan-partij, of ze is beschadigd (%1).</translation>
+    </message>
+    <message>
+        <source>Sauver la partie</source>
+        <translation>Partij opslaan</translation>
+    </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam)</source>
+        <translation>Korvelan-bestanden (*.dam)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une partie</source>
+        <translation>Partij openen</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpMenu</name>
     <message>
         <source>Aide</source>
@@ -584,22 +607,6 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Kan dit bestand niet openen</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
-        <translation>Dit is geen Korvelan-partij, of ze is beschadigd (%1).</translation>
-    </message>
-    <message>
-        <source>Sauver la partie</source>
-        <translation>Partij opslaan</translation>
-    </message>
-    <message>
-        <source>Fichiers Korvelan (*.dam)</source>
-        <translation>Korvelan-bestanden (*.dam)</translation>
-    </message>
-    <message>
-        <source>Ouvrir une partie</source>
-        <translation>Partij openen</translation>
     </message>
     <message>
         <source>0 : Néophyte</source>
@@ -982,18 +989,6 @@ Geschreven door het Korvelan-team.</translation>
         <translation>Zetten</translation>
     </message>
     <message>
-        <source>Korvelan réfléchit… profondeur %1</source>
-        <translation>Korvelan denkt na… diepte %1</translation>
-    </message>
-    <message>
-        <source>Korvelan réfléchit…</source>
-        <translation>Korvelan denkt na…</translation>
-    </message>
-    <message>
-        <source>Partie terminée : %1</source>
-        <translation>Partij afgelopen: %1</translation>
-    </message>
-    <message>
         <source>Annuler</source>
         <translation>Annuleren</translation>
     </message>
@@ -1133,6 +1128,21 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Impossible d&apos;enregistrer la bibliothèque</source>
         <translation>Kan de bibliotheek niet opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayStatusLine</name>
+    <message>
+        <source>Korvelan réfléchit… profondeur %1</source>
+        <translation>Korvelan denkt na… diepte %1</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit…</source>
+        <translation>Korvelan denkt na…</translation>
+    </message>
+    <message>
+        <source>Partie terminée : %1</source>
+        <translation>Partij afgelopen: %1</translation>
     </message>
 </context>
 <context>

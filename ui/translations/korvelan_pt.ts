@@ -510,6 +510,29 @@ A partida pode ser impressa em um arquivo PDF.</translation>
     </message>
 </context>
 <context>
+    <name>kv::GameFiles</name>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossível abrir este arquivo</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <translation>Isto não é uma partida Korvelan, ou está danificada (%1).</translation>
+    </message>
+    <message>
+        <source>Sauver la partie</source>
+        <translation>Salvar a partida</translation>
+    </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam)</source>
+        <translation>Arquivos Korvelan (*.dam)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une partie</source>
+        <translation>Abrir uma partida</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpMenu</name>
     <message>
         <source>Aide</source>
@@ -584,22 +607,6 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Impossível abrir este arquivo</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
-        <translation>Isto não é uma partida Korvelan, ou está danificada (%1).</translation>
-    </message>
-    <message>
-        <source>Sauver la partie</source>
-        <translation>Salvar a partida</translation>
-    </message>
-    <message>
-        <source>Fichiers Korvelan (*.dam)</source>
-        <translation>Arquivos Korvelan (*.dam)</translation>
-    </message>
-    <message>
-        <source>Ouvrir une partie</source>
-        <translation>Abrir uma partida</translation>
     </message>
     <message>
         <source>0 : Néophyte</source>
@@ -982,18 +989,6 @@ Escrito pela equipe Korvelan.</translation>
         <translation>Lances</translation>
     </message>
     <message>
-        <source>Korvelan réfléchit… profondeur %1</source>
-        <translation>Korvelan está pensando… profundidade %1</translation>
-    </message>
-    <message>
-        <source>Korvelan réfléchit…</source>
-        <translation>Korvelan está pensando…</translation>
-    </message>
-    <message>
-        <source>Partie terminée : %1</source>
-        <translation>Fim da partida: %1</translation>
-    </message>
-    <message>
         <source>Annuler</source>
         <translation>Cancelar</translation>
     </message>
@@ -1133,6 +1128,21 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Impossible d&apos;enregistrer la bibliothèque</source>
         <translation>Não é possível gravar a biblioteca</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayStatusLine</name>
+    <message>
+        <source>Korvelan réfléchit… profondeur %1</source>
+        <translation>Korvelan está pensando… profundidade %1</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit…</source>
+        <translation>Korvelan está pensando…</translation>
+    </message>
+    <message>
+        <source>Partie terminée : %1</source>
+        <translation>Fim da partida: %1</translation>
     </message>
 </context>
 <context>
