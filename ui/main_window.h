@@ -1,8 +1,9 @@
 // MainWindow, the main window: the menu bar, the flat board, the player panels
-// with their clocks, the "Coups joués" and "Calcul" tabs and the panels of
-// play (new game, draw offers, end of game, custom level). Every command is a
-// slot named after its control or its task; the game itself is run by the
-// GameController, which this window serves as its view and search observer.
+// with their clocks, the "Coups joués" and "Calcul" tabs; the panels of play
+// over the board (new game, draw offers, end of game, custom level) are classes
+// of their own. Every command is a slot named after its control or its task;
+// the game itself is run by the GameController, which this window serves as
+// its view and search observer.
 #pragma once
 
 #include "engine/search_context.h"
@@ -24,16 +25,12 @@
 class QAction;
 class QActionGroup;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
-class QRadioButton;
 class QTabWidget;
 class QTimer;
 class QFrame;
-
-class QBoxLayout;
 
 namespace kv {
 
