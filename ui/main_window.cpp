@@ -135,7 +135,7 @@ void MainWindow::quitApplication() { QCoreApplication::exit(0); }
 void MainWindow::askNewGame()
 {
     session_.stopSearch();
-    moveList_->clear();
+    controller_->holdClocks(true); // choosing is no one's thinking time
     players_->loadPlayerLists();
     training_->hideProblemButtons();
     newGameTabs_->show();
@@ -161,6 +161,7 @@ void MainWindow::startHumanGame()
 void MainWindow::cancelNewGame()
 {
     newGameTabs_->hide();
+    controller_->holdClocks(false);
     refreshMoveList();
     boardChanged();
 }
@@ -196,15 +197,15 @@ void MainWindow::saveBestMoves()
 
 void MainWindow::toggleClockPause()
 {
-    QAction* a = actions_["Pause2"];
-    if (!clockTimer_->isActive()) {
+    if (controller_->clocksPaused()) {
         controller_->restartClocks();
         clockTimer_->start();
     } else {
-        clockTimer_->stop();
         controller_->pauseClocks();
+        clockTimer_->stop();
     }
-    a->setChecked(!clockTimer_->isActive());
+    actions_["Pause2"]->setChecked(controller_->clocksPaused());
+    showPlayStatus();
 }
 
 void MainWindow::setLevelEntry(const LevelSetting& level)
