@@ -23,7 +23,9 @@ PlayStatusLine::PlayStatusLine(QWidget* parent, const GameController& controller
     playStatus_->setStyleSheet("QLabel { border-radius: 4px; padding: 0 6px; font-weight: bold; }"
                                "QLabel[etat=\"reflexion\"] { background: #dfe9d0; color: #2f4a1c;"
                                "  border: 1px solid #7c9a5a; }"
-                               "QLabel[etat=\"fin\"] { background: #5a3a22; color: #f7f1e4; }");
+                               "QLabel[etat=\"fin\"] { background: #5a3a22; color: #f7f1e4; }"
+                               "QLabel[etat=\"pause\"] { background: #fde6a8; color: #5a3a22;"
+                               "  border: 1px solid #c08a1e; }");
     playStatus_->hide();
 }
 
@@ -38,6 +40,9 @@ void PlayStatusLine::refresh()
     } else if (c.gameOver()) {
         state = "fin";
         text = tr("Partie terminée : %1").arg(c.endMessage());
+    } else if (c.clocksPaused()) {
+        state = "pause";
+        text = tr("Horloges en pause");
     }
     if (playStatus_->property("etat").toString() != state) {
         playStatus_->setProperty("etat", state);

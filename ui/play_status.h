@@ -1,6 +1,7 @@
 // The play status beside the board: while the computer chooses its move it says
 // so, with the depth reached; once a game has a result it says the game is
-// over and how it ended, until a new game or a step back in the record.
+// over and how it ended, until a new game or a step back in the record; while
+// the clocks are paused it says so.
 #pragma once
 
 #include <QObject>

@@ -195,6 +195,10 @@
         <source>Erreur</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>Reprendre la dernière partie</source>
+        <translation>Reanudar la última partida</translation>
+    </message>
 </context>
 <context>
     <name>kv::CommandLine</name>
@@ -901,10 +905,6 @@ Escrito por el equipo Korvelan.</translation>
         <translation>Programa, motor de juego, tablas de finales e imágenes: el equipo Korvelan.</translation>
     </message>
     <message>
-        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
-        <translation>Consejo: los tableros necesitan una ventana de al menos 860 x 560 puntos; la ayuda (menú Ayuda) explica las reglas y cada menú.</translation>
-    </message>
-    <message>
         <source>Images manquantes : %1</source>
         <translation>Faltan imágenes: %1</translation>
     </message>
@@ -995,6 +995,18 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Le fichier a été mis de côté sous le nom %1.</source>
         <translation>El archivo se ha guardado aparte con el nombre %1.</translation>
+    </message>
+    <message>
+        <source>Conseil</source>
+        <translation>Consejo</translation>
+    </message>
+    <message>
+        <source>Coup unique joué d&apos;un clic</source>
+        <translation>Jugada única con un clic</translation>
+    </message>
+    <message>
+        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 800 x 580 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
+        <translation>Consejo: los tableros necesitan una ventana de al menos 800 x 580 puntos; la ayuda (menú Ayuda) explica las reglas y cada menú.</translation>
     </message>
 </context>
 <context>
@@ -1158,6 +1170,10 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Partie terminée : %1</source>
         <translation>Fin de partida: %1</translation>
+    </message>
+    <message>
+        <source>Horloges en pause</source>
+        <translation>Relojes en pausa</translation>
     </message>
 </context>
 <context>

@@ -195,6 +195,10 @@
         <source>Erreur</source>
         <translation>Errore</translation>
     </message>
+    <message>
+        <source>Reprendre la dernière partie</source>
+        <translation>Riprendi l&apos;ultima partita</translation>
+    </message>
 </context>
 <context>
     <name>kv::CommandLine</name>
@@ -901,10 +905,6 @@ Scritto dal gruppo Korvelan.</translation>
         <translation>Programma, motore di gioco, tabelle dei finali e immagini: il gruppo Korvelan.</translation>
     </message>
     <message>
-        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
-        <translation>Consiglio: le damiere richiedono una finestra di almeno 860 x 560 punti; la guida (menu Aiuto) spiega le regole e ogni menu.</translation>
-    </message>
-    <message>
         <source>Images manquantes : %1</source>
         <translation>Immagini mancanti: %1</translation>
     </message>
@@ -995,6 +995,18 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Le fichier a été mis de côté sous le nom %1.</source>
         <translation>Il file è stato messo da parte con il nome %1.</translation>
+    </message>
+    <message>
+        <source>Conseil</source>
+        <translation>Consiglio</translation>
+    </message>
+    <message>
+        <source>Coup unique joué d&apos;un clic</source>
+        <translation>Mossa unica giocata con un clic</translation>
+    </message>
+    <message>
+        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 800 x 580 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
+        <translation>Consiglio: le damiere richiedono una finestra di almeno 800 x 580 punti; la guida (menu Aiuto) spiega le regole e ogni menu.</translation>
     </message>
 </context>
 <context>
@@ -1158,6 +1170,10 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Partie terminée : %1</source>
         <translation>Partita finita: %1</translation>
+    </message>
+    <message>
+        <source>Horloges en pause</source>
+        <translation>Orologi in pausa</translation>
     </message>
 </context>
 <context>
@@ -1509,7 +1525,7 @@ Scritto dal gruppo Korvelan.</translation>
     </message>
     <message>
         <source>Bon premier coup ! Continuez jusqu&apos;au but.</source>
-        <translation>Buona prima mossa! Continuate fino all'obiettivo.</translation>
+        <translation>Buona prima mossa! Continuate fino all&apos;obiettivo.</translation>
     </message>
     <message>
         <source>Problème résolu ! Solution : %1</source>
