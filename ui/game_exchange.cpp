@@ -109,6 +109,11 @@ QString GameExchange::folder() const
 
 GameResult GameExchange::currentOutcome() const { return session_.controller().gameResult(); }
 
+PrintSheet GameExchange::currentSheet() const
+{
+    return gameSheet(session_.controller(), QDate::currentDate(), window_.languageIndex());
+}
+
 // ------------------------------------------------------------------ text and PDN files
 
 void GameExchange::exportGameText()
@@ -310,7 +315,7 @@ void GameExchange::printCurrentGame()
         dialog.setWindowTitle(tr("Imprimer"));
         if (dialog.exec() != QDialog::Accepted) return;
     }
-    if (!printGame(printer, session_.game()))
+    if (!printSheet(printer, currentSheet()))
         window_.showError(tr("Impossible d'ouvrir ce fichier"));
 }
 
@@ -321,7 +326,7 @@ void GameExchange::previewPrint()
     preview.setObjectName("Apercu");
     preview.setWindowTitle(tr("Aperçu avant impression"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* p) { printGame(*p, session_.game()); });
+            [this](QPrinter* p) { printSheet(*p, currentSheet()); });
     preview.exec();
 }
 

@@ -1090,6 +1090,13 @@ Written by the Korvelan team.</translation>
     </message>
 </context>
 <context>
+    <name>kv::PlayerNames</name>
+    <message>
+        <source>Inconnu</source>
+        <translation>Unknown</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersPanel</name>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
@@ -1300,6 +1307,37 @@ Written by the Korvelan team.</translation>
     <message>
         <source>%1 n&apos;a pas encore joué de partie classée.</source>
         <translation>%1 has not played a rated game yet.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::Printout</name>
+    <message>
+        <source>Position finale</source>
+        <translation>Final position</translation>
+    </message>
+    <message>
+        <source>Autre : 30 coups en %1 mn</source>
+        <translation>Other: 30 moves in %1 mn</translation>
+    </message>
+    <message>
+        <source>partie en cours</source>
+        <translation>game in progress</translation>
+    </message>
+    <message>
+        <source>Résultat : %1</source>
+        <translation>Result: %1</translation>
+    </message>
+    <message>
+        <source>Date : %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Niveau : %1</source>
+        <translation>Level: %1</translation>
+    </message>
+    <message>
+        <source>Position au coup %1</source>
+        <translation>Position at move %1</translation>
     </message>
 </context>
 <context>

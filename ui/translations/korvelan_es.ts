@@ -1090,6 +1090,13 @@ Escrito por el equipo Korvelan.</translation>
     </message>
 </context>
 <context>
+    <name>kv::PlayerNames</name>
+    <message>
+        <source>Inconnu</source>
+        <translation>Desconocido</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersPanel</name>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
@@ -1300,6 +1307,37 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>%1 n&apos;a pas encore joué de partie classée.</source>
         <translation>%1 todavía no ha jugado ninguna partida puntuable.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::Printout</name>
+    <message>
+        <source>Position finale</source>
+        <translation>Posición final</translation>
+    </message>
+    <message>
+        <source>Autre : 30 coups en %1 mn</source>
+        <translation>Otro: 30 jugadas en %1 min</translation>
+    </message>
+    <message>
+        <source>partie en cours</source>
+        <translation>partida en curso</translation>
+    </message>
+    <message>
+        <source>Résultat : %1</source>
+        <translation>Resultado: %1</translation>
+    </message>
+    <message>
+        <source>Date : %1</source>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>Niveau : %1</source>
+        <translation>Nivel: %1</translation>
+    </message>
+    <message>
+        <source>Position au coup %1</source>
+        <translation>Posición en la jugada %1</translation>
     </message>
 </context>
 <context>

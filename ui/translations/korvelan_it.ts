@@ -1090,6 +1090,13 @@ Scritto dal gruppo Korvelan.</translation>
     </message>
 </context>
 <context>
+    <name>kv::PlayerNames</name>
+    <message>
+        <source>Inconnu</source>
+        <translation>Sconosciuto</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersPanel</name>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
@@ -1300,6 +1307,37 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>%1 n&apos;a pas encore joué de partie classée.</source>
         <translation>%1 non ha ancora giocato partite valide per il punteggio.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::Printout</name>
+    <message>
+        <source>Position finale</source>
+        <translation>Posizione finale</translation>
+    </message>
+    <message>
+        <source>Autre : 30 coups en %1 mn</source>
+        <translation>Altro: 30 mosse in %1 min</translation>
+    </message>
+    <message>
+        <source>partie en cours</source>
+        <translation>partita in corso</translation>
+    </message>
+    <message>
+        <source>Résultat : %1</source>
+        <translation>Risultato: %1</translation>
+    </message>
+    <message>
+        <source>Date : %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Niveau : %1</source>
+        <translation>Livello: %1</translation>
+    </message>
+    <message>
+        <source>Position au coup %1</source>
+        <translation>Posizione alla mossa %1</translation>
     </message>
 </context>
 <context>

@@ -1090,6 +1090,13 @@ Geschreven door het Korvelan-team.</translation>
     </message>
 </context>
 <context>
+    <name>kv::PlayerNames</name>
+    <message>
+        <source>Inconnu</source>
+        <translation>Onbekend</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersPanel</name>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
@@ -1300,6 +1307,37 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>%1 n&apos;a pas encore joué de partie classée.</source>
         <translation>%1 heeft nog geen partij voor de rating gespeeld.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::Printout</name>
+    <message>
+        <source>Position finale</source>
+        <translation>Eindstelling</translation>
+    </message>
+    <message>
+        <source>Autre : 30 coups en %1 mn</source>
+        <translation>Anders: 30 zetten in %1 min</translation>
+    </message>
+    <message>
+        <source>partie en cours</source>
+        <translation>partij bezig</translation>
+    </message>
+    <message>
+        <source>Résultat : %1</source>
+        <translation>Uitslag: %1</translation>
+    </message>
+    <message>
+        <source>Date : %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Niveau : %1</source>
+        <translation>Niveau: %1</translation>
+    </message>
+    <message>
+        <source>Position au coup %1</source>
+        <translation>Stelling bij zet %1</translation>
     </message>
 </context>
 <context>

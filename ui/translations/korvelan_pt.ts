@@ -1090,6 +1090,13 @@ Escrito pela equipe Korvelan.</translation>
     </message>
 </context>
 <context>
+    <name>kv::PlayerNames</name>
+    <message>
+        <source>Inconnu</source>
+        <translation>Desconhecido</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersPanel</name>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
@@ -1300,6 +1307,37 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>%1 n&apos;a pas encore joué de partie classée.</source>
         <translation>%1 ainda não jogou nenhuma partida classificada.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::Printout</name>
+    <message>
+        <source>Position finale</source>
+        <translation>Posição final</translation>
+    </message>
+    <message>
+        <source>Autre : 30 coups en %1 mn</source>
+        <translation>Outro: 30 lances em %1 min</translation>
+    </message>
+    <message>
+        <source>partie en cours</source>
+        <translation>partida em curso</translation>
+    </message>
+    <message>
+        <source>Résultat : %1</source>
+        <translation>Resultado: %1</translation>
+    </message>
+    <message>
+        <source>Date : %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Niveau : %1</source>
+        <translation>Nível: %1</translation>
+    </message>
+    <message>
+        <source>Position au coup %1</source>
+        <translation>Posição no lance %1</translation>
     </message>
 </context>
 <context>
