@@ -259,8 +259,9 @@ void GameExchange::pasteGame()
 
 void GameExchange::saveBoardPicture()
 {
-    const QString path = window_.chooseFile({ true, tr("Editer l'image (fichier Bitmap)"), folder(),
-                                              tr("Picture (*.bmp);;Image PNG (*.png)"), "bmp" });
+    const QString path
+        = window_.chooseFile({ true, tr("Editer l'image (fichier Bitmap)"), folder(),
+                               tr("Image Bitmap (*.bmp);;Image PNG (*.png)"), "bmp" });
     if (path.isEmpty()) return;
     const bool png = QFileInfo(path).suffix().compare("png", Qt::CaseInsensitive) == 0;
     const QImage picture = window_.board()->grab().toImage();

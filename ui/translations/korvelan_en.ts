@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Editer analyse</source>
-        <translation>Edit analyse</translation>
+        <translation>Edit analysis</translation>
     </message>
     <message>
         <source>Imprimer analyse</source>
@@ -285,7 +285,7 @@
     </message>
     <message>
         <source>Vous abandonnez, gain KORVELAN</source>
-        <translation>You give up, KORVELAN wins</translation>
+        <translation>You resign, KORVELAN wins</translation>
     </message>
     <message>
         <source>Gain des blancs</source>
@@ -411,10 +411,6 @@
         <translation>This position is not valid: %1</translation>
     </message>
     <message>
-        <source>Picture (*.bmp);;Image PNG (*.png)</source>
-        <translation>Picture (*.bmp);;PNG image (*.png)</translation>
-    </message>
-    <message>
         <source>Image écrite dans %1</source>
         <translation>Picture written to %1</translation>
     </message>
@@ -439,6 +435,10 @@ The game can be printed to a PDF file.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Image Bitmap (*.bmp);;Image PNG (*.png)</source>
+        <translation>Bitmap picture (*.bmp);;PNG picture (*.png)</translation>
     </message>
 </context>
 <context>
@@ -508,11 +508,11 @@ The game can be printed to a PDF file.</translation>
     </message>
     <message>
         <source>4 : Honneur</source>
-        <translation>4 : Honnor</translation>
+        <translation>4 : Honour</translation>
     </message>
     <message>
         <source>5 : Excellence</source>
-        <translation>5 : Excellency</translation>
+        <translation>5 : Excellence</translation>
     </message>
     <message>
         <source>6 : Maître</source>
@@ -596,7 +596,7 @@ The game can be printed to a PDF file.</translation>
     </message>
     <message>
         <source>Abandonner</source>
-        <translation>Give up</translation>
+        <translation>Resign</translation>
     </message>
     <message>
         <source>Ouvrir</source>
@@ -624,7 +624,7 @@ The game can be printed to a PDF file.</translation>
     </message>
     <message>
         <source>Revenir au début</source>
-        <translation>Back to begining</translation>
+        <translation>Back to beginning</translation>
     </message>
     <message>
         <source>Aller à la fin</source>
@@ -688,7 +688,7 @@ The game can be printed to a PDF file.</translation>
     </message>
     <message>
         <source>Arrêt réflexion par clic souris</source>
-        <translation>Stop computing by clic on mouse</translation>
+        <translation>Stop computing by a mouse click</translation>
     </message>
     <message>
         <source>Indication des mouvements</source>
@@ -876,7 +876,7 @@ The game can be printed to a PDF file.</translation>
     </message>
     <message>
         <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
+        <translation>Korvelan 3D Analysis</translation>
     </message>
     <message>
         <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
@@ -998,14 +998,6 @@ Written by the Korvelan team.</translation>
 <context>
     <name>kv::OpeningEditor</name>
     <message>
-        <source>White</source>
-        <translation>White</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Black</translation>
-    </message>
-    <message>
         <source>Ouvertures (Blancs)</source>
         <translation>Opening (White)</translation>
     </message>
@@ -1044,6 +1036,14 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Annuler</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Openings library for white</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Openings library for black</translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1087,101 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Impossible d&apos;enregistrer la bibliothèque</source>
         <translation>Cannot store the library</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ParameterEditor</name>
+    <message>
+        <source>Début par défaut</source>
+        <translation>Opening (default)</translation>
+    </message>
+    <message>
+        <source>Milieu par défaut</source>
+        <translation>Middle game (default)</translation>
+    </message>
+    <message>
+        <source>Préfinale par défaut</source>
+        <translation>Late middle game (default)</translation>
+    </message>
+    <message>
+        <source>Finale par défaut</source>
+        <translation>Endgame (default)</translation>
+    </message>
+    <message>
+        <source>Début variante type 1 : </source>
+        <translation>Opening, variant type 1: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 1 : </source>
+        <translation>Middle game, variant type 1: </translation>
+    </message>
+    <message>
+        <source>Début variante type 2 : </source>
+        <translation>Opening, variant type 2: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 2 : </source>
+        <translation>Middle game, variant type 2: </translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Toutes les valeurs des tableaux sont en 1/200e de pion</source>
+        <translation>Every value of the tables is in 1/200 of a man</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Temps d&apos;avance =</source>
+        <translation>Tempo =</translation>
+    </message>
+    <message>
+        <source>/200 de pion</source>
+        <translation>/200 of a man</translation>
+    </message>
+    <message>
+        <source>Début de partie : + de</source>
+        <translation>Opening: more than</translation>
+    </message>
+    <message>
+        <source>Milieu de partie : + de</source>
+        <translation>Middle game: more than</translation>
+    </message>
+    <message>
+        <source>Préfinale : + de</source>
+        <translation>Late middle game: more than</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>pieces</translation>
+    </message>
+    <message>
+        <source>Finale : (le reste)</source>
+        <translation>Endgame: (the rest)</translation>
+    </message>
+    <message>
+        <source>cases possiblement blanches</source>
+        <translation>squares possibly white</translation>
+    </message>
+    <message>
+        <source>cases possiblement noires</source>
+        <translation>squares possibly black</translation>
+    </message>
+    <message>
+        <source>Variante type 1 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variant type 1 when 8 of the 14 conditions below hold:</translation>
+    </message>
+    <message>
+        <source>Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variant type 2 when 8 of the 14 conditions below hold:</translation>
     </message>
 </context>
 <context>
@@ -1347,12 +1442,8 @@ Written by the Korvelan team.</translation>
         <translation>Korvelan files (*.dam *.DAM)</translation>
     </message>
     <message>
-        <source>parameters (*.dal *.DAL)</source>
-        <translation>lessons (*.dal *.DAL)</translation>
-    </message>
-    <message>
         <source>Leçons, exercices et problèmes</source>
-        <translation>Lessons, exercices and problems</translation>
+        <translation>Lessons, exercises and problems</translation>
     </message>
     <message>
         <source>Apprendre la position</source>
@@ -1473,6 +1564,10 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Static eval black:%1</translation>
+    </message>
+    <message>
+        <source>Leçons (*.dal *.DAL)</source>
+        <translation>Lessons (*.dal *.DAL)</translation>
     </message>
 </context>
 </TS>

@@ -411,10 +411,6 @@
         <translation>Esta posición no es válida: %1</translation>
     </message>
     <message>
-        <source>Picture (*.bmp);;Image PNG (*.png)</source>
-        <translation>Imagen (*.bmp);;Imagen PNG (*.png)</translation>
-    </message>
-    <message>
         <source>Image écrite dans %1</source>
         <translation>Imagen escrita en %1</translation>
     </message>
@@ -439,6 +435,10 @@ La partida puede imprimirse en un archivo PDF.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Image Bitmap (*.bmp);;Image PNG (*.png)</source>
+        <translation>Imagen Bitmap (*.bmp);;Imagen PNG (*.png)</translation>
     </message>
 </context>
 <context>
@@ -876,7 +876,7 @@ La partida puede imprimirse en un archivo PDF.</translation>
     </message>
     <message>
         <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
+        <translation>Korvelan 3D Análisis</translation>
     </message>
     <message>
         <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
@@ -998,14 +998,6 @@ Escrito por el equipo Korvelan.</translation>
 <context>
     <name>kv::OpeningEditor</name>
     <message>
-        <source>White</source>
-        <translation>Blancas</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Negras</translation>
-    </message>
-    <message>
         <source>Ouvertures (Blancs)</source>
         <translation>Aperturas (Blancas)</translation>
     </message>
@@ -1044,6 +1036,14 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Annuler</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Aperturas para las blancas</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Aperturas para las negras</translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1087,101 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Impossible d&apos;enregistrer la bibliothèque</source>
         <translation>No se puede guardar la biblioteca</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ParameterEditor</name>
+    <message>
+        <source>Début par défaut</source>
+        <translation>Apertura (por defecto)</translation>
+    </message>
+    <message>
+        <source>Milieu par défaut</source>
+        <translation>Medio juego (por defecto)</translation>
+    </message>
+    <message>
+        <source>Préfinale par défaut</source>
+        <translation>Prefinal (por defecto)</translation>
+    </message>
+    <message>
+        <source>Finale par défaut</source>
+        <translation>Final (por defecto)</translation>
+    </message>
+    <message>
+        <source>Début variante type 1 : </source>
+        <translation>Apertura, variante tipo 1: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 1 : </source>
+        <translation>Medio juego, variante tipo 1: </translation>
+    </message>
+    <message>
+        <source>Début variante type 2 : </source>
+        <translation>Apertura, variante tipo 2: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 2 : </source>
+        <translation>Medio juego, variante tipo 2: </translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Parámetros</translation>
+    </message>
+    <message>
+        <source>Toutes les valeurs des tableaux sont en 1/200e de pion</source>
+        <translation>Todos los valores de las tablas están en 1/200 de peón</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Temps d&apos;avance =</source>
+        <translation>Tiempo de avance =</translation>
+    </message>
+    <message>
+        <source>/200 de pion</source>
+        <translation>/200 de peón</translation>
+    </message>
+    <message>
+        <source>Début de partie : + de</source>
+        <translation>Apertura: más de</translation>
+    </message>
+    <message>
+        <source>Milieu de partie : + de</source>
+        <translation>Medio juego: más de</translation>
+    </message>
+    <message>
+        <source>Préfinale : + de</source>
+        <translation>Prefinal: más de</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>piezas</translation>
+    </message>
+    <message>
+        <source>Finale : (le reste)</source>
+        <translation>Final: (el resto)</translation>
+    </message>
+    <message>
+        <source>cases possiblement blanches</source>
+        <translation>casillas posiblemente blancas</translation>
+    </message>
+    <message>
+        <source>cases possiblement noires</source>
+        <translation>casillas posiblemente negras</translation>
+    </message>
+    <message>
+        <source>Variante type 1 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variante tipo 1 si se cumplen 8 de las 14 condiciones siguientes:</translation>
+    </message>
+    <message>
+        <source>Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variante tipo 2 si se cumplen 8 de las 14 condiciones siguientes:</translation>
     </message>
 </context>
 <context>
@@ -1347,10 +1442,6 @@ Escrito por el equipo Korvelan.</translation>
         <translation>Archivos Korvelan (*.dam *.DAM)</translation>
     </message>
     <message>
-        <source>parameters (*.dal *.DAL)</source>
-        <translation>lecciones (*.dal *.DAL)</translation>
-    </message>
-    <message>
         <source>Leçons, exercices et problèmes</source>
         <translation>Lecciones, ejercicios y problemas</translation>
     </message>
@@ -1473,6 +1564,10 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Eval. est. negras:%1</translation>
+    </message>
+    <message>
+        <source>Leçons (*.dal *.DAL)</source>
+        <translation>Lecciones (*.dal *.DAL)</translation>
     </message>
 </context>
 </TS>

@@ -411,10 +411,6 @@
         <translation>Questa posizione non è valida: %1</translation>
     </message>
     <message>
-        <source>Picture (*.bmp);;Image PNG (*.png)</source>
-        <translation>Immagine (*.bmp);;Immagine PNG (*.png)</translation>
-    </message>
-    <message>
         <source>Image écrite dans %1</source>
         <translation>Immagine scritta in %1</translation>
     </message>
@@ -439,6 +435,10 @@ La partita può essere stampata in un file PDF.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Image Bitmap (*.bmp);;Image PNG (*.png)</source>
+        <translation>Immagine Bitmap (*.bmp);;Immagine PNG (*.png)</translation>
     </message>
 </context>
 <context>
@@ -876,7 +876,7 @@ La partita può essere stampata in un file PDF.</translation>
     </message>
     <message>
         <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
+        <translation>Korvelan 3D Analisi</translation>
     </message>
     <message>
         <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
@@ -924,11 +924,11 @@ Scritto dal gruppo Korvelan.</translation>
     </message>
     <message>
         <source>Blancs:Haut-&gt;Bas</source>
-        <translation>Bl.:Bianco:Su-&gt;Giù</translation>
+        <translation>Bianco:Su-&gt;Giù</translation>
     </message>
     <message>
         <source>Blancs:Bas-&gt;Haut</source>
-        <translation>Bl.:Bianco:Giù-&gt;Su</translation>
+        <translation>Bianco:Giù-&gt;Su</translation>
     </message>
     <message>
         <source>Coups : %1</source>
@@ -998,14 +998,6 @@ Scritto dal gruppo Korvelan.</translation>
 <context>
     <name>kv::OpeningEditor</name>
     <message>
-        <source>White</source>
-        <translation>Bianco</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Nero</translation>
-    </message>
-    <message>
         <source>Ouvertures (Blancs)</source>
         <translation>Aperture (Bianco)</translation>
     </message>
@@ -1044,6 +1036,14 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Annuler</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Aperture per il bianco</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Aperture per il nero</translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1087,101 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Impossible d&apos;enregistrer la bibliothèque</source>
         <translation>Impossibile salvare la libreria</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ParameterEditor</name>
+    <message>
+        <source>Début par défaut</source>
+        <translation>Apertura (predefinita)</translation>
+    </message>
+    <message>
+        <source>Milieu par défaut</source>
+        <translation>Mediogioco (predefinito)</translation>
+    </message>
+    <message>
+        <source>Préfinale par défaut</source>
+        <translation>Prefinale (predefinita)</translation>
+    </message>
+    <message>
+        <source>Finale par défaut</source>
+        <translation>Finale (predefinito)</translation>
+    </message>
+    <message>
+        <source>Début variante type 1 : </source>
+        <translation>Apertura, variante tipo 1: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 1 : </source>
+        <translation>Mediogioco, variante tipo 1: </translation>
+    </message>
+    <message>
+        <source>Début variante type 2 : </source>
+        <translation>Apertura, variante tipo 2: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 2 : </source>
+        <translation>Mediogioco, variante tipo 2: </translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Parametri</translation>
+    </message>
+    <message>
+        <source>Toutes les valeurs des tableaux sont en 1/200e de pion</source>
+        <translation>Tutti i valori delle tabelle sono in 1/200 di pedina</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Temps d&apos;avance =</source>
+        <translation>Tempo di vantaggio =</translation>
+    </message>
+    <message>
+        <source>/200 de pion</source>
+        <translation>/200 di pedina</translation>
+    </message>
+    <message>
+        <source>Début de partie : + de</source>
+        <translation>Apertura: più di</translation>
+    </message>
+    <message>
+        <source>Milieu de partie : + de</source>
+        <translation>Mediogioco: più di</translation>
+    </message>
+    <message>
+        <source>Préfinale : + de</source>
+        <translation>Prefinale: più di</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>pezzi</translation>
+    </message>
+    <message>
+        <source>Finale : (le reste)</source>
+        <translation>Finale: (il resto)</translation>
+    </message>
+    <message>
+        <source>cases possiblement blanches</source>
+        <translation>caselle possibilmente bianche</translation>
+    </message>
+    <message>
+        <source>cases possiblement noires</source>
+        <translation>caselle possibilmente nere</translation>
+    </message>
+    <message>
+        <source>Variante type 1 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variante tipo 1 se 8 delle 14 condizioni seguenti sono verificate:</translation>
+    </message>
+    <message>
+        <source>Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variante tipo 2 se 8 delle 14 condizioni seguenti sono verificate:</translation>
     </message>
 </context>
 <context>
@@ -1347,10 +1442,6 @@ Scritto dal gruppo Korvelan.</translation>
         <translation>File Korvelan (*.dam *.DAM)</translation>
     </message>
     <message>
-        <source>parameters (*.dal *.DAL)</source>
-        <translation>lezioni (*.dal *.DAL)</translation>
-    </message>
-    <message>
         <source>Leçons, exercices et problèmes</source>
         <translation>Lezioni, esercizi e problemi</translation>
     </message>
@@ -1460,11 +1551,11 @@ Scritto dal gruppo Korvelan.</translation>
     </message>
     <message>
         <source>Blancs:Haut-&gt;Bas</source>
-        <translation>Bl.:Bianco:Su-&gt;Giù</translation>
+        <translation>Bianco:Su-&gt;Giù</translation>
     </message>
     <message>
         <source>Blancs:Bas-&gt;Haut</source>
-        <translation>Bl.:Bianco:Giù-&gt;Su</translation>
+        <translation>Bianco:Giù-&gt;Su</translation>
     </message>
     <message>
         <source>Eval stat blancs:%1</source>
@@ -1473,6 +1564,10 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Val. statica nero:%1</translation>
+    </message>
+    <message>
+        <source>Leçons (*.dal *.DAL)</source>
+        <translation>Lezioni (*.dal *.DAL)</translation>
     </message>
 </context>
 </TS>

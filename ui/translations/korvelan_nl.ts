@@ -411,10 +411,6 @@
         <translation>Deze stelling is niet geldig: %1</translation>
     </message>
     <message>
-        <source>Picture (*.bmp);;Image PNG (*.png)</source>
-        <translation>Afbeelding (*.bmp);;PNG-afbeelding (*.png)</translation>
-    </message>
-    <message>
         <source>Image écrite dans %1</source>
         <translation>Afbeelding geschreven naar %1</translation>
     </message>
@@ -439,6 +435,10 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Image Bitmap (*.bmp);;Image PNG (*.png)</source>
+        <translation>Bitmap-afbeelding (*.bmp);;PNG-afbeelding (*.png)</translation>
     </message>
 </context>
 <context>
@@ -998,14 +998,6 @@ Geschreven door het Korvelan-team.</translation>
 <context>
     <name>kv::OpeningEditor</name>
     <message>
-        <source>White</source>
-        <translation>Wit</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Zwart</translation>
-    </message>
-    <message>
         <source>Ouvertures (Blancs)</source>
         <translation>Openingen (Wit)</translation>
     </message>
@@ -1044,6 +1036,14 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Annuler</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Openingen voor wit</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Openingen voor zwart</translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1087,101 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Impossible d&apos;enregistrer la bibliothèque</source>
         <translation>Kan de bibliotheek niet opslaan</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ParameterEditor</name>
+    <message>
+        <source>Début par défaut</source>
+        <translation>Opening (standaard)</translation>
+    </message>
+    <message>
+        <source>Milieu par défaut</source>
+        <translation>Middenspel (standaard)</translation>
+    </message>
+    <message>
+        <source>Préfinale par défaut</source>
+        <translation>Laat middenspel (standaard)</translation>
+    </message>
+    <message>
+        <source>Finale par défaut</source>
+        <translation>Eindspel (standaard)</translation>
+    </message>
+    <message>
+        <source>Début variante type 1 : </source>
+        <translation>Opening, variant type 1: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 1 : </source>
+        <translation>Middenspel, variant type 1: </translation>
+    </message>
+    <message>
+        <source>Début variante type 2 : </source>
+        <translation>Opening, variant type 2: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 2 : </source>
+        <translation>Middenspel, variant type 2: </translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Toutes les valeurs des tableaux sont en 1/200e de pion</source>
+        <translation>Alle waarden van de tabellen zijn in 1/200 schijf</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Temps d&apos;avance =</source>
+        <translation>Tempo =</translation>
+    </message>
+    <message>
+        <source>/200 de pion</source>
+        <translation>/200 schijf</translation>
+    </message>
+    <message>
+        <source>Début de partie : + de</source>
+        <translation>Opening: meer dan</translation>
+    </message>
+    <message>
+        <source>Milieu de partie : + de</source>
+        <translation>Middenspel: meer dan</translation>
+    </message>
+    <message>
+        <source>Préfinale : + de</source>
+        <translation>Laat middenspel: meer dan</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>stukken</translation>
+    </message>
+    <message>
+        <source>Finale : (le reste)</source>
+        <translation>Eindspel: (de rest)</translation>
+    </message>
+    <message>
+        <source>cases possiblement blanches</source>
+        <translation>velden mogelijk wit</translation>
+    </message>
+    <message>
+        <source>cases possiblement noires</source>
+        <translation>velden mogelijk zwart</translation>
+    </message>
+    <message>
+        <source>Variante type 1 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variant type 1 als 8 van de 14 voorwaarden hieronder gelden:</translation>
+    </message>
+    <message>
+        <source>Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variant type 2 als 8 van de 14 voorwaarden hieronder gelden:</translation>
     </message>
 </context>
 <context>
@@ -1347,10 +1442,6 @@ Geschreven door het Korvelan-team.</translation>
         <translation>Korvelan-bestanden (*.dam *.DAM)</translation>
     </message>
     <message>
-        <source>parameters (*.dal *.DAL)</source>
-        <translation>lessen (*.dal *.DAL)</translation>
-    </message>
-    <message>
         <source>Leçons, exercices et problèmes</source>
         <translation>Lessen, oefeningen en problemen</translation>
     </message>
@@ -1473,6 +1564,10 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Statische eval. zwart:%1</translation>
+    </message>
+    <message>
+        <source>Leçons (*.dal *.DAL)</source>
+        <translation>Lessen (*.dal *.DAL)</translation>
     </message>
 </context>
 </TS>

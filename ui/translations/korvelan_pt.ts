@@ -411,10 +411,6 @@
         <translation>Esta posição não é válida: %1</translation>
     </message>
     <message>
-        <source>Picture (*.bmp);;Image PNG (*.png)</source>
-        <translation>Imagem (*.bmp);;Imagem PNG (*.png)</translation>
-    </message>
-    <message>
         <source>Image écrite dans %1</source>
         <translation>Imagem escrita em %1</translation>
     </message>
@@ -439,6 +435,10 @@ A partida pode ser impressa em um arquivo PDF.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Image Bitmap (*.bmp);;Image PNG (*.png)</source>
+        <translation>Imagem Bitmap (*.bmp);;Imagem PNG (*.png)</translation>
     </message>
 </context>
 <context>
@@ -876,7 +876,7 @@ A partida pode ser impressa em um arquivo PDF.</translation>
     </message>
     <message>
         <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
+        <translation>Korvelan 3D Análise</translation>
     </message>
     <message>
         <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
@@ -998,14 +998,6 @@ Escrito pela equipe Korvelan.</translation>
 <context>
     <name>kv::OpeningEditor</name>
     <message>
-        <source>White</source>
-        <translation>Brancas</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Pretas</translation>
-    </message>
-    <message>
         <source>Ouvertures (Blancs)</source>
         <translation>Aberturas (Brancas)</translation>
     </message>
@@ -1044,6 +1036,14 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Annuler</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Aberturas para as brancas</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Aberturas para as pretas</translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1087,101 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Impossible d&apos;enregistrer la bibliothèque</source>
         <translation>Não é possível gravar a biblioteca</translation>
+    </message>
+</context>
+<context>
+    <name>kv::ParameterEditor</name>
+    <message>
+        <source>Début par défaut</source>
+        <translation>Abertura (padrão)</translation>
+    </message>
+    <message>
+        <source>Milieu par défaut</source>
+        <translation>Meio-jogo (padrão)</translation>
+    </message>
+    <message>
+        <source>Préfinale par défaut</source>
+        <translation>Pré-final (padrão)</translation>
+    </message>
+    <message>
+        <source>Finale par défaut</source>
+        <translation>Final (padrão)</translation>
+    </message>
+    <message>
+        <source>Début variante type 1 : </source>
+        <translation>Abertura, variante tipo 1: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 1 : </source>
+        <translation>Meio-jogo, variante tipo 1: </translation>
+    </message>
+    <message>
+        <source>Début variante type 2 : </source>
+        <translation>Abertura, variante tipo 2: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 2 : </source>
+        <translation>Meio-jogo, variante tipo 2: </translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Parâmetros</translation>
+    </message>
+    <message>
+        <source>Toutes les valeurs des tableaux sont en 1/200e de pion</source>
+        <translation>Todos os valores das tabelas estão em 1/200 de pedra</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Temps d&apos;avance =</source>
+        <translation>Tempo de avanço =</translation>
+    </message>
+    <message>
+        <source>/200 de pion</source>
+        <translation>/200 de pedra</translation>
+    </message>
+    <message>
+        <source>Début de partie : + de</source>
+        <translation>Abertura: mais de</translation>
+    </message>
+    <message>
+        <source>Milieu de partie : + de</source>
+        <translation>Meio-jogo: mais de</translation>
+    </message>
+    <message>
+        <source>Préfinale : + de</source>
+        <translation>Pré-final: mais de</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>peças</translation>
+    </message>
+    <message>
+        <source>Finale : (le reste)</source>
+        <translation>Final: (o resto)</translation>
+    </message>
+    <message>
+        <source>cases possiblement blanches</source>
+        <translation>casas possivelmente brancas</translation>
+    </message>
+    <message>
+        <source>cases possiblement noires</source>
+        <translation>casas possivelmente pretas</translation>
+    </message>
+    <message>
+        <source>Variante type 1 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variante tipo 1 se 8 das 14 condições abaixo se verificarem:</translation>
+    </message>
+    <message>
+        <source>Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variante tipo 2 se 8 das 14 condições abaixo se verificarem:</translation>
     </message>
 </context>
 <context>
@@ -1347,10 +1442,6 @@ Escrito pela equipe Korvelan.</translation>
         <translation>Arquivos Korvelan (*.dam *.DAM)</translation>
     </message>
     <message>
-        <source>parameters (*.dal *.DAL)</source>
-        <translation>lições (*.dal *.DAL)</translation>
-    </message>
-    <message>
         <source>Leçons, exercices et problèmes</source>
         <translation>Lições, exercícios e problemas</translation>
     </message>
@@ -1473,6 +1564,10 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Aval. est. pretas:%1</translation>
+    </message>
+    <message>
+        <source>Leçons (*.dal *.DAL)</source>
+        <translation>Lições (*.dal *.DAL)</translation>
     </message>
 </context>
 </TS>
