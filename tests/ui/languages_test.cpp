@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QXmlStreamReader>
@@ -513,6 +514,30 @@ TEST_F(Languages, SwitchingWhileTheEngineSearchesLeavesTheSearchAlone)
     ASSERT_EQ(list6->count(), 3);
     EXPECT_EQ(list6->item(0)->text().mid(3, 7), "White :");
     EXPECT_EQ(action("Dbuteruneanalyse1")->text(), "Begin analysis");
+}
+
+// The player who gave no name is "Inconnu" in the record and the registry,
+// and shows in the interface language wherever the window names players.
+TEST_F(Languages, TheNamelessPlayerIsShownInTheLanguageAndKeptAsInconnu)
+{
+    language(English);
+    trigger("Nouveau2");
+    auto* list = form->findChild<QListWidget*>("ListBox8");
+    const QList<QListWidgetItem*> unknown = list->findItems("Unknown", Qt::MatchExactly);
+    ASSERT_EQ(unknown.size(), 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(unknown.front()).center());
+    EXPECT_EQ(form->findChild<QLineEdit*>("Joueur0")->text(), "Unknown");
+    button("BitBtn15")->click();
+    EXPECT_EQ(g().whiteName, "Inconnu");
+    EXPECT_TRUE(text("Nom_blanc").startsWith("Unknown")) << text("Nom_blanc").toStdString();
+    language(Italian);
+    EXPECT_TRUE(text("Nom_blanc").startsWith("Sconosciuto")) << text("Nom_blanc").toStdString();
+    // A new game with the name field left empty plays the nameless player too.
+    trigger("Nouveau2");
+    form->findChild<QLineEdit*>("Joueur0")->clear();
+    button("BitBtn15")->click();
+    EXPECT_EQ(g().whiteName, "Inconnu");
 }
 
 TEST_F(Languages, LevelMenuFollowsTheLanguage)

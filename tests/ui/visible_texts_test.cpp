@@ -35,9 +35,12 @@ namespace {
 using Texts = std::map<QString, std::set<QString>>;
 
 // Names and marks that are the same in every language.
-const QStringList kNames { "Korvelan", "KORVELAN 3D", "Idioma/Langue/Language/Taal", "Anne",
-                           "Bruno",    "Mataro",      "Malaga",  "Inferno",   "Guadalquivir",
-                           "PDN",      "FEN",         "OK",      "Bitmap",    "PNG", "BMP", "PDF" };
+const QStringList kNames { "Korvelan", "KORVELAN 3D", "Idioma/Langue/Language/Taal",
+                           "Anne",     "Bruno",       "Mataro",
+                           "Malaga",   "Inferno",     "Guadalquivir",
+                           "PDN",      "FEN",         "OK",
+                           "Bitmap",   "PNG",         "BMP",
+                           "PDF" };
 
 // Commands the walk does not run: leaving, changing the language, and those
 // that start play or long work.
@@ -60,8 +63,8 @@ std::set<QString> keptInLanguage(const QString& code)
         else if (xml.name() == u"translation") {
             // A file dialog lists the filters of a source one by one.
             const QStringList from = source.split(";;"),
-                              to = xml.readElementText(QXmlStreamReader::IncludeChildElements)
-                                       .split(";;");
+                              to
+                = xml.readElementText(QXmlStreamReader::IncludeChildElements).split(";;");
             if (from.size() != to.size()) continue;
             for (qsizetype i = 0; i < from.size(); ++i)
                 if (from[i] == to[i]) kept.insert(from[i]);
@@ -96,7 +99,8 @@ QString placeOf(const QObject* o, const QObject* root)
             if (o->parent())
                 for (const QObject* sibling : o->parent()->children()) {
                     if (sibling == o) break;
-                    rank += qstrcmp(sibling->metaObject()->className(), o->metaObject()->className())
+                    rank
+                        += qstrcmp(sibling->metaObject()->className(), o->metaObject()->className())
                         == 0;
                 }
             part = QString("%1[%2]").arg(o->metaObject()->className()).arg(rank);
@@ -120,8 +124,8 @@ public:
     // and the entries of its menus.
     void window(QWidget* root)
     {
-        const QString top = root->objectName().isEmpty() ? root->metaObject()->className()
-                                                         : root->objectName();
+        const QString top
+            = root->objectName().isEmpty() ? root->metaObject()->className() : root->objectName();
         add(top + "@title", root->windowTitle());
         QList<QWidget*> widgets = root->findChildren<QWidget*>();
         widgets.prepend(root);
@@ -212,8 +216,8 @@ Texts walkLanguage(int language)
     walk.window(&form);
     form.findChild<QAbstractButton*>("BoutonDamier2D")->click();
     walk.window(&form);
-    for (const char* name : { "Nouvelle_partie", "Panel9", "Nouveau_joueur", "Efface_j",
-                              "Match_nul" }) {
+    for (const char* name :
+         { "Nouvelle_partie", "Panel9", "Nouveau_joueur", "Efface_j", "Match_nul" }) {
         QWidget* panel = form.findChild<QWidget*>(name);
         if (!panel) continue;
         panel->show();
@@ -260,9 +264,9 @@ TEST(VisibleTexts, NoTextOfAnyWindowStaysFrenchInTheOtherLanguages)
                 if (same->second.count(text) && !kept.count(text) && !wordless(text))
                     left << where + ": \"" + text + "\"";
         }
-        EXPECT_TRUE(left.isEmpty()) << code.toStdString() << ", " << left.size()
-                                    << " texts left in French:\n"
-                                    << left.join('\n').toStdString();
+        EXPECT_TRUE(left.isEmpty())
+            << code.toStdString() << ", " << left.size() << " texts left in French:\n"
+            << left.join('\n').toStdString();
     }
 }
 
