@@ -16,6 +16,7 @@
 #include "players/history.h"
 #include "players/match.h"
 #include "ui/board_widget.h"
+#include "ui/new_game_panel.h"
 #include "ui/players_window.h"
 
 #include <QDateTime>
@@ -204,7 +205,7 @@ void PlayersPanel::startMatch()
     window_.syncOptionChecks();
 }
 
-void PlayersPanel::cancelNewGame() { window_.cancelNewGame(); }
+void PlayersPanel::cancelNewGame() { window_.newGamePanel().cancelNewGame(); }
 
 void PlayersPanel::resetComputerRating()
 {
