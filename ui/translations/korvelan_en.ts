@@ -600,10 +600,6 @@ The game can be printed to a PDF file.</translation>
         <translation>Korvelan 3D, the game</translation>
     </message>
     <message>
-        <source>Inconnu</source>
-        <translation>Unknown</translation>
-    </message>
-    <message>
         <source>Coups écrits dans %1</source>
         <translation>Moves written to %1</translation>
     </message>
@@ -702,10 +698,6 @@ The game can be printed to a PDF file.</translation>
     <message>
         <source>Numéroter les cases</source>
         <translation>Number squares</translation>
-    </message>
-    <message>
-        <source>Alphabetical number</source>
-        <translation>Alphabetical number</translation>
     </message>
     <message>
         <source>Arrêt du calcul</source>
@@ -844,10 +836,6 @@ The game can be printed to a PDF file.</translation>
         <translation>Transposition tables memory size</translation>
     </message>
     <message>
-        <source>parameters (*.par)</source>
-        <translation>parameters (*.par)</translation>
-    </message>
-    <message>
         <source>Documentation</source>
         <translation>Documentation</translation>
     </message>
@@ -882,14 +870,6 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Erreur</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>pièces</source>
-        <translation>pieces</translation>
-    </message>
-    <message>
-        <source>pièce</source>
-        <translation>piece</translation>
     </message>
     <message>
         <source> (blancs)</source>
@@ -979,16 +959,60 @@ Written by the Korvelan team.</translation>
         <source>Le fichier a été mis de côté sous le nom %1.</source>
         <translation>The file was kept aside as %1.</translation>
     </message>
+    <message>
+        <source>Notation alphabétique</source>
+        <translation>Alphabetical notation</translation>
+    </message>
+    <message>
+        <source>0 Mo</source>
+        <translation>0 MB</translation>
+    </message>
+    <message>
+        <source>0,7 Mo</source>
+        <translation>0.7 MB</translation>
+    </message>
+    <message>
+        <source>1,5 Mo</source>
+        <translation>1.5 MB</translation>
+    </message>
+    <message>
+        <source>3 Mo</source>
+        <translation>3 MB</translation>
+    </message>
+    <message>
+        <source>5 Mo</source>
+        <translation>5 MB</translation>
+    </message>
+    <message>
+        <source>10 Mo</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>15 Mo</source>
+        <translation>15 MB</translation>
+    </message>
+    <message>
+        <source>25 Mo</source>
+        <translation>25 MB</translation>
+    </message>
+    <message>
+        <source>Paramètres (*.par)</source>
+        <translation>Parameters (*.par)</translation>
+    </message>
+    <message>
+        <source>pièce</source>
+        <translation>piece</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>pieces</translation>
+    </message>
 </context>
 <context>
     <name>kv::NewGamePanel</name>
     <message>
         <source>Joueur :</source>
         <translation>Player :</translation>
-    </message>
-    <message>
-        <source>Inconnu</source>
-        <translation>Unknown</translation>
     </message>
     <message>
         <source>Couleur de Korvelan</source>

@@ -600,10 +600,6 @@ La partida puede imprimirse en un archivo PDF.</translation>
         <translation>Korvelan 3D, el juego</translation>
     </message>
     <message>
-        <source>Inconnu</source>
-        <translation>Desconocido</translation>
-    </message>
-    <message>
         <source>Coups écrits dans %1</source>
         <translation>Jugadas escritas en %1</translation>
     </message>
@@ -702,10 +698,6 @@ La partida puede imprimirse en un archivo PDF.</translation>
     <message>
         <source>Numéroter les cases</source>
         <translation>Numerar las casillas</translation>
-    </message>
-    <message>
-        <source>Alphabetical number</source>
-        <translation>Alphabetical number</translation>
     </message>
     <message>
         <source>Arrêt du calcul</source>
@@ -844,10 +836,6 @@ La partida puede imprimirse en un archivo PDF.</translation>
         <translation>Tamaño de las tablas de transposición</translation>
     </message>
     <message>
-        <source>parameters (*.par)</source>
-        <translation>parámetros (*.par)</translation>
-    </message>
-    <message>
         <source>Documentation</source>
         <translation>Documentación</translation>
     </message>
@@ -882,14 +870,6 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Erreur</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>pièces</source>
-        <translation>fichas</translation>
-    </message>
-    <message>
-        <source>pièce</source>
-        <translation>ficha</translation>
     </message>
     <message>
         <source> (blancs)</source>
@@ -979,16 +959,60 @@ Escrito por el equipo Korvelan.</translation>
         <source>Le fichier a été mis de côté sous le nom %1.</source>
         <translation>El archivo se ha guardado aparte con el nombre %1.</translation>
     </message>
+    <message>
+        <source>Notation alphabétique</source>
+        <translation>Notación alfabética</translation>
+    </message>
+    <message>
+        <source>0 Mo</source>
+        <translation>0 MB</translation>
+    </message>
+    <message>
+        <source>0,7 Mo</source>
+        <translation>0,7 MB</translation>
+    </message>
+    <message>
+        <source>1,5 Mo</source>
+        <translation>1,5 MB</translation>
+    </message>
+    <message>
+        <source>3 Mo</source>
+        <translation>3 MB</translation>
+    </message>
+    <message>
+        <source>5 Mo</source>
+        <translation>5 MB</translation>
+    </message>
+    <message>
+        <source>10 Mo</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>15 Mo</source>
+        <translation>15 MB</translation>
+    </message>
+    <message>
+        <source>25 Mo</source>
+        <translation>25 MB</translation>
+    </message>
+    <message>
+        <source>Paramètres (*.par)</source>
+        <translation>Parámetros (*.par)</translation>
+    </message>
+    <message>
+        <source>pièce</source>
+        <translation>pieza</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>piezas</translation>
+    </message>
 </context>
 <context>
     <name>kv::NewGamePanel</name>
     <message>
         <source>Joueur :</source>
         <translation>Jugador :</translation>
-    </message>
-    <message>
-        <source>Inconnu</source>
-        <translation>Desconocido</translation>
     </message>
     <message>
         <source>Couleur de Korvelan</source>

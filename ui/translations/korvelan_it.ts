@@ -600,10 +600,6 @@ La partita può essere stampata in un file PDF.</translation>
         <translation>Korvelan 3D, il gioco</translation>
     </message>
     <message>
-        <source>Inconnu</source>
-        <translation>Sconosciuto</translation>
-    </message>
-    <message>
         <source>Coups écrits dans %1</source>
         <translation>Mosse scritte in %1</translation>
     </message>
@@ -702,10 +698,6 @@ La partita può essere stampata in un file PDF.</translation>
     <message>
         <source>Numéroter les cases</source>
         <translation>Numera le caselle</translation>
-    </message>
-    <message>
-        <source>Alphabetical number</source>
-        <translation>Alphabetical number</translation>
     </message>
     <message>
         <source>Arrêt du calcul</source>
@@ -844,10 +836,6 @@ La partita può essere stampata in un file PDF.</translation>
         <translation>Dimensione delle tabelle di trasposizione</translation>
     </message>
     <message>
-        <source>parameters (*.par)</source>
-        <translation>parametri (*.par)</translation>
-    </message>
-    <message>
         <source>Documentation</source>
         <translation>Documentazione</translation>
     </message>
@@ -882,14 +870,6 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Erreur</source>
         <translation>Errore</translation>
-    </message>
-    <message>
-        <source>pièces</source>
-        <translation>pezzi</translation>
-    </message>
-    <message>
-        <source>pièce</source>
-        <translation>pezzo</translation>
     </message>
     <message>
         <source> (blancs)</source>
@@ -979,16 +959,60 @@ Scritto dal gruppo Korvelan.</translation>
         <source>Le fichier a été mis de côté sous le nom %1.</source>
         <translation>Il file è stato messo da parte con il nome %1.</translation>
     </message>
+    <message>
+        <source>Notation alphabétique</source>
+        <translation>Notazione alfabetica</translation>
+    </message>
+    <message>
+        <source>0 Mo</source>
+        <translation>0 MB</translation>
+    </message>
+    <message>
+        <source>0,7 Mo</source>
+        <translation>0,7 MB</translation>
+    </message>
+    <message>
+        <source>1,5 Mo</source>
+        <translation>1,5 MB</translation>
+    </message>
+    <message>
+        <source>3 Mo</source>
+        <translation>3 MB</translation>
+    </message>
+    <message>
+        <source>5 Mo</source>
+        <translation>5 MB</translation>
+    </message>
+    <message>
+        <source>10 Mo</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>15 Mo</source>
+        <translation>15 MB</translation>
+    </message>
+    <message>
+        <source>25 Mo</source>
+        <translation>25 MB</translation>
+    </message>
+    <message>
+        <source>Paramètres (*.par)</source>
+        <translation>Parametri (*.par)</translation>
+    </message>
+    <message>
+        <source>pièce</source>
+        <translation>pezzo</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>pezzi</translation>
+    </message>
 </context>
 <context>
     <name>kv::NewGamePanel</name>
     <message>
         <source>Joueur :</source>
         <translation>Giocatore :</translation>
-    </message>
-    <message>
-        <source>Inconnu</source>
-        <translation>Sconosciuto</translation>
     </message>
     <message>
         <source>Couleur de Korvelan</source>

@@ -600,10 +600,6 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
         <translation>Korvelan 3D, het spel</translation>
     </message>
     <message>
-        <source>Inconnu</source>
-        <translation>Onbekend</translation>
-    </message>
-    <message>
         <source>Coups écrits dans %1</source>
         <translation>Zetten geschreven naar %1</translation>
     </message>
@@ -702,10 +698,6 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
     <message>
         <source>Numéroter les cases</source>
         <translation>Velden nummeren</translation>
-    </message>
-    <message>
-        <source>Alphabetical number</source>
-        <translation>Alphabetical number</translation>
     </message>
     <message>
         <source>Arrêt du calcul</source>
@@ -844,10 +836,6 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
         <translation>Grootte van de transpositietabellen</translation>
     </message>
     <message>
-        <source>parameters (*.par)</source>
-        <translation>parameters (*.par)</translation>
-    </message>
-    <message>
         <source>Documentation</source>
         <translation>Documentatie</translation>
     </message>
@@ -882,14 +870,6 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Erreur</source>
         <translation>Fout</translation>
-    </message>
-    <message>
-        <source>pièces</source>
-        <translation>stukken</translation>
-    </message>
-    <message>
-        <source>pièce</source>
-        <translation>stuk</translation>
     </message>
     <message>
         <source> (blancs)</source>
@@ -979,16 +959,60 @@ Geschreven door het Korvelan-team.</translation>
         <source>Le fichier a été mis de côté sous le nom %1.</source>
         <translation>Het bestand is apart gezet onder de naam %1.</translation>
     </message>
+    <message>
+        <source>Notation alphabétique</source>
+        <translation>Alfabetische notatie</translation>
+    </message>
+    <message>
+        <source>0 Mo</source>
+        <translation>0 MB</translation>
+    </message>
+    <message>
+        <source>0,7 Mo</source>
+        <translation>0,7 MB</translation>
+    </message>
+    <message>
+        <source>1,5 Mo</source>
+        <translation>1,5 MB</translation>
+    </message>
+    <message>
+        <source>3 Mo</source>
+        <translation>3 MB</translation>
+    </message>
+    <message>
+        <source>5 Mo</source>
+        <translation>5 MB</translation>
+    </message>
+    <message>
+        <source>10 Mo</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>15 Mo</source>
+        <translation>15 MB</translation>
+    </message>
+    <message>
+        <source>25 Mo</source>
+        <translation>25 MB</translation>
+    </message>
+    <message>
+        <source>Paramètres (*.par)</source>
+        <translation>Parameters (*.par)</translation>
+    </message>
+    <message>
+        <source>pièce</source>
+        <translation>stuk</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>stukken</translation>
+    </message>
 </context>
 <context>
     <name>kv::NewGamePanel</name>
     <message>
         <source>Joueur :</source>
         <translation>Speler :</translation>
-    </message>
-    <message>
-        <source>Inconnu</source>
-        <translation>Onbekend</translation>
     </message>
     <message>
         <source>Couleur de Korvelan</source>

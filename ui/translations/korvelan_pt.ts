@@ -600,10 +600,6 @@ A partida pode ser impressa em um arquivo PDF.</translation>
         <translation>Korvelan 3D, o jogo</translation>
     </message>
     <message>
-        <source>Inconnu</source>
-        <translation>Desconhecido</translation>
-    </message>
-    <message>
         <source>Coups écrits dans %1</source>
         <translation>Lances escritos em %1</translation>
     </message>
@@ -702,10 +698,6 @@ A partida pode ser impressa em um arquivo PDF.</translation>
     <message>
         <source>Numéroter les cases</source>
         <translation>Numerar as casas</translation>
-    </message>
-    <message>
-        <source>Alphabetical number</source>
-        <translation>Alphabetical number</translation>
     </message>
     <message>
         <source>Arrêt du calcul</source>
@@ -844,10 +836,6 @@ A partida pode ser impressa em um arquivo PDF.</translation>
         <translation>Tamanho das tabelas de transposição</translation>
     </message>
     <message>
-        <source>parameters (*.par)</source>
-        <translation>parâmetros (*.par)</translation>
-    </message>
-    <message>
         <source>Documentation</source>
         <translation>Documentação</translation>
     </message>
@@ -882,14 +870,6 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Erreur</source>
         <translation>Erro</translation>
-    </message>
-    <message>
-        <source>pièces</source>
-        <translation>pedras</translation>
-    </message>
-    <message>
-        <source>pièce</source>
-        <translation>pedra</translation>
     </message>
     <message>
         <source> (blancs)</source>
@@ -979,16 +959,60 @@ Escrito pela equipe Korvelan.</translation>
         <source>Le fichier a été mis de côté sous le nom %1.</source>
         <translation>O arquivo foi guardado à parte com o nome %1.</translation>
     </message>
+    <message>
+        <source>Notation alphabétique</source>
+        <translation>Notação alfabética</translation>
+    </message>
+    <message>
+        <source>0 Mo</source>
+        <translation>0 MB</translation>
+    </message>
+    <message>
+        <source>0,7 Mo</source>
+        <translation>0,7 MB</translation>
+    </message>
+    <message>
+        <source>1,5 Mo</source>
+        <translation>1,5 MB</translation>
+    </message>
+    <message>
+        <source>3 Mo</source>
+        <translation>3 MB</translation>
+    </message>
+    <message>
+        <source>5 Mo</source>
+        <translation>5 MB</translation>
+    </message>
+    <message>
+        <source>10 Mo</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>15 Mo</source>
+        <translation>15 MB</translation>
+    </message>
+    <message>
+        <source>25 Mo</source>
+        <translation>25 MB</translation>
+    </message>
+    <message>
+        <source>Paramètres (*.par)</source>
+        <translation>Parâmetros (*.par)</translation>
+    </message>
+    <message>
+        <source>pièce</source>
+        <translation>peça</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>peças</translation>
+    </message>
 </context>
 <context>
     <name>kv::NewGamePanel</name>
     <message>
         <source>Joueur :</source>
         <translation>Jogador :</translation>
-    </message>
-    <message>
-        <source>Inconnu</source>
-        <translation>Desconhecido</translation>
     </message>
     <message>
         <source>Couleur de Korvelan</source>
