@@ -1231,6 +1231,14 @@ Written by the Korvelan team.</translation>
         <source>Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :</source>
         <translation>Variant type 2 when 8 of the 14 conditions below hold:</translation>
     </message>
+    <message>
+        <source>Un nombre entier de %1 à %2</source>
+        <translation>A whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>« %1 » refusé : %2.</source>
+        <translation>“%1” refused: %2.</translation>
+    </message>
 </context>
 <context>
     <name>kv::PlayerNames</name>
@@ -1578,10 +1586,6 @@ Written by the Korvelan team.</translation>
         <translation>Play this position</translation>
     </message>
     <message>
-        <source>Probleme</source>
-        <translation>Problem</translation>
-    </message>
-    <message>
         <source>Ordinateur joue</source>
         <translation>Computer&apos;s turn</translation>
     </message>
@@ -1612,6 +1616,26 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Static eval black:%1</translation>
+    </message>
+    <message>
+        <source>À vous de jouer : trouvez le premier coup.</source>
+        <translation>Your move: find the first move.</translation>
+    </message>
+    <message>
+        <source>Bon premier coup ! Continuez jusqu&apos;au but.</source>
+        <translation>Good first move! Play on to the goal.</translation>
+    </message>
+    <message>
+        <source>Problème résolu ! Solution : %1</source>
+        <translation>Problem solved! Solution: %1</translation>
+    </message>
+    <message>
+        <source>Problème manqué. Solution : %1 (« Revoir coup » pour réessayer)</source>
+        <translation>Problem missed. Solution: %1 (“Same pos.” to try again)</translation>
+    </message>
+    <message>
+        <source>Éditeur</source>
+        <translation>Editor</translation>
     </message>
     <message>
         <source>Leçons (*.dal *.DAL)</source>

@@ -1231,6 +1231,14 @@ Escrito por el equipo Korvelan.</translation>
         <source>Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :</source>
         <translation>Variante tipo 2 si se cumplen 8 de las 14 condiciones siguientes:</translation>
     </message>
+    <message>
+        <source>Un nombre entier de %1 à %2</source>
+        <translation>Un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>« %1 » refusé : %2.</source>
+        <translation>«%1» rechazado: %2.</translation>
+    </message>
 </context>
 <context>
     <name>kv::PlayerNames</name>
@@ -1578,10 +1586,6 @@ Escrito por el equipo Korvelan.</translation>
         <translation>Jugar esta posición</translation>
     </message>
     <message>
-        <source>Probleme</source>
-        <translation>Problema</translation>
-    </message>
-    <message>
         <source>Ordinateur joue</source>
         <translation>Turno del ordenador</translation>
     </message>
@@ -1612,6 +1616,26 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Eval. est. negras:%1</translation>
+    </message>
+    <message>
+        <source>À vous de jouer : trouvez le premier coup.</source>
+        <translation>Le toca: encuentre la primera jugada.</translation>
+    </message>
+    <message>
+        <source>Bon premier coup ! Continuez jusqu&apos;au but.</source>
+        <translation>¡Buena primera jugada! Siga hasta el objetivo.</translation>
+    </message>
+    <message>
+        <source>Problème résolu ! Solution : %1</source>
+        <translation>¡Problema resuelto! Solución: %1</translation>
+    </message>
+    <message>
+        <source>Problème manqué. Solution : %1 (« Revoir coup » pour réessayer)</source>
+        <translation>Problema fallado. Solución: %1 («Repetir jugada» para volver a intentarlo)</translation>
+    </message>
+    <message>
+        <source>Éditeur</source>
+        <translation>Editor</translation>
     </message>
     <message>
         <source>Leçons (*.dal *.DAL)</source>

@@ -1231,6 +1231,14 @@ Scritto dal gruppo Korvelan.</translation>
         <source>Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :</source>
         <translation>Variante tipo 2 se 8 delle 14 condizioni seguenti sono verificate:</translation>
     </message>
+    <message>
+        <source>Un nombre entier de %1 à %2</source>
+        <translation>Un numero intero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>« %1 » refusé : %2.</source>
+        <translation>«%1» rifiutato: %2.</translation>
+    </message>
 </context>
 <context>
     <name>kv::PlayerNames</name>
@@ -1578,10 +1586,6 @@ Scritto dal gruppo Korvelan.</translation>
         <translation>Gioca questa posizione</translation>
     </message>
     <message>
-        <source>Probleme</source>
-        <translation>Problema</translation>
-    </message>
-    <message>
         <source>Ordinateur joue</source>
         <translation>Tocca al calcolatore</translation>
     </message>
@@ -1612,6 +1616,26 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Val. statica nero:%1</translation>
+    </message>
+    <message>
+        <source>À vous de jouer : trouvez le premier coup.</source>
+        <translation>Tocca a voi: trovate la prima mossa.</translation>
+    </message>
+    <message>
+        <source>Bon premier coup ! Continuez jusqu&apos;au but.</source>
+        <translation>Buona prima mossa! Continuate fino all&apos;obiettivo.</translation>
+    </message>
+    <message>
+        <source>Problème résolu ! Solution : %1</source>
+        <translation>Problema risolto! Soluzione: %1</translation>
+    </message>
+    <message>
+        <source>Problème manqué. Solution : %1 (« Revoir coup » pour réessayer)</source>
+        <translation>Problema mancato. Soluzione: %1 («Rivedi mossa» per riprovare)</translation>
+    </message>
+    <message>
+        <source>Éditeur</source>
+        <translation>Editor</translation>
     </message>
     <message>
         <source>Leçons (*.dal *.DAL)</source>

@@ -1231,6 +1231,14 @@ Geschreven door het Korvelan-team.</translation>
         <source>Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :</source>
         <translation>Variant type 2 als 8 van de 14 voorwaarden hieronder gelden:</translation>
     </message>
+    <message>
+        <source>Un nombre entier de %1 à %2</source>
+        <translation>Een geheel getal van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>« %1 » refusé : %2.</source>
+        <translation>„%1” geweigerd: %2.</translation>
+    </message>
 </context>
 <context>
     <name>kv::PlayerNames</name>
@@ -1578,10 +1586,6 @@ Geschreven door het Korvelan-team.</translation>
         <translation>Deze stelling spelen</translation>
     </message>
     <message>
-        <source>Probleme</source>
-        <translation>Probleem</translation>
-    </message>
-    <message>
         <source>Ordinateur joue</source>
         <translation>Computer aan zet</translation>
     </message>
@@ -1612,6 +1616,26 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Statische eval. zwart:%1</translation>
+    </message>
+    <message>
+        <source>À vous de jouer : trouvez le premier coup.</source>
+        <translation>U bent aan zet: vind de eerste zet.</translation>
+    </message>
+    <message>
+        <source>Bon premier coup ! Continuez jusqu&apos;au but.</source>
+        <translation>Goede eerste zet! Speel door tot het doel.</translation>
+    </message>
+    <message>
+        <source>Problème résolu ! Solution : %1</source>
+        <translation>Probleem opgelost! Oplossing: %1</translation>
+    </message>
+    <message>
+        <source>Problème manqué. Solution : %1 (« Revoir coup » pour réessayer)</source>
+        <translation>Probleem gemist. Oplossing: %1 („Zet opnieuw” om opnieuw te proberen)</translation>
+    </message>
+    <message>
+        <source>Éditeur</source>
+        <translation>Editor</translation>
     </message>
     <message>
         <source>Leçons (*.dal *.DAL)</source>

@@ -1231,6 +1231,14 @@ Escrito pela equipe Korvelan.</translation>
         <source>Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :</source>
         <translation>Variante tipo 2 se 8 das 14 condições abaixo se verificarem:</translation>
     </message>
+    <message>
+        <source>Un nombre entier de %1 à %2</source>
+        <translation>Um número inteiro de %1 a %2</translation>
+    </message>
+    <message>
+        <source>« %1 » refusé : %2.</source>
+        <translation>«%1» recusado: %2.</translation>
+    </message>
 </context>
 <context>
     <name>kv::PlayerNames</name>
@@ -1578,10 +1586,6 @@ Escrito pela equipe Korvelan.</translation>
         <translation>Jogar esta posição</translation>
     </message>
     <message>
-        <source>Probleme</source>
-        <translation>Problema</translation>
-    </message>
-    <message>
         <source>Ordinateur joue</source>
         <translation>Vez do computador</translation>
     </message>
@@ -1612,6 +1616,26 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Aval. est. pretas:%1</translation>
+    </message>
+    <message>
+        <source>À vous de jouer : trouvez le premier coup.</source>
+        <translation>É a sua vez: encontre o primeiro lance.</translation>
+    </message>
+    <message>
+        <source>Bon premier coup ! Continuez jusqu&apos;au but.</source>
+        <translation>Bom primeiro lance! Continue até ao objetivo.</translation>
+    </message>
+    <message>
+        <source>Problème résolu ! Solution : %1</source>
+        <translation>Problema resolvido! Solução: %1</translation>
+    </message>
+    <message>
+        <source>Problème manqué. Solution : %1 (« Revoir coup » pour réessayer)</source>
+        <translation>Problema falhado. Solução: %1 («Rever lance» para tentar de novo)</translation>
+    </message>
+    <message>
+        <source>Éditeur</source>
+        <translation>Editor</translation>
     </message>
     <message>
         <source>Leçons (*.dal *.DAL)</source>
