@@ -245,6 +245,15 @@ Texts walkLanguage(int language)
     // The analysis window, which only an analysis opens.
     form.analysisWindow()->show();
     walk.window(form.analysisWindow());
+    // Pictures of every window for a person to look at: KV_GRAB_DIR=/some/dir.
+    const QString grabs = qEnvironmentVariable("KV_GRAB_DIR");
+    if (!grabs.isEmpty())
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible())
+                w->grab().save(QString("%1/korvelan_window_%2_%3.png")
+                                   .arg(grabs,
+                                        QString::fromLatin1(languageEntry(language).code.data(), 2),
+                                        w->objectName()));
     return walk.texts;
 }
 
