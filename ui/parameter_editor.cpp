@@ -1,5 +1,6 @@
 #include "ui/parameter_editor.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -168,6 +169,14 @@ QString ParameterEditor::rangeText(int item) const
 {
     const ParameterRange range = parameterItemRange(parameterItemOffset(item));
     return tr("Un nombre entier de %1 à %2").arg(range.low).arg(range.high);
+}
+
+void ParameterEditor::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::LanguageChange)
+        for (int item = 0; item < kParameterItems; ++item)
+            boxes_[item]->setToolTip(rangeText(item));
+    QDialog::changeEvent(e);
 }
 
 bool ParameterEditor::boxAccepted(int item) const
