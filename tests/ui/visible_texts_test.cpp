@@ -214,7 +214,10 @@ Texts walkLanguage(int language)
     form.show();
     form.applyLanguage(language);
     walk.window(&form);
+    // Started in French, then switched: what was written in French follows.
+    form.applyLanguage(French);
     form.findChild<QAbstractButton*>("BoutonDamier2D")->click();
+    form.applyLanguage(language);
     walk.window(&form);
     for (const char* name :
          { "Nouvelle_partie", "Panel9", "Nouveau_joueur", "Efface_j", "Match_nul" }) {
