@@ -192,13 +192,15 @@ void BoardViews::build()
         }
         column->insertWidget(column->indexOf(row) + 1, themes);
 
-        // Straight back to the last game, offered once the last view is known.
-        auto* resume = new QPushButton(tr("Reprendre la dernière partie"), welcome);
+        // Straight back to the last game, offered once the last view is known,
+        // beside "Damier 2D" so that the panel keeps its height.
+        auto* resume = new QPushButton(tr("Reprendre la dernière partie"), row);
         resume->setObjectName("BoutonReprendre");
-        resume->setIconSize(QSize(60, 40));
-        resume->setStyleSheet("QPushButton { font-size: 16px; padding: 8px 20px; }");
+        resume->setIconSize(QSize(54, 36));
+        resume->setStyleSheet("QPushButton { font-size: 16px; padding: 8px 16px; }");
         resume->hide();
-        column->insertWidget(column->indexOf(row), resume, 0, Qt::AlignHCenter);
+        if (auto* line = qobject_cast<QBoxLayout*>(row->layout()))
+            line->insertWidget(line->indexOf(start), resume);
     }
 
     // A theme whose picture is not there is not offered.
