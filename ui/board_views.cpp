@@ -2,6 +2,7 @@
 // themes, the welcome panel's view buttons, the 3D board with its clock
 // panels, and the layout that lets the board grow with the window.
 #include "ui/board_views.h"
+#include "ui/player_names.h"
 
 #include "game/session.h"
 #include "ui/main_window.h"
@@ -414,8 +415,8 @@ void BoardViews::layoutBoards()
 void BoardViews::syncTwins()
 {
     if (!twinBlack_.frame) return;
-    twinBlack_.name->setText(QString::fromStdString(session_.game().blackName) + " : ");
-    twinWhite_.name->setText(QString::fromStdString(session_.game().whiteName) + " : ");
+    twinBlack_.name->setText(shownPlayerName(session_.game().blackName) + " : ");
+    twinWhite_.name->setText(shownPlayerName(session_.game().whiteName) + " : ");
     twinBlack_.minutes->setText(blackMinutes_->text());
     twinBlack_.seconds->setText(blackSeconds_->text());
     twinWhite_.minutes->setText(whiteMinutes_->text());

@@ -18,6 +18,17 @@ namespace {
 constexpr std::array<const char*, kTableSizes.size()> kTableSizeHandlers {
     "N0Mo1", "N07Mo1", "N15Mo1", "N3Mo1", "N5Mo1", "N10Mo1", "N15Mo2", "N30Mo1",
 };
+// Their captions, whose unit and decimal mark each language writes its own way.
+constexpr std::array<const char*, kTableSizes.size()> kTableSizeCaptions {
+    QT_TRANSLATE_NOOP("kv::EngineOptions", "0 Mo"),
+    QT_TRANSLATE_NOOP("kv::EngineOptions", "0,7 Mo"),
+    QT_TRANSLATE_NOOP("kv::EngineOptions", "1,5 Mo"),
+    QT_TRANSLATE_NOOP("kv::EngineOptions", "3 Mo"),
+    QT_TRANSLATE_NOOP("kv::EngineOptions", "5 Mo"),
+    QT_TRANSLATE_NOOP("kv::EngineOptions", "10 Mo"),
+    QT_TRANSLATE_NOOP("kv::EngineOptions", "15 Mo"),
+    QT_TRANSLATE_NOOP("kv::EngineOptions", "25 Mo"),
+};
 
 const TableSize& tableSizeFor(int sizeFactor)
 {
@@ -44,7 +55,7 @@ EngineOptions::EngineOptions(MainWindow& window, GameSession& session, QMenu* op
     auto* tableSizeGroup = new QActionGroup(&window);
     for (std::size_t i = 0; i < kTableSizes.size(); ++i) {
         const TableSize& t = kTableSizes[i];
-        QAction* a = addMenuAction(sizes, kTableSizeHandlers[i], tr(t.label));
+        QAction* a = addMenuAction(sizes, kTableSizeHandlers[i], tr(kTableSizeCaptions[i]));
         a->setCheckable(true);
         a->setChecked(t.sizeFactor == kDefaultSizeFactor);
         tableSizeGroup->addAction(a);
@@ -80,7 +91,7 @@ void EngineOptions::saveParameterFile()
 {
     const QString path
         = window_.chooseFile({ true, tr("Sauver les paramètres"), session_.parametersFolder(),
-                               tr("parameters (*.par)"), "par" });
+                               tr("Paramètres (*.par)"), "par" });
     if (path.isEmpty()) return;
     saveParameters(session_.parameters(), path.toStdString(), [this](const std::string&) {
         window_.showError(tr("Impossible d'ouvrir ce fichier"));
@@ -91,7 +102,7 @@ void EngineOptions::loadParameterFile()
 {
     const QString path
         = window_.chooseFile({ false, tr("Charger des paramètres"), session_.parametersFolder(),
-                               tr("parameters (*.par)"), "par" });
+                               tr("Paramètres (*.par)"), "par" });
     if (path.isEmpty()) return;
     ParameterSet set = session_.parameters();
     if (loadParameters(set, path.toStdString(), [this](const std::string&) {

@@ -162,7 +162,7 @@ void MainWindow::buildMenus()
         syncOptionChecks();
     });
     // An option of its own with nothing that reads it: the check mark only.
-    addAction(options, "Alphabeticalnumber1", tr("Alphabetical number"), nullptr)
+    addAction(options, "Alphabeticalnumber1", tr("Notation alphabétique"), nullptr)
         ->setCheckable(true);
     addAction(options, "Pause1", tr("Arrêt du calcul"), &MainWindow::stopThinking);
     addAction(options, "Horlogeszro1", tr("Horloges à zéro"), &MainWindow::resetClocks);
