@@ -18,6 +18,7 @@ struct CommandInputs {
 struct CommandStates {
     bool newGame = true;           // "Nouveau"
     bool humanVsHuman = true;      // "Humain contre humain"
+    bool computerVsComputer = true; // "Ordinateur contre ordinateur"
     bool fileMenu = true;          // "Fichier"
     bool quit = true;              // "Quitter": always allowed, it stops a search first
     bool editMenu = true;          // "Edition": the take-back and replay entries
@@ -28,12 +29,14 @@ struct CommandStates {
     bool numbering = true;         // "Numéroter les cases"
     bool ponder = true;            // "Réflexion sur temps adverse"
     bool clocksToZero = true;      // "Horloges à zéro"
+    bool clockPause = true;        // "Pause": stops the clocks
     bool stopSearch = true;        // "Arrêt du calcul"
     bool stopByClick = true;       // "Arret réflexion par clic souris"
     bool offerDraw = true;         // "Proposer nul"
     bool resign = true;            // "Abandonner"
     bool swapPlayers = true;       // "Inverser les joueurs"
     bool busyCursor = false;       // hourglass over the board
+    bool analysisMenu = true;      // "Analyse": analysis, editor, problems, lessons, sessions
     bool analyse = true;           // "Débuter une analyse"
     bool analysisRunning = false;  // "Arrêter cette phase", "Terminer l'analyse"
     bool problems = true;          // the "Probleme" page, problems and lessons

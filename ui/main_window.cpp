@@ -70,7 +70,8 @@ MainWindow::MainWindow(GameSession& session, QWidget* parent)
 
     board_ = new BoardWidget(controller_->picture(), central);
     board_->move(0, 0);
-    board_->onClick = [this](Cell c) { controller_->boardClicked(c); };
+    board_->onClick = [this](Cell c, std::uint64_t t) { controller_->boardClicked(c, t); };
+    board_->onRelease = [this](std::uint64_t t) { controller_->boardReleased(t); };
 
     clockTimer_ = new QTimer(this);
     clockTimer_->setObjectName("Timer1");

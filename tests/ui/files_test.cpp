@@ -51,7 +51,7 @@ protected:
     // Both sides by clicks, between two people.
     void playHuman(std::initializer_list<std::pair<int, int>> moves)
     {
-        if (!c().options.humanVsHuman) trigger("Humaincontrehumain1");
+        if (!c().humanVsHuman()) trigger("Humaincontrehumain1");
         for (auto [from, to] : moves) {
             const int before = g().gamePly;
             clickUser(from);
