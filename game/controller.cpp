@@ -55,8 +55,7 @@ void GameController::playLoopPass()
 
     // 4. The user's turn (perhaps thinking on the user's time) or the computer's move.
     //    A finished game waits for a new game or a step in the record, whoever has the move.
-    const bool userTurn
-        = (!engineTurn_ || humanVsHuman() || gameOver()) && !engineMoveRequest_;
+    const bool userTurn = (!engineTurn_ || humanVsHuman() || gameOver()) && !engineMoveRequest_;
     if (sessionAnalysisDue_) {
         sessionAnalysisDue_ = false;
         startAnalysis();
@@ -280,6 +279,5 @@ void GameController::quitAndKeepGame()
     quitRequested_ = true;
     if (!loopRunning()) view_.quitApplication();
 }
-
 
 } // namespace kv

@@ -41,14 +41,14 @@ namespace kv {
 
 // The options the controller reads: the check marks of their menu entries.
 struct GameOptions {
-    bool numbering = false;          // "Numéroter les cases"
-    bool ponder = true;              // "Réflexion sur temps adverse"
-    bool stopByClick = true;         // "Arret réflexion par clic souris"
-    bool moveIndication = true;      // "Indication des mouvements"
-    bool decomposeCaptures = true;   // "Décomposer les prises"
-    bool beep = true;                // "Bip à chaque coup"
-    bool otherSounds = true;         // "Autres"
-    bool blind = false;              // "Jeu en aveugle"
+    bool numbering = false;        // "Numéroter les cases"
+    bool ponder = true;            // "Réflexion sur temps adverse"
+    bool stopByClick = true;       // "Arret réflexion par clic souris"
+    bool moveIndication = true;    // "Indication des mouvements"
+    bool decomposeCaptures = true; // "Décomposer les prises"
+    bool beep = true;              // "Bip à chaque coup"
+    bool otherSounds = true;       // "Autres"
+    bool blind = false;            // "Jeu en aveugle"
 };
 
 // Who plays the two colours. With the computer's colour (GameState's
@@ -312,7 +312,7 @@ private:
     Cell pendingCell_ {};
     Square lastComputerFrom_ = 0, lastComputerTo_ = 0;
     std::array<int, 256> pieceHistory_ {};
-    bool thinking_ = false;  // the driver runs for the computer's move
+    bool thinking_ = false; // the driver runs for the computer's move
     // Input times: the last button release seen, and the latest input seen
     // when the computer began to think. Only a press made after both may stop it.
     std::uint64_t lastRelease_ = 0;

@@ -30,14 +30,16 @@ constexpr std::array<LanguageTexts, 6> kTexts { {
         "%2d Noir : joué : %s-%s; score : %2d; meilleur : %s-%s; score : %2d" },
       { "%2d Blancs: %s-%s; score: %2d ; meilleur: %s-%s; score: %2d",
         "%2d Noirs : %s-%s; score: %2d ; meilleur: %s-%s; score: %2d" } },
-    { "(don't consider the last and the first moves).", "Wait a few second - Analysing",
+    { "(don't consider the last and the first moves).",
+      "Wait a few second - Analysing",
       "+100 wins a man ; -100 loses a man ; * at the begining means that there was a very better "
       "move",
       { "%2d White : played : %s-%s; score : %2d; best : %s-%s; score : %2d",
         "%2d Black : played : %s-%s; score : %2d; best : %s-%s; score : %2d" },
       { "%2d White : %s-%s; score : %2d ; best : %s-%s; score : %2d",
         "%2d Black : %s-%s; score : %2d ; best : %s-%s; score : %2d" } },
-    { "(de laatste zet en de eerste zetten niet meetellen).", "Even geduld - Analyse bezig",
+    { "(de laatste zet en de eerste zetten niet meetellen).",
+      "Even geduld - Analyse bezig",
       "+100 wint een schijf ; -100 verliest een schijf ; * aan het begin van de regel wil zeggen "
       "dat er een veel betere zet was",
       { "%2d Wit  : gespeeld : %s-%s; score : %2d; beste : %s-%s; score : %2d",

@@ -170,7 +170,11 @@ void MainWindow::swapSides() { controller_->swapSides(); }
 void MainWindow::offerDraw() { controller_->offerDraw(); }
 void MainWindow::acceptDrawOffer() { controller_->acceptDrawOffer(); }
 void MainWindow::declineDrawOffer() { controller_->declineDrawOffer(); }
-void MainWindow::resign() { controller_->resign(); }
+void MainWindow::resign()
+{
+    if (controller_->gameOver() || !confirm(tr("Abandonner la partie ?"))) return;
+    controller_->resign();
+}
 void MainWindow::stopThinking() { controller_->stopThinking(); }
 void MainWindow::stepBack() { controller_->stepBack(); }
 void MainWindow::stepForward() { controller_->stepForward(); }
@@ -198,6 +202,10 @@ void MainWindow::saveBestMoves()
 void MainWindow::toggleClockPause()
 {
     QAction* a = actions_["Pause2"];
+    if (!controller_->currentCommandStates().clockPause) { // a rated match's clocks never stop
+        a->setChecked(!clockTimer_->isActive());
+        return;
+    }
     if (!clockTimer_->isActive()) {
         controller_->restartClocks();
         clockTimer_->start();

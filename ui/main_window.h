@@ -84,6 +84,9 @@ public:
     // collects the texts.
     void showError(const QString& text);
     void setErrorSink(std::function<void(const QString&)> sink) { errorSink_ = std::move(sink); }
+    // Asks a yes-or-no question (a box with "Oui" and "Non"); tests replace the box.
+    bool confirm(const QString& question);
+    void setConfirmer(std::function<bool(const QString&)> f) { confirmer_ = std::move(f); }
     // Shows a text file (a problem's comments) in the desktop's text editor.
     void openTextFile(const QString& path);
 
@@ -119,6 +122,7 @@ public:
     void clearStatistics() override;
     bool clockTimerRunning() const override;
     void startClockTimer() override;
+    void stopClockTimer() override;
     void processEvents() override;
     void waitForEvents() override;
     void quitApplication() override;
@@ -160,8 +164,7 @@ public slots:
     void activate();           // the first activation reads "last32.dam"
     void startWithFlatBoard(); // the welcome panel's "Damier 2D"
     void loadGameData();
-    void quitAndKeepGame();  // writes "last32.dam", then quits
-    void quitFromCloseBox(); // the close box: quits without writing it
+    void quitAndKeepGame(); // writes "last32.dam", then quits; a rated match asks first
     // Game files (game_files.cpp).
     void saveGame();
     void openGame();
@@ -272,6 +275,10 @@ private:
     bool activated_ = false;
     std::optional<GameFile> lastState_; // "last32.dam" as the first activation read it
     std::function<void(const QString&)> errorSink_;
+    std::function<bool(const QString&)> confirmer_;
+    // A rated match running ends unrated if the user agrees; true when there is none.
+    bool mayEndRatedMatch(const QString& question);
+    void keepGameAndQuit();
     ParameterEditor* parameterEditor_ = nullptr;
     HelpWindow* help_ = nullptr;
     QWidget* about_ = nullptr;

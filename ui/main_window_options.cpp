@@ -108,8 +108,9 @@ void MainWindow::buildHelpMenu()
 {
     QMenu* aide = menuBar()->addMenu(tr("Aide"));
     aide->setObjectName("Aide1");
+    // F1 takes moves back; help has the key beside it.
     addAction(aide, "Guide1", tr("Documentation"), &MainWindow::showGuide,
-              QKeySequence::HelpContents);
+              QKeySequence(Qt::SHIFT | Qt::Key_F1));
     addAction(aide, "Rgles1", tr("Règles"), &MainWindow::showRules);
     aide->addSeparator();
     addAction(aide, "Apropos1", tr("A propos"), &MainWindow::showAbout);

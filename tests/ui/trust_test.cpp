@@ -125,10 +125,10 @@ TEST_F(Trust, EveryActionHasAKeyOfItsOwnAndF1TakesBack)
             if (a->menu() || seen.contains(a)) continue;
             seen.insert(a);
             for (const QKeySequence& key : a->shortcuts()) {
-            const QString k = key.toString();
-            const auto [it, fresh] = owner.emplace(k, a->objectName());
-                EXPECT_TRUE(fresh) << k.toStdString() << ": " << it->second.toStdString()
-                                   << " and " << a->objectName().toStdString();
+                const QString k = key.toString();
+                const auto [it, fresh] = owner.emplace(k, a->objectName());
+                EXPECT_TRUE(fresh) << k.toStdString() << ": " << it->second.toStdString() << " and "
+                                   << a->objectName().toStdString();
             }
         }
     }
@@ -217,9 +217,9 @@ TEST_F(Trust, ARatedMatchCannotBeBent)
     c().playLoopPass();
     EXPECT_EQ(g().gamePly, 2);
     EXPECT_FALSE(form->findChild<QMenu*>("Analyse1")->isEnabled());
-    for (const char* name : { "Lancerunesession1", "Problmes1", "Installeruneposition1",
-                              "Dbuteruneanalyse1", "Pause2", "Humaincontrehumain1",
-                              "Ordinateurcontreordinateur1" })
+    for (const char* name :
+         { "Lancerunesession1", "Problmes1", "Installeruneposition1", "Dbuteruneanalyse1", "Pause2",
+           "Humaincontrehumain1", "Ordinateurcontreordinateur1" })
         EXPECT_FALSE(action(name)->isEnabled()) << name;
     c().startLearningSession();
     c().loadProblem(GameFile {});
@@ -278,7 +278,9 @@ TEST_F(Trust, LabelsAgreeOnWhoPlaysWhichSide)
         EXPECT_EQ(computerBlack, g().enginePlaysBlack == 1) << when;
         const bool whiteNamed = text("Nom_blanc").startsWith("Korvelan ");
         const bool blackNamed = text("Nom_noir").startsWith("Korvelan ");
-        if (whiteNamed != blackNamed) EXPECT_EQ(blackNamed, computerBlack) << when;
+        if (whiteNamed != blackNamed) {
+            EXPECT_EQ(blackNamed, computerBlack) << when;
+        }
     };
     agree("a new game");
     trigger("Ordinateurcontreordinateur1");

@@ -994,6 +994,22 @@ Geschreven door het Korvelan-team.</translation>
         <source>Le fichier a été mis de côté sous le nom %1.</source>
         <translation>Het bestand is apart gezet onder de naam %1.</translation>
     </message>
+    <message>
+        <source>Abandonner la partie ?</source>
+        <translation>De partij opgeven?</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : si vous quittez maintenant, il s&apos;arrête sans être classé. Quitter quand même ?</source>
+        <translation>Er loopt een ratingpartij: als u nu stopt, eindigt die zonder rating. Toch stoppen?</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : si vous fermez la fenêtre, il s&apos;arrête sans être classé. Fermer quand même ?</source>
+        <translation>Er loopt een ratingpartij: als u het venster sluit, eindigt die zonder rating. Toch sluiten?</translation>
+    </message>
+    <message>
+        <source>Korvelan</source>
+        <translation>Korvelan</translation>
+    </message>
 </context>
 <context>
     <name>kv::OpeningEditor</name>
@@ -1435,6 +1451,10 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Statische eval. zwart:%1</translation>
+    </message>
+    <message>
+        <source>Korvelan retient la position finale de la partie et le score que l&apos;analyse lui donne : il en tiendra compte dans ses prochaines recherches. La leçon est enregistrée dans un fichier.</source>
+        <translation>Korvelan onthoudt de eindstelling van de partij met de score die de analyse eraan geeft, en houdt er bij volgende berekeningen rekening mee. De les wordt in een bestand bewaard.</translation>
     </message>
 </context>
 </TS>
