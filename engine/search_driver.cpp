@@ -18,25 +18,26 @@ TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, std::int64_t u
     const std::int64_t cap = std::int64_t(levelCap) * 1000;
     TimeBudget b;
     if (analysisMode) {
-        b.target = level / 30;
+        b.target = std::min(level / 30, level / 10);
+        b.hard = 5 * b.target;
     } else {
-        // The first 60 plies share LevelTime; every further 30 plies add half of it.
+        // The first 60 plies share LevelTime; every further 30 plies add half
+        // of it. What is left of the period is shared between the side's
+        // moves still to play in it, this one included: a move aims at 7/10
+        // of its share, so that the moves where the search is unsure can take
+        // more, and never runs past twice its aim, so that no move, the first
+        // ones included, eats the time of the moves after it.
         const int period = gamePly / 30;
-        std::int64_t pliesLeft, timeLeft;
-        if (gamePly >= 60) {
-            pliesLeft = 30 * (period + 1) - gamePly;
-            timeLeft = ((period + 1) * level) / 2 - used;
-        } else {
-            pliesLeft = 60 - gamePly;
-            timeLeft = level - used;
-        }
-        b.target = timeLeft / pliesLeft;
-        b.target = b.target * 9 / 10;
+        const std::int64_t periodEnd = gamePly >= 60 ? 30 * (period + 1) : 60;
+        const std::int64_t periodTime = gamePly >= 60 ? ((period + 1) * level) / 2 : level;
+        const std::int64_t movesLeft = (periodEnd - gamePly + 1) / 2;
+        b.target = (periodTime - used) / movesLeft * 7 / 10;
         if (b.target < 1000 && levelTime != 30) b.target = 1000;
         if (level / 90 > b.target && level / 90 + used < cap) b.target = level / 90;
+        if (level / 10 < b.target) b.target = level / 10;
+        // The lowest levels are ended by depth; their time only guards.
+        b.hard = (levelTime <= kDepthLevelTimes ? 5 : 2) * b.target;
     }
-    if (level / 10 < b.target) b.target = level / 10;
-    b.hard = 5 * b.target;
     b.totalCap = gamePly >= 60 ? ((gamePly + 1) * cap) / 60 : cap;
     if (levelTime == 32000 || unlimitedTime) b.target = b.hard = 3200000000LL;
     return b;

@@ -62,11 +62,14 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& request);
 // The time budget of one move in milliseconds, from the level's seconds.
 struct TimeBudget {
     std::int64_t target = 0;   // TargetTime
-    std::int64_t hard = 0;     // HardTimeLimit = 5 x target
+    std::int64_t hard = 0;     // HardTimeLimit: 2 x target in a game, 5 x in analysis and
+                               // at the levels set by depth
     std::int64_t totalCap = 0; // TotalTimeCap
 };
-// `usedMs`: the side's thinking time so far. The rules are those of whole
-// seconds (LevelTime / 10, a floor of one second, ...) computed to the millisecond.
+// `usedMs`: the side's thinking time so far. A game's move aims at 7/10 of
+// what is left of the time period shared by the side's moves still to play
+// in it; the rules of whole seconds (LevelTime / 10, a floor of one second,
+// ...) are computed to the millisecond.
 TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, std::int64_t usedMs,
                         bool analysisMode, bool unlimitedTime);
 

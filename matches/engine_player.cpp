@@ -2,6 +2,8 @@
 
 #include "engine/search_driver.h"
 
+#include <chrono>
+
 namespace kv {
 
 namespace {
@@ -16,6 +18,12 @@ public:
         if (limits.level) {
             ctx_.settings.levelTime = limits.level->levelTime;
             ctx_.settings.levelCap = limits.level->levelCap;
+            if (limits.clockSpeed > 1)
+                ctx_.clockMs = [speed = limits.clockSpeed] {
+                    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+                    return speed
+                        * std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
+                };
         } else if (limits.moveTimeMs > 0) {
             ctx_.settings.moveTimeMs = limits.moveTimeMs;
         } else {
@@ -38,9 +46,10 @@ public:
         req.side = g.side;
         req.gamePly = g.gamePly;
         req.record = &g.record;
+        const std::int64_t speed = limits_.level ? limits_.clockSpeed : 1;
         for (int s = 0; s < 2; ++s)
-            req.usedSeconds[s] = static_cast<std::int32_t>(r.usedMs[s] / 1000);
-        req.usedMs = r.usedMs[g.side];
+            req.usedSeconds[s] = static_cast<std::int32_t>(speed * r.usedMs[s] / 1000);
+        req.usedMs = speed * r.usedMs[g.side];
         const SearchResult res = searchDriver(ctx_, req);
         MoveAnswer a;
         a.score = res.score;

@@ -1,5 +1,6 @@
 #include "players.h"
 
+#include "rules/movegen.h"
 #include "rules/notation.h"
 
 #include <array>
@@ -48,12 +49,23 @@ MoveAnswer readBestMove(const std::string& output, const GameState& game)
         a.problem = "no bestmove line";
         return a;
     }
+    // Our own engine names a capture "fromxto captures c1,c2": the taken
+    // squares tell apart captures that share their ends.
+    std::string next, taken;
+    words >> next;
+    if (next == "captures") words >> taken >> next;
     std::string why;
     a.move = parseMove(game.board, game.side, move, &why);
+    if (!a.move && !taken.empty()) {
+        MoveGenerator gen;
+        Board b = game.board;
+        const int n = gen.generateLegal(b, game.side);
+        for (int i = 0; i < n; ++i)
+            if (moveText(gen.list(1)[i]) == move + " captures " + taken) a.move = gen.list(1)[i];
+    }
     if (!a.move) a.problem = "illegal move " + move + " (" + why + ")";
-    std::string scoreWord;
     int score = 0;
-    if (words >> scoreWord >> score && scoreWord == "score") a.score = score;
+    if (next == "score" && words >> score) a.score = score;
     return a;
 }
 

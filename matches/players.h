@@ -42,6 +42,9 @@ struct EngineLimits {
     int depth = 0;
     int moveTimeMs = 0;
     std::optional<LevelSetting> level;
+    // A level's clock runs this many times fast, dividing each of its budgets
+    // by as much: the levels keep their ratios in quicker games.
+    int clockSpeed = 1;
 };
 
 // The engine with a parameter set and limits. Keys and knowledge are shared

@@ -1,3 +1,4 @@
+#include "engine/levels.h"
 #include "engine/search_driver.h"
 #include "engine/searcher.h"
 #include "rules/geometry.h"
@@ -12,26 +13,27 @@ namespace {
 // seconds, so the expected values read as seconds x 1000.
 TEST(TimeAllocation, FirstSixtyPliesShareTheLevelTime)
 {
-    // 540 s at ply 0: 540 / 60 = 9 s, x 9 / 10 = 8.1 s; below LevelTime / 10 = 54 s.
+    // 540 s at ply 0: 30 moves of the side, 18 s each, x 7 / 10 = 12.6 s;
+    // below LevelTime / 10 = 54 s; never more than twice that.
     TimeBudget b = allocateTime(540, 598, 0, 0, false, false);
-    EXPECT_EQ(b.target, 8100);
-    EXPECT_EQ(b.hard, 40500);
+    EXPECT_EQ(b.target, 12600);
+    EXPECT_EQ(b.hard, 25200);
     EXPECT_EQ(b.totalCap, 598000);
-    // Ply 59 leaves one ply: all the remaining time x 9 / 10, capped at LevelTime / 10.
+    // Ply 59 leaves the side one move: the remaining time x 7 / 10, capped at LevelTime / 10.
     b = allocateTime(540, 598, 59, 500000, false, false);
-    EXPECT_EQ(b.target, 36000);
+    EXPECT_EQ(b.target, 28000);
     b = allocateTime(540, 598, 59, 100000, false, false);
     EXPECT_EQ(b.target, 54000);
 }
 
 TEST(TimeAllocation, LaterPeriodsAddHalfTheLevelTime)
 {
-    // Ply 60: p = 2, 30 plies left, time left (3 x 540) / 2 - used.
+    // Ply 60: p = 2, 15 moves of the side left, time left (3 x 540) / 2 - used.
     TimeBudget b = allocateTime(540, 598, 60, 500000, false, false);
-    EXPECT_EQ(b.target, (810000 - 500000) / 30 * 9 / 10);
+    EXPECT_EQ(b.target, (810000 - 500000) / 15 * 7 / 10);
     EXPECT_EQ(b.totalCap, (61 * 598000) / 60);
-    b = allocateTime(540, 598, 75, 700000, false, false); // 15 plies left in the period
-    EXPECT_EQ(b.target, ((810000 - 700000) / 15) * 9 / 10);
+    b = allocateTime(540, 598, 75, 700000, false, false); // 15 plies, 8 of them the side's
+    EXPECT_EQ(b.target, ((810000 - 700000) / 8) * 7 / 10);
 }
 
 TEST(TimeAllocation, SmallLevelsAndFloors)
@@ -43,14 +45,42 @@ TEST(TimeAllocation, SmallLevelsAndFloors)
     EXPECT_EQ(allocateTime(6, 358, 0, 0, false, false).target, 600);
     const TimeBudget ten = allocateTime(10, 600, 0, 0, false, false);
     EXPECT_EQ(ten.target, 1000);
-    EXPECT_EQ(ten.hard, 5000);
+    EXPECT_EQ(ten.hard, 2000);
     // LevelTime / 90 lifts a small share while the cap allows it.
     EXPECT_EQ(allocateTime(1680, 1798, 58, 1670000, false, false).target, 18666);
     EXPECT_EQ(allocateTime(1680, 1798, 58, 1790000, false, false).target, 1000);
     // Out of time: a negative share becomes 1 s, except at LevelTime 30.
     EXPECT_EQ(allocateTime(160, 178, 10, 200000, false, false).target, 1000);
-    // (30 - 200) / 50 = -3.4 s, x 9 / 10 = -3.06 s.
-    EXPECT_EQ(allocateTime(30, 178, 10, 200000, false, false).target, -3060);
+    // (30 - 200) / 25 moves = -6.8 s, x 7 / 10 = -4.76 s.
+    EXPECT_EQ(allocateTime(30, 178, 10, 200000, false, false).target, -4760);
+}
+
+// The timed levels over their first 30 moves: none of the first five moves
+// may take more than 1.5 times the average share; a side that spends every
+// move's whole limit still ends within the level's cap, and one that spends
+// its targets uses most of the level's time without passing it.
+TEST(TimeAllocation, TheLevelTimeIsSpreadOverTheGame)
+{
+    for (int index = 5; index <= 8; ++index) {
+        const LevelSetting level = *levelByIndex(index);
+        const std::int64_t average = level.levelTime * 1000 / 30;
+        for (const bool wholeLimit : { true, false }) {
+            std::int64_t used = 0;
+            for (int ply = index & 1; ply < 60; ply += 2) {
+                const TimeBudget b
+                    = allocateTime(level.levelTime, level.levelCap, ply, used, false, false);
+                if (ply < 10) {
+                    EXPECT_LE(b.hard, average * 3 / 2) << index << " ply " << ply;
+                }
+                used += wholeLimit ? b.hard : b.target;
+            }
+            EXPECT_LE(used, std::int64_t(level.levelCap) * 1000) << index;
+            if (!wholeLimit) {
+                EXPECT_GE(used, level.levelTime * 900) << index;
+                EXPECT_LE(used, level.levelTime * 1000) << index;
+            }
+        }
+    }
 }
 
 TEST(TimeAllocation, AnalysisUnlimitedAndNoLimit)
@@ -192,18 +222,18 @@ TEST(SearchDriver, BookMovesAreChosenAmongTheRootMoves)
 }
 
 // The time rules end a timed search only after depth 6: with the move's
-// whole time (11 s, beyond any budget the rules may grow to from the 2.399 s
-// target) spent in the first iteration the search still reaches depth 6,
-// and with no time spent it runs to its fixed depth.
+// whole time (7 s, beyond any budget the rules may grow to from the 3.733 s
+// target, within its hard limit of 7.466 s) spent in the first iteration the search still reaches
+// depth 6, and with no time spent it runs to its fixed depth.
 TEST(SearchDriver, TimedSearchesReachDepthSix)
 {
-    ASSERT_EQ(allocateTime(160, 600, 0, 0, false, false).target, 2399);
+    ASSERT_EQ(allocateTime(160, 600, 0, 0, false, false).target, 3733);
     struct SetClock : SearchObserver {
         std::int64_t* now = nullptr;
         std::int64_t elapsed = 0;
         void iterationFinished(int, int) override { *now = elapsed; }
     };
-    for (const auto& [elapsed, depth] : { std::pair { 0, 8 }, std::pair { 11000, 6 } }) {
+    for (const auto& [elapsed, depth] : { std::pair { 0, 8 }, std::pair { 7000, 6 } }) {
         SearchContext ctx(HashKeyTables::generated());
         fixed(ctx, 160);
         ctx.settings.fixedDepth = 8;

@@ -29,6 +29,19 @@ TEST(ExternalPlayer, CommandTemplateAndAnswer)
     EXPECT_FALSE(readBestMove("bestmove 11-15\nthinking...\n", g).move);
     EXPECT_EQ(readBestMove("", g).problem, "no bestmove line");
     EXPECT_FALSE(readBestMove("bestmove none score 0\n", g).move);
+
+    // Two king captures from 31 to 24: the taken squares name the one played.
+    const auto p = parseFen("W:W1,3,5,8,9,12,17,K31:B13,14,19,20,21,26,27");
+    ASSERT_TRUE(p);
+    g.startFrom(p->board, p->side);
+    for (const char* taken : { "27,19,20", "27,14,20" }) {
+        const std::string text = std::string("31x24 captures ") + taken;
+        a = readBestMove("bestmove " + text + " score 1443\n", g);
+        ASSERT_TRUE(a.move) << a.problem;
+        EXPECT_EQ(moveText(*a.move), text);
+        EXPECT_EQ(a.score, 1443);
+    }
+    EXPECT_FALSE(readBestMove("bestmove 31x24 captures 27,19 score 0\n", g).move);
 }
 
 TEST(ExternalPlayer, RunsTheProgramAndReadsItsLastLine)

@@ -92,6 +92,7 @@ struct MatchOptions {
     int games = 0, jobs = 1, quietLimit = 80;
     bool noTables = false;
     int depth = 0, level = -1; // not given
+    int clockSpeed = 1;
     int moveTimeMs = 100;
 };
 
@@ -135,7 +136,8 @@ int runMatchCommand(const MatchOptions& options)
     PlayerFactory* factories[2] = { &setup.makeA, &setup.makeB };
     for (int s = 0; s < 2; ++s) {
         const PlayerChoice choice = *choices[s];
-        const EngineLimits limits = choice.limits.value_or(common);
+        EngineLimits limits = choice.limits.value_or(common);
+        limits.clockSpeed = options.clockSpeed;
         if (!choice.command.empty()) {
             const double seconds = limits.moveTimeMs > 0 ? limits.moveTimeMs / 1000.0 : 0.1;
             *factories[s]
@@ -198,6 +200,8 @@ CommandBody defineMatch(CLI::App& app)
                       ->excludes(time);
     addLevelOption(app, "--level", options->level, "Play at the game's level instead")
         ->excludes(time, depth);
+    addBoundedOption(app, "--clock-speed", options->clockSpeed, 1, 1000,
+                     "Run the levels' clocks this many times fast, dividing their budgets");
     addBoundedOption(app, "--quiet-limit", options->quietLimit, 0, 1000,
                      "Draw a game after this many plies without progress (0: never; default 80)");
     app.add_flag("--no-tables", options->noTables,
