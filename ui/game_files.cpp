@@ -4,6 +4,7 @@
 #include "ui/main_window.h"
 
 #include "ui/board_widget.h"
+#include "ui/custom_level_panel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -72,7 +73,7 @@ void MainWindow::showLoadedGame(const GameFile& file, bool tableSizeFromFile)
     const StoredSettings& s = file.settings;
     setLevelEntry(
         storedLevel(LevelSetting { s.levelTime, s.levelCap, s.customMinutes, s.levelIndex }));
-    customMinutesEdit_->setText(QString::number(s.customMinutes));
+    customLevel_->setMinutes(s.customMinutes);
     if (tableSizeFromFile) setTableSize(s.sizeFactor, true);
     // A running search is abandoned first; the loaded position is the user's to play.
     controller_->loadGame([file](GameState& g) { loadGameFile(file, g); });

@@ -9,8 +9,12 @@
 #include "rules/geometry.h"
 #include "ui/board_views.h"
 #include "ui/board_widget.h"
+#include "ui/custom_level_panel.h"
+#include "ui/draw_offer_panel.h"
+#include "ui/game_end_panel.h"
 #include "ui/game_exchange.h"
 #include "ui/help_window.h"
+#include "ui/new_game_panel.h"
 #include "ui/opening_menu.h"
 #include "ui/parameter_editor.h"
 #include "ui/players_panel.h"
@@ -135,41 +139,18 @@ void MainWindow::quitApplication() { QCoreApplication::exit(0); }
 
 void MainWindow::askNewGame()
 {
+    if (!mayEndRatedMatch(tr("Un match classé est en cours : une nouvelle partie l'arrêtera sans "
+                             "qu'il soit classé. Continuer ?")))
+        return;
     session_.stopSearch();
     moveList_->clear();
     players_->loadPlayerLists();
     training_->hideProblemButtons();
-    newGameTabs_->show();
-    newGameTabs_->raise();
-}
-
-void MainWindow::startTrainingGame()
-{
-    newGameTabs_->hide();
-    controller_->newTraining(trainingNameEdit_->text(), computerBlackButton_->isChecked());
-    syncOptionChecks();
-}
-
-void MainWindow::startHumanGame()
-{
-    if (whiteNameEdit_->text().trimmed().isEmpty() || blackNameEdit_->text().trimmed().isEmpty())
-        return;
-    newGameTabs_->hide();
-    controller_->newHumanGame(whiteNameEdit_->text(), blackNameEdit_->text());
-    syncOptionChecks();
-}
-
-void MainWindow::cancelNewGame()
-{
-    newGameTabs_->hide();
-    refreshMoveList();
-    boardChanged();
+    newGame_->show();
 }
 
 void MainWindow::swapSides() { controller_->swapSides(); }
 void MainWindow::offerDraw() { controller_->offerDraw(); }
-void MainWindow::acceptDrawOffer() { controller_->acceptDrawOffer(); }
-void MainWindow::declineDrawOffer() { controller_->declineDrawOffer(); }
 void MainWindow::resign()
 {
     if (controller_->gameOver() || !confirm(tr("Abandonner la partie ?"))) return;
@@ -224,43 +205,9 @@ void MainWindow::setLevelEntry(const LevelSetting& level)
     if (const LevelMenuEntry* e = levelMenuEntry(level.index))
         actions_[QString::fromLatin1(e->objectName)]->setChecked(true);
     if (level.index == 18) actions_["N8Autre1"]->setChecked(true);
-    if (customMinutesEdit_) customMinutesEdit_->setText(QString::number(level.minutes));
+    if (customLevel_) customLevel_->setMinutes(level.minutes);
 }
 
-void MainWindow::askCustomLevel()
-{
-    // The check mark follows the level in force until the panel's OK.
-    setLevelEntry(controller_->level());
-    customMinutesEdit_->setText(QString::number(controller_->level().minutes));
-    customLevelError_->hide();
-    panels_[GamePanel::CustomLevel]->show();
-    panels_[GamePanel::CustomLevel]->raise();
-}
-
-void MainWindow::acceptCustomLevel()
-{
-    bool ok = false;
-    const int n = customMinutesEdit_->text().trimmed().toInt(&ok);
-    const std::optional<LevelSetting> level = ok ? customLevel(n) : std::nullopt;
-    if (!level) {
-        // The panel stays, and says what it takes.
-        customLevelError_->setText(
-            tr("Nombre entier de minutes attendu, de 1 à %1.").arg(kCustomLevelMaxMinutes));
-        customLevelError_->show();
-        customMinutesEdit_->setFocus();
-        customMinutesEdit_->selectAll();
-        return;
-    }
-    customLevelError_->hide();
-    panels_[GamePanel::CustomLevel]->hide();
-    setLevelEntry(*level);
-}
-
-void MainWindow::cancelCustomLevel()
-{
-    customLevelError_->hide();
-    panels_[GamePanel::CustomLevel]->hide();
-    boardChanged();
-}
+void MainWindow::askCustomLevel() { customLevel_->askCustomLevel(); }
 
 } // namespace kv

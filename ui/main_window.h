@@ -51,6 +51,10 @@ class PlayersPanel;
 class TrainingPanel;
 class AnalysisWindow;
 class ParameterEditor;
+class NewGamePanel;
+class GameEndPanel;
+class DrawOfferPanel;
+class CustomLevelPanel;
 
 // What a file command asks of its open or save dialog.
 struct FileRequest {
@@ -76,6 +80,7 @@ public:
     Board3DWidget* board3d() const;
     int theme3d() const; // 0 while the flat board is shown
     BoardViews& views() { return *views_; }
+    NewGamePanel& newGamePanel() { return *newGame_; }
     QString programDir() const { return session_.programDir(); }
     const DataPaths& paths() const { return session_.paths(); }
 
@@ -183,15 +188,9 @@ public slots:
     void closeAbout();
     // Game commands.
     void askNewGame();
-    void startTrainingGame();
-    void startHumanGame();
-    void cancelNewGame();
     void swapSides();
     void offerDraw();
-    void acceptDrawOffer();
-    void declineDrawOffer();
     void resign();
-    void newGameAfterEnd(); // "Nouvelle partie" in the end-of-game message
     void stopThinking();
     void saveBestMoves();
     // Navigation.
@@ -202,8 +201,6 @@ public slots:
     void flipBoard();
     // Levels and clocks.
     void askCustomLevel();
-    void acceptCustomLevel();
-    void cancelCustomLevel();
     void tickClock();
     void resetClocks();
     void toggleClockPause();
@@ -257,9 +254,6 @@ private:
     void showHelp(const QString& baseName);
     void buildMenus();
     void buildPanels();
-    // An OK / "Annuler" row at the foot of a panel or page.
-    void addOkCancel(QWidget* page, QBoxLayout* into, const char* okName, const char* cancelName,
-                     void (MainWindow::*onOk)(), void (MainWindow::*onCancel)());
     void buildWelcome();
     // The line beside the board: the engine's thinking, or a finished game's result.
     void buildPlayStatus();
@@ -318,14 +312,10 @@ private:
     QPushButton* offerDrawButton_ = nullptr;
     QPushButton* resignButton_ = nullptr;
     std::map<GamePanel, QWidget*> panels_;
-    QLabel* resultLabel_ = nullptr;
-    QTabWidget* newGameTabs_ = nullptr;
-    QLineEdit* trainingNameEdit_ = nullptr;
-    QLineEdit* whiteNameEdit_ = nullptr;
-    QLineEdit* blackNameEdit_ = nullptr;
-    QRadioButton* computerBlackButton_ = nullptr;
-    QLineEdit* customMinutesEdit_ = nullptr;
-    QLabel* customLevelError_ = nullptr;  // what "Autre" accepts, after a refusal
+    std::unique_ptr<NewGamePanel> newGame_;
+    std::unique_ptr<GameEndPanel> gameEnd_;
+    std::unique_ptr<DrawOfferPanel> drawOffer_;
+    std::unique_ptr<CustomLevelPanel> customLevel_;
     QLabel* playStatus_ = nullptr;        // the play status line
     int depthReached_ = 0;                // of the search under way
     std::optional<SearchInfo> shownInfo_; // what the statistics list shows

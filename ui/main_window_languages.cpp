@@ -4,6 +4,8 @@
 #include "ui/main_window.h"
 #include "ui/window_parts.h"
 
+#include "ui/custom_level_panel.h"
+#include "ui/game_end_panel.h"
 #include "ui/help_window.h"
 #include "ui/languages.h"
 #include "ui/training_panel.h"
@@ -123,10 +125,8 @@ void MainWindow::retranslateUi()
     // The analysis lines are written again in the new language.
     controller_->setAnalysisLanguage(static_cast<AnalysisLanguage>(languageIndex()));
     training_->rewriteAnalysis();
-    if (!controller_->endMessage().isEmpty()) resultLabel_->setText(controller_->endMessage());
-    if (!customLevelError_->text().isEmpty())
-        customLevelError_->setText(
-            tr("Nombre entier de minutes attendu, de 1 à %1.").arg(kCustomLevelMaxMinutes));
+    if (!controller_->endMessage().isEmpty()) gameEnd_->setMessage(controller_->endMessage());
+    customLevel_->retranslate();
 }
 
 } // namespace kv

@@ -7,7 +7,11 @@
 #include "rules/geometry.h"
 #include "ui/board_views.h"
 #include "ui/board_widget.h"
+#include "ui/custom_level_panel.h"
+#include "ui/draw_offer_panel.h"
+#include "ui/game_end_panel.h"
 #include "ui/game_exchange.h"
+#include "ui/new_game_panel.h"
 #include "ui/opening_menu.h"
 #include "ui/sound_player.h"
 
@@ -344,39 +348,12 @@ void MainWindow::buildPanels()
     panels_[GamePanel::CaptureNotice] = notice;
 
     // The end of a game and the draw messages sit beside the board, over the
-    // tabs, so that the final position stays in view. Longer texts wrap.
-    auto* fin = overlay(central, "fin_de_parties", QRect(kColumnX, kTabY + 30, kColumnWidth, 150));
-    auto* fl = new QVBoxLayout(fin);
-    resultLabel_ = makeLabel(fin, "qui_gagne", QString());
-    resultLabel_->setAlignment(Qt::AlignCenter);
-    resultLabel_->setWordWrap(true);
-    fl->addWidget(resultLabel_);
-    auto* finRow = new QHBoxLayout;
-    auto* finOk = makeButton(fin, "Fermer_fin", tr("OK"));
-    connect(finOk, &QPushButton::clicked, fin, &QWidget::hide);
-    auto* finNew = makeButton(fin, "Nouvelle_fin", tr("Nouvelle partie"));
-    connect(finNew, &QPushButton::clicked, this, &MainWindow::newGameAfterEnd);
-    finRow->addWidget(finOk);
-    finRow->addWidget(finNew);
-    fl->addLayout(finRow);
-    panels_[GamePanel::GameEnd] = fin;
-
-    auto* nul = overlay(central, "Match_nul", QRect(kColumnX, kTabY + 40, kColumnWidth, 120));
-    auto* ml = new QVBoxLayout(nul);
-    ml->addWidget(makeLabel(nul, "Label13", tr("Korvelan propose le match nul")), 0,
-                  Qt::AlignCenter);
-    ml->addWidget(makeLabel(nul, "Label14", tr("Appuyez sur OK pour accepter")), 0,
-                  Qt::AlignCenter);
-    addOkCancel(nul, ml, "BitBtn14", "Annul_nul", &MainWindow::acceptDrawOffer,
-                &MainWindow::declineDrawOffer);
-    panels_[GamePanel::DrawOffer] = nul;
-
-    // In the notices' row; it goes when the game moves on.
-    auto* refus = overlay(central, "Nulrefus", QRect(kColumnX, kNoticeRowY, kColumnWidth, 26));
-    auto* rl = new QVBoxLayout(refus);
-    rl->setContentsMargins(6, 0, 6, 0);
-    rl->addWidget(makeLabel(refus, "Label_nulrefus", tr("Nul refusé")), 0, Qt::AlignCenter);
-    panels_[GamePanel::DrawRefused] = refus;
+    // tabs, so that the final position stays in view.
+    gameEnd_ = std::make_unique<GameEndPanel>(*this);
+    panels_[GamePanel::GameEnd] = gameEnd_->widget();
+    drawOffer_ = std::make_unique<DrawOfferPanel>(*this, session_);
+    panels_[GamePanel::DrawOffer] = drawOffer_->offer();
+    panels_[GamePanel::DrawRefused] = drawOffer_->refusal();
 
     // Beside the board, in the notice's place: over the board it would hide the
     // user's back row while the user plays on. The one shown last is on top.
@@ -387,79 +364,10 @@ void MainWindow::buildPanels()
                   0, Qt::AlignCenter);
     panels_[GamePanel::HandicapApology] = zut;
 
-    // The new-game pages.
-    newGameTabs_ = new QTabWidget(central);
-    newGameTabs_->setObjectName("Nouvelle_partie");
-    newGameTabs_->setGeometry(79, 150, 380, 210);
-    newGameTabs_->setAutoFillBackground(true);
-    auto* training = new QWidget;
-    training->setObjectName("Entrainement");
-    auto* tl = new QVBoxLayout(training);
-    auto* tn = new QHBoxLayout;
-    tn->addWidget(makeLabel(training, "Label15", tr("Joueur :")));
-    trainingNameEdit_ = new QLineEdit(tr("Inconnu"), training);
-    trainingNameEdit_->setObjectName("Joueur0");
-    tn->addWidget(trainingNameEdit_);
-    tl->addLayout(tn);
-    auto* colour = new QGroupBox(tr("Couleur de Korvelan"), training);
-    colour->setObjectName("RadioGroup2");
-    auto* cl = new QHBoxLayout(colour);
-    auto* blanc = new QRadioButton(tr("Blanc"), colour);
-    blanc->setObjectName("Morvanel_blanc");
-    computerBlackButton_ = new QRadioButton(tr("Noir"), colour);
-    computerBlackButton_->setObjectName("Morvanel_noir");
-    computerBlackButton_->setChecked(true);
-    cl->addWidget(blanc);
-    cl->addWidget(computerBlackButton_);
-    tl->addWidget(colour);
-    addOkCancel(training, tl, "BitBtn15", "BitBtn19", &MainWindow::startTrainingGame,
-                &MainWindow::cancelNewGame);
-    newGameTabs_->addTab(training, tr("Entrainement"));
-
-    auto* human = new QWidget;
-    human->setObjectName("Humain");
-    auto* hl = new QVBoxLayout(human);
-    auto* names = new QFormLayout; // the two name boxes line up
-    whiteNameEdit_ = new QLineEdit(human);
-    whiteNameEdit_->setObjectName("Joueur2");
-    names->addRow(makeLabel(human, "Label16", tr("Joueur blanc :")), whiteNameEdit_);
-    blackNameEdit_ = new QLineEdit(human);
-    blackNameEdit_->setObjectName("Joueur3");
-    names->addRow(makeLabel(human, "Label17", tr("Joueur noir :")), blackNameEdit_);
-    hl->addLayout(names);
-    addOkCancel(human, hl, "BitBtn17", "BitBtn18", &MainWindow::startHumanGame,
-                &MainWindow::cancelNewGame);
-    newGameTabs_->addTab(human, tr("Humain contre humain"));
-    newGameTabs_->hide();
-    panels_[GamePanel::NewGame] = newGameTabs_;
-
-    // The custom level.
-    auto* p9 = overlay(central, "Panel9", QRect(99, 210, 340, 110));
-    auto* pl = new QVBoxLayout(p9);
-    auto* prow = new QHBoxLayout;
-    prow->addWidget(makeLabel(p9, "N50coupsen", tr("30 coups en :")));
-    customMinutesEdit_ = new QLineEdit(p9);
-    customMinutesEdit_->setObjectName("Nbminutes");
-    customMinutesEdit_->setMaximumWidth(60);
-    prow->addWidget(customMinutesEdit_);
-    prow->addWidget(makeLabel(p9, "Label_minutes", tr("minutes")));
-    pl->addLayout(prow);
-    // Says what is accepted when OK refuses the number typed.
-    customLevelError_ = makeLabel(p9, "Autre_erreur", QString());
-    customLevelError_->setWordWrap(true);
-    customLevelError_->setStyleSheet("color: #a01c1c;");
-    customLevelError_->hide();
-    pl->addWidget(customLevelError_);
-    addOkCancel(p9, pl, "BitBtn24", "BitBtn25", &MainWindow::acceptCustomLevel,
-                &MainWindow::cancelCustomLevel);
-    panels_[GamePanel::CustomLevel] = p9;
-}
-
-void MainWindow::addOkCancel(QWidget* page, QBoxLayout* into, const char* okName,
-                             const char* cancelName, void (MainWindow::*onOk)(),
-                             void (MainWindow::*onCancel)())
-{
-    window_parts::addOkCancel(page, into, okName, cancelName, this, onOk, onCancel);
+    newGame_ = std::make_unique<NewGamePanel>(*this, session_);
+    panels_[GamePanel::NewGame] = newGame_->widget();
+    customLevel_ = std::make_unique<CustomLevelPanel>(*this, session_);
+    panels_[GamePanel::CustomLevel] = customLevel_->widget();
 }
 
 void MainWindow::buildWelcome()

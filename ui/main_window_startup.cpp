@@ -4,6 +4,7 @@
 #include "ui/main_window.h"
 
 #include "ui/board_widget.h"
+#include "ui/custom_level_panel.h"
 #include "ui/languages.h"
 #include "ui/opening_menu.h"
 #include "ui/parameter_editor.h"
@@ -185,7 +186,7 @@ StoredSettings MainWindow::currentSettings() const
     StoredSettings s;
     const LevelSetting& level = controller_->level();
     bool ok = false;
-    const int minutes = customMinutesEdit_->text().trimmed().toInt(&ok);
+    const int minutes = customLevel_->typedMinutes().trimmed().toInt(&ok);
     s.customMinutes = ok && minutes > 0 && minutes <= 50000 ? minutes : level.minutes;
     s.sizeFactor = static_cast<std::int16_t>(session_.tableSizeFactor());
     s.language = static_cast<std::uint8_t>(languageIndex());

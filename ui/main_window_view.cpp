@@ -7,6 +7,7 @@
 #include "ui/board3d_widget.h"
 #include "ui/board_views.h"
 #include "ui/board_widget.h"
+#include "ui/game_end_panel.h"
 #include "ui/game_exchange.h"
 #include "ui/opening_menu.h"
 #include "ui/players_panel.h"
@@ -59,7 +60,7 @@ void MainWindow::showPanel(GamePanel panel, bool shown)
     if (shown) it->second->raise();
 }
 
-void MainWindow::showEndMessage(const QString& text) { resultLabel_->setText(text); }
+void MainWindow::showEndMessage(const QString& text) { gameEnd_->setMessage(text); }
 
 void MainWindow::playSound(Sound sound) { sounds_->play(sound); }
 

@@ -73,10 +73,4 @@ void MainWindow::clearStatistics()
     showPlayStatus();
 }
 
-void MainWindow::newGameAfterEnd()
-{
-    panels_[GamePanel::GameEnd]->hide();
-    askNewGame();
-}
-
 } // namespace kv

@@ -15,6 +15,7 @@
 #include "players/history.h"
 #include "players/match.h"
 #include "ui/board_widget.h"
+#include "ui/new_game_panel.h"
 #include "ui/players_window.h"
 
 #include <QDateTime>
@@ -203,7 +204,7 @@ void PlayersPanel::startMatch()
     window_.syncOptionChecks();
 }
 
-void PlayersPanel::cancelNewGame() { window_.cancelNewGame(); }
+void PlayersPanel::cancelNewGame() { window_.newGamePanel().cancelNewGame(); }
 
 void PlayersPanel::resetComputerRating()
 {

@@ -232,6 +232,36 @@
     </message>
 </context>
 <context>
+    <name>kv::CustomLevelPanel</name>
+    <message>
+        <source>30 coups en :</source>
+        <translation>30 moves in :</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Nombre entier de minutes attendu, de 1 à %1.</source>
+        <translation>A whole number of minutes is expected, from 1 to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::DrawOfferPanel</name>
+    <message>
+        <source>Korvelan propose le match nul</source>
+        <translation>Korvelan asks for draw</translation>
+    </message>
+    <message>
+        <source>Appuyez sur OK pour accepter</source>
+        <translation>Press OK to accept</translation>
+    </message>
+    <message>
+        <source>Nul refusé</source>
+        <translation>Draw rejected</translation>
+    </message>
+</context>
+<context>
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
@@ -322,6 +352,17 @@
     <message>
         <source>Le camp qui a le trait ne peut pas jouer.</source>
         <translation>The side to move cannot play.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::GameEndPanel</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Nouvelle partie</source>
+        <translation>New game</translation>
     </message>
 </context>
 <context>
@@ -567,10 +608,6 @@ The game can be printed to a PDF file.</translation>
         <translation>Moves written to %1</translation>
     </message>
     <message>
-        <source>Nombre entier de minutes attendu, de 1 à %1.</source>
-        <translation>A whole number of minutes is expected, from 1 to %1.</translation>
-    </message>
-    <message>
         <source>Aide</source>
         <translation>Help</translation>
     </message>
@@ -767,60 +804,8 @@ The game can be printed to a PDF file.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>Nouvelle partie</source>
-        <translation>New game</translation>
-    </message>
-    <message>
-        <source>Korvelan propose le match nul</source>
-        <translation>Korvelan asks for draw</translation>
-    </message>
-    <message>
-        <source>Appuyez sur OK pour accepter</source>
-        <translation>Press OK to accept</translation>
-    </message>
-    <message>
-        <source>Nul refusé</source>
-        <translation>Draw rejected</translation>
-    </message>
-    <message>
         <source>Zut ! ce n&apos;est pas cela que je voulais jouer.</source>
         <translation>Hell ! That&apos;s not that I wanted to play.</translation>
-    </message>
-    <message>
-        <source>Joueur :</source>
-        <translation>Player :</translation>
-    </message>
-    <message>
-        <source>Couleur de Korvelan</source>
-        <translation>Color for Korvelan</translation>
-    </message>
-    <message>
-        <source>Blanc</source>
-        <translation>White</translation>
-    </message>
-    <message>
-        <source>Noir</source>
-        <translation>Black</translation>
-    </message>
-    <message>
-        <source>Entrainement</source>
-        <translation>Training</translation>
-    </message>
-    <message>
-        <source>Joueur blanc :</source>
-        <translation>White player :</translation>
-    </message>
-    <message>
-        <source>Joueur noir :</source>
-        <translation>Black player :</translation>
-    </message>
-    <message>
-        <source>30 coups en :</source>
-        <translation>30 moves in :</translation>
-    </message>
-    <message>
-        <source>minutes</source>
-        <translation>minutes</translation>
     </message>
     <message>
         <source>KORVELAN</source>
@@ -1009,6 +994,45 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Korvelan</source>
         <translation>Korvelan</translation>
+    </message>
+</context>
+<context>
+    <name>kv::NewGamePanel</name>
+    <message>
+        <source>Joueur :</source>
+        <translation>Player :</translation>
+    </message>
+    <message>
+        <source>Inconnu</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Couleur de Korvelan</source>
+        <translation>Color for Korvelan</translation>
+    </message>
+    <message>
+        <source>Blanc</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>Noir</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>Entrainement</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Joueur blanc :</source>
+        <translation>White player :</translation>
+    </message>
+    <message>
+        <source>Joueur noir :</source>
+        <translation>Black player :</translation>
+    </message>
+    <message>
+        <source>Humain contre humain</source>
+        <translation>Human against human</translation>
     </message>
 </context>
 <context>

@@ -232,6 +232,36 @@
     </message>
 </context>
 <context>
+    <name>kv::CustomLevelPanel</name>
+    <message>
+        <source>30 coups en :</source>
+        <translation>30 jugadas en :</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>Nombre entier de minutes attendu, de 1 à %1.</source>
+        <translation>Se espera un número entero de minutos, de 1 a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::DrawOfferPanel</name>
+    <message>
+        <source>Korvelan propose le match nul</source>
+        <translation>Korvelan propone tablas</translation>
+    </message>
+    <message>
+        <source>Appuyez sur OK pour accepter</source>
+        <translation>Pulse OK para aceptar</translation>
+    </message>
+    <message>
+        <source>Nul refusé</source>
+        <translation>Tablas rechazadas</translation>
+    </message>
+</context>
+<context>
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
@@ -322,6 +352,17 @@
     <message>
         <source>Le camp qui a le trait ne peut pas jouer.</source>
         <translation>El bando que tiene el turno no puede jugar.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::GameEndPanel</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Nouvelle partie</source>
+        <translation>Nueva partida</translation>
     </message>
 </context>
 <context>
@@ -567,10 +608,6 @@ La partida puede imprimirse en un archivo PDF.</translation>
         <translation>Jugadas escritas en %1</translation>
     </message>
     <message>
-        <source>Nombre entier de minutes attendu, de 1 à %1.</source>
-        <translation>Se espera un número entero de minutos, de 1 a %1.</translation>
-    </message>
-    <message>
         <source>Aide</source>
         <translation>Ayuda</translation>
     </message>
@@ -767,60 +804,8 @@ La partida puede imprimirse en un archivo PDF.</translation>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>Nouvelle partie</source>
-        <translation>Nueva partida</translation>
-    </message>
-    <message>
-        <source>Korvelan propose le match nul</source>
-        <translation>Korvelan propone tablas</translation>
-    </message>
-    <message>
-        <source>Appuyez sur OK pour accepter</source>
-        <translation>Pulse OK para aceptar</translation>
-    </message>
-    <message>
-        <source>Nul refusé</source>
-        <translation>Tablas rechazadas</translation>
-    </message>
-    <message>
         <source>Zut ! ce n&apos;est pas cela que je voulais jouer.</source>
         <translation>¡Vaya! No era eso lo que quería jugar.</translation>
-    </message>
-    <message>
-        <source>Joueur :</source>
-        <translation>Jugador :</translation>
-    </message>
-    <message>
-        <source>Couleur de Korvelan</source>
-        <translation>Color de Korvelan</translation>
-    </message>
-    <message>
-        <source>Blanc</source>
-        <translation>Blancas</translation>
-    </message>
-    <message>
-        <source>Noir</source>
-        <translation>Negras</translation>
-    </message>
-    <message>
-        <source>Entrainement</source>
-        <translation>Entrenamiento</translation>
-    </message>
-    <message>
-        <source>Joueur blanc :</source>
-        <translation>Jugador blanco :</translation>
-    </message>
-    <message>
-        <source>Joueur noir :</source>
-        <translation>Jugador negro :</translation>
-    </message>
-    <message>
-        <source>30 coups en :</source>
-        <translation>30 jugadas en :</translation>
-    </message>
-    <message>
-        <source>minutes</source>
-        <translation>minutos</translation>
     </message>
     <message>
         <source>KORVELAN</source>
@@ -1009,6 +994,45 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Korvelan</source>
         <translation>Korvelan</translation>
+    </message>
+</context>
+<context>
+    <name>kv::NewGamePanel</name>
+    <message>
+        <source>Joueur :</source>
+        <translation>Jugador :</translation>
+    </message>
+    <message>
+        <source>Inconnu</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Couleur de Korvelan</source>
+        <translation>Color de Korvelan</translation>
+    </message>
+    <message>
+        <source>Blanc</source>
+        <translation>Blancas</translation>
+    </message>
+    <message>
+        <source>Noir</source>
+        <translation>Negras</translation>
+    </message>
+    <message>
+        <source>Entrainement</source>
+        <translation>Entrenamiento</translation>
+    </message>
+    <message>
+        <source>Joueur blanc :</source>
+        <translation>Jugador blanco :</translation>
+    </message>
+    <message>
+        <source>Joueur noir :</source>
+        <translation>Jugador negro :</translation>
+    </message>
+    <message>
+        <source>Humain contre humain</source>
+        <translation>Humano contra humano</translation>
     </message>
 </context>
 <context>

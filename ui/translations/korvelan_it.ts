@@ -232,6 +232,36 @@
     </message>
 </context>
 <context>
+    <name>kv::CustomLevelPanel</name>
+    <message>
+        <source>30 coups en :</source>
+        <translation>30 mosse in :</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuti</translation>
+    </message>
+    <message>
+        <source>Nombre entier de minutes attendu, de 1 à %1.</source>
+        <translation>Serve un numero intero di minuti, da 1 a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::DrawOfferPanel</name>
+    <message>
+        <source>Korvelan propose le match nul</source>
+        <translation>Korvelan propone la patta</translation>
+    </message>
+    <message>
+        <source>Appuyez sur OK pour accepter</source>
+        <translation>Premi OK per accettare</translation>
+    </message>
+    <message>
+        <source>Nul refusé</source>
+        <translation>Patta rifiutata</translation>
+    </message>
+</context>
+<context>
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
@@ -322,6 +352,17 @@
     <message>
         <source>Le camp qui a le trait ne peut pas jouer.</source>
         <translation>Il lato che ha il tratto non può muovere.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::GameEndPanel</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Nouvelle partie</source>
+        <translation>Nuova partita</translation>
     </message>
 </context>
 <context>
@@ -567,10 +608,6 @@ La partita può essere stampata in un file PDF.</translation>
         <translation>Mosse scritte in %1</translation>
     </message>
     <message>
-        <source>Nombre entier de minutes attendu, de 1 à %1.</source>
-        <translation>Serve un numero intero di minuti, da 1 a %1.</translation>
-    </message>
-    <message>
         <source>Aide</source>
         <translation>Aiuto</translation>
     </message>
@@ -767,60 +804,8 @@ La partita può essere stampata in un file PDF.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>Nouvelle partie</source>
-        <translation>Nuova partita</translation>
-    </message>
-    <message>
-        <source>Korvelan propose le match nul</source>
-        <translation>Korvelan propone la patta</translation>
-    </message>
-    <message>
-        <source>Appuyez sur OK pour accepter</source>
-        <translation>Premi OK per accettare</translation>
-    </message>
-    <message>
-        <source>Nul refusé</source>
-        <translation>Patta rifiutata</translation>
-    </message>
-    <message>
         <source>Zut ! ce n&apos;est pas cela que je voulais jouer.</source>
         <translation>Accidenti! Non era questa la mossa che volevo.</translation>
-    </message>
-    <message>
-        <source>Joueur :</source>
-        <translation>Giocatore :</translation>
-    </message>
-    <message>
-        <source>Couleur de Korvelan</source>
-        <translation>Colore di Korvelan</translation>
-    </message>
-    <message>
-        <source>Blanc</source>
-        <translation>Bianco</translation>
-    </message>
-    <message>
-        <source>Noir</source>
-        <translation>Nero</translation>
-    </message>
-    <message>
-        <source>Entrainement</source>
-        <translation>Allenamento</translation>
-    </message>
-    <message>
-        <source>Joueur blanc :</source>
-        <translation>Giocatore bianco :</translation>
-    </message>
-    <message>
-        <source>Joueur noir :</source>
-        <translation>Giocatore nero :</translation>
-    </message>
-    <message>
-        <source>30 coups en :</source>
-        <translation>30 mosse in :</translation>
-    </message>
-    <message>
-        <source>minutes</source>
-        <translation>minuti</translation>
     </message>
     <message>
         <source>KORVELAN</source>
@@ -1009,6 +994,45 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Korvelan</source>
         <translation>Korvelan</translation>
+    </message>
+</context>
+<context>
+    <name>kv::NewGamePanel</name>
+    <message>
+        <source>Joueur :</source>
+        <translation>Giocatore :</translation>
+    </message>
+    <message>
+        <source>Inconnu</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>Couleur de Korvelan</source>
+        <translation>Colore di Korvelan</translation>
+    </message>
+    <message>
+        <source>Blanc</source>
+        <translation>Bianco</translation>
+    </message>
+    <message>
+        <source>Noir</source>
+        <translation>Nero</translation>
+    </message>
+    <message>
+        <source>Entrainement</source>
+        <translation>Allenamento</translation>
+    </message>
+    <message>
+        <source>Joueur blanc :</source>
+        <translation>Giocatore bianco :</translation>
+    </message>
+    <message>
+        <source>Joueur noir :</source>
+        <translation>Giocatore nero :</translation>
+    </message>
+    <message>
+        <source>Humain contre humain</source>
+        <translation>Umano contro umano</translation>
     </message>
 </context>
 <context>

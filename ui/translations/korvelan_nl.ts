@@ -232,6 +232,36 @@
     </message>
 </context>
 <context>
+    <name>kv::CustomLevelPanel</name>
+    <message>
+        <source>30 coups en :</source>
+        <translation>30 zetten in :</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minuten</translation>
+    </message>
+    <message>
+        <source>Nombre entier de minutes attendu, de 1 à %1.</source>
+        <translation>Een geheel aantal minuten wordt verwacht, van 1 tot %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::DrawOfferPanel</name>
+    <message>
+        <source>Korvelan propose le match nul</source>
+        <translation>Korvelan biedt remise aan</translation>
+    </message>
+    <message>
+        <source>Appuyez sur OK pour accepter</source>
+        <translation>Druk op OK om aan te nemen</translation>
+    </message>
+    <message>
+        <source>Nul refusé</source>
+        <translation>Remise geweigerd</translation>
+    </message>
+</context>
+<context>
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
@@ -322,6 +352,17 @@
     <message>
         <source>Le camp qui a le trait ne peut pas jouer.</source>
         <translation>De partij aan zet kan niet spelen.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::GameEndPanel</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Nouvelle partie</source>
+        <translation>Nieuwe partij</translation>
     </message>
 </context>
 <context>
@@ -567,10 +608,6 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
         <translation>Zetten geschreven naar %1</translation>
     </message>
     <message>
-        <source>Nombre entier de minutes attendu, de 1 à %1.</source>
-        <translation>Een geheel aantal minuten wordt verwacht, van 1 tot %1.</translation>
-    </message>
-    <message>
         <source>Aide</source>
         <translation>Help</translation>
     </message>
@@ -767,60 +804,8 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>Nouvelle partie</source>
-        <translation>Nieuwe partij</translation>
-    </message>
-    <message>
-        <source>Korvelan propose le match nul</source>
-        <translation>Korvelan biedt remise aan</translation>
-    </message>
-    <message>
-        <source>Appuyez sur OK pour accepter</source>
-        <translation>Druk op OK om aan te nemen</translation>
-    </message>
-    <message>
-        <source>Nul refusé</source>
-        <translation>Remise geweigerd</translation>
-    </message>
-    <message>
         <source>Zut ! ce n&apos;est pas cela que je voulais jouer.</source>
         <translation>Verdorie! Dat wilde ik niet spelen.</translation>
-    </message>
-    <message>
-        <source>Joueur :</source>
-        <translation>Speler :</translation>
-    </message>
-    <message>
-        <source>Couleur de Korvelan</source>
-        <translation>Kleur van Korvelan</translation>
-    </message>
-    <message>
-        <source>Blanc</source>
-        <translation>Wit</translation>
-    </message>
-    <message>
-        <source>Noir</source>
-        <translation>Zwart</translation>
-    </message>
-    <message>
-        <source>Entrainement</source>
-        <translation>Training</translation>
-    </message>
-    <message>
-        <source>Joueur blanc :</source>
-        <translation>Witspeler :</translation>
-    </message>
-    <message>
-        <source>Joueur noir :</source>
-        <translation>Zwartspeler :</translation>
-    </message>
-    <message>
-        <source>30 coups en :</source>
-        <translation>30 zetten in :</translation>
-    </message>
-    <message>
-        <source>minutes</source>
-        <translation>minuten</translation>
     </message>
     <message>
         <source>KORVELAN</source>
@@ -1009,6 +994,45 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Korvelan</source>
         <translation>Korvelan</translation>
+    </message>
+</context>
+<context>
+    <name>kv::NewGamePanel</name>
+    <message>
+        <source>Joueur :</source>
+        <translation>Speler :</translation>
+    </message>
+    <message>
+        <source>Inconnu</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Couleur de Korvelan</source>
+        <translation>Kleur van Korvelan</translation>
+    </message>
+    <message>
+        <source>Blanc</source>
+        <translation>Wit</translation>
+    </message>
+    <message>
+        <source>Noir</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>Entrainement</source>
+        <translation>Training</translation>
+    </message>
+    <message>
+        <source>Joueur blanc :</source>
+        <translation>Witspeler :</translation>
+    </message>
+    <message>
+        <source>Joueur noir :</source>
+        <translation>Zwartspeler :</translation>
+    </message>
+    <message>
+        <source>Humain contre humain</source>
+        <translation>Mens tegen mens</translation>
     </message>
 </context>
 <context>

@@ -232,6 +232,36 @@
     </message>
 </context>
 <context>
+    <name>kv::CustomLevelPanel</name>
+    <message>
+        <source>30 coups en :</source>
+        <translation>30 lances em :</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>minutos</translation>
+    </message>
+    <message>
+        <source>Nombre entier de minutes attendu, de 1 à %1.</source>
+        <translation>Espera-se um número inteiro de minutos, de 1 a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::DrawOfferPanel</name>
+    <message>
+        <source>Korvelan propose le match nul</source>
+        <translation>Korvelan propõe o empate</translation>
+    </message>
+    <message>
+        <source>Appuyez sur OK pour accepter</source>
+        <translation>Pressione OK para aceitar</translation>
+    </message>
+    <message>
+        <source>Nul refusé</source>
+        <translation>Empate recusado</translation>
+    </message>
+</context>
+<context>
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
@@ -322,6 +352,17 @@
     <message>
         <source>Le camp qui a le trait ne peut pas jouer.</source>
         <translation>O lado que tem a vez não pode jogar.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::GameEndPanel</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Nouvelle partie</source>
+        <translation>Nova partida</translation>
     </message>
 </context>
 <context>
@@ -567,10 +608,6 @@ A partida pode ser impressa em um arquivo PDF.</translation>
         <translation>Lances escritos em %1</translation>
     </message>
     <message>
-        <source>Nombre entier de minutes attendu, de 1 à %1.</source>
-        <translation>Espera-se um número inteiro de minutos, de 1 a %1.</translation>
-    </message>
-    <message>
         <source>Aide</source>
         <translation>Ajuda</translation>
     </message>
@@ -767,60 +804,8 @@ A partida pode ser impressa em um arquivo PDF.</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>Nouvelle partie</source>
-        <translation>Nova partida</translation>
-    </message>
-    <message>
-        <source>Korvelan propose le match nul</source>
-        <translation>Korvelan propõe o empate</translation>
-    </message>
-    <message>
-        <source>Appuyez sur OK pour accepter</source>
-        <translation>Pressione OK para aceitar</translation>
-    </message>
-    <message>
-        <source>Nul refusé</source>
-        <translation>Empate recusado</translation>
-    </message>
-    <message>
         <source>Zut ! ce n&apos;est pas cela que je voulais jouer.</source>
         <translation>Droga! Não era isso que eu queria jogar.</translation>
-    </message>
-    <message>
-        <source>Joueur :</source>
-        <translation>Jogador :</translation>
-    </message>
-    <message>
-        <source>Couleur de Korvelan</source>
-        <translation>Cor do Korvelan</translation>
-    </message>
-    <message>
-        <source>Blanc</source>
-        <translation>Brancas</translation>
-    </message>
-    <message>
-        <source>Noir</source>
-        <translation>Pretas</translation>
-    </message>
-    <message>
-        <source>Entrainement</source>
-        <translation>Treino</translation>
-    </message>
-    <message>
-        <source>Joueur blanc :</source>
-        <translation>Jogador branco :</translation>
-    </message>
-    <message>
-        <source>Joueur noir :</source>
-        <translation>Jogador preto :</translation>
-    </message>
-    <message>
-        <source>30 coups en :</source>
-        <translation>30 lances em :</translation>
-    </message>
-    <message>
-        <source>minutes</source>
-        <translation>minutos</translation>
     </message>
     <message>
         <source>KORVELAN</source>
@@ -1009,6 +994,45 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Korvelan</source>
         <translation>Korvelan</translation>
+    </message>
+</context>
+<context>
+    <name>kv::NewGamePanel</name>
+    <message>
+        <source>Joueur :</source>
+        <translation>Jogador :</translation>
+    </message>
+    <message>
+        <source>Inconnu</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>Couleur de Korvelan</source>
+        <translation>Cor do Korvelan</translation>
+    </message>
+    <message>
+        <source>Blanc</source>
+        <translation>Brancas</translation>
+    </message>
+    <message>
+        <source>Noir</source>
+        <translation>Pretas</translation>
+    </message>
+    <message>
+        <source>Entrainement</source>
+        <translation>Treino</translation>
+    </message>
+    <message>
+        <source>Joueur blanc :</source>
+        <translation>Jogador branco :</translation>
+    </message>
+    <message>
+        <source>Joueur noir :</source>
+        <translation>Jogador preto :</translation>
+    </message>
+    <message>
+        <source>Humain contre humain</source>
+        <translation>Humano contra humano</translation>
     </message>
 </context>
 <context>
