@@ -234,11 +234,13 @@ TEST_F(Trust, ARatedMatchCannotBeBent)
     EXPECT_TRUE(c().againstComputer());
     EXPECT_TRUE(clockTimer()->isActive());
 
-    // "Abandonner" asks first.
+    // A new game, which would end the match unrated, and "Abandonner" ask first.
     answer = false;
+    trigger("Nouveau2");
     button("Abandon2")->click();
     c().playLoopPass();
-    ASSERT_EQ(questions.size(), 1);
+    ASSERT_EQ(questions.size(), 2);
+    EXPECT_FALSE(widget("Nouvelle_partie")->isVisible());
     EXPECT_FALSE(c().gameOver());
     answer = true;
 

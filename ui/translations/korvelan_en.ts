@@ -995,6 +995,10 @@ Written by the Korvelan team.</translation>
         <source>Korvelan</source>
         <translation>Korvelan</translation>
     </message>
+    <message>
+        <source>Un match classé est en cours : une nouvelle partie l&apos;arrêtera sans qu&apos;il soit classé. Continuer ?</source>
+        <translation>A rated match is being played: a new game will end it unrated. Go on?</translation>
+    </message>
 </context>
 <context>
     <name>kv::NewGamePanel</name>

@@ -995,6 +995,10 @@ Escrito por el equipo Korvelan.</translation>
         <source>Korvelan</source>
         <translation>Korvelan</translation>
     </message>
+    <message>
+        <source>Un match classé est en cours : une nouvelle partie l&apos;arrêtera sans qu&apos;il soit classé. Continuer ?</source>
+        <translation>Hay una partida puntuable en curso: una nueva partida la terminará sin puntuar. ¿Continuar?</translation>
+    </message>
 </context>
 <context>
     <name>kv::NewGamePanel</name>

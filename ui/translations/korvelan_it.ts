@@ -995,6 +995,10 @@ Scritto dal gruppo Korvelan.</translation>
         <source>Korvelan</source>
         <translation>Korvelan</translation>
     </message>
+    <message>
+        <source>Un match classé est en cours : une nouvelle partie l&apos;arrêtera sans qu&apos;il soit classé. Continuer ?</source>
+        <translation>È in corso una partita valida per la classifica: una nuova partita la farà finire senza essere valutata. Continuare?</translation>
+    </message>
 </context>
 <context>
     <name>kv::NewGamePanel</name>

@@ -995,6 +995,10 @@ Geschreven door het Korvelan-team.</translation>
         <source>Korvelan</source>
         <translation>Korvelan</translation>
     </message>
+    <message>
+        <source>Un match classé est en cours : une nouvelle partie l&apos;arrêtera sans qu&apos;il soit classé. Continuer ?</source>
+        <translation>Er loopt een ratingpartij: een nieuwe partij beëindigt die zonder rating. Doorgaan?</translation>
+    </message>
 </context>
 <context>
     <name>kv::NewGamePanel</name>

@@ -995,6 +995,10 @@ Escrito pela equipe Korvelan.</translation>
         <source>Korvelan</source>
         <translation>Korvelan</translation>
     </message>
+    <message>
+        <source>Un match classé est en cours : une nouvelle partie l&apos;arrêtera sans qu&apos;il soit classé. Continuer ?</source>
+        <translation>Está a decorrer uma partida oficial: uma nova partida termina-a sem classificação. Continuar?</translation>
+    </message>
 </context>
 <context>
     <name>kv::NewGamePanel</name>
