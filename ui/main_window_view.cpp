@@ -88,8 +88,13 @@ void MainWindow::refreshStatus()
     blackNameLabel_->setText(QString::fromStdString(game_.blackName) + tr(" (noirs)"));
     computerColourLabel_->setText(game_.enginePlaysBlack ? tr("Ordinateur noir")
                                                          : tr("Ordinateur blanc"));
-    // Shown only when the computer plays one colour against a person.
+    // Shown only when the computer plays one colour against a person; the
+    // mode's caption takes its room otherwise.
     computerColourLabel_->setVisible(c.againstComputer());
+    const QRect colour = computerColourLabel_->geometry();
+    modeLabel_->resize(c.againstComputer() ? colour.left() - 6 - modeLabel_->x()
+                                           : colour.right() + 1 - modeLabel_->x(),
+                       modeLabel_->height());
     orientationLabel_->setText(game_.orientation ? tr("Blancs:Haut->Bas") : tr("Blancs:Bas->Haut"));
     moveNumberLabel_->setText(tr("Coups : %1").arg(game_.gamePly / 2 + 1));
     if (c.gameOver()) turnLabel_->setText(tr("Partie terminée"));
