@@ -67,7 +67,7 @@ void TrainingPanel::buildProblems()
     nextProblemButton_->hide();
 
     // "Apprendre ?" after an analysis, with what learning does.
-    auto* learn = overlay(window_.centralWidget(), "Learn", QRect(99, 380, 320, 120));
+    auto* learn = overlay(window_.centralWidget(), "Learn", QRect(89, 350, 340, 160));
     auto* ll = new QVBoxLayout(learn);
     ll->addWidget(makeLabel(learn, "Label_learn", tr("Apprendre ?")), 0, Qt::AlignCenter);
     const QString why = tr("Korvelan retient la position finale de la partie et le score que "
