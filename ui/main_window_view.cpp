@@ -160,6 +160,9 @@ void MainWindow::applyCommandStates(const CommandStates& s)
     actions_["Humaincontrehumain1"]->setEnabled(s.humanVsHuman);
     actions_["Ordinateurcontreordinateur1"]->setEnabled(s.computerVsComputer);
     actions_["Pause2"]->setEnabled(s.clockPause);
+    // The engine's evaluation stays as the match began with it.
+    for (const char* name : { "Changerlesparamtres1", "Chargerdesparamtres1" })
+        actions_[name]->setEnabled(s.parametersMenu);
     fileMenu_->setEnabled(s.fileMenu);
     actions_["Quitter1"]->setEnabled(s.quit);
     editMenu_->setEnabled(s.editMenu);

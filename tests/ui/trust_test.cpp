@@ -219,7 +219,7 @@ TEST_F(Trust, ARatedMatchCannotBeBent)
     EXPECT_FALSE(form->findChild<QMenu*>("Analyse1")->isEnabled());
     for (const char* name :
          { "Lancerunesession1", "Problmes1", "Installeruneposition1", "Dbuteruneanalyse1", "Pause2",
-           "Humaincontrehumain1", "Ordinateurcontreordinateur1" })
+           "Humaincontrehumain1", "Ordinateurcontreordinateur1", "Chargerdesparamtres1" })
         EXPECT_FALSE(action(name)->isEnabled()) << name;
     c().startLearningSession();
     c().loadProblem(GameFile {});
