@@ -1,5 +1,5 @@
-# The 22 endgame tables, solved by our own retrograde solver, and the
-# learned-position table "damas.dat" shipped without information.
+# The 22 endgame tables, solved by our own retrograde solver (the learned
+# positions "damas.dat" come from self-play: lessons.cmake).
 set(kv_egtb_names
     dod.bib ddod.bib dodd.bib dop.alb pod.alb pop.alb pdod.alb dopd.alb podd.alb ddop.alb pdop.alb
     popd.alb dopp.alb ppod.alb popp.alb ppop.alb dddod.bib doddd.bib pddod.alb dopdd.alb ppdod.alb doppd.alb)
@@ -18,10 +18,4 @@ add_custom_command(
   DEPENDS kv_eval kv_rules
   COMMENT "Solving the endgame tables"
   VERBATIM)
-add_custom_command(
-  OUTPUT ${KV_PROGRAM_DIR}/damas.dat
-  COMMAND korvelan-cli egtb learned ${KV_PROGRAM_DIR}
-  DEPENDS kv_eval kv_rules
-  COMMENT "Writing an empty damas.dat"
-  VERBATIM)
-add_custom_target(egtb ALL DEPENDS ${kv_egtb_files} ${KV_PROGRAM_DIR}/damas.dat)
+add_custom_target(egtb ALL DEPENDS ${kv_egtb_files})

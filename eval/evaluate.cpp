@@ -261,4 +261,11 @@ int Evaluator::staticEvaluation(const Board& b, SideToMove e)
     return evaluate(EvalNode { b, c, 2, 0, 0, s }, e, -32000, 32000);
 }
 
+int Evaluator::evaluationForSearchFrom(const Board& b, SideToMove e) const
+{
+    Evaluator prepared = *this;
+    prepared.preparePhase(b, PieceCounts::of(b));
+    return prepared.staticEvaluation(b, e);
+}
+
 } // namespace kv

@@ -83,6 +83,10 @@ public:
 
     // For display: ply 2, fresh king table and sums, full window.
     int staticEvaluation(const Board& b, SideToMove e);
+    // The same with the phase and men table a search from `b` would choose,
+    // leaving this evaluator as it is: what a position is worth before any
+    // search has prepared the tables for it.
+    int evaluationForSearchFrom(const Board& b, SideToMove e) const;
 
     int gamePhase() const { return gamePhase_; }
     // Opening variant 1 or 2 in force; they survive from one search to the next.

@@ -69,24 +69,35 @@ std::string parameterItemText(const ParameterSet& set, int offset)
         parameterItemIsSigned(offset) ? static_cast<int>(static_cast<std::int8_t>(b)) : b);
 }
 
-std::uint8_t parameterByteFromText(std::string_view text)
+ParameterRange parameterItemRange(int offset)
 {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    // Only the low 8 bits are kept, so the digits are reduced as they come and
-    // no length of text can overflow.
-    unsigned value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = (value * 10 + (text[i] - '0')) & 0xFF;
-    if (negative) value = (256 - value) & 0xFF;
-    return static_cast<std::uint8_t>(value);
+    if (!parameterItemIsSigned(offset)) return { 0, 255 };
+    if (offset < kVariant1WhiteOffset) return { 0, 24 };
+    if (offset < kTempoOffset) return { 0, 32 };
+    return { -128, 127 };
 }
 
-void setParameterItemFromText(ParameterSet& set, int offset, std::string_view text)
+std::optional<std::uint8_t> parameterItemFromText(int offset, std::string_view text)
 {
-    set.bytes[offset] = parameterByteFromText(text);
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    // Four digits are more than any range needs: longer texts cannot overflow.
+    if (text.empty() || text.size() > 4) return std::nullopt;
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (negative) value = -value;
+    const ParameterRange r = parameterItemRange(offset);
+    if (value < r.low || value > r.high) return std::nullopt;
+    return static_cast<std::uint8_t>(value & 0xFF);
 }
 
 } // namespace kv

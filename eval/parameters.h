@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -117,10 +118,17 @@ PanelPlace parameterPanelPlace(int v);
 bool parameterItemIsSigned(int offset);
 // The text an edit box shows for the byte at `offset`.
 std::string parameterItemText(const ParameterSet& set, int offset);
-// What the editor's OK stores from an edit box: the number made of the text's
-// leading optional sign and digits (0 when it does not start with one),
-// reduced to its low 8 bits, so 300 stores 44 and -5 stores 251.
-std::uint8_t parameterByteFromText(std::string_view text);
-void setParameterItemFromText(ParameterSet& set, int offset, std::string_view text);
+// The values an edit box accepts: a table square 0..255, a phase threshold
+// 0..24 pieces, a variant square 0..32 (0 for none) and a tempo weight
+// -128..127, all stored in one byte.
+struct ParameterRange {
+    int low;
+    int high;
+};
+ParameterRange parameterItemRange(int offset);
+// The byte an edit box's text stands for: an optional sign and digits, with
+// spaces around, inside the item's range; nothing for any other text, so a
+// value is never wrapped or guessed.
+std::optional<std::uint8_t> parameterItemFromText(int offset, std::string_view text);
 
 } // namespace kv

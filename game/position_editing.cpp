@@ -46,6 +46,10 @@ void GameController::togglePositionEditor()
             if (!positionSetupMode_) {
                 positionSetupMode_ = true;
                 engineTurn_ = false;
+                // The editor starts from the game's sides: opening and leaving
+                // it unchanged gives the same game back.
+                setup.computerBlack = game_.enginePlaysBlack != 0;
+                setup.computerMovesFirst = game_.side == setup.computerSide();
                 matchState_ = 0;
                 game_.board = game_.displayed;
                 game_.board[0] = OffBoard;
@@ -137,8 +141,9 @@ std::array<int, 2> GameController::staticEvaluations()
 {
     Board b = game_.board;
     b[0] = OffBoard;
-    Evaluator& e = search_.evaluator();
-    return { e.staticEvaluation(b, White) / 2, e.staticEvaluation(b, Black) / 2 };
+    // The tables a search from this position would use, even before the first search.
+    const Evaluator& e = search_.evaluator();
+    return { e.evaluationForSearchFrom(b, White) / 2, e.evaluationForSearchFrom(b, Black) / 2 };
 }
 
 } // namespace kv

@@ -52,6 +52,10 @@ std::vector<ProblemEntry> parseProblemSource(const std::string& text, std::strin
         } else if (line.rfind("depth ", 0) == 0) {
             p.depth = std::atoi(line.c_str() + 6);
             if (p.depth < 1 || p.depth > 30) return fail("the depth must be 1..30");
+        } else if (line.rfind("solution ", 0) == 0) {
+            std::istringstream words(line.substr(9));
+            p.solution.clear();
+            for (std::string w; words >> w;) p.solution.push_back(w);
         } else if (!line.empty() || !p.comment.empty()) {
             p.comment.push_back(line);
         }
@@ -69,6 +73,21 @@ int problemTarget(const ProblemEntry& p)
     // in an ending the square tables and the tempo can say up to three
     // quarters of a man against the side that won the material.
     return p.forcedWin ? kDecidedScore : 200 * p.gainMen - 150;
+}
+
+std::string formatProblemEntry(const ProblemEntry& p)
+{
+    std::string out = "[" + p.name + "]\nfen " + formatFen(p.position) + "\n";
+    out += p.forcedWin ? std::string("goal win\n")
+                       : "goal gain " + std::to_string(p.gainMen) + "\n";
+    out += "depth " + std::to_string(p.depth) + "\n";
+    if (!p.solution.empty()) {
+        out += "solution";
+        for (const std::string& m : p.solution) out += " " + m;
+        out += "\n";
+    }
+    for (const std::string& l : p.comment) out += l + "\n";
+    return out;
 }
 
 } // namespace kv

@@ -11,6 +11,9 @@
 #include "files/pdn_writer.h"
 #include "files/replay.h"
 #include "files/text_export.h"
+#include "io/atomic_write.h"
+#include "ui/board3d_widget.h"
+#include "ui/board_views.h"
 #include "ui/board_widget.h"
 #include "ui/exchange_refusal.h"
 #include "ui/game_choice_dialog.h"
@@ -18,6 +21,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDate>
 #include <QDesktopServices>
@@ -31,7 +35,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QUrl>
@@ -49,8 +52,9 @@ QString documentsFolder()
 
 bool writeWhole(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
+    return writeFileAtomically(QFile::encodeName(path).toStdString(),
+                               std::string_view(bytes.constData(), bytes.size()))
+        .ok();
 }
 
 } // namespace
@@ -258,9 +262,15 @@ void GameExchange::saveBoardPicture()
                                               tr("Picture (*.bmp);;Image PNG (*.png)"), "bmp" });
     if (path.isEmpty()) return;
     const bool png = QFileInfo(path).suffix().compare("png", Qt::CaseInsensitive) == 0;
-    const QImage picture = window_.board()->grab().toImage();
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || !picture.save(&f, png ? "PNG" : "BMP") || !f.commit()) {
+    // The board the user sees: the 3D picture while a theme shows, else the flat board.
+    Board3DWidget* board3d = window_.views().board3d();
+    QWidget* shown = window_.views().theme() != 0 && board3d && board3d->isVisible()
+        ? static_cast<QWidget*>(board3d)
+        : window_.board();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!shown->grab().toImage().save(&buffer, png ? "PNG" : "BMP") || !writeWhole(path, bytes)) {
         window_.showError(tr("Impossible d'ouvrir ce fichier"));
         return;
     }

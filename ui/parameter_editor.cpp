@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,6 +65,10 @@ ParameterEditor::ParameterEditor(QWidget* parent) : QDialog(parent)
     v->addWidget(lowerPart());
 
     auto* buttons = new QHBoxLayout;
+    refusal_ = new QLabel(this);
+    refusal_->setObjectName("Refus_parametre");
+    refusal_->setStyleSheet("color: #a01818; font-weight: bold;");
+    buttons->addWidget(refusal_);
     buttons->addStretch();
     auto* ok = new QPushButton(QString::fromUtf8("OK"), this);
     ok->setObjectName("parametreOK");
@@ -82,6 +87,14 @@ QLineEdit* ParameterEditor::makeBox(QWidget* parent, int item, const QString& na
     box->setObjectName(name);
     box->setFixedSize(kBoxWidth + 6, kBoxHeight);
     box->setAlignment(Qt::AlignRight);
+    // Letters cannot be typed; a number outside the range can, and is shown
+    // refused at once and again by OK, with the range in its tip.
+    const ParameterRange range = parameterItemRange(parameterItemOffset(item));
+    auto* validator = new QIntValidator(range.low, range.high, box);
+    validator->setLocale(QLocale::c());
+    box->setValidator(validator);
+    box->setToolTip(rangeText(item));
+    connect(box, &QLineEdit::textChanged, this, [this, item] { markBox(item); });
     boxes_[item] = box;
     return box;
 }
@@ -107,7 +120,7 @@ QWidget* ParameterEditor::tablePanel(int table)
     auto* tempo = new QHBoxLayout;
     tempo->addWidget(new QLabel(QString::fromUtf8("Temps d'avance ="), holder));
     tempo->addWidget(makeBox(holder, kTempoItem + table, otherBoxName(kTempoItem + table)));
-    tempo->addWidget(new QLabel(QString::fromUtf8("/200 de pion"), holder));
+    tempo->addWidget(new QLabel(tr("/200 de pion"), holder));
     tempo->addStretch();
     v->addLayout(tempo);
     return holder;
@@ -147,9 +160,27 @@ QWidget* ParameterEditor::lowerPart()
     return part;
 }
 
+QString ParameterEditor::rangeText(int item) const
+{
+    const ParameterRange range = parameterItemRange(parameterItemOffset(item));
+    return tr("Un nombre entier de %1 à %2").arg(range.low).arg(range.high);
+}
+
+bool ParameterEditor::boxAccepted(int item) const
+{
+    return parameterItemFromText(parameterItemOffset(item), boxes_[item]->text().toStdString())
+        .has_value();
+}
+
+void ParameterEditor::markBox(int item)
+{
+    boxes_[item]->setStyleSheet(boxAccepted(item) ? QString() : "background: #f4c0c0;");
+}
+
 void ParameterEditor::edit(const ParameterSet& set)
 {
     shown_ = set;
+    refusal_->clear();
     show();
     raise();
     for (int item = 0; item < kParameterItems; ++item)
@@ -159,11 +190,23 @@ void ParameterEditor::edit(const ParameterSet& set)
 
 void ParameterEditor::acceptParameters()
 {
-    hide();
+    // Nothing is stored while one box holds what its item cannot take: the
+    // first such box gets the focus and the window says what it accepts.
     ParameterSet set = shown_;
-    for (int item = 0; item < kParameterItems; ++item)
-        setParameterItemFromText(set, parameterItemOffset(item),
-                                 boxes_[item]->text().toStdString());
+    for (int item = 0; item < kParameterItems; ++item) {
+        const int offset = parameterItemOffset(item);
+        const auto byte = parameterItemFromText(offset, boxes_[item]->text().toStdString());
+        if (!byte) {
+            refusal_->setText(
+                tr("« %1 » refusé : %2.").arg(boxes_[item]->text(), rangeText(item).toLower()));
+            boxes_[item]->setFocus();
+            boxes_[item]->selectAll();
+            return;
+        }
+        set.bytes[offset] = *byte;
+    }
+    refusal_->clear();
+    hide();
     emit parametersAccepted(set);
 }
 

@@ -2,7 +2,8 @@
 // 295 evaluation parameters. The eight men tables are panels of 32 boxes laid
 // out like the board seen from the side that owns the men; the phase
 // thresholds, the squares of the two opening variants and the tempo weights
-// have boxes of their own. OK stores the boxes into the set, Cancel forgets them.
+// have boxes of their own. OK stores the boxes into the set, Cancel forgets them;
+// a box whose text is not a number in its item's range keeps the window open.
 #pragma once
 
 #include "eval/parameters.h"
@@ -11,6 +12,7 @@
 
 #include <array>
 
+class QLabel;
 class QLineEdit;
 
 namespace kv {
@@ -37,9 +39,13 @@ private:
     QLineEdit* makeBox(QWidget* parent, int item, const QString& name);
     QWidget* tablePanel(int table);
     QWidget* lowerPart();
+    QString rangeText(int item) const;
+    bool boxAccepted(int item) const;
+    void markBox(int item);
 
     ParameterSet shown_;
     std::array<QLineEdit*, kParameterItems> boxes_ {};
+    QLabel* refusal_ = nullptr; // why OK refused, with the range
 };
 
 } // namespace kv

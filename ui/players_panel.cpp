@@ -208,10 +208,19 @@ void PlayersPanel::cancelNewGame() { window_.newGamePanel().cancelNewGame(); }
 
 void PlayersPanel::resetComputerRating()
 {
-    // The lists only: the files keep the engine's rating until the next rated result.
-    session_.registry().setRating(0, kEngineRating);
-    for (QListWidget* l : { widgets_.whiteRatings, widgets_.blackRatings, widgets_.matchRatings })
-        if (l->count() > 0) l->item(0)->setText(QString::number(kEngineRating));
+    // Written at once, read fresh so that nothing another window wrote is
+    // lost: the lists show what the files hold, and keep it on the next read.
+    std::optional<PlayerRegistry> reg = readRegistry();
+    if (!reg) return;
+    reg->setRating(0, kEngineRating);
+    std::string error;
+    if (!saveRegistry(*reg, fsPath(session_.playersFolder()), error)) {
+        window_.showError(tr("Impossible d'enregistrer le joueur") + "\n"
+                          + QString::fromStdString(error));
+        return;
+    }
+    session_.registry() = std::move(*reg);
+    fillPlayerLists();
     widgets_.matchPlayerEdit->clear();
 }
 

@@ -1,6 +1,7 @@
 // The main window's problems and lessons: loading a problem and stepping to
-// the next one, the comment beside it, learning the final position of an
-// analysed game, loading a lesson, and the learning sessions.
+// the next one, its statement above the move list and whether the user's
+// answer solved it, learning the final position of an analysed game, loading
+// a lesson, and the learning sessions.
 #include "ui/training_panel.h"
 
 #include "game/session.h"
@@ -12,7 +13,8 @@
 #include "ui/analysis_window.h"
 
 #include <QAction>
-#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -22,7 +24,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace kv {
@@ -34,6 +35,16 @@ const char* const kProblemFilter
     = QT_TRANSLATE_NOOP("kv::TrainingPanel", "Fichiers Korvelan (*.dam *.DAM)");
 const char* const kLessonFilter
     = QT_TRANSLATE_NOOP("kv::TrainingPanel", "parameters (*.dal *.DAL)");
+
+// A statement or a problem list is a page of text: more is not read.
+constexpr qint64 kLargestProblemText = 256 * 1024;
+
+QString readProblemText(const QString& path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > kLargestProblemText) return {};
+    return QString::fromUtf8(f.readAll());
+}
 
 } // namespace
 
@@ -62,7 +73,26 @@ void TrainingPanel::buildProblems()
     connect(nextProblemButton_, &QPushButton::clicked, this, &TrainingPanel::nextProblem);
     row->addWidget(replayProblemButton_);
     row->addWidget(nextProblemButton_);
+    // The problem's statement and, once the user has answered, the verdict.
+    problemPanel_ = new QFrame(liste);
+    problemPanel_->setObjectName("Probleme_ouvert");
+    problemPanel_->setFrameShape(QFrame::StyledPanel);
+    auto* pv = new QVBoxLayout(problemPanel_);
+    pv->setContentsMargins(4, 2, 4, 2);
+    problemStatement_ = makeLabel(problemPanel_, "Enonce_probleme", QString());
+    problemStatement_->setWordWrap(true);
+    problemVerdict_ = makeLabel(problemPanel_, "Verdict_probleme", QString());
+    problemVerdict_->setWordWrap(true);
+    problemVerdict_->setStyleSheet("font-weight: bold; font-size: 10px;");
+    pv->addWidget(problemStatement_);
+    pv->addWidget(problemVerdict_);
+    // The move list above gives way: the statement is read whole.
+    problemPanel_->setStyleSheet("QLabel { font-size: 10px; }");
+    problemPanel_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+    if (auto* moves = liste->findChild<QWidget*>("ListBox1")) moves->setMinimumHeight(36);
+    static_cast<QVBoxLayout*>(liste->layout())->addWidget(problemPanel_);
     static_cast<QVBoxLayout*>(liste->layout())->addLayout(row);
+    problemPanel_->hide();
     replayProblemButton_->hide();
     nextProblemButton_->hide();
 
@@ -104,19 +134,73 @@ bool TrainingPanel::openProblem(const QString& path, bool capPlies)
         return false;
     }
     if (capPlies) file->recordedPlies = std::min(file->recordedPlies, 250);
-    // The comment beside the problem opens in the desktop's text viewer.
-    const QString comment = path + "t";
-    if (QFileInfo::exists(comment)) {
-        if (const auto& viewer = window_.commentViewer()) viewer(comment);
-        else QDesktopServices::openUrl(QUrl::fromLocalFile(comment));
-    }
     session_.controller().loadProblem(*file);
+    showProblemStatement(path);
     if (const auto level = levelByIndex(file->settings.levelIndex)) window_.setLevelEntry(*level);
     replayProblemButton_->show();
     nextProblemButton_->show();
     tabs_->setCurrentIndex(0);
     window_.statusBar()->showMessage(QFileInfo(path).completeBaseName(), 5000);
     return true;
+}
+
+void TrainingPanel::showProblemStatement(const QString& path)
+{
+    // A shipped problem is found by name in the folder's list, which holds
+    // its solution; any other problem shows the comment saved beside it.
+    const QFileInfo info(path);
+    problem_.reset();
+    verdictShown_.reset();
+    std::string error;
+    for (ProblemEntry& p : parseProblemSource(
+             readProblemText(info.dir().filePath("problemes.txt")).toStdString(), error))
+        if (p.name == info.completeBaseName().toStdString()) problem_ = std::move(p);
+    // Its lines one under the other, without the blank ones: the room is small.
+    QString statement
+        = readProblemText(path + "t").split('\n', Qt::SkipEmptyParts).join('\n').trimmed();
+    if (statement.isEmpty() && problem_) {
+        QStringList lines;
+        for (const std::string& l : problem_->comment) lines << QString::fromStdString(l);
+        statement = lines.join("\n").replace("\n\n", "\n");
+    }
+    problemStatement_->setText(statement);
+    problemVerdict_->clear();
+    problemPanel_->setVisible(!statement.isEmpty() || problem_);
+    judgeProblemAnswer();
+}
+
+void TrainingPanel::judgeProblemAnswer()
+{
+    if (!problem_ || !problemPanel_->isVisible()) return;
+    // Judged again only when the game changed: a move, a take-back, its end.
+    const GameState& g = session_.game();
+    std::array<std::uint8_t, 34> at {};
+    std::copy(g.record[g.gamePly].squares.begin(), g.record[g.gamePly].squares.end(), at.begin());
+    at[32] = g.gamePly;
+    at[33] = session_.controller().gameOver() ? 1 : 0;
+    if (verdictShown_ && at == judgedAt_) return;
+    judgedAt_ = at;
+    const ProblemVerdict verdict = judgeProblem(*problem_, g, session_.controller().gameOver());
+    if (verdictShown_ == verdict) return;
+    verdictShown_ = verdict;
+    QStringList line;
+    for (const std::string& m : problem_->solution) line << QString::fromStdString(m);
+    switch (verdict) {
+    case ProblemVerdict::Waiting:
+        problemVerdict_->setText(tr("À vous de jouer : trouvez le premier coup."));
+        break;
+    case ProblemVerdict::KeyPlayed:
+        problemVerdict_->setText(tr("Bon premier coup ! Continuez jusqu'au but."));
+        break;
+    case ProblemVerdict::Solved:
+        problemVerdict_->setText(tr("Problème résolu ! Solution : %1").arg(line.join(' ')));
+        break;
+    case ProblemVerdict::Missed:
+        problemVerdict_->setText(
+            tr("Problème manqué. Solution : %1 (« Revoir coup » pour réessayer)")
+                .arg(line.join(' ')));
+        break;
+    }
 }
 
 void TrainingPanel::openProblems()

@@ -1,6 +1,6 @@
 // The main window's share of analysis and training: the "Analyse" menu, the
-// analysis list and the analysis window, and the position editor
-// page "Probleme" of the tab control.
+// analysis list and the analysis window, and the position editor's page of
+// the tab control.
 #include "ui/training_panel.h"
 
 #include "game/session.h"
@@ -156,7 +156,8 @@ void TrainingPanel::build()
     setupRefusal_->setStyleSheet("color: #a01818; font-weight: bold;");
     pv->addWidget(setupRefusal_);
     pv->addStretch(1);
-    tabs_->addTab(problemPage_, tr("Probleme"));
+    // The page sets up positions; problems show above the move list.
+    tabs_->addTab(problemPage_, tr("Éditeur"));
 
     setPieceToPlace(WhiteMan);
     showSetupCaptions();
@@ -314,6 +315,7 @@ void TrainingPanel::applyCommandStates(const CommandStates& s)
     window_.menuBar()->findChild<QMenu*>("Analyse1")->setEnabled(s.analysisMenu);
     window_.findChild<QAction*>("Problmes1")->setEnabled(s.problems);
     startSessionAction_->setEnabled(s.analysisMenu && !session_.controller().sessionActive());
+    judgeProblemAnswer();
 }
 
 void TrainingPanel::rewriteAnalysis()
@@ -325,6 +327,8 @@ void TrainingPanel::rewriteAnalysis()
 
 void TrainingPanel::hideProblemButtons()
 {
+    problemPanel_->hide();
+    problem_.reset();
     replayProblemButton_->hide();
     nextProblemButton_->hide();
 }

@@ -4,11 +4,17 @@
 #pragma once
 
 #include "training/problem_listing.h"
+#include "training/problem_source.h"
+#include "training/problem_verdict.h"
+
+#include <array>
+#include <optional>
 
 #include <QObject>
 #include <QString>
 
 class QAction;
+class QFrame;
 class QLabel;
 class QListWidget;
 class QMenu;
@@ -38,7 +44,7 @@ public:
     void applyCommandStates(const CommandStates& states);
     // The analysis lines again, in the language now in force.
     void rewriteAnalysis();
-    // A new game is no problem: the problem's buttons go.
+    // A new game is no problem: the problem's statement and buttons go.
     void hideProblemButtons();
 
 public slots:
@@ -70,6 +76,8 @@ private:
     QAction* addEntry(QMenu* menu, const char* name, const QString& text,
                       void (TrainingPanel::*slot)());
     bool openProblem(const QString& path, bool capPlies);
+    void showProblemStatement(const QString& path);
+    void judgeProblemAnswer();
     QString chooseFile(const QString& title, const QString& dir, bool save, bool lesson);
     void learnSessionGame();
     void showSetupCaptions();
@@ -93,7 +101,13 @@ private:
     ProblemCursor problems_;
     QPushButton* nextProblemButton_ = nullptr;
     QPushButton* replayProblemButton_ = nullptr;
-    QString sessionLesson_; // the lesson file of the running session
+    QFrame* problemPanel_ = nullptr;     // the statement and the verdict
+    QLabel* problemStatement_ = nullptr; // above the move list
+    QLabel* problemVerdict_ = nullptr;
+    std::optional<ProblemEntry> problem_; // the shipped problem open, with its solution
+    std::optional<ProblemVerdict> verdictShown_;
+    std::array<std::uint8_t, 34> judgedAt_ {}; // the game the verdict was judged on
+    QString sessionLesson_;                    // the lesson file of the running session
     QAction* startAnalysisAction_ = nullptr;
     QAction* endPhaseAction_ = nullptr;
     QAction* endAnalysisAction_ = nullptr;

@@ -199,6 +199,11 @@ TEST(StaticEvaluation, UsesTheTablesOfTheLastSearch)
     EXPECT_NE(beforeAnySearch, afterSearch);
     EXPECT_EQ(searched.manTable(), table);
     EXPECT_EQ(searched.staticEvaluation(b, White), afterSearch);
+
+    // The display's evaluation sees the search's tables before any search,
+    // and leaves the evaluator as it found it.
+    EXPECT_EQ(fresh.evaluationForSearchFrom(b, White), afterSearch);
+    for (int s = 0; s <= 32; ++s) EXPECT_EQ(fresh.manTable()[s], 0);
 }
 
 TEST(SquareTables, RowsZonesColumnsAndFiles)

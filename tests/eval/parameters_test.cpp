@@ -193,36 +193,51 @@ TEST(ParameterEditor, PanelsShowTheBoardFromTheOwnersSide)
     EXPECT_EQ(parameterPanelPlace(32).rowFromBottom, 7);
 }
 
-TEST(ParameterEditor, TextsFollowTheByteRuleOfTheEditBoxes)
+TEST(ParameterEditor, BoxesTakeOnlyNumbersInsideTheirItemsRange)
 {
-    EXPECT_EQ(parameterByteFromText("300"), 44);
-    EXPECT_EQ(parameterByteFromText("-5"), 251);
-    EXPECT_EQ(parameterByteFromText("+7"), 7);
-    EXPECT_EQ(parameterByteFromText("12abc"), 12);
-    EXPECT_EQ(parameterByteFromText("abc"), 0);
-    EXPECT_EQ(parameterByteFromText(""), 0);
-    EXPECT_EQ(parameterByteFromText("-"), 0);
-    // Long texts keep their low 8 bits: 10^23 - 1 is 255 modulo 256.
-    EXPECT_EQ(parameterByteFromText("99999999999999999999999"), 255);
+    const int square = 5, threshold = kThresholdOffset, variant = kVariant1WhiteOffset,
+              tempo = kTempoOffset;
+    struct Case {
+        int offset;
+        const char* text;
+        std::optional<int> stored; // the byte, or refused
+    };
+    const Case cases[] = {
+        { square, "255", 255 },  { square, " 0 ", 0 },
+        { square, "300", {} },   { square, "-1", {} },
+        { square, "abc", {} },   { square, "12abc", {} },
+        { square, "", {} },      { square, "-", {} },
+        { square, "+7", 7 },     { square, "99999999999", {} },
+        { threshold, "24", 24 }, { threshold, "25", {} },
+        { variant, "32", 32 },   { variant, "33", {} },
+        { tempo, "-128", 128 },  { tempo, "-5", 251 },
+        { tempo, "127", 127 },   { tempo, "128", {} },
+    };
+    for (const Case& c : cases) {
+        const auto byte = parameterItemFromText(c.offset, c.text);
+        EXPECT_EQ(byte ? std::optional<int>(*byte) : std::nullopt, c.stored)
+            << c.offset << " '" << c.text << "'";
+    }
 }
 
 TEST(ParameterEditor, OkWithoutChangesLeavesTheSetUnchanged)
 {
-    ParameterSet set = defaultParameters();
-    for (int i = 0; i < kParameterItems; ++i)
-        set.bytes[parameterItemOffset(i)] = static_cast<std::uint8_t>(i * 7);
+    const ParameterSet set = defaultParameters();
     ParameterSet edited = set;
     for (int i = 0; i < kParameterItems; ++i) {
         const int off = parameterItemOffset(i);
-        setParameterItemFromText(edited, off, parameterItemText(set, off));
+        const auto byte = parameterItemFromText(off, parameterItemText(set, off));
+        ASSERT_TRUE(byte.has_value()) << "the shipped value of item " << i << " is refused";
+        edited.bytes[off] = *byte;
     }
     EXPECT_EQ(edited, set);
     // Tables show unsigned values, the rest signed ones.
-    set.bytes[5] = 200;
-    set.bytes[kTempoOffset] = 253;
-    EXPECT_EQ(parameterItemText(set, 5), "200");
-    EXPECT_EQ(parameterItemText(set, kTempoOffset), "-3");
-    EXPECT_EQ(set.tempoWeight(TempoOpening), -3);
+    ParameterSet shown = set;
+    shown.bytes[5] = 200;
+    shown.bytes[kTempoOffset] = 253;
+    EXPECT_EQ(parameterItemText(shown, 5), "200");
+    EXPECT_EQ(parameterItemText(shown, kTempoOffset), "-3");
+    EXPECT_EQ(shown.tempoWeight(TempoOpening), -3);
 }
 
 } // namespace

@@ -1,10 +1,14 @@
 #include "training/lessons.h"
 
+#include "engine/scores.h"
+
 #include "play_helpers.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 
 namespace kv {
@@ -72,6 +76,35 @@ TEST(Lessons, LessonFilesOfAnyOtherSizeAreRefused)
     EXPECT_FALSE(other.lookup(77, 1234).has_value());
     EXPECT_EQ(other.load(d.file("a.dal")), "");
     EXPECT_EQ(other.lookup(77, 1234), std::optional<std::int16_t>(150));
+}
+
+TEST(Lessons, TheShippedLessonsAndLearnedPositionsHoldSelfPlayPositions)
+{
+    // Each lesson holds its own positions, damas.dat all of them, and every
+    // score is a search's, never a decided one.
+    const auto learnedIn = [](const std::string& path) {
+        LearnedPositions table;
+        EXPECT_EQ(table.load(path), "") << path;
+        std::vector<std::pair<std::uint32_t, LearnedPositions::Entry>> held;
+        for (std::uint32_t slot = 0; slot < LearnedPositions::kSlots; ++slot)
+            if (table.entry(slot).checkKey != 0) held.push_back({ slot, table.entry(slot) });
+        return held;
+    };
+    const auto all = learnedIn(KV_PROGRAM_DIR "/damas.dat");
+    std::size_t inLessons = 0;
+    for (const char* lesson : { "lecon_1.dal", "lecon_2.dal", "lecon_3.dal" }) {
+        const auto held = learnedIn(std::string(KV_PROGRAM_DIR "/parametres/") + lesson);
+        EXPECT_GE(held.size(), 3u) << lesson;
+        for (const auto& [slot, e] : held) {
+            EXPECT_LT(std::abs(e.score), kDecidedScore) << lesson;
+            EXPECT_TRUE(std::any_of(
+                all.begin(), all.end(),
+                [&](const auto& a) { return a.first == slot && a.second.checkKey == e.checkKey; }))
+                << lesson << " slot " << slot;
+        }
+        inLessons += held.size();
+    }
+    EXPECT_EQ(all.size(), inLessons);
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // panel, the clipboard, the board picture and printing into a PDF.
 #include "window_fixture.h"
 
+#include "ui/board3d_widget.h"
+
 #include "files/pdn_reader.h"
 #include "files/pdn_writer.h"
 #include "files/text_export.h"
@@ -246,6 +248,17 @@ TEST_F(Exchange, BoardPictureAsBitmapOrPng)
         ASSERT_TRUE(image.loadFromData(bytes));
         EXPECT_EQ(image.size(), form->board()->size());
     }
+    // In a 3D view the picture is the 3D board the user sees, not the hidden flat one.
+    trigger("Damier3D1");
+    auto* board3d = form->findChild<Board3DWidget*>();
+    ASSERT_TRUE(board3d && board3d->isVisible());
+    answer = file("damier3d.png");
+    trigger("Editerlimagefichierbmp1");
+    QImage image;
+    ASSERT_TRUE(image.loadFromData(contents(answer)));
+    EXPECT_EQ(image.size(), board3d->size());
+    EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32),
+              board3d->grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(Exchange, PrintingWithoutPrinterOffersAPdfWithHeaderAndMoves)

@@ -321,12 +321,25 @@ TEST_F(Files, EditedParametersAreSavedLoadedAndSeenByTheEvaluation)
     trigger("Changerlesparamtres1");
     EXPECT_EQ(tempo->text().toInt(), defaultParameters().tempoWeight(TempoOpening));
 
+    // A number outside the box's range or a word is refused with the range,
+    // and nothing is stored until every box is right.
+    auto* refusal = editor->findChild<QLabel*>("Refus_parametre");
+    ASSERT_NE(refusal, nullptr);
     tempo->setText("-40");
-    cell->setText("300"); // kept modulo 256
+    for (const char* typed : { "300", "abc", "" }) {
+        cell->setText(typed);
+        editor->findChild<QPushButton*>("parametreOK")->click();
+        EXPECT_TRUE(editor->isVisible()) << typed;
+        EXPECT_TRUE(refusal->text().contains("0") && refusal->text().contains("255")) << typed;
+        EXPECT_EQ(form->parameters(), defaultParameters()) << typed;
+    }
+    QTest::keyClicks(cell, "z7"); // letters cannot even be typed
+    EXPECT_EQ(cell->text(), "7");
+    cell->setText("250");
     editor->findChild<QPushButton*>("parametreOK")->click();
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(form->parameters().tempoWeight(TempoOpening), -40);
-    EXPECT_EQ(form->parameters().tableEntry(OpeningTable, 17), 44);
+    EXPECT_EQ(form->parameters().tableEntry(OpeningTable, 17), 250);
     EXPECT_EQ(form->session().search().evaluator().parameters().tempoWeight(TempoOpening), -40);
 
     answer = userFile("parametres/essai.par");
@@ -340,7 +353,7 @@ TEST_F(Files, EditedParametersAreSavedLoadedAndSeenByTheEvaluation)
     EXPECT_EQ(form->parameters(), defaultParameters());
     trigger("Chargerdesparamtres1");
     EXPECT_EQ(form->parameters().tempoWeight(TempoOpening), -40);
-    EXPECT_EQ(form->parameters().tableEntry(OpeningTable, 17), 44);
+    EXPECT_EQ(form->parameters().tableEntry(OpeningTable, 17), 250);
     answer = userFile("nothing.par");
     trigger("Chargerdesparamtres1");
     EXPECT_EQ(errors, QStringList { "Impossible d'ouvrir ce fichier" });

@@ -106,7 +106,7 @@ const Caption kCaptions[] = {
     { "Humain", "Humain contre humain", "Human against human" },
     { "Liste", "Coups joués", "List of moves" },
     { "Calcul", "Calcul", "Compute" },
-    { "Probleme0", "Probleme", "Problem" },
+    { "Probleme0", "Éditeur", "Editor" },
     { "vider1", "Vider le damier", "Clear board" },
     { "remplir1", "Remplir le damier", "Fill board" },
     { "Joue", "Arrêter le calcul", "Stop computing" },

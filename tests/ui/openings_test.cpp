@@ -318,6 +318,27 @@ TEST_F(Openings, ChangingTheSetReplacesBothLibrariesOrNeither)
     EXPECT_EQ(listed(White), QStringList { "12-16 " });
 }
 
+TEST_F(Openings, TheShippedSetsNarrowTheBookAndLeadBackToIt)
+{
+    const OpeningBook shipped = c().openings;
+    ASSERT_FALSE(shipped.white.empty());
+    const QString sets = form->openingsUserDir() + "/parametres";
+    answer = sets + "/Korvelan_12-15.ovv";
+    action("Changerbibliothqueouvertures1")->trigger();
+    ASSERT_TRUE(QFile::exists(answer)); // the user's folder was seeded with the shipped sets
+    for (const OpeningLibrary* lib : { &c().openings.white, &c().openings.black }) {
+        EXPECT_FALSE(lib->empty());
+        for (const std::string& l : lib->lines()) EXPECT_EQ(l.rfind("12-15 ", 0), 0u) << l;
+    }
+    EXPECT_LT(c().openings.white.size(), shipped.white.size());
+
+    answer = sets + "/Korvelan_complet.ovv";
+    action("Changerbibliothqueouvertures1")->trigger();
+    EXPECT_EQ(c().openings.white, shipped.white);
+    EXPECT_EQ(c().openings.black, shipped.black);
+    EXPECT_EQ(readFile(userFile(kBlackLibraryFile)), shipped.black);
+}
+
 TEST_F(Openings, MissingOrDamagedLibrariesGiveOneMessageAndAnEmptyBook)
 {
     QTemporaryDir program, otherHome;

@@ -204,6 +204,28 @@ TEST_F(Players, RamenerAndRenamingTouchOnlyWhatTheyShow)
     EXPECT_EQ(lines(kPlayersFile), (QStringList { "Korvelan", "Inconnu" }));
 }
 
+TEST_F(Players, TheEnginesRatingBroughtBackIsKeptByTheFiles)
+{
+    trigger("Nouveau2"); // seeds the user's registry
+    button("Annule_nouveau")->click();
+    QStringList ratings = lines(kRatingsFile);
+    ASSERT_FALSE(ratings.isEmpty());
+    ratings[0] = "1900";
+    QFile f(file(kRatingsFile));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write((ratings.join("\r\n") + "\r\n").toUtf8());
+    f.close();
+
+    trigger("Nouveau2");
+    EXPECT_EQ(list("ListBox14")->item(0)->text(), "1900");
+    button("RamenerMorvanel")->click();
+    EXPECT_EQ(lines(kRatingsFile).value(0), "2050");
+    button("Annule_nouveau")->click();
+    trigger("Nouveau2"); // reads the files again
+    EXPECT_EQ(list("ListBox14")->item(0)->text(), "2050");
+    EXPECT_EQ(form->session().registry()[0].rating, 2050);
+}
+
 TEST_F(Players, ThePlayersWindowListsRatingsSortablyAndEachPlayersGames)
 {
     addPlayer("Anne", "K1600");

@@ -2,9 +2,11 @@
 // offscreen through their objectNames.
 #include "window_fixture.h"
 
+#include "eval/evaluate.h"
 #include "rules/geometry.h"
 #include "tests/training/play_helpers.h"
 #include "training/lessons.h"
+#include "training/problem_source.h"
 #include "ui/analysis_window.h"
 #include "ui/board_widget.h"
 #include "ui/evaluation_graph.h"
@@ -200,6 +202,25 @@ TEST_F(Training, KingAgainstManSetUpIsPlayedFromAFreshRecord)
     EXPECT_EQ(g().record[2].from != 0 || c().gameOver(), true);
 }
 
+TEST_F(Training, TheEditorsEvaluationUsesTheSquareTablesBeforeAnySearch)
+{
+    // White men far advanced, black men at home: only the men table tells
+    // the two apart, and no search has yet prepared it.
+    action("Installeruneposition1")->trigger();
+    button("Vider")->click();
+    button("SpeedButton10")->click();
+    for (int s : { 17, 18, 19, 20 }) clickUser(s);
+    button("SpeedButton12")->click();
+    for (int s : { 29, 30, 31, 32 }) clickUser(s);
+    Board b = g().board;
+    b[0] = OffBoard;
+    Evaluator searched(form->parameters()), unprepared(form->parameters());
+    searched.preparePhase(b, PieceCounts::of(b)); // what a search does first
+    const int expected = searched.staticEvaluation(b, White) / 2;
+    ASSERT_NE(expected, unprepared.staticEvaluation(b, White) / 2);
+    EXPECT_EQ(text("Evalstatblancs"), QString("Eval stat blancs:%1").arg(expected, 4));
+}
+
 TEST_F(Training, TheComputerMovesFirstFromASetUpPositionWhenAsked)
 {
     onglet()->setCurrentWidget(form->findChild<QWidget*>("Probleme0"));
@@ -241,8 +262,14 @@ TEST_F(Training, ProblemsLoadStepWithAWrapAndReplay)
     const QString dir = QString(KV_PROGRAM_DIR) + "/Problemes";
     const QStringList names = QDir(dir).entryList({ "*.dam" }, QDir::Files, QDir::Name);
     ASSERT_GE(names.size(), 30);
+    // The statement shows in the window, never in an outside viewer.
     QStringList comments;
     form->setCommentViewer([&](const QString& path) { comments << path; });
+    const auto statementOf = [&](const QString& name) {
+        QFile f(dir + "/" + name + "t");
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+        return QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts).join('\n').trimmed();
+    };
     form->setFileChooser([&](const QString&, const QString& from, bool save) {
         EXPECT_FALSE(save);
         EXPECT_EQ(from, dir);
@@ -250,8 +277,9 @@ TEST_F(Training, ProblemsLoadStepWithAWrapAndReplay)
     });
     action("Problmes1")->trigger();
     c().playLoopPass();
-    ASSERT_EQ(comments.size(), 1);
-    EXPECT_EQ(comments[0], dir + "/" + names.last() + "t");
+    EXPECT_TRUE(comments.isEmpty());
+    EXPECT_TRUE(widget("Enonce_probleme")->isVisible());
+    EXPECT_EQ(text("Enonce_probleme"), statementOf(names.last()));
     EXPECT_TRUE(button("Button1")->isVisible());
     EXPECT_TRUE(button("Panel14")->isVisible());
     EXPECT_EQ(g().gamePly, 0);
@@ -260,7 +288,7 @@ TEST_F(Training, ProblemsLoadStepWithAWrapAndReplay)
     // "Suivant ->" on the last problem wraps to the first, never to a comment.
     button("Button1")->click();
     c().playLoopPass();
-    EXPECT_EQ(comments.last(), dir + "/" + names.first() + "t");
+    EXPECT_EQ(text("Enonce_probleme"), statementOf(names.first()));
     EXPECT_NE(g().board, last);
     const Board first = g().board;
     const SideToMove side = g().side;
@@ -276,6 +304,76 @@ TEST_F(Training, ProblemsLoadStepWithAWrapAndReplay)
     EXPECT_EQ(g().board, first);
     EXPECT_EQ(g().side, side);
     EXPECT_EQ(c().computerSide(), side == White ? Black : White);
+}
+
+TEST_F(Training, AProblemSaysWhetherTheAnswerSolvedItAndTheEditorTabIsNamedSo)
+{
+    const QString dir = QString(KV_PROGRAM_DIR) + "/Problemes";
+    QFile list(dir + "/problemes.txt");
+    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+    std::string error;
+    const auto problems = parseProblemSource(list.readAll().toStdString(), error);
+    ASSERT_FALSE(problems.empty()) << error;
+    // A gain problem: its solution line reaches the goal.
+    const auto gain = std::find_if(problems.begin(), problems.end(),
+                                   [](const ProblemEntry& p) { return !p.forcedWin; });
+    ASSERT_NE(gain, problems.end());
+    const ProblemEntry& p = *gain;
+    form->setFileChooser([&](const QString&, const QString&, bool) {
+        return dir + "/" + QString::fromStdString(p.name) + ".dam";
+    });
+    action("Problmes1")->trigger();
+    c().playLoopPass();
+    EXPECT_TRUE(text("Enonce_probleme").startsWith("Problème"));
+    EXPECT_EQ(text("Verdict_probleme"), "À vous de jouer : trouvez le premier coup.");
+    const QString solution = QString::fromStdString(p.solution[0]);
+
+    // Any other first move misses, and the solution is shown.
+    const MoveRecord key = *parseMove(g().board, g().side, p.solution[0]);
+    const int n = g().generateLegal();
+    const auto other = std::find_if(g().gen.list(1).begin(), g().gen.list(1).begin() + n,
+                                    [&](const MoveRecord& m) { return !(m == key); });
+    g().playMove(*other, g().gen.captureCount());
+    c().playLoopPass();
+    EXPECT_TRUE(text("Verdict_probleme").startsWith("Problème manqué. Solution : " + solution));
+    grab(form.get(), "problem_missed");
+
+    // Again from the start: the solution's moves, the computer defending.
+    button("Panel14")->click();
+    c().playLoopPass();
+    EXPECT_EQ(text("Verdict_probleme"), "À vous de jouer : trouvez le premier coup.");
+    for (std::size_t i = 0; i < p.solution.size(); i += 2) {
+        const auto m = parseMove(g().board, g().side, p.solution[i]);
+        if (!m) break; // the computer defended otherwise: the goal is judged all the same
+        g().generateLegal();
+        g().playMove(*m, g().gen.captureCount());
+        const int ply = g().gamePly;
+        runUntil([&] { return g().gamePly > ply || c().gameOver(); });
+        if (i == 0) {
+            EXPECT_NE(text("Verdict_probleme"), "À vous de jouer : trouvez le premier coup.");
+        }
+    }
+    grab(form.get(), "problem_answered");
+    EXPECT_TRUE(text("Verdict_probleme").startsWith("Bon premier coup")
+                || text("Verdict_probleme").startsWith("Problème résolu"));
+
+    // The tab that sets up positions is named for what it does, and opening
+    // it and leaving it unchanged keeps the problem's sides.
+    button("Panel14")->click();
+    c().playLoopPass();
+    const int editorTab = onglet()->indexOf(widget("Probleme0"));
+    EXPECT_EQ(onglet()->tabText(editorTab), "Éditeur");
+    const SideToMove side = g().side;
+    const int computerBlack = g().enginePlaysBlack;
+    onglet()->setCurrentIndex(editorTab);
+    ASSERT_TRUE(c().positionSetupMode());
+    EXPECT_EQ(button("Change_couleur")->text(),
+              computerBlack ? "Ordinateur noir" : "Ordinateur blanc");
+    EXPECT_EQ(button("Couleur_joue")->text(), "Joueur joue");
+    onglet()->setCurrentIndex(0);
+    EXPECT_FALSE(c().positionSetupMode());
+    EXPECT_EQ(g().side, side);
+    EXPECT_EQ(g().enginePlaysBlack, computerBlack);
 }
 
 TEST_F(Training, ShortGamesAreNotLearnedAndWrongSizedLessonsAreRefused)

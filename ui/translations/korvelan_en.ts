@@ -1134,6 +1134,21 @@ Written by the Korvelan team.</translation>
     </message>
 </context>
 <context>
+    <name>kv::ParameterEditor</name>
+    <message>
+        <source>/200 de pion</source>
+        <translation>/200 of a man</translation>
+    </message>
+    <message>
+        <source>Un nombre entier de %1 à %2</source>
+        <translation>A whole number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>« %1 » refusé : %2.</source>
+        <translation>“%1” refused: %2.</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersPanel</name>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
@@ -1445,10 +1460,6 @@ Written by the Korvelan team.</translation>
         <translation>Play this position</translation>
     </message>
     <message>
-        <source>Probleme</source>
-        <translation>Problem</translation>
-    </message>
-    <message>
         <source>Ordinateur joue</source>
         <translation>Computer&apos;s turn</translation>
     </message>
@@ -1483,6 +1494,26 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Korvelan retient la position finale de la partie et le score que l&apos;analyse lui donne : il en tiendra compte dans ses prochaines recherches. La leçon est enregistrée dans un fichier.</source>
         <translation>Korvelan remembers the final position of the game with the score the analysis gives it, and takes it into account in its next searches. The lesson is saved in a file.</translation>
+    </message>
+    <message>
+        <source>À vous de jouer : trouvez le premier coup.</source>
+        <translation>Your move: find the first move.</translation>
+    </message>
+    <message>
+        <source>Bon premier coup ! Continuez jusqu&apos;au but.</source>
+        <translation>Good first move! Play on to the goal.</translation>
+    </message>
+    <message>
+        <source>Problème résolu ! Solution : %1</source>
+        <translation>Problem solved! Solution: %1</translation>
+    </message>
+    <message>
+        <source>Problème manqué. Solution : %1 (« Revoir coup » pour réessayer)</source>
+        <translation>Problem missed. Solution: %1 (“Same pos.” to try again)</translation>
+    </message>
+    <message>
+        <source>Éditeur</source>
+        <translation>Editor</translation>
     </message>
 </context>
 </TS>

@@ -1134,6 +1134,21 @@ Escrito por el equipo Korvelan.</translation>
     </message>
 </context>
 <context>
+    <name>kv::ParameterEditor</name>
+    <message>
+        <source>/200 de pion</source>
+        <translation>/200 de peón</translation>
+    </message>
+    <message>
+        <source>Un nombre entier de %1 à %2</source>
+        <translation>Un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>« %1 » refusé : %2.</source>
+        <translation>«%1» rechazado: %2.</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersPanel</name>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
@@ -1445,10 +1460,6 @@ Escrito por el equipo Korvelan.</translation>
         <translation>Jugar esta posición</translation>
     </message>
     <message>
-        <source>Probleme</source>
-        <translation>Problema</translation>
-    </message>
-    <message>
         <source>Ordinateur joue</source>
         <translation>Turno del ordenador</translation>
     </message>
@@ -1483,6 +1494,26 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Korvelan retient la position finale de la partie et le score que l&apos;analyse lui donne : il en tiendra compte dans ses prochaines recherches. La leçon est enregistrée dans un fichier.</source>
         <translation>Korvelan recuerda la posición final de la partida con la puntuación que le da el análisis, y la tendrá en cuenta en sus próximas búsquedas. La lección se guarda en un archivo.</translation>
+    </message>
+    <message>
+        <source>À vous de jouer : trouvez le premier coup.</source>
+        <translation>Le toca: encuentre la primera jugada.</translation>
+    </message>
+    <message>
+        <source>Bon premier coup ! Continuez jusqu&apos;au but.</source>
+        <translation>¡Buena primera jugada! Siga hasta el objetivo.</translation>
+    </message>
+    <message>
+        <source>Problème résolu ! Solution : %1</source>
+        <translation>¡Problema resuelto! Solución: %1</translation>
+    </message>
+    <message>
+        <source>Problème manqué. Solution : %1 (« Revoir coup » pour réessayer)</source>
+        <translation>Problema fallado. Solución: %1 («Repetir jugada» para volver a intentarlo)</translation>
+    </message>
+    <message>
+        <source>Éditeur</source>
+        <translation>Editor</translation>
     </message>
 </context>
 </TS>

@@ -1134,6 +1134,21 @@ Scritto dal gruppo Korvelan.</translation>
     </message>
 </context>
 <context>
+    <name>kv::ParameterEditor</name>
+    <message>
+        <source>/200 de pion</source>
+        <translation>/200 di pedina</translation>
+    </message>
+    <message>
+        <source>Un nombre entier de %1 à %2</source>
+        <translation>Un numero intero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>« %1 » refusé : %2.</source>
+        <translation>«%1» rifiutato: %2.</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersPanel</name>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
@@ -1445,10 +1460,6 @@ Scritto dal gruppo Korvelan.</translation>
         <translation>Gioca questa posizione</translation>
     </message>
     <message>
-        <source>Probleme</source>
-        <translation>Problema</translation>
-    </message>
-    <message>
         <source>Ordinateur joue</source>
         <translation>Tocca al calcolatore</translation>
     </message>
@@ -1483,6 +1494,26 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Korvelan retient la position finale de la partie et le score que l&apos;analyse lui donne : il en tiendra compte dans ses prochaines recherches. La leçon est enregistrée dans un fichier.</source>
         <translation>Korvelan memorizza la posizione finale della partita con il punteggio dato dall&apos;analisi, e ne terrà conto nelle prossime ricerche. La lezione viene salvata in un file.</translation>
+    </message>
+    <message>
+        <source>À vous de jouer : trouvez le premier coup.</source>
+        <translation>Tocca a voi: trovate la prima mossa.</translation>
+    </message>
+    <message>
+        <source>Bon premier coup ! Continuez jusqu&apos;au but.</source>
+        <translation>Buona prima mossa! Continuate fino all'obiettivo.</translation>
+    </message>
+    <message>
+        <source>Problème résolu ! Solution : %1</source>
+        <translation>Problema risolto! Soluzione: %1</translation>
+    </message>
+    <message>
+        <source>Problème manqué. Solution : %1 (« Revoir coup » pour réessayer)</source>
+        <translation>Problema mancato. Soluzione: %1 («Rivedi mossa» per riprovare)</translation>
+    </message>
+    <message>
+        <source>Éditeur</source>
+        <translation>Editor</translation>
     </message>
 </context>
 </TS>

@@ -1134,6 +1134,21 @@ Geschreven door het Korvelan-team.</translation>
     </message>
 </context>
 <context>
+    <name>kv::ParameterEditor</name>
+    <message>
+        <source>/200 de pion</source>
+        <translation>/200 van een schijf</translation>
+    </message>
+    <message>
+        <source>Un nombre entier de %1 à %2</source>
+        <translation>Een geheel getal van %1 tot %2</translation>
+    </message>
+    <message>
+        <source>« %1 » refusé : %2.</source>
+        <translation>„%1” geweigerd: %2.</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersPanel</name>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
@@ -1445,10 +1460,6 @@ Geschreven door het Korvelan-team.</translation>
         <translation>Deze stelling spelen</translation>
     </message>
     <message>
-        <source>Probleme</source>
-        <translation>Probleem</translation>
-    </message>
-    <message>
         <source>Ordinateur joue</source>
         <translation>Computer aan zet</translation>
     </message>
@@ -1483,6 +1494,26 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Korvelan retient la position finale de la partie et le score que l&apos;analyse lui donne : il en tiendra compte dans ses prochaines recherches. La leçon est enregistrée dans un fichier.</source>
         <translation>Korvelan onthoudt de eindstelling van de partij met de score die de analyse eraan geeft, en houdt er bij volgende berekeningen rekening mee. De les wordt in een bestand bewaard.</translation>
+    </message>
+    <message>
+        <source>À vous de jouer : trouvez le premier coup.</source>
+        <translation>U bent aan zet: vind de eerste zet.</translation>
+    </message>
+    <message>
+        <source>Bon premier coup ! Continuez jusqu&apos;au but.</source>
+        <translation>Goede eerste zet! Speel door tot het doel.</translation>
+    </message>
+    <message>
+        <source>Problème résolu ! Solution : %1</source>
+        <translation>Probleem opgelost! Oplossing: %1</translation>
+    </message>
+    <message>
+        <source>Problème manqué. Solution : %1 (« Revoir coup » pour réessayer)</source>
+        <translation>Probleem gemist. Oplossing: %1 („Zet opnieuw” om opnieuw te proberen)</translation>
+    </message>
+    <message>
+        <source>Éditeur</source>
+        <translation>Editor</translation>
     </message>
 </context>
 </TS>

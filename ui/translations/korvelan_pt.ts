@@ -1134,6 +1134,21 @@ Escrito pela equipe Korvelan.</translation>
     </message>
 </context>
 <context>
+    <name>kv::ParameterEditor</name>
+    <message>
+        <source>/200 de pion</source>
+        <translation>/200 de pedra</translation>
+    </message>
+    <message>
+        <source>Un nombre entier de %1 à %2</source>
+        <translation>Um número inteiro de %1 a %2</translation>
+    </message>
+    <message>
+        <source>« %1 » refusé : %2.</source>
+        <translation>«%1» recusado: %2.</translation>
+    </message>
+</context>
+<context>
     <name>kv::PlayersPanel</name>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
@@ -1445,10 +1460,6 @@ Escrito pela equipe Korvelan.</translation>
         <translation>Jogar esta posição</translation>
     </message>
     <message>
-        <source>Probleme</source>
-        <translation>Problema</translation>
-    </message>
-    <message>
         <source>Ordinateur joue</source>
         <translation>Vez do computador</translation>
     </message>
@@ -1483,6 +1494,26 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Korvelan retient la position finale de la partie et le score que l&apos;analyse lui donne : il en tiendra compte dans ses prochaines recherches. La leçon est enregistrée dans un fichier.</source>
         <translation>O Korvelan memoriza a posição final da partida com o valor que a análise lhe dá, e tem-na em conta nas próximas pesquisas. A lição é guardada num ficheiro.</translation>
+    </message>
+    <message>
+        <source>À vous de jouer : trouvez le premier coup.</source>
+        <translation>É a sua vez: encontre o primeiro lance.</translation>
+    </message>
+    <message>
+        <source>Bon premier coup ! Continuez jusqu&apos;au but.</source>
+        <translation>Bom primeiro lance! Continue até ao objetivo.</translation>
+    </message>
+    <message>
+        <source>Problème résolu ! Solution : %1</source>
+        <translation>Problema resolvido! Solução: %1</translation>
+    </message>
+    <message>
+        <source>Problème manqué. Solution : %1 (« Revoir coup » pour réessayer)</source>
+        <translation>Problema falhado. Solução: %1 («Rever lance» para tentar de novo)</translation>
+    </message>
+    <message>
+        <source>Éditeur</source>
+        <translation>Editor</translation>
     </message>
 </context>
 </TS>
