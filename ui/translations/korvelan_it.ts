@@ -1501,7 +1501,7 @@ Scritto dal gruppo Korvelan.</translation>
     </message>
     <message>
         <source>Bon premier coup ! Continuez jusqu&apos;au but.</source>
-        <translation>Buona prima mossa! Continuate fino all'obiettivo.</translation>
+        <translation>Buona prima mossa! Continuate fino all&apos;obiettivo.</translation>
     </message>
     <message>
         <source>Problème résolu ! Solution : %1</source>
