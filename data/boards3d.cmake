@@ -1,9 +1,9 @@
-# The 3D board pictures and the square images of the seven piece sets.
+# The 3D board pictures and the square images of the eight piece sets.
 set(kv_boards3d)
 foreach(n RANGE 1 8)
   list(APPEND kv_boards3d ${KV_PROGRAM_DIR}/damier${n}i.bmp ${KV_PROGRAM_DIR}/damier${n}wi.bmp)
 endforeach()
-foreach(set 1 3 4 5 6 7 8)
+foreach(set RANGE 1 8)
   foreach(square RANGE 1 32)
     foreach(kind pv pb db pn dn)
       list(APPEND kv_boards3d ${KV_PROGRAM_DIR}/Images${set}i/${kind}${set}_${square}i.bmp)

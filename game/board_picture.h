@@ -27,6 +27,8 @@ struct BoardPicture {
     bool inverted = false;  // turned half a circle
     bool numbering = false; // square labels shown
     bool blind = false;     // pieces not drawn
+    // The engine's advice for the user ("Conseil"): an arrow, 0 when none.
+    Square hintFrom = 0, hintTo = 0;
 
     // Drawing a square paints over its marker, as a fresh square image does.
     void draw(Square s, std::uint8_t c)

@@ -119,6 +119,7 @@ void GameController::handleBoardClick(Cell cell)
     requestStop(false);
     if (!view_.clockTimerRunning()) {
         clocks_.stampBoth();
+        clocksPaused_ = false; // a move ends a pause
         view_.startClockTimer();
     }
     if (game_.recordFull()) {
@@ -126,6 +127,7 @@ void GameController::handleBoardClick(Cell cell)
         return;
     }
 
+    input_.playSingleMoveAtOnce = options.singleClickMove;
     const ClickResult r = input_.click(game_.board, game_.side, game_.gen, s);
     if (input_.captureNotice()) view_.showPanel(GamePanel::CaptureNotice, true);
     switch (r) {

@@ -45,6 +45,7 @@ void GameController::playLoopPass()
     if (computerVsComputer()) engineTurn_ = true;
 
     // 2. Show the mode and what may be used now.
+    dropStaleHint();
     refreshCommands();
     view_.refreshStatus();
 
@@ -229,6 +230,8 @@ void GameController::tickClock()
     // The clocks stop with the game, and stand still while an analysis walks
     // through it: the analysis is not a turn of either player.
     if (gameOver() || analysing_) return;
+    // Setting up a position or choosing a new game is no one's thinking time.
+    if (positionSetupMode_ || clocksHeld_ || clocksPaused_) return;
     const int side = game_.side;
     view_.showClock(side, clockText(clocks_.runningTotal(game_, side)));
 }
@@ -245,14 +248,33 @@ void GameController::pauseClocks()
 {
     // The seconds spent so far in this turn are banked before the clock stops;
     // the turn starts again when the pause ends, so only the pause is left out.
+    if (!clocksPaused_ && !clocksHeld_ && view_.clockTimerRunning()) bankRunningTurn();
+    clocksPaused_ = true;
+}
+
+void GameController::restartClocks()
+{
+    clocksPaused_ = false;
+    if (!clocksHeld_) clocks_.stampBoth();
+}
+
+void GameController::holdClocks(bool held)
+{
+    if (held == clocksHeld_) return;
+    clocksHeld_ = held;
+    if (clocksPaused_ || !view_.clockTimerRunning()) return; // they stand still already
+    if (held) bankRunningTurn();
+    else clocks_.stampBoth();
+}
+
+void GameController::bankRunningTurn()
+{
     if (gameOver()) return; // its clocks already stand still
     const int side = game_.side;
     clocks_.closeTurn(game_, side);
     clocks_.stamp(side);
     showClocks();
 }
-
-void GameController::restartClocks() { clocks_.stampBoth(); }
 
 // ---------------------------------------------------------------- options
 

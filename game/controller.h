@@ -46,6 +46,7 @@ struct GameOptions {
     bool stopByClick = true;       // "Arret réflexion par clic souris"
     bool moveIndication = true;    // "Indication des mouvements"
     bool decomposeCaptures = true; // "Décomposer les prises"
+    bool singleClickMove = false;  // "Coup unique joué d'un clic"
     bool beep = true;              // "Bip à chaque coup"
     bool otherSounds = true;       // "Autres"
     bool blind = false;            // "Jeu en aveugle"
@@ -149,6 +150,11 @@ public:
     Cell pendingCell() const { return pendingCell_; }
     void handleBoardClick(Cell cell);
 
+    // ---- "Conseil": the engine's move for the user, an arrow on the board
+    // until the position changes; never in a rated match.
+    void showHint();
+    bool hintAllowed() const;
+
     // ---- record navigation
     void stepBack();
     void stepForward();
@@ -174,6 +180,10 @@ public:
     void resetClocks();
     void pauseClocks();   // Pause pressed: the turn's time so far is kept
     void restartClocks(); // Pause released: turns start now
+    bool clocksPaused() const { return clocksPaused_; }
+    // While the new-game pages are open over the game, its clocks stand
+    // still; closed without a new game, the turn goes on from there.
+    void holdClocks(bool held);
 
     // ---- options with an effect on the picture
     void toggleNumbering();
@@ -281,6 +291,7 @@ private:
     bool stepChangesNothing(bool nothingToShow);
     int plyOfLine(int line) const; // the ply revenir_n shows for a line
     void showClocks();
+    void bankRunningTurn(); // the side to move keeps the time of its turn so far
     void showInputMarkers();
     void clearInput();
     // What a game keeps about how it ended and how the computer played it:
@@ -322,6 +333,8 @@ private:
     bool busy_ = false;
     int loopDepth_ = 0;
     bool lastSearchUnlimited_ = false;
+    bool clocksPaused_ = false;
+    bool clocksHeld_ = false;
     // Game analysis and the position editor.
     void analysisStep();
     void endAnalysis();
@@ -338,6 +351,10 @@ private:
     QString endWinner_;  // the winner's name before it, in a match
     SearchResult lastResult_;
     std::deque<std::function<void()>> requests_;
+    // The position the hint arrow was found for.
+    void dropStaleHint();
+    Board hintBoard_ {};
+    SideToMove hintSide_ = White;
 };
 
 } // namespace kv

@@ -112,7 +112,7 @@ ClickResult MoveInput::quietClick(Square s)
             }
             prev = &c;
         }
-        if (!ambiguous_) {
+        if (!ambiguous_ && playSingleMoveAtOnce) {
             finish(candidates_.front());
             return ClickResult::Complete;
         }
@@ -134,6 +134,13 @@ ClickResult MoveInput::captureClick(Square s)
     const std::uint8_t clickedMark = marks_[s];
     const bool firstClick = step_ == 0 && s == path_[0] && clickedMark == 0;
     if (!firstClick && clickedMark == 0) return ClickResult::Ignored;
+    if (firstClick && candidates_.size() == 1 && !playSingleMoveAtOnce) {
+        // The piece's only capture: its final square plays it.
+        const Square f = candidates_.front().finalSquare();
+        marks_[f] = 100;
+        markers_[f] = Marker::Target;
+        return ClickResult::Waiting;
+    }
 
     if (clickedMark == 100) {
         // A final square names one candidate: take the first that ends there

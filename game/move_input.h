@@ -31,6 +31,11 @@ enum class ClickResult {
 
 class MoveInput {
 public:
+    // A piece with one legal move plays it on the click that picks it up;
+    // otherwise its destination is marked and a second click plays it, so a
+    // mis-click commits nothing.
+    bool playSingleMoveAtOnce = false;
+
     // One click on internal square s with `side` to move on `board`.
     // `gen` supplies the legal moves; the board is left as it was.
     ClickResult click(Board& board, SideToMove side, MoveGenerator& gen, Square s);

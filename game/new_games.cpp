@@ -24,6 +24,7 @@ void GameController::resetGame()
     game_.newGame();
     game_.board[0] = OffBoard;
     clocks_.reset(game_);
+    clocksHeld_ = false;
     picture_.inverted = false;
     picture_.showBoard(game_.displayed);
     picture_.clearMarkers();

@@ -96,8 +96,48 @@ public:
     }
 };
 
+// The window's search observer. While the engine thinks on the user's time
+// in a rated match, its root moves and principal line are the user's best
+// moves: the window is only told that a search started, and the statistics
+// of the engine's last move (whose line holds the user's expected reply) go.
+class GameSession::ObserverRelay : public SearchObserver {
+public:
+    SearchObserver* observer = nullptr;
+    GameView* view = nullptr;
+    const GameController* controller = nullptr;
+
+    void clearRootLines() override
+    {
+        if (observer) observer->clearRootLines();
+        if (view && hidden()) view->clearStatistics();
+    }
+    void setRootLine(int index, const RootLine& line) override
+    {
+        if (observer && !hidden()) observer->setRootLine(index, line);
+    }
+    void searchInfo(const SearchInfo& info) override
+    {
+        if (observer && !hidden()) observer->searchInfo(info);
+    }
+    void clock(SideToMove side, int usedSeconds) override
+    {
+        if (observer) observer->clock(side, usedSeconds);
+    }
+    void iterationFinished(int depth, int score) override
+    {
+        if (observer) observer->iterationFinished(depth, score);
+    }
+
+private:
+    bool hidden() const
+    {
+        return controller && controller->pondering() && controller->matchState() == 1;
+    }
+};
+
 GameSession::GameSession(const DataPaths& paths)
-    : paths_(paths), parameters_(defaultParameters()), relay_(std::make_unique<ViewRelay>())
+    : paths_(paths), parameters_(defaultParameters()), relay_(std::make_unique<ViewRelay>()),
+      observerRelay_(std::make_unique<ObserverRelay>())
 {
     // The shipped key file; the learned positions were stored under these
     // keys. Without it the engine uses the same keys built from their seed,
@@ -109,6 +149,8 @@ GameSession::GameSession(const DataPaths& paths)
         = std::make_unique<SearchContext>(keys ? *keys : HashKeyTables::generated(), parameters_);
     game_.newGame();
     controller_ = std::make_unique<GameController>(game_, *search_, *relay_);
+    observerRelay_->controller = controller_.get();
+    observerRelay_->view = relay_.get();
 }
 
 GameSession::~GameSession() { detachView(); }
@@ -116,12 +158,14 @@ GameSession::~GameSession() { detachView(); }
 void GameSession::attachView(GameView& view, SearchObserver& observer)
 {
     relay_->view = &view;
-    search_->observer = &observer;
+    observerRelay_->observer = &observer;
+    search_->observer = observerRelay_.get();
 }
 
 void GameSession::detachView()
 {
     relay_->view = nullptr;
+    observerRelay_->observer = nullptr;
     search_->observer = nullptr;
 }
 

@@ -124,6 +124,8 @@ private:
     std::unique_ptr<SearchContext> search_;
     class ViewRelay;
     std::unique_ptr<ViewRelay> relay_;
+    class ObserverRelay;
+    std::unique_ptr<ObserverRelay> observerRelay_;
     std::unique_ptr<GameController> controller_;
     PlayerRegistry registry_;
 };

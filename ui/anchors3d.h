@@ -13,6 +13,10 @@ namespace kv::view3d {
 constexpr int kPictureWidth = 785;
 constexpr int kPictureHeight = 521;
 constexpr int kClickBox = 60; // side of the box from an anchor that selects its square
+// Where the centre of a square lies in its anchor's box: the pictures' camera
+// is fitted to these points, and the window draws the squares' outlines from them.
+constexpr double kSquareCentreX = 30;
+constexpr double kSquareCentreY = 31;
 
 struct Anchor {
     int x, y;

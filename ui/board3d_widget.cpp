@@ -3,11 +3,14 @@
 #include "rules/geometry.h"
 #include "ui/anchors3d.h"
 #include "ui/board_colours.h"
+#include "ui/hint_arrow.h"
 #include "ui/square_label.h"
 
 #include <QFileInfo>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
+#include <QTransform>
 
 namespace kv {
 
@@ -16,11 +19,29 @@ namespace {
 using view3d::kAnchors;
 using view3d::kPictureHeight;
 using view3d::kPictureWidth;
+using view3d::kSquareCentreX;
+using view3d::kSquareCentreY;
 
 // Content prefixes of the square images, by piece code.
 constexpr const char* kPrefixes[5] = { "pv", "pb", "db", "pn", "dn" };
 // A square image larger than this would cover other squares: refused.
 constexpr int kMaxSquareImage = 120;
+
+// The mean colour of the picture's top and bottom rows: the table the
+// picture is cut from, carried on where the widget is higher than the picture.
+QColor edgeColour(const QImage& img)
+{
+    double r = 0, g = 0, b = 0;
+    int n = 0;
+    for (int y : { 0, 1, 2, img.height() - 3, img.height() - 2, img.height() - 1 })
+        for (int x = 0; x < img.width(); ++x, ++n) {
+            const QRgb c = img.pixel(x, y);
+            r += qRed(c);
+            g += qGreen(c);
+            b += qBlue(c);
+        }
+    return n ? QColor(int(r / n), int(g / n), int(b / n)) : QColor();
+}
 
 } // namespace
 
@@ -61,6 +82,7 @@ bool Board3DWidget::loadBackground(const QString& programDir, int theme, QString
         }
     }
     background_ = composed;
+    tableColour_ = edgeColour(composed);
     theme_ = theme;
     ++backgroundLoads_;
     update();
@@ -152,6 +174,7 @@ void Board3DWidget::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.setRenderHint(QPainter::Antialiasing);
+    if (tableColour_.isValid()) p.fillRect(rect(), tableColour_);
     const QRectF target = pictureRect();
     p.drawImage(target, composed());
 
@@ -178,13 +201,56 @@ void Board3DWidget::paintEvent(QPaintEvent*)
             p.setPen(Qt::black);
             p.drawText(box, Qt::AlignCenter, QString::fromLatin1(label(s).data(), 2));
         }
-        const MarkColour m = picture_.marker[s];
-        if (m != MarkColour::None) {
-            p.setPen(QPen(QColor(0, 0, 0, 160), 1));
-            p.setBrush(markerColour(m));
-            p.drawEllipse(QRectF(a.x + 24, a.y + 25, 12, 8));
-        }
     }
+    // The markers outline their squares as the flat board's do, in the
+    // picture's perspective: a coloured line on a dark one, seen on any theme.
+    p.setBrush(Qt::NoBrush);
+    for (int position = 1; position <= 32; ++position) {
+        const Square s = picture_.inverted ? mirror(static_cast<Square>(position))
+                                           : static_cast<Square>(position);
+        const MarkColour m = picture_.marker[s];
+        if (m == MarkColour::None) continue;
+        const QPolygonF outline = squareOutline(position);
+        p.setPen(QPen(QColor(0, 0, 0, 170), 6.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolygon(outline);
+        p.setPen(QPen(markerColour(m), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolygon(outline);
+    }
+
+    if (picture_.hintFrom && picture_.hintTo) {
+        // From centre to centre of the two squares as they are shown.
+        auto centre = [this](Square s) {
+            const int position = picture_.inverted ? mirror(s) : s;
+            const QPolygonF q = squareOutline(position);
+            return (q[0] + q[2]) / 2;
+        };
+        const QPolygonF origin
+            = squareOutline(picture_.inverted ? mirror(picture_.hintFrom) : picture_.hintFrom);
+        drawHintArrow(p, centre(picture_.hintFrom), centre(picture_.hintTo),
+                      QLineF(origin[0], origin[1]).length());
+    }
+}
+
+QPolygonF Board3DWidget::squareOutline(int position)
+{
+    // The board plane seen through the pictures' camera: the perspective map
+    // that takes the centres of four far-apart squares to their anchors.
+    static const QTransform toPicture = [] {
+        QPolygonF board, picture;
+        for (int q : { 1, 4, 32, 29 }) {
+            const auto s = static_cast<Square>(q);
+            board << QPointF(columnOf(s) + 0.5, rowOf(s) + 0.5);
+            picture << QPointF(kAnchors[q].x + kSquareCentreX, kAnchors[q].y + kSquareCentreY);
+        }
+        QTransform t;
+        QTransform::quadToQuad(board, picture, t);
+        return t;
+    }();
+    const auto s = static_cast<Square>(position);
+    const double x = columnOf(s), y = rowOf(s), in = 0.06;
+    return toPicture.map(
+        QPolygonF({ QPointF(x + in, y + in), QPointF(x + 1 - in, y + in),
+                    QPointF(x + 1 - in, y + 1 - in), QPointF(x + in, y + 1 - in) }));
 }
 
 void Board3DWidget::mousePressEvent(QMouseEvent* e)

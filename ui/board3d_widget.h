@@ -1,13 +1,15 @@
 // The 3D board: a theme's pre-rendered picture (785 x 521) with, on each
 // square, the image of its content taken from the theme's piece set, then the
-// square labels and the move markers. The picture is scaled to the widget,
-// keeping its proportions; a mouse press is mapped back through the same
-// scale to the picture, then to the square whose click box holds it.
+// square labels and the move markers, outlines of the squares in perspective. The picture is scaled
+// to the widget, keeping its proportions; a mouse press is mapped back through the same scale to
+// the picture, then to the square whose click box holds it.
 #pragma once
 
 #include "game/board_picture.h"
 
+#include <QColor>
 #include <QImage>
+#include <QPolygonF>
 #include <QString>
 #include <QWidget>
 
@@ -41,6 +43,9 @@ public:
     // the point is in no square's click box.
     Cell cellAt(QPointF widgetPoint) const;
 
+    // The outline of a display position's square on the picture (picture pixels).
+    static QPolygonF squareOutline(int position);
+
     // The picture as drawn at its own size (what the window shows, unscaled).
     QImage composed() const;
 
@@ -59,6 +64,7 @@ protected:
 private:
     const BoardPicture& picture_;
     QImage background_;
+    QColor tableColour_; // around the picture when the widget is higher
     std::array<std::array<QImage, 33>, 5> squares_ {}; // [content][display position]
     int theme_ = 0;
     int set_ = 0;

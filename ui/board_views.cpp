@@ -17,13 +17,14 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolButton>
 
 #include <cmath>
@@ -40,7 +41,7 @@ struct ThemeEntry {
     void (BoardViews::*handler)();
 };
 
-// Themes 1..8 in order; themes 1 and 2 share piece set 1.
+// Themes 1..8 in order, each with its own piece set of the same number.
 const ThemeEntry kThemes[8] = {
     { "Damier3D1", QT_TRANSLATE_NOOP("kv::BoardViews", "Classique"),
       &BoardViews::showClassicTheme },
@@ -56,14 +57,16 @@ const ThemeEntry kThemes[8] = {
       &BoardViews::showBahiaTheme },
 };
 
-constexpr int pieceSetOf(int theme) { return theme <= 2 ? 1 : theme; }
-
 QString welcomeButtonName(int theme) { return QString("BoutonDamier3D%1").arg(theme); }
 
 // The board and the column beside it: a widget of the column keeps its
 // distance from the board's right edge.
 constexpr int kColumnGap = kColumnX - 528;
 constexpr int kColumnSpace = kColumnWidth + 8;
+// The foot of the tabs as first laid out.
+constexpr int kTabBottom = kTabY + kTabHeight;
+// The smallest board beside the column: the window then fits 800 points.
+constexpr int kSmallestBoard = 470;
 
 // Calls a function whenever the watched widget changes size.
 class ResizeWatcher : public QObject {
@@ -189,6 +192,14 @@ void BoardViews::build()
             grid->addWidget(b, (n - 1) / 4, 1 + (n - 1) % 4);
         }
         column->insertWidget(column->indexOf(row) + 1, themes);
+
+        // Straight back to the last game, offered once the last view is known.
+        auto* resume = new QPushButton(tr("Reprendre la dernière partie"), welcome);
+        resume->setObjectName("BoutonReprendre");
+        resume->setIconSize(QSize(60, 40));
+        resume->setStyleSheet("QPushButton { font-size: 16px; padding: 8px 20px; }");
+        resume->hide();
+        column->insertWidget(column->indexOf(row), resume, 0, Qt::AlignHCenter);
     }
 
     // A theme whose picture is not there is not offered.
@@ -199,9 +210,38 @@ void BoardViews::build()
         }
     }
 
+    // The boards grow with the window from the smallest room the column
+    // leaves them; the status bar is there from the start, so that a message
+    // never makes the window grow or the board shrink.
+    central->setMinimumSize(kSmallestBoard + kColumnGap + kColumnSpace, 520);
+    window_.statusBar()->setSizeGripEnabled(false);
+    // Until the window is placed, it holds the flat board at its own size.
+    window_.resize(
+        QSize(528 + kColumnGap + kColumnSpace, 520)
+        + QSize(0,
+                window_.menuBar()->sizeHint().height() + window_.statusBar()->sizeHint().height()));
     central->installEventFilter(new ResizeWatcher(this, [this] { layoutBoards(); }));
     layoutBoards();
     syncTwins();
+}
+
+void BoardViews::offerLastView(int theme)
+{
+    auto* resume = window_.findChild<QPushButton*>("BoutonReprendre");
+    if (!resume || theme < 0 || theme > 8) return;
+    if (theme > 0 && !action(kThemes[theme - 1].action)->isVisible()) return;
+    const QString picture
+        = theme ? session_.themeBoardImage(theme, true) : session_.boardImage("1dba.bmp");
+    resume->setIcon(QIcon(QPixmap::fromImage(QImage(picture).scaled(
+        resume->iconSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation))));
+    disconnect(resume, &QPushButton::clicked, this, nullptr);
+    connect(resume, &QPushButton::clicked, this, [this, theme] {
+        if (theme) startWithTheme(theme);
+        else window_.startWithFlatBoard();
+    });
+    resume->setDefault(true);
+    resume->show();
+    resume->setFocus();
 }
 
 // ------------------------------------------------------------------ view commands
@@ -223,7 +263,7 @@ bool BoardViews::showTheme(int theme)
 {
     // The piece set only when it changes, the background only with the theme.
     QString missing;
-    const int set = pieceSetOf(theme);
+    const int set = theme;
     if (board3d_->pieceSet() != set
         && !board3d_->loadPieceSet(session_.programDir(), set, missing)) {
         hideTheme(theme, missing);
@@ -237,25 +277,12 @@ bool BoardViews::showTheme(int theme)
     action("Damier2D1")->setChecked(false);
     for (int n = 1; n <= 8; ++n) action(kThemes[n - 1].action)->setChecked(n == theme);
     action("Jeuenaveugle1")->setEnabled(true);
-    const bool wasFlat = theme_ == 0;
     theme_ = theme;
     window_.board()->hide();
     topPanel_->hide();
     bottomPanel_->hide();
     board3d_->show();
     board3d_->lower(); // under the panels laid over the board
-    if (wasFlat && !window_.isMaximized() && !window_.isFullScreen()) {
-        // Room for the picture at its own size, when the screen has it.
-        const int needW = view3d::kPictureWidth + kColumnGap + kColumnSpace;
-        const QSize grow(std::max(0, needW - window_.centralWidget()->width()),
-                         std::max(0, view3d::kPictureHeight - window_.centralWidget()->height()));
-        if (grow.width() > 0 || grow.height() > 0) {
-            QSize want = window_.size() + grow;
-            if (window_.screen())
-                want = want.boundedTo(window_.screen()->availableGeometry().size());
-            window_.resize(want);
-        }
-    }
     layoutBoards();
     syncTwins();
     window_.boardChanged();
@@ -311,13 +338,26 @@ void BoardViews::layoutBoards()
     const int bw = static_cast<int>(std::lround(natural.width() * scale));
     const int bh = static_cast<int>(std::lround(natural.height() * scale));
     const int left = std::max(0, (w - bw - kColumnGap - kColumnSpace) / 2);
+    // The 3D picture, wider than high, sits in the middle of the height it
+    // leaves; the flat board fills the height.
+    const int pictureTop = theme_ ? std::max(0, (h - bh) / 2) : 0;
     window_.board()->setGeometry(left, 0, theme_ ? 528 : bw, theme_ ? 520 : bh);
-    board3d_->setGeometry(left, 0, bw, bh);
+    // The 3D board's widget takes the whole height: the bands above and
+    // below the picture are its table.
+    board3d_->setGeometry(left, 0, bw, std::max(bh, h));
 
-    // The column follows the board's right edge; panels over the board stay
-    // centred on it. Each widget moves from where it was first laid out.
+    // The column runs down the board's side: the players' panels at the top
+    // and the foot of the board, the tabs taking the height between, the rows
+    // under the tabs kept above the foot. Without the players' panels (3D)
+    // the column takes the window's height.
+    constexpr int panelRoom = 520 - kBottomPanelY; // what a player's panel takes
+    const int footY = std::max(kBottomPanelY, bh - panelRoom);
+    // In 3D the players' panels are on the picture: the column starts at the
+    // top and its tabs take the panels' room as well.
+    const int lift = theme_ ? panelRoom - 2 : 0;
+    const int stretch = theme_ ? std::max(520, h) - kBottomPanelY + lift : footY - kBottomPanelY;
     const int columnX = left + bw + kColumnGap;
-    const QPoint boardShift(left + bw / 2 - 528 / 2, bh / 2 - 520 / 2);
+    const QPoint boardShift(left + bw / 2 - 528 / 2, pictureTop + bh / 2 - 520 / 2);
     for (QObject* o : central->children()) {
         auto* wdg = qobject_cast<QWidget*>(o);
         if (!wdg || wdg == window_.board() || wdg == board3d_ || wdg->isWindow()) continue;
@@ -325,14 +365,22 @@ void BoardViews::layoutBoards()
             wdg->setGeometry(central->rect());
             continue;
         }
+        // Each widget moves from where it was first laid out.
         const QRect first = placedAt_.emplace(wdg, wdg->geometry()).first->second;
-        if (first.x() >= kColumnX) wdg->move(columnX + first.x() - kColumnX, wdg->y());
-        else wdg->move(first.topLeft() + boardShift);
+        if (first.x() < kColumnX) {
+            wdg->move(first.topLeft() + boardShift);
+            continue;
+        }
+        int y = first.y();
+        if (first.y() > kTopPanelY) y -= lift;
+        if (first.y() >= kTabBottom) y += stretch;    // under the tabs
+        else if (first.y() > kTabY) y += stretch / 2; // over the tabs, centred on them
+        wdg->move(columnX + first.x() - kColumnX, y);
+        if (wdg->objectName() == "Onglet") wdg->resize(first.width(), first.height() + stretch);
     }
 
     // The players' panels at the top and the foot of the board, each on its player's side.
     const bool turned = session_.game().orientation != 0;
-    const int footY = std::max(kBottomPanelY, bh - (520 - kBottomPanelY));
     topPanel_->move(topPanel_->x(), turned ? footY : kTopPanelY);
     bottomPanel_->move(bottomPanel_->x(), turned ? kTopPanelY : footY);
 
@@ -346,10 +394,13 @@ void BoardViews::layoutBoards()
                   " font-size: %2px; font-weight: bold; }"
                   "QLabel#N3D, QLabel#B3D { font-family: sans-serif; font-size: %3px; }"
                   "QLabel#Nbnoirs3d, QLabel#Nbblancs3d { font-family: sans-serif; font-size: %3px;"
-                  " font-weight: normal; }")
+                  " font-weight: normal; }"
+                  // The side to move, framed in gold as on the flat board.
+                  "QFrame[trait=\"true\"] { border: %4px solid #e0a82e; }")
               .arg(px(6))
               .arg(std::max(10, px(18)))
-              .arg(std::max(8, px(12)));
+              .arg(std::max(8, px(12)))
+              .arg(std::max(2, px(3)));
     const QRect top(board3d_->toWidget({ 6, 56 }).toPoint(), QSize(px(118), px(62)));
     const QRect bottom(board3d_->toWidget({ 6, 448 }).toPoint(), QSize(px(118), px(62)));
     for (auto [twin, rect] : { std::pair { &twinBlack_, turned ? bottom : top },
@@ -371,6 +422,15 @@ void BoardViews::syncTwins()
     twinWhite_.seconds->setText(whiteSeconds_->text());
     twinBlack_.count->setText(blackCount_->text());
     twinWhite_.count->setText(whiteCount_->text());
+    for (auto [twin, panel] :
+         { std::pair { &twinBlack_, topPanel_ }, { &twinWhite_, bottomPanel_ } }) {
+        const bool toMove = panel->property("trait").toBool();
+        if (twin->frame->property("trait").toBool() != toMove) {
+            twin->frame->setProperty("trait", toMove);
+            twin->frame->style()->unpolish(twin->frame);
+            twin->frame->style()->polish(twin->frame);
+        }
+    }
     layoutBoards(); // the turned board swaps the two panels
 }
 

@@ -35,6 +35,9 @@ public:
 
     Board3DWidget* board3d() const { return board3d_; }
     int theme() const { return theme_; } // 0 while the flat board is shown
+    // The welcome panel's offer to go straight back to the last game on the
+    // view it was played on (0 the flat board, 1..8 a theme).
+    void offerLastView(int theme);
     // Places the boards and the widgets around them for the window's size.
     void layoutBoards();
     // The 3D clock panels show what the flat board's panels show.

@@ -2,6 +2,7 @@
 
 #include "rules/geometry.h"
 #include "ui/board_colours.h"
+#include "ui/hint_arrow.h"
 #include "ui/square_label.h"
 
 #include <QMouseEvent>
@@ -146,6 +147,12 @@ void BoardWidget::paintEvent(QPaintEvent*)
             else p.fillRect(QRect(o, QSize(kSquare, kSquare)), QColor(0xe8, 0xd2, 0xa6));
         }
     for (int s = 1; s <= 32; ++s) drawSquare(p, static_cast<Square>(s));
+
+    if (picture_.hintFrom && picture_.hintTo) {
+        const QPointF half(kSquare / 2.0, kSquare / 2.0);
+        drawHintArrow(p, cellOrigin(cellOf(picture_.hintFrom, picture_.inverted)) + half,
+                      cellOrigin(cellOf(picture_.hintTo, picture_.inverted)) + half, kSquare);
+    }
 }
 
 } // namespace kv

@@ -3,6 +3,7 @@
 #include "game/session.h"
 #include "ui/command_line.h"
 #include "ui/main_window.h"
+#include "ui/remembered_settings.h"
 
 #include <QApplication>
 
@@ -19,8 +20,12 @@ int main(int argc, char* argv[])
     if (line.exitStatus) return kv::finishCommandLine(line);
     kv::GameSession session(kv::DataPaths::forApplication());
     kv::MainWindow form(session);
-    // The window opens maximised, so the board gets the room the screen has.
-    form.showMaximized();
+    // The window opens where it was last, else maximised, so that the board
+    // gets the room the screen has; the options set once come back with it.
+    const kv::RememberedSettings remembered(session.paths().userDataPath("korvelan.ini"));
+    remembered.restore(form);
     kv::startWith(form, line);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    remembered.save(form);
+    return status;
 }

@@ -69,7 +69,6 @@ MainWindow::MainWindow(GameSession& session, QWidget* parent)
 
     auto* central = new QWidget(this);
     central->setObjectName("Fond");
-    central->setMinimumSize(kColumnX + kColumnWidth + 8, 520); // the boards grow with the window
     setCentralWidget(central);
 
     board_ = new BoardWidget(controller_->picture(), central);
@@ -143,7 +142,7 @@ void MainWindow::askNewGame()
                              "qu'il soit classé. Continuer ?")))
         return;
     session_.stopSearch();
-    moveList_->clear();
+    controller_->holdClocks(true); // choosing is no one's thinking time
     players_->loadPlayerLists();
     training_->hideProblemButtons();
     newGame_->show();
@@ -182,19 +181,19 @@ void MainWindow::saveBestMoves()
 
 void MainWindow::toggleClockPause()
 {
-    QAction* a = actions_["Pause2"];
     if (!controller_->currentCommandStates().clockPause) { // a rated match's clocks never stop
-        a->setChecked(!clockTimer_->isActive());
+        actions_["Pause2"]->setChecked(controller_->clocksPaused());
         return;
     }
-    if (!clockTimer_->isActive()) {
+    if (controller_->clocksPaused()) {
         controller_->restartClocks();
         clockTimer_->start();
     } else {
-        clockTimer_->stop();
         controller_->pauseClocks();
+        clockTimer_->stop();
     }
-    a->setChecked(!clockTimer_->isActive());
+    actions_["Pause2"]->setChecked(controller_->clocksPaused());
+    showPlayStatus();
 }
 
 void MainWindow::setLevelEntry(const LevelSetting& level)

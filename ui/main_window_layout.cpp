@@ -97,6 +97,9 @@ void MainWindow::buildMenus()
         syncOptionChecks();
     });
     addAction(fileMenu_, "Abandon1", tr("Abandonner"), &MainWindow::resign);
+    QAction* hint = addAction(fileMenu_, "Conseil1", tr("Conseil"), nullptr,
+                              QKeySequence(Qt::CTRL | Qt::Key_K));
+    connect(hint, &QAction::triggered, this, [this] { controller_->showHint(); });
     fileMenu_->addSeparator();
     addAction(fileMenu_, "Ouvrir1", tr("Ouvrir"), &MainWindow::openGame,
               QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -176,8 +179,7 @@ void MainWindow::buildMenus()
     addAction(options, "Pause1", tr("Arrêt du calcul"), &MainWindow::stopThinking);
     addAction(options, "Horlogeszro1", tr("Horloges à zéro"), &MainWindow::resetClocks);
     QAction* pause2 = addAction(options, "Pause2", tr("Pause"), &MainWindow::toggleClockPause);
-    pause2->setCheckable(true);
-    pause2->setChecked(true); // the clocks run from the user's first click
+    pause2->setCheckable(true); // the clocks run from the user's first click, unpaused
     options->addSeparator();
     addOption(options, "Rflexionsurtempsadverse1", tr("Réflexion sur temps adverse"), true,
               &GameOptions::ponder);
@@ -187,6 +189,8 @@ void MainWindow::buildMenus()
               &GameOptions::moveIndication);
     addOption(options, "Dcomposerlesprises1", tr("Décomposer les prises"), true,
               &GameOptions::decomposeCaptures);
+    addOption(options, "Coupuniquejoue1", tr("Coup unique joué d'un clic"), false,
+              &GameOptions::singleClickMove);
     QAction* blind
         = addOption(options, "Jeuenaveugle1", tr("Jeu en aveugle"), false, &GameOptions::blind);
     disconnect(blind, &QAction::toggled, this, nullptr);
@@ -255,7 +259,7 @@ void MainWindow::buildPanels()
     // The tab control: the move list with the speed buttons, and the engine's thinking.
     tabs_ = new QTabWidget(central);
     tabs_->setObjectName("Onglet");
-    tabs_->setGeometry(kColumnX, kTabY, kColumnWidth, 250);
+    tabs_->setGeometry(kColumnX, kTabY, kColumnWidth, kTabHeight);
     auto* liste = new QWidget;
     liste->setObjectName("Liste");
     auto* lv = new QVBoxLayout(liste);
@@ -398,7 +402,7 @@ void MainWindow::buildWelcome()
     v->addWidget(credits);
     auto* screen
         = makeLabel(welcome_, "Conseil_ecran",
-                    tr("Conseil : les damiers demandent une fenêtre d'au moins 860 x 560 points ; "
+                    tr("Conseil : les damiers demandent une fenêtre d'au moins 800 x 580 points ; "
                        "l'aide (menu Aide) explique les règles et chaque menu."));
     screen->setAlignment(Qt::AlignCenter);
     screen->setWordWrap(true);

@@ -174,6 +174,7 @@ void MainWindow::applyCommandStates(const CommandStates& s)
     actions_["Rflexionsurtempsadverse1"]->setEnabled(s.ponder);
     actions_["Horlogeszro1"]->setEnabled(s.clocksToZero);
     actions_["Pause1"]->setEnabled(s.stopSearch);
+    actions_["Conseil1"]->setEnabled(controller_->hintAllowed());
     actions_["Arretrflexionparclicsouris1"]->setEnabled(s.stopByClick);
     offerDrawButton_->setEnabled(s.offerDraw);
     resignButton_->setEnabled(s.resign);

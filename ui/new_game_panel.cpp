@@ -91,6 +91,7 @@ void NewGamePanel::startHumanGame()
 void NewGamePanel::cancelNewGame()
 {
     newGameTabs_->hide();
+    session_.controller().holdClocks(false);
     window_.refreshMoveList();
     window_.boardChanged();
 }

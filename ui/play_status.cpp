@@ -1,6 +1,7 @@
 // The play status beside the board: while the computer chooses its move it says
 // so, with the depth reached; once a game has a result it says the game is
-// over and how it ended, until a new game or a step back in the record.
+// over and how it ended, until a new game or a step back in the record; while
+// the clocks are paused it says so.
 #include "ui/main_window.h"
 #include "ui/window_parts.h"
 
@@ -24,7 +25,9 @@ void MainWindow::buildPlayStatus()
     playStatus_->setStyleSheet("QLabel { border-radius: 4px; padding: 0 6px; font-weight: bold; }"
                                "QLabel[etat=\"reflexion\"] { background: #dfe9d0; color: #2f4a1c;"
                                "  border: 1px solid #7c9a5a; }"
-                               "QLabel[etat=\"fin\"] { background: #5a3a22; color: #f7f1e4; }");
+                               "QLabel[etat=\"fin\"] { background: #5a3a22; color: #f7f1e4; }"
+                               "QLabel[etat=\"pause\"] { background: #fde6a8; color: #5a3a22;"
+                               "  border: 1px solid #c08a1e; }");
     playStatus_->hide();
 }
 
@@ -40,6 +43,9 @@ void MainWindow::showPlayStatus()
     } else if (c.gameOver()) {
         state = "fin";
         text = tr("Partie terminée : %1").arg(c.endMessage());
+    } else if (c.clocksPaused()) {
+        state = "pause";
+        text = tr("Horloges en pause");
     }
     if (playStatus_->property("etat").toString() != state) {
         playStatus_->setProperty("etat", state);

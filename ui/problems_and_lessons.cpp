@@ -26,6 +26,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace kv {
 
 using namespace window_parts;
@@ -171,7 +173,7 @@ void TrainingPanel::showProblemStatement(const QString& path)
 
 void TrainingPanel::judgeProblemAnswer()
 {
-    if (!problem_ || !problemPanel_->isVisible()) return;
+    if (!problem_ || problemPanel_->isHidden()) return;
     // Judged again only when the game changed: a move, a take-back, its end.
     const GameState& g = session_.game();
     std::array<std::uint8_t, 34> at {};
@@ -180,6 +182,14 @@ void TrainingPanel::judgeProblemAnswer()
     at[33] = session_.controller().gameOver() ? 1 : 0;
     if (verdictShown_ && at == judgedAt_) return;
     judgedAt_ = at;
+    // A game that no longer starts from the problem (a position set up in the
+    // editor, pasted or loaded) is no answer to it: the problem closes.
+    if (g.startSide != problem_->position.side
+        || !std::equal(g.record[0].squares.begin(), g.record[0].squares.end(),
+                       problem_->position.board.sq.begin() + 1)) {
+        hideProblemButtons();
+        return;
+    }
     const ProblemVerdict verdict = judgeProblem(*problem_, g, session_.controller().gameOver());
     if (verdictShown_ == verdict) return;
     verdictShown_ = verdict;

@@ -18,6 +18,7 @@ constexpr int kBottomPanelY = 448;
 constexpr int kColumnX = 530;
 constexpr int kColumnWidth = 320;
 constexpr int kTabY = 126;       // the tabs "Coups joués" and "Calcul"
+constexpr int kTabHeight = 250;  // at the column's first height; they take what a window adds
 constexpr int kNoticeRowY = 416; // notices, the play status and the draw refusal share this row
 
 inline QLabel* makeLabel(QWidget* parent, const char* name, const QString& text)

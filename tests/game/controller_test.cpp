@@ -515,6 +515,103 @@ TEST_F(Controller, QuitterEndsTheLoop)
     EXPECT_TRUE(view.quit);
 }
 
+// "Conseil" searches the user's position between loop passes and shows the
+// engine's move as an arrow until the position changes; it is refused where
+// the user has no move to make or a rated match is running.
+TEST_F(Controller, HintShowsTheEnginesMoveUntilThePositionChanges)
+{
+    // White (the user) must take two men with 10x19x28: 11x20 takes only one.
+    game.enginePlaysBlack = 1;
+    position({ { 10, WhiteMan },
+               { 11, WhiteMan },
+               { 14, BlackMan },
+               { 15, BlackMan },
+               { 23, BlackMan },
+               { 32, BlackMan } },
+             White);
+    ASSERT_TRUE(c.hintAllowed());
+    c.showHint();
+    EXPECT_EQ(c.picture().hintFrom, 0); // not in the command's handler: the loop runs it
+    c.playLoopPass();
+    EXPECT_EQ(c.picture().hintFrom, internalSquare(10));
+    EXPECT_EQ(c.picture().hintTo, internalSquare(28));
+    EXPECT_EQ(game.gamePly, 0); // advised, not played
+    c.playLoopPass();
+    EXPECT_EQ(c.picture().hintTo, internalSquare(28)); // the same position keeps it
+
+    clickUser(10);
+    clickUser(28);
+    ASSERT_EQ(game.gamePly, 1);
+    EXPECT_FALSE(c.hintAllowed()); // the computer's turn
+    c.playLoopPass();              // its reply; the arrow belonged to the position left
+    EXPECT_EQ(c.picture().hintFrom, 0);
+
+    // No advice in a finished game or while a position is set up.
+    for (bool editor : { false, true }) {
+        c.resetGame();
+        ASSERT_TRUE(c.hintAllowed());
+        if (editor) c.togglePositionEditor();
+        else c.resign();
+        EXPECT_FALSE(c.hintAllowed()) << editor;
+    }
+}
+
+// The user's clock stands still while the clocks are paused, while the new-game
+// pages are open and while a position is set up; the time of the turn before
+// is kept.
+TEST_F(Controller, ClocksStandStillInPausesDialogsAndTheEditor)
+{
+    std::int64_t now = 1000;
+    c.clocks().setTimeSource([&] { return now; });
+    game.enginePlaysBlack = 1;
+    c.resetGame();
+    clickUser(10); // the first click starts the clocks
+    ASSERT_TRUE(view.timer);
+    now += 30;
+    c.tickClock();
+    EXPECT_EQ(view.clocks[White], "0:30");
+
+    struct Stop {
+        const char* what;
+        std::function<void()> begin, end;
+    };
+    const Stop stops[] = {
+        { "pause", [&] { c.pauseClocks(); }, [&] { c.restartClocks(); } },
+        { "new-game pages", [&] { c.holdClocks(true); }, [&] { c.holdClocks(false); } },
+        { "pause inside the new-game pages",
+          [&] {
+              c.pauseClocks();
+              c.holdClocks(true);
+          },
+          [&] {
+              c.holdClocks(false);
+              c.restartClocks();
+          } },
+    };
+    int used = 30;
+    for (const Stop& st : stops) {
+        st.begin();
+        now += 600;
+        c.tickClock();
+        EXPECT_EQ(view.clocks[White], clockText(used).minutes + ":" + clockText(used).seconds)
+            << st.what;
+        st.end();
+        now += 5;
+        used += 5;
+        c.tickClock();
+        EXPECT_EQ(view.clocks[White], clockText(used).minutes + ":" + clockText(used).seconds)
+            << st.what;
+    }
+    EXPECT_FALSE(c.clocksPaused());
+
+    c.togglePositionEditor();
+    ASSERT_TRUE(c.positionSetupMode());
+    view.clocks.clear();
+    now += 100;
+    c.tickClock();
+    EXPECT_TRUE(view.clocks.empty()); // setting up a position is no one's time
+}
+
 } // namespace
 
 namespace {

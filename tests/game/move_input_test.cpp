@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 using namespace kv;
 
 namespace {
@@ -23,14 +27,53 @@ protected:
     MoveInput input;
 };
 
-TEST_F(Input, ManWithOneMoveIsPlayedByThePickUpClick)
+// A piece with one legal move (a quiet one, or a capture forced at every
+// jump) is played by the pick-up only with "Coup unique joué d'un clic";
+// otherwise its destination is marked and the second click plays it.
+TEST_F(Input, PieceWithOneMoveIsPlayedAtOnceOnlyWithTheOption)
 {
-    board[at(5, 7)] = WhiteMan; // on the right edge: only up-left
-    board[at(0, 2)] = BlackMan;
-    EXPECT_EQ(click(at(5, 7)), ClickResult::Complete);
-    EXPECT_EQ(input.move().from, at(5, 7));
-    EXPECT_EQ(input.move().to, at(4, 6));
-    EXPECT_FALSE(input.picked());
+    struct Case {
+        const char* what;
+        std::vector<std::pair<Square, std::uint8_t>> pieces;
+        Square from, to;
+        int taken;
+    };
+    const Case cases[] = {
+        { "man on the edge",
+          { { at(5, 7), WhiteMan }, { at(0, 2), BlackMan } },
+          at(5, 7),
+          at(4, 6),
+          0 },
+        { "forced double capture",
+          { { at(6, 4), WhiteMan },
+            { at(5, 3), BlackMan },
+            { at(3, 3), BlackMan },
+            { at(0, 0), BlackMan } },
+          at(6, 4),
+          at(2, 4),
+          2 },
+    };
+    for (const Case& t : cases)
+        for (bool atOnce : { true, false }) {
+            SCOPED_TRACE(std::string(t.what) + (atOnce ? ", at once" : ", two clicks"));
+            board.clear();
+            for (auto [s, code] : t.pieces) board[s] = code;
+            input.clear();
+            input.playSingleMoveAtOnce = atOnce;
+            if (!atOnce) {
+                ASSERT_EQ(click(t.from), ClickResult::Waiting);
+                EXPECT_EQ(input.markers()[t.to], Marker::Target);
+                EXPECT_EQ(click(t.from), ClickResult::Cancelled); // a mis-click undone
+                ASSERT_EQ(click(t.from), ClickResult::Waiting);
+            }
+            EXPECT_EQ(click(atOnce ? t.from : t.to), ClickResult::Complete);
+            EXPECT_EQ(input.move().from, t.from);
+            EXPECT_EQ(input.move().to, t.to);
+            EXPECT_EQ(input.move().n, t.taken);
+            EXPECT_EQ(input.landing().landing[std::max(1, t.taken)], t.to);
+            EXPECT_FALSE(input.picked());
+        }
+    EXPECT_EQ(input.landing().landing[1], at(4, 2)); // the capture's first jump
 }
 
 TEST_F(Input, TwoQuietMovesWaitForTheDestination)
@@ -66,18 +109,6 @@ TEST_F(Input, PieceWithoutALegalMoveIsNotPickedAndTheNoticeShows)
     EXPECT_TRUE(input.captureNotice());
     EXPECT_FALSE(input.picked());
     EXPECT_EQ(click(at(5, 1)), ClickResult::Ignored); // not the side's piece
-}
-
-TEST_F(Input, ForcedCaptureIsPlayedByClickingThePiece)
-{
-    board[at(6, 4)] = WhiteMan;
-    board[at(5, 3)] = BlackMan;
-    board[at(3, 3)] = BlackMan;
-    board[at(0, 0)] = BlackMan;
-    EXPECT_EQ(click(at(6, 4)), ClickResult::Complete);
-    EXPECT_EQ(input.move().n, 2);
-    EXPECT_EQ(input.landing().landing[1], at(4, 2));
-    EXPECT_EQ(input.landing().landing[2], at(2, 4));
 }
 
 TEST_F(Input, KingPathsThatSplitMarkTheirDistinctFinalSquares)

@@ -3,6 +3,8 @@
 // of a game, the custom level's messages and the "Calcul" page.
 #include "window_fixture.h"
 
+#include "ui/board3d_widget.h"
+
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -27,7 +29,10 @@ TEST_F(Window, PauseKeepsTheTimeAlreadyUsedInTheTurn)
     c().clocks().setTimeSource([&now] { return now; });
     g().clock = { 7, 0 };
     g().side = White;
-    trigger("Pause2"); // the clocks run
+    // A new start: the clocks wait for the first move, and Pause is not ticked.
+    EXPECT_FALSE(action("Pause2")->isChecked());
+    trigger("Pause2"); // paused before they ran ...
+    trigger("Pause2"); // ... and released: they run from now
     ASSERT_FALSE(action("Pause2")->isChecked());
     now += 18;
     form->tickClock();
@@ -36,6 +41,8 @@ TEST_F(Window, PauseKeepsTheTimeAlreadyUsedInTheTurn)
     trigger("Pause2");
     EXPECT_TRUE(action("Pause2")->isChecked());
     EXPECT_EQ(text("secblanc"), "25");
+    EXPECT_TRUE(widget("Etat_partie")->isVisible()); // the pause is shown beside the board
+    EXPECT_EQ(text("Etat_partie"), "Horloges en pause");
     now += 600; // the pause itself is not counted
     trigger("Pause2");
     form->tickClock();
@@ -45,7 +52,10 @@ TEST_F(Window, PauseKeepsTheTimeAlreadyUsedInTheTurn)
     form->tickClock();
     EXPECT_EQ(text("secblanc"), "28");
 
+    EXPECT_FALSE(widget("Etat_partie")->isVisible());
+
     // The banked seconds are the side's own: its move keeps them all.
+    setOption("Coupuniquejoue1", true);
     clickUser(9); // its single move is played by the pick-up
     EXPECT_EQ(g().gamePly, 1);
     EXPECT_EQ(g().clock[White], 28);
@@ -83,6 +93,7 @@ TEST_F(Window, ClickThatStopsTheEngineNeverMovesAPiece)
     c().picture().showBoard(g().displayed);
     const Square single = internalSquare(9);
     ASSERT_EQ(movesOf(g(), single), 1);
+    setOption("Coupuniquejoue1", true);
     clickUser(8);
     ASSERT_EQ(g().gamePly, 1);
     ASSERT_TRUE(c().engineTurn());
@@ -107,6 +118,61 @@ TEST_F(Window, ClickThatStopsTheEngineNeverMovesAPiece)
     clickUser(9);
     EXPECT_EQ(g().gamePly, 3);
     EXPECT_EQ(g().board[single], Empty);
+}
+
+// A piece with a single legal move waits for its destination, so that a
+// mis-click commits nothing, unless "Coup unique joué d'un clic" is ticked.
+TEST_F(Window, ASingleMoveIsPlayedByOneClickOnlyWhenAsked)
+{
+    EXPECT_FALSE(action("Coupuniquejoue1")->isChecked());
+    ASSERT_EQ(movesOf(g(), internalSquare(9)), 1);
+    clickUser(9);
+    EXPECT_EQ(g().gamePly, 0);
+    EXPECT_EQ(c().picture().marker[internalSquare(13)], MarkColour::Fuchsia);
+    clickUser(9); // put back
+    EXPECT_FALSE(c().input().picked());
+    clickUser(9);
+    clickUser(13);
+    EXPECT_EQ(g().gamePly, 1);
+
+    trigger("Nouveau2");
+    button("BitBtn15")->click();
+    trigger("Coupuniquejoue1");
+    clickUser(9);
+    EXPECT_EQ(g().gamePly, 1);
+    EXPECT_EQ(g().board[internalSquare(13)], WhiteMan);
+}
+
+// "Conseil" shows the engine's move for the user as an arrow on either board,
+// without playing it; the arrow goes with the position.
+TEST_F(Window, ConseilDrawsTheAdvisedMoveOnBothBoards)
+{
+    const QImage plain = form->board()->grab().toImage();
+    trigger("Conseil1");
+    c().playLoopPass();
+    const Square from = c().picture().hintFrom, to = c().picture().hintTo;
+    ASSERT_NE(from, 0);
+    bool legal = false;
+    const int n = g().generateLegal();
+    for (int i = 0; i < n; ++i)
+        legal = legal || (g().gen.list(1)[i].from == from && g().gen.list(1)[i].to == to);
+    EXPECT_TRUE(legal);
+    EXPECT_EQ(g().gamePly, 0);
+    EXPECT_NE(form->board()->grab().toImage(), plain);
+    grab("hint2d");
+    trigger("Damier3D1");
+    const QImage with3d = form->board3d()->grab().toImage();
+    grab("hint3d");
+    c().picture().hintFrom = c().picture().hintTo = 0;
+    EXPECT_NE(form->board3d()->grab().toImage(), with3d);
+    c().picture().hintFrom = from;
+    c().picture().hintTo = to;
+
+    trigger("Damier2D1");
+    clickUser(10);
+    clickUser(14);
+    ASSERT_TRUE(runUntil([&] { return g().gamePly == 2 && !c().engineTurn(); }));
+    EXPECT_EQ(c().picture().hintFrom, 0);
 }
 
 // The squares of the board, in the central widget's coordinates.

@@ -325,9 +325,13 @@ TEST_F(Window, DrawOfferWithTwentyPiecesIsRefused)
     EXPECT_FALSE(widget("fin_de_parties")->isVisible());
     EXPECT_EQ(c().gameResult(), GameResult::None);
     // Beside the board, it leaves every square to click; the next click hides it.
+    const QRectF drawn = form->board()->boardRect();
+    const double scale = drawn.width() / form->board()->sizeHint().width();
     const QRect squares(
-        form->board()->mapTo(form->centralWidget(), QPoint(BoardWidget::kLeft, BoardWidget::kTop)),
-        QSize(8 * BoardWidget::kSquare, 8 * BoardWidget::kSquare));
+        form->board()->mapTo(
+            form->centralWidget(),
+            (drawn.topLeft() + QPointF(BoardWidget::kLeft, BoardWidget::kTop) * scale).toPoint()),
+        QSize(8 * BoardWidget::kSquare, 8 * BoardWidget::kSquare) * scale);
     EXPECT_FALSE(widget("Nulrefus")->geometry().intersects(squares));
     clickUser(10);
     EXPECT_FALSE(widget("Nulrefus")->isVisible());
@@ -427,9 +431,13 @@ TEST_F(Window, LongestTextsOfThePanelsAreShownWhole)
     grab("panels");
 
     // The notices that stay up while the user plays leave every square in view.
+    const QRectF drawn = form->board()->boardRect();
+    const double scale = drawn.width() / form->board()->sizeHint().width();
     const QRect squares(
-        form->board()->mapTo(form->centralWidget(), QPoint(BoardWidget::kLeft, BoardWidget::kTop)),
-        QSize(8 * BoardWidget::kSquare, 8 * BoardWidget::kSquare));
+        form->board()->mapTo(
+            form->centralWidget(),
+            (drawn.topLeft() + QPointF(BoardWidget::kLeft, BoardWidget::kTop) * scale).toPoint()),
+        QSize(8 * BoardWidget::kSquare, 8 * BoardWidget::kSquare) * scale);
     for (const char* name : { "Zut", "Prise_obligatoire" })
         EXPECT_FALSE(widget(name)->geometry().intersects(squares)) << name;
 }

@@ -134,6 +134,39 @@ TEST_F(Players, ARegisteredPlayersRatedMatchesAreKeptAcrossARestart)
     EXPECT_TRUE(shownError().isEmpty());
 }
 
+// While the engine thinks on the user's time its best moves are the user's:
+// the "Calcul" page shows them in training, never in a rated match.
+TEST_F(Players, TheCalculPageHidesTheUsersBestMovesInARatedMatch)
+{
+    addPlayer("Anne", "K1700");
+    setOption("Rflexionsurtempsadverse1", true); // as it is at first; a match keeps it
+    for (bool rated : { false, true }) {
+        SCOPED_TRACE(rated ? "rated match" : "training");
+        if (rated) {
+            startMatch("Anne");
+            ASSERT_EQ(c().matchState(), 1);
+        } else {
+            trigger("Nouveau2");
+            button("BitBtn15")->click();
+        }
+        clickUser(10);
+        clickUser(14);
+        ASSERT_TRUE(runUntil([&] { return g().gamePly == 2 && !c().engineTurn(); }));
+        c().setLevel(*levelByIndex(7)); // the thinking lasts until it is stopped
+        bool pondered = false;
+        QTimer::singleShot(300, form.get(), [&] {
+            pondered = c().pondering();
+            c().stopThinking();
+        });
+        c().playLoopPass();
+        c().setLevel(*levelByIndex(1));
+        ASSERT_TRUE(pondered);
+        EXPECT_EQ(list("ListBox5")->count() == 0, rated);
+        EXPECT_EQ(list("ListBox2")->count() == 0, rated);
+        if (rated) trigger("Abandon1");
+    }
+}
+
 TEST_F(Players, DeletingKeepsTheEngineAndRemovesTheLineFromBothFiles)
 {
     addPlayer("Anne", "K1600");

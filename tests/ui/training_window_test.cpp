@@ -374,6 +374,16 @@ TEST_F(Training, AProblemSaysWhetherTheAnswerSolvedItAndTheEditorTabIsNamedSo)
     EXPECT_FALSE(c().positionSetupMode());
     EXPECT_EQ(g().side, side);
     EXPECT_EQ(g().enginePlaysBlack, computerBlack);
+    c().playLoopPass();
+    EXPECT_TRUE(widget("Enonce_probleme")->isVisible());
+
+    // Another position set up in the editor is no longer the problem.
+    onglet()->setCurrentIndex(editorTab);
+    button("Remplir")->click();
+    onglet()->setCurrentIndex(0);
+    c().playLoopPass();
+    EXPECT_FALSE(widget("Enonce_probleme")->isVisible());
+    EXPECT_FALSE(button("Panel14")->isVisible());
 }
 
 TEST_F(Training, ShortGamesAreNotLearnedAndWrongSizedLessonsAreRefused)

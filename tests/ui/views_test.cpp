@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPainter>
 
+#include <array>
 #include <filesystem>
 
 using namespace kv;
@@ -23,7 +24,7 @@ namespace {
 
 const QString kDir = KV_PROGRAM_DIR;
 constexpr const char* kKinds[5] = { "pv", "pb", "db", "pn", "dn" };
-constexpr int kSets[7] = { 1, 3, 4, 5, 6, 7, 8 };
+constexpr int kSets[8] = { 1, 2, 3, 4, 5, 6, 7, 8 };
 
 QImage squareImage(int set, const char* kind, int position)
 {
@@ -62,11 +63,11 @@ TEST(BoardPictures, EveryFileIsThereWithItsSize)
 }
 
 // An empty square's image is the board itself, and a piece's image meets the
-// board without a seam along its whole border, for every theme (themes 1 and 2 share set 1).
+// board without a seam along its whole border, for every theme and its own set.
 TEST(BoardPictures, SquareImagesAreCutFromTheirBoard)
 {
     for (int n = 1; n <= 8; ++n) {
-        const int set = n <= 2 ? 1 : n;
+        const int set = n;
         const QImage board = themeBackground(n);
         for (int position = 1; position <= 32; ++position) {
             const auto a = view3d::kAnchors[position];
@@ -116,6 +117,41 @@ TEST(BoardPictures, APieceTouchesOnlyItsOwnSquare)
     }
 }
 
+// Every theme looks its own: its board's squares and its whole picture differ
+// in colour from every other theme's.
+TEST(BoardPictures, EveryThemeHasItsOwnLook)
+{
+    auto mean = [](const QImage& img) {
+        double r = 0, g = 0, b = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QColor p = img.pixelColor(x, y);
+                r += p.red();
+                g += p.green();
+                b += p.blue();
+            }
+        const double n = double(img.width()) * img.height();
+        return std::array<double, 3> { r / n, g / n, b / n };
+    };
+    std::array<std::array<double, 3>, 9> squares {}, pictures {};
+    for (int n = 1; n <= 8; ++n) {
+        QImage strip(60 * 32, 60, QImage::Format_RGB32);
+        QPainter p(&strip);
+        for (int position = 1; position <= 32; ++position)
+            p.drawImage(60 * (position - 1), 0, squareImage(n, "pv", position));
+        squares[n] = mean(strip);
+        pictures[n] = mean(themeBackground(n));
+    }
+    auto distance = [](const std::array<double, 3>& a, const std::array<double, 3>& b) {
+        return std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]);
+    };
+    for (int a = 1; a <= 8; ++a)
+        for (int b = a + 1; b <= 8; ++b) {
+            EXPECT_GT(distance(squares[a], squares[b]), 20) << a << " " << b;
+            EXPECT_GT(distance(pictures[a], pictures[b]), 20) << a << " " << b;
+        }
+}
+
 class Views : public Window {
 protected:
     Board3DWidget* board3d() { return form->board3d(); }
@@ -142,16 +178,17 @@ TEST_F(Views, ThemesReloadOnlyWhatChanges)
     EXPECT_FALSE(action("Damier2D1")->isChecked());
     const int sets = board3d()->pieceSetLoads(), backgrounds = board3d()->backgroundLoads();
 
-    trigger("Damier3D2"); // "Nuit" shares the pieces of "Classique"
-    EXPECT_EQ(board3d()->pieceSetLoads(), sets);
+    trigger("Damier3D2"); // "Nuit" has a board and pieces of its own
+    EXPECT_EQ(board3d()->pieceSetLoads(), sets + 1);
     EXPECT_EQ(board3d()->backgroundLoads(), backgrounds + 1);
     EXPECT_FALSE(action("Damier3D1")->isChecked());
     EXPECT_TRUE(action("Damier3D2")->isChecked());
 
     trigger("Damier3D2"); // the same theme again: nothing to load
+    EXPECT_EQ(board3d()->pieceSetLoads(), sets + 1);
     EXPECT_EQ(board3d()->backgroundLoads(), backgrounds + 1);
     trigger("Damier3D3");
-    EXPECT_EQ(board3d()->pieceSetLoads(), sets + 1);
+    EXPECT_EQ(board3d()->pieceSetLoads(), sets + 2);
     EXPECT_EQ(board3d()->backgroundLoads(), backgrounds + 2);
 
     trigger("Damier2D1");
@@ -170,7 +207,7 @@ TEST_F(Views, EveryThemeShowsTheGame)
         ASSERT_EQ(form->theme3d(), n);
         // Each square shows its own content: compare with the square images.
         const QImage shown = board3d()->composed();
-        const int set = n <= 2 ? 1 : n;
+        const int set = n;
         for (int position : { 1, 14, 19, 32 }) {
             const char* kind = kKinds[c().picture().content[position]];
             const auto a = view3d::kAnchors[position];
@@ -277,6 +314,50 @@ TEST_F(Views, ClockPanelsFollowTheGameAndSwapWhenTheBoardTurns)
     trigger("Damier2D1");
     EXPECT_TRUE(widget("Panel6")->isVisible());
     EXPECT_FALSE(widget("Horlogenoir3d")->isVisible());
+}
+
+// On the 3D board the side to move is framed as on the flat board, and the
+// markers of the last move outline whole squares, plain to see on every theme.
+TEST_F(Views, TheSideToMoveAndTheLastMoveStandOutIn3D)
+{
+    auto framed = [this](const char* twin) { return widget(twin)->property("trait").toBool(); };
+    auto pixelsNear = [](const QImage& img, QColor colour) {
+        int n = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                const QColor p = img.pixelColor(x, y);
+                n += std::abs(p.red() - colour.red()) + std::abs(p.green() - colour.green())
+                        + std::abs(p.blue() - colour.blue())
+                    < 60;
+            }
+        return n;
+    };
+    trigger("Damier3D1");
+    EXPECT_TRUE(framed("Horlogeblanc3d"));
+    EXPECT_FALSE(framed("Horlogenoir3d"));
+    clickUser(10);
+    clickUser(14);
+    ASSERT_TRUE(c().engineTurn());
+    EXPECT_TRUE(framed("Horlogenoir3d"));
+    EXPECT_FALSE(framed("Horlogeblanc3d"));
+    ASSERT_TRUE(runUntil([&] { return g().gamePly == 2 && !c().engineTurn(); }));
+    EXPECT_TRUE(framed("Horlogeblanc3d"));
+
+    for (int n = 1; n <= 8; ++n) {
+        trigger(QString("Damier3D%1").arg(n).toLatin1().constData());
+        const QImage shown = board3d()->grab().toImage();
+        // Each marker's outline is a square's width long on each side.
+        const double scale = board3d()->pictureRect().width() / view3d::kPictureWidth;
+        EXPECT_GT(pixelsNear(shown, QColor(0, 255, 255)), 150 * scale * scale) << n;
+        EXPECT_GT(pixelsNear(shown, QColor(192, 192, 192)), 150 * scale * scale) << n;
+    }
+    for (int position = 1; position <= 32; ++position) {
+        const QRectF box = Board3DWidget::squareOutline(position).boundingRect();
+        EXPECT_TRUE(box.contains(boxCentre(position))) << position;
+        EXPECT_GT(box.width(), 45) << position;
+        EXPECT_GT(box.height(), 25) << position;
+    }
+    grab("markers3d");
 }
 
 TEST_F(Views, WelcomeButtonsStartInTheirTheme)

@@ -7,6 +7,8 @@
 
 #include "geom.h"
 
+#include "ui/anchors3d.h"
+
 namespace render3d {
 
 struct Camera {
@@ -26,8 +28,8 @@ struct CameraFit {
 };
 
 // Where a square's centre sits inside its anchor's box.
-constexpr double kCentreOffsetX = 30;
-constexpr double kCentreOffsetY = 31;
+constexpr double kCentreOffsetX = kv::view3d::kSquareCentreX;
+constexpr double kCentreOffsetY = kv::view3d::kSquareCentreY;
 
 CameraFit fitCamera();
 

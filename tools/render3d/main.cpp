@@ -6,7 +6,7 @@
 //                  prefix + K + "_" + position + "i.bmp"
 // Each square's image is a crop of the empty board picture at the square's
 // anchor with the piece rendered into it, so drawing it over the board is
-// seamless. Themes 1 and 2 share set 1.
+// seamless. Each theme has its own set.
 //
 // Usage: kv-render3d OUTDIR [THEME...]   (all eight themes by default)
 #include "bmp.h"
@@ -182,7 +182,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "no theme %d\n", n);
             return 2;
         }
-        const int set = n == 2 ? 1 : n;
+        const int set = n;
         const Scene scene(theme(n), pieceSet(set), fit.camera);
         Picture room, board;
         renderBackground(scene, false, room);
@@ -194,7 +194,7 @@ int main(int argc, char** argv)
                          out.string().c_str());
             return 1;
         }
-        if (n != 2 && !renderSet(scene, board, set, out)) {
+        if (!renderSet(scene, board, set, out)) {
             std::fprintf(stderr, "cannot write the images of set %d in %s\n", set,
                          out.string().c_str());
             return 1;

@@ -20,8 +20,7 @@ Material glowing(Material m, int glow, double strength)
 
 V3 light(double x, double y, double z) { return normalize(V3 { x, y, z }); }
 
-// Classique and Nuit share their board and pieces: only the table and the
-// light around the board differ.
+// Warm walnut and maple on green felt under a lamp.
 Theme classique()
 {
     Theme t {};
@@ -43,15 +42,27 @@ Theme classique()
     return t;
 }
 
+// A board of ebony and pale silvered ash with a glowing silver inlay, on dark
+// blue velvet strewn with stars, under cold moonlight.
 Theme nuit()
 {
-    Theme t = classique();
+    Theme t {};
     t.name = "Nuit";
-    // Dark blue velvet strewn with stars, lit only near the board.
+    t.light = mat(Pattern::Wood, 0xB8C4D8, 0x8A98B4, 1.4, 0.35, 80, 0.05);
+    t.dark = mat(Pattern::Wood, 0x161A2E, 0x06070E, 1.4, 0.45, 120, 0.06);
+    t.frame = mat(Pattern::Marble, 0x0C0E1C, 0x2A3050, 2.5, 0.6, 300, 0.08);
+    t.side = mat(Pattern::Marble, 0x080A14, 0x1C2038, 2, 0.4, 60, 0.05);
     t.table = glowing(mat(Pattern::Felt, 0x18204A, 0x080A1E, 1, 0.04, 8), 0xCFE0FF, 1.4);
-    t.side = mat(Pattern::Wood, 0x4A2412, 0x24100A, 1.5, 0.1, 20);
-    t.lighting.pool = 0.97;
-    t.lighting.poolRadius = 2.6;
+    t.inlay = rgb(0xC8D8F0);
+    t.inlayGlow = rgb(0x9CC0FF) * 0.6;
+    t.tileEdges = false;
+    t.lighting = { light(-0.35, 0.3, 0.88),
+                   rgb(0xC8D8FF) * 2.0,
+                   rgb(0x3A4A80) * 0.5,
+                   rgb(0x9AB0E0),
+                   rgb(0x10162E),
+                   0.97,
+                   2.6 };
     return t;
 }
 
@@ -205,7 +216,10 @@ const PieceSet& pieceSet(int n)
 {
     static const std::array<PieceSet, kThemes> sets {
         woodSet(),
-        woodSet(),
+        // Moonstone and midnight-blue lacquer with silver crowns and rings.
+        PieceSet { mat(Pattern::Nacre, 0xECF0F8, 0xC8D4EC, 0.6, 0.6, 120, 0.08),
+                   mat(Pattern::Plain, 0x101A44, 0x101A44, 1, 1.0, 300, 0.1), rgb(0xB8C8E8),
+                   rgb(0xD8E4F8), rgb(0xC8D4E8) },
         PieceSet { mat(Pattern::Marble, 0xF7F0E0, 0xC8BCA0, 0.6, 0.6, 70, 0.08),
                    mat(Pattern::Marble, 0x141416, 0x55555E, 0.6, 0.8, 90, 0.14), rgb(0xD8A830),
                    rgb(0xE6BC48), rgb(0xD4AA40) },

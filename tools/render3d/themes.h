@@ -1,4 +1,4 @@
-// The eight board themes and the seven piece sets as data: materials of the
+// The eight board themes and their eight piece sets as data: materials of the
 // squares, frame, table and pieces, and the light of each scene.
 #pragma once
 
@@ -32,7 +32,7 @@ struct PieceSet {
 
 constexpr int kThemes = 8;
 const Theme& theme(int n);       // 1..8
-const PieceSet& pieceSet(int n); // 1, 3..8
+const PieceSet& pieceSet(int n); // 1..8, one for each theme
 // The theme whose scene the pieces of a set are photographed in.
 constexpr int sceneOfSet(int set) { return set; }
 

@@ -195,6 +195,10 @@
         <source>Erreur</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>Reprendre la dernière partie</source>
+        <translation>Resume the last game</translation>
+    </message>
 </context>
 <context>
     <name>kv::CommandLine</name>
@@ -824,10 +828,6 @@ The game can be printed to a PDF file.</translation>
         <translation>Program, playing engine, endgame tables and pictures: the Korvelan team.</translation>
     </message>
     <message>
-        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
-        <translation>Advice: the boards need a window of at least 860 x 560 points; the help (Help menu) explains the rules and every menu.</translation>
-    </message>
-    <message>
         <source>Modifier les paramètres</source>
         <translation>Change parameters</translation>
     </message>
@@ -998,6 +998,22 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Un match classé est en cours : une nouvelle partie l&apos;arrêtera sans qu&apos;il soit classé. Continuer ?</source>
         <translation>A rated match is being played: a new game will end it unrated. Go on?</translation>
+    </message>
+    <message>
+        <source>Conseil</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Coup unique joué d&apos;un clic</source>
+        <translation>Play a single move with one click</translation>
+    </message>
+    <message>
+        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 800 x 580 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
+        <translation>Advice: the boards need a window of at least 800 x 580 points; the help (Help menu) explains the rules and every menu.</translation>
+    </message>
+    <message>
+        <source>Horloges en pause</source>
+        <translation>Clocks paused</translation>
     </message>
 </context>
 <context>

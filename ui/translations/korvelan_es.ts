@@ -195,6 +195,10 @@
         <source>Erreur</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>Reprendre la dernière partie</source>
+        <translation>Reanudar la última partida</translation>
+    </message>
 </context>
 <context>
     <name>kv::CommandLine</name>
@@ -824,10 +828,6 @@ La partida puede imprimirse en un archivo PDF.</translation>
         <translation>Programa, motor de juego, tablas de finales e imágenes: el equipo Korvelan.</translation>
     </message>
     <message>
-        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
-        <translation>Consejo: los tableros necesitan una ventana de al menos 860 x 560 puntos; la ayuda (menú Ayuda) explica las reglas y cada menú.</translation>
-    </message>
-    <message>
         <source>Modifier les paramètres</source>
         <translation>Modificar los parámetros</translation>
     </message>
@@ -998,6 +998,22 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Un match classé est en cours : une nouvelle partie l&apos;arrêtera sans qu&apos;il soit classé. Continuer ?</source>
         <translation>Hay una partida puntuable en curso: una nueva partida la terminará sin puntuar. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>Conseil</source>
+        <translation>Consejo</translation>
+    </message>
+    <message>
+        <source>Coup unique joué d&apos;un clic</source>
+        <translation>Jugada única con un clic</translation>
+    </message>
+    <message>
+        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 800 x 580 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
+        <translation>Consejo: los tableros necesitan una ventana de al menos 800 x 580 puntos; la ayuda (menú Ayuda) explica las reglas y cada menú.</translation>
+    </message>
+    <message>
+        <source>Horloges en pause</source>
+        <translation>Relojes en pausa</translation>
     </message>
 </context>
 <context>

@@ -195,6 +195,10 @@
         <source>Erreur</source>
         <translation>Errore</translation>
     </message>
+    <message>
+        <source>Reprendre la dernière partie</source>
+        <translation>Riprendi l&apos;ultima partita</translation>
+    </message>
 </context>
 <context>
     <name>kv::CommandLine</name>
@@ -824,10 +828,6 @@ La partita può essere stampata in un file PDF.</translation>
         <translation>Programma, motore di gioco, tabelle dei finali e immagini: il gruppo Korvelan.</translation>
     </message>
     <message>
-        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
-        <translation>Consiglio: le damiere richiedono una finestra di almeno 860 x 560 punti; la guida (menu Aiuto) spiega le regole e ogni menu.</translation>
-    </message>
-    <message>
         <source>Modifier les paramètres</source>
         <translation>Modifica i parametri</translation>
     </message>
@@ -998,6 +998,22 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Un match classé est en cours : une nouvelle partie l&apos;arrêtera sans qu&apos;il soit classé. Continuer ?</source>
         <translation>È in corso una partita valida per la classifica: una nuova partita la farà finire senza essere valutata. Continuare?</translation>
+    </message>
+    <message>
+        <source>Conseil</source>
+        <translation>Consiglio</translation>
+    </message>
+    <message>
+        <source>Coup unique joué d&apos;un clic</source>
+        <translation>Mossa unica giocata con un clic</translation>
+    </message>
+    <message>
+        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 800 x 580 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
+        <translation>Consiglio: le damiere richiedono una finestra di almeno 800 x 580 punti; la guida (menu Aiuto) spiega le regole e ogni menu.</translation>
+    </message>
+    <message>
+        <source>Horloges en pause</source>
+        <translation>Orologi in pausa</translation>
     </message>
 </context>
 <context>

@@ -195,6 +195,10 @@
         <source>Erreur</source>
         <translation>Fout</translation>
     </message>
+    <message>
+        <source>Reprendre la dernière partie</source>
+        <translation>De laatste partij hervatten</translation>
+    </message>
 </context>
 <context>
     <name>kv::CommandLine</name>
@@ -824,10 +828,6 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
         <translation>Programma, speelmotor, eindspeltabellen en afbeeldingen: het Korvelan-team.</translation>
     </message>
     <message>
-        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
-        <translation>Tip: de damborden vragen een venster van minstens 860 x 560 punten; de hulp (menu Help) legt de regels en elk menu uit.</translation>
-    </message>
-    <message>
         <source>Modifier les paramètres</source>
         <translation>Parameters wijzigen</translation>
     </message>
@@ -998,6 +998,22 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Un match classé est en cours : une nouvelle partie l&apos;arrêtera sans qu&apos;il soit classé. Continuer ?</source>
         <translation>Er loopt een ratingpartij: een nieuwe partij beëindigt die zonder rating. Doorgaan?</translation>
+    </message>
+    <message>
+        <source>Conseil</source>
+        <translation>Advies</translation>
+    </message>
+    <message>
+        <source>Coup unique joué d&apos;un clic</source>
+        <translation>Enige zet met één klik spelen</translation>
+    </message>
+    <message>
+        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 800 x 580 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
+        <translation>Tip: de damborden vragen een venster van minstens 800 x 580 punten; de hulp (menu Help) legt de regels en elk menu uit.</translation>
+    </message>
+    <message>
+        <source>Horloges en pause</source>
+        <translation>Klokken gepauzeerd</translation>
     </message>
 </context>
 <context>

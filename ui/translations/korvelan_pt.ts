@@ -195,6 +195,10 @@
         <source>Erreur</source>
         <translation>Erro</translation>
     </message>
+    <message>
+        <source>Reprendre la dernière partie</source>
+        <translation>Retomar a última partida</translation>
+    </message>
 </context>
 <context>
     <name>kv::CommandLine</name>
@@ -824,10 +828,6 @@ A partida pode ser impressa em um arquivo PDF.</translation>
         <translation>Programa, motor de jogo, tabelas de finais e imagens: a equipe Korvelan.</translation>
     </message>
     <message>
-        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 860 x 560 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
-        <translation>Conselho: os tabuleiros precisam de uma janela de pelo menos 860 x 560 pontos; a ajuda (menu Ajuda) explica as regras e cada menu.</translation>
-    </message>
-    <message>
         <source>Modifier les paramètres</source>
         <translation>Modificar os parâmetros</translation>
     </message>
@@ -998,6 +998,22 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Un match classé est en cours : une nouvelle partie l&apos;arrêtera sans qu&apos;il soit classé. Continuer ?</source>
         <translation>Está a decorrer uma partida oficial: uma nova partida termina-a sem classificação. Continuar?</translation>
+    </message>
+    <message>
+        <source>Conseil</source>
+        <translation>Conselho</translation>
+    </message>
+    <message>
+        <source>Coup unique joué d&apos;un clic</source>
+        <translation>Lance único jogado com um clique</translation>
+    </message>
+    <message>
+        <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 800 x 580 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
+        <translation>Conselho: os tabuleiros precisam de uma janela de pelo menos 800 x 580 pontos; a ajuda (menu Ajuda) explica as regras e cada menu.</translation>
+    </message>
+    <message>
+        <source>Horloges en pause</source>
+        <translation>Relógios em pausa</translation>
     </message>
 </context>
 <context>
