@@ -29,6 +29,7 @@ protected:
     void SetUp() override
     {
         Window::SetUp();
+        setOption("Coupuniquejoue1", true); // a piece with a single move goes at once
         form->setConfirmer([this](const QString& question) {
             questions << question;
             return answer;
