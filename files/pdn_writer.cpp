@@ -34,15 +34,9 @@ std::string tagLine(const char* name, std::string_view value)
 
 std::string moveWord(const RecordedMove& r)
 {
-    if (!r.move.isCapture())
-        return std::to_string(userNumber(r.move.from)) + "-"
-            + std::to_string(userNumber(r.move.to));
-    if (!r.ambiguous)
-        return std::to_string(userNumber(r.move.from)) + "x"
-            + std::to_string(userNumber(r.move.to));
     std::string out;
-    for (Square s : r.landing) {
-        if (!out.empty()) out += 'x';
+    for (Square s : r.written) {
+        if (!out.empty()) out += r.move.isCapture() ? 'x' : '-';
         out += std::to_string(userNumber(s));
     }
     return out;

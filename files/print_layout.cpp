@@ -15,26 +15,44 @@ std::string printedMoveText(const GameState& game, int first)
     return text;
 }
 
-PrintLayout layoutPrint(const GameState& game, int pageHeight, int lineHeight)
+std::vector<PrintedLine> layoutLines(const std::vector<std::string>& texts, int pageHeight,
+                                     int lineHeight, int step, int firstTop)
+{
+    const int h = std::max(1, lineHeight);
+    step = std::max(1, step);
+    // Line positions on a page: a line at position r has its top at
+    // r * h + h + gap and must end above the foot of the page. Lines take
+    // every step-th position, in order; however small the page, each line
+    // gets at least a page of its own.
+    auto perPage = [&](int top) {
+        const int positions = std::max(0, (pageHeight - top - kPrintMovesGap - 2 * h) / h + 1);
+        return std::max(1, (positions + step - 1) / step);
+    };
+    std::vector<PrintedLine> out;
+    int page = 0, slot = 0;
+    for (const std::string& text : texts) {
+        const int top = page == 0 ? std::max(0, firstTop) : 0;
+        if (slot == perPage(top)) {
+            ++page;
+            slot = 0;
+        }
+        const int y
+            = (page == 0 ? std::max(0, firstTop) : 0) + step * slot * h + h + kPrintMovesGap;
+        out.push_back({ page, y, text });
+        ++slot;
+    }
+    return out;
+}
+
+PrintLayout layoutPrint(const GameState& game, int pageHeight, int lineHeight, int firstTop)
 {
     PrintLayout layout;
     layout.header = headerNames(game.whiteName, game.blackName);
-    const int h = std::max(1, lineHeight);
-    // Line positions on a page: a line at position r has its top at
-    // r * h + h + gap and must end above the foot of the page. Printed lines
-    // take every second position, in order; however small the page, each
-    // printed line gets at least a page of its own.
-    const int positions = std::max(0, (pageHeight - kPrintMovesGap - 2 * h) / h + 1);
-    const int perPage = std::max(1, (positions + 1) / 2);
-    int page = 0;
+    std::vector<std::string> texts;
     const int complete = recordLineCount(game);
-    for (int i = 0, n = 0; i < complete; i += 6, ++n) {
-        const int slot = n % perPage;
-        if (slot == 0 && n > 0) ++page;
-        layout.lines.push_back(
-            { page, 2 * slot * h + h + kPrintMovesGap, printedMoveText(game, i) });
-    }
-    layout.pages = page + 1;
+    for (int i = 0; i < complete; i += 6) texts.push_back(printedMoveText(game, i));
+    layout.lines = layoutLines(texts, pageHeight, lineHeight, 2, firstTop);
+    layout.pages = layout.lines.empty() ? 1 : layout.lines.back().page + 1;
     return layout;
 }
 

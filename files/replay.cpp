@@ -1,6 +1,7 @@
 #include "replay.h"
 
 #include "rules/geometry.h"
+#include "rules/notation.h"
 
 #include <algorithm>
 
@@ -178,36 +179,15 @@ ReplayReport replayGame(const ParsedGame& parsed, GameState& game)
 std::vector<RecordedMove> recordedMoves(GameState& game, int plies)
 {
     std::vector<RecordedMove> out;
-    MoveGenerator& gen = game.gen;
     plies = std::min(plies, kLastPlyEntry);
     for (int k = 1; k <= plies; ++k) {
-        Board before;
-        before[0] = OffBoard;
-        std::copy(game.record[k - 1].squares.begin(), game.record[k - 1].squares.end(),
-                  before.sq.begin() + 1);
-        const RecordEntry& e = game.record[k];
-        Board b = before;
-        const int n = gen.generateLegal(b, game.sideAtPly(k - 1));
-        std::vector<MoveRecord> sameEnds;
-        for (int i = 0; i < n; ++i) {
-            const MoveRecord& m = gen.list(1)[i];
-            if (m.from == e.from && m.to == e.to) sameEnds.push_back(m);
-        }
-        // Of the moves with these ends, the one that leaves the stored position.
-        std::optional<MoveRecord> played;
-        for (const MoveRecord& m : sameEnds) {
-            Board after = before;
-            applyMove(after, m);
-            if (std::equal(e.squares.begin(), e.squares.end(), after.sq.begin() + 1)) {
-                played = m;
-                break;
-            }
-        }
+        const std::optional<MoveRecord> played = game.playedMove(k);
         if (!played) break;
+        const Board before = game.positionAt(k - 1);
         RecordedMove r;
         r.move = *played;
-        r.ambiguous = sameEnds.size() > 1;
-        r.landing = landingSquares(gen, before, *played);
+        r.written = writtenSquares(before, game.sideAtPly(k - 1), *played);
+        r.landing = landingSquares(game.gen, before, *played);
         out.push_back(std::move(r));
     }
     return out;

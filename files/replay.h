@@ -52,11 +52,11 @@ struct ReplayReport {
 // are skipped and the side to move stays. Stops at the record's last ply.
 ReplayReport replayGame(const ParsedGame& parsed, GameState& game);
 
-// A played move of the record, with whether another legal capture shares its
-// origin and destination (then only its landing squares tell them apart).
+// A played move of the record: the squares it is written with
+// (writtenSquares) and every square it lands on, origin first.
 struct RecordedMove {
     MoveRecord move;
-    bool ambiguous = false;
+    std::vector<Square> written;
     std::vector<Square> landing;
 };
 

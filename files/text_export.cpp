@@ -6,22 +6,11 @@
 
 namespace kv {
 
-namespace {
-std::string plyText(const GameState& game, int ply)
-{
-    const RecordEntry& e = game.record[ply];
-    std::string t(label(e.from));
-    t += e.captured ? 'x' : '-';
-    t += label(e.to);
-    return t;
-}
-} // namespace
-
 std::string recordLineText(const GameState& game, int index)
 {
     const int white = 2 * index + 1, black = white + 1;
-    if (black > game.gamePly) return whiteLineText(index + 1, plyText(game, white));
-    return pairLineText(index + 1, plyText(game, white), plyText(game, black));
+    if (black > game.gamePly) return whiteLineText(index + 1, game.plyText(white));
+    return pairLineText(index + 1, game.plyText(white), game.plyText(black));
 }
 
 int recordLineCount(const GameState& game) { return (game.gamePly + 1) / 2; }

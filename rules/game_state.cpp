@@ -1,6 +1,7 @@
 #include "game_state.h"
 
 #include "geometry.h"
+#include "notation.h"
 
 #include <algorithm>
 
@@ -80,12 +81,45 @@ PlayResult GameState::playMove(const MoveRecord& m, int captureCount)
     return PlayResult::Played;
 }
 
+Board GameState::positionAt(int ply) const
+{
+    Board b;
+    b[0] = OffBoard;
+    std::copy(record[ply].squares.begin(), record[ply].squares.end(), b.sq.begin() + 1);
+    return b;
+}
+
+std::optional<MoveRecord> GameState::playedMove(int ply) const
+{
+    if (ply < 1 || ply > kLastPlyEntry) return std::nullopt;
+    const Board before = positionAt(ply - 1), after = positionAt(ply);
+    const RecordEntry& e = record[ply];
+    MoveGenerator legal;
+    Board copy = before;
+    const int n = legal.generateLegal(copy, sideAtPly(ply - 1));
+    for (int i = 0; i < n; ++i) {
+        const MoveRecord& m = legal.list(1)[i];
+        if (m.from != e.from || m.to != e.to) continue;
+        Board played = before;
+        applyMove(played, m);
+        if (played == after) return m;
+    }
+    return std::nullopt;
+}
+
 std::string GameState::plyText(int ply) const
 {
     const RecordEntry& e = record[ply];
-    std::string t(label(e.from));
-    t += e.captured ? 'x' : '-';
-    t += label(e.to);
+    std::vector<Square> squares { e.from, e.to };
+    if (e.captured) {
+        if (const std::optional<MoveRecord> m = playedMove(ply))
+            squares = writtenSquares(positionAt(ply - 1), sideAtPly(ply - 1), *m);
+    }
+    std::string t;
+    for (Square s : squares) {
+        if (!t.empty()) t += e.captured ? 'x' : '-';
+        t += label(s);
+    }
     return t;
 }
 

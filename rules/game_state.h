@@ -10,6 +10,7 @@
 #include "record.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace kv {
@@ -69,7 +70,13 @@ public:
     // The side to move in the position of entry `ply`.
     SideToMove sideAtPly(int ply) const { return static_cast<SideToMove>(startSide ^ (ply & 1)); }
 
-private:
+    // The position held by entry `ply` (its sentinel set).
+    Board positionAt(int ply) const;
+    // The legal move that led from entry ply - 1 to entry `ply`: the one with
+    // the entry's ends that leaves its position; nothing when none does.
+    std::optional<MoveRecord> playedMove(int ply) const;
+    // Ply `ply` as the move list writes it, squares under their labels:
+    // "10-14", "26x17", or "24x06x27" where another capture has the same ends.
     std::string plyText(int ply) const;
 };
 

@@ -224,21 +224,32 @@ std::optional<MoveRecord> parseMove(const Board& b, SideToMove side, std::string
     return std::nullopt;
 }
 
-std::string shortMoveText(const Board& b, SideToMove side, const MoveRecord& m)
+std::vector<Square> writtenSquares(const Board& before, SideToMove side, const MoveRecord& m)
 {
-    std::string out = std::to_string(userNumber(m.from));
+    std::vector<Square> out { m.from };
     if (m.n) {
         MoveGenerator gen;
-        Board copy = b;
+        Board copy = before;
         const int count = gen.generateLegal(copy, side);
         int sameEnds = 0;
         for (int i = 0; i < count; ++i)
             if (gen.list(1)[i].from == m.from && gen.list(1)[i].to == m.to) ++sameEnds;
-        if (sameEnds > 1)
-            for (int l : landings(b, gen, m)) out += 'x' + std::to_string(l);
+        if (sameEnds > 1) {
+            const CapturePathRow row = gen.capturePath(copy, m.from, m.captured.data(), m.n);
+            for (int d = 1; d < row.n; ++d) out.push_back(row.landing[d]);
+        }
     }
-    out += m.n ? 'x' : '-';
-    out += std::to_string(userNumber(m.to));
+    out.push_back(m.to);
+    return out;
+}
+
+std::string shortMoveText(const Board& b, SideToMove side, const MoveRecord& m)
+{
+    std::string out;
+    for (Square s : writtenSquares(b, side, m)) {
+        if (!out.empty()) out += m.n ? 'x' : '-';
+        out += std::to_string(userNumber(s));
+    }
     return out;
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kv {
 
@@ -32,6 +33,12 @@ std::string moveText(const MoveRecord& m);
 // origin and destination. Nothing, with a reason, when none or several fit.
 std::optional<MoveRecord> parseMove(const Board& b, SideToMove side, std::string_view text,
                                     std::string* error = nullptr);
+
+// The squares a legal move of `side` is written with: its origin and
+// destination and, when another legal capture has the same two ends, the
+// squares it lands on between them (the only way to tell the two apart).
+// The move list, the text and PDN files and the short texts all follow it.
+std::vector<Square> writtenSquares(const Board& before, SideToMove side, const MoveRecord& m);
 
 // The short text of a legal move as games are exchanged: "22-18", "26x17",
 // with the landing squares only when another capture has the same ends.

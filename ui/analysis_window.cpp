@@ -2,19 +2,23 @@
 
 #include "game/controller.h"
 #include "ui/evaluation_graph.h"
+#include "ui/game_printing.h"
 
+#include <QCoreApplication>
+#include <QDate>
 #include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kv {
 
@@ -140,28 +144,21 @@ void AnalysisWindow::printAnalysis()
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    QPainter p;
-    if (!p.begin(&printer)) {
+    if (!printSheet(printer, analysisSheet(QDate::currentDate())))
         QMessageBox::critical(this, tr("Erreur"), tr("Impossible d'imprimer"));
-        return;
-    }
-    p.setFont(QFont("monospace", 9));
-    const int lineHeight = p.fontMetrics().lineSpacing();
-    const int pageHeight = p.viewport().height();
-    const GameState& g = controller_.game();
-    int y = 5 + p.fontMetrics().ascent();
-    p.drawText(5, y,
-               QString::fromStdString(g.whiteName) + "-" + QString::fromStdString(g.blackName));
-    y += 2 * lineHeight;
-    for (const QString& l : lines()) {
-        if (y + lineHeight > pageHeight) {
-            printer.newPage();
-            y = 5 + p.fontMetrics().ascent();
-        }
-        p.drawText(5, y, l);
-        y += lineHeight;
-    }
-    p.end();
+}
+
+PrintSheet AnalysisWindow::analysisSheet(const QDate& date) const
+{
+    PrintSheet sheet = gameSheet(controller_, date, static_cast<int>(controller_.analysisLanguage));
+    // The game's last position, wherever the analysis has left the board.
+    const GameState& game = controller_.game();
+    sheet.position = game.positionAt(std::clamp<int>(game.recordedPlies, 0, kLastPlyEntry));
+    sheet.positionTitle = QCoreApplication::translate("kv::Printout", "Position finale");
+    sheet.lines.clear();
+    for (const QString& l : lines()) sheet.lines.push_back(l.toStdString());
+    sheet.lineStep = 1;
+    return sheet;
 }
 
 } // namespace kv

@@ -7,6 +7,7 @@
 
 #include <QWidget>
 
+class QDate;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
@@ -15,6 +16,7 @@ namespace kv {
 
 class EvaluationGraph;
 class GameController;
+struct PrintSheet;
 
 class AnalysisWindow : public QWidget {
     Q_OBJECT
@@ -26,6 +28,9 @@ public:
     // Writes every line of the analysis window to `path`; false with a reason.
     bool saveLines(const QString& path, QString* error = nullptr) const;
     QStringList lines() const;
+    // The analysis as "Imprimer analyse" prints it: the game's sheet with
+    // the game's last position and the analysis lines as its body.
+    PrintSheet analysisSheet(const QDate& date) const;
     EvaluationGraph* graph() const { return graph_; }
 
 public slots:

@@ -2,6 +2,7 @@
 // themes, the welcome panel's view buttons, the 3D board with its clock
 // panels, and the layout that lets the board grow with the window.
 #include "ui/board_views.h"
+#include "ui/player_names.h"
 
 #include "game/session.h"
 #include "ui/main_window.h"
@@ -193,13 +194,15 @@ void BoardViews::build()
         }
         column->insertWidget(column->indexOf(row) + 1, themes);
 
-        // Straight back to the last game, offered once the last view is known.
-        auto* resume = new QPushButton(tr("Reprendre la dernière partie"), welcome);
+        // Straight back to the last game, offered once the last view is known,
+        // beside "Damier 2D" so that the panel keeps its height.
+        auto* resume = new QPushButton(tr("Reprendre la dernière partie"), row);
         resume->setObjectName("BoutonReprendre");
-        resume->setIconSize(QSize(60, 40));
-        resume->setStyleSheet("QPushButton { font-size: 16px; padding: 8px 20px; }");
+        resume->setIconSize(QSize(54, 36));
+        resume->setStyleSheet("QPushButton { font-size: 16px; padding: 8px 16px; }");
         resume->hide();
-        column->insertWidget(column->indexOf(row), resume, 0, Qt::AlignHCenter);
+        if (auto* line = qobject_cast<QBoxLayout*>(row->layout()))
+            line->insertWidget(line->indexOf(start), resume);
     }
 
     // A theme whose picture is not there is not offered.
@@ -414,8 +417,8 @@ void BoardViews::layoutBoards()
 void BoardViews::syncTwins()
 {
     if (!twinBlack_.frame) return;
-    twinBlack_.name->setText(QString::fromStdString(session_.game().blackName) + " : ");
-    twinWhite_.name->setText(QString::fromStdString(session_.game().whiteName) + " : ");
+    twinBlack_.name->setText(shownPlayerName(session_.game().blackName) + " : ");
+    twinWhite_.name->setText(shownPlayerName(session_.game().whiteName) + " : ");
     twinBlack_.minutes->setText(blackMinutes_->text());
     twinBlack_.seconds->setText(blackSeconds_->text());
     twinWhite_.minutes->setText(whiteMinutes_->text());

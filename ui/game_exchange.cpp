@@ -113,6 +113,11 @@ QString GameExchange::folder() const
 
 GameResult GameExchange::currentOutcome() const { return session_.controller().gameResult(); }
 
+PrintSheet GameExchange::currentSheet() const
+{
+    return gameSheet(session_.controller(), QDate::currentDate(), window_.languageIndex());
+}
+
 // ------------------------------------------------------------------ text and PDN files
 
 void GameExchange::exportGameText()
@@ -258,8 +263,9 @@ void GameExchange::pasteGame()
 
 void GameExchange::saveBoardPicture()
 {
-    const QString path = window_.chooseFile({ true, tr("Editer l'image (fichier Bitmap)"), folder(),
-                                              tr("Picture (*.bmp);;Image PNG (*.png)"), "bmp" });
+    const QString path
+        = window_.chooseFile({ true, tr("Editer l'image (fichier Bitmap)"), folder(),
+                               tr("Image Bitmap (*.bmp);;Image PNG (*.png)"), "bmp" });
     if (path.isEmpty()) return;
     const bool png = QFileInfo(path).suffix().compare("png", Qt::CaseInsensitive) == 0;
     // The board the user sees: the 3D picture while a theme shows, else the flat board.
@@ -320,7 +326,7 @@ void GameExchange::printCurrentGame()
         dialog.setWindowTitle(tr("Imprimer"));
         if (dialog.exec() != QDialog::Accepted) return;
     }
-    if (!printGame(printer, session_.game()))
+    if (!printSheet(printer, currentSheet()))
         window_.showError(tr("Impossible d'ouvrir ce fichier"));
 }
 
@@ -331,7 +337,7 @@ void GameExchange::previewPrint()
     preview.setObjectName("Apercu");
     preview.setWindowTitle(tr("Aperçu avant impression"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* p) { printGame(*p, session_.game()); });
+            [this](QPrinter* p) { printSheet(*p, currentSheet()); });
     preview.exec();
 }
 

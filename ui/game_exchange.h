@@ -16,6 +16,7 @@ class GameSession;
 class MainWindow;
 struct ExchangeFile;
 struct PdnTags;
+struct PrintSheet;
 
 class GameExchange : public QObject {
     Q_OBJECT
@@ -42,6 +43,7 @@ public slots:
 private:
     void importGame(const ExchangeFile& file, QStringList notices);
     GameResult currentOutcome() const;
+    PrintSheet currentSheet() const; // the game's printout, dated today
     PdnTags pdnTags() const;
     QString folder() const; // where the last text, PDN or picture went, else the documents
 

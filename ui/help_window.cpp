@@ -8,12 +8,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include <array>
+#include <functional>
 
 namespace kv {
 
@@ -148,10 +152,34 @@ void HelpWindow::showPage(const QString& baseName)
     } else {
         current_ = QFileInfo(path).completeBaseName();
         browser_->setSearchPaths({ folder_ });
-        browser_->setHtml(expandDiagrams(QString::fromUtf8(f.readAll())));
+        QString page = expandDiagrams(QString::fromUtf8(f.readAll()));
+        page.replace("<!--keys-->", keysTable());
+        browser_->setHtml(page);
     }
     show();
     raise();
+}
+
+QString HelpWindow::keysTable() const
+{
+    auto* owner = qobject_cast<QMainWindow*>(parentWidget());
+    if (!owner) return {};
+    QString rows;
+    // Depth first through the menus, in the order the menu bar shows them.
+    std::function<void(const QMenu*, const QString&)> visit = [&](const QMenu* menu,
+                                                                  const QString& path) {
+        const QString here = path + QString(menu->title()).remove('&');
+        for (const QAction* a : menu->actions()) {
+            if (a->menu()) visit(a->menu(), here + " › ");
+            else if (!a->shortcut().isEmpty())
+                rows += QString("<tr><td><b>%1</b></td><td>%2</td></tr>")
+                            .arg(a->shortcut().toString(QKeySequence::NativeText).toHtmlEscaped(),
+                                 (here + " › " + QString(a->text()).remove('&')).toHtmlEscaped());
+        }
+    };
+    for (const QAction* top : owner->menuBar()->actions())
+        if (top->menu()) visit(top->menu(), QString());
+    return "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\">" + rows + "</table>";
 }
 
 void HelpWindow::openLink(const QUrl& url)

@@ -1,8 +1,10 @@
 // The help window: the program's help pages, HTML files of the program
 // directory ("Korvelan.html", "Rkorvelan_f.html"...), shown in a browser with
-// its own links. Board
-// diagrams are written in the pages as <!--diagram FEN | caption--> and drawn
-// here from the position, so a page never depends on an image file.
+// its own links. Board diagrams are written in the pages as
+// <!--diagram FEN | caption--> and drawn here from the position, and
+// <!--keys--> becomes the table of the owning window's keys as its menus
+// offer them now, so neither can fall out of date. Pictures of the window
+// are drawn by the build from the real window (tools/screenshots).
 #pragma once
 
 #include <QDialog>
@@ -35,6 +37,8 @@ public:
 
 private:
     QString pagePath(const QString& baseName) const;
+    // The commands of the owning main window that have a key, menu by menu.
+    QString keysTable() const;
     void openLink(const QUrl& url);
 
     QString folder_;

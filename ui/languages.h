@@ -26,7 +26,7 @@ constexpr std::array<LanguageEntry, kLanguageCount> kLanguageTable { {
     { French, "fr", "Franais1", "Button5", "Français", "Korvelan", "Rkorvelan_f" },
     { English, "en", "English1", "Button6", "English", "Korvelan_e", "Rkorvelan_e" },
     { Dutch, "nl", "Nederlands1", "Button7", "Nederlands", "Korvelan_nl", "Rkorvelan_nl" },
-    { Portuguese, "pt", "Portugues1", "Button2", "Portugues", "Korvelan_p", "Rkorvelan_p" },
+    { Portuguese, "pt", "Portugues1", "Button2", "Português", "Korvelan_p", "Rkorvelan_p" },
     { Spanish, "es", "Espanol1", "Button8", "Español", "Korvelan_es", "Rkorvelan_es" },
     { Italian, "it", "Italiano1", "Button1A", "Italiano", "Korvelan_it", "Rkorvelan_it" },
 } };

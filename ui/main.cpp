@@ -10,10 +10,10 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // The name of the user's data folder (~/.local/share/Korvelan); the
-    // program's title is its display name.
+    // The name of the user's data folder (~/.local/share/Korvelan). No
+    // display name: Qt would add it to every window's title, in no language
+    // of the interface; each window's title is its own, translated.
     QApplication::setApplicationName("Korvelan");
-    QApplication::setApplicationDisplayName("Korvelan 3D Analyse");
     QApplication::setDesktopFileName("org.korvelan.Korvelan");
     QApplication::setApplicationVersion(KV_VERSION);
     const kv::CommandLine line = kv::parseCommandLine(QApplication::arguments());

@@ -59,7 +59,7 @@ MainWindow::MainWindow(GameSession& session, QWidget* parent)
 {
     setObjectName("TForm1");
     setWindowTitle(tr("Korvelan 3D, le jeu"));
-    game_.whiteName = tr("Inconnu").toStdString();
+    game_.whiteName = kUnknownPlayer;
     game_.blackName = "Korvelan";
     game_.storeRecordEntry(0);
 

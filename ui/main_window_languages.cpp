@@ -8,6 +8,7 @@
 #include "ui/game_end_panel.h"
 #include "ui/help_window.h"
 #include "ui/languages.h"
+#include "ui/players_panel.h"
 #include "ui/training_panel.h"
 #include "ui/translations.h"
 
@@ -127,6 +128,7 @@ void MainWindow::retranslateUi()
     training_->rewriteAnalysis();
     if (!controller_->endMessage().isEmpty()) gameEnd_->setMessage(controller_->endMessage());
     customLevel_->retranslate();
+    players_->retranslate(); // the nameless player's name in the lists
 }
 
 } // namespace kv

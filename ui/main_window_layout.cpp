@@ -173,7 +173,7 @@ void MainWindow::buildMenus()
         controller_->toggleNumbering();
         syncOptionChecks();
     });
-    addAction(options, "Alphabeticalnumber1", tr("Alphabetical number"),
+    addAction(options, "Alphabeticalnumber1", tr("Notation alphabétique"),
               &MainWindow::toggleAlphabeticalNumbers)
         ->setCheckable(true);
     addAction(options, "Pause1", tr("Arrêt du calcul"), &MainWindow::stopThinking);

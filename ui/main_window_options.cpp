@@ -25,6 +25,13 @@ namespace {
 constexpr std::array<const char*, kTableSizes.size()> kTableSizeHandlers {
     "N0Mo1", "N07Mo1", "N15Mo1", "N3Mo1", "N5Mo1", "N10Mo1", "N15Mo2", "N30Mo1",
 };
+// Their captions, whose unit and decimal mark each language writes its own way.
+constexpr std::array<const char*, kTableSizes.size()> kTableSizeCaptions {
+    QT_TRANSLATE_NOOP("kv::MainWindow", "0 Mo"),   QT_TRANSLATE_NOOP("kv::MainWindow", "0,7 Mo"),
+    QT_TRANSLATE_NOOP("kv::MainWindow", "1,5 Mo"), QT_TRANSLATE_NOOP("kv::MainWindow", "3 Mo"),
+    QT_TRANSLATE_NOOP("kv::MainWindow", "5 Mo"),   QT_TRANSLATE_NOOP("kv::MainWindow", "10 Mo"),
+    QT_TRANSLATE_NOOP("kv::MainWindow", "15 Mo"),  QT_TRANSLATE_NOOP("kv::MainWindow", "25 Mo"),
+};
 
 const TableSize& tableSizeFor(int sizeFactor)
 {
@@ -50,7 +57,7 @@ void MainWindow::buildOptionsExtras(QMenu* options)
     tableSizeGroup_ = new QActionGroup(this);
     for (std::size_t i = 0; i < kTableSizes.size(); ++i) {
         const TableSize& t = kTableSizes[i];
-        QAction* a = addAction(sizes, kTableSizeHandlers[i], tr(t.label), nullptr);
+        QAction* a = addAction(sizes, kTableSizeHandlers[i], tr(kTableSizeCaptions[i]), nullptr);
         a->setCheckable(true);
         a->setChecked(t.sizeFactor == kDefaultSizeFactor);
         tableSizeGroup_->addAction(a);
@@ -83,7 +90,7 @@ void MainWindow::saveParameterFile()
 {
     const QString path
         = chooseFile({ true, tr("Sauver les paramètres"), session_.parametersFolder(),
-                       tr("parameters (*.par)"), "par" });
+                       tr("Paramètres (*.par)"), "par" });
     if (path.isEmpty()) return;
     saveParameters(session_.parameters(), path.toStdString(),
                    [this](const std::string&) { showError(tr("Impossible d'ouvrir ce fichier")); });
@@ -93,7 +100,7 @@ void MainWindow::loadParameterFile()
 {
     const QString path
         = chooseFile({ false, tr("Charger des paramètres"), session_.parametersFolder(),
-                       tr("parameters (*.par)"), "par" });
+                       tr("Paramètres (*.par)"), "par" });
     if (path.isEmpty()) return;
     ParameterSet set = session_.parameters();
     if (loadParameters(set, path.toStdString(), [this](const std::string&) {

@@ -162,7 +162,7 @@ void MainWindow::introInitialPosition() { controller_->resetGame(); }
 void MainWindow::introPlayerNames()
 {
     game_.enginePlaysBlack = 1;
-    game_.whiteName = tr("Inconnu").toStdString();
+    game_.whiteName = kUnknownPlayer;
     game_.blackName = "Korvelan";
     game_.storeRecordEntry(0);
 }

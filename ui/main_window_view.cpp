@@ -1,5 +1,7 @@
 // What the game controller and the engine show in the main window.
+#include "ui/languages.h"
 #include "ui/main_window.h"
+#include "ui/player_names.h"
 #include "ui/window_parts.h"
 
 #include "engine/hash_keys.h"
@@ -80,12 +82,15 @@ void MainWindow::refreshStatus()
 {
     const GameController& c = *controller_;
     const std::array<int, 5> pc = c.pieceCounts();
-    auto count
-        = [this](int n) { return QString("%1 %2").arg(n).arg(n > 1 ? tr("pièces") : tr("pièce")); };
+    auto count = [this](int n) {
+        // One piece in every language; no piece is singular only in French.
+        const bool one = n == 1 || (n == 0 && languageIndex() == French);
+        return QString("%1 %2").arg(n).arg(one ? tr("pièce") : tr("pièces"));
+    };
     whiteCount_->setText(count(pc[1] + pc[2]));
     blackCount_->setText(count(pc[3] + pc[4]));
-    whiteNameLabel_->setText(QString::fromStdString(game_.whiteName) + tr(" (blancs)"));
-    blackNameLabel_->setText(QString::fromStdString(game_.blackName) + tr(" (noirs)"));
+    whiteNameLabel_->setText(shownPlayerName(game_.whiteName) + tr(" (blancs)"));
+    blackNameLabel_->setText(shownPlayerName(game_.blackName) + tr(" (noirs)"));
     computerColourLabel_->setText(game_.enginePlaysBlack ? tr("Ordinateur noir")
                                                          : tr("Ordinateur blanc"));
     // Shown only when the computer plays one colour against a person; the

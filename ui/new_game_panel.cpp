@@ -1,4 +1,5 @@
 #include "ui/new_game_panel.h"
+#include "ui/player_names.h"
 
 #include "ui/main_window.h"
 #include "ui/window_parts.h"
@@ -28,7 +29,9 @@ NewGamePanel::NewGamePanel(MainWindow& window, GameSession& session)
     auto* tl = new QVBoxLayout(training);
     auto* tn = new QHBoxLayout;
     tn->addWidget(makeLabel(training, "Label15", tr("Joueur :")));
-    trainingNameEdit_ = new QLineEdit(tr("Inconnu"), training);
+    // Left empty, the game is the nameless player's, whose name shows in grey.
+    trainingNameEdit_ = new QLineEdit(training);
+    trainingNameEdit_->setPlaceholderText(shownPlayerName(kUnknownPlayer));
     trainingNameEdit_->setObjectName("Joueur0");
     tn->addWidget(trainingNameEdit_);
     tl->addLayout(tn);
@@ -75,7 +78,8 @@ void NewGamePanel::show()
 void NewGamePanel::startTrainingGame()
 {
     newGameTabs_->hide();
-    session_.controller().newTraining(trainingNameEdit_->text(), computerBlackButton_->isChecked());
+    session_.controller().newTraining(storedPlayerName(trainingNameEdit_->text()),
+                                      computerBlackButton_->isChecked());
     window_.syncOptionChecks();
 }
 
@@ -84,7 +88,8 @@ void NewGamePanel::startHumanGame()
     if (whiteNameEdit_->text().trimmed().isEmpty() || blackNameEdit_->text().trimmed().isEmpty())
         return;
     newGameTabs_->hide();
-    session_.controller().newHumanGame(whiteNameEdit_->text(), blackNameEdit_->text());
+    session_.controller().newHumanGame(storedPlayerName(whiteNameEdit_->text()),
+                                       storedPlayerName(blackNameEdit_->text()));
     window_.syncOptionChecks();
 }
 

@@ -25,7 +25,8 @@ OpeningEditor::OpeningEditor(SideToMove side, OpeningLibrary& library, QWidget* 
     : QWidget(parent, Qt::Window), side_(side), library_(library)
 {
     setObjectName(side == White ? "TForm2" : "TForm3");
-    setWindowTitle(side == White ? tr("White") : tr("Black"));
+    setWindowTitle(side == White ? tr("Ouvertures pour les blancs")
+                                 : tr("Ouvertures pour les noirs"));
     auto* outer = new QVBoxLayout(this);
     fiche_
         = new QGroupBox(side == White ? tr("Ouvertures (Blancs)") : tr("Ouvertures (Noirs)"), this);

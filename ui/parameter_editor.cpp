@@ -1,5 +1,6 @@
 #include "ui/parameter_editor.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,9 +22,14 @@ constexpr std::array<const char*, kMenTables> kPanelNames { "parmetre1",  "param
                                                             "parametre5", "parametre6",
                                                             "parametre7", "parametre8" };
 const char* const kPanelCaptions[kMenTables] = {
-    "Début par défaut",         "Milieu par défaut",         "Préfinale par défaut",
-    "Finale par défaut",        "Début variante type 1 : ",  "Milieu variante type 1 : ",
-    "Début variante type 2 : ", "Milieu variante type 2 : ",
+    QT_TRANSLATE_NOOP("kv::ParameterEditor", "Début par défaut"),
+    QT_TRANSLATE_NOOP("kv::ParameterEditor", "Milieu par défaut"),
+    QT_TRANSLATE_NOOP("kv::ParameterEditor", "Préfinale par défaut"),
+    QT_TRANSLATE_NOOP("kv::ParameterEditor", "Finale par défaut"),
+    QT_TRANSLATE_NOOP("kv::ParameterEditor", "Début variante type 1 : "),
+    QT_TRANSLATE_NOOP("kv::ParameterEditor", "Milieu variante type 1 : "),
+    QT_TRANSLATE_NOOP("kv::ParameterEditor", "Début variante type 2 : "),
+    QT_TRANSLATE_NOOP("kv::ParameterEditor", "Milieu variante type 2 : "),
 };
 
 // The items after the tables: thresholds, variant squares, tempo weights.
@@ -50,15 +56,14 @@ QString otherBoxName(int item)
 }
 } // namespace
 
-// The parameter window speaks French in every language of the interface: its
-// captions name the evaluation's terms, which are not translated.
+// The parameter window: its captions name the evaluation's terms in the
+// interface language.
 ParameterEditor::ParameterEditor(QWidget* parent) : QDialog(parent)
 {
     setObjectName("TForm5");
-    setWindowTitle("Parameters");
+    setWindowTitle(tr("Paramètres"));
     auto* v = new QVBoxLayout(this);
-    v->addWidget(new QLabel(
-        QString::fromUtf8("Toutes les valeurs des tableaux sont en  1/200ème de pion"), this));
+    v->addWidget(new QLabel(tr("Toutes les valeurs des tableaux sont en 1/200e de pion"), this));
     auto* grid = new QGridLayout;
     for (int t = 0; t < kMenTables; ++t) grid->addWidget(tablePanel(t), t / 4, t % 4);
     v->addLayout(grid);
@@ -70,10 +75,10 @@ ParameterEditor::ParameterEditor(QWidget* parent) : QDialog(parent)
     refusal_->setStyleSheet("color: #a01818; font-weight: bold;");
     buttons->addWidget(refusal_);
     buttons->addStretch();
-    auto* ok = new QPushButton(QString::fromUtf8("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName("parametreOK");
     connect(ok, &QPushButton::clicked, this, &ParameterEditor::acceptParameters);
-    auto* cancel = new QPushButton(QString::fromUtf8("Annuler"), this);
+    auto* cancel = new QPushButton(tr("Annuler"), this);
     cancel->setObjectName("parametrecancel");
     connect(cancel, &QPushButton::clicked, this, &ParameterEditor::cancelEditing);
     buttons->addWidget(ok);
@@ -105,7 +110,7 @@ QWidget* ParameterEditor::tablePanel(int table)
     auto* holder = new QWidget(this);
     auto* v = new QVBoxLayout(holder);
     v->setContentsMargins(2, 2, 2, 2);
-    v->addWidget(new QLabel(QString::fromUtf8(kPanelCaptions[table]), holder));
+    v->addWidget(new QLabel(tr(kPanelCaptions[table]), holder));
     auto* panel = new QFrame(holder);
     panel->setObjectName(kPanelNames[table]);
     panel->setFrameShape(QFrame::StyledPanel);
@@ -118,7 +123,7 @@ QWidget* ParameterEditor::tablePanel(int table)
     }
     v->addWidget(panel);
     auto* tempo = new QHBoxLayout;
-    tempo->addWidget(new QLabel(QString::fromUtf8("Temps d'avance ="), holder));
+    tempo->addWidget(new QLabel(tr("Temps d'avance ="), holder));
     tempo->addWidget(makeBox(holder, kTempoItem + table, otherBoxName(kTempoItem + table)));
     tempo->addWidget(new QLabel(tr("/200 de pion"), holder));
     tempo->addStretch();
@@ -132,30 +137,30 @@ QWidget* ParameterEditor::lowerPart()
     auto* h = new QHBoxLayout(part);
 
     auto* phases = new QGridLayout;
-    const char* const phaseCaptions[3]
-        = { "Début de partie : + de", "Milieu de parties : + de ", "Préfinale : + de " };
+    const QString phaseCaptions[3]
+        = { tr("Début de partie : + de"), tr("Milieu de partie : + de"), tr("Préfinale : + de") };
     for (int i = 0; i < 3; ++i) {
-        phases->addWidget(new QLabel(QString::fromUtf8(phaseCaptions[i]), part), i, 0);
+        phases->addWidget(new QLabel(phaseCaptions[i], part), i, 0);
         phases->addWidget(makeBox(part, kThresholdItem + i, QString("phase%1_bas").arg(i)), i, 1);
-        phases->addWidget(new QLabel(QString::fromUtf8("pièces"), part), i, 2);
+        phases->addWidget(new QLabel(tr("pièces"), part), i, 2);
     }
-    phases->addWidget(new QLabel(QString::fromUtf8("Finale : (le reste)"), part), 3, 0, 1, 3);
+    phases->addWidget(new QLabel(tr("Finale : (le reste)"), part), 3, 0, 1, 3);
     h->addLayout(phases);
 
     const auto variant = [&](const QString& caption, int whiteItem, int blackItem) {
         auto* g = new QGridLayout;
         g->addWidget(new QLabel(caption, part), 0, 0, 1, 8);
-        g->addWidget(new QLabel(QString::fromUtf8("cases possiblement blanches"), part), 1, 0);
-        g->addWidget(new QLabel(QString::fromUtf8("cases possiblement noires"), part), 2, 0);
+        g->addWidget(new QLabel(tr("cases possiblement blanches"), part), 1, 0);
+        g->addWidget(new QLabel(tr("cases possiblement noires"), part), 2, 0);
         for (int i = 0; i < kVariantSquares; ++i) {
             g->addWidget(makeBox(part, whiteItem + i, otherBoxName(whiteItem + i)), 1, 1 + i);
             g->addWidget(makeBox(part, blackItem + i, otherBoxName(blackItem + i)), 2, 1 + i);
         }
         h->addLayout(g);
     };
-    variant(QString::fromUtf8("Variante type 1 si 8 des 14 conditions  ci après sont vérifiées :"),
+    variant(tr("Variante type 1 si 8 des 14 conditions ci-après sont vérifiées :"),
             kVariant1WhiteItem, kVariant1BlackItem);
-    variant(QString::fromUtf8("Variante type 2 si 8 des 14 conditions  ci après sont vérifiées :"),
+    variant(tr("Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :"),
             kVariant2WhiteItem, kVariant2BlackItem);
     return part;
 }
@@ -164,6 +169,14 @@ QString ParameterEditor::rangeText(int item) const
 {
     const ParameterRange range = parameterItemRange(parameterItemOffset(item));
     return tr("Un nombre entier de %1 à %2").arg(range.low).arg(range.high);
+}
+
+void ParameterEditor::changeEvent(QEvent* e)
+{
+    if (e->type() == QEvent::LanguageChange)
+        for (int item = 0; item < kParameterItems; ++item)
+            boxes_[item]->setToolTip(rangeText(item));
+    QDialog::changeEvent(e);
 }
 
 bool ParameterEditor::boxAccepted(int item) const

@@ -35,6 +35,10 @@ public slots:
     void acceptParameters();
     void cancelEditing();
 
+protected:
+    // The boxes' ranges are said again in the new language.
+    void changeEvent(QEvent* e) override;
+
 private:
     QLineEdit* makeBox(QWidget* parent, int item, const QString& name);
     QWidget* tablePanel(int table);

@@ -7,6 +7,7 @@
 // through temporary files; a file that cannot be read stops the command with
 // a message and changes nothing.
 #include "ui/players_panel.h"
+#include "ui/player_names.h"
 
 #include "game/session.h"
 #include "ui/main_window.h"
@@ -155,7 +156,7 @@ void PlayersPanel::fillPlayerLists()
 {
     QStringList names, ratings;
     for (const Player& p : session_.registry().players()) {
-        names << QString::fromStdString(p.name);
+        names << shownPlayerName(p.name);
         ratings << QString::number(p.rating);
     }
     for (QListWidget* l : { widgets_.trainingNames, widgets_.matchNames, widgets_.whiteNames,
@@ -193,7 +194,7 @@ void PlayersPanel::pickBlackPlayer() { blackNameEdit_->setText(currentName(widge
 void PlayersPanel::startMatch()
 {
     MatchRequest request;
-    request.typedName = widgets_.matchPlayerEdit->text().toStdString();
+    request.typedName = storedPlayerName(widgets_.matchPlayerEdit->text()).toStdString();
     request.selectedRow = widgets_.matchNames->currentRow();
     request.engineWhite = !widgets_.matchComputerBlack->isChecked();
     request.previousPlayerIndex = session_.controller().lastMatch().player().index;
@@ -289,7 +290,7 @@ void PlayersPanel::deletePlayer()
     // Line 0, the engine, and no selection delete nothing.
     if (line > 0) {
         std::optional<PlayerRegistry> reg = readRegistry();
-        const std::string name = currentName(widgets_.deleteNames).toStdString();
+        const std::string name = storedPlayerName(currentName(widgets_.deleteNames)).toStdString();
         if (reg && (!reg->contains(line) || (*reg)[line].name != name)) {
             window_.showError(
                 tr("La liste des joueurs a changé : choisissez à nouveau le joueur à effacer."));
@@ -321,8 +322,8 @@ void PlayersPanel::cancelDeletePlayer()
 
 void PlayersPanel::askPlayerNames()
 {
-    widgets_.whiteNameField->setText(QString::fromStdString(session_.game().whiteName));
-    widgets_.blackNameField->setText(QString::fromStdString(session_.game().blackName));
+    widgets_.whiteNameField->setText(shownPlayerName(session_.game().whiteName));
+    widgets_.blackNameField->setText(shownPlayerName(session_.game().blackName));
     widgets_.namesPanel->show();
     widgets_.namesPanel->raise();
 }
@@ -330,8 +331,8 @@ void PlayersPanel::askPlayerNames()
 void PlayersPanel::acceptPlayerNames()
 {
     widgets_.namesPanel->hide();
-    session_.game().whiteName = gameName(widgets_.whiteNameField->text());
-    session_.game().blackName = gameName(widgets_.blackNameField->text());
+    session_.game().whiteName = gameName(storedPlayerName(widgets_.whiteNameField->text()));
+    session_.game().blackName = gameName(storedPlayerName(widgets_.blackNameField->text()));
     RecordEntry& entry = session_.game().record[session_.game().gamePly];
     setName(entry.whiteName, session_.game().whiteName);
     setName(entry.blackName, session_.game().blackName);

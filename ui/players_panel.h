@@ -32,6 +32,8 @@ public:
     // Reads the registry afresh and shows it; false (the lists unchanged)
     // when it cannot be read.
     bool loadPlayerLists();
+    // The lists again, their names in the interface language.
+    void retranslate() { fillPlayerLists(); }
     // A game has ended: the rated result of a match, shown and stored.
     void matchRated(const RatedResult* rated);
 

@@ -1,4 +1,5 @@
 #include "ui/players_window.h"
+#include "ui/player_names.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -80,7 +81,7 @@ void PlayersWindow::showRegistry(const PlayerRegistry& registry,
         const int row = players_->rowCount();
         players_->insertRow(row);
         const PlayerSummary s = summarize(history_, p.name);
-        players_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(p.name)));
+        players_->setItem(row, 0, new QTableWidgetItem(shownPlayerName(p.name)));
         players_->setItem(row, 1, number(p.rating));
         players_->setItem(row, 2, number(s.games));
         players_->setItem(row, 3, number(s.won));
@@ -98,7 +99,7 @@ void PlayersWindow::showRegistry(const PlayerRegistry& registry,
 
 void PlayersWindow::showResultsOf(const QString& name)
 {
-    const std::string who = name.toStdString();
+    const std::string who = storedPlayerName(name).toStdString();
     results_->setRowCount(0);
     int games = 0;
     for (auto it = history_.rbegin(); it != history_.rend(); ++it) {
@@ -115,8 +116,7 @@ void PlayersWindow::showResultsOf(const QString& name)
         const int before = white ? r.whiteBefore : r.blackBefore,
                   after = white ? r.whiteAfter : r.blackAfter;
         results_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(r.date)));
-        results_->setItem(row, 1,
-                          new QTableWidgetItem(QString::fromStdString(white ? r.black : r.white)));
+        results_->setItem(row, 1, new QTableWidgetItem(shownPlayerName(white ? r.black : r.white)));
         results_->setItem(row, 2, new QTableWidgetItem(white ? tr("Blancs") : tr("Noirs")));
         results_->setItem(row, 3, new QTableWidgetItem(result));
         results_->setItem(row, 4,

@@ -35,8 +35,7 @@ using namespace window_parts;
 namespace {
 const char* const kProblemFilter
     = QT_TRANSLATE_NOOP("kv::TrainingPanel", "Fichiers Korvelan (*.dam *.DAM)");
-const char* const kLessonFilter
-    = QT_TRANSLATE_NOOP("kv::TrainingPanel", "parameters (*.dal *.DAL)");
+const char* const kLessonFilter = QT_TRANSLATE_NOOP("kv::TrainingPanel", "Leçons (*.dal *.DAL)");
 
 // A statement or a problem list is a page of text: more is not read.
 constexpr qint64 kLargestProblemText = 256 * 1024;

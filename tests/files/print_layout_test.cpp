@@ -73,3 +73,18 @@ TEST(PrintLayout, PageSmallerThanALineGivesEachLineAPage)
             EXPECT_EQ(l.lines[i].page, static_cast<int>(i));
     }
 }
+
+TEST(PrintLayout, LinesOfTheAnalysisTakeEveryPositionBelowTheHeaderBlock)
+{
+    const std::vector<std::string> texts(40, "line");
+    const std::vector<PrintedLine> placed = layoutLines(texts, 2000, 100, 1, 700);
+    ASSERT_EQ(placed.size(), texts.size());
+    // The first page starts below the header block, the next ones at the top.
+    EXPECT_EQ(placed[0].y, 700 + 100 + kPrintMovesGap);
+    EXPECT_EQ(placed[1].y - placed[0].y, 100);
+    int firstOnPage1 = 0;
+    while (placed[firstOnPage1].page == 0) ++firstOnPage1;
+    EXPECT_EQ(firstOnPage1, 10); // (2000 - 700 - 150 - 200) / 100 + 1 positions
+    EXPECT_EQ(placed[firstOnPage1].y, 100 + kPrintMovesGap);
+    for (const PrintedLine& l : placed) EXPECT_LE(l.y + 100, 2000);
+}

@@ -1,5 +1,9 @@
 #include "rules/game_state.h"
 #include "rules/geometry.h"
+#include "rules/notation.h"
+
+#include <algorithm>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -130,4 +134,49 @@ TEST(GameRecord, LongTakeBackDropsEveryLaterLine)
     ASSERT_EQ(g.moveList.lines().size(), 2u);
     EXPECT_EQ(g.moveList.lines()[0], " 1.25-29 08-04");
     EXPECT_EQ(g.moveList.lines()[1], " 2.29-26 ");
+}
+
+// Every legal move as the move list writes it reads back as that move alone:
+// a capture names its landing squares exactly when another capture shares
+// its origin and destination.
+TEST(GameRecord, MoveListNamesTheRouteOfCapturesWithTheSameEnds)
+{
+    struct Case {
+        const char* fen;
+        std::vector<std::string> written; // the texts of every legal move, sorted
+    };
+    const Case cases[] = {
+        // The king takes three pieces by two routes to 27 and two to 31.
+        { "W:WK24:B10,14,15,22", { "24x06x13x27", "24x06x13x31", "24x11x18x27", "24x11x18x31" } },
+        // Two routes to 29 and two to 31: each is told by its landing squares.
+        { "W:W6:B10,11,18,19,26,27",
+          { "06x13x22x29", "06x13x22x31", "06x15x22x29", "06x15x22x31" } },
+        // Captures with ends of their own, and quiet moves, are written by their ends.
+        { "B:W5,6:B9,10,15", { "09x02", "10x01", "10x03" } },
+        { "W:W1,K32:B30", { "01-05", "32-05", "32-10", "32-14", "32-19", "32-23", "32-28" } },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fen);
+        const std::optional<Position> p = parseFen(c.fen);
+        ASSERT_TRUE(p);
+        GameState probe;
+        probe.startFrom(p->board, p->side);
+        const int n = probe.generateLegal();
+        std::vector<std::string> written;
+        for (int i = 0; i < n; ++i) {
+            const MoveRecord m = probe.gen.list(1)[i];
+            GameState g;
+            g.startFrom(p->board, p->side);
+            ASSERT_EQ(g.playMove(m, probe.gen.captureCount()), PlayResult::Played);
+            const std::string line = g.moveList.lines()[0];
+            const std::string text
+                = line.substr(line.find('.') + 1, line.find_last_not_of(' ') - line.find('.'));
+            written.push_back(text);
+            const std::optional<MoveRecord> back = parseMove(p->board, p->side, text);
+            ASSERT_TRUE(back) << text;
+            EXPECT_EQ(g.playedMove(1)->captured, back->captured) << text;
+        }
+        std::sort(written.begin(), written.end());
+        EXPECT_EQ(written, c.written);
+    }
 }

@@ -2,11 +2,14 @@
 // diagrams, and the About panel.
 #include "session_window.h"
 #include "ui/help_window.h"
+#include "ui/languages.h"
 
 #include <QAction>
 #include <QFile>
 #include <QFrame>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -74,6 +77,50 @@ TEST_F(Help, TheGuideAndTheRulesOpenInTheHelpWindowAndLinkToEachOther)
     HelpWindow alone(only.path());
     alone.showPage(HelpWindow::rulesFor(4));
     EXPECT_EQ(alone.currentPage(), "Rkorvelan_f");
+}
+
+// In every language the guide covers the 3D boards, problems, lessons and
+// sessions, the openings and the keys; its keys table lists each command
+// that has a key under its caption of the moment; its pictures are there.
+TEST_F(Help, TheGuideOfEachLanguageCoversItsTopicsWithTheKeysOfTheMenus)
+{
+    QList<QAction*> keyed;
+    for (QAction* a : form->menuBar()->findChildren<QAction*>())
+        if (!a->shortcut().isEmpty() && !a->menu()) keyed << a;
+    ASSERT_GT(keyed.size(), 10);
+    static const QRegularExpression picture("<img src=\"([^\"]+)\"");
+    for (int language = 0; language < kLanguageCount; ++language) {
+        form->applyLanguage(language);
+        trigger("Guide1");
+        HelpWindow* help = form->helpWindow();
+        const QString page = HelpWindow::guideFor(language);
+        ASSERT_EQ(help->currentPage(), page);
+        QFile f(QString(KV_PROGRAM_DIR) + "/" + page + ".html");
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(f.readAll());
+        for (const char* anchor : { "themes", "problemes", "lecons", "ouvertures", "touches" })
+            EXPECT_TRUE(html.contains(QString("name=\"%1\"").arg(anchor)))
+                << page.toStdString() << anchor;
+        for (auto it = picture.globalMatch(html); it.hasNext();) {
+            const QString file = it.next().captured(1);
+            EXPECT_TRUE(QFile::exists(QString(KV_PROGRAM_DIR) + "/" + file)) << file.toStdString();
+        }
+        const QString shown = help->browser()->toPlainText();
+        EXPECT_FALSE(shown.contains("<!--keys-->"));
+        for (QAction* a : keyed) {
+            const QString key = a->shortcut().toString(QKeySequence::NativeText);
+            const QRegularExpression row(
+                QRegularExpression::escape(key) + "\n[^\n]* › "
+                + QRegularExpression::escape(QString(a->text()).remove('&')) + "\n");
+            EXPECT_TRUE(row.match(shown).hasMatch())
+                << page.toStdString() << ": " << a->objectName().toStdString();
+        }
+    }
+    if (!qEnvironmentVariable("KV_GRAB_DIR").isEmpty()) {
+        form->helpWindow()->browser()->scrollToAnchor("touches");
+        form->helpWindow()->grab().save(qEnvironmentVariable("KV_GRAB_DIR")
+                                        + "/korvelan_help_keys.png");
+    }
 }
 
 TEST(HelpDiagrams, APositionBecomesABoardWithWhiteAtTheBottom)

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QXmlStreamReader>
@@ -42,7 +43,7 @@ const Caption kCaptions[] = {
     { "Sauver1", "Sauver", "Save as..." },
     { "Imprimer1", "Imprimer", "Print" },
     { "Ouvrir1", "Ouvrir", "Open" },
-    { "Problmes1", "Leçons, exercices et problèmes", "Lessons, exercices and problems" },
+    { "Problmes1", "Leçons, exercices et problèmes", "Lessons, exercises and problems" },
     { "Installeruneposition1", "Installer une position", "Install a position" },
     { "Crerunfichiertexte1", "Créer un fichier texte", "Make *.txt file" },
     { "Ouvrirunfichiertexte1", "Ouvrir un fichier texte", "Open a *txt/doc file" },
@@ -51,7 +52,7 @@ const Caption kCaptions[] = {
     { "Edition1", "Edition", "Edit" },
     { "Reprendrecoups1", "Reprendre coups", "Backward" },
     { "Avancercoups1", "Avancer coups", "Forward" },
-    { "Reveniraudbut1", "Revenir au début", "Back to begining" },
+    { "Reveniraudbut1", "Revenir au début", "Back to beginning" },
     { "Allerlafin1", "Aller à la fin", "Forward to last move" },
     { "Affichage1", "Affichage", "Board" },
     { "Damier2D1", "Damier 2D", "2D board" },
@@ -73,8 +74,8 @@ const Caption kCaptions[] = {
     { "Niveau01", "1 : Débutant", "1 : Beginner" },
     { "Niveau02", "2 : Amateur", "2 : Amateur" },
     { "Niveau03", "3 : Promotion", "3 : Promotion" },
-    { "Niveau04", "4 : Honneur", "4 : Honnor" },
-    { "Niveau05", "5 : Excellence", "5 : Excellency" },
+    { "Niveau04", "4 : Honneur", "4 : Honour" },
+    { "Niveau05", "5 : Excellence", "5 : Excellence" },
     { "Niveau06", "6 : Maître", "6 : Master" },
     { "Niveau07", "7 : Grand Maître", "7 : Grand Master" },
     { "Niveau081", "8 : Grand Maître International", "8 : International Grand Master" },
@@ -92,15 +93,15 @@ const Caption kCaptions[] = {
     { "Horlogeszro1", "Horloges à zéro", "Clocks -> 0" },
     { "Rflexionsurtempsadverse1", "Réflexion sur temps adverse", "Computing when you think" },
     { "Arretrflexionparclicsouris1", "Arrêt réflexion par clic souris",
-      "Stop computing by clic on mouse" },
+      "Stop computing by a mouse click" },
     { "Indicationdesmouvements1", "Indication des mouvements", "Indicate moves" },
     { "Dcomposerlesprises1", "Décomposer les prises", "Decompose captures" },
     { "Jeuenaveugle1", "Jeu en aveugle", "Blind play" },
     { "Aide1", "Aide", "Help" },
     { "Guide1", "Documentation", "Documentation" },
     { "Apropos1", "A propos", "About" },
-    { "Abandon1", "Abandonner", "Give up" },
-    { "Abandon2", "Abandonner", "Give up" },
+    { "Abandon1", "Abandonner", "Resign" },
+    { "Abandon2", "Abandonner", "Resign" },
     { "Panel11", "Entraînement", "Training" },
     { "Entrainement", "Entrainement", "Training" },
     { "Humain", "Humain contre humain", "Human against human" },
@@ -178,7 +179,7 @@ const Caption kCaptions[] = {
     // Elements of the analysis window and the opening editors.
     { "BitBtn4", "Fin analyse", "Quit", "TForm4" },
     { "BitBtn3", "Imprimer analyse", "Print analysis", "TForm4" },
-    { "BitBtn2", "Editer analyse", "Edit analyse", "TForm4" },
+    { "BitBtn2", "Editer analyse", "Edit analysis", "TForm4" },
     { "BitBtn1", "Suivant", "Next", "TForm4" },
     { "Fiche_Ouvertures", "Ouvertures (Blancs)", "Opening (White)", "TForm2" },
     { "Fiche_Ouvertures", "Ouvertures (Noirs)", "Opening (Blacks)", "TForm3" },
@@ -227,9 +228,9 @@ const std::map<std::string, std::array<const char*, 6>> kSixLanguages {
 
 const std::array<std::array<const char*, 6>, 2> kDirection { {
     { "Blancs:Bas->Haut", "White:Down->Up", "Wit:Beneden->Boven", "Br.:Embaixo->Acima",
-      "Bl.:Abajo->Arriba", "Bl.:Bianco:Giù->Su" },
+      "Bl.:Abajo->Arriba", "Bianco:Giù->Su" },
     { "Blancs:Haut->Bas", "White:Up->Down", "Wit:Boven->Beneden", "Br.:Acima->Embaixo",
-      "Bl.:Arriba->Abajo", "Bl.:Bianco:Su->Giù" },
+      "Bl.:Arriba->Abajo", "Bianco:Su->Giù" },
 } };
 
 const std::array<const char*, 6> kTitles { "Korvelan 3D, le jeu",   "Korvelan 3D, the game",
@@ -425,7 +426,7 @@ TEST_F(Languages, MenuEntriesCheckOneLanguageAndKeepItsIndex)
     for (QAction* a : menu->actions()) names << a->text();
     EXPECT_EQ(
         names,
-        QStringList({ "Portugues", "Français", "English", "Nederlands", "Español", "Italiano" }));
+        QStringList({ "Português", "Français", "English", "Nederlands", "Español", "Italiano" }));
 }
 
 TEST_F(Languages, DirectionLabelFollowsTheBoardInEveryLanguage)
@@ -513,6 +514,30 @@ TEST_F(Languages, SwitchingWhileTheEngineSearchesLeavesTheSearchAlone)
     ASSERT_EQ(list6->count(), 3);
     EXPECT_EQ(list6->item(0)->text().mid(3, 7), "White :");
     EXPECT_EQ(action("Dbuteruneanalyse1")->text(), "Begin analysis");
+}
+
+// The player who gave no name is "Inconnu" in the record and the registry,
+// and shows in the interface language wherever the window names players.
+TEST_F(Languages, TheNamelessPlayerIsShownInTheLanguageAndKeptAsInconnu)
+{
+    language(English);
+    trigger("Nouveau2");
+    auto* list = form->findChild<QListWidget*>("ListBox8");
+    const QList<QListWidgetItem*> unknown = list->findItems("Unknown", Qt::MatchExactly);
+    ASSERT_EQ(unknown.size(), 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(unknown.front()).center());
+    EXPECT_EQ(form->findChild<QLineEdit*>("Joueur0")->text(), "Unknown");
+    button("BitBtn15")->click();
+    EXPECT_EQ(g().whiteName, "Inconnu");
+    EXPECT_TRUE(text("Nom_blanc").startsWith("Unknown")) << text("Nom_blanc").toStdString();
+    language(Italian);
+    EXPECT_TRUE(text("Nom_blanc").startsWith("Sconosciuto")) << text("Nom_blanc").toStdString();
+    // A new game with the name field left empty plays the nameless player too.
+    trigger("Nouveau2");
+    form->findChild<QLineEdit*>("Joueur0")->clear();
+    button("BitBtn15")->click();
+    EXPECT_EQ(g().whiteName, "Inconnu");
 }
 
 TEST_F(Languages, LevelMenuFollowsTheLanguage)

@@ -10,10 +10,12 @@
 #include "ui/analysis_window.h"
 #include "ui/board_widget.h"
 #include "ui/evaluation_graph.h"
+#include "ui/game_printing.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -136,6 +139,23 @@ TEST_F(Training, AClickOnALineOfTheAnalysisWindowShowsItsPosition)
                       lines->visualItemRect(lines->item(5)).center());
     c().playLoopPass();
     EXPECT_EQ(g().gamePly, 2);
+
+    // Its printout: the game's facts, the game's last position (not the one
+    // on show), the analysis lines one to a line; drawn into a PDF.
+    const PrintSheet sheet = w->analysisSheet(QDate(2026, 12, 7));
+    EXPECT_EQ(sheet.facts,
+              QStringList({ "Résultat : partie en cours", "Date : lundi 7 décembre 2026",
+                            "Niveau : 1 : Débutant" }));
+    EXPECT_EQ(sheet.position, g().positionAt(4));
+    EXPECT_EQ(sheet.positionTitle, "Position finale");
+    ASSERT_EQ(static_cast<int>(sheet.lines.size()), w->lines().size());
+    EXPECT_EQ(QString::fromStdString(sheet.lines[2]), w->lines()[2]);
+    EXPECT_EQ(sheet.lineStep, 1);
+    QTemporaryDir dir;
+    QPdfWriter pdf(dir.filePath("analyse.pdf"));
+    ASSERT_TRUE(printSheet(pdf, sheet));
+    const QString grabs = qEnvironmentVariable("KV_GRAB_DIR");
+    if (!grabs.isEmpty()) QFile::copy(dir.filePath("analyse.pdf"), grabs + "/korvelan_analyse.pdf");
 }
 
 TEST_F(Training, EndingTheAnalysisEarlyKeepsTheLinesMadeSoFar)

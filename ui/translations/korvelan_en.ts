@@ -107,7 +107,7 @@
     </message>
     <message>
         <source>Editer analyse</source>
-        <translation>Edit analyse</translation>
+        <translation>Edit analysis</translation>
     </message>
     <message>
         <source>Imprimer analyse</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
         <source>Vous abandonnez, gain KORVELAN</source>
-        <translation>You give up, KORVELAN wins</translation>
+        <translation>You resign, KORVELAN wins</translation>
     </message>
     <message>
         <source>Gain des blancs</source>
@@ -456,10 +456,6 @@
         <translation>This position is not valid: %1</translation>
     </message>
     <message>
-        <source>Picture (*.bmp);;Image PNG (*.png)</source>
-        <translation>Picture (*.bmp);;PNG image (*.png)</translation>
-    </message>
-    <message>
         <source>Image écrite dans %1</source>
         <translation>Picture written to %1</translation>
     </message>
@@ -484,6 +480,10 @@ The game can be printed to a PDF file.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Image Bitmap (*.bmp);;Image PNG (*.png)</source>
+        <translation>Bitmap picture (*.bmp);;PNG picture (*.png)</translation>
     </message>
 </context>
 <context>
@@ -553,11 +553,11 @@ The game can be printed to a PDF file.</translation>
     </message>
     <message>
         <source>4 : Honneur</source>
-        <translation>4 : Honnor</translation>
+        <translation>4 : Honour</translation>
     </message>
     <message>
         <source>5 : Excellence</source>
-        <translation>5 : Excellency</translation>
+        <translation>5 : Excellence</translation>
     </message>
     <message>
         <source>6 : Maître</source>
@@ -604,10 +604,6 @@ The game can be printed to a PDF file.</translation>
         <translation>Korvelan 3D, the game</translation>
     </message>
     <message>
-        <source>Inconnu</source>
-        <translation>Unknown</translation>
-    </message>
-    <message>
         <source>Coups écrits dans %1</source>
         <translation>Moves written to %1</translation>
     </message>
@@ -637,7 +633,7 @@ The game can be printed to a PDF file.</translation>
     </message>
     <message>
         <source>Abandonner</source>
-        <translation>Give up</translation>
+        <translation>Resign</translation>
     </message>
     <message>
         <source>Ouvrir</source>
@@ -665,7 +661,7 @@ The game can be printed to a PDF file.</translation>
     </message>
     <message>
         <source>Revenir au début</source>
-        <translation>Back to begining</translation>
+        <translation>Back to beginning</translation>
     </message>
     <message>
         <source>Aller à la fin</source>
@@ -708,10 +704,6 @@ The game can be printed to a PDF file.</translation>
         <translation>Number squares</translation>
     </message>
     <message>
-        <source>Alphabetical number</source>
-        <translation>Alphabetical number</translation>
-    </message>
-    <message>
         <source>Arrêt du calcul</source>
         <translation>Stop computing</translation>
     </message>
@@ -729,7 +721,7 @@ The game can be printed to a PDF file.</translation>
     </message>
     <message>
         <source>Arrêt réflexion par clic souris</source>
-        <translation>Stop computing by clic on mouse</translation>
+        <translation>Stop computing by a mouse click</translation>
     </message>
     <message>
         <source>Indication des mouvements</source>
@@ -844,10 +836,6 @@ The game can be printed to a PDF file.</translation>
         <translation>Transposition tables memory size</translation>
     </message>
     <message>
-        <source>parameters (*.par)</source>
-        <translation>parameters (*.par)</translation>
-    </message>
-    <message>
         <source>Documentation</source>
         <translation>Documentation</translation>
     </message>
@@ -861,7 +849,7 @@ The game can be printed to a PDF file.</translation>
     </message>
     <message>
         <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
+        <translation>Korvelan 3D Analysis</translation>
     </message>
     <message>
         <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
@@ -882,14 +870,6 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Erreur</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>pièces</source>
-        <translation>pieces</translation>
-    </message>
-    <message>
-        <source>pièce</source>
-        <translation>piece</translation>
     </message>
     <message>
         <source> (blancs)</source>
@@ -1000,6 +980,50 @@ Written by the Korvelan team.</translation>
         <translation>A rated match is being played: a new game will end it unrated. Go on?</translation>
     </message>
     <message>
+        <source>Notation alphabétique</source>
+        <translation>Alphabetical notation</translation>
+    </message>
+    <message>
+        <source>0 Mo</source>
+        <translation>0 MB</translation>
+    </message>
+    <message>
+        <source>0,7 Mo</source>
+        <translation>0.7 MB</translation>
+    </message>
+    <message>
+        <source>1,5 Mo</source>
+        <translation>1.5 MB</translation>
+    </message>
+    <message>
+        <source>3 Mo</source>
+        <translation>3 MB</translation>
+    </message>
+    <message>
+        <source>5 Mo</source>
+        <translation>5 MB</translation>
+    </message>
+    <message>
+        <source>10 Mo</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>15 Mo</source>
+        <translation>15 MB</translation>
+    </message>
+    <message>
+        <source>25 Mo</source>
+        <translation>25 MB</translation>
+    </message>
+    <message>
+        <source>Paramètres (*.par)</source>
+        <translation>Parameters (*.par)</translation>
+    </message>
+    <message>
+        <source>pièce</source>
+        <translation>piece</translation>
+    </message>
+    <message>
         <source>Conseil</source>
         <translation>Hint</translation>
     </message>
@@ -1015,16 +1039,16 @@ Written by the Korvelan team.</translation>
         <source>Horloges en pause</source>
         <translation>Clocks paused</translation>
     </message>
+    <message>
+        <source>pièces</source>
+        <translation>pieces</translation>
+    </message>
 </context>
 <context>
     <name>kv::NewGamePanel</name>
     <message>
         <source>Joueur :</source>
         <translation>Player :</translation>
-    </message>
-    <message>
-        <source>Inconnu</source>
-        <translation>Unknown</translation>
     </message>
     <message>
         <source>Couleur de Korvelan</source>
@@ -1057,14 +1081,6 @@ Written by the Korvelan team.</translation>
 </context>
 <context>
     <name>kv::OpeningEditor</name>
-    <message>
-        <source>White</source>
-        <translation>White</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Black</translation>
-    </message>
     <message>
         <source>Ouvertures (Blancs)</source>
         <translation>Opening (White)</translation>
@@ -1104,6 +1120,14 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Annuler</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Openings library for white</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Openings library for black</translation>
     </message>
 </context>
 <context>
@@ -1152,8 +1176,96 @@ Written by the Korvelan team.</translation>
 <context>
     <name>kv::ParameterEditor</name>
     <message>
+        <source>Début par défaut</source>
+        <translation>Opening (default)</translation>
+    </message>
+    <message>
+        <source>Milieu par défaut</source>
+        <translation>Middle game (default)</translation>
+    </message>
+    <message>
+        <source>Préfinale par défaut</source>
+        <translation>Late middle game (default)</translation>
+    </message>
+    <message>
+        <source>Finale par défaut</source>
+        <translation>Endgame (default)</translation>
+    </message>
+    <message>
+        <source>Début variante type 1 : </source>
+        <translation>Opening, variant type 1: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 1 : </source>
+        <translation>Middle game, variant type 1: </translation>
+    </message>
+    <message>
+        <source>Début variante type 2 : </source>
+        <translation>Opening, variant type 2: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 2 : </source>
+        <translation>Middle game, variant type 2: </translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Toutes les valeurs des tableaux sont en 1/200e de pion</source>
+        <translation>Every value of the tables is in 1/200 of a man</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Temps d&apos;avance =</source>
+        <translation>Tempo =</translation>
+    </message>
+    <message>
         <source>/200 de pion</source>
         <translation>/200 of a man</translation>
+    </message>
+    <message>
+        <source>Début de partie : + de</source>
+        <translation>Opening: more than</translation>
+    </message>
+    <message>
+        <source>Milieu de partie : + de</source>
+        <translation>Middle game: more than</translation>
+    </message>
+    <message>
+        <source>Préfinale : + de</source>
+        <translation>Late middle game: more than</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>pieces</translation>
+    </message>
+    <message>
+        <source>Finale : (le reste)</source>
+        <translation>Endgame: (the rest)</translation>
+    </message>
+    <message>
+        <source>cases possiblement blanches</source>
+        <translation>squares possibly white</translation>
+    </message>
+    <message>
+        <source>cases possiblement noires</source>
+        <translation>squares possibly black</translation>
+    </message>
+    <message>
+        <source>Variante type 1 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variant type 1 when 8 of the 14 conditions below hold:</translation>
+    </message>
+    <message>
+        <source>Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variant type 2 when 8 of the 14 conditions below hold:</translation>
     </message>
     <message>
         <source>Un nombre entier de %1 à %2</source>
@@ -1162,6 +1274,13 @@ Written by the Korvelan team.</translation>
     <message>
         <source>« %1 » refusé : %2.</source>
         <translation>“%1” refused: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayerNames</name>
+    <message>
+        <source>Inconnu</source>
+        <translation>Unknown</translation>
     </message>
 </context>
 <context>
@@ -1378,18 +1497,45 @@ Written by the Korvelan team.</translation>
     </message>
 </context>
 <context>
+    <name>kv::Printout</name>
+    <message>
+        <source>Position finale</source>
+        <translation>Final position</translation>
+    </message>
+    <message>
+        <source>Autre : 30 coups en %1 mn</source>
+        <translation>Other: 30 moves in %1 mn</translation>
+    </message>
+    <message>
+        <source>partie en cours</source>
+        <translation>game in progress</translation>
+    </message>
+    <message>
+        <source>Résultat : %1</source>
+        <translation>Result: %1</translation>
+    </message>
+    <message>
+        <source>Date : %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Niveau : %1</source>
+        <translation>Level: %1</translation>
+    </message>
+    <message>
+        <source>Position au coup %1</source>
+        <translation>Position at move %1</translation>
+    </message>
+</context>
+<context>
     <name>kv::TrainingPanel</name>
     <message>
         <source>Fichiers Korvelan (*.dam *.DAM)</source>
         <translation>Korvelan files (*.dam *.DAM)</translation>
     </message>
     <message>
-        <source>parameters (*.dal *.DAL)</source>
-        <translation>lessons (*.dal *.DAL)</translation>
-    </message>
-    <message>
         <source>Leçons, exercices et problèmes</source>
-        <translation>Lessons, exercices and problems</translation>
+        <translation>Lessons, exercises and problems</translation>
     </message>
     <message>
         <source>Apprendre la position</source>
@@ -1530,6 +1676,10 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Éditeur</source>
         <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Leçons (*.dal *.DAL)</source>
+        <translation>Lessons (*.dal *.DAL)</translation>
     </message>
 </context>
 </TS>

@@ -456,10 +456,6 @@
         <translation>Esta posición no es válida: %1</translation>
     </message>
     <message>
-        <source>Picture (*.bmp);;Image PNG (*.png)</source>
-        <translation>Imagen (*.bmp);;Imagen PNG (*.png)</translation>
-    </message>
-    <message>
         <source>Image écrite dans %1</source>
         <translation>Imagen escrita en %1</translation>
     </message>
@@ -484,6 +480,10 @@ La partida puede imprimirse en un archivo PDF.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Image Bitmap (*.bmp);;Image PNG (*.png)</source>
+        <translation>Imagen Bitmap (*.bmp);;Imagen PNG (*.png)</translation>
     </message>
 </context>
 <context>
@@ -604,10 +604,6 @@ La partida puede imprimirse en un archivo PDF.</translation>
         <translation>Korvelan 3D, el juego</translation>
     </message>
     <message>
-        <source>Inconnu</source>
-        <translation>Desconocido</translation>
-    </message>
-    <message>
         <source>Coups écrits dans %1</source>
         <translation>Jugadas escritas en %1</translation>
     </message>
@@ -706,10 +702,6 @@ La partida puede imprimirse en un archivo PDF.</translation>
     <message>
         <source>Numéroter les cases</source>
         <translation>Numerar las casillas</translation>
-    </message>
-    <message>
-        <source>Alphabetical number</source>
-        <translation>Alphabetical number</translation>
     </message>
     <message>
         <source>Arrêt du calcul</source>
@@ -844,10 +836,6 @@ La partida puede imprimirse en un archivo PDF.</translation>
         <translation>Tamaño de las tablas de transposición</translation>
     </message>
     <message>
-        <source>parameters (*.par)</source>
-        <translation>parámetros (*.par)</translation>
-    </message>
-    <message>
         <source>Documentation</source>
         <translation>Documentación</translation>
     </message>
@@ -861,7 +849,7 @@ La partida puede imprimirse en un archivo PDF.</translation>
     </message>
     <message>
         <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
+        <translation>Korvelan 3D Análisis</translation>
     </message>
     <message>
         <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
@@ -882,14 +870,6 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Erreur</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>pièces</source>
-        <translation>fichas</translation>
-    </message>
-    <message>
-        <source>pièce</source>
-        <translation>ficha</translation>
     </message>
     <message>
         <source> (blancs)</source>
@@ -1000,6 +980,50 @@ Escrito por el equipo Korvelan.</translation>
         <translation>Hay una partida puntuable en curso: una nueva partida la terminará sin puntuar. ¿Continuar?</translation>
     </message>
     <message>
+        <source>Notation alphabétique</source>
+        <translation>Notación alfabética</translation>
+    </message>
+    <message>
+        <source>0 Mo</source>
+        <translation>0 MB</translation>
+    </message>
+    <message>
+        <source>0,7 Mo</source>
+        <translation>0,7 MB</translation>
+    </message>
+    <message>
+        <source>1,5 Mo</source>
+        <translation>1,5 MB</translation>
+    </message>
+    <message>
+        <source>3 Mo</source>
+        <translation>3 MB</translation>
+    </message>
+    <message>
+        <source>5 Mo</source>
+        <translation>5 MB</translation>
+    </message>
+    <message>
+        <source>10 Mo</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>15 Mo</source>
+        <translation>15 MB</translation>
+    </message>
+    <message>
+        <source>25 Mo</source>
+        <translation>25 MB</translation>
+    </message>
+    <message>
+        <source>Paramètres (*.par)</source>
+        <translation>Parámetros (*.par)</translation>
+    </message>
+    <message>
+        <source>pièce</source>
+        <translation>pieza</translation>
+    </message>
+    <message>
         <source>Conseil</source>
         <translation>Consejo</translation>
     </message>
@@ -1015,16 +1039,16 @@ Escrito por el equipo Korvelan.</translation>
         <source>Horloges en pause</source>
         <translation>Relojes en pausa</translation>
     </message>
+    <message>
+        <source>pièces</source>
+        <translation>piezas</translation>
+    </message>
 </context>
 <context>
     <name>kv::NewGamePanel</name>
     <message>
         <source>Joueur :</source>
         <translation>Jugador :</translation>
-    </message>
-    <message>
-        <source>Inconnu</source>
-        <translation>Desconocido</translation>
     </message>
     <message>
         <source>Couleur de Korvelan</source>
@@ -1057,14 +1081,6 @@ Escrito por el equipo Korvelan.</translation>
 </context>
 <context>
     <name>kv::OpeningEditor</name>
-    <message>
-        <source>White</source>
-        <translation>Blancas</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Negras</translation>
-    </message>
     <message>
         <source>Ouvertures (Blancs)</source>
         <translation>Aperturas (Blancas)</translation>
@@ -1104,6 +1120,14 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Annuler</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Aperturas para las blancas</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Aperturas para las negras</translation>
     </message>
 </context>
 <context>
@@ -1152,8 +1176,96 @@ Escrito por el equipo Korvelan.</translation>
 <context>
     <name>kv::ParameterEditor</name>
     <message>
+        <source>Début par défaut</source>
+        <translation>Apertura (por defecto)</translation>
+    </message>
+    <message>
+        <source>Milieu par défaut</source>
+        <translation>Medio juego (por defecto)</translation>
+    </message>
+    <message>
+        <source>Préfinale par défaut</source>
+        <translation>Prefinal (por defecto)</translation>
+    </message>
+    <message>
+        <source>Finale par défaut</source>
+        <translation>Final (por defecto)</translation>
+    </message>
+    <message>
+        <source>Début variante type 1 : </source>
+        <translation>Apertura, variante tipo 1: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 1 : </source>
+        <translation>Medio juego, variante tipo 1: </translation>
+    </message>
+    <message>
+        <source>Début variante type 2 : </source>
+        <translation>Apertura, variante tipo 2: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 2 : </source>
+        <translation>Medio juego, variante tipo 2: </translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Parámetros</translation>
+    </message>
+    <message>
+        <source>Toutes les valeurs des tableaux sont en 1/200e de pion</source>
+        <translation>Todos los valores de las tablas están en 1/200 de peón</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Temps d&apos;avance =</source>
+        <translation>Tiempo de avance =</translation>
+    </message>
+    <message>
         <source>/200 de pion</source>
         <translation>/200 de peón</translation>
+    </message>
+    <message>
+        <source>Début de partie : + de</source>
+        <translation>Apertura: más de</translation>
+    </message>
+    <message>
+        <source>Milieu de partie : + de</source>
+        <translation>Medio juego: más de</translation>
+    </message>
+    <message>
+        <source>Préfinale : + de</source>
+        <translation>Prefinal: más de</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>piezas</translation>
+    </message>
+    <message>
+        <source>Finale : (le reste)</source>
+        <translation>Final: (el resto)</translation>
+    </message>
+    <message>
+        <source>cases possiblement blanches</source>
+        <translation>casillas posiblemente blancas</translation>
+    </message>
+    <message>
+        <source>cases possiblement noires</source>
+        <translation>casillas posiblemente negras</translation>
+    </message>
+    <message>
+        <source>Variante type 1 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variante tipo 1 si se cumplen 8 de las 14 condiciones siguientes:</translation>
+    </message>
+    <message>
+        <source>Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variante tipo 2 si se cumplen 8 de las 14 condiciones siguientes:</translation>
     </message>
     <message>
         <source>Un nombre entier de %1 à %2</source>
@@ -1162,6 +1274,13 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>« %1 » refusé : %2.</source>
         <translation>«%1» rechazado: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayerNames</name>
+    <message>
+        <source>Inconnu</source>
+        <translation>Desconocido</translation>
     </message>
 </context>
 <context>
@@ -1378,14 +1497,41 @@ Escrito por el equipo Korvelan.</translation>
     </message>
 </context>
 <context>
+    <name>kv::Printout</name>
+    <message>
+        <source>Position finale</source>
+        <translation>Posición final</translation>
+    </message>
+    <message>
+        <source>Autre : 30 coups en %1 mn</source>
+        <translation>Otro: 30 jugadas en %1 min</translation>
+    </message>
+    <message>
+        <source>partie en cours</source>
+        <translation>partida en curso</translation>
+    </message>
+    <message>
+        <source>Résultat : %1</source>
+        <translation>Resultado: %1</translation>
+    </message>
+    <message>
+        <source>Date : %1</source>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>Niveau : %1</source>
+        <translation>Nivel: %1</translation>
+    </message>
+    <message>
+        <source>Position au coup %1</source>
+        <translation>Posición en la jugada %1</translation>
+    </message>
+</context>
+<context>
     <name>kv::TrainingPanel</name>
     <message>
         <source>Fichiers Korvelan (*.dam *.DAM)</source>
         <translation>Archivos Korvelan (*.dam *.DAM)</translation>
-    </message>
-    <message>
-        <source>parameters (*.dal *.DAL)</source>
-        <translation>lecciones (*.dal *.DAL)</translation>
     </message>
     <message>
         <source>Leçons, exercices et problèmes</source>
@@ -1530,6 +1676,10 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Éditeur</source>
         <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Leçons (*.dal *.DAL)</source>
+        <translation>Lecciones (*.dal *.DAL)</translation>
     </message>
 </context>
 </TS>

@@ -456,10 +456,6 @@
         <translation>Questa posizione non è valida: %1</translation>
     </message>
     <message>
-        <source>Picture (*.bmp);;Image PNG (*.png)</source>
-        <translation>Immagine (*.bmp);;Immagine PNG (*.png)</translation>
-    </message>
-    <message>
         <source>Image écrite dans %1</source>
         <translation>Immagine scritta in %1</translation>
     </message>
@@ -484,6 +480,10 @@ La partita può essere stampata in un file PDF.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Image Bitmap (*.bmp);;Image PNG (*.png)</source>
+        <translation>Immagine Bitmap (*.bmp);;Immagine PNG (*.png)</translation>
     </message>
 </context>
 <context>
@@ -604,10 +604,6 @@ La partita può essere stampata in un file PDF.</translation>
         <translation>Korvelan 3D, il gioco</translation>
     </message>
     <message>
-        <source>Inconnu</source>
-        <translation>Sconosciuto</translation>
-    </message>
-    <message>
         <source>Coups écrits dans %1</source>
         <translation>Mosse scritte in %1</translation>
     </message>
@@ -706,10 +702,6 @@ La partita può essere stampata in un file PDF.</translation>
     <message>
         <source>Numéroter les cases</source>
         <translation>Numera le caselle</translation>
-    </message>
-    <message>
-        <source>Alphabetical number</source>
-        <translation>Alphabetical number</translation>
     </message>
     <message>
         <source>Arrêt du calcul</source>
@@ -844,10 +836,6 @@ La partita può essere stampata in un file PDF.</translation>
         <translation>Dimensione delle tabelle di trasposizione</translation>
     </message>
     <message>
-        <source>parameters (*.par)</source>
-        <translation>parametri (*.par)</translation>
-    </message>
-    <message>
         <source>Documentation</source>
         <translation>Documentazione</translation>
     </message>
@@ -861,7 +849,7 @@ La partita può essere stampata in un file PDF.</translation>
     </message>
     <message>
         <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
+        <translation>Korvelan 3D Analisi</translation>
     </message>
     <message>
         <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
@@ -884,14 +872,6 @@ Scritto dal gruppo Korvelan.</translation>
         <translation>Errore</translation>
     </message>
     <message>
-        <source>pièces</source>
-        <translation>pezzi</translation>
-    </message>
-    <message>
-        <source>pièce</source>
-        <translation>pezzo</translation>
-    </message>
-    <message>
         <source> (blancs)</source>
         <translation> (bianchi)</translation>
     </message>
@@ -909,11 +889,11 @@ Scritto dal gruppo Korvelan.</translation>
     </message>
     <message>
         <source>Blancs:Haut-&gt;Bas</source>
-        <translation>Bl.:Bianco:Su-&gt;Giù</translation>
+        <translation>Bianco:Su-&gt;Giù</translation>
     </message>
     <message>
         <source>Blancs:Bas-&gt;Haut</source>
-        <translation>Bl.:Bianco:Giù-&gt;Su</translation>
+        <translation>Bianco:Giù-&gt;Su</translation>
     </message>
     <message>
         <source>Coups : %1</source>
@@ -1000,6 +980,50 @@ Scritto dal gruppo Korvelan.</translation>
         <translation>È in corso una partita valida per la classifica: una nuova partita la farà finire senza essere valutata. Continuare?</translation>
     </message>
     <message>
+        <source>Notation alphabétique</source>
+        <translation>Notazione alfabetica</translation>
+    </message>
+    <message>
+        <source>0 Mo</source>
+        <translation>0 MB</translation>
+    </message>
+    <message>
+        <source>0,7 Mo</source>
+        <translation>0,7 MB</translation>
+    </message>
+    <message>
+        <source>1,5 Mo</source>
+        <translation>1,5 MB</translation>
+    </message>
+    <message>
+        <source>3 Mo</source>
+        <translation>3 MB</translation>
+    </message>
+    <message>
+        <source>5 Mo</source>
+        <translation>5 MB</translation>
+    </message>
+    <message>
+        <source>10 Mo</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>15 Mo</source>
+        <translation>15 MB</translation>
+    </message>
+    <message>
+        <source>25 Mo</source>
+        <translation>25 MB</translation>
+    </message>
+    <message>
+        <source>Paramètres (*.par)</source>
+        <translation>Parametri (*.par)</translation>
+    </message>
+    <message>
+        <source>pièce</source>
+        <translation>pezzo</translation>
+    </message>
+    <message>
         <source>Conseil</source>
         <translation>Consiglio</translation>
     </message>
@@ -1015,16 +1039,16 @@ Scritto dal gruppo Korvelan.</translation>
         <source>Horloges en pause</source>
         <translation>Orologi in pausa</translation>
     </message>
+    <message>
+        <source>pièces</source>
+        <translation>pezzi</translation>
+    </message>
 </context>
 <context>
     <name>kv::NewGamePanel</name>
     <message>
         <source>Joueur :</source>
         <translation>Giocatore :</translation>
-    </message>
-    <message>
-        <source>Inconnu</source>
-        <translation>Sconosciuto</translation>
     </message>
     <message>
         <source>Couleur de Korvelan</source>
@@ -1057,14 +1081,6 @@ Scritto dal gruppo Korvelan.</translation>
 </context>
 <context>
     <name>kv::OpeningEditor</name>
-    <message>
-        <source>White</source>
-        <translation>Bianco</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Nero</translation>
-    </message>
     <message>
         <source>Ouvertures (Blancs)</source>
         <translation>Aperture (Bianco)</translation>
@@ -1104,6 +1120,14 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Annuler</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Aperture per il bianco</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Aperture per il nero</translation>
     </message>
 </context>
 <context>
@@ -1152,8 +1176,96 @@ Scritto dal gruppo Korvelan.</translation>
 <context>
     <name>kv::ParameterEditor</name>
     <message>
+        <source>Début par défaut</source>
+        <translation>Apertura (predefinita)</translation>
+    </message>
+    <message>
+        <source>Milieu par défaut</source>
+        <translation>Mediogioco (predefinito)</translation>
+    </message>
+    <message>
+        <source>Préfinale par défaut</source>
+        <translation>Prefinale (predefinita)</translation>
+    </message>
+    <message>
+        <source>Finale par défaut</source>
+        <translation>Finale (predefinito)</translation>
+    </message>
+    <message>
+        <source>Début variante type 1 : </source>
+        <translation>Apertura, variante tipo 1: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 1 : </source>
+        <translation>Mediogioco, variante tipo 1: </translation>
+    </message>
+    <message>
+        <source>Début variante type 2 : </source>
+        <translation>Apertura, variante tipo 2: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 2 : </source>
+        <translation>Mediogioco, variante tipo 2: </translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Parametri</translation>
+    </message>
+    <message>
+        <source>Toutes les valeurs des tableaux sont en 1/200e de pion</source>
+        <translation>Tutti i valori delle tabelle sono in 1/200 di pedina</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Temps d&apos;avance =</source>
+        <translation>Tempo di vantaggio =</translation>
+    </message>
+    <message>
         <source>/200 de pion</source>
         <translation>/200 di pedina</translation>
+    </message>
+    <message>
+        <source>Début de partie : + de</source>
+        <translation>Apertura: più di</translation>
+    </message>
+    <message>
+        <source>Milieu de partie : + de</source>
+        <translation>Mediogioco: più di</translation>
+    </message>
+    <message>
+        <source>Préfinale : + de</source>
+        <translation>Prefinale: più di</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>pezzi</translation>
+    </message>
+    <message>
+        <source>Finale : (le reste)</source>
+        <translation>Finale: (il resto)</translation>
+    </message>
+    <message>
+        <source>cases possiblement blanches</source>
+        <translation>caselle possibilmente bianche</translation>
+    </message>
+    <message>
+        <source>cases possiblement noires</source>
+        <translation>caselle possibilmente nere</translation>
+    </message>
+    <message>
+        <source>Variante type 1 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variante tipo 1 se 8 delle 14 condizioni seguenti sono verificate:</translation>
+    </message>
+    <message>
+        <source>Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variante tipo 2 se 8 delle 14 condizioni seguenti sono verificate:</translation>
     </message>
     <message>
         <source>Un nombre entier de %1 à %2</source>
@@ -1162,6 +1274,13 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>« %1 » refusé : %2.</source>
         <translation>«%1» rifiutato: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayerNames</name>
+    <message>
+        <source>Inconnu</source>
+        <translation>Sconosciuto</translation>
     </message>
 </context>
 <context>
@@ -1378,14 +1497,41 @@ Scritto dal gruppo Korvelan.</translation>
     </message>
 </context>
 <context>
+    <name>kv::Printout</name>
+    <message>
+        <source>Position finale</source>
+        <translation>Posizione finale</translation>
+    </message>
+    <message>
+        <source>Autre : 30 coups en %1 mn</source>
+        <translation>Altro: 30 mosse in %1 min</translation>
+    </message>
+    <message>
+        <source>partie en cours</source>
+        <translation>partita in corso</translation>
+    </message>
+    <message>
+        <source>Résultat : %1</source>
+        <translation>Risultato: %1</translation>
+    </message>
+    <message>
+        <source>Date : %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Niveau : %1</source>
+        <translation>Livello: %1</translation>
+    </message>
+    <message>
+        <source>Position au coup %1</source>
+        <translation>Posizione alla mossa %1</translation>
+    </message>
+</context>
+<context>
     <name>kv::TrainingPanel</name>
     <message>
         <source>Fichiers Korvelan (*.dam *.DAM)</source>
         <translation>File Korvelan (*.dam *.DAM)</translation>
-    </message>
-    <message>
-        <source>parameters (*.dal *.DAL)</source>
-        <translation>lezioni (*.dal *.DAL)</translation>
     </message>
     <message>
         <source>Leçons, exercices et problèmes</source>
@@ -1493,11 +1639,11 @@ Scritto dal gruppo Korvelan.</translation>
     </message>
     <message>
         <source>Blancs:Haut-&gt;Bas</source>
-        <translation>Bl.:Bianco:Su-&gt;Giù</translation>
+        <translation>Bianco:Su-&gt;Giù</translation>
     </message>
     <message>
         <source>Blancs:Bas-&gt;Haut</source>
-        <translation>Bl.:Bianco:Giù-&gt;Su</translation>
+        <translation>Bianco:Giù-&gt;Su</translation>
     </message>
     <message>
         <source>Eval stat blancs:%1</source>
@@ -1530,6 +1676,10 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Éditeur</source>
         <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Leçons (*.dal *.DAL)</source>
+        <translation>Lezioni (*.dal *.DAL)</translation>
     </message>
 </context>
 </TS>

@@ -456,10 +456,6 @@
         <translation>Deze stelling is niet geldig: %1</translation>
     </message>
     <message>
-        <source>Picture (*.bmp);;Image PNG (*.png)</source>
-        <translation>Afbeelding (*.bmp);;PNG-afbeelding (*.png)</translation>
-    </message>
-    <message>
         <source>Image écrite dans %1</source>
         <translation>Afbeelding geschreven naar %1</translation>
     </message>
@@ -484,6 +480,10 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Image Bitmap (*.bmp);;Image PNG (*.png)</source>
+        <translation>Bitmap-afbeelding (*.bmp);;PNG-afbeelding (*.png)</translation>
     </message>
 </context>
 <context>
@@ -604,10 +604,6 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
         <translation>Korvelan 3D, het spel</translation>
     </message>
     <message>
-        <source>Inconnu</source>
-        <translation>Onbekend</translation>
-    </message>
-    <message>
         <source>Coups écrits dans %1</source>
         <translation>Zetten geschreven naar %1</translation>
     </message>
@@ -706,10 +702,6 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
     <message>
         <source>Numéroter les cases</source>
         <translation>Velden nummeren</translation>
-    </message>
-    <message>
-        <source>Alphabetical number</source>
-        <translation>Alphabetical number</translation>
     </message>
     <message>
         <source>Arrêt du calcul</source>
@@ -844,10 +836,6 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
         <translation>Grootte van de transpositietabellen</translation>
     </message>
     <message>
-        <source>parameters (*.par)</source>
-        <translation>parameters (*.par)</translation>
-    </message>
-    <message>
         <source>Documentation</source>
         <translation>Documentatie</translation>
     </message>
@@ -882,14 +870,6 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Erreur</source>
         <translation>Fout</translation>
-    </message>
-    <message>
-        <source>pièces</source>
-        <translation>stukken</translation>
-    </message>
-    <message>
-        <source>pièce</source>
-        <translation>stuk</translation>
     </message>
     <message>
         <source> (blancs)</source>
@@ -1000,6 +980,50 @@ Geschreven door het Korvelan-team.</translation>
         <translation>Er loopt een ratingpartij: een nieuwe partij beëindigt die zonder rating. Doorgaan?</translation>
     </message>
     <message>
+        <source>Notation alphabétique</source>
+        <translation>Alfabetische notatie</translation>
+    </message>
+    <message>
+        <source>0 Mo</source>
+        <translation>0 MB</translation>
+    </message>
+    <message>
+        <source>0,7 Mo</source>
+        <translation>0,7 MB</translation>
+    </message>
+    <message>
+        <source>1,5 Mo</source>
+        <translation>1,5 MB</translation>
+    </message>
+    <message>
+        <source>3 Mo</source>
+        <translation>3 MB</translation>
+    </message>
+    <message>
+        <source>5 Mo</source>
+        <translation>5 MB</translation>
+    </message>
+    <message>
+        <source>10 Mo</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>15 Mo</source>
+        <translation>15 MB</translation>
+    </message>
+    <message>
+        <source>25 Mo</source>
+        <translation>25 MB</translation>
+    </message>
+    <message>
+        <source>Paramètres (*.par)</source>
+        <translation>Parameters (*.par)</translation>
+    </message>
+    <message>
+        <source>pièce</source>
+        <translation>stuk</translation>
+    </message>
+    <message>
         <source>Conseil</source>
         <translation>Advies</translation>
     </message>
@@ -1015,16 +1039,16 @@ Geschreven door het Korvelan-team.</translation>
         <source>Horloges en pause</source>
         <translation>Klokken gepauzeerd</translation>
     </message>
+    <message>
+        <source>pièces</source>
+        <translation>stukken</translation>
+    </message>
 </context>
 <context>
     <name>kv::NewGamePanel</name>
     <message>
         <source>Joueur :</source>
         <translation>Speler :</translation>
-    </message>
-    <message>
-        <source>Inconnu</source>
-        <translation>Onbekend</translation>
     </message>
     <message>
         <source>Couleur de Korvelan</source>
@@ -1057,14 +1081,6 @@ Geschreven door het Korvelan-team.</translation>
 </context>
 <context>
     <name>kv::OpeningEditor</name>
-    <message>
-        <source>White</source>
-        <translation>Wit</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Zwart</translation>
-    </message>
     <message>
         <source>Ouvertures (Blancs)</source>
         <translation>Openingen (Wit)</translation>
@@ -1104,6 +1120,14 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Annuler</source>
         <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Openingen voor wit</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Openingen voor zwart</translation>
     </message>
 </context>
 <context>
@@ -1152,8 +1176,96 @@ Geschreven door het Korvelan-team.</translation>
 <context>
     <name>kv::ParameterEditor</name>
     <message>
+        <source>Début par défaut</source>
+        <translation>Opening (standaard)</translation>
+    </message>
+    <message>
+        <source>Milieu par défaut</source>
+        <translation>Middenspel (standaard)</translation>
+    </message>
+    <message>
+        <source>Préfinale par défaut</source>
+        <translation>Laat middenspel (standaard)</translation>
+    </message>
+    <message>
+        <source>Finale par défaut</source>
+        <translation>Eindspel (standaard)</translation>
+    </message>
+    <message>
+        <source>Début variante type 1 : </source>
+        <translation>Opening, variant type 1: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 1 : </source>
+        <translation>Middenspel, variant type 1: </translation>
+    </message>
+    <message>
+        <source>Début variante type 2 : </source>
+        <translation>Opening, variant type 2: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 2 : </source>
+        <translation>Middenspel, variant type 2: </translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Toutes les valeurs des tableaux sont en 1/200e de pion</source>
+        <translation>Alle waarden van de tabellen zijn in 1/200 schijf</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Temps d&apos;avance =</source>
+        <translation>Tempo =</translation>
+    </message>
+    <message>
         <source>/200 de pion</source>
-        <translation>/200 van een schijf</translation>
+        <translation>/200 schijf</translation>
+    </message>
+    <message>
+        <source>Début de partie : + de</source>
+        <translation>Opening: meer dan</translation>
+    </message>
+    <message>
+        <source>Milieu de partie : + de</source>
+        <translation>Middenspel: meer dan</translation>
+    </message>
+    <message>
+        <source>Préfinale : + de</source>
+        <translation>Laat middenspel: meer dan</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>stukken</translation>
+    </message>
+    <message>
+        <source>Finale : (le reste)</source>
+        <translation>Eindspel: (de rest)</translation>
+    </message>
+    <message>
+        <source>cases possiblement blanches</source>
+        <translation>velden mogelijk wit</translation>
+    </message>
+    <message>
+        <source>cases possiblement noires</source>
+        <translation>velden mogelijk zwart</translation>
+    </message>
+    <message>
+        <source>Variante type 1 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variant type 1 als 8 van de 14 voorwaarden hieronder gelden:</translation>
+    </message>
+    <message>
+        <source>Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variant type 2 als 8 van de 14 voorwaarden hieronder gelden:</translation>
     </message>
     <message>
         <source>Un nombre entier de %1 à %2</source>
@@ -1162,6 +1274,13 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>« %1 » refusé : %2.</source>
         <translation>„%1” geweigerd: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayerNames</name>
+    <message>
+        <source>Inconnu</source>
+        <translation>Onbekend</translation>
     </message>
 </context>
 <context>
@@ -1378,14 +1497,41 @@ Geschreven door het Korvelan-team.</translation>
     </message>
 </context>
 <context>
+    <name>kv::Printout</name>
+    <message>
+        <source>Position finale</source>
+        <translation>Eindstelling</translation>
+    </message>
+    <message>
+        <source>Autre : 30 coups en %1 mn</source>
+        <translation>Anders: 30 zetten in %1 min</translation>
+    </message>
+    <message>
+        <source>partie en cours</source>
+        <translation>partij bezig</translation>
+    </message>
+    <message>
+        <source>Résultat : %1</source>
+        <translation>Uitslag: %1</translation>
+    </message>
+    <message>
+        <source>Date : %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Niveau : %1</source>
+        <translation>Niveau: %1</translation>
+    </message>
+    <message>
+        <source>Position au coup %1</source>
+        <translation>Stelling bij zet %1</translation>
+    </message>
+</context>
+<context>
     <name>kv::TrainingPanel</name>
     <message>
         <source>Fichiers Korvelan (*.dam *.DAM)</source>
         <translation>Korvelan-bestanden (*.dam *.DAM)</translation>
-    </message>
-    <message>
-        <source>parameters (*.dal *.DAL)</source>
-        <translation>lessen (*.dal *.DAL)</translation>
     </message>
     <message>
         <source>Leçons, exercices et problèmes</source>
@@ -1530,6 +1676,10 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Éditeur</source>
         <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Leçons (*.dal *.DAL)</source>
+        <translation>Lessen (*.dal *.DAL)</translation>
     </message>
 </context>
 </TS>

@@ -456,10 +456,6 @@
         <translation>Esta posição não é válida: %1</translation>
     </message>
     <message>
-        <source>Picture (*.bmp);;Image PNG (*.png)</source>
-        <translation>Imagem (*.bmp);;Imagem PNG (*.png)</translation>
-    </message>
-    <message>
         <source>Image écrite dans %1</source>
         <translation>Imagem escrita em %1</translation>
     </message>
@@ -484,6 +480,10 @@ A partida pode ser impressa em um arquivo PDF.</translation>
     <message>
         <source>Fichiers PDF (*.pdf)</source>
         <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Image Bitmap (*.bmp);;Image PNG (*.png)</source>
+        <translation>Imagem Bitmap (*.bmp);;Imagem PNG (*.png)</translation>
     </message>
 </context>
 <context>
@@ -604,10 +604,6 @@ A partida pode ser impressa em um arquivo PDF.</translation>
         <translation>Korvelan 3D, o jogo</translation>
     </message>
     <message>
-        <source>Inconnu</source>
-        <translation>Desconhecido</translation>
-    </message>
-    <message>
         <source>Coups écrits dans %1</source>
         <translation>Lances escritos em %1</translation>
     </message>
@@ -706,10 +702,6 @@ A partida pode ser impressa em um arquivo PDF.</translation>
     <message>
         <source>Numéroter les cases</source>
         <translation>Numerar as casas</translation>
-    </message>
-    <message>
-        <source>Alphabetical number</source>
-        <translation>Alphabetical number</translation>
     </message>
     <message>
         <source>Arrêt du calcul</source>
@@ -844,10 +836,6 @@ A partida pode ser impressa em um arquivo PDF.</translation>
         <translation>Tamanho das tabelas de transposição</translation>
     </message>
     <message>
-        <source>parameters (*.par)</source>
-        <translation>parâmetros (*.par)</translation>
-    </message>
-    <message>
         <source>Documentation</source>
         <translation>Documentação</translation>
     </message>
@@ -861,7 +849,7 @@ A partida pode ser impressa em um arquivo PDF.</translation>
     </message>
     <message>
         <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
+        <translation>Korvelan 3D Análise</translation>
     </message>
     <message>
         <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
@@ -882,14 +870,6 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Erreur</source>
         <translation>Erro</translation>
-    </message>
-    <message>
-        <source>pièces</source>
-        <translation>pedras</translation>
-    </message>
-    <message>
-        <source>pièce</source>
-        <translation>pedra</translation>
     </message>
     <message>
         <source> (blancs)</source>
@@ -1000,6 +980,50 @@ Escrito pela equipe Korvelan.</translation>
         <translation>Está a decorrer uma partida oficial: uma nova partida termina-a sem classificação. Continuar?</translation>
     </message>
     <message>
+        <source>Notation alphabétique</source>
+        <translation>Notação alfabética</translation>
+    </message>
+    <message>
+        <source>0 Mo</source>
+        <translation>0 MB</translation>
+    </message>
+    <message>
+        <source>0,7 Mo</source>
+        <translation>0,7 MB</translation>
+    </message>
+    <message>
+        <source>1,5 Mo</source>
+        <translation>1,5 MB</translation>
+    </message>
+    <message>
+        <source>3 Mo</source>
+        <translation>3 MB</translation>
+    </message>
+    <message>
+        <source>5 Mo</source>
+        <translation>5 MB</translation>
+    </message>
+    <message>
+        <source>10 Mo</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>15 Mo</source>
+        <translation>15 MB</translation>
+    </message>
+    <message>
+        <source>25 Mo</source>
+        <translation>25 MB</translation>
+    </message>
+    <message>
+        <source>Paramètres (*.par)</source>
+        <translation>Parâmetros (*.par)</translation>
+    </message>
+    <message>
+        <source>pièce</source>
+        <translation>peça</translation>
+    </message>
+    <message>
         <source>Conseil</source>
         <translation>Conselho</translation>
     </message>
@@ -1015,16 +1039,16 @@ Escrito pela equipe Korvelan.</translation>
         <source>Horloges en pause</source>
         <translation>Relógios em pausa</translation>
     </message>
+    <message>
+        <source>pièces</source>
+        <translation>peças</translation>
+    </message>
 </context>
 <context>
     <name>kv::NewGamePanel</name>
     <message>
         <source>Joueur :</source>
         <translation>Jogador :</translation>
-    </message>
-    <message>
-        <source>Inconnu</source>
-        <translation>Desconhecido</translation>
     </message>
     <message>
         <source>Couleur de Korvelan</source>
@@ -1057,14 +1081,6 @@ Escrito pela equipe Korvelan.</translation>
 </context>
 <context>
     <name>kv::OpeningEditor</name>
-    <message>
-        <source>White</source>
-        <translation>Brancas</translation>
-    </message>
-    <message>
-        <source>Black</source>
-        <translation>Pretas</translation>
-    </message>
     <message>
         <source>Ouvertures (Blancs)</source>
         <translation>Aberturas (Brancas)</translation>
@@ -1104,6 +1120,14 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Annuler</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les blancs</source>
+        <translation>Aberturas para as brancas</translation>
+    </message>
+    <message>
+        <source>Ouvertures pour les noirs</source>
+        <translation>Aberturas para as pretas</translation>
     </message>
 </context>
 <context>
@@ -1152,8 +1176,96 @@ Escrito pela equipe Korvelan.</translation>
 <context>
     <name>kv::ParameterEditor</name>
     <message>
+        <source>Début par défaut</source>
+        <translation>Abertura (padrão)</translation>
+    </message>
+    <message>
+        <source>Milieu par défaut</source>
+        <translation>Meio-jogo (padrão)</translation>
+    </message>
+    <message>
+        <source>Préfinale par défaut</source>
+        <translation>Pré-final (padrão)</translation>
+    </message>
+    <message>
+        <source>Finale par défaut</source>
+        <translation>Final (padrão)</translation>
+    </message>
+    <message>
+        <source>Début variante type 1 : </source>
+        <translation>Abertura, variante tipo 1: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 1 : </source>
+        <translation>Meio-jogo, variante tipo 1: </translation>
+    </message>
+    <message>
+        <source>Début variante type 2 : </source>
+        <translation>Abertura, variante tipo 2: </translation>
+    </message>
+    <message>
+        <source>Milieu variante type 2 : </source>
+        <translation>Meio-jogo, variante tipo 2: </translation>
+    </message>
+    <message>
+        <source>Paramètres</source>
+        <translation>Parâmetros</translation>
+    </message>
+    <message>
+        <source>Toutes les valeurs des tableaux sont en 1/200e de pion</source>
+        <translation>Todos os valores das tabelas estão em 1/200 de pedra</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Temps d&apos;avance =</source>
+        <translation>Tempo de avanço =</translation>
+    </message>
+    <message>
         <source>/200 de pion</source>
         <translation>/200 de pedra</translation>
+    </message>
+    <message>
+        <source>Début de partie : + de</source>
+        <translation>Abertura: mais de</translation>
+    </message>
+    <message>
+        <source>Milieu de partie : + de</source>
+        <translation>Meio-jogo: mais de</translation>
+    </message>
+    <message>
+        <source>Préfinale : + de</source>
+        <translation>Pré-final: mais de</translation>
+    </message>
+    <message>
+        <source>pièces</source>
+        <translation>peças</translation>
+    </message>
+    <message>
+        <source>Finale : (le reste)</source>
+        <translation>Final: (o resto)</translation>
+    </message>
+    <message>
+        <source>cases possiblement blanches</source>
+        <translation>casas possivelmente brancas</translation>
+    </message>
+    <message>
+        <source>cases possiblement noires</source>
+        <translation>casas possivelmente pretas</translation>
+    </message>
+    <message>
+        <source>Variante type 1 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variante tipo 1 se 8 das 14 condições abaixo se verificarem:</translation>
+    </message>
+    <message>
+        <source>Variante type 2 si 8 des 14 conditions ci-après sont vérifiées :</source>
+        <translation>Variante tipo 2 se 8 das 14 condições abaixo se verificarem:</translation>
     </message>
     <message>
         <source>Un nombre entier de %1 à %2</source>
@@ -1162,6 +1274,13 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>« %1 » refusé : %2.</source>
         <translation>«%1» recusado: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayerNames</name>
+    <message>
+        <source>Inconnu</source>
+        <translation>Desconhecido</translation>
     </message>
 </context>
 <context>
@@ -1378,14 +1497,41 @@ Escrito pela equipe Korvelan.</translation>
     </message>
 </context>
 <context>
+    <name>kv::Printout</name>
+    <message>
+        <source>Position finale</source>
+        <translation>Posição final</translation>
+    </message>
+    <message>
+        <source>Autre : 30 coups en %1 mn</source>
+        <translation>Outro: 30 lances em %1 min</translation>
+    </message>
+    <message>
+        <source>partie en cours</source>
+        <translation>partida em curso</translation>
+    </message>
+    <message>
+        <source>Résultat : %1</source>
+        <translation>Resultado: %1</translation>
+    </message>
+    <message>
+        <source>Date : %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Niveau : %1</source>
+        <translation>Nível: %1</translation>
+    </message>
+    <message>
+        <source>Position au coup %1</source>
+        <translation>Posição no lance %1</translation>
+    </message>
+</context>
+<context>
     <name>kv::TrainingPanel</name>
     <message>
         <source>Fichiers Korvelan (*.dam *.DAM)</source>
         <translation>Arquivos Korvelan (*.dam *.DAM)</translation>
-    </message>
-    <message>
-        <source>parameters (*.dal *.DAL)</source>
-        <translation>lições (*.dal *.DAL)</translation>
     </message>
     <message>
         <source>Leçons, exercices et problèmes</source>
@@ -1530,6 +1676,10 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Éditeur</source>
         <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Leçons (*.dal *.DAL)</source>
+        <translation>Lições (*.dal *.DAL)</translation>
     </message>
 </context>
 </TS>
