@@ -1,18 +1,12 @@
-// The search's score scale and the codes its transposition table stores.
-// Scores are in search units (200 = a man) from the root side's view.
+// The search's scores beyond the shared scale (eval/score_scale.h) and the
+// codes its transposition table stores. The search's scores are from the
+// root side's view.
 #pragma once
+
+#include "eval/score_scale.h"
 
 namespace kv {
 
-// A side without a move has lost: the score of a won position before the
-// plies it takes to reach it are subtracted, so a quicker win scores more.
-inline constexpr int kWinScore = 32000;
-// A score beyond this is a win found by the rules or the end tables, not by
-// the evaluation: the search stops deepening and analysis stops there.
-inline constexpr int kDecidedScore = 30000;
-// Scores beyond this come from the end tables, a won end or the
-// kings-versus-men rule: aspiration windows and learned scores leave them alone.
-inline constexpr int kProvenScore = 31000;
 // Kings against men that cannot hold: a win just above kProvenScore.
 inline constexpr int kKingsVersusMenScore = 31001;
 

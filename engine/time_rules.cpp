@@ -1,14 +1,11 @@
 #include "time_rules.h"
 
+#include "scores.h"
+
 #include <algorithm>
 #include <cstdlib>
 
 namespace kv {
-
-namespace {
-// Scores at or beyond this are wins or losses found, not judgements.
-constexpr int kDecided = 30000;
-} // namespace
 
 IterationTimer::IterationTimer(std::int64_t target, std::int64_t hard)
     : target_(target), hard_(hard)
@@ -22,7 +19,7 @@ void IterationTimer::iterationDone(std::int64_t elapsed, int bestMove, int score
     lastEnd_ = elapsed;
     if (iterations_ > 0) {
         const bool changed = bestMove != bestMove_;
-        const bool judged = std::abs(score) < kDecided && std::abs(score_) < kDecided;
+        const bool judged = std::abs(score) < kDecidedScore && std::abs(score_) < kDecidedScore;
         scoreDrop_ = judged ? std::max(score_ - score, 0) : 0;
         // Each change of the best move adds to the unrest, which halves with
         // every iteration that follows.

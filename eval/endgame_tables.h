@@ -10,15 +10,16 @@
 // win is one more than the quickest reply lost for the opponent, a loss one
 // more than the slowest reply won for the opponent.
 //
-// The search turns v into a score with searchScore(): 32000 - v - ply for a
-// win, -32000 - v + ply for a loss, 0 for a draw, so a quicker win and a win
+// The search turns v into a score with searchScore(): kWinScore - v - ply for
+// a win, -kWinScore - v + ply for a loss, 0 for a draw, so a quicker win and a win
 // nearer the root always score higher and a longer resistance scores higher.
-// Against the search's own end scores (32000 - ply when a move takes the last
+// Against the search's own end scores (kWinScore - ply when a move takes the last
 // piece at that ply) a table win found at the same real distance scores one
 // or two points lower; both stay far above every evaluation.
 #pragma once
 
 #include "egtb_index.h"
+#include "eval/score_scale.h"
 
 #include <cstdint>
 #include <optional>
@@ -37,8 +38,8 @@ constexpr int kLongestValue = 127; // the largest |v| a signed byte holds
 // A table value seen by the search at `ply`, from the side to move's view.
 constexpr int searchScore(int v, int ply)
 {
-    if (v > 0) return 32000 - v - ply;
-    if (v < 0) return -32000 - v + ply;
+    if (v > 0) return kWinScore - v - ply;
+    if (v < 0) return -kWinScore - v + ply;
     return 0;
 }
 

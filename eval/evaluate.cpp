@@ -7,6 +7,7 @@
 #include "knowledge.h"
 #include "tables.h"
 
+#include "eval/score_scale.h"
 #include "rules/geometry.h"
 
 #include <algorithm>
@@ -15,6 +16,12 @@
 namespace kv {
 
 using namespace evaltables;
+
+namespace {
+// The special endings change only scores inside this bound: beyond it the
+// evaluation already sees the game as won.
+constexpr int kSpecialEndingBound = 15000;
+} // namespace
 
 Evaluator::Evaluator(const ParameterSet& params) : params_(params) { buildPieceTerms(); }
 
@@ -198,8 +205,8 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
         const int x = knowledge::tripleKingBlock(b, strong);
         if (x <= 0) return;
         if (e == strong) {
-            if (total + x < 15000) total += x;
-        } else if (total - x > -15000) {
+            if (total + x < kSpecialEndingBound) total += x;
+        } else if (total - x > -kSpecialEndingBound) {
             total -= x;
         }
     };
@@ -222,16 +229,16 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
         tripleKings(White);
     } else if (bm == 0 && bk == 3 && wm == 1 && wk == 1) {
         tripleKings(Black);
-    } else if (men == 0 && wk == 4 && bk == 2 && total > -15000 && total < 15000) {
+    } else if (men == 0 && wk == 4 && bk == 2 && std::abs(total) < kSpecialEndingBound) {
         if (inDoubleCorners(BlackKing)) total /= 2;
-    } else if (men == 0 && wk == 2 && bk == 4 && total > -15000 && total < 15000) {
+    } else if (men == 0 && wk == 2 && bk == 4 && std::abs(total) < kSpecialEndingBound) {
         if (inDoubleCorners(WhiteKing)) total /= 2;
     }
     if constexpr (Traced) trace->specialEndings = total - beforeSpecial;
 
     // 18. Few pieces, men and two kings on each side: hard to win.
     const int beforeDrawish = total;
-    if (pieces <= 7 && wk >= 2 && bk >= 2 && wm >= 1 && bm >= 1 && total > -31000 && total < 31000)
+    if (pieces <= 7 && wk >= 2 && bk >= 2 && wm >= 1 && bm >= 1 && std::abs(total) < kProvenScore)
         total /= 4;
     if constexpr (Traced) {
         trace->drawish = total - beforeDrawish;
@@ -258,7 +265,7 @@ int Evaluator::staticEvaluation(const Board& b, SideToMove e)
     // root move the ending's bonus for a man's move is left out.
     const PieceCounts c = PieceCounts::of(b);
     const EvalSums s = prepareSums(b, c, e);
-    return evaluate(EvalNode { b, c, 2, 0, 0, s }, e, -32000, 32000);
+    return evaluate(EvalNode { b, c, 2, 0, 0, s }, e, -kWinScore, kWinScore);
 }
 
 int Evaluator::evaluationForSearchFrom(const Board& b, SideToMove e) const

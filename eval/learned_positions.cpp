@@ -1,5 +1,6 @@
 #include "learned_positions.h"
 
+#include "eval/score_scale.h"
 #include "io/atomic_write.h"
 #include "io/binary_file.h"
 
@@ -72,7 +73,7 @@ std::optional<std::int16_t> LearnedPositions::lookup(std::uint32_t indexKey,
 bool LearnedPositions::store(std::uint32_t indexKey, std::uint32_t checkKey, std::int16_t score)
 {
     Entry& e = entries_[slotOf(indexKey)];
-    if (e.score >= 30000 || e.score <= -30000) return false;
+    if (e.score >= kDecidedScore || e.score <= -kDecidedScore) return false;
     e.checkKey = checkKey;
     e.score = score;
     return true;

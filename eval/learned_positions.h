@@ -41,7 +41,7 @@ public:
     // to move), when the slot holds that position; score 0 included.
     std::optional<std::int16_t> lookup(std::uint32_t indexKey, std::uint32_t checkKey) const;
 
-    // Stores a score unless the slot holds a decided one (30000 or more in
+    // Stores a score unless the slot holds a decided one (kDecidedScore or more in
     // either direction), which is never overwritten. True when stored.
     bool store(std::uint32_t indexKey, std::uint32_t checkKey, std::int16_t score);
 

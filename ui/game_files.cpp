@@ -1,31 +1,17 @@
-// The "Fichier" commands on game files: "Sauver" and "Ouvrir", and showing a
-// loaded game (also used to resume the last game at start-up).
-#include "ui/game_exchange.h"
-#include "ui/main_window.h"
+#include "ui/game_files.h"
 
-#include "ui/board_widget.h"
+#include "game/session.h"
 #include "ui/custom_level_panel.h"
-
-#include <QAction>
-#include <QActionGroup>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QLineEdit>
+#include "ui/engine_options.h"
+#include "ui/main_window.h"
 
 namespace kv {
 
-QString MainWindow::chooseFile(const FileRequest& request)
+GameFiles::GameFiles(MainWindow& window, GameSession& session) : window_(window), session_(session)
 {
-    if (fileChooser_) return fileChooser_(request.title, request.folder, request.save);
-    QFileDialog dialog(this, request.title, request.folder, request.filter);
-    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(request.suffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
 }
 
-QString MainWindow::gameFileErrorText(const GameFileError& error) const
+QString GameFiles::errorText(const GameFileError& error) const
 {
     const QString cannot = tr("Impossible d'ouvrir ce fichier");
     if (error.problem == GameFileProblem::CannotOpen) return cannot;
@@ -34,49 +20,50 @@ QString MainWindow::gameFileErrorText(const GameFileError& error) const
               .arg(QString::fromStdString(error.detail));
 }
 
-void MainWindow::saveGame()
+void GameFiles::saveGame()
 {
-    const QString path = chooseFile({ true, tr("Sauver la partie"), session_.savedGamesFolder(),
-                                      tr("Fichiers Korvelan (*.dam)"), "dam" });
+    const QString path
+        = window_.chooseFile({ true, tr("Sauver la partie"), session_.savedGamesFolder(),
+                               tr("Fichiers Korvelan (*.dam)"), "dam" });
     if (path.isEmpty()) return;
     // The record holds the game as played; a search under way changes none of it.
     GameFileError why;
-    if (!WriteGameFile(path.toStdString(), gameFileOf(game_, currentSettings()), why))
-        showError(gameFileErrorText(why));
-    boardChanged();
+    if (!WriteGameFile(path.toStdString(), gameFileOf(session_.game(), window_.currentSettings()),
+                       why))
+        window_.showError(errorText(why));
+    window_.boardChanged();
 }
 
-void MainWindow::openGame()
+void GameFiles::openGame()
 {
-    const QString path = chooseFile({ false, tr("Ouvrir une partie"), session_.savedGamesFolder(),
-                                      tr("Fichiers Korvelan (*.dam)"), "dam" });
+    const QString path
+        = window_.chooseFile({ false, tr("Ouvrir une partie"), session_.savedGamesFolder(),
+                               tr("Fichiers Korvelan (*.dam)"), "dam" });
     if (path.isEmpty()) return; // cancelled: the game and any search go on
     openGameFile(path);
 }
 
-void MainWindow::openExchangeFile(const QString& path) { exchange_->openExchangeFile(path); }
-
-void MainWindow::openGameFile(const QString& path)
+void GameFiles::openGameFile(const QString& path)
 {
     GameFileError why;
     const std::optional<GameFile> file = ReadGameFile(path.toStdString(), why);
     if (!file) {
-        showError(gameFileErrorText(why));
+        window_.showError(errorText(why));
         return;
     }
     // Opening a game keeps the language and the table size in force.
     showLoadedGame(*file, false);
 }
 
-void MainWindow::showLoadedGame(const GameFile& file, bool tableSizeFromFile)
+void GameFiles::showLoadedGame(const GameFile& file, bool tableSizeFromFile)
 {
     const StoredSettings& s = file.settings;
-    setLevelEntry(
+    window_.setLevelEntry(
         storedLevel(LevelSetting { s.levelTime, s.levelCap, s.customMinutes, s.levelIndex }));
-    customLevel_->setMinutes(s.customMinutes);
-    if (tableSizeFromFile) setTableSize(s.sizeFactor, true);
+    window_.customLevelPanel().setMinutes(s.customMinutes);
+    if (tableSizeFromFile) window_.engineOptions().setTableSize(s.sizeFactor, true);
     // A running search is abandoned first; the loaded position is the user's to play.
-    controller_->loadGame([file](GameState& g) { loadGameFile(file, g); });
+    session_.controller().loadGame([file](GameState& g) { loadGameFile(file, g); });
 }
 
 } // namespace kv

@@ -5,49 +5,30 @@
 #include "ui/level_menu.h"
 #include "ui/window_parts.h"
 
-#include "engine/hash_keys.h"
-#include "rules/geometry.h"
 #include "ui/board_views.h"
 #include "ui/board_widget.h"
 #include "ui/custom_level_panel.h"
 #include "ui/draw_offer_panel.h"
+#include "ui/engine_options.h"
 #include "ui/game_end_panel.h"
 #include "ui/game_exchange.h"
-#include "ui/help_window.h"
+#include "ui/game_files.h"
+#include "ui/help_menu.h"
 #include "ui/new_game_panel.h"
 #include "ui/opening_menu.h"
-#include "ui/parameter_editor.h"
+#include "ui/play_status.h"
 #include "ui/players_panel.h"
 #include "ui/sound_player.h"
 #include "ui/training_panel.h"
 #include "ui/translations.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAction>
-#include <QActionGroup>
-#include <QApplication>
-#include <QCloseEvent>
 #include <QDir>
-#include <QFile>
-#include <QFormLayout>
-#include <QFrame>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QIcon>
-#include <QLabel>
-#include <QLineEdit>
+#include <QFileDialog>
 #include <QListWidget>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSaveFile>
 #include <QStatusBar>
-#include <QStyle>
-#include <QTabWidget>
-#include <QTextStream>
 #include <QTimer>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 namespace kv {
 
@@ -82,45 +63,18 @@ MainWindow::MainWindow(GameSession& session, QWidget* parent)
     connect(clockTimer_, &QTimer::timeout, this, &MainWindow::tickClock);
 
     views_ = std::make_unique<BoardViews>(*this, session_);
+    gameFiles_ = std::make_unique<GameFiles>(*this, session_);
     buildMenus();
     buildPanels();
     players_ = std::make_unique<PlayersPanel>(*this, session_);
-    buildPlayStatus();
+    playStatus_ = std::make_unique<PlayStatusLine>(central, *controller_);
     training_ = std::make_unique<TrainingPanel>(*this, session_);
     buildWelcome();
     views_->build();
-    buildHelpMenu(); // the last menu of the bar
+    helpMenu_ = std::make_unique<HelpMenu>(*this, session_); // the last menu of the bar
     buildLanguages();
-    parameterEditor_ = new ParameterEditor(this);
-    connect(parameterEditor_, &ParameterEditor::parametersAccepted, this,
-            &MainWindow::setParameters);
-    setStyleSheet(
-        "QWidget#Fond { background: #e9dfcc; }"
-        "QFrame#Panel6, QFrame#Panel7 { background: #f7f1e4; border: 1px solid #b59c74; "
-        "border-radius: 6px; }"
-        "QFrame#Panel6[trait=\"true\"], QFrame#Panel7[trait=\"true\"] { border: 3px solid #c08a1e; "
-        "}"
-        "QLabel#Nom_blanc, QLabel#Nom_noir { font-weight: bold; font-size: 14px; }"
-        "QLabel#minblanc, QLabel#secblanc, QLabel#minnoir, QLabel#secnoir {"
-        "  font-family: monospace; font-size: 22px; font-weight: bold; color: #2b2118; }"
-        "QLabel#Panel11 { background: #5a3a22; color: #f7f1e4; border-radius: 4px; padding: 2px "
-        "6px; font-weight: bold; }"
-        "QFrame#fin_de_parties { background: #fffaf0; border: 2px solid #5a3a22; border-radius: "
-        "8px; }"
-        "QLabel#qui_gagne { font-size: 20px; font-weight: bold; color: #5a3a22; }"
-        "QFrame#Match_nul, QFrame#Panel9, QTabWidget#Nouvelle_partie {"
-        "  background: #fffaf0; }"
-        "QFrame#Prise_obligatoire, QFrame#Zut, QFrame#Nulrefus {"
-        "  background: #fde6a8; border: 1px solid #c08a1e; border-radius: 4px; }"
-        "QWidget#Bienvenue { background: #3b2a1c; }"
-        "QLabel#Titre { color: #f4e3c1; font-size: 40px; font-weight: bold; }"
-        "QLabel#Version { color: #d9c49c; font-size: 14px; }"
-        "QPushButton#BoutonDamier2D { font-size: 18px; padding: 10px 24px; }"
-        // The four tabs beside the board hold their names in every language.
-        "QTabWidget#Onglet > QTabBar::tab { font-size: 11px; padding: 4px 4px; margin-right: 1px;"
-        "  background: #efe6d3; border: 1px solid #b59c74; border-bottom: none;"
-        "  border-top-left-radius: 4px; border-top-right-radius: 4px; }"
-        "QTabWidget#Onglet > QTabBar::tab:selected { background: #fffaf0; }");
+    engineOptions_->buildParameterEditor();
+    setStyleSheet(kMainWindowStyle);
     refreshStatus();
     refreshMoveList();
 }
@@ -133,6 +87,21 @@ MainWindow::~MainWindow()
 }
 
 void MainWindow::quitApplication() { QCoreApplication::exit(0); }
+
+QString MainWindow::chooseFile(const FileRequest& request)
+{
+    if (fileChooser_) return fileChooser_(request.title, request.folder, request.save);
+    QFileDialog dialog(this, request.title, request.folder, request.filter);
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void MainWindow::openGameFile(const QString& path) { gameFiles_->openGameFile(path); }
+
+void MainWindow::openExchangeFile(const QString& path) { exchange_->openExchangeFile(path); }
 
 // ------------------------------------------------------------------ commands
 

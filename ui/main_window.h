@@ -1,8 +1,9 @@
 // MainWindow, the main window: the menu bar, the flat board, the player panels
-// with their clocks, the "Coups joués" and "Calcul" tabs and the panels of
-// play (new game, draw offers, end of game, custom level). Every command is a
-// slot named after its control or its task; the game itself is run by the
-// GameController, which this window serves as its view and search observer.
+// with their clocks, the "Coups joués" and "Calcul" tabs; the panels of play
+// over the board (new game, draw offers, end of game, custom level) are classes
+// of their own. Every command is a slot named after its control or its task;
+// the game itself is run by the GameController, which this window serves as
+// its view and search observer.
 #pragma once
 
 #include "engine/search_context.h"
@@ -13,7 +14,6 @@
 #include "game/session.h"
 #include "players/registry.h"
 #include "rules/game_state.h"
-#include "training/problem_listing.h"
 
 #include <QMainWindow>
 
@@ -25,16 +25,12 @@
 class QAction;
 class QActionGroup;
 class QLabel;
-class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPushButton;
-class QRadioButton;
 class QTabWidget;
 class QTimer;
 class QFrame;
-
-class QBoxLayout;
 
 namespace kv {
 
@@ -55,6 +51,10 @@ class NewGamePanel;
 class GameEndPanel;
 class DrawOfferPanel;
 class CustomLevelPanel;
+class EngineOptions;
+class HelpMenu;
+class GameFiles;
+class PlayStatusLine;
 
 // What a file command asks of its open or save dialog.
 struct FileRequest {
@@ -81,7 +81,8 @@ public:
     int theme3d() const; // 0 while the flat board is shown
     BoardViews& views() { return *views_; }
     NewGamePanel& newGamePanel() { return *newGame_; }
-    QString programDir() const { return session_.programDir(); }
+    CustomLevelPanel& customLevelPanel() { return *customLevel_; }
+    EngineOptions& engineOptions() { return *engineOptions_; }
     const DataPaths& paths() const { return session_.paths(); }
 
     // The "Erreur" box every file command reports with (window-modal, the
@@ -92,16 +93,13 @@ public:
     // Asks a yes-or-no question (a box with "Oui" and "Non"); tests replace the box.
     bool confirm(const QString& question);
     void setConfirmer(std::function<bool(const QString&)> f) { confirmer_ = std::move(f); }
-    // Shows a text file (a problem's comments) in the desktop's text editor.
-    void openTextFile(const QString& path);
 
     // The settings that travel in game files, as the window holds them now.
     StoredSettings currentSettings() const;
     // The evaluation parameters in force (loaded from "defaut.par", edited in ParameterEditor).
     const ParameterSet& parameters() const { return session_.parameters(); }
-    void setParameters(const ParameterSet& set);
-    ParameterEditor* parameterEditor() const { return parameterEditor_; }
-    HelpWindow* helpWindow() const { return help_; }
+    ParameterEditor* parameterEditor() const;
+    HelpWindow* helpWindow() const;
     // The caller runs the loop's passes itself (tests): the window then never
     // enters PlayLoop on its own and never blocks waiting for events.
     void setExternalLoop(bool on) { externalLoop_ = on; }
@@ -143,7 +141,6 @@ public:
     void analysisChanged() override;
     void setupChanged() override;
     AnalysisWindow* analysisWindow() const;
-    const ProblemCursor& problemCursor() const;
     // The file dialogs and the comment viewer of the file commands, problems
     // and lessons; tests replace them. The chooser returns an empty name for a cancel.
     using FileChooser = std::function<QString(const QString& title, const QString& dir, bool save)>;
@@ -162,7 +159,6 @@ public:
     int languageIndex() const;
     // The language command: 0 French .. 5 Italian; every open window follows.
     void applyLanguage(int index);
-    Translations& translations() const { return *translations_; }
 
 public slots:
     // Start-up and quitting (main_window_startup.cpp).
@@ -170,22 +166,10 @@ public slots:
     void startWithFlatBoard(); // the welcome panel's "Damier 2D"
     void loadGameData();
     void quitAndKeepGame(); // writes "last32.dam", then quits; a rated match asks first
-    // Game files (game_files.cpp).
-    void saveGame();
-    void openGame();
     // A game file, or a text or PDN game, by name: as "Ouvrir" and "Ouvrir un
     // fichier texte" open them once their dialog is answered.
     void openGameFile(const QString& path);
     void openExchangeFile(const QString& path);
-    // Options, parameters, table sizes, help (main_window_options.cpp).
-    void toggleAlphabeticalNumbers();
-    void editParameters();
-    void saveParameterFile();
-    void loadParameterFile();
-    void showGuide();
-    void showRules();
-    void showAbout();
-    void closeAbout();
     // Game commands.
     void askNewGame();
     void swapSides();
@@ -227,7 +211,6 @@ private:
     };
     static const std::vector<IntroStep>& introSteps();
     void introTitles();
-    void introThemes();
     void introHashTables();
     void introOpeningLibraries();
     void introLearnedPositions();
@@ -240,23 +223,15 @@ private:
     // Takes the game of "last32.dam" read at the first activation, if any.
     void resumeLastGame();
 
-    // ---- game files (game_files.cpp)
+    std::unique_ptr<GameFiles> gameFiles_;   // "Sauver" and "Ouvrir"
     std::unique_ptr<GameExchange> exchange_; // text, PDN, clipboard, picture, printing
-    // Shows a loaded game: level, minutes, record, names, counters. The
-    // language stays; the table size stays unless `tableSizeFromFile`.
-    void showLoadedGame(const GameFile& file, bool tableSizeFromFile);
-    QString gameFileErrorText(const GameFileError& error) const;
 
-    // ---- options (main_window_options.cpp)
-    void buildOptionsExtras(QMenu* options);
-    void buildHelpMenu();
-    void setTableSize(int sizeFactor, bool resize); // checks the entry; resizes between searches
-    void showHelp(const QString& baseName);
+    // ---- menus and layout (main_window_layout.cpp)
+    std::unique_ptr<EngineOptions> engineOptions_; // parameters and table sizes
+    std::unique_ptr<HelpMenu> helpMenu_;
     void buildMenus();
     void buildPanels();
     void buildWelcome();
-    // The line beside the board: the engine's thinking, or a finished game's result.
-    void buildPlayStatus();
     void showPlayStatus();
     QAction* addAction(QMenu* menu, const char* name, const QString& text,
                        void (MainWindow::*slot)(), const QKeySequence& key = {});
@@ -273,12 +248,6 @@ private:
     // A rated match running ends unrated if the user agrees; true when there is none.
     bool mayEndRatedMatch(const QString& question);
     void keepGameAndQuit();
-    ParameterEditor* parameterEditor_ = nullptr;
-    HelpWindow* help_ = nullptr;
-    QWidget* about_ = nullptr;
-    QWidget* welcomeLanguages_ = nullptr; // the row of language buttons on the welcome panel
-    QWidget* welcomeViews_ = nullptr;     // the row of board-view buttons
-    QActionGroup* tableSizeGroup_ = nullptr;
     SoundPlayer* sounds_ = nullptr;
     bool externalLoop_ = false;
     bool introduced_ = false;
@@ -316,8 +285,8 @@ private:
     std::unique_ptr<GameEndPanel> gameEnd_;
     std::unique_ptr<DrawOfferPanel> drawOffer_;
     std::unique_ptr<CustomLevelPanel> customLevel_;
-    QLabel* playStatus_ = nullptr;        // the play status line
-    int depthReached_ = 0;                // of the search under way
+    // The line beside the board: the engine's thinking, or a finished game's result.
+    std::unique_ptr<PlayStatusLine> playStatus_;
     std::optional<SearchInfo> shownInfo_; // what the statistics list shows
     std::vector<QWidget*> navigationButtons_;
 

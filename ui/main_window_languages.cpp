@@ -6,7 +6,7 @@
 
 #include "ui/custom_level_panel.h"
 #include "ui/game_end_panel.h"
-#include "ui/help_window.h"
+#include "ui/help_menu.h"
 #include "ui/languages.h"
 #include "ui/players_panel.h"
 #include "ui/training_panel.h"
@@ -122,7 +122,7 @@ void MainWindow::retranslateUi()
     setupChanged(); // the set-up captions and evaluations, and refreshStatus
 
     if (statisticsList_->count() > 0 && shownInfo_) showSearchInfo(*shownInfo_);
-    if (help_) help_->setLanguage(languageIndex()); // an open help page follows
+    helpMenu_->setLanguage(languageIndex()); // an open help page follows
     // The analysis lines are written again in the new language.
     controller_->setAnalysisLanguage(static_cast<AnalysisLanguage>(languageIndex()));
     training_->rewriteAnalysis();

@@ -3,41 +3,27 @@
 #include "ui/main_window.h"
 #include "ui/window_parts.h"
 
-#include "engine/hash_keys.h"
-#include "rules/geometry.h"
 #include "ui/board_views.h"
-#include "ui/board_widget.h"
 #include "ui/custom_level_panel.h"
 #include "ui/draw_offer_panel.h"
+#include "ui/engine_options.h"
 #include "ui/game_end_panel.h"
 #include "ui/game_exchange.h"
+#include "ui/game_files.h"
 #include "ui/new_game_panel.h"
 #include "ui/opening_menu.h"
-#include "ui/sound_player.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QDir>
-#include <QFile>
-#include <QFormLayout>
 #include <QFrame>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTextStream>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -101,10 +87,12 @@ void MainWindow::buildMenus()
                               QKeySequence(Qt::CTRL | Qt::Key_K));
     connect(hint, &QAction::triggered, this, [this] { controller_->showHint(); });
     fileMenu_->addSeparator();
-    addAction(fileMenu_, "Ouvrir1", tr("Ouvrir"), &MainWindow::openGame,
-              QKeySequence(Qt::CTRL | Qt::Key_O));
-    addAction(fileMenu_, "Sauver1", tr("Sauver"), &MainWindow::saveGame,
-              QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(
+        addAction(fileMenu_, "Ouvrir1", tr("Ouvrir"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_O)),
+        &QAction::triggered, gameFiles_.get(), &GameFiles::openGame);
+    connect(
+        addAction(fileMenu_, "Sauver1", tr("Sauver"), nullptr, QKeySequence(Qt::CTRL | Qt::Key_S)),
+        &QAction::triggered, gameFiles_.get(), &GameFiles::saveGame);
     fileMenu_->addSeparator();
     addAction(fileMenu_, "Quitter1", tr("Quitter"), &MainWindow::quitAndKeepGame,
               QKeySequence(Qt::ALT | Qt::Key_X));
@@ -173,8 +161,8 @@ void MainWindow::buildMenus()
         controller_->toggleNumbering();
         syncOptionChecks();
     });
-    addAction(options, "Alphabeticalnumber1", tr("Notation alphabétique"),
-              &MainWindow::toggleAlphabeticalNumbers)
+    // An option of its own with nothing that reads it: the check mark only.
+    addAction(options, "Alphabeticalnumber1", tr("Notation alphabétique"), nullptr)
         ->setCheckable(true);
     addAction(options, "Pause1", tr("Arrêt du calcul"), &MainWindow::stopThinking);
     addAction(options, "Horlogeszro1", tr("Horloges à zéro"), &MainWindow::resetClocks);
@@ -202,7 +190,7 @@ void MainWindow::buildMenus()
     sons->setObjectName("Bipchaquecoup1");
     addOption(sons, "Bipchaquecoup2", tr("Bip à chaque coup"), true, &GameOptions::beep);
     addOption(sons, "Commentaires1", tr("Autres"), true, &GameOptions::otherSounds);
-    buildOptionsExtras(options);
+    engineOptions_ = std::make_unique<EngineOptions>(*this, session_, options);
     exchange_ = std::make_unique<GameExchange>(*this, session_);
     menuBar()->setEnabled(false); // until a board view is chosen on the welcome panel
 }
@@ -410,26 +398,26 @@ void MainWindow::buildWelcome()
     v->addWidget(screen);
     v->addSpacing(20);
     // The language buttons sit in this row once the languages exist.
-    welcomeLanguages_ = new QWidget(welcome_);
-    welcomeLanguages_->setObjectName("Langues");
-    auto* languages = new QHBoxLayout(welcomeLanguages_);
+    auto* welcomeLanguages = new QWidget(welcome_);
+    welcomeLanguages->setObjectName("Langues");
+    auto* languages = new QHBoxLayout(welcomeLanguages);
     languages->setContentsMargins(0, 0, 0, 0);
     languages->addStretch();
     languages->addStretch();
-    v->addWidget(welcomeLanguages_);
+    v->addWidget(welcomeLanguages);
     // One button per board view; the flat board first.
-    welcomeViews_ = new QWidget(welcome_);
-    welcomeViews_->setObjectName("Vues");
-    auto* views = new QHBoxLayout(welcomeViews_);
+    auto* welcomeViews = new QWidget(welcome_);
+    welcomeViews->setObjectName("Vues");
+    auto* views = new QHBoxLayout(welcomeViews);
     views->setContentsMargins(0, 0, 0, 0);
     views->addStretch();
-    auto* start = makeButton(welcomeViews_, "BoutonDamier2D", tr("Damier 2D"));
+    auto* start = makeButton(welcomeViews, "BoutonDamier2D", tr("Damier 2D"));
     start->setIcon(QIcon(session_.boardImage("1dba.bmp"))); // a white king, when the image is there
     start->setIconSize(QSize(36, 36));
     connect(start, &QPushButton::clicked, this, &MainWindow::startWithFlatBoard);
     views->addWidget(start);
     views->addStretch();
-    v->addWidget(welcomeViews_);
+    v->addWidget(welcomeViews);
     v->addStretch();
     welcome_->raise();
 }

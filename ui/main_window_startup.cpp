@@ -5,9 +5,10 @@
 
 #include "ui/board_widget.h"
 #include "ui/custom_level_panel.h"
+#include "ui/engine_options.h"
+#include "ui/game_files.h"
 #include "ui/languages.h"
 #include "ui/opening_menu.h"
-#include "ui/parameter_editor.h"
 #include "ui/players_panel.h"
 
 #include <QCloseEvent>
@@ -41,7 +42,7 @@ void MainWindow::activate()
     lastState_ = session_.readStateFile(why, present);
     if (present && !lastState_) {
         // Kept aside, so that quitting never writes over it.
-        QString text = gameFileErrorText(why);
+        QString text = gameFiles_->errorText(why);
         if (const auto aside = session_.keepStateFileAside())
             text += "\n"
                 + tr("Le fichier a été mis de côté sous le nom %1.")
@@ -82,7 +83,7 @@ void MainWindow::resumeLastGame()
 {
     if (!lastState_) return;
     const GameFile file = *std::exchange(lastState_, std::nullopt);
-    showLoadedGame(file, true);
+    gameFiles_->showLoadedGame(file, true);
 }
 
 // ------------------------------------------------------------------ Introduction
@@ -127,7 +128,7 @@ void MainWindow::introHashTables()
     }
     // The table is allocated with its default size; its ply offset follows
     // the checked size entry.
-    setTableSize(session_.tableSizeFactor(), false);
+    engineOptions_->setTableSize(session_.tableSizeFactor(), false);
 }
 
 void MainWindow::introOpeningLibraries() { openings_->loadOpeningLibraries(); }
@@ -217,7 +218,7 @@ void MainWindow::keepGameAndQuit()
     if (introduced_) {
         GameFileError why;
         if (!session_.writeStateFile(currentSettings(), why)) {
-            showError(gameFileErrorText(why));
+            showError(gameFiles_->errorText(why));
             // The program ends next: the user reads why the game was not kept first.
             if (auto* box = findChild<QMessageBox*>("Erreur"); box && !errorSink_) box->exec();
         }

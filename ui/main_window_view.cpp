@@ -4,43 +4,24 @@
 #include "ui/player_names.h"
 #include "ui/window_parts.h"
 
-#include "engine/hash_keys.h"
-#include "rules/geometry.h"
 #include "ui/board3d_widget.h"
 #include "ui/board_views.h"
 #include "ui/board_widget.h"
+#include "ui/engine_options.h"
 #include "ui/game_end_panel.h"
-#include "ui/game_exchange.h"
+#include "ui/help_menu.h"
 #include "ui/opening_menu.h"
+#include "ui/play_status.h"
 #include "ui/players_panel.h"
 #include "ui/sound_player.h"
 #include "ui/training_panel.h"
 
-#include <QAbstractEventDispatcher>
 #include <QAction>
-#include <QActionGroup>
-#include <QApplication>
-#include <QCloseEvent>
-#include <QDir>
-#include <QFile>
-#include <QFormLayout>
 #include <QFrame>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStatusBar>
 #include <QStyle>
-#include <QTabWidget>
-#include <QTextStream>
 #include <QTimer>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 namespace kv {
 
@@ -167,7 +148,7 @@ void MainWindow::applyCommandStates(const CommandStates& s)
     actions_["Pause2"]->setEnabled(s.clockPause);
     // The engine's evaluation stays as the match began with it.
     for (const char* name : { "Changerlesparamtres1", "Chargerdesparamtres1" })
-        actions_[name]->setEnabled(s.parametersMenu);
+        if (auto* a = findChild<QAction*>(name)) a->setEnabled(s.parametersMenu);
     fileMenu_->setEnabled(s.fileMenu);
     actions_["Quitter1"]->setEnabled(s.quit);
     editMenu_->setEnabled(s.editMenu);
@@ -223,8 +204,6 @@ void MainWindow::analysisChanged() { training_->analysisChanged(); }
 
 void MainWindow::setupChanged() { training_->setupChanged(); }
 
-void MainWindow::openTextFile(const QString& path) { exchange_->openTextFile(path); }
-
 Board3DWidget* MainWindow::board3d() const { return views_->board3d(); }
 
 int MainWindow::theme3d() const { return views_->theme(); }
@@ -235,14 +214,29 @@ BlackOpeningEditor* MainWindow::blackOpeningEditor() const { return openings_->b
 
 AnalysisWindow* MainWindow::analysisWindow() const { return training_->analysisWindow(); }
 
-const ProblemCursor& MainWindow::problemCursor() const { return training_->problemCursor(); }
+ParameterEditor* MainWindow::parameterEditor() const { return engineOptions_->parameterEditor(); }
+
+HelpWindow* MainWindow::helpWindow() const { return helpMenu_->helpWindow(); }
+
+void MainWindow::showPlayStatus()
+{
+    if (playStatus_) playStatus_->refresh();
+}
+
+void MainWindow::clearStatistics()
+{
+    rootLines_->clear();
+    statisticsList_->clear();
+    playStatus_->setDepth(0);
+    showPlayStatus();
+}
 
 // ------------------------------------------------------------------ SearchObserver
 
 void MainWindow::clearRootLines()
 {
     rootLines_->clear();
-    depthReached_ = 0;
+    playStatus_->setDepth(0);
 }
 
 void MainWindow::setRootLine(int index, const RootLine& line)
@@ -264,6 +258,12 @@ void MainWindow::showSearchInfo(const SearchInfo& info)
     statisticsList_->clear();
     for (const std::string& l : searchInfoLines(info, labels))
         statisticsList_->addItem(QString::fromStdString(l));
+}
+
+void MainWindow::iterationFinished(int depth, int /*score*/)
+{
+    playStatus_->setDepth(depth);
+    showPlayStatus();
 }
 
 void MainWindow::clock(SideToMove side, int usedSeconds)

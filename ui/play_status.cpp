@@ -1,22 +1,20 @@
-// The play status beside the board: while the computer chooses its move it says
-// so, with the depth reached; once a game has a result it says the game is
-// over and how it ended, until a new game or a step back in the record; while
-// the clocks are paused it says so.
-#include "ui/main_window.h"
+#include "ui/play_status.h"
+
+#include "game/controller.h"
 #include "ui/window_parts.h"
 
 #include <QFontMetrics>
-#include <QListWidget>
+#include <QLabel>
 #include <QStyle>
-#include <QTabWidget>
 
 namespace kv {
 
 using namespace window_parts;
 
-void MainWindow::buildPlayStatus()
+PlayStatusLine::PlayStatusLine(QWidget* parent, const GameController& controller)
+    : controller_(controller)
 {
-    playStatus_ = makeLabel(centralWidget(), "Etat_partie", QString());
+    playStatus_ = makeLabel(parent, "Etat_partie", QString());
     // In the notices' row: the notices belong to the user's turn of a game
     // still running, the status to the computer's turn or to a finished game;
     // shown, it lies on top.
@@ -31,10 +29,9 @@ void MainWindow::buildPlayStatus()
     playStatus_->hide();
 }
 
-void MainWindow::showPlayStatus()
+void PlayStatusLine::refresh()
 {
-    if (!playStatus_) return;
-    const GameController& c = *controller_;
+    const GameController& c = controller_;
     QString state, text;
     if (c.thinking()) {
         state = "reflexion";
@@ -63,20 +60,6 @@ void MainWindow::showPlayStatus()
     playStatus_->setText(fm.elidedText(text, Qt::ElideRight, room));
     playStatus_->setVisible(!state.isEmpty());
     if (!state.isEmpty()) playStatus_->raise();
-}
-
-void MainWindow::iterationFinished(int depth, int /*score*/)
-{
-    depthReached_ = depth;
-    showPlayStatus();
-}
-
-void MainWindow::clearStatistics()
-{
-    rootLines_->clear();
-    statisticsList_->clear();
-    depthReached_ = 0;
-    showPlayStatus();
 }
 
 } // namespace kv

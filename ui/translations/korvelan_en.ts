@@ -266,6 +266,65 @@
     </message>
 </context>
 <context>
+    <name>kv::EngineOptions</name>
+    <message>
+        <source>Modifier les paramètres</source>
+        <translation>Change parameters</translation>
+    </message>
+    <message>
+        <source>Sauver les paramètres</source>
+        <translation>Save parameters</translation>
+    </message>
+    <message>
+        <source>Charger des paramètres</source>
+        <translation>Load parameters</translation>
+    </message>
+    <message>
+        <source>Taille des tables de transposition</source>
+        <translation>Transposition tables memory size</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Cannot open this file</translation>
+    </message>
+    <message>
+        <source>0 Mo</source>
+        <translation>0 MB</translation>
+    </message>
+    <message>
+        <source>0,7 Mo</source>
+        <translation>0.7 MB</translation>
+    </message>
+    <message>
+        <source>1,5 Mo</source>
+        <translation>1.5 MB</translation>
+    </message>
+    <message>
+        <source>3 Mo</source>
+        <translation>3 MB</translation>
+    </message>
+    <message>
+        <source>5 Mo</source>
+        <translation>5 MB</translation>
+    </message>
+    <message>
+        <source>10 Mo</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>15 Mo</source>
+        <translation>15 MB</translation>
+    </message>
+    <message>
+        <source>25 Mo</source>
+        <translation>25 MB</translation>
+    </message>
+    <message>
+        <source>Paramètres (*.par)</source>
+        <translation>Parameters (*.par)</translation>
+    </message>
+</context>
+<context>
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
@@ -487,6 +546,72 @@ The game can be printed to a PDF file.</translation>
     </message>
 </context>
 <context>
+    <name>kv::GameFiles</name>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Cannot open this file</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <translation>This is not a Korvelan game, or it is damaged (%1).</translation>
+    </message>
+    <message>
+        <source>Sauver la partie</source>
+        <translation>Save the game</translation>
+    </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam)</source>
+        <translation>Korvelan files (*.dam)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une partie</source>
+        <translation>Open a game</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HelpMenu</name>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentation</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Rules</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Korvelan 3D Analyse</source>
+        <translation>Korvelan 3D Analyse</translation>
+    </message>
+    <message>
+        <source>Version 7.00</source>
+        <translation>Version 7.00</translation>
+    </message>
+    <message>
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
+
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
+
+Écrit par l&apos;équipe Korvelan.</source>
+        <translation>Draughts on 64 squares: compulsory capture of the most pieces, flying kings, men capture forwards only.
+
+An alpha-beta search engine with a transposition table, opening libraries, endgame tables and learned positions.
+
+Written by the Korvelan team.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpWindow</name>
     <message>
         <source>Aide de Korvelan</source>
@@ -518,22 +643,6 @@ The game can be printed to a PDF file.</translation>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Cannot open this file</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
-        <translation>This is not a Korvelan game, or it is damaged (%1).</translation>
-    </message>
-    <message>
-        <source>Sauver la partie</source>
-        <translation>Save the game</translation>
-    </message>
-    <message>
-        <source>Fichiers Korvelan (*.dam)</source>
-        <translation>Korvelan files (*.dam)</translation>
-    </message>
-    <message>
-        <source>Ouvrir une partie</source>
-        <translation>Open a game</translation>
     </message>
     <message>
         <source>0 : Néophyte</source>
@@ -820,50 +929,6 @@ The game can be printed to a PDF file.</translation>
         <translation>Program, playing engine, endgame tables and pictures: the Korvelan team.</translation>
     </message>
     <message>
-        <source>Modifier les paramètres</source>
-        <translation>Change parameters</translation>
-    </message>
-    <message>
-        <source>Sauver les paramètres</source>
-        <translation>Save parameters</translation>
-    </message>
-    <message>
-        <source>Charger des paramètres</source>
-        <translation>Load parameters</translation>
-    </message>
-    <message>
-        <source>Taille des tables de transposition</source>
-        <translation>Transposition tables memory size</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Documentation</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Rules</translation>
-    </message>
-    <message>
-        <source>A propos</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analysis</translation>
-    </message>
-    <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
-
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
-
-Écrit par l&apos;équipe Korvelan.</source>
-        <translation>Draughts on 64 squares: compulsory capture of the most pieces, flying kings, men capture forwards only.
-
-An alpha-beta search engine with a transposition table, opening libraries, endgame tables and learned positions.
-
-Written by the Korvelan team.</translation>
-    </message>
-    <message>
         <source>Images manquantes : %1</source>
         <translation>Missing pictures: %1</translation>
     </message>
@@ -940,18 +1005,6 @@ Written by the Korvelan team.</translation>
         <translation>Moves</translation>
     </message>
     <message>
-        <source>Korvelan réfléchit… profondeur %1</source>
-        <translation>Korvelan is thinking… depth %1</translation>
-    </message>
-    <message>
-        <source>Korvelan réfléchit…</source>
-        <translation>Korvelan is thinking…</translation>
-    </message>
-    <message>
-        <source>Partie terminée : %1</source>
-        <translation>Game over: %1</translation>
-    </message>
-    <message>
         <source>Annuler</source>
         <translation>Cancel</translation>
     </message>
@@ -984,42 +1037,6 @@ Written by the Korvelan team.</translation>
         <translation>Alphabetical notation</translation>
     </message>
     <message>
-        <source>0 Mo</source>
-        <translation>0 MB</translation>
-    </message>
-    <message>
-        <source>0,7 Mo</source>
-        <translation>0.7 MB</translation>
-    </message>
-    <message>
-        <source>1,5 Mo</source>
-        <translation>1.5 MB</translation>
-    </message>
-    <message>
-        <source>3 Mo</source>
-        <translation>3 MB</translation>
-    </message>
-    <message>
-        <source>5 Mo</source>
-        <translation>5 MB</translation>
-    </message>
-    <message>
-        <source>10 Mo</source>
-        <translation>10 MB</translation>
-    </message>
-    <message>
-        <source>15 Mo</source>
-        <translation>15 MB</translation>
-    </message>
-    <message>
-        <source>25 Mo</source>
-        <translation>25 MB</translation>
-    </message>
-    <message>
-        <source>Paramètres (*.par)</source>
-        <translation>Parameters (*.par)</translation>
-    </message>
-    <message>
         <source>pièce</source>
         <translation>piece</translation>
     </message>
@@ -1034,10 +1051,6 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 800 x 580 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
         <translation>Advice: the boards need a window of at least 800 x 580 points; the help (Help menu) explains the rules and every menu.</translation>
-    </message>
-    <message>
-        <source>Horloges en pause</source>
-        <translation>Clocks paused</translation>
     </message>
     <message>
         <source>pièces</source>
@@ -1274,6 +1287,25 @@ Written by the Korvelan team.</translation>
     <message>
         <source>« %1 » refusé : %2.</source>
         <translation>“%1” refused: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayStatusLine</name>
+    <message>
+        <source>Korvelan réfléchit… profondeur %1</source>
+        <translation>Korvelan is thinking… depth %1</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit…</source>
+        <translation>Korvelan is thinking…</translation>
+    </message>
+    <message>
+        <source>Partie terminée : %1</source>
+        <translation>Game over: %1</translation>
+    </message>
+    <message>
+        <source>Horloges en pause</source>
+        <translation>Clocks paused</translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,65 @@
     </message>
 </context>
 <context>
+    <name>kv::EngineOptions</name>
+    <message>
+        <source>Modifier les paramètres</source>
+        <translation>Modificar los parámetros</translation>
+    </message>
+    <message>
+        <source>Sauver les paramètres</source>
+        <translation>Guardar los parámetros</translation>
+    </message>
+    <message>
+        <source>Charger des paramètres</source>
+        <translation>Cargar parámetros</translation>
+    </message>
+    <message>
+        <source>Taille des tables de transposition</source>
+        <translation>Tamaño de las tablas de transposición</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>No se puede abrir este archivo</translation>
+    </message>
+    <message>
+        <source>0 Mo</source>
+        <translation>0 MB</translation>
+    </message>
+    <message>
+        <source>0,7 Mo</source>
+        <translation>0,7 MB</translation>
+    </message>
+    <message>
+        <source>1,5 Mo</source>
+        <translation>1,5 MB</translation>
+    </message>
+    <message>
+        <source>3 Mo</source>
+        <translation>3 MB</translation>
+    </message>
+    <message>
+        <source>5 Mo</source>
+        <translation>5 MB</translation>
+    </message>
+    <message>
+        <source>10 Mo</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>15 Mo</source>
+        <translation>15 MB</translation>
+    </message>
+    <message>
+        <source>25 Mo</source>
+        <translation>25 MB</translation>
+    </message>
+    <message>
+        <source>Paramètres (*.par)</source>
+        <translation>Parámetros (*.par)</translation>
+    </message>
+</context>
+<context>
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
@@ -487,6 +546,72 @@ La partida puede imprimirse en un archivo PDF.</translation>
     </message>
 </context>
 <context>
+    <name>kv::GameFiles</name>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>No se puede abrir este archivo</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <translation>No es una partida de Korvelan, o está dañada (%1).</translation>
+    </message>
+    <message>
+        <source>Sauver la partie</source>
+        <translation>Guardar la partida</translation>
+    </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam)</source>
+        <translation>Archivos Korvelan (*.dam)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une partie</source>
+        <translation>Abrir una partida</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HelpMenu</name>
+    <message>
+        <source>Aide</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentación</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Reglas</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Korvelan 3D Analyse</source>
+        <translation>Korvelan 3D Analyse</translation>
+    </message>
+    <message>
+        <source>Version 7.00</source>
+        <translation>Versión 7.00</translation>
+    </message>
+    <message>
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
+
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
+
+Écrit par l&apos;équipe Korvelan.</source>
+        <translation>Damas en 64 casillas: captura obligatoria de la mayoría, damas voladoras, los peones solo capturan hacia adelante.
+
+Un motor de búsqueda alfa-beta con tabla de transposición, bibliotecas de aperturas, tablas de finales y posiciones aprendidas.
+
+Escrito por el equipo Korvelan.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpWindow</name>
     <message>
         <source>Aide de Korvelan</source>
@@ -518,22 +643,6 @@ La partida puede imprimirse en un archivo PDF.</translation>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>No se puede abrir este archivo</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
-        <translation>No es una partida de Korvelan, o está dañada (%1).</translation>
-    </message>
-    <message>
-        <source>Sauver la partie</source>
-        <translation>Guardar la partida</translation>
-    </message>
-    <message>
-        <source>Fichiers Korvelan (*.dam)</source>
-        <translation>Archivos Korvelan (*.dam)</translation>
-    </message>
-    <message>
-        <source>Ouvrir une partie</source>
-        <translation>Abrir una partida</translation>
     </message>
     <message>
         <source>0 : Néophyte</source>
@@ -820,50 +929,6 @@ La partida puede imprimirse en un archivo PDF.</translation>
         <translation>Programa, motor de juego, tablas de finales e imágenes: el equipo Korvelan.</translation>
     </message>
     <message>
-        <source>Modifier les paramètres</source>
-        <translation>Modificar los parámetros</translation>
-    </message>
-    <message>
-        <source>Sauver les paramètres</source>
-        <translation>Guardar los parámetros</translation>
-    </message>
-    <message>
-        <source>Charger des paramètres</source>
-        <translation>Cargar parámetros</translation>
-    </message>
-    <message>
-        <source>Taille des tables de transposition</source>
-        <translation>Tamaño de las tablas de transposición</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Documentación</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Reglas</translation>
-    </message>
-    <message>
-        <source>A propos</source>
-        <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Análisis</translation>
-    </message>
-    <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
-
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
-
-Écrit par l&apos;équipe Korvelan.</source>
-        <translation>Damas en 64 casillas: captura obligatoria de la mayoría, damas voladoras, los peones solo capturan hacia adelante.
-
-Un motor de búsqueda alfa-beta con tabla de transposición, bibliotecas de aperturas, tablas de finales y posiciones aprendidas.
-
-Escrito por el equipo Korvelan.</translation>
-    </message>
-    <message>
         <source>Images manquantes : %1</source>
         <translation>Faltan imágenes: %1</translation>
     </message>
@@ -940,18 +1005,6 @@ Escrito por el equipo Korvelan.</translation>
         <translation>Jugadas</translation>
     </message>
     <message>
-        <source>Korvelan réfléchit… profondeur %1</source>
-        <translation>Korvelan está pensando… profundidad %1</translation>
-    </message>
-    <message>
-        <source>Korvelan réfléchit…</source>
-        <translation>Korvelan está pensando…</translation>
-    </message>
-    <message>
-        <source>Partie terminée : %1</source>
-        <translation>Fin de partida: %1</translation>
-    </message>
-    <message>
         <source>Annuler</source>
         <translation>Cancelar</translation>
     </message>
@@ -984,42 +1037,6 @@ Escrito por el equipo Korvelan.</translation>
         <translation>Notación alfabética</translation>
     </message>
     <message>
-        <source>0 Mo</source>
-        <translation>0 MB</translation>
-    </message>
-    <message>
-        <source>0,7 Mo</source>
-        <translation>0,7 MB</translation>
-    </message>
-    <message>
-        <source>1,5 Mo</source>
-        <translation>1,5 MB</translation>
-    </message>
-    <message>
-        <source>3 Mo</source>
-        <translation>3 MB</translation>
-    </message>
-    <message>
-        <source>5 Mo</source>
-        <translation>5 MB</translation>
-    </message>
-    <message>
-        <source>10 Mo</source>
-        <translation>10 MB</translation>
-    </message>
-    <message>
-        <source>15 Mo</source>
-        <translation>15 MB</translation>
-    </message>
-    <message>
-        <source>25 Mo</source>
-        <translation>25 MB</translation>
-    </message>
-    <message>
-        <source>Paramètres (*.par)</source>
-        <translation>Parámetros (*.par)</translation>
-    </message>
-    <message>
         <source>pièce</source>
         <translation>pieza</translation>
     </message>
@@ -1034,10 +1051,6 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 800 x 580 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
         <translation>Consejo: los tableros necesitan una ventana de al menos 800 x 580 puntos; la ayuda (menú Ayuda) explica las reglas y cada menú.</translation>
-    </message>
-    <message>
-        <source>Horloges en pause</source>
-        <translation>Relojes en pausa</translation>
     </message>
     <message>
         <source>pièces</source>
@@ -1274,6 +1287,25 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>« %1 » refusé : %2.</source>
         <translation>«%1» rechazado: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayStatusLine</name>
+    <message>
+        <source>Korvelan réfléchit… profondeur %1</source>
+        <translation>Korvelan está pensando… profundidad %1</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit…</source>
+        <translation>Korvelan está pensando…</translation>
+    </message>
+    <message>
+        <source>Partie terminée : %1</source>
+        <translation>Fin de partida: %1</translation>
+    </message>
+    <message>
+        <source>Horloges en pause</source>
+        <translation>Relojes en pausa</translation>
     </message>
 </context>
 <context>

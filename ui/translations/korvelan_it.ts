@@ -266,6 +266,65 @@
     </message>
 </context>
 <context>
+    <name>kv::EngineOptions</name>
+    <message>
+        <source>Modifier les paramètres</source>
+        <translation>Modifica i parametri</translation>
+    </message>
+    <message>
+        <source>Sauver les paramètres</source>
+        <translation>Salva i parametri</translation>
+    </message>
+    <message>
+        <source>Charger des paramètres</source>
+        <translation>Carica parametri</translation>
+    </message>
+    <message>
+        <source>Taille des tables de transposition</source>
+        <translation>Dimensione delle tabelle di trasposizione</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossibile aprire questo file</translation>
+    </message>
+    <message>
+        <source>0 Mo</source>
+        <translation>0 MB</translation>
+    </message>
+    <message>
+        <source>0,7 Mo</source>
+        <translation>0,7 MB</translation>
+    </message>
+    <message>
+        <source>1,5 Mo</source>
+        <translation>1,5 MB</translation>
+    </message>
+    <message>
+        <source>3 Mo</source>
+        <translation>3 MB</translation>
+    </message>
+    <message>
+        <source>5 Mo</source>
+        <translation>5 MB</translation>
+    </message>
+    <message>
+        <source>10 Mo</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>15 Mo</source>
+        <translation>15 MB</translation>
+    </message>
+    <message>
+        <source>25 Mo</source>
+        <translation>25 MB</translation>
+    </message>
+    <message>
+        <source>Paramètres (*.par)</source>
+        <translation>Parametri (*.par)</translation>
+    </message>
+</context>
+<context>
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
@@ -487,6 +546,72 @@ La partita può essere stampata in un file PDF.</translation>
     </message>
 </context>
 <context>
+    <name>kv::GameFiles</name>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossibile aprire questo file</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <translation>Non è una partita Korvelan, oppure è danneggiata (%1).</translation>
+    </message>
+    <message>
+        <source>Sauver la partie</source>
+        <translation>Salva la partita</translation>
+    </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam)</source>
+        <translation>File Korvelan (*.dam)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une partie</source>
+        <translation>Apri una partita</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HelpMenu</name>
+    <message>
+        <source>Aide</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentazione</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Regole</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Korvelan 3D Analyse</source>
+        <translation>Korvelan 3D Analyse</translation>
+    </message>
+    <message>
+        <source>Version 7.00</source>
+        <translation>Versione 7.00</translation>
+    </message>
+    <message>
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
+
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
+
+Écrit par l&apos;équipe Korvelan.</source>
+        <translation>Dama su 64 caselle: presa obbligatoria della maggioranza, dame volanti, le pedine prendono solo in avanti.
+
+Un motore di ricerca alfa-beta con tabella di trasposizione, librerie di aperture, tabelle dei finali e posizioni apprese.
+
+Scritto dal gruppo Korvelan.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpWindow</name>
     <message>
         <source>Aide de Korvelan</source>
@@ -518,22 +643,6 @@ La partita può essere stampata in un file PDF.</translation>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Impossibile aprire questo file</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
-        <translation>Non è una partita Korvelan, oppure è danneggiata (%1).</translation>
-    </message>
-    <message>
-        <source>Sauver la partie</source>
-        <translation>Salva la partita</translation>
-    </message>
-    <message>
-        <source>Fichiers Korvelan (*.dam)</source>
-        <translation>File Korvelan (*.dam)</translation>
-    </message>
-    <message>
-        <source>Ouvrir une partie</source>
-        <translation>Apri una partita</translation>
     </message>
     <message>
         <source>0 : Néophyte</source>
@@ -820,50 +929,6 @@ La partita può essere stampata in un file PDF.</translation>
         <translation>Programma, motore di gioco, tabelle dei finali e immagini: il gruppo Korvelan.</translation>
     </message>
     <message>
-        <source>Modifier les paramètres</source>
-        <translation>Modifica i parametri</translation>
-    </message>
-    <message>
-        <source>Sauver les paramètres</source>
-        <translation>Salva i parametri</translation>
-    </message>
-    <message>
-        <source>Charger des paramètres</source>
-        <translation>Carica parametri</translation>
-    </message>
-    <message>
-        <source>Taille des tables de transposition</source>
-        <translation>Dimensione delle tabelle di trasposizione</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Documentazione</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Regole</translation>
-    </message>
-    <message>
-        <source>A propos</source>
-        <translation>Informazioni</translation>
-    </message>
-    <message>
-        <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analisi</translation>
-    </message>
-    <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
-
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
-
-Écrit par l&apos;équipe Korvelan.</source>
-        <translation>Dama su 64 caselle: presa obbligatoria della maggioranza, dame volanti, le pedine prendono solo in avanti.
-
-Un motore di ricerca alfa-beta con tabella di trasposizione, librerie di aperture, tabelle dei finali e posizioni apprese.
-
-Scritto dal gruppo Korvelan.</translation>
-    </message>
-    <message>
         <source>Images manquantes : %1</source>
         <translation>Immagini mancanti: %1</translation>
     </message>
@@ -940,18 +1005,6 @@ Scritto dal gruppo Korvelan.</translation>
         <translation>Mosse</translation>
     </message>
     <message>
-        <source>Korvelan réfléchit… profondeur %1</source>
-        <translation>Korvelan sta pensando… profondità %1</translation>
-    </message>
-    <message>
-        <source>Korvelan réfléchit…</source>
-        <translation>Korvelan sta pensando…</translation>
-    </message>
-    <message>
-        <source>Partie terminée : %1</source>
-        <translation>Partita finita: %1</translation>
-    </message>
-    <message>
         <source>Annuler</source>
         <translation>Annulla</translation>
     </message>
@@ -984,42 +1037,6 @@ Scritto dal gruppo Korvelan.</translation>
         <translation>Notazione alfabetica</translation>
     </message>
     <message>
-        <source>0 Mo</source>
-        <translation>0 MB</translation>
-    </message>
-    <message>
-        <source>0,7 Mo</source>
-        <translation>0,7 MB</translation>
-    </message>
-    <message>
-        <source>1,5 Mo</source>
-        <translation>1,5 MB</translation>
-    </message>
-    <message>
-        <source>3 Mo</source>
-        <translation>3 MB</translation>
-    </message>
-    <message>
-        <source>5 Mo</source>
-        <translation>5 MB</translation>
-    </message>
-    <message>
-        <source>10 Mo</source>
-        <translation>10 MB</translation>
-    </message>
-    <message>
-        <source>15 Mo</source>
-        <translation>15 MB</translation>
-    </message>
-    <message>
-        <source>25 Mo</source>
-        <translation>25 MB</translation>
-    </message>
-    <message>
-        <source>Paramètres (*.par)</source>
-        <translation>Parametri (*.par)</translation>
-    </message>
-    <message>
         <source>pièce</source>
         <translation>pezzo</translation>
     </message>
@@ -1034,10 +1051,6 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 800 x 580 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
         <translation>Consiglio: le damiere richiedono una finestra di almeno 800 x 580 punti; la guida (menu Aiuto) spiega le regole e ogni menu.</translation>
-    </message>
-    <message>
-        <source>Horloges en pause</source>
-        <translation>Orologi in pausa</translation>
     </message>
     <message>
         <source>pièces</source>
@@ -1274,6 +1287,25 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>« %1 » refusé : %2.</source>
         <translation>«%1» rifiutato: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayStatusLine</name>
+    <message>
+        <source>Korvelan réfléchit… profondeur %1</source>
+        <translation>Korvelan sta pensando… profondità %1</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit…</source>
+        <translation>Korvelan sta pensando…</translation>
+    </message>
+    <message>
+        <source>Partie terminée : %1</source>
+        <translation>Partita finita: %1</translation>
+    </message>
+    <message>
+        <source>Horloges en pause</source>
+        <translation>Orologi in pausa</translation>
     </message>
 </context>
 <context>

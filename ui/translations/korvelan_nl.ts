@@ -266,6 +266,65 @@
     </message>
 </context>
 <context>
+    <name>kv::EngineOptions</name>
+    <message>
+        <source>Modifier les paramètres</source>
+        <translation>Parameters wijzigen</translation>
+    </message>
+    <message>
+        <source>Sauver les paramètres</source>
+        <translation>Parameters opslaan</translation>
+    </message>
+    <message>
+        <source>Charger des paramètres</source>
+        <translation>Parameters laden</translation>
+    </message>
+    <message>
+        <source>Taille des tables de transposition</source>
+        <translation>Grootte van de transpositietabellen</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Kan dit bestand niet openen</translation>
+    </message>
+    <message>
+        <source>0 Mo</source>
+        <translation>0 MB</translation>
+    </message>
+    <message>
+        <source>0,7 Mo</source>
+        <translation>0,7 MB</translation>
+    </message>
+    <message>
+        <source>1,5 Mo</source>
+        <translation>1,5 MB</translation>
+    </message>
+    <message>
+        <source>3 Mo</source>
+        <translation>3 MB</translation>
+    </message>
+    <message>
+        <source>5 Mo</source>
+        <translation>5 MB</translation>
+    </message>
+    <message>
+        <source>10 Mo</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>15 Mo</source>
+        <translation>15 MB</translation>
+    </message>
+    <message>
+        <source>25 Mo</source>
+        <translation>25 MB</translation>
+    </message>
+    <message>
+        <source>Paramètres (*.par)</source>
+        <translation>Parameters (*.par)</translation>
+    </message>
+</context>
+<context>
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
@@ -487,6 +546,72 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
     </message>
 </context>
 <context>
+    <name>kv::GameFiles</name>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Kan dit bestand niet openen</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <translation>Dit is geen Korvelan-partij, of ze is beschadigd (%1).</translation>
+    </message>
+    <message>
+        <source>Sauver la partie</source>
+        <translation>Partij opslaan</translation>
+    </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam)</source>
+        <translation>Korvelan-bestanden (*.dam)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une partie</source>
+        <translation>Partij openen</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HelpMenu</name>
+    <message>
+        <source>Aide</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentatie</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Regels</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>Over</translation>
+    </message>
+    <message>
+        <source>Korvelan 3D Analyse</source>
+        <translation>Korvelan 3D Analyse</translation>
+    </message>
+    <message>
+        <source>Version 7.00</source>
+        <translation>Versie 7.00</translation>
+    </message>
+    <message>
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
+
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
+
+Écrit par l&apos;équipe Korvelan.</source>
+        <translation>Dammen op 64 velden: verplicht slaan van de meeste stukken, vliegende dammen, schijven slaan alleen vooruit.
+
+Een alfa-bèta-zoekmachine met transpositietabel, openingsbibliotheken, eindspeltabellen en geleerde stellingen.
+
+Geschreven door het Korvelan-team.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpWindow</name>
     <message>
         <source>Aide de Korvelan</source>
@@ -518,22 +643,6 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Kan dit bestand niet openen</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
-        <translation>Dit is geen Korvelan-partij, of ze is beschadigd (%1).</translation>
-    </message>
-    <message>
-        <source>Sauver la partie</source>
-        <translation>Partij opslaan</translation>
-    </message>
-    <message>
-        <source>Fichiers Korvelan (*.dam)</source>
-        <translation>Korvelan-bestanden (*.dam)</translation>
-    </message>
-    <message>
-        <source>Ouvrir une partie</source>
-        <translation>Partij openen</translation>
     </message>
     <message>
         <source>0 : Néophyte</source>
@@ -820,50 +929,6 @@ De partij kan naar een PDF-bestand worden afgedrukt.</translation>
         <translation>Programma, speelmotor, eindspeltabellen en afbeeldingen: het Korvelan-team.</translation>
     </message>
     <message>
-        <source>Modifier les paramètres</source>
-        <translation>Parameters wijzigen</translation>
-    </message>
-    <message>
-        <source>Sauver les paramètres</source>
-        <translation>Parameters opslaan</translation>
-    </message>
-    <message>
-        <source>Charger des paramètres</source>
-        <translation>Parameters laden</translation>
-    </message>
-    <message>
-        <source>Taille des tables de transposition</source>
-        <translation>Grootte van de transpositietabellen</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Documentatie</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Regels</translation>
-    </message>
-    <message>
-        <source>A propos</source>
-        <translation>Over</translation>
-    </message>
-    <message>
-        <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Analyse</translation>
-    </message>
-    <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
-
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
-
-Écrit par l&apos;équipe Korvelan.</source>
-        <translation>Dammen op 64 velden: verplicht slaan van de meeste stukken, vliegende dammen, schijven slaan alleen vooruit.
-
-Een alfa-bèta-zoekmachine met transpositietabel, openingsbibliotheken, eindspeltabellen en geleerde stellingen.
-
-Geschreven door het Korvelan-team.</translation>
-    </message>
-    <message>
         <source>Images manquantes : %1</source>
         <translation>Ontbrekende afbeeldingen: %1</translation>
     </message>
@@ -940,18 +1005,6 @@ Geschreven door het Korvelan-team.</translation>
         <translation>Zetten</translation>
     </message>
     <message>
-        <source>Korvelan réfléchit… profondeur %1</source>
-        <translation>Korvelan denkt na… diepte %1</translation>
-    </message>
-    <message>
-        <source>Korvelan réfléchit…</source>
-        <translation>Korvelan denkt na…</translation>
-    </message>
-    <message>
-        <source>Partie terminée : %1</source>
-        <translation>Partij afgelopen: %1</translation>
-    </message>
-    <message>
         <source>Annuler</source>
         <translation>Annuleren</translation>
     </message>
@@ -984,42 +1037,6 @@ Geschreven door het Korvelan-team.</translation>
         <translation>Alfabetische notatie</translation>
     </message>
     <message>
-        <source>0 Mo</source>
-        <translation>0 MB</translation>
-    </message>
-    <message>
-        <source>0,7 Mo</source>
-        <translation>0,7 MB</translation>
-    </message>
-    <message>
-        <source>1,5 Mo</source>
-        <translation>1,5 MB</translation>
-    </message>
-    <message>
-        <source>3 Mo</source>
-        <translation>3 MB</translation>
-    </message>
-    <message>
-        <source>5 Mo</source>
-        <translation>5 MB</translation>
-    </message>
-    <message>
-        <source>10 Mo</source>
-        <translation>10 MB</translation>
-    </message>
-    <message>
-        <source>15 Mo</source>
-        <translation>15 MB</translation>
-    </message>
-    <message>
-        <source>25 Mo</source>
-        <translation>25 MB</translation>
-    </message>
-    <message>
-        <source>Paramètres (*.par)</source>
-        <translation>Parameters (*.par)</translation>
-    </message>
-    <message>
         <source>pièce</source>
         <translation>stuk</translation>
     </message>
@@ -1034,10 +1051,6 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 800 x 580 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
         <translation>Tip: de damborden vragen een venster van minstens 800 x 580 punten; de hulp (menu Help) legt de regels en elk menu uit.</translation>
-    </message>
-    <message>
-        <source>Horloges en pause</source>
-        <translation>Klokken gepauzeerd</translation>
     </message>
     <message>
         <source>pièces</source>
@@ -1274,6 +1287,25 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>« %1 » refusé : %2.</source>
         <translation>„%1” geweigerd: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayStatusLine</name>
+    <message>
+        <source>Korvelan réfléchit… profondeur %1</source>
+        <translation>Korvelan denkt na… diepte %1</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit…</source>
+        <translation>Korvelan denkt na…</translation>
+    </message>
+    <message>
+        <source>Partie terminée : %1</source>
+        <translation>Partij afgelopen: %1</translation>
+    </message>
+    <message>
+        <source>Horloges en pause</source>
+        <translation>Klokken gepauzeerd</translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,65 @@
     </message>
 </context>
 <context>
+    <name>kv::EngineOptions</name>
+    <message>
+        <source>Modifier les paramètres</source>
+        <translation>Modificar os parâmetros</translation>
+    </message>
+    <message>
+        <source>Sauver les paramètres</source>
+        <translation>Salvar os parâmetros</translation>
+    </message>
+    <message>
+        <source>Charger des paramètres</source>
+        <translation>Carregar parâmetros</translation>
+    </message>
+    <message>
+        <source>Taille des tables de transposition</source>
+        <translation>Tamanho das tabelas de transposição</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossível abrir este arquivo</translation>
+    </message>
+    <message>
+        <source>0 Mo</source>
+        <translation>0 MB</translation>
+    </message>
+    <message>
+        <source>0,7 Mo</source>
+        <translation>0,7 MB</translation>
+    </message>
+    <message>
+        <source>1,5 Mo</source>
+        <translation>1,5 MB</translation>
+    </message>
+    <message>
+        <source>3 Mo</source>
+        <translation>3 MB</translation>
+    </message>
+    <message>
+        <source>5 Mo</source>
+        <translation>5 MB</translation>
+    </message>
+    <message>
+        <source>10 Mo</source>
+        <translation>10 MB</translation>
+    </message>
+    <message>
+        <source>15 Mo</source>
+        <translation>15 MB</translation>
+    </message>
+    <message>
+        <source>25 Mo</source>
+        <translation>25 MB</translation>
+    </message>
+    <message>
+        <source>Paramètres (*.par)</source>
+        <translation>Parâmetros (*.par)</translation>
+    </message>
+</context>
+<context>
     <name>kv::EvaluationGraph</name>
     <message>
         <source>Évaluation (côté blanc) ; cliquez pour voir la position</source>
@@ -487,6 +546,72 @@ A partida pode ser impressa em um arquivo PDF.</translation>
     </message>
 </context>
 <context>
+    <name>kv::GameFiles</name>
+    <message>
+        <source>Impossible d&apos;ouvrir ce fichier</source>
+        <translation>Impossível abrir este arquivo</translation>
+    </message>
+    <message>
+        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
+        <translation>Isto não é uma partida Korvelan, ou está danificada (%1).</translation>
+    </message>
+    <message>
+        <source>Sauver la partie</source>
+        <translation>Salvar a partida</translation>
+    </message>
+    <message>
+        <source>Fichiers Korvelan (*.dam)</source>
+        <translation>Arquivos Korvelan (*.dam)</translation>
+    </message>
+    <message>
+        <source>Ouvrir une partie</source>
+        <translation>Abrir uma partida</translation>
+    </message>
+</context>
+<context>
+    <name>kv::HelpMenu</name>
+    <message>
+        <source>Aide</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Documentation</source>
+        <translation>Documentação</translation>
+    </message>
+    <message>
+        <source>Règles</source>
+        <translation>Regras</translation>
+    </message>
+    <message>
+        <source>A propos</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Korvelan 3D Analyse</source>
+        <translation>Korvelan 3D Analyse</translation>
+    </message>
+    <message>
+        <source>Version 7.00</source>
+        <translation>Versão 7.00</translation>
+    </message>
+    <message>
+        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
+
+Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
+
+Écrit par l&apos;équipe Korvelan.</source>
+        <translation>Damas em 64 casas: captura obrigatória da maioria, damas voadoras, as pedras só capturam para a frente.
+
+Um motor de busca alfa-beta com tabela de transposição, bibliotecas de aberturas, tabelas de finais e posições aprendidas.
+
+Escrito pela equipe Korvelan.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>kv::HelpWindow</name>
     <message>
         <source>Aide de Korvelan</source>
@@ -518,22 +643,6 @@ A partida pode ser impressa em um arquivo PDF.</translation>
     <message>
         <source>Impossible d&apos;ouvrir ce fichier</source>
         <translation>Impossível abrir este arquivo</translation>
-    </message>
-    <message>
-        <source>Ce n&apos;est pas une partie Korvelan, ou elle est endommagée (%1).</source>
-        <translation>Isto não é uma partida Korvelan, ou está danificada (%1).</translation>
-    </message>
-    <message>
-        <source>Sauver la partie</source>
-        <translation>Salvar a partida</translation>
-    </message>
-    <message>
-        <source>Fichiers Korvelan (*.dam)</source>
-        <translation>Arquivos Korvelan (*.dam)</translation>
-    </message>
-    <message>
-        <source>Ouvrir une partie</source>
-        <translation>Abrir uma partida</translation>
     </message>
     <message>
         <source>0 : Néophyte</source>
@@ -820,50 +929,6 @@ A partida pode ser impressa em um arquivo PDF.</translation>
         <translation>Programa, motor de jogo, tabelas de finais e imagens: a equipe Korvelan.</translation>
     </message>
     <message>
-        <source>Modifier les paramètres</source>
-        <translation>Modificar os parâmetros</translation>
-    </message>
-    <message>
-        <source>Sauver les paramètres</source>
-        <translation>Salvar os parâmetros</translation>
-    </message>
-    <message>
-        <source>Charger des paramètres</source>
-        <translation>Carregar parâmetros</translation>
-    </message>
-    <message>
-        <source>Taille des tables de transposition</source>
-        <translation>Tamanho das tabelas de transposição</translation>
-    </message>
-    <message>
-        <source>Documentation</source>
-        <translation>Documentação</translation>
-    </message>
-    <message>
-        <source>Règles</source>
-        <translation>Regras</translation>
-    </message>
-    <message>
-        <source>A propos</source>
-        <translation>Sobre</translation>
-    </message>
-    <message>
-        <source>Korvelan 3D Analyse</source>
-        <translation>Korvelan 3D Análise</translation>
-    </message>
-    <message>
-        <source>Jeu de dames sur 64 cases : prise obligatoire et majoritaire, dames volantes, les pions ne prennent qu&apos;en avant.
-
-Un moteur de recherche alpha-bêta avec table de transposition, bibliothèques d&apos;ouvertures, tables de finales et positions apprises.
-
-Écrit par l&apos;équipe Korvelan.</source>
-        <translation>Damas em 64 casas: captura obrigatória da maioria, damas voadoras, as pedras só capturam para a frente.
-
-Um motor de busca alfa-beta com tabela de transposição, bibliotecas de aberturas, tabelas de finais e posições aprendidas.
-
-Escrito pela equipe Korvelan.</translation>
-    </message>
-    <message>
         <source>Images manquantes : %1</source>
         <translation>Imagens em falta: %1</translation>
     </message>
@@ -940,18 +1005,6 @@ Escrito pela equipe Korvelan.</translation>
         <translation>Lances</translation>
     </message>
     <message>
-        <source>Korvelan réfléchit… profondeur %1</source>
-        <translation>Korvelan está pensando… profundidade %1</translation>
-    </message>
-    <message>
-        <source>Korvelan réfléchit…</source>
-        <translation>Korvelan está pensando…</translation>
-    </message>
-    <message>
-        <source>Partie terminée : %1</source>
-        <translation>Fim da partida: %1</translation>
-    </message>
-    <message>
         <source>Annuler</source>
         <translation>Cancelar</translation>
     </message>
@@ -984,42 +1037,6 @@ Escrito pela equipe Korvelan.</translation>
         <translation>Notação alfabética</translation>
     </message>
     <message>
-        <source>0 Mo</source>
-        <translation>0 MB</translation>
-    </message>
-    <message>
-        <source>0,7 Mo</source>
-        <translation>0,7 MB</translation>
-    </message>
-    <message>
-        <source>1,5 Mo</source>
-        <translation>1,5 MB</translation>
-    </message>
-    <message>
-        <source>3 Mo</source>
-        <translation>3 MB</translation>
-    </message>
-    <message>
-        <source>5 Mo</source>
-        <translation>5 MB</translation>
-    </message>
-    <message>
-        <source>10 Mo</source>
-        <translation>10 MB</translation>
-    </message>
-    <message>
-        <source>15 Mo</source>
-        <translation>15 MB</translation>
-    </message>
-    <message>
-        <source>25 Mo</source>
-        <translation>25 MB</translation>
-    </message>
-    <message>
-        <source>Paramètres (*.par)</source>
-        <translation>Parâmetros (*.par)</translation>
-    </message>
-    <message>
         <source>pièce</source>
         <translation>peça</translation>
     </message>
@@ -1034,10 +1051,6 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Conseil : les damiers demandent une fenêtre d&apos;au moins 800 x 580 points ; l&apos;aide (menu Aide) explique les règles et chaque menu.</source>
         <translation>Conselho: os tabuleiros precisam de uma janela de pelo menos 800 x 580 pontos; a ajuda (menu Ajuda) explica as regras e cada menu.</translation>
-    </message>
-    <message>
-        <source>Horloges en pause</source>
-        <translation>Relógios em pausa</translation>
     </message>
     <message>
         <source>pièces</source>
@@ -1274,6 +1287,25 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>« %1 » refusé : %2.</source>
         <translation>«%1» recusado: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kv::PlayStatusLine</name>
+    <message>
+        <source>Korvelan réfléchit… profondeur %1</source>
+        <translation>Korvelan está pensando… profundidade %1</translation>
+    </message>
+    <message>
+        <source>Korvelan réfléchit…</source>
+        <translation>Korvelan está pensando…</translation>
+    </message>
+    <message>
+        <source>Partie terminée : %1</source>
+        <translation>Fim da partida: %1</translation>
+    </message>
+    <message>
+        <source>Horloges en pause</source>
+        <translation>Relógios em pausa</translation>
     </message>
 </context>
 <context>
