@@ -10,7 +10,7 @@ using namespace controller_detail;
 
 void GameController::startAnalysis()
 {
-    if (analysing_ || positionSetupMode_ || game_.gamePly == 0) return;
+    if (analysing_ || positionSetupMode_ || game_.gamePly == 0 || ratedMatchRunning()) return;
     post(
         [this] {
             if (!analysis_) analysis_ = std::make_unique<GameAnalysis>(search_);
@@ -36,9 +36,8 @@ void GameController::startAnalysis()
 void GameController::analysisStep()
 {
     {
+        // The game's clocks stand still: the walk's searches are nobody's turn.
         FlagScope busy(busy_);
-        clocks_.reset(game_);
-        showClocks();
         analysis_->step(game_);
     }
     picture_.showBoard(game_.displayed);
@@ -59,6 +58,9 @@ void GameController::endAnalysis()
     game_.moveList.select(lineOfPly(game_.gamePly));
     restoreStep();
     game_.side = game_.sideAtPly(game_.gamePly);
+    // The board may stay in the middle of the game: it waits there for the
+    // user, who may play on from it, with the clocks stopped.
+    waitWithClocksStopped();
     view_.analysisChanged();
     view_.refreshStatus();
     if (sessionActive_) {
@@ -66,22 +68,21 @@ void GameController::endAnalysis()
         if (onSessionGameAnalysed) onSessionGameAnalysed();
         if (!sessionActive_) return;
         resetGame();
-        options.humanVsHuman = false;
-        options.computerVsComputer = true;
+        mode_ = PlayMode::ComputerVsComputer;
         engineTurn_ = true;
     }
 }
 
 void GameController::startLearningSession()
 {
-    if (sessionActive_) return;
+    if (sessionActive_ || ratedMatchRunning()) return;
     sessionActive_ = true;
     sessionLevel_ = level_;
     LevelSetting raised = level_;
     raised.levelTime = std::max(raised.levelTime, 500);
     setLevel(raised);
-    options.humanVsHuman = false;
-    options.computerVsComputer = true;
+    mode_ = PlayMode::ComputerVsComputer;
+    refreshCommands();
     view_.refreshStatus();
 }
 
@@ -90,8 +91,10 @@ void GameController::stopLearningSession()
     if (!sessionActive_) return;
     sessionActive_ = false;
     sessionAnalysisDue_ = false;
-    options.computerVsComputer = false;
     setLevel(sessionLevel_);
+    // The computer goes back to its own colour; the game waits or goes on
+    // from the position as any position that arrives.
+    setMode(PlayMode::AgainstComputer);
     view_.refreshStatus();
 }
 
@@ -116,6 +119,11 @@ void GameController::showAnalysedPly(int ply)
         [this, ply] {
             const int p = std::clamp(ply, 0, static_cast<int>(game_.recordedPlies));
             showPly(p);
+            engineTurn_ = false;
+            skipPonder_ = true;
+            waitWithClocksStopped();
+            // The graph's cursor and the lists follow the position shown.
+            view_.analysisChanged();
             view_.refreshStatus();
         },
         false);

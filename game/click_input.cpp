@@ -16,16 +16,37 @@ using namespace controller_detail;
 
 // ---------------------------------------------------------------- move input
 
-void GameController::boardClicked(Cell cell)
+namespace {
+// Input times come from the window system's millisecond clock, which may wrap
+// round: a time far behind the reference is a later one.
+bool madeAfter(std::uint64_t t, std::uint64_t reference)
+{
+    return t > reference || reference - t > 60'000;
+}
+} // namespace
+
+void GameController::boardReleased(std::uint64_t releaseTime)
+{
+    lastRelease_ = lastInput_ = releaseTime;
+}
+
+void GameController::boardClicked(Cell cell, std::uint64_t pressTime)
 {
     if (analysing_) return; // the board shows the walk; nobody moves
     // A click in the computer's turn (its thinking, or its move still to come
     // or being shown) is never the user's move: with "stop by click" outside a
     // match it ends the thinking, so the computer plays its best move so far;
     // the user's move starts with the next click.
-    const bool computersTurn = thinking_ || (engineTurn_ && !options.humanVsHuman);
+    // Only a press begun while the computer thinks is such a click: the click
+    // that completed the user's move (its release, or a press the window
+    // system makes up from its stale events, which predate that release)
+    // must not cut the thinking short.
+    const bool computersTurn = thinking_ || (engineTurn_ && !humanVsHuman());
+    const bool newPress = pressTime == 0
+        || (madeAfter(pressTime, lastRelease_) && madeAfter(pressTime, thinkingSince_));
+    if (pressTime != 0) lastInput_ = pressTime;
     if (computersTurn) {
-        if (thinking_ && matchState_ != 1 && options.stopByClick) requestStop(false);
+        if (thinking_ && matchState_ != 1 && options.stopByClick && newPress) requestStop(false);
         return;
     }
     pendingClick_ = true;
@@ -83,7 +104,7 @@ void GameController::handleBoardClick(Cell cell)
         return;
     }
     if (!input_.picked()) view_.refreshStatus();
-    if ((engineTurn_ && !options.humanVsHuman) || options.computerVsComputer) return;
+    if ((engineTurn_ && !humanVsHuman()) || computerVsComputer()) return;
     // A finished game takes no more moves until a new game or a step in the
     // record; a click brings its result back, with the offer of a new game.
     if (gameOver()) {
@@ -94,7 +115,7 @@ void GameController::handleBoardClick(Cell cell)
     if (s == 0) return;
     if (options.blind) view_.boardChanged();
 
-    if (!options.humanVsHuman) game_.board = game_.displayed;
+    if (!humanVsHuman()) game_.board = game_.displayed;
     requestStop(false);
     if (!view_.clockTimerRunning()) {
         clocks_.stampBoth();
@@ -143,7 +164,7 @@ void GameController::finishUserMove(const MoveRecord& m, int captureCount)
     view_.refreshMoveList();
     view_.boardChanged();
 
-    if (computerOpponent_ && !options.humanVsHuman) {
+    if (againstComputer()) {
         engineTurn_ = true;
         thoughtThisTurn_ = false;
         clocks_.stamp(game_.side);

@@ -6,12 +6,14 @@ CommandStates commandStates(const CommandInputs& in)
 {
     CommandStates c;
     if (in.match) {
-        // A rated match allows neither take-backs nor clock tricks.
+        // A rated match allows neither take-backs nor clock tricks, nor
+        // anything that would hand the player's side to someone else.
         c.fileMenu = c.playersMenu = c.parametersMenu = c.ponder = c.clocksToZero = c.stopSearch
             = false;
-        c.editMenu = c.navigationButtons = c.stopByClick = false;
+        c.editMenu = c.navigationButtons = c.stopByClick = c.clockPause = false;
+        c.humanVsHuman = c.computerVsComputer = false;
         c.levelMenu = in.gamePly <= 10;
-        c.analyse = c.problems = false;
+        c.analysisMenu = c.analyse = c.problems = false;
     }
     if (in.thinking) {
         c.newGame = c.humanVsHuman = c.editMenu = c.playersMenu = c.parametersMenu = false;

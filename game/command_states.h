@@ -16,27 +16,30 @@ struct CommandInputs {
 };
 
 struct CommandStates {
-    bool newGame = true;           // "Nouveau"
-    bool humanVsHuman = true;      // "Humain contre humain"
-    bool fileMenu = true;          // "Fichier"
-    bool quit = true;              // "Quitter": always allowed, it stops a search first
-    bool editMenu = true;          // "Edition": the take-back and replay entries
-    bool navigationButtons = true; // the speed buttons of "Coups joués": they abandon a search
-    bool playersMenu = true;       // "Joueurs": swapping players
-    bool levelMenu = true;         // "Niveau"
-    bool parametersMenu = true;    // "Paramétrage": the opening libraries and their editors
-    bool numbering = true;         // "Numéroter les cases"
-    bool ponder = true;            // "Réflexion sur temps adverse"
-    bool clocksToZero = true;      // "Horloges à zéro"
-    bool stopSearch = true;        // "Arrêt du calcul"
-    bool stopByClick = true;       // "Arret réflexion par clic souris"
-    bool offerDraw = true;         // "Proposer nul"
-    bool resign = true;            // "Abandonner"
-    bool swapPlayers = true;       // "Inverser les joueurs"
-    bool busyCursor = false;       // hourglass over the board
-    bool analyse = true;           // "Débuter une analyse"
-    bool analysisRunning = false;  // "Arrêter cette phase", "Terminer l'analyse"
-    bool problems = true;          // the "Probleme" page, problems and lessons
+    bool newGame = true;            // "Nouveau"
+    bool humanVsHuman = true;       // "Humain contre humain"
+    bool computerVsComputer = true; // "Ordinateur contre ordinateur"
+    bool fileMenu = true;           // "Fichier"
+    bool quit = true;               // "Quitter": always allowed, it stops a search first
+    bool editMenu = true;           // "Edition": the take-back and replay entries
+    bool navigationButtons = true;  // the speed buttons of "Coups joués": they abandon a search
+    bool playersMenu = true;        // "Joueurs": swapping players
+    bool levelMenu = true;          // "Niveau"
+    bool parametersMenu = true;     // "Paramétrage": the opening libraries and their editors
+    bool numbering = true;          // "Numéroter les cases"
+    bool ponder = true;             // "Réflexion sur temps adverse"
+    bool clocksToZero = true;       // "Horloges à zéro"
+    bool clockPause = true;         // "Pause": stops the clocks
+    bool stopSearch = true;         // "Arrêt du calcul"
+    bool stopByClick = true;        // "Arret réflexion par clic souris"
+    bool offerDraw = true;          // "Proposer nul"
+    bool resign = true;             // "Abandonner"
+    bool swapPlayers = true;        // "Inverser les joueurs"
+    bool busyCursor = false;        // hourglass over the board
+    bool analysisMenu = true;       // "Analyse": analysis, editor, problems, lessons, sessions
+    bool analyse = true;            // "Débuter une analyse"
+    bool analysisRunning = false;   // "Arrêter cette phase", "Terminer l'analyse"
+    bool problems = true;           // the "Probleme" page, problems and lessons
 };
 
 CommandStates commandStates(const CommandInputs& in);

@@ -45,7 +45,10 @@ void GameController::playComputerMove()
 
     // 3-4. The computer thinks for the side to move.
     engineTurn_ = true;
-    game_.enginePlaysBlack = game_.side;
+    // Against the user, the computer plays the colour it is asked to move
+    // (after a take-back the user may have played its colour): that colour
+    // is its own from now on, and its name goes with it.
+    if (againstComputer()) setComputerColour(game_.side);
     if (game_.recordFull()) {
         endGame(DrawEnding);
         engineTurn_ = false;
@@ -56,6 +59,7 @@ void GameController::playComputerMove()
     SearchResult r;
     {
         FlagScope t(thinking_);
+        thinkingSince_ = lastInput_;
         refreshCommands();
         view_.refreshStatus();
         r = runDriver(false);
@@ -146,7 +150,7 @@ void GameController::playComputerMove()
     pieceHistory_[game_.gamePly] = pc[1] + pc[2] + pc[3] + pc[4];
     if (hasMove && options.beep) view_.playSound(Sound::Move);
     const int s = search_.lastCompletedScore();
-    if (options.computerVsComputer && !gameOver() && game_.gamePly > 250
+    if (computerVsComputer() && !gameOver() && game_.gamePly > 250
         && pieceHistory_[game_.gamePly] == pieceHistory_[game_.gamePly - 60] && s > -20000
         && s < 20000)
         endGame(DrawEnding);
@@ -274,8 +278,7 @@ void GameController::endGame(int code)
 {
     if (matchState_ == 5) return;
     const int computer = computerSide();
-    const bool computerGame
-        = computerOpponent_ && !options.humanVsHuman && !options.computerVsComputer;
+    const bool computerGame = againstComputer();
     const GameResult computerWins = winFor(static_cast<SideToMove>(computer));
     const GameResult userWins = winFor(static_cast<SideToMove>(computer ^ 1));
     GameResult result = GameResult::None;
@@ -334,8 +337,8 @@ void GameController::endGame(int code)
         view_.playSound(winner == Winner::User ? Sound::Won : Sound::Lost);
     rateMatchEnd(result);
     // In a learning session the engine's game is analysed and learned instead.
-    if (sessionActive_ && options.computerVsComputer) sessionAnalysisDue_ = true;
-    options.computerVsComputer = false;
+    if (sessionActive_ && computerVsComputer()) sessionAnalysisDue_ = true;
+    if (computerVsComputer()) mode_ = PlayMode::AgainstComputer;
     gameResult_ = result;
     refreshCommands();
     view_.refreshStatus();

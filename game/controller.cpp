@@ -42,7 +42,7 @@ void GameController::playLoopPass()
     //    hands the move to the computer.
     if (engineMoveRequest_) engineTurn_ = true;
     if (engineTurn_) view_.showPanel(GamePanel::CaptureNotice, false);
-    if (options.computerVsComputer) engineTurn_ = true;
+    if (computerVsComputer()) engineTurn_ = true;
 
     // 2. Show the mode and what may be used now.
     dropStaleHint();
@@ -56,8 +56,7 @@ void GameController::playLoopPass()
 
     // 4. The user's turn (perhaps thinking on the user's time) or the computer's move.
     //    A finished game waits for a new game or a step in the record, whoever has the move.
-    const bool userTurn
-        = (!engineTurn_ || options.humanVsHuman || gameOver()) && !engineMoveRequest_;
+    const bool userTurn = (!engineTurn_ || humanVsHuman() || gameOver()) && !engineMoveRequest_;
     if (sessionAnalysisDue_) {
         sessionAnalysisDue_ = false;
         startAnalysis();
@@ -68,7 +67,7 @@ void GameController::playLoopPass()
         if (!pendingClick_ && requests_.empty()) view_.waitForEvents();
     } else if (userTurn) {
         search_.state.stopRequested = false;
-        if (options.humanVsHuman) game_.displayed = game_.board;
+        if (humanVsHuman()) game_.displayed = game_.board;
         // A finished game is not thought about: nobody is going to move.
         if (options.ponder && !skipPonder_ && !thoughtThisTurn_ && !pendingClick_
             && requests_.empty() && !gameOver()) {
@@ -123,7 +122,7 @@ CommandStates GameController::currentCommandStates() const
 {
     CommandInputs in;
     in.thinking = thinking_;
-    in.computerVsComputer = options.computerVsComputer;
+    in.computerVsComputer = computerVsComputer();
     in.match = matchState_ == 1;
     in.gamePly = game_.gamePly;
     in.gameOver = gameOver();
@@ -133,6 +132,34 @@ CommandStates GameController::currentCommandStates() const
 }
 
 void GameController::refreshCommands() { view_.applyCommandStates(currentCommandStates()); }
+
+void GameController::settleArrivedPosition()
+{
+    engineMoveRequest_ = false;
+    thoughtThisTurn_ = false;
+    skipPonder_ = true;
+    clocks_.stampBoth();
+    // A side left without a move has lost: the game ends as it arrives.
+    if (!gameOver() && game_.generateLegal() == 0) {
+        engineTurn_ = false;
+        endGame(0);
+        return;
+    }
+    engineTurn_ = !gameOver() && !positionSetupMode_ && !analysing_
+        && (computerVsComputer() || (againstComputer() && game_.side == computerSide()));
+    if (engineTurn_) {
+        // The computer's clock runs through its search; the user's from its reply.
+        if (!view_.clockTimerRunning()) view_.startClockTimer();
+    } else {
+        waitWithClocksStopped();
+    }
+}
+
+void GameController::waitWithClocksStopped()
+{
+    view_.stopClockTimer();
+    clocks_.stampBoth();
+}
 
 std::array<int, 5> GameController::pieceCounts() const
 {
@@ -164,7 +191,7 @@ SearchResult GameController::runDriver(bool unlimited)
 
 void GameController::ponder()
 {
-    if (!options.humanVsHuman) game_.board = game_.displayed;
+    if (!humanVsHuman()) game_.board = game_.displayed;
     game_.board[0] = OffBoard;
     search_.state.abortSearch = false;
     FlagScope p(pondering_);
@@ -199,8 +226,10 @@ void GameController::showClocks()
 
 void GameController::tickClock()
 {
-    if (engineTurn_ && !options.humanVsHuman) return;
-    if (gameOver()) return; // the clocks stop with the game
+    if (engineTurn_ && !humanVsHuman()) return;
+    // The clocks stop with the game, and stand still while an analysis walks
+    // through it: the analysis is not a turn of either player.
+    if (gameOver() || analysing_) return;
     // Setting up a position or choosing a new game is no one's thinking time.
     if (positionSetupMode_ || clocksHeld_ || clocksPaused_) return;
     const int side = game_.side;
@@ -209,6 +238,7 @@ void GameController::tickClock()
 
 void GameController::resetClocks()
 {
+    if (ratedMatchRunning()) return; // a match's clocks decide its result
     clocks_.reset(game_);
     if (matchState_ == 1) matchState_ = 0;
     showClocks();
@@ -270,12 +300,6 @@ void GameController::quitAndKeepGame()
     requestStop(true);
     quitRequested_ = true;
     if (!loopRunning()) view_.quitApplication();
-}
-
-void GameController::quitFromCloseBox()
-{
-    if (matchState_ == 1) return;
-    quitAndKeepGame();
 }
 
 } // namespace kv

@@ -41,17 +41,25 @@ namespace kv {
 
 // The options the controller reads: the check marks of their menu entries.
 struct GameOptions {
-    bool numbering = false;          // "Numéroter les cases"
-    bool ponder = true;              // "Réflexion sur temps adverse"
-    bool stopByClick = true;         // "Arret réflexion par clic souris"
-    bool moveIndication = true;      // "Indication des mouvements"
-    bool decomposeCaptures = true;   // "Décomposer les prises"
-    bool singleClickMove = false;    // "Coup unique joué d'un clic"
-    bool beep = true;                // "Bip à chaque coup"
-    bool otherSounds = true;         // "Autres"
-    bool blind = false;              // "Jeu en aveugle"
-    bool humanVsHuman = false;       // "Humain contre humain"
-    bool computerVsComputer = false; // "Ordinateur contre ordinateur"
+    bool numbering = false;        // "Numéroter les cases"
+    bool ponder = true;            // "Réflexion sur temps adverse"
+    bool stopByClick = true;       // "Arret réflexion par clic souris"
+    bool moveIndication = true;    // "Indication des mouvements"
+    bool decomposeCaptures = true; // "Décomposer les prises"
+    bool singleClickMove = false;  // "Coup unique joué d'un clic"
+    bool beep = true;              // "Bip à chaque coup"
+    bool otherSounds = true;       // "Autres"
+    bool blind = false;            // "Jeu en aveugle"
+};
+
+// Who plays the two colours. With the computer's colour (GameState's
+// enginePlaysBlack) it is the one record of the sides: the mode caption, the
+// computer's colour label and the check marks of "Humain contre humain" and
+// "Ordinateur contre ordinateur" are all read from it.
+enum class PlayMode {
+    AgainstComputer,    // the computer plays its colour, a person the other
+    HumanVsHuman,       // two people; the program is board and clock
+    ComputerVsComputer, // the computer plays both colours
 };
 
 // Pauses of the move animations, in milliseconds; tests set them to zero.
@@ -114,14 +122,30 @@ public:
     void toggleComputerVsComputer();
     void swapSides();
     void swapComputerColour();
+    // Gives the computer `colour`; the computer's name moves with it, so the
+    // names shown never contradict the computer's colour.
+    void setComputerColour(SideToMove colour);
+    PlayMode mode() const { return mode_; }
+    bool humanVsHuman() const { return mode_ == PlayMode::HumanVsHuman; }
+    bool computerVsComputer() const { return mode_ == PlayMode::ComputerVsComputer; }
+    // The computer answers the user's moves (training or a match).
+    bool againstComputer() const { return mode_ == PlayMode::AgainstComputer; }
+    // Sets who plays; refused while a rated match runs.
+    void setMode(PlayMode mode);
     void offerDraw();
     void acceptDrawOffer(); // accepts the computer's draw offer
     void declineDrawOffer();
     void resign();
-    void stopThinking(); // "Arrêter le calcul"
+    // "Arrêter le calcul": the computer plays its best move so far; when it
+    // is not thinking and the game waits, it takes the side to move and plays.
+    void stopThinking();
 
     // ---- move input: clic stores, the loop runs clic1
-    void boardClicked(Cell cell);
+    // A press on the board, with the time of the input event (milliseconds
+    // of the window system's clock; 0 when unknown).
+    void boardClicked(Cell cell, std::uint64_t pressTime = 0);
+    // The button went up again.
+    void boardReleased(std::uint64_t releaseTime);
     bool pendingClick() const { return pendingClick_; }
     Cell pendingCell() const { return pendingCell_; }
     void handleBoardClick(Cell cell);
@@ -141,8 +165,9 @@ public:
 
     // ---- loaded games (game files, the state file)
     // Replaces the game by `fill` once no search runs (a running one is
-    // stopped and abandoned first), then shows it as a step in the record
-    // does: the user has the move and the engine does not think on it at once.
+    // stopped and abandoned first). The computer moves at once when the game
+    // gives it the move; otherwise the game waits for the user with the
+    // clocks stopped. Refused while a rated match runs.
     void loadGame(std::function<void(GameState&)> fill);
     // Runs `request` between searches: now when none runs, else once the
     // running one has stopped (its move, if any, is played first).
@@ -206,13 +231,15 @@ public:
     void loadProblem(const GameFile& file);
 
     // ---- quitting
+    // Stops any search and ends the loop; the window has written the state file.
     void quitAndKeepGame();
-    void quitFromCloseBox();
 
     // ---- state read by the window and the tests
     bool engineTurn() const { return engineTurn_; }
-    bool computerOpponent() const { return computerOpponent_; }
     int matchState() const { return matchState_; }
+    // A rated match is being played: nothing may change its course but moves,
+    // a draw agreed or a resignation.
+    bool ratedMatchRunning() const { return matchState_ == 1; }
     GameResult gameResult() const { return gameResult_; }
     bool gameOver() const { return gameResult_ != GameResult::None; }
     bool skipPonder() const { return skipPonder_; }
@@ -241,6 +268,13 @@ private:
     void runPostedRequests();
     void requestStop(bool abort);
     void refreshCommands();
+    // A position has arrived (a loaded game, a problem, the editor, the end
+    // of an analysis): the computer moves at once when it has the move there,
+    // else the game waits for the user with the clocks stopped.
+    void settleArrivedPosition();
+    // The game waits for a move of the user's: the clocks stand still until
+    // the user's first click.
+    void waitWithClocksStopped();
 
     void ponder();
     SearchResult runDriver(bool unlimited);
@@ -277,7 +311,7 @@ private:
 
     // Controller flags.
     bool engineTurn_ = false;
-    bool computerOpponent_ = true;
+    PlayMode mode_ = PlayMode::AgainstComputer;
     int matchState_ = 0;
     MatchSetup match_;
     bool engineMoveRequest_ = false;
@@ -289,7 +323,12 @@ private:
     Cell pendingCell_ {};
     Square lastComputerFrom_ = 0, lastComputerTo_ = 0;
     std::array<int, 256> pieceHistory_ {};
-    bool thinking_ = false;  // the driver runs for the computer's move
+    bool thinking_ = false; // the driver runs for the computer's move
+    // Input times: the last button release seen, and the latest input seen
+    // when the computer began to think. Only a press made after both may stop it.
+    std::uint64_t lastRelease_ = 0;
+    std::uint64_t lastInput_ = 0;
+    std::uint64_t thinkingSince_ = 0;
     bool pondering_ = false; // the driver runs on the user's time
     bool busy_ = false;
     int loopDepth_ = 0;

@@ -48,6 +48,8 @@ public:
     // Timer1, the one-second timer of the human's clock.
     virtual bool clockTimerRunning() const = 0;
     virtual void startClockTimer() = 0;
+    // The clocks stand still until the user's first click starts the timer again.
+    virtual void stopClockTimer() { }
 
     // Lets pending window events run (commands, clicks, repaints).
     virtual void processEvents() = 0;

@@ -10,9 +10,9 @@ using namespace controller_detail;
 bool GameController::hintAllowed() const
 {
     // Never in a rated match, nor while nobody is to move for the user.
-    const bool usersTurn = !engineTurn_ || options.humanVsHuman;
+    const bool usersTurn = !engineTurn_ || humanVsHuman();
     return usersTurn && !gameOver() && matchState_ != 1 && !analysing_ && !positionSetupMode_
-        && !options.computerVsComputer && !thinking_;
+        && !computerVsComputer() && !thinking_;
 }
 
 void GameController::showHint()

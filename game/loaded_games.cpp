@@ -1,11 +1,13 @@
-// Games that come from files: the record is replaced as a whole and shown
-// like a position reached by stepping through the record.
+// Games that come from files or the clipboard: the record is replaced as a
+// whole; the computer plays on when the game gives it the move, else the
+// game waits for the user with the clocks stopped.
 #include "game/controller.h"
 
 namespace kv {
 
 void GameController::loadGame(std::function<void(GameState&)> fill)
 {
+    if (ratedMatchRunning()) return; // the match's game stays on the board
     post(
         [this, fill = std::move(fill)] {
             fill(game_);
@@ -13,14 +15,13 @@ void GameController::loadGame(std::function<void(GameState&)> fill)
             picture_.clearMarkers();
             clearInput();
             showClocks();
-            clocks_.stampBoth();
             matchState_ = 0;
             forgetGameEnd();
             hideGameNotices();
             view_.refreshMoveList();
             view_.boardChanged();
+            settleArrivedPosition();
             view_.refreshStatus();
-            engineTurn_ = false;
         },
         true);
 }

@@ -35,8 +35,10 @@ void GameController::restoreStep()
     clearInput();
     showClocks();
     clocks_.stampBoth();
-    // Stepping back into a finished game reopens it.
+    // Stepping back into a finished game reopens it. A rated game stays
+    // rated as it ended: reopened, it is played on unrated, and can end again.
     gameResult_ = GameResult::None;
+    if (matchState_ == 5) matchState_ = 0;
     // The notices belonged to the position left behind.
     hideGameNotices();
     view_.refreshMoveList();
@@ -47,13 +49,17 @@ void GameController::restoreStep()
 void GameController::postNavigation(std::function<void()> step)
 {
     // The loop carries the step out once no search is running; afterwards the
-    // user has the move and the engine does not think on it straight away.
+    // user has the move (of either colour), the engine does not think on it
+    // straight away, and the clocks wait for the user's first click.
+    // A rated match is never stepped through: its moves stand.
+    if (ratedMatchRunning()) return;
     post(
         [this, step = std::move(step)] {
             step();
             view_.refreshStatus();
             skipPonder_ = true;
             engineTurn_ = false;
+            waitWithClocksStopped();
         },
         true);
 }
@@ -81,6 +87,7 @@ bool GameController::stepChangesNothing(bool nothingToShow)
 
 void GameController::stepBack()
 {
+    if (ratedMatchRunning()) return;
     if (stepChangesNothing(game_.gamePly == 0)) {
         if (!busy_) engineTurn_ = false;
         return;
@@ -92,6 +99,7 @@ void GameController::stepBack()
 
 void GameController::stepForward()
 {
+    if (ratedMatchRunning()) return;
     if (stepChangesNothing(game_.gamePly >= game_.recordedPlies)) return;
     postNavigation([this] {
         if (game_.gamePly >= game_.recordedPlies) return;
@@ -127,7 +135,7 @@ int GameController::plyOfLine(int line) const
 
 void GameController::goToLine(int line)
 {
-    if (line < 0) return;
+    if (line < 0 || ratedMatchRunning()) return;
     // The line of the position shown changes nothing while the computer thinks.
     if (busy_ && requests_.empty() && plyOfLine(line) == game_.gamePly) return;
     post(
@@ -139,6 +147,7 @@ void GameController::goToLine(int line)
             restoreStep();
             view_.refreshStatus();
             engineTurn_ = false;
+            waitWithClocksStopped();
         },
         true);
 }

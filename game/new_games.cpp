@@ -59,11 +59,9 @@ void GameController::startAgainstComputer(const std::string& user, bool computer
 {
     view_.showPanel(GamePanel::NewGame, false);
     resetGame();
-    computerOpponent_ = true;
+    mode_ = PlayMode::AgainstComputer;
     matchState_ = 0;
     options.stopByClick = true;
-    options.humanVsHuman = false;
-    options.computerVsComputer = false;
     game_.enginePlaysBlack = 1;
     if (computerBlack) {
         game_.blackName = kComputerName;
@@ -76,7 +74,7 @@ void GameController::startAgainstComputer(const std::string& user, bool computer
         flipBoard(); // the user's black men at the bottom
         swapComputerColour();
     }
-    if (game_.whiteName == game_.blackName) options.computerVsComputer = true;
+    if (game_.whiteName == game_.blackName) mode_ = PlayMode::ComputerVsComputer;
     game_.displayed = game_.board;
     view_.refreshStatus();
 }
@@ -88,9 +86,7 @@ void GameController::newHumanGame(const QString& white, const QString& black)
         [this, white, black] {
             view_.showPanel(GamePanel::NewGame, false);
             resetGame();
-            computerOpponent_ = false;
-            options.humanVsHuman = true;
-            options.computerVsComputer = false;
+            mode_ = PlayMode::HumanVsHuman;
             game_.whiteName = cleanName(white.toStdString(), kNameLength);
             game_.blackName = cleanName(black.toStdString(), kNameLength);
             game_.storeRecordEntry(0);
@@ -101,35 +97,58 @@ void GameController::newHumanGame(const QString& white, const QString& black)
 
 void GameController::toggleHumanVsHuman()
 {
-    options.humanVsHuman = !options.humanVsHuman;
-    computerOpponent_ = !options.humanVsHuman;
-    if (options.humanVsHuman) options.computerVsComputer = false;
-    refreshCommands();
+    setMode(humanVsHuman() ? PlayMode::AgainstComputer : PlayMode::HumanVsHuman);
 }
 
 void GameController::toggleComputerVsComputer()
 {
-    options.computerVsComputer = !options.computerVsComputer;
-    if (options.computerVsComputer) {
-        options.humanVsHuman = false;
-        computerOpponent_ = true;
-        requestStop(false); // thinking on the user's time ends: the computer moves now
-    }
+    setMode(computerVsComputer() ? PlayMode::AgainstComputer : PlayMode::ComputerVsComputer);
+}
+
+void GameController::setMode(PlayMode mode)
+{
+    if (ratedMatchRunning() || mode == mode_) return;
+    mode_ = mode;
     refreshCommands();
-    if (options.computerVsComputer && enterLoop) enterLoop();
+    view_.refreshStatus();
+    if (mode == PlayMode::ComputerVsComputer) {
+        requestStop(false); // thinking on the user's time ends: the computer moves now
+        if (enterLoop) enterLoop();
+        return;
+    }
+    // A search for a colour the computer no longer plays is abandoned; the
+    // game goes on from the position as from any position that arrives.
+    post(
+        [this] {
+            clearInput();
+            settleArrivedPosition();
+            refreshCommands();
+            view_.refreshStatus();
+            if (engineTurn_ && enterLoop) enterLoop();
+        },
+        true);
+}
+
+void GameController::setComputerColour(SideToMove colour)
+{
+    if (game_.enginePlaysBlack == colour) return;
+    game_.enginePlaysBlack = static_cast<std::uint8_t>(colour);
+    // The computer's name goes with it to its new colour.
+    const bool whiteNamed = game_.whiteName == kComputerName;
+    const bool blackNamed = game_.blackName == kComputerName;
+    if (whiteNamed != blackNamed && whiteNamed != (colour == White)) {
+        std::swap(game_.whiteName, game_.blackName);
+        setName(game_.record[game_.gamePly].whiteName, game_.whiteName);
+        setName(game_.record[game_.gamePly].blackName, game_.blackName);
+    }
 }
 
 void GameController::swapSides()
 {
+    if (ratedMatchRunning()) return; // the match's sides were fixed at its start
     post(
         [this] {
             matchState_ = 0;
-            // The computer's name goes with it to its new colour.
-            if ((game_.whiteName == kComputerName) != (game_.blackName == kComputerName)) {
-                std::swap(game_.whiteName, game_.blackName);
-                setName(game_.record[game_.gamePly].whiteName, game_.whiteName);
-                setName(game_.record[game_.gamePly].blackName, game_.blackName);
-            }
             swapComputerColour();
         },
         true);
@@ -137,17 +156,19 @@ void GameController::swapSides()
 
 void GameController::swapComputerColour()
 {
-    game_.enginePlaysBlack ^= 1;
+    setComputerColour(static_cast<SideToMove>(game_.enginePlaysBlack ^ 1));
     // The entry shown keeps the new colour, so that stepping back to it (the
     // start of a game the computer opens) shows the computer's colour.
     game_.record[game_.gamePly].enginePlaysBlack = game_.enginePlaysBlack;
     game_.board = game_.displayed;
     clearInput();
-    computerOpponent_ = true;
-    options.humanVsHuman = false;
-    engineTurn_ = true;
+    mode_ = PlayMode::AgainstComputer;
+    // The computer moves now when its new colour has the move; otherwise the
+    // move is the user's.
+    engineTurn_ = !gameOver() && game_.side == computerSide();
+    thoughtThisTurn_ = false;
     view_.refreshStatus();
-    if (enterLoop) enterLoop();
+    if (engineTurn_ && enterLoop) enterLoop();
 }
 
 void GameController::offerDraw()
@@ -185,6 +206,19 @@ void GameController::resign()
         true);
 }
 
-void GameController::stopThinking() { requestStop(false); }
+void GameController::stopThinking()
+{
+    if (busy_) {
+        requestStop(false);
+        return;
+    }
+    // Nothing runs: a game that waits with the computer's colour to move
+    // (after a step in the record) hands it the move.
+    if (againstComputer() && !engineTurn_ && !gameOver() && !analysing_ && !positionSetupMode_
+        && !ratedMatchRunning() && game_.side == computerSide()) {
+        engineTurn_ = true;
+        if (enterLoop) enterLoop();
+    }
+}
 
 } // namespace kv

@@ -37,7 +37,7 @@ QString refusalText(SetupProblem p)
 
 void GameController::togglePositionEditor()
 {
-    if (analysing_) return;
+    if (analysing_ || (!positionSetupMode_ && ratedMatchRunning())) return;
     post(
         [this] {
             clearInput();
@@ -67,9 +67,9 @@ void GameController::togglePositionEditor()
                 return;
             }
             positionSetupMode_ = false;
-            const std::string white = game_.whiteName, black = game_.blackName;
-            game_.enginePlaysBlack = setup.computerBlack ? 1 : 0;
             clocks_.reset(game_);
+            setComputerColour(setup.computerSide());
+            const std::string white = game_.whiteName, black = game_.blackName;
             game_.startFrom(game_.board, toMove);
             game_.whiteName = white;
             game_.blackName = black;
@@ -82,9 +82,9 @@ void GameController::togglePositionEditor()
             showClocks();
             view_.boardChanged();
             view_.setupChanged();
-            view_.refreshStatus();
             // The computer starts at once when it has the move.
-            if (setup.computerMovesFirst) engineMoveRequest_ = true;
+            settleArrivedPosition();
+            view_.refreshStatus();
         },
         true);
 }

@@ -11,6 +11,9 @@ void GameController::newMatch(const MatchSetup& setup)
             startAgainstComputer(setup.player().name, setup.playerSide == White);
             // The engine's own name typed as the player's: it plays itself, unrated.
             matchState_ = setup.engineVsEngine ? 0 : 1;
+            // A match's clocks run from its start, not from the player's first click.
+            clocks_.stampBoth();
+            if (!view_.clockTimerRunning()) view_.startClockTimer();
             refreshCommands();
             view_.refreshStatus();
         },

@@ -78,6 +78,10 @@ public:
     {
         if (view) view->startClockTimer();
     }
+    void stopClockTimer() override
+    {
+        if (view) view->stopClockTimer();
+    }
     void processEvents() override
     {
         if (view) view->processEvents();

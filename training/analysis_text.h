@@ -14,7 +14,8 @@ namespace kv {
 // In the order of the interface's language index.
 enum class AnalysisLanguage { French, English, Dutch, Portuguese, Spanish, Italian };
 
-std::string analysisHeader(AnalysisLanguage lang);
+// The header says what the lines are worth and, while the analysis runs, to wait.
+std::string analysisHeader(AnalysisLanguage lang, bool running);
 std::string analysisLegend(AnalysisLanguage lang);
 
 struct AnalysedMove {

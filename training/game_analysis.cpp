@@ -148,7 +148,7 @@ std::vector<std::string> GameAnalysis::windowLines() const
     std::vector<std::string> lines;
     for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) lines.push_back(it->windowLine);
     lines.push_back(analysisLegend(lang_));
-    lines.push_back(analysisHeader(lang_));
+    lines.push_back(analysisHeader(lang_, walking_));
     return lines;
 }
 

@@ -257,7 +257,12 @@ void Board3DWidget::mousePressEvent(QMouseEvent* e)
 {
     // Every press is handed on, even outside the squares: it may stop the
     // engine's thinking, and move input ignores a click on no square.
-    if (onClick) onClick(cellAt(e->position()));
+    if (onClick) onClick(cellAt(e->position()), e->timestamp());
+}
+
+void Board3DWidget::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (onRelease) onRelease(e->timestamp());
 }
 
 } // namespace kv

@@ -49,7 +49,9 @@ public:
     // The picture as drawn at its own size (what the window shows, unscaled).
     QImage composed() const;
 
-    std::function<void(Cell)> onClick;
+    // A press on a square and a release, with the input event's time.
+    std::function<void(Cell, std::uint64_t)> onClick;
+    std::function<void(std::uint64_t)> onRelease;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -57,6 +59,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     const BoardPicture& picture_;

@@ -127,7 +127,9 @@ void BoardViews::build()
     whiteCount_ = window_.findChild<QLabel*>("Nbblancs");
     board3d_ = new Board3DWidget(session_.controller().picture(), central);
     board3d_->hide();
-    board3d_->onClick = [this](Cell c) { session_.controller().boardClicked(c); };
+    board3d_->onClick
+        = [this](Cell c, std::uint64_t t) { session_.controller().boardClicked(c, t); };
+    board3d_->onRelease = [this](std::uint64_t t) { session_.controller().boardReleased(t); };
 
     // The clock panels of the 3D board, in the picture's free corners.
     auto twin = [&](const char* frameName, const char* nameLabel, const char* minName,

@@ -66,7 +66,12 @@ void BoardWidget::mousePressEvent(QMouseEvent* e)
     const QPointF b = toBoard(e->position());
     const Cell c
         = cellAt(QPoint(static_cast<int>(std::floor(b.x())), static_cast<int>(std::floor(b.y()))));
-    if (c.column >= 0 && onClick) onClick(c);
+    if (c.column >= 0 && onClick) onClick(c, e->timestamp());
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* e)
+{
+    if (onRelease) onRelease(e->timestamp());
 }
 
 void BoardWidget::drawPlainPiece(QPainter& p, QRect r, std::uint8_t code)

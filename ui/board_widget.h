@@ -40,13 +40,16 @@ public:
     QRectF boardRect() const;
     QPointF toBoard(QPointF widgetPoint) const;
 
-    std::function<void(Cell)> onClick;
+    // A press on a square and a release, with the input event's time.
+    std::function<void(Cell, std::uint64_t)> onClick;
+    std::function<void(std::uint64_t)> onRelease;
 
     QSize sizeHint() const override { return { 528, 520 }; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
     void drawSquare(QPainter& p, Square s);

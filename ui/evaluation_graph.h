@@ -22,6 +22,7 @@ public:
     explicit EvaluationGraph(QWidget* parent = nullptr);
     void setPoints(std::vector<Point> points, int currentPly);
     const std::vector<Point>& points() const { return points_; }
+    int currentPly() const { return currentPly_; } // where the cursor stands
     // The ply whose column holds x (widget coordinates).
     int plyAt(int x) const;
     // The x of a ply's column centre.

@@ -19,7 +19,7 @@ HelpMenu::HelpMenu(MainWindow& window, GameSession& session) : window_(window), 
     QMenu* aide = window.menuBar()->addMenu(tr("Aide"));
     aide->setObjectName("Aide1");
     QAction* guide = addMenuAction(aide, "Guide1", tr("Documentation"));
-    guide->setShortcut(QKeySequence::HelpContents);
+    guide->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1)); // F1 takes moves back
     connect(guide, &QAction::triggered, this, &HelpMenu::showGuide);
     connect(addMenuAction(aide, "Rgles1", tr("Règles")), &QAction::triggered, this,
             &HelpMenu::showRules);

@@ -54,7 +54,8 @@ MainWindow::MainWindow(GameSession& session, QWidget* parent)
 
     board_ = new BoardWidget(controller_->picture(), central);
     board_->move(0, 0);
-    board_->onClick = [this](Cell c) { controller_->boardClicked(c); };
+    board_->onClick = [this](Cell c, std::uint64_t t) { controller_->boardClicked(c, t); };
+    board_->onRelease = [this](std::uint64_t t) { controller_->boardReleased(t); };
 
     clockTimer_ = new QTimer(this);
     clockTimer_->setObjectName("Timer1");
@@ -106,6 +107,9 @@ void MainWindow::openExchangeFile(const QString& path) { exchange_->openExchange
 
 void MainWindow::askNewGame()
 {
+    if (!mayEndRatedMatch(tr("Un match classé est en cours : une nouvelle partie l'arrêtera sans "
+                             "qu'il soit classé. Continuer ?")))
+        return;
     session_.stopSearch();
     controller_->holdClocks(true); // choosing is no one's thinking time
     players_->loadPlayerLists();
@@ -115,7 +119,11 @@ void MainWindow::askNewGame()
 
 void MainWindow::swapSides() { controller_->swapSides(); }
 void MainWindow::offerDraw() { controller_->offerDraw(); }
-void MainWindow::resign() { controller_->resign(); }
+void MainWindow::resign()
+{
+    if (controller_->gameOver() || !confirm(tr("Abandonner la partie ?"))) return;
+    controller_->resign();
+}
 void MainWindow::stopThinking() { controller_->stopThinking(); }
 void MainWindow::stepBack() { controller_->stepBack(); }
 void MainWindow::stepForward() { controller_->stepForward(); }
@@ -142,6 +150,10 @@ void MainWindow::saveBestMoves()
 
 void MainWindow::toggleClockPause()
 {
+    if (!controller_->currentCommandStates().clockPause) { // a rated match's clocks never stop
+        actions_["Pause2"]->setChecked(controller_->clocksPaused());
+        return;
+    }
     if (controller_->clocksPaused()) {
         controller_->restartClocks();
         clockTimer_->start();

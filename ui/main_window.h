@@ -90,6 +90,9 @@ public:
     // collects the texts.
     void showError(const QString& text);
     void setErrorSink(std::function<void(const QString&)> sink) { errorSink_ = std::move(sink); }
+    // Asks a yes-or-no question (a box with "Oui" and "Non"); tests replace the box.
+    bool confirm(const QString& question);
+    void setConfirmer(std::function<bool(const QString&)> f) { confirmer_ = std::move(f); }
 
     // The settings that travel in game files, as the window holds them now.
     StoredSettings currentSettings() const;
@@ -122,6 +125,7 @@ public:
     void clearStatistics() override;
     bool clockTimerRunning() const override;
     void startClockTimer() override;
+    void stopClockTimer() override;
     void processEvents() override;
     void waitForEvents() override;
     void quitApplication() override;
@@ -161,8 +165,7 @@ public slots:
     void activate();           // the first activation reads "last32.dam"
     void startWithFlatBoard(); // the welcome panel's "Damier 2D"
     void loadGameData();
-    void quitAndKeepGame();  // writes "last32.dam", then quits
-    void quitFromCloseBox(); // the close box: quits without writing it
+    void quitAndKeepGame(); // writes "last32.dam", then quits; a rated match asks first
     // A game file, or a text or PDN game, by name: as "Ouvrir" and "Ouvrir un
     // fichier texte" open them once their dialog is answered.
     void openGameFile(const QString& path);
@@ -241,6 +244,10 @@ private:
     bool activated_ = false;
     std::optional<GameFile> lastState_; // "last32.dam" as the first activation read it
     std::function<void(const QString&)> errorSink_;
+    std::function<bool(const QString&)> confirmer_;
+    // A rated match running ends unrated if the user agrees; true when there is none.
+    bool mayEndRatedMatch(const QString& question);
+    void keepGameAndQuit();
     SoundPlayer* sounds_ = nullptr;
     bool externalLoop_ = false;
     bool introduced_ = false;

@@ -76,7 +76,7 @@ void MainWindow::buildMenus()
     });
     QAction* cc
         = addAction(fileMenu_, "Ordinateurcontreordinateur1", tr("Ordinateur contre ordinateur"),
-                    nullptr, QKeySequence(Qt::CTRL | Qt::Key_C));
+                    nullptr, QKeySequence(Qt::CTRL | Qt::Key_J));
     cc->setCheckable(true);
     connect(cc, &QAction::triggered, this, [this] {
         controller_->toggleComputerVsComputer();

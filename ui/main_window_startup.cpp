@@ -199,6 +199,19 @@ StoredSettings MainWindow::currentSettings() const
 
 void MainWindow::quitAndKeepGame()
 {
+    if (!mayEndRatedMatch(tr("Un match classé est en cours : si vous quittez maintenant, il "
+                             "s'arrête sans être classé. Quitter quand même ?")))
+        return;
+    keepGameAndQuit();
+}
+
+bool MainWindow::mayEndRatedMatch(const QString& question)
+{
+    return !controller_->ratedMatchRunning() || confirm(question);
+}
+
+void MainWindow::keepGameAndQuit()
+{
     session_.stopSearch();
     // Before a board view was chosen the game on the board is not the user's:
     // the state file keeps the last game.
@@ -213,17 +226,26 @@ void MainWindow::quitAndKeepGame()
     controller_->quitAndKeepGame();
 }
 
-void MainWindow::quitFromCloseBox()
-{
-    controller_->quitFromCloseBox();
-    // During a match the window still closes, without a state file.
-    if (!controller_->quitRequested()) controller_->quitAndKeepGame();
-}
-
 void MainWindow::closeEvent(QCloseEvent* e)
 {
-    quitFromCloseBox();
+    // The close box is "Quitter": the game is kept for the next start.
+    if (!controller_->quitRequested()) {
+        if (!mayEndRatedMatch(tr("Un match classé est en cours : si vous fermez la fenêtre, il "
+                                 "s'arrête sans être classé. Fermer quand même ?"))) {
+            e->ignore();
+            return;
+        }
+        keepGameAndQuit();
+    }
     e->accept();
+}
+
+bool MainWindow::confirm(const QString& question)
+{
+    if (confirmer_) return confirmer_(question);
+    return QMessageBox::question(this, tr("Korvelan"), question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No)
+        == QMessageBox::Yes;
 }
 
 void MainWindow::showError(const QString& text)

@@ -54,9 +54,9 @@ void MainWindow::syncOptionChecks()
         action->setChecked(controller_->options.*field);
     }
     QSignalBlocker b1(actions_["Humaincontrehumain1"]);
-    actions_["Humaincontrehumain1"]->setChecked(controller_->options.humanVsHuman);
+    actions_["Humaincontrehumain1"]->setChecked(controller_->humanVsHuman());
     QSignalBlocker b2(actions_["Ordinateurcontreordinateur1"]);
-    actions_["Ordinateurcontreordinateur1"]->setChecked(controller_->options.computerVsComputer);
+    actions_["Ordinateurcontreordinateur1"]->setChecked(controller_->computerVsComputer());
 }
 
 void MainWindow::refreshStatus()
@@ -74,14 +74,21 @@ void MainWindow::refreshStatus()
     blackNameLabel_->setText(shownPlayerName(game_.blackName) + tr(" (noirs)"));
     computerColourLabel_->setText(game_.enginePlaysBlack ? tr("Ordinateur noir")
                                                          : tr("Ordinateur blanc"));
-    computerColourLabel_->setVisible(!c.options.humanVsHuman);
+    // Shown only when the computer plays one colour against a person; the
+    // mode's caption takes its room otherwise.
+    computerColourLabel_->setVisible(c.againstComputer());
+    const QRect colour = computerColourLabel_->geometry();
+    modeLabel_->resize(c.againstComputer() ? colour.left() - 6 - modeLabel_->x()
+                                           : colour.right() + 1 - modeLabel_->x(),
+                       modeLabel_->height());
     orientationLabel_->setText(game_.orientation ? tr("Blancs:Haut->Bas") : tr("Blancs:Bas->Haut"));
     moveNumberLabel_->setText(tr("Coups : %1").arg(game_.gamePly / 2 + 1));
     if (c.gameOver()) turnLabel_->setText(tr("Partie terminée"));
     else turnLabel_->setText(game_.side == White ? tr("Trait aux blancs") : tr("Trait aux noirs"));
     if (c.matchState() == 1 || c.matchState() == 5)
         modeLabel_->setText(tr("Match")); // 5: the match game just rated
-    else if (c.options.humanVsHuman) modeLabel_->setText(tr("Humain contre humain"));
+    else if (c.humanVsHuman()) modeLabel_->setText(tr("Humain contre humain"));
+    else if (c.computerVsComputer()) modeLabel_->setText(tr("Ordinateur contre ordinateur"));
     else modeLabel_->setText(tr("Entraînement"));
 
     // The panel of the side to move is framed in gold; nobody moves in a finished game.
@@ -137,6 +144,11 @@ void MainWindow::applyCommandStates(const CommandStates& s)
 {
     actions_["Nouveau2"]->setEnabled(s.newGame);
     actions_["Humaincontrehumain1"]->setEnabled(s.humanVsHuman);
+    actions_["Ordinateurcontreordinateur1"]->setEnabled(s.computerVsComputer);
+    actions_["Pause2"]->setEnabled(s.clockPause);
+    // The engine's evaluation stays as the match began with it.
+    for (const char* name : { "Changerlesparamtres1", "Chargerdesparamtres1" })
+        if (auto* a = findChild<QAction*>(name)) a->setEnabled(s.parametersMenu);
     fileMenu_->setEnabled(s.fileMenu);
     actions_["Quitter1"]->setEnabled(s.quit);
     editMenu_->setEnabled(s.editMenu);
@@ -170,6 +182,12 @@ void MainWindow::startClockTimer()
 {
     clockTimer_->start();
     actions_["Pause2"]->setChecked(false);
+}
+
+void MainWindow::stopClockTimer()
+{
+    clockTimer_->stop();
+    actions_["Pause2"]->setChecked(true);
 }
 
 void MainWindow::processEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
@@ -250,7 +268,8 @@ void MainWindow::iterationFinished(int depth, int /*score*/)
 
 void MainWindow::clock(SideToMove side, int usedSeconds)
 {
-    if (session_.thinkingOnOpponentsTime()) return;
+    // Thinking on the user's time and an analysis's searches are nobody's turn.
+    if (session_.thinkingOnOpponentsTime() || controller_->analysing()) return;
     showClock(side, clockText(usedSeconds));
 }
 

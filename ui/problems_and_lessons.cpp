@@ -97,10 +97,17 @@ void TrainingPanel::buildProblems()
     replayProblemButton_->hide();
     nextProblemButton_->hide();
 
-    // "Apprendre ?" after an analysis.
-    auto* learn = overlay(window_.centralWidget(), "Learn", QRect(139, 420, 240, 70));
+    // "Apprendre ?" after an analysis, with what learning does.
+    auto* learn = overlay(window_.centralWidget(), "Learn", QRect(89, 350, 340, 160));
     auto* ll = new QVBoxLayout(learn);
     ll->addWidget(makeLabel(learn, "Label_learn", tr("Apprendre ?")), 0, Qt::AlignCenter);
+    const QString why = tr("Korvelan retient la position finale de la partie et le score que "
+                           "l'analyse lui donne : il en tiendra compte dans ses prochaines "
+                           "recherches. La leçon est enregistrée dans un fichier.");
+    auto* explanation = makeLabel(learn, "Explication_learn", why);
+    explanation->setWordWrap(true);
+    ll->addWidget(explanation);
+    learn->setToolTip(why);
     addOkCancel(learn, ll, "Learn_yes", "Learn_no", this, &TrainingPanel::learnPosition,
                 &TrainingPanel::declineLearning);
     window_.findChild<QPushButton*>("Learn_yes")->setText(tr("Oui"));
@@ -292,9 +299,9 @@ void TrainingPanel::loadLessons()
 void TrainingPanel::startLearningSession()
 {
     sessionLesson_.clear();
-    session_.controller().startLearningSession();
-    startSessionAction_->setEnabled(false);
-    stopSessionAction_->setEnabled(true);
+    session_.controller().startLearningSession(); // refused during a rated match
+    startSessionAction_->setEnabled(!session_.controller().sessionActive());
+    stopSessionAction_->setEnabled(session_.controller().sessionActive());
     window_.syncOptionChecks();
     window_.enterLoop();
 }

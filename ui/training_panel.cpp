@@ -311,6 +311,10 @@ void TrainingPanel::applyCommandStates(const CommandStates& s)
     endPhaseAction_->setEnabled(s.analysisRunning);
     endAnalysisAction_->setEnabled(s.analysisRunning);
     positionEditorAction_->setEnabled(s.problems);
+    // The menu and the entries with keys, which work while it is closed.
+    window_.menuBar()->findChild<QMenu*>("Analyse1")->setEnabled(s.analysisMenu);
+    window_.findChild<QAction*>("Problmes1")->setEnabled(s.problems);
+    startSessionAction_->setEnabled(s.analysisMenu && !session_.controller().sessionActive());
     judgeProblemAnswer();
 }
 

@@ -33,6 +33,8 @@ TEST(CommandStates, MatchForbidsTakeBacksAndLevelChangesAfterTenPlies)
     EXPECT_FALSE(s.navigationButtons);
     EXPECT_FALSE(s.clocksToZero);
     EXPECT_FALSE(s.parametersMenu);
+    // Nothing hands the player's side to another or stops the player's clock.
+    EXPECT_FALSE(s.analysisMenu || s.clockPause || s.humanVsHuman || s.computerVsComputer);
     EXPECT_TRUE(s.levelMenu);
     EXPECT_TRUE(s.offerDraw);
     in.gamePly = 11;

@@ -123,7 +123,7 @@ TEST_F(Match, TheEnginesNamePlaysItselfUnratedAndTrainingClearsTheResults)
 {
     start("Korvelan", false);
     EXPECT_EQ(c.matchState(), 0);
-    EXPECT_TRUE(c.options.computerVsComputer);
+    EXPECT_TRUE(c.computerVsComputer());
 
     c.newTraining("Anne", true);
     c.resign();

@@ -119,7 +119,7 @@ TEST(Soak, EngineGamesWithCommandsAtRandomMoments)
         }
         game.startFrom(b, side);
         c.picture().showBoard(game.displayed);
-        c.options.computerVsComputer = true;
+        c.setMode(PlayMode::ComputerVsComputer);
 
         int passes = 0;
         while (!c.gameOver() && passes < 2000) {
@@ -129,7 +129,7 @@ TEST(Soak, EngineGamesWithCommandsAtRandomMoments)
             ASSERT_FALSE(c.busy());
             ASSERT_LE(game.gamePly, game.recordedPlies);
             ASSERT_EQ(game.board, boardOf(game.record[game.gamePly]));
-            if (!c.gameOver() && !c.options.computerVsComputer) c.options.computerVsComputer = true;
+            if (!c.gameOver() && !c.computerVsComputer()) c.setMode(PlayMode::ComputerVsComputer);
         }
         for (int p = 1; p <= game.recordedPlies; ++p) ASSERT_TRUE(legalPly(game, p)) << "ply " << p;
         plies += game.recordedPlies;

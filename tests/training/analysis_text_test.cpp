@@ -44,7 +44,8 @@ TEST(AnalysisText, LinesInEachLanguageWithHalvedScoresRoundedTowardZero)
     // Every language has its own header and legend.
     for (int a = 0; a < 6; ++a)
         for (int b = a + 1; b < 6; ++b) {
-            EXPECT_NE(analysisHeader(AnalysisLanguage(a)), analysisHeader(AnalysisLanguage(b)));
+            EXPECT_NE(analysisHeader(AnalysisLanguage(a), true),
+                      analysisHeader(AnalysisLanguage(b), true));
             EXPECT_NE(analysisLegend(AnalysisLanguage(a)), analysisLegend(AnalysisLanguage(b)));
         }
 }

@@ -64,7 +64,8 @@ TEST_F(GameAnalysisTest, MarksTheBlunderAndNotTheSmallInaccuracy)
     ASSERT_EQ(window.size(), 8u);
     EXPECT_EQ(window[1].rfind(" 1 Noir : joué : 24-20;", 0), 0u) << window[1];
     EXPECT_EQ(window[6], analysisLegend(AnalysisLanguage::French));
-    EXPECT_EQ(window[7], analysisHeader(AnalysisLanguage::French));
+    // Finished, the header no longer asks the user to wait.
+    EXPECT_EQ(window[7], "(ne pas prendre en compte le dernier coup et les premiers).");
     EXPECT_EQ(analysis.listLines()[1].rfind(" 1 Noirs : 24-20;", 0), 0u);
 
     // The walk ends on the first position, which is back on the board.
@@ -91,7 +92,7 @@ TEST_F(GameAnalysisTest, ANewLanguageRewritesTheLinesAlreadyMadeWithTheirMarks)
               french.substr(french.find(" ->( ")));
     EXPECT_EQ(analysis.listLines()[1].rfind(" 1 Neri   : 24-20;", 0), 0u)
         << analysis.listLines()[1];
-    EXPECT_EQ(analysis.windowLines().back(), analysisHeader(AnalysisLanguage::Italian));
+    EXPECT_EQ(analysis.windowLines().back(), analysisHeader(AnalysisLanguage::Italian, false));
     analysis.setLanguage(AnalysisLanguage::French);
     EXPECT_EQ(entryAt(4)->windowLine, french);
 }
@@ -148,7 +149,7 @@ TEST_F(GameAnalysisTest, StoppingEndsTheWalkAfterTheCurrentPosition)
     EXPECT_EQ(analysis.entries().size(), 1u);
     EXPECT_EQ(analysis.lastAnalysedPly(), 3);
     EXPECT_EQ(game.gamePly, 2); // the walk had already gone back one ply
-    EXPECT_EQ(analysis.windowLines().back(), analysisHeader(AnalysisLanguage::English));
+    EXPECT_EQ(analysis.windowLines().back(), analysisHeader(AnalysisLanguage::English, false));
 }
 
 } // namespace

@@ -22,7 +22,11 @@ public:
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)))
     {
     }
-    explicit TestWindow(const DataPaths& paths) : SessionHolder(paths), MainWindow(ownSession) { }
+    // Every question is answered "yes" unless a test answers it itself.
+    explicit TestWindow(const DataPaths& paths) : SessionHolder(paths), MainWindow(ownSession)
+    {
+        setConfirmer([](const QString&) { return true; });
+    }
 };
 
 } // namespace kv

@@ -489,11 +489,11 @@ TEST_F(Training, ALearningSessionAnalysesEachGameAndStartsTheNext)
             return analysed && !c().analysing() && g().gamePly > 0;
         },
         20000));
-    EXPECT_TRUE(c().options.computerVsComputer);
+    EXPECT_TRUE(c().computerVsComputer());
     EXPECT_FALSE(form->findChild<QWidget*>("fin_de_parties")->isVisible());
     action("Arrterlasession1")->trigger();
     EXPECT_FALSE(c().sessionActive());
-    EXPECT_FALSE(c().options.computerVsComputer);
+    EXPECT_FALSE(c().computerVsComputer());
 }
 
 } // namespace

@@ -1013,6 +1013,26 @@ Written by the Korvelan team.</translation>
         <translation>The file was kept aside as %1.</translation>
     </message>
     <message>
+        <source>Abandonner la partie ?</source>
+        <translation>Resign this game?</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : si vous quittez maintenant, il s&apos;arrête sans être classé. Quitter quand même ?</source>
+        <translation>A rated match is being played: if you quit now, it ends unrated. Quit anyway?</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : si vous fermez la fenêtre, il s&apos;arrête sans être classé. Fermer quand même ?</source>
+        <translation>A rated match is being played: if you close the window, it ends unrated. Close anyway?</translation>
+    </message>
+    <message>
+        <source>Korvelan</source>
+        <translation>Korvelan</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : une nouvelle partie l&apos;arrêtera sans qu&apos;il soit classé. Continuer ?</source>
+        <translation>A rated match is being played: a new game will end it unrated. Go on?</translation>
+    </message>
+    <message>
         <source>Notation alphabétique</source>
         <translation>Alphabetical notation</translation>
     </message>
@@ -1664,6 +1684,10 @@ Written by the Korvelan team.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Static eval black:%1</translation>
+    </message>
+    <message>
+        <source>Korvelan retient la position finale de la partie et le score que l&apos;analyse lui donne : il en tiendra compte dans ses prochaines recherches. La leçon est enregistrée dans un fichier.</source>
+        <translation>Korvelan remembers the final position of the game with the score the analysis gives it, and takes it into account in its next searches. The lesson is saved in a file.</translation>
     </message>
     <message>
         <source>À vous de jouer : trouvez le premier coup.</source>

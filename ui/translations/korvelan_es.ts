@@ -1013,6 +1013,26 @@ Escrito por el equipo Korvelan.</translation>
         <translation>El archivo se ha guardado aparte con el nombre %1.</translation>
     </message>
     <message>
+        <source>Abandonner la partie ?</source>
+        <translation>¿Abandonar la partida?</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : si vous quittez maintenant, il s&apos;arrête sans être classé. Quitter quand même ?</source>
+        <translation>Hay una partida puntuable en curso: si sale ahora, termina sin puntuar. ¿Salir de todos modos?</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : si vous fermez la fenêtre, il s&apos;arrête sans être classé. Fermer quand même ?</source>
+        <translation>Hay una partida puntuable en curso: si cierra la ventana, termina sin puntuar. ¿Cerrar de todos modos?</translation>
+    </message>
+    <message>
+        <source>Korvelan</source>
+        <translation>Korvelan</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : une nouvelle partie l&apos;arrêtera sans qu&apos;il soit classé. Continuer ?</source>
+        <translation>Hay una partida puntuable en curso: una nueva partida la terminará sin puntuar. ¿Continuar?</translation>
+    </message>
+    <message>
         <source>Notation alphabétique</source>
         <translation>Notación alfabética</translation>
     </message>
@@ -1664,6 +1684,10 @@ Escrito por el equipo Korvelan.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Eval. est. negras:%1</translation>
+    </message>
+    <message>
+        <source>Korvelan retient la position finale de la partie et le score que l&apos;analyse lui donne : il en tiendra compte dans ses prochaines recherches. La leçon est enregistrée dans un fichier.</source>
+        <translation>Korvelan recuerda la posición final de la partida con la puntuación que le da el análisis, y la tendrá en cuenta en sus próximas búsquedas. La lección se guarda en un archivo.</translation>
     </message>
     <message>
         <source>À vous de jouer : trouvez le premier coup.</source>

@@ -1013,6 +1013,26 @@ Scritto dal gruppo Korvelan.</translation>
         <translation>Il file è stato messo da parte con il nome %1.</translation>
     </message>
     <message>
+        <source>Abandonner la partie ?</source>
+        <translation>Abbandonare la partita?</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : si vous quittez maintenant, il s&apos;arrête sans être classé. Quitter quand même ?</source>
+        <translation>È in corso una partita valida per la classifica: se esce ora, finisce senza essere valutata. Uscire comunque?</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : si vous fermez la fenêtre, il s&apos;arrête sans être classé. Fermer quand même ?</source>
+        <translation>È in corso una partita valida per la classifica: se chiude la finestra, finisce senza essere valutata. Chiudere comunque?</translation>
+    </message>
+    <message>
+        <source>Korvelan</source>
+        <translation>Korvelan</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : une nouvelle partie l&apos;arrêtera sans qu&apos;il soit classé. Continuer ?</source>
+        <translation>È in corso una partita valida per la classifica: una nuova partita la farà finire senza essere valutata. Continuare?</translation>
+    </message>
+    <message>
         <source>Notation alphabétique</source>
         <translation>Notazione alfabetica</translation>
     </message>
@@ -1664,6 +1684,10 @@ Scritto dal gruppo Korvelan.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Val. statica nero:%1</translation>
+    </message>
+    <message>
+        <source>Korvelan retient la position finale de la partie et le score que l&apos;analyse lui donne : il en tiendra compte dans ses prochaines recherches. La leçon est enregistrée dans un fichier.</source>
+        <translation>Korvelan memorizza la posizione finale della partita con il punteggio dato dall&apos;analisi, e ne terrà conto nelle prossime ricerche. La lezione viene salvata in un file.</translation>
     </message>
     <message>
         <source>À vous de jouer : trouvez le premier coup.</source>

@@ -1013,6 +1013,26 @@ Geschreven door het Korvelan-team.</translation>
         <translation>Het bestand is apart gezet onder de naam %1.</translation>
     </message>
     <message>
+        <source>Abandonner la partie ?</source>
+        <translation>De partij opgeven?</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : si vous quittez maintenant, il s&apos;arrête sans être classé. Quitter quand même ?</source>
+        <translation>Er loopt een ratingpartij: als u nu stopt, eindigt die zonder rating. Toch stoppen?</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : si vous fermez la fenêtre, il s&apos;arrête sans être classé. Fermer quand même ?</source>
+        <translation>Er loopt een ratingpartij: als u het venster sluit, eindigt die zonder rating. Toch sluiten?</translation>
+    </message>
+    <message>
+        <source>Korvelan</source>
+        <translation>Korvelan</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : une nouvelle partie l&apos;arrêtera sans qu&apos;il soit classé. Continuer ?</source>
+        <translation>Er loopt een ratingpartij: een nieuwe partij beëindigt die zonder rating. Doorgaan?</translation>
+    </message>
+    <message>
         <source>Notation alphabétique</source>
         <translation>Alfabetische notatie</translation>
     </message>
@@ -1664,6 +1684,10 @@ Geschreven door het Korvelan-team.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Statische eval. zwart:%1</translation>
+    </message>
+    <message>
+        <source>Korvelan retient la position finale de la partie et le score que l&apos;analyse lui donne : il en tiendra compte dans ses prochaines recherches. La leçon est enregistrée dans un fichier.</source>
+        <translation>Korvelan onthoudt de eindstelling van de partij met de score die de analyse eraan geeft, en houdt er bij volgende berekeningen rekening mee. De les wordt in een bestand bewaard.</translation>
     </message>
     <message>
         <source>À vous de jouer : trouvez le premier coup.</source>

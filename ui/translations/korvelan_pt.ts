@@ -1013,6 +1013,26 @@ Escrito pela equipe Korvelan.</translation>
         <translation>O arquivo foi guardado à parte com o nome %1.</translation>
     </message>
     <message>
+        <source>Abandonner la partie ?</source>
+        <translation>Abandonar a partida?</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : si vous quittez maintenant, il s&apos;arrête sans être classé. Quitter quand même ?</source>
+        <translation>Está a decorrer uma partida oficial: se sair agora, termina sem classificação. Sair mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : si vous fermez la fenêtre, il s&apos;arrête sans être classé. Fermer quand même ?</source>
+        <translation>Está a decorrer uma partida oficial: se fechar a janela, termina sem classificação. Fechar mesmo assim?</translation>
+    </message>
+    <message>
+        <source>Korvelan</source>
+        <translation>Korvelan</translation>
+    </message>
+    <message>
+        <source>Un match classé est en cours : une nouvelle partie l&apos;arrêtera sans qu&apos;il soit classé. Continuer ?</source>
+        <translation>Está a decorrer uma partida oficial: uma nova partida termina-a sem classificação. Continuar?</translation>
+    </message>
+    <message>
         <source>Notation alphabétique</source>
         <translation>Notação alfabética</translation>
     </message>
@@ -1664,6 +1684,10 @@ Escrito pela equipe Korvelan.</translation>
     <message>
         <source>Eval stat noirs:%1</source>
         <translation>Aval. est. pretas:%1</translation>
+    </message>
+    <message>
+        <source>Korvelan retient la position finale de la partie et le score que l&apos;analyse lui donne : il en tiendra compte dans ses prochaines recherches. La leçon est enregistrée dans un fichier.</source>
+        <translation>O Korvelan memoriza a posição final da partida com o valor que a análise lhe dá, e tem-na em conta nas próximas pesquisas. A lição é guardada num ficheiro.</translation>
     </message>
     <message>
         <source>À vous de jouer : trouvez le premier coup.</source>
