@@ -24,7 +24,8 @@ int write(const std::filesystem::path& dir)
     const auto start = std::chrono::steady_clock::now().time_since_epoch();
     for (long generation = std::chrono::duration_cast<std::chrono::microseconds>(start).count();;
          ++generation) {
-        const std::string mark = "g" + std::to_string(generation);
+        std::string mark = "g";
+        mark += std::to_string(generation); // appended: GCC 12 warns falsely on "g" + temporary
         PlayerRegistry players;
         players.add(mark, kDefaultCapital);
         players.setRating(1, kRatingBase + static_cast<std::int32_t>(generation % 1000));
