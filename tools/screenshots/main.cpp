@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -33,6 +34,29 @@ bool save(kv::MainWindow& window, const QString& path)
     return false;
 }
 
+// Shows the window at the given size on the flat board with the game open, in
+// the given language if any; false, said on stderr, when the game cannot be read.
+bool showGame(kv::MainWindow& window, const QString& game, int width, int height,
+              std::optional<kv::Language> language)
+{
+    QString problem;
+    window.setErrorSink([&problem](const QString& text) { problem = text; });
+    window.setExternalLoop(true);
+    window.resize(width, height);
+    window.show();
+    if (language) window.applyLanguage(*language);
+    window.startWithFlatBoard();
+    window.openExchangeFile(game);
+    // Later messages must not open a box nobody can close.
+    window.setErrorSink([](const QString& text) {
+        std::fprintf(stderr, "kv-screenshots: %s\n", qPrintable(text));
+    });
+    if (problem.isEmpty()) return true;
+    std::fprintf(stderr, "kv-screenshots: %s: %s
+", qPrintable(game), qPrintable(problem));
+    return false;
+}
+
 // The themes the guide shows, by number.
 constexpr int kHelpThemes[] = { 1, 3, 6, 7 };
 
@@ -41,17 +65,7 @@ int helpPictures(const QString& programDir, const QString& game, const QString& 
     QTemporaryDir user;
     kv::GameSession session(kv::DataPaths(programDir, user.path()));
     kv::MainWindow window(session);
-    QString problem;
-    window.setErrorSink([&problem](const QString& text) { problem = text; });
-    window.setExternalLoop(true);
-    window.resize(1000, 640);
-    window.show();
-    window.startWithFlatBoard();
-    window.openExchangeFile(game);
-    if (!problem.isEmpty()) {
-        std::fprintf(stderr, "kv-screenshots: %s: %s\n", qPrintable(game), qPrintable(problem));
-        return 1;
-    }
+    if (!showGame(window, game, 1000, 640, std::nullopt)) return 1;
     QDir().mkpath(out);
     for (const kv::LanguageEntry& e : kv::kLanguageTable) {
         window.applyLanguage(e.index);
@@ -93,19 +107,9 @@ int main(int argc, char** argv)
     QTemporaryDir user;
     kv::GameSession session(kv::DataPaths(programDir, user.path()));
     kv::MainWindow window(session);
-    QString problem;
-    window.setErrorSink([&problem](const QString& text) { problem = text; });
-    window.setExternalLoop(true);
-    window.resize(QString(argv[4]).toInt(), QString(argv[5]).toInt());
-    window.show();
     // In English, the language of the listing's texts.
-    window.applyLanguage(kv::English);
-    window.startWithFlatBoard();
-    window.openExchangeFile(game);
-    if (!problem.isEmpty()) {
-        std::fprintf(stderr, "kv-screenshots: %s: %s\n", qPrintable(game), qPrintable(problem));
+    if (!showGame(window, game, QString(argv[4]).toInt(), QString(argv[5]).toInt(), kv::English))
         return 1;
-    }
     QDir().mkpath(out);
     if (!save(window, out + "/korvelan-board-2d.png")) return 1;
     auto* theme = window.findChild<QAction*>("Damier3D2");
