@@ -52,8 +52,7 @@ bool showGame(kv::MainWindow& window, const QString& game, int width, int height
         std::fprintf(stderr, "kv-screenshots: %s\n", qPrintable(text));
     });
     if (problem.isEmpty()) return true;
-    std::fprintf(stderr, "kv-screenshots: %s: %s
-", qPrintable(game), qPrintable(problem));
+    std::fprintf(stderr, "kv-screenshots: %s: %s\n", qPrintable(game), qPrintable(problem));
     return false;
 }
 
