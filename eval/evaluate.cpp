@@ -81,7 +81,8 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
     }
 
     // 3. Lazy exit: far outside the window, the material says enough.
-    if ((oddPly && material <= alpha - 185) || (!oddPly && material >= beta + 185)) {
+    if ((oddPly && material <= alpha - kLazyMargin)
+        || (!oddPly && material >= beta + kLazyMargin)) {
         if constexpr (Traced) {
             trace->lazyExit = true;
             trace->total = material;
@@ -127,7 +128,7 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
                 * (std::abs(sums.zoneOpp[1] - sums.zoneOpp[2])
                    - std::abs(sums.zoneOwn[1] - sums.zoneOwn[2]));
         s += centre;
-        s = std::clamp(s, -45, 45);
+        s = std::clamp(s, -kEarlyPositionalBound, kEarlyPositionalBound);
         if constexpr (Traced) trace->centreZones = centre;
     }
     if constexpr (Traced) trace->positionalEarly = s;
@@ -184,8 +185,8 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
         }
     }
 
-    // 13-14. The positional part never outweighs a man.
-    s = std::clamp(s, -170, 170);
+    // 13-14. The positional part stays within its bound.
+    s = std::clamp(s, -kPositionalBound, kPositionalBound);
     int total = s + runaway + breakthrough;
     if constexpr (Traced) trace->positionalClamped = s;
 

@@ -82,4 +82,14 @@ constexpr bool onLongDiagonal(int s)
 
 constexpr int kManValue = 200;
 
+// Bounds of the positional part. The square tables, tempo and centre terms
+// are held within the early bound; with the later terms the whole positional
+// part stays within the overall bound, a little more than a man, so that a
+// strong position may be worth a man but never two. The lazy exit returns the
+// material alone when it lies this far outside the window: beyond what the
+// bounded positional part can bring back.
+constexpr int kEarlyPositionalBound = 90;
+constexpr int kPositionalBound = 250;
+constexpr int kLazyMargin = 300;
+
 } // namespace kv::evaltables

@@ -47,15 +47,15 @@ TEST(LazyExit, ReturnsBareMaterialFarOutsideTheWindow)
     // White is two men up: material +400 for white, -400 for black.
     const Board b = boardOf({ { 21, 22, 26 }, {}, { 3 } });
     RootEval eval;
-    // Odd ply: material 185 or more below alpha.
-    EXPECT_EQ(eval(b, Black, 1, -215, 32000), -400);
+    // Odd ply: material 300 or more below alpha.
+    EXPECT_EQ(eval(b, Black, 1, -100, 32000), -400);
     EXPECT_TRUE(eval.trace.lazyExit);
-    eval(b, Black, 1, -216, 32000);
+    eval(b, Black, 1, -101, 32000);
     EXPECT_FALSE(eval.trace.lazyExit);
-    // Even ply: material 185 or more above beta.
-    EXPECT_EQ(eval(b, White, 2, -32000, 215), 400);
+    // Even ply: material 300 or more above beta.
+    EXPECT_EQ(eval(b, White, 2, -32000, 100), 400);
     EXPECT_TRUE(eval.trace.lazyExit);
-    eval(b, White, 2, -32000, 216);
+    eval(b, White, 2, -32000, 101);
     EXPECT_FALSE(eval.trace.lazyExit);
     // The other parity never exits early.
     eval(b, White, 1, -32000, -5000);
@@ -77,20 +77,20 @@ TEST(Clamps, PositionalPartStaysWithinItsBounds)
 {
     RootEval eval;
     eval.ev.setParameters(greedyTables());
-    // More than t2 pieces: after the centre step the part is within 45.
+    // More than t2 pieces: after the centre step the part is within the early bound.
     const Board full = boardOf({ { 9, 10, 11, 12, 13, 14, 15 }, {}, { 1, 2, 3, 4, 5, 6, 7 } });
     eval(full, White);
     EXPECT_GT(eval.trace.positional, 1000);
-    EXPECT_EQ(eval.trace.positionalEarly, 45);
-    EXPECT_LE(eval.trace.positionalClamped, 170);
+    EXPECT_EQ(eval.trace.positionalEarly, evaltables::kEarlyPositionalBound);
+    EXPECT_LE(eval.trace.positionalClamped, evaltables::kPositionalBound);
     eval(full, Black);
-    EXPECT_EQ(eval.trace.positionalEarly, -45);
+    EXPECT_EQ(eval.trace.positionalEarly, -evaltables::kEarlyPositionalBound);
     // With t2 pieces or fewer only the final clamp applies.
     const Board few = boardOf({ { 9, 10, 11, 12 }, {}, { 1, 2, 3, 4 } });
     eval(few, White);
-    EXPECT_EQ(eval.trace.positionalClamped, 170);
+    EXPECT_EQ(eval.trace.positionalClamped, evaltables::kPositionalBound);
     eval(few, Black);
-    EXPECT_EQ(eval.trace.positionalClamped, -170);
+    EXPECT_EQ(eval.trace.positionalClamped, -evaltables::kPositionalBound);
 }
 
 TEST(SpecialEndings, FourKingsAgainstTwoInTheDoubleCornersIsHalved)

@@ -513,7 +513,8 @@ int plainEvaluate(const Evaluator& ev, const Board& b, SideToMove e, int p, int 
     K = 2 * K + (wk + bk == 1 ? 30 : 0);
     int mat = static_cast<std::int16_t>((wm - bm) * 200 + (wk - bk) * K);
     if (!white) mat = -mat;
-    if ((p % 2 == 1 && mat <= alpha - 185) || (p % 2 == 0 && mat >= beta + 185)) return mat;
+    if ((p % 2 == 1 && mat <= alpha - kLazyMargin) || (p % 2 == 0 && mat >= beta + kLazyMargin))
+        return mat;
 
     int S = 0;
     if (wk >= 1 && bk >= 1 && wm < 5 && bm < 5) {
@@ -560,7 +561,7 @@ int plainEvaluate(const Evaluator& ev, const Board& b, SideToMove e, int p, int 
     if (T > t2) {
         S += 15 * (centre[0] - centre[1])
             + 8 * (std::abs(opp[1] - opp[2]) - std::abs(own[1] - own[2]));
-        S = std::clamp(S, -45, 45);
+        S = std::clamp(S, -kEarlyPositionalBound, kEarlyPositionalBound);
     }
     if (T > t0) {
         for (int d : { own[1] - opp[4], own[2] - opp[3] })
@@ -585,7 +586,7 @@ int plainEvaluate(const Evaluator& ev, const Board& b, SideToMove e, int p, int 
             }
         }
     }
-    S = std::clamp(S, -170, 170);
+    S = std::clamp(S, -kPositionalBound, kPositionalBound);
     int total = S + R + B;
     if (ev.gamePhase() == 3 && rootPiece == BlackMan) total += white ? -30 : 30;
     if (ev.gamePhase() == 3 && rootPiece == WhiteMan) total += white ? 30 : -30;

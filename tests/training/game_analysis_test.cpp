@@ -40,8 +40,8 @@ protected:
 
 TEST_F(GameAnalysisTest, MarksTheBlunderAndNotTheSmallInaccuracy)
 {
-    // 14-19 leaves a man to be taken for nothing; 6-10 costs about a quarter of a man.
-    playAll(game, { "10-14", "24-20", "6-10", "28-24", "14-19", "22x6" });
+    // 14-19 gives two men away; 5-10 costs a little, well below the mark.
+    playAll(game, { "10-14", "24-20", "5-10", "28-24", "14-19", "23x5" });
     ASSERT_EQ(game.gamePly, 6);
     analyse();
 
@@ -80,7 +80,7 @@ TEST_F(GameAnalysisTest, MarksTheBlunderAndNotTheSmallInaccuracy)
 
 TEST_F(GameAnalysisTest, ANewLanguageRewritesTheLinesAlreadyMadeWithTheirMarks)
 {
-    playAll(game, { "10-14", "24-20", "6-10", "28-24", "14-19", "22x6" });
+    playAll(game, { "10-14", "24-20", "5-10", "28-24", "14-19", "23x5" });
     analyse();
     const std::string french = entryAt(4)->windowLine;
     analysis.setLanguage(AnalysisLanguage::Italian);
