@@ -138,8 +138,13 @@ void Searcher::orderByKillers(MoveList& list, int ply)
 
 int Searcher::lateMoveReduction(int i, int draft, bool captures, bool advancing) const
 {
-    // Past the hash move and the killers, with three plies or more to go.
-    return !captures && !advancing && i >= 3 && draft >= 3 ? 1 : 0;
+    // The first move is searched whole. A later quiet move that neither
+    // promotes nor takes a man deep into the opponent's camp, with two plies
+    // or more to go, is searched a ply shallower; from the sixth move on,
+    // with five plies or more to go, two plies shallower. A move that then
+    // beats the bound is searched again at the full depth.
+    if (captures || advancing || i < 1 || draft < 2) return 0;
+    return i >= 5 && draft >= 5 ? 2 : 1;
 }
 
 void Searcher::rewardHistory(const MoveList& list, int i, int ply)

@@ -77,7 +77,7 @@ TEST(IterationTimer, BudgetFollowsTheSearchAndNoIterationStartsThatCannotEnd)
 
 // A clock that runs with the search: one millisecond per 200 nodes. At
 // LevelTime 103 (target 2,403 ms) one move stays best from depth 4 with a
-// steady score, and the iteration after depth 10 would end past the budget: the search ends there,
+// steady score, and the iteration after depth 12 would end past the budget: the search ends there,
 // before its target, where a rule that only compares the time with the target would start it and
 // run to several times the target.
 TEST(IterationTimer, ATimedSearchEndsBetweenIterations)
@@ -94,7 +94,7 @@ TEST(IterationTimer, ATimedSearchEndsBetweenIterations)
     r.side = pos->side;
     const SearchResult res = searchDriver(ctx, r);
     EXPECT_FALSE(ctx.state.stopRequested);
-    EXPECT_EQ(res.depth, 10);
+    EXPECT_EQ(res.depth, 12);
     EXPECT_LT(ctx.nodes() / 200, 2403);
 }
 
