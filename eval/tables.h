@@ -87,7 +87,8 @@ constexpr int kManValue = 200;
 // part stays within the overall bound, a little more than a man, so that a
 // strong position may be worth a man but never two. The lazy exit returns the
 // material alone when it lies this far outside the window: beyond what the
-// bounded positional part can bring back.
+// bounded positional part can bring back (runaway men and breakthroughs, kept
+// outside the bound, are the accepted risk of the shortcut).
 constexpr int kEarlyPositionalBound = 90;
 constexpr int kPositionalBound = 250;
 constexpr int kLazyMargin = 300;
