@@ -147,6 +147,17 @@ int Searcher::lateMoveReduction(int i, int draft, bool captures, bool advancing)
     return i >= 5 && draft >= 5 ? 2 : 1;
 }
 
+bool Searcher::futileNode(int ply, int draft, int alpha, int beta, bool maxSide, int& bound) const
+{
+    constexpr int lastDraft = 0, margin = 100;
+    if (ply <= 1 || draft > lastDraft) return false;
+    const int edge = maxSide ? alpha : beta;
+    if (edge <= -kDecidedScore || edge >= kDecidedScore) return false;
+    const int e = evaluate(ply, alpha - 1000, beta + 1000);
+    bound = maxSide ? e + margin * (draft + 1) : e - margin * (draft + 1);
+    return maxSide ? bound <= alpha : bound >= beta;
+}
+
 void Searcher::rewardHistory(const MoveList& list, int i, int ply)
 {
     auto& table = history[sideAt(ply)];
@@ -289,6 +300,13 @@ namespace {
 enum class Prune { None, Replace, EndNode };
 }
 
+// A man's move into the opponent's last three rows.
+static bool manMovesDeep(const Board& b, const MoveRecord& m, int side)
+{
+    const bool man = b[m.from] == (side == White ? WhiteMan : BlackMan);
+    return man && (side == White ? m.to <= 12 : m.to >= 21);
+}
+
 // Forward pruning right after a move: a side that has lost material and keeps
 // making quiet moves is not searched further near the horizon. maxSide says
 // whose node it is; for a min node the material signs are reversed.
@@ -391,9 +409,13 @@ int Searcher::maxNode(int alpha, int beta, int ply)
     const int draft = horizon(ply) - ply; // plies left before this node's horizon
     Square bestFrom = 0, bestTo = 0;
     int previousRootScore = lastCompletedScore;
+    int futileBound = 0;
+    const bool futile = !captures && futileNode(ply, draft, alpha, beta, true, futileBound);
+    if (futile) best = futileBound;
 
     for (int i = 0; i < n; ++i) {
         const MoveRecord& m = list[i];
+        if (futile && i >= 1 && !manMovesDeep(pos.board, m, rootSide)) continue;
         if (ply == 1 && !state->stopRequested) {
             reportRootLine(i, m, previousRootScore, true);
             const int key = m.key;
@@ -407,13 +429,8 @@ int Searcher::maxNode(int alpha, int beta, int ply)
 
         pos.quietPlyCount = m.isCapture() ? 0 : static_cast<std::uint8_t>(pos.quietPlyCount + 1);
         pos.promotionExtension = pos.promotionExtension == 2 ? 1 : 0;
-        {
-            const std::uint8_t code = pos.board[m.from];
-            const bool ownMan = code == (rootSide == White ? WhiteMan : BlackMan);
-            const bool deep = rootSide == White ? m.to <= 12 : m.to >= 21;
-            advancedMax = (ownMan && deep && gamePhase != 0) ? 1 : 0;
-            if (ply == 1) rootMovePiece = code;
-        }
+        advancedMax = (manMovesDeep(pos.board, m, rootSide) && gamePhase != 0) ? 1 : 0;
+        if (ply == 1) rootMovePiece = pos.board[m.from];
         const bool promoting = promotes(pos.board[m.from], m.to);
         makeSearchMove(m, ply);
         const bool repeats = ply == 1 && repeatsAtRoot(m, pos.board);
@@ -547,19 +564,18 @@ int Searcher::minNode(int alpha, int beta, int ply)
     const NodeFrame frame = pos;
     const int draft = horizon(ply) - ply; // plies left before this node's horizon
     Square bestFrom = 0, bestTo = 0;
+    int futileBound = 0;
+    const bool futile = !captures && futileNode(ply, draft, alpha, beta, false, futileBound);
+    if (futile) best = futileBound;
 
     for (int i = 0; i < n; ++i) {
         const MoveRecord& m = list[i];
+        if (futile && i >= 1 && !manMovesDeep(pos.board, m, opponentSide)) continue;
         if (state->stopRequested) return state->abortSearch ? 0 : evaluate(ply, alpha, beta);
 
         pos.quietPlyCount = m.isCapture() ? 0 : static_cast<std::uint8_t>(pos.quietPlyCount + 1);
         pos.promotionExtension = pos.promotionExtension == 2 ? 1 : 0;
-        {
-            const std::uint8_t code = pos.board[m.from];
-            const bool oppMan = code == (opponentSide == White ? WhiteMan : BlackMan);
-            const bool deep = opponentSide == White ? m.to <= 12 : m.to >= 21;
-            advancedMin = (oppMan && deep && gamePhase != 0) ? 1 : 0;
-        }
+        advancedMin = (manMovesDeep(pos.board, m, opponentSide) && gamePhase != 0) ? 1 : 0;
         const bool promoting = promotes(pos.board[m.from], m.to);
         makeSearchMove(m, ply);
 

@@ -136,6 +136,11 @@ public:
     // plies from its horizon.
     int lateMoveReduction(int i, int draft, bool captures, bool advancing) const;
     void ageHistory(); // a new search: the old counts weigh less
+    // Whether the quiet moves of a node without captures, `draft` plies from
+    // its horizon, may be skipped after the first: its evaluation with a
+    // margin stays at or below alpha (max node) or at or above beta (min
+    // node). `bound` is then the score the skipped moves are taken to reach.
+    bool futileNode(int ply, int draft, int alpha, int beta, bool maxSide, int& bound) const;
 
     int evaluate(int ply, int alpha, int beta) const;
     // The ply where the search of the current node stops: the iteration depth
