@@ -225,5 +225,46 @@ TEST(NodeRules, QuietSequencePruningSparesMenEnteringTheirLastRows)
     }
 }
 
+TEST(NodeRules, AQuietNodeAtItsHorizonFarOutsideTheWindowTriesOnlyItsFirstMove)
+{
+    // A window `outside` beyond the node's evaluation on its losing side.
+    struct Case {
+        int ply, depth, outside;
+        bool futile;
+    };
+    const Case cases[] = {
+        { 5, 5, 150, true },  // max node at its horizon, 150 below alpha
+        { 5, 5, 50, false },  // within the margin of 100
+        { 5, 6, 150, false }, // a ply before its horizon
+        { 6, 6, 150, true },  // min node at its horizon, 150 above beta
+        { 6, 6, 50, false },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("ply " + std::to_string(c.ply) + " depth " + std::to_string(c.depth));
+        const bool maxSide = c.ply % 2 == 1;
+        Node n(kQuietMiddle, c.depth);
+        const int e = n.s.evaluate(c.ply, -kWinScore, kWinScore);
+        const int alpha = maxSide ? e + c.outside : e - c.outside - 1;
+        const int beta = alpha + 1;
+        int bound = 0;
+        const int draft = n.s.horizon(c.ply) - c.ply;
+        EXPECT_EQ(n.s.futileNode(c.ply, draft, alpha, beta, maxSide, bound), c.futile);
+        if (!c.futile) continue;
+        // The node fails on its losing side after fewer moves than a full search.
+        const int score
+            = maxSide ? n.s.maxNode(alpha, beta, c.ply) : n.s.minNode(alpha, beta, c.ply);
+        EXPECT_TRUE(maxSide ? score <= alpha : score >= beta) << score;
+        const std::uint64_t futileNodes = n.s.nodes;
+        Node full(kQuietMiddle, c.depth);
+        if (maxSide) full.s.maxNode(-kWinScore, kWinScore, c.ply);
+        else full.s.minNode(-kWinScore, kWinScore, c.ply);
+        EXPECT_LT(futileNodes, full.s.nodes);
+    }
+    // A decided window is never futile.
+    Node n(kQuietMiddle, 5);
+    int bound = 0;
+    EXPECT_FALSE(n.s.futileNode(5, 0, kDecidedScore, kDecidedScore + 1, true, bound));
+}
+
 } // namespace
 } // namespace kv

@@ -229,7 +229,8 @@ TEST(Search, StopsOnTheTimeLimits)
         EXPECT_GE(result.legalIndex, 0);
     }
     // Target and hard limit: six seconds pass at once. Either a poll meets the
-    // hard limit (5 s) or the target (1 s) ends the search after depth 6.
+    // hard limit (5 s) or the target (1 s) ends the search after depth 6, or
+    // a little later while the aspiration window still moves.
     {
         Fixture f(0);
         f.ctx.settings.levelTime = 160;
@@ -241,7 +242,7 @@ TEST(Search, StopsOnTheTimeLimits)
             return t;
         };
         const SearchResult result = f.search("start");
-        EXPECT_LE(result.depth, 6);
+        EXPECT_LE(result.depth, 8);
         EXPECT_TRUE(isLegal("start", result.move));
     }
 }
