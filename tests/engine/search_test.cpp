@@ -228,8 +228,10 @@ TEST(Search, StopsOnTheTimeLimits)
         EXPECT_EQ(result.outcome, SearchOutcome::Searched);
         EXPECT_GE(result.legalIndex, 0);
     }
-    // Target and hard limit: six seconds pass at once. Either a poll meets the
-    // hard limit (5 s) or the time rule ends the search a few iterations in.
+    // Target and hard limit: six seconds pass at once, past the target (3.7 s)
+    // but within the hard limit (7.5 s). While the best move changes the
+    // budget grows to nine tenths of the hard limit and, on this clock, the
+    // iterations cost nothing; once the move settles the search ends.
     {
         Fixture f(0);
         f.ctx.settings.levelTime = 160;
