@@ -83,6 +83,13 @@ bool patternHolds(const Board& v, const KingsVersusMenPattern& p, int index)
 
 bool kingsVersusMenRule(const Board& b, int menCount, int colour)
 {
+    // Most positions have no king on any pattern's diagonal end: that is read
+    // on the board itself, before the view is made.
+    const std::uint8_t king = colour == 0 ? WhiteKing : BlackKing;
+    const auto kingAt = [&](Square s) { return b[colour == 0 ? s : mirror(s)] == king; };
+    bool anyEnd = false;
+    for (const KingsVersusMenPattern& p : kPatterns) anyEnd |= kingAt(p.end1) || kingAt(p.end2);
+    if (!anyEnd) return false;
     const Board v = patternView(b, colour);
     for (int i = 0; i < static_cast<int>(kPatterns.size()); ++i) {
         const KingsVersusMenPattern& p = kPatterns[i];
@@ -131,9 +138,9 @@ std::optional<int> EndgameKnowledge::probeEndgame(const Board& b, const PieceCou
 
 std::optional<int> EndgameKnowledge::learned(std::uint32_t indexKey, std::uint32_t checkKey) const
 {
-    const auto score = learned_.lookup(indexKey, checkKey);
-    if (!score || *score == 0) return std::nullopt;
-    return *score;
+    const std::int16_t score = learned_.scoreOf(indexKey, checkKey);
+    if (score == 0) return std::nullopt;
+    return score;
 }
 
 } // namespace kv

@@ -39,6 +39,7 @@ void LearnedPositions::loadImage(const unsigned char* image)
     for (std::uint32_t i = 0; i < kSlots; ++i) {
         const unsigned char* p = image + i * kEntryBytes;
         entries_[i] = { get32(p), static_cast<std::int16_t>(get16(p + 4)), get16(p + 6) };
+        markScored(i, entries_[i].score != 0);
     }
 }
 
@@ -76,7 +77,20 @@ bool LearnedPositions::store(std::uint32_t indexKey, std::uint32_t checkKey, std
     if (e.score >= kDecidedScore || e.score <= -kDecidedScore) return false;
     e.checkKey = checkKey;
     e.score = score;
+    markScored(slotOf(indexKey), score != 0);
     return true;
+}
+
+void LearnedPositions::clear()
+{
+    entries_.assign(kSlots, Entry {});
+    scored_.assign(kScoredWords, 0);
+}
+
+void LearnedPositions::markScored(std::uint32_t slot, bool on)
+{
+    const std::uint64_t bit = std::uint64_t { 1 } << (slot % 64);
+    scored_[slot / 64] = on ? scored_[slot / 64] | bit : scored_[slot / 64] & ~bit;
 }
 
 } // namespace kv

@@ -25,7 +25,7 @@ public:
         std::uint16_t reserved = 0;
     };
 
-    LearnedPositions() : entries_(kSlots) { }
+    LearnedPositions() : entries_(kSlots), scored_(kScoredWords) { }
 
     // Replaces the whole table by a file of exactly kFileBytes bytes. A
     // missing, short or oversized file changes nothing and is described in
@@ -45,16 +45,36 @@ public:
     // either direction), which is never overwritten. True when stored.
     bool store(std::uint32_t indexKey, std::uint32_t checkKey, std::int16_t score);
 
+    // The score stored for the position, 0 when its slot holds no score or
+    // another position. The search asks at every node and nearly always of a
+    // slot without a score, which the map of scored slots answers alone.
+    std::int16_t scoreOf(std::uint32_t indexKey, std::uint32_t checkKey) const
+    {
+        const std::uint32_t slot = slotOf(indexKey);
+        if (!scored(slot)) return 0;
+        const Entry& e = entries_[slot];
+        return e.checkKey == checkKey ? e.score : std::int16_t { 0 };
+    }
+
     static std::uint32_t slotOf(std::uint32_t indexKey) { return indexKey % kSlots; }
-    void prefetch(std::uint32_t indexKey) const { __builtin_prefetch(&entries_[slotOf(indexKey)]); }
+    void prefetch(std::uint32_t indexKey) const
+    {
+        const std::uint32_t slot = slotOf(indexKey);
+        if (scored(slot)) __builtin_prefetch(&entries_[slot]);
+    }
     const Entry& entry(std::uint32_t slot) const { return entries_[slot]; }
-    void clear() { entries_.assign(kSlots, Entry {}); }
+    void clear();
 
     // The file image of the table (little-endian).
     std::vector<unsigned char> image() const;
 
 private:
+    static constexpr std::uint32_t kScoredWords = (kSlots + 63) / 64;
+    bool scored(std::uint32_t slot) const { return scored_[slot / 64] >> (slot % 64) & 1; }
+    void markScored(std::uint32_t slot, bool on);
+
     std::vector<Entry> entries_;
+    std::vector<std::uint64_t> scored_; // one bit a slot: its score is not 0
 };
 
 } // namespace kv

@@ -59,6 +59,26 @@ TEST(LearnedPositions, LookupNeedsTheCheckKey)
     EXPECT_FALSE(t.lookup(78, 999).has_value());
 }
 
+// The search reads scores through the map of scored slots: it must follow
+// every way a slot changes.
+TEST(LearnedPositions, ScoreOfFollowsStoresLoadsAndClearing)
+{
+    TempDir dir;
+    LearnedPositions t;
+    t.store(77, 999, 150);
+    t.store(78, 5, 40);
+    t.store(78, 5, 0); // a score taken back
+    EXPECT_EQ(t.scoreOf(77 + 131071, 999), 150);
+    EXPECT_EQ(t.scoreOf(77, 998), 0);
+    EXPECT_EQ(t.scoreOf(78, 5), 0);
+    const auto file = (dir.path() / "x.dat").string();
+    ASSERT_EQ(t.save(file), "");
+    t.clear();
+    EXPECT_EQ(t.scoreOf(77, 999), 0);
+    ASSERT_EQ(t.load(file), "");
+    EXPECT_EQ(t.scoreOf(77, 999), 150);
+}
+
 TEST(LearnedPositions, DecidedScoresAreNeverOverwritten)
 {
     LearnedPositions t;
