@@ -116,6 +116,11 @@ TEST(TuneSamples, StepsStayWithinBounds)
     q = p;
     while (tempo.step(q, -1)) { }
     EXPECT_EQ(q.tempoWeight(0), -20);
+    // The pull's distance counts every moved item, signed bytes read as such.
+    EXPECT_EQ(distanceFrom(q, q, items), 0.0);
+    EXPECT_DOUBLE_EQ(distanceFrom(q, p, items),
+                     (p.tempoWeight(0) + 20.0) * (p.tempoWeight(0) + 20.0)
+                         / static_cast<double>(items.size()));
     const TunedItem square { 1, 2 };
     q = p;
     while (square.step(q, -2)) { }

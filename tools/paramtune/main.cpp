@@ -1,13 +1,15 @@
 // kv-paramtune: fits the evaluation parameters to the results of played games.
 //
-//   kv-paramtune OUT.par GAMES.pdn... [--from FILE.par] [--passes N]
+//   kv-paramtune OUT.par GAMES.pdn... [--from FILE.par] [--passes N] [--pull W]
 //
 // Every quiet position of the games (the side to move has no capture) is a
 // sample labelled with its game's result. The evaluation of a sample, taken as
 // the root of a search would take it, is turned into an expected score by a
 // logistic curve whose scale is fitted first; the men tables, the tempo
 // weights and the phase thresholds are then moved one step at a time while the
-// mean squared error over the samples falls (a coordinate descent). One game
+// mean squared error over the samples falls (a coordinate descent). With a
+// pull W, the error counts W times the mean squared distance of the items
+// from their starting values as well. One game
 // in ten is held out: its error is printed after each pass, so that a fit that
 // only learns the games by heart shows. The result is written as a ".par" file
 // and printed as the drawn tables of the parameters' source.
@@ -29,7 +31,8 @@ namespace {
 int usage()
 {
     std::fprintf(stderr,
-                 "usage: kv-paramtune OUT.par GAMES.pdn... [--from FILE.par] [--passes N]\n");
+                 "usage: kv-paramtune OUT.par GAMES.pdn... [--from FILE.par] [--passes N] "
+                 "[--pull W]\n");
     return 2;
 }
 
@@ -62,6 +65,7 @@ int main(int argc, char** argv)
     std::vector<std::string> games;
     ParameterSet start = defaultParameters();
     int passes = 6;
+    double pull = 0;
     for (int i = 2; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--from" && i + 1 < argc) {
@@ -71,6 +75,8 @@ int main(int argc, char** argv)
                 return 2;
         } else if (a == "--passes" && i + 1 < argc) {
             passes = std::atoi(argv[++i]);
+        } else if (a == "--pull" && i + 1 < argc) {
+            pull = std::atof(argv[++i]);
         } else if (a.rfind("--", 0) == 0) {
             return usage();
         } else {
@@ -93,19 +99,22 @@ int main(int argc, char** argv)
     TuneObjective objective(samples);
     objective.fitScale(start);
     std::printf("logistic scale %.5f\n", objective.scale());
+    const std::vector<TunedItem> items = tunedItems();
+    const auto cost = [&](const ParameterSet& p) {
+        return objective.error(p, samples.training) + pull * distanceFrom(p, start, items);
+    };
     ParameterSet best = start;
-    double bestError = objective.error(best, samples.training);
+    double bestError = cost(best);
     std::printf("start: training %.6f held out %.6f\n", bestError,
                 objective.error(best, samples.heldOut));
 
-    const std::vector<TunedItem> items = tunedItems();
     for (int pass = 1; pass <= passes; ++pass) {
         int changed = 0;
         for (const TunedItem& item : items) {
             for (int direction : { +1, -1 }) {
                 ParameterSet trial = best;
                 if (!item.step(trial, direction * item.stepSize)) continue;
-                const double e = objective.error(trial, samples.training);
+                const double e = cost(trial);
                 if (e < bestError) {
                     best = trial, bestError = e, ++changed;
                     break;

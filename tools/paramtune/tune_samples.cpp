@@ -5,7 +5,9 @@
 #include "files/replay.h"
 #include "rules/movegen.h"
 
+#include <algorithm>
 #include <cmath>
+#include <thread>
 
 namespace kv {
 
@@ -65,12 +67,22 @@ double TuneObjective::error(const ParameterSet& params,
                             const std::vector<TuneSample>& samples) const
 {
     if (samples.empty()) return 0;
-    Evaluator ev(params);
+    const std::size_t parts
+        = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, samples.size());
+    std::vector<double> sums(parts, 0.0);
+    const auto sumPart = [&](std::size_t part) {
+        Evaluator ev(params); // each part its own: evaluation prepares state
+        for (std::size_t i = part; i < samples.size(); i += parts) {
+            const double d = samples[i].result - expected(scale_, whiteEvaluation(ev, samples[i]));
+            sums[part] += d * d;
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (std::size_t part = 1; part < parts; ++part) helpers.emplace_back(sumPart, part);
+    sumPart(0);
+    for (std::thread& t : helpers) t.join();
     double sum = 0;
-    for (const TuneSample& s : samples) {
-        const double d = s.result - expected(scale_, whiteEvaluation(ev, s));
-        sum += d * d;
-    }
+    for (double part : sums) sum += part;
     return sum / static_cast<double>(samples.size());
 }
 
@@ -114,6 +126,27 @@ bool TunedItem::step(ParameterSet& p, int delta) const
     if (v < 0 || v > 120) return false;
     p.bytes[offset] = static_cast<std::uint8_t>(v);
     return true;
+}
+
+int TunedItem::value(const ParameterSet& p) const
+{
+    if (offset >= kTempoOffset && offset < kTempoOffset + 8)
+        return static_cast<std::int8_t>(p.bytes[offset]);
+    if (offset >= kThresholdOffset && offset < kThresholdOffset + 3)
+        return p.threshold(offset - kThresholdOffset);
+    return p.bytes[offset];
+}
+
+double distanceFrom(const ParameterSet& p, const ParameterSet& from,
+                    const std::vector<TunedItem>& items)
+{
+    if (items.empty()) return 0;
+    double sum = 0;
+    for (const TunedItem& item : items) {
+        const double d = item.value(p) - item.value(from);
+        sum += d * d;
+    }
+    return sum / static_cast<double>(items.size());
 }
 
 std::vector<TunedItem> tunedItems()

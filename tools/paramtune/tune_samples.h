@@ -36,7 +36,8 @@ bool addGameSamples(SampleSet& set, const std::string& path, std::string& why, i
 int whiteEvaluation(Evaluator& ev, const TuneSample& s);
 
 // The mean squared error between the results and the logistic curve of the
-// evaluations, 1 / (1 + 10^(-scale x eval / 400)).
+// evaluations, 1 / (1 + 10^(-scale x eval / 400)), shared among the
+// machine's cores.
 class TuneObjective {
 public:
     explicit TuneObjective(const SampleSet& set) : set_(set) { }
@@ -57,9 +58,16 @@ struct TunedItem {
     int offset = 0;
     int stepSize = 1;
     bool step(ParameterSet& p, int delta) const;
+    int value(const ParameterSet& p) const;
 };
 // The men tables' squares 1..28 (29..32 hold no man), the tempo weights and
 // the three phase thresholds.
 std::vector<TunedItem> tunedItems();
+
+// The mean squared difference of the tuned items of `p` from those of `from`.
+// The fit adds it, weighted, to the error: a value moves away from where it
+// started only for a clear gain, so the tables stay smooth.
+double distanceFrom(const ParameterSet& p, const ParameterSet& from,
+                    const std::vector<TunedItem>& items);
 
 } // namespace kv
