@@ -48,12 +48,17 @@ constexpr std::uint8_t swapColour(std::uint8_t code)
 
 // The board as the white-kings patterns read it: black kings are seen as
 // white ones on the half-turned board, so one set of patterns serves both.
+std::uint8_t viewAt(const Board& b, Square s, int colour)
+{
+    return colour == 0 ? b[s] : swapColour(b[mirror(s)]);
+}
+
 Board patternView(const Board& b, int colour)
 {
     if (colour == 0) return b;
     Board v;
     v.clear();
-    for (int s = 1; s <= kSquares; ++s) v[s] = swapColour(b[mirror(static_cast<Square>(s))]);
+    for (int s = 1; s <= kSquares; ++s) v[s] = viewAt(b, static_cast<Square>(s), colour);
     return v;
 }
 
@@ -83,21 +88,16 @@ bool patternHolds(const Board& v, const KingsVersusMenPattern& p, int index)
 
 bool kingsVersusMenRule(const Board& b, int menCount, int colour)
 {
-    // Most positions have no king on any pattern's diagonal end: that is read
-    // on the board itself, before the view is made.
-    const std::uint8_t king = colour == 0 ? WhiteKing : BlackKing;
-    const auto kingAt = [&](Square s) { return b[colour == 0 ? s : mirror(s)] == king; };
-    bool anyEnd = false;
-    for (const KingsVersusMenPattern& p : kPatterns) anyEnd |= kingAt(p.end1) || kingAt(p.end2);
-    if (!anyEnd) return false;
-    const Board v = patternView(b, colour);
+    // The king and count conditions read a few squares: the whole view is
+    // made only for the pattern they select, which most positions never reach.
+    const auto at = [&](Square s) { return viewAt(b, s, colour); };
     for (int i = 0; i < static_cast<int>(kPatterns.size()); ++i) {
         const KingsVersusMenPattern& p = kPatterns[i];
-        const bool king = (v[p.end1] == WhiteKing && v[p.end2] == Empty)
-            || (v[p.end2] == WhiteKing && v[p.end1] == Empty);
+        const bool king = (at(p.end1) == WhiteKing && at(p.end2) == Empty)
+            || (at(p.end2) == WhiteKing && at(p.end1) == Empty);
         bool count = menCount < p.menBelow;
-        if (i == 2) count = count && (menCount == 3 || v[2] == Empty);
-        if (king && count) return patternHolds(v, p, i);
+        if (i == 2) count = count && (menCount == 3 || at(2) == Empty);
+        if (king && count) return patternHolds(patternView(b, colour), p, i);
     }
     return false;
 }

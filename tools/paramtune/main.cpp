@@ -77,6 +77,7 @@ int main(int argc, char** argv)
             passes = std::atoi(argv[++i]);
         } else if (a == "--pull" && i + 1 < argc) {
             pull = std::atof(argv[++i]);
+            if (!(pull >= 0)) return usage(); // a negative pull would push values away
         } else if (a.rfind("--", 0) == 0) {
             return usage();
         } else {
@@ -121,7 +122,9 @@ int main(int argc, char** argv)
                 }
             }
         }
-        std::printf("pass %d: %d changes, training %.6f held out %.6f\n", pass, changed, bestError,
+        // The errors alone, without the pull, so that passes compare with the start.
+        std::printf("pass %d: %d changes, training %.6f held out %.6f\n", pass, changed,
+                    objective.error(best, samples.training),
                     objective.error(best, samples.heldOut));
         std::fflush(stdout);
         if (!saveParameters(best, out,

@@ -103,37 +103,46 @@ void TuneObjective::fitScale(const ParameterSet& params)
     scale_ = (lo + hi) / 2;
 }
 
+namespace {
+enum class ItemKind { Tempo, Threshold, TableSquare };
+ItemKind kindOf(int offset)
+{
+    if (offset >= kTempoOffset && offset < kTempoOffset + 8) return ItemKind::Tempo;
+    if (offset >= kThresholdOffset && offset < kThresholdOffset + 3) return ItemKind::Threshold;
+    return ItemKind::TableSquare;
+}
+} // namespace
+
 bool TunedItem::step(ParameterSet& p, int delta) const
 {
-    if (offset >= kTempoOffset && offset < kTempoOffset + 8) {
-        const int v = static_cast<std::int8_t>(p.bytes[offset]) + delta;
+    ParameterSet q = p;
+    const int v = value(p) + delta;
+    q.bytes[offset] = static_cast<std::uint8_t>(v);
+    switch (kindOf(offset)) {
+    case ItemKind::Tempo:
         if (v < -20 || v > 20) return false;
-        p.bytes[offset] = static_cast<std::uint8_t>(v);
-        return true;
-    }
-    if (offset >= kThresholdOffset && offset < kThresholdOffset + 3) {
-        ParameterSet q = p;
-        const int v = q.threshold(offset - kThresholdOffset) + delta;
-        q.bytes[offset] = static_cast<std::uint8_t>(v);
+        break;
+    case ItemKind::Threshold:
         // Opening above middle game above pre-endgame, all within the 24 men.
         if (!(q.threshold(0) <= 22 && q.threshold(0) > q.threshold(1)
               && q.threshold(1) > q.threshold(2) && q.threshold(2) >= 2))
             return false;
-        p = q;
-        return true;
+        break;
+    case ItemKind::TableSquare:
+        if (v < 0 || v > 120) return false;
+        break;
     }
-    const int v = p.bytes[offset] + delta;
-    if (v < 0 || v > 120) return false;
-    p.bytes[offset] = static_cast<std::uint8_t>(v);
+    p = q;
     return true;
 }
 
 int TunedItem::value(const ParameterSet& p) const
 {
-    if (offset >= kTempoOffset && offset < kTempoOffset + 8)
-        return static_cast<std::int8_t>(p.bytes[offset]);
-    if (offset >= kThresholdOffset && offset < kThresholdOffset + 3)
-        return p.threshold(offset - kThresholdOffset);
+    switch (kindOf(offset)) {
+    case ItemKind::Tempo: return static_cast<std::int8_t>(p.bytes[offset]);
+    case ItemKind::Threshold: return p.threshold(offset - kThresholdOffset);
+    case ItemKind::TableSquare: break;
+    }
     return p.bytes[offset];
 }
 
