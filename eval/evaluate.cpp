@@ -190,6 +190,13 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
     int total = s + runaway + breakthrough;
     if constexpr (Traced) trace->positionalClamped = s;
 
+    // The learned patterns, fitted to the evaluation as it stands above.
+    if (patterns_) {
+        const int learned = sign * patternValue(*patterns_, views);
+        total += learned;
+        if constexpr (Traced) trace->patterns = learned;
+    }
+
     // 15. In the ending, prefer searching lines that start with a man move.
     if (gamePhase_ == 3 && isMan(node.rootMovePiece)) {
         const int bonus = (node.rootMovePiece == WhiteMan) == (e == White) ? 30 : -30;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "eval/parameters.h"
+#include "eval/patterns.h"
 #include "rules/board.h"
 #include "rules/move.h"
 
@@ -46,6 +47,7 @@ struct EvalTrace {
     int breakthrough = 0;
     int formations = 0;
     int manStructure = 0;
+    int patterns = 0; // the learned patterns, outside the positional bound
     int lastMoveEnPrise = 0;
     int positionalClamped = 0; // the positional part after its last clamp
     int endgameMenBonus = 0;
@@ -62,6 +64,8 @@ public:
 
     void setParameters(const ParameterSet& params);
     const ParameterSet& parameters() const { return params_; }
+    // The learned pattern values, or none (the evaluation without them).
+    void setPatterns(const PatternTable* t) { patterns_ = t; }
 
     // First half of the root preparation: phase, variant and men table.
     void preparePhase(const Board& b, const PieceCounts& c);
@@ -126,6 +130,7 @@ private:
     std::array<std::uint8_t, 33> manTable_ {};
     std::array<std::uint8_t, 33> kingTable_ {};
     std::array<PieceTermTable, 2> pieceTerms_ {}; // [root side]
+    const PatternTable* patterns_ = &learnedPatterns();
 };
 
 } // namespace kv

@@ -6,6 +6,7 @@
 #include "test_positions.h"
 
 #include "eval/knowledge.h"
+#include "eval/patterns.h"
 #include "eval/tables.h"
 #include "rules/geometry.h"
 #include "rules/notation.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string_view>
+#include <vector>
 
 namespace kv {
 namespace {
@@ -494,6 +496,43 @@ TEST(ManStructureReference, MaskedTermAgreesWithTheRulesSquareBySquare)
     for (int i = 0; i < 20000; ++i) check(test::randomBoard(rng, 14, 0.1).board);
 }
 
+// The learned patterns read square by square: each block lists its squares
+// in the order of their powers of three (rows from the top, then the squares
+// of a row), white's men counting 1 and black's 2; black reads the board
+// turned round with the colours exchanged.
+int plainPatterns(const Board& b)
+{
+    std::vector<std::vector<int>> blocks;
+    for (int band = 0; band < 3; ++band)
+        for (int pair = 0; pair < 3; ++pair) {
+            std::vector<int> squares;
+            for (int row = 2 * band; row < 2 * band + 4; ++row)
+                for (int k = pair; k < pair + 2; ++k) squares.push_back(4 * row + k + 1);
+            blocks.push_back(squares);
+        }
+    for (int row = 0; row < 7; ++row) {
+        std::vector<int> squares;
+        for (int s = 4 * row + 1; s <= 4 * row + 8; ++s) squares.push_back(s);
+        blocks.push_back(squares);
+    }
+    const PatternTable& t = learnedPatterns();
+    int full = 0, empty = 0;
+    for (std::size_t block = 0; block < blocks.size(); ++block) {
+        int white = 0, black = 0, power = 1;
+        for (int s : blocks[block]) {
+            white += power * (b[s] == WhiteMan ? 1 : b[s] == BlackMan ? 2 : 0);
+            black += power * (b[33 - s] == BlackMan ? 1 : b[33 - s] == WhiteMan ? 2 : 0);
+            power *= 3;
+        }
+        const int base = static_cast<int>(block) * 6561;
+        full += t[base + white].full - t[base + black].full;
+        empty += t[base + white].empty - t[base + black].empty;
+    }
+    const PieceCounts c = PieceCounts::of(b);
+    const int men = std::min(c[WhiteMan] + c[BlackMan], 24);
+    return (full * men + empty * (24 - men)) / 24;
+}
+
 // The whole evaluation step by step on a plain board, with the sums counted
 // from scratch and the knowledge terms above, against the evaluator's
 // incremental, table-driven one.
@@ -587,7 +626,7 @@ int plainEvaluate(const Evaluator& ev, const Board& b, SideToMove e, int p, int 
         }
     }
     S = std::clamp(S, -kPositionalBound, kPositionalBound);
-    int total = S + R + B;
+    int total = S + R + B + sign * plainPatterns(b);
     if (ev.gamePhase() == 3 && rootPiece == BlackMan) total += white ? -30 : 30;
     if (ev.gamePhase() == 3 && rootPiece == WhiteMan) total += white ? 30 : -30;
     total += mat;

@@ -1,12 +1,16 @@
+#include "pattern_fit.h"
 #include "tune_samples.h"
 
 #include "eval/evaluate.h"
+#include "rules/notation.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 using namespace kv;
 
@@ -52,6 +56,13 @@ TEST(TuneSamples, QuietPositionsCarryTheirGamesResult)
     SampleSet none;
     EXPECT_FALSE(addGameSamples(none, "/nonexistent/games.pdn", why));
     EXPECT_FALSE(why.empty());
+    // A file longer than the reader takes is refused, not read in part.
+    std::string many = tenGames("2-0");
+    while (many.size() <= (16u << 20)) many += many;
+    why.clear();
+    EXPECT_FALSE(addGameSamples(none, writeGames(many), why));
+    EXPECT_FALSE(why.empty());
+    EXPECT_EQ(none.games, 0);
 }
 
 TEST(TuneSamples, ScaleFollowsHowWellTheEvaluationPredicts)
@@ -126,4 +137,42 @@ TEST(TuneSamples, StepsStayWithinBounds)
     while (square.step(q, -2)) { }
     EXPECT_LE(q.tableEntry(0, 1), 1);
     EXPECT_FALSE(square.step(q, -2));
+}
+
+// Games white won from even positions: the fit finds values that make white's
+// blocks in them worth more than black's, and the error falls with each
+// stretch of steps.
+TEST(PatternFit, LearnsWhatTheResultsSay)
+{
+    SampleSet set;
+    std::string why;
+    ASSERT_TRUE(addGameSamples(set, writeGames(tenGames("2-0")), why, 0));
+    const std::vector<PatternExample> examples = patternExamples(set.training, defaultParameters());
+    ASSERT_EQ(examples.size(), set.training.size());
+    PatternFit fit(examples, 0.45, 1e-9);
+    double last = fit.error(examples);
+    for (int stretch = 0; stretch < 3; ++stretch) {
+        for (int s = 0; s < 20; ++s) fit.step(1.0);
+        const double now = fit.error(examples);
+        EXPECT_LT(now, last);
+        last = now;
+    }
+    const PatternTable table = fit.table();
+    for (const TuneSample& s : set.training) {
+        if (s.board == initialPosition().board) continue; // the same for both: worth 0
+        const PieceCounts c = PieceCounts::of(s.board);
+        EXPECT_GT(patternValue(table, knowledge::BothViews(s.board, c)), 0);
+    }
+    // The source, read back as the evaluation reads it, gives the same table.
+    std::istringstream source(patternSource(table));
+    PatternTable read {};
+    std::string step, full, empty;
+    int entry = 0;
+    while (std::getline(source >> std::ws, step, ',') && std::getline(source, full, ',')
+           && std::getline(source, empty, ',')) {
+        entry += std::stoi(step);
+        read[entry] = { static_cast<std::int16_t>(std::stoi(full)),
+                        static_cast<std::int16_t>(std::stoi(empty)) };
+    }
+    EXPECT_TRUE(read == table);
 }

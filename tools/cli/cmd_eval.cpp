@@ -47,6 +47,7 @@ int runEval(const std::string& fen, const std::string& paramsPath)
     std::printf("positional part   %d (after clamps)\n", t.positionalClamped);
     std::printf("runaway men       %d\n", t.runawayMen);
     std::printf("breakthrough      %d\n", t.breakthrough);
+    std::printf("learned patterns  %d\n", t.patterns);
     std::printf("special endings   %d\n", t.specialEndings);
     std::printf("drawish endings   %d\n", t.drawish);
     std::printf("%d\n", total);

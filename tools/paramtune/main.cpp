@@ -85,14 +85,13 @@ int main(int argc, char** argv)
         }
     }
 
-    SampleSet samples;
-    for (const std::string& path : games) {
-        std::string why;
-        if (!addGameSamples(samples, path, why)) {
-            std::fprintf(stderr, "kv-paramtune: %s: %s\n", path.c_str(), why.c_str());
-            return 2;
-        }
+    std::string why;
+    const std::optional<SampleSet> loaded = readSampleSet(games, why);
+    if (!loaded) {
+        std::fprintf(stderr, "kv-paramtune: %s\n", why.c_str());
+        return 2;
     }
+    const SampleSet& samples = *loaded;
     std::printf("%zu training samples, %zu held out, from %d games\n", samples.training.size(),
                 samples.heldOut.size(), samples.games);
     if (samples.training.empty()) return 2;

@@ -15,6 +15,11 @@ bool addGameSamples(SampleSet& set, const std::string& path, std::string& why, i
 {
     const std::optional<ExchangeFile> file = readExchangeFile(path, why);
     if (!file) return false;
+    if (file->cut) {
+        // Reading the head alone would skew the samples without a word.
+        why = "longer than a game file may be; split it into smaller files";
+        return false;
+    }
     const GameIndex games = listGames(*file);
     const int count = static_cast<int>(games.size());
     MoveGenerator gen;
@@ -41,6 +46,17 @@ bool addGameSamples(SampleSet& set, const std::string& path, std::string& why, i
         }
     }
     return true;
+}
+
+std::optional<SampleSet> readSampleSet(const std::vector<std::string>& paths, std::string& why)
+{
+    SampleSet set;
+    for (const std::string& path : paths)
+        if (!addGameSamples(set, path, why)) {
+            why = path + ": " + why;
+            return std::nullopt;
+        }
+    return set;
 }
 
 int whiteEvaluation(Evaluator& ev, const TuneSample& s)

@@ -4,6 +4,7 @@
 #include "eval/parameters.h"
 #include "rules/board.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,10 @@ struct SampleSet {
 // after the opening moves (`skipPlies`). Returns false with a reason when
 // the file cannot be read.
 bool addGameSamples(SampleSet& set, const std::string& path, std::string& why, int skipPlies = 6);
+
+// The samples of all the files, or nothing with "FILE: reason" of the first
+// file that cannot be read.
+std::optional<SampleSet> readSampleSet(const std::vector<std::string>& paths, std::string& why);
 
 // The evaluation of a sample from white's view, as the root of a search
 // would see it: phase, opening variant and tables chosen for the position.

@@ -1,0 +1,46 @@
+// Learned patterns of men: the board read as nine overlapping blocks of four
+// rows by four columns (eight dark squares each), every block in one of 3^8
+// configurations (empty or a king, own man, enemy man). Each configuration of
+// each block has a learned value for a full board and one for an empty board;
+// a position's value is the sum over the blocks, seen once as white and once
+// as black (from the board turned round), blended by the number of men.
+#pragma once
+
+#include "eval/knowledge.h"
+
+#include <array>
+#include <cstdint>
+
+namespace kv {
+
+constexpr int kPatternBlocks = 16;
+constexpr int kPatternConfigs = 6561; // 3^8
+constexpr int kPatternEntries = kPatternBlocks * kPatternConfigs;
+// The men count at which the full-board values hold alone.
+constexpr int kPatternFullBoard = 24;
+
+struct PatternWeight {
+    std::int16_t full = 0, empty = 0;
+    bool operator==(const PatternWeight&) const = default;
+};
+using PatternTable = std::array<PatternWeight, kPatternEntries>;
+
+// The table of the shipped evaluation.
+const PatternTable& learnedPatterns();
+
+// The entry of each block (block b's configurations start at b x 3^8) for the
+// side whose men are `own`, the board seen with that side moving up.
+using PatternEntries = std::array<std::uint32_t, kPatternBlocks>;
+PatternEntries patternEntries(std::uint32_t ownMen, std::uint32_t oppMen);
+
+// White's entries first, then black's from the board turned round.
+struct BothPatternEntries {
+    PatternEntries white, black;
+};
+BothPatternEntries patternEntries(const knowledge::BothViews& v);
+
+// The value for white: white's blocks less black's, blended by the men on
+// the board.
+int patternValue(const PatternTable& t, const knowledge::BothViews& v);
+
+} // namespace kv
