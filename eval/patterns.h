@@ -1,9 +1,10 @@
-// Learned patterns of men: the board read as nine overlapping blocks of four
-// rows by four columns (eight dark squares each), every block in one of 3^8
-// configurations (empty or a king, own man, enemy man). Each configuration of
-// each block has a learned value for a full board and one for an empty board;
-// a position's value is the sum over the blocks, seen once as white and once
-// as black (from the board turned round), blended by the number of men.
+// Learned patterns of men: the board read as sixteen blocks of eight dark
+// squares, nine overlapping blocks of four rows by four columns and the seven
+// pairs of neighbouring rows, every block in one of 3^8 configurations (empty
+// or a king, own man, enemy man). Each configuration of each block has a
+// learned value for a full board and one for an empty board; a position's
+// value is the sum over the blocks, seen once as white and once as black
+// (from the board turned round), blended by the number of men.
 #pragma once
 
 #include "eval/knowledge.h"
@@ -13,7 +14,7 @@
 
 namespace kv {
 
-constexpr int kPatternBlocks = 16;
+constexpr int kPatternBlocks = 16;    // blocks 0..8 the squares of 4 x 4, 9..15 row pairs
 constexpr int kPatternConfigs = 6561; // 3^8
 constexpr int kPatternEntries = kPatternBlocks * kPatternConfigs;
 // The men count at which the full-board values hold alone.
