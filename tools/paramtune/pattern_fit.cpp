@@ -35,17 +35,6 @@ double expectedScore(double k, double eval) { return 1.0 / (1.0 + std::exp(-k * 
 // The slope per evaluation unit of 1 / (1 + 10^(-scale x eval / 400)).
 double slopeOf(double scale) { return scale * std::log(10.0) / 400.0; }
 
-// Runs `part(p, parts)` on every core and waits.
-template <class F> void onEveryCore(std::size_t items, F part)
-{
-    const std::size_t parts = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1,
-                                                      std::max<std::size_t>(items, 1));
-    std::vector<std::thread> helpers;
-    for (std::size_t p = 1; p < parts; ++p) helpers.emplace_back(part, p, parts);
-    part(0, parts);
-    for (std::thread& t : helpers) t.join();
-}
-
 } // namespace
 
 void blendSearchScores(std::vector<PatternExample>& examples,
@@ -158,15 +147,7 @@ double fitPatternScale(const std::vector<PatternExample>& examples)
         }
         return sum;
     };
-    // One minimum in the scale: a golden-section search.
-    double lo = 0.01, hi = 4.0;
-    const double g = (std::sqrt(5.0) - 1) / 2;
-    for (int i = 0; i < 40; ++i) {
-        const double a = hi - g * (hi - lo), b = lo + g * (hi - lo);
-        if (errorAt(a) < errorAt(b)) hi = b;
-        else lo = a;
-    }
-    return (lo + hi) / 2;
+    return bestScale(errorAt);
 }
 
 std::string patternSource(const PatternTable& t)

@@ -83,40 +83,37 @@ double TuneObjective::error(const ParameterSet& params,
                             const std::vector<TuneSample>& samples) const
 {
     if (samples.empty()) return 0;
-    const std::size_t parts
-        = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, samples.size());
-    std::vector<double> sums(parts, 0.0);
-    const auto sumPart = [&](std::size_t part) {
+    std::vector<double> sums(std::max(1u, std::thread::hardware_concurrency()), 0.0);
+    onEveryCore(samples.size(), [&](std::size_t part, std::size_t parts) {
         Evaluator ev(params); // each part its own: evaluation prepares state
         for (std::size_t i = part; i < samples.size(); i += parts) {
             const double d = samples[i].result - expected(scale_, whiteEvaluation(ev, samples[i]));
             sums[part] += d * d;
         }
-    };
-    std::vector<std::thread> helpers;
-    for (std::size_t part = 1; part < parts; ++part) helpers.emplace_back(sumPart, part);
-    sumPart(0);
-    for (std::thread& t : helpers) t.join();
+    });
     double sum = 0;
     for (double part : sums) sum += part;
     return sum / static_cast<double>(samples.size());
 }
 
-void TuneObjective::fitScale(const ParameterSet& params)
+double bestScale(const std::function<double(double)>& error)
 {
-    // The error is smooth and has one minimum in the scale: a golden-section search.
     double lo = 0.01, hi = 4.0;
     const double g = (std::sqrt(5.0) - 1) / 2;
     for (int i = 0; i < 40; ++i) {
         const double a = hi - g * (hi - lo), b = lo + g * (hi - lo);
-        scale_ = a;
-        const double ea = error(params, set_.training);
-        scale_ = b;
-        const double eb = error(params, set_.training);
-        if (ea < eb) hi = b;
+        if (error(a) < error(b)) hi = b;
         else lo = a;
     }
-    scale_ = (lo + hi) / 2;
+    return (lo + hi) / 2;
+}
+
+void TuneObjective::fitScale(const ParameterSet& params)
+{
+    scale_ = bestScale([&](double scale) {
+        scale_ = scale;
+        return error(params, set_.training);
+    });
 }
 
 namespace {

@@ -4,8 +4,11 @@
 #include "eval/parameters.h"
 #include "rules/board.h"
 
+#include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace kv {
@@ -35,6 +38,21 @@ bool addGameSamples(SampleSet& set, const std::string& path, std::string& why, i
 // The samples of all the files, or nothing with "FILE: reason" of the first
 // file that cannot be read.
 std::optional<SampleSet> readSampleSet(const std::vector<std::string>& paths, std::string& why);
+
+// Runs `part(p, parts)` for p = 0..parts - 1, one part a core, and waits.
+template <class F> void onEveryCore(std::size_t items, F part)
+{
+    const std::size_t parts = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1,
+                                                      std::max<std::size_t>(items, 1));
+    std::vector<std::thread> helpers;
+    for (std::size_t p = 1; p < parts; ++p) helpers.emplace_back(part, p, parts);
+    part(0, parts);
+    for (std::thread& t : helpers) t.join();
+}
+
+// The logistic scale in 0.01..4 where `error` (smooth, one minimum) is least:
+// a golden-section search.
+double bestScale(const std::function<double(double)>& error);
 
 // The evaluation of a sample from white's view, as the root of a search
 // would see it: phase, opening variant and tables chosen for the position.
