@@ -192,7 +192,8 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
 
     // The learned patterns, fitted to the evaluation as it stands above.
     if (patterns_) {
-        const int learned = sign * patternValue(*patterns_, views);
+        const int learned = sign
+            * foldedPatternValue(*patterns_, patternEntries(views.whiteMen, views.blackMen), men);
         total += learned;
         if constexpr (Traced) trace->patterns = learned;
     }

@@ -64,8 +64,8 @@ public:
 
     void setParameters(const ParameterSet& params);
     const ParameterSet& parameters() const { return params_; }
-    // The learned pattern values, or none (the evaluation without them).
-    void setPatterns(const PatternTable* t) { patterns_ = t; }
+    // With or without the learned pattern values.
+    void usePatterns(bool on) { patterns_ = on ? &learnedPatternDifferences() : nullptr; }
 
     // First half of the root preparation: phase, variant and men table.
     void preparePhase(const Board& b, const PieceCounts& c);
@@ -129,8 +129,8 @@ private:
     bool variant2_ = false;
     std::array<std::uint8_t, 33> manTable_ {};
     std::array<std::uint8_t, 33> kingTable_ {};
-    std::array<PieceTermTable, 2> pieceTerms_ {}; // [root side]
-    const PatternTable* patterns_ = &learnedPatterns();
+    std::array<PieceTermTable, 2> pieceTerms_ {};                 // [root side]
+    const PatternTable* patterns_ = &learnedPatternDifferences(); // folded
 };
 
 } // namespace kv

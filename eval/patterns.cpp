@@ -1,5 +1,7 @@
 #include "patterns.h"
 
+#include <algorithm>
+
 namespace kv {
 
 namespace {
@@ -60,6 +62,16 @@ BothPatternEntries patternEntries(const knowledge::BothViews& v)
              patternEntries(v.turnedBlackMen, v.turnedWhiteMen) };
 }
 
+namespace {
+
+int blend(int full, int empty, int men)
+{
+    men = std::min(men, kPatternFullBoard);
+    return (full * men + empty * (kPatternFullBoard - men)) / kPatternFullBoard;
+}
+
+} // namespace
+
 int patternValue(const PatternTable& t, const knowledge::BothViews& v)
 {
     const BothPatternEntries e = patternEntries(v);
@@ -68,8 +80,68 @@ int patternValue(const PatternTable& t, const knowledge::BothViews& v)
         full += t[e.white[b]].full - t[e.black[b]].full;
         empty += t[e.white[b]].empty - t[e.black[b]].empty;
     }
-    const int men = std::min(v.counts[WhiteMan] + v.counts[BlackMan], kPatternFullBoard);
-    return (full * men + empty * (kPatternFullBoard - men)) / kPatternFullBoard;
+    return blend(full, empty, v.counts[WhiteMan] + v.counts[BlackMan]);
+}
+
+PatternTable patternDifferences(const PatternTable& t)
+{
+    // The square (mask bit) of every digit of every block, found by reading
+    // one man at a time.
+    std::array<std::array<int, 8>, kPatternBlocks> bitOf {};
+    std::array<std::uint32_t, kPatternBlocks> squaresOf {};
+    for (int bit = 0; bit < 32; ++bit) {
+        const PatternEntries e = patternEntries(1u << bit, 0);
+        for (int b = 0; b < kPatternBlocks; ++b)
+            for (int digit = 0, power = 1; digit < 8; ++digit, power *= 3)
+                if (e[b] == static_cast<std::uint32_t>(b * kPatternConfigs + power)) {
+                    bitOf[b][digit] = bit;
+                    squaresOf[b] |= 1u << bit;
+                }
+    }
+    const auto turned = [](std::uint32_t m) {
+        std::uint32_t r = 0;
+        for (int bit = 0; bit < 32; ++bit) r |= (m >> bit & 1) << (31 - bit);
+        return r;
+    };
+    PatternTable d {};
+    for (int b = 0; b < kPatternBlocks; ++b) {
+        // Black's block over the same squares, and the power of three each
+        // of this block's squares has there.
+        int mirror = 0;
+        while (squaresOf[mirror] != turned(squaresOf[b])) ++mirror;
+        std::array<int, 8> mirroredPower {};
+        for (int digit = 0; digit < 8; ++digit)
+            for (int j = 0, power = 1; j < 8; ++j, power *= 3)
+                if (bitOf[mirror][j] == 31 - bitOf[b][digit]) mirroredPower[digit] = power;
+        for (int config = 0; config < kPatternConfigs; ++config) {
+            // Black's own men are white's opponents: digits 1 and 2 trade places.
+            int black = 0;
+            for (int digit = 0, rest = config; digit < 8; ++digit, rest /= 3)
+                black += mirroredPower[digit] * (rest % 3 == 0 ? 0 : 3 - rest % 3);
+            const PatternWeight w = t[static_cast<std::size_t>(b * kPatternConfigs + config)];
+            const PatternWeight k = t[static_cast<std::size_t>(mirror * kPatternConfigs + black)];
+            d[static_cast<std::size_t>(b * kPatternConfigs + config)]
+                = { static_cast<std::int16_t>(w.full - k.full),
+                    static_cast<std::int16_t>(w.empty - k.empty) };
+        }
+    }
+    return d;
+}
+
+const PatternTable& learnedPatternDifferences()
+{
+    static const PatternTable table = patternDifferences(learnedPatterns());
+    return table;
+}
+
+int foldedPatternValue(const PatternTable& differences, const PatternEntries& whiteEntries, int men)
+{
+    int full = 0, empty = 0;
+    for (const std::uint32_t e : whiteEntries) {
+        full += differences[e].full;
+        empty += differences[e].empty;
+    }
+    return blend(full, empty, men);
 }
 
 } // namespace kv

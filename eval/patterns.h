@@ -44,4 +44,15 @@ BothPatternEntries patternEntries(const knowledge::BothViews& v);
 // the board.
 int patternValue(const PatternTable& t, const knowledge::BothViews& v);
 
+// The same values folded into white's view alone: the entry of each block and
+// configuration holds white's value less black's value of the same eight
+// squares (turned round, they are one of black's blocks), so a position
+// needs one reading of the board and sixteen entries instead of thirty-two.
+PatternTable patternDifferences(const PatternTable& t);
+// The shipped values, folded.
+const PatternTable& learnedPatternDifferences();
+// patternValue(t, v) from patternDifferences(t) and white's men entries.
+int foldedPatternValue(const PatternTable& differences, const PatternEntries& whiteEntries,
+                       int men);
+
 } // namespace kv

@@ -54,7 +54,7 @@ TEST(ShippedBook, SampledBookMovesKeepTheMaterial)
     ctx.settings.levelTime = 32000;
     ctx.settings.fixedDepth = kDepth;
     ctx.state.unlimitedTime = true;
-    ctx.evaluator().setPatterns(nullptr);
+    ctx.evaluator().usePatterns(false);
     for (SideToMove side : { White, Black }) {
         const OpeningLibrary lib = shipped(activeLibraryFile(side));
         for (std::size_t i = 0; i < lib.size(); i += 25) {

@@ -15,7 +15,7 @@ std::vector<PatternExample> patternExamples(const std::vector<TuneSample>& sampl
                                             const ParameterSet& params)
 {
     Evaluator ev(params);
-    ev.setPatterns(nullptr); // the values are fitted to what the rest leaves
+    ev.usePatterns(false); // the values are fitted to what the rest leaves
     std::vector<PatternExample> out;
     out.reserve(samples.size());
     for (const TuneSample& s : samples) {
@@ -45,7 +45,7 @@ void blendSearchScores(std::vector<PatternExample>& examples,
     const double k = slopeOf(scale);
     onEveryCore(examples.size(), [&](std::size_t part, std::size_t parts) {
         SearchContext ctx(keys);
-        ctx.evaluator().setPatterns(nullptr);
+        ctx.evaluator().usePatterns(false);
         ctx.settings.bookEnabled = false;
         ctx.settings.levelTime = 32000;
         ctx.settings.fixedDepth = depth;
