@@ -175,4 +175,14 @@ TEST(PatternFit, LearnsWhatTheResultsSay)
                         static_cast<std::int16_t>(std::stoi(empty)) };
     }
     EXPECT_TRUE(read == table);
+
+    // A strong pull holds the values near their prior, not near 0.
+    PatternFit held(examples, 0.45, 1e3, table);
+    for (int s = 0; s < 60; ++s) held.step(1.0);
+    const PatternTable kept = held.table();
+    int moved = 0;
+    for (int e = 0; e < kPatternEntries; ++e)
+        moved = std::max({ moved, std::abs(kept[e].full - table[e].full),
+                           std::abs(kept[e].empty - table[e].empty) });
+    EXPECT_LE(moved, 1);
 }

@@ -62,10 +62,16 @@ void blendSearchScores(std::vector<PatternExample>& examples,
     });
 }
 
-PatternFit::PatternFit(const std::vector<PatternExample>& training, double scale, double l2)
+PatternFit::PatternFit(const std::vector<PatternExample>& training, double scale, double l2,
+                       const PatternTable& prior)
     : training_(training), k_(slopeOf(scale)), l2_(l2), w_(2 * kPatternEntries), m_(w_.size()),
       v_(w_.size())
 {
+    for (int e = 0; e < kPatternEntries; ++e) {
+        w_[2 * e] = prior[e].full;
+        w_[2 * e + 1] = prior[e].empty;
+    }
+    prior_ = w_;
 }
 
 double PatternFit::value(const PatternExample& x) const
@@ -103,7 +109,7 @@ void PatternFit::step(double rate)
     ++steps_;
     const double c1 = 1 - std::pow(beta1, steps_), c2 = 1 - std::pow(beta2, steps_);
     for (std::size_t j = 0; j < w_.size(); ++j) {
-        double g = 2 * l2_ * w_[j];
+        double g = 2 * l2_ * (w_[j] - prior_[j]);
         for (const std::vector<double>& part : grads)
             if (!part.empty()) g += part[j];
         m_[j] = beta1 * m_[j] + (1 - beta1) * g;

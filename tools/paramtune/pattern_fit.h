@@ -1,6 +1,8 @@
 // The fit of the learned pattern values: a logistic regression of the games'
 // results on the evaluation without patterns plus the values of the
-// position's blocks, trained by full-batch Adam with an L2 pull toward 0.
+// position's blocks, trained by full-batch Adam with an L2 pull toward a
+// prior: 0, or values fitted before, so new games refine what older games
+// taught instead of starting over.
 #pragma once
 
 #include "eval/patterns.h"
@@ -33,8 +35,10 @@ void blendSearchScores(std::vector<PatternExample>& examples,
 class PatternFit {
 public:
     // `scale` as the parameter tuner's logistic curve; `l2` the weight of the
-    // sum of the squared values (in evaluation units) added to the mean loss.
-    PatternFit(const std::vector<PatternExample>& training, double scale, double l2);
+    // sum of the squared distances (in evaluation units) from the prior added
+    // to the mean loss. The fit starts from the prior.
+    PatternFit(const std::vector<PatternExample>& training, double scale, double l2,
+               const PatternTable& prior = PatternTable {});
 
     // One step on the whole training set.
     void step(double rate);
@@ -49,7 +53,7 @@ private:
     const std::vector<PatternExample>& training_;
     double k_; // the logistic curve's slope per evaluation unit
     double l2_;
-    std::vector<double> w_, m_, v_; // [2 x entry + 0 full / 1 empty]
+    std::vector<double> w_, m_, v_, prior_; // [2 x entry + 0 full / 1 empty]
     int steps_ = 0;
 };
 

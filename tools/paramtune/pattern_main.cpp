@@ -1,7 +1,7 @@
 // kv-patterntune: fits the learned pattern values to the results of played games.
 //
 //   kv-patterntune OUT.inc GAMES.pdn... [--steps N] [--l2 W] [--rate R]
-//                  [--depth D --share S]
+//                  [--depth D --share S] [--prior]
 //
 // The samples are the parameter tuner's: every quiet position of the games,
 // one game in ten held out. The values are fitted to what the evaluation
@@ -9,7 +9,9 @@
 // fit goes, so that a fit that learns the games by heart shows. With a depth
 // D and a share S below 1, each training position aims at S of its game's
 // result and the rest at the verdict of a D-ply search of it, which is less
-// noisy than a result decided many moves later. The result is written as the
+// noisy than a result decided many moves later. With --prior the fit starts
+// from the shipped values and pulls toward them instead of toward 0, so that
+// games played since refine them. The result is written as the
 // lines of eval/pattern_weights.inc. The shipped values came from
 //
 //   kv-patterntune pattern_weights.inc GAMES.pdn... --steps 300 --l2 3e-10 --depth 6 --share 0.5
@@ -29,7 +31,7 @@ int usage()
 {
     std::fprintf(stderr,
                  "usage: kv-patterntune OUT.inc GAMES.pdn... [--steps N] [--l2 W] [--rate R] "
-                 "[--depth D --share S]\n");
+                 "[--depth D --share S] [--prior]\n");
     return 2;
 }
 } // namespace
@@ -41,6 +43,7 @@ int main(int argc, char** argv)
     std::vector<std::string> games;
     int steps = 300, depth = 0;
     double l2 = 1e-9, rate = 1.0, share = 1.0;
+    bool prior = false; // start from the shipped values and pull toward them
     for (int i = 2; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--steps" && i + 1 < argc) steps = std::atoi(argv[++i]);
@@ -48,6 +51,7 @@ int main(int argc, char** argv)
         else if (a == "--rate" && i + 1 < argc) rate = std::atof(argv[++i]);
         else if (a == "--depth" && i + 1 < argc) depth = std::atoi(argv[++i]);
         else if (a == "--share" && i + 1 < argc) share = std::atof(argv[++i]);
+        else if (a == "--prior") prior = true;
         else if (a.rfind("--", 0) == 0) return usage();
         else games.push_back(a);
     }
@@ -75,7 +79,7 @@ int main(int argc, char** argv)
         std::printf("targets blended with searches of %d plies\n", depth);
     }
 
-    PatternFit fit(training, scale, l2);
+    PatternFit fit(training, scale, l2, prior ? learnedPatterns() : PatternTable {});
     std::printf("start: training %.6f held out %.6f\n", fit.error(training), fit.error(heldOut));
     for (int s = 1; s <= steps; ++s) {
         fit.step(rate);
