@@ -1,5 +1,7 @@
 #include "patterns.h"
 
+#include "eval/board_masks.h"
+
 #include <algorithm>
 
 namespace kv {
@@ -98,17 +100,13 @@ PatternTable patternDifferences(const PatternTable& t)
                     squaresOf[b] |= 1u << bit;
                 }
     }
-    const auto turned = [](std::uint32_t m) {
-        std::uint32_t r = 0;
-        for (int bit = 0; bit < 32; ++bit) r |= (m >> bit & 1) << (31 - bit);
-        return r;
-    };
     PatternTable d {};
     for (int b = 0; b < kPatternBlocks; ++b) {
         // Black's block over the same squares, and the power of three each
         // of this block's squares has there.
         int mirror = 0;
-        while (squaresOf[mirror] != turned(squaresOf[b])) ++mirror;
+        while (mirror + 1 < kPatternBlocks && squaresOf[mirror] != reverseSquares(squaresOf[b]))
+            ++mirror;
         std::array<int, 8> mirroredPower {};
         for (int digit = 0; digit < 8; ++digit)
             for (int j = 0, power = 1; j < 8; ++j, power *= 3)
