@@ -32,6 +32,8 @@ struct PositionKeys {
     std::uint32_t index = 0;
     std::uint32_t check = 0;
     bool operator==(const PositionKeys&) const = default;
+    // Both in one word: the check key high, the index key low.
+    std::uint64_t both() const { return std::uint64_t(check) << 32 | index; }
 };
 
 PositionKeys computeHashKeys(const HashKeyTables& t, const Board& b);

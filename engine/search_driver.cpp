@@ -163,6 +163,7 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
 
     pos.counts = PieceCounts::of(pos.board);
     s.evaluator.preparePhase(pos.board, pos.counts);
+    s.evalCache.clear();
     s.gamePhase = s.evaluator.gamePhase();
     if (pos.counts.white() == 0 || pos.counts.black() == 0) return noMove(s);
 

@@ -37,7 +37,8 @@ Searcher::Searcher(const HashKeyTables& k, const ParameterSet& params)
 
 int Searcher::evaluate(int ply, int alpha, int beta) const
 {
-    const EvalNode node { pos.board, pos.counts, ply, lastMoveSquare, rootMovePiece, pos.sums };
+    const EvalNode node { pos.board,     pos.counts, ply,        lastMoveSquare,
+                          rootMovePiece, pos.sums,   &evalCache, pos.keys.both() };
     return evaluator.evaluate(node, rootSide, alpha, beta);
 }
 

@@ -62,6 +62,7 @@ public:
     TranspositionTable tt;
     int depthOffset = 0;
     Evaluator evaluator;
+    mutable EvalCache evalCache; // filled by evaluate; emptied at the start of every search
     SearchKnowledge noKnowledge;
     const SearchKnowledge* knowledge = &noKnowledge;
     MoveGenerator gen;

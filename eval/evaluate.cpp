@@ -21,6 +21,8 @@ namespace {
 // The special endings change only scores inside this bound: beyond it the
 // evaluation already sees the game as won.
 constexpr int kSpecialEndingBound = 15000;
+// Told apart from white to move in the cache's keys.
+constexpr std::uint64_t kBlackToMoveKey = 0x9E3779B97F4A7C15u;
 } // namespace
 
 Evaluator::Evaluator(const ParameterSet& params) : params_(params) { buildPieceTerms(); }
@@ -54,6 +56,29 @@ int Evaluator::tempoWeight(int men) const
         : men > params_.threshold(2)          ? TempoPreEndgame
                                               : TempoEndgame;
     return params_.tempoWeight(id);
+}
+
+CostlyTerms Evaluator::costlyTerms(const Board& b, const PieceCounts& c, bool whiteToMove,
+                                   int* formations, int* manStructure) const
+{
+    // The board's masks, made once for all of them.
+    const knowledge::BothViews views(b, c);
+    CostlyTerms t;
+    t.runaway = static_cast<std::int16_t>(knowledge::runawayMen(views, whiteToMove));
+    if (c[WhiteKing] == 0 && c[BlackKing] == 0)
+        t.breakthrough = static_cast<std::int16_t>(knowledge::breakthrough(views, whiteToMove));
+    if (t.breakthrough == 0) {
+        const int f = gamePhase_ < 3 ? knowledge::formations(views, whiteToMove, gamePhase_) : 0;
+        const int m
+            = t.runaway > -9 && t.runaway < 9 ? knowledge::manStructure(views, gamePhase_) : 0;
+        t.structure = static_cast<std::int16_t>(f + m);
+        if (formations) *formations = f;
+        if (manStructure) *manStructure = m;
+    }
+    if (patterns_)
+        t.learned = foldedPatternValue(*patterns_, patternEntries(views.whiteMen, views.blackMen),
+                                       c[WhiteMan] + c[BlackMan]);
+    return t;
 }
 
 template <bool Traced>
@@ -105,11 +130,24 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
         if constexpr (Traced) trace->longDiagonal = s;
     }
 
-    // The board's masks, made once for all knowledge terms.
-    const knowledge::BothViews views(b, c);
+    // 5, 10, 11 and the learned patterns: the costly terms, from the cache
+    // when this board was met before with the same side to move.
+    CostlyTerms costly;
+    const std::uint64_t key = node.key ^ (whiteToMove ? 0 : kBlackToMoveKey);
+    if (const CostlyTerms* seen = !Traced && node.cache ? node.cache->find(key) : nullptr) {
+        costly = *seen;
+    } else {
+        int f = 0, m = 0;
+        costly = costlyTerms(b, c, whiteToMove, &f, &m);
+        if (node.cache) node.cache->store(key, costly);
+        if constexpr (Traced) {
+            trace->formations = sign * f;
+            trace->manStructure = sign * m;
+        }
+    }
 
     // 5. Runaway men, kept outside the positional clamps.
-    const int runaway = sign * knowledge::runawayMen(views, whiteToMove);
+    const int runaway = sign * costly.runaway;
 
     // 6-7. Square tables and tempo.
     s += sums.positional;
@@ -145,22 +183,10 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
         if constexpr (Traced) trace->openingZones = zones;
     }
 
-    // 10-11. Breakthroughs without kings; the slower pattern terms only when
-    // no breakthrough decides.
-    int breakthrough = 0;
-    if (wk == 0 && bk == 0) breakthrough = sign * knowledge::breakthrough(views, whiteToMove);
-    if (breakthrough == 0) {
-        if (gamePhase_ < 3) {
-            const int f = sign * knowledge::formations(views, whiteToMove, gamePhase_);
-            s += f;
-            if constexpr (Traced) trace->formations = f;
-        }
-        if (runaway > -9 && runaway < 9) {
-            const int m = sign * knowledge::manStructure(views, gamePhase_);
-            s += m;
-            if constexpr (Traced) trace->manStructure = m;
-        }
-    }
+    // 10-11. Breakthroughs without kings; the slower structure terms only
+    // when no breakthrough decides.
+    const int breakthrough = sign * costly.breakthrough;
+    s += sign * costly.structure;
     if constexpr (Traced) trace->breakthrough = breakthrough;
 
     // 12. The piece just moved stands next to an enemy piece of its kind with
@@ -191,12 +217,9 @@ int Evaluator::evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int b
     if constexpr (Traced) trace->positionalClamped = s;
 
     // The learned patterns, fitted to the evaluation as it stands above.
-    if (patterns_) {
-        const int learned = sign
-            * foldedPatternValue(*patterns_, patternEntries(views.whiteMen, views.blackMen), men);
-        total += learned;
-        if constexpr (Traced) trace->patterns = learned;
-    }
+    const int learned = sign * costly.learned;
+    total += learned;
+    if constexpr (Traced) trace->patterns = learned;
 
     // 15. In the ending, prefer searching lines that start with a man move.
     if (gamePhase_ == 3 && isMan(node.rootMovePiece)) {

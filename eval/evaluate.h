@@ -1,6 +1,7 @@
 // The evaluation: a score in 1/200 of a man from the root side's view.
 #pragma once
 
+#include "eval/eval_cache.h"
 #include "eval/parameters.h"
 #include "eval/patterns.h"
 #include "rules/board.h"
@@ -29,6 +30,10 @@ struct EvalNode {
     Square lastMoveSquare;      // destination of the last move on the current path
     std::uint8_t rootMovePiece; // piece code on the from-square of the root move
     const EvalSums& sums;
+    // Where the costly terms of recent nodes are kept, and this node's board
+    // key; without a cache every evaluation computes them.
+    EvalCache* cache = nullptr;
+    std::uint64_t key = 0;
 };
 
 // The value of every term of one evaluation, for korvelan-cli eval and the
@@ -114,6 +119,10 @@ private:
 
     void buildPieceTerms();
 
+    // The knowledge terms and learned patterns, white's view; the two
+    // structure terms also apart when asked.
+    CostlyTerms costlyTerms(const Board& b, const PieceCounts& c, bool whiteToMove,
+                            int* formations = nullptr, int* manStructure = nullptr) const;
     template <bool Traced>
     int evaluateImpl(const EvalNode& node, SideToMove e, int alpha, int beta,
                      EvalTrace* trace) const;

@@ -658,10 +658,18 @@ TEST(EvaluateReference, EveryStepAgreesWithThePlainReading)
 {
     std::mt19937 rng(19);
     Evaluator ev(defaultParameters());
+    EvalCache cache(10);
+    // Any key that names the board will do.
+    const auto boardKey = [](const Board& b) {
+        std::uint64_t k = 14695981039346656037u;
+        for (int s = 1; s <= 32; ++s) k = (k ^ b[s]) * 1099511628211u;
+        return k;
+    };
     int checked = 0;
     auto check = [&](const Board& b) {
         const PieceCounts c = PieceCounts::of(b);
         ev.preparePhase(b, c);
+        cache.clear(); // the phase may have changed
         for (SideToMove e : { White, Black }) {
             const EvalSums sums = ev.prepareSums(b, c, e);
             const int ply = std::uniform_int_distribution<int>(1, 9)(rng);
@@ -673,12 +681,23 @@ TEST(EvaluateReference, EveryStepAgreesWithThePlainReading)
                 if (b[s] != Empty) last = s;
             }
             const int rootPiece = static_cast<int>(rng() % 5);
-            const int got = ev.evaluate(EvalNode { b, c, ply, static_cast<Square>(last),
-                                                   static_cast<std::uint8_t>(rootPiece), sums },
-                                        e, alpha, beta);
-            ASSERT_EQ(got, plainEvaluate(ev, b, e, ply, alpha, beta, last, rootPiece))
-                << formatFen(Position { b, White }) << " e " << int(e) << " ply " << ply
-                << " window " << alpha << ".." << beta;
+            // Twice through one cache shared by every board: the second
+            // reading comes from the cache, which must tell the side to move
+            // apart (the two root sides read each board with either side to move).
+            const int want = plainEvaluate(ev, b, e, ply, alpha, beta, last, rootPiece);
+            for (int pass = 0; pass < 2; ++pass) {
+                const EvalNode node { b,
+                                      c,
+                                      ply,
+                                      static_cast<Square>(last),
+                                      static_cast<std::uint8_t>(rootPiece),
+                                      sums,
+                                      &cache,
+                                      boardKey(b) };
+                ASSERT_EQ(ev.evaluate(node, e, alpha, beta), want)
+                    << formatFen(Position { b, White }) << " e " << int(e) << " ply " << ply
+                    << " window " << alpha << ".." << beta << " pass " << pass;
+            }
             ++checked;
         }
     };
