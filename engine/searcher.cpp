@@ -248,6 +248,19 @@ void Searcher::makeSearchMove(const MoveRecord& m, int ply)
     knowledge->prefetchLearned(pos.learnedIndex + (sideAt(ply + 1) == White ? 1 : 0));
 }
 
+void Searcher::prefetchAfter(const MoveList& list, int i) const
+{
+    if (i >= list.count) return;
+    const MoveRecord& m = list[i];
+    const Board& b = pos.board;
+    const std::uint8_t code = b[m.from];
+    const std::uint8_t final = promotes(code, m.to) ? static_cast<std::uint8_t>(code + 1) : code;
+    std::uint32_t index = pos.keys.index ^ keys.index[hashKeySlot(code, m.from)]
+        ^ keys.index[hashKeySlot(final, m.to)];
+    for (int k = 0; k < m.n; ++k) index ^= keys.index[hashKeySlot(b[m.captured[k]], m.captured[k])];
+    tt.prefetch(index);
+}
+
 OrderingContext Searcher::orderingFor(int ply)
 {
     OrderingContext c;
@@ -431,6 +444,7 @@ int Searcher::maxNode(int alpha, int beta, int ply)
         pos.quietPlyCount = m.isCapture() ? 0 : static_cast<std::uint8_t>(pos.quietPlyCount + 1);
         pos.promotionExtension = pos.promotionExtension == 2 ? 1 : 0;
         advancedMax = (manMovesDeep(pos.board, m, rootSide) && gamePhase != 0) ? 1 : 0;
+        prefetchAfter(list, i + 1);
         if (ply == 1) rootMovePiece = pos.board[m.from];
         const bool promoting = promotes(pos.board[m.from], m.to);
         makeSearchMove(m, ply);
@@ -577,6 +591,7 @@ int Searcher::minNode(int alpha, int beta, int ply)
         pos.quietPlyCount = m.isCapture() ? 0 : static_cast<std::uint8_t>(pos.quietPlyCount + 1);
         pos.promotionExtension = pos.promotionExtension == 2 ? 1 : 0;
         advancedMin = (manMovesDeep(pos.board, m, opponentSide) && gamePhase != 0) ? 1 : 0;
+        prefetchAfter(list, i + 1);
         const bool promoting = promotes(pos.board[m.from], m.to);
         makeSearchMove(m, ply);
 

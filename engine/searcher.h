@@ -124,6 +124,9 @@ public:
     int maxNode(int alpha, int beta, int ply);
     int minNode(int alpha, int beta, int ply);
     void makeSearchMove(const MoveRecord& m, int ply);
+    // Starts loading the table slot of the position after list[i] (when
+    // there is one), so that it is at hand once the move before it is searched.
+    void prefetchAfter(const MoveList& list, int i) const;
     void storePrincipalVariation(const MoveRecord& m, int ply);
     void emptyKillers(int ply); // both killer slots and the refutation
     void emptyKillerSlots(int ply);

@@ -21,9 +21,8 @@ struct CostlyTerms {
 
 class EvalCache {
 public:
-    explicit EvalCache(int bits = 13) : entries_(std::size_t(1) << bits), mask_((1u << bits) - 1)
-    {
-    }
+    explicit EvalCache(int bits = 13)
+        : entries_(std::size_t(1) << bits), mask_((1u << bits) - 1) { }
 
     void clear() { std::fill(entries_.begin(), entries_.end(), Entry {}); }
 
