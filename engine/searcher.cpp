@@ -150,7 +150,8 @@ int Searcher::lateMoveReduction(int i, int draft, bool captures, bool advancing)
 
 bool Searcher::futileNode(int ply, int draft, int alpha, int beta, bool maxSide, int& bound) const
 {
-    constexpr int lastDraft = 0, margin = 100;
+    // Within two plies of the horizon; half a man of margin per ply left.
+    constexpr int lastDraft = 2, margin = 100;
     if (ply <= 1 || draft > lastDraft) return false;
     const int edge = maxSide ? alpha : beta;
     if (edge <= -kDecidedScore || edge >= kDecidedScore) return false;

@@ -225,7 +225,7 @@ TEST(NodeRules, QuietSequencePruningSparesMenEnteringTheirLastRows)
     }
 }
 
-TEST(NodeRules, AQuietNodeAtItsHorizonFarOutsideTheWindowTriesOnlyItsFirstMove)
+TEST(NodeRules, AQuietNodeNearItsHorizonFarOutsideTheWindowTriesOnlyItsFirstMove)
 {
     // A window `outside` beyond the node's evaluation on its losing side.
     struct Case {
@@ -233,11 +233,13 @@ TEST(NodeRules, AQuietNodeAtItsHorizonFarOutsideTheWindowTriesOnlyItsFirstMove)
         bool futile;
     };
     const Case cases[] = {
-        { 5, 5, 150, true },  // max node at its horizon, 150 below alpha
-        { 5, 5, 50, false },  // within the margin of 100
-        { 5, 6, 150, false }, // a ply before its horizon
-        { 6, 6, 150, true },  // min node at its horizon, 150 above beta
-        { 6, 6, 50, false },
+        { 5, 5, 150, true },                        // max node at its horizon, 150 below alpha
+        { 5, 5, 50, false },                        // within the margin of 100
+        { 5, 6, 150, false },                       // a ply before its horizon the margin is 200...
+        { 5, 6, 250, true },  { 5, 7, 350, true },  // ...two plies before, 300
+        { 5, 7, 250, false }, { 5, 8, 450, false }, // three plies before: never
+        { 6, 6, 150, true },                        // min node at its horizon, 150 above beta
+        { 6, 6, 50, false },  { 6, 8, 350, true },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("ply " + std::to_string(c.ply) + " depth " + std::to_string(c.depth));
