@@ -45,7 +45,7 @@ TimeBudget allocateTime(int levelTime, int levelCap, int gamePly, std::int64_t u
 
 bool updateAspiration(AspirationWindow& w, int score)
 {
-    constexpr int half = 250;
+    constexpr int half = 500;
     if (w.research && (score <= w.alpha || score >= w.beta)) {
         w.instability = 1;
         w.research = false;

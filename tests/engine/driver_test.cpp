@@ -95,22 +95,22 @@ TEST(Aspiration, WindowFollowsTheScore)
 {
     AspirationWindow w;
     EXPECT_FALSE(updateAspiration(w, 120));
-    EXPECT_EQ(w.alpha, -130);
-    EXPECT_EQ(w.beta, 370);
+    EXPECT_EQ(w.alpha, -380);
+    EXPECT_EQ(w.beta, 620);
     // A decided score keeps that edge open.
     AspirationWindow win;
     EXPECT_FALSE(updateAspiration(win, 31990));
-    EXPECT_EQ(win.alpha, 31740);
+    EXPECT_EQ(win.alpha, 31490);
     EXPECT_EQ(win.beta, 32000);
 }
 
 TEST(Aspiration, FailuresRepeatTheDepthOnceThenOpenTheWindow)
 {
-    AspirationWindow w { -130, 370, false, 0 };
-    // Fail high: the same depth again with (score - 250, 32000).
-    EXPECT_TRUE(updateAspiration(w, 400));
+    AspirationWindow w { -380, 620, false, 0 };
+    // Fail high: the same depth again with (score - 500, 32000).
+    EXPECT_TRUE(updateAspiration(w, 700));
     EXPECT_EQ(w.instability, 1);
-    EXPECT_EQ(w.alpha, 150);
+    EXPECT_EQ(w.alpha, 200);
     EXPECT_EQ(w.beta, 32000);
     // The re-search fails too: full window, no repetition, counter 1.
     EXPECT_FALSE(updateAspiration(w, 100));
@@ -123,11 +123,11 @@ TEST(Aspiration, FailuresRepeatTheDepthOnceThenOpenTheWindow)
     EXPECT_EQ(w.instability, 0);
 
     // Fail low to a lost score does not count as instability.
-    AspirationWindow lost { -130, 370, false, 0 };
+    AspirationWindow lost { -380, 620, false, 0 };
     EXPECT_TRUE(updateAspiration(lost, -31000));
     EXPECT_EQ(lost.instability, 0);
     EXPECT_EQ(lost.alpha, -32000);
-    EXPECT_EQ(lost.beta, -30750);
+    EXPECT_EQ(lost.beta, -30500);
 }
 
 const SearchInfoLabels kFrench { "Profondeur", "Noeuds", "Temps", "Noeuds/s", "Score", "Coups" };
