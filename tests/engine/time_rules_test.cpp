@@ -76,14 +76,14 @@ TEST(IterationTimer, BudgetFollowsTheSearchAndNoIterationStartsThatCannotEnd)
 }
 
 // A clock that runs with the search: one millisecond per 200 nodes. At
-// LevelTime 103 (target 2,403 ms) one move stays best from depth 4 with a
-// steady score, and the iteration after depth 12 would end past the budget: the search ends there,
-// before its target, where a rule that only compares the time with the target would start it and
-// run to several times the target.
+// LevelTime 240 (target 5,600 ms) one move stays best with a steady score, and
+// the iteration after depth 14 would end far past the budget: the search ends
+// there, before its target, where a rule that only compares the time with the
+// budget would start it and end past half as much again as the target.
 TEST(IterationTimer, ATimedSearchEndsBetweenIterations)
 {
     SearchContext ctx(HashKeyTables::generated());
-    ctx.settings.levelTime = 103;
+    ctx.settings.levelTime = 240;
     ctx.settings.levelCap = 600;
     ctx.settings.bookEnabled = false;
     ctx.clockMs = [&ctx] { return std::int64_t(ctx.nodes() / 200); };
@@ -94,8 +94,8 @@ TEST(IterationTimer, ATimedSearchEndsBetweenIterations)
     r.side = pos->side;
     const SearchResult res = searchDriver(ctx, r);
     EXPECT_FALSE(ctx.state.stopRequested);
-    EXPECT_EQ(res.depth, 12);
-    EXPECT_LT(ctx.nodes() / 200, 2403);
+    EXPECT_EQ(res.depth, 14);
+    EXPECT_LT(ctx.nodes() / 200, 5600);
 }
 
 } // namespace
