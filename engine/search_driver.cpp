@@ -172,6 +172,8 @@ SearchResult searchDriver(SearchContext& ctx, const SearchRequest& req)
     s.opponentSide = static_cast<SideToMove>(1 - side);
     st.stopRequested = false;
     pos.quietPlyCount = 0;
+    s.repetitions.loadGame(req.record, req.gamePly, s.keys);
+    pos.reversiblePlies = static_cast<std::uint8_t>(s.repetitions.reversibleAtRoot());
     pos.sums = s.evaluator.prepareSums(pos.board, pos.counts, side);
     pos.materialBalance = 0;
     pos.rootReduction = 0;

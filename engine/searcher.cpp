@@ -153,6 +153,9 @@ bool Searcher::futileNode(int ply, int draft, int alpha, int beta, bool maxSide,
     // Within two plies of the horizon; half a man of margin per ply left.
     constexpr int lastDraft = 2, margin = 100;
     if (ply <= 1 || draft > lastDraft) return false;
+    // After three king moves in a row a quiet move may repeat a position,
+    // which is worth a draw whatever the margin says.
+    if (pos.reversiblePlies >= 3) return false;
     const int edge = maxSide ? alpha : beta;
     if (edge <= -kDecidedScore || edge >= kDecidedScore) return false;
     const int e = evaluate(ply, alpha - 1000, beta + 1000);
@@ -204,6 +207,9 @@ void Searcher::makeSearchMove(const MoveRecord& m, int ply)
     Board& b = pos.board;
     const std::uint8_t code = b[m.from];
     evaluator.updateSums(pos.sums, b, m, rootSide);
+    pos.reversiblePlies = m.n != 0 || !isKing(code)
+        ? 0
+        : static_cast<std::uint8_t>(std::min(pos.reversiblePlies + 1, 255));
 
     const auto toggle = [this](std::uint8_t c, Square s) {
         pos.keys.index ^= keys.index[hashKeySlot(c, s)];
@@ -344,6 +350,12 @@ static Prune pruneDecision(const Searcher& s, bool maxSide, int ply)
     return Prune::None;
 }
 
+bool Searcher::repeatsEarlierPosition(int ply)
+{
+    repetitions.enter(ply, pos.keys.both());
+    return ply > 1 && pos.reversiblePlies >= 4 && repetitions.repeats(ply, pos.reversiblePlies);
+}
+
 bool Searcher::repeatsAtRoot(const MoveRecord& m, const Board& after) const
 {
     if (!record || gamePly < 0 || gamePly >= kRecordEntries) return false;
@@ -387,6 +399,7 @@ int Searcher::maxNode(int alpha, int beta, int ply)
     const int alpha0 = alpha;
     ++nodes;
     if (++pollCounter > kPollInterval) pollNow();
+    if (repeatsEarlierPosition(ply)) return 0;
 
     if (auto v = knowledgeScore(ply, true)) return *v;
 
@@ -551,6 +564,7 @@ int Searcher::minNode(int alpha, int beta, int ply)
     int best = kWinScore;
     const int beta0 = beta;
     ++nodes;
+    if (repeatsEarlierPosition(ply)) return 0;
 
     if (auto v = knowledgeScore(ply, false)) return *v;
 

@@ -8,6 +8,7 @@
 // back after every move; nothing is unmade.
 #pragma once
 
+#include "engine/repetition_trail.h"
 #include "engine/scores.h"
 #include "engine/search_context.h"
 #include "engine/transposition.h"
@@ -38,6 +39,7 @@ struct NodeFrame {
     std::int32_t rootReduction = 0;
     std::int16_t promotionExtension = 0;
     std::uint8_t quietPlyCount = 0;
+    std::uint8_t reversiblePlies = 0; // king moves without captures in a row, the game's included
 };
 
 struct KillerSlot {
@@ -75,6 +77,7 @@ public:
     const GameRecord* record = nullptr;
 
     // ---- search state ----
+    RepetitionTrail repetitions;
     NodeFrame pos; // the position being searched and its incremental terms
     SideToMove rootSide = White, opponentSide = Black;
     int iterationDepth = 0;
@@ -164,6 +167,9 @@ private:
     std::optional<int> forwardPrune(bool maxSide, int ply, int alpha, int beta, bool& skip);
     OrderingContext orderingFor(int ply);
     bool repeatsAtRoot(const MoveRecord& m, const Board& after) const;
+    // Records the node's position on the path; true when it repeats one of
+    // the path or the game (never at the root).
+    bool repeatsEarlierPosition(int ply);
 };
 
 } // namespace kv

@@ -35,7 +35,30 @@ struct Fixture {
         r.side = pos->side;
         return searchDriver(ctx, r);
     }
+    // A search of the game's position with its record behind it.
+    SearchResult search(const GameState& game)
+    {
+        SearchRequest r;
+        r.board = game.board;
+        r.side = game.side;
+        r.gamePly = game.gamePly;
+        r.record = &game.record;
+        return searchDriver(ctx, r);
+    }
 };
+
+// The game of `moves` played from `fen`, white to move first.
+GameState played(const char* fen, std::initializer_list<const char*> moves)
+{
+    GameState game;
+    game.startFrom(parseFen(fen)->board, White);
+    for (const char* text : moves) {
+        const auto m = parseMove(game.board, game.side, text);
+        EXPECT_TRUE(m) << text;
+        if (m) game.playMove(*m, m->n);
+    }
+    return game;
+}
 
 // Records the root lines as the list box would hold them.
 struct RootLines : SearchObserver {
@@ -183,22 +206,11 @@ TEST(Search, ARootMoveBackToAPositionOfTheGameScoresZero)
     // White is a man up. After 14-18 29-26 18-14 26-29 the move 14-18 would
     // show the position of ply 1 again, which the opponent can repeat into a
     // draw; the game is too short for the rule of four plies before.
-    GameState game;
-    game.startFrom(parseFen("W:W2,K14:BK29")->board, White);
-    for (const char* text : { "14-18", "29-26", "18-14", "26-29" }) {
-        const auto m = parseMove(game.board, game.side, text);
-        ASSERT_TRUE(m) << text;
-        game.playMove(*m, m->n);
-    }
+    GameState game = played("W:W2,K14:BK29", { "14-18", "29-26", "18-14", "26-29" });
     Fixture f(2);
     RootLines lines;
     f.ctx.observer = &lines;
-    SearchRequest r;
-    r.board = game.board;
-    r.side = game.side;
-    r.gamePly = game.gamePly;
-    r.record = &game.record;
-    const SearchResult result = searchDriver(f.ctx, r);
+    const SearchResult result = f.search(game);
     EXPECT_NE(moveText(result.move), "14-18");
     EXPECT_GT(result.score, 100);
     int zeros = 0;
@@ -209,6 +221,19 @@ TEST(Search, ARootMoveBackToAPositionOfTheGameScoresZero)
         if (text.find(":     0") != std::string::npos) ++zeros;
     }
     EXPECT_EQ(zeros, 1);
+}
+
+TEST(Search, AKingEndingAheadAvoidsTheMovesThatLetTheOpponentRepeat)
+{
+    // Two men up, white's kings have gone round a cycle while black's kings
+    // answered: 20-15 would let black's 1-32 bring back the position after
+    // 26-15 5-32, seen twice already.
+    GameState game = played("W:W8,9,K18,K26:BK3,K5",
+                            { "26-15", "5-32", "15-20", "32-1", "20-2", "1-19", "2-20", "19-1" });
+    Fixture f(6);
+    const SearchResult result = f.search(game);
+    EXPECT_NE(moveText(result.move), "20-15");
+    EXPECT_GT(result.score, 200);
 }
 
 TEST(Search, StopsOnTheTimeLimits)
