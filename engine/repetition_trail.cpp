@@ -1,7 +1,5 @@
 #include "engine/repetition_trail.h"
 
-#include <algorithm>
-
 namespace kv {
 
 void RepetitionTrail::loadGame(const GameRecord* record, int gamePly, const HashKeyTables& keys)
@@ -14,10 +12,7 @@ void RepetitionTrail::loadGame(const GameRecord* record, int gamePly, const Hash
         const RecordEntry& after = r[gamePly - k + 1];
         const bool onBoard = after.from >= 1 && after.from <= kSquares;
         if (!onBoard || after.captured != 0 || !isKing(before.squares[after.from - 1])) return;
-        Board b;
-        std::copy(before.squares.begin(), before.squares.end(), b.sq.begin() + 1);
-        b[0] = OffBoard;
-        game_[k - 1] = computeHashKeys(keys, b).both();
+        game_[k - 1] = computeHashKeys(keys, boardOf(before)).both();
         gameCount_ = k;
     }
 }

@@ -81,13 +81,7 @@ PlayResult GameState::playMove(const MoveRecord& m, int captureCount)
     return PlayResult::Played;
 }
 
-Board GameState::positionAt(int ply) const
-{
-    Board b;
-    b[0] = OffBoard;
-    std::copy(record[ply].squares.begin(), record[ply].squares.end(), b.sq.begin() + 1);
-    return b;
-}
+Board GameState::positionAt(int ply) const { return boardOf(record[ply]); }
 
 std::optional<MoveRecord> GameState::playedMove(int ply) const
 {

@@ -37,6 +37,15 @@ constexpr int kLastPlyEntry = 252;
 constexpr int kNameLength = 19;
 
 using GameRecord = std::array<RecordEntry, kRecordEntries>;
+
+// The board an entry shows, its sentinel in place.
+inline Board boardOf(const RecordEntry& e)
+{
+    Board b;
+    b[0] = OffBoard;
+    for (int s = 1; s <= kSquares; ++s) b[s] = e.squares[s - 1];
+    return b;
+}
 static_assert(sizeof(GameRecord) == 22440);
 
 // Copies a name into a 20-byte field, zero-terminated: control characters

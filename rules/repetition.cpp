@@ -23,9 +23,7 @@ int occurrences(const GameRecord& record, int lastPly, const Board& b, int parit
 int occurrencesOfEntry(const GameRecord& record, int ply)
 {
     if (ply < 0 || ply >= kRecordEntries) return 0;
-    Board b;
-    std::copy(record[ply].squares.begin(), record[ply].squares.end(), b.sq.begin() + 1);
-    return occurrences(record, ply, b, ply);
+    return occurrences(record, ply, boardOf(record[ply]), ply);
 }
 
 } // namespace kv

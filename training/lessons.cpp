@@ -18,10 +18,7 @@ bool mayLearn(const Board& b, int plies)
 LessonEntry lessonEntryOf(const HashKeyTables& keys, const GameState& game, int plies, int score)
 {
     const RecordEntry& e = game.record[plies];
-    Board b;
-    b.clear();
-    b[0] = OffBoard;
-    std::copy(e.squares.begin(), e.squares.end(), b.sq.begin() + 1);
+    const Board b = boardOf(e);
     const PositionKeys k = computeHashKeys(keys, b);
     LessonEntry out;
     out.indexKey = k.index + (isBlack(b[e.to]) ? 1 : 0);

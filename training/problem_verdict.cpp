@@ -5,13 +5,7 @@
 namespace kv {
 
 namespace {
-Board boardAt(const GameState& g, int ply)
-{
-    Board b;
-    b.clear();
-    std::copy(g.record[ply].squares.begin(), g.record[ply].squares.end(), b.sq.begin() + 1);
-    return b;
-}
+Board boardAt(const GameState& g, int ply) { return boardOf(g.record[ply]); }
 
 int balance(const Board& b, SideToMove attacker)
 {

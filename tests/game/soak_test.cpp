@@ -30,14 +30,6 @@ long residentKilobytes()
     return resident * 4;
 }
 
-Board boardOf(const RecordEntry& e)
-{
-    Board b;
-    b[0] = OffBoard;
-    for (int s = 1; s <= kSquares; ++s) b[s] = e.squares[s - 1];
-    return b;
-}
-
 // Whether ply p of the record is a legal move from ply p - 1 that leads to
 // the position stored for p.
 bool legalPly(GameState& game, int p)
