@@ -103,9 +103,30 @@ void Searcher::orderByKillers(MoveList& list, int ply)
     constexpr int hashKey = 32000, firstKiller = 31000, secondKiller = 30000, refutationKey = 29000;
     const bool captures = list.count > 0 && list[0].isCapture();
     const auto& table = history[sideAt(ply)];
+    // Gives the moves matching the killers of ply - k and the refutation of
+    // ply + k their keys; whether any killer matched.
+    const auto markKillers = [&](int k, auto&& keyOf) {
+        const auto& slots = killers[ply - k];
+        const KillerSlot& refutation = refutations[ply + k];
+        bool first = false, second = false;
+        for (int i = 0; i < list.count; ++i) {
+            MoveRecord& m = list[i];
+            keyOf(m);
+            if (!captures && !first && sameSquares(m, slots[0])) {
+                m.key = firstKiller;
+                first = true;
+            } else if (!second && sameSquares(m, slots[1])) {
+                m.key = secondKiller;
+                second = true;
+            } else if (sameSquares(m, refutation)) {
+                m.key = static_cast<std::int16_t>(refutationKey - i);
+            }
+        }
+        return first || second;
+    };
+    // The pass for this ply's own killers gives every move its key first.
     bool hashSeen = false;
-    for (int i = 0; i < list.count; ++i) {
-        MoveRecord& m = list[i];
+    bool matched = markKillers(0, [&](MoveRecord& m) {
         if (m.key == 255) {
             m.key = hashKey;
             hashSeen = true;
@@ -113,26 +134,9 @@ void Searcher::orderByKillers(MoveList& list, int ply)
             m.key = static_cast<std::int16_t>(
                 std::clamp(table[m.from][m.to], -kHistoryCeiling, kHistoryCeiling));
         }
-    }
-    bool matched = false;
-    for (int k = 0; k <= 6 && !matched && (k == 0 || !hashSeen) && ply - k > 0 && ply + k < 35;
-         k += 2) {
-        const auto& slots = killers[ply - k];
-        const KillerSlot& refutation = refutations[ply + k];
-        bool first = false, second = false;
-        for (int i = 0; i < list.count; ++i) {
-            MoveRecord& m = list[i];
-            if (!captures && !first && sameSquares(m, slots[0])) {
-                m.key = firstKiller;
-                first = matched = true;
-            } else if (!second && sameSquares(m, slots[1])) {
-                m.key = secondKiller;
-                second = matched = true;
-            } else if (sameSquares(m, refutation)) {
-                m.key = static_cast<std::int16_t>(refutationKey - i);
-            }
-        }
-    }
+    });
+    for (int k = 2; k <= 6 && !matched && !hashSeen && ply - k > 0 && ply + k < 35; k += 2)
+        matched = markKillers(k, [](MoveRecord&) {});
     sortByKey(list);
     for (int i = 0; i < list.count; ++i) list[i].key = 0;
 }
