@@ -135,7 +135,7 @@ void Searcher::orderByKillers(MoveList& list, int ply)
                 std::clamp(table[m.from][m.to], -kHistoryCeiling, kHistoryCeiling));
         }
     });
-    for (int k = 2; k <= 6 && !matched && !hashSeen && ply - k > 0 && ply + k < 35; k += 2)
+    for (int k = 2; k <= 6 && !matched && !hashSeen && ply - k > 0 && ply + k < kPlyTables; k += 2)
         matched = markKillers(k, [](MoveRecord&) {});
     sortByKey(list);
     for (int i = 0; i < list.count; ++i) list[i].key = 0;
